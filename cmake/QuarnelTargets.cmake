@@ -1,0 +1,48 @@
+# Helpers shared by every subsystem's CMakeLists.txt.
+include(GoogleTest)
+
+# quarnel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WINDOWS_ONLY] [OWN_MAIN]
+#                  [LABELS <labels...>] [TIMEOUT <seconds>])
+# A GoogleTest program. In the Windows build it runs under Wine; in the native build under the
+# sanitizers. WINDOWS_ONLY tests are skipped in the native build.
+function(quarnel_add_test name)
+  cmake_parse_arguments(T "WINDOWS_ONLY;OWN_MAIN" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(T_WINDOWS_ONLY AND NOT QUARNEL_WINDOWS)
+    return()
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} quarnel_test_support GTest::gtest)
+  if(NOT T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  if(QUARNEL_WINDOWS)
+    set_target_properties(${name} PROPERTIES SUFFIX ".exe")
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# quarnel_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> CORPUS <dir>)
+# A libFuzzer target (native clang build with QUARNEL_FUZZ only), plus a short smoke run in CTest.
+function(quarnel_add_fuzzer name)
+  cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(QUARNEL_WINDOWS OR NOT QUARNEL_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  # New inputs go to a scratch folder in the build tree, never into the committed seeds.
+  set(scratch ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
+  file(MAKE_DIRECTORY ${scratch})
+  add_test(NAME ${name}.smoke
+           COMMAND ${name} -max_total_time=5 -rss_limit_mb=1024 -timeout=10 ${scratch} ${F_CORPUS})
+  set_tests_properties(${name}.smoke PROPERTIES TIMEOUT 60 LABELS fuzz)
+endfunction()

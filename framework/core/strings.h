@@ -1,0 +1,44 @@
+// String lists: `TStrings` (the interface that descriptions fill through their "Strings"
+// pseudo-property) and `TStringList` (kept in memory). User-interface thread.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+
+class TStrings : public TPersistent {
+  FW_DECLARE_CLASS()
+ public:
+  virtual int Count() const = 0;
+  virtual std::string Get(int index) const = 0;
+  virtual void Put(int index, const std::string& s) = 0;
+  virtual void Insert(int index, const std::string& s) = 0;
+  virtual void Delete(int index) = 0;
+  virtual void Clear() = 0;
+
+  int Add(const std::string& s);
+  int IndexOf(const std::string& s) const;  // case-insensitive, -1 when absent
+  // Lines joined with CR LF after each, and split again on CR, LF or CR LF.
+  virtual std::string Text() const;
+  virtual void SetText(const std::string& text);
+  std::vector<std::string> ToVector() const;
+  void Assign(const TPersistent& source) override;
+  void AssignLines(const std::vector<std::string>& lines);
+};
+
+class TStringList : public TStrings {
+  FW_DECLARE_CLASS()
+ public:
+  TStringList() = default;
+  explicit TStringList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  int Count() const override { return static_cast<int>(lines_.size()); }
+  std::string Get(int index) const override;
+  void Put(int index, const std::string& s) override;
+  void Insert(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override { lines_.clear(); }
+
+ private:
+  void Check(int index, bool allowEnd) const;
+  std::vector<std::string> lines_;
+};

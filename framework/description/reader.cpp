@@ -1,0 +1,168 @@
+// Applies description trees to live components. User-interface thread.
+#include "framework/description/reader.h"
+
+#include <vector>
+
+#include "framework/core/error.h"
+#include "framework/core/properties.h"
+#include "framework/core/strings.h"
+#include "framework/core/text.h"
+
+namespace {
+
+class Reader {
+ public:
+  explicit Reader(TComponent& root) : root_(root) {}
+
+  void Read(const TDescObject& desc) {
+    if (!fw::SameText(root_.ClassName(), desc.className))
+      Fail(desc.line, "Class " + desc.className + " does not match " + root_.ClassName());
+    root_.BeginLoading();
+    loaded_.push_back(&root_);
+    if (!desc.name.empty()) SetName(root_, desc.name, desc.line);
+    ApplyProperties(root_, desc);
+    for (const TDescObject& child : desc.children) ReadChild(child, &root_);
+    for (TComponent* c : loaded_) c->EndReading();
+    for (TComponent* c : loaded_) c->Loaded();
+  }
+
+ private:
+  [[noreturn]] static void Fail(int line, const std::string& what) {
+    throw EReadError("Line " + std::to_string(line) + ": " + what);
+  }
+
+  static void SetName(TComponent& c, const std::string& name, int line) {
+    try {
+      c.SetName(name);
+    } catch (const Exception& e) {
+      Fail(line, e.Message());
+    }
+  }
+
+  void ReadChild(const TDescObject& desc, TComponent* parent) {
+    const TClassInfo* cls = FindClass(desc.className);
+    if (!cls) Fail(desc.line, "Class " + desc.className + " not found");
+    if (!cls->create) Fail(desc.line, "Class " + desc.className + " cannot be created");
+    if (!desc.name.empty() && root_.FindComponent(desc.name))
+      Fail(desc.line, "A component named " + desc.name + " already exists");
+    TComponent* c = cls->create(&root_);
+    c->BeginLoading();
+    loaded_.push_back(c);
+    if (!desc.name.empty()) SetName(*c, desc.name, desc.line);
+    c->SetParentComponent(parent);
+    ApplyProperties(*c, desc);
+    for (const TDescObject& child : desc.children) ReadChild(child, c);
+  }
+
+  void ApplyProperties(TComponent& c, const TDescObject& desc) {
+    for (const TDescProperty& p : desc.properties) {
+      try {
+        Apply(c, p);
+      } catch (const EReadError&) {
+        throw;
+      } catch (const std::exception& e) {
+        Fail(p.line, "Error setting " + c.ClassName() + "." + p.name + ": " + e.what());
+      }
+    }
+  }
+
+  void Apply(TComponent& c, const TDescProperty& p) {
+    const TDescValue& v = p.value;
+    if (v.kind == TDescValue::Binary) {
+      if (!c.ReadBinaryProperty(p.name, v.bytes))
+        Fail(p.line, "Property " + c.ClassName() + "." + p.name + " does not exist");
+      return;
+    }
+    // Walk "Font.Name" through the object properties.
+    TObject* target = &c;
+    std::string_view path = p.name;
+    for (size_t dot; (dot = path.find('.')) != std::string_view::npos; path.remove_prefix(dot + 1)) {
+      std::string_view head = path.substr(0, dot);
+      const TPropInfo* info = GetPropInfo(*target, head);
+      TObject* next = info && info->kind == TTypeKind::Object ? GetObjectProp(*target, *info) : nullptr;
+      if (!next) Fail(p.line, "Property " + target->ClassName() + "." + std::string(head) + " does not exist");
+      target = next;
+    }
+    if (auto* strings = ObjectAs<TStrings>(target); strings && fw::SameText(path, "Strings")) {
+      if (v.kind != TDescValue::List) Fail(p.line, "Invalid property value: a list of strings expected");
+      std::vector<std::string> lines;
+      for (const TDescValue& item : v.list) {
+        if (item.kind != TDescValue::String) Fail(item.line, "Invalid property value: a string expected");
+        lines.push_back(item.text);
+      }
+      strings->AssignLines(lines);
+      return;
+    }
+    const TPropInfo* info = GetPropInfo(*target, path);
+    if (!info) Fail(p.line, "Property " + target->ClassName() + "." + std::string(path) + " does not exist");
+    if (info->readOnly) Fail(p.line, "Property " + std::string(path) + " is read-only");
+    SetValue(*target, *info, v, p.line);
+  }
+
+  void SetValue(TObject& target, const TPropInfo& info, const TDescValue& v, int line) {
+    auto bad = [&]() { Fail(line, "Invalid property value for " + info.name); };
+    switch (info.kind) {
+      case TTypeKind::Integer: {
+        int64_t value = 0;
+        if (v.kind == TDescValue::Integer) value = v.integer;
+        else if (v.kind == TDescValue::Ident && info.identToInt && info.identToInt(v.text, value)) {
+        } else bad();
+        SetOrdProp(target, info, value);
+        break;
+      }
+      case TTypeKind::Boolean:
+      case TTypeKind::Enumeration:
+        if (v.kind != TDescValue::Ident || !SetEnumProp(target, info, v.text)) bad();
+        break;
+      case TTypeKind::Set: {
+        if (v.kind != TDescValue::Set || !info.enumType) bad();
+        int64_t bits = 0;
+        for (const std::string& member : v.items) {
+          int bit = info.enumType->ValueOf(member);
+          if (bit < 0 || bit >= 32) Fail(line, "Invalid set member " + member);
+          bits |= int64_t{1} << bit;
+        }
+        SetOrdProp(target, info, bits);
+        break;
+      }
+      case TTypeKind::String:
+      case TTypeKind::WideString:
+        if (v.kind != TDescValue::String) bad();
+        SetStrProp(target, info, v.text);
+        break;
+      case TTypeKind::Object: {
+        if (v.kind != TDescValue::Ident) bad();
+        TObject* ref = nullptr;
+        if (!fw::SameText(v.text, "nil")) {
+          ref = fw::SameText(v.text, root_.Name()) ? &root_ : root_.FindComponent(v.text);
+          if (!ref) Fail(line, "Component " + v.text + " not found");
+          if (info.objectClass && !ref->InheritsFrom(info.objectClass())) bad();
+        }
+        SetObjectProp(target, info, ref);
+        break;
+      }
+      case TTypeKind::Event: {
+        if (v.kind != TDescValue::Ident) bad();
+        const TMethodInfo* m = root_.ClassInfo().FindMethod(v.text);
+        if (!m) Fail(line, "Method " + v.text + " not found in " + root_.ClassName());
+        TNotifyEvent* ev = GetEventProp(target, info);
+        if (!ev) bad();
+        TComponent* self = &root_;
+        TPublishedMethod call = m->call;
+        ev->code = [self, call](TObject* sender) { call(self, sender); };
+        ev->data = self;
+        ev->methodName = m->name;
+        break;
+      }
+    }
+  }
+
+  TComponent& root_;
+  std::vector<TComponent*> loaded_;
+};
+
+}  // namespace
+
+void ReadComponent(TComponent& root, const TDescObject& desc) { Reader(root).Read(desc); }
+
+void ReadComponent(TComponent& root, std::string_view text) { ReadComponent(root, ParseDescription(text)); }

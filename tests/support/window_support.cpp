@@ -1,0 +1,152 @@
+// Window-test helpers. User-interface thread of the test.
+#include "tests/support/window_support.h"
+
+#include <cstdio>
+
+namespace testing_support {
+
+void flush_events(DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (ms) Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
+
+COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow) {
+  Capture c = capture_window(wnd);
+  RECT wr, cr;
+  GetWindowRect(wnd, &wr);
+  POINT origin{0, 0};
+  if (!wholeWindow) {
+    ClientToScreen(wnd, &origin);
+    origin.x -= wr.left;
+    origin.y -= wr.top;
+  }
+  (void)cr;
+  int px = x + origin.x, py = y + origin.y;
+  if (px < 0 || py < 0 || px >= c.width || py >= c.height) return CLR_INVALID;
+  return c.at(px, py);
+}
+
+static Capture CaptureDC(HDC src, int x, int y, int w, int h) {
+  Capture c;
+  if (w <= 0 || h <= 0) return c;
+  c.width = w;
+  c.height = h;
+  c.pixels.resize(static_cast<size_t>(w) * h);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC mem = CreateCompatibleDC(src);
+  HBITMAP bmp = CreateDIBSection(src, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, src, x, y, SRCCOPY);
+  GdiFlush();
+  const auto* p = static_cast<const DWORD*>(bits);
+  for (size_t i = 0; i < c.pixels.size(); ++i) {
+    DWORD v = p[i];  // 0x00RRGGBB in memory order B,G,R
+    c.pixels[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+  }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  return c;
+}
+
+Capture capture_window(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  HDC dc = GetWindowDC(wnd);
+  Capture c = CaptureDC(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+  ReleaseDC(wnd, dc);
+  return c;
+}
+
+Capture capture_screen_rect(const RECT& r) {
+  HDC dc = GetDC(nullptr);
+  Capture c = CaptureDC(dc, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  ReleaseDC(nullptr, dc);
+  return c;
+}
+
+bool save_bmp(const Capture& c, const std::string& path) {
+  if (c.width <= 0 || c.height <= 0) return false;
+  int stride = (c.width * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh{};
+  BITMAPINFOHEADER ih{};
+  ih.biSize = sizeof ih;
+  ih.biWidth = c.width;
+  ih.biHeight = c.height;
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  ih.biSizeImage = static_cast<DWORD>(stride * c.height);
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof ih;
+  fh.bfSize = fh.bfOffBits + ih.biSizeImage;
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  std::fwrite(&fh, sizeof fh, 1, f);
+  std::fwrite(&ih, sizeof ih, 1, f);
+  std::vector<unsigned char> row(static_cast<size_t>(stride));
+  for (int y = c.height - 1; y >= 0; --y) {
+    for (int x = 0; x < c.width; ++x) {
+      COLORREF p = c.at(x, y);
+      row[x * 3] = GetBValue(p);
+      row[x * 3 + 1] = GetGValue(p);
+      row[x * 3 + 2] = GetRValue(p);
+    }
+    std::fwrite(row.data(), 1, row.size(), f);
+  }
+  std::fclose(f);
+  return true;
+}
+
+namespace {
+const wchar_t kSpyProp[] = L"QuarnelTestSpy";
+}
+
+MessageSpy::MessageSpy(HWND wnd) : wnd_(wnd) {
+  SetPropW(wnd, kSpyProp, this);
+  old_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+}
+
+MessageSpy::~MessageSpy() {
+  if (IsWindow(wnd_)) {
+    SetWindowLongPtrW(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
+    RemovePropW(wnd_, kSpyProp);
+  }
+}
+
+LRESULT CALLBACK MessageSpy::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<MessageSpy*>(GetPropW(wnd, kSpyProp));
+  if (!self) return DefWindowProcW(wnd, msg, wp, lp);
+  self->messages.push_back(msg);
+  return CallWindowProcW(self->old_, wnd, msg, wp, lp);
+}
+
+int MessageSpy::count(UINT msg) const {
+  int n = 0;
+  for (UINT m : messages) n += m == msg;
+  return n;
+}
+
+bool MessageSpy::saw_in_order(const std::vector<UINT>& expected) const {
+  size_t i = 0;
+  for (UINT m : messages)
+    if (i < expected.size() && m == expected[i]) ++i;
+  return i == expected.size();
+}
+
+DWORD gdi_objects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD user_objects() { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); }
+
+}  // namespace testing_support

@@ -1,0 +1,53 @@
+// Helpers for tests that drive real windows under Wine + Xvfb: pumping the queue, reading
+// pixels back, saving screenshots, and a message spy. User-interface thread of the test.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Dispatches every queued message, repeating for `ms` milliseconds so that posted and
+// timer-driven work has a chance to run.
+void flush_events(DWORD ms = 0);
+
+// Reads one pixel of a window as 0x00BBGGRR through a copy of the window's DC.
+COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow = false);
+
+// Copies a window (its whole rectangle) into a 32-bit top-down pixel array.
+struct Capture {
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;  // 0x00BBGGRR
+  COLORREF at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Capture capture_window(HWND wnd);
+Capture capture_screen_rect(const RECT& r);
+
+// Writes a capture as a 24-bit BMP (the test scripts turn them into PNG for people to look at).
+bool save_bmp(const Capture& c, const std::string& path);
+
+// Records the messages a window receives by subclassing it.
+class MessageSpy {
+ public:
+  explicit MessageSpy(HWND wnd);
+  ~MessageSpy();
+  MessageSpy(const MessageSpy&) = delete;
+  MessageSpy& operator=(const MessageSpy&) = delete;
+  std::vector<UINT> messages;
+  void clear() { messages.clear(); }
+  int count(UINT msg) const;
+  // True when `expected` appears in order (not necessarily adjacent) in what was recorded.
+  bool saw_in_order(const std::vector<UINT>& expected) const;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  HWND wnd_;
+  WNDPROC old_;
+};
+
+// Number of GDI and USER objects this process holds.
+DWORD gdi_objects();
+DWORD user_objects();
+
+}  // namespace testing_support
