@@ -1,0 +1,130 @@
+// LZHUF decompressor: LZSS over a 4 KB ring with an adaptive Huffman code for literals and
+// match lengths and a fixed prefix code for match positions. Bytes come in and go out one at a
+// time through callbacks; the hot loop is a template so that callers' callbacks inline.
+#pragma once
+
+#include <bit>
+#include <cassert>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "skin/data/lzh_huffman.h"
+
+namespace quarnel {
+
+class ElzhException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+  static constexpr const char* kNoMemory = "LZH : Cannot get memory for dictionary tables";
+  static constexpr const char* kFreeFailed = "LZH : Error freeing memory for dictionary tables";
+};
+
+namespace lzh {
+// Work tables of one decoding; they live only while Decode runs.
+struct TDecodeTables {
+  THuffmanTree tree;
+  std::uint8_t ring[kRingSize + kLookAhead - 1];
+};
+}  // namespace lzh
+
+class TLZH {
+ public:
+  // Delivers the next packed byte into `byte`; returns how many bytes it delivered (0 or 1).
+  using ReadByte = std::function<std::size_t(std::uint8_t& byte)>;
+  using WriteByte = std::function<void(std::uint8_t byte)>;
+
+  // Produces at least `size` bytes (up to kLookAhead - 1 more when the last match runs past
+  // it). Past the end of the packed data zero bits are decoded.
+  void Decode(std::uint32_t size, const ReadByte& read, const WriteByte& write) {
+    DecodeWith(size, read, write);
+  }
+
+  // Same as Decode with callbacks the compiler can inline.
+  template <class Read, class Write>
+  void DecodeWith(std::uint32_t size, Read&& read, Write&& write);
+
+ private:
+  // Fresh work tables for one decoding; released when the pointer goes, also on failure.
+  static std::unique_ptr<lzh::TDecodeTables> AcquireTables();  // throws ElzhException
+};
+
+template <class Read, class Write>
+void TLZH::DecodeWith(std::uint32_t size, Read&& read, Write&& write) {
+  using namespace lzh;
+  const std::unique_ptr<TDecodeTables> tables = AcquireTables();
+  THuffmanTree& tree = tables->tree;
+  std::uint8_t* const ring = tables->ring;
+  const std::uint16_t* const child = tree.Children();
+
+  // The next bit is the top bit of `bits`. Behind the valid bits sits one marker bit, so the
+  // number of valid bits is read off the marker's position instead of being counted per bit.
+  std::uint64_t bits = std::uint64_t{1} << 63;
+  // Tops the buffer up to 56 bits or more; a symbol plus its position needs at most 36 (the
+  // tree is never deeper than 22 while its root count stays below 0x8000).
+  auto refill = [&] {
+    int count = 63 - std::countr_zero(bits);
+    bits &= bits - 1;
+    for (; count < 56; count += 8) {
+      std::uint8_t byte = 0;
+      if (read(byte) == 0) byte = 0;
+      bits |= static_cast<std::uint64_t>(byte) << (56 - count);
+    }
+    bits |= std::uint64_t{1} << (63 - count);
+  };
+
+  unsigned r = kRingStart;
+  std::uint32_t produced = 0;
+  while (produced < size) {
+    if ((bits & 0xFF) == 0) refill();  // fewer than 56 bits left
+    unsigned node = child[kRoot];
+    while (node < kNodeCount) {
+      node = child[node + static_cast<unsigned>(bits >> 63)];
+      bits <<= 1;
+    }
+    const unsigned symbol = node - kNodeCount;
+    tree.Update(symbol);
+
+    if (symbol < kFirstMatchSymbol) {
+      const auto byte = static_cast<std::uint8_t>(symbol);
+      write(byte);
+      ring[r] = byte;
+      r = (r + 1) & (kRingSize - 1);
+      ++produced;
+      continue;
+    }
+
+    unsigned lead = static_cast<unsigned>(bits >> 56);
+    const unsigned extra = kPositionCode.extraBitsOfByte[lead];
+    const unsigned upper = kPositionCode.upperOfByte[lead];
+    lead = (lead << extra) | static_cast<unsigned>((bits << 8) >> (64 - extra));
+    assert(63 - std::countr_zero(bits) >= static_cast<int>(8 + extra));  // bits were there
+    bits <<= 8 + extra;
+    const unsigned distance = (upper << 6) | (lead & 63);
+
+    const unsigned length = symbol - kFirstMatchSymbol + kMinMatch;
+    unsigned from = (r - distance - 1) & (kRingSize - 1);
+    if (from + length <= kRingSize && r + length <= kRingSize) {
+      // Neither side wraps: copy forward without masking (overlap copies the new bytes).
+      for (unsigned k = 0; k < length; ++k) {
+        const std::uint8_t byte = ring[from + k];
+        ring[r + k] = byte;
+        write(byte);
+      }
+      r = (r + length) & (kRingSize - 1);
+    } else {
+      for (unsigned k = 0; k < length; ++k) {
+        const std::uint8_t byte = ring[from];
+        from = (from + 1) & (kRingSize - 1);
+        ring[r] = byte;
+        r = (r + 1) & (kRingSize - 1);
+        write(byte);
+      }
+    }
+    produced += length;
+  }
+}
+
+}  // namespace quarnel
