@@ -1,0 +1,51 @@
+// Colour resolution and the colour-name table. Any thread.
+#include "framework/graphics/color.h"
+
+#include <windows.h>
+
+#include "framework/core/text.h"
+
+namespace {
+struct NamedColor {
+  const char* name;
+  TColor value;
+};
+constexpr NamedColor kColors[] = {
+    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
+    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
+    {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
+    {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
+    {"clNone", clNone}, {"clDefault", clDefault},
+    {"clScrollBar", clScrollBar}, {"clBackground", clBackground},
+    {"clActiveCaption", clActiveCaption}, {"clInactiveCaption", clInactiveCaption},
+    {"clMenu", clMenu}, {"clWindow", clWindow}, {"clWindowFrame", clWindowFrame},
+    {"clMenuText", clMenuText}, {"clWindowText", clWindowText}, {"clCaptionText", clCaptionText},
+    {"clActiveBorder", clActiveBorder}, {"clInactiveBorder", clInactiveBorder},
+    {"clAppWorkSpace", clAppWorkSpace}, {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace}, {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText}, {"clBtnText", clBtnText},
+    {"clInactiveCaptionText", clInactiveCaptionText}, {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight}, {"clInfoText", clInfoText},
+    {"clInfoBk", clInfoBk},
+};
+}  // namespace
+
+uint32_t ColorToRGB(TColor color) {
+  if (color & kSystemColorFlag) return GetSysColor(color & 0xFF);
+  return static_cast<uint32_t>(color);
+}
+
+bool IdentToColor(std::string_view ident, int64_t& value) {
+  for (const NamedColor& c : kColors)
+    if (fw::SameText(c.name, ident)) {
+      value = c.value;
+      return true;
+    }
+  return false;
+}
+
+const char* ColorToIdent(int64_t value) {
+  for (const NamedColor& c : kColors)
+    if (c.value == value) return c.name;
+  return nullptr;
+}
