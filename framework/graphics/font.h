@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/core/component.h"
+#include "framework/core/properties.h"
 #include "framework/graphics/color.h"
 #include "framework/win/handles.h"
 
