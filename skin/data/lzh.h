@@ -108,9 +108,11 @@ void TLZH::DecodeWith(std::uint32_t size, Read&& read, Write&& write) {
     unsigned from = (r - distance - 1) & (kRingSize - 1);
     if (from + length <= kRingSize && r + length <= kRingSize) {
       // Neither side wraps: copy forward without masking (overlap copies the new bytes).
-      for (unsigned k = 0; k < length; ++k) {
-        const std::uint8_t byte = ring[from + k];
-        ring[r + k] = byte;
+      const std::uint8_t* const source = ring + from;
+      std::uint8_t* const target = ring + r;
+      for (std::size_t k = 0; k < length; ++k) {
+        const std::uint8_t byte = source[k];
+        target[k] = byte;
         write(byte);
       }
       r = (r + length) & (kRingSize - 1);

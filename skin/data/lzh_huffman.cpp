@@ -26,9 +26,10 @@ void THuffmanTree::Reset() {
 unsigned THuffmanTree::SwapForward(unsigned node, unsigned count) {
   // Counts are sorted and the sentinel stops every search: gallop, then bisect, since runs of
   // equal counts (rarely used literals) can be hundreds of nodes long.
-  unsigned target = node + 1;  // count > freq_[target] <= count - 1
+  unsigned target = node + 1;  // count > freq_[target]
+  while (target < node + 4 && count > freq_[target + 1]) ++target;
   unsigned above = target + 1;
-  for (unsigned step = 2; count > freq_[above]; step *= 2) {
+  for (unsigned step = 4; count > freq_[above]; step *= 2) {
     target = above;
     above = std::min(target + step, kNodeCount);
   }

@@ -18,18 +18,18 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Kept out of line so that callgrind can count exactly one decode (--toggle-collect).
 [[gnu::noinline]] std::size_t DecodeOnce(const Bytes& stream, std::uint32_t size, Bytes& out) {
-  std::size_t consumed = 0;
-  std::size_t produced = 0;
-  std::uint8_t* const sink = out.data();
+  const std::uint8_t* next = stream.data();
+  const std::uint8_t* const end = next + stream.size();
+  std::uint8_t* sink = out.data();
   TLZH().DecodeWith(
       size,
       [&](std::uint8_t& byte) -> std::size_t {
-        if (consumed == stream.size()) return 0;
-        byte = stream[consumed++];
+        if (next == end) return 0;
+        byte = *next++;
         return 1;
       },
-      [&](std::uint8_t byte) { sink[produced++] = byte; });
-  return produced;
+      [&](std::uint8_t byte) { *sink++ = byte; });
+  return static_cast<std::size_t>(sink - out.data());
 }
 
 int Run(int argc, char** argv) {
