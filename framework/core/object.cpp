@@ -56,7 +56,7 @@ const TClassInfo& TObject::StaticClass() {
   return info;
 }
 
-void RegisterClass(const TClassInfo& cls) {
+void RegisterComponentClass(const TClassInfo& cls) {
   Registry()[fw::AsciiLowerCase(cls.name)] = &cls;
 }
 

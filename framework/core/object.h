@@ -49,7 +49,7 @@ class TObject {
 };
 
 // Class registry: descriptions create components by class name.
-void RegisterClass(const TClassInfo& cls);
+void RegisterComponentClass(const TClassInfo& cls);
 const TClassInfo* FindClass(std::string_view name);
 
 // Checked down-cast by class information rather than by C++ type.

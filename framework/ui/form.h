@@ -1,0 +1,104 @@
+// `TCustomForm`/`TForm`: a top-level window built from its description, with border style and
+// icons, position, icon, activation and keyboard navigation among its controls.
+// User-interface thread.
+#pragma once
+#include "framework/ui/control.h"
+#include "framework/ui/icon.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+enum TPosition {
+  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+  poMainFormCenter, poOwnerFormCenter
+};
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+const TEnumInfo& FormBorderStyleEnum();
+const TEnumInfo& BorderIconEnum();
+const TEnumInfo& PositionEnum();
+const TEnumInfo& FormStyleEnum();
+const TEnumInfo& WindowStateEnum();
+
+class TCustomForm : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  int BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(int v);
+  unsigned BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(unsigned v);
+  int Position() const { return position_; }
+  void SetPosition(int v) { position_ = v; }
+  int FormStyle() const { return formStyle_; }
+  void SetFormStyle(int v) { formStyle_ = v; }
+  int WindowState() const;
+  void SetWindowState(int v);
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+  int TextHeight() const { return textHeight_; }
+  void SetTextHeight(int v) { textHeight_ = v; }
+  bool OldCreateOrder() const { return oldCreateOrder_; }
+  void SetOldCreateOrder(bool v) { oldCreateOrder_ = v; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool v) { keyPreview_ = v; }
+  TIcon* Icon() { return &icon_; }
+  TWinControl* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(TWinControl* control);
+
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void SetClientWidth(int v) override;
+  void SetClientHeight(int v) override;
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  void Close();
+  void Release();  // frees the form once the current message is done
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+  // Keyboard navigation: true when the key was used.
+  virtual bool DialogKey(UINT key, TWinControl* from);
+  void FocusChanged(TWinControl* control) { activeControl_ = control; }
+
+  bool ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) override;
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> BinaryProperties() const override;
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
+  void BeforeDestruction() override;
+
+  TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnClose;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+  void VisibleChanged() override;
+  // Reads the description stored as a resource named after the class ("TFORM1").
+  void ReadDescriptionResource();
+
+ private:
+  void ApplyPosition();
+  void ApplyClientSize();
+  DWORD FrameStyle() const;
+  DWORD FrameExStyle() const;
+
+  int borderStyle_ = bsSizeable;
+  unsigned borderIcons_ = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
+  int position_ = poDesigned;
+  int formStyle_ = fsNormal;
+  int windowState_ = wsNormal;
+  int pixelsPerInch_ = 96;
+  int textHeight_ = 13;
+  bool oldCreateOrder_ = false;
+  bool keyPreview_ = false;
+  bool positioned_ = false;
+  int clientWidth_ = -1, clientHeight_ = -1;
+  TIcon icon_;
+  TWinControl* activeControl_ = nullptr;
+};
+
+class TForm : public TCustomForm {
+  FW_DECLARE_CLASS()
+ public:
+  using TCustomForm::TCustomForm;
+};

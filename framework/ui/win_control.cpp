@@ -1,0 +1,363 @@
+// TWinControl: window handles made on demand, children and tab order, and message routing
+// between parents and children. User-interface thread.
+#include <algorithm>
+
+#include "framework/core/error.h"
+#include "framework/core/text.h"
+#include "framework/ui/application.h"
+#include "framework/ui/control.h"
+#include "framework/ui/form.h"
+#include "framework/ui/window_class.h"
+
+const TClassInfo& TWinControl::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TWinControl>("TWinControl", &TControl::StaticClass())
+                                     .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+                                     .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+                                     .Build();
+  return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
+}
+
+void TWinControl::BeforeDestruction() {
+  DestroyHandle();
+  TControl::BeforeDestruction();
+}
+
+HWND TWinControl::Handle() {
+  if (!handle_) CreateHandle();
+  return handle_;
+}
+
+void TWinControl::CreateHandle() {
+  if (handle_) return;
+  CreateWnd();
+  if (!handle_) throw EWin32Error("Error creating window for " + ClassName() + " " + Name());
+  HandleCreated();
+  // Children that exist already get their windows now, in creation order.
+  for (TControl* c : std::vector<TControl*>(controls_))
+    if (auto* w = ObjectAs<TWinControl>(c)) w->CreateHandle();
+  // Windows stack in tab order so that system dialog navigation agrees with ours.
+  HWND after = HWND_TOP;
+  for (TWinControl* w : tabList_)
+    if (w->handle_) {
+      SetWindowPos(w->handle_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      after = w->handle_;
+    }
+}
+
+void TWinControl::CreateParams(TCreateParams& p) {
+  p.caption = WideCaption();
+  p.style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (visible_) p.style |= WS_VISIBLE;
+  if (!enabled_) p.style |= WS_DISABLED;
+  if (tabStop_) p.style |= WS_TABSTOP;
+  p.x = left_;
+  p.y = top_;
+  p.width = width_;
+  p.height = height_;
+  if (parent_) p.wndParent = parent_->Handle();
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams p;
+  CreateParams(p);
+  if ((p.style & WS_CHILD) && !p.wndParent)
+    throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+  const WindowClassInfo& cls = RegisterControlClass(ClassName(), p.superClass, p.classStyle, p.cursor);
+  defWndProc_ = cls.defaultProc;
+  CreatingControl() = this;
+  HWND wnd = CreateWindowExW(p.exStyle, cls.name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
+                             p.width, p.height, p.wndParent, p.menu, GetModuleHandleW(nullptr), p.param);
+  CreatingControl() = nullptr;
+  if (wnd && !handle_) AttachHandle(wnd);
+}
+
+void TWinControl::AttachHandle(HWND wnd) {
+  handle_ = wnd;
+  SetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())), this);
+}
+
+void TWinControl::HandleCreated() {
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), 0);
+}
+
+void TWinControl::DestroyHandle() {
+  if (!handle_) return;
+  HWND wnd = handle_;
+  DestroyWindow(wnd);  // children go with it; WM_NCDESTROY clears each handle
+  handle_ = nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  control->parent_ = this;
+  if (auto* w = ObjectAs<TWinControl>(control)) {
+    InsertInTabList(w);
+    if (handle_) w->CreateHandle();
+  }
+}
+
+void TWinControl::InsertInTabList(TWinControl* child) { tabList_.push_back(child); }
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (auto* w = ObjectAs<TWinControl>(control)) {
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    if (w->handle_ && !IsDestroying()) w->DestroyHandle();
+  }
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+  control->parent_ = nullptr;
+}
+
+int TWinControl::TabOrder() const {
+  if (!parent_) return -1;
+  const auto& list = parent_->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  if (!parent_) return;
+  auto& list = parent_->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  if (it == list.end()) return;
+  list.erase(it);
+  if (order < 0 || order > static_cast<int>(list.size())) order = static_cast<int>(list.size());
+  list.insert(list.begin() + order, this);
+}
+
+void TWinControl::SetTabStop(bool v) {
+  tabStop_ = v;
+  if (handle_) {
+    LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
+    SetWindowLongPtrW(handle_, GWL_STYLE, v ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TWinControl* c = this; c; c = c->parent_)
+    if (!c->visible_ || !c->enabled_) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+
+void TWinControl::SetFocus() {
+  if (HWND wnd = Handle()) ::SetFocus(wnd);
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const {
+  // Flatten this control's windowed descendants in tab order.
+  std::vector<TWinControl*> order;
+  auto collect = [&](auto&& self, const TWinControl* parent) -> void {
+    for (TWinControl* c : parent->tabList_) {
+      order.push_back(c);
+      self(self, c);
+    }
+  };
+  collect(collect, this);
+  if (order.empty()) return nullptr;
+  int n = static_cast<int>(order.size());
+  int start = -1;
+  for (int i = 0; i < n; ++i)
+    if (order[i] == current) start = i;
+  for (int step = 1; step <= n; ++step) {
+    int i = start < 0 ? (forward ? step - 1 : n - step) : ((start + (forward ? step : -step)) % n + n) % n;
+    TWinControl* c = order[static_cast<size_t>(i)];
+    if (c == current) continue;
+    if (c->CanFocus() && (!checkTabStop || c->tabStop_)) return c;
+  }
+  return nullptr;
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  if (handle_) SetWindowPos(handle_, nullptr, left_, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string TWinControl::Caption() const {
+  if (!handle_) return caption_;
+  int n = GetWindowTextLengthW(handle_);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  GetWindowTextW(handle_, text.data(), n + 1);
+  text.resize(static_cast<size_t>(n));
+  return fw::FromWide(text);
+}
+
+int TWinControl::ClientWidth() const {
+  if (!handle_) return width_;
+  RECT r;
+  GetClientRect(handle_, &r);
+  return r.right;
+}
+
+int TWinControl::ClientHeight() const {
+  if (!handle_) return height_;
+  RECT r;
+  GetClientRect(handle_, &r);
+  return r.bottom;
+}
+
+void TWinControl::SetClientWidth(int v) { SetWidth(width_ - ClientWidth() + v); }
+
+void TWinControl::SetClientHeight(int v) { SetHeight(height_ - ClientHeight() + v); }
+
+void TWinControl::FontChanged() {
+  if (handle_) {
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+    Invalidate();
+  }
+  UpdateChildFonts();
+}
+
+void TWinControl::UpdateChildFonts() {
+  for (TControl* c : controls_)
+    if (c->ParentFont()) c->ParentFontChanged();
+}
+
+void TWinControl::VisibleChanged() {
+  if (handle_) ShowWindow(handle_, visible_ ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+  if (handle_) EnableWindow(handle_, enabled_);
+}
+
+void TWinControl::TextChanged() {
+  if (handle_) SetWindowTextW(handle_, fw::ToWide(caption_).c_str());
+}
+
+void TWinControl::ColorChanged() {
+  brush_.reset();
+  Invalidate();
+  for (TControl* c : controls_)
+    if (c->ParentColor()) c->ParentColorChanged();
+}
+
+HBRUSH TWinControl::ControlColorBrush(HDC dc) {
+  uint32_t rgb = ColorToRGB(color_);
+  if (!brush_ || brushColor_ != color_) {
+    brush_.reset(CreateSolidBrush(rgb));
+    brushColor_ = color_;
+  }
+  SetTextColor(dc, ColorToRGB(font_.Color()));
+  SetBkColor(dc, rgb);
+  return brush_.get();
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::Repaint() {
+  if (handle_) {
+    InvalidateRect(handle_, nullptr, TRUE);
+    UpdateWindow(handle_);
+  }
+}
+
+bool TWinControl::ReflectToChild(TMessage& m) {
+  HWND child = nullptr;
+  switch (m.Msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      child = reinterpret_cast<HWND>(m.LParam);
+      break;
+    case WM_NOTIFY:
+      child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      if (m.WParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+      break;
+    default:
+      return false;
+  }
+  TWinControl* target = child ? FindControl(child) : nullptr;
+  if (!target) return false;
+  m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+  return true;
+}
+
+void TWinControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (ReflectToChild(m)) return;
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+      if (ReflectToChild(m)) return;
+      break;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORLISTBOX:
+      m.Result = reinterpret_cast<LRESULT>(ControlColorBrush(reinterpret_cast<HDC>(m.WParam)));
+      return;
+    case WM_SETFOCUS:
+      if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      DefaultHandler(m);
+      // Keep the stored bounds in step with moves and sizes made by the system or the user.
+      RECT r;
+      GetWindowRect(handle_, &r);
+      if (HWND parent = GetParent(handle_); parent && (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+      bool resized = r.right - r.left != width_ || r.bottom - r.top != height_;
+      left_ = r.left;
+      top_ = r.top;
+      width_ = r.right - r.left;
+      height_ = r.bottom - r.top;
+      if (resized) BoundsChanged();
+      return;
+    }
+    case WM_NCDESTROY:
+      DefaultHandler(m);
+      if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
+      handle_ = nullptr;
+      return;
+    default:
+      break;
+  }
+  TControl::WndProc(m);
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (!handle_) {
+    m.Result = 0;
+    return;
+  }
+  m.Result = CallWindowProcW(defWndProc_ ? defWndProc_ : DefWindowProcW, handle_, m.Msg, m.WParam, m.LParam);
+}
+
+ATOM TWinControl::ControlAtom() {
+  static ATOM atom = []() {
+    wchar_t name[64];
+    wsprintfW(name, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
+              static_cast<unsigned>(GetCurrentThreadId()));
+    return GlobalAddAtomW(name);
+  }();
+  return atom;
+}
+
+TWinControl* TWinControl::FindControl(HWND wnd) {
+  if (!wnd) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom()))));
+}
