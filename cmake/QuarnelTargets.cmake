@@ -21,10 +21,18 @@ function(quarnel_add_test name)
   if(QUARNEL_WINDOWS)
     set_target_properties(${name} PROPERTIES SUFFIX ".exe")
   endif()
+  # Windows tests share one desktop (focus, activation, the screen): they run one at a time.
+  set(props TIMEOUT ${T_TIMEOUT})
+  if(T_LABELS)
+    list(APPEND props LABELS "${T_LABELS}")
+  endif()
+  if(QUARNEL_WINDOWS)
+    list(APPEND props RESOURCE_LOCK wine_desktop)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
+    PROPERTIES ${props}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
 

@@ -32,6 +32,7 @@ static int ScreenPixelsPerInch() {
 }
 
 void TFont::Changed() {
+  if (OnChanging) OnChanging();
   handle_.reset();
   if (OnChange) OnChange();
 }

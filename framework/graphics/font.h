@@ -34,6 +34,7 @@ class TFont : public TPersistent {
 
   HFONT Handle();  // made on first use, remade after a change
   void Assign(const TPersistent& source) override;
+  std::function<void()> OnChanging;  // before the current handle is deleted
   std::function<void()> OnChange;
 
  private:

@@ -334,6 +334,20 @@ void TCustomForm::WndProc(TMessage& m) {
         OnDeactivate(this);
       }
       return;
+    case WM_SETFOCUS: {
+      // The form passes the focus on to the control that had it, or the first one.
+      TWinControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_
+                                                                         : FindNextControl(nullptr, true, true);
+      if (target && !IsIconic(handle_)) {
+        target->SetFocus();
+        return;
+      }
+      break;
+    }
+    case WM_SYSCOMMAND:
+      // A window without a maximise button cannot be maximised, whoever asks.
+      if ((m.WParam & 0xFFF0) == SC_MAXIMIZE && !(GetWindowLongPtrW(handle_, GWL_STYLE) & WS_MAXIMIZEBOX)) return;
+      break;
     case WM_CLOSE:
       Close();
       return;

@@ -16,7 +16,7 @@ const TClassInfo& TSample::StaticClass() {
           .IntNamed("Colour", &TSample::Colour, &TSample::SetColour, ColourIdent, ColourName)
           .Event("OnPoke", &TSample::OnPoke)
           .Build();
-  static const bool registered = (RegisterClass(info), true);
+  static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;
   return info;
 }

@@ -12,6 +12,17 @@ namespace testing_support {
 // timer-driven work has a chance to run.
 void flush_events(DWORD ms = 0);
 
+// Pumps messages until `done()` holds or `ms` milliseconds pass; returns whether it held.
+template <class Pred>
+bool wait_until(Pred done, DWORD ms = 3000) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > ms) return false;
+    flush_events(10);
+  }
+  return true;
+}
+
 // Reads one pixel of a window as 0x00BBGGRR through a copy of the window's DC.
 COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow = false);
 

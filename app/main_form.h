@@ -1,0 +1,21 @@
+// `TForm1`, the program's main window: three buttons and the text panel, built from the
+// description stored in the program's resources. User-interface thread.
+#pragma once
+#include "framework/ui/button.h"
+#include "framework/ui/form.h"
+#include "framework/ui/memo.h"
+
+class TForm1 : public TForm {
+  FW_DECLARE_CLASS()
+ public:
+  explicit TForm1(TComponent* owner);
+
+  TButton* Button1 = nullptr;
+  TMemo* Memo1 = nullptr;
+  TButton* Button2 = nullptr;
+  TButton* Button3 = nullptr;
+
+  void Button1Click(TObject* sender);  // network probe
+  void Button2Click(TObject* sender);  // closes the program
+  void Button3Click(TObject* sender);  // opens the publisher's page
+};

@@ -1,0 +1,193 @@
+// Bitmap storage as a DIB section, format conversion, BMP loading and saving, and the memory DC
+// behind its canvas. User-interface thread.
+#include "framework/graphics/bitmap.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <vector>
+
+#include "framework/graphics/bmp_decode.h"
+
+namespace {
+
+int StrideFor(int width, int bytesPerPixel) { return (width * bytesPerPixel + 3) & ~3; }
+
+BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;  // top-down: row 0 is the top row
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
+}  // namespace
+
+const TClassInfo& TBitmap::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TBitmap>("TBitmap", &TPersistent::StaticClass()).Build();
+  return info;
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height, TPixelFormat format) { Recreate(width, height, format, false); }
+
+TBitmap::~TBitmap() {
+  canvas_.reset();
+  if (dc_) SelectObject(dc_.get(), dcOriginal_);
+}
+
+int TBitmap::Stride() const { return StrideFor(width_, BytesPerPixel()); }
+
+void TBitmap::SetSize(int width, int height) {
+  if (width != width_ || height != height_) Recreate(width, height, format_, true);
+}
+
+void TBitmap::SetPixelFormat(TPixelFormat format) {
+  if (format != format_) Recreate(width_, height_, format, true);
+}
+
+void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPixels) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  fw::UniqueBitmap fresh;
+  void* freshBits = nullptr;
+  if (width > 0 && height > 0) {
+    BITMAPINFO bi = DibInfo(width, height, format == pf32bit ? 32 : 24);
+    fresh.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &freshBits, nullptr, 0));
+    if (!fresh) width = height = 0;  // out of memory: an empty image rather than a broken one
+  }
+  const int newBpp = format == pf32bit ? 4 : 3;
+  if (keepPixels && bits_ && freshBits) {
+    GdiFlush();
+    const int oldBpp = BytesPerPixel(), oldStride = Stride(), newStride = StrideFor(width, newBpp);
+    const int rows = std::min(height, height_), cols = std::min(width, width_);
+    auto* out = static_cast<uint8_t*>(freshBits);
+    for (int y = 0; y < rows; ++y) {
+      const uint8_t* s = bits_ + static_cast<size_t>(y) * oldStride;
+      uint8_t* d = out + static_cast<size_t>(y) * newStride;
+      if (oldBpp == newBpp) {
+        std::memcpy(d, s, static_cast<size_t>(cols) * newBpp);
+        continue;
+      }
+      for (int x = 0; x < cols; ++x) std::memcpy(d + x * newBpp, s + x * oldBpp, 3);
+    }
+  }
+  if (dc_) SelectObject(dc_.get(), dcOriginal_);  // a selected bitmap cannot be deleted
+  dib_ = std::move(fresh);
+  bits_ = static_cast<uint8_t*>(freshBits);
+  width_ = width;
+  height_ = height;
+  format_ = format;
+  SelectIntoCanvas();
+}
+
+void TBitmap::SelectIntoCanvas() {
+  if (dc_ && dib_) SelectObject(dc_.get(), dib_.get());
+}
+
+TCanvas& TBitmap::Canvas() {
+  if (!canvas_) {
+    dc_ = fw::CreateMemoryDC();
+    dcOriginal_ = GetCurrentObject(dc_.get(), OBJ_BITMAP);
+    SelectIntoCanvas();
+    canvas_ = std::make_unique<TCanvas>(dc_.get());
+  }
+  return *canvas_;
+}
+
+uint8_t* TBitmap::ScanLine(int y) {
+  if (!bits_ || y < 0 || y >= height_) return nullptr;
+  GdiFlush();  // drawing through the canvas may still be queued
+  return bits_ + static_cast<size_t>(y) * Stride();
+}
+
+COLORREF TBitmap::PixelAt(int x, int y) {
+  if (x < 0 || x >= width_) return CLR_INVALID;
+  const uint8_t* row = ScanLine(y);
+  if (!row) return CLR_INVALID;
+  const uint8_t* p = row + x * BytesPerPixel();
+  return RGB(p[2], p[1], p[0]);
+}
+
+void TBitmap::Assign(const TPersistent& source) {
+  auto* other = dynamic_cast<const TBitmap*>(&source);
+  if (!other || other == this) return;
+  Recreate(other->width_, other->height_, other->format_, false);
+  if (bits_ && other->bits_) {
+    GdiFlush();
+    std::memcpy(bits_, other->bits_, static_cast<size_t>(Stride()) * height_);
+  }
+  transparent_ = other->transparent_;
+  transparentMode_ = other->transparentMode_;
+  transparentColor_ = other->transparentColor_;
+}
+
+bool TBitmap::AssignHandle(HBITMAP source, TPixelFormat format) {
+  BITMAP info{};
+  if (!source || GetObjectW(source, sizeof(info), &info) == 0) {
+    Recreate(0, 0, format, false);
+    return false;
+  }
+  Recreate(info.bmWidth, std::abs(info.bmHeight), format, false);
+  if (!bits_) return false;
+  // GetDIBits wants the source not selected into a DC; callers pass a free-standing bitmap.
+  BITMAPINFO bi = DibInfo(width_, height_, format == pf32bit ? 32 : 24);
+  HDC screen = GetDC(nullptr);
+  int lines = GetDIBits(screen, source, 0, static_cast<UINT>(height_), bits_, &bi, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return lines == height_;
+}
+
+bool TBitmap::LoadFromStream(std::istream& stream) {
+  std::vector<uint8_t> data{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+  return LoadFromMemory(data.data(), data.size());
+}
+
+bool TBitmap::LoadFromMemory(const void* data, size_t size) {
+  fw::bmp::DecodedImage img = fw::bmp::Decode(static_cast<const uint8_t*>(data), size);
+  Recreate(img.width, img.height, img.source_bits == 32 ? pf32bit : pf24bit, false);
+  if (img.empty() || !bits_) return false;
+  const int bpp = BytesPerPixel(), stride = Stride();
+  for (int y = 0; y < height_; ++y) {
+    uint8_t* row = bits_ + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < width_; ++x) {
+      uint32_t px = img.at(x, y);
+      std::memcpy(row + x * bpp, &px, static_cast<size_t>(bpp));  // little-endian B, G, R, X
+    }
+  }
+  return true;
+}
+
+void TBitmap::SaveToStream(std::ostream& stream) {
+  const int bitsPerPixel = format_ == pf32bit ? 32 : 24;
+  const int stride = Stride();
+  const uint32_t imageSize = static_cast<uint32_t>(stride) * static_cast<uint32_t>(height_);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  file.bfSize = file.bfOffBits + imageSize;
+  BITMAPINFO bi = DibInfo(width_, height_, bitsPerPixel);
+  bi.bmiHeader.biHeight = height_;  // files are written bottom-up, as most readers expect
+  bi.bmiHeader.biSizeImage = imageSize;
+  stream.write(reinterpret_cast<const char*>(&file), sizeof(file));
+  stream.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof(bi.bmiHeader));
+  for (int y = height_ - 1; y >= 0; --y) stream.write(reinterpret_cast<const char*>(ScanLine(y)), stride);
+}
+
+TColor TBitmap::TransparentColor() {
+  if (transparentMode_ == tmFixed) return transparentColor_;
+  if (Empty()) return clDefault;
+  return static_cast<TColor>(PixelAt(0, height_ - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+  transparentColor_ = color;
+  transparentMode_ = color == clDefault ? tmAuto : tmFixed;
+}
