@@ -1,0 +1,46 @@
+// Fuzz target: loading a packed package and, separately, parsing the input as an unpacked
+// package, then extracting every entry; extracted bytes never exceed the declared sizes.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/data/skin_reader.h"
+
+namespace {
+
+void ExtractAll(const quarnel::TSkinReader& reader) {
+  std::vector<std::uint8_t> target;
+  std::uint64_t total = 0;
+  for (std::size_t i = 0; i < reader.Names().size(); ++i) {
+    if (!reader.ExtractFile(reader.Names()[i], target)) std::abort();
+    if (target.size() > reader.Sizes()[i]) std::abort();
+    total += reader.Sizes()[i];
+  }
+  std::string name;
+  for (const char* text : {".ini", ".bmp", ""}) reader.ExtractByExtension(text, target, name);
+  (void)total;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const bool silenced = [] {
+    quarnel::TSkinReader::SetNotifier(nullptr);
+    return true;
+  }();
+  (void)silenced;
+  const std::span<const std::uint8_t> bytes(data, size);
+
+  quarnel::TSkinReader packed;
+  if (packed.Load(bytes)) ExtractAll(packed);
+  if (packed.Data().size() > quarnel::TSkinReader::UnpackedSizeLimit(size) + 59) std::abort();
+
+  quarnel::TSkinReader unpacked;
+  if (unpacked.LoadUnpacked(bytes)) {
+    if (unpacked.Names().size() > quarnel::kMaxSkinEntries) std::abort();
+    ExtractAll(unpacked);
+  }
+  return 0;
+}
