@@ -85,3 +85,40 @@ void SetObjectProp(TObject& obj, const TPropInfo& p, TObject* value) {
 TNotifyEvent* GetEventProp(TObject& obj, const TPropInfo& p) {
   return p.event ? &p.event(obj) : nullptr;
 }
+
+namespace {
+bool IsOrdinal(const TPropInfo& p) {
+  return p.kind == TTypeKind::Integer || p.kind == TTypeKind::Boolean || p.kind == TTypeKind::Enumeration ||
+         p.kind == TTypeKind::Set;
+}
+bool IsText(const TPropInfo& p) { return p.kind == TTypeKind::String || p.kind == TTypeKind::WideString; }
+}  // namespace
+
+int64_t GetOrdPropByName(TObject& obj, std::string_view name) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  return p && IsOrdinal(*p) ? GetOrdProp(obj, *p) : -1;
+}
+
+std::string GetStrPropByName(TObject& obj, std::string_view name) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  return p && IsText(*p) ? GetStrProp(obj, *p) : std::string();
+}
+
+TObject* GetObjectPropByName(TObject& obj, std::string_view name) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  return p && p->kind == TTypeKind::Object ? GetObjectProp(obj, *p) : nullptr;
+}
+
+bool SetOrdPropByName(TObject& obj, std::string_view name, int64_t value) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  if (!p || !IsOrdinal(*p) || !p->setOrd) return false;
+  p->setOrd(obj, value);
+  return true;
+}
+
+bool SetStrPropByName(TObject& obj, std::string_view name, const std::string& value) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  if (!p || !IsText(*p) || p->readOnly) return false;
+  SetStrProp(obj, *p, value);
+  return true;
+}

@@ -68,6 +68,14 @@ TObject* GetObjectProp(TObject& obj, const TPropInfo& p);
 void SetObjectProp(TObject& obj, const TPropInfo& p, TObject* value);
 TNotifyEvent* GetEventProp(TObject& obj, const TPropInfo& p);
 
+// The same by property name, for callers that do not know the class: a missing property reads
+// as -1 (ordinal), empty (text) or null (object), and setting one does nothing (false).
+int64_t GetOrdPropByName(TObject& obj, std::string_view name);
+std::string GetStrPropByName(TObject& obj, std::string_view name);
+TObject* GetObjectPropByName(TObject& obj, std::string_view name);
+bool SetOrdPropByName(TObject& obj, std::string_view name, int64_t value);
+bool SetStrPropByName(TObject& obj, std::string_view name, const std::string& value);
+
 namespace fw::detail {
 template <class T>
 struct SetterArg;

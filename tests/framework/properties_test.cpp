@@ -82,6 +82,23 @@ TEST_F(PropertiesTest, NamedIntegerValues) {
   EXPECT_FALSE(p.identToInt("clNothing", v));
 }
 
+TEST_F(PropertiesTest, ByNameWithMissingOrMismatchedProperties) {
+  EXPECT_TRUE(SetOrdPropByName(s, "Size", 7));
+  EXPECT_EQ(GetOrdPropByName(s, "Size"), 7);
+  EXPECT_EQ(GetOrdPropByName(s, "Missing"), -1);
+  EXPECT_EQ(GetOrdPropByName(s, "Text"), -1);  // not an ordinal
+  EXPECT_FALSE(SetOrdPropByName(s, "Missing", 1));
+  EXPECT_FALSE(SetOrdPropByName(s, "Text", 1));
+  EXPECT_EQ(s.Text(), "");
+  EXPECT_TRUE(SetStrPropByName(s, "Text", "abc"));
+  EXPECT_EQ(GetStrPropByName(s, "Text"), "abc");
+  EXPECT_EQ(GetStrPropByName(s, "Missing"), "");
+  EXPECT_FALSE(SetStrPropByName(s, "Missing", "x"));
+  EXPECT_EQ(GetObjectPropByName(s, "Lines"), s.Lines());
+  EXPECT_EQ(GetObjectPropByName(s, "Size"), nullptr);
+  EXPECT_EQ(GetObjectPropByName(s, "Missing"), nullptr);
+}
+
 TEST(ClassInfoTest, InstanceOfByClassName) {
   auto root = TComponent::Make<TSampleRoot>();
   EXPECT_TRUE(root->InheritsFrom("TSample"));
