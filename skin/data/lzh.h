@@ -62,28 +62,32 @@ void TLZH::DecodeWith(std::uint32_t size, Read&& read, Write&& write) {
   // The next bit is the top bit of `bits`. Behind the valid bits sits one marker bit, so the
   // number of valid bits is read off the marker's position instead of being counted per bit.
   std::uint64_t bits = std::uint64_t{1} << 63;
-  // Tops the buffer up to 56 bits or more; a symbol plus its position needs at most 36 (the
-  // tree is never deeper than 22 while its root count stays below 0x8000).
+  // Refills whole bytes up to 56 or more valid bits. A symbol plus its position needs at most
+  // 36: while its root count is at most 0x8000 the tree (a Huffman tree for its counts) is no
+  // deeper than 21, as a leaf at depth d needs a root count of at least Fibonacci(d + 2).
   auto refill = [&] {
-    int count = 63 - std::countr_zero(bits);
-    bits &= bits - 1;
-    for (; count < 56; count += 8) {
+    const int marker = std::countr_zero(bits);
+    std::uint64_t word = 0;
+    for (int n = marker / 8; n > 0; --n) {
       std::uint8_t byte = 0;
       if (read(byte) == 0) byte = 0;
-      bits |= static_cast<std::uint64_t>(byte) << (56 - count);
+      word = (word << 8) | byte;
     }
-    bits |= std::uint64_t{1} << (63 - count);
+    const int next = marker % 8;  // where the marker goes
+    bits = (bits & (bits - 1)) | (word << (next + 1)) | (std::uint64_t{1} << next);
   };
 
   unsigned r = kRingStart;
   std::uint32_t produced = 0;
   while (produced < size) {
-    if ((bits & 0xFF) == 0) refill();  // fewer than 56 bits left
+    if ((bits & 0x0FFFFFFF) == 0) refill();  // fewer than 36 bits left
     unsigned node = child[kRoot];
     while (node < kNodeCount) {
-      node = child[node + static_cast<unsigned>(bits >> 63)];
-      bits <<= 1;
+      // Doubling shifts the next bit out as the carry: one add per tree level.
+      const bool second = __builtin_add_overflow(bits, bits, &bits);
+      node = child[node + second];
     }
+    assert(bits != 0);  // the marker is still there: the walk used buffered bits only
     const unsigned symbol = node - kNodeCount;
     tree.Update(symbol);
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace quarnel::lzh {
@@ -60,10 +61,11 @@ class THuffmanTree {
   // Called after each coded symbol: rebuilds when the root is full, then counts the symbol.
   void Update(unsigned symbol) {
     if (freq_[kRoot] == kRebuildFrequency) Rebuild();
-    unsigned node = parent_[symbol + kNodeCount];
+    std::size_t node = parent_[symbol + kNodeCount];
     do {
-      const unsigned count = ++freq_[node];
-      if (count > freq_[node + 1]) node = SwapForward(node, count);
+      std::uint16_t* const at = &freq_[node];
+      const std::uint16_t count = ++at[0];
+      if (count > at[1]) node = SwapForward(static_cast<unsigned>(node), count);
       node = parent_[node];
     } while (node != 0);
   }
