@@ -21,34 +21,21 @@ void THuffmanTree::Reset() {
   parent_[kRoot] = 0;
 }
 
-// The node's count now exceeds its right neighbour's: exchange it with the last node of
-// lower count so that the order stays sorted, and carry on from the node's new slot.
-unsigned THuffmanTree::SwapForward(unsigned node, unsigned count) {
-  // Counts are sorted and the sentinel stops every search: gallop, then bisect, since runs of
-  // equal counts (rarely used literals) can be hundreds of nodes long.
-  unsigned target = node + 1;  // count > freq_[target]
-  while (target < node + 4 && count > freq_[target + 1]) ++target;
-  unsigned above = target + 1;
-  for (unsigned step = 4; count > freq_[above]; step *= 2) {
-    target = above;
-    above = std::min(target + step, kNodeCount);
+// Last slot from `from` on whose count is below `count`, where freq_[from] is known to be.
+// Counts are sorted and the sentinel stops the search: gallop, then bisect, since runs of
+// equal counts (rarely used literals) can be hundreds of nodes long.
+unsigned THuffmanTree::LastBelow(unsigned from, unsigned count) const {
+  unsigned below = from;
+  unsigned above = from + 1;
+  for (unsigned step = 2; count > freq_[above]; step *= 2) {
+    below = above;
+    above = std::min(below + step, kNodeCount);
   }
-  while (above - target > 1) {
-    const unsigned middle = (target + above) / 2;
-    (count > freq_[middle] ? target : above) = middle;
+  while (above - below > 1) {
+    const unsigned middle = (below + above) / 2;
+    (count > freq_[middle] ? below : above) = middle;
   }
-  freq_[node] = freq_[target];
-  freq_[target] = static_cast<std::uint16_t>(count);
-
-  const unsigned moved = child_[node];
-  parent_[moved] = static_cast<std::uint16_t>(target);
-  if (moved < kNodeCount) parent_[moved + 1] = static_cast<std::uint16_t>(target);
-  const unsigned displaced = child_[target];
-  child_[target] = static_cast<std::uint16_t>(moved);
-  parent_[displaced] = static_cast<std::uint16_t>(node);
-  if (displaced < kNodeCount) parent_[displaced + 1] = static_cast<std::uint16_t>(node);
-  child_[node] = static_cast<std::uint16_t>(displaced);
-  return target;
+  return below;
 }
 
 // Halves the leaf counts (rounding up), then rebuilds the inner nodes by pairing the two

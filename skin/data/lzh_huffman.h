@@ -77,7 +77,28 @@ class THuffmanTree {
   const std::uint16_t* Children() const { return child_.data(); }
 
  private:
-  unsigned SwapForward(unsigned node, unsigned count);
+  // The node's count now exceeds its right neighbour's: exchange it with the last node of
+  // lower count so that the order stays sorted, and carry on from the node's new slot.
+  unsigned SwapForward(unsigned node, unsigned count) {
+    unsigned target = node + 1;  // most runs of equal counts are short
+    if (count > freq_[target + 1]) {
+      ++target;
+      if (count > freq_[target + 1]) target = LastBelow(target + 1, count);
+    }
+    freq_[node] = freq_[target];
+    freq_[target] = static_cast<std::uint16_t>(count);
+    const unsigned moved = child_[node];
+    const unsigned displaced = child_[target];
+    child_[target] = static_cast<std::uint16_t>(moved);
+    child_[node] = static_cast<std::uint16_t>(displaced);
+    // An inner node's children are a pair of slots; a leaf has one entry (written twice).
+    parent_[moved] = static_cast<std::uint16_t>(target);
+    parent_[moved + (moved < kNodeCount)] = static_cast<std::uint16_t>(target);
+    parent_[displaced] = static_cast<std::uint16_t>(node);
+    parent_[displaced + (displaced < kNodeCount)] = static_cast<std::uint16_t>(node);
+    return target;
+  }
+  unsigned LastBelow(unsigned from, unsigned count) const;
   void Rebuild();
 
   std::array<std::uint16_t, kNodeCount + 1> freq_{};  // last slot: sentinel 0xFFFF
