@@ -33,7 +33,9 @@ unsigned THuffmanTree::LastBelow(unsigned from, unsigned count) const {
   }
   while (above - below > 1) {
     const unsigned middle = (below + above) / 2;
-    (count > freq_[middle] ? below : above) = middle;
+    const bool lower = count > freq_[middle];  // selects, not branches: unpredictable
+    below = lower ? middle : below;
+    above = lower ? above : middle;
   }
   return below;
 }

@@ -12,15 +12,15 @@ namespace {
 
 void ExtractAll(const quarnel::TSkinReader& reader) {
   std::vector<std::uint8_t> target;
-  std::uint64_t total = 0;
   for (std::size_t i = 0; i < reader.Names().size(); ++i) {
     if (!reader.ExtractFile(reader.Names()[i], target)) std::abort();
-    if (target.size() > reader.Sizes()[i]) std::abort();
-    total += reader.Sizes()[i];
+    // A repeated name finds its first entry.
+    std::size_t first = 0;
+    while (reader.Names()[first] != reader.Names()[i]) ++first;
+    if (target.size() > reader.Sizes()[first]) std::abort();
   }
   std::string name;
   for (const char* text : {".ini", ".bmp", ""}) reader.ExtractByExtension(text, target, name);
-  (void)total;
 }
 
 }  // namespace
