@@ -25,6 +25,10 @@ T* Required(TComponent& form, const char* name) {
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
+  ShellOpen = [](HWND owner, const char* verb, const char* file, int show) {
+    // A failure (no browser registered) is ignored: there is nothing useful to tell the user.
+    ShellExecuteA(owner, verb, file, nullptr, nullptr, show);
+  };
   // The classes the description names must be known before it is read.
   TButton::StaticClass();
   TMemo::StaticClass();
@@ -39,7 +43,4 @@ void TForm1::Button1Click(TObject* /*sender*/) {}
 
 void TForm1::Button2Click(TObject* /*sender*/) { Close(); }
 
-void TForm1::Button3Click(TObject* /*sender*/) {
-  // A failure (no browser registered) is ignored: there is nothing useful to tell the user.
-  ShellExecuteA(Handle(), "open", kPublisherPageUrl, nullptr, nullptr, SW_SHOWNORMAL);
-}
+void TForm1::Button3Click(TObject* /*sender*/) { ShellOpen(Handle(), "open", kPublisherPageUrl, SW_SHOWNORMAL); }

@@ -1,6 +1,8 @@
 // `TForm1`, the program's main window: three buttons and the text panel, built from the
 // description stored in the program's resources. User-interface thread.
 #pragma once
+#include <functional>
+
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
@@ -18,4 +20,7 @@ class TForm1 : public TForm {
   void Button1Click(TObject* sender);  // network probe
   void Button2Click(TObject* sender);  // closes the program
   void Button3Click(TObject* sender);  // opens the publisher's page
+
+  // How Button3 asks the shell to open a page; tests put in their own to see the call.
+  std::function<void(HWND owner, const char* verb, const char* file, int show)> ShellOpen;
 };

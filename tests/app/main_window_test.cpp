@@ -158,6 +158,24 @@ TEST_F(MainWindowTest, Button2EndsTheLoop) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the loop's end
 }
 
+TEST_F(MainWindowTest, Button3AsksTheShellToOpenThePublishersPage) {
+  struct Call {
+    HWND owner;
+    std::string verb, file;
+    int show;
+  };
+  std::vector<Call> calls;
+  form->ShellOpen = [&](HWND owner, const char* verb, const char* file, int show) {
+    calls.push_back({owner, verb, file, show});
+  };
+  SendMessageW(form->Button3->Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].owner, form->Handle());
+  EXPECT_EQ(calls[0].verb, "open");
+  EXPECT_EQ(calls[0].file, "http://www.velmora.com/?qq=Ombrixa");
+  EXPECT_EQ(calls[0].show, SW_SHOWNORMAL);
+}
+
 TEST_F(MainWindowTest, IconComesFromTheDescription) {
   std::ifstream file(testing_support::host_path(QUARNEL_ICON_FILE), std::ios::binary);
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
