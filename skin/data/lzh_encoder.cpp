@@ -70,8 +70,8 @@ class TMatchFinder {
     const std::size_t limit = std::min<std::size_t>(kLookAhead, history_.size() - pos);
     const std::uint8_t* current = history_.data() + pos;
     unsigned chain = kMaxChain;
-    for (std::int32_t candidate = head_[HashAt(pos)];
-         candidate != kNoPosition && chain-- > 0; candidate = prev_[candidate]) {
+    for (std::int32_t candidate = head_[HashAt(pos)]; candidate != kNoPosition && chain-- > 0;
+         candidate = prev_[candidate]) {
       const auto from = static_cast<std::size_t>(candidate);
       if (from >= pos) continue;
       if (pos - from > kRingSize) break;  // chains run from newest to oldest

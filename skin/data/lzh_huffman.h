@@ -9,13 +9,13 @@
 
 namespace quarnel::lzh {
 
-inline constexpr unsigned kRingSize = 4096;            // N: sliding window
-inline constexpr unsigned kLookAhead = 60;             // F: longest match
-inline constexpr unsigned kThreshold = 2;              // matches are longer than this
-inline constexpr unsigned kRingStart = kRingSize - kLookAhead;  // first write position
+inline constexpr unsigned kRingSize = 4096;                              // N: sliding window
+inline constexpr unsigned kLookAhead = 60;                               // F: longest match
+inline constexpr unsigned kThreshold = 2;                                // matches are longer than this
+inline constexpr unsigned kRingStart = kRingSize - kLookAhead;           // first write position
 inline constexpr unsigned kSymbolCount = 256 - kThreshold + kLookAhead;  // 314
-inline constexpr unsigned kNodeCount = kSymbolCount * 2 - 1;           // T = 627
-inline constexpr unsigned kRoot = kNodeCount - 1;                      // 626
+inline constexpr unsigned kNodeCount = kSymbolCount * 2 - 1;             // T = 627
+inline constexpr unsigned kRoot = kNodeCount - 1;                        // 626
 inline constexpr unsigned kRebuildFrequency = 0x8000;
 inline constexpr unsigned kFirstMatchSymbol = 256;
 inline constexpr unsigned kMinMatch = kThreshold + 1;
@@ -24,10 +24,10 @@ inline constexpr unsigned kMinMatch = kThreshold + 1;
 // Code lengths by upper value: 0 -> 3 bits, 1-3 -> 4, 4-11 -> 5, 12-23 -> 6, 24-47 -> 7,
 // 48-63 -> 8. The codes are canonical, so one leading byte identifies the upper value.
 struct PositionCodeTables {
-  std::array<std::uint8_t, 256> upperOfByte{};   // upper six bits for a leading byte
+  std::array<std::uint8_t, 256> upperOfByte{};      // upper six bits for a leading byte
   std::array<std::uint8_t, 256> extraBitsOfByte{};  // bits still to read after that byte
-  std::array<std::uint8_t, 64> codeOfUpper{};    // code bits, right-aligned
-  std::array<std::uint8_t, 64> lengthOfUpper{};  // code length in bits
+  std::array<std::uint8_t, 64> codeOfUpper{};       // code bits, right-aligned
+  std::array<std::uint8_t, 64> lengthOfUpper{};     // code length in bits
 };
 
 constexpr PositionCodeTables MakePositionCodeTables() {

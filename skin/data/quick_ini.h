@@ -26,10 +26,8 @@ class TQuickIni {
   void LoadFromStream(std::istream* stream);
   void LoadFromText(std::string_view text);
 
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) const;
-  std::int32_t ReadInteger(std::string_view section, std::string_view key,
-                           std::int32_t defaultValue) const;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+  std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
   // Replaces `target` with the section names in text order; throws EAssertionFailed for null.
   void ReadSections(std::vector<std::string>* target) const;
   // Line position of the first header of `section` (letter case ignored), or -1.

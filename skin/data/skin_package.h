@@ -22,13 +22,20 @@ struct TSkinHeader {
 // Bytes between the header and the name list, or nothing for an unknown version.
 constexpr std::optional<std::uint32_t> SkippedBlockSize(std::uint32_t version) {
   switch (version) {
-    case 20000: return 0;
-    case 30000: return 256;
-    case 40000: return 80;
-    case 50000: return 48;
-    case 60000: return 117;
-    case 70000: return 69;
-    default: return std::nullopt;
+    case 20000:
+      return 0;
+    case 30000:
+      return 256;
+    case 40000:
+      return 80;
+    case 50000:
+      return 48;
+    case 60000:
+      return 117;
+    case 70000:
+      return 69;
+    default:
+      return std::nullopt;
   }
 }
 

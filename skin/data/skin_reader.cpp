@@ -111,8 +111,7 @@ bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
 }
 
 bool TSkinReader::LoadUnpacked(std::span<const std::uint8_t> unpacked) {
-  header_ = TSkinHeader{WordAt(unpacked, 0), WordAt(unpacked, 4), WordAt(unpacked, 8),
-                        WordAt(unpacked, 12)};
+  header_ = TSkinHeader{WordAt(unpacked, 0), WordAt(unpacked, 4), WordAt(unpacked, 8), WordAt(unpacked, 12)};
   const auto skipped = SkippedBlockSize(header_.Version);
   if (!skipped) {
     if (CurrentNotifier()) CurrentNotifier()(kOlderSkinMessage);
@@ -154,8 +153,7 @@ bool TSkinReader::ExtractFile(std::string_view name, Bytes& target) const {
   return true;
 }
 
-bool TSkinReader::ExtractByExtension(std::string_view text, Bytes& target,
-                                     std::string& name) const {
+bool TSkinReader::ExtractByExtension(std::string_view text, Bytes& target, std::string& name) const {
   target.clear();
   const auto found = std::find_if(names_.begin(), names_.end(), [&](const std::string& entry) {
     return entry.find(text) != std::string::npos;

@@ -19,8 +19,7 @@ class TSkinReader {
   using Bytes = std::vector<std::uint8_t>;
   using Notifier = std::function<void(const std::string& message)>;
 
-  static constexpr const char* kOlderSkinMessage =
-      "This is Older Skin File\rPlease update to new version !";
+  static constexpr const char* kOlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
 
   // Where the unknown-version message goes, process-wide. Returns the previous notifier.
   // The default shows a message box in the Windows build and does nothing elsewhere.

@@ -36,8 +36,7 @@ void TSkinWriter::AddEntry(std::string name, Bytes data) {
 
 TSkinWriter::Bytes TSkinWriter::Unpacked(std::uint32_t version) const {
   const auto skipped = SkippedBlockSize(version);
-  if (!skipped) throw std::invalid_argument("unknown skin package version " +
-                                            std::to_string(version));
+  if (!skipped) throw std::invalid_argument("unknown skin package version " + std::to_string(version));
   std::string nameList;
   for (const TEntry& entry : entries_) {
     if (!nameList.empty()) nameList += "\r\n";

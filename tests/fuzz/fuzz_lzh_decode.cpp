@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "reference_lzh.h"
 #include "skin/data/lzh.h"
 #include "skin/data/lzh_encoder.h"
-#include "reference_lzh.h"
 
 namespace {
 

@@ -56,8 +56,7 @@ class SkinpackTool : public ::testing::Test {
 };
 
 TEST_F(SkinpackTool, PackListCheckUnpackRoundTrip) {
-  ASSERT_EQ(Run({"pack", Path("skin"), Path("a.skn"), "--order", Path("order.txt")}), kExitOk)
-      << err_.str();
+  ASSERT_EQ(Run({"pack", Path("skin"), Path("a.skn"), "--order", Path("order.txt")}), kExitOk) << err_.str();
   ASSERT_EQ(Run({"list", Path("a.skn")}), kExitOk);
   const std::string listing = out_.str();
   EXPECT_NE(listing.find("version 60000, 35 entries"), std::string::npos) << listing;
@@ -75,9 +74,9 @@ TEST_F(SkinpackTool, PackListCheckUnpackRoundTrip) {
 }
 
 TEST_F(SkinpackTool, VersionAndExplicitNames) {
-  ASSERT_EQ(Run({"pack", Path("skin"), Path("b.skn"), "--version", "20000", "tab.bmp",
-                 "longhorn style-blue.ini"}),
-            kExitOk)
+  ASSERT_EQ(
+      Run({"pack", Path("skin"), Path("b.skn"), "--version", "20000", "tab.bmp", "longhorn style-blue.ini"}),
+      kExitOk)
       << err_.str();
   ASSERT_EQ(Run({"list", Path("b.skn")}), kExitOk);
   EXPECT_NE(out_.str().find("version 20000, 2 entries"), std::string::npos) << out_.str();
@@ -89,8 +88,7 @@ TEST_F(SkinpackTool, WrongCommandLinesExitWithUsage) {
   EXPECT_EQ(Run({"pack", Path("skin")}), kExitUsage);
   EXPECT_EQ(Run({"pack", Path("skin"), Path("c.skn"), "--version", "12345"}), kExitUsage);
   EXPECT_NE(err_.str().find("unknown version"), std::string::npos);
-  EXPECT_EQ(Run({"pack", Path("skin"), Path("c.skn"), "--order", Path("order.txt"), "x.bmp"}),
-            kExitUsage);
+  EXPECT_EQ(Run({"pack", Path("skin"), Path("c.skn"), "--order", Path("order.txt"), "x.bmp"}), kExitUsage);
   EXPECT_FALSE(fs::exists(root_ / "c.skn"));
   EXPECT_EQ(Run({"--help"}), kExitOk);
   EXPECT_NE(out_.str().find("usage: skinpack"), std::string::npos);
@@ -107,8 +105,7 @@ TEST_F(SkinpackTool, MissingFilesFailWithTheirName) {
 TEST_F(SkinpackTool, UnknownVersionPackageIsReported) {
   WriteBytes(root_ / "old.skn", Bytes{0, 0, 0, 0});
   EXPECT_EQ(Run({"check", Path("old.skn")}), kExitFailed);
-  EXPECT_NE(err_.str().find("This is Older Skin File Please update to new version !"),
-            std::string::npos)
+  EXPECT_NE(err_.str().find("This is Older Skin File Please update to new version !"), std::string::npos)
       << err_.str();
 }
 
@@ -123,8 +120,7 @@ TEST_F(SkinpackTool, CheckFindsBrokenBitmapsAndDefinitionTextCount) {
   writer.AddEntry("b.ini", {'y'});
   WriteBytes(root_ / "bad.skn", writer.Packed(60000));
   EXPECT_EQ(Run({"check", Path("bad.skn")}), kExitFailed);
-  EXPECT_NE(err_.str().find("broken.bmp: pixel rows run past the end"), std::string::npos)
-      << err_.str();
+  EXPECT_NE(err_.str().find("broken.bmp: pixel rows run past the end"), std::string::npos) << err_.str();
   EXPECT_NE(err_.str().find("exactly one definition text"), std::string::npos);
 }
 

@@ -54,8 +54,8 @@ int Run(int argc, char** argv) {
   const auto size = static_cast<std::uint32_t>(unpacked.size());
   Bytes out(size + lzh::kLookAhead);
 
-  std::printf("package: %zu bytes unpacked, %zu bytes packed (ratio %.2f)\n", unpacked.size(),
-              packed.size(), static_cast<double>(unpacked.size()) / packed.size());
+  std::printf("package: %zu bytes unpacked, %zu bytes packed (ratio %.2f)\n", unpacked.size(), packed.size(),
+              static_cast<double>(unpacked.size()) / packed.size());
   const std::size_t produced = DecodeOnce(stream, size, out);
   if (produced != size || !std::equal(unpacked.begin(), unpacked.end(), out.begin())) {
     std::fprintf(stderr, "decoded bytes differ from the package\n");
@@ -76,12 +76,14 @@ int Run(int argc, char** argv) {
   }
   std::sort(seconds.begin(), seconds.end());
   const double median = seconds[seconds.size() / 2];
-  std::printf("decodes: %d, median %.1f us, fastest %.1f us per decode\n", iterations,
-              median * 1e6, seconds.front() * 1e6);
+  std::printf("decodes: %d, median %.1f us, fastest %.1f us per decode\n", iterations, median * 1e6,
+              seconds.front() * 1e6);
   std::printf("throughput: %.1f MB/s (median)\n", size / median / 1e6);
   return 0;
 }
 
 }  // namespace quarnel::bench
 
-int main(int argc, char** argv) { return quarnel::bench::Run(argc, argv); }
+int main(int argc, char** argv) {
+  return quarnel::bench::Run(argc, argv);
+}

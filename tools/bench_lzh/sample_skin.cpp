@@ -20,23 +20,40 @@ struct TBitmapSpec {
 
 // Names in the order of the shipped skin; the definition text goes after "mincaption.bmp".
 constexpr std::array<TBitmapSpec, 34> kBitmaps{{
-    {"progress.bmp", 60, 18, 2},        {"progresschunk.bmp", 20, 16, 1},
-    {"tab.bmp", 100, 22, 5},            {"tabsheet.bmp", 30, 30, 1},
-    {"office2003__comboboxbtn.bmp", 64, 20, 4}, {"statusbar.bmp", 60, 22, 3},
-    {"header.bmp", 100, 20, 5},         {"scrollbararrow.bmp", 276, 17, 23},
-    {"scrollbarhthumb.bmp", 90, 17, 3}, {"scrollbarvthumb.bmp", 51, 30, 3},
-    {"scrollbarhbar.bmp", 68, 17, 4},   {"scrollbarvbar.bmp", 68, 17, 4},
-    {"office__pulldwnmenu_thin.bmp", 40, 45, 1}, {"office__menuitem.bmp", 100, 22, 5},
-    {"extraimages.bmp", 80, 16, 5},     {"trackthumbh.bmp", 55, 20, 5},
-    {"trackbot.bmp", 40, 8, 1},         {"mdibutton.bmp", 192, 16, 12},
-    {"spin.bmp", 96, 16, 8},           {"spinarrow.bmp", 64, 8, 8},
-    {"spinh.bmp", 96, 16, 8},          {"spinharrow.bmp", 64, 8, 8},
-    {"closebutton.bmp", 108, 21, 6},    {"maxbutton.bmp", 108, 21, 6},
-    {"minbutton.bmp", 108, 21, 6},      {"restrorebutton.bmp", 108, 21, 6},
-    {"frameleft.bmp", 8, 200, 2},       {"frameright.bmp", 8, 200, 2},
-    {"frametop.bmp", 300, 40, 2},       {"framebottom.bmp", 300, 10, 2},
-    {"mincaption.bmp", 200, 25, 2},     {"m4pushbutton.bmp", 250, 23, 5},
-    {"checkbox_old.bmp", 104, 13, 8},   {"radiobtn_old.bmp", 104, 13, 8},
+    {"progress.bmp", 60, 18, 2},
+    {"progresschunk.bmp", 20, 16, 1},
+    {"tab.bmp", 100, 22, 5},
+    {"tabsheet.bmp", 30, 30, 1},
+    {"office2003__comboboxbtn.bmp", 64, 20, 4},
+    {"statusbar.bmp", 60, 22, 3},
+    {"header.bmp", 100, 20, 5},
+    {"scrollbararrow.bmp", 276, 17, 23},
+    {"scrollbarhthumb.bmp", 90, 17, 3},
+    {"scrollbarvthumb.bmp", 51, 30, 3},
+    {"scrollbarhbar.bmp", 68, 17, 4},
+    {"scrollbarvbar.bmp", 68, 17, 4},
+    {"office__pulldwnmenu_thin.bmp", 40, 45, 1},
+    {"office__menuitem.bmp", 100, 22, 5},
+    {"extraimages.bmp", 80, 16, 5},
+    {"trackthumbh.bmp", 55, 20, 5},
+    {"trackbot.bmp", 40, 8, 1},
+    {"mdibutton.bmp", 192, 16, 12},
+    {"spin.bmp", 96, 16, 8},
+    {"spinarrow.bmp", 64, 8, 8},
+    {"spinh.bmp", 96, 16, 8},
+    {"spinharrow.bmp", 64, 8, 8},
+    {"closebutton.bmp", 108, 21, 6},
+    {"maxbutton.bmp", 108, 21, 6},
+    {"minbutton.bmp", 108, 21, 6},
+    {"restrorebutton.bmp", 108, 21, 6},
+    {"frameleft.bmp", 8, 200, 2},
+    {"frameright.bmp", 8, 200, 2},
+    {"frametop.bmp", 300, 40, 2},
+    {"framebottom.bmp", 300, 10, 2},
+    {"mincaption.bmp", 200, 25, 2},
+    {"m4pushbutton.bmp", 250, 23, 5},
+    {"checkbox_old.bmp", 104, 13, 8},
+    {"radiobtn_old.bmp", 104, 13, 8},
 }};
 
 constexpr std::size_t kDefinitionTextAfter = 30;  // index of "mincaption.bmp"
@@ -104,20 +121,21 @@ std::string MakeDefinitionText() {
       "TextShift=26\r\nTextShiftVert=2\r\nTextAlignment=0\r\nActiveTextR=255\r\n"
       "ActiveTextG=255\r\nActiveTextB=255\r\nInActiveTextR=200\r\nInActiveTextG=210\r\n"
       "InActiveTextB=230\r\nmenuBar=mincaption.bmp\r\n\r\n[Colours]\r\n";
-  const char* colourNames[] = {"Menu", "MenuText", "Window", "ButtonFace", "ButtonText",
-                               "Highlight", "HighlightText", "WindowText", "BtnHighlight",
-                               "BtnShadow", "GrayText", "InfoBk"};
+  const char* colourNames[] = {"Menu",         "MenuText",  "Window",        "ButtonFace",
+                               "ButtonText",   "Highlight", "HighlightText", "WindowText",
+                               "BtnHighlight", "BtnShadow", "GrayText",      "InfoBk"};
   int index = 0;
   for (const char* name : colourNames) {
-    text += std::string(name) + "=" + std::to_string(200 + index) + " " +
-            std::to_string(210 + 2 * index) + " " + std::to_string(230 + index) + "\r\n";
+    text += std::string(name) + "=" + std::to_string(200 + index) + " " + std::to_string(210 + 2 * index) +
+            " " + std::to_string(230 + index) + "\r\n";
     ++index;
   }
   const TBitmapSpec* spec = kBitmaps.data();
-  const char* sections[] = {"Progress", "Tabs", "Tab.Pane", "ComboButton", "StatusBarEdges",
-                            "Headerbar", "Scrollbar", "HorzScrollThumb", "VertScrollThumb",
-                            "HorzScroll", "VertScroll", "MenuBackground", "MenuItem",
-                            "ExtraImages", "Trackbar.ThumbHorz", "Track", "Buttons"};
+  const char* sections[] = {"Progress",        "Tabs",        "Tab.Pane",           "ComboButton",
+                            "StatusBarEdges",  "Headerbar",   "Scrollbar",          "HorzScrollThumb",
+                            "VertScrollThumb", "HorzScroll",  "VertScroll",         "MenuBackground",
+                            "MenuItem",        "ExtraImages", "Trackbar.ThumbHorz", "Track",
+                            "Buttons"};
   for (const char* section : sections) {
     text += std::string("\r\n[") + section + "]\r\nImage=" + spec->name +
             "\r\nLeftWidth=3\r\nRightWidth=3\r\nTopHeight=3\r\nBottomHeight=3\r\nTrans=1\r\n"

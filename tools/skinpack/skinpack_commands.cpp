@@ -80,8 +80,7 @@ std::uint32_t ParseVersion(const std::string& text) {
     throw UsageError("--version needs a number, got \"" + text + "\"");
   }
   if (!SkippedBlockSize(version)) {
-    throw UsageError("unknown version " + text +
-                     " (known: 20000, 30000, 40000, 50000, 60000, 70000)");
+    throw UsageError("unknown version " + text + " (known: 20000, 30000, 40000, 50000, 60000, 70000)");
   }
   return version;
 }
@@ -146,8 +145,8 @@ int Pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   }
   const Bytes packed = writer.Packed(version);
   WriteFile(target, packed);
-  out << "packed " << names.size() << " entries (version " << version << ") into "
-      << target.string() << ": " << packed.size() << " bytes\n";
+  out << "packed " << names.size() << " entries (version " << version << ") into " << target.string() << ": "
+      << packed.size() << " bytes\n";
   return kExitOk;
 }
 

@@ -1,9 +1,10 @@
 // LZHUF decoder: the starting state of its code tables, the end-of-data rules, and agreement
 // with a plain reference decoder on valid, truncated and arbitrary streams.
+#include "skin/data/lzh.h"
+
 #include <gtest/gtest.h>
 
 #include "reference_lzh.h"
-#include "skin/data/lzh.h"
 #include "skin/data/lzh_encoder.h"
 #include "skin/data/skin_writer.h"
 #include "test_bytes.h"
@@ -55,7 +56,11 @@ TEST(LzhEnd, SizeZeroProducesNothingAndReadsNothing) {
   int reads = 0;
   int writes = 0;
   TLZH().Decode(
-      0, [&](std::uint8_t&) -> std::size_t { ++reads; return 0; },
+      0,
+      [&](std::uint8_t&) -> std::size_t {
+        ++reads;
+        return 0;
+      },
       [&](std::uint8_t) { ++writes; });
   EXPECT_EQ(reads, 0);
   EXPECT_EQ(writes, 0);

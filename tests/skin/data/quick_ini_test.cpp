@@ -1,10 +1,10 @@
 // Definition text reader: line splitting, comments, section lookup, first-key-wins reading,
 // integer forms and the section list.
+#include "skin/data/quick_ini.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "skin/data/quick_ini.h"
 
 namespace quarnel::testing {
 namespace {

@@ -116,12 +116,25 @@ struct Decoder {
   unsigned Position() {
     unsigned p = Byte();
     unsigned upper, extra;
-    if (p < 0x20) { upper = 0; extra = 1; }
-    else if (p < 0x50) { upper = 1 + (p - 0x20) / 16; extra = 2; }
-    else if (p < 0x90) { upper = 4 + (p - 0x50) / 8; extra = 3; }
-    else if (p < 0xC0) { upper = 12 + (p - 0x90) / 4; extra = 4; }
-    else if (p < 0xF0) { upper = 24 + (p - 0xC0) / 2; extra = 5; }
-    else { upper = 48 + (p - 0xF0); extra = 6; }
+    if (p < 0x20) {
+      upper = 0;
+      extra = 1;
+    } else if (p < 0x50) {
+      upper = 1 + (p - 0x20) / 16;
+      extra = 2;
+    } else if (p < 0x90) {
+      upper = 4 + (p - 0x50) / 8;
+      extra = 3;
+    } else if (p < 0xC0) {
+      upper = 12 + (p - 0x90) / 4;
+      extra = 4;
+    } else if (p < 0xF0) {
+      upper = 24 + (p - 0xC0) / 2;
+      extra = 5;
+    } else {
+      upper = 48 + (p - 0xF0);
+      extra = 6;
+    }
     while (extra-- > 0) p = (p << 1) + Bit();
     return (upper << 6) | (p & 0x3F);
   }

@@ -1,11 +1,12 @@
 // Skin package reader: the six layouts, the unknown-version notice, name-list splitting and
 // lookup rules, and packages whose tables or entries run past the end of the data.
+#include "skin/data/skin_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "skin/data/lzh_encoder.h"
-#include "skin/data/skin_reader.h"
 #include "skin/data/skin_writer.h"
 #include "test_bytes.h"
 #include "tools/bench_lzh/sample_skin.h"
@@ -60,8 +61,7 @@ struct VersionCase {
   std::uint32_t skipped;
 };
 
-class SkinReaderVersions : public SkinReaderNotices,
-                           public ::testing::WithParamInterface<VersionCase> {};
+class SkinReaderVersions : public SkinReaderNotices, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(SkinReaderVersions, NameListFollowsTheSkippedBlock) {
   const auto [version, skipped] = GetParam();
@@ -148,8 +148,7 @@ TEST(SkinReaderNames, MissingEntryGivesAnEmptyTarget) {
 
 TEST(SkinReaderNames, ExtractByExtensionFindsTheFirstContainingEntry) {
   TSkinReader reader;
-  ASSERT_TRUE(reader.LoadUnpacked(
-      Layout(20000, 0, "a.bmp\r\nSkin.INI\r\nb.ini", {1, 2, 3}, "1223333")));
+  ASSERT_TRUE(reader.LoadUnpacked(Layout(20000, 0, "a.bmp\r\nSkin.INI\r\nb.ini", {1, 2, 3}, "1223333")));
   Bytes target;
   std::string name = "before";
   EXPECT_TRUE(reader.ExtractByExtension(".ini", target, name));
@@ -181,8 +180,8 @@ TEST(SkinReaderBounds, EntryPastTheEndIsShort) {
 
 TEST(SkinReaderBounds, HugeSizesDoNotWrapAround) {
   TSkinReader reader;
-  ASSERT_TRUE(reader.LoadUnpacked(
-      Layout(20000, 0, "a\r\nb\r\nc", {0xFFFFFFFF, 1, 2}, "cc")));  // c at 2^32, not 0
+  ASSERT_TRUE(
+      reader.LoadUnpacked(Layout(20000, 0, "a\r\nb\r\nc", {0xFFFFFFFF, 1, 2}, "cc")));  // c at 2^32, not 0
   EXPECT_EQ(Entry(reader, "a"), "cc");
   EXPECT_EQ(Entry(reader, "c"), "");
 }

@@ -22,7 +22,9 @@ inline Bytes RandomBytes(std::size_t count, std::uint32_t seed) {
   return out;
 }
 
-inline Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+inline Bytes BytesOf(std::string_view text) {
+  return Bytes(text.begin(), text.end());
+}
 
 inline Bytes Decode(std::span<const std::uint8_t> packed, std::uint32_t size) {
   Bytes out;
