@@ -1,0 +1,105 @@
+// The framework thread: start, self-suspension and resumption, termination, and the hand-over
+// of calls to the user-interface thread while it pumps messages or waits for the thread.
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "framework/core/error.h"
+#include "framework/ui/thread.h"
+#include "tests/support/window_support.h"
+
+namespace {
+
+class LambdaThread : public TThread {
+ public:
+  explicit LambdaThread(std::function<void(LambdaThread&)> body) : body_(std::move(body)) {}
+  ~LambdaThread() override {
+    Terminate();
+    Resume();
+    WaitFor();
+  }
+  using TThread::SleepUnlessTerminated;
+  using TThread::Suspend;
+
+ protected:
+  void Execute() override { body_(*this); }
+
+ private:
+  std::function<void(LambdaThread&)> body_;
+};
+
+TEST(ThreadSyncTest, HandedOverCallsRunOnTheUserInterfaceThreadWhileItPumps) {
+  std::atomic<DWORD> ranOn{0};
+  std::atomic<bool> returned{false};
+  LambdaThread thread([&](LambdaThread&) {
+    TThread::Synchronize([&] { ranOn = GetCurrentThreadId(); });
+    returned = true;
+  });
+  thread.Resume();
+  ASSERT_TRUE(testing_support::wait_until([&] { return returned.load(); }, 5000));
+  EXPECT_EQ(ranOn.load(), GetCurrentThreadId());
+  EXPECT_EQ(GetCurrentThreadId(), TThread::MainThreadId());
+}
+
+TEST(ThreadSyncTest, OnTheUserInterfaceThreadTheCallRunsDirectly) {
+  int calls = 0;
+  TThread::Synchronize([&] { ++calls; });
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(ThreadSyncTest, AnExceptionOfTheCallIsThrownInTheThread) {
+  std::string caught;
+  LambdaThread thread([&](LambdaThread&) {
+    try {
+      TThread::Synchronize([] { throw Exception("from the call"); });
+    } catch (const Exception& e) {
+      caught = e.what();
+    }
+  });
+  thread.Resume();
+  thread.WaitFor();  // serves the hand-over while it waits
+  EXPECT_EQ(caught, "from the call");
+}
+
+TEST(ThreadSyncTest, WaitingForAThreadInsideAHandOverDoesNotDeadlock) {
+  std::atomic<int> calls{0};
+  LambdaThread thread([&](LambdaThread& self) {
+    while (!self.Terminated()) {
+      TThread::Synchronize([&] { ++calls; });
+      self.SleepUnlessTerminated(1);
+    }
+  });
+  thread.Resume();
+  ASSERT_TRUE(testing_support::wait_until([&] { return calls.load() >= 3; }, 5000));
+  thread.Terminate();
+  thread.WaitFor();
+  EXPECT_TRUE(thread.Finished());
+}
+
+TEST(ThreadSyncTest, ASuspendedThreadSleepsUntilResumed) {
+  std::atomic<int> stage{0};
+  LambdaThread thread([&](LambdaThread& self) {
+    stage = 1;
+    self.Suspend();
+    stage = 2;
+  });
+  thread.Resume();
+  ASSERT_TRUE(testing_support::wait_until([&] { return thread.Suspended() && stage == 1; }, 5000));
+  Sleep(50);
+  EXPECT_EQ(stage.load(), 1);
+  thread.Resume();
+  thread.WaitFor();
+  EXPECT_EQ(stage.load(), 2);
+}
+
+TEST(ThreadSyncTest, TerminateWakesASleepingThreadAtOnce) {
+  LambdaThread thread([](LambdaThread& self) { self.SleepUnlessTerminated(60000); });
+  thread.Resume();
+  Sleep(20);
+  DWORD start = GetTickCount();
+  thread.Terminate();
+  thread.WaitFor();
+  EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
+}  // namespace
