@@ -62,25 +62,28 @@ void TLZH::DecodeWith(std::uint32_t size, Read&& read, Write&& write) {
   // The next bit is the top bit of `bits`. Behind the valid bits sits one marker bit, so the
   // number of valid bits is read off the marker's position instead of being counted per bit.
   std::uint64_t bits = std::uint64_t{1} << 63;
-  // Refills whole bytes up to 56 or more valid bits. A symbol plus its position needs at most
+  // Refills whole bytes up to 36 or more valid bits. A symbol plus its position needs at most
   // 36: while its root count is at most 0x8000 the tree (a Huffman tree for its counts) is no
   // deeper than 21, as a leaf at depth d needs a root count of at least Fibonacci(d + 2).
+  auto readByte = [&]() -> std::uint64_t {
+    std::uint8_t byte = 0;
+    if (read(byte) == 0) byte = 0;
+    return byte;
+  };
+  // Three bytes below the valid bits; called with at most 39 valid bits, so they fit.
   auto refill = [&] {
     const int marker = std::countr_zero(bits);
-    std::uint64_t word = 0;
-    for (int n = marker / 8; n > 0; --n) {
-      std::uint8_t byte = 0;
-      if (read(byte) == 0) byte = 0;
-      word = (word << 8) | byte;
-    }
-    const int next = marker % 8;  // where the marker goes
+    std::uint64_t word = readByte() << 16;
+    word |= readByte() << 8;
+    word |= readByte();
+    const int next = marker - 24;  // where the marker goes
     bits = (bits & (bits - 1)) | (word << (next + 1)) | (std::uint64_t{1} << next);
   };
 
   unsigned r = kRingStart;
   std::uint32_t produced = 0;
   while (produced < size) {
-    if ((bits & 0x0FFFFFFF) == 0) refill();  // fewer than 36 bits left
+    while ((bits & 0x0FFFFFFF) == 0) refill();  // fewer than 36 bits left
     unsigned node = child[kRoot];
     while (node < kNodeCount) {
       // Doubling shifts the next bit out as the carry: one add per tree level.
