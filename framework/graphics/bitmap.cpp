@@ -92,13 +92,17 @@ void TBitmap::SelectIntoCanvas() {
   if (dc_ && dib_) SelectObject(dc_.get(), dib_.get());
 }
 
-TCanvas& TBitmap::Canvas() {
-  if (!canvas_) {
+HDC TBitmap::DC() {
+  if (!dc_) {
     dc_ = fw::CreateMemoryDC();
     dcOriginal_ = GetCurrentObject(dc_.get(), OBJ_BITMAP);
     SelectIntoCanvas();
-    canvas_ = std::make_unique<TCanvas>(dc_.get());
   }
+  return dc_.get();
+}
+
+TCanvas& TBitmap::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<TCanvas>(DC());
   return *canvas_;
 }
 

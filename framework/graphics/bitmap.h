@@ -41,6 +41,9 @@ class TBitmap : public TPersistent {
 
   HBITMAP Handle() const { return dib_.get(); }
   TCanvas& Canvas();  // draws into this bitmap; made on first use
+  // The memory DC holding this bitmap, for block transfers: made on first use, shared with the
+  // canvas, without the canvas's font, brush and pen selected (cheaper when only copying).
+  HDC DC();
 
   void Assign(const TPersistent& source) override;  // copies another TBitmap
   // Replaces the image with a copy of any bitmap handle, converted to `format`.

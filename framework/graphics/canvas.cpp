@@ -114,7 +114,7 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 
 void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
   if (!dc_ || bitmap.Empty()) return;
-  HDC src = bitmap.Canvas().Handle();
+  HDC src = bitmap.DC();
   if (bitmap.Transparent()) {
     TransparentBlt(dc_, x, y, bitmap.Width(), bitmap.Height(), src, 0, 0, bitmap.Width(), bitmap.Height(),
                    ColorToRGB(bitmap.TransparentColor()));
@@ -125,7 +125,7 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 
 void TCanvas::StretchDraw(const RECT& r, TBitmap& bitmap) {
   if (!dc_ || bitmap.Empty()) return;
-  HDC src = bitmap.Canvas().Handle();
+  HDC src = bitmap.DC();
   int w = r.right - r.left, h = r.bottom - r.top;
   if (bitmap.Transparent()) {
     TransparentBlt(dc_, r.left, r.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),

@@ -36,8 +36,8 @@ int TImageList::Append(TBitmap& image, bool masked, TColor maskColor) {
   if (cells <= 0 || image.Height() < height_) return -1;
   const int first = count_;
   strip_.SetSize((count_ + cells) * width_, height_);
-  HDC dest = strip_.Canvas().Handle();
-  BitBlt(dest, count_ * width_, 0, cells * width_, height_, image.Canvas().Handle(), 0, 0, SRCCOPY);
+  HDC dest = strip_.DC();
+  BitBlt(dest, count_ * width_, 0, cells * width_, height_, image.DC(), 0, 0, SRCCOPY);
   count_ += cells;
   masked_.resize(count_, masked);
   maskColor_.resize(count_, masked ? ColorToRGB(maskColor) : 0);
@@ -47,7 +47,7 @@ int TImageList::Append(TBitmap& image, bool masked, TColor maskColor) {
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index) {
   if (index < 0 || index >= count_) return;
   HDC dest = canvas.Handle();
-  HDC src = strip_.Canvas().Handle();
+  HDC src = strip_.DC();
   if (masked_[index]) {
     TransparentBlt(dest, x, y, width_, height_, src, index * width_, 0, width_, height_, maskColor_[index]);
   } else {

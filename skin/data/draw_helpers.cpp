@@ -2,6 +2,8 @@
 // The geometry comes from draw_geometry; this file only executes it with GDI. UI thread.
 #include "skin/data/draw_helpers.h"
 
+#include <algorithm>
+
 namespace quarnel {
 namespace {
 
@@ -19,21 +21,69 @@ void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* e
   }
 }
 
-// Puts a finished off-screen bitmap onto the DC, with or without its magenta pixels.
+// Puts the top-left part of an off-screen bitmap onto the DC, with or without its magenta pixels.
 void PutBitmap(HDC dc, const RECT& rect, TBitmap& bitmap, bool transparent) {
   if (transparent) {
     DrawTransparent(dc, rect, bitmap, kSkinTransparentColor);
   } else {
-    BitBlt(dc, rect.left, rect.top, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bitmap.DC(), 0, 0, SRCCOPY);
   }
 }
 
 // An off-screen bitmap of the given size whose DC drops eliminated lines when shrinking.
 std::unique_ptr<TBitmap> OffscreenBitmap(int width, int height, HDC* dc) {
   auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
-  *dc = bitmap->Canvas().Handle();
+  *dc = bitmap->DC();
   SetStretchBltMode(*dc, COLORONCOLOR);
   return bitmap;
+}
+
+// The composition surface of the drawing operations that put their result straight onto a DC.
+// It is reused between draws on the thread: fresh bitmap memory is slow to touch the first time
+// (a page fault per page, far slower under Wine), and elements are redrawn all the time. Its
+// top-left width x height part starts black, as a new bitmap would. Very large targets get a
+// bitmap of their own rather than keeping that much memory.
+class Offscreen {
+ public:
+  static constexpr int64_t kReusedPixels = 1 << 19;
+  Offscreen(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    std::unique_ptr<TBitmap>& reused = Reused();
+    const int w = std::max(width, reused ? reused->Width() : 0), h = std::max(height, reused ? reused->Height() : 0);
+    TBitmap* surface = nullptr;
+    if (int64_t{w} * h <= kReusedPixels) {
+      if (!reused || reused->Width() < w || reused->Height() < h) reused = std::make_unique<TBitmap>(w, h, pf24bit);
+      surface = reused.get();
+    } else {
+      own_ = std::make_unique<TBitmap>(width, height, pf24bit);
+      surface = own_.get();
+    }
+    if (surface->Empty()) return;
+    bitmap_ = surface;
+    dc_ = surface->DC();
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    PatBlt(dc_, 0, 0, width, height, BLACKNESS);
+  }
+  explicit operator bool() const { return bitmap_ != nullptr; }
+  HDC dc() const { return dc_; }
+  TBitmap& bitmap() const { return *bitmap_; }
+
+ private:
+  static std::unique_ptr<TBitmap>& Reused() {
+    thread_local std::unique_ptr<TBitmap> bitmap;
+    return bitmap;
+  }
+  std::unique_ptr<TBitmap> own_;
+  TBitmap* bitmap_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+// The nine pieces of frame `frame` of the image, composed at (0, 0) of `dc`.
+void ComposeElement(HDC dc, int width, int height, TBitmap& image, const SkinMargins& margins, bool vertical,
+                    bool tile, int frameCount, int frame) {
+  const SkinRect frameRect = SelectFrame(image.Width(), image.Height(), frameCount, frame, vertical);
+  const SkinPieces pieces = NinePieces(frameRect, width, height, margins, tile);
+  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end());
 }
 
 }  // namespace
@@ -69,28 +119,30 @@ void FillGradient(HDC dc, const RECT& rect, TColor from, bool vertical, TColor t
 
 std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& target, TBitmap& image, const SkinMargins& margins,
                                          bool vertical, bool tile, int frameCount, int frame) {
-  const SkinRect frameRect = SelectFrame(image.Width(), image.Height(), frameCount, frame, vertical);
   const int width = target.right - target.left, height = target.bottom - target.top;
   HDC dc = nullptr;
   auto bitmap = OffscreenBitmap(width, height, &dc);
-  if (bitmap->Empty() || image.Empty()) return bitmap;
-  const SkinPieces pieces = NinePieces(frameRect, width, height, margins, tile);
-  CopyPieces(dc, image.Canvas().Handle(), pieces.begin(), pieces.end());
+  if (!bitmap->Empty() && !image.Empty())
+    ComposeElement(dc, width, height, image, margins, vertical, tile, frameCount, frame);
   return bitmap;
 }
 
 void DrawSkinElement(HDC dc, const RECT& rect, TBitmap& image, bool vertical, bool tile, bool transparent,
                      int frameCount, int frame, const SkinMargins& margins) {
-  if (detail::FromRect(rect).Inverted()) return;
-  auto bitmap = BuildSkinBitmap(rect, image, margins, vertical, tile, frameCount, frame);
-  if (!bitmap->Empty()) PutBitmap(dc, rect, *bitmap, transparent);
+  if (detail::FromRect(rect).Inverted() || image.Empty()) return;
+  // The same composition as BuildSkinBitmap, on the reused surface.
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  Offscreen surface(width, height);
+  if (!surface) return;
+  ComposeElement(surface.dc(), width, height, image, margins, vertical, tile, frameCount, frame);
+  PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
 void TileDraw(TCanvas& canvas, const RECT& target, TBitmap& image, const RECT& source) {
   const std::vector<SkinPiece> tiles = TilePieces(detail::FromRect(target), detail::FromRect(source));
   if (tiles.empty() || image.Empty()) return;
   HDC dest = canvas.Handle();
-  HDC src = image.Canvas().Handle();
+  HDC src = image.DC();
   for (const SkinPiece& t : tiles)
     BitBlt(dest, t.dest.left, t.dest.top, t.dest.Width(), t.dest.Height(), src, t.source.left, t.source.top,
            SRCCOPY);
@@ -101,13 +153,12 @@ void DrawSkinBar(TCanvas& canvas, const RECT& rect, TBitmap& image, bool vertica
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
   const SkinRect frameRect = SelectFrame(image.Width(), image.Height(), frameCount, frame, vertical);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC dc = nullptr;
-  auto bitmap = OffscreenBitmap(width, height, &dc);
-  if (bitmap->Empty()) return;
+  Offscreen surface(width, height);
+  if (!surface) return;
   const std::vector<SkinPiece> parts =
       BarPieces(frameRect, width, height, margins.LeftWidth, margins.RightWidth);
-  CopyPieces(dc, image.Canvas().Handle(), parts.data(), parts.data() + parts.size());
-  PutBitmap(canvas.Handle(), rect, *bitmap, transparent);
+  CopyPieces(surface.dc(), image.DC(), parts.data(), parts.data() + parts.size());
+  PutBitmap(canvas.Handle(), rect, surface.bitmap(), transparent);
 }
 
 void DrawSkinBarStretched(HDC dc, const RECT& rect, TBitmap& image, bool vertical, int frameCount, int frame,
@@ -117,7 +168,7 @@ void DrawSkinBarStretched(HDC dc, const RECT& rect, TBitmap& image, bool vertica
   const std::vector<SkinPiece> parts =
       StretchedBarPieces(frameRect, detail::FromRect(rect), margins.LeftWidth, margins.RightWidth);
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-  CopyPieces(dc, image.Canvas().Handle(), parts.data(), parts.data() + parts.size());
+  CopyPieces(dc, image.DC(), parts.data(), parts.data() + parts.size());
   SetStretchBltMode(dc, oldMode);
 }
 
@@ -126,18 +177,17 @@ void DrawSkinFrameStretched(HDC dc, const RECT& rect, TBitmap& image, bool trans
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
   const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC bitmapDC = nullptr;
-  auto bitmap = OffscreenBitmap(width, height, &bitmapDC);
-  if (bitmap->Empty()) return;
-  StretchBlt(bitmapDC, 0, 0, width, height, image.Canvas().Handle(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
-  PutBitmap(dc, rect, *bitmap, transparent);
+  Offscreen surface(width, height);
+  if (!surface) return;
+  StretchBlt(surface.dc(), 0, 0, width, height, image.DC(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
+  PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
 void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount, int frame) {
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
   const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
   const SkinRect at = CentredRect(detail::FromRect(rect), f.Width(), f.Height());
-  HDC src = image.Canvas().Handle();
+  HDC src = image.DC();
   if (transparent) {
     detail::TransparentCopy(CurrentPlatform(), dc, at.left, at.top, at.Width(), at.Height(), src, f.left, f.top,
                             RGB(255, 0, 255));
