@@ -1,0 +1,120 @@
+// The skin manager: the single instance, skin data registration, the thread hook that counts
+// window activations, and the action timer. UI thread only.
+#include "skin/controls/skin_manage.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "skin/data/optional_user_api.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+
+std::unique_ptr<TSkinManage>& ManagerSlot() {
+  static std::unique_ptr<TSkinManage> manager;
+  return manager;
+}
+
+// Set once the manager is gone: a hook call still on its way then only passes the event on.
+bool hookDisabled = false;
+constexpr int kInitialTimerInterval = 100;
+
+}  // namespace
+
+TSkinManage* TSkinManage::Instance() { return ManagerSlot().get(); }
+
+TSkinManage& TSkinManage::Ensure() {
+  if (!ManagerSlot()) {
+    ManagerSlot() = std::make_unique<TSkinManage>();
+    hookDisabled = false;
+  }
+  return *ManagerSlot();
+}
+
+void TSkinManage::Destroy() { ManagerSlot().reset(); }
+
+TSkinManage::TSkinManage() : actionTimer_(TComponent::Make<TTimer>()) {
+  actionTimer_->SetEnabled(false);
+  actionTimer_->SetInterval(kInitialTimerInterval);
+  actionTimer_->OnTimer.code = [this](TObject* sender) { OnActionTimer(sender); };
+  actionTimer_->OnTimer.data = nullptr;
+}
+
+TSkinManage::~TSkinManage() {
+  skinningCount_ = kSkinningCountDestroying;
+  running_ = false;
+  actionTimer_.reset();
+  skinDataList_.clear();
+  hook_.reset();
+  hookDisabled = true;
+}
+
+void TSkinManage::InstallHook() {
+  if (hook_) return;
+  hook_.reset(SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
+  // A hung skinned window must keep its own frame rather than get the system's ghost copy.
+  if (auto disableGhosting = OptionalUserApi().DisableProcessWindowsGhosting) disableGhosting();
+}
+
+LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
+  TSkinManage* manager = Instance();
+  if (!hookDisabled && manager && code == HCBT_ACTIVATE && manager->skinningCount_ == 0)
+    manager->skinningCount_ = 1;
+  HHOOK hook = manager ? manager->hook_.get() : nullptr;
+  return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+void TSkinManage::RegisterSkinData(TSkinData* data) {
+  skinDataList_.push_back(data);
+  if (!mainSkinData_ && data->SkinFormtype() == sfMainform) mainSkinData_ = data;
+}
+
+// A component that goes away is forgotten everywhere, so nothing reads it afterwards.
+void TSkinManage::UnregisterSkinData(TSkinData* data) {
+  std::erase(skinDataList_, data);
+  if (mainSkinData_ == data) mainSkinData_ = nullptr;
+  if (currentSkinData_ == data) {
+    currentSkinData_ = nullptr;
+    actionTimer_->SetEnabled(false);
+    pendingAction_ = saNone;
+  }
+}
+
+void TSkinManage::PostAction(uint32_t action, int delayMs) {
+  pendingAction_ = action;
+  actionTimer_->SetInterval(delayMs);
+  if (skinningCount_ != 0) {
+    actionTimer_->SetEnabled(false);  // restarts the delay
+    actionTimer_->SetEnabled(true);
+    return;
+  }
+  // No window was activated yet: nothing to walk, only the running state changes.
+  if (action == saSkinOn) running_ = true;
+  if (action == saSkinOff) running_ = false;
+}
+
+void TSkinManage::OnActionTimer(TObject*) { RunPendingAction(); }
+
+void TSkinManage::RunPendingAction() {
+  actionTimer_->SetEnabled(false);
+  const uint32_t action = pendingAction_;
+  pendingAction_ = saNone;
+  TSkinData* requester = currentSkinData_;
+  if (!requester) return;
+  switch (action) {
+    case saSkinOn:
+      running_ = true;
+      break;
+    case saSkinOff:
+      running_ = false;
+      break;
+    default:
+      break;
+  }
+  currentSkinData_ = nullptr;
+  requester->SkinChanged();
+}
+
+}  // namespace quarnel

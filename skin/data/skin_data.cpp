@@ -1,0 +1,147 @@
+// TSkinData: published properties, construction, the "SkinStream" binary property, hints,
+// the form filter and destruction. Loading and activation are in skin_data_lifecycle.cpp.
+// UI thread.
+#include "skin/data/skin_data.h"
+
+#include <cstring>
+
+#include "framework/core/text.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_resources.h"
+
+namespace quarnel {
+
+const TEnumInfo& SkinControlTypeEnum() {
+  static const TEnumInfo info{
+      "TSkinControlType",
+      {"xcMainMenu", "xcPopupMenu", "xcMenuItem", "xcToolbar", "xcControlbar", "xcCombo", "xcCheckBox",
+       "xcRadioButton", "xcProgress", "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn", "xcSpeedButton", "xcSpin",
+       "xcPanel", "xcGroupBox", "xcStatusBar", "xcTab", "xcTrackBar", "xcSystemMenu", "xcFastReport"}};
+  return info;
+}
+
+const TEnumInfo& SkinOptionEnum() {
+  static const TEnumInfo info{
+      "TSkinOption",
+      {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview", "xoParentBackGround", "xoNoFocusRect",
+       "xoToolbarBK", "xoToolbarButton", "xoMDIChildBorder", "xoMenuBG", "xoCaptionButtonHint", "xoFormScrollbar"}};
+  return info;
+}
+
+const TEnumInfo& SkinFormTypeEnum() {
+  static const TEnumInfo info{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"}};
+  return info;
+}
+
+const TClassInfo& TSkinData::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TSkinData>("TSkinData", &TComponent::StaticClass())
+          .Creatable()
+          .Bool("Active", &TSkinData::Active, &TSkinData::SetActive)
+          .Int("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag)
+          .Set("SkinControls", SkinControlTypeEnum(), &TSkinData::SkinControls, &TSkinData::SetSkinControls)
+          .Set("Options", SkinOptionEnum(), &TSkinData::Options, &TSkinData::SetOptions)
+          .Obj("Skin3rd", &TStrings::StaticClass, &TSkinData::Skin3rd)
+          .Str("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile)
+          .Str("SkinStore", &TSkinData::SkinStore, &TSkinData::SetSkinStore)
+          .Enum("SkinFormtype", SkinFormTypeEnum(), &TSkinData::SkinFormtype, &TSkinData::SetSkinFormtype)
+          .Str("Version", &TSkinData::Version, &TSkinData::SetVersion)
+          .Bool("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate)
+          .Bool("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge)
+          .Event("OnSkinChanged", &TSkinData::OnSkinChanged)
+          .Build();
+  static const bool registered = (RegisterComponentClass(info), true);
+  (void)registered;
+  return info;
+}
+
+namespace {
+// Descriptions find the class as soon as this file is part of the program.
+const bool classRegistered = (TSkinData::StaticClass(), true);
+}  // namespace
+
+TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSkin3rdRows()) {
+  BuildMenuGlyphs();
+  MaximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+  MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+}
+
+TSkinData::~TSkinData() { Unregister(); }
+
+void TSkinData::BeforeDestruction() {
+  Unregister();
+  TComponent::BeforeDestruction();
+}
+
+// The manager must not keep a component that is going away.
+void TSkinData::Unregister() {
+  if (unregistered_) return;
+  unregistered_ = true;
+  HideCaptionHint();
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->UnregisterSkinData(this);
+}
+
+std::string TSkinData::SkinStore() const {
+  return IsDesigning() && !packed_.empty() ? "(Good)" : "(none)";
+}
+
+// The stored package: its 32-bit size, then its bytes.
+bool TSkinData::ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) {
+  if (name != "SkinStream") return TComponent::ReadBinaryProperty(name, data);
+  uint32_t size = 0;
+  if (data.size() >= sizeof(size)) std::memcpy(&size, data.data(), sizeof(size));
+  // A size beyond the data actually stored takes only what is there.
+  const size_t available = data.size() >= sizeof(size) ? data.size() - sizeof(size) : 0;
+  if (size > available) size = static_cast<uint32_t>(available);
+  if (size > 0) {
+    packed_.assign(data.begin() + sizeof(size), data.begin() + sizeof(size) + size);
+    if (!IsDesigning()) LoadSkin();
+  }
+  return true;
+}
+
+std::vector<std::pair<std::string, std::vector<uint8_t>>> TSkinData::BinaryProperties() const {
+  auto props = TComponent::BinaryProperties();
+  std::vector<uint8_t> data(sizeof(uint32_t));
+  const auto size = static_cast<uint32_t>(packed_.size());
+  std::memcpy(data.data(), &size, sizeof(size));
+  data.insert(data.end(), packed_.begin(), packed_.end());
+  props.emplace_back("SkinStream", std::move(data));
+  return props;
+}
+
+void TSkinData::FormSkinAllowed(HWND window, const std::string& className, bool& doSkin) {
+  lastFormSkinWindow_ = window;
+  if (OnFormSkin) {
+    OnFormSkin(this, className, doSkin);
+    return;
+  }
+  if (className == "SysMonthCal32") doSkin = false;
+  if ((skinControls_ & Bit(xcFastReport)) && className.rfind("Tfr", 0) == 0) doSkin = false;
+}
+
+void TSkinData::SkinChanged() {
+  if (OnSkinChanged) OnSkinChanged(this);
+}
+
+void TSkinData::ShowCaptionHint(const RECT& where, const std::string& text) {
+  if (!(options_ & Bit(xoCaptionButtonHint)) || hintShowing_) return;
+  RECT rect = HintWindow.CalcHintRect(kCaptionHintMaxWidth, text);
+  OffsetRect(&rect, where.left, where.top);
+  HintWindow.ActivateHint(rect, text);
+  hintShowing_ = true;
+}
+
+void TSkinData::HideCaptionHint() {
+  if (!hintShowing_) return;
+  HintWindow.Hide();
+  hintShowing_ = false;
+}
+
+void TSkinData::BuildMenuGlyphs() {
+  MenuGlyphs.SetSize(16, 16);
+  TBitmap strip;
+  if (LoadResourceBitmap("MANTLEOMENU", strip)) MenuGlyphs.AddMasked(strip, clWhite);
+}
+
+}  // namespace quarnel

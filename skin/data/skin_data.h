@@ -1,0 +1,139 @@
+// TSkinData: the component that owns a skin package, the settings saying which forms and
+// controls are skinned, and once loaded the colour scheme and element records (its
+// TSkinElements base). It schedules skinning through the skin manager. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "framework/core/properties.h"
+#include "framework/core/strings.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/font.h"
+#include "framework/graphics/image_list.h"
+#include "skin/data/skin_elements.h"
+#include "skin/data/skin_hint_window.h"
+
+namespace quarnel {
+
+enum TSkinControlType {
+  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
+  xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
+  xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+};
+enum TSkinOption {
+  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
+  xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoCaptionButtonHint, xoFormScrollbar
+};
+enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
+
+using TSkinControlSet = uint32_t;  // bit n: TSkinControlType n
+using TSkinOptionSet = uint32_t;   // bit n: TSkinOption n
+constexpr uint32_t Bit(int member) { return 1u << member; }
+
+constexpr TSkinControlSet kDefaultSkinControls = 0x1FFFFB;
+constexpr TSkinOptionSet kDefaultSkinOptions = 0x448;
+constexpr const char* kSkinLibraryVersion = "5.40.07.15";
+constexpr int kCaptionHintMaxWidth = 500;
+
+const TEnumInfo& SkinControlTypeEnum();
+const TEnumInfo& SkinOptionEnum();
+const TEnumInfo& SkinFormTypeEnum();
+// The initial class-to-kind rows of Skin3rd.
+const std::vector<std::string>& DefaultSkin3rdRows();
+
+class TSkinData : public TComponent, public TSkinElements {
+  FW_DECLARE_CLASS()
+ public:
+  using FormSkinEvent = std::function<void(TObject* sender, const std::string& name, bool& doSkin)>;
+  using SkinControlEvent = std::function<void(TComponent* sender, TSkinData* skinData, TComponent* form,
+                                              TComponent* control, const std::string& controlClass,
+                                              TComponent*& skinnedControl)>;
+  using SkinFormEvent = std::function<void(TObject* sender, HWND window, const std::string& name)>;
+
+  explicit TSkinData(TComponent* owner);
+  ~TSkinData() override;
+
+  // Published properties.
+  bool Active() const { return active_; }
+  void SetActive(bool active);
+  int32_t DisableTag() const { return disableTag_; }
+  void SetDisableTag(int32_t tag) { disableTag_ = tag; }
+  TSkinControlSet SkinControls() const { return skinControls_; }
+  void SetSkinControls(TSkinControlSet set) { skinControls_ = set; }
+  TSkinOptionSet Options() const { return options_; }
+  void SetOptions(TSkinOptionSet set) { options_ = set; }
+  TStrings* Skin3rd() { return &skin3rd_; }
+  const std::string& SkinFile() const { return skinFile_; }
+  void SetSkinFile(const std::string& path);
+  std::string SkinStore() const;
+  void SetSkinStore(const std::string&) {}  // a status display only
+  int SkinFormtype() const { return formType_; }
+  void SetSkinFormtype(int type) { formType_ = type; }
+  std::string Version() const { return kSkinLibraryVersion; }
+  void SetVersion(const std::string&) {}  // always the library's own
+  bool MenuUpdate() const { return menuUpdate_; }
+  void SetMenuUpdate(bool on) { menuUpdate_ = on; }
+  bool MenuMerge() const { return menuMerge_; }
+  void SetMenuMerge(bool on) { menuMerge_ = on; }
+
+  FormSkinEvent OnFormSkin;
+  TNotifyEvent OnSkinChanged;
+  SkinControlEvent OnSkinControl;
+  SkinFormEvent OnBeforeSkinForm;
+  SkinFormEvent OnAfterSkinForm;
+
+  bool Empty() const { return notLoaded_; }  // no skin in force: not loaded or a failed load
+  const std::vector<uint8_t>& PackedSkin() const { return packed_; }
+  void SetPackedSkin(std::vector<uint8_t> packed) { packed_ = std::move(packed); }
+
+  bool LoadSkin();
+  void ApplySkin();
+  void Loaded() override;
+  void FormSkinAllowed(HWND window, const std::string& className, bool& doSkin);
+  void SkinChanged();
+  void ShowCaptionHint(const RECT& where, const std::string& text);
+  void HideCaptionHint();
+  bool HintShowing() const { return hintShowing_; }
+  HWND LastFormSkinWindow() const { return lastFormSkinWindow_; }
+
+  bool ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) override;
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> BinaryProperties() const override;
+  void BeforeDestruction() override;
+
+  TBitmap AppIcon;
+  TFont CaptionFont;
+  TImageList MenuGlyphs;
+  TSkinHintWindow HintWindow;
+  int MaximizedWidth = 0, MaximizedHeight = 0;
+
+ private:
+  bool IsDesigning() const { return ComponentState() & csDesigning; }
+  void BuildCaptionFont();
+  void BuildAppIcon();
+  void BuildMenuGlyphs();
+  void Unregister();
+
+  bool active_ = false;
+  int32_t disableTag_ = 99;
+  TSkinControlSet skinControls_ = kDefaultSkinControls;
+  TSkinOptionSet options_ = kDefaultSkinOptions;
+  TStringList skin3rd_;
+  std::string skinFile_;
+  int formType_ = sfMainform;
+  bool menuUpdate_ = true;
+  bool menuMerge_ = false;
+
+  std::vector<uint8_t> packed_;  // the packed package, as stored or read from the skin file
+  bool notLoaded_ = true;
+  bool hintShowing_ = false;
+  HWND lastFormSkinWindow_ = nullptr;
+  bool unregistered_ = false;
+};
+
+}  // namespace quarnel

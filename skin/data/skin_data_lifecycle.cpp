@@ -1,0 +1,145 @@
+// TSkinData loading and activation: LoadSkin, ApplySkin, the end of reading (Loaded), Active
+// and SkinFile assignment, and the caption font and application icon they build. UI thread.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "framework/ui/application.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/optional_user_api.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/skin_element_loader.h"
+
+namespace quarnel {
+
+namespace {
+constexpr int kActionDelayMs = 250;
+}  // namespace
+
+bool TSkinData::LoadSkin() {
+  notLoaded_ = true;
+  if (IsDesigning()) return false;
+  TSkinReader reader;
+  if (!reader.Load(packed_)) return false;  // the previous records stay in force
+  TSkinReader::Bytes entry;
+  std::string entryName;
+  TSkinDefinition text;
+  // Without a definition entry every element takes its defaults.
+  if (reader.ExtractByExtension(".ini", entry, entryName))
+    text.LoadFromText(std::string_view(reinterpret_cast<const char*>(entry.data()), entry.size()));
+  LoadSkinElements(*this, reader, text);
+  notLoaded_ = false;
+  return true;
+}
+
+void TSkinData::ApplySkin() {
+  if (IsDesigning() || IsLoading()) return;
+  if (!TSkinManage::Instance()) Loaded();
+  TSkinManage& manager = TSkinManage::Ensure();
+  manager.SetCurrentSkinData(this);
+  if (manager.Running()) manager.PostAction(saRefresh, kActionDelayMs);
+}
+
+void TSkinData::Loaded() {
+  TComponent::Loaded();
+  if (IsDesigning()) return;
+  if (!OptionalUserApi().GetScrollBarInfo) skinControls_ &= ~Bit(xcScrollbar);
+  TSkinManage& manager = TSkinManage::Ensure();
+  if (std::find(manager.SkinDataList().begin(), manager.SkinDataList().end(), this) ==
+      manager.SkinDataList().end())
+    manager.RegisterSkinData(this);
+  unregistered_ = false;
+  BuildCaptionFont();
+  if (formType_ != sfMainform) {
+    manager.SetRunning(true);
+    manager.SetSkinningCount(manager.SkinningCount() + 1);
+    return;
+  }
+  manager.InstallHook();
+  if (active_) {
+    if (notLoaded_) {
+      active_ = false;
+    } else {
+      manager.SetCurrentSkinData(this);
+      manager.PostAction(saSkinOn, kActionDelayMs);
+    }
+  }
+  if (skinControls_ & Bit(xcMainMenu))
+    skinControls_ &= ~Bit(xcMenuItem);
+  else
+    skinControls_ &= ~Bit(xcSystemMenu);
+  BuildAppIcon();
+}
+
+void TSkinData::SetActive(bool active) {
+  active_ = active;
+  if (IsDesigning() || IsLoading()) return;
+  if (formType_ == sfMainform) {
+    if (active && notLoaded_) return;
+    TSkinManage& manager = TSkinManage::Ensure();
+    manager.SetCurrentSkinData(this);
+    manager.PostAction(active ? saSkinOn : saSkinOff, kActionDelayMs);
+    if (active) manager.SetRunning(true);
+  } else if (formType_ == sfOnlyThisForm) {
+    TSkinManage& manager = TSkinManage::Ensure();
+    manager.SetCurrentSkinData(this);
+    if (active && notLoaded_) return;
+    manager.PostAction(active ? saSkinOn : saSkinOff, kActionDelayMs);
+  }
+}
+
+void TSkinData::SetSkinFile(const std::string& path) {
+  const bool wasNotLoaded = notLoaded_;
+  notLoaded_ = true;
+  skinFile_ = path;
+  if (IsDesigning()) {
+    if (!path.empty()) packed_.clear();
+    return;
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (path.empty() || !file) {
+    // A missing file keeps the skin in force, so the manager may still use it for new windows.
+    notLoaded_ = wasNotLoaded;
+    return;
+  }
+  packed_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  LoadSkin();
+  ApplySkin();
+}
+
+void TSkinData::BuildCaptionFont() {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+  const LOGFONTA& lf = metrics.lfCaptionFont;
+  CaptionFont.SetName(lf.lfFaceName);
+  CaptionFont.SetHeight(lf.lfHeight);
+  CaptionFont.SetCharset(lf.lfCharSet);
+  TFontStyles style = 0;
+  if (lf.lfWeight >= FW_BOLD) style |= 1u << fsBold;
+  if (lf.lfItalic) style |= 1u << fsItalic;
+  if (lf.lfUnderline) style |= 1u << fsUnderline;
+  if (lf.lfStrikeOut) style |= 1u << fsStrikeOut;
+  CaptionFont.SetStyle(style);
+}
+
+void TSkinData::BuildAppIcon() {
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  AppIcon.SetPixelFormat(pf24bit);
+  AppIcon.SetSize(cx, cy);
+  fw::UniqueBrush magenta(CreateSolidBrush(0xFF00FF));
+  RECT all{0, 0, cx, cy};
+  FillRect(AppIcon.DC(), &all, magenta.get());
+  HWND appWindow = Application() ? Application()->Handle() : nullptr;
+  HICON icon = nullptr;
+  if (appWindow) {
+    icon = reinterpret_cast<HICON>(SendMessageA(appWindow, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(appWindow, WM_GETICON, ICON_BIG, 0));
+  }
+  if (icon) DrawIconEx(AppIcon.DC(), 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL);
+  AppIcon.SetTransparentColor(0xFF00FF);
+  AppIcon.SetTransparentMode(tmFixed);
+  AppIcon.SetTransparent(true);
+}
+
+}  // namespace quarnel

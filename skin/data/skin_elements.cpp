@@ -1,0 +1,38 @@
+// Element records and the slot set of a skin. UI thread.
+#include "skin/data/skin_elements.h"
+
+namespace quarnel {
+
+TDataSkinObject::TDataSkinObject(std::string name, TColor textColour)
+    : Name(std::move(name)), NormalColour2(textColour), MouseOverColour2(textColour), PressedColour2(textColour) {}
+
+TDataSkinObject::~TDataSkinObject() = default;
+
+TSkinElements::TSkinElements() {
+  Colors.fill(clBtnFace);
+  CustomColors.fill(clWhite);
+  ResetRecords();
+}
+
+TSkinElements::~TSkinElements() = default;
+
+void TSkinElements::ResetRecords() {
+  const TColor text = Colors[scButtonText];
+  FrameLeft = std::make_unique<TDataSkinBorder>("", text);
+  FrameRight = std::make_unique<TDataSkinBorder>("", text);
+  FrameTop = std::make_unique<TDataSkinBorder>("", text);
+  FrameBottom = std::make_unique<TDataSkinBorder>("", text);
+  Buttons = std::make_unique<TDataSkinButton>("", text);
+  Title = std::make_unique<TDataSkinTitle>("", text);
+  SysButtons.clear();
+  for (auto* slot : {&Toolbar, &ComboArrow, &ProgressChunk, &MenuBar, &GroupBoxEdge, &StatusBarEdges, &TabPane,
+                     &ToolBars, &SunkEdge, &ExtraImages, &Headerbar, &MenuItem, &MenuBackground, &Scrollbar,
+                     &HorzScroll, &VertScroll, &HorzScrollThumb, &VertScrollThumb, &TrackThumbHorz,
+                     &TrackThumbVert, &TrackThumbLeft, &TrackThumbRight, &TrackThumbUp, &TrackThumbDown, &Track,
+                     &TrackVert})
+    slot->reset();
+  for (auto* slot : {&Progress, &Tabs, &ComboButton, &UpDownHorz, &UpDownVert}) slot->reset();
+  GroupBox.reset();
+}
+
+}  // namespace quarnel
