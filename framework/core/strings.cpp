@@ -33,7 +33,7 @@ std::string TStrings::Text() const {
   return out;
 }
 
-void TStrings::SetText(const std::string& text) {
+std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -44,8 +44,10 @@ void TStrings::SetText(const std::string& text) {
     }
   }
   if (start < text.size()) lines.push_back(text.substr(start));
-  AssignLines(lines);
+  return lines;
 }
+
+void TStrings::SetText(const std::string& text) { AssignLines(SplitLines(text)); }
 
 std::vector<std::string> TStrings::ToVector() const {
   std::vector<std::string> out;

@@ -6,6 +6,9 @@
 
 #include "framework/core/component.h"
 
+// Splits text into lines at CR, LF or CR LF; a final line break does not start another line.
+std::vector<std::string> SplitLines(const std::string& text);
+
 class TStrings : public TPersistent {
   FW_DECLARE_CLASS()
  public:

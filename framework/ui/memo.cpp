@@ -149,21 +149,7 @@ class TMemoStrings : public TStrings {
   void SetText(const std::string& text) override { SetAll(AdjustLineBreaks(text)); }
 
  private:
-  std::vector<std::string> Split() const {
-    std::string text = memo_.Caption();
-    std::vector<std::string> lines;
-    if (text.empty()) return lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '\r' || text[i] == '\n') {
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-      }
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-  }
+  std::vector<std::string> Split() const { return SplitLines(memo_.Caption()); }
   void Join(const std::vector<std::string>& lines) {
     std::string text;
     for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + AdjustLineBreaks(lines[i]);
