@@ -16,8 +16,12 @@ namespace {
 // Report lines, GBK.
 constexpr char kPleaseWait[] = "\xC7\xEB\xC9\xD4\xBA\xF2\xD5\xFD\xD4\xDA\xB7\xD6\xCE\xF6\xCD\xF8\xC2\xE7...";
 constexpr char kNotConnected[] = "\xC3\xBB\xD3\xD0\xC1\xAC\xBD\xD3\xCD\xF8\xC2\xE7.";
-constexpr char kLocalAddressPrefix[] = "\xB1\xBE\xBB\xFA" "IP:";
-constexpr char kExternalAddressPrefix[] = "\xCD\xE2\xCD\xF8" "IP:";
+constexpr char kLocalAddressPrefix[] =
+    "\xB1\xBE\xBB\xFA"
+    "IP:";
+constexpr char kExternalAddressPrefix[] =
+    "\xCD\xE2\xCD\xF8"
+    "IP:";
 
 struct ConnectionKind {
   DWORD bit;
@@ -33,8 +37,10 @@ constexpr ConnectionKind kKinds[] = {
 };
 
 // The XML HTTP request class and its request interface.
-constexpr CLSID kXmlHttpRequestClass = {0xED8C108E, 0x4349, 0x11D2, {0x91, 0xA4, 0x00, 0xC0, 0x4F, 0x79, 0x69, 0xE8}};
-constexpr IID kXmlHttpRequestInterface = {0xED8C108D, 0x4349, 0x11D2, {0x91, 0xA4, 0x00, 0xC0, 0x4F, 0x79, 0x69, 0xE8}};
+constexpr CLSID kXmlHttpRequestClass = {
+    0xED8C108E, 0x4349, 0x11D2, {0x91, 0xA4, 0x00, 0xC0, 0x4F, 0x79, 0x69, 0xE8}};
+constexpr IID kXmlHttpRequestInterface = {
+    0xED8C108D, 0x4349, 0x11D2, {0x91, 0xA4, 0x00, 0xC0, 0x4F, 0x79, 0x69, 0xE8}};
 
 // Owns one COM interface reference.
 template <class I>
@@ -58,7 +64,8 @@ class ComRef {
 class Bstr {
  public:
   Bstr() = default;
-  explicit Bstr(const std::wstring& text) : s_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+  explicit Bstr(const std::wstring& text)
+      : s_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
   ~Bstr() { SysFreeString(s_); }
   Bstr(const Bstr&) = delete;
   Bstr& operator=(const Bstr&) = delete;
@@ -88,7 +95,8 @@ void Check(HRESULT result, IUnknown* object) {
 }
 
 std::string TrimEnd(std::string text) {
-  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.')) text.pop_back();
+  while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+    text.pop_back();
   return text;
 }
 
@@ -100,7 +108,9 @@ ConnectionState SystemConnectionState() {
   return {connected, flags};
 }
 
-bool QueryConnectionType(std::string& kind) { return QueryConnectionType(kind, SystemConnectionState); }
+bool QueryConnectionType(std::string& kind) {
+  return QueryConnectionType(kind, SystemConnectionState);
+}
 
 bool QueryConnectionType(std::string& kind, const ConnectionStateQuery& query) {
   kind.clear();

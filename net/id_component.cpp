@@ -49,7 +49,8 @@ void FinalizeSocketLayer() {
 }
 
 const TClassInfo& TIdComponent::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TIdComponent>("TIdComponent", &TComponent::StaticClass()).Build();
+  static const TClassInfo info =
+      TClassBuilder<TIdComponent>("TIdComponent", &TComponent::StaticClass()).Build();
   return info;
 }
 

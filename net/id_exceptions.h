@@ -14,7 +14,8 @@ class EIdException : public Exception {
 // A socket call failed; carries the socket error code.
 class EIdSocketError : public EIdException {
  public:
-  EIdSocketError(const std::string& message, int32_t lastError) : EIdException(message), lastError_(lastError) {}
+  EIdSocketError(const std::string& message, int32_t lastError)
+      : EIdException(message), lastError_(lastError) {}
   int32_t LastError() const { return lastError_; }
 
  private:

@@ -10,7 +10,9 @@
 
 namespace {
 constexpr char kLoopback[] = "127.0.0.1";
-bool IsOnlineAddress(const std::string& address) { return !address.empty() && address != kLoopback; }
+bool IsOnlineAddress(const std::string& address) {
+  return !address.empty() && address != kLoopback;
+}
 }  // namespace
 
 const TClassInfo& TIdIPWatch::StaticClass() {
@@ -124,14 +126,15 @@ void TIdIPWatch::StoreHistory() {
   if (Designing() || !historyEnabled_) return;
   std::string text;
   for (int i = 0; i < history_.Count(); ++i) text += history_.Get(i) + "\r\n";
-  fw::UniqueKernelHandle file(
-      CreateFileA(historyFilename_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  fw::UniqueKernelHandle file(CreateFileA(historyFilename_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.get() == INVALID_HANDLE_VALUE) {
     file.release();
     throw EIdException("Cannot create file \"" + historyFilename_ + "\". " + SystemErrorText(GetLastError()));
   }
   DWORD written = 0;
-  if (!text.empty() && (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-                        written != text.size()))
+  if (!text.empty() &&
+      (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+       written != text.size()))
     throw EIdException("Cannot write file \"" + historyFilename_ + "\". " + SystemErrorText(GetLastError()));
 }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-TIdIPWatchThread::~TIdIPWatchThread() { EndAndWait(); }
+TIdIPWatchThread::~TIdIPWatchThread() {
+  EndAndWait();
+}
 
 void TIdIPWatchThread::Tick() {
   if (TickHandler) TThread::Synchronize([this] { TickHandler(Sender); });

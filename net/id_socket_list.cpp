@@ -36,6 +36,10 @@ void TIdSocketListWindows::Remove(SOCKET handle) {
   }
 }
 
-void SetSocketListClass(TIdSocketListFactory factory) { SocketListClass() = std::move(factory); }
+void SetSocketListClass(TIdSocketListFactory factory) {
+  SocketListClass() = std::move(factory);
+}
 
-std::unique_ptr<TIdSocketList> CreateSocketList() { return SocketListClass()(); }
+std::unique_ptr<TIdSocketList> CreateSocketList() {
+  return SocketListClass()();
+}

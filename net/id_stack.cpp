@@ -82,7 +82,9 @@ TStrings& TIdStack::LocalAddressList() {
   return *localAddresses_;
 }
 
-std::string TIdStack::ErrorMessage(int code) { return FormatSocketError(code, SocketErrorText(code)); }
+std::string TIdStack::ErrorMessage(int code) {
+  return FormatSocketError(code, SocketErrorText(code));
+}
 
 bool TIdStack::CheckSocketResult(int result, std::initializer_list<int> tolerated) {
   if (result != -1) return false;
@@ -92,7 +94,9 @@ bool TIdStack::CheckSocketResult(int result, std::initializer_list<int> tolerate
   RaiseSocketError(lastError_);
 }
 
-void TIdStack::RaiseSocketError(int code) { throw EIdSocketError(ErrorMessage(code), code); }
+void TIdStack::RaiseSocketError(int code) {
+  throw EIdSocketError(ErrorMessage(code), code);
+}
 
 std::string TIdStack::AddressToText(const TIdIPv4Bytes& address) {
   return std::to_string(address[0]) + "." + std::to_string(address[1]) + "." + std::to_string(address[2]) +

@@ -36,7 +36,9 @@ void RefillList(TIdSocketList* list, const fd_set& set) {
 }
 }  // namespace
 
-bool SocketServiceStarted() { return g_serviceStarted.load(); }
+bool SocketServiceStarted() {
+  return g_serviceStarted.load();
+}
 
 void CleanupSocketService() {
   if (g_serviceStarted.exchange(false)) Call<ws2::k_WSACleanup>();
@@ -92,7 +94,9 @@ int TIdStackWindows::Bind(SOCKET s, int family, const std::string& address, int 
   return Call<ws2::k_bind>(s, reinterpret_cast<sockaddr*>(&a), static_cast<int>(sizeof a));
 }
 
-int TIdStackWindows::CloseSocket(SOCKET s) { return Call<ws2::k_closesocket>(s); }
+int TIdStackWindows::CloseSocket(SOCKET s) {
+  return Call<ws2::k_closesocket>(s);
+}
 
 int TIdStackWindows::Connect(SOCKET s, int family, const std::string& address, int port) {
   sockaddr_in a = MakeAddress(family, address, port);
@@ -151,12 +155,22 @@ std::unique_ptr<TStrings> TIdStackWindows::ServiceNames(int port) {
   return names;
 }
 
-uint16_t TIdStackWindows::HToNS(uint16_t value) { return Call<ws2::k_htons>(value); }
-uint32_t TIdStackWindows::HToNL(uint32_t value) { return Call<ws2::k_htonl>(value); }
-uint16_t TIdStackWindows::NToHS(uint16_t value) { return Call<ws2::k_ntohs>(value); }
-uint32_t TIdStackWindows::NToHL(uint32_t value) { return Call<ws2::k_ntohl>(value); }
+uint16_t TIdStackWindows::HToNS(uint16_t value) {
+  return Call<ws2::k_htons>(value);
+}
+uint32_t TIdStackWindows::HToNL(uint32_t value) {
+  return Call<ws2::k_htonl>(value);
+}
+uint16_t TIdStackWindows::NToHS(uint16_t value) {
+  return Call<ws2::k_ntohs>(value);
+}
+uint32_t TIdStackWindows::NToHL(uint32_t value) {
+  return Call<ws2::k_ntohl>(value);
+}
 
-int TIdStackWindows::Listen(SOCKET s, int backlog) { return Call<ws2::k_listen>(s, backlog); }
+int TIdStackWindows::Listen(SOCKET s, int backlog) {
+  return Call<ws2::k_listen>(s, backlog);
+}
 
 int TIdStackWindows::Recv(SOCKET s, void* buffer, int length, int flags) {
   return Call<ws2::k_recv>(s, static_cast<char*>(buffer), length, flags);
@@ -217,7 +231,9 @@ std::string TIdStackWindows::ErrorMessage(int code) {
   return TIdStack::ErrorMessage(code);
 }
 
-int TIdStackWindows::LastSocketError() { return Call<ws2::k_WSAGetLastError>(); }
+int TIdStackWindows::LastSocketError() {
+  return Call<ws2::k_WSAGetLastError>();
+}
 
 void TIdStackWindows::GetPeerName(SOCKET s, int& family, std::string& address, int& port) {
   sockaddr_in a{};
@@ -235,7 +251,9 @@ void TIdStackWindows::GetSocketName(SOCKET s, int& family, std::string& address,
   ReadAddress(a, address, port);
 }
 
-int TIdStackWindows::Shutdown(SOCKET s, int how) { return Call<ws2::k_shutdown>(s, how); }
+int TIdStackWindows::Shutdown(SOCKET s, int how) {
+  return Call<ws2::k_shutdown>(s, how);
+}
 
 int TIdStackWindows::GetSockOpt(SOCKET s, int level, int option, void* value, int& length) {
   return Call<ws2::k_getsockopt>(s, level, option, static_cast<char*>(value), &length);

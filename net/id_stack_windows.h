@@ -24,7 +24,8 @@ class TIdStackWindows : public TIdStack {
   uint16_t NToHS(uint16_t value) override;
   uint32_t NToHL(uint32_t value) override;
   int Recv(SOCKET s, void* buffer, int length, int flags) override;
-  int RecvFrom(SOCKET s, void* buffer, int length, int flags, std::string& fromAddress, int& fromPort) override;
+  int RecvFrom(SOCKET s, void* buffer, int length, int flags, std::string& fromAddress,
+               int& fromPort) override;
   int Select(TIdSocketList* read, TIdSocketList* write, TIdSocketList* error, int timeoutMs) override;
   int Send(SOCKET s, const void* buffer, int length, int flags) override;
   int SendTo(SOCKET s, const void* buffer, int length, int flags, const std::string& address,

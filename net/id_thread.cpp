@@ -15,8 +15,8 @@ TIdThread::~TIdThread() {
 
 void TIdThread::EndAndWait() {
   SetFreeOnTerminate(false);
-  if (Finished()) return;
   RequestTerminate();
+  if (!Started() || Finished()) return;  // a thread never started needs no start to end
   Resume();
   WaitFor();
 }

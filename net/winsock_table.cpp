@@ -73,14 +73,18 @@ RawProc SlotValue(int entry) {
 }
 }  // namespace detail
 
-const char* EntryName(int entry) { return entry >= 0 && entry < kEntryCount ? kNames[entry] : ""; }
+const char* EntryName(int entry) {
+  return entry >= 0 && entry < kEntryCount ? kNames[entry] : "";
+}
 
 bool IsResolved(int entry) {
   RawProc p = g_slots[entry].load();
   return p && p != Stubs()[entry];
 }
 
-bool IsLoaded() { return g_library.load() != nullptr; }
+bool IsLoaded() {
+  return g_library.load() != nullptr;
+}
 
 int LoadAndStartup(WORD version, LPWSADATA data) {
   (void)g_slotsReset;

@@ -2,16 +2,19 @@
 // looked up by name the first time it is called through its slot. Any thread; loading and
 // unloading are meant for start-up and shutdown.
 #pragma once
+// clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <mswsock.h>
 #include <windows.h>
+// clang-format on
 
 #include <cstddef>
 #include <utility>
 
 namespace ws2 {
 
+// clang-format off
 // X(id, exported name, declared function whose type the slot has). The twelve entries with a
 // neutral id give the character-width-neutral forms their own slots but load the "A" function.
 #define QUARNEL_WS2_ENTRIES(X)                                                                        \
@@ -130,6 +133,7 @@ namespace ws2 {
   X(AcceptEx, "AcceptEx", AcceptEx)                                                                   \
   X(GetAcceptExSockaddrs, "GetAcceptExSockaddrs", GetAcceptExSockaddrs)                               \
   X(WSARecvEx, "WSARecvEx", WSARecvEx)
+// clang-format on
 
 #define QUARNEL_WS2_ENUM(id, exported, declared) k_##id,
 enum Entry : int { QUARNEL_WS2_ENTRIES(QUARNEL_WS2_ENUM) kEntryCount };

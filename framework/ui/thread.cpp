@@ -56,13 +56,16 @@ void EnsureSyncWindow() {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = kSyncWindowClass;
   RegisterClassW(&wc);
-  window.reset(CreateWindowW(kSyncWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+  window.reset(
+      CreateWindowW(kSyncWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
   q.window = window.get();
 }
 
 }  // namespace
 
-TThread::TThread() : terminateEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) { EnsureSyncWindow(); }
+TThread::TThread() : terminateEvent_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  EnsureSyncWindow();
+}
 
 TThread::~TThread() {
   if (thread_ && !finished_.load()) {
@@ -72,7 +75,9 @@ TThread::~TThread() {
   }
 }
 
-DWORD TThread::MainThreadId() { return g_mainThreadId; }
+DWORD TThread::MainThreadId() {
+  return g_mainThreadId;
+}
 
 DWORD WINAPI TThread::ThreadProc(void* param) {
   auto* self = static_cast<TThread*>(param);
@@ -117,6 +122,11 @@ void TThread::Suspend() {
   }
   suspended_ = true;
   resumed_.wait(guard, [this] { return !suspended_; });
+}
+
+bool TThread::Started() const {
+  std::lock_guard<std::mutex> guard(suspendLock_);
+  return static_cast<bool>(thread_);
 }
 
 bool TThread::Suspended() const {
@@ -179,7 +189,8 @@ void TThread::Synchronize(const std::function<void()>& call) {
   SyncRequest request{&call, nullptr};
   {
     std::unique_lock<std::mutex> guard(q.lock);
-    if (!q.window) throw EInvalidOperation("Synchronize needs a thread object made on the user-interface thread");
+    if (!q.window)
+      throw EInvalidOperation("Synchronize needs a thread object made on the user-interface thread");
     q.pending.push_back(&request);
     SetEvent(q.pendingEvent.get());
     PostMessageW(q.window, kRunQueuedCalls, 0, 0);

@@ -32,6 +32,8 @@ class TThread {
   // hands over meanwhile are run, so a thread inside Synchronize can still end.
   void WaitFor();
   bool Finished() const { return finished_.load(); }
+  // Whether Resume has started the system thread yet.
+  bool Started() const;
   DWORD ThreadId() const { return threadId_; }
 
   // Marks a thread that would free itself when it ends; kept for the thread classes that refuse

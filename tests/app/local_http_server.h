@@ -1,8 +1,8 @@
 // A small HTTP server on 127.0.0.1 for the probe tests: answers every request with one fixed
 // response and records the request lines. Serves on its own thread; set it up on the test's.
 #pragma once
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 
 #include <atomic>
 #include <mutex>

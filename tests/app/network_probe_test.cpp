@@ -5,11 +5,11 @@
 
 #include "tests/app/local_http_server.h"
 // after the server's socket headers
+#include <objbase.h>
+
 #include "app/network_probe.h"
 #include "app/publisher.h"
 #include "framework/core/text.h"
-
-#include <objbase.h>
 
 namespace {
 
@@ -20,8 +20,12 @@ const std::string kModem = "ADSL Modem \xCD\xF8\xC4\xA3\xCA\xBD.";
 const std::string kLan = "LAN \xBE\xD6\xD3\xF2\xCD\xF8\xC4\xA3\xCA\xBD.";
 const std::string kProxy = "Proxy \xB4\xFA\xC0\xED\xC9\xCF\xCD\xF8\xC4\xA3\xCA\xBD.";
 const std::string kBusy = "Busy \xB7\xB1\xC3\xA6,\xCE\xDE\xB7\xA8\xC5\xD0\xB6\xCF.";
-const std::string kLocal = "\xB1\xBE\xBB\xFA" "IP:";
-const std::string kExternal = "\xCD\xE2\xCD\xF8" "IP:";
+const std::string kLocal =
+    "\xB1\xBE\xBB\xFA"
+    "IP:";
+const std::string kExternal =
+    "\xCD\xE2\xCD\xF8"
+    "IP:";
 
 TEST(ReportTextTest, LinesAreTheGbkOfTheChineseReport) {
   EXPECT_EQ(fw::ToWide(kWait), L"请稍候正在分析网络...");
@@ -121,7 +125,8 @@ TEST_F(ProbeReportTest, ErrorsLeaveTheLinesWrittenSoFar) {
 }
 
 TEST(FetchErrorMessageTest, DescriptionThenSystemTextThenTheCode) {
-  EXPECT_EQ(FetchErrorMessage(E_FAIL, L"The server cannot be reached. \r\n.."), "The server cannot be reached");
+  EXPECT_EQ(FetchErrorMessage(E_FAIL, L"The server cannot be reached. \r\n.."),
+            "The server cannot be reached");
   EXPECT_EQ(FetchErrorMessage(static_cast<HRESULT>(0x800C0008), L""), "OLE error 800c0008");
   EXPECT_EQ(FetchErrorMessage(static_cast<HRESULT>(0x800C0008), L" .\r\n"), "OLE error 800c0008");
   std::string system = FetchErrorMessage(E_OUTOFMEMORY, L"");
@@ -146,20 +151,23 @@ TEST_F(FetchTest, ReturnsTheWholeBodyOfTheEchoPage) {
 }
 
 TEST_F(FetchTest, AnErrorPageIsReturnedWhole) {
-  const std::string page = "<html>\r\n<head><title>404 Not Found</title></head>\r\n<body>Not here</body>\r\n</html>";
+  const std::string page =
+      "<html>\r\n<head><title>404 Not Found</title></head>\r\n<body>Not here</body>\r\n</html>";
   testing_support::LocalHttpServer server("404 Not Found", page);
   std::string url = "http://127.0.0.1:" + std::to_string(server.port()) + "/Data/IP/ip.asp";
   EXPECT_EQ(FetchExternalAddress(url), page);
 }
 
 TEST_F(FetchTest, ChineseTextOfTheBodyComesBackAsGbk) {
-  testing_support::LocalHttpServer server("200 OK", "\xE5\xA4\x96\xE7\xBD\x91 1.2.3.4", "text/plain; charset=utf-8");
+  testing_support::LocalHttpServer server("200 OK", "\xE5\xA4\x96\xE7\xBD\x91 1.2.3.4",
+                                          "text/plain; charset=utf-8");
   std::string url = "http://127.0.0.1:" + std::to_string(server.port()) + "/";
   EXPECT_EQ(FetchExternalAddress(url), "\xCD\xE2\xCD\xF8 1.2.3.4");
 }
 
 TEST_F(FetchTest, AnUnreachableHostRaisesWithTheFailureCode) {
-  std::string url = "http://127.0.0.1:" + std::to_string(testing_support::ClosedLocalPort()) + "/Data/IP/ip.asp";
+  std::string url =
+      "http://127.0.0.1:" + std::to_string(testing_support::ClosedLocalPort()) + "/Data/IP/ip.asp";
   try {
     FetchExternalAddress(url);
     FAIL() << "no error";

@@ -15,7 +15,9 @@
 
 namespace {
 
-std::vector<std::string> History(const TIdIPWatch& w) { return w.AddressHistory().ToVector(); }
+std::vector<std::string> History(const TIdIPWatch& w) {
+  return w.AddressHistory().ToVector();
+}
 
 std::string TempPath(const std::string& name) {
   char dir[MAX_PATH];

@@ -35,7 +35,8 @@ TEST_F(StackTest, ErrorMessagesFollowTheTable) {
   EXPECT_EQ(stack->ErrorMessage(10035), "Socket Error # 10035\r\nOperation would block. ");
   EXPECT_EQ(stack->ErrorMessage(10066), "Socket Error # 10066\r\nDirectory not empty");
   EXPECT_EQ(stack->ErrorMessage(10004), "Socket Error # 10004\r\nInterrupted system call.");
-  EXPECT_EQ(stack->ErrorMessage(10047), "Socket Error # 10047\r\nAddress family not supported by protocol family.");
+  EXPECT_EQ(stack->ErrorMessage(10047),
+            "Socket Error # 10047\r\nAddress family not supported by protocol family.");
   EXPECT_EQ(stack->ErrorMessage(12345), "Socket Error # 12345\r\n");
   EXPECT_EQ(stack->ErrorMessage(0), "Socket Error # 0\r\n");
 }
@@ -252,7 +253,9 @@ TEST(SharedStackTest, LivesFromTheFirstComponentToTheLast) {
 }
 
 TEST(SharedStackTest, AFailingStackLeavesNoComponentCounted) {
-  SetStackClass([]() -> std::unique_ptr<TIdStack> { throw EIdStackInitializationFailed("Winsock Initialization Error."); });
+  SetStackClass([]() -> std::unique_ptr<TIdStack> {
+    throw EIdStackInitializationFailed("Winsock Initialization Error.");
+  });
   EXPECT_THROW(TComponent::Make<TIdComponent>(), EIdStackInitializationFailed);
   EXPECT_EQ(SocketComponentCount(), 0);
   SetStackClass([] { return std::make_unique<TIdStackWindows>(); });

@@ -1,10 +1,11 @@
 // The Winsock entry table: errors before the library is loaded, resolution on first call, an
 // entry the library lacks, and unloading.
+#include "net/winsock_table.h"
+
 #include <gtest/gtest.h>
 
 #include "net/id_component.h"
 #include "net/id_exceptions.h"
-#include "net/winsock_table.h"
 
 namespace {
 
