@@ -1,0 +1,95 @@
+// The committed skin folder is exactly what the generator draws today, and the packer's order
+// file lists the generator's entries; the raster pieces that the bytes depend on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "skin_files.h"
+#include "tools/skingen/raster.h"
+#include "tools/skingen/skin_generator.h"
+
+namespace quarnel::skintest {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace quarnel::skingen;
+
+TEST(LonghornBlueSources, CommittedFilesAreWhatTheGeneratorDraws) {
+  const std::vector<TSkinFile> files = GenerateLonghornBlue();
+  ASSERT_EQ(files.size(), 35u);
+  std::set<std::string> expected;
+  for (const TSkinFile& file : files) {
+    expected.insert(file.name);
+    const Bytes committed = ReadFileBytes(SkinSourceDir() + "/" + file.name);
+    // Compare sizes first: a mismatch of whole files gives one clear line instead of a dump.
+    ASSERT_EQ(committed.size(), file.bytes.size()) << file.name << ": run the skingen_update target";
+    EXPECT_TRUE(committed == file.bytes) << file.name << " differs: run the skingen_update target";
+  }
+  for (const auto& item : fs::directory_iterator(SkinSourceDir())) {
+    EXPECT_TRUE(expected.contains(item.path().filename().string())) << "stray file " << item.path();
+  }
+}
+
+TEST(LonghornBlueSources, OrderFileListsTheGeneratedEntries) {
+  std::ifstream order(SkinSourceDir() + ".order");
+  std::vector<std::string> names;
+  for (std::string line; std::getline(order, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty()) names.push_back(line);
+  }
+  EXPECT_EQ(names, LonghornBlueOrder());
+}
+
+TEST(LonghornBlueSources, GeneratingTwiceGivesTheSameBytes) {
+  const auto first = GenerateLonghornBlue();
+  const auto second = GenerateLonghornBlue();
+  ASSERT_EQ(first.size(), second.size());
+  for (std::size_t i = 0; i < first.size(); ++i)
+    EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
+}
+
+TEST(SkinRaster, BitmapRowsArePaddedToFourBytesAndStoredBottomUp) {
+  TImage image(3, 2, Hex(0x102030));
+  image.Set(0, 0, Hex(0xAABBCC));  // top-left
+  const Bytes bmp = EncodeBmp(image);
+  ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 9 bytes of pixels padded to 12 per row
+  EXPECT_EQ(bmp[0], 'B');
+  EXPECT_EQ(bmp[1], 'M');
+  EXPECT_EQ(bmp[2], 54 + 24);
+  // The top row is stored last, blue first.
+  EXPECT_EQ(bmp[54 + 12], 0xCC);
+  EXPECT_EQ(bmp[54 + 13], 0xBB);
+  EXPECT_EQ(bmp[54 + 14], 0xAA);
+  EXPECT_EQ(bmp[54], 0x30);
+  EXPECT_EQ(bmp[54 + 9], 0);  // padding
+}
+
+TEST(SkinRaster, CutOutsideLeavesMagentaBeyondTheShapeOnly) {
+  TImage image(10, 10, Hex(0x336699));
+  image.CutOutside(RoundRect(0, 0, 10, 10, 4));
+  EXPECT_EQ(image.At(0, 0), kMagenta);
+  EXPECT_EQ(image.At(9, 9), kMagenta);
+  EXPECT_EQ(image.At(5, 0), Hex(0x336699));
+  EXPECT_EQ(image.At(5, 5), Hex(0x336699));
+}
+
+TEST(SkinRaster, PaintBlendsEdgePixelsByCoverage) {
+  TImage image(4, 1, Hex(0x000000));
+  image.Paint([](double x, double) { return x < 1.5; }, Solid(Hex(0xFFFFFF)));
+  EXPECT_EQ(image.At(0, 0), Hex(0xFFFFFF));
+  EXPECT_EQ(image.At(1, 0), Hex(0x808080));  // half covered
+  EXPECT_EQ(image.At(2, 0), Hex(0x000000));
+}
+
+TEST(SkinRaster, StripsRefuseFramesOfDifferentSizes) {
+  EXPECT_THROW(Row({TImage(2, 2), TImage(2, 3)}), std::invalid_argument);
+  EXPECT_THROW(Column({TImage(2, 2), TImage(3, 2)}), std::invalid_argument);
+  const TImage strip = Column({TImage(2, 2, Hex(1)), TImage(2, 3, Hex(2))});
+  EXPECT_EQ(strip.Height(), 5);
+  EXPECT_EQ(strip.At(1, 2), Hex(2));
+}
+
+}  // namespace
+}  // namespace quarnel::skintest
