@@ -14,7 +14,9 @@
 
 namespace {
 
-int StrideFor(int width, int bytesPerPixel) { return (width * bytesPerPixel + 3) & ~3; }
+int StrideFor(int width, int bytesPerPixel) {
+  return (width * bytesPerPixel + 3) & ~3;
+}
 
 BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
   BITMAPINFO bi{};
@@ -36,14 +38,18 @@ const TClassInfo& TBitmap::StaticClass() {
 
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height, TPixelFormat format) { Recreate(width, height, format, false); }
+TBitmap::TBitmap(int width, int height, TPixelFormat format) {
+  Recreate(width, height, format, false);
+}
 
 TBitmap::~TBitmap() {
   canvas_.reset();
   if (dc_) SelectObject(dc_.get(), dcOriginal_);
 }
 
-int TBitmap::Stride() const { return StrideFor(width_, BytesPerPixel()); }
+int TBitmap::Stride() const {
+  return StrideFor(width_, BytesPerPixel());
+}
 
 void TBitmap::SetSize(int width, int height) {
   if (width != width_ || height != height_) Recreate(width, height, format_, true);

@@ -10,11 +10,15 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kRgb = 0, kBitFields = 3;
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t U16(const uint8_t* p) {
+  return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 uint32_t U32(const uint8_t* p) {
   return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
 }
-int32_t I32(const uint8_t* p) { return static_cast<int32_t>(U32(p)); }
+int32_t I32(const uint8_t* p) {
+  return static_cast<int32_t>(U32(p));
+}
 
 // One colour channel of a 16- or 32-bit pixel, described by its bit mask.
 struct Channel {
@@ -144,8 +148,8 @@ DecodedImage Decode(const uint8_t* data, size_t size) {
       m = h.bits == 16 ? std::array<uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
                        : std::array<uint32_t, 4>{0xFF0000, 0xFF00, 0xFF, 0xFF000000u};
     }
-    if (!MakeChannel(m[0], h.bits, r) || !MakeChannel(m[1], h.bits, g) ||
-        !MakeChannel(m[2], h.bits, b) || !MakeChannel(m[3], h.bits, a))
+    if (!MakeChannel(m[0], h.bits, r) || !MakeChannel(m[1], h.bits, g) || !MakeChannel(m[2], h.bits, b) ||
+        !MakeChannel(m[3], h.bits, a))
       return none;
   }
 
@@ -172,8 +176,8 @@ DecodedImage Decode(const uint8_t* data, size_t size) {
         case 16:
         case 32: {
           const uint32_t raw = h.bits == 16 ? U16(src + 2 * x) : U32(src + 4 * x);
-          px = uint32_t{b.Extract(raw)} | (uint32_t{g.Extract(raw)} << 8) |
-               (uint32_t{r.Extract(raw)} << 16) | (uint32_t{a.Extract(raw)} << 24);
+          px = uint32_t{b.Extract(raw)} | (uint32_t{g.Extract(raw)} << 8) | (uint32_t{r.Extract(raw)} << 16) |
+               (uint32_t{a.Extract(raw)} << 24);
           break;
         }
         case 24:

@@ -2,17 +2,18 @@
 #include "framework/graphics/brush.h"
 
 const TEnumInfo& BrushStyleEnum() {
-  static const TEnumInfo e{"TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                           "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"}};
+  static const TEnumInfo e{"TBrushStyle",
+                           {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal",
+                            "bsCross", "bsDiagCross"}};
   return e;
 }
 
 const TClassInfo& TBrush::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TBrush>("TBrush", &TPersistent::StaticClass())
-                                     .IntNamed("Color", &TBrush::Color, &TBrush::SetColor, IdentToColor,
-                                               ColorToIdent)
-                                     .Enum("Style", BrushStyleEnum(), &TBrush::Style, &TBrush::SetStyle)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<TBrush>("TBrush", &TPersistent::StaticClass())
+          .IntNamed("Color", &TBrush::Color, &TBrush::SetColor, IdentToColor, ColorToIdent)
+          .Enum("Style", BrushStyleEnum(), &TBrush::Style, &TBrush::SetStyle)
+          .Build();
   return info;
 }
 

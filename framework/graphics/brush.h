@@ -10,7 +10,16 @@
 #include "framework/graphics/color.h"
 #include "framework/win/handles.h"
 
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
 const TEnumInfo& BrushStyleEnum();
 
 class TBrush : public TPersistent {

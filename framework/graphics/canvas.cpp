@@ -10,11 +10,17 @@ const TClassInfo& TCanvas::StaticClass() {
   return info;
 }
 
-TCanvas::TCanvas() { BindChangeHandlers(); }
+TCanvas::TCanvas() {
+  BindChangeHandlers();
+}
 
-TCanvas::TCanvas(HDC dc) : dc_(dc) { BindChangeHandlers(); }
+TCanvas::TCanvas(HDC dc) : dc_(dc) {
+  BindChangeHandlers();
+}
 
-TCanvas::~TCanvas() { Deselect(kFont | kBrush | kPen); }
+TCanvas::~TCanvas() {
+  Deselect(kFont | kBrush | kPen);
+}
 
 void TCanvas::BindChangeHandlers() {
   // A GDI object still selected into a DC cannot be deleted: take it out before it is remade.
@@ -106,7 +112,9 @@ SIZE TCanvas::TextExtent(const std::string& text) {
   return size;
 }
 
-COLORREF TCanvas::Pixel(int x, int y) { return dc_ ? GetPixel(dc_, x, y) : CLR_INVALID; }
+COLORREF TCanvas::Pixel(int x, int y) {
+  return dc_ ? GetPixel(dc_, x, y) : CLR_INVALID;
+}
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
   if (dc_) ::SetPixelV(dc_, x, y, ColorToRGB(color));

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 const TClassInfo& TImageList::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TImageList>("TImageList", &TPersistent::StaticClass()).Build();
+  static const TClassInfo info = TClassBuilder<TImageList>("TImageList", &TPersistent::StaticClass()).Build();
   return info;
 }
 
@@ -27,9 +26,13 @@ void TImageList::Clear() {
   maskColor_.clear();
 }
 
-int TImageList::Add(TBitmap& image) { return Append(image, false, clNone); }
+int TImageList::Add(TBitmap& image) {
+  return Append(image, false, clNone);
+}
 
-int TImageList::AddMasked(TBitmap& image, TColor maskColor) { return Append(image, true, maskColor); }
+int TImageList::AddMasked(TBitmap& image, TColor maskColor) {
+  return Append(image, true, maskColor);
+}
 
 int TImageList::Append(TBitmap& image, bool masked, TColor maskColor) {
   const int cells = image.Width() / width_;

@@ -2,8 +2,8 @@
 #include "framework/graphics/pen.h"
 
 const TEnumInfo& PenStyleEnum() {
-  static const TEnumInfo e{"TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot",
-                                         "psClear", "psInsideFrame"}};
+  static const TEnumInfo e{
+      "TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}};
   return e;
 }
 

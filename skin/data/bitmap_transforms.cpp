@@ -71,7 +71,8 @@ void MirrorBitmap(TBitmap& bitmap) {
 void FlipBitmap(TBitmap& bitmap) {
   const int h = bitmap.Height();
   const size_t bytes = static_cast<size_t>(bitmap.Width()) * bitmap.BytesPerPixel();
-  for (int y = 0; y < h / 2; ++y) std::swap_ranges(bitmap.ScanLine(y), bitmap.ScanLine(y) + bytes, bitmap.ScanLine(h - 1 - y));
+  for (int y = 0; y < h / 2; ++y)
+    std::swap_ranges(bitmap.ScanLine(y), bitmap.ScanLine(y) + bytes, bitmap.ScanLine(h - 1 - y));
 }
 
 void RotateLeft(TBitmap& bitmap) {

@@ -50,8 +50,7 @@ std::vector<uint32_t> ComputeRamp(int count, uint32_t from, uint32_t to) {
     return ramp;
   }
   const int d = count - 1;
-  for (int i = 0; i < count; ++i)
-    ramp[i] = pack(Step(fr, dr, i, d), Step(fg, dg, i, d), Step(fb, db, i, d));
+  for (int i = 0; i < count; ++i) ramp[i] = pack(Step(fr, dr, i, d), Step(fg, dg, i, d), Step(fb, db, i, d));
   return ramp;
 }
 

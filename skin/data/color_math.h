@@ -15,9 +15,15 @@ class EAssertionFailed : public Exception {
   EAssertionFailed() : Exception("Assertion failure") {}
 };
 
-constexpr uint32_t RedOf(uint32_t c) { return c & 0xFF; }
-constexpr uint32_t GreenOf(uint32_t c) { return (c >> 8) & 0xFF; }
-constexpr uint32_t BlueOf(uint32_t c) { return (c >> 16) & 0xFF; }
+constexpr uint32_t RedOf(uint32_t c) {
+  return c & 0xFF;
+}
+constexpr uint32_t GreenOf(uint32_t c) {
+  return (c >> 8) & 0xFF;
+}
+constexpr uint32_t BlueOf(uint32_t c) {
+  return (c >> 16) & 0xFF;
+}
 
 // Weighted mix of two resolved colours: weights below 100 are per cent of c1, others per mille.
 uint32_t MixRgb(uint32_t c1, uint32_t c2, int weight);

@@ -18,7 +18,9 @@ SkinRect SelectFrame(int imageWidth, int imageHeight, int count, int frame, bool
 }
 
 namespace {
-bool HasArea(const SkinRect& r) { return r.Width() > 0 && r.Height() > 0; }
+bool HasArea(const SkinRect& r) {
+  return r.Width() > 0 && r.Height() > 0;
+}
 }  // namespace
 
 SkinPieces NinePieces(const SkinRect& frame, int width, int height, SkinMargins m, bool tile) {
@@ -33,7 +35,8 @@ SkinPieces NinePieces(const SkinRect& frame, int width, int height, SkinMargins 
   auto add = [&](bool condition, SkinRect dest, SkinRect source, bool tiled = false) {
     // Margins wider than the frame leave pieces with nothing to copy; they are skipped rather
     // than drawn mirrored.
-    if (condition && HasArea(dest) && HasArea(source)) out.items[out.count++] = SkinPiece{dest, source, tiled};
+    if (condition && HasArea(dest) && HasArea(source))
+      out.items[out.count++] = SkinPiece{dest, source, tiled};
   };
   add(L * T > 0, {0, 0, L, T}, {x, y, x + L, y + T});
   add(L * B > 0, {0, dh - B, L, dh}, {x, y + fh - B, x + L, y + fh});
@@ -67,12 +70,14 @@ std::vector<SkinPiece> BarPieces(const SkinRect& frame, int width, int height, i
   add({0, 0, L, height}, {x, frame.top, x + L, frame.bottom});
   const int m = fw - L - R;
   if (m > 0)  // no middle part: nothing to repeat, and no endless loop
-    for (int dx = L; dx < width - R; dx += m) add({dx, 0, dx + m, height}, {x + L, y, x + L + m, frame.bottom});
+    for (int dx = L; dx < width - R; dx += m)
+      add({dx, 0, dx + m, height}, {x + L, y, x + L + m, frame.bottom});
   add({width - R, 0, width, height}, {x + fw - R, y, x + fw, frame.bottom});
   return parts;
 }
 
-std::vector<SkinPiece> StretchedBarPieces(const SkinRect& frame, const SkinRect& target, int left, int right) {
+std::vector<SkinPiece> StretchedBarPieces(const SkinRect& frame, const SkinRect& target, int left,
+                                          int right) {
   std::vector<SkinPiece> parts;
   const int x = frame.left, y = frame.top, fw = frame.Width(), fh = frame.Height();
   const int width = target.Width(), height = target.Height();
@@ -91,8 +96,8 @@ std::vector<SkinPiece> StretchedBarPieces(const SkinRect& frame, const SkinRect&
 }
 
 SkinRect CentredRect(const SkinRect& target, int width, int height) {
-  return RectAt(target.left + (target.Width() - width) / 2, target.top + (target.Height() - height) / 2, width,
-                height);
+  return RectAt(target.left + (target.Width() - width) / 2, target.top + (target.Height() - height) / 2,
+                width, height);
 }
 
 StripeRange GradientStripes(int start, int count, int clipStart, int clipEnd) {

@@ -15,7 +15,9 @@ struct SkinRect {
   bool Inverted() const { return right < left || bottom < top; }
   bool operator==(const SkinRect&) const = default;
 };
-inline SkinRect RectAt(int x, int y, int width, int height) { return {x, y, x + width, y + height}; }
+inline SkinRect RectAt(int x, int y, int width, int height) {
+  return {x, y, x + width, y + height};
+}
 
 // The cut margins of an element, named as the element record names them.
 struct SkinMargins {

@@ -12,8 +12,8 @@ void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* e
   for (const SkinPiece* p = begin; p != end; ++p) {
     if (p->tiled) {
       for (const SkinPiece& t : TilePieces(p->dest, p->source))
-        BitBlt(dest, t.dest.left + dx, t.dest.top + dy, t.dest.Width(), t.dest.Height(), source, t.source.left,
-               t.source.top, SRCCOPY);
+        BitBlt(dest, t.dest.left + dx, t.dest.top + dy, t.dest.Width(), t.dest.Height(), source,
+               t.source.left, t.source.top, SRCCOPY);
       continue;
     }
     StretchBlt(dest, p->dest.left + dx, p->dest.top + dy, p->dest.Width(), p->dest.Height(), source,
@@ -26,7 +26,8 @@ void PutBitmap(HDC dc, const RECT& rect, TBitmap& bitmap, bool transparent) {
   if (transparent) {
     DrawTransparent(dc, rect, bitmap, kSkinTransparentColor);
   } else {
-    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bitmap.DC(), 0, 0, SRCCOPY);
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bitmap.DC(), 0, 0,
+           SRCCOPY);
   }
 }
 
@@ -49,10 +50,12 @@ class Offscreen {
   Offscreen(int width, int height) {
     if (width <= 0 || height <= 0) return;
     std::unique_ptr<TBitmap>& reused = Reused();
-    const int w = std::max(width, reused ? reused->Width() : 0), h = std::max(height, reused ? reused->Height() : 0);
+    const int w = std::max(width, reused ? reused->Width() : 0),
+              h = std::max(height, reused ? reused->Height() : 0);
     TBitmap* surface = nullptr;
     if (int64_t{w} * h <= kReusedPixels) {
-      if (!reused || reused->Width() < w || reused->Height() < h) reused = std::make_unique<TBitmap>(w, h, pf24bit);
+      if (!reused || reused->Width() < w || reused->Height() < h)
+        reused = std::make_unique<TBitmap>(w, h, pf24bit);
       surface = reused.get();
     } else {
       own_ = std::make_unique<TBitmap>(width, height, pf24bit);
@@ -183,14 +186,15 @@ void DrawSkinFrameStretched(HDC dc, const RECT& rect, TBitmap& image, bool trans
   PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
-void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount, int frame) {
+void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount,
+                          int frame) {
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
   const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
   const SkinRect at = CentredRect(detail::FromRect(rect), f.Width(), f.Height());
   HDC src = image.DC();
   if (transparent) {
-    detail::TransparentCopy(CurrentPlatform(), dc, at.left, at.top, at.Width(), at.Height(), src, f.left, f.top,
-                            RGB(255, 0, 255));
+    detail::TransparentCopy(CurrentPlatform(), dc, at.left, at.top, at.Width(), at.Height(), src, f.left,
+                            f.top, RGB(255, 0, 255));
   } else {
     BitBlt(dc, at.left, at.top, at.Width(), at.Height(), src, f.left, f.top, SRCCOPY);
   }

@@ -46,7 +46,8 @@ void DrawSkinBarStretched(HDC dc, const RECT& rect, TBitmap& image, bool vertica
                           const SkinMargins& margins);
 void DrawSkinFrameStretched(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount,
                             int frame);
-void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount, int frame);
+void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount,
+                          int frame);
 
 // `image` from its top-left corner at the rectangle's size, without the pixels of `key`.
 void DrawTransparent(HDC dc, const RECT& rect, TBitmap& image, TColor key);
@@ -72,7 +73,9 @@ int DrawTextWide(HDC dc, std::wstring_view text, RECT& rect, UINT format);
 int DrawTextWideOn(GdiPlatform platform, HDC dc, std::wstring_view text, RECT& rect, UINT format);
 
 namespace detail {
-inline SkinRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline SkinRect FromRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
 // Copies w x h pixels from (sx, sy) of `source` to (x, y) of `dest`, leaving out those of `key`.
 void TransparentCopy(GdiPlatform platform, HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy,
                      COLORREF key);

@@ -1,8 +1,8 @@
 // Transparent drawing through a one-bit mask of the key colour: a masked transfer on NT, the
 // XOR/AND/XOR sequence elsewhere. UI thread.
-#include "skin/data/draw_helpers.h"
-
 #include <algorithm>
+
+#include "skin/data/draw_helpers.h"
 
 namespace quarnel {
 

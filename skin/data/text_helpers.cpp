@@ -15,7 +15,8 @@ std::wstring AnsiToWide(std::string_view text) {
 }
 
 int DrawTextWideOn(GdiPlatform platform, HDC dc, std::wstring_view text, RECT& rect, UINT format) {
-  if (platform == GdiPlatform::Nt) return DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect, format);
+  if (platform == GdiPlatform::Nt)
+    return DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect, format);
   std::string narrow;
   const int length = static_cast<int>(text.size());
   const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);

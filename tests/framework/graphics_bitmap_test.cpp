@@ -19,7 +19,9 @@ void Fill(TBitmap& b, COLORREF (*colour)(int, int)) {
       p[2] = GetRValue(c);
     }
 }
-COLORREF Pattern(int x, int y) { return RGB(10 * x, 20 * y, 200); }
+COLORREF Pattern(int x, int y) {
+  return RGB(10 * x, 20 * y, 200);
+}
 
 TEST(Bitmap, ResizeKeepsTheOverlapAndClearsTheRest) {
   TBitmap b(4, 3);

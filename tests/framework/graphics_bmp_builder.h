@@ -8,10 +8,10 @@ namespace bmp_test {
 
 struct BmpSpec {
   int width = 0;
-  int height = 0;           // rows of `pixels`
+  int height = 0;  // rows of `pixels`
   int bits = 24;
   bool topDown = false;
-  int headerSize = 40;      // 12 (core), 40, 56, 124
+  int headerSize = 40;       // 12 (core), 40, 56, 124
   uint32_t compression = 0;  // 0 plain, 3 bit fields
   uint32_t masks[4] = {0, 0, 0, 0};
   std::vector<uint32_t> palette;  // 0x00RRGGBB

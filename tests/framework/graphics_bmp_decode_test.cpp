@@ -12,7 +12,9 @@ using bmp_test::EncodeBmp;
 using bmp_test::Put16;
 using bmp_test::Put32;
 
-fw::bmp::DecodedImage Decode(const std::vector<uint8_t>& file) { return fw::bmp::Decode(file.data(), file.size()); }
+fw::bmp::DecodedImage Decode(const std::vector<uint8_t>& file) {
+  return fw::bmp::Decode(file.data(), file.size());
+}
 
 BmpSpec Rgb24(int w, int h) {
   BmpSpec s;
@@ -45,7 +47,8 @@ TEST(BmpDecode, PalettedDepths) {
     for (int i = 0; i < 39; ++i) s.pixels.push_back(static_cast<uint32_t>((i * 7) % colours));
     auto img = Decode(EncodeBmp(s));
     ASSERT_EQ(img.width, 13) << bits;
-    for (int i = 0; i < 39; ++i) EXPECT_EQ(img.pixels[i], s.palette[s.pixels[i]]) << bits << " bits, pixel " << i;
+    for (int i = 0; i < 39; ++i)
+      EXPECT_EQ(img.pixels[i], s.palette[s.pixels[i]]) << bits << " bits, pixel " << i;
   }
 }
 

@@ -41,7 +41,8 @@ TEST(Canvas, TextUsesTheFontColourAndAClearBrushKeepsTheBackdrop) {
     for (int x = 0; x < 60; ++x) {
       const COLORREF p = b->PixelAt(x, y);
       red += p == RGB(255, 0, 0);
-      other += p != RGB(255, 0, 0) && p != RGB(255, 255, 255) && (GetGValue(p) != GetBValue(p) || GetRValue(p) < GetGValue(p));
+      other += p != RGB(255, 0, 0) && p != RGB(255, 255, 255) &&
+               (GetGValue(p) != GetBValue(p) || GetRValue(p) < GetGValue(p));
     }
   EXPECT_GT(red, 5);
   EXPECT_EQ(other, 0);

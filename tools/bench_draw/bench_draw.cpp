@@ -66,7 +66,9 @@ COLORREF Strip(int x, int y) {
 }
 
 // Three 60 x 30 frames of a caption: a different tint per frame.
-COLORREF Caption(int x, int y) { return RGB(30 + 60 * (x / 60), (x * 7) % 256, 100 + 4 * y); }
+COLORREF Caption(int x, int y) {
+  return RGB(30 + 60 * (x / 60), (x * 7) % 256, 100 + 4 * y);
+}
 
 void Report(const char* name, double micros, double blit) {
   std::printf("%-34s %9.2f us   %6.2f x BitBlt\n", name, micros, micros / blit);
@@ -102,7 +104,8 @@ int Run(int runs) {
   fw::UniqueDC maskDC = fw::CreateMemoryDC();
   fw::SelectGuard maskSelected(maskDC.get(), mask.get());
   auto maskBlt = [&] {
-    MaskBlt(targetDC, 0, 0, kWidth, kHeight, strip->DC(), 0, 0, mask.get(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
+    MaskBlt(targetDC, 0, 0, kWidth, kHeight, strip->DC(), 0, 0, mask.get(), 0, 0,
+            MAKEROP4(0x00AA0029, SRCCOPY));
   };
 
   std::printf("bench_draw: %d x %d pixels, median of %d runs\n", kWidth, kHeight, runs);
@@ -119,7 +122,8 @@ int Run(int runs) {
   const double maskBltTime = Median(runs, maskBlt);
   const double blitAfter = Median(runs, blit);
   const double blitTime = (blitBefore + blitAfter) / 2;
-  std::printf("%-34s %9.2f us   (%.2f before, %.2f after)\n", "BitBlt 400x30", blitTime, blitBefore, blitAfter);
+  std::printf("%-34s %9.2f us   (%.2f before, %.2f after)\n", "BitBlt 400x30", blitTime, blitBefore,
+              blitAfter);
   Report("BuildSkinBitmap tiled centre", tiledTime, blitTime);
   Report("BuildSkinBitmap stretched centre", stretchedTime, blitTime);
   Report("DrawSkinElement tiled, opaque", elementTiledTime, blitTime);

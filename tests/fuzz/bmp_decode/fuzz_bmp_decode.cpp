@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (img.width <= 0 || img.height <= 0 ||
         img.pixels.size() != static_cast<size_t>(img.width) * static_cast<size_t>(img.height))
       std::abort();
-    if (static_cast<uint64_t>(img.width) * img.height > static_cast<uint64_t>(fw::bmp::kMaxPixels)) std::abort();
+    if (static_cast<uint64_t>(img.width) * img.height > static_cast<uint64_t>(fw::bmp::kMaxPixels))
+      std::abort();
   }
   return 0;
 }

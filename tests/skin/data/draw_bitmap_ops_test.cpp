@@ -62,18 +62,18 @@ TEST(FillGradient, EmptyOrInvisibleRectanglesPaintNothing) {
 TEST(RegionFromBitmap, MatchesAHandMadeMaskWithGreenToleranceOne) {
   // k: magenta, g: green 1 (also cut with tolerance 1), G: green 2 (kept), x: kept
   const char* rows[] = {
-      "kkxxxxkk",
-      "kxxgGxxk",
-      "xxxxxxxx",
-      "gxxkkxxg",
-      "kkkkkkkk",
+      "kkxxxxkk", "kxxgGxxk", "xxxxxxxx", "gxxkkxxg", "kkkkkkkk",
   };
   auto bitmap = Paint(8, 5, [&](int x, int y) {
     switch (rows[y][x]) {
-      case 'k': return RGB(255, 0, 255);
-      case 'g': return RGB(255, 1, 255);
-      case 'G': return RGB(255, 2, 255);
-      default: return RGB(10, 20, 30);
+      case 'k':
+        return RGB(255, 0, 255);
+      case 'g':
+        return RGB(255, 1, 255);
+      case 'G':
+        return RGB(255, 2, 255);
+      default:
+        return RGB(10, 20, 30);
     }
   });
   fw::UniqueRegion region = RegionFromBitmap(*bitmap, 100, 50, 1, 1, 1, kSkinTransparentColor);
@@ -97,7 +97,8 @@ TEST(RegionFromBitmap, ManyRunsAcrossSeveralBatches) {
   auto bitmap = Paint(100, 100, [](int x, int y) { return (x + y) % 2 ? RGB(255, 0, 255) : RGB(0, 0, 0); });
   fw::UniqueRegion region = RegionFromBitmap(*bitmap, 0, 0, 0, 0, 0, kSkinTransparentColor);
   for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 100; ++x) ASSERT_EQ(PtInRegion(region.get(), x, y) != 0, (x + y) % 2 == 0) << x << "," << y;
+    for (int x = 0; x < 100; ++x)
+      ASSERT_EQ(PtInRegion(region.get(), x, y) != 0, (x + y) % 2 == 0) << x << "," << y;
 }
 
 TEST(RegionFromBitmap, AllKeyGivesAnEmptyRegion) {
@@ -108,7 +109,9 @@ TEST(RegionFromBitmap, AllKeyGivesAnEmptyRegion) {
 }
 
 // An asymmetric 3 x 2 image: every pixel different.
-COLORREF Asym(int x, int y) { return RGB(10 + 50 * x, 10 + 100 * y, 77); }
+COLORREF Asym(int x, int y) {
+  return RGB(10 + 50 * x, 10 + 100 * y, 77);
+}
 
 TEST(BitmapTransforms, RotationsMoveEveryPixel) {
   auto left = Paint(3, 2, Asym);
@@ -150,8 +153,9 @@ TEST(BitmapTransforms, MirrorAndFlipInBothFormats) {
 }
 
 TEST(BitmapTransforms, ReplaceMagentaOnlyExactMagenta) {
-  auto bitmap = Paint(3, 1, [](int x, int) { return x == 0 ? RGB(255, 0, 255) : (x == 1 ? RGB(255, 1, 255) : RGB(1, 2, 3)); },
-                      pf32bit);
+  auto bitmap = Paint(
+      3, 1, [](int x, int) { return x == 0 ? RGB(255, 0, 255) : (x == 1 ? RGB(255, 1, 255) : RGB(1, 2, 3)); },
+      pf32bit);
   ReplaceMagenta(*bitmap, RGB(12, 34, 56));
   EXPECT_EQ(bitmap->PixelFormat(), pf24bit);
   EXPECT_EQ(bitmap->PixelAt(0, 0), RGB(12, 34, 56));

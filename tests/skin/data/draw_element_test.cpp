@@ -14,8 +14,12 @@ using draw_test::Paint;
 
 // Region colours of a test frame with margins L, T, R, B: each of the nine regions has its own
 // colour, and the frame number sits in the blue channel.
-COLORREF RegionColour(int frame, int column, int row) { return RGB(40 + 60 * column, 40 + 60 * row, 50 * frame); }
-int Band(int v, int low, int high, int size) { return v < low ? 0 : (v >= size - high ? 2 : 1); }
+COLORREF RegionColour(int frame, int column, int row) {
+  return RGB(40 + 60 * column, 40 + 60 * row, 50 * frame);
+}
+int Band(int v, int low, int high, int size) {
+  return v < low ? 0 : (v >= size - high ? 2 : 1);
+}
 
 constexpr int kFw = 12, kFh = 12;
 constexpr SkinMargins kMargins{3, 2, 4, 5};
@@ -58,7 +62,9 @@ TEST(BuildSkinBitmap, NarrowTargetSpansEdgesAndCentreOverTheWholeWidth) {
 
 // A 12 x 12 frame with margins 3 whose centre 6 x 6 has a colour per pixel; the border is grey.
 constexpr COLORREF kBorder = RGB(90, 90, 90);
-COLORREF CentreColour(int cx, int cy) { return RGB(10 + 40 * cx, 10 + 40 * cy, 250); }
+COLORREF CentreColour(int cx, int cy) {
+  return RGB(10 + 40 * cx, 10 + 40 * cy, 250);
+}
 std::unique_ptr<TBitmap> PatternedCentre() {
   return Paint(12, 12, [](int x, int y) {
     const bool centre = x >= 3 && x < 9 && y >= 3 && y < 9;
@@ -84,7 +90,8 @@ TEST(BuildSkinBitmap, StretchedCentreScalesTheWholeCentre) {
   auto built = BuildSkinBitmap(RECT{0, 0, 30, 30}, *image, SkinMargins{3, 3, 3, 3}, false, false, 1, 1);
   // 6 -> 24 pixels: every source pixel becomes a 4 x 4 block.
   for (int y = 3; y < 27; ++y)
-    for (int x = 3; x < 27; ++x) ASSERT_EQ(built->PixelAt(x, y), CentreColour((x - 3) / 4, (y - 3) / 4)) << x << "," << y;
+    for (int x = 3; x < 27; ++x)
+      ASSERT_EQ(built->PixelAt(x, y), CentreColour((x - 3) / 4, (y - 3) / 4)) << x << "," << y;
   EXPECT_EQ(built->PixelAt(27, 15), kBorder);
   EXPECT_EQ(built->PixelAt(15, 29), kBorder);
 }
@@ -97,7 +104,8 @@ TEST(DrawSkinElement, FrameTwoOfThreeIsColumnsThirtyToFiftyNine) {
     return RGB(0, 0, 50 * (x / 30 + 1));
   });
   auto target = Filled(40, 10, RGB(1, 2, 3));
-  DrawSkinElement(target->Canvas().Handle(), RECT{5, 3, 35, 7}, *image, false, false, false, 3, 2, SkinMargins{});
+  DrawSkinElement(target->Canvas().Handle(), RECT{5, 3, 35, 7}, *image, false, false, false, 3, 2,
+                  SkinMargins{});
   EXPECT_EQ(target->PixelAt(5, 3), RGB(255, 0, 0));
   EXPECT_EQ(target->PixelAt(34, 6), RGB(0, 255, 0));
   EXPECT_EQ(target->PixelAt(20, 5), RGB(0, 0, 100));
@@ -108,8 +116,10 @@ TEST(DrawSkinElement, FrameTwoOfThreeIsColumnsThirtyToFiftyNine) {
 TEST(DrawSkinElement, InvertedRectangleDrawsNothing) {
   auto image = Filled(10, 10, RGB(255, 255, 255));
   auto target = Filled(20, 20, RGB(7, 7, 7));
-  DrawSkinElement(target->Canvas().Handle(), RECT{15, 5, 5, 15}, *image, false, false, false, 1, 1, SkinMargins{});
-  DrawSkinElement(target->Canvas().Handle(), RECT{5, 15, 15, 5}, *image, false, false, true, 1, 1, SkinMargins{});
+  DrawSkinElement(target->Canvas().Handle(), RECT{15, 5, 5, 15}, *image, false, false, false, 1, 1,
+                  SkinMargins{});
+  DrawSkinElement(target->Canvas().Handle(), RECT{5, 15, 15, 5}, *image, false, false, true, 1, 1,
+                  SkinMargins{});
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 20; ++x) ASSERT_EQ(target->PixelAt(x, y), RGB(7, 7, 7));
 }
@@ -117,7 +127,8 @@ TEST(DrawSkinElement, InvertedRectangleDrawsNothing) {
 TEST(DrawSkinElement, MagentaPixelsKeepTheDestination) {
   auto image = Paint(8, 8, [](int x, int y) { return (x + y) % 3 == 0 ? RGB(255, 0, 255) : RGB(0, 128, 0); });
   auto target = Filled(8, 8, RGB(30, 60, 90));
-  DrawSkinElement(target->Canvas().Handle(), RECT{0, 0, 8, 8}, *image, false, false, true, 1, 1, SkinMargins{});
+  DrawSkinElement(target->Canvas().Handle(), RECT{0, 0, 8, 8}, *image, false, false, true, 1, 1,
+                  SkinMargins{});
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       ASSERT_EQ(target->PixelAt(x, y), (x + y) % 3 == 0 ? RGB(30, 60, 90) : RGB(0, 128, 0)) << x << "," << y;
@@ -138,7 +149,8 @@ TEST(DrawTransparent, BothPathsGiveTheSamePixels) {
         const COLORREF dest = RGB(3 * x, 100, 5 * y);
         const COLORREF src = inside ? image->PixelAt(x - 2, y - 1) : 0;
         const COLORREF want = inside && src != RGB(255, 0, 255) ? src : dest;
-        ASSERT_EQ(target->PixelAt(x, y), want) << (platform == GdiPlatform::Nt ? "NT " : "9x ") << x << "," << y;
+        ASSERT_EQ(target->PixelAt(x, y), want)
+            << (platform == GdiPlatform::Nt ? "NT " : "9x ") << x << "," << y;
       }
   }
 }
@@ -188,9 +200,11 @@ TEST(DrawSkinBar, NoMiddlePartStillDrawsTheEnds) {
 }
 
 TEST(DrawSkinBarStretched, ThreeCopiesOntoTheDC) {
-  auto image = Paint(10, 2, [](int x, int) { return x < 2 ? RGB(255, 0, 0) : (x < 7 ? RGB(0, 255, 0) : RGB(0, 0, 255)); });
+  auto image = Paint(
+      10, 2, [](int x, int) { return x < 2 ? RGB(255, 0, 0) : (x < 7 ? RGB(0, 255, 0) : RGB(0, 0, 255)); });
   auto target = Filled(40, 6, RGB(9, 9, 9));
-  DrawSkinBarStretched(target->Canvas().Handle(), RECT{5, 1, 35, 5}, *image, false, 1, 1, SkinMargins{2, 0, 3, 0});
+  DrawSkinBarStretched(target->Canvas().Handle(), RECT{5, 1, 35, 5}, *image, false, 1, 1,
+                       SkinMargins{2, 0, 3, 0});
   EXPECT_EQ(target->PixelAt(6, 4), RGB(255, 0, 0));
   EXPECT_EQ(target->PixelAt(7, 1), RGB(0, 255, 0));
   EXPECT_EQ(target->PixelAt(31, 3), RGB(0, 255, 0));

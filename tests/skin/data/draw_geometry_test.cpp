@@ -1,10 +1,10 @@
 // Native tests of the skin drawing geometry: frame selection, nine pieces, tiles, bars,
 // centring, gradient stripes and region runs.
+#include "skin/data/draw_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "skin/data/draw_geometry.h"
 
 namespace quarnel {
 namespace {

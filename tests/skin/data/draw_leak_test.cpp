@@ -57,18 +57,26 @@ std::vector<Operation>& DrawingLeaks::Operations() {
     return std::vector<Operation>{
         {"FillGradient", [&s, r] { FillGradient(s.dc(), r, clBtnFace, true, RGB(1, 2, 3)); }},
         {"BuildSkinBitmap", [&s, m, r] { BuildSkinBitmap(r, *s.image, m, false, true, 3, 2); }},
-        {"DrawSkinElementOpaque", [&s, m, r] { DrawSkinElement(s.dc(), r, *s.image, false, false, false, 3, 1, m); }},
+        {"DrawSkinElementOpaque",
+         [&s, m, r] { DrawSkinElement(s.dc(), r, *s.image, false, false, false, 3, 1, m); }},
         {"DrawSkinElementTransparent",
          [&s, m, r] { DrawSkinElement(s.dc(), r, *s.image, false, true, true, 3, 3, m); }},
-        {"TileDraw", [&s, r] { TileDraw(s.target->Canvas(), r, *s.image, RECT{4, 3, 20, 20}); }},
+        {"TileDraw",
+         [&s, r] {
+           TileDraw(s.target->Canvas(), r, *s.image, RECT{4, 3, 20, 20});
+         }},
         {"DrawSkinBar", [&s, m, r] { DrawSkinBar(s.target->Canvas(), r, *s.image, false, true, 3, 2, m); }},
         {"DrawSkinBarStretched", [&s, m, r] { DrawSkinBarStretched(s.dc(), r, *s.image, false, 3, 2, m); }},
         {"DrawSkinFrameStretched", [&s, r] { DrawSkinFrameStretched(s.dc(), r, *s.image, true, 3, 2); }},
         {"DrawSkinFrameCentred", [&s, r] { DrawSkinFrameCentred(s.dc(), r, *s.image, true, 3, 2); }},
         {"DrawTransparentNt",
-         [&s] { DrawTransparentOn(GdiPlatform::Nt, s.dc(), RECT{0, 0, 90, 30}, *s.image, kSkinTransparentColor); }},
+         [&s] {
+           DrawTransparentOn(GdiPlatform::Nt, s.dc(), RECT{0, 0, 90, 30}, *s.image, kSkinTransparentColor);
+         }},
         {"DrawTransparentXor",
-         [&s] { DrawTransparentOn(GdiPlatform::Win9x, s.dc(), RECT{0, 0, 90, 30}, *s.image, kSkinTransparentColor); }},
+         [&s] {
+           DrawTransparentOn(GdiPlatform::Win9x, s.dc(), RECT{0, 0, 90, 30}, *s.image, kSkinTransparentColor);
+         }},
         {"RegionFromBitmap", [&s] { RegionFromBitmap(*s.image, 3, 4, 1, 1, 1, kSkinTransparentColor); }},
         {"ReplaceMagenta", [&s] { ReplaceMagenta(*s.image, RGB(255, 0, 255)); }},
         {"MirrorBitmap", [&s] { MirrorBitmap(*s.image); }},
@@ -112,7 +120,9 @@ TEST_P(DrawingLeaks, TenThousandRunsKeepTheObjectCount) {
 
 INSTANTIATE_TEST_SUITE_P(EachOperation, DrawingLeaks,
                          testing::Range(0, static_cast<int>(DrawingLeaks::Operations().size())),
-                         [](const testing::TestParamInfo<int>& info) { return DrawingLeaks::Operations()[info.param].name; });
+                         [](const testing::TestParamInfo<int>& info) {
+                           return DrawingLeaks::Operations()[info.param].name;
+                         });
 
 }  // namespace
 }  // namespace quarnel
