@@ -165,6 +165,24 @@ TEST_F(IPWatchTest, PublishesItsPropertiesForDescriptions) {
   EXPECT_NE(GetPropInfo(*read, "OnStatusChanged"), nullptr);
 }
 
+TEST_F(IPWatchTest, ADescriptionWithActiveTrueStartsTheThreadWhileItIsRead) {
+  auto root = TComponent::Make<TComponent>();
+  ReadComponent(*root,
+                "object Root: TComponent\n"
+                "  object Watch: TIdIPWatch\n"
+                "    Active = True\n"
+                "    HistoryEnabled = False\n"
+                "    WatchInterval = 100\n"
+                "  end\n"
+                "end\n");
+  auto* read = ObjectAs<TIdIPWatch>(root->FindComponent("Watch"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_TRUE(read->Active());
+  ASSERT_NE(read->WatchThread(), nullptr);
+  root.reset();  // destroying the owner stops and frees the thread
+  EXPECT_EQ(SocketComponentCount(), 1);
+}
+
 TEST(IPWatchHistoryFileTest, DestructionWritesTheHistoryLineByLine) {
   ScriptedStackScope scripted;
   std::string path = TempPath("quarnel_iphist_test.dat");
