@@ -149,10 +149,9 @@ bool TBitmap::AssignHandle(HBITMAP source, TPixelFormat format) {
   if (!bits_) return false;
   // GetDIBits wants the source not selected into a DC; callers pass a free-standing bitmap.
   BITMAPINFO bi = DibInfo(width_, height_, format == pf32bit ? 32 : 24);
-  HDC screen = GetDC(nullptr);
-  int lines = GetDIBits(screen, source, 0, static_cast<UINT>(height_), bits_, &bi, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  return lines == height_;
+  fw::WindowDC screen(nullptr);
+  return GetDIBits(screen.get(), source, 0, static_cast<UINT>(height_), bits_, &bi, DIB_RGB_COLORS) ==
+         height_;
 }
 
 bool TBitmap::LoadFromStream(std::istream& stream) {

@@ -1,6 +1,8 @@
 // `TImageList`: a numbered set of images of one size, kept side by side in one bitmap, each
 // drawn at its own size, optionally without a mask colour. User-interface thread.
 #pragma once
+#include <vector>
+
 #include "framework/graphics/bitmap.h"
 
 class TImageList : public TPersistent {

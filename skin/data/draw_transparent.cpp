@@ -92,8 +92,11 @@ void TransparentCopy(GdiPlatform platform, HDC dest, int x, int y, int w, int h,
 
 void DrawTransparentOn(GdiPlatform platform, HDC dc, const RECT& rect, TBitmap& image, TColor key) {
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
-  detail::TransparentCopy(platform, dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                          image.DC(), 0, 0, ResolveSkinColor(key));
+  // Past the image's right and bottom there is nothing to take: that part of the rectangle is
+  // left as it is rather than filled from outside the bitmap.
+  const int w = std::min<int>(rect.right - rect.left, image.Width());
+  const int h = std::min<int>(rect.bottom - rect.top, image.Height());
+  detail::TransparentCopy(platform, dc, rect.left, rect.top, w, h, image.DC(), 0, 0, ResolveSkinColor(key));
 }
 
 void DrawTransparent(HDC dc, const RECT& rect, TBitmap& image, TColor key) {

@@ -155,6 +155,19 @@ TEST(DrawTransparent, BothPathsGiveTheSamePixels) {
   }
 }
 
+TEST(DrawTransparent, RectangleLargerThanTheImageLeavesTheRest) {
+  auto image = Paint(4, 3, [](int x, int) { return x == 0 ? RGB(255, 0, 255) : RGB(0, 90, 0); });
+  for (GdiPlatform platform : {GdiPlatform::Nt, GdiPlatform::Win9x}) {
+    auto target = Filled(12, 8, RGB(5, 5, 5));
+    DrawTransparentOn(platform, target->DC(), RECT{1, 1, 12, 8}, *image, kSkinTransparentColor);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 12; ++x) {
+        const bool drawn = x >= 2 && x < 5 && y >= 1 && y < 4;
+        ASSERT_EQ(target->PixelAt(x, y), drawn ? RGB(0, 90, 0) : RGB(5, 5, 5)) << x << "," << y;
+      }
+  }
+}
+
 TEST(TileDraw, RepeatsFromTheTargetCornerAndSkipsEmptySources) {
   auto image = Paint(4, 4, [](int x, int y) { return RGB(60 * x, 60 * y, 0); });
   auto target = Filled(10, 10, RGB(1, 1, 1));
