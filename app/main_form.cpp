@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/network_probe.h"
 #include "app/publisher.h"
 #include "framework/core/error.h"
 
@@ -32,14 +33,18 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   // The classes the description names must be known before it is read.
   TButton::StaticClass();
   TMemo::StaticClass();
+  TIdIPWatch::StaticClass();
   ReadDescriptionResource();
   Button1 = Required<TButton>(*this, "Button1");
   Memo1 = Required<TMemo>(*this, "Memo1");
   Button2 = Required<TButton>(*this, "Button2");
   Button3 = Required<TButton>(*this, "Button3");
+  IdIPWatch1 = Required<TIdIPWatch>(*this, "IdIPWatch1");
 }
 
-void TForm1::Button1Click(TObject* /*sender*/) {}
+void TForm1::Button1Click(TObject* /*sender*/) {
+  RunNetworkProbe(*Memo1->Lines(), [this] { return IdIPWatch1->QueryLocalAddress(); }, kEchoPageUrl);
+}
 
 void TForm1::Button2Click(TObject* /*sender*/) { Close(); }
 

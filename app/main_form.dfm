@@ -121,4 +121,9 @@ object Form1: TForm1
     TabOrder = 3
     OnClick = Button3Click
   end
+  object IdIPWatch1: TIdIPWatch
+    Active = False
+    HistoryEnabled = False
+    HistoryFilename = 'iphist.dat'
+  end
 end

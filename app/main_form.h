@@ -6,6 +6,7 @@
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
+#include "net/id_ip_watch.h"
 
 class TForm1 : public TForm {
   FW_DECLARE_CLASS()
@@ -16,6 +17,7 @@ class TForm1 : public TForm {
   TMemo* Memo1 = nullptr;
   TButton* Button2 = nullptr;
   TButton* Button3 = nullptr;
+  TIdIPWatch* IdIPWatch1 = nullptr;
 
   void Button1Click(TObject* sender);  // network probe
   void Button2Click(TObject* sender);  // closes the program

@@ -94,6 +94,11 @@ TEST_F(MainWindowTest, ControlsStandWhereTheDescriptionPutsThem) {
   EXPECT_EQ(form->Font()->Height(), -12);
   EXPECT_EQ(form->Button3->Font()->Name(), "\xCB\xCE\xCC\xE5");  // controls take the form's font
   EXPECT_EQ(form->Color(), clBtnFace);
+  // The address watch stays idle: no thread, no history file.
+  ASSERT_NE(form->IdIPWatch1, nullptr);
+  EXPECT_FALSE(form->IdIPWatch1->Active());
+  EXPECT_FALSE(form->IdIPWatch1->HistoryEnabled());
+  EXPECT_EQ(form->IdIPWatch1->HistoryFilename(), "iphist.dat");
 }
 
 TEST_F(MainWindowTest, TabWalksButton1Memo1Button2Button3) {
