@@ -126,7 +126,7 @@ TImage DrawMenuItem(int frame) {
   const int w = 24, h = 20;
   TImage item(w, h, kMenu);
   if (frame == 1) {
-    item.FillRect(2, h - 5, w - 2, h - 4, Solid(Hex(0xCAD6E6)));
+    item.FillRect(2, h - 5, w - 2, h - 4, Solid(Hex(0xB7C7DC)));
     item.FillRect(2, h - 4, w - 2, h - 3, Solid(kWhite));
     item.CutOutside([=](double x, double y) { return x >= 2 && x < w - 2 && y >= h - 5 && y < h - 3; });
     return item;

@@ -39,6 +39,15 @@ class TCanvas {
     }
   }
 
+  // A menu separator: the bottom rows of the item image's frame 2, ends kept, middle stretched.
+  void Separator(const std::string& name, int x, int y, int w, int h, int ends) {
+    const TImage frame = FrameOf(name, 2);
+    const int top = std::max(frame.Height() - h, 0), fw = frame.Width();
+    Stretch(frame, 0, top, ends, frame.Height() - top, x, y, ends, h);
+    Stretch(frame, ends, top, fw - 2 * ends, frame.Height() - top, x + ends, y, w - 2 * ends, h);
+    Stretch(frame, fw - ends, top, ends, frame.Height() - top, x + w - ends, y, ends, h);
+  }
+
   // Frame k drawn at its own size.
   void Glyph(const std::string& name, int k, int x, int y) {
     const TImage frame = FrameOf(name, k);
@@ -164,7 +173,7 @@ void Controls(TCanvas& c) {
   c.Glyph("spinarrow.bmp", 8, 427, 399);
   // Popup menu with a plain item, a separator and a selected item.
   c.Element("office__pulldwnmenu_thin.bmp", 1, 596, 372, 136, 54, {3, 3, 3, 3});
-  c.Element("office__menuitem.bmp", 2, 599, 395, 130, 8, {4, 4, 4, 4});
+  c.Separator("office__menuitem.bmp", 599, 395, 130, 8, 4);
   c.Element("office__menuitem.bmp", 4, 599, 403, 130, 20, {4, 4, 4, 4});
   // Status bar with two panels and the size grip.
   c.Element("statusbar.bmp", 1, 11, 437, 200, 22, {2, 3, 3, 2});
