@@ -22,14 +22,15 @@ void TIdThread::EndAndWait() {
 }
 
 bool TIdThread::Stopped() const {
-  if (Terminated()) return true;
+  if (Terminated() || Suspended()) return true;
   std::lock_guard<std::mutex> guard(lock_);
   return stopped_;
 }
 
 void TIdThread::StartThread() {
   std::lock_guard<std::mutex> guard(lock_);
-  if (Terminated() || stopped_) {
+  // A thread made without the stopped flag is still waiting for its first start.
+  if (Terminated() || stopped_ || Suspended()) {
     stopped_ = false;
     Resume();
   }

@@ -139,6 +139,19 @@ TEST(IdThreadTest, TerminateAndWaitForRefusesASelfFreeingThread) {
   EXPECT_TRUE(thread.Stopped());
 }
 
+TEST(IdThreadTest, AThreadMadeWithoutTheStoppedFlagRunsOnceStarted) {
+  std::atomic<int> ticks{0};
+  TIdIPWatchThread thread(false);
+  thread.SetInterval(20);
+  thread.TickHandler = [&](TObject*) { ++ticks; };
+  EXPECT_TRUE(thread.Stopped());  // not running yet
+  thread.StartThread();
+  ASSERT_TRUE(testing_support::wait_until([&] { return ticks.load() >= 1; }, 5000));
+  EXPECT_FALSE(thread.Stopped());
+  thread.TerminateAndWaitFor();
+  EXPECT_TRUE(thread.Stopped());
+}
+
 TEST(IdThreadTest, StopModeSuspendParksTheLoopUntilStartedAgain) {
   std::atomic<int> ticks{0};
   TIdIPWatchThread thread(true);
