@@ -224,7 +224,9 @@ TEST_F(LonghornBluePackage, EveryImageTheTextNamesIsInThePackageAndEveryBitmapIs
     ++uses[value];
   }
   for (const std::string& name : reader_->Names()) {
-    if (name.ends_with(".bmp")) EXPECT_GT(uses[name], 0) << name << " is never used";
+    if (name.ends_with(".bmp")) {
+      EXPECT_GT(uses[name], 0) << name << " is never used";
+    }
   }
 }
 
