@@ -10,6 +10,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TSkinHintWindow";
 constexpr int kPaddingX = 4, kPaddingY = 2;
+// Words longer than the line are broken too, so the hint never exceeds its maximum width.
+constexpr UINT kTextFormat = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_LEFT;
 
 void RegisterHintClass() {
   static const bool registered = [] {
@@ -46,9 +48,10 @@ RECT TSkinHintWindow::CalcHintRect(int maxWidth, std::string_view text) {
   {
     fw::SelectGuard font(screen, Font());
     DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &rect,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
+              DT_CALCRECT | kTextFormat);
   }
   ReleaseDC(nullptr, screen);
+  if (rect.right > maxWidth) rect.right = maxWidth;
   rect.right += 2 * kPaddingX + 2;
   rect.bottom += 2 * kPaddingY + 2;
   return rect;
@@ -84,7 +87,7 @@ void TSkinHintWindow::Paint(HWND window) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     RECT text{client.left + kPaddingX, client.top + kPaddingY, client.right - kPaddingX, client.bottom};
-    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text, DT_WORDBREAK | DT_NOPREFIX | DT_LEFT);
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &text, kTextFormat);
   }
   EndPaint(window, &ps);
 }

@@ -1,0 +1,227 @@
+// TSkinData as a component: initial values, reading from a description, the end-of-reading
+// steps, Active assignment and the form filter.
+#include <gtest/gtest.h>
+
+#include "framework/core/properties.h"
+#include "skin/data/optional_user_api.h"
+#include "skin_data_test_support.h"
+
+namespace quarnel {
+namespace {
+
+using testing::HostDescription;
+using testing::PackSkin;
+using testing::SkinDataTest;
+using testing::SmallSkin;
+
+TEST_F(SkinDataTest, StartsWithItsInitialValues) {
+  auto data = TComponent::Make<TSkinData>();
+  EXPECT_FALSE(data->Active());
+  EXPECT_EQ(data->DisableTag(), 99);
+  EXPECT_EQ(data->SkinControls(), 0x1FFFFBu);
+  EXPECT_EQ(data->SkinControls(), 0x3FFFFFu & ~(Bit(xcMenuItem) | Bit(xcFastReport)));
+  EXPECT_EQ(data->Options(), Bit(xoPreview) | Bit(xoToolbarBK) | Bit(xoCaptionButtonHint));
+  ASSERT_EQ(data->Skin3rd()->Count(), 118);
+  EXPECT_EQ(data->Skin3rd()->Get(0), "TCategoryButtons=scrollbar");
+  EXPECT_EQ(data->Skin3rd()->Get(7), "TComboboxex=combobox");
+  EXPECT_EQ(data->Skin3rd()->Get(48), data->Skin3rd()->Get(49));
+  EXPECT_EQ(data->Skin3rd()->Get(117), "TOVCDBNUMERICFIELD=Edit");
+  EXPECT_EQ(data->SkinFile(), "");
+  EXPECT_EQ(data->SkinStore(), "(none)");
+  EXPECT_EQ(data->SkinFormtype(), sfMainform);
+  EXPECT_EQ(data->Version(), "5.40.07.15");
+  EXPECT_TRUE(data->MenuUpdate());
+  EXPECT_FALSE(data->MenuMerge());
+  EXPECT_TRUE(data->Empty());
+  EXPECT_EQ(data->MaximizedWidth, GetSystemMetrics(SM_CXMAXIMIZED));
+  EXPECT_EQ(data->MaximizedHeight, GetSystemMetrics(SM_CYMAXIMIZED));
+  EXPECT_TRUE(data->Buttons && data->Title && data->FrameLeft && data->FrameBottom);
+  EXPECT_EQ(TSkinManage::Instance(), nullptr);  // made only when a component finishes loading
+}
+
+TEST_F(SkinDataTest, PublishesItsPropertiesInDeclaredOrder) {
+  std::vector<std::string> names;
+  for (const TPropInfo& p : TSkinData::StaticClass().properties) names.push_back(p.name);
+  const std::vector<std::string> expected = {"Active",  "DisableTag",   "SkinControls", "Options",
+                                             "Skin3rd", "SkinFile",     "SkinStore",    "SkinFormtype",
+                                             "Version", "MenuUpdate",   "MenuMerge",    "OnSkinChanged"};
+  EXPECT_EQ(names, expected);
+  auto data = TComponent::Make<TSkinData>();
+  EXPECT_TRUE(SetStrPropByName(*data, "Version", "1.0"));
+  EXPECT_EQ(GetStrPropByName(*data, "Version"), "5.40.07.15");
+  SetStrPropByName(*data, "SkinStore", "(Good)");
+  EXPECT_EQ(data->SkinStore(), "(none)");
+}
+
+TEST_F(SkinDataTest, StoredPackageLoadsWhileReadingAndSkinningStartsAtLoaded) {
+  const auto packed = PackSkin(SmallSkin("Stored"));
+  TSkinData& data = Read(HostDescription("    Active = True\n", &packed));
+  EXPECT_FALSE(data.Empty());
+  EXPECT_EQ(data.SkinName, "Stored");
+  EXPECT_EQ(data.PackedSkin(), packed);
+  EXPECT_TRUE(data.Active());
+  EXPECT_EQ(data.SkinStore(), "(none)");  // "(Good)" is for the designer only
+  EXPECT_EQ(data.FrameTop->Image.Width(), 60);
+  ASSERT_EQ(data.SysButtons.size(), 4u);
+  EXPECT_EQ(data.SysButtons[0]->Name, "BUTTONCLOSE");
+  EXPECT_EQ(data.SysButtons[0]->FrameCount, 3);
+
+  TSkinManage* manager = TSkinManage::Instance();
+  ASSERT_NE(manager, nullptr);
+  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_EQ(manager->MainSkinData(), &data);
+  EXPECT_EQ(manager->SkinDataList(), std::vector<TSkinData*>{&data});
+  // No window was activated yet: skin-on takes effect at once, without the timer.
+  EXPECT_TRUE(manager->Running());
+  EXPECT_FALSE(manager->ActionTimerEnabled());
+  EXPECT_EQ(data.CaptionFont.Height() != 0, true);
+  EXPECT_EQ(data.AppIcon.Width(), GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(data.AppIcon.TransparentColor(), 0xFF00FF);
+}
+
+TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {
+  TSkinData& data = Read(HostDescription("    Active = True\n", nullptr));
+  EXPECT_FALSE(data.Active());
+  EXPECT_TRUE(data.Empty());
+  TSkinManage* manager = TSkinManage::Instance();
+  ASSERT_NE(manager, nullptr);
+  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_FALSE(manager->Running());
+  EXPECT_EQ(manager->PendingAction(), saNone);
+}
+
+TEST_F(SkinDataTest, UnknownPackageVersionIsReportedAndActiveTurnsOff) {
+  const auto packed = testing::UnknownVersionPackage();
+  TSkinData& data = Read(HostDescription("    Active = True\n", &packed));
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(data.Empty());
+  EXPECT_FALSE(data.Active());
+  EXPECT_FALSE(TSkinManage::Instance()->Running());
+}
+
+TEST_F(SkinDataTest, AFailedLoadKeepsThePreviousRecords) {
+  const auto packed = PackSkin(SmallSkin("First"));
+  TSkinData& data = Read(HostDescription("", &packed));
+  data.SetPackedSkin(testing::UnknownVersionPackage());
+  EXPECT_FALSE(data.LoadSkin());
+  EXPECT_TRUE(data.Empty());
+  EXPECT_EQ(data.SkinName, "First");
+  EXPECT_EQ(data.FrameTop->Image.Width(), 60);
+}
+
+TEST_F(SkinDataTest, MainMenuDecidesBetweenMenuItemAndSystemMenu) {
+  TSkinData& withMenu = Read(HostDescription("", nullptr));
+  EXPECT_FALSE(withMenu.SkinControls() & Bit(xcMenuItem));
+  EXPECT_TRUE(withMenu.SkinControls() & Bit(xcSystemMenu));
+
+  TSkinData& without = Read(HostDescription("    SkinControls = [xcMenuItem, xcSystemMenu, xcButton]\n", nullptr));
+  EXPECT_EQ(without.SkinControls(), Bit(xcMenuItem) | Bit(xcButton));
+}
+
+TEST_F(SkinDataTest, NoScrollBarInformationMeansNoScrollBarSkins) {
+  auto saved = OptionalUserApi().GetScrollBarInfo;
+  EXPECT_NE(saved, nullptr);  // every system we run on has it
+  OptionalUserApi().GetScrollBarInfo = nullptr;
+  TSkinData& data = Read(HostDescription("", nullptr));
+  OptionalUserApi().GetScrollBarInfo = saved;
+  EXPECT_FALSE(data.SkinControls() & Bit(xcScrollbar));
+  TSkinData& again = Read(HostDescription("", nullptr));
+  EXPECT_TRUE(again.SkinControls() & Bit(xcScrollbar));
+}
+
+TEST_F(SkinDataTest, OnlyThisFormCountsAsRunningWithoutAHook) {
+  TSkinData& data = Read(HostDescription("    SkinFormtype = sfOnlyThisForm\n", nullptr));
+  TSkinManage* manager = TSkinManage::Instance();
+  EXPECT_TRUE(manager->Running());
+  EXPECT_EQ(manager->SkinningCount(), 1);
+  EXPECT_FALSE(manager->HookInstalled());
+  EXPECT_EQ(manager->MainSkinData(), nullptr);
+  EXPECT_EQ(manager->SkinDataList().front(), &data);
+}
+
+TEST_F(SkinDataTest, ActiveAssignmentSchedulesThroughTheManager) {
+  const auto packed = PackSkin(SmallSkin());
+  TSkinData& data = Read(HostDescription("", &packed));
+  TSkinManage& manager = *TSkinManage::Instance();
+  manager.SetSkinningCount(1);  // as after the first window activation
+  int changed = 0;
+  data.OnSkinChanged.code = [&](TObject* sender) { changed += sender == &data; };
+
+  data.SetActive(true);
+  EXPECT_EQ(manager.CurrentSkinData(), &data);
+  EXPECT_EQ(manager.PendingAction(), saSkinOn);
+  EXPECT_TRUE(manager.ActionTimerEnabled());
+  EXPECT_EQ(manager.ActionTimerInterval(), 250);
+  EXPECT_TRUE(manager.Running());
+
+  data.SetActive(false);  // replaces the pending action
+  EXPECT_EQ(manager.PendingAction(), saSkinOff);
+  ASSERT_TRUE(testing_support::wait_until([&] { return changed > 0; }));
+  EXPECT_EQ(changed, 1);
+  EXPECT_FALSE(manager.Running());
+  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
+  EXPECT_FALSE(manager.ActionTimerEnabled());
+}
+
+TEST_F(SkinDataTest, SwitchingOnWithoutASkinDoesNothing) {
+  TSkinData& data = Read(HostDescription("", nullptr));
+  TSkinManage& manager = *TSkinManage::Instance();
+  data.SetActive(true);
+  EXPECT_TRUE(data.Active());
+  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
+  EXPECT_FALSE(manager.Running());
+}
+
+TEST_F(SkinDataTest, ApplySkinRefreshesOnlyWhileRunning) {
+  const auto packed = PackSkin(SmallSkin());
+  TSkinData& data = Read(HostDescription("", &packed));
+  TSkinManage& manager = *TSkinManage::Instance();
+  manager.SetSkinningCount(1);
+  data.ApplySkin();
+  EXPECT_EQ(manager.CurrentSkinData(), &data);
+  EXPECT_FALSE(manager.ActionTimerEnabled());
+  manager.SetRunning(true);
+  data.ApplySkin();
+  EXPECT_EQ(manager.PendingAction(), saRefresh);
+  EXPECT_TRUE(manager.ActionTimerEnabled());
+}
+
+TEST_F(SkinDataTest, FormFilterRefusesMonthCalendarsUnlessTheEventDecides) {
+  auto data = TComponent::Make<TSkinData>();
+  bool doSkin = true;
+  data->FormSkinAllowed(reinterpret_cast<HWND>(0x1234), "SysMonthCal32", doSkin);
+  EXPECT_FALSE(doSkin);
+  EXPECT_EQ(data->LastFormSkinWindow(), reinterpret_cast<HWND>(0x1234));
+  doSkin = true;
+  data->FormSkinAllowed(nullptr, "TfrPreviewForm", doSkin);
+  EXPECT_TRUE(doSkin);  // xcFastReport is not in the initial set
+  data->SetSkinControls(data->SkinControls() | Bit(xcFastReport));
+  data->FormSkinAllowed(nullptr, "TfrPreviewForm", doSkin);
+  EXPECT_FALSE(doSkin);
+  doSkin = false;
+  data->FormSkinAllowed(nullptr, "TForm1", doSkin);
+  EXPECT_FALSE(doSkin);  // other classes keep the caller's answer
+
+  std::string asked;
+  data->OnFormSkin = [&](TObject*, const std::string& name, bool& skin) {
+    asked = name;
+    skin = true;
+  };
+  doSkin = false;
+  data->FormSkinAllowed(nullptr, "SysMonthCal32", doSkin);
+  EXPECT_TRUE(doSkin);
+  EXPECT_EQ(asked, "SysMonthCal32");
+}
+
+TEST_F(SkinDataTest, DestructionUnregistersFromTheManager) {
+  TSkinData& data = Read(HostDescription("", nullptr));
+  TSkinManage& manager = *TSkinManage::Instance();
+  manager.SetCurrentSkinData(&data);
+  host.reset();
+  EXPECT_TRUE(manager.SkinDataList().empty());
+  EXPECT_EQ(manager.MainSkinData(), nullptr);
+  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
+}
+
+}  // namespace
+}  // namespace quarnel
