@@ -7,6 +7,7 @@
 #include <cstring>
 #include <istream>
 #include <iterator>
+#include <new>
 #include <ostream>
 #include <vector>
 
@@ -160,7 +161,12 @@ bool TBitmap::LoadFromStream(std::istream& stream) {
 }
 
 bool TBitmap::LoadFromMemory(const void* data, size_t size) {
-  fw::bmp::DecodedImage img = fw::bmp::Decode(static_cast<const uint8_t*>(data), size);
+  fw::bmp::DecodedImage img;
+  try {
+    img = fw::bmp::Decode(static_cast<const uint8_t*>(data), size);
+  } catch (const std::bad_alloc&) {
+    // An image within the size limits can still be too large for the memory left: no image.
+  }
   Recreate(img.width, img.height, img.source_bits == 32 ? pf32bit : pf24bit, false);
   if (img.empty() || !bits_) return false;
   const int bpp = BytesPerPixel(), stride = Stride();

@@ -19,7 +19,7 @@ struct DecodedImage {
 
 // Largest side and pixel count accepted; larger images are refused rather than allocated.
 constexpr int kMaxSide = 32768;
-constexpr int64_t kMaxPixels = int64_t{1} << 26;
+constexpr int64_t kMaxPixels = int64_t{1} << 24;  // 64 MB decoded, affordable in a 32-bit process
 
 // Decodes a BMP file held in `data` (starting with the "BM" file header). Every header field and
 // size is checked against `size`; a malformed or unsupported file gives an empty image.

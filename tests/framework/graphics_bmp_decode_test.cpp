@@ -158,6 +158,25 @@ TEST(BmpDecode, MalformedHeadersGiveAnEmptyImage) {
   EXPECT_TRUE(broken([](auto& f) { Put32(f, 22, 1000); }));        // more rows than data
 }
 
+TEST(BmpDecode, TooManyPixelsAreRefusedEvenWithTheirData) {
+  BmpSpec s;
+  s.width = 1;
+  s.height = 1;
+  s.bits = 1;
+  s.palette = {0, 0xFFFFFF};
+  s.pixels = {1};
+  std::vector<uint8_t> f = EncodeBmp(s);
+  const size_t offBits = f.size() - 4;
+  const int width = 4097, height = 4096;  // just over the pixel limit, 2 MB of rows
+  ASSERT_GT(int64_t{width} * height, fw::bmp::kMaxPixels);
+  Put32(f, 18, width);
+  Put32(f, 22, height);
+  f.resize(offBits + (width + 31) / 32 * 4 * static_cast<size_t>(height), 0);
+  EXPECT_TRUE(Decode(f).empty());
+  Put32(f, 22, height - 1);  // under the limit: decoded
+  EXPECT_EQ(Decode(f).height, height - 1);
+}
+
 TEST(BmpDecode, PaletteAndMaskChecks) {
   BmpSpec s;
   s.width = 2;
