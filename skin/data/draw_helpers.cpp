@@ -41,9 +41,9 @@ std::unique_ptr<TBitmap> OffscreenBitmap(int width, int height, HDC* dc) {
 
 // The composition surface of the drawing operations that put their result straight onto a DC.
 // It is reused between draws on the thread: fresh bitmap memory is slow to touch the first time
-// (a page fault per page, far slower under Wine), and elements are redrawn all the time. Its
-// top-left width x height part starts black, as a new bitmap would. Very large targets get a
-// bitmap of their own rather than keeping that much memory.
+// (a page fault per page, far slower under Wine), and elements are redrawn all the time. Very
+// large targets get a bitmap of their own rather than keeping that much memory. Old pixels stay
+// until drawn over.
 class Offscreen {
  public:
   static constexpr int64_t kReusedPixels = 1 << 19;
@@ -65,8 +65,10 @@ class Offscreen {
     bitmap_ = surface;
     dc_ = surface->DC();
     SetStretchBltMode(dc_, COLORONCOLOR);
-    PatBlt(dc_, 0, 0, width, height, BLACKNESS);
   }
+  // Blackens the top-left width x height part, as a new bitmap would be; callers whose pieces
+  // do not cover the whole part call it first.
+  void Clear(int width, int height) const { PatBlt(dc_, 0, 0, width, height, BLACKNESS); }
   explicit operator bool() const { return bitmap_ != nullptr; }
   HDC dc() const { return dc_; }
   TBitmap& bitmap() const { return *bitmap_; }
@@ -81,12 +83,17 @@ class Offscreen {
   HDC dc_ = nullptr;
 };
 
-// The nine pieces of frame `frame` of the image, composed at (0, 0) of `dc`.
-void ComposeElement(HDC dc, int width, int height, TBitmap& image, const SkinMargins& margins, bool vertical,
-                    bool tile, int frameCount, int frame) {
+SkinPieces ElementPieces(int width, int height, TBitmap& image, const SkinMargins& margins, bool vertical,
+                         bool tile, int frameCount, int frame) {
   const SkinRect frameRect = SelectFrame(image.Width(), image.Height(), frameCount, frame, vertical);
-  const SkinPieces pieces = NinePieces(frameRect, width, height, margins, tile);
-  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end());
+  return NinePieces(frameRect, width, height, margins, tile);
+}
+
+// The nine pieces do not overlap: they cover the target exactly when their areas add up to it.
+bool CoversAll(const SkinPieces& pieces, int width, int height) {
+  int64_t area = 0;
+  for (const SkinPiece& p : pieces) area += int64_t{p.dest.Width()} * p.dest.Height();
+  return area == int64_t{width} * height;
 }
 
 }  // namespace
@@ -125,8 +132,9 @@ std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& target, TBitmap& image, con
   const int width = target.right - target.left, height = target.bottom - target.top;
   HDC dc = nullptr;
   auto bitmap = OffscreenBitmap(width, height, &dc);
-  if (!bitmap->Empty() && !image.Empty())
-    ComposeElement(dc, width, height, image, margins, vertical, tile, frameCount, frame);
+  if (bitmap->Empty() || image.Empty()) return bitmap;
+  const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
+  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end());
   return bitmap;
 }
 
@@ -137,7 +145,9 @@ void DrawSkinElement(HDC dc, const RECT& rect, TBitmap& image, bool vertical, bo
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   Offscreen surface(width, height);
   if (!surface) return;
-  ComposeElement(surface.dc(), width, height, image, margins, vertical, tile, frameCount, frame);
+  const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
+  if (!CoversAll(pieces, width, height)) surface.Clear(width, height);
+  CopyPieces(surface.dc(), image.DC(), pieces.begin(), pieces.end());
   PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
@@ -158,6 +168,7 @@ void DrawSkinBar(TCanvas& canvas, const RECT& rect, TBitmap& image, bool vertica
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   Offscreen surface(width, height);
   if (!surface) return;
+  surface.Clear(width, height);  // a bar without a middle part may leave a gap
   const std::vector<SkinPiece> parts =
       BarPieces(frameRect, width, height, margins.LeftWidth, margins.RightWidth);
   CopyPieces(surface.dc(), image.DC(), parts.data(), parts.data() + parts.size());
@@ -182,6 +193,7 @@ void DrawSkinFrameStretched(HDC dc, const RECT& rect, TBitmap& image, bool trans
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   Offscreen surface(width, height);
   if (!surface) return;
+  if (f.Width() <= 0 || f.Height() <= 0) surface.Clear(width, height);  // nothing to stretch
   StretchBlt(surface.dc(), 0, 0, width, height, image.DC(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
   PutBitmap(dc, rect, surface.bitmap(), transparent);
 }

@@ -113,6 +113,22 @@ TEST(DrawSkinElement, FrameTwoOfThreeIsColumnsThirtyToFiftyNine) {
   EXPECT_EQ(target->PixelAt(35, 3), RGB(1, 2, 3));
 }
 
+TEST(DrawSkinElement, DrawsWhatBuildSkinBitmapBuildsAfterOtherDraws) {
+  auto white = Filled(60, 20, RGB(255, 255, 255));
+  // Margins wider than the 10-pixel frame leave the centre without a source: it stays black.
+  auto narrow = Paint(10, 20, [](int x, int y) { return RGB(20 * x, 10 * y, 99); });
+  const SkinMargins wide{8, 4, 8, 4};
+  for (bool tile : {false, true}) {
+    auto target = Filled(60, 20, RGB(0, 0, 0));
+    DrawSkinElement(target->DC(), RECT{0, 0, 60, 20}, *white, false, false, false, 1, 1, SkinMargins{});
+    DrawSkinElement(target->DC(), RECT{0, 0, 60, 20}, *narrow, false, tile, false, 1, 1, wide);
+    auto built = BuildSkinBitmap(RECT{0, 0, 60, 20}, *narrow, wide, false, tile, 1, 1);
+    EXPECT_EQ(built->PixelAt(30, 10), RGB(0, 0, 0));
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 60; ++x) ASSERT_EQ(target->PixelAt(x, y), built->PixelAt(x, y)) << x << "," << y;
+  }
+}
+
 TEST(DrawSkinElement, InvertedRectangleDrawsNothing) {
   auto image = Filled(10, 10, RGB(255, 255, 255));
   auto target = Filled(20, 20, RGB(7, 7, 7));
