@@ -237,6 +237,7 @@ class ProbeEndToEndTest : public ::testing::Test {
 TEST_F(ProbeEndToEndTest, TheReportShowsTheConnectionAndBothAddresses) {
   testing_support::LocalHttpServer echo("200 OK", "203.0.113.45", "text/plain");
   ProxySetting proxy(echo.port());
+  DeleteFileW(L"iphist.dat");
   StartProgram();
   auto lines = ClickAndWaitForLines(4);
   // Wine reports a LAN connection.
@@ -247,6 +248,8 @@ TEST_F(ProbeEndToEndTest, TheReportShowsTheConnectionAndBothAddresses) {
   EXPECT_NE(echo.requests()[0].find("/Data/IP/ip.asp HTTP/1."), std::string::npos) << echo.requests()[0];
   Screenshot("network_probe_report.bmp");
   Close();
+  // The window's address watch keeps its history switched off: a normal run leaves no file.
+  EXPECT_EQ(GetFileAttributesW(L"iphist.dat"), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ProbeEndToEndTest, AnHtmlErrorPageFollowsTheExternalAddressLabelWhole) {
