@@ -1,5 +1,6 @@
-// Where the built package, its SkinStream text and the committed skin sources are, as paths the
-// test process can open (under Wine the build machine's root is drive Z:), and file reading.
+// Where the built package, its SkinStream text, a form description given the package and the
+// committed skin sources are, as paths the test process can open (under Wine the build
+// machine's root is drive Z:), and file reading.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +31,9 @@ inline std::string SkinPackagePath() {
 }
 inline std::string SkinStreamPath() {
   return LocalPath(LONGHORN_BLUE_STREAM);
+}
+inline std::string SkinFormPath() {
+  return LocalPath(LONGHORN_BLUE_FORM);
 }
 
 inline Bytes ReadFileBytes(const std::string& path) {

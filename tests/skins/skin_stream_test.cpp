@@ -43,6 +43,22 @@ TEST(LonghornBlueSkinStream, BuiltTextHoldsTheSizePrefixedPackage) {
   EXPECT_EQ(reader.Names().size(), 35u);
 }
 
+TEST(LonghornBlueSkinStream, BuildGivesAFormDescriptionThePackage) {
+  const Bytes package = ReadFileBytes(SkinPackagePath());
+  const Bytes text = ReadFileBytes(SkinFormPath());
+  ASSERT_FALSE(text.empty());
+  const TDescObject form = ParseDescription(std::string(text.begin(), text.end()));
+  ASSERT_EQ(form.children.size(), 2u);
+  const TDescObject& skin = form.children[1];
+  EXPECT_EQ(skin.className, "TSkinData");
+  const TDescProperty* stream = FindProperty(skin, "SkinStream");
+  ASSERT_NE(stream, nullptr);
+  EXPECT_TRUE(stream->value.bytes == SkinStreamBlock(package));
+  EXPECT_NE(FindProperty(skin, "Active"), nullptr);
+  EXPECT_NE(FindProperty(skin, "SkinFormtype"), nullptr);
+  EXPECT_EQ(FindProperty(form.children[0], "Caption")->value.text, "Check");
+}
+
 TEST(SkinStreamBlock, EmptyPackageIsAZeroCount) {
   EXPECT_EQ(SkinStreamBlock({}), Bytes({0, 0, 0, 0}));
   EXPECT_EQ(SkinStreamProperty({}, 2), "  SkinStream = {\n    00000000}\n");
