@@ -101,6 +101,8 @@ void ComposeCombo(TSkinElements& e) {
 void BuildComboArrow(TSkinElements& e) {
   if (!e.ComboArrow) e.ComboArrow = std::make_unique<TDataSkinObject>("ComboxArrow", e.Colors[scButtonText]);
   TDataSkinObject& arrow = *e.ComboArrow;
+  arrow.Image.SetSize(0, 0);
+  arrow.FrameCount = 0;
   if (!e.SunkEdge) {
     if (!e.ComboButton) return;
     arrow.Image.Assign(e.ComboButton->Image);
@@ -137,10 +139,23 @@ void BuildToolbar(TSkinElements& e) {
   const int saturation = ColorSaturation(ResolveSkinColor(sample));
   const TColor end = saturation > 110 ? MixColors(sample, clWhite, ToolbarMixWeight(saturation))
                                       : MixColors(0x808080, sample, 150);
+  constexpr int kWidth = 10, kHeight = 40;
   TBitmap& image = e.Toolbar->Image;
   image.SetPixelFormat(pf24bit);
-  image.SetSize(10, 40);
-  FillGradient(image.DC(), RECT{0, 0, 10, 40}, MixColors(e.FaceColor(), clWhite, 150), true, end);
+  image.SetSize(kWidth, kHeight);
+  // The vertical gradient of the shared ramp cache, one colour per row, written straight into
+  // the pixels: the same stripes FillGradient paints, without a brush per row.
+  GradientCache& cache = SharedGradientCache();
+  const std::vector<uint32_t>& ramp = cache.Entries(
+      cache.Ramp(kHeight, ResolveSkinColor(MixColors(e.FaceColor(), clWhite, 150)), ResolveSkinColor(end)));
+  for (int y = 0; y < kHeight; ++y) {
+    uint8_t* row = image.ScanLine(y);
+    for (int x = 0; x < kWidth; ++x) {
+      row[3 * x] = static_cast<uint8_t>(BlueOf(ramp[y]));
+      row[3 * x + 1] = static_cast<uint8_t>(GreenOf(ramp[y]));
+      row[3 * x + 2] = static_cast<uint8_t>(RedOf(ramp[y]));
+    }
+  }
   e.Toolbar->FrameCount = 1;
 }
 

@@ -34,9 +34,6 @@ class Loader {
       : e_(target), package_(package), text_(text) {}
 
   void Run() {
-    // The derived slots are rebuilt from this skin alone, never from a previous one.
-    e_.Toolbar.reset();
-    e_.ComboArrow.reset();
     e_.SkinName = text_.ReadString("TitlebarSkin", "SkinName");
     ReadFrames();
     detail::LoadColours(e_, text_);

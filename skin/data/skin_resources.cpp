@@ -1,17 +1,44 @@
 // Bitmap resources of the program module. UI thread.
 #include "skin/data/skin_resources.h"
 
+#include <map>
+#include <memory>
+#include <string>
+
 #include "framework/win/handles.h"
 
 namespace quarnel {
 
+namespace {
+
+// Resources never change while the program runs: each is decoded once and copied from here.
+struct CachedBitmap {
+  TBitmap image;
+  bool found = false;
+};
+
+CachedBitmap& Cached(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<CachedBitmap>> cache;
+  std::unique_ptr<CachedBitmap>& slot = cache[name];
+  if (!slot) {
+    slot = std::make_unique<CachedBitmap>();
+    fw::UniqueBitmap bitmap(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+    slot->found = bitmap && slot->image.AssignHandle(bitmap.get(), pf24bit);
+  }
+  return *slot;
+}
+
+}  // namespace
+
 bool LoadResourceBitmap(const char* name, TBitmap& image) {
-  fw::UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, 0)));
-  if (!bitmap) {
+  CachedBitmap& cached = Cached(name);
+  if (!cached.found) {
     image.SetSize(0, 0);
     return false;
   }
-  return image.AssignHandle(bitmap.get(), pf24bit);
+  image.Assign(cached.image);
+  return true;
 }
 
 }  // namespace quarnel
