@@ -210,6 +210,32 @@ TEST_F(LonghornBluePackage, FrameSizesDivideByTheFrameCountOfTheirElements) {
   EXPECT_EQ(Bitmap(Read("Buttons", "RadioButton")).width % ReadInt("Buttons", "RadioButtonFrame", 0), 0);
 }
 
+TEST_F(LonghornBluePackage, DefinitionTextSetsEveryElementTheSkinDraws) {
+  const std::pair<const char*, const char*> images[] = {
+      {"Personality", "Left"},      {"Personality", "Right"},
+      {"Personality", "Top"},       {"Personality", "Bottom"},
+      {"Personality", "menuBar"},   {"MDICONTROLS", "Image"},
+      {"Buttons", "Bitmap"},        {"Buttons", "CheckButton"},
+      {"Buttons", "RadioButton"},   {"Progress", "Bitmap"},
+      {"Progress.Chunk", "Image"},  {"Tabs", "Image"},
+      {"Tab.Pane", "Image"},        {"StatusBarEdges", "Image"},
+      {"Headerbar", "Image"},       {"Scrollbar", "Image"},
+      {"HorzScroll", "Image"},      {"VertScroll", "Image"},
+      {"HorzScrollThumb", "Image"}, {"VertScrollThumb", "Image"},
+      {"MenuItem", "Image"},        {"MenuBackground", "Image"},
+      {"ComboButton", "Image"},     {"ExtraImages", "Image"},
+      {"Track", "Image"},           {"Trackbar.ThumbHorz", "Image"},
+      {"UpDown.Horz", "Image"},     {"UpDown.Horz", "GlyphImage"},
+      {"UpDown.Vert", "Image"},     {"UpDown.Vert", "GlyphImage"}};
+  for (const auto& [section, key] : images) EXPECT_NE(Read(section, key), "") << section << "." << key;
+  for (const char* key :
+       {"LeftTopHeight", "LeftBotHeight", "TopTopHeight", "TopBotHeight", "TextShift", "TextShiftVert",
+        "TextRightClip", "TextAlignment", "TileMenu", "TileLeftMenu", "TileRightMenu"}) {
+    EXPECT_NE(ReadInt("Personality", key, -1), -1) << key;
+  }
+  EXPECT_GT(ReadInt("Fonts", "FontHeight", 0), 0);
+}
+
 TEST_F(LonghornBluePackage, EveryImageTheTextNamesIsInThePackageAndEveryBitmapIsUsed) {
   std::map<std::string, int> uses;
   for (const std::string& line : ini_->Lines()) {
