@@ -83,25 +83,24 @@ struct ChildSearch {
   HWND found = nullptr;
 };
 
+BOOL CALLBACK MatchChild(HWND child, LPARAM p) {
+  auto* s = reinterpret_cast<ChildSearch*>(p);
+  wchar_t buf[256];
+  if (s->text) {
+    GetWindowTextW(child, buf, 256);
+    if (lstrcmpW(buf, s->text) != 0) return TRUE;
+  }
+  if (s->cls) {
+    GetClassNameW(child, buf, 256);
+    if (lstrcmpiW(buf, s->cls) != 0) return TRUE;
+  }
+  s->found = child;
+  return FALSE;
+}
+
 HWND FindChild(HWND parent, const wchar_t* text, const wchar_t* cls) {
   ChildSearch s{text, cls};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<ChildSearch*>(p);
-        wchar_t buf[256];
-        if (s->text) {
-          GetWindowTextW(child, buf, 256);
-          if (lstrcmpW(buf, s->text) != 0) return TRUE;
-        }
-        if (s->cls) {
-          GetClassNameW(child, buf, 256);
-          if (lstrcmpiW(buf, s->cls) != 0) return TRUE;
-        }
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
@@ -158,44 +157,43 @@ std::wstring LocalAddress() {
 }
 
 // The error box the program shows: a dialog of the program's process captioned "Quarnel".
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchErrorBox(HWND wnd, LPARAM p) {
+  auto* s = reinterpret_cast<BoxSearch*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(wnd, &owner);
+  wchar_t cls[64], title[64];
+  GetClassNameW(wnd, cls, 64);
+  GetWindowTextW(wnd, title, 64);
+  if (owner == s->pid && lstrcmpW(cls, L"#32770") == 0 && lstrcmpW(title, L"Quarnel") == 0 &&
+      IsWindowVisible(wnd)) {
+    s->found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindErrorBox(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } s{pid, nullptr};
-  EnumWindows(
-      [](HWND wnd, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        wchar_t cls[64], title[64];
-        GetClassNameW(wnd, cls, 64);
-        GetWindowTextW(wnd, title, 64);
-        if (owner == s->pid && lstrcmpW(cls, L"#32770") == 0 && lstrcmpW(title, L"Quarnel") == 0 &&
-            IsWindowVisible(wnd)) {
-          s->found = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
+  BoxSearch s{pid, nullptr};
+  EnumWindows(MatchErrorBox, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM p) {
+  wchar_t cls[64];
+  GetClassNameW(child, cls, 64);
+  if (lstrcmpiW(cls, L"Static") == 0) *reinterpret_cast<std::wstring*>(p) += WindowText(child);
+  return TRUE;
+}
+
 std::wstring ErrorBoxMessage(HWND box) {
-  struct Texts {
-    std::wstring all;
-  } t;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM p) -> BOOL {
-        wchar_t cls[64];
-        GetClassNameW(child, cls, 64);
-        if (lstrcmpiW(cls, L"Static") == 0) reinterpret_cast<Texts*>(p)->all += WindowText(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&t));
-  return t.all;
+  std::wstring text;
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+  return text;
 }
 
 class ProbeEndToEndTest : public ::testing::Test {
