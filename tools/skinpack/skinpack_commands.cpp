@@ -59,7 +59,8 @@ std::vector<std::string> ReadOrderFile(const fs::path& path) {
   std::string line;
   for (std::size_t i = 0; i <= bytes.size(); ++i) {
     if (i == bytes.size() || bytes[i] == '\n') {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+      // Trailing blanks and carriage returns (however many an editor left) are not part of a name.
+      while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
       if (!line.empty()) names.push_back(line);
       line.clear();
     } else {
