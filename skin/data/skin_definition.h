@@ -1,11 +1,13 @@
 // TSkinDefinition: the definition text of a loaded package as the element loader reads it
-// (strings, integers, colour triples, section names). Holds a TQuickIni behind a private
-// pointer, so that callers need not see the text reader's header. UI thread.
+// (strings, integers, colour triples, section names), with TQuickIni's lookup rules. Each
+// section is found once and its keys indexed on first use, since the loader asks for the same
+// sections hundreds of times. UI thread.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quarnel {
@@ -29,7 +31,13 @@ class TSkinDefinition {
   std::vector<std::string> Sections() const;
 
  private:
+  using KeyIndex = std::unordered_map<std::string, std::string>;  // lower-case key -> value
+  // The keys of `section`, or null when the text has no such section.
+  const KeyIndex* Section(std::string_view section) const;
+
   std::unique_ptr<TQuickIni> ini_;
+  mutable std::unordered_map<std::string, int> headerLines_;  // section as asked -> header line
+  mutable std::unordered_map<int, KeyIndex> keysByHeader_;
 };
 
 }  // namespace quarnel
