@@ -189,22 +189,21 @@ TEST_F(MainWindowTest, IconComesFromTheDescription) {
   EXPECT_NE(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
 }
 
+BOOL CALLBACK KeepStaticText(HWND child, LPARAM out) {
+  wchar_t cls[32], buf[512];
+  GetClassNameW(child, cls, 32);
+  GetWindowTextW(child, buf, 512);
+  if (lstrcmpiW(cls, L"Static") == 0 && buf[0]) *reinterpret_cast<std::wstring*>(out) = buf;
+  return TRUE;
+}
+
 // Closes the first message box titled "Quarnel" that appears, reporting its text.
 std::wstring AnswerErrorBox(std::atomic<bool>& stop) {
   std::wstring text;
   while (!stop) {
     HWND box = FindWindowW(L"#32770", L"Quarnel");
     if (box) {
-      EnumChildWindows(
-          box,
-          [](HWND child, LPARAM out) -> BOOL {
-            wchar_t cls[32], buf[512];
-            GetClassNameW(child, cls, 32);
-            GetWindowTextW(child, buf, 512);
-            if (lstrcmpiW(cls, L"Static") == 0 && buf[0]) *reinterpret_cast<std::wstring*>(out) = buf;
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(&text));
+      EnumChildWindows(box, KeepStaticText, reinterpret_cast<LPARAM>(&text));
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       break;
     }

@@ -8,10 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
 namespace {
+
+using testing_support::find_child;
+using testing_support::window_text;
+
+// The error box the program shows: a dialog of the program's process captioned "Quarnel".
+HWND FindErrorBox(DWORD pid) { return testing_support::find_dialog(pid, L"Quarnel"); }
 
 const wchar_t kInternetSettings[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
@@ -59,73 +66,6 @@ class ProxySetting {
   Value enable_, server_;
 };
 
-struct Program {
-  PROCESS_INFORMATION pi{};
-  bool Start() {
-    std::wstring exe;
-    for (char c : testing_support::host_path(QUARNEL_EXE)) exe += static_cast<wchar_t>(c);
-    std::wstring cmd = L"\"" + exe + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-  }
-  ~Program() {
-    if (!pi.hProcess) return;
-    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-  }
-};
-
-struct ChildSearch {
-  const wchar_t* text;
-  const wchar_t* cls;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM p) {
-  auto* s = reinterpret_cast<ChildSearch*>(p);
-  wchar_t buf[256];
-  if (s->text) {
-    GetWindowTextW(child, buf, 256);
-    if (lstrcmpW(buf, s->text) != 0) return TRUE;
-  }
-  if (s->cls) {
-    GetClassNameW(child, buf, 256);
-    if (lstrcmpiW(buf, s->cls) != 0) return TRUE;
-  }
-  s->found = child;
-  return FALSE;
-}
-
-HWND FindChild(HWND parent, const wchar_t* text, const wchar_t* cls) {
-  ChildSearch s{text, cls};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-HWND WaitForMainWindow(DWORD pid) {
-  for (int i = 0; i < 500; ++i) {
-    HWND wnd = FindWindowW(L"TForm1", L"Quarnel Ver:1.0");
-    DWORD owner = 0;
-    if (wnd) GetWindowThreadProcessId(wnd, &owner);
-    if (wnd && owner == pid && IsWindowVisible(wnd) && FindChild(wnd, L"Velmora网", nullptr)) return wnd;
-    Sleep(20);
-  }
-  return nullptr;
-}
-
-std::wstring WindowText(HWND wnd) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutW(wnd, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 2000, &length);
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 2000,
-                      &got);
-  text.resize(got);
-  return text;
-}
-
 std::vector<std::wstring> Lines(const std::wstring& text) {
   std::vector<std::wstring> lines;
   size_t start = 0;
@@ -156,54 +96,14 @@ std::wstring LocalAddress() {
   return text;
 }
 
-// The error box the program shows: a dialog of the program's process captioned "Quarnel".
-struct BoxSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchErrorBox(HWND wnd, LPARAM p) {
-  auto* s = reinterpret_cast<BoxSearch*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(wnd, &owner);
-  wchar_t cls[64], title[64];
-  GetClassNameW(wnd, cls, 64);
-  GetWindowTextW(wnd, title, 64);
-  if (owner == s->pid && lstrcmpW(cls, L"#32770") == 0 && lstrcmpW(title, L"Quarnel") == 0 &&
-      IsWindowVisible(wnd)) {
-    s->found = wnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindErrorBox(DWORD pid) {
-  BoxSearch s{pid, nullptr};
-  EnumWindows(MatchErrorBox, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM p) {
-  wchar_t cls[64];
-  GetClassNameW(child, cls, 64);
-  if (lstrcmpiW(cls, L"Static") == 0) *reinterpret_cast<std::wstring*>(p) += WindowText(child);
-  return TRUE;
-}
-
-std::wstring ErrorBoxMessage(HWND box) {
-  std::wstring text;
-  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-  return text;
-}
-
 class ProbeEndToEndTest : public ::testing::Test {
  protected:
   void StartProgram() {
-    ASSERT_TRUE(program.Start()) << GetLastError();
-    window = WaitForMainWindow(program.pi.dwProcessId);
+    ASSERT_TRUE(program.Start(QUARNEL_EXE)) << GetLastError();
+    window = testing_support::wait_for_main_window(program.Id());
     ASSERT_NE(window, nullptr);
-    button = FindChild(window, L"判断网络", nullptr);
-    memo = FindChild(window, nullptr, L"TMemo");
+    button = find_child(window, L"判断网络");
+    memo = find_child(window, nullptr, L"TMemo");
     ASSERT_NE(button, nullptr);
     ASSERT_NE(memo, nullptr);
   }
@@ -212,7 +112,7 @@ class ProbeEndToEndTest : public ::testing::Test {
     PostMessageW(button, BM_CLICK, 0, 0);
     std::vector<std::wstring> lines;
     for (int i = 0; i < 500; ++i) {
-      lines = Lines(WindowText(memo));
+      lines = Lines(window_text(memo));
       if (lines.size() >= count) break;
       Sleep(20);
     }
@@ -226,9 +126,11 @@ class ProbeEndToEndTest : public ::testing::Test {
   }
   void Close() {
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(program.pi.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 1234;
+    EXPECT_TRUE(program.WaitForExit(10000, code));
+    EXPECT_EQ(code, 0u);
   }
-  Program program;
+  testing_support::ProgramProcess program;
   HWND window = nullptr, button = nullptr, memo = nullptr;
 };
 
@@ -269,12 +171,12 @@ TEST_F(ProbeEndToEndTest, AnUnreachableEchoHostShowsTheErrorBoxAndKeepsThreeLine
   PostMessageW(button, BM_CLICK, 0, 0);
   HWND box = nullptr;
   for (int i = 0; i < 500 && !box; ++i) {
-    box = FindErrorBox(program.pi.dwProcessId);
+    box = FindErrorBox(program.Id());
     if (!box) Sleep(20);
   }
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(ErrorBoxMessage(box), L"OLE error 800c0008.");
-  auto lines = Lines(WindowText(memo));
+  EXPECT_EQ(testing_support::static_text_of(box), L"OLE error 800c0008.");
+  auto lines = Lines(window_text(memo));
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1], L"LAN 局域网模式.");
   EXPECT_EQ(lines[2], L"本机IP:" + LocalAddress());
@@ -286,9 +188,10 @@ TEST_F(ProbeEndToEndTest, AnUnreachableEchoHostShowsTheErrorBoxAndKeepsThreeLine
   testing_support::save_bmp(shot, testing_support::host_path(QUARNEL_SHOTS "/network_probe_error_box.bmp"));
   // The program goes on: the box closes and the window answers again.
   PostMessageW(box, WM_COMMAND, IDOK, 0);
-  for (int i = 0; i < 250 && FindErrorBox(program.pi.dwProcessId); ++i) Sleep(20);
-  EXPECT_EQ(FindErrorBox(program.pi.dwProcessId), nullptr);
-  EXPECT_EQ(WaitForSingleObject(program.pi.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  for (int i = 0; i < 250 && FindErrorBox(program.Id()); ++i) Sleep(20);
+  EXPECT_EQ(FindErrorBox(program.Id()), nullptr);
+  DWORD code = 0;
+  EXPECT_FALSE(program.WaitForExit(0, code));  // still running
   Close();
 }
 
@@ -304,7 +207,7 @@ TEST_F(ProbeEndToEndTest, TwoClicksLeaveOnlyTheSecondReport) {
   ASSERT_EQ(echo.requests().size(), 2u);
   std::vector<std::wstring> second;
   for (int i = 0; i < 100; ++i) {
-    second = Lines(WindowText(memo));
+    second = Lines(window_text(memo));
     if (second.size() == 4 && second[3] == L"外网IP:198.51.100.9") break;
     Sleep(20);
   }

@@ -1,0 +1,37 @@
+// Driving the real program from another process, as a user or a test would: starting it,
+// finding its windows and controls, reading their texts. Test thread.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace testing_support {
+
+// The program as a child process; ended (if still running) and closed when this goes.
+class ProgramProcess {
+ public:
+  ProgramProcess() = default;
+  ~ProgramProcess();
+  ProgramProcess(const ProgramProcess&) = delete;
+  ProgramProcess& operator=(const ProgramProcess&) = delete;
+  bool Start(const std::string& exePath);  // a build-machine path; made a Wine path here
+  DWORD Id() const { return pi_.dwProcessId; }
+  // Waits for the end; true with the exit code when it ended in time.
+  bool WaitForExit(DWORD ms, DWORD& exitCode);
+
+ private:
+  PROCESS_INFORMATION pi_{};
+};
+
+// The first child window with this text and/or class (null: any).
+HWND find_child(HWND parent, const wchar_t* text, const wchar_t* cls = nullptr);
+// A window's text, asked with a time-out so that a busy program cannot hang the test.
+std::wstring window_text(HWND wnd);
+// The visible "Quarnel Ver:1.0" main window of process `pid`, once its last control exists.
+HWND wait_for_main_window(DWORD pid, DWORD ms = 10000);
+// The visible "#32770" dialog captioned `title` of process `pid` (0: any process), or null.
+HWND find_dialog(DWORD pid, const wchar_t* title);
+// The joined texts of a dialog's static controls (a message box's message).
+std::wstring static_text_of(HWND dialog);
+
+}  // namespace testing_support
