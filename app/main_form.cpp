@@ -33,12 +33,14 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   // The classes the description names must be known before it is read.
   TButton::StaticClass();
   TMemo::StaticClass();
+  quarnel::TSkinData::StaticClass();
   TIdIPWatch::StaticClass();
   ReadDescriptionResource();
   Button1 = Required<TButton>(*this, "Button1");
   Memo1 = Required<TMemo>(*this, "Memo1");
   Button2 = Required<TButton>(*this, "Button2");
   Button3 = Required<TButton>(*this, "Button3");
+  SkinData1 = Required<quarnel::TSkinData>(*this, "SkinData1");
   IdIPWatch1 = Required<TIdIPWatch>(*this, "IdIPWatch1");
 }
 

@@ -7,6 +7,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
 #include "net/id_ip_watch.h"
+#include "skin/data/skin_data.h"
 
 class TForm1 : public TForm {
   FW_DECLARE_CLASS()
@@ -17,6 +18,7 @@ class TForm1 : public TForm {
   TMemo* Memo1 = nullptr;
   TButton* Button2 = nullptr;
   TButton* Button3 = nullptr;
+  quarnel::TSkinData* SkinData1 = nullptr;
   TIdIPWatch* IdIPWatch1 = nullptr;
 
   void Button1Click(TObject* sender);  // network probe

@@ -181,6 +181,19 @@ TEST_F(MainWindowTest, Button3AsksTheShellToOpenThePublishersPage) {
   EXPECT_EQ(calls[0].show, SW_SHOWNORMAL);
 }
 
+TEST_F(MainWindowTest, TheStoredSkinIsLoadedAtStart) {
+  quarnel::TSkinData* skin = form->SkinData1;
+  ASSERT_NE(skin, nullptr);
+  EXPECT_FALSE(skin->Empty());
+  EXPECT_TRUE(skin->Active());
+  EXPECT_FALSE(skin->SkinName.empty());
+  ASSERT_TRUE(skin->FrameTop);
+  EXPECT_FALSE(skin->SysButtons.empty());
+  // Created in description order: the skin data after the panel, before the address watch.
+  EXPECT_LT(skin->ComponentIndex(), form->IdIPWatch1->ComponentIndex());
+  EXPECT_GT(skin->ComponentIndex(), form->Memo1->ComponentIndex());
+}
+
 TEST_F(MainWindowTest, IconComesFromTheDescription) {
   std::ifstream file(testing_support::host_path(QUARNEL_ICON_FILE), std::ios::binary);
   std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
