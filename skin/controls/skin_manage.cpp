@@ -23,7 +23,9 @@ constexpr int kInitialTimerInterval = 100;
 
 }  // namespace
 
-TSkinManage* TSkinManage::Instance() { return ManagerSlot().get(); }
+TSkinManage* TSkinManage::Instance() {
+  return ManagerSlot().get();
+}
 
 TSkinManage& TSkinManage::Ensure() {
   if (!ManagerSlot()) {
@@ -33,19 +35,16 @@ TSkinManage& TSkinManage::Ensure() {
   return *ManagerSlot();
 }
 
-void TSkinManage::Destroy() { ManagerSlot().reset(); }
-
-TSkinManage::TSkinManage() : actionTimer_(TComponent::Make<TTimer>()) {
-  actionTimer_->SetEnabled(false);
-  actionTimer_->SetInterval(kInitialTimerInterval);
-  actionTimer_->OnTimer.code = [this](TObject* sender) { OnActionTimer(sender); };
-  actionTimer_->OnTimer.data = nullptr;
+void TSkinManage::Destroy() {
+  ManagerSlot().reset();
 }
+
+TSkinManage::TSkinManage() : actionInterval_(kInitialTimerInterval) {}
 
 TSkinManage::~TSkinManage() {
   skinningCount_ = kSkinningCountDestroying;
   running_ = false;
-  actionTimer_.reset();
+  StopActionTimer();
   skinDataList_.clear();
   hook_.reset();
   hookDisabled = true;
@@ -77,17 +76,17 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
   if (mainSkinData_ == data) mainSkinData_ = nullptr;
   if (currentSkinData_ == data) {
     currentSkinData_ = nullptr;
-    actionTimer_->SetEnabled(false);
+    StopActionTimer();
     pendingAction_ = saNone;
   }
 }
 
 void TSkinManage::PostAction(uint32_t action, int delayMs) {
   pendingAction_ = action;
-  actionTimer_->SetInterval(delayMs);
+  actionInterval_ = delayMs;
   if (skinningCount_ != 0) {
-    actionTimer_->SetEnabled(false);  // restarts the delay
-    actionTimer_->SetEnabled(true);
+    StopActionTimer();  // a new action restarts the delay
+    StartActionTimer();
     return;
   }
   // No window was activated yet: nothing to walk, only the running state changes.
@@ -95,10 +94,27 @@ void TSkinManage::PostAction(uint32_t action, int delayMs) {
   if (action == saSkinOff) running_ = false;
 }
 
-void TSkinManage::OnActionTimer(TObject*) { RunPendingAction(); }
+void TSkinManage::StartActionTimer() {
+  actionTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(actionInterval_ > 0 ? actionInterval_ : 1),
+                          &TSkinManage::ActionTimerProc);
+}
+
+void TSkinManage::StopActionTimer() {
+  if (actionTimer_) KillTimer(nullptr, actionTimer_);
+  actionTimer_ = 0;
+}
+
+void CALLBACK TSkinManage::ActionTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  TSkinManage* manager = Instance();
+  if (!manager || manager->actionTimer_ != id) {
+    KillTimer(nullptr, id);  // left over from a manager that is gone
+    return;
+  }
+  manager->RunPendingAction();
+}
 
 void TSkinManage::RunPendingAction() {
-  actionTimer_->SetEnabled(false);
+  StopActionTimer();
   const uint32_t action = pendingAction_;
   pendingAction_ = saNone;
   TSkinData* requester = currentSkinData_;

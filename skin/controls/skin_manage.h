@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "framework/core/component.h"
-#include "framework/ui/timer.h"
 #include "framework/win/handles.h"
 
 namespace quarnel {
@@ -47,8 +46,8 @@ class TSkinManage {
   // at once and a refresh is dropped.
   void PostAction(uint32_t action, int delayMs);
   uint32_t PendingAction() const { return pendingAction_; }
-  bool ActionTimerEnabled() const { return actionTimer_->Enabled(); }
-  int ActionTimerInterval() const { return actionTimer_->Interval(); }
+  bool ActionTimerEnabled() const { return actionTimer_ != 0; }
+  int ActionTimerInterval() const { return actionInterval_; }
 
   bool Running() const { return running_; }
   void SetRunning(bool running) { running_ = running; }
@@ -61,13 +60,17 @@ class TSkinManage {
 
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-  void OnActionTimer(TObject* sender);
+  static void CALLBACK ActionTimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  void StartActionTimer();
+  void StopActionTimer();
 
   std::vector<TSkinData*> skinDataList_;  // not owned
   TSkinData* mainSkinData_ = nullptr;
   TSkinData* currentSkinData_ = nullptr;
   uint32_t pendingAction_ = saNone;
-  ComponentPtr<TTimer> actionTimer_;
+  // A thread timer of its own: the manager lives until module end, beyond the framework's timers.
+  UINT_PTR actionTimer_ = 0;
+  int actionInterval_ = 100;
   fw::UniqueHook hook_;
   bool running_ = false;
   int32_t skinningCount_ = 0;

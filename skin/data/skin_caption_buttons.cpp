@@ -44,7 +44,8 @@ void AddMdiButtons(TSkinElements& e, const TSkinReader& package, const TSkinDefi
       b->Image.SetSize(4 * w, strip.Height());
       const size_t rowBytes = static_cast<size_t>(4 * w) * strip.BytesPerPixel();
       const size_t offset = static_cast<size_t>(4 * w * i) * strip.BytesPerPixel();
-      for (int y = 0; y < strip.Height(); ++y) std::memcpy(b->Image.ScanLine(y), strip.ScanLine(y) + offset, rowBytes);
+      for (int y = 0; y < strip.Height(); ++y)
+        std::memcpy(b->Image.ScanLine(y), strip.ScanLine(y) + offset, rowBytes);
       b->XCoord = (w + 4) * (kMdiButtonCount - i);
     }
     e.SysButtons.push_back(std::move(b));

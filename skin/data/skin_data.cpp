@@ -14,17 +14,18 @@ namespace quarnel {
 const TEnumInfo& SkinControlTypeEnum() {
   static const TEnumInfo info{
       "TSkinControlType",
-      {"xcMainMenu", "xcPopupMenu", "xcMenuItem", "xcToolbar", "xcControlbar", "xcCombo", "xcCheckBox",
-       "xcRadioButton", "xcProgress", "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn", "xcSpeedButton", "xcSpin",
-       "xcPanel", "xcGroupBox", "xcStatusBar", "xcTab", "xcTrackBar", "xcSystemMenu", "xcFastReport"}};
+      {"xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
+       "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
+       "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
+       "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"}};
   return info;
 }
 
 const TEnumInfo& SkinOptionEnum() {
-  static const TEnumInfo info{
-      "TSkinOption",
-      {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview", "xoParentBackGround", "xoNoFocusRect",
-       "xoToolbarBK", "xoToolbarButton", "xoMDIChildBorder", "xoMenuBG", "xoCaptionButtonHint", "xoFormScrollbar"}};
+  static const TEnumInfo info{"TSkinOption",
+                              {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview",
+                               "xoParentBackGround", "xoNoFocusRect", "xoToolbarBK", "xoToolbarButton",
+                               "xoMDIChildBorder", "xoMenuBG", "xoCaptionButtonHint", "xoFormScrollbar"}};
   return info;
 }
 
@@ -66,7 +67,9 @@ TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSki
   MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
 }
 
-TSkinData::~TSkinData() { Unregister(); }
+TSkinData::~TSkinData() {
+  Unregister();
+}
 
 void TSkinData::BeforeDestruction() {
   Unregister();

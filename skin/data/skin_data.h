@@ -22,19 +22,50 @@
 namespace quarnel {
 
 enum TSkinControlType {
-  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
-  xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
-  xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+  xcMainMenu,
+  xcPopupMenu,
+  xcMenuItem,
+  xcToolbar,
+  xcControlbar,
+  xcCombo,
+  xcCheckBox,
+  xcRadioButton,
+  xcProgress,
+  xcScrollbar,
+  xcEdit,
+  xcButton,
+  xcBitBtn,
+  xcSpeedButton,
+  xcSpin,
+  xcPanel,
+  xcGroupBox,
+  xcStatusBar,
+  xcTab,
+  xcTrackBar,
+  xcSystemMenu,
+  xcFastReport
 };
 enum TSkinOption {
-  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
-  xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoCaptionButtonHint, xoFormScrollbar
+  xoMDIScrollbar,
+  xoMenuMerge,
+  xoTransparent,
+  xoPreview,
+  xoParentBackGround,
+  xoNoFocusRect,
+  xoToolbarBK,
+  xoToolbarButton,
+  xoMDIChildBorder,
+  xoMenuBG,
+  xoCaptionButtonHint,
+  xoFormScrollbar
 };
 enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 using TSkinControlSet = uint32_t;  // bit n: TSkinControlType n
 using TSkinOptionSet = uint32_t;   // bit n: TSkinOption n
-constexpr uint32_t Bit(int member) { return 1u << member; }
+constexpr uint32_t Bit(int member) {
+  return 1u << member;
+}
 
 constexpr TSkinControlSet kDefaultSkinControls = 0x1FFFFB;
 constexpr TSkinOptionSet kDefaultSkinOptions = 0x448;
@@ -51,9 +82,9 @@ class TSkinData : public TComponent, public TSkinElements {
   FW_DECLARE_CLASS()
  public:
   using FormSkinEvent = std::function<void(TObject* sender, const std::string& name, bool& doSkin)>;
-  using SkinControlEvent = std::function<void(TComponent* sender, TSkinData* skinData, TComponent* form,
-                                              TComponent* control, const std::string& controlClass,
-                                              TComponent*& skinnedControl)>;
+  using SkinControlEvent =
+      std::function<void(TComponent* sender, TSkinData* skinData, TComponent* form, TComponent* control,
+                         const std::string& controlClass, TComponent*& skinnedControl)>;
   using SkinFormEvent = std::function<void(TObject* sender, HWND window, const std::string& name)>;
 
   explicit TSkinData(TComponent* owner);

@@ -24,7 +24,9 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-bool IsHeader(std::string_view line) { return !line.empty() && line.front() == '[' && line.back() == ']'; }
+bool IsHeader(std::string_view line) {
+  return !line.empty() && line.front() == '[' && line.back() == ']';
+}
 
 }  // namespace
 
@@ -36,7 +38,8 @@ void TSkinDefinition::LoadFromText(std::string_view text) {
 
 const TSkinDefinition::KeyIndex* TSkinDefinition::Section(std::string_view section) const {
   auto found = headerLines_.find(std::string(section));
-  if (found == headerLines_.end()) found = headerLines_.emplace(std::string(section), ini_->FindSection(section)).first;
+  if (found == headerLines_.end())
+    found = headerLines_.emplace(std::string(section), ini_->FindSection(section)).first;
   const int header = found->second;
   if (header < 0) return nullptr;
   auto indexed = keysByHeader_.find(header);

@@ -23,7 +23,8 @@ class TSkinDefinition {
 
   void LoadFromText(std::string_view text);
 
-  std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback = {}) const;
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
   // An R G B triple, or `fallback` when the key is absent or empty.
   int32_t ReadColor(std::string_view section, std::string_view key, int32_t fallback) const;

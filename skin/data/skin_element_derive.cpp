@@ -17,7 +17,9 @@ void SetCount(const std::unique_ptr<T>& slot, int32_t count) {
   if (slot) slot->FrameCount = count;
 }
 
-SkinMargins MarginsOf(const TDataSkinObject& r) { return {r.LeftWidth, r.TopHeight, r.RightWidth, r.BottomHeight}; }
+SkinMargins MarginsOf(const TDataSkinObject& r) {
+  return {r.LeftWidth, r.TopHeight, r.RightWidth, r.BottomHeight};
+}
 
 void FillMagenta(HDC dc, const RECT& rect) {
   fw::UniqueBrush magenta(CreateSolidBrush(kSkinTransparentColor));
@@ -49,8 +51,10 @@ void ApplyFrameCounts(TSkinElements& e, const TSkinDefinition& text) {
   SetCount(e.VertScrollThumb, text.ReadInteger("VertScrollThumb", "FrameCount", 3));
 
   TDataSkinButton& b = *e.Buttons;
-  if (b.RadioFrameCount == 0) b.RadioFrameCount = GlyphStripFrameCount(b.RadioImage.Width(), b.RadioImage.Height());
-  if (b.CheckFrameCount == 0) b.CheckFrameCount = GlyphStripFrameCount(b.CheckImage.Width(), b.CheckImage.Height());
+  if (b.RadioFrameCount == 0)
+    b.RadioFrameCount = GlyphStripFrameCount(b.RadioImage.Width(), b.RadioImage.Height());
+  if (b.CheckFrameCount == 0)
+    b.CheckFrameCount = GlyphStripFrameCount(b.CheckImage.Width(), b.CheckImage.Height());
 }
 
 void MirrorComboButton(TSkinElements& e) {
@@ -77,7 +81,8 @@ void ComposeCombo(TSkinElements& e) {
   for (int k = 1; k <= frames; ++k) {
     FillMagenta(cell.DC(), whole);
     if (!edge.Image.Empty())
-      DrawSkinElement(cell.DC(), whole, edge.Image, false, false, edge.Trans != 0, frames, k, MarginsOf(edge));
+      DrawSkinElement(cell.DC(), whole, edge.Image, false, false, edge.Trans != 0, frames, k,
+                      MarginsOf(edge));
     if (!button.Image.Empty())
       DrawSkinElement(cell.DC(), buttonArea, button.Image, false, false, true, button.FrameCount, k,
                       MarginsOf(button));

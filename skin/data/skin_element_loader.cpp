@@ -25,8 +25,12 @@ bool LoadPackageImage(const TSkinReader& package, std::string_view value, TBitma
 
 namespace {
 
-constexpr int32_t AtMost(int32_t value, int32_t limit) { return value > limit ? limit : value; }
-constexpr int32_t TileFlag(int32_t value) { return value > 1 ? 0 : value; }  // above 1: stretch
+constexpr int32_t AtMost(int32_t value, int32_t limit) {
+  return value > limit ? limit : value;
+}
+constexpr int32_t TileFlag(int32_t value) {
+  return value > 1 ? 0 : value;
+}  // above 1: stretch
 
 class Loader {
  public:

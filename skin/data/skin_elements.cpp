@@ -4,7 +4,10 @@
 namespace quarnel {
 
 TDataSkinObject::TDataSkinObject(std::string name, TColor textColour)
-    : Name(std::move(name)), NormalColour2(textColour), MouseOverColour2(textColour), PressedColour2(textColour) {}
+    : Name(std::move(name)),
+      NormalColour2(textColour),
+      MouseOverColour2(textColour),
+      PressedColour2(textColour) {}
 
 TDataSkinObject::~TDataSkinObject() = default;
 
@@ -25,10 +28,11 @@ void TSkinElements::ResetRecords() {
   Buttons = std::make_unique<TDataSkinButton>("", text);
   Title = std::make_unique<TDataSkinTitle>("", text);
   SysButtons.clear();
-  for (auto* slot : {&Toolbar, &ComboArrow, &ProgressChunk, &MenuBar, &GroupBoxEdge, &StatusBarEdges, &TabPane,
-                     &ToolBars, &SunkEdge, &ExtraImages, &Headerbar, &MenuItem, &MenuBackground, &Scrollbar,
-                     &HorzScroll, &VertScroll, &HorzScrollThumb, &VertScrollThumb, &TrackThumbHorz,
-                     &TrackThumbVert, &TrackThumbLeft, &TrackThumbRight, &TrackThumbUp, &TrackThumbDown, &Track,
+  for (auto* slot : {&Toolbar,        &ComboArrow,      &ProgressChunk,   &MenuBar,        &GroupBoxEdge,
+                     &StatusBarEdges, &TabPane,         &ToolBars,        &SunkEdge,       &ExtraImages,
+                     &Headerbar,      &MenuItem,        &MenuBackground,  &Scrollbar,      &HorzScroll,
+                     &VertScroll,     &HorzScrollThumb, &VertScrollThumb, &TrackThumbHorz, &TrackThumbVert,
+                     &TrackThumbLeft, &TrackThumbRight, &TrackThumbUp,    &TrackThumbDown, &Track,
                      &TrackVert})
     slot->reset();
   for (auto* slot : {&Progress, &Tabs, &ComboButton, &UpDownHorz, &UpDownVert}) slot->reset();

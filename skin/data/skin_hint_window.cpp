@@ -47,8 +47,7 @@ RECT TSkinHintWindow::CalcHintRect(int maxWidth, std::string_view text) {
   HDC screen = GetDC(nullptr);
   {
     fw::SelectGuard font(screen, Font());
-    DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &rect,
-              DT_CALCRECT | kTextFormat);
+    DrawTextW(screen, wide.c_str(), static_cast<int>(wide.size()), &rect, DT_CALCRECT | kTextFormat);
   }
   ReleaseDC(nullptr, screen);
   if (rect.right > maxWidth) rect.right = maxWidth;
@@ -61,8 +60,8 @@ void TSkinHintWindow::ActivateHint(const RECT& where, std::string_view text) {
   RegisterHintClass();
   text_ = AnsiToWide(text);
   if (!window_) {
-    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_BORDER, 0, 0, 0,
-                                  0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_BORDER, 0,
+                                  0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!window_) return;
     SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinHintWindow::WindowProc));

@@ -26,6 +26,8 @@ int32_t CaptionButtonFrameCount(int32_t width, int32_t height, int32_t action);
 int32_t GlyphStripFrameCount(int32_t width, int32_t height);
 
 // End weight of the toolbar gradient for a saturated frame colour (integer division).
-constexpr int ToolbarMixWeight(int saturation) { return (5625 - 25 * saturation) / 140 + 50; }
+constexpr int ToolbarMixWeight(int saturation) {
+  return (5625 - 25 * saturation) / 140 + 50;
+}
 
 }  // namespace quarnel

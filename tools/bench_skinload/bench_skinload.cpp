@@ -1,6 +1,8 @@
 // Times a complete skin load (package decode, definition text, every element) against the
 // package decode alone, and prints the medians. Usage: bench_skinload [package.skn] [runs].
 // Runs on the UI thread of a plain Windows process (under Wine here).
+#include <windows.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -8,8 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-#include <windows.h>
 
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_reader.h"
@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
         reader.Load(packed);
       },
       &decodeCpu);
-  const double load = MedianMs(runs, [&] { data->LoadSkin(); }, &loadCpu);
+  const double load = MedianMs(
+      runs, [&] { data->LoadSkin(); }, &loadCpu);
   std::printf("package           %s (%zu bytes packed)\n", path, packed.size());
   std::printf("runs              %d\n", runs);
   std::printf("decode median     %.3f ms\n", decode);

@@ -1,8 +1,9 @@
 // The skin manager: one instance, registration, and actions that wait for the first window
 // activation before they go through the 250 ms timer.
+#include "skin/controls/skin_manage.h"
+
 #include <gtest/gtest.h>
 
-#include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "tests/support/window_support.h"
 
@@ -75,8 +76,8 @@ TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
   int changed = 0;
   main.OnSkinChanged.code = [&](TObject*) { ++changed; };
 
-  HWND window = CreateWindowExW(0, L"STATIC", L"activate me", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(0, L"STATIC", L"activate me", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(window);
   SetActiveWindow(window);
   testing_support::flush_events(50);
@@ -106,8 +107,8 @@ TEST_F(SkinManageTest, DestroyRemovesTheHook) {
   TSkinManage::Destroy();
   EXPECT_EQ(TSkinManage::Instance(), nullptr);
   // Windows activated afterwards still work: the hook is gone, not left dangling.
-  HWND window = CreateWindowExW(0, L"STATIC", L"after", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 100, 50, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window = CreateWindowExW(0, L"STATIC", L"after", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 100, 50,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetActiveWindow(window);
   testing_support::flush_events(20);
   EXPECT_TRUE(IsWindow(window));

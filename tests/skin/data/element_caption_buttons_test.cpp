@@ -24,8 +24,8 @@ TEST(CaptionButtons, SectionsBeginningWithButtonExceptTheControlOnes) {
       {}};
   TSkinElements e;
   LoadElements(e, spec);
-  const std::vector<std::string> expected = {"BUTTONCLOSE", "BUTTONSHOWN", "BUTTON.HELP", "MDICONTROLS",
-                                             "MDICONTROLS", "MDICONTROLS"};
+  const std::vector<std::string> expected = {"BUTTONCLOSE", "BUTTONSHOWN", "BUTTON.HELP",
+                                             "MDICONTROLS", "MDICONTROLS", "MDICONTROLS"};
   EXPECT_EQ(Names(e), expected);
   EXPECT_EQ(e.SysButtons[1]->Action, -1);
   EXPECT_EQ(e.SysButtons[1]->Visibility1, -1);  // default follows the action

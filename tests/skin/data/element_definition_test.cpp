@@ -18,7 +18,9 @@ void ExpectSameAnswers(const std::string& text, const std::vector<std::string>& 
   definition.LoadFromText(text);
   for (const std::string& s : sections)
     for (const std::string& k : keys) {
-      ASSERT_EQ(definition.ReadString(s, k, "<none>"), ini.ReadString(s, k, "<none>")) << s << "/" << k << "\n" << text;
+      ASSERT_EQ(definition.ReadString(s, k, "<none>"), ini.ReadString(s, k, "<none>"))
+          << s << "/" << k << "\n"
+          << text;
       ASSERT_EQ(definition.ReadInteger(s, k, -77), ini.ReadInteger(s, k, -77)) << s << "/" << k;
     }
   std::vector<std::string> names;
@@ -35,7 +37,8 @@ TEST(SkinDefinition, AnswersLikeTheTextReader) {
 }
 
 TEST(SkinDefinition, AnswersLikeTheTextReaderOnRandomTexts) {
-  const char* parts[] = {"[", "]", "[A]", "[b]", "[a]", "=", "k", "K", "v", "1", "0x", " ", "\r\n", "\n", ";", "\r"};
+  const char* parts[] = {"[", "]", "[A]", "[b]", "[a]",  "=",  "k", "K",
+                         "v", "1", "0x",  " ",   "\r\n", "\n", ";", "\r"};
   std::mt19937 rng(7);
   for (int round = 0; round < 300; ++round) {
     std::string text;

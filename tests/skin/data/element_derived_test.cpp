@@ -16,13 +16,16 @@ using testing::SolidBmp;
 
 // Left half red, right half blue, with a magenta stripe at x = 0.
 testing::Bytes HalvesBmp(int w, int h) {
-  return MakeBmp(w, h, [w](int x, int) -> uint32_t { return x == 0 ? 0xFF00FF : x < w / 2 ? 0x0000FF : 0xFF0000; });
+  return MakeBmp(w, h, [w](int x, int) -> uint32_t {
+    return x == 0 ? 0xFF00FF : x < w / 2 ? 0x0000FF : 0xFF0000;
+  });
 }
 
 TEST(DerivedElements, ComboButtonAloneIsMirroredAndGivesTheArrow) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Colours]\nButtonFace=1 2 3\n[ComboButton]\nImage=c.bmp\nFrame=9\n****=x.bmp\n",
-                              {{"c.bmp", HalvesBmp(40, 10)}, {"x.bmp", SolidBmp(3, 3, 0)}}});
+  LoadElements(e,
+               PackageSpec{"[Colours]\nButtonFace=1 2 3\n[ComboButton]\nImage=c.bmp\nFrame=9\n****=x.bmp\n",
+                           {{"c.bmp", HalvesBmp(40, 10)}, {"x.bmp", SolidBmp(3, 3, 0)}}});
   ASSERT_TRUE(e.ComboButton);
   TDataSkinBorder& c = *e.ComboButton;
   EXPECT_EQ(c.FrameCount, 4);
@@ -39,8 +42,9 @@ TEST(DerivedElements, ComboButtonAloneIsMirroredAndGivesTheArrow) {
 
 TEST(DerivedElements, SunkEdgeAndComboButtonAreComposedIntoStrips) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[SunkEdge]\nImage=s.bmp\nTopHeight=2\nBottomHeight=3\n[ComboButton]\nImage=c.bmp\n",
-                              {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}, {"c.bmp", SolidBmp(40, 10, 0x0000FF)}}});
+  LoadElements(
+      e, PackageSpec{"[SunkEdge]\nImage=s.bmp\nTopHeight=2\nBottomHeight=3\n[ComboButton]\nImage=c.bmp\n",
+                     {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}, {"c.bmp", SolidBmp(40, 10, 0x0000FF)}}});
   const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
   TDataSkinBorder& c = *e.ComboButton;
   EXPECT_EQ(c.Style, 2);
@@ -79,7 +83,8 @@ TEST(DerivedElements, SunkEdgeWithoutComboButtonLeavesTheArrowEmpty) {
 
 TEST(DerivedElements, FrameColourIsSampledFromTheTopBorder) {
   // Two frames of 30 x 12 stacked: the sample is at (30 / 3, (24 / 2) / 3) = (10, 4).
-  auto top = MakeBmp(30, 24, [](int x, int y) -> uint32_t { return x == 10 && y == 4 ? 0x336699 : 0x000000; });
+  auto top =
+      MakeBmp(30, 24, [](int x, int y) -> uint32_t { return x == 10 && y == 4 ? 0x336699 : 0x000000; });
   TSkinElements e;
   LoadElements(e, PackageSpec{"[Personality]\nTop=t.bmp\nTopFrame=2\n", {{"t.bmp", top}}});
   EXPECT_EQ(e.Colors[scFrame], 0x336699);
@@ -95,7 +100,8 @@ TEST(DerivedElements, ToolbarGradientRunsFromTheLightFaceToTheFrameShade) {
   for (uint32_t frame : {0x404040u, 0xFF2000u}) {
     auto top = SolidBmp(30, 30, frame);
     TSkinElements e;
-    LoadElements(e, PackageSpec{"[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=t.bmp\n", {{"t.bmp", top}}});
+    LoadElements(
+        e, PackageSpec{"[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=t.bmp\n", {{"t.bmp", top}}});
     const TColor face = 200 + 200 * 256 + 200 * 65536;
     const int s = ColorSaturation(frame);
     const TColor end = s > 110 ? MixColors(static_cast<TColor>(frame), clWhite, ToolbarMixWeight(s))

@@ -24,8 +24,8 @@ TEST(ElementLoader, AnEmptyTextGivesDefaultsAndTheAlwaysPresentSlots) {
     EXPECT_EQ(e.Title->FrameCount, 2);
     EXPECT_EQ(e.Title->FontHeight, 14);
     EXPECT_EQ(e.Title->ActiveTextColour, clNone);
-    for (auto* slot : {&e.ProgressChunk, &e.MenuBar, &e.GroupBoxEdge, &e.StatusBarEdges, &e.TabPane, &e.ToolBars,
-                       &e.SunkEdge, &e.ExtraImages, &e.Headerbar, &e.MenuItem, &e.Scrollbar})
+    for (auto* slot : {&e.ProgressChunk, &e.MenuBar, &e.GroupBoxEdge, &e.StatusBarEdges, &e.TabPane,
+                       &e.ToolBars, &e.SunkEdge, &e.ExtraImages, &e.Headerbar, &e.MenuItem, &e.Scrollbar})
       EXPECT_FALSE(*slot);
     EXPECT_FALSE(e.Progress || e.Tabs || e.ComboButton || e.UpDownHorz || e.UpDownVert || e.GroupBox);
     EXPECT_EQ(e.ComboArrow->Name, "ComboxArrow");
@@ -114,7 +114,8 @@ TEST(ElementLoader, FrameCountTableOverridesTheText) {
       "[Progress]\nBitmap=a.bmp\nStyle=1\n[Headerbar]\nImage=a.bmp\n[Scrollbar]\nImage=a.bmp\nFrame=2\n"
       "[HorzScrollThumb]\nImage=a.bmp\nFrameCount=7\n[VertScrollThumb]\nImage=a.bmp\n[StatusBarEdges]\n"
       "Image=a.bmp\n[UpDown.Horz]\nImage=a.bmp\nGlyphImage=a.bmp\nFrame=2\n[GroupBox]\nImage=a.bmp\nFrame=9\n"
-      "BackgroundAlignment=2\nBackgroundLeftShift=3\nBackgroundRightShift=4\n[Tabs]\nImage=a.bmp\nBorder=a.bmp\n",
+      "BackgroundAlignment=2\nBackgroundLeftShift=3\nBackgroundRightShift=4\n[Tabs]\nImage=a.bmp\nBorder=a."
+      "bmp\n",
       {{"a.bmp", SolidBmp(46, 10, 0x808080)}}};
   TSkinElements e;
   LoadElements(e, spec);
@@ -199,7 +200,8 @@ TEST(ElementLoader, TitleColoursNeedAllThreeParts) {
 
 TEST(ElementLoader, MenuBarTakesItsTileKeys) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Personality]\nmenuBar=m.bmp\nTileMenu=3\n", {{"m.bmp", SolidBmp(20, 40, 1)}}});
+  LoadElements(e,
+               PackageSpec{"[Personality]\nmenuBar=m.bmp\nTileMenu=3\n", {{"m.bmp", SolidBmp(20, 40, 1)}}});
   ASSERT_TRUE(e.MenuBar);
   EXPECT_EQ(e.MenuBar->Tile, 1);
   EXPECT_EQ(e.MenuBar->LeftWidth, 1);

@@ -6,7 +6,9 @@
 namespace quarnel {
 namespace {
 
-constexpr int32_t Rgb(int r, int g, int b) { return r + g * 256 + b * 65536; }
+constexpr int32_t Rgb(int r, int g, int b) {
+  return r + g * 256 + b * 65536;
+}
 
 TEST(RgbTriple, ThreeNumbersAreRedGreenBlue) {
   EXPECT_EQ(ParseRgbTriple("230 235 245"), Rgb(230, 235, 245));
@@ -58,10 +60,10 @@ TEST(SkinImageName, FileNamePartFollowsTheLastSeparator) {
 }
 
 TEST(CaptionButtonFrames, WideImagesHaveSixFramesNarrowOnesThree) {
-  EXPECT_EQ(CaptionButtonFrameCount(72, 18, 0), 6);  // ratio 4.0
-  EXPECT_EQ(CaptionButtonFrameCount(54, 18, 0), 3);  // ratio 3.0
-  EXPECT_EQ(CaptionButtonFrameCount(68, 18, 0), 3);  // ratio 3.78
-  EXPECT_EQ(CaptionButtonFrameCount(69, 18, 0), 6);  // ratio 3.83
+  EXPECT_EQ(CaptionButtonFrameCount(72, 18, 0), 6);    // ratio 4.0
+  EXPECT_EQ(CaptionButtonFrameCount(54, 18, 0), 3);    // ratio 3.0
+  EXPECT_EQ(CaptionButtonFrameCount(68, 18, 0), 3);    // ratio 3.78
+  EXPECT_EQ(CaptionButtonFrameCount(69, 18, 0), 6);    // ratio 3.83
   EXPECT_EQ(CaptionButtonFrameCount(684, 180, 0), 3);  // exactly 3.8
   EXPECT_EQ(CaptionButtonFrameCount(0, 0, 0), 6);
   EXPECT_EQ(CaptionButtonFrameCount(54, 18, -1), 6);

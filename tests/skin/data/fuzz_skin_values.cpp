@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (colour < 0 || colour > 0xFFFFFF) std::abort();
   const std::string_view name = quarnel::SkinFileNamePart(text);
   if (name.size() > text.size() || text.substr(text.size() - name.size()) != name) std::abort();
-  if (quarnel::IsSkinImageName(text) && (name.size() < 4 || name.substr(name.size() - 4) != ".bmp")) std::abort();
+  if (quarnel::IsSkinImageName(text) && (name.size() < 4 || name.substr(name.size() - 4) != ".bmp"))
+    std::abort();
   return 0;
 }

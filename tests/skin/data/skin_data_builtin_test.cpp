@@ -41,8 +41,8 @@ TEST_F(BuiltInSkinTest, CaptionButtonsAndFrameSizes) {
   std::vector<std::pair<std::string, int>> buttons;
   for (const auto& b : data.SysButtons) buttons.emplace_back(b->Name, b->Action);
   const std::vector<std::pair<std::string, int>> expected = {
-      {"BUTTON.CLOSE", 0},    {"BUTTON.MAXIMIZE", 1}, {"BUTTON.RESTORE", 1}, {"BUTTON.MINIMIZE", 2},
-      {"BUTTON.ICON", 3},     {"MDICONTROLS", 7},     {"MDICONTROLS", 8},    {"MDICONTROLS", 9}};
+      {"BUTTON.CLOSE", 0}, {"BUTTON.MAXIMIZE", 1}, {"BUTTON.RESTORE", 1}, {"BUTTON.MINIMIZE", 2},
+      {"BUTTON.ICON", 3},  {"MDICONTROLS", 7},     {"MDICONTROLS", 8},    {"MDICONTROLS", 9}};
   EXPECT_EQ(buttons, expected);
   const TDataSkinSysButton& close = *data.SysButtons[0];
   EXPECT_EQ(close.FrameCount, 4);
@@ -70,8 +70,9 @@ TEST_F(BuiltInSkinTest, CaptionButtonsAndFrameSizes) {
 
 TEST_F(BuiltInSkinTest, ElementsTheControlSkinsRead) {
   TSkinData& data = ReadBuiltIn();
-  for (auto* slot : {&data.Scrollbar, &data.HorzScroll, &data.VertScroll, &data.HorzScrollThumb,
-                     &data.VertScrollThumb, &data.MenuItem, &data.Headerbar, &data.ProgressChunk, &data.TabPane}) {
+  for (auto* slot :
+       {&data.Scrollbar, &data.HorzScroll, &data.VertScroll, &data.HorzScrollThumb, &data.VertScrollThumb,
+        &data.MenuItem, &data.Headerbar, &data.ProgressChunk, &data.TabPane}) {
     ASSERT_TRUE(*slot);
     EXPECT_FALSE((*slot)->Image.Empty()) << (*slot)->Name;
   }

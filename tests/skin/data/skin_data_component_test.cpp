@@ -42,9 +42,9 @@ TEST_F(SkinDataTest, StartsWithItsInitialValues) {
 TEST_F(SkinDataTest, PublishesItsPropertiesInDeclaredOrder) {
   std::vector<std::string> names;
   for (const TPropInfo& p : TSkinData::StaticClass().properties) names.push_back(p.name);
-  const std::vector<std::string> expected = {"Active",  "DisableTag",   "SkinControls", "Options",
-                                             "Skin3rd", "SkinFile",     "SkinStore",    "SkinFormtype",
-                                             "Version", "MenuUpdate",   "MenuMerge",    "OnSkinChanged"};
+  const std::vector<std::string> expected = {"Active",  "DisableTag", "SkinControls", "Options",
+                                             "Skin3rd", "SkinFile",   "SkinStore",    "SkinFormtype",
+                                             "Version", "MenuUpdate", "MenuMerge",    "OnSkinChanged"};
   EXPECT_EQ(names, expected);
   auto data = TComponent::Make<TSkinData>();
   EXPECT_TRUE(SetStrPropByName(*data, "Version", "1.0"));
@@ -114,7 +114,8 @@ TEST_F(SkinDataTest, MainMenuDecidesBetweenMenuItemAndSystemMenu) {
   EXPECT_FALSE(withMenu.SkinControls() & Bit(xcMenuItem));
   EXPECT_TRUE(withMenu.SkinControls() & Bit(xcSystemMenu));
 
-  TSkinData& without = Read(HostDescription("    SkinControls = [xcMenuItem, xcSystemMenu, xcButton]\n", nullptr));
+  TSkinData& without =
+      Read(HostDescription("    SkinControls = [xcMenuItem, xcSystemMenu, xcButton]\n", nullptr));
   EXPECT_EQ(without.SkinControls(), Bit(xcMenuItem) | Bit(xcButton));
 }
 

@@ -17,22 +17,69 @@ using testing::Bytes;
 using testing::SolidBmp;
 
 const char* const kSections[] = {
-    "TitlebarSkin", "Personality", "Colours", "Fonts", "Buttons", "Button.Close", "Button.Max", "ButtonX",
-    "button", "MDICONTROLS", "Progress", "Progress.Chunk", "GroupBoxEdge", "GroupBox", "Tabs", "StatusBarEdges",
-    "Tab.Pane", "ToolBars", "ComboButton", "SunkEdge", "ExtraImages", "Headerbar", "MenuItem", "MenuBackground",
-    "Scrollbar", "HorzScroll", "VertScroll", "HorzScrollThumb", "VertScrollThumb", "Trackbar.ThumbHorz",
-    "Trackbar.ThumbUp", "UpDown.Horz", "UpDown.Vert", "Track", "TRACKVERT", "Colour.x", "Customcolors"};
-const char* const kKeys[] = {
-    "Image", "Bitmap", "ButtonImage", "Left", "Right", "Top", "Bottom", "TextBack", "menuBar", "Border", "****",
-    "GlyphImage", "CheckButton", "RadioButton", "LeftWidth", "RightWidth", "TopHeight", "BottomHeight", "Frame",
-    "frame", "FrameCount", "Tile", "Trans", "Style", "Action", "Visibility", "Visibility1", "Xcoord", "Ycoord",
-    "CombineOp", "Align", "NormalColour", "NormalColour2", "ButtonFace", "Menubar", "color", "Color3",
-    "LeftTopHeight", "TopBotHeight", "TopFrame", "LeftStretch", "TopTrans", "ActiveTextR", "ActiveTextG",
-    "ActiveTextB", "FontHeight", "RadioButtonFrame", "CheckButtonFrame", "TileMenu", "TextShift"};
+    "TitlebarSkin",     "Personality",    "Colours",         "Fonts",           "Buttons",
+    "Button.Close",     "Button.Max",     "ButtonX",         "button",          "MDICONTROLS",
+    "Progress",         "Progress.Chunk", "GroupBoxEdge",    "GroupBox",        "Tabs",
+    "StatusBarEdges",   "Tab.Pane",       "ToolBars",        "ComboButton",     "SunkEdge",
+    "ExtraImages",      "Headerbar",      "MenuItem",        "MenuBackground",  "Scrollbar",
+    "HorzScroll",       "VertScroll",     "HorzScrollThumb", "VertScrollThumb", "Trackbar.ThumbHorz",
+    "Trackbar.ThumbUp", "UpDown.Horz",    "UpDown.Vert",     "Track",           "TRACKVERT",
+    "Colour.x",         "Customcolors"};
+const char* const kKeys[] = {"Image",
+                             "Bitmap",
+                             "ButtonImage",
+                             "Left",
+                             "Right",
+                             "Top",
+                             "Bottom",
+                             "TextBack",
+                             "menuBar",
+                             "Border",
+                             "****",
+                             "GlyphImage",
+                             "CheckButton",
+                             "RadioButton",
+                             "LeftWidth",
+                             "RightWidth",
+                             "TopHeight",
+                             "BottomHeight",
+                             "Frame",
+                             "frame",
+                             "FrameCount",
+                             "Tile",
+                             "Trans",
+                             "Style",
+                             "Action",
+                             "Visibility",
+                             "Visibility1",
+                             "Xcoord",
+                             "Ycoord",
+                             "CombineOp",
+                             "Align",
+                             "NormalColour",
+                             "NormalColour2",
+                             "ButtonFace",
+                             "Menubar",
+                             "color",
+                             "Color3",
+                             "LeftTopHeight",
+                             "TopBotHeight",
+                             "TopFrame",
+                             "LeftStretch",
+                             "TopTrans",
+                             "ActiveTextR",
+                             "ActiveTextG",
+                             "ActiveTextB",
+                             "FontHeight",
+                             "RadioButtonFrame",
+                             "CheckButtonFrame",
+                             "TileMenu",
+                             "TextShift"};
 const char* const kValues[] = {
-    "0", "1", "2", "3", "4", "-1", "-2", "11", "100", "2147483647", "-2147483648", "99999999999", "0x", "$FF",
-    "0X10", "", "  ", "a.bmp", "A.BMP", "wide.bmp", "tall.bmp", "tiny.bmp", "none.bmp", "dir\\a.bmp", ".bmp",
-    "300 0 0", "1 2 3 4", "255,255,255", "x y z", "\x01\x7f", "1.5"};
+    "0",    "1",          "2",           "3",           "4",        "-1",       "-2",       "11",
+    "100",  "2147483647", "-2147483648", "99999999999", "0x",       "$FF",      "0X10",     "",
+    "  ",   "a.bmp",      "A.BMP",       "wide.bmp",    "tall.bmp", "tiny.bmp", "none.bmp", "dir\\a.bmp",
+    ".bmp", "300 0 0",    "1 2 3 4",     "255,255,255", "x y z",    "\x01\x7f", "1.5"};
 
 std::string RandomText(std::mt19937& rng) {
   auto pick = [&](const auto& table) { return std::string(table[rng() % std::size(table)]); };
@@ -43,7 +90,8 @@ std::string RandomText(std::mt19937& rng) {
     const int keys = static_cast<int>(rng() % 10);
     for (int k = 0; k < keys; ++k) {
       if (rng() % 20 == 0) {  // raw noise now and then
-        for (int i = 0, n = static_cast<int>(rng() % 30); i < n; ++i) text += static_cast<char>(1 + rng() % 255);
+        for (int i = 0, n = static_cast<int>(rng() % 30); i < n; ++i)
+          text += static_cast<char>(1 + rng() % 255);
         text += "\n";
         continue;
       }
