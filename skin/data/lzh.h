@@ -46,6 +46,24 @@ class TLZH {
   template <class Read, class Write>
   void DecodeWith(std::uint32_t size, Read&& read, Write&& write);
 
+  // Decodes `count` packed bytes at `packed` into `out`, which must hold size + kLookAhead - 1
+  // bytes; returns how many bytes were produced.
+  std::size_t DecodeMemory(const std::uint8_t* packed, std::size_t count, std::uint32_t size,
+                           std::uint8_t* out) {
+    const std::uint8_t* next = packed;
+    const std::uint8_t* const end = packed + count;
+    std::uint8_t* sink = out;
+    DecodeWith(
+        size,
+        [&](std::uint8_t& byte) -> std::size_t {
+          if (next == end) return 0;
+          byte = *next++;
+          return 1;
+        },
+        [&](std::uint8_t byte) { *sink++ = byte; });
+    return static_cast<std::size_t>(sink - out);
+  }
+
  private:
   // Fresh work tables for one decoding; released when the pointer goes, also on failure.
   static std::unique_ptr<lzh::TDecodeTables> AcquireTables();  // throws ElzhException

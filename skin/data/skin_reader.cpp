@@ -94,18 +94,7 @@ bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
 
   // Decoding stops within one match of `size`, so this buffer always suffices.
   Bytes unpacked(std::size_t{size} + lzh::kLookAhead - 1);
-  const std::uint8_t* next = stream.data();
-  const std::uint8_t* const end = next + stream.size();
-  std::uint8_t* sink = unpacked.data();
-  TLZH().DecodeWith(
-      size,
-      [&](std::uint8_t& byte) -> std::size_t {
-        if (next == end) return 0;
-        byte = *next++;
-        return 1;
-      },
-      [&](std::uint8_t byte) { *sink++ = byte; });
-  const auto produced = static_cast<std::size_t>(sink - unpacked.data());
+  const std::size_t produced = TLZH().DecodeMemory(stream.data(), stream.size(), size, unpacked.data());
   unpacked.resize(produced);
   return LoadUnpacked(unpacked);
 }

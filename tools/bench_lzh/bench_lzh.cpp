@@ -20,18 +20,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Kept out of line so that callgrind can count exactly one decode (--toggle-collect).
 [[gnu::noinline]] std::size_t DecodeOnce(const Bytes& stream, std::uint32_t size, Bytes& out) {
-  const std::uint8_t* next = stream.data();
-  const std::uint8_t* const end = next + stream.size();
-  std::uint8_t* sink = out.data();
-  TLZH().DecodeWith(
-      size,
-      [&](std::uint8_t& byte) -> std::size_t {
-        if (next == end) return 0;
-        byte = *next++;
-        return 1;
-      },
-      [&](std::uint8_t byte) { *sink++ = byte; });
-  return static_cast<std::size_t>(sink - out.data());
+  return TLZH().DecodeMemory(stream.data(), stream.size(), size, out.data());
 }
 
 // The synthetic skin packed by our encoder, or a package file; `unpacked` stays empty for a
