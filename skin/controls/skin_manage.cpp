@@ -12,10 +12,9 @@ namespace quarnel {
 
 namespace {
 
-std::unique_ptr<TSkinManage>& ManagerSlot() {
-  static std::unique_ptr<TSkinManage> manager;
-  return manager;
-}
+// Constant-initialised, so it is destroyed after every dynamically made static (the
+// application object among them): components freed at module end still find the manager.
+constinit std::unique_ptr<TSkinManage> theManager;
 
 // Set once the manager is gone: a hook call still on its way then only passes the event on.
 bool hookDisabled = false;
@@ -24,19 +23,19 @@ constexpr int kInitialTimerInterval = 100;
 }  // namespace
 
 TSkinManage* TSkinManage::Instance() {
-  return ManagerSlot().get();
+  return theManager.get();
 }
 
 TSkinManage& TSkinManage::Ensure() {
-  if (!ManagerSlot()) {
-    ManagerSlot() = std::make_unique<TSkinManage>();
+  if (!theManager) {
+    theManager = std::make_unique<TSkinManage>();
     hookDisabled = false;
   }
-  return *ManagerSlot();
+  return *theManager;
 }
 
 void TSkinManage::Destroy() {
-  ManagerSlot().reset();
+  theManager.reset();
 }
 
 TSkinManage::TSkinManage() : actionInterval_(kInitialTimerInterval) {}
