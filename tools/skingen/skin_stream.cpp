@@ -2,6 +2,8 @@
 // replacement that leaves the rest of the description (including 8-bit texts) untouched.
 #include "tools/skingen/skin_stream.h"
 
+#include <algorithm>
+
 #include <stdexcept>
 
 namespace quarnel::skingen {
@@ -40,9 +42,9 @@ std::vector<TLine> SplitLines(std::string_view text) {
 std::vector<std::uint8_t> SkinStreamBlock(std::span<const std::uint8_t> packed) {
   if (packed.size() > 0x7FFFFFFF) throw std::invalid_argument("package too large for a SkinStream");
   const auto size = static_cast<std::uint32_t>(packed.size());
-  std::vector<std::uint8_t> block = {std::uint8_t(size), std::uint8_t(size >> 8), std::uint8_t(size >> 16),
-                                     std::uint8_t(size >> 24)};
-  block.insert(block.end(), packed.begin(), packed.end());
+  std::vector<std::uint8_t> block(4 + packed.size());
+  for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(size >> (8 * i));
+  std::copy(packed.begin(), packed.end(), block.begin() + 4);
   return block;
 }
 
