@@ -3,7 +3,6 @@
 #include "tools/skingen/skin_stream.h"
 
 #include <algorithm>
-
 #include <stdexcept>
 
 namespace quarnel::skingen {
