@@ -29,14 +29,17 @@ bool IsCaptionButtonSection(const TSkinDefinition& text, const std::string& uppe
 constexpr int kMdiButtonCount = 3;
 
 void AddMdiButtons(TSkinElements& e, const TSkinReader& package, const TSkinDefinition& text) {
+  const std::string stripName = text.ReadString("MDICONTROLS", "Image");
   TBitmap strip;
-  const bool hasStrip = LoadPackageImage(package, text.ReadString("MDICONTROLS", "Image"), strip);
-  const int w = hasStrip ? strip.Width() / 12 : 0;
+  if (!stripName.empty()) LoadPackageImage(package, stripName, strip);
+  const int w = strip.Width() / 12;
   for (int i = 0; i < kMdiButtonCount; ++i) {
     auto b = std::make_unique<TDataSkinSysButton>("MDICONTROLS", e.Colors[scButtonText]);
     b->Action = 7 + i;
     b->Align = b->Visibility = b->Visibility1 = 100;
     b->FrameCount = 4;
+    // A named strip places the buttons even when its image could not be read (w is then 0).
+    if (!stripName.empty()) b->XCoord = (w + 4) * (kMdiButtonCount - i);
     if (w > 0) {
       // Four frames of width w per button, side by side in the strip; copied row by row, which
       // spares a device context per button.
@@ -46,7 +49,6 @@ void AddMdiButtons(TSkinElements& e, const TSkinReader& package, const TSkinDefi
       const size_t offset = static_cast<size_t>(4 * w * i) * strip.BytesPerPixel();
       for (int y = 0; y < strip.Height(); ++y)
         std::memcpy(b->Image.ScanLine(y), strip.ScanLine(y) + offset, rowBytes);
-      b->XCoord = (w + 4) * (kMdiButtonCount - i);
     }
     e.SysButtons.push_back(std::move(b));
   }

@@ -95,6 +95,11 @@ TEST(CaptionButtons, MdiButtonsAreCutFromTheStrip) {
   LoadElements(plain, PackageSpec{"", {}});
   EXPECT_TRUE(plain.SysButtons[0]->Image.Empty());
   EXPECT_EQ(plain.SysButtons[0]->XCoord, 0);
+  TSkinElements missing;  // named but absent: no images, the buttons 4 pixels apart
+  LoadElements(missing, PackageSpec{"[MDICONTROLS]\nImage=gone.bmp\n", {}});
+  EXPECT_TRUE(missing.SysButtons[0]->Image.Empty());
+  EXPECT_EQ(missing.SysButtons[0]->XCoord, 12);
+  EXPECT_EQ(missing.SysButtons[2]->XCoord, 4);
 }
 
 }  // namespace
