@@ -24,3 +24,8 @@ class EInvalidOperation : public Exception {
 class EListError : public Exception {
   using Exception::Exception;
 };
+// A broken precondition of a caller (a null list to fill, a ramp of no entries).
+class EAssertionFailed : public Exception {
+ public:
+  explicit EAssertionFailed(const std::string& message = "Assertion failure") : Exception(message) {}
+};

@@ -103,6 +103,13 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
+void TApplication::ClearTerminated() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  terminated_ = false;
+}
+
 void TApplication::ProcessMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -44,6 +44,9 @@ class TApplication : public TComponent {
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
+  // Lets another loop run after Terminate (a process that builds several main windows, as the
+  // window tests do); drops a pending quit message.
+  void ClearTerminated();
   // Dispatches what is queued now, then returns.
   void ProcessMessages();
   // One message through keyboard navigation and dispatch.

@@ -10,10 +10,7 @@
 namespace quarnel {
 
 // A caller broke a precondition (a programming error, not bad data).
-class EAssertionFailed : public Exception {
- public:
-  EAssertionFailed() : Exception("Assertion failure") {}
-};
+using ::EAssertionFailed;
 
 constexpr uint32_t RedOf(uint32_t c) {
   return c & 0xFF;

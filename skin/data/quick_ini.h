@@ -9,13 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/core/error.h"
+
 namespace quarnel {
 
 // A caller broke a precondition (the equivalent of a failed assertion).
-class EAssertionFailed : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
+using ::EAssertionFailed;
 
 class TQuickIni {
  public:

@@ -21,6 +21,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application()->Initialize();
+    Application()->ClearTerminated();
     Application()->SetTitle("Quarnel");
     form = Application()->CreateForm<TForm1>();
     form->Show();
