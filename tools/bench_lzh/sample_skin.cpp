@@ -11,7 +11,7 @@ void PutWord(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-struct TBitmapSpec {
+struct TBitmapRecipe {
   const char* name;
   int width;
   int height;
@@ -19,7 +19,7 @@ struct TBitmapSpec {
 };
 
 // Names in the order of the shipped skin; the definition text goes after "mincaption.bmp".
-constexpr std::array<TBitmapSpec, 34> kBitmaps{{
+constexpr std::array<TBitmapRecipe, 34> kBitmaps{{
     {"progress.bmp", 60, 18, 2},
     {"progresschunk.bmp", 20, 16, 1},
     {"tab.bmp", 100, 22, 5},
@@ -130,17 +130,17 @@ std::string MakeDefinitionText() {
             " " + std::to_string(230 + index) + "\r\n";
     ++index;
   }
-  const TBitmapSpec* spec = kBitmaps.data();
+  const TBitmapRecipe* recipe = kBitmaps.data();
   const char* sections[] = {"Progress",        "Tabs",        "Tab.Pane",           "ComboButton",
                             "StatusBarEdges",  "Headerbar",   "Scrollbar",          "HorzScrollThumb",
                             "VertScrollThumb", "HorzScroll",  "VertScroll",         "MenuBackground",
                             "MenuItem",        "ExtraImages", "Trackbar.ThumbHorz", "Track",
                             "Buttons"};
   for (const char* section : sections) {
-    text += std::string("\r\n[") + section + "]\r\nImage=" + spec->name +
+    text += std::string("\r\n[") + section + "]\r\nImage=" + recipe->name +
             "\r\nLeftWidth=3\r\nRightWidth=3\r\nTopHeight=3\r\nBottomHeight=3\r\nTrans=1\r\n"
             "Tile=0\r\nNormalColour2=0 0 0\r\nMouseOverColour2=16 32 64\r\n";
-    ++spec;
+    ++recipe;
   }
   const char* buttons[] = {"Button.Close", "Button.Max", "Button.Min", "Button.Restore"};
   for (int action = 0; action < 4; ++action) {
@@ -156,8 +156,8 @@ std::vector<TSampleEntry> MakeSampleSkin() {
   std::vector<TSampleEntry> entries;
   std::uint32_t seed = 1;
   for (std::size_t i = 0; i < kBitmaps.size(); ++i) {
-    const TBitmapSpec& spec = kBitmaps[i];
-    entries.push_back({spec.name, MakeBitmap(spec.width, spec.height, spec.frames, seed++)});
+    const TBitmapRecipe& recipe = kBitmaps[i];
+    entries.push_back({recipe.name, MakeBitmap(recipe.width, recipe.height, recipe.frames, seed++)});
     if (i == kDefinitionTextAfter) {
       const std::string text = MakeDefinitionText();
       entries.push_back({"longhorn style-blue.ini", {text.begin(), text.end()}});

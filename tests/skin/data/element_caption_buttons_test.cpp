@@ -7,7 +7,7 @@ namespace quarnel {
 namespace {
 
 using testing::LoadElements;
-using testing::PackageSpec;
+using testing::PackageRecipe;
 using testing::SolidBmp;
 
 std::vector<std::string> Names(const TSkinElements& e) {
@@ -17,13 +17,13 @@ std::vector<std::string> Names(const TSkinElements& e) {
 }
 
 TEST(CaptionButtons, SectionsBeginningWithButtonExceptTheControlOnes) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[Buttons]\n[Button.Radio]\n[button.checkbox]\n[Button]\n[ButtonClose]\nAction=0\n[MyButton]\n"
       "[buttonhidden]\nAction=-1\n[ButtonShown]\nAction=-1\nVisibility=0\n[ButtonOther]\nAction=-1\n"
       "Visibility=1\n[button.help]\nAction=5\n",
       {}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   const std::vector<std::string> expected = {"BUTTONCLOSE", "BUTTONSHOWN", "BUTTON.HELP",
                                              "MDICONTROLS", "MDICONTROLS", "MDICONTROLS"};
   EXPECT_EQ(Names(e), expected);
@@ -35,12 +35,12 @@ TEST(CaptionButtons, SectionsBeginningWithButtonExceptTheControlOnes) {
 }
 
 TEST(CaptionButtons, FieldsAndTheRestoreButtonPoint) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[ButtonA]\nAction=4\nXcoord=1\nYcoord=2\n[ButtonB]\nAction=1\nVisibility=2\nXcoord=40\nYcoord=5\n"
       "Align=1\nCombineOp=3\nVisibility1=7\n[ButtonC]\nAction=4\nXcoord=99\nYcoord=98\n",
       {}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   ASSERT_GE(e.SysButtons.size(), 3u);
   // Before any maximise button the action-4 button keeps its own point.
   EXPECT_EQ(e.SysButtons[0]->XCoord, 1);
@@ -55,14 +55,14 @@ TEST(CaptionButtons, FieldsAndTheRestoreButtonPoint) {
 }
 
 TEST(CaptionButtons, FrameCountFromTheImageShape) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[ButtonWide]\nButtonImage=wide.bmp\n[ButtonNarrow]\nButtonImage=narrow.bmp\n[ButtonNeg]\nAction=-2\n"
       "ButtonImage=narrow.bmp\n[ButtonGiven]\nframe=2\nButtonImage=narrow.bmp\n[ButtonNone]\n"
       "[ButtonMax]\nAction=3\nButtonImage=narrow.bmp\n[ButtonMaxGiven]\nAction=11\nframe=3\n"
       "ButtonImage=narrow.bmp\n",
       {{"wide.bmp", SolidBmp(72, 18, 1)}, {"narrow.bmp", SolidBmp(54, 18, 2)}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   ASSERT_EQ(e.SysButtons.size(), 10u);
   EXPECT_EQ(e.SysButtons[0]->FrameCount, 6);
   EXPECT_EQ(e.SysButtons[1]->FrameCount, 3);
@@ -77,7 +77,7 @@ TEST(CaptionButtons, FrameCountFromTheImageShape) {
 TEST(CaptionButtons, MdiButtonsAreCutFromTheStrip) {
   auto strip = testing::MakeBmp(120, 9, [](int x, int) { return static_cast<uint32_t>(x / 40 + 1); });
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", strip}}});
+  LoadElements(e, PackageRecipe{"[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", strip}}});
   ASSERT_EQ(e.SysButtons.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     const TDataSkinSysButton& b = *e.SysButtons[i];
@@ -92,11 +92,11 @@ TEST(CaptionButtons, MdiButtonsAreCutFromTheStrip) {
     EXPECT_EQ(const_cast<TBitmap&>(b.Image).PixelAt(5, 3), static_cast<COLORREF>(i + 1));
   }
   TSkinElements plain;
-  LoadElements(plain, PackageSpec{"", {}});
+  LoadElements(plain, PackageRecipe{"", {}});
   EXPECT_TRUE(plain.SysButtons[0]->Image.Empty());
   EXPECT_EQ(plain.SysButtons[0]->XCoord, 0);
   TSkinElements missing;  // named but absent: no images, the buttons 4 pixels apart
-  LoadElements(missing, PackageSpec{"[MDICONTROLS]\nImage=gone.bmp\n", {}});
+  LoadElements(missing, PackageRecipe{"[MDICONTROLS]\nImage=gone.bmp\n", {}});
   EXPECT_TRUE(missing.SysButtons[0]->Image.Empty());
   EXPECT_EQ(missing.SysButtons[0]->XCoord, 12);
   EXPECT_EQ(missing.SysButtons[2]->XCoord, 4);

@@ -11,7 +11,7 @@ namespace {
 
 using testing::LoadElements;
 using testing::MakeBmp;
-using testing::PackageSpec;
+using testing::PackageRecipe;
 using testing::SolidBmp;
 
 // Left half red, right half blue, with a magenta stripe at x = 0.
@@ -24,7 +24,7 @@ testing::Bytes HalvesBmp(int w, int h) {
 TEST(DerivedElements, ComboButtonAloneIsMirroredAndGivesTheArrow) {
   TSkinElements e;
   LoadElements(e,
-               PackageSpec{"[Colours]\nButtonFace=1 2 3\n[ComboButton]\nImage=c.bmp\nFrame=9\n****=x.bmp\n",
+               PackageRecipe{"[Colours]\nButtonFace=1 2 3\n[ComboButton]\nImage=c.bmp\nFrame=9\n****=x.bmp\n",
                            {{"c.bmp", HalvesBmp(40, 10)}, {"x.bmp", SolidBmp(3, 3, 0)}}});
   ASSERT_TRUE(e.ComboButton);
   TDataSkinBorder& c = *e.ComboButton;
@@ -43,7 +43,7 @@ TEST(DerivedElements, ComboButtonAloneIsMirroredAndGivesTheArrow) {
 TEST(DerivedElements, SunkEdgeAndComboButtonAreComposedIntoStrips) {
   TSkinElements e;
   LoadElements(
-      e, PackageSpec{"[SunkEdge]\nImage=s.bmp\nTopHeight=2\nBottomHeight=3\n[ComboButton]\nImage=c.bmp\n",
+      e, PackageRecipe{"[SunkEdge]\nImage=s.bmp\nTopHeight=2\nBottomHeight=3\n[ComboButton]\nImage=c.bmp\n",
                      {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}, {"c.bmp", SolidBmp(40, 10, 0x0000FF)}}});
   const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
   TDataSkinBorder& c = *e.ComboButton;
@@ -75,7 +75,7 @@ TEST(DerivedElements, SunkEdgeAndComboButtonAreComposedIntoStrips) {
 
 TEST(DerivedElements, SunkEdgeWithoutComboButtonLeavesTheArrowEmpty) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[SunkEdge]\nImage=s.bmp\n", {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}}});
+  LoadElements(e, PackageRecipe{"[SunkEdge]\nImage=s.bmp\n", {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}}});
   ASSERT_TRUE(e.ComboArrow);
   EXPECT_TRUE(e.ComboArrow->Image.Empty());
   EXPECT_EQ(e.SunkEdge->Image.Width(), 40);
@@ -86,12 +86,12 @@ TEST(DerivedElements, FrameColourIsSampledFromTheTopBorder) {
   auto top =
       MakeBmp(30, 24, [](int x, int y) -> uint32_t { return x == 10 && y == 4 ? 0x336699 : 0x000000; });
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Personality]\nTop=t.bmp\nTopFrame=2\n", {{"t.bmp", top}}});
+  LoadElements(e, PackageRecipe{"[Personality]\nTop=t.bmp\nTopFrame=2\n", {{"t.bmp", top}}});
   EXPECT_EQ(e.Colors[scFrame], 0x336699);
   // A frame count of 0 must not divide by zero: the image counts as one frame.
   auto one = MakeBmp(30, 24, [](int x, int y) -> uint32_t { return x == 10 && y == 8 ? 0x112233 : 0; });
   TSkinElements zero;
-  LoadElements(zero, PackageSpec{"[Personality]\nTop=t.bmp\nTopFrame=0\n", {{"t.bmp", one}}});
+  LoadElements(zero, PackageRecipe{"[Personality]\nTop=t.bmp\nTopFrame=0\n", {{"t.bmp", one}}});
   EXPECT_EQ(zero.Colors[scFrame], 0x112233);
 }
 
@@ -101,7 +101,7 @@ TEST(DerivedElements, ToolbarGradientRunsFromTheLightFaceToTheFrameShade) {
     auto top = SolidBmp(30, 30, frame);
     TSkinElements e;
     LoadElements(
-        e, PackageSpec{"[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=t.bmp\n", {{"t.bmp", top}}});
+        e, PackageRecipe{"[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=t.bmp\n", {{"t.bmp", top}}});
     const TColor face = 200 + 200 * 256 + 200 * 65536;
     const int s = ColorSaturation(frame);
     const TColor end = s > 110 ? MixColors(static_cast<TColor>(frame), clWhite, ToolbarMixWeight(s))

@@ -9,13 +9,13 @@ namespace quarnel {
 namespace {
 
 using testing::LoadElements;
-using testing::PackageSpec;
+using testing::PackageRecipe;
 using testing::SolidBmp;
 
 TEST(ElementLoader, AnEmptyTextGivesDefaultsAndTheAlwaysPresentSlots) {
   for (bool withIni : {true, false}) {
     TSkinElements e;
-    LoadElements(e, PackageSpec{"; only a note\r\n\r\n", {}, withIni});
+    LoadElements(e, PackageRecipe{"; only a note\r\n\r\n", {}, withIni});
     ASSERT_TRUE(e.FrameLeft && e.FrameRight && e.FrameTop && e.FrameBottom && e.Buttons && e.Title);
     ASSERT_TRUE(e.Toolbar && e.ComboArrow);
     EXPECT_TRUE(e.FrameTop->Image.Empty());
@@ -40,12 +40,12 @@ TEST(ElementLoader, AnEmptyTextGivesDefaultsAndTheAlwaysPresentSlots) {
 }
 
 TEST(ElementLoader, ImagesNeedALowerCaseBmpNameAndAnEntry) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[SunkEdge]\nImage=edge.BMP\n[ToolBars]\nImage=missing.bmp\n[MenuItem]\nImage=Skin\\ITEM.bmp\n"
       "[Headerbar]\nImage=empty.bmp\n",
       {{"edge.bmp", SolidBmp(8, 8, 0x0000FF)}, {"item.bmp", SolidBmp(20, 4, 0x00FF00)}, {"empty.bmp", {}}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   // Each section exists because its key has a value, but only the proper name gives an image.
   ASSERT_TRUE(e.SunkEdge && e.ToolBars && e.MenuItem && e.Headerbar);
   EXPECT_TRUE(e.ToolBars->Image.Empty());
@@ -56,12 +56,12 @@ TEST(ElementLoader, ImagesNeedALowerCaseBmpNameAndAnEntry) {
 }
 
 TEST(ElementLoader, FrameBordersTakeTheirMarginsAlongTheBorder) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[Personality]\nLeft=l.bmp\nLeftTopHeight=7\nLeftBotHeight=9\nLeftFrame=2\nLeftStretch=5\nLeftTrans=0\n"
       "Top=t.bmp\nTopTopHeight=11\nTopBotHeight=12\n",
       {{"l.bmp", SolidBmp(8, 40, 1)}, {"t.bmp", SolidBmp(60, 20, 2)}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   const TDataSkinBorder& left = *e.FrameLeft;
   EXPECT_EQ(left.Image.Width(), 8);
   EXPECT_EQ(left.TopHeight, 7);
@@ -83,14 +83,14 @@ TEST(ElementLoader, FrameBordersTakeTheirMarginsAlongTheBorder) {
 }
 
 TEST(ElementLoader, GenericSectionsClampTileAndPaneMargins) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[ToolBars]\nImage=a.bmp\nTile=2\nStyle=3\nLeftWidth=5\nNormalColour=255\nNormalColour2=1 2 3\n"
       "[Progress]\nBitmap=a.bmp\nTile=2\n[Tab.Pane]\nImage=a.bmp\nLeftWidth=10\nTopHeight=4\nRightWidth=5\n"
       "BottomHeight=-3\n[MenuItem]\nImage=a.bmp\nFrame=3\n[Headerbar]\nImage=a.bmp\nframe=4\n"
       "[ExtraImages]\nImage=a.bmp\nTile=1\n",
       {{"a.bmp", SolidBmp(40, 10, 0x123456)}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   EXPECT_EQ(e.ToolBars->Tile, 0);
   EXPECT_EQ(e.ToolBars->Style, 3);
   EXPECT_EQ(e.ToolBars->LeftWidth, 5);
@@ -110,7 +110,7 @@ TEST(ElementLoader, GenericSectionsClampTileAndPaneMargins) {
 }
 
 TEST(ElementLoader, FrameCountTableOverridesTheText) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[Progress]\nBitmap=a.bmp\nStyle=1\n[Headerbar]\nImage=a.bmp\n[Scrollbar]\nImage=a.bmp\nFrame=2\n"
       "[HorzScrollThumb]\nImage=a.bmp\nFrameCount=7\n[VertScrollThumb]\nImage=a.bmp\n[StatusBarEdges]\n"
       "Image=a.bmp\n[UpDown.Horz]\nImage=a.bmp\nGlyphImage=a.bmp\nFrame=2\n[GroupBox]\nImage=a.bmp\nFrame=9\n"
@@ -118,7 +118,7 @@ TEST(ElementLoader, FrameCountTableOverridesTheText) {
       "bmp\n",
       {{"a.bmp", SolidBmp(46, 10, 0x808080)}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   EXPECT_EQ(e.Progress->FrameCount, 1);
   EXPECT_EQ(e.Headerbar->FrameCount, 5);
   EXPECT_EQ(e.Scrollbar->FrameCount, 23);
@@ -137,7 +137,7 @@ TEST(ElementLoader, FrameCountTableOverridesTheText) {
 
 TEST(ElementLoader, TrackFallsBackToTheProgramBitmaps) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Track]\nImage=t.bmp\nLeftWidth=1\n", {{"t.bmp", SolidBmp(30, 6, 5)}}});
+  LoadElements(e, PackageRecipe{"[Track]\nImage=t.bmp\nLeftWidth=1\n", {{"t.bmp", SolidBmp(30, 6, 5)}}});
   EXPECT_EQ(e.Track->Image.Width(), 30);
   EXPECT_EQ(e.Track->LeftWidth, 1);
   const TDataSkinObject& vert = *e.TrackVert;
@@ -149,19 +149,19 @@ TEST(ElementLoader, TrackFallsBackToTheProgramBitmaps) {
   EXPECT_EQ(vert.Tile, 0);
 
   TSkinElements plain;
-  LoadElements(plain, PackageSpec{"", {}});
+  LoadElements(plain, PackageRecipe{"", {}});
   EXPECT_EQ(plain.Track->Image.Width(), 16);
   EXPECT_EQ(plain.Track->Image.Height(), 4);
   EXPECT_EQ(plain.Track->TopHeight, 3);
 }
 
 TEST(ElementLoader, ButtonsRecordTheirColourKeysAndGlyphFrames) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[Buttons]\nBitmap=b.bmp\nCheckButton=c.bmp\nRadioButton=r.bmp\nTile=4\nMouseOverColour2=9 9 9\n"
       "NormalColour2=\nLeftWidth=3\n",
       {{"b.bmp", SolidBmp(50, 20, 1)}, {"c.bmp", SolidBmp(130, 13, 2)}, {"r.bmp", SolidBmp(96, 16, 3)}}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   const TDataSkinButton& b = *e.Buttons;
   EXPECT_EQ(b.Image.Width(), 50);
   EXPECT_EQ(b.Tile, 0);
@@ -177,13 +177,13 @@ TEST(ElementLoader, ButtonsRecordTheirColourKeysAndGlyphFrames) {
 }
 
 TEST(ElementLoader, TitleColoursNeedAllThreeParts) {
-  PackageSpec spec{
+  PackageRecipe recipe{
       "[Personality]\nTextShift=6\nTextShiftVert=2\nTextRightClip=30\nTextAlignment=1\nTextbackground=1\n"
       "TXTBackleft=4\nTXTBackRight=5\nActiveTextR=300\nActiveTextG=0\nActiveTextB=1\nInActiveTextR=1\n"
       "InActiveTextG=2\n[Fonts]\nFontHeight=18\n",
       {}};
   TSkinElements e;
-  LoadElements(e, spec);
+  LoadElements(e, recipe);
   const TDataSkinTitle& t = *e.Title;
   EXPECT_EQ(t.TextShift(), 6);
   EXPECT_EQ(t.TextShiftVert(), 2);
@@ -201,7 +201,7 @@ TEST(ElementLoader, TitleColoursNeedAllThreeParts) {
 TEST(ElementLoader, MenuBarTakesItsTileKeys) {
   TSkinElements e;
   LoadElements(e,
-               PackageSpec{"[Personality]\nmenuBar=m.bmp\nTileMenu=3\n", {{"m.bmp", SolidBmp(20, 40, 1)}}});
+               PackageRecipe{"[Personality]\nmenuBar=m.bmp\nTileMenu=3\n", {{"m.bmp", SolidBmp(20, 40, 1)}}});
   ASSERT_TRUE(e.MenuBar);
   EXPECT_EQ(e.MenuBar->Tile, 1);
   EXPECT_EQ(e.MenuBar->LeftWidth, 1);
@@ -211,7 +211,7 @@ TEST(ElementLoader, MenuBarTakesItsTileKeys) {
 
 TEST(ColourScheme, AbsentKeysTakeSystemColoursAndTheMenuBarTheFace) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Colours]\nButtonFace=10 20 30\nScrollbar=300 0 0\nButtonText=\n", {}});
+  LoadElements(e, PackageRecipe{"[Colours]\nButtonFace=10 20 30\nScrollbar=300 0 0\nButtonText=\n", {}});
   const TColor face = 10 + 20 * 256 + 30 * 65536;
   EXPECT_EQ(e.Colors[scButtonFace], face);
   EXPECT_TRUE(e.ColorGiven[scButtonFace]);
@@ -233,7 +233,7 @@ TEST(ColourScheme, AbsentKeysTakeSystemColoursAndTheMenuBarTheFace) {
 
 TEST(ColourScheme, ExtraSectionsAndCustomColours) {
   TSkinElements e;
-  LoadElements(e, PackageSpec{"[Colours]\nMenubar=1 1 1\n[colour.b]\ncolor=2 0 0\n[ColourX]\n[Colours2]\n"
+  LoadElements(e, PackageRecipe{"[Colours]\nMenubar=1 1 1\n[colour.b]\ncolor=2 0 0\n[ColourX]\n[Colours2]\n"
                               "color=0 3 0\n[Customcolors]\nColor3=4 4 4\nColor9=x\n",
                               {}});
   EXPECT_TRUE(e.ColorGiven[scMenuBar]);

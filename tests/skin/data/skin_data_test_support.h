@@ -43,8 +43,8 @@ inline std::string HostDescription(const std::string& properties, const Bytes* p
   return text + "  end\nend\n";
 }
 
-inline PackageSpec SmallSkin(const std::string& name = "Small") {
-  return PackageSpec{"[TitlebarSkin]\nSkinName=" + name +
+inline PackageRecipe SmallSkin(const std::string& name = "Small") {
+  return PackageRecipe{"[TitlebarSkin]\nSkinName=" + name +
                          "\n[Personality]\nTop=top.bmp\nLeft=side.bmp\n[ButtonClose]\nAction=0\n"
                          "ButtonImage=close.bmp\n[Colours]\nButtonFace=212 208 200\n",
                      {{"top.bmp", SolidBmp(60, 30, 0x804020)},

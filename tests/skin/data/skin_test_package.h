@@ -49,24 +49,24 @@ inline Bytes SolidBmp(int width, int height, uint32_t colour) {
   return MakeBmp(width, height, [colour](int, int) { return colour; });
 }
 
-struct PackageSpec {
+struct PackageRecipe {
   std::string text;  // the definition text, stored as "skin.ini"
   std::vector<std::pair<std::string, Bytes>> images;
   bool withIni = true;
   uint32_t version = kDefaultSkinVersion;
 };
 
-inline Bytes PackSkin(const PackageSpec& spec) {
+inline Bytes PackSkin(const PackageRecipe& recipe) {
   TSkinWriter writer;
-  if (spec.withIni) writer.AddEntry("skin.ini", Bytes(spec.text.begin(), spec.text.end()));
-  for (const auto& [name, data] : spec.images) writer.AddEntry(name, data);
-  return writer.Packed(spec.version);
+  if (recipe.withIni) writer.AddEntry("skin.ini", Bytes(recipe.text.begin(), recipe.text.end()));
+  for (const auto& [name, data] : recipe.images) writer.AddEntry(name, data);
+  return writer.Packed(recipe.version);
 }
 
-// Loads the elements of a package built from `spec`, as LoadSkin does.
-inline void LoadElements(TSkinElements& target, const PackageSpec& spec) {
+// Loads the elements of a package built from `recipe`, as LoadSkin does.
+inline void LoadElements(TSkinElements& target, const PackageRecipe& recipe) {
   TSkinReader reader;
-  if (!reader.Load(PackSkin(spec))) throw std::runtime_error("package not readable");
+  if (!reader.Load(PackSkin(recipe))) throw std::runtime_error("package not readable");
   TSkinDefinition text;
   TSkinReader::Bytes entry;
   std::string name;
