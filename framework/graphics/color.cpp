@@ -3,14 +3,10 @@
 
 #include <windows.h>
 
-#include "framework/core/text.h"
+#include "framework/core/named_values.h"
 
 namespace {
-struct NamedColor {
-  const char* name;
-  TColor value;
-};
-constexpr NamedColor kColors[] = {
+constexpr TNamedValue kColors[] = {
     {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
     {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
     {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
@@ -35,17 +31,6 @@ uint32_t ColorToRGB(TColor color) {
   return static_cast<uint32_t>(color);
 }
 
-bool IdentToColor(std::string_view ident, int64_t& value) {
-  for (const NamedColor& c : kColors)
-    if (fw::SameText(c.name, ident)) {
-      value = c.value;
-      return true;
-    }
-  return false;
-}
+bool IdentToColor(std::string_view ident, int64_t& value) { return ValueOfName(kColors, ident, value); }
 
-const char* ColorToIdent(int64_t value) {
-  for (const NamedColor& c : kColors)
-    if (c.value == value) return c.name;
-  return nullptr;
-}
+const char* ColorToIdent(int64_t value) { return NameOfValue(kColors, value); }

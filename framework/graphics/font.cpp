@@ -1,6 +1,7 @@
 // Font handles and change notification. User-interface thread.
 #include "framework/graphics/font.h"
 
+#include "framework/core/named_values.h"
 #include "framework/core/properties.h"
 #include "framework/core/text.h"
 
@@ -100,11 +101,7 @@ void TFont::Assign(const TPersistent& source) {
 }
 
 namespace {
-struct NamedCharset {
-  const char* name;
-  int value;
-};
-constexpr NamedCharset kCharsets[] = {
+constexpr TNamedValue kCharsets[] = {
     {"ANSI_CHARSET", ANSI_CHARSET}, {"DEFAULT_CHARSET", DEFAULT_CHARSET},
     {"SYMBOL_CHARSET", SYMBOL_CHARSET}, {"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET},
     {"HANGEUL_CHARSET", HANGEUL_CHARSET}, {"GB2312_CHARSET", GB2312_CHARSET},
@@ -117,17 +114,6 @@ constexpr NamedCharset kCharsets[] = {
 };
 }  // namespace
 
-bool IdentToCharset(std::string_view ident, int64_t& value) {
-  for (const NamedCharset& c : kCharsets)
-    if (fw::SameText(c.name, ident)) {
-      value = c.value;
-      return true;
-    }
-  return false;
-}
+bool IdentToCharset(std::string_view ident, int64_t& value) { return ValueOfName(kCharsets, ident, value); }
 
-const char* CharsetToIdent(int64_t value) {
-  for (const NamedCharset& c : kCharsets)
-    if (c.value == value) return c.name;
-  return nullptr;
-}
+const char* CharsetToIdent(int64_t value) { return NameOfValue(kCharsets, value); }

@@ -93,12 +93,17 @@ class Loader {
     return record;
   }
 
-  void ReadGenericKeys(TDataSkinObject& r, std::string_view s, bool withFrame) {
-    r.Style = text_.ReadInteger(s, "Style", 0);
+  // The four cut margins, each defaulting to 0.
+  void ReadMargins(TDataSkinObject& r, std::string_view s) {
     r.LeftWidth = text_.ReadInteger(s, "LeftWidth", 0);
     r.RightWidth = text_.ReadInteger(s, "RightWidth", 0);
     r.TopHeight = text_.ReadInteger(s, "TopHeight", 0);
     r.BottomHeight = text_.ReadInteger(s, "BottomHeight", 0);
+  }
+
+  void ReadGenericKeys(TDataSkinObject& r, std::string_view s, bool withFrame) {
+    r.Style = text_.ReadInteger(s, "Style", 0);
+    ReadMargins(r, s);
     if (withFrame) r.FrameCount = text_.ReadInteger(s, "Frame", 0);
     r.Trans = text_.ReadInteger(s, "Trans", 0);
     r.Tile = text_.ReadInteger(s, "Tile", 0);
@@ -156,10 +161,7 @@ class Loader {
   void ReadButtons() {
     constexpr std::string_view s = "Buttons";
     auto b = std::make_unique<TDataSkinButton>(std::string(s), buttonText_);
-    b->LeftWidth = text_.ReadInteger(s, "LeftWidth", 0);
-    b->RightWidth = text_.ReadInteger(s, "RightWidth", 0);
-    b->TopHeight = text_.ReadInteger(s, "TopHeight", 0);
-    b->BottomHeight = text_.ReadInteger(s, "BottomHeight", 0);
+    ReadMargins(*b, s);
     b->Trans = text_.ReadInteger(s, "Trans", 0);
     b->Tile = text_.ReadInteger(s, "Tile", 0);
     LoadPackageImage(package_, text_.ReadString(s, "Bitmap"), b->Image);
@@ -207,10 +209,7 @@ class Loader {
     auto p = Begin<TDataSkinBorder>(s, "Bitmap");
     if (p) {
       p->Style = text_.ReadInteger(s, "Style", 0);
-      p->LeftWidth = text_.ReadInteger(s, "LeftWidth", 0);
-      p->RightWidth = text_.ReadInteger(s, "RightWidth", 0);
-      p->TopHeight = text_.ReadInteger(s, "TopHeight", 0);
-      p->BottomHeight = text_.ReadInteger(s, "BottomHeight", 0);
+      ReadMargins(*p, s);
       p->Trans = text_.ReadInteger(s, "Trans", 0);
       p->Tile = AtMost(text_.ReadInteger(s, "Tile", 0), 1);
     }
