@@ -27,7 +27,8 @@ constexpr TNamedValue kColors[] = {
 }  // namespace
 
 uint32_t ColorToRGB(TColor color) {
-  if (color & kSystemColorFlag) return GetSysColor(color & 0xFF);
+  // Only the top bit marks a system colour: clNone and clDefault have other high bits set.
+  if (static_cast<uint32_t>(color) & 0x80000000u) return GetSysColor(color & 0xFF);
   return static_cast<uint32_t>(color);
 }
 

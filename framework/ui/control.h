@@ -168,6 +168,8 @@ class TWinControl : public TControl {
   virtual void HandleCreated();
   // The brush a child's colour query gets (WM_CTLCOLOR*): the control's colour and font colour.
   virtual HBRUSH ControlColorBrush(HDC dc);
+  // A solid brush of the control's colour, kept until the colour changes.
+  HBRUSH ColorBrush();
   void FontChanged() override;
   void VisibleChanged() override;
   void EnabledChanged() override;

@@ -354,8 +354,7 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(handle_, &r);
-      fw::UniqueBrush brush(CreateSolidBrush(ColorToRGB(color_)));
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, brush.get());
+      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
       m.Result = 1;
       return;
     }

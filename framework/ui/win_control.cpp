@@ -238,15 +238,18 @@ void TWinControl::ColorChanged() {
     if (c->ParentColor()) c->ParentColorChanged();
 }
 
-HBRUSH TWinControl::ControlColorBrush(HDC dc) {
-  uint32_t rgb = ColorToRGB(color_);
+HBRUSH TWinControl::ColorBrush() {
   if (!brush_ || brushColor_ != color_) {
-    brush_.reset(CreateSolidBrush(rgb));
+    brush_.reset(CreateSolidBrush(ColorToRGB(color_)));
     brushColor_ = color_;
   }
-  SetTextColor(dc, ColorToRGB(font_.Color()));
-  SetBkColor(dc, rgb);
   return brush_.get();
+}
+
+HBRUSH TWinControl::ControlColorBrush(HDC dc) {
+  SetTextColor(dc, ColorToRGB(font_.Color()));
+  SetBkColor(dc, ColorToRGB(color_));
+  return ColorBrush();
 }
 
 void TWinControl::Invalidate() {

@@ -98,11 +98,7 @@ bool CoversAll(const SkinPieces& pieces, int width, int height) {
 
 }  // namespace
 
-uint32_t ResolveSkinColor(TColor color) {
-  const auto value = static_cast<uint32_t>(color);
-  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
-  return value;
-}
+uint32_t ResolveSkinColor(TColor color) { return ColorToRGB(color); }
 
 TColor MixColors(TColor c1, TColor c2, int weight) {
   return static_cast<TColor>(MixRgb(ResolveSkinColor(c1), ResolveSkinColor(c2), weight));
