@@ -19,7 +19,7 @@ class TStrings : public TPersistent {
   virtual void Delete(int index) = 0;
   virtual void Clear() = 0;
 
-  int Add(const std::string& s);
+  virtual int Add(const std::string& s);
   int IndexOf(const std::string& s) const;  // case-insensitive, -1 when absent
   // Lines joined with CR LF after each, and split again on CR, LF or CR LF.
   virtual std::string Text() const;

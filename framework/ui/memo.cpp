@@ -115,24 +115,17 @@ class TMemoStrings : public TStrings {
     lines[static_cast<size_t>(index)] = s;
     Join(lines);
   }
+  int Add(const std::string& s) override {
+    auto lines = Split();
+    const int index = static_cast<int>(lines.size());
+    InsertInto(lines, index, s);
+    return index;
+  }
   void Insert(int index, const std::string& s) override {
     auto lines = Split();
     if (index < 0 || index > static_cast<int>(lines.size()))
       throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    if (index == static_cast<int>(lines.size()) && memo_.HandleAllocated()) {
-      // Appending: add at the end of the text without rewriting what is there.
-      HWND wnd = memo_.RawHandle();
-      std::string text = (lines.empty() ? "" : "\r\n") + AdjustLineBreaks(s);
-      if (lines.empty() && GetWindowTextLengthW(wnd) > 0) text = "\r\n" + text;
-      int end = GetWindowTextLengthW(wnd);
-      SendMessageW(wnd, EM_SETSEL, static_cast<WPARAM>(end), end);
-      std::wstring wide = fw::ToWide(text);
-      SendMessageW(wnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
-      UpdateWindow(wnd);
-      return;
-    }
-    lines.insert(lines.begin() + index, s);
-    Join(lines);
+    InsertInto(lines, index, s);
   }
   void Delete(int index) override {
     auto lines = Split();
@@ -150,6 +143,20 @@ class TMemoStrings : public TStrings {
 
  private:
   std::vector<std::string> Split() const { return SplitLines(memo_.Caption()); }
+  void InsertInto(std::vector<std::string>& lines, int index, const std::string& s) {
+    if (index == static_cast<int>(lines.size()) && memo_.HandleAllocated()) {
+      // Appending: add at the end of the text without rewriting what is there.
+      HWND wnd = memo_.RawHandle();
+      std::wstring wide = fw::ToWide((lines.empty() ? "" : "\r\n") + AdjustLineBreaks(s));
+      int end = GetWindowTextLengthW(wnd);
+      SendMessageW(wnd, EM_SETSEL, static_cast<WPARAM>(end), end);
+      SendMessageW(wnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
+      UpdateWindow(wnd);
+      return;
+    }
+    lines.insert(lines.begin() + index, s);
+    Join(lines);
+  }
   void Join(const std::vector<std::string>& lines) {
     std::string text;
     for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + AdjustLineBreaks(lines[i]);
