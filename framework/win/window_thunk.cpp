@@ -1,0 +1,119 @@
+// Object-bound window procedures and the subclass built on them. The thunks live in a private
+// executable heap; each is a dozen bytes. User-interface thread (the heap itself is locked).
+#include "framework/win/window_thunk.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+namespace fw {
+namespace {
+
+std::atomic<int> liveThunks{0};
+
+HANDLE ThunkHeap() {
+  static HANDLE heap = HeapCreate(HEAP_CREATE_ENABLE_EXECUTE, 0, 0);
+  return heap;
+}
+
+#if defined(_M_X64) || defined(__x86_64__)
+// mov rcx, object ; mov rax, target ; jmp rax
+constexpr size_t kThunkSize = 22;
+void WriteThunk(unsigned char* p, void* object, WindowThunk::Target target) {
+  const auto obj = reinterpret_cast<uint64_t>(object);
+  const auto fn = reinterpret_cast<uint64_t>(target);
+  p[0] = 0x48, p[1] = 0xB9;
+  std::memcpy(p + 2, &obj, 8);
+  p[10] = 0x48, p[11] = 0xB8;
+  std::memcpy(p + 12, &fn, 8);
+  p[20] = 0xFF, p[21] = 0xE0;
+}
+#else
+// mov dword [esp+4], object ; jmp target
+constexpr size_t kThunkSize = 13;
+void WriteThunk(unsigned char* p, void* object, WindowThunk::Target target) {
+  const auto obj = reinterpret_cast<uint32_t>(object);
+  p[0] = 0xC7, p[1] = 0x44, p[2] = 0x24, p[3] = 0x04;
+  std::memcpy(p + 4, &obj, 4);
+  p[8] = 0xE9;
+  const auto rel = static_cast<int32_t>(reinterpret_cast<intptr_t>(target) - reinterpret_cast<intptr_t>(p + 13));
+  std::memcpy(p + 9, &rel, 4);
+}
+#endif
+
+}  // namespace
+
+WindowThunk::WindowThunk(void* object, Target target) {
+  code_ = static_cast<unsigned char*>(HeapAlloc(ThunkHeap(), 0, kThunkSize));
+  if (!code_) throw std::bad_alloc();
+  WriteThunk(code_, object, target);
+  FlushInstructionCache(GetCurrentProcess(), code_, kThunkSize);
+  ++liveThunks;
+}
+
+WindowThunk::~WindowThunk() {
+  HeapFree(ThunkHeap(), 0, code_);
+  --liveThunks;
+}
+
+int WindowThunk::LiveCount() {
+  return liveThunks.load();
+}
+
+WindowSubclass::WindowSubclass() : thunk_(this, &WindowSubclass::Entry) {}
+
+WindowSubclass::~WindowSubclass() {
+  Restore();
+}
+
+bool WindowSubclass::Install(HWND window, Handler handler) {
+  if (window_ || !IsWindow(window)) return false;
+  window_ = boundWindow_ = window;
+  unicode_ = IsWindowUnicode(window) != FALSE;
+  handler_ = std::move(handler);
+  const auto proc = reinterpret_cast<LONG_PTR>(thunk_.Procedure());
+  previous_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(window, GWLP_WNDPROC, proc)
+                                                 : SetWindowLongPtrA(window, GWLP_WNDPROC, proc));
+  return true;
+}
+
+void WindowSubclass::Restore() {
+  if (!window_) return;
+  if (IsWindow(window_)) {
+    const auto prev = reinterpret_cast<LONG_PTR>(previous_);
+    if (unicode_)
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, prev);
+    else
+      SetWindowLongPtrA(window_, GWLP_WNDPROC, prev);
+  }
+  window_ = nullptr;
+  handler_ = nullptr;  // previous_ and boundWindow_ stay for a procedure that still chains here
+}
+
+LRESULT WindowSubclass::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) const {
+  if (!previous_) return 0;
+  return unicode_ ? CallWindowProcW(previous_, window_, msg, wParam, lParam)
+                  : CallWindowProcA(previous_, window_, msg, wParam, lParam);
+}
+
+void WindowSubclass::Default(TMessage& message) const {
+  message.Result = CallPrevious(message.Msg, message.WParam, message.LParam);
+}
+
+LRESULT CALLBACK WindowSubclass::Entry(HWND self, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* sub = reinterpret_cast<WindowSubclass*>(self);
+  TMessage message{msg, wParam, lParam, 0};
+  // A handler may restore (and even free) the subclass while it runs; keep what the tail needs.
+  if (sub->handler_) {
+    Handler handler = sub->handler_;
+    handler(message);
+  } else if (sub->previous_) {
+    // Restored while another procedure still chains to us: keep passing messages on.
+    message.Result = sub->unicode_ ? CallWindowProcW(sub->previous_, sub->boundWindow_, msg, wParam, lParam)
+                                   : CallWindowProcA(sub->previous_, sub->boundWindow_, msg, wParam, lParam);
+  }
+  return message.Result;
+}
+
+}  // namespace fw

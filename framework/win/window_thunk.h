@@ -1,0 +1,64 @@
+// Object-bound window procedures: a small piece of machine code per object that enters a
+// shared procedure with the object in place of the window handle, and the subclass that uses
+// it to replace and later restore a window's procedure. User-interface thread.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "framework/ui/message.h"
+
+namespace fw {
+
+// Executable code that calls `target(object, message, wParam, lParam)` when Windows calls it
+// as a window procedure; the window handle is replaced by `object`.
+class WindowThunk {
+ public:
+  using Target = LRESULT(CALLBACK*)(HWND object, UINT, WPARAM, LPARAM);
+  WindowThunk(void* object, Target target);
+  ~WindowThunk();
+  WindowThunk(const WindowThunk&) = delete;
+  WindowThunk& operator=(const WindowThunk&) = delete;
+  WNDPROC Procedure() const { return reinterpret_cast<WNDPROC>(code_); }
+  // Thunks alive in this process (tests check that none leak).
+  static int LiveCount();
+
+ private:
+  unsigned char* code_ = nullptr;
+};
+
+// Replaces a window's procedure by one bound to `handler`; the previous one is called by
+// `Default` and put back by `Restore` (or at destruction). Unicode windows are read and
+// replaced with the wide calls, others with the 8-bit calls.
+class WindowSubclass {
+ public:
+  using Handler = std::function<void(TMessage&)>;
+  WindowSubclass();
+  ~WindowSubclass();
+  WindowSubclass(const WindowSubclass&) = delete;
+  WindowSubclass& operator=(const WindowSubclass&) = delete;
+
+  // False when already installed or when the window is not a window.
+  bool Install(HWND window, Handler handler);
+  // Puts the previous procedure back (when installed); the handler is no longer called.
+  void Restore();
+  bool Installed() const { return window_ != nullptr; }
+  HWND Window() const { return window_; }
+  bool Unicode() const { return unicode_; }
+  WNDPROC Previous() const { return previous_; }
+  // Passes the message to the previous procedure and stores its result.
+  void Default(TMessage& message) const;
+  LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) const;
+
+ private:
+  static LRESULT CALLBACK Entry(HWND self, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  WindowThunk thunk_;
+  HWND window_ = nullptr;       // while installed
+  HWND boundWindow_ = nullptr;  // the window last installed on
+  WNDPROC previous_ = nullptr;
+  bool unicode_ = false;
+  Handler handler_;
+};
+
+}  // namespace fw

@@ -1,0 +1,191 @@
+// TWinSkinForm: the frame object of one skinned top-level window. It replaces the window's
+// procedure, imposes the skin's border sizes on the client area, paints border, caption, title
+// and caption buttons from the skin, cuts the window outline, routes non-client mouse input to
+// its caption buttons and owns the control skin objects of the window's controls.
+// The object's members are defined by concern in form_skin_*.cpp, frame_*.cpp and
+// caption_*.cpp (skin/frame) and, for the control walk, in skin/controls. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/ui/message.h"
+#include "framework/win/handles.h"
+#include "framework/win/window_thunk.h"
+
+class TCustomForm;
+class TPopupMenu;
+
+namespace quarnel {
+
+class TSkinData;
+class TDataSkinBorder;
+class TSkinControl;
+class TNCObject;
+class TWinSysButton;
+
+// Private window messages of the skin engine.
+constexpr UINT SKM_RESKIN = 0x3401;
+constexpr UINT SKM_REPAINTFRAME = 0x3502;
+constexpr UINT SKM_ACTIVATE = 0x3503;
+constexpr UINT SKM_CUSTOMBUTTON = 0x3514;
+constexpr UINT SKM_BUTTONVISIBLE = 0x3515;
+constexpr UINT SKM_MDIREDRAW = 0x3516;
+constexpr UINT SKM_RESKINSCROLL = 0x3517;
+constexpr UINT SKM_MENUBARCLICK = 0x3518;
+constexpr UINT SKM_QUERYSKINNED = 0x3523;
+constexpr UINT SKM_PAINTNC = 0xBC4B;
+constexpr UINT SKM_PING = 0xBC4D;
+constexpr UINT SKM_SKINNED = 0xBC4E;
+constexpr LPARAM SkinMessageTag = 0x41A2;
+constexpr LPARAM kActivateMessageParam = 1000;  // lParam of SKM_ACTIVATE
+constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
+constexpr UINT CM_MENUCHANGED = 0xB015;  // the framework's menu-changed notification
+constexpr UINT CM_DIALOGCHAR = 0xB006;   // the framework's dialog-character notification
+
+enum TFormSkinState { fsNotActivated = 0, fsActive = 1, fsReskinning = 3, fsDestroying = 4, fsFitting = 5, fsDestroyed = 6 };
+enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
+enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNoBorder = 2, bkDialog = 3 };
+enum TBorderIconBits : unsigned { kbiMaximize = 1, kbiMinimize = 2, kbiHelp = 4, kbiSystemMenu = 8, kbiKeepSystemMenuStyle = 16 };
+enum TWindowShowState { wssNormal = 0, wssMaximized = 1, wssMinimized = 2 };
+enum class TBorderPiece { Left, Right, Top, Bottom };
+
+class TWinSkinForm : public TComponent {
+ public:
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+
+  // --- set up by the manager, then attach -----------------------------------------------------
+  HWND Window = nullptr;
+  std::string WindowClassName;
+  void AttachForm(TSkinData* skinData, TCustomForm* form);
+  void Activate(TSkinData* skinData);
+  void ComputeFrameMetrics();
+  void CompleteActivation();
+  void FitWindowToFrame(bool keepClientSize);
+  POINT FramePoint(POINT screenPoint) const;
+  void Reskin();
+  void Detach();
+  bool Subclassed() const { return subclass_.Installed(); }
+
+  // --- message handling ----------------------------------------------------------------------
+  void FrameWindowProc(TMessage& message);
+  void FormMessageHook(TMessage& message);
+  void MDIClientWindowProc(TMessage& message);
+  void Default(TMessage& message) { subclass_.Default(message); }
+
+  // --- frame painting and window region -------------------------------------------------------
+  void PaintFrame(HDC dc);
+  void PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC target);
+  void PaintCaption(HDC dc);
+  void PaintTitle(const RECT& captionRect);
+  void UpdateWindowRegion();
+  void RefreshFrame();  // SetWindowPos with SWP_FRAMECHANGED, nothing else changed
+
+  // --- caption buttons, window menu, hints ----------------------------------------------------
+  void BuildCaptionButtons();
+  void FreeCaptionButtons();
+  void BuildIconBitmap();
+  bool IsButtonVisible(TWinSysButton& button);
+  void LayoutCaptionButtons();
+  void PaintCaptionButtons(HDC target);  // into the caption bitmap's DC
+  void PaintCaptionButton(TWinSysButton& button, HDC windowDC);
+  TWinSysButton* CaptionButtonAt(POINT framePoint) const;
+  void CaptionButtonClick(TWinSysButton& button);
+  bool NCMouseMove(TMessage& message);  // true: swallowed
+  bool NCLButtonDown(TMessage& message);
+  bool NCLButtonUp(TMessage& message);
+  bool NCLButtonDblClk(TMessage& message);
+  bool NCRButtonDown(TMessage& message);
+  void RestoreWindow();
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void ShowSystemMenu(POINT screenPoint);
+  void BuildSystemMenu();
+  void HoverTimerTick();
+  void HideCaptionHint();
+  bool SystemMenuHasClose() const;
+
+  // --- control skin objects (the control walk lives with the control skins) ------------------
+  void AttachControlSkins();
+  void WalkChildWindows(HWND window);
+  // Frees every control skin object; unless destroying, each first restores its control.
+  void ReleaseControlSkins(bool destroying);
+  TSkinControl* FindControlSkin(HWND window) const;
+
+  // --- state ---------------------------------------------------------------------------------
+  TCustomForm* Form = nullptr;
+  TSkinData* SkinData = nullptr;
+  bool UnicodeWindow = false;
+  TWndMethod SavedFormHook;
+  TColor SavedFormColor = 0;
+  bool FrameEnabled = false;
+  TFormSkinState SkinState = fsNotActivated;
+  TFormKind FormKind = fkPlainForm;
+  TBorderKind BorderKind = bkSingle;
+  unsigned BorderIcons = 0;  // TBorderIconBits
+  TWindowShowState WindowShowState = wssNormal;
+  bool RightToLeft = false;
+  bool ChildWindow = false;
+  bool DialogClass = false;
+  bool Active = true;
+  int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
+  int MenuBarHeight = 0;
+  RECT ClientSize{};
+  SIZE NativeFrameExtra{};
+  RECT WindowRect{};
+  SIZE WindowSize{};
+  RECT TitleRect{};
+  RECT TitleBackRect{};  // the title rectangle before its text-back margins were taken off
+  int ButtonReserve = 0;
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  HMENU NativeMenu = nullptr;
+  HMENU SystemMenu = nullptr;
+  std::unique_ptr<TPopupMenu> SystemMenuPopup;
+  TNCObject* HotObject = nullptr;
+  bool MenuTracking = false;
+  DWORD LastRightClickTick = 0;
+  DWORD DoubleClickTime = 0;
+  bool HoverTimerEnabled() const { return hoverTimer_ != 0; }
+  void SetHoverTimer(bool enabled);
+  int HintTimeCount = 0;  // ms the pointer has rested on the hot caption button
+  TBitmap CaptionBitmap;
+  TBitmap IconBitmap;
+  int IconSize = 0;
+  HRGN Region = nullptr;  // owned while RegionOwned
+  bool RegionOwned = false;
+  SIZE RegionSize{};
+  std::vector<TSkinControl*> Controls;  // freed by ReleaseControlSkins
+  HWND MDIClient = nullptr;
+  bool SavedMenuUpdate = true;
+  fw::UniqueFont CaptionFont;
+  std::wstring TitlePrefix = L"  ", TitleSuffix = L" ";
+  TCanvas Canvas;        // shared with the control skin objects while they draw
+  TCanvas CaptionCanvas;
+  HWND ForeignHotControl = nullptr;  // a control skin of a foreign window under the pointer
+
+  // Frame element by piece (never null once a skin is loaded).
+  TDataSkinBorder* Piece(TBorderPiece piece) const;
+
+ private:
+  static void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  void HandleSize(TMessage& message);
+  void HandleNCActivate(TMessage& message);
+  void HandleNCCalcSize(TMessage& message);
+  void HandleNCHitTest(TMessage& message);
+  void HandleNCPaint(TMessage& message);
+  void HandleSysCommand(TMessage& message);
+  void ReadShowState();
+  void DeleteRegion();
+
+  fw::WindowSubclass subclass_;
+  fw::WindowSubclass mdiClientSubclass_;
+  UINT_PTR hoverTimer_ = 0;
+};
+
+}  // namespace quarnel
