@@ -37,7 +37,8 @@ void WriteThunk(unsigned char* p, void* object, WindowThunk::Target target) {
   p[0] = 0xC7, p[1] = 0x44, p[2] = 0x24, p[3] = 0x04;
   std::memcpy(p + 4, &obj, 4);
   p[8] = 0xE9;
-  const auto rel = static_cast<int32_t>(reinterpret_cast<intptr_t>(target) - reinterpret_cast<intptr_t>(p + 13));
+  const auto rel =
+      static_cast<int32_t>(reinterpret_cast<intptr_t>(target) - reinterpret_cast<intptr_t>(p + 13));
   std::memcpy(p + 9, &rel, 4);
 }
 #endif
@@ -65,11 +66,15 @@ WindowSubclass::WindowSubclass() : thunk_(this, &WindowSubclass::Entry) {}
 
 WindowSubclass::~WindowSubclass() {
   Restore();
+  // Our code is about to go: when a procedure installed later still calls it, the window gets
+  // the procedure we found back (the later one loses its place rather than call freed code).
+  if (chained_ && IsWindow(boundWindow_)) SetProcedure(previous_);
 }
 
 bool WindowSubclass::Install(HWND window, Handler handler) {
   if (window_ || !IsWindow(window)) return false;
   window_ = boundWindow_ = window;
+  chained_ = false;
   unicode_ = IsWindowUnicode(window) != FALSE;
   handler_ = std::move(handler);
   const auto proc = reinterpret_cast<LONG_PTR>(thunk_.Procedure());
@@ -80,15 +85,26 @@ bool WindowSubclass::Install(HWND window, Handler handler) {
 
 void WindowSubclass::Restore() {
   if (!window_) return;
-  if (IsWindow(window_)) {
-    const auto prev = reinterpret_cast<LONG_PTR>(previous_);
-    if (unicode_)
-      SetWindowLongPtrW(window_, GWLP_WNDPROC, prev);
-    else
-      SetWindowLongPtrA(window_, GWLP_WNDPROC, prev);
-  }
+  if (IsCurrent())
+    SetProcedure(previous_);
+  else
+    chained_ = IsWindow(window_) != FALSE;  // a later procedure still calls ours: pass messages on
   window_ = nullptr;
-  handler_ = nullptr;  // previous_ and boundWindow_ stay for a procedure that still chains here
+  handler_ = nullptr;  // previous_ and boundWindow_ stay for the pass-through
+}
+
+bool WindowSubclass::IsCurrent() const {
+  const LONG_PTR current = unicode_ ? GetWindowLongPtrW(boundWindow_, GWLP_WNDPROC)
+                                    : GetWindowLongPtrA(boundWindow_, GWLP_WNDPROC);
+  return current == reinterpret_cast<LONG_PTR>(thunk_.Procedure());
+}
+
+void WindowSubclass::SetProcedure(WNDPROC proc) {
+  const auto value = reinterpret_cast<LONG_PTR>(proc);
+  if (unicode_)
+    SetWindowLongPtrW(boundWindow_, GWLP_WNDPROC, value);
+  else
+    SetWindowLongPtrA(boundWindow_, GWLP_WNDPROC, value);
 }
 
 LRESULT WindowSubclass::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) const {

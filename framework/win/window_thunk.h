@@ -40,7 +40,9 @@ class WindowSubclass {
 
   // False when already installed or when the window is not a window.
   bool Install(HWND window, Handler handler);
-  // Puts the previous procedure back (when installed); the handler is no longer called.
+  // Stops calling the handler. The previous procedure is put back when ours is the current one;
+  // when another procedure was installed over ours since, ours stays in the chain and passes
+  // every message on.
   void Restore();
   bool Installed() const { return window_ != nullptr; }
   HWND Window() const { return window_; }
@@ -52,12 +54,15 @@ class WindowSubclass {
 
  private:
   static LRESULT CALLBACK Entry(HWND self, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool IsCurrent() const;
+  void SetProcedure(WNDPROC proc);
 
   WindowThunk thunk_;
   HWND window_ = nullptr;       // while installed
   HWND boundWindow_ = nullptr;  // the window last installed on
   WNDPROC previous_ = nullptr;
   bool unicode_ = false;
+  bool chained_ = false;  // restored while a later procedure still calls ours
   Handler handler_;
 };
 
