@@ -74,12 +74,14 @@ void TControl::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
   VisibleChanged();
+  Perform(CM_VISIBLECHANGED, v);
 }
 
 void TControl::SetEnabled(bool v) {
   if (v == enabled_) return;
   enabled_ = v;
   EnabledChanged();
+  Perform(CM_ENABLEDCHANGED, v);
 }
 
 void TControl::SetColor(TColor color) {

@@ -24,6 +24,11 @@ using TWndMethod = std::function<void(TMessage&)>;
 // control they concern (command, notify, colour queries), as the base + the original number.
 // The base keeps clear of the skin engine's private messages (0x3401.., 0xBC4A..0xBC4E).
 constexpr UINT CN_BASE = 0xA000;
+// Notifications a control sends itself when its state changes (wParam: the new value), and
+// the one that tells a window it is about to be made again.
+constexpr UINT CM_ENABLEDCHANGED = 0xB003;
+constexpr UINT CM_VISIBLECHANGED = 0xB007;
+constexpr UINT CM_RECREATEWND = 0xB033;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
