@@ -1,0 +1,185 @@
+// Non-client mouse input of a skinned frame: the caption button under a point, the handlers of
+// the non-client mouse messages, what a caption button's click does and the window commands
+// (restore, maximise and minimise toggles). UI thread.
+#include <windowsx.h>
+
+#include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+POINT MessagePoint(const TMessage& message) {
+  return {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+}
+
+// NT before version 5 and the 95/98/Me family always have a close item in the window menu.
+bool CloseItemAssumed() {
+  const DWORD version = GetVersion();
+  const bool win9x = (version & 0x80000000u) != 0;
+  const int major = LOBYTE(LOWORD(version));
+  return win9x || major < 5;
+}
+}  // namespace
+
+TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT framePoint) const {
+  for (const auto& button : CaptionButtons) {
+    if (button->Visible && button->Skin->Action >= 0 && PtInRect(&button->Rect, framePoint))
+      return button.get();
+  }
+  return nullptr;
+}
+
+bool TWinSkinForm::SystemMenuHasClose() const {
+  if (CloseItemAssumed()) return true;
+  if (!SystemMenu) return false;
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_ID;
+  return GetMenuItemInfoA(SystemMenu, SC_CLOSE, FALSE, &info) != FALSE;
+}
+
+bool TWinSkinForm::NCMouseMove(TMessage& message) {
+  if (!Active) return true;
+  if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
+    button->MouseMove();
+    return true;
+  }
+  if (HotObject) {
+    HotObject->MouseLeave();
+    HotObject = nullptr;
+  }
+  return false;
+}
+
+bool TWinSkinForm::NCLButtonDown(TMessage& message) {
+  HideCaptionHint();
+  if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
+    if (!Active) SetForegroundWindow(Window);
+    button->MouseDown();
+    return true;
+  }
+  // A maximised window cannot be dragged by its caption.
+  if (WindowShowState == wssMaximized && Active && message.WParam == HTCAPTION) message.WParam = HTMENU;
+  return false;
+}
+
+bool TWinSkinForm::NCLButtonUp(TMessage& message) {
+  HideCaptionHint();
+  TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)));
+  if (!button) return false;
+  // Only the button that was pressed acts: releasing over another one does nothing.
+  if (HotObject == button && button->State == 2) {
+    button->MouseUp();
+    CaptionButtonClick(*button);
+  }
+  return true;
+}
+
+bool TWinSkinForm::NCLButtonDblClk(TMessage& message) {
+  if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
+    if (button->IsIconButton()) {
+      SetHoverTimer(false);
+      PostMessageW(Window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    return true;
+  }
+  if (message.WParam != HTCAPTION) return false;
+  if (WindowShowState != wssNormal) {
+    RestoreWindow();
+    return true;
+  }
+  if (BorderIcons & kbiMaximize) {
+    ToggleMaximize();
+    return true;
+  }
+  return false;
+}
+
+bool TWinSkinForm::NCRButtonDown(TMessage& message) {
+  HideCaptionHint();
+  if (message.WParam != HTCAPTION || FormKind == fkMDIChild) return false;
+  ShowSystemMenu(MessagePoint(message));
+  return true;
+}
+
+void TWinSkinForm::CaptionButtonClick(TWinSysButton& button) {
+  const int action = button.Skin->Action;
+  auto sendToActiveChild = [this](WPARAM command) {
+    if (FormKind != fkMDIFrame || !MDIClient) return;
+    auto child = reinterpret_cast<HWND>(SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, 0));
+    if (child) SendMessageW(child, WM_SYSCOMMAND, command, 0);
+  };
+  switch (action) {
+    case 0:
+      if (SystemMenuHasClose()) {
+        SetHoverTimer(false);
+        PostMessageW(Window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      break;
+    case 1:
+    case 22:
+      if (button.Enabled) ToggleMaximize();
+      break;
+    case 2:
+    case 23:
+      if (button.Enabled) ToggleMinimize();
+      break;
+    case 3:
+    case 11:
+    case 12: {
+      const DWORD where = GetMessagePos();
+      ShowSystemMenu({GET_X_LPARAM(where) + 1, GET_Y_LPARAM(where) + 1});
+      break;
+    }
+    case 4:
+      PostMessageW(Window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      break;
+    case 7:
+    case 60:
+      sendToActiveChild(SC_MINIMIZE);
+      break;
+    case 8:
+    case 61:
+      sendToActiveChild(SC_RESTORE);
+      break;
+    case 9:
+    case 62:
+      sendToActiveChild(SC_CLOSE);
+      break;
+    default:
+      PostMessageW(Window, SKM_CUSTOMBUTTON, static_cast<WPARAM>(action), 0);
+      break;
+  }
+}
+
+void TWinSkinForm::RestoreWindow() {
+  WindowShowState = wssNormal;
+  PostMessageW(Window, WM_SYSCOMMAND, SC_RESTORE, 0);
+}
+
+void TWinSkinForm::ToggleMaximize() {
+  if (WindowShowState == wssMaximized) {
+    RestoreWindow();
+    return;
+  }
+  WindowShowState = wssMaximized;
+  PostMessageW(Window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  HotObject = nullptr;
+}
+
+void TWinSkinForm::ToggleMinimize() {
+  if (WindowShowState == wssMinimized) {
+    RestoreWindow();
+    return;
+  }
+  WindowShowState = wssMinimized;
+  if (SystemMenu && !(BorderIcons & kbiKeepSystemMenuStyle)) {
+    const LONG style = GetWindowLongW(Window, GWL_STYLE);
+    SetWindowLongW(Window, GWL_STYLE, style | WS_SYSMENU);
+  }
+  PostMessageW(Window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+}  // namespace quarnel

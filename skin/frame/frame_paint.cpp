@@ -1,0 +1,118 @@
+// Painting of a skinned frame: the three side border pieces straight onto the window, then the
+// caption band composed off-screen and copied once; the frame element of each piece. UI thread.
+#include "skin/frame/frame_paint.h"
+
+#include <optional>
+
+#include "skin/data/draw_helpers.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+TBitmap* FrameScratchBitmap() {
+  static TBitmap scratch(1, 1, pf24bit);
+  return &scratch;
+}
+
+TDataSkinBorder* TWinSkinForm::Piece(TBorderPiece piece) const {
+  if (!SkinData) return nullptr;
+  switch (piece) {
+    case TBorderPiece::Left:
+      return SkinData->FrameLeft.get();
+    case TBorderPiece::Right:
+      return SkinData->FrameRight.get();
+    case TBorderPiece::Top:
+      return SkinData->FrameTop.get();
+    case TBorderPiece::Bottom:
+      return SkinData->FrameBottom.get();
+  }
+  return nullptr;
+}
+
+void TWinSkinForm::RefreshFrame() {
+  SetWindowPos(Window, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+  if (!FrameScratchBitmap() || !SkinData) return;
+  if (SkinState != fsActive && SkinState != fsReskinning) return;
+  if (BorderKind == bkNoBorder) return;
+  if (FormKind == fkMDIChild && WindowShowState == wssMaximized) return;
+  std::optional<fw::WindowDC> own;
+  if (!dc) {
+    own.emplace(Window, fw::WindowDC::kWindow);
+    dc = own->get();
+  }
+  if (dc) {
+    try {
+      RECT rect{};
+      if (GetWindowRect(Window, &rect)) {
+        WindowRect = rect;
+        WindowSize = {rect.right - rect.left, rect.bottom - rect.top};
+        const int w = WindowSize.cx, h = WindowSize.cy;
+        if (WindowShowState != wssMinimized) {
+          PaintBorderPiece(TBorderPiece::Left, {0, 0, BorderLeft, h}, dc);
+          PaintBorderPiece(TBorderPiece::Right, {w - BorderRight, 0, w, h}, dc);
+          PaintBorderPiece(TBorderPiece::Bottom, {BorderLeft, h - BorderBottom, w - BorderRight, h}, dc);
+        }
+        PaintCaption(dc);
+        if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
+          RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
+          if (band.right > band.left) FillRect(dc, &band, SkinData->FaceBrush.get());
+        }
+      }
+    } catch (...) {
+      // A failed paint leaves the frame as it was; the next paint tries again.
+    }
+  }
+  HotObject = nullptr;
+}
+
+void TWinSkinForm::PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC target) {
+  TDataSkinBorder* element = Piece(piece);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (!element || !target || width <= 0 || height <= 0) return;
+  const bool stacked = piece == TBorderPiece::Top || piece == TBorderPiece::Bottom;
+  const int frame = (Active || element->FrameCount <= 1) ? 1 : 2;
+  SkinMargins margins;
+  if (stacked) {
+    margins.LeftWidth = element->LeftWidth;
+    margins.RightWidth = element->RightWidth;
+  } else {
+    margins.TopHeight = element->TopHeight;
+    margins.BottomHeight = element->BottomHeight;
+  }
+  const RECT size{0, 0, width, height};
+  auto image =
+      BuildSkinBitmap(size, element->Image, margins, stacked, element->Tile != 1, element->FrameCount, frame);
+  if (image && !image->Empty())
+    BitBlt(target, rect.left, rect.top, width, height, image->DC(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::PaintCaption(HDC dc) {
+  const int w = WindowSize.cx, h = WindowSize.cy;
+  if (w <= 0 || h <= 0) return;
+  RECT caption{};
+  if (WindowShowState == wssMinimized) {
+    CaptionBitmap.SetSize(w, h);
+    RECT all{0, 0, w, h};
+    FillRect(CaptionBitmap.DC(), &all, SkinData->FaceBrush.get());
+    caption = {0, 0, w, CaptionHeight};
+  } else {
+    if (CaptionHeight <= 0) return;
+    CaptionBitmap.SetSize(w, CaptionHeight);
+    BitBlt(CaptionBitmap.DC(), 0, 0, w, CaptionHeight, dc, 0, 0, SRCCOPY);
+    caption = {BorderLeft, 0, w - BorderRight, CaptionHeight};
+  }
+  HDC band = CaptionBitmap.DC();
+  PaintBorderPiece(TBorderPiece::Top, caption, band);
+  PaintTitle(caption);
+  LayoutCaptionButtons();
+  PaintCaptionButtons(band);
+  BitBlt(dc, 0, 0, CaptionBitmap.Width(), CaptionBitmap.Height(), band, 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+}  // namespace quarnel

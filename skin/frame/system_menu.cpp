@@ -1,0 +1,116 @@
+// The window menu of a skinned frame: an owner-drawn popup copied from the system's window
+// menu (glyphs from the skin data's menu glyphs), shown on the caption's right click and on
+// the icon button. UI thread.
+#include "framework/core/text.h"
+#include "framework/ui/menu.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+constexpr int kSystemMenuTag = 33333;
+enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGlyphClose = 3 };
+
+bool OldNt() {
+  const DWORD version = GetVersion();
+  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) < 5;
+}
+}  // namespace
+
+void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
+  const DWORD now = GetTickCount();
+  if (now - LastRightClickTick > DoubleClickTime) {
+    LastRightClickTick = now;
+    BuildSystemMenu();
+    if (SystemMenuPopup) SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+    return;
+  }
+  // A second request within the double-click time: a double click on a caption button closes.
+  if (HotObject) {
+    SetHoverTimer(false);
+    PostMessageW(Window, WM_CLOSE, 0, 0);
+  }
+}
+
+void TWinSkinForm::BuildSystemMenu() {
+  SystemMenuPopup.reset();
+  auto popup = std::make_unique<TPopupMenu>(nullptr);
+  popup->SetTag(kSystemMenuTag);
+  popup->SetOwnerDraw(true);
+  if (SkinData) popup->SetImages(&SkinData->MenuGlyphs);
+  TMenuItem* root = popup->Items();
+  HWND window = Window;
+  auto post = [window](WPARAM command) {
+    TNotifyEvent event;
+    event.code = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };
+    return event;
+  };
+
+  if (OldNt()) {
+    auto add = [&](const char* caption, int tag, std::function<void()> action) {
+      TMenuItem* item = root->AddNew(popup.get(), caption, tag);
+      item->SetImageIndex(tag);
+      if (action) item->OnClick.code = [action](TObject*) { action(); };
+      return item;
+    };
+    add(" Restore ", 0, [this] { RestoreWindow(); });
+    if (BorderIcons & kbiMaximize) add(" Maximize ", 1, [this] { ToggleMaximize(); });
+    if (BorderIcons & kbiMinimize) add(" Minimize ", 2, [this] { ToggleMinimize(); });
+    add("-", 100, nullptr)->SetImageIndex(-1);
+    add(" Close ", 3, [this] {
+      SetHoverTimer(false);
+      PostMessageW(Window, WM_CLOSE, 0, 0);
+    })->SetShortCut("ALT+F4");
+  } else if (SystemMenu) {
+    const int count = GetMenuItemCount(SystemMenu);
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[80] = {};
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+      info.dwTypeData = text;
+      info.cch = static_cast<UINT>(std::size(text) - 1);
+      if (!GetMenuItemInfoW(SystemMenu, static_cast<UINT>(i), TRUE, &info)) continue;
+      std::wstring caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
+      std::wstring keys;
+      if (const size_t tab = caption.find(L'\t'); tab != std::wstring::npos) {
+        keys = caption.substr(tab + 1);
+        caption.resize(tab);
+      }
+      const UINT command = info.wID;
+      TMenuItem* item =
+          root->AddNew(popup.get(), caption.empty() ? "-" : fw::FromWide(caption), static_cast<int>(command));
+      item->SetShortCut(fw::FromWide(keys));
+      if (!item->IsLine()) item->OnClick = post(command);
+      switch (command & 0xFFF0) {
+        case SC_SIZE:
+        case SC_MOVE:
+          item->SetEnabled(WindowShowState != wssMaximized);
+          break;
+        case SC_MINIMIZE:
+          item->SetImageIndex(kGlyphMinimize);
+          item->SetEnabled(WindowShowState != wssMinimized && (BorderIcons & kbiMinimize));
+          break;
+        case SC_MAXIMIZE:
+          item->SetImageIndex(kGlyphMaximize);
+          item->SetEnabled(WindowShowState != wssMaximized && (BorderIcons & kbiMaximize));
+          break;
+        case SC_CLOSE:
+          item->SetImageIndex(kGlyphClose);
+          break;
+        case SC_RESTORE:
+          item->SetImageIndex(kGlyphRestore);
+          item->SetEnabled(WindowShowState != wssNormal);
+          break;
+        default:
+          break;
+      }
+      if ((info.fState & MFS_GRAYED) == MFS_GRAYED) item->SetEnabled(false);
+      if (info.fState & MFS_CHECKED) item->SetChecked(true);
+    }
+  }
+  SystemMenuPopup = std::move(popup);
+}
+
+}  // namespace quarnel
