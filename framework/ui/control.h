@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,13 @@
 #include "framework/ui/message.h"
 
 class TWinControl;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// Shift state bits of mouse and key events.
+using TShiftState = unsigned;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
+TShiftState KeysToShiftState(WPARAM keys);  // from the MK_* bits of a mouse message
+using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 class TControl : public TComponent {
   FW_DECLARE_CLASS()
@@ -70,10 +78,13 @@ class TControl : public TComponent {
   virtual void DefaultHandler(TMessage& message);
 
   virtual void Click();
+  // The mouse-down handling a window's button-down message runs (client coordinates).
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Invalidate();
   virtual void Repaint();
 
   TNotifyEvent OnClick;
+  TMouseEvent OnMouseDown;
 
  protected:
   // Told when the parent's font or colour changes (for controls that follow their parent).

@@ -29,6 +29,13 @@ constexpr UINT CN_BASE = 0xA000;
 constexpr UINT CM_ENABLEDCHANGED = 0xB003;
 constexpr UINT CM_VISIBLECHANGED = 0xB007;
 constexpr UINT CM_RECREATEWND = 0xB033;
+// Dialog keys offered to a control, focus moves within a form, the pointer entering or leaving
+// a windowless control, and a form's deferred release.
+constexpr UINT CM_DIALOGKEY = 0xB005;
+constexpr UINT CM_FOCUSCHANGED = 0xB008;
+constexpr UINT CM_MOUSEENTER = 0xB013;
+constexpr UINT CM_MOUSELEAVE = 0xB014;
+constexpr UINT CM_RELEASE = 0xB021;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;

@@ -331,6 +331,12 @@ void TWinControl::WndProc(TMessage& m) {
       if (resized) BoundsChanged();
       return;
     }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      DefaultHandler(m);
+      MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
+                static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+      return;
     case WM_NCDESTROY:
       DefaultHandler(m);
       if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));

@@ -18,8 +18,10 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 
+class TControl;
 class TCustomForm;
 class TPopupMenu;
+class TWinControl;
 
 namespace quarnel {
 
@@ -117,6 +119,14 @@ class TWinSkinForm : public TComponent {
   // Frees every control skin object; unless destroying, each first restores its control.
   void ReleaseControlSkins(bool destroying);
   TSkinControl* FindControlSkin(HWND window) const;
+  void WalkComponents(TComponent* component);
+  void WalkChildControls(TWinControl* container);
+  void DispatchControl(TControl* control, TComponent* owner);
+  void DispatchWindow(HWND window);
+  bool ApplySkin3rdKind(const std::string& upperClass, TControl* control);  // true: handled
+  void DisableGroupChildren(TControl* control);
+  bool HasControlSkin(TControl* control) const;
+  bool SkipInTabWalk(TWinControl* control) const;
 
   // --- state ---------------------------------------------------------------------------------
   TCustomForm* Form = nullptr;

@@ -1,0 +1,91 @@
+// The push-button skins: TSkinButton (plain push buttons), TSkinBitButton (with a glyph),
+// TSkinMenuButton (drop-down arrow) and TSkinSpeedButton (windowless speed buttons). Each keeps
+// its own hot/pressed state, paints off-screen and raises the click itself. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "framework/graphics/bitmap.h"
+#include "skin/controls/button_layout.h"
+#include "skin/controls/skin_control.h"
+
+namespace quarnel {
+
+class TDataSkinButton;
+
+// Tag that asks for a transparent button background.
+constexpr int kTransparentButtonTag = 5555;
+
+class TSkinButton : public TSkinControl {
+ public:
+  explicit TSkinButton(TComponent* owner);
+  void Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+
+  uint8_t TransparentBackground = 0;
+  bool IsDefault() const { return default_; }
+  int LastFrameIndex() const { return lastFrame_; }  // Buttons frame of the last draw, 0 before
+
+ protected:
+  // Steps shared by the button skins' drawing.
+  TDataSkinButton* ButtonsElement() const;  // null when the skin has none or its image is empty
+  void RefreshState();
+  int FrameIndex() const;
+  HDC PrepareBitmap(const RECT& rect);  // sized, background drawn; the bitmap's DC
+  void ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInState1);
+  void SelectTextFont(HDC dc);  // the control's font, or the window's for a bare window
+  void DrawCaptionCentred(HDC dc, const RECT& rect);
+  void Present(HDC dc, const RECT& rect);  // copies the bitmap and restores the DC's font
+  void RaiseClick();
+  void SetDefaultTransparency();
+
+  TBitmap Bitmap;
+  bool default_ = false;
+  int lastFrame_ = 0;
+  HGDIOBJ savedFont_ = nullptr;
+  HDC fontDC_ = nullptr;
+};
+
+// A glyph button; the glyph and its layout come from the control's properties.
+class TSkinBitButton : public TSkinButton {
+ public:
+  explicit TSkinBitButton(TComponent* owner) : TSkinButton(owner) {}
+  void Draw(HDC dc, const RECT& rect) override;
+  std::string ImageProperty;  // "PngImage": the glyph is the image held in that property
+
+ protected:
+  // The glyph frame to draw (an own bitmap or a copy from the image list); empty: none.
+  // `forcedFrame` > 0 picks the glyph frame instead of the pressed/disabled rule.
+  bool TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int forcedFrame = 0);
+  void DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameIndex, int glyphFrame = 0);
+};
+
+// A drop-down button: glyph, caption and the arrow.
+class TSkinMenuButton : public TSkinButton {
+ public:
+  explicit TSkinMenuButton(TComponent* owner) : TSkinButton(owner) {}
+  void Draw(HDC dc, const RECT& rect) override;
+};
+
+// A windowless speed button, drawn on its own canvas through its parent's DC.
+class TSkinSpeedButton : public TSkinBitButton {
+ public:
+  explicit TSkinSpeedButton(TComponent* owner) : TSkinBitButton(owner) {}
+  ~TSkinSpeedButton() override;
+  void Init(TWinSkinForm* formSkin, TSkinData* skinData, TCanvas* sharedCanvas);
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void PaintWindow(HDC dc) override;
+  void Draw(HDC dc, const RECT& rect) override;
+  int LastState() const { return lastState_; }
+
+ private:
+  void DrawOn(HDC dc);
+  bool painting_ = false;
+  int lastState_ = 0;
+};
+
+}  // namespace quarnel

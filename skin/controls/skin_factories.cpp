@@ -1,0 +1,66 @@
+// The factory table: how each control skin class is made and attached. A class not built yet
+// has a null factory, so the rules that name it attach nothing. UI thread.
+#include <array>
+
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_control.h"
+
+namespace quarnel {
+
+namespace {
+
+// Owned by the request's owner; attached to the control when there is one, else by handle.
+template <class T>
+TSkinControl* MakeAndAttach(const SkinRequest& r) {
+  if (!r.owner) return nullptr;
+  T* skin = TComponent::CreateIn<T>(r.owner);
+  if (r.control)
+    skin->Attach(r.formSkin, r.skinData, r.useSkinColor, r.canvas);
+  else if (r.window)
+    skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  return skin;
+}
+
+TSkinControl* MakeBitButton(const SkinRequest& r) {
+  if (!r.owner) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinBitButton>(r.owner);
+  skin->ImageProperty = r.imageProperty;
+  if (r.control)
+    skin->Attach(r.formSkin, r.skinData, r.useSkinColor, r.canvas);
+  else if (r.window)
+    skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  return skin;
+}
+
+TSkinControl* MakeSpeedButton(const SkinRequest& r) {
+  if (!r.control) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinSpeedButton>(r.control);
+  skin->ImageProperty = r.imageProperty;
+  skin->Init(r.formSkin, r.skinData, r.canvas);
+  return skin;
+}
+
+std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
+  std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> t{};
+  t[static_cast<size_t>(SkinClass::Button)] = &MakeAndAttach<TSkinButton>;
+  t[static_cast<size_t>(SkinClass::BitButton)] = &MakeBitButton;
+  t[static_cast<size_t>(SkinClass::MenuButton)] = &MakeAndAttach<TSkinMenuButton>;
+  t[static_cast<size_t>(SkinClass::SpeedButton)] = &MakeSpeedButton;
+  return t;
+}
+
+}  // namespace
+
+SkinFactory SkinFactoryOf(SkinClass cls) {
+  static const auto table = BuildTable();
+  auto i = static_cast<size_t>(cls);
+  return i < table.size() ? table[i] : nullptr;
+}
+
+TSkinControl* MakeControlSkin(SkinClass cls, const SkinRequest& request) {
+  SkinFactory factory = SkinFactoryOf(cls);
+  return factory ? factory(request) : nullptr;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,147 @@
+// TSkinSpeedButton: a windowless speed button skinned through its message method; drawn on
+// its parent's DC at the control's place, with the flat and down rules. UI thread.
+#include "framework/core/text.h"
+#include "framework/win/handles.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/skin_button.h"
+#include "skin/data/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+bool ReadsTrue(TObject* object, const char* name) {
+  return fw::AsciiLowerCase(GetEnumPropByName(object, name)) == "true";
+}
+bool ReadsFalse(TObject* object, const char* name) {
+  return fw::AsciiLowerCase(GetEnumPropByName(object, name)) == "false";
+}
+}  // namespace
+
+TSkinSpeedButton::~TSkinSpeedButton() {
+  UnhookControl();
+}
+
+void TSkinSpeedButton::Init(TWinSkinForm* formSkin, TSkinData* skinData, TCanvas* sharedCanvas) {
+  auto* control = ObjectAs<TControl>(Owner());
+  if (!control || GraphicControl) return;
+  SkinData = skinData;
+  SharedCanvas = sharedCanvas;
+  GraphicControl = control;
+  if (skinData) FreeNotification(skinData);
+  HookControl(*control);
+  Register(formSkin);
+  State = scsAttached;
+  SetDefaultTransparency();
+}
+
+bool TSkinSpeedButton::BeforeMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      if (!m.WParam) return true;
+      DrawOn(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 1;
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      CallSaved(m);
+      SetPressed(true);
+      PaintWindow(nullptr);
+      return false;
+    case WM_LBUTTONUP:
+      return true;
+    default:
+      return TSkinButton::BeforeMessage(m);
+  }
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_ENABLE:
+    case CM_FOCUSCHANGED:
+    case CM_ENABLEDCHANGED:
+      break;
+    case WM_NCDESTROY:
+    case CM_RELEASE:
+      UnhookControl();
+      break;
+    case WM_KEYDOWN:
+      if (m.WParam == VK_SPACE) {
+        SetPressed(true);
+        PaintWindow(nullptr);
+      }
+      break;
+    case WM_KEYUP:
+      if (m.WParam == VK_SPACE) {
+        SetPressed(false);
+        PaintWindow(nullptr);
+      }
+      break;
+    case WM_LBUTTONUP:
+      SetPressed(false);
+      PaintWindow(nullptr);
+      break;
+    case CM_MOUSEENTER:
+      SetHot(true);
+      PaintWindow(nullptr);
+      break;
+    case CM_MOUSELEAVE:
+      SetHot(false);
+      SetPressed(false);
+      if (GraphicControl && GraphicControl->Visible()) PaintWindow(nullptr);
+      break;
+    default:
+      TSkinButton::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinSpeedButton::PaintWindow(HDC dc) {
+  if (!GraphicControl) return;
+  if (dc) {
+    DrawOn(dc);
+    return;
+  }
+  TWinControl* parent = GraphicControl->Parent();
+  if (!parent || !parent->HandleAllocated()) return;
+  fw::WindowDC parentDC(parent->RawHandle());
+  if (!parentDC.get()) return;
+  fw::SavedDCState saved(parentDC.get());
+  SetViewportOrgEx(parentDC.get(), GraphicControl->Left(), GraphicControl->Top(), nullptr);
+  IntersectClipRect(parentDC.get(), 0, 0, GraphicControl->Width(), GraphicControl->Height());
+  DrawOn(parentDC.get());
+}
+
+void TSkinSpeedButton::DrawOn(HDC dc) {
+  if (!GraphicControl || painting_ || ReadsFalse(GraphicControl, "Visible")) return;
+  const RECT rect{0, 0, GraphicControl->Width(), GraphicControl->Height()};
+  if (rect.right <= 0 || rect.bottom <= 0) return;
+  painting_ = true;
+  try {
+    Draw(dc, rect);
+  } catch (...) {
+  }
+  painting_ = false;
+}
+
+void TSkinSpeedButton::Draw(HDC dc, const RECT& rect) {
+  TDataSkinButton* buttons = ButtonsElement();
+  if (!buttons || !GraphicControl) return;
+  const bool down = ReadsTrue(GraphicControl, "Down");
+  Enabled = ReadsTrue(GraphicControl, "Enabled") ? 1 : 0;
+  Focused = 0;
+  Caption = GetTextPropByName(GraphicControl, "Caption");
+  const int state = SpeedButtonState(down, Enabled, Pressed(), Hot());
+  lastState_ = state;
+  lastFrame_ = state;
+  HDC bitmapDC = PrepareBitmap(rect);
+  const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  if (SpeedButtonDrawsFrame(state, ReadsTrue(GraphicControl, "Flat")))
+    DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, state);
+  SelectTextFont(bitmapDC);
+  ApplyTextColours(bitmapDC, state, false);
+  DrawGlyphAndCaption(bitmapDC, local, state, SpeedButtonGlyphFrame(state, down));
+  Present(dc, rect);
+}
+
+}  // namespace quarnel
