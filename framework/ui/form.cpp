@@ -143,10 +143,18 @@ void TCustomForm::CreateParams(TCreateParams& p) {
   bool isMain = Application()->MainForm() == this || !Application()->MainForm();
   p.wndParent = isMain ? nullptr : Application()->Handle();
   p.superClass = nullptr;
+  mdiChildWindow_ = false;
+  if (HWND client = MDIParentClient()) {
+    p.style = (p.style & ~WS_POPUP) | WS_CHILD;
+    p.exStyle = (p.exStyle & ~WS_EX_APPWINDOW) | WS_EX_MDICHILD;
+    p.wndParent = client;
+    mdiChildWindow_ = true;
+  }
 }
 
 void TCustomForm::HandleCreated() {
   TWinControl::HandleCreated();
+  CreateMDIClient();
   HICON big = icon_.Handle(GetSystemMetrics(SM_CXICON));
   HICON small = icon_.Handle(GetSystemMetrics(SM_CXSMICON));
   if (!big) big = small = Application()->Icon();
@@ -243,7 +251,10 @@ void TCustomForm::VisibleChanged() {
     ApplyPosition();
     ShowWindow(handle_, windowState_ == wsMinimized ? SW_SHOWMINIMIZED
                         : windowState_ == wsMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    SetForegroundWindow(handle_);
+    if (mdiChildWindow_)
+      SendMessageW(GetParent(handle_), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle_), 0);
+    else
+      SetForegroundWindow(handle_);
     if (OnShow) OnShow(this);
   } else if (handle_) {
     ShowWindow(handle_, SW_HIDE);

@@ -65,7 +65,14 @@ class TCustomForm : public TWinControl {
   std::vector<std::pair<std::string, std::vector<uint8_t>>> BinaryProperties() const override;
   void Loaded() override;
   void WndProc(TMessage& message) override;
+  // MDI frames pass unhandled messages to DefFrameProc, MDI children to DefMDIChildProc.
+  void DefaultHandler(TMessage& message) override;
+  void DestroyHandle() override;
   void BeforeDestruction() override;
+  // The "MDIClient" window of an MDI frame (FormStyle fsMDIForm), else null.
+  HWND ClientHandle() const { return clientHandle_; }
+  // The window was made as an MDI child of the main form's client window.
+  bool IsMDIChildWindow() const { return mdiChildWindow_; }
 
   TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnClose;
 
@@ -81,6 +88,9 @@ class TCustomForm : public TWinControl {
   void ApplyClientSize();
   DWORD FrameStyle() const;
   DWORD FrameExStyle() const;
+  void CreateMDIClient();
+  // The main form's client window when this form is an MDI child of it, else null.
+  HWND MDIParentClient() const;
 
   int borderStyle_ = bsSizeable;
   unsigned borderIcons_ = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
@@ -95,6 +105,8 @@ class TCustomForm : public TWinControl {
   int clientWidth_ = -1, clientHeight_ = -1;
   TIcon icon_;
   TWinControl* activeControl_ = nullptr;
+  HWND clientHandle_ = nullptr;  // a child window: destroyed with the form's window
+  bool mdiChildWindow_ = false;
 };
 
 class TForm : public TCustomForm {

@@ -1,12 +1,18 @@
-// The skin manager: the single instance, skin data registration, the thread hook that counts
-// window activations, and the action timer. UI thread only.
+// The skin manager: the single instance, skin data registration, the action timer and the
+// actions it runs (skin every form, unskin every window, refresh after a new skin), and the
+// manager's end. UI thread only.
 #include "skin/controls/skin_manage.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "skin/data/optional_user_api.h"
+#include "framework/ui/application.h"
+#include "framework/ui/form.h"
+#include "framework/ui/menu.h"
+#include "skin/controls/skin_manage_module.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -16,8 +22,6 @@ namespace {
 // application object among them): components freed at module end still find the manager.
 constinit std::unique_ptr<TSkinManage> theManager;
 
-// Set once the manager is gone: a hook call still on its way then only passes the event on.
-bool hookDisabled = false;
 constexpr int kInitialTimerInterval = 100;
 
 }  // namespace
@@ -29,7 +33,7 @@ TSkinManage* TSkinManage::Instance() {
 TSkinManage& TSkinManage::Ensure() {
   if (!theManager) {
     theManager = std::make_unique<TSkinManage>();
-    hookDisabled = false;
+    SetHookDisabled(false);
   }
   return *theManager;
 }
@@ -40,28 +44,21 @@ void TSkinManage::Destroy() {
 
 TSkinManage::TSkinManage() : actionInterval_(kInitialTimerInterval) {}
 
+// Every frame object goes, its window given back its own procedures first.
 TSkinManage::~TSkinManage() {
   skinningCount_ = kSkinningCountDestroying;
   running_ = false;
   StopActionTimer();
+  while (!formSkins_.empty()) {
+    TWinSkinForm* skin = formSkins_.back();
+    formSkins_.pop_back();
+    FreeFormSkin(skin);  // its destruction puts the window's procedures and form hook back
+  }
+  foreignSkins_.clear();
+  popupSkins_.clear();
   skinDataList_.clear();
   hook_.reset();
-  hookDisabled = true;
-}
-
-void TSkinManage::InstallHook() {
-  if (hook_) return;
-  hook_.reset(SetWindowsHookExA(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
-  // A hung skinned window must keep its own frame rather than get the system's ghost copy.
-  if (auto disableGhosting = OptionalUserApi().DisableProcessWindowsGhosting) disableGhosting();
-}
-
-LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
-  TSkinManage* manager = Instance();
-  if (!hookDisabled && manager && code == HCBT_ACTIVATE && manager->skinningCount_ == 0)
-    manager->skinningCount_ = 1;
-  HHOOK hook = manager ? manager->hook_.get() : nullptr;
-  return CallNextHookEx(hook, code, wParam, lParam);
+  SetHookDisabled(true);
 }
 
 void TSkinManage::RegisterSkinData(TSkinData* data) {
@@ -120,16 +117,101 @@ void TSkinManage::RunPendingAction() {
   if (!requester) return;
   switch (action) {
     case saSkinOn:
-      running_ = true;
+      SkinAllForms(requester);
       break;
     case saSkinOff:
-      running_ = false;
+      UnskinAll(requester);
+      break;
+    case saRefresh:
+      RefreshForms(requester);
       break;
     default:
       break;
   }
   currentSkinData_ = nullptr;
   requester->SkinChanged();
+}
+
+// Action 1: every visible form (or only the requester's own) gets a frame object.
+void TSkinManage::SkinAllForms(TSkinData* requester) {
+  running_ = true;
+  bulkMode_ = true;
+  auto& forms = Screen().forms;
+  if (requester->SkinFormtype() == sfOnlyThisForm) {
+    for (size_t i = forms.size(); i-- > 0;)
+      if (forms[i] == requester->Owner()) {
+        SkinForm(forms[i]);
+        break;
+      }
+  } else {
+    PurgeFormSkins();
+    const std::vector<TCustomForm*> snapshot = forms;  // skinning may create forms' windows
+    for (size_t i = snapshot.size(); i-- > 0;) SkinForm(snapshot[i]);
+  }
+  bulkMode_ = false;
+}
+
+// Gives one window back its own look: procedures, frame and size, then a full repaint.
+void TSkinManage::UnskinWindow(TWinSkinForm* skin) {
+  HWND window = skin->Window;
+  skin->Detach();
+  if (IsWindow(window)) {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+  }
+}
+
+// Action 2: every window (or the requester's last one) returns to its own look.
+void TSkinManage::UnskinAll(TSkinData* requester) {
+  running_ = false;
+  PurgeFormSkins();
+  if (requester->SkinFormtype() == sfOnlyThisForm) {
+    for (size_t i = formSkins_.size(); i-- > 0;) {
+      TWinSkinForm* skin = formSkins_[i];
+      if (skin->SkinData != requester) continue;
+      formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+      UnskinWindow(skin);
+      FreeFormSkin(skin);
+      break;
+    }
+    return;
+  }
+  while (!formSkins_.empty()) {
+    TWinSkinForm* skin = formSkins_.front();
+    formSkins_.erase(formSkins_.begin());
+    UnskinWindow(skin);
+    FreeFormSkin(skin);
+  }
+}
+
+// Action 3: frame objects of the requester take its new skin.
+void TSkinManage::RefreshForms(TSkinData* requester) {
+  PurgeFormSkins();
+  if (requester->SkinFormtype() == sfOnlyThisForm) {
+    for (TWinSkinForm* skin : formSkins_)
+      if (skin->SkinData == requester) {
+        skin->FreeCaptionButtons();
+        skin->ComputeFrameMetrics();
+        skin->Reskin();
+        break;
+      }
+    return;
+  }
+  const std::vector<TWinSkinForm*> snapshot = formSkins_;
+  for (TWinSkinForm* skin : snapshot)
+    if (skin->SkinData == requester) {
+      skin->FreeCaptionButtons();
+      skin->ComputeFrameMetrics();
+    }
+  for (TWinSkinForm* skin : snapshot)
+    if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
+        skin->SkinData == requester)
+      skin->Reskin();
+}
+
+void TSkinManage::ResetCaptionButtons() {
+  for (TWinSkinForm* skin : formSkins_)
+    if (skin->SkinData == currentSkinData_) skin->FreeCaptionButtons();
 }
 
 }  // namespace quarnel

@@ -1,20 +1,35 @@
-// TSkinManage: the process's single skin manager. Knows the registered skin data components,
-// runs the actions they schedule (skin on, skin off, refresh) from its action timer, and
-// counts window activations through its thread hook. UI thread only.
+// TSkinManage: the process's single skin manager. Finds the windows to skin through its thread
+// hook, attaches a frame object to each, keeps the list of those objects and of the popup menus
+// on screen, and runs the actions the skin data components schedule (skin on, off, refresh)
+// from its action timer. UI thread only.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "framework/core/component.h"
 #include "framework/win/handles.h"
 
+class TCustomForm;
+class TWinControl;
+
 namespace quarnel {
 
 class TSkinData;
+class TWinSkinForm;
 
 enum TSkinAction : uint32_t { saNone = 0, saSkinOn = 1, saSkinOff = 2, saRefresh = 3 };
+// Which kind of popup menu opens next.
+enum TPopupKind : int32_t { pkContextMenu = 0, pkMenuBarDropDown = 1, pkWindowMenu = 2 };
+
+// A popup menu window on screen that the manager has taken into its list.
+struct TPopupSkinEntry {
+  HWND Window = nullptr;
+  bool Tracking = false;
+  TSkinData* SkinData = nullptr;
+};
 
 class TSkinManage {
  public:
@@ -58,11 +73,61 @@ class TSkinManage {
   // Carries out the pending action (the action timer's event).
   void RunPendingAction();
 
+  // --- frame objects ---------------------------------------------------------------------------
+  // The window filter; true when a frame object was attached to `window`.
+  bool SkinWindow(HWND window);
+  // True when the form is refused as invisible or as a child window, else SkinWindow's answer.
+  bool SkinForm(TCustomForm* form);
+  TWinSkinForm* FindFormSkin(HWND window) const;
+  // The form (or other framework control) of a window, or null.
+  TWinControl* FindFormObject(HWND window) const;
+  bool MaySkinWindow(HWND window, const std::string& className) const;
+  TSkinData* ChooseSkinData(HWND window) const;
+  // Drops the entry of a frame object that is going away (it frees itself).
+  void ForgetWindow(HWND window);
+  // Frees the frame objects whose windows are gone.
+  void PurgeFormSkins();
+  // Every frame object that uses the current skin data frees its caption buttons.
+  void ResetCaptionButtons();
+  const std::vector<TWinSkinForm*>& FormSkins() const { return formSkins_; }
+
+  // --- MDI --------------------------------------------------------------------------------------
+  bool MaximizedChildMode() const { return maximizedChildMode_; }
+  void SetMaximizedChildMode(bool on);
+  // The MDI frame found at activation, and its client window.
+  HWND MDIClientWindow() const { return mdiClient_; }
+  TWinControl* MDIForm() const { return mdiForm_; }
+  void SetMDIClient(HWND client, TWinControl* form) {
+    mdiClient_ = client;
+    mdiForm_ = form;
+  }
+
+  // --- popup menus ------------------------------------------------------------------------------
+  int32_t PopupKind() const { return popupKind_; }
+  void SetPopupKind(int32_t kind) { popupKind_ = kind; }
+  bool PopupTracking() const { return popupTracking_; }
+  void SetPopupTracking(bool on) { popupTracking_ = on; }
+  // True when the popup window was taken into the list.
+  bool SkinPopupMenu(HWND popup);
+  void ReleasePopupMenu(HWND popup);
+  bool IsPopupSkinned(HWND popup) const;
+  void MarkPopupsTracking();
+  const std::vector<TPopupSkinEntry>& PopupSkins() const { return popupSkins_; }
+
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   static void CALLBACK ActionTimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  void OnWindowCreating(HWND window, const CBT_CREATEWNDA& create);
   void StartActionTimer();
   void StopActionTimer();
+  bool PassesWindowFilter(HWND window, TWinControl*& formObject, std::string& className) const;
+  TWinSkinForm* AttachFormSkin(HWND window, TWinControl* formObject, const std::string& className,
+                               TSkinData* data);
+  void FreeFormSkin(TWinSkinForm* skin);
+  void SkinAllForms(TSkinData* requester);
+  void UnskinAll(TSkinData* requester);
+  void RefreshForms(TSkinData* requester);
+  static void UnskinWindow(TWinSkinForm* skin);
 
   std::vector<TSkinData*> skinDataList_;  // not owned
   TSkinData* mainSkinData_ = nullptr;
@@ -75,6 +140,16 @@ class TSkinManage {
   bool running_ = false;
   int32_t skinningCount_ = 0;
   bool bulkMode_ = false;
+  bool maximizedChildMode_ = false;
+  int32_t popupKind_ = pkContextMenu;
+  bool popupTracking_ = false;
+  HWND mdiClient_ = nullptr;
+  TWinControl* mdiForm_ = nullptr;
+  // Every frame object in attach order; those of foreign windows (no form owns them) are also
+  // held in foreignSkins_, which frees them.
+  std::vector<TWinSkinForm*> formSkins_;
+  std::vector<ComponentPtr<TWinSkinForm>> foreignSkins_;
+  std::vector<TPopupSkinEntry> popupSkins_;
 };
 
 // Value of SkinningCount while the manager is being destroyed: lists are no longer kept.

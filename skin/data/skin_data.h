@@ -142,6 +142,8 @@ class TSkinData : public TComponent, public TSkinElements {
   TImageList MenuGlyphs;
   TSkinHintWindow HintWindow;
   int MaximizedWidth = 0, MaximizedHeight = 0;
+  // Frame painting of the skinned windows; switched off for a moment while a menu changes.
+  bool FramePainting = true;
 
  private:
   bool IsDesigning() const { return ComponentState() & csDesigning; }

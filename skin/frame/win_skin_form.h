@@ -74,6 +74,8 @@ class TWinSkinForm : public TComponent {
   void Reskin();
   void Detach();
   bool Subclassed() const { return subclass_.Installed(); }
+  // Takes the window region away (the system frees it) and forgets it.
+  void RemoveRegion();
 
   // --- message handling ----------------------------------------------------------------------
   void FrameWindowProc(TMessage& message);
@@ -184,6 +186,25 @@ class TWinSkinForm : public TComponent {
 
  private:
   static void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  bool FirstDispatch(TMessage& message);   // true: handled
+  bool SecondDispatch(TMessage& message);  // true: handled
+  void ThirdDispatch(TMessage& message);
+  void HandleNCDestroy(TMessage& message);
+  void HandleEraseBackground(TMessage& message);
+  void HandleControlColor(TMessage& message);
+  void HandleCommand(TMessage& message);
+  void HandleMenuChanged(TMessage& message);
+  void HandleNCMouse(TMessage& message);
+  void HandleFormSetText(TMessage& message);
+  void MDIClientDestroyed(TMessage& message);
+  void InstallFormHook();
+  void RestoreFormHook();
+  // Puts back every procedure this object replaced (form hook, window, MDI client).
+  void RestoreProcedures();
+  void ReadBorderKind(LONG_PTR style, LONG_PTR exStyle);
+  void ReadFormKind(LONG_PTR exStyle);
+  void ResizeToNativeFrame();
+  void WidenForDialogTitle(int& width);
   void HandleSize(TMessage& message);
   void HandleNCActivate(TMessage& message);
   void HandleNCCalcSize(TMessage& message);
@@ -196,6 +217,7 @@ class TWinSkinForm : public TComponent {
   fw::WindowSubclass subclass_;
   fw::WindowSubclass mdiClientSubclass_;
   UINT_PTR hoverTimer_ = 0;
+  bool formHooked_ = false;
 };
 
 }  // namespace quarnel

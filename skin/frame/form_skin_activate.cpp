@@ -1,0 +1,240 @@
+// TWinSkinForm's activation: reading the window's kind, border and buttons, replacing its
+// procedure, the skin's frame sizes, finishing at SKM_ACTIVATE, fitting the window around its
+// client area with the skin's frame, and frame coordinates. UI thread of the skinned window.
+#include <algorithm>
+#include <string>
+
+#include "framework/core/text.h"
+#include "framework/ui/form.h"
+#include "framework/ui/menu.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/controls/skin_manage_module.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr LONG_PTR kModalFrameStyle = 0x80;  // DS_MODALFRAME
+
+int FrameSize(int imageSize, int frameCount) {
+  return imageSize / std::max(frameCount, 1);  // a record without frames counts as one frame
+}
+
+// Every message reaches the object's handler; an exception ends there.
+template <class Handler>
+fw::WindowSubclass::Handler Guarded(TWinSkinForm* self, Handler handler) {
+  return [self, handler](TMessage& message) {
+    try {
+      (self->*handler)(message);
+    } catch (...) {
+      message.Result = 0;
+    }
+  };
+}
+
+}  // namespace
+
+void TWinSkinForm::Activate(TSkinData* skinData) {
+  if (Subclassed()) return;
+  TSkinManage* manager = TSkinManage::Instance();
+  if (manager) manager->SetSkinningCount(1);
+  SkinData = skinData;
+  SetHoverTimer(false);
+  FrameEnabled = skinData->SkinControls() & Bit(xcMainMenu);
+  const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
+  RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
+  ChildWindow = style & WS_CHILD;
+  const std::string className = ::quarnel::WindowClassName(Window);
+  DialogClass = className == "#32770" || className == "TMessageForm";
+  HWND owner = GetWindow(Window, GW_OWNER);
+
+  BorderIcons = 0;
+  if ((style & WS_SYSMENU) || SystemMenu) BorderIcons |= kbiSystemMenu;
+  if (style & WS_MINIMIZEBOX) BorderIcons |= kbiMinimize;
+  if (style & WS_MAXIMIZEBOX) BorderIcons |= kbiMaximize;
+  if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= kbiHelp;
+  ReadShowState();
+  ReadFormKind(exStyle);
+  ReadBorderKind(style, exStyle);
+
+  const TSkinModuleState& system = SkinModule();
+  if (SystemMajorVersion() > 4 && SystemMinorVersion() == 0 &&
+      ((system.IsNTPlatform && (exStyle & WS_EX_APPWINDOW)) || (!owner && FormKind != fkMDIChild)))
+    BorderIcons |= kbiKeepSystemMenuStyle;
+  if (!system.IsNTPlatform) skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
+
+  if (FormKind == fkMDIFrame) {
+    SavedMenuUpdate = skinData->MenuUpdate();
+    mdiClientSubclass_.Install(MDIClient, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
+  }
+  subclass_.Install(Window, Guarded(this, &TWinSkinForm::FrameWindowProc));
+  UnicodeWindow = subclass_.Unicode();
+
+  if (FrameEnabled) {
+    // The menu bar is not skinned: the native menu stays on the window and takes no band.
+    NativeMenu = GetMenu(Window);
+    ComputeFrameMetrics();
+  } else {
+    SkinState = fsActive;
+  }
+  if (FormKind == fkMDIChild) {
+    const int systemCaption = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    if (CaptionHeight < systemCaption) MenuBarHeight = systemCaption - CaptionHeight;
+    if (WindowShowState == wssMaximized && manager) manager->SetMaximizedChildMode(true);
+  }
+}
+
+void TWinSkinForm::ReadFormKind(LONG_PTR exStyle) {
+  FormKind = fkPlainForm;
+  for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (fw::AsciiLowerCase(::quarnel::WindowClassName(child)) != "mdiclient") continue;
+    FormKind = fkMDIFrame;
+    MDIClient = child;
+    if (TSkinManage* manager = TSkinManage::Instance()) manager->SetMDIClient(child, ControlOfWindow(Window));
+    return;
+  }
+  if (exStyle & WS_EX_MDICHILD) {
+    FormKind = fkMDIChild;
+    if (SkinData->Options() & Bit(xoMDIChildBorder)) FrameEnabled = false;
+  }
+}
+
+void TWinSkinForm::ReadBorderKind(LONG_PTR style, LONG_PTR exStyle) {
+  BorderKind = bkSingle;
+  if ((style & WS_CAPTION) != WS_CAPTION)
+    BorderKind = bkNoBorder;
+  else if (style & WS_THICKFRAME)
+    BorderKind = bkSizeable;
+  else if (style & kModalFrameStyle)
+    BorderKind = bkDialog;
+  if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
+  if (DialogClass) BorderKind = bkDialog;
+}
+
+void TWinSkinForm::ReadShowState() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(Window, &placement)) return;
+  switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+      WindowShowState = wssMinimized;
+      break;
+    case SW_SHOWMAXIMIZED:
+      WindowShowState = wssMaximized;
+      break;
+    default:
+      WindowShowState = wssNormal;
+      break;
+  }
+}
+
+void TWinSkinForm::ComputeFrameMetrics() {
+  if (!SkinData || SkinData->Empty()) return;
+  if (BorderKind == bkNoBorder) {
+    BorderLeft = CaptionHeight = BorderRight = BorderBottom = MenuBarHeight = 0;
+  } else {
+    CaptionHeight = FrameSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
+    BorderLeft = FrameSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
+    BorderRight = FrameSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
+    BorderBottom = FrameSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
+  }
+  BuildCaptionButtons();
+}
+
+void TWinSkinForm::CompleteActivation() {
+  SystemMenu = GetSystemMenu(Window, FALSE);
+  BuildIconBitmap();
+  RECT window{};
+  GetClientRect(Window, &ClientSize);
+  GetWindowRect(Window, &window);
+  NativeFrameExtra =
+      SIZE{window.right - window.left - ClientSize.right, window.bottom - window.top - ClientSize.bottom};
+  if (Form)
+    AttachControlSkins();
+  else
+    WalkChildWindows(Window);
+  if (SkinState == fsNotActivated) {
+    if (FormKind == fkMDIChild) {
+      if (WindowShowState == wssMaximized) {
+        if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIClientWindow())
+          PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);
+      } else if (WindowShowState == wssNormal) {
+        SkinState = fsFitting;
+        FitWindowToFrame(false);
+        SkinState = fsActive;
+        UpdateWindowRegion();
+      }
+    } else if (!ChildWindow && BorderKind != bkNoBorder && WindowShowState != wssMinimized) {
+      SkinState = fsFitting;
+      FitWindowToFrame(false);
+      SkinState = fsActive;
+      if (WindowShowState == wssNormal)
+        UpdateWindowRegion();
+      else if (WindowShowState == wssMaximized)
+        RefreshFrame();
+    }
+  }
+  SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
+  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
+  SkinState = fsActive;
+  // Trace point "*****Skin Active finish": kept silent.
+  SetHoverTimer(true);
+}
+
+void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
+  if (WindowShowState == wssMaximized) {
+    RefreshFrame();
+    return;
+  }
+  if (DialogClass || SkinState == fsReskinning || keepClientSize) GetClientRect(Window, &ClientSize);
+  int width = ClientSize.right - ClientSize.left + BorderLeft + BorderRight;
+  int clientHeight = ClientSize.bottom - ClientSize.top;
+  if (!keepClientSize && Form) {
+    width = Form->ClientWidth() + BorderLeft + BorderRight;
+    clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
+  }
+  const int height = clientHeight + CaptionHeight + BorderBottom + MenuBarHeight;
+  if (DialogClass && !keepClientSize) WidenForDialogTitle(width);
+  SetWindowPos(Window, nullptr, 0, 0, width, height,
+               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+}
+
+// A dialog whose title would not fit grows, its controls moving right by half the growth.
+void TWinSkinForm::WidenForDialogTitle(int& width) {
+  const std::wstring text = WindowTextWide(Window);
+  SIZE extent{};
+  {
+    fw::WindowDC screen(nullptr);
+    fw::SelectGuard font(screen.get(), CaptionFont.get());
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  }
+  const int needed = SkinData->Title->TextShift() + extent.cx + SkinData->Title->TextRightClip();
+  if (width >= needed) return;
+  const int shift = (needed - width) / 2;
+  for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    POINT topLeft{r.left, r.top};
+    ScreenToClient(Window, &topLeft);
+    SetWindowPos(child, nullptr, topLeft.x + shift, topLeft.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
+  }
+  width = needed;
+}
+
+POINT TWinSkinForm::FramePoint(POINT screenPoint) const {
+  POINT point = screenPoint;
+  ScreenToClient(Window, &point);
+  if (FormKind == fkMDIChild && WindowShowState == wssMinimized) return point;
+  point.x += BorderLeft;
+  point.y += CaptionHeight + MenuBarHeight;
+  return point;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,176 @@
+// TWinSkinForm's life: construction and destruction, attaching to a form, giving the window
+// back its own look (Detach), taking a new skin (Reskin), the window region's removal and the
+// hover timer. UI thread of the skinned window.
+#include <map>
+
+#include "framework/ui/form.h"
+#include "framework/ui/menu.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr UINT kHoverInterval = 250;
+
+// Thread timers carry no object: each running timer is found here by its id.
+std::map<UINT_PTR, TWinSkinForm*>& HoverTimers() {
+  static std::map<UINT_PTR, TWinSkinForm*> timers;
+  return timers;
+}
+
+fw::UniqueFont MakeCaptionFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return fw::UniqueFont();
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
+}  // namespace
+
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), CaptionFont(MakeCaptionFont()) {
+  DoubleClickTime = GetDoubleClickTime();
+  SkinState = fsNotActivated;
+  Active = true;
+}
+
+TWinSkinForm::~TWinSkinForm() {
+  SetHoverTimer(false);
+  RestoreProcedures();
+  const bool formGoing = Form && Form->IsDestroying();
+  ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
+                      !IsWindow(Window));
+  FreeCaptionButtons();
+  SystemMenuPopup.reset();
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->ForgetWindow(Window);
+}
+
+void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
+  Form = form;
+  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, Window, WindowClassName);
+  // The framework's forms do not scroll; a form with a scroll property would lose it here.
+  if (skinData->SkinControls() & Bit(xcMenuItem)) {
+    if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
+  }
+  Activate(skinData);
+  if (FrameEnabled) InstallFormHook();
+  SavedFormColor = form->Color();
+  form->SetColor(skinData->FaceColor());
+}
+
+void TWinSkinForm::InstallFormHook() {
+  if (!Form || formHooked_) return;
+  SavedFormHook = Form->WindowProc;
+  Form->WindowProc = [this](TMessage& message) { FormMessageHook(message); };
+  formHooked_ = true;
+}
+
+void TWinSkinForm::RestoreFormHook() {
+  if (!formHooked_) return;
+  formHooked_ = false;
+  if (Form) Form->WindowProc = SavedFormHook;
+  SavedFormHook = nullptr;
+}
+
+void TWinSkinForm::RestoreProcedures() {
+  RestoreFormHook();
+  subclass_.Restore();
+  mdiClientSubclass_.Restore();
+}
+
+void TWinSkinForm::Detach() {
+  const bool destroying = SkinState == fsDestroying;
+  if (!FrameEnabled) {
+    SetHoverTimer(false);
+    ReleaseControlSkins(destroying);
+    if (Form && !destroying) Form->SetColor(SavedFormColor);
+    RestoreProcedures();
+    if (Form)
+      for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (auto* control = ObjectAs<TControl>(Form->Components(i))) control->Invalidate();
+    return;
+  }
+  SystemMenuPopup.reset();
+  SetHoverTimer(false);
+  if (!Subclassed()) return;
+  RestoreFormHook();
+  subclass_.Restore();
+  ReleaseControlSkins(destroying);
+  if (Form && !destroying) Form->SetColor(SavedFormColor);
+  if (SystemMenu && (BorderIcons & kbiSystemMenu) && !(BorderIcons & kbiKeepSystemMenuStyle))
+    SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
+  // The menu bar never took the native menu away, so the window still has it.
+  if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
+  mdiClientSubclass_.Restore();
+  if (!destroying && (!ChildWindow || FormKind == fkMDIChild)) ResizeToNativeFrame();
+  RemoveRegion();
+}
+
+// The window keeps its client area and gets the system's frame around it again.
+void TWinSkinForm::ResizeToNativeFrame() {
+  RECT r{};
+  GetWindowRect(Window, &r);
+  const int width = r.right - r.left + NativeFrameExtra.cx - BorderLeft - BorderRight;
+  const int height = r.bottom - r.top + NativeFrameExtra.cy - CaptionHeight - BorderBottom;
+  POINT topLeft{r.left, r.top};
+  if (HWND parent = GetParent(Window); parent && FormKind == fkMDIChild) ScreenToClient(parent, &topLeft);
+  SetWindowPos(Window, nullptr, topLeft.x, topLeft.y, width, height,
+               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void TWinSkinForm::RemoveRegion() {
+  if (!Region && !RegionOwned) return;
+  if (IsWindow(Window)) SetWindowRgn(Window, nullptr, TRUE);  // the system frees the region it held
+  Region = nullptr;
+  RegionOwned = false;
+  RegionSize = SIZE{};
+}
+
+void TWinSkinForm::Reskin() {
+  if (Form) {
+    Form->SetColor(SkinData->FaceColor());
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+      if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
+        embedded->SetColor(SkinData->FaceColor());
+  }
+  SkinState = fsReskinning;
+  if (FrameEnabled && Form) {
+    FitWindowToFrame(true);
+    Form->SetHeight(Form->Height() + 1);
+    Form->SetHeight(Form->Height() - 1);
+  }
+  SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
+  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
+  SkinState = fsActive;
+}
+
+void TWinSkinForm::SetHoverTimer(bool enabled) {
+  if (enabled == (hoverTimer_ != 0)) return;
+  if (enabled) {
+    hoverTimer_ = SetTimer(nullptr, 0, kHoverInterval, &TWinSkinForm::HoverTimerProc);
+    if (hoverTimer_) HoverTimers()[hoverTimer_] = this;
+    return;
+  }
+  KillTimer(nullptr, hoverTimer_);
+  HoverTimers().erase(hoverTimer_);
+  hoverTimer_ = 0;
+}
+
+void CALLBACK TWinSkinForm::HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  auto it = HoverTimers().find(id);
+  if (it == HoverTimers().end()) {
+    KillTimer(nullptr, id);
+    return;
+  }
+  TWinSkinForm* self = it->second;
+  try {
+    if (!self->MenuTracking) self->HoverTimerTick();
+  } catch (...) {
+    // A failed hover update leaves the caption as it is; the next tick tries again.
+  }
+}
+
+}  // namespace quarnel

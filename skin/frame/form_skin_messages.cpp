@@ -1,0 +1,344 @@
+// TWinSkinForm's window procedure: three dispatches in turn (messages every skinned window
+// handles, those of a window with a skinned frame, and the non-client messages once the frame
+// is active), with one named handler per message. UI thread of the skinned window.
+#include <windowsx.h>
+
+#include "framework/ui/form.h"
+#include "framework/ui/menu.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr int kCaptionTopRows = 3;  // frame rows at the top that keep the system's answer
+
+bool IsWindowMenuCommand(WPARAM command) {
+  switch (LOWORD(command)) {
+    case SC_SIZE:
+    case SC_MOVE:
+    case SC_MINIMIZE:
+    case SC_MAXIMIZE:
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+    case SC_CLOSE:
+    case SC_RESTORE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void TWinSkinForm::FrameWindowProc(TMessage& m) {
+  if (SkinState == fsNotActivated && m.Msg == WM_NCPAINT) {
+    m.Result = 0;
+    return;
+  }
+  if (FirstDispatch(m)) return;
+  if (!FrameEnabled || (ChildWindow && FormKind != fkMDIChild)) {
+    Default(m);
+    return;
+  }
+  if (SecondDispatch(m)) return;
+  if (SkinState == fsNotActivated || (FormKind == fkMDIChild && WindowShowState == wssMaximized)) {
+    if (m.Msg != WM_SIZE) Default(m);  // WM_SIZE reached the previous procedure already
+    return;
+  }
+  ThirdDispatch(m);
+}
+
+bool TWinSkinForm::FirstDispatch(TMessage& m) {
+  switch (m.Msg) {
+    case WM_ERASEBKGND:
+      HandleEraseBackground(m);
+      return true;
+    case WM_NCDESTROY:
+      HandleNCDestroy(m);
+      return true;
+    case WM_NCACTIVATE:
+      if (SkinState != fsNotActivated || FormKind == fkMDIChild) return false;
+      m.Result = 1;  // the system caption is never drawn; deactivation is not refused
+      return true;
+    case WM_NCUAHDRAWCAPTION:
+      m.Result = 0;
+      return true;
+    case WM_INITMENUPOPUP:
+      if (TSkinManage* manager = TSkinManage::Instance())
+        manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
+                                                                              : pkMenuBarDropDown);
+      Default(m);
+      return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      HandleControlColor(m);
+      return true;
+    case SKM_ACTIVATE:
+      if (m.LParam != kActivateMessageParam) return false;
+      CompleteActivation();
+      return true;
+    case SKM_RESKINSCROLL:
+      return true;  // no scroll-bar skin objects are made yet
+    case SKM_QUERYSKINNED:
+      m.Result = 1;
+      PostMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// True when the message is done; false: on to the third dispatch.
+bool TWinSkinForm::SecondDispatch(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE:
+      HandleSize(m);
+      return false;
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+      Active = LOBYTE(m.WParam) != 0;
+      return false;
+    case WM_GETMINMAXINFO:
+      Default(m);
+      ReadShowState();
+      return true;
+    case WM_WINDOWPOSCHANGED:
+      ReadShowState();
+      Default(m);
+      return true;
+    case WM_SETICON:
+      Default(m);
+      BuildIconBitmap();
+      return true;
+    case WM_COMMAND:
+      HandleCommand(m);
+      return true;
+    case WM_SYSCOMMAND:
+      HandleSysCommand(m);
+      return true;
+    case SKM_MENUBARCLICK:
+      return true;  // no menu bar is skinned
+    case CM_MENUCHANGED:
+      HandleMenuChanged(m);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TWinSkinForm::ThirdDispatch(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE:
+      HandleSize(m);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      Default(m);
+      return;
+    case WM_NCCALCSIZE:
+      HandleNCCalcSize(m);
+      return;
+    case WM_NCHITTEST:
+      HandleNCHitTest(m);
+      return;
+    case WM_NCPAINT:
+      HandleNCPaint(m);
+      return;
+    case WM_NCACTIVATE:
+      HandleNCActivate(m);
+      return;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+      HandleNCMouse(m);
+      return;
+    case SKM_REPAINTFRAME:
+      PaintFrame(nullptr);
+      return;
+    default:
+      Default(m);
+      return;
+  }
+}
+
+void TWinSkinForm::HandleEraseBackground(TMessage& m) {
+  Default(m);
+  if (Form || !SkinData || !SkinData->FaceBrush) return;
+  RECT client{};
+  GetClientRect(Window, &client);
+  FillRect(reinterpret_cast<HDC>(m.WParam), &client, SkinData->FaceBrush.get());
+  m.Result = 1;
+}
+
+void TWinSkinForm::HandleControlColor(TMessage& m) {
+  Default(m);
+  if (Form) return;
+  SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+  if (m.Msg == WM_CTLCOLORSTATIC && SkinData && SkinData->FaceBrush)
+    m.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush.get());
+}
+
+// Everything this object put on the window is taken off before the window's own last message.
+void TWinSkinForm::HandleNCDestroy(TMessage& m) {
+  SkinState = fsDestroying;
+  const WNDPROC previous = subclass_.Previous();
+  const bool unicode = subclass_.Unicode();
+  if (!FrameEnabled) {
+    Detach();
+  } else {
+    SystemMenuPopup.reset();
+    SetHoverTimer(false);
+    RestoreProcedures();
+    ReleaseControlSkins(true);
+  }
+  subclass_.Restore();
+  m.Result = unicode ? CallWindowProcW(previous, Window, m.Msg, m.WParam, m.LParam)
+                     : CallWindowProcA(previous, Window, m.Msg, m.WParam, m.LParam);
+  SkinState = fsDestroyed;
+}
+
+void TWinSkinForm::HandleCommand(TMessage& m) {
+  if (IsWindowMenuCommand(m.WParam)) {
+    PostMessageW(Window, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
+    return;
+  }
+  Default(m);
+}
+
+void TWinSkinForm::HandleSysCommand(TMessage& m) {
+  switch (m.WParam & 0xFFF0) {
+    case SC_MINIMIZE:
+      WindowShowState = wssMinimized;
+      break;
+    case SC_MAXIMIZE:
+      WindowShowState = wssMaximized;
+      break;
+    case SC_RESTORE:
+      WindowShowState = wssNormal;
+      if (TSkinManage* manager = TSkinManage::Instance();
+          manager && FormKind == fkMDIChild && manager->MaximizedChildMode())
+        manager->SetMaximizedChildMode(false);
+      break;
+    default:
+      break;
+  }
+  Default(m);
+}
+
+// The frame is not painted while the menu changes; the native menu stays on the window as long
+// as no skinned menu bar stands in for it.
+void TWinSkinForm::HandleMenuChanged(TMessage& m) {
+  const bool painting = SkinData->FramePainting;
+  SkinData->FramePainting = false;
+  Default(m);
+  SkinData->FramePainting = painting;
+}
+
+void TWinSkinForm::HandleSize(TMessage& m) {
+  Default(m);
+  switch (m.WParam) {
+    case SIZE_RESTORED:
+      WindowShowState = wssNormal;
+      break;
+    case SIZE_MINIMIZED:
+      WindowShowState = wssMinimized;
+      break;
+    case SIZE_MAXIMIZED:
+      WindowShowState = wssMaximized;
+      break;
+    default:
+      break;
+  }
+  if (WindowShowState == wssMinimized) return;
+  if (FormKind == fkMDIChild) {
+    TSkinManage* manager = TSkinManage::Instance();
+    if ((manager && manager->MaximizedChildMode()) || WindowShowState != wssNormal) return;
+  }
+  if (SkinState == fsActive || SkinState == fsReskinning) UpdateWindowRegion();
+}
+
+void TWinSkinForm::HandleNCActivate(TMessage& m) {
+  Active = m.WParam != 0;
+  SetHoverTimer(Active);
+  if (!Active) ForeignHotControl = nullptr;
+  if (FormKind == fkMDIFrame && MDIClient)
+    SendMessageW(MDIClient, WM_NCACTIVATE, m.WParam, 0);
+  else if (FormKind == fkMDIChild)
+    Default(m);
+  if (!(FormKind == fkMDIChild && WindowShowState == wssMaximized)) PaintFrame(nullptr);
+  m.Result = 1;
+}
+
+void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
+  Default(m);
+  if (!m.WParam) {
+    m.Result = 0;
+    return;
+  }
+  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+  if ((FormKind == fkMDIChild && WindowShowState != wssNormal) || BorderKind == bkNoBorder ||
+      !params->lppos) {
+    params->rgrc[1] = params->rgrc[0];
+    m.Result = WVR_VALIDRECTS;
+    return;
+  }
+  const WINDOWPOS& pos = *params->lppos;
+  const RECT client{pos.x + BorderLeft, pos.y + CaptionHeight + MenuBarHeight, pos.x + pos.cx - BorderRight,
+                    pos.y + pos.cy - BorderBottom};
+  params->rgrc[0] = client;
+  params->rgrc[1] = client;
+  m.Result = WVR_VALIDRECTS;
+}
+
+void TWinSkinForm::HandleNCHitTest(TMessage& m) {
+  Default(m);
+  if (m.Result != HTNOWHERE && m.Result != HTCAPTION) return;
+  const POINT frame = FramePoint(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+  if (frame.y > kCaptionTopRows) m.Result = HTCAPTION;
+  if (frame.y > CaptionHeight && MenuBarHeight > 0) m.Result = HTMENU;
+}
+
+void TWinSkinForm::HandleNCPaint(TMessage& m) {
+  if (!(BorderIcons & kbiKeepSystemMenuStyle)) {
+    const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
+    if (style & WS_SYSMENU) SetWindowLongPtrW(Window, GWL_STYLE, style & ~WS_SYSMENU);
+  }
+  m.Result = 0;
+  if (!SkinData->FramePainting) return;
+  if ((FormKind == fkMDIChild && WindowShowState == wssMaximized) || BorderKind == bkNoBorder) {
+    Default(m);
+    return;
+  }
+  PaintFrame(nullptr);
+}
+
+void TWinSkinForm::HandleNCMouse(TMessage& m) {
+  bool swallowed = false;
+  switch (m.Msg) {
+    case WM_NCMOUSEMOVE:
+      swallowed = NCMouseMove(m);
+      break;
+    case WM_NCLBUTTONDOWN:
+      swallowed = NCLButtonDown(m);
+      break;
+    case WM_NCLBUTTONUP:
+      swallowed = NCLButtonUp(m);
+      break;
+    case WM_NCLBUTTONDBLCLK:
+      swallowed = NCLButtonDblClk(m);
+      break;
+    case WM_NCRBUTTONDOWN:
+      swallowed = NCRButtonDown(m);
+      break;
+    default:
+      break;
+  }
+  if (!swallowed) Default(m);
+}
+
+}  // namespace quarnel
