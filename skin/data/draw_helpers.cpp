@@ -98,7 +98,9 @@ bool CoversAll(const SkinPieces& pieces, int width, int height) {
 
 }  // namespace
 
-uint32_t ResolveSkinColor(TColor color) { return ColorToRGB(color); }
+uint32_t ResolveSkinColor(TColor color) {
+  return ColorToRGB(color);
+}
 
 TColor MixColors(TColor c1, TColor c2, int weight) {
   return static_cast<TColor>(MixRgb(ResolveSkinColor(c1), ResolveSkinColor(c2), weight));
@@ -199,12 +201,11 @@ void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transpa
   if (detail::FromRect(rect).Inverted() || image.Empty()) return;
   const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
   const SkinRect at = CentredRect(detail::FromRect(rect), f.Width(), f.Height());
-  HDC src = image.DC();
   if (transparent) {
-    detail::TransparentCopy(CurrentPlatform(), dc, at.left, at.top, at.Width(), at.Height(), src, f.left,
+    detail::TransparentCopy(CurrentPlatform(), dc, at.left, at.top, at.Width(), at.Height(), image, f.left,
                             f.top, RGB(255, 0, 255));
   } else {
-    BitBlt(dc, at.left, at.top, at.Width(), at.Height(), src, f.left, f.top, SRCCOPY);
+    BitBlt(dc, at.left, at.top, at.Width(), at.Height(), image.DC(), f.left, f.top, SRCCOPY);
   }
 }
 

@@ -76,9 +76,10 @@ namespace detail {
 inline SkinRect FromRect(const RECT& r) {
   return {r.left, r.top, r.right, r.bottom};
 }
-// Copies w x h pixels from (sx, sy) of `source` to (x, y) of `dest`, leaving out those of `key`.
-void TransparentCopy(GdiPlatform platform, HDC dest, int x, int y, int w, int h, HDC source, int sx, int sy,
-                     COLORREF key);
+// Copies w x h pixels from (sx, sy) of `source` to (x, y) of `dest`, leaving out those of `key`;
+// the part past the source's right and bottom is left out too.
+void TransparentCopy(GdiPlatform platform, HDC dest, int x, int y, int w, int h, TBitmap& source, int sx,
+                     int sy, COLORREF key);
 }  // namespace detail
 
 }  // namespace quarnel

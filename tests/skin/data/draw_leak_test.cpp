@@ -77,6 +77,20 @@ std::vector<Operation>& DrawingLeaks::Operations() {
          [&s] {
            DrawTransparentOn(GdiPlatform::Win9x, s.dc(), RECT{0, 0, 90, 30}, *s.image, kSkinTransparentColor);
          }},
+        {"DrawTransparentVariedSizes",
+         [&s] {
+           // Sizes in turn through the reused scratch bitmaps; now and then one too large to keep.
+           static int turn = 0;
+           static const auto large = draw_test::Filled(1024, 520, RGB(255, 0, 255));
+           const int w = 1 + turn % 89, h = 1 + turn % 29;
+           if (turn++ % 50 == 0) {  // the first run too, so the image's DC exists before counting
+             DrawTransparentOn(GdiPlatform::Nt, s.dc(), RECT{0, 0, 1024, 520}, *large, kSkinTransparentColor);
+             DrawSkinElement(s.dc(), RECT{0, 0, 1024, 520}, *large, false, false, true, 1, 1, SkinMargins{});
+           }
+           DrawTransparentOn(GdiPlatform::Nt, s.dc(), RECT{1, 2, 1 + w, 2 + h}, *s.image,
+                             kSkinTransparentColor);
+           DrawSkinElement(s.dc(), RECT{0, 0, w, h}, *s.image, false, false, true, 3, 2, SkinMargins{});
+         }},
         {"RegionFromBitmap", [&s] { RegionFromBitmap(*s.image, 3, 4, 1, 1, 1, kSkinTransparentColor); }},
         {"ReplaceMagenta", [&s] { ReplaceMagenta(*s.image, RGB(255, 0, 255)); }},
         {"MirrorBitmap", [&s] { MirrorBitmap(*s.image); }},
