@@ -4,20 +4,36 @@
 
 #include <algorithm>
 
+#include "skin/data/draw_memory_copy.h"
+
 namespace quarnel {
 namespace {
 
-// Stretches each piece from the image DC into `dest`; tiled pieces are repeated instead.
-void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* end, int dx = 0, int dy = 0) {
+SkinRect Shifted(const SkinRect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// Stretches each piece from the image DC into `dest`; tiled pieces are repeated instead. Pieces
+// at their own size go through `memory` when there is one.
+void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* end,
+                MemoryCopy* memory = nullptr, int dx = 0, int dy = 0) {
+  auto copy = [&](const SkinRect& d, const SkinRect& s) {
+    if (memory && memory->Copy(d.left + dx, d.top + dy, d.Width(), d.Height(), s.left, s.top)) return;
+    BitBlt(dest, d.left + dx, d.top + dy, d.Width(), d.Height(), source, s.left, s.top, SRCCOPY);
+    if (memory) memory->GdiDrew();
+  };
   for (const SkinPiece* p = begin; p != end; ++p) {
     if (p->tiled) {
-      for (const SkinPiece& t : TilePieces(p->dest, p->source))
-        BitBlt(dest, t.dest.left + dx, t.dest.top + dy, t.dest.Width(), t.dest.Height(), source,
-               t.source.left, t.source.top, SRCCOPY);
+      for (const SkinPiece& t : TilePieces(p->dest, p->source)) copy(t.dest, t.source);
+    } else if (p->dest.Width() == p->source.Width() && p->dest.Height() == p->source.Height()) {
+      copy(p->dest, p->source);  // a stretch to the same size is a plain copy
+    } else if (memory && memory->Stretch(Shifted(p->dest, dx, dy), p->source)) {
       continue;
+    } else {
+      StretchBlt(dest, p->dest.left + dx, p->dest.top + dy, p->dest.Width(), p->dest.Height(), source,
+                 p->source.left, p->source.top, p->source.Width(), p->source.Height(), SRCCOPY);
+      if (memory) memory->GdiDrew();
     }
-    StretchBlt(dest, p->dest.left + dx, p->dest.top + dy, p->dest.Width(), p->dest.Height(), source,
-               p->source.left, p->source.top, p->source.Width(), p->source.Height(), SRCCOPY);
   }
 }
 
@@ -132,7 +148,8 @@ std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& target, TBitmap& image, con
   auto bitmap = OffscreenBitmap(width, height, &dc);
   if (bitmap->Empty() || image.Empty()) return bitmap;
   const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
-  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end());
+  MemoryCopy memory(*bitmap, image);
+  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end(), &memory);
   return bitmap;
 }
 
@@ -145,7 +162,8 @@ void DrawSkinElement(HDC dc, const RECT& rect, TBitmap& image, bool vertical, bo
   if (!surface) return;
   const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
   if (!CoversAll(pieces, width, height)) surface.Clear(width, height);
-  CopyPieces(surface.dc(), image.DC(), pieces.begin(), pieces.end());
+  MemoryCopy memory(surface.bitmap(), image);
+  CopyPieces(surface.dc(), image.DC(), pieces.begin(), pieces.end(), &memory);
   PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
@@ -169,7 +187,8 @@ void DrawSkinBar(TCanvas& canvas, const RECT& rect, TBitmap& image, bool vertica
   surface.Clear(width, height);  // a bar without a middle part may leave a gap
   const std::vector<SkinPiece> parts =
       BarPieces(frameRect, width, height, margins.LeftWidth, margins.RightWidth);
-  CopyPieces(surface.dc(), image.DC(), parts.data(), parts.data() + parts.size());
+  MemoryCopy memory(surface.bitmap(), image);
+  CopyPieces(surface.dc(), image.DC(), parts.data(), parts.data() + parts.size(), &memory);
   PutBitmap(canvas.Handle(), rect, surface.bitmap(), transparent);
 }
 
