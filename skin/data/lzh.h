@@ -47,22 +47,10 @@ class TLZH {
   void DecodeWith(std::uint32_t size, Read&& read, Write&& write);
 
   // Decodes `count` packed bytes at `packed` into `out`, which must hold size + kLookAhead - 1
-  // bytes; returns how many bytes were produced.
+  // bytes; returns how many bytes were produced (the same bytes Decode delivers). Bytes of
+  // `out` past that count may have been written.
   std::size_t DecodeMemory(const std::uint8_t* packed, std::size_t count, std::uint32_t size,
-                           std::uint8_t* out) {
-    const std::uint8_t* next = packed;
-    const std::uint8_t* const end = packed + count;
-    std::uint8_t* sink = out;
-    DecodeWith(
-        size,
-        [&](std::uint8_t& byte) -> std::size_t {
-          if (next == end) return 0;
-          byte = *next++;
-          return 1;
-        },
-        [&](std::uint8_t byte) { *sink++ = byte; });
-    return static_cast<std::size_t>(sink - out);
-  }
+                           std::uint8_t* out);
 
  private:
   // Fresh work tables for one decoding; released when the pointer goes, also on failure.

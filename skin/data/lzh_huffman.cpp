@@ -17,7 +17,7 @@ void THuffmanTree::Reset() {
     child_[node] = static_cast<std::uint16_t>(pair);
     parent_[pair] = parent_[pair + 1] = static_cast<std::uint16_t>(node);
   }
-  freq_[kNodeCount] = 0xFFFF;
+  std::fill(freq_.begin() + kNodeCount, freq_.end(), std::uint16_t{0xFFFF});
   parent_[kRoot] = 0;
 }
 

@@ -4,8 +4,12 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace quarnel::lzh {
 
@@ -80,11 +84,9 @@ class THuffmanTree {
   // The node's count now exceeds its right neighbour's: exchange it with the last node of
   // lower count so that the order stays sorted, and carry on from the node's new slot.
   unsigned SwapForward(unsigned node, unsigned count) {
-    unsigned target = node + 1;  // most runs of equal counts are short
-    if (count > freq_[target + 1]) {
-      ++target;
-      if (count > freq_[target + 1]) target = LastBelow(target + 1, count);
-    }
+    unsigned target = node + LowerAhead(node, count);  // most runs of equal counts are short
+    if (target == node + kLookAheadSlots) [[unlikely]]
+      target = LastBelow(target, count);
     freq_[node] = freq_[target];
     freq_[target] = static_cast<std::uint16_t>(count);
     const unsigned moved = child_[node];
@@ -98,10 +100,31 @@ class THuffmanTree {
     parent_[displaced + (displaced < kNodeCount)] = static_cast<std::uint16_t>(node);
     return target;
   }
+  // How many of the kLookAheadSlots slots after `node` (at least the first) hold a count below
+  // `count`. Counts are sorted, so they are the slots up to the last one below.
+  static constexpr unsigned kLookAheadSlots = 16;
+  unsigned LowerAhead(unsigned node, unsigned count) const {
+#if defined(__SSE2__)
+    // Sixteen counts at once: saturating count - slot is zero where the slot is not lower.
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(count));
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq_[node + 1]));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq_[node + 9]));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i notLower = _mm_packs_epi16(_mm_cmpeq_epi16(_mm_subs_epu16(wanted, first), zero),
+                                             _mm_cmpeq_epi16(_mm_subs_epu16(wanted, second), zero));
+    return static_cast<unsigned>(
+        std::countr_zero(static_cast<unsigned>(_mm_movemask_epi8(notLower)) | 0x10000u));
+#else
+    unsigned ahead = 1;
+    while (ahead < kLookAheadSlots && count > freq_[node + ahead + 1]) ++ahead;
+    return ahead;
+#endif
+  }
   unsigned LastBelow(unsigned from, unsigned count) const;
   void Rebuild();
 
-  std::array<std::uint16_t, kNodeCount + 1> freq_{};  // last slot: sentinel 0xFFFF
+  // Behind the nodes: sentinels 0xFFFF, as many as LowerAhead reads past the root.
+  std::array<std::uint16_t, kNodeCount + kLookAheadSlots> freq_{};
   std::array<std::uint16_t, kNodeCount + kSymbolCount> parent_{};
   std::array<std::uint16_t, kNodeCount> child_{};
 };

@@ -1,6 +1,7 @@
-// Fuzz target: LZHUF decoding of arbitrary streams must agree with the plain reference decoder
-// and stay within one match of the requested size; the same bytes must survive an encoder
-// round trip. Input: two bytes of requested size (in units of 2 bytes), then the stream.
+// Fuzz target: LZHUF decoding of arbitrary streams, through callbacks and in memory, must agree
+// with the plain reference decoder and stay within one match of the requested size; the same
+// bytes must survive an encoder round trip. Input: two bytes of requested size (in units of
+// 2 bytes), then the stream.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
@@ -36,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto out = Decode(stream, wanted);
   if (out.size() < wanted || out.size() > wanted + 59) std::abort();
   if (out != quarnel::testing::ReferenceDecode(stream, wanted)) std::abort();
+  std::vector<std::uint8_t> inMemory(std::size_t{wanted} + quarnel::lzh::kLookAhead - 1);
+  inMemory.resize(quarnel::TLZH().DecodeMemory(stream.data(), stream.size(), wanted, inMemory.data()));
+  if (inMemory != out) std::abort();
 
   const auto packed = quarnel::TLzhEncoder::Encode(stream);
   if (Decode(packed, static_cast<std::uint32_t>(stream.size())) !=

@@ -132,5 +132,57 @@ TEST(LzhInlineCallbacks, MatchTheCallbackObjects) {
   EXPECT_EQ(next, stream.size());
 }
 
+// The in-memory decoder against the callback one: the produced count and every byte up to it.
+void ExpectSameAsCallbacks(std::span<const std::uint8_t> stream, std::uint32_t size, const char* what) {
+  const Bytes want = Decode(stream, size);
+  Bytes out(std::size_t{size} + lzh::kLookAhead - 1, 0xCC);
+  const std::size_t produced = TLZH().DecodeMemory(stream.data(), stream.size(), size, out.data());
+  ASSERT_EQ(produced, want.size()) << what;
+  out.resize(produced);
+  ASSERT_EQ(out, want) << what;
+}
+
+TEST(LzhMemory, AgreesOnRandomStreamsWithManyRebuilds) {
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    const Bytes stream = RandomBytes(seed * 3000, seed);
+    ExpectSameAsCallbacks(stream, seed * 20000, "random stream");
+  }
+}
+
+TEST(LzhMemory, AgreesOnEveryCutOfAShortStream) {
+  // Each cut ends the input at another point of the eight-byte reads, down to no input at all.
+  const Bytes data =
+      BytesOf("abcabcabcabcabcabc, aaaaaaaaaaaaaaaaaaaaaaaaaaaa, xyz xyz xyz, 0123456789 0123456789");
+  const Bytes packed = TLzhEncoder::Encode(data);
+  for (std::size_t cut = 0; cut <= packed.size(); ++cut)
+    for (std::uint32_t size : {1u, 7u, static_cast<std::uint32_t>(data.size()), 500u})
+      ExpectSameAsCallbacks(std::span<const std::uint8_t>(packed.data(), cut), size, "cut stream");
+}
+
+TEST(LzhMemory, AgreesOnTheSampleSkinWholeAndCutShort) {
+  const Bytes data = SampleSkinPackage();
+  const Bytes packed = TLzhEncoder::Encode(data);
+  const auto size = static_cast<std::uint32_t>(data.size());
+  ExpectSameAsCallbacks(packed, size, "whole");
+  ExpectSameAsCallbacks(std::span<const std::uint8_t>(packed.data(), packed.size() / 3), size, "a third");
+  ExpectSameAsCallbacks(std::span<const std::uint8_t>(packed.data(), packed.size() - 5), size, "five short");
+}
+
+TEST(LzhMemory, ReadsTheRingsFirstContentsAndRunsUpToTheEndOfTheBuffer) {
+  // Matches into the spaces and the unwritten slots, short-distance runs of every distance
+  // below sixteen, and a request that ends inside a long final match.
+  Bytes data(100, ' ');
+  for (int distance = 1; distance < 16; ++distance) {
+    for (int i = 0; i < distance; ++i) data.push_back(static_cast<std::uint8_t>('a' + i));
+    for (int i = 0; i < 70; ++i) data.push_back(data[data.size() - distance]);
+  }
+  const Bytes packed = TLzhEncoder::Encode(data);
+  for (std::uint32_t size = 1; size <= data.size(); size += 37) ExpectSameAsCallbacks(packed, size, "runs");
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    const Bytes stream = RandomBytes(seed % 9, seed);  // a few bytes, then zero bits
+    ExpectSameAsCallbacks(stream, 4000 + seed, "few bytes");
+  }
+}
+
 }  // namespace
 }  // namespace quarnel::testing
