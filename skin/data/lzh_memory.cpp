@@ -10,48 +10,21 @@ namespace {
 
 using namespace lzh;
 
-// The packed bytes as a big-endian bit stream followed by zero bits without end.
-class PackedBits {
- public:
-  PackedBits(const std::uint8_t* packed, std::size_t count) : next_(packed), end_(packed + count) {
-    limit_ = count >= 8 ? end_ - 8 : packed;
-    if (count < 8) EnterTail();
-  }
-  // The next bit is the top bit of the result; behind the valid bits sits one marker bit.
-  // Called once per symbol, which needs at most 36 bits: it leaves at least 56.
-  void Refill(std::uint64_t& bits) {
-    if (next_ > limit_) [[unlikely]]
-      EnterTail();
-    std::uint64_t word;
-    std::memcpy(&word, next_, 8);
-    if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
-    const unsigned marker = static_cast<unsigned>(std::countr_zero(bits));  // 63 - marker valid bits
-    const unsigned moved = marker & 7;                                      // where the marker goes
-    next_ += marker >> 3;
-    const std::uint64_t valid = bits & ~((std::uint64_t{2} << marker) - 1);  // 2 << 63 wraps to 0
-    const std::uint64_t added = (word >> (63 - marker)) & ~((std::uint64_t{2} << moved) - 1);
-    bits = valid | added | (std::uint64_t{1} << moved);
-  }
-
- private:
-  // Fewer than eight bytes left: read on from a copy of them followed by zeros. Once the copy
-  // is used up the reading stays on its zeros.
-  void EnterTail() {
-    if (next_ >= tail_ && next_ < tail_ + sizeof tail_) {
-      next_ = tail_ + 8;  // already in the copy: bytes 7 and on are zeros
-      return;
-    }
-    const std::size_t left = static_cast<std::size_t>(end_ - next_);
-    std::memset(tail_, 0, sizeof tail_);
-    if (left != 0) std::memcpy(tail_, next_, left);
-    next_ = tail_;
-    limit_ = tail_ + 8;
-  }
-  const std::uint8_t* next_;
-  const std::uint8_t* end_;
-  const std::uint8_t* limit_;
-  std::uint8_t tail_[24];
+// Where reading goes on when fewer than eight packed bytes are left: a copy of them followed by
+// zeros (`tail`, 24 bytes), from which eight bytes can always be read; once the copy is used up
+// the reading stays on its zeros. Returns the next byte and the last safe reading position.
+struct ReadPosition {
+  const std::uint8_t* next;
+  const std::uint8_t* limit;
 };
+[[gnu::noinline]] ReadPosition ReadTail(const std::uint8_t* next, const std::uint8_t* end,
+                                        std::uint8_t* tail) {
+  if (next >= tail && next < tail + 24) return {tail + 8, tail + 8};  // bytes 7 and on are zeros
+  const std::size_t left = static_cast<std::size_t>(end - next);
+  std::memset(tail, 0, 24);
+  if (left != 0) std::memcpy(tail, next, left);
+  return {tail, tail + 8};
+}
 
 // The smallest multiple of a distance below eight that is at least eight.
 constexpr std::uint8_t kPatternStep[8] = {8, 8, 8, 9, 8, 10, 12, 14};
@@ -69,13 +42,32 @@ std::size_t TLZH::DecodeMemory(const std::uint8_t* packed, std::size_t count, st
   const std::unique_ptr<TDecodeTables> tables = AcquireTables();
   THuffmanTree& tree = tables->tree;
   const std::uint16_t* const child = tree.Children();
-  PackedBits input(packed, count);
+  // The packed bytes as a big-endian bit stream followed by zero bits without end. The next bit
+  // is the top bit of `bits`; behind the valid bits sits one marker bit.
   std::uint64_t bits = std::uint64_t{1} << 63;
+  std::uint8_t tail[24];
+  ReadPosition read{packed, count >= 8 ? packed + count - 8 : nullptr};
+  const std::uint8_t* const end = packed + count;
+  if (count < 8) read = ReadTail(packed, end, tail);
+  // Called once per symbol, which needs at most 36 bits: leaves at least 56.
+  auto refill = [&] {
+    if (read.next > read.limit) [[unlikely]]
+      read = ReadTail(read.next, end, tail);
+    std::uint64_t word;
+    std::memcpy(&word, read.next, 8);
+    if constexpr (std::endian::native == std::endian::little) word = __builtin_bswap64(word);
+    const unsigned marker = static_cast<unsigned>(__builtin_ctzll(bits));  // 63 - marker valid bits
+    const unsigned moved = marker & 7;                                     // where the marker goes
+    read.next += marker >> 3;
+    const std::uint64_t valid = bits & ~((std::uint64_t{2} << marker) - 1);  // 2 << 63 wraps to 0
+    const std::uint64_t added = (word >> (63 - marker)) & ~((std::uint64_t{2} << moved) - 1);
+    bits = valid | added | (std::uint64_t{1} << moved);
+  };
   const std::size_t capacity = std::size_t{size} + kLookAhead - 1;
 
   std::size_t produced = 0;
   while (produced < size) {
-    input.Refill(bits);
+    refill();
     unsigned node = child[kRoot];
     while (node < kNodeCount) {
       const bool second = __builtin_add_overflow(bits, bits, &bits);
