@@ -13,6 +13,11 @@ namespace {
 
 bool hookDisabled = false;
 
+void ReadVersion(TSkinModuleState& state) {
+  state.VersionWord = GetVersion();
+  state.IsNTPlatform = (state.VersionWord & 0x80000000u) == 0;
+}
+
 // The global atom lives as long as the module.
 struct ModuleStateHolder {
   TSkinModuleState state;
@@ -23,6 +28,7 @@ struct ModuleStateHolder {
               static_cast<unsigned>(GetCurrentThreadId()));
     state.ControlAtom = GlobalAddAtomA(name);
     state.ControlMessage = RegisterWindowMessageA(name);
+    ReadVersion(state);
   }
   ~ModuleStateHolder() {
     if (state.ControlAtom) GlobalDeleteAtom(state.ControlAtom);
@@ -33,8 +39,6 @@ struct ModuleStateHolder {
 
 ModuleStateHolder& Holder() {
   static ModuleStateHolder holder;
-  static const bool versionRead = (ReadSystemVersion(), true);
-  (void)versionRead;
   return holder;
 }
 
@@ -45,9 +49,7 @@ TSkinModuleState& SkinModule() {
 }
 
 void ReadSystemVersion() {
-  TSkinModuleState& state = Holder().state;
-  state.VersionWord = GetVersion();
-  state.IsNTPlatform = (state.VersionWord & 0x80000000u) == 0;
+  ReadVersion(Holder().state);
 }
 
 int SystemMajorVersion() {

@@ -1,0 +1,197 @@
+// The window menu of a skinned frame: copied from the system's window menu with the enabled
+// states and glyphs of the window's state, shown once for two right clicks within the
+// double-click time, and its items performing their commands.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "framework/ui/menu.h"
+#include "frame_test_support.h"
+
+namespace quarnel::frametest {
+namespace {
+
+using testing_support::MessageSpy;
+
+class CaptionMenuTest : public FrameTest {
+ protected:
+  void SetUp() override {
+    FrameTest::SetUp();
+    skin = LoadSkin(BuiltInPackage());
+  }
+  ComponentPtr<TSkinData> skin;
+};
+
+TMenuItem* ItemByTag(TPopupMenu& menu, int tag) {
+  for (int i = 0; i < menu.Items()->Count(); ++i)
+    if (menu.Items()->Items(i)->Tag() == tag) return menu.Items()->Items(i);
+  return nullptr;
+}
+
+// Watches for open menus from another thread: counts each one seen and closes it with Escape.
+class MenuCloser {
+ public:
+  MenuCloser()
+      : thread_([this] {
+          HWND last = nullptr;
+          while (!stop_) {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            if (menu && IsWindowVisible(menu)) {
+              if (menu != last || !closing_) ++shown;
+              last = menu;
+              closing_ = true;
+              PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            } else {
+              closing_ = false;
+            }
+            Sleep(20);
+          }
+        }) {}
+  ~MenuCloser() {
+    stop_ = true;
+    thread_.join();
+  }
+  std::atomic<int> shown{0};
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> closing_{false};
+  std::thread thread_;
+};
+
+TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
+  SkinnedWindow w(*skin, L"Menu");
+  TWinSkinForm& f = w.frame();
+  ASSERT_TRUE(f.SystemMenu);
+  f.BuildSystemMenu();
+  ASSERT_TRUE(f.SystemMenuPopup);
+  TPopupMenu& menu = *f.SystemMenuPopup;
+  EXPECT_EQ(menu.Tag(), 33333);
+  EXPECT_TRUE(menu.OwnerDraw());
+  EXPECT_EQ(menu.Images(), &skin->MenuGlyphs);
+  EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(f.SystemMenu));
+
+  TMenuItem* restore = ItemByTag(menu, SC_RESTORE);
+  TMenuItem* maximise = ItemByTag(menu, SC_MAXIMIZE);
+  TMenuItem* minimise = ItemByTag(menu, SC_MINIMIZE);
+  TMenuItem* close = ItemByTag(menu, SC_CLOSE);
+  TMenuItem* move = ItemByTag(menu, SC_MOVE);
+  ASSERT_TRUE(restore && maximise && minimise && close && move);
+  EXPECT_FALSE(restore->Enabled());
+  EXPECT_TRUE(maximise->Enabled());
+  EXPECT_TRUE(minimise->Enabled());
+  EXPECT_TRUE(move->Enabled());
+  EXPECT_EQ(restore->ImageIndex(), 0);
+  EXPECT_EQ(maximise->ImageIndex(), 1);
+  EXPECT_EQ(minimise->ImageIndex(), 2);
+  EXPECT_EQ(close->ImageIndex(), 3);
+  EXPECT_EQ(move->ImageIndex(), -1);
+  EXPECT_FALSE(close->Caption().empty());
+  EXPECT_EQ(close->Caption().find('\t'), std::string::npos);  // the shortcut has its own place
+  int lines = 0;
+  for (int i = 0; i < menu.Items()->Count(); ++i) lines += menu.Items()->Items(i)->IsLine();
+  EXPECT_GE(lines, 1);
+
+  // Maximised: restore on, maximise, move and size off.
+  ShowWindow(w.hwnd(), SW_MAXIMIZE);
+  testing_support::flush_events(50);
+  ASSERT_EQ(f.WindowShowState, wssMaximized);
+  f.BuildSystemMenu();
+  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_RESTORE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MAXIMIZE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MOVE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_SIZE)->Enabled());
+  // A grayed native item is disabled in the copy.
+  EnableMenuItem(f.SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  f.BuildSystemMenu();
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Enabled());
+}
+
+TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
+  SkinnedWindow w(*skin, L"No box", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+  w.frame().BuildSystemMenu();
+  TMenuItem* minimise = ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE);
+  if (minimise) EXPECT_FALSE(minimise->Enabled());
+  TMenuItem* maximise = ItemByTag(*w.frame().SystemMenuPopup, SC_MAXIMIZE);
+  if (maximise) EXPECT_FALSE(maximise->Enabled());
+  EXPECT_TRUE(minimise || maximise);
+}
+
+TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
+  SkinnedWindow w(*skin, L"Command");
+  w.frame().BuildSystemMenu();
+  ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE)->Click();
+  EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(w.hwnd()) != FALSE; }, 2000));
+}
+
+TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
+  SkinnedWindow w(*skin, L"Right clicks");
+  MessageSpy spy(w.hwnd());
+  const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
+  MenuCloser closer;
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
+  testing_support::flush_events(100);
+  EXPECT_EQ(closer.shown.load(), 1);
+  EXPECT_EQ(spy.count(WM_CLOSE), 0);  // no caption button was under the pointer
+  EXPECT_TRUE(IsWindow(w.hwnd()));
+  // After the double-click time the next right click shows it again.
+  Sleep(GetDoubleClickTime() + 50);
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
+  testing_support::flush_events(50);
+  EXPECT_EQ(closer.shown.load(), 2);
+}
+
+TEST_F(CaptionMenuTest, SecondRightClickOverAHotButtonClosesTheWindow) {
+  SkinnedWindow w(*skin, L"Hot close");
+  MenuCloser closer;
+  const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect)));
+  ASSERT_NE(w.frame().HotObject, nullptr);
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
+  EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));
+  EXPECT_EQ(closer.shown.load(), 1);
+}
+
+TEST_F(CaptionMenuTest, RightClickOutsideTheCaptionIsLeftToTheSystem) {
+  SkinnedWindow w(*skin, L"Border");
+  MenuCloser closer;
+  TMessage message;
+  message.Msg = WM_NCRBUTTONDOWN;
+  message.WParam = HTLEFT;
+  message.LParam = w.ScreenParam({1, 100});
+  EXPECT_FALSE(w.frame().NCRButtonDown(message));
+  EXPECT_EQ(closer.shown.load(), 0);
+}
+
+TEST_F(CaptionMenuTest, WindowMenuScreenshot) {
+  SkinnedWindow w(*skin, L"Window menu");
+  w.frame().BuildSystemMenu();
+  TPopupMenu& menu = *w.frame().SystemMenuPopup;
+  std::atomic<bool> saved{false};
+  std::thread shooter([&] {
+    for (int i = 0; i < 100 && !saved; ++i) {
+      HWND popup = FindWindowW(L"#32768", nullptr);
+      if (popup && IsWindowVisible(popup)) {
+        Sleep(200);
+        RECT r{};
+        GetWindowRect(popup, &r);
+        const auto shot = testing_support::capture_screen_rect(r);
+        testing_support::save_bmp(shot, "frame_window_menu.bmp");
+        saved = shot.width > 0;
+        PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      }
+      Sleep(20);
+    }
+  });
+  RECT r{};
+  GetWindowRect(w.hwnd(), &r);
+  menu.Popup(r.left + 20, r.top + 30);
+  shooter.join();
+  EXPECT_TRUE(saved);
+}
+
+}  // namespace
+}  // namespace quarnel::frametest

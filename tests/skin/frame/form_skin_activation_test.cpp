@@ -1,0 +1,191 @@
+// The frame object of a form: made at the window's first activation (never for a form that is
+// never shown), its answers to the skin's private messages, the client area inside the skin's
+// frame, hit testing at the caption's top rows, windows without a border, and screenshots.
+#include <windowsx.h>
+
+#include "form_skin_test_support.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::flush_events;
+
+class FormSkinActivationTest : public FormSkinTest {};
+
+TEST_F(FormSkinActivationTest, SkinnedAtFirstActivationNotBefore) {
+  TForm* form = NewForm(bsSingle, 300, 200);
+  HWND window = form->Handle();
+  flush_events(50);
+  EXPECT_EQ(SkinOf(window), nullptr);
+  EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), 0);  // nobody answers yet
+
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->Form, form);
+  EXPECT_EQ(skin->Owner(), form);  // dies with the form
+  EXPECT_EQ(skin->SkinData, data.get());
+  EXPECT_EQ(manager->SkinningCount(), 1);
+  EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
+  EXPECT_EQ(SendMessageW(window, SKM_PING, 0, 0), 1);
+  // The form took the skin's face colour and keeps its own to get back.
+  EXPECT_EQ(form->Color(), data->FaceColor());
+  EXPECT_EQ(skin->SavedFormColor, clBtnFace);
+}
+
+TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
+  TForm* shown = NewForm(bsSingle, 200, 100);
+  TForm* hidden = NewForm(bsSingle, 200, 100, "hidden");
+  HWND hiddenWindow = hidden->Handle();
+  shown->Show();
+  ASSERT_NE(WaitSkinned(shown->Handle()), nullptr);
+  // Skinning every form again passes over the hidden one too.
+  manager->SetCurrentSkinData(data.get());
+  manager->PostAction(saSkinOn, 10);
+  testing_support::wait_until([&] { return manager->PendingAction() == saNone; });
+  flush_events(50);
+  EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
+  EXPECT_TRUE(manager->SkinForm(hidden));  // refused as invisible
+  EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
+  EXPECT_EQ(manager->FormSkins().size(), 1u);
+}
+
+TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {
+  TForm* form = NewForm(bsSingle, 300, 200);
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->BorderKind, bkSingle);
+  EXPECT_EQ(skin->BorderLeft, SkinLeft());
+  EXPECT_EQ(skin->BorderRight, SkinRight());
+  EXPECT_EQ(skin->CaptionHeight, SkinTop());
+  EXPECT_EQ(skin->BorderBottom, SkinBottom());
+  EXPECT_EQ(skin->MenuBarHeight, 0);
+  ASSERT_GT(SkinTop(), 0);
+
+  const RECT client = ClientRectOf(window);
+  const RECT outer = WindowRectOf(window);
+  EXPECT_EQ(client.right, 300);  // the form keeps its client size
+  EXPECT_EQ(client.bottom, 200);
+  EXPECT_EQ(outer.right - outer.left, 300 + SkinLeft() + SkinRight());
+  EXPECT_EQ(outer.bottom - outer.top, 200 + SkinTop() + SkinBottom());
+  const POINT origin = ClientOrigin(window);
+  EXPECT_EQ(origin.x, SkinLeft());
+  EXPECT_EQ(origin.y, SkinTop());
+
+  // The frame point of a screen point counts from the window's corner.
+  const POINT frame = skin->FramePoint(POINT{outer.left + 17, outer.top + 9});
+  EXPECT_EQ(frame.x, 17);
+  EXPECT_EQ(frame.y, 9);
+}
+
+TEST_F(FormSkinActivationTest, SizeableFormKeepsItsClientSizeToo) {
+  TForm* form = NewForm(bsSizeable, 250, 120);
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(form->Handle());
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->BorderKind, bkSizeable);
+  EXPECT_TRUE(skin->BorderIcons & kbiMaximize);
+  EXPECT_TRUE(skin->BorderIcons & kbiMinimize);
+  EXPECT_TRUE(skin->BorderIcons & kbiSystemMenu);
+  const RECT client = ClientRectOf(form->Handle());
+  EXPECT_EQ(client.right, 250);
+  EXPECT_EQ(client.bottom, 120);
+}
+
+// The first rows of the caption keep the system's answer; below them the caption band is the
+// caption. The system's own answers for the same points are asked of the default procedure.
+TEST_F(FormSkinActivationTest, HitTestAtFrameRowsThreeAndFour) {
+  for (int style : {bsSingle, bsSizeable}) {
+    TForm* form = NewForm(style, 300, 200);
+    form->Show();
+    HWND window = form->Handle();
+    TWinSkinForm* skin = WaitSkinned(window);
+    ASSERT_NE(skin, nullptr);
+    const RECT outer = WindowRectOf(window);
+    const int x = outer.left + (outer.right - outer.left) / 2;
+    for (int y : {3, 4, SkinTop() - 1}) {
+      const LPARAM at = MAKELPARAM(x, outer.top + y);
+      const LRESULT system = DefWindowProcW(window, WM_NCHITTEST, 0, at);
+      const LRESULT skinned = SendMessageW(window, WM_NCHITTEST, 0, at);
+      SCOPED_TRACE(::testing::Message() << "style " << style << " y " << y << " system " << system);
+      if (system != HTNOWHERE && system != HTCAPTION)
+        EXPECT_EQ(skinned, system);
+      else if (y <= 3)
+        EXPECT_EQ(skinned, system);
+      else
+        EXPECT_EQ(skinned, HTCAPTION);
+    }
+    // Inside the client area the system's answer stands.
+    const POINT origin = ClientOrigin(window);
+    const LPARAM inside = MAKELPARAM(outer.left + origin.x + 10, outer.top + origin.y + 10);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, inside), HTCLIENT);
+  }
+}
+
+TEST_F(FormSkinActivationTest, NoBorderWindowKeepsTheSystemRectangle) {
+  TForm* form = NewForm(bsNone, 220, 90);
+  HWND window = form->Handle();
+  const RECT nativeOuter = WindowRectOf(window);
+  const RECT nativeClient = ClientRectOf(window);
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->BorderKind, bkNoBorder);
+  EXPECT_EQ(skin->BorderLeft, 0);
+  EXPECT_EQ(skin->BorderRight, 0);
+  EXPECT_EQ(skin->CaptionHeight, 0);
+  EXPECT_EQ(skin->BorderBottom, 0);
+  EXPECT_EQ(skin->MenuBarHeight, 0);
+  const RECT outer = WindowRectOf(window);
+  const RECT client = ClientRectOf(window);
+  EXPECT_EQ(outer.right - outer.left, nativeOuter.right - nativeOuter.left);
+  EXPECT_EQ(outer.bottom - outer.top, nativeOuter.bottom - nativeOuter.top);
+  EXPECT_EQ(client.right, nativeClient.right);
+  EXPECT_EQ(client.bottom, nativeClient.bottom);
+  // A frame change asks WM_NCCALCSIZE again: the system's rectangle still stands.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  EXPECT_EQ(ClientRectOf(window).right, nativeClient.right);
+  EXPECT_FALSE(skin->RegionOwned);  // nothing was cut
+}
+
+TEST_F(FormSkinActivationTest, ScreenshotsActiveInactiveMinimised) {
+  TForm* form = NewForm(bsSingle, 320, 180, "Quarnel frame test");
+  TForm* other = NewForm(bsSingle, 160, 80, "other window");
+  form->Show();
+  HWND window = form->Handle();
+  ASSERT_NE(WaitSkinned(window), nullptr);
+  flush_events(100);
+  const testing_support::Capture active = testing_support::capture_window(window);
+  ASSERT_GT(active.width, 0);
+  EXPECT_TRUE(testing_support::save_bmp(active, ShotPath("form_skin_active")));
+
+  other->Show();
+  ASSERT_NE(WaitSkinned(other->Handle()), nullptr);
+  SetActiveWindow(other->Handle());
+  flush_events(100);
+  EXPECT_FALSE(SkinOf(window)->Active);
+  const testing_support::Capture inactive = testing_support::capture_window(window);
+  EXPECT_TRUE(testing_support::save_bmp(inactive, ShotPath("form_skin_inactive")));
+  // The caption is drawn from the other frame of the skin when the window is inactive.
+  int differing = 0;
+  for (int x = 0; x < active.width; ++x)
+    if (active.at(x, SkinTop() / 2) != inactive.at(x, SkinTop() / 2)) ++differing;
+  EXPECT_GT(differing, 0);
+
+  ShowWindow(window, SW_MINIMIZE);
+  flush_events(150);
+  EXPECT_EQ(SkinOf(window)->WindowShowState, wssMinimized);
+  const testing_support::Capture minimised = testing_support::capture_window(window);
+  EXPECT_TRUE(testing_support::save_bmp(minimised, ShotPath("form_skin_minimised")));
+  ShowWindow(window, SW_RESTORE);
+  flush_events(100);
+  EXPECT_EQ(SkinOf(window)->WindowShowState, wssNormal);
+  EXPECT_EQ(ClientRectOf(window).right, 320);
+}
+
+}  // namespace
+}  // namespace quarnel::testing

@@ -1,0 +1,102 @@
+// An MDI frame with a maximised child: the frame's object knows its client window and takes
+// over its procedure, the child is skinned at creation, the maximised-child mode is on, the
+// maximised child keeps the system's rectangle and no region; restoring it gives it the skin.
+#include "form_skin_test_support.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::flush_events;
+
+class FormSkinMDITest : public FormSkinTest {
+ protected:
+  TForm* NewMDIFrame() {
+    TForm* frame = NewForm(bsSizeable, 500, 360, "MDI frame");
+    frame->SetFormStyle(fsMDIForm);
+    return frame;
+  }
+  TForm* NewMDIChild(int windowState) {
+    TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
+    child->SetFormStyle(fsMDIChild);
+    child->SetWindowState(windowState);
+    return child;
+  }
+};
+
+TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
+  TForm* frame = NewMDIFrame();
+  frame->Show();
+  HWND frameWindow = frame->Handle();
+  HWND client = frame->ClientHandle();
+  ASSERT_TRUE(client);
+  TWinSkinForm* frameSkin = WaitSkinned(frameWindow);
+  ASSERT_NE(frameSkin, nullptr);
+  EXPECT_EQ(frameSkin->FormKind, fkMDIFrame);
+  EXPECT_EQ(frameSkin->MDIClient, client);
+  EXPECT_EQ(manager->MDIClientWindow(), client);
+  const auto clientProc = GetWindowLongPtrW(client, GWLP_WNDPROC);
+
+  TForm* child = NewMDIChild(wsMaximized);
+  child->Show();
+  HWND childWindow = child->Handle();
+  ASSERT_TRUE(IsChild(client, childWindow));
+  EXPECT_TRUE(GetWindowLongPtrW(childWindow, GWL_EXSTYLE) & WS_EX_MDICHILD);
+  TWinSkinForm* childSkin = WaitSkinned(childWindow);
+  ASSERT_NE(childSkin, nullptr);
+  EXPECT_EQ(childSkin->Form, child);
+  EXPECT_EQ(childSkin->FormKind, fkMDIChild);
+  EXPECT_TRUE(IsZoomed(childWindow));
+  EXPECT_EQ(childSkin->WindowShowState, wssMaximized);
+  EXPECT_TRUE(manager->MaximizedChildMode());
+  EXPECT_EQ(SendMessageW(childWindow, SKM_QUERYSKINNED, 0, 0), 1);
+  // The maximised child is not cut and keeps the system's rectangle: its client fills the
+  // MDI client (the system's maximised child has its frame outside the client window).
+  EXPECT_FALSE(childSkin->RegionOwned);
+  RECT childClient{}, mdiClient{};
+  GetClientRect(childWindow, &childClient);
+  GetClientRect(client, &mdiClient);
+  EXPECT_EQ(childClient.right, mdiClient.right);
+  EXPECT_EQ(childClient.bottom, mdiClient.bottom);
+  // The MDI client's own scroll bars are off while the frame is skinned.
+  EXPECT_FALSE(GetWindowLongPtrW(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+  EXPECT_EQ(GetWindowLongPtrW(client, GWLP_WNDPROC), clientProc);
+
+  testing_support::save_bmp(testing_support::capture_window(frameWindow), ShotPath("form_skin_mdi_maximised"));
+
+  // Restored, the child gets the skin's frame and region, and the mode goes off.
+  SendMessageW(childWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+  flush_events(100);
+  EXPECT_FALSE(IsZoomed(childWindow));
+  EXPECT_EQ(childSkin->WindowShowState, wssNormal);
+  EXPECT_FALSE(manager->MaximizedChildMode());
+  EXPECT_TRUE(childSkin->RegionOwned);
+  EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
+  EXPECT_EQ(ClientOrigin(childWindow).y, childSkin->CaptionHeight + childSkin->MenuBarHeight);
+  testing_support::save_bmp(testing_support::capture_window(frameWindow), ShotPath("form_skin_mdi_restored"));
+}
+
+TEST_F(FormSkinMDITest, NormalChildIsFittedAndDestroyingItLeavesTheFrameSkinned) {
+  TForm* frame = NewMDIFrame();
+  frame->Show();
+  ASSERT_NE(WaitSkinned(frame->Handle()), nullptr);
+  TForm* child = NewMDIChild(wsNormal);
+  child->Show();
+  HWND childWindow = child->Handle();
+  TWinSkinForm* childSkin = WaitSkinned(childWindow);
+  ASSERT_NE(childSkin, nullptr);
+  EXPECT_EQ(childSkin->WindowShowState, wssNormal);
+  EXPECT_FALSE(manager->MaximizedChildMode());
+  EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
+  EXPECT_EQ(ClientRectOf(childWindow).right, 200);
+
+  child->DestroyHandle();
+  flush_events(50);
+  EXPECT_FALSE(IsWindow(childWindow));
+  manager->PurgeFormSkins();
+  EXPECT_EQ(SkinOf(childWindow), nullptr);
+  ASSERT_NE(SkinOf(frame->Handle()), nullptr);
+  EXPECT_EQ(SendMessageW(frame->Handle(), SKM_PING, 0, SkinMessageTag), SkinMessageTag);
+}
+
+}  // namespace
+}  // namespace quarnel::testing

@@ -1,0 +1,255 @@
+// Frame painting on real windows: border and caption pixels equal to the skin images', active
+// and inactive; the title's colour, place, ellipsis, dialog shift and right-to-left placement;
+// a minimised window's caption band; screenshots of the built-in skin.
+#include <gtest/gtest.h>
+
+#include "frame_test_support.h"
+#include "skin/frame/frame_paint.h"
+
+namespace quarnel::frametest {
+namespace {
+
+using testing_support::Capture;
+
+class FramePaintTest : public FrameTest {};
+
+// Compares window pixels with image pixels where the image is not magenta; returns how many
+// pixels were compared, and records every mismatch.
+int CompareWithImage(const Capture& shot, TBitmap& image, int imageX, int imageY, int windowX, int windowY,
+                     int width, int height, const char* what) {
+  int compared = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const COLORREF expected = image.PixelAt(imageX + x, imageY + y);
+      if (expected == kMagenta) continue;
+      ++compared;
+      EXPECT_EQ(shot.at(windowX + x, windowY + y), expected) << what << " at " << x << "," << y;
+    }
+  return compared;
+}
+
+TEST_F(FramePaintTest, BuiltInBorderAndCaptionPixelsAreTheSkinImagesActiveAndInactive) {
+  auto skin = LoadSkin(BuiltInPackage());
+  SkinnedWindow w(*skin, L"Pixels");
+  TWinSkinForm& f = w.frame();
+  ASSERT_EQ(f.SkinState, fsActive);
+  ASSERT_EQ(f.CaptionHeight, 30);
+  ASSERT_EQ(f.BorderLeft, 4);
+  ASSERT_EQ(f.BorderRight, 4);
+  TBitmap& left = skin->FrameLeft->Image;
+  TBitmap& right = skin->FrameRight->Image;
+  TBitmap& top = skin->FrameTop->Image;
+
+  for (bool active : {true, false}) {
+    if (!active) w.Deactivate();
+    ASSERT_EQ(f.Active, active);
+    const Capture shot = w.Shot();
+    const int W = shot.width, H = shot.height;
+    const int side = active ? 0 : 4;   // frames side by side
+    const int band = active ? 0 : 30;  // frames stacked
+    int n = 0;
+    // Left and right pieces: their top 30 rows and bottom 4 rows are fixed parts.
+    n += CompareWithImage(shot, left, side, 0, 0, 0, 4, 30, "left top");
+    n += CompareWithImage(shot, left, side, 40, 0, H - 4, 4, 4, "left bottom");
+    n += CompareWithImage(shot, right, side, 0, W - 4, 0, 4, 30, "right top");
+    n += CompareWithImage(shot, right, side, 40, W - 4, H - 4, 4, 4, "right bottom");
+    // The top piece's left fixed part, above and below the icon button.
+    n += CompareWithImage(shot, top, 0, band, 4, 0, 8, 7, "top left");
+    n += CompareWithImage(shot, top, 0, band + 24, 4, 24, 8, 6, "top left, low rows");
+    // Its right fixed part, right of the close button.
+    n += CompareWithImage(shot, top, top.Width() - 8, band, W - 12, 0, 8, 5, "top right");
+    EXPECT_GT(n, 200);
+  }
+}
+
+TEST_F(FramePaintTest, InactiveFrameTakesSecondFramesAndInactiveTitleColour) {
+  auto skin = LoadSkin(PackSkin(PlainSkin()));
+  SkinnedWindow w(*skin, L"Colours");
+  Capture shot = w.Shot();
+  const int W = shot.width, H = shot.height;
+  const RECT caption{4, 0, W - 4, 30};
+  EXPECT_EQ(shot.at(W / 2, 28), kTopActive);
+  EXPECT_EQ(shot.at(1, H / 2), kSideActive);
+  EXPECT_EQ(shot.at(W - 2, H / 2), kSideActive);
+  EXPECT_EQ(shot.at(W / 2, H - 2), kSideActive);  // bottom piece
+  EXPECT_GT(CountColour(shot, caption, kTitleActive), 10);
+  EXPECT_EQ(CountColour(shot, caption, kTitleInactive), 0);
+
+  w.Deactivate();
+  shot = w.Shot();
+  EXPECT_EQ(shot.at(W / 2, 28), kTopInactive);
+  EXPECT_EQ(shot.at(1, H / 2), kSideInactive);
+  EXPECT_EQ(shot.at(W - 2, H / 2), kSideInactive);
+  EXPECT_EQ(shot.at(W / 2, H - 2), kSideInactive);
+  EXPECT_GT(CountColour(shot, caption, kTitleInactive), 10);
+  EXPECT_EQ(CountColour(shot, caption, kTitleActive), 0);
+}
+
+TEST_F(FramePaintTest, OneFramePieceLooksTheSameActiveAndInactive) {
+  PackageRecipe recipe = PlainSkin();
+  const std::string twoFrames = "LeftFrame=2";
+  recipe.text.replace(recipe.text.find(twoFrames), twoFrames.size(), "LeftFrame=1");
+  auto skin = LoadSkin(PackSkin(recipe));
+  SkinnedWindow w(*skin, L"One frame");
+  ASSERT_EQ(w.frame().BorderLeft, 8);
+  const int W = w.Shot().width;
+  const COLORREF activeLeft = w.Shot().at(6, 150);
+  EXPECT_EQ(activeLeft, kSideInactive);  // the one frame holds both colours side by side
+  EXPECT_EQ(w.Shot().at(W - 2, 150), kSideActive);
+  w.Deactivate();
+  EXPECT_EQ(w.Shot().at(6, 150), activeLeft);
+  EXPECT_EQ(w.Shot().at(W - 2, 150), kSideInactive);  // the two-frame right piece did change
+}
+
+TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
+  auto skin = LoadSkin(PackSkin(PlainSkin()));
+  SkinnedWindow w(*skin, L"Where");
+  TWinSkinForm& f = w.frame();
+  const Capture shot = w.Shot();
+  const RECT ink = InkBox(shot, {4, 0, shot.width - 4, 30}, kTopActive);
+  ASSERT_LT(ink.left, ink.right) << "no title drawn";
+
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, f.CaptionFont.get());
+  SIZE prefix{};
+  GetTextExtentPoint32W(screen, L"  ", 2, &prefix);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(screen, &metrics);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+
+  EXPECT_EQ(f.TitleRect.left, 4 + 20);  // caption left + the skin's text shift
+  EXPECT_EQ(f.TitleRect.top, (30 - metrics.tmHeight) / 2);
+  EXPECT_GE(ink.left, f.TitleRect.left + prefix.cx);
+  EXPECT_LE(ink.left, f.TitleRect.left + prefix.cx + 3);
+  EXPECT_GE(ink.top, f.TitleRect.top);
+  EXPECT_LE(ink.bottom, f.TitleRect.bottom);
+  EXPECT_LE(ink.right, f.TitleRect.right);
+}
+
+TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
+  auto skin = LoadSkin(PackSkin(PlainSkin()));
+  std::wstring title;
+  for (int i = 0; i < 12; ++i) title += L"A rather long window title ";
+  SkinnedWindow w(*skin, title);
+  TWinSkinForm& f = w.frame();
+  const Capture shot = w.Shot();
+  const int W = shot.width;
+  EXPECT_EQ(f.TitleRect.right, W - 4 - 40);
+  const RECT ink = InkBox(shot, {4, 0, W - 4, 30}, kTopActive);
+  EXPECT_LE(ink.right, f.TitleRect.right);
+  EXPECT_GT(ink.right, f.TitleRect.right - 20);  // filled up to the clip, ending in "..."
+
+  // The same text drawn with an end ellipsis into the same rectangle gives the same pixels.
+  TBitmap expected(W, 30, pf32bit);
+  HDC dc = expected.DC();
+  fw::UniqueBrush back(CreateSolidBrush(kTopActive));
+  RECT all{0, 0, W, 30};
+  FillRect(dc, &all, back.get());
+  HGDIOBJ old = SelectObject(dc, f.CaptionFont.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kTitleActive);
+  const std::wstring text = L"  " + title + L" ";
+  RECT r = f.TitleRect;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(dc, old);
+  int mismatches = 0;
+  for (int y = f.TitleRect.top; y < f.TitleRect.bottom; ++y)
+    for (int x = 4; x < W - 4; ++x) mismatches += shot.at(x, y) != expected.PixelAt(x, y);
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(FramePaintTest, PopupWindowTitleStopsFivePixelsBeforeTheButtons) {
+  auto skin = LoadSkin(BuiltInPackage());
+  std::wstring title(200, L'W');
+  SkinnedWindow w(*skin, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  TWinSkinForm& f = w.frame();
+  EXPECT_EQ(f.ButtonReserve, 73);  // the minimise button lies furthest from the right edge
+  EXPECT_EQ(f.TitleRect.right, w.Shot().width - 4 - 73 - 5);
+}
+
+TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
+  auto skin = LoadSkin(PackSkin(PlainSkin()));
+  SkinnedWindow normal(*skin, L"Same title", WS_OVERLAPPEDWINDOW, 0, 400, 300, 40, 40);
+  SkinnedWindow dialog(*skin, L"Same title", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 400, 300, 40,
+                       360);
+  ASSERT_EQ(dialog.frame().BorderKind, bkDialog);
+  normal.Repaint();
+  dialog.Repaint();
+  EXPECT_EQ(normal.frame().TitleRect.left - dialog.frame().TitleRect.left, 16);
+  const RECT normalInk = InkBox(normal.Shot(), {4, 0, normal.Shot().width - 4, 30},
+                                normal.frame().Active ? kTopActive : kTopInactive);
+  const RECT dialogInk = InkBox(dialog.Shot(), {4, 0, dialog.Shot().width - 4, 30},
+                                dialog.frame().Active ? kTopActive : kTopInactive);
+  EXPECT_EQ(normalInk.left - dialogInk.left, 16);
+}
+
+TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
+  auto skin = LoadSkin(PackSkin(PlainSkin("TextAlignment=2")));
+  SkinnedWindow w(*skin, L"Right to left", WS_OVERLAPPEDWINDOW, WS_EX_LEFTSCROLLBAR);
+  TWinSkinForm& f = w.frame();
+  ASSERT_TRUE(f.RightToLeft);
+  EXPECT_EQ(f.TitleRect.left, 4 + 20 + 10);
+  const RECT ink = InkBox(w.Shot(), {4, 0, w.Shot().width - 4, 30}, kTopActive);
+  EXPECT_GE(ink.left, f.TitleRect.left);
+  EXPECT_LE(ink.right, f.TitleRect.right);
+}
+
+TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) {
+  auto skin = LoadSkin(PackSkin(PlainSkin()));
+  SkinnedWindow w(*skin, L"Small");
+  ShowWindow(w.hwnd(), SW_MINIMIZE);
+  testing_support::flush_events(100);
+  TWinSkinForm& f = w.frame();
+  ASSERT_EQ(f.WindowShowState, wssMinimized);
+  w.Repaint();
+  const Capture shot = w.Shot();
+  ASSERT_GT(shot.width, 0);
+  const COLORREF band = f.Active ? kTopActive : kTopInactive;
+  // The top piece spans the whole width, with no side pieces at all.
+  EXPECT_EQ(shot.at(0, 1), band);
+  EXPECT_EQ(shot.at(shot.width - 1, 1), band);
+  const RECT all{0, 0, shot.width, shot.height};
+  EXPECT_EQ(CountColour(shot, all, kSideActive) + CountColour(shot, all, kSideInactive), 0);
+  if (shot.height > 30) EXPECT_EQ(shot.at(shot.width / 2, shot.height - 1), kFace);
+  w.Save("frame_plain_minimised.bmp");
+}
+
+TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
+  auto skin = LoadSkin(BuiltInPackage());
+  SkinnedWindow w(*skin, L"Leaks");
+  w.Repaint();
+  const DWORD before = testing_support::gdi_objects();
+  for (int i = 0; i < 50; ++i) {
+    w.frame().HotObject = w.Button("BUTTON.CLOSE");
+    w.frame().PaintFrame(nullptr);
+    EXPECT_EQ(w.frame().HotObject, nullptr);
+    if (i % 10 == 0) w.Deactivate(), w.Activate();
+  }
+  EXPECT_LE(testing_support::gdi_objects(), before);
+}
+
+TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
+  auto skin = LoadSkin(BuiltInPackage());
+  SkinnedWindow w(*skin, L"Quarnel Ver:1.0");
+  w.Save("frame_builtin_active.bmp");
+  w.Deactivate();
+  w.Save("frame_builtin_inactive.bmp");
+  w.Activate();
+  ShowWindow(w.hwnd(), SW_MAXIMIZE);
+  testing_support::flush_events(100);
+  EXPECT_EQ(w.frame().WindowShowState, wssMaximized);
+  w.Repaint();
+  const Capture maximised = w.Shot();
+  testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
+  // The title and the close button follow the bigger width.
+  EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect.left, maximised.width - 25);
+  ShowWindow(w.hwnd(), SW_MINIMIZE);
+  testing_support::flush_events(100);
+  w.Repaint();
+  w.Save("frame_builtin_minimised.bmp");
+  EXPECT_EQ(w.frame().WindowShowState, wssMinimized);
+}
+
+}  // namespace
+}  // namespace quarnel::frametest

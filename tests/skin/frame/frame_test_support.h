@@ -1,0 +1,195 @@
+// Shared pieces of the frame tests: a skin data component loaded from the built-in package or
+// from a small recipe, a real top-level window skinned through the frame object's activation,
+// and pixel helpers. Test code, UI thread.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "framework/core/component.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
+#include "skin/frame/win_skin_form.h"
+#include "tests/skin/data/skin_test_package.h"
+#include "tests/support/window_support.h"
+#include "tests/support/wine_paths.h"
+
+namespace quarnel::frametest {
+
+using testing::Bytes;
+using testing::MakeBmp;
+using testing::PackageRecipe;
+using testing::PackSkin;
+using testing::SolidBmp;
+
+inline Bytes BuiltInPackage() {
+  std::ifstream in(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN), std::ios::binary);
+  return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Colours of the plain test skin (0x00BBGGRR).
+constexpr COLORREF kTopActive = 0x804020, kTopInactive = 0x208040;
+constexpr COLORREF kSideActive = 0x303090, kSideInactive = 0x909030;
+constexpr COLORREF kTitleActive = 0x00FFFF, kTitleInactive = 0xFFFF00;
+constexpr COLORREF kFace = 0xC8D0D4;
+constexpr COLORREF kMagenta = 0xFF00FF;
+
+// A skin of solid two-frame border pieces (top 30 high, sides and bottom 4) and no caption
+// buttons; `personality` adds keys to its [Personality] section, `extra` more sections.
+inline PackageRecipe PlainSkin(const std::string& personality = "", const std::string& extra = "",
+                               bool transparentTop = false) {
+  PackageRecipe r;
+  r.text = "[TitlebarSkin]\nSkinName=Plain\n[Personality]\nTop=top.bmp\nTopFrame=2\nTopTopHeight=8\n"
+           "TopBotHeight=8\nTopTrans=" +
+           std::string(transparentTop ? "1" : "0") +
+           "\nLeft=side.bmp\nLeftFrame=2\nLeftTrans=0\nRight=side.bmp\nRightFrame=2\nRightTrans=0\n"
+           "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\nTextShift=20\nTextRightClip=40\n" +
+           personality +
+           "\n[Colours]\nTitleTextActive=255 255 0\nTitleTextNoActive=0 255 255\nButtonFace=212 208 200\n" + extra;
+  // Top: active rows 0-29, inactive rows 30-59; with transparency its 3x3 outer corners are magenta.
+  r.images.emplace_back("top.bmp", MakeBmp(40, 60, [transparentTop](int x, int y) -> uint32_t {
+                          const int row = y % 30;
+                          if (transparentTop && row < 3 && (x < 3 || x >= 37)) return kMagenta;
+                          return y < 30 ? kTopActive : kTopInactive;
+                        }));
+  r.images.emplace_back("side.bmp", MakeBmp(8, 20, [](int x, int) -> uint32_t {
+                          return x < 4 ? kSideActive : kSideInactive;
+                        }));
+  r.images.emplace_back("bottom.bmp", MakeBmp(20, 8, [](int, int y) -> uint32_t {
+                          return y < 4 ? kSideActive : kSideInactive;
+                        }));
+  return r;
+}
+
+inline ComponentPtr<TSkinData> LoadSkin(const Bytes& package) {
+  auto data = TComponent::Make<TSkinData>();
+  data->SetPackedSkin(package);
+  EXPECT_TRUE(data->LoadSkin());
+  return data;
+}
+
+inline const wchar_t* TestWindowClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    cls.lpszClassName = L"QuarnelFrameTestWindow";
+    RegisterClassW(&cls);
+    return L"QuarnelFrameTestWindow";
+  }();
+  return name;
+}
+
+// A real window skinned by a frame object through its own activation.
+class SkinnedWindow {
+ public:
+  SkinnedWindow(TSkinData& skin, const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
+                int width = 400, int height = 300, int x = 60, int y = 60) {
+    window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    fprintf(stderr, "created\n");
+    frame_ = TComponent::Make<TWinSkinForm>();
+    frame_->Window = window_;
+    frame_->WindowClassName = "QuarnelFrameTestWindow";
+    fprintf(stderr, "made\n");
+    frame_->Activate(&skin);
+    fprintf(stderr, "activated\n");
+    ShowWindow(window_, SW_SHOW);
+    fprintf(stderr, "shown\n");
+    SetForegroundWindow(window_);
+    fprintf(stderr, "foreground\n");
+    SendMessageW(window_, SKM_ACTIVATE, 0, kActivateMessageParam);
+    fprintf(stderr, "skm\n");
+    testing_support::flush_events(50);
+  }
+  ~SkinnedWindow() {
+    if (IsWindow(window_)) DestroyWindow(window_);
+    frame_.reset();
+  }
+  SkinnedWindow(const SkinnedWindow&) = delete;
+  SkinnedWindow& operator=(const SkinnedWindow&) = delete;
+
+  HWND hwnd() const { return window_; }
+  TWinSkinForm& frame() { return *frame_; }
+  void Repaint() {
+    frame_->PaintFrame(nullptr);
+    testing_support::flush_events(20);
+  }
+  void Deactivate() {
+    SendMessageW(window_, WM_NCACTIVATE, FALSE, 0);
+    testing_support::flush_events(20);
+  }
+  void Activate() {
+    SendMessageW(window_, WM_NCACTIVATE, TRUE, 0);
+    testing_support::flush_events(20);
+  }
+  testing_support::Capture Shot() { return testing_support::capture_window(window_); }
+  void Save(const std::string& name) {
+    testing_support::save_bmp(Shot(), name);
+  }
+  // The caption button made from the skin record named `name` (upper case), or null.
+  TWinSysButton* Button(const std::string& name) {
+    for (auto& b : frame_->CaptionButtons)
+      if (b->Skin->Name == name) return b.get();
+    return nullptr;
+  }
+  // Screen point of a frame point.
+  POINT Screen(POINT framePoint) const {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    return {r.left + framePoint.x, r.top + framePoint.y};
+  }
+  LPARAM ScreenParam(POINT framePoint) const {
+    const POINT p = Screen(framePoint);
+    return MAKELPARAM(p.x, p.y);
+  }
+
+ private:
+  HWND window_ = nullptr;
+  ComponentPtr<TWinSkinForm> frame_;
+};
+
+inline POINT Centre(const RECT& r) {
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Bounding box of the pixels in `area` of a capture that differ from `background`.
+inline RECT InkBox(const testing_support::Capture& c, const RECT& area, COLORREF background) {
+  RECT box{area.right, area.bottom, area.left, area.top};
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      if (c.at(x, y) == background) continue;
+      box.left = std::min<LONG>(box.left, x);
+      box.top = std::min<LONG>(box.top, y);
+      box.right = std::max<LONG>(box.right, x + 1);
+      box.bottom = std::max<LONG>(box.bottom, y + 1);
+    }
+  return box;
+}
+
+inline int CountColour(const testing_support::Capture& c, const RECT& area, COLORREF colour) {
+  int n = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) n += c.at(x, y) == colour;
+  return n;
+}
+
+// Every test starts and ends without a skin manager, so no hook skins our windows on its own.
+class FrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override { TSkinManage::Destroy(); }
+  void TearDown() override {
+    testing_support::flush_events(10);
+    TSkinManage::Destroy();
+  }
+};
+
+}  // namespace quarnel::frametest
