@@ -48,7 +48,8 @@ void TScrollBar::SetKind(int v) {
   if (v == kind_) return;
   kind_ = v;
   if (!HandleAllocated()) {
-    std::swap(width_, height_);  // a new bar keeps its thickness across its new axis
+    // A bar turned in code keeps its thickness across its new axis; a description gives both.
+    if (!IsLoading()) std::swap(width_, height_);
     return;
   }
   LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE) & ~static_cast<LONG_PTR>(SBS_VERT);

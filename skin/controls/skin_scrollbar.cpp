@@ -1,0 +1,198 @@
+// TSkinScrollbar: attaching to a scrolled framework control, its border, its fixed-area colour
+// and the messages that move, hide, enable and highlight its two overlays. UI thread.
+#include "skin/controls/skin_scrollbar.h"
+
+#include <string>
+
+#include "framework/core/properties.h"
+#include "framework/core/text.h"
+#include "framework/graphics/color.h"
+#include "framework/win/handles.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+
+bool HasIntegerProperty(TObject* object, std::string_view name) {
+  const TPropInfo* p = object ? GetPropInfo(*object, name) : nullptr;
+  return p && p->kind == TTypeKind::Integer;
+}
+
+void FrameWith(HDC dc, const RECT& rect, TColor color) {
+  fw::UniqueBrush brush(CreateSolidBrush(ColorToRGB(color)));
+  FrameRect(dc, &rect, brush.get());
+}
+
+}  // namespace
+
+TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinScrollbar::~TSkinScrollbar() = default;
+
+void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+                                    TCanvas* canvas) {
+  auto* windowed = ObjectAs<TWinControl>(control);
+  if (scrolledAttached_ || !windowed) return;
+  SkinData = skinData;
+  SharedCanvas = canvas;
+  Control = windowed;
+  Handle = windowed->Handle();
+  if (skinData) FreeNotification(skinData);
+  Register(formSkin);
+
+  drawBorder_ = fw::AsciiLowerCase(GetEnumPropByName(control, "BorderStyle")) != "bsnone";
+  if (control->ClassName() == "TImageScrollBox" || Variant == 1) drawBorder_ = false;
+
+  if (HasIntegerProperty(control, "FixedColor") && skinData) {
+    SavedColor = static_cast<TColor>(GetOrdPropByName(control, "FixedColor"));
+    UseSkinColor = 1;
+    SetPropByName(control, "FixedColor", std::to_string(skinData->FaceColor()));
+  }
+
+  horz_ = std::make_unique<TWScrollbar>(this);
+  horz_->Bind(windowed, skHorizontal);
+  vert_ = std::make_unique<TWScrollbar>(this);
+  vert_->Bind(windowed, skVertical);
+  EnableBars(control->Enabled());
+  if (!control->Visible()) HideBars();
+
+  HookControl(*control);
+  scrolledAttached_ = true;
+  State = scsAttached;
+}
+
+void TSkinScrollbar::Detach() {
+  if (UseSkinColor && Control && State != scsWindowGone)
+    SetPropByName(Control, "FixedColor", std::to_string(SavedColor));
+  UseSkinColor = 0;
+  TSkinControl::Detach();
+  if (State != scsWindowGone) {
+    horz_.reset();
+    vert_.reset();
+  }
+}
+
+void TSkinScrollbar::UpdateSkin() {
+  if (HasIntegerProperty(Control, "FixedColor") && SkinData)
+    SetPropByName(Control, "FixedColor", std::to_string(SkinData->FaceColor()));
+}
+
+bool TSkinScrollbar::BeforeMessage(TMessage& m) {
+  if (m.Msg != WM_NCPAINT) return TSkinControl::BeforeMessage(m);
+  if (!drawBorder_) return true;
+  // The control paints its frame and system bars first; the border goes over the frame.
+  CallSaved(m);
+  fw::WindowDC dc(Handle, fw::WindowDC::kWindow);
+  if (dc.get()) DrawBorder(dc.get());
+  return false;
+}
+
+void TSkinScrollbar::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE:
+      RepositionBars();
+      break;
+    case WM_WINDOWPOSCHANGED:
+      RepositionBars();
+      break;
+    case WM_HSCROLL:
+      if (horz_) horz_->SetActivePart(LOWORD(m.WParam));
+      break;
+    case WM_VSCROLL:
+      if (vert_) vert_->SetActivePart(LOWORD(m.WParam));
+      break;
+    case WM_MOUSEWHEEL:
+      RepaintBars();
+      break;
+    case CM_VISIBLECHANGED:
+      m.WParam ? RepositionBars() : HideBars();
+      break;
+    case CM_ENABLEDCHANGED:
+      EnableBars(Control && Control->Enabled());
+      break;
+    case CM_RECREATEWND:
+      if (Control && FormSkin())
+        PostMessageW(FormSkin()->Window, SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
+      break;
+    case SKM_PAINTNC:
+      PaintNonClient(m);
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinScrollbar::Draw(HDC dc, const RECT&) {
+  const LONG_PTR style = WindowLong(GWL_STYLE);
+  if (vert_) {
+    if (vert_->Shown())
+      vert_->Invalidate();
+    else if (style & WS_VSCROLL)
+      vert_->Reposition();
+  }
+  if (horz_) {
+    if (horz_->Shown())
+      horz_->Invalidate();
+    else if (style & WS_HSCROLL)
+      horz_->Reposition();
+  }
+  // The corner lies in the window's frame: the bar rectangles are client coordinates, 2 pixels
+  // of border away from the window DC's origin.
+  if (dc && vert_ && horz_ && vert_->Shown() && horz_->Shown())
+    FillScrollCorner(*this, dc, *vert_, *horz_, 2, 2);
+}
+
+void TSkinScrollbar::DrawBorder(HDC dc) {
+  if (!SkinData || !Handle) return;
+  RECT r{};
+  if (!GetWindowRect(Handle, &r)) return;
+  try {
+    OffsetRect(&r, -r.left, -r.top);
+    FrameWith(dc, r, SkinData->Colors[scButtonShadow]);
+    InflateRect(&r, -1, -1);
+    FrameWith(dc, r, SkinData->FaceColor());
+  } catch (...) {
+    // A border that cannot be drawn is left as the control drew it.
+  }
+}
+
+void TSkinScrollbar::PaintNonClient(TMessage& m) {
+  if (m.LParam != SkinMessageTag) return TSkinControl::AfterMessage(m);
+  if (m.WParam) DrawBorder(reinterpret_cast<HDC>(m.WParam));
+  m.Result = SkinMessageTag;
+}
+
+void TSkinScrollbar::RepaintBars() {
+  if (horz_ && horz_->Shown()) horz_->Invalidate();
+  if (vert_ && vert_->Shown()) vert_->Invalidate();
+}
+
+void TSkinScrollbar::RepositionBars() {
+  if (horz_) horz_->Reposition();
+  if (vert_) vert_->Reposition();
+}
+
+void TSkinScrollbar::HideBars() {
+  if (horz_) horz_->Hide();
+  if (vert_) vert_->Hide();
+}
+
+void TSkinScrollbar::EnableBars(bool enabled) {
+  if (horz_) horz_->Enable(enabled);
+  if (vert_) vert_->Enable(enabled);
+}
+
+void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, const TWScrollbar& horizontal,
+                      int shiftLeftTop, int shiftRightBottom) {
+  const RECT& v = vertical.BarRect();
+  const RECT& h = horizontal.BarRect();
+  const SkinRect c = ScrollCorner({v.left, v.top, v.right, v.bottom}, {h.left, h.top, h.right, h.bottom},
+                                  shiftLeftTop, shiftRightBottom);
+  skin.FillSkinColor(dc, RECT{c.left, c.top, c.right, c.bottom});
+}
+
+}  // namespace quarnel

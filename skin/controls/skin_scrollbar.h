@@ -1,0 +1,78 @@
+// Skin objects of scrolled controls: TSkinScrollbar (a framework control: two overlays, the
+// two-pixel border, the fixed-area colour) and TSkinScrollbarH (the same for a bare window),
+// plus the creation functions the control dispatch and the frame object call. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "skin/controls/skin_control.h"
+#include "skin/controls/wscrollbar.h"
+
+namespace quarnel {
+
+struct SkinRequest;
+
+class TSkinScrollbar : public TSkinControl {
+ public:
+  explicit TSkinScrollbar(TComponent* owner);
+  ~TSkinScrollbar() override;
+
+  // Attaches to a scrolled control (used instead of Attach).
+  virtual void AttachScrolled(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+                              TCanvas* canvas);
+  void Detach() override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override;
+
+  // The skin's border: ButtonShadow outside, ButtonFace one pixel inside, round the window.
+  void DrawBorder(HDC dc);
+  bool DrawsBorder() const { return drawBorder_; }
+  TWScrollbar* HorzBar() const { return horz_.get(); }
+  TWScrollbar* VertBar() const { return vert_.get(); }
+
+ protected:
+  void RepositionBars();
+  void RepaintBars();
+  void HideBars();
+  void PaintNonClient(TMessage& message);  // SKM_PAINTNC
+  void EnableBars(bool enabled);
+
+  std::unique_ptr<TWScrollbar> horz_, vert_;
+  bool drawBorder_ = false;
+  bool scrolledAttached_ = false;
+};
+
+class TSkinScrollbarH : public TSkinControl {
+ public:
+  explicit TSkinScrollbarH(TComponent* owner);
+  ~TSkinScrollbarH() override;
+
+  void AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* canvas) override;
+  void Detach() override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+
+  TWScrollbar* HorzBar() const { return horz_.get(); }
+  TWScrollbar* VertBar() const { return vert_.get(); }
+
+ private:
+  void RepositionAndRepaint();
+  std::unique_ptr<TWScrollbar> horz_, vert_;
+};
+
+// Fills the square where a vertical and a horizontal bar meet with the skin's face colour.
+void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, const TWScrollbar& horizontal,
+                      int shiftLeftTop, int shiftRightBottom);
+
+// Creation functions for the dispatch's factory table: a scroll skin owned by the request's
+// control and attached with AttachScrolled, or (no control) a TSkinScrollbarH on the window.
+TSkinControl* MakeScrollbarSkin(const SkinRequest& request);
+
+// Replaces the scroll skin of the control window `window` (a control of `formSkin`'s form) by a
+// new one for that window: what the frame object does for SKM_RESKINSCROLL.
+TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window);
+
+}  // namespace quarnel

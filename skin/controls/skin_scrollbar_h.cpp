@@ -1,0 +1,100 @@
+// TSkinScrollbarH (the overlays of a bare window's bars), the creation function the control
+// dispatch calls for scrolled controls, and the replacement of a scroll skin after its control's
+// window was made again. UI thread.
+#include <vector>
+
+#include "framework/ui/control.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+TSkinScrollbarH::TSkinScrollbarH(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinScrollbarH::~TSkinScrollbarH() = default;
+
+void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin,
+                                   TCanvas* canvas) {
+  if (Attached() || !IsWindow(window)) return;
+  TSkinControl::AttachHandle(window, skinData, formSkin, canvas);
+  horz_ = std::make_unique<TWScrollbar>(this);
+  horz_->BindWindow(window, skHorizontal);
+  vert_ = std::make_unique<TWScrollbar>(this);
+  vert_->BindWindow(window, skVertical);
+}
+
+void TSkinScrollbarH::Detach() {
+  TSkinControl::Detach();
+  if (State != scsWindowGone) {
+    horz_.reset();
+    vert_.reset();
+  }
+}
+
+void TSkinScrollbarH::AfterMessage(TMessage& m) {
+  if (vert_ && !IsWindowVisible(Handle)) vert_->Hide();
+  switch (m.Msg) {
+    case WM_SIZE:
+      RepositionAndRepaint();
+      break;
+    case WM_NCPAINT:
+      RepositionAndRepaint();
+      break;
+    case WM_HSCROLL:
+      if (horz_) horz_->SetActivePart(LOWORD(m.WParam));
+      break;
+    case WM_VSCROLL:
+      if (vert_) vert_->SetActivePart(LOWORD(m.WParam));
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinScrollbarH::RepositionAndRepaint() {
+  if (horz_) horz_->Reposition();
+  if (vert_) vert_->Reposition();
+  Repaint();
+}
+
+void TSkinScrollbarH::Draw(HDC dc, const RECT&) {
+  if (horz_ && horz_->Shown()) horz_->Invalidate();
+  if (vert_ && vert_->Shown()) vert_->Invalidate();
+  if (dc && vert_ && horz_ && vert_->Shown() && horz_->Shown())
+    FillScrollCorner(*this, dc, *vert_, *horz_, 0, 2);
+}
+
+TSkinControl* MakeScrollbarSkin(const SkinRequest& r) {
+  if (r.control) {
+    auto* skin = TComponent::CreateIn<TSkinScrollbar>(r.control);
+    skin->Variant = r.variant;
+    skin->AttachScrolled(r.control, r.skinData, r.formSkin, r.canvas);
+    return skin;
+  }
+  if (!r.owner || !r.window) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinScrollbarH>(r.owner);
+  skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  return skin;
+}
+
+TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window) {
+  TWinControl* control = TWinControl::FindControl(window);
+  if (!control) return nullptr;
+  // The old object still refers to the window that is gone; it goes with its overlays.
+  std::vector<TComponent*> old;
+  for (int i = 0; i < control->ComponentCount(); ++i)
+    if (dynamic_cast<TSkinScrollbar*>(control->Components(i))) old.push_back(control->Components(i));
+  for (TComponent* c : old) control->DestroyComponent(c);
+  SkinRequest r;
+  r.owner = control;
+  r.formSkin = &formSkin;
+  r.skinData = formSkin.SkinData;
+  r.canvas = &formSkin.Canvas;
+  r.control = control;
+  return MakeScrollbarSkin(r);
+}
+
+}  // namespace quarnel
