@@ -32,6 +32,16 @@ bool IsWindowMenuCommand(WPARAM command) {
   }
 }
 
+// An MDI frame painted while its active child is maximised shows that child in the
+// maximised-child presentation.
+void NoteMaximizedChild(HWND mdiClient) {
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!manager || !mdiClient || manager->MaximizedChildMode()) return;
+  BOOL maximized = FALSE;
+  SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  if (maximized) manager->SetMaximizedChildMode(true);
+}
+
 }  // namespace
 
 void TWinSkinForm::FrameWindowProc(TMessage& m) {
@@ -304,6 +314,7 @@ void TWinSkinForm::HandleNCHitTest(TMessage& m) {
 }
 
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
+  if (FormKind == fkMDIFrame) NoteMaximizedChild(MDIClient);
   if (!(BorderIcons & kbiKeepSystemMenuStyle)) {
     const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(Window, GWL_STYLE, style & ~WS_SYSMENU);
