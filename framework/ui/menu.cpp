@@ -309,8 +309,7 @@ void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   Rebuild();
   if (!window_) return;
-  // The owner must be the foreground window, or the menu would not close on a click elsewhere.
-  SetForegroundWindow(window_.get());
+  // The hidden owner is not brought to the foreground: the window the menu belongs to stays active.
   TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, window_.get(), nullptr);
   PostMessageW(window_.get(), WM_NULL, 0, 0);
   // The chosen command is posted; run it now so that it is done when Popup returns.

@@ -106,7 +106,8 @@ void TWinSkinForm::BuildSystemMenu() {
         default:
           break;
       }
-      if ((info.fState & MFS_GRAYED) == MFS_GRAYED) item->SetEnabled(false);
+      // Grayed or disabled alike: the system would not let either be chosen.
+      if (info.fState & (MF_GRAYED | MF_DISABLED)) item->SetEnabled(false);
       if (info.fState & MFS_CHECKED) item->SetChecked(true);
     }
   }

@@ -98,7 +98,8 @@ TEST_F(CaptionButtonsTest, DialogHasNoIconButton) {
 }
 
 TEST_F(CaptionButtonsTest, WindowWithoutWindowMenuHasNoCloseButton) {
-  SkinnedWindow w(*skin, L"No menu", WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  SkinnedWindow w(*skin, L"No menu",
+                  WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   EXPECT_FALSE(w.frame().BorderIcons & kbiSystemMenu);
   EXPECT_FALSE(w.Button("BUTTON.CLOSE")->Visible);
   // Maximise stays in view but cannot be clicked without the window menu.

@@ -6,8 +6,8 @@
 #include <atomic>
 #include <thread>
 
-#include "framework/ui/menu.h"
 #include "frame_test_support.h"
+#include "framework/ui/menu.h"
 
 namespace quarnel::frametest {
 namespace {
@@ -102,19 +102,33 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MAXIMIZE)->Enabled());
   EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MOVE)->Enabled());
   EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_SIZE)->Enabled());
-  // A grayed native item is disabled in the copy.
+  // A grayed or disabled native item is disabled in the copy.
   EnableMenuItem(f.SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
   f.BuildSystemMenu();
   EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Enabled());
+  EnableMenuItem(f.SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+  EnableMenuItem(f.SystemMenu, SC_MOVE, MF_BYCOMMAND | MF_DISABLED);
+  f.BuildSystemMenu();
+  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MOVE)->Enabled());
+  // A checked native item is checked in the copy.
+  CheckMenuItem(f.SystemMenu, SC_RESTORE, MF_BYCOMMAND | MF_CHECKED);
+  f.BuildSystemMenu();
+  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_RESTORE)->Checked());
+  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Checked());
 }
 
 TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
   SkinnedWindow w(*skin, L"No box", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
   w.frame().BuildSystemMenu();
   TMenuItem* minimise = ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE);
-  if (minimise) EXPECT_FALSE(minimise->Enabled());
+  if (minimise) {
+    EXPECT_FALSE(minimise->Enabled());
+  }
   TMenuItem* maximise = ItemByTag(*w.frame().SystemMenuPopup, SC_MAXIMIZE);
-  if (maximise) EXPECT_FALSE(maximise->Enabled());
+  if (maximise) {
+    EXPECT_FALSE(maximise->Enabled());
+  }
   EXPECT_TRUE(minimise || maximise);
 }
 

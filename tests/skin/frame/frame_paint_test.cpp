@@ -1,10 +1,11 @@
 // Frame painting on real windows: border and caption pixels equal to the skin images', active
 // and inactive; the title's colour, place, ellipsis, dialog shift and right-to-left placement;
 // a minimised window's caption band; screenshots of the built-in skin.
+#include "skin/frame/frame_paint.h"
+
 #include <gtest/gtest.h>
 
 #include "frame_test_support.h"
-#include "skin/frame/frame_paint.h"
 
 namespace quarnel::frametest {
 namespace {
@@ -151,7 +152,8 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   SetTextColor(dc, kTitleActive);
   const std::wstring text = L"  " + title + L" ";
   RECT r = f.TitleRect;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+            DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, old);
   int mismatches = 0;
   for (int y = f.TitleRect.top; y < f.TitleRect.bottom; ++y)
@@ -171,8 +173,8 @@ TEST_F(FramePaintTest, PopupWindowTitleStopsFivePixelsBeforeTheButtons) {
 TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
   auto skin = LoadSkin(PackSkin(PlainSkin()));
   SkinnedWindow normal(*skin, L"Same title", WS_OVERLAPPEDWINDOW, 0, 400, 300, 40, 40);
-  SkinnedWindow dialog(*skin, L"Same title", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 400, 300, 40,
-                       360);
+  SkinnedWindow dialog(*skin, L"Same title", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 400, 300,
+                       40, 360);
   ASSERT_EQ(dialog.frame().BorderKind, bkDialog);
   normal.Repaint();
   dialog.Repaint();
@@ -211,7 +213,9 @@ TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) 
   EXPECT_EQ(shot.at(shot.width - 1, 1), band);
   const RECT all{0, 0, shot.width, shot.height};
   EXPECT_EQ(CountColour(shot, all, kSideActive) + CountColour(shot, all, kSideInactive), 0);
-  if (shot.height > 30) EXPECT_EQ(shot.at(shot.width / 2, shot.height - 1), kFace);
+  if (shot.height > 30) {
+    EXPECT_EQ(shot.at(shot.width / 2, shot.height - 1), kFace);
+  }
   w.Save("frame_plain_minimised.bmp");
 }
 

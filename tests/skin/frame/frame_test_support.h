@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -45,22 +44,22 @@ constexpr COLORREF kMagenta = 0xFF00FF;
 inline PackageRecipe PlainSkin(const std::string& personality = "", const std::string& extra = "",
                                bool transparentTop = false) {
   PackageRecipe r;
-  r.text = "[TitlebarSkin]\nSkinName=Plain\n[Personality]\nTop=top.bmp\nTopFrame=2\nTopTopHeight=8\n"
-           "TopBotHeight=8\nTopTrans=" +
-           std::string(transparentTop ? "1" : "0") +
-           "\nLeft=side.bmp\nLeftFrame=2\nLeftTrans=0\nRight=side.bmp\nRightFrame=2\nRightTrans=0\n"
-           "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\nTextShift=20\nTextRightClip=40\n" +
-           personality +
-           "\n[Colours]\nTitleTextActive=255 255 0\nTitleTextNoActive=0 255 255\nButtonFace=212 208 200\n" + extra;
+  r.text =
+      "[TitlebarSkin]\nSkinName=Plain\n[Personality]\nTop=top.bmp\nTopFrame=2\nTopTopHeight=8\n"
+      "TopBotHeight=8\nTopTrans=" +
+      std::string(transparentTop ? "1" : "0") +
+      "\nLeft=side.bmp\nLeftFrame=2\nLeftTrans=0\nRight=side.bmp\nRightFrame=2\nRightTrans=0\n"
+      "Bottom=bottom.bmp\nBottomFrame=2\nBottomTrans=0\nTextShift=20\nTextRightClip=40\n" +
+      personality +
+      "\n[Colours]\nTitleTextActive=255 255 0\nTitleTextNoActive=0 255 255\nButtonFace=212 208 200\n" + extra;
   // Top: active rows 0-29, inactive rows 30-59; with transparency its 3x3 outer corners are magenta.
   r.images.emplace_back("top.bmp", MakeBmp(40, 60, [transparentTop](int x, int y) -> uint32_t {
                           const int row = y % 30;
                           if (transparentTop && row < 3 && (x < 3 || x >= 37)) return kMagenta;
                           return y < 30 ? kTopActive : kTopInactive;
                         }));
-  r.images.emplace_back("side.bmp", MakeBmp(8, 20, [](int x, int) -> uint32_t {
-                          return x < 4 ? kSideActive : kSideInactive;
-                        }));
+  r.images.emplace_back(
+      "side.bmp", MakeBmp(8, 20, [](int x, int) -> uint32_t { return x < 4 ? kSideActive : kSideInactive; }));
   r.images.emplace_back("bottom.bmp", MakeBmp(20, 8, [](int, int y) -> uint32_t {
                           return y < 4 ? kSideActive : kSideInactive;
                         }));
@@ -91,23 +90,17 @@ inline const wchar_t* TestWindowClass() {
 // A real window skinned by a frame object through its own activation.
 class SkinnedWindow {
  public:
-  SkinnedWindow(TSkinData& skin, const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
-                int width = 400, int height = 300, int x = 60, int y = 60) {
+  SkinnedWindow(TSkinData& skin, const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW,
+                DWORD exStyle = 0, int width = 400, int height = 300, int x = 60, int y = 60) {
     window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    fprintf(stderr, "created\n");
     frame_ = TComponent::Make<TWinSkinForm>();
     frame_->Window = window_;
     frame_->WindowClassName = "QuarnelFrameTestWindow";
-    fprintf(stderr, "made\n");
     frame_->Activate(&skin);
-    fprintf(stderr, "activated\n");
     ShowWindow(window_, SW_SHOW);
-    fprintf(stderr, "shown\n");
     SetForegroundWindow(window_);
-    fprintf(stderr, "foreground\n");
     SendMessageW(window_, SKM_ACTIVATE, 0, kActivateMessageParam);
-    fprintf(stderr, "skm\n");
     testing_support::flush_events(50);
   }
   ~SkinnedWindow() {
@@ -132,9 +125,7 @@ class SkinnedWindow {
     testing_support::flush_events(20);
   }
   testing_support::Capture Shot() { return testing_support::capture_window(window_); }
-  void Save(const std::string& name) {
-    testing_support::save_bmp(Shot(), name);
-  }
+  void Save(const std::string& name) { testing_support::save_bmp(Shot(), name); }
   // The caption button made from the skin record named `name` (upper case), or null.
   TWinSysButton* Button(const std::string& name) {
     for (auto& b : frame_->CaptionButtons)
