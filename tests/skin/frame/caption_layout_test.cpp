@@ -1,10 +1,10 @@
 // Caption button visibility by every code and action rule, placement by alignment, frame
 // choice and hint texts. Pure, native and under Wine.
+#include "skin/frame/caption_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "skin/frame/caption_layout.h"
 
 namespace quarnel {
 namespace {

@@ -89,8 +89,9 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   form->Show();
   ASSERT_NE(WaitSkinned(form->Handle()), nullptr);
 
-  HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                           nullptr, &PlainDialogProc, 0);
+  HWND dialog =
+      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                 nullptr, &PlainDialogProc, 0);
   ASSERT_TRUE(dialog);
   HWND button = GetDlgItem(dialog, kButtonId);
   ASSERT_TRUE(button);
@@ -125,8 +126,9 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
 
 TEST_F(FormSkinDialogTest, DialogWithShortTitleKeepsItsWidth) {
   std::vector<WORD> tmpl = DialogTemplate(L"Hi", 160, 60);
-  HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                           nullptr, &PlainDialogProc, 0);
+  HWND dialog =
+      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                 nullptr, &PlainDialogProc, 0);
   ASSERT_TRUE(dialog);
   HWND button = GetDlgItem(dialog, kButtonId);
   const RECT nativeClient = ClientRectOf(dialog);

@@ -61,7 +61,8 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   EXPECT_FALSE(GetWindowLongPtrW(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
   EXPECT_EQ(GetWindowLongPtrW(client, GWLP_WNDPROC), clientProc);
 
-  testing_support::save_bmp(testing_support::capture_window(frameWindow), ShotPath("form_skin_mdi_maximised"));
+  testing_support::save_bmp(testing_support::capture_window(frameWindow),
+                            ShotPath("form_skin_mdi_maximised"));
 
   // Restored, the child gets the skin's frame and region, and the mode goes off.
   SendMessageW(childWindow, WM_SYSCOMMAND, SC_RESTORE, 0);

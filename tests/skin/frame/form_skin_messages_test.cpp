@@ -42,7 +42,8 @@ TEST_F(FormSkinMessagesTest, SizeReachesThePreviousProcedureTwice) {
   // A real size change passes WM_SIZE on twice as well, and the region follows the new size.
   spy->clear();
   const RECT before = WindowRectOf(window);
-  SetWindowPos(window, nullptr, 0, 0, before.right - before.left + 40, before.bottom - before.top, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(window, nullptr, 0, 0, before.right - before.left + 40, before.bottom - before.top,
+               SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_EQ(spy->count(WM_SIZE), 2);
   EXPECT_EQ(skin->RegionSize.cx, before.right - before.left + 40);
 }

@@ -44,7 +44,8 @@ class FormSkinTest : public ::testing::Test {
     testing_support::flush_events(20);
   }
 
-  TForm* NewForm(int borderStyle, int clientWidth, int clientHeight, const std::string& caption = "Frame test") {
+  TForm* NewForm(int borderStyle, int clientWidth, int clientHeight,
+                 const std::string& caption = "Frame test") {
     auto* form = TComponent::CreateIn<TForm>(Application());
     if (!Application()->MainForm()) Application()->SetMainForm(form);
     form->SetBorderStyle(borderStyle);
@@ -66,11 +67,15 @@ class FormSkinTest : public ::testing::Test {
     return SkinOf(window);
   }
   // Frame size of a border piece as the skin gives it: image size over frame count.
-  static int PieceSize(int imageSize, int frameCount) { return imageSize / (frameCount > 0 ? frameCount : 1); }
+  static int PieceSize(int imageSize, int frameCount) {
+    return imageSize / (frameCount > 0 ? frameCount : 1);
+  }
   int SkinLeft() const { return PieceSize(data->FrameLeft->Image.Width(), data->FrameLeft->FrameCount); }
   int SkinRight() const { return PieceSize(data->FrameRight->Image.Width(), data->FrameRight->FrameCount); }
   int SkinTop() const { return PieceSize(data->FrameTop->Image.Height(), data->FrameTop->FrameCount); }
-  int SkinBottom() const { return PieceSize(data->FrameBottom->Image.Height(), data->FrameBottom->FrameCount); }
+  int SkinBottom() const {
+    return PieceSize(data->FrameBottom->Image.Height(), data->FrameBottom->FrameCount);
+  }
 
   static RECT WindowRectOf(HWND window) {
     RECT r{};
