@@ -1,0 +1,164 @@
+// The program's main window in the test's process: its skin data starts the manager while the
+// description is read, the window is skinned at its first activation and not before, keeps its
+// client size inside the skin's frame; screenshots active, inactive and minimised, and of the
+// program's error box with its widened title.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_form.h"
+#include "framework/core/error.h"
+#include "framework/ui/application.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/frame/win_skin_form.h"
+#include "tests/support/window_support.h"
+
+namespace quarnel {
+namespace {
+
+using testing_support::flush_events;
+
+class MainWindowSkinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TSkinManage::Destroy();
+    Application()->Initialize();
+    Application()->ClearTerminated();
+    Application()->SetTitle("Quarnel Ver:1.0");
+    form = Application()->CreateForm<TForm1>();
+  }
+  void TearDown() override {
+    Application()->DestroyComponent(form);
+    Application()->SetMainForm(nullptr);
+    flush_events(20);
+    TSkinManage::Destroy();
+  }
+  TWinSkinForm* Skin() const {
+    TSkinManage* m = TSkinManage::Instance();
+    return m && form->HandleAllocated() ? m->FindFormSkin(form->RawHandle()) : nullptr;
+  }
+  TWinSkinForm* WaitSkinned() {
+    testing_support::wait_until(
+        [&] { return Skin() && Skin()->SkinState == fsActive && Skin()->HoverTimerEnabled(); });
+    flush_events(50);
+    return Skin();
+  }
+  int FrameTop() const {
+    const TDataSkinBorder& top = *form->SkinData1->FrameTop;
+    return top.Image.Height() / (top.FrameCount > 0 ? top.FrameCount : 1);
+  }
+  TForm1* form = nullptr;
+};
+
+TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
+  TSkinManage* manager = TSkinManage::Instance();
+  ASSERT_NE(manager, nullptr);  // made by SkinData1 while the description was read
+  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Running());
+  EXPECT_EQ(manager->SkinningCount(), 0);
+  EXPECT_FALSE(manager->ActionTimerEnabled());
+  HWND window = form->Handle();
+  flush_events(50);
+  EXPECT_EQ(Skin(), nullptr);  // made, not yet shown
+
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->Form, form);
+  EXPECT_EQ(skin->SkinData, form->SkinData1);
+  EXPECT_EQ(skin->BorderKind, bkSingle);
+  EXPECT_EQ(skin->MenuBarHeight, 0);
+  EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
+  EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
+  RECT client{}, outer{};
+  GetClientRect(window, &client);
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(client.right, 347);
+  EXPECT_EQ(client.bottom, 181);
+  EXPECT_EQ(outer.bottom - outer.top, 181 + skin->CaptionHeight + skin->BorderBottom);
+  EXPECT_EQ(skin->CaptionHeight, FrameTop());
+  // The buttons and the memo are still where the description put them, in the client area.
+  RECT button{};
+  GetWindowRect(form->Button1->Handle(), &button);
+  EXPECT_GE(button.top, outer.top + skin->CaptionHeight);
+}
+
+TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
+  form->Show();
+  HWND window = form->Handle();
+  ASSERT_NE(WaitSkinned(), nullptr);
+  flush_events(150);
+  const auto active = testing_support::capture_window(window);
+  EXPECT_TRUE(testing_support::save_bmp(active, "main_window_skinned_active.bmp"));
+
+  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+  flush_events(50);
+  EXPECT_FALSE(Skin()->Active);
+  const auto inactive = testing_support::capture_window(window);
+  EXPECT_TRUE(testing_support::save_bmp(inactive, "main_window_skinned_inactive.bmp"));
+  int differing = 0;
+  for (int x = 0; x < active.width; ++x)
+    if (active.at(x, FrameTop() / 2) != inactive.at(x, FrameTop() / 2)) ++differing;
+  EXPECT_GT(differing, 0);
+  SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+
+  ShowWindow(window, SW_MINIMIZE);
+  flush_events(150);
+  EXPECT_EQ(Skin()->WindowShowState, wssMinimized);
+  EXPECT_TRUE(testing_support::save_bmp(testing_support::capture_window(window),
+                                        "main_window_skinned_minimised.bmp"));
+  ShowWindow(window, SW_RESTORE);
+  flush_events(100);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 347);
+}
+
+// The error box is watched from inside its own loop by a thread timer.
+HWND errorBox = nullptr;
+bool errorBoxSkinned = false;
+int errorBoxWidth = 0;
+int watchTicks = 0;
+
+void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
+  if (++watchTicks > 100) {
+    KillTimer(nullptr, id);
+    if (errorBox) PostMessageW(errorBox, WM_COMMAND, IDOK, 0);
+    return;
+  }
+  if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
+  if (!errorBox) return;
+  TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(errorBox);
+  if (!skin || skin->SkinState != fsActive || !skin->HoverTimerEnabled() || watchTicks < 6) return;
+  errorBoxSkinned = true;
+  RECT r{};
+  GetWindowRect(errorBox, &r);
+  errorBoxWidth = r.right - r.left;
+  testing_support::save_bmp(testing_support::capture_window(errorBox), "main_window_error_box.bmp");
+  KillTimer(nullptr, id);
+  PostMessageW(errorBox, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(MainWindowSkinTest, ErrorBoxIsSkinned) {
+  form->Show();
+  ASSERT_NE(WaitSkinned(), nullptr);
+  Application()->OnShowError = nullptr;
+  SetTimer(nullptr, 0, 50, &WatchErrorBox);
+  Application()->HandleException(std::make_exception_ptr(Exception("x")));
+  ASSERT_TRUE(errorBox != nullptr);
+  EXPECT_TRUE(errorBoxSkinned);
+  // The title fits: the box is at least as wide as the skin's title needs for it.
+  TSkinData& data = *form->SkinData1;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  fw::UniqueFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
+  fw::WindowDC screen(nullptr);
+  fw::SelectGuard select(screen.get(), font.get());
+  SIZE extent{};
+  GetTextExtentPoint32W(screen.get(), L"Quarnel Ver:1.0", 15, &extent);
+  EXPECT_GE(errorBoxWidth, data.Title->TextShift() + extent.cx + data.Title->TextRightClip());
+}
+
+}  // namespace
+}  // namespace quarnel
