@@ -350,3 +350,9 @@ LRESULT CALLBACK TPopupMenu::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARA
     return 0;  // an event handler's error must not cross the system's menu loop
   }
 }
+
+namespace {
+// Descriptions may name the menu classes before any code has used them.
+const bool kMenuClassesRegistered =
+    (TMenuItem::StaticClass(), TMainMenu::StaticClass(), TPopupMenu::StaticClass(), true);
+}  // namespace
