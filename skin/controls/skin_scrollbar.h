@@ -72,7 +72,8 @@ void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, c
 TSkinControl* MakeScrollbarSkin(const SkinRequest& request);
 
 // Replaces the scroll skin of the control window `window` (a control of `formSkin`'s form) by a
-// new one for that window: what the frame object does for SKM_RESKINSCROLL.
+// new one for that window: what the frame object does for SKM_RESKINSCROLL. Null when the
+// window's control had no scroll skin.
 TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window);
 
 }  // namespace quarnel

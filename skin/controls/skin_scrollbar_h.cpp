@@ -87,6 +87,7 @@ TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window) {
   std::vector<TComponent*> old;
   for (int i = 0; i < control->ComponentCount(); ++i)
     if (dynamic_cast<TSkinScrollbar*>(control->Components(i))) old.push_back(control->Components(i));
+  if (old.empty()) return nullptr;  // only a control that had a scroll skin gets a new one
   for (TComponent* c : old) control->DestroyComponent(c);
   SkinRequest r;
   r.owner = control;

@@ -38,6 +38,21 @@ struct TScrollBarState {
   DWORD state = 0;
 };
 
+// One paint of a bar: its size, axis, arrow size, thumb extent (from the bar's start), whether it
+// is enabled, and the part that is hot or pressed.
+struct TScrollBarPaint {
+  int width = 0, height = 0;
+  bool vertical = false;
+  int arrowSize = 0;
+  int thumbStart = 0, thumbEnd = 0;
+  bool enabled = true;
+  ScrollPart active = spNone;
+  bool dragging = false;
+};
+// Draws the bar into `buffer` (resized to the bar); false when the skin has no glyph strip or the
+// bar is empty.
+bool PaintSkinScrollBar(TSkinData& data, const TScrollBarPaint& paint, TBitmap& buffer);
+
 class TWScrollbar {
  public:
   explicit TWScrollbar(TSkinControl* skin);

@@ -91,7 +91,7 @@ inline std::vector<COLORREF> GlyphReference(TSkinData& data, int barWidth, int b
   return out;
 }
 
-// A vertical bar's track with its thumb over it in `thumbFrame`, cut to `visible`.
+// A vertical bar's track with its thumb (and grip) over it in `thumbFrame`, cut to `visible`.
 inline std::vector<COLORREF> ThumbReference(TSkinData& data, int barWidth, int barHeight, int arrow,
                                             int thumbStart, int thumbEnd, int thickness, int thumbFrame,
                                             const RECT& visible) {
@@ -103,6 +103,13 @@ inline std::vector<COLORREF> ThumbReference(TSkinData& data, int barWidth, int b
   DrawSkinElement(image.DC(), RECT{0, thumbStart, thickness, thumbEnd}, t.Image, false, false, t.Trans != 0,
                   t.FrameCount, thumbFrame,
                   SkinMargins{t.LeftWidth, t.TopHeight, t.RightWidth, t.BottomHeight});
+  // The grip glyph (normal 20, pressed 21, hot 22) centred on a thumb long enough for it.
+  const int grip = data.Scrollbar->Image.Height();
+  if (thumbEnd - thumbStart >= grip + 2 && grip <= barWidth) {
+    const int top = thumbStart + (thumbEnd - thumbStart - grip) / 2;
+    DrawSkinFrameStretched(image.DC(), RECT{0, top, grip, top + grip}, data.Scrollbar->Image, true, 23,
+                           19 + thumbFrame);
+  }
   std::vector<COLORREF> out;
   for (int y = visible.top; y < visible.bottom; ++y)
     for (int x = visible.left; x < visible.right; ++x) out.push_back(image.PixelAt(x, y));

@@ -1,0 +1,96 @@
+// TSkinScControl: one kind-2 overlay over a framework scroll-bar control, moved, repainted and
+// hidden with it; TSkinSizer: a size grip painted in the face colour. UI thread.
+#include "skin/controls/skin_sccontrol.h"
+
+#include "skin/controls/control_dispatch.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+TSkinScControl::TSkinScControl(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinScControl::~TSkinScControl() = default;
+
+void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+                                   TCanvas* canvas) {
+  auto* windowed = ObjectAs<TWinControl>(control);
+  if (bar_ || !windowed) return;
+  SkinData = skinData;
+  SharedCanvas = canvas;
+  Control = windowed;
+  Handle = windowed->Handle();
+  if (skinData) FreeNotification(skinData);
+  Register(formSkin);
+  bar_ = std::make_unique<TWScrollbar>(this);
+  bar_->Bind(windowed, skControl);
+  if (!control->Visible()) bar_->Hide();
+  HookControl(*control);
+  State = scsAttached;
+}
+
+void TSkinScControl::Detach() {
+  TSkinControl::Detach();
+  if (State != scsWindowGone) bar_.reset();
+}
+
+void TSkinScControl::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_WINDOWPOSCHANGED:
+      RefreshAndReposition();
+      break;
+    case WM_NCPAINT:
+      RefreshAndReposition();
+      break;
+    case SBM_SETSCROLLINFO:
+      Draw(nullptr, RECT{});
+      break;
+    case SBM_SETPOS:
+      Draw(nullptr, RECT{});
+      break;
+    case CN_VSCROLL:
+      Draw(nullptr, RECT{});
+      break;
+    case CN_HSCROLL:
+      Draw(nullptr, RECT{});
+      break;
+    case CM_VISIBLECHANGED:
+      if (!bar_) break;
+      if (m.WParam)
+        bar_->Reposition();
+      else
+        bar_->Hide();
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinScControl::RefreshAndReposition() {
+  if (Control && Control->HandleAllocated()) Handle = Control->RawHandle();
+  if (bar_) bar_->Reposition();
+}
+
+void TSkinScControl::Draw(HDC, const RECT&) {
+  if (bar_) bar_->Invalidate();
+}
+
+void TSkinSizer::Draw(HDC dc, const RECT& rect) {
+  if (dc) FillSkinColor(dc, rect);
+}
+
+TSkinControl* MakeScControlSkin(const SkinRequest& r) {
+  if (!r.control) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinScControl>(r.control);
+  skin->AttachControl(r.control, r.skinData, r.formSkin, r.canvas);
+  return skin;
+}
+
+TSkinControl* MakeSizerSkin(const SkinRequest& r) {
+  if (!r.owner || !r.window) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinSizer>(r.owner);
+  skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  return skin;
+}
+
+}  // namespace quarnel

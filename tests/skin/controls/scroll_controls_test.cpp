@@ -1,0 +1,315 @@
+// Scroll skins beyond the memo's bars under Wine: the border painted on request, overlays that
+// follow the control (move, hide, disable, scroll notifications), list boxes, the fixed-area
+// colour, a separate scroll-bar control's kind-2 overlay, a bare window's bars, a list window's
+// bar painted into its frame with its own thumb drag, and replacing a scroll skin.
+#include <algorithm>
+
+#include "framework/graphics/color.h"
+#include "framework/win/window_thunk.h"
+#include "scroll_test_support.h"
+#include "skin/controls/combox_scrollbar.h"
+#include "skin/controls/skin_sccontrol.h"
+
+namespace quarnel::scrolltest {
+namespace {
+
+using testing_support::capture_window;
+using testing_support::wait_until;
+
+using ScrollControlsTest = ScrollSkinTest;
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(ScrollControlsTest, PaintNonClientRequestDrawsTheBorderIntoTheGivenDC) {
+  TMemo* memo = Find<TMemo>("Memo1");
+  SkinScrolled(memo);
+  const RECT r = ScreenRect(memo->Handle());
+  TBitmap image(r.right - r.left, r.bottom - r.top, pf32bit);
+  RECT all{0, 0, image.Width(), image.Height()};
+  FillRect(image.DC(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const LRESULT answer =
+      SendMessageW(memo->Handle(), SKM_PAINTNC, reinterpret_cast<WPARAM>(image.DC()), SkinMessageTag);
+  EXPECT_EQ(answer, SkinMessageTag);
+  EXPECT_EQ(image.PixelAt(0, 0), ColorToRGB(data->Colors[scButtonShadow]));
+  EXPECT_EQ(image.PixelAt(image.Width() - 1, image.Height() / 2), ColorToRGB(data->Colors[scButtonShadow]));
+  EXPECT_EQ(image.PixelAt(1, 1), ColorToRGB(data->FaceColor()));
+  EXPECT_EQ(image.PixelAt(2, 2), 0u) << "only the two outer rings are drawn";
+  // Without the tag the request is not the skin's.
+  EXPECT_EQ(SendMessageW(memo->Handle(), SKM_PAINTNC, reinterpret_cast<WPARAM>(image.DC()), 0), 0);
+}
+
+TEST_F(ScrollControlsTest, OverlayFollowsTheControlWhenMovedHiddenAndDisabled) {
+  TMemo* memo = Find<TMemo>("Tall");
+  TWScrollbar& bar = *SkinScrolled(memo)->VertBar();
+  ASSERT_TRUE(bar.Shown());
+  memo->SetBounds(150, 20, 110, 120);
+  Settle();
+  EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), SystemBar(memo->Handle(), true).rcScrollBar));
+
+  memo->SetVisible(false);
+  Settle();
+  EXPECT_FALSE(bar.Shown());
+  EXPECT_FALSE(IsWindowVisible(bar.Window()));
+  memo->SetVisible(true);
+  Settle();
+  EXPECT_TRUE(bar.Shown());
+  EXPECT_TRUE(IsWindowVisible(bar.Window()));
+
+  memo->SetEnabled(false);
+  Settle();
+  EXPECT_FALSE(IsWindowEnabled(bar.Window()));
+  memo->SetEnabled(true);
+  Settle();
+  EXPECT_TRUE(IsWindowEnabled(bar.Window()));
+}
+
+TEST_F(ScrollControlsTest, ScrollNotificationsNameTheActivePartAndMoveTheDrawnThumb) {
+  TMemo* memo = Find<TMemo>("Tall");
+  TWScrollbar& bar = *SkinScrolled(memo)->VertBar();
+  const SCROLLBARINFO before = SystemBar(memo->Handle(), true);
+  SendMessageW(memo->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(bar.ActivePart(), spTrackAfter);
+  SendMessageW(memo->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  Settle();
+  const SCROLLBARINFO after = SystemBar(memo->Handle(), true);
+  ASSERT_GT(after.xyThumbTop, before.xyThumbTop);
+  SendMessageW(memo->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
+  EXPECT_EQ(bar.ActivePart(), spNone);
+  Settle();
+  const Capture c = capture_window(bar.Window());
+  const int width = c.width, height = c.height, arrow = bar.ArrowSize();
+  const int thickness = ScrollThickness(data->Scrollbar->Image.Height(), arrow);
+  const RECT thumb{0, after.xyThumbTop, width, after.xyThumbBottom};
+  EXPECT_EQ(Pixels(c, thumb), ThumbReference(*data, width, height, arrow, after.xyThumbTop,
+                                             after.xyThumbBottom, thickness, 1, thumb));
+}
+
+TEST_F(ScrollControlsTest, ListBoxBarIsSkinnedAndAClickOnItsArrowScrollsIt) {
+  TListBox* list = Find<TListBox>("Items");
+  TSkinScrollbar* skin = SkinScrolled(list);
+  ASSERT_NE(skin, nullptr);
+  TWScrollbar& bar = *skin->VertBar();
+  ASSERT_TRUE(bar.Shown());
+  EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), SystemBar(list->Handle(), true).rcScrollBar));
+  ASSERT_EQ(list->TopIndex(), 0);
+  const RECT r = ScreenRect(bar.Window());
+  MoveMouse({(r.left + r.right) / 2, r.bottom - bar.ArrowSize() / 2});
+  Settle();
+  MouseButton(true);
+  MouseButton(false);
+  EXPECT_TRUE(wait_until([&] { return list->TopIndex() >= 1; }, 3000));
+  EXPECT_FALSE(bar.Dragging());
+}
+
+// A scrolled control with a fixed area whose colour the skin sets while attached.
+class TFixedList : public TListBox {
+  FW_DECLARE_CLASS()
+ public:
+  using TListBox::TListBox;
+  int FixedColor() const { return fixed_; }
+  void SetFixedColor(int v) { fixed_ = v; }
+
+ private:
+  int fixed_ = 0x123456;
+};
+const TClassInfo& TFixedList::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TFixedList>("TFixedList", &TListBox::StaticClass())
+                                     .Int("FixedColor", &TFixedList::FixedColor, &TFixedList::SetFixedColor)
+                                     .Build();
+  return info;
+}
+
+TEST_F(ScrollControlsTest, FixedColourTakesTheFaceColourWhileAttached) {
+  auto* grid = TComponent::CreateIn<TFixedList>(form);
+  grid->SetParent(form);
+  grid->SetBounds(10, 210, 100, 60);
+  TSkinScrollbar* skin = SkinScrolled(grid);
+  EXPECT_EQ(grid->FixedColor(), static_cast<int>(data->FaceColor()));
+  EXPECT_EQ(skin->SavedColor, static_cast<TColor>(0x123456));
+  grid->SetFixedColor(7);
+  skin->UpdateSkin();
+  EXPECT_EQ(grid->FixedColor(), static_cast<int>(data->FaceColor()));
+  skin->Detach();
+  EXPECT_EQ(grid->FixedColor(), 0x123456);
+  EXPECT_EQ(skin->VertBar(), nullptr) << "detaching frees the overlays";
+}
+
+TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
+  TScrollBar* control = Find<TScrollBar>("Bar");
+  ASSERT_EQ(control->Kind(), sbVertical);
+  SkinRequest r;
+  r.owner = control;
+  r.formSkin = formSkin.get();
+  r.skinData = data;
+  r.control = control;
+  auto* skin = dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
+  ASSERT_NE(skin, nullptr);
+  Settle();
+  TWScrollbar& bar = *skin->Bar();
+  ASSERT_TRUE(bar.Shown());
+  EXPECT_EQ(bar.Kind(), skControl);
+  EXPECT_TRUE(bar.Vertical());
+  EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), ScreenRect(control->Handle())));
+
+  const RECT rect = ScreenRect(bar.Window());
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top, arrow = bar.ArrowSize();
+  const int thickness = ScrollThickness(data->Scrollbar->Image.Height(), arrow);
+  auto thumbAt = [&](int position) { return ControlThumb(height, arrow, {0, 50, 10, position}); };
+  ThumbExtent t = thumbAt(0);
+  Capture c = capture_window(bar.Window());
+  RECT thumb{0, t.start, width, t.start + t.length};
+  EXPECT_EQ(Pixels(c, thumb),
+            ThumbReference(*data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb));
+
+  // A click on the track after the thumb pages the control through its own handling.
+  MoveMouse({(rect.left + rect.right) / 2, rect.bottom - arrow - 4});
+  Settle();
+  MouseButton(true);
+  MouseButton(false);
+  ASSERT_TRUE(wait_until([&] { return control->Position() == 10; }, 3000)) << control->Position();
+  Settle();
+  t = thumbAt(10);
+  c = capture_window(bar.Window());
+  thumb = RECT{0, t.start, width, t.start + t.length};
+  EXPECT_EQ(Pixels(c, thumb),
+            ThumbReference(*data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb));
+}
+
+// A bare list window (no framework control) of `count` items, child of `parent`.
+HWND MakeBareList(HWND parent, int x, int y, int count) {
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, x, y, 120, 90,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  for (int i = 0; i < count; ++i)
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"row " + std::to_wstring(i)).c_str()));
+  return list;
+}
+
+TEST_F(ScrollControlsTest, BareWindowBarsAreCoveredByTheHandleVariant) {
+  HWND list = MakeBareList(form->Handle(), 10, 205, 50);
+  SkinRequest r;
+  r.owner = formSkin.get();
+  r.formSkin = formSkin.get();
+  r.skinData = data;
+  r.window = list;
+  auto* skin = dynamic_cast<TSkinScrollbarH*>(MakeScrollbarSkin(r));
+  ASSERT_NE(skin, nullptr);
+  Settle();
+  EXPECT_EQ(formSkin->FindControlSkin(list), skin);
+  ASSERT_TRUE(skin->VertBar()->Shown());
+  EXPECT_FALSE(skin->HorzBar()->Shown());
+  EXPECT_TRUE(SameRect(ScreenRect(skin->VertBar()->Window()), SystemBar(list, true).rcScrollBar));
+  SendMessageW(list, WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(skin->VertBar()->ActivePart(), spSecondArrow);
+  EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
+  formSkin->ReleaseControlSkins(false);
+  DestroyWindow(list);
+}
+
+// Records the scroll requests a bare window receives, outside its skin.
+struct RequestSpy {
+  fw::WindowSubclass subclass;
+  std::vector<int> requests;
+  explicit RequestSpy(HWND window) {
+    subclass.Install(window, [this](TMessage& m) {
+      if (m.Msg == WM_VSCROLL) requests.push_back(LOWORD(m.WParam));
+      subclass.Default(m);
+    });
+  }
+  int Count(int request) const {
+    return static_cast<int>(std::count(requests.begin(), requests.end(), request));
+  }
+};
+
+struct DragState {
+  POINT start{};
+  int step = 0;
+  bool released = false;
+  bool draggingSeen = false;
+  TComboxScrollBar* skin = nullptr;
+};
+DragState* g_drag = nullptr;
+
+void CALLBACK DragTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  DragState& s = *g_drag;
+  ++s.step;
+  if (s.step < 5) {
+    MoveMouse({s.start.x, s.start.y + 6 * s.step});
+    s.draggingSeen = s.draggingSeen || s.skin->DraggingThumb();
+    return;
+  }
+  KillTimer(nullptr, id);
+  MouseButton(false);
+  s.released = true;
+}
+
+TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsTheList) {
+  HWND list = MakeBareList(form->Handle(), 10, 205, 100);
+  auto* skin = TComponent::CreateIn<TComboxScrollBar>(formSkin.get());
+  skin->AttachHandle(list, data, formSkin.get(), &formSkin->Canvas);
+  RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
+
+  const SCROLLBARINFO sys = SystemBar(list, true);
+  const RECT window = ScreenRect(list);
+  const int width = sys.rcScrollBar.right - sys.rcScrollBar.left;
+  const int height = sys.rcScrollBar.bottom - sys.rcScrollBar.top;
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  const int thickness = ScrollThickness(data->Scrollbar->Image.Height(), arrow);
+  const Capture c = capture_window(list);
+  Capture barPixels;
+  barPixels.width = width;
+  barPixels.height = height;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      barPixels.pixels.push_back(
+          c.at(sys.rcScrollBar.left - window.left + x, sys.rcScrollBar.top - window.top + y));
+  const RECT up{0, 0, thickness, arrow};
+  const RECT upVisible{0, 0, width, arrow};
+  EXPECT_EQ(Pixels(barPixels, upVisible), GlyphReference(*data, width, height, up, 9, upVisible));
+
+  RequestSpy spy(list);
+  DragState state;
+  state.skin = skin;
+  state.start = {(sys.rcScrollBar.left + sys.rcScrollBar.right) / 2,
+                 sys.rcScrollBar.top + (sys.xyThumbTop + sys.xyThumbBottom) / 2};
+  MoveMouse(state.start);
+  Settle();
+  g_drag = &state;
+  SetTimer(nullptr, 0, 100, DragTimerProc);
+  MouseButton(true);
+  ASSERT_TRUE(wait_until([&] { return state.released && !skin->DraggingThumb(); }, 5000));
+  Settle(100);
+  g_drag = nullptr;
+  EXPECT_TRUE(state.draggingSeen);
+  EXPECT_GT(spy.Count(SB_THUMBTRACK), 0);
+  EXPECT_EQ(spy.Count(SB_THUMBPOSITION), 1);
+  EXPECT_EQ(spy.Count(SB_ENDSCROLL), 1);
+  EXPECT_GE(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 10);
+  spy.subclass.Restore();
+  formSkin->ReleaseControlSkins(false);
+  DestroyWindow(list);
+}
+
+TEST_F(ScrollControlsTest, ReskinningReplacesTheScrollSkinOfAControl) {
+  TMemo* memo = Find<TMemo>("Tall");
+  TSkinScrollbar* first = SkinScrolled(memo);
+  ASSERT_NE(first, nullptr);
+  TSkinControl* second = ReskinScrolledControl(*formSkin, memo->Handle());
+  ASSERT_NE(second, nullptr);
+  Settle();
+  int skins = 0;
+  for (int i = 0; i < memo->ComponentCount(); ++i)
+    if (dynamic_cast<TSkinScrollbar*>(memo->Components(i))) ++skins;
+  EXPECT_EQ(skins, 1);
+  EXPECT_EQ(formSkin->FindControlSkin(memo->Handle()), second);
+  EXPECT_TRUE(dynamic_cast<TSkinScrollbar*>(second)->VertBar()->Shown());
+  EXPECT_EQ(ReskinScrolledControl(*formSkin, Find<TMemo>("Memo1")->Handle()), nullptr)
+      << "a control without a scroll skin gets none";
+}
+
+}  // namespace
+}  // namespace quarnel::scrolltest
