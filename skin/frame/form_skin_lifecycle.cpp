@@ -5,6 +5,7 @@
 
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
+#include "skin/controls/skin_control.h"
 #include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
@@ -30,6 +31,20 @@ fw::UniqueFont MakeCaptionFont() {
 }
 
 }  // namespace
+
+void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside) {
+  if (skin.Form) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  for (TSkinControl* control : skin.Controls) {
+    if (!control || !control->Hot()) continue;
+    RECT r{};
+    if (onlyOutside && GetWindowRect(control->Handle, &r) && PtInRect(&r, cursor)) continue;
+    control->SetHot(false);
+    if (control->Handle) InvalidateRect(control->Handle, nullptr, FALSE);
+  }
+  skin.ForeignHotControl = nullptr;
+}
 
 TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), CaptionFont(MakeCaptionFont()) {
   DoubleClickTime = GetDoubleClickTime();
@@ -136,6 +151,8 @@ void TWinSkinForm::Reskin() {
       if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
         embedded->SetColor(SkinData->FaceColor());
   }
+  for (TSkinControl* control : Controls)
+    if (control) control->UpdateSkin();
   SkinState = fsReskinning;
   if (FrameEnabled && Form) {
     FitWindowToFrame(true);
@@ -167,7 +184,9 @@ void CALLBACK TWinSkinForm::HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
   }
   TWinSkinForm* self = it->second;
   try {
-    if (!self->MenuTracking) self->HoverTimerTick();
+    if (self->MenuTracking) return;
+    self->HoverTimerTick();
+    ReleaseHotControls(*self, true);
   } catch (...) {
     // A failed hover update leaves the caption as it is; the next tick tries again.
   }

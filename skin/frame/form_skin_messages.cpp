@@ -275,7 +275,7 @@ void TWinSkinForm::HandleSize(TMessage& m) {
 void TWinSkinForm::HandleNCActivate(TMessage& m) {
   Active = m.WParam != 0;
   SetHoverTimer(Active);
-  if (!Active) ForeignHotControl = nullptr;
+  if (!Active) ReleaseHotControls(*this, false);
   if (FormKind == fkMDIFrame && MDIClient)
     SendMessageW(MDIClient, WM_NCACTIVATE, m.WParam, 0);
   else if (FormKind == fkMDIChild)

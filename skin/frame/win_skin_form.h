@@ -220,4 +220,8 @@ class TWinSkinForm : public TComponent {
   bool formHooked_ = false;
 };
 
+// Control skins of a foreign window marked as under the pointer are told it left: all of them,
+// or only those whose window no longer holds the cursor.
+void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside);
+
 }  // namespace quarnel
