@@ -1,0 +1,175 @@
+// bench_scroll: median time of one paint of a skinned scroll-bar overlay over a multi-line edit's
+// vertical bar, beside the system's own paint of an unskinned scroll bar of the same size measured
+// in the same run. Runs on the main thread; usage: bench_scroll [runs] [package.skn].
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/wscrollbar.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel::bench {
+namespace {
+
+double Now() {
+  static const double ticksPerMicrosecond = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart) / 1e6;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / ticksPerMicrosecond;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Median of `runs` timed calls in microseconds, after a few untimed ones.
+double Median(int runs, const std::function<void()>& work) {
+  for (int i = 0; i < 10; ++i) work();
+  std::vector<double> times(static_cast<size_t>(runs));
+  for (double& t : times) {
+    GdiFlush();
+    const double start = Now();
+    work();
+    GdiFlush();
+    t = Now() - start;
+  }
+  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+  return times[runs / 2];
+}
+
+std::string HostPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::string out = "Z:" + path;
+  std::replace(out.begin(), out.end(), '/', '\\');
+  return out;
+}
+
+HWND MakeHost() {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = DefWindowProcW;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = L"QuarnelBenchScroll";
+  RegisterClassW(&cls);
+  HWND w = CreateWindowExW(0, L"QuarnelBenchScroll", L"bench_scroll", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           20, 20, 420, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  return w;
+}
+
+HWND MakeChild(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
+  return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w,
+                         h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+void Redraw(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+}
+
+int Run(int runs, const std::string& package) {
+  std::ifstream in(HostPath(package), std::ios::binary);
+  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  auto skin = TComponent::Make<TSkinData>();
+  skin->SetPackedSkin(bytes);
+  if (!skin->LoadSkin()) {
+    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
+    return 1;
+  }
+  HWND host = MakeHost();
+  HWND edit = MakeChild(host, L"EDIT", ES_MULTILINE | WS_VSCROLL, 10, 10, 180, 240);
+  std::wstring text;
+  for (int i = 0; i < 100; ++i) text += L"line " + std::to_wstring(i) + L"\r\n";
+  SetWindowTextW(edit, text.c_str());
+  Pump();
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(edit, OBJID_VSCROLL, &info);
+  const int width = info.rcScrollBar.right - info.rcScrollBar.left;
+  const int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  // The unskinned twin: a scroll-bar control of the bar's size with the same range and page.
+  HWND plain = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 220, 10, width, height,
+                               host, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  GetScrollInfo(edit, SB_VERT, &si);
+  SetScrollInfo(plain, SB_CTL, &si, TRUE);
+  Pump();
+
+  // The overlay belongs to a plain skin object that only lends it the skin.
+  auto owner = TComponent::Make<TSkinControl>();
+  owner->SkinData = skin.get();
+  TWScrollbar overlay(owner.get());
+  overlay.BindWindow(edit, skVertical);
+  Pump();
+  if (!overlay.Shown()) {
+    std::fprintf(stderr, "the overlay is not shown\n");
+    return 1;
+  }
+  TScrollBarPaint bar;
+  bar.width = width;
+  bar.height = height;
+  bar.vertical = true;
+  bar.arrowSize = overlay.ArrowSize();
+  bar.thumbStart = info.xyThumbTop;
+  bar.thumbEnd = info.xyThumbBottom;
+  TBitmap buffer;
+  if (!PaintSkinScrollBar(*skin, bar, buffer)) {
+    std::fprintf(stderr, "the skin cannot paint a bar\n");
+    return 1;
+  }
+  const double compose = Median(runs, [&] { PaintSkinScrollBar(*skin, bar, buffer); });
+  HDC dc = GetDC(overlay.Window());
+  const double paintDirect = Median(runs, [&] { overlay.Paint(dc); });
+  ReleaseDC(overlay.Window(), dc);
+  const double overlayRedraw = Median(runs, [&] { Redraw(overlay.Window()); });
+  const double systemRedraw = Median(runs, [&] { Redraw(plain); });
+  // The system bar's own drawing alone, without the window manager's round trip: its paint
+  // message with a memory DC of the bar's size.
+  TBitmap target(width, height);
+  const double systemPaint =
+      Median(runs, [&] { SendMessageW(plain, WM_PAINT, reinterpret_cast<WPARAM>(target.DC()), 0); });
+  const double systemNC = Median(runs, [&] {
+    RedrawWindow(edit, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOERASE | RDW_NOCHILDREN);
+  });
+
+  std::printf("vertical bar %d x %d, built-in skin, %d runs (medians)\n", width, height, runs);
+  std::printf("%-48s %9.1f us   %5.2f x system\n", "overlay RedrawWindow (WM_PAINT, one copy)", overlayRedraw,
+              overlayRedraw / systemRedraw);
+  std::printf("%-48s %9.1f us   %5.2f x system\n", "overlay Paint into its DC", paintDirect,
+              paintDirect / systemRedraw);
+  std::printf("%-48s %9.1f us\n", "  of which composing the off-screen bar", compose);
+  std::printf("%-48s %9.1f us\n", "system scroll bar RedrawWindow (same size)", systemRedraw);
+  std::printf("%-48s %9.1f us\n", "system edit frame + bar (RDW_FRAME)", systemNC);
+  std::printf("%-48s %9.1f us   overlay Paint = %5.2f x this\n",
+              "system scroll bar WM_PAINT into a memory DC", systemPaint, paintDirect / systemPaint);
+  DestroyWindow(host);
+  return 0;
+}
+
+}  // namespace
+}  // namespace quarnel::bench
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 300;
+  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
+  return quarnel::bench::Run(runs, package);
+}
