@@ -16,6 +16,7 @@
 #include "framework/ui/control.h"
 #include "framework/ui/message.h"
 #include "framework/win/window_thunk.h"
+#include "skin/controls/skin_manage_module.h"
 
 namespace quarnel {
 
@@ -149,9 +150,5 @@ void SetPropByName(TObject* object, std::string_view name, std::string_view text
 void DrawParentBackground(TControl* control, HDC dc);
 // Frame `frameIndex` (from 1) of `frameCount` of the element's image, nine-grid by its margins.
 void DrawElementFrame(HDC dc, const RECT& rect, TDataSkinObject& element, int frameCount, int frameIndex);
-// The window's class name as GetClassNameA gives it (at most 100 characters).
-std::string WindowClassName(HWND window);
-// The window text as wide text.
-std::wstring WindowTextWide(HWND window);
 
 }  // namespace quarnel

@@ -123,19 +123,4 @@ void DrawElementFrame(HDC dc, const RECT& rect, TDataSkinObject& element, int fr
                   frameIndex, margins);
 }
 
-std::string WindowClassName(HWND window) {
-  char name[101] = {};
-  int n = window ? GetClassNameA(window, name, static_cast<int>(sizeof name)) : 0;
-  return std::string(name, n > 0 ? static_cast<size_t>(n) : 0);
-}
-
-std::wstring WindowTextWide(HWND window) {
-  if (!window) return {};
-  int n = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  int got = GetWindowTextW(window, text.data(), n + 1);
-  text.resize(static_cast<size_t>(got > 0 ? got : 0));
-  return text;
-}
-
 }  // namespace quarnel

@@ -1,0 +1,196 @@
+// The main window's push buttons skinned: frames for every state, mouse and keyboard clicks,
+// two-line captions, switching the skin off and on, and no leaks over many repaints.
+#include <set>
+
+#include "button_test_support.h"
+#include "framework/win/window_thunk.h"
+
+namespace quarnel::buttontest {
+namespace {
+
+TEST_F(MainButtonsTest, TheSkinFramesOfTheStatesAreDistinct) {
+  const Capture shown = testing_support::capture_window(form->Button2->Handle());
+  for (int a = 1; a <= 5; ++a)
+    for (int b = a + 1; b <= 5; ++b) {
+      Capture ra = FrameReference(*data, shown.width, shown.height, a);
+      Capture rb = FrameReference(*data, shown.width, shown.height, b);
+      EXPECT_FALSE(EdgesEqual(ra, rb)) << "frames " << a << " and " << b << " cannot be told apart";
+    }
+}
+
+TEST_F(MainButtonsTest, EveryButtonGetsAButtonSkin) {
+  for (TButton* b : {form->Button1, form->Button2, form->Button3}) {
+    ASSERT_NE(SkinOf(b), nullptr) << b->Name();
+    EXPECT_EQ(SendMessageW(b->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+  }
+  EXPECT_EQ(SkinOf(form->Button1)->Owner(), form->Button1);
+}
+
+TEST_F(MainButtonsTest, NormalFocusedHotPressedAndDisabledFrames) {
+  form->Button1->SetFocus();
+  Settle();
+  EXPECT_EQ(ShownFrame(form->Button1), 5) << "focused";
+  EXPECT_EQ(ShownFrame(form->Button2), 1) << "normal";
+  SaveShot(form->Handle(), "buttons_normal_focused.bmp");
+
+  MoveMouse(CentreOf(form->Button2->Handle()));
+  Settle(100);
+  EXPECT_EQ(ShownFrame(form->Button2), 4) << "hot";
+  SaveShot(form->Handle(), "buttons_hot.bmp");
+
+  MouseButton(true);
+  Settle(100);
+  EXPECT_EQ(ShownFrame(form->Button2), 2) << "pressed";
+  EXPECT_EQ(GetFocus(), form->Button2->Handle()) << "a press takes the focus";
+  SaveShot(form->Handle(), "buttons_pressed.bmp");
+  MouseButton(false);
+  Settle(100);
+  EXPECT_EQ(clicks[1], 1);
+
+  form->Button3->SetEnabled(false);
+  Settle();
+  EXPECT_EQ(ShownFrame(form->Button3), 3) << "disabled";
+  SaveShot(form->Handle(), "buttons_disabled.bmp");
+  // The disabled caption is drawn in the button-shadow colour.
+  const Capture shown = testing_support::capture_window(form->Button3->Handle());
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+  int shadowPixels = 0;
+  for (COLORREF c : shown.pixels) shadowPixels += c == shadow;
+  EXPECT_GT(shadowPixels, 10);
+}
+
+TEST_F(MainButtonsTest, PressMoveOffAndReleaseRaisesNoClick) {
+  MoveMouse(CentreOf(form->Button2->Handle()));
+  Settle(80);
+  MouseButton(true);
+  Settle(80);
+  ASSERT_TRUE(SkinOf(form->Button2)->Pressed());
+  MoveMouse(POINT{2, 2});
+  testing_support::wait_until([&] { return !SkinOf(form->Button2)->Pressed(); }, 2000);
+  EXPECT_FALSE(SkinOf(form->Button2)->Pressed());
+  EXPECT_FALSE(SkinOf(form->Button2)->Hot());
+  MouseButton(false);
+  Settle(80);
+  EXPECT_EQ(clicks[1], 0);
+  EXPECT_EQ(ShownFrame(form->Button2), 5) << "back to the focused look, not pressed";
+}
+
+TEST_F(MainButtonsTest, SpaceKeyClicksAndShowsThePressedFrameWhileDown) {
+  form->Button3->SetFocus();
+  Settle();
+  HWND b = form->Button3->Handle();
+  PostMessageW(b, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  Settle(60);
+  EXPECT_EQ(ShownFrame(form->Button3), 2);
+  PostMessageW(b, WM_KEYUP, VK_SPACE, 0xC0390001);
+  Settle(60);
+  EXPECT_EQ(clicks[2], 1);
+  EXPECT_EQ(ShownFrame(form->Button3), 5);
+}
+
+// Rows of a capture holding pixels that differ from the reference.
+std::vector<int> InkRows(const Capture& shown, const Capture& ref) {
+  std::vector<int> rows;
+  for (int y = 3; y < shown.height - 3; ++y)
+    for (int x = 3; x < shown.width - 3; ++x)
+      if (shown.at(x, y) != ref.at(x, y)) {
+        rows.push_back(y);
+        break;
+      }
+  return rows;
+}
+
+TEST_F(MainButtonsTest, DoubleBarCaptionIsDrawnOnTwoLines) {
+  form->Button2->SetBounds(form->Button2->Left(), form->Button2->Top() - 20, 75, 44);
+  form->Button2->SetCaption("");
+  Settle();
+  const Capture blank = testing_support::capture_window(form->Button2->Handle());
+  form->Button2->SetCaption("Up");
+  Settle();
+  std::vector<int> one = InkRows(testing_support::capture_window(form->Button2->Handle()), blank);
+  ASSERT_FALSE(one.empty());
+  form->Button2->SetCaption("Up||Down||x");
+  Settle();
+  const Capture two = testing_support::capture_window(form->Button2->Handle());
+  SaveShot(form->Button2->Handle(), "button_two_lines.bmp");
+  std::vector<int> rows = InkRows(two, blank);
+  ASSERT_FALSE(rows.empty());
+  // Two bands of text with a gap between them, the block taller than one line.
+  int gaps = 0;
+  for (size_t i = 1; i < rows.size(); ++i) gaps += rows[i] != rows[i - 1] + 1;
+  EXPECT_EQ(gaps, 1);
+  EXPECT_GT(rows.back() - rows.front(), (one.back() - one.front()) * 3 / 2);
+  // Only the first "||" became a break: the second line carries the remaining bars.
+  EXPECT_EQ(SplitCaptionLines(L"Up||Down||x"), L"Up\r\nDown||x");
+}
+
+TEST_F(MainButtonsTest, EnableSkinZeroLooksExactlyUnskinnedAndOneSkinsAgain) {
+  // An unskinned twin of Button2 beside it.
+  TButton* twin = TComponent::CreateIn<TButton>(form);
+  twin->SetParent(form);
+  twin->SetBounds(8, form->Button2->Top(), form->Button2->Width(), form->Button2->Height());
+  twin->SetCaption(form->Button2->Caption());
+  twin->SetTag(data->DisableTag());
+  Settle();
+  HWND b = form->Button2->Handle();
+  SendMessageW(b, SKM_ENABLESKIN, 0, 0);
+  RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  RedrawWindow(twin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Settle();
+  const Capture off = testing_support::capture_window(b);
+  const Capture plain = testing_support::capture_window(twin->Handle());
+  SaveShot(b, "enable_skin_off.bmp");
+  SaveShot(twin->Handle(), "enable_skin_twin.bmp");
+  EXPECT_EQ(DifferingPixels(off, plain, 0, off.height), 0);
+  EXPECT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 0) << "every message reaches the control";
+  EXPECT_EQ(ShownFrame(form->Button2), 0);
+
+  SendMessageW(b, SKM_ENABLESKIN, 1, 0);
+  Settle();
+  EXPECT_EQ(ShownFrame(form->Button2), 1);
+  EXPECT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 1);
+}
+
+TEST_F(MainButtonsTest, NoObjectsLeakOverManyRepaintsAndSkinCycles) {
+  HWND b = form->Button2->Handle();
+  for (int i = 0; i < 200; ++i) RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
+  const DWORD gdi = testing_support::gdi_objects();
+  const DWORD user = testing_support::user_objects();
+  for (int i = 0; i < 10000; ++i) RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
+
+  const int thunks = fw::WindowThunk::LiveCount();
+  for (int i = 0; i < 100; ++i) {
+    SendMessageW(b, SKM_ENABLESKIN, 0, 0);
+    RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SendMessageW(b, SKM_ENABLESKIN, 1, 0);
+    formSkin->ReleaseControlSkins(false);
+    EXPECT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 0);
+    formSkin->AttachControlSkins();
+    ASSERT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 1);
+  }
+  Settle();
+  EXPECT_EQ(fw::WindowThunk::LiveCount(), thunks);
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
+  EXPECT_EQ(ShownFrame(form->Button2), 1);
+}
+
+TEST_F(MainButtonsTest, ScreenshotOfEveryButtonState) {
+  // Button1 focused, Button2 pressed under the pointer, Button3 disabled; then hot.
+  form->Button3->SetEnabled(false);
+  form->Button1->SetFocus();
+  Settle();
+  SkinOf(form->Button2)->SetPressed(true);
+  SkinOf(form->Button2)->Repaint();
+  Settle();
+  std::set<int> frames{ShownFrame(form->Button1), ShownFrame(form->Button2), ShownFrame(form->Button3)};
+  EXPECT_EQ(frames, (std::set<int>{5, 2, 3}));
+  SaveShot(form->Handle(), "main_window_button_states.bmp");
+}
+
+}  // namespace
+}  // namespace quarnel::buttontest

@@ -1,0 +1,242 @@
+// The control dispatch: the rule chosen for each control kind and its order, Skin3rd rows
+// (case, "nil", options), tag rules, the child-window class table and bare dialog buttons.
+#include "skin/controls/control_dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/core/properties.h"
+#include "framework/ui/application.h"
+#include "framework/ui/button.h"
+#include "framework/ui/form.h"
+#include "framework/ui/memo.h"
+#include "skin/controls/skin_button.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+#include "tests/support/window_support.h"
+#include "tests/support/wine_paths.h"
+
+namespace quarnel {
+namespace {
+
+using testing_support::flush_events;
+
+// A container whose class name says it is a radio group.
+class TTestRadioGroup : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+};
+const TClassInfo& TTestRadioGroup::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TTestRadioGroup>("TTestRadioGroup", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
+ComponentPtr<TSkinData> theSkin;
+TSkinData& LoadedSkin() {
+  if (!theSkin) {
+    theSkin = TComponent::Make<TSkinData>();
+    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
+  }
+  return *theSkin;
+}
+
+class DispatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application()->Initialize();
+    data = &LoadedSkin();
+    ASSERT_FALSE(data->Empty());
+    savedControls = data->SkinControls();
+    data->Skin3rd()->Clear();
+    form = Application()->CreateForm<TForm>();
+    form->SetBounds(30, 30, 400, 300);
+    memo = Add<TMemo>(10, 10, 120, 80);
+    edit = Add<TEdit>(10, 100, 120, 24);
+    button = Add<TButton>(150, 10, 75, 25);
+    form->Show();
+    formSkin = TComponent::Make<TWinSkinForm>();
+    formSkin->Window = form->Handle();
+    formSkin->Form = form;
+    formSkin->SkinData = data;
+    flush_events(50);
+  }
+  void TearDown() override {
+    data->SetSkinControls(savedControls);
+    data->Skin3rd()->Clear();
+    for (const std::string& row : DefaultSkin3rdRows()) data->Skin3rd()->Add(row);
+    formSkin->ReleaseControlSkins(false);
+    formSkin.reset();
+    Application()->DestroyComponent(form);
+    flush_events();
+  }
+  template <class T>
+  T* Add(int x, int y, int w, int h) {
+    T* c = TComponent::CreateIn<T>(form);
+    c->SetParent(form);
+    c->SetBounds(x, y, w, h);
+    return c;
+  }
+  int RuleFor(TControl& control) {
+    std::string upper = control.ClassName();
+    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    ControlRuleContext context{*formSkin, *data, control, upper};
+    const ControlRule* rule = ChooseControlRule(context);
+    return rule ? rule->number : 0;
+  }
+  bool Skinned(TWinControl* c) { return SendMessageW(c->Handle(), SKM_QUERYSKINNED, 0, 0) == 1; }
+
+  TSkinData* data = nullptr;
+  TSkinControlSet savedControls = 0;
+  TForm* form = nullptr;
+  TMemo* memo = nullptr;
+  TEdit* edit = nullptr;
+  TButton* button = nullptr;
+  ComponentPtr<TWinSkinForm> formSkin;
+};
+
+TEST_F(DispatchTest, MemoTakesTheScrollBarRowBeforeTheEditRow) {
+  EXPECT_EQ(RuleFor(*memo), 35);
+  EXPECT_EQ(RuleFor(*edit), 39);
+  EXPECT_EQ(RuleFor(*button), 38);
+  // Without the scroll-bar option the memo falls through to the edit row.
+  data->SetSkinControls(data->SkinControls() & ~Bit(xcScrollbar));
+  EXPECT_EQ(RuleFor(*memo), 39);
+  // Without the button option a push button reaches only the catch-all row.
+  data->SetSkinControls(data->SkinControls() & ~Bit(xcButton));
+  EXPECT_EQ(RuleFor(*button), 40);
+}
+
+TEST_F(DispatchTest, RulesAreNumberedInTableOrder) {
+  int count = 0;
+  const ControlRule* rules = ControlRules(count);
+  ASSERT_EQ(count, 41);
+  for (int i = 0; i < count; ++i) EXPECT_EQ(rules[i].number, i + 1);
+}
+
+TEST_F(DispatchTest, AttachControlSkinsGivesThePushButtonItsSkinOnce) {
+  formSkin->AttachControlSkins();
+  ASSERT_TRUE(Skinned(button));
+  EXPECT_NE(dynamic_cast<TSkinButton*>(formSkin->FindControlSkin(button->Handle())), nullptr);
+  const size_t count = formSkin->Controls.size();
+  formSkin->AttachControlSkins();  // the tab walk and a second pass add nothing
+  EXPECT_EQ(formSkin->Controls.size(), count);
+}
+
+TEST_F(DispatchTest, Skin3rdNilLeavesAClassUnskinnedWhateverTheRules) {
+  data->Skin3rd()->Add("TButton=nil");
+  formSkin->AttachControlSkins();
+  EXPECT_FALSE(Skinned(button));
+  EXPECT_EQ(formSkin->FindControlSkin(button->Handle()), nullptr);
+}
+
+TEST_F(DispatchTest, Skin3rdLookupIgnoresCaseOnBothSides) {
+  std::string kind;
+  TStringList rows({"TComboboxex=ComboBox", "tbutton=MenuBtn"});
+  ASSERT_TRUE(FindSkin3rdKind(rows, "TCOMBOBOXEX", kind));
+  EXPECT_EQ(kind, "combobox");
+  EXPECT_FALSE(FindSkin3rdKind(rows, "TCombobox", kind)) << "a prefix of the class is no match";
+  data->Skin3rd()->Add("tBUTTON=MenuBtn");
+  formSkin->AttachControlSkins();
+  EXPECT_NE(dynamic_cast<TSkinMenuButton*>(formSkin->FindControlSkin(button->Handle())), nullptr);
+}
+
+TEST_F(DispatchTest, Skin3rdKindWithItsOptionOffEndsTheDispatch) {
+  data->Skin3rd()->Add("TButton=speedbutton");
+  data->SetSkinControls(data->SkinControls() & ~Bit(xcSpeedButton));
+  formSkin->AttachControlSkins();
+  EXPECT_FALSE(Skinned(button)) << "the class rule for push buttons is not tried";
+  data->Skin3rd()->Clear();
+  data->Skin3rd()->Add("TButton=nosuchkind");
+  formSkin->AttachControlSkins();
+  EXPECT_FALSE(Skinned(button));
+}
+
+TEST_F(DispatchTest, DisableTagSkipsTheControlAndAGroupHandsItDown) {
+  button->SetTag(data->DisableTag());
+  auto* group = Add<TTestRadioGroup>(250, 10, 120, 120);
+  TButton* inner = TComponent::CreateIn<TButton>(form);
+  inner->SetParent(group);
+  inner->SetBounds(5, 5, 60, 25);
+  group->SetTag(data->DisableTag());
+  flush_events();
+  formSkin->AttachControlSkins();
+  EXPECT_FALSE(Skinned(button));
+  EXPECT_EQ(inner->Tag(), data->DisableTag());
+  EXPECT_FALSE(Skinned(inner));
+}
+
+TEST_F(DispatchTest, OnSkinControlDecidesAloneWhenAssigned) {
+  int calls = 0;
+  data->OnSkinControl = [&](TComponent*, TSkinData*, TComponent*, TComponent* control, const std::string& cls,
+                            TComponent*& made) {
+    ++calls;
+    if (cls == "TEDIT") made = TComponent::CreateIn<TSkinButton>(control);
+  };
+  formSkin->AttachControlSkins();
+  data->OnSkinControl = nullptr;
+  EXPECT_GE(calls, 3);
+  EXPECT_TRUE(Skinned(edit)) << "the handler's object is attached";
+  EXPECT_FALSE(Skinned(button)) << "the rules are not run after the handler";
+}
+
+TEST(WindowTableTest, ButtonStylesAndClasses) {
+  TSkinData& d = LoadedSkin();
+  EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON, d).skinClass, SkinClass::Button);
+  EXPECT_EQ(DecideWindow("button", BS_DEFPUSHBUTTON, d).skinClass, SkinClass::Button);
+  EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_OWNERDRAW, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON | BS_BITMAP, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_AUTOCHECKBOX, d).skinClass, SkinClass::CheckBox);
+  EXPECT_EQ(DecideWindow("button", BS_AUTORADIOBUTTON, d).skinClass, SkinClass::RadioButton);
+  EXPECT_EQ(DecideWindow("combobox", CBS_SIMPLE, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("combobox", CBS_DROPDOWNLIST, d).skinClass, SkinClass::ComBox);
+  EXPECT_EQ(DecideWindow("scrollbar", WS_TABSTOP, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("scrollbar", SBS_SIZEGRIP, d).skinClass, SkinClass::Sizer);
+  EXPECT_EQ(DecideWindow("#32770", 0, d).action, WindowAction::WalkThenBoxH);
+  EXPECT_EQ(DecideWindow("edit", 0, d).skinClass, SkinClass::Edit);
+  EXPECT_EQ(DecideWindow("static", 0, d).action, WindowAction::Nothing);
+}
+
+// A dialog window with one bare push button; records the commands it receives.
+struct DialogRecorder {
+  static inline std::vector<std::pair<WPARAM, LPARAM>> commands;
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_COMMAND) commands.emplace_back(wp, lp);
+    return DefWindowProcW(w, m, wp, lp);
+  }
+};
+
+TEST_F(DispatchTest, BareDialogButtonPostsItsCommandToTheParent) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DialogRecorder::Proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"ControlsTestDialog";
+  RegisterClassW(&wc);
+  fw::UniqueWindow dialog(CreateWindowExW(0, L"ControlsTestDialog", L"Dialog", WS_POPUP | WS_VISIBLE, 60, 60,
+                                          200, 120, nullptr, nullptr, wc.hInstance, nullptr));
+  HWND ok = CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 75, 25,
+                            dialog.get(), reinterpret_cast<HMENU>(1234), wc.hInstance, nullptr);
+  ASSERT_NE(ok, nullptr);
+  auto dialogSkin = TComponent::Make<TWinSkinForm>();
+  dialogSkin->Window = dialog.get();
+  dialogSkin->SkinData = data;
+  dialogSkin->AttachControlSkins();  // no form: the child windows are walked
+  TSkinControl* skin = dialogSkin->FindControlSkin(ok);
+  ASSERT_NE(dynamic_cast<TSkinButton*>(skin), nullptr);
+  EXPECT_EQ(skin->Owner(), dialogSkin.get());
+  EXPECT_EQ(SendMessageW(ok, SKM_QUERYSKINNED, 0, 0), 1);
+  flush_events(30);
+  DialogRecorder::commands.clear();
+  SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  flush_events(30);
+  ASSERT_EQ(DialogRecorder::commands.size(), 1u);
+  EXPECT_EQ(DialogRecorder::commands[0].first, 1234u);
+  EXPECT_EQ(DialogRecorder::commands[0].second, reinterpret_cast<LPARAM>(ok));
+  dialogSkin->ReleaseControlSkins(false);
+  EXPECT_EQ(SendMessageW(ok, SKM_QUERYSKINNED, 0, 0), 0) << "the window procedure is back";
+}
+
+}  // namespace
+}  // namespace quarnel

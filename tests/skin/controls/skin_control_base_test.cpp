@@ -1,0 +1,218 @@
+// The control skin base: colour and ParentBackground taken and given back, the skin's colour
+// after UpdateSkin, nothing touched after the window is gone, the mouse-down position rule, and
+// the property helpers on missing properties.
+#include <gtest/gtest.h>
+
+#include "framework/core/properties.h"
+#include "framework/ui/application.h"
+#include "framework/ui/button.h"
+#include "framework/ui/form.h"
+#include "skin/controls/skin_control.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
+#include "tests/support/window_support.h"
+#include "tests/support/wine_paths.h"
+
+namespace quarnel {
+namespace {
+
+using testing_support::flush_events;
+
+// A windowed control with a ParentBackground property.
+class TTestPanel : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool v) { parentBackground_ = v; }
+  // Window sizes stop at 32767; the control's own size may be larger (a scrolled document).
+  void SetLogicalHeight(int h) { height_ = h; }
+
+ private:
+  bool parentBackground_ = true;
+};
+const TClassInfo& TTestPanel::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TTestPanel>("TTestPanel", &TWinControl::StaticClass())
+          .Bool("ParentBackground", &TTestPanel::ParentBackground, &TTestPanel::SetParentBackground)
+          .Build();
+  return info;
+}
+
+ComponentPtr<TSkinData> theSkin;
+TSkinData& LoadedSkin() {
+  if (!theSkin) {
+    theSkin = TComponent::Make<TSkinData>();
+    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
+  }
+  return *theSkin;
+}
+
+class SkinBaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application()->Initialize();
+    data = &LoadedSkin();
+    ASSERT_FALSE(data->Empty());
+    form = Application()->CreateForm<TForm>();
+    form->SetBounds(30, 30, 300, 200);
+    panel = TComponent::CreateIn<TTestPanel>(form);
+    panel->SetParent(form);
+    panel->SetBounds(10, 10, 100, 60);
+    panel->SetColor(0x123456);
+    form->Show();
+    formSkin = TComponent::Make<TWinSkinForm>();
+    formSkin->Window = form->Handle();
+    formSkin->Form = form;
+    formSkin->SkinData = data;
+  }
+  void TearDown() override {
+    if (formSkin) formSkin->ReleaseControlSkins(false);
+    formSkin.reset();
+    Application()->DestroyComponent(form);
+    flush_events();
+  }
+  TSkinControl* AttachBase(TWinControl* control, bool useSkinColor) {
+    auto* skin = TComponent::CreateIn<TSkinControl>(control);
+    skin->Attach(formSkin.get(), data, useSkinColor, &formSkin->Canvas);
+    return skin;
+  }
+  TSkinData* data = nullptr;
+  TForm* form = nullptr;
+  TTestPanel* panel = nullptr;
+  ComponentPtr<TWinSkinForm> formSkin;
+};
+
+TEST_F(SkinBaseTest, SkinColourAndParentBackgroundAreTakenAndGivenBack) {
+  TSkinControl* skin = AttachBase(panel, true);
+  EXPECT_EQ(panel->Color(), data->FaceColor());
+  EXPECT_FALSE(panel->ParentBackground());
+  EXPECT_EQ(skin->Variant, 1);
+  EXPECT_EQ(skin->State, scsAttached);
+  skin->Detach();
+  EXPECT_EQ(panel->Color(), static_cast<TColor>(0x123456));
+  EXPECT_TRUE(panel->ParentBackground());
+}
+
+TEST_F(SkinBaseTest, ParentBackgroundStaysWhenTheSkinOptionAsksForIt) {
+  const TSkinOptionSet saved = data->Options();
+  data->SetOptions(saved | Bit(xoParentBackGround));
+  TSkinControl* skin = AttachBase(panel, true);
+  data->SetOptions(saved);
+  EXPECT_TRUE(panel->ParentBackground());
+  EXPECT_EQ(skin->Variant, 0);
+}
+
+TEST_F(SkinBaseTest, UpdateSkinAppliesTheNewFaceColour) {
+  TSkinControl* skin = AttachBase(panel, true);
+  const TColor face = data->Colors[scButtonFace];
+  data->Colors[scButtonFace] = 0x00A0B0;
+  skin->UpdateSkin();
+  EXPECT_EQ(panel->Color(), static_cast<TColor>(0x00A0B0));
+  data->Colors[scButtonFace] = face;
+}
+
+TEST_F(SkinBaseTest, QuerySkinnedIsAnsweredAndNotPassedOn) {
+  int reached = 0;
+  panel->WindowProc = [&reached, p = panel](TMessage& m) {
+    if (m.Msg == SKM_QUERYSKINNED) ++reached;
+    p->WndProc(m);
+  };
+  AttachBase(panel, false);
+  EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(reached, 0);
+  EXPECT_EQ(panel->Color(), static_cast<TColor>(0x123456)) << "no colour without the flag";
+  formSkin->ReleaseControlSkins(false);
+  EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
+  EXPECT_EQ(reached, 1) << "the saved message method is back";
+}
+
+TEST_F(SkinBaseTest, AfterTheWindowIsGoneDetachLeavesTheControlAlone) {
+  TSkinControl* skin = AttachBase(panel, true);
+  panel->DestroyHandle();
+  EXPECT_EQ(skin->State, scsWindowGone);
+  EXPECT_EQ(skin->Active, 0);
+  EXPECT_EQ(panel->Color(), data->FaceColor()) << "not given back once the window got WM_NCDESTROY";
+  EXPECT_FALSE(panel->ParentBackground());
+  formSkin->AttachControlSkins();  // frees the objects whose window is gone
+  EXPECT_TRUE(formSkin->Controls.empty());
+}
+
+TEST_F(SkinBaseTest, FreeingTheControlFirstLeavesNothingDangling) {
+  AttachBase(panel, false);
+  ASSERT_EQ(formSkin->Controls.size(), 1u);
+  form->DestroyComponent(panel);
+  panel = nullptr;
+  EXPECT_TRUE(formSkin->Controls.empty());
+}
+
+TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {
+  AttachBase(panel, false);
+  formSkin->ReleaseControlSkins(true);
+  formSkin.reset();
+  EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
+}
+
+TEST_F(SkinBaseTest, EnableSkinSwitchesTheHooksOffAndOn) {
+  TSkinControl* skin = AttachBase(panel, false);
+  SendMessageW(panel->Handle(), SKM_ENABLESKIN, 0, 0);
+  EXPECT_EQ(skin->Active, 0);
+  EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
+  SendMessageW(panel->Handle(), SKM_ENABLESKIN, 2, 0);
+  EXPECT_EQ(skin->Active, 1);
+  EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+}
+
+TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
+  int gotX = -1, gotY = -1;
+  panel->OnMouseDown = [&](TObject*, TMouseButton button, TShiftState, int x, int y) {
+    EXPECT_EQ(button, mbLeft);
+    gotX = x;
+    gotY = y;
+  };
+  TSkinControl* skin = AttachBase(panel, false);
+  panel->SetLogicalHeight(40000);
+  POINT cursor{60, 70};
+  SetCursorPos(cursor.x, cursor.y);
+  POINT expected = cursor;
+  ScreenToClient(panel->Handle(), &expected);
+  ASSERT_FALSE(expected.x == 3 && expected.y == 4);
+  TMessage m{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4), 0};
+  skin->ForwardMouseDown(m);
+  EXPECT_EQ(gotX, expected.x);
+  EXPECT_EQ(gotY, expected.y);
+  panel->SetLogicalHeight(60);
+  skin->ForwardMouseDown(m);
+  EXPECT_EQ(gotX, 3);
+  EXPECT_EQ(gotY, 4);
+  // Negative positions (a drag started outside) keep their sign.
+  TMessage left{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-5), 4), 0};
+  skin->ForwardMouseDown(left);
+  EXPECT_EQ(gotX, -5);
+}
+
+TEST(PropertyHelpersTest, MissingPropertiesAndNilObjects) {
+  auto button = TComponent::Make<TButton>();
+  EXPECT_EQ(GetOrdPropByName(nullptr, "Width"), -1);
+  EXPECT_EQ(GetOrdPropByName(button.get(), "NoSuch"), -1);
+  EXPECT_EQ(GetOrdPropByName(button.get(), "Width"), 75);
+  EXPECT_EQ(GetOrdPropByName(button.get(), "Default"), -1) << "a boolean is not an integer";
+  EXPECT_EQ(GetEnumPropByName(button.get(), "Default"), "False");
+  EXPECT_EQ(GetEnumPropByName(button.get(), "Width"), "");
+  button->SetCaption("Go");
+  EXPECT_EQ(GetTextPropByName(button.get(), "Caption"), L"Go");
+  EXPECT_EQ(GetTextPropByName(button.get(), "NoSuch"), L"");
+  EXPECT_NE(GetObjectPropByName(button.get(), "Font", TFont::StaticClass()), nullptr);
+  EXPECT_EQ(GetObjectPropByName(button.get(), "Font", TButton::StaticClass()), nullptr);
+  SetPropByName(button.get(), "Width", "90");
+  SetPropByName(button.get(), "Default", "True");
+  SetPropByName(button.get(), "Caption", "Stop");
+  SetPropByName(button.get(), "NoSuch", "1");
+  SetPropByName(nullptr, "Width", "1");
+  EXPECT_EQ(button->Width(), 90);
+  EXPECT_TRUE(button->Default());
+  EXPECT_EQ(button->Caption(), "Stop");
+}
+
+}  // namespace
+}  // namespace quarnel
