@@ -1,0 +1,121 @@
+// bench_buttons: median time of one paint of a skinned push button beside the system's own
+// paint of an unskinned push button of the same size and caption, measured in the same run.
+// Runs on the main thread; usage: bench_buttons [runs] [package.skn].
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "skin/controls/skin_button.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel::bench {
+namespace {
+
+double Now() {
+  static const double ticksPerMicrosecond = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart) / 1e6;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / ticksPerMicrosecond;
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+double Median(int runs, const std::function<void()>& work) {
+  for (int i = 0; i < 10; ++i) work();
+  std::vector<double> times(static_cast<size_t>(runs));
+  for (double& t : times) {
+    GdiFlush();
+    const double start = Now();
+    work();
+    GdiFlush();
+    t = Now() - start;
+  }
+  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+  return times[static_cast<size_t>(runs / 2)];
+}
+
+std::string HostPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return path;
+  std::string out = "Z:" + path;
+  std::replace(out.begin(), out.end(), '/', '\\');
+  return out;
+}
+
+HWND MakeHost() {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = DefWindowProcW;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = L"QuarnelBenchButtons";
+  RegisterClassW(&cls);
+  HWND w = CreateWindowExW(0, L"QuarnelBenchButtons", L"bench_buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           20, 20, 300, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  return w;
+}
+
+HWND MakeButton(HWND parent, int x) {
+  HWND b = CreateWindowExW(0, L"Button", L"Velmora", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 20, 75, 25,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  return b;
+}
+
+int Run(int runs, const std::string& package) {
+  auto skin = TComponent::Make<TSkinData>();
+  skin->SetSkinFile(HostPath(package));
+  if (skin->Empty() || !skin->Buttons || skin->Buttons->Image.Empty()) {
+    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
+    return 1;
+  }
+  HWND host = MakeHost();
+  HWND plain = MakeButton(host, 10);
+  HWND skinned = MakeButton(host, 100);
+  auto owner = TComponent::Make<TComponent>();
+  auto* button = TComponent::CreateIn<TSkinButton>(owner.get());
+  button->AttachHandle(skinned, skin.get(), nullptr, nullptr);
+  Pump();
+  auto redraw = [](HWND w) {
+    return [w] { RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); };
+  };
+  const double system = Median(runs, redraw(plain));
+  const double skinnedPaint = Median(runs, redraw(skinned));
+  HDC dc = GetDC(skinned);
+  const RECT rect{0, 0, 75, 25};
+  const double draw = Median(runs, [&] { button->Draw(dc, rect); });
+  ReleaseDC(skinned, dc);
+  std::printf("push button 75 x 25, built-in skin, %d runs (medians)\n", runs);
+  std::printf("%-44s %9.1f us\n", "system button RedrawWindow (erase + paint)", system);
+  std::printf("%-44s %9.1f us   %5.2f x system\n", "skinned button RedrawWindow", skinnedPaint,
+              skinnedPaint / system);
+  std::printf("%-44s %9.1f us   %5.2f x system\n", "  of which Draw (off-screen + one copy)", draw,
+              draw / system);
+  owner.reset();
+  DestroyWindow(host);
+  return 0;
+}
+
+}  // namespace
+}  // namespace quarnel::bench
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(11, std::atoi(argv[1])) : 2001;
+  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
+  return quarnel::bench::Run(runs, package);
+}
