@@ -10,6 +10,7 @@
 #include "skin/controls/skin_manage.h"
 #include "skin/controls/skin_manage_module.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -18,10 +19,6 @@ namespace quarnel {
 namespace {
 
 constexpr LONG_PTR kModalFrameStyle = 0x80;  // DS_MODALFRAME
-
-int FrameSize(int imageSize, int frameCount) {
-  return imageSize / std::max(frameCount, 1);  // a record without frames counts as one frame
-}
 
 // Every message reaches the object's handler; an exception ends there.
 template <class Handler>
@@ -139,10 +136,10 @@ void TWinSkinForm::ComputeFrameMetrics() {
   if (BorderKind == bkNoBorder) {
     BorderLeft = CaptionHeight = BorderRight = BorderBottom = MenuBarHeight = 0;
   } else {
-    CaptionHeight = FrameSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
-    BorderLeft = FrameSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
-    BorderRight = FrameSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
-    BorderBottom = FrameSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
+    CaptionHeight = FramePieceSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
+    BorderLeft = FramePieceSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
+    BorderRight = FramePieceSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
+    BorderBottom = FramePieceSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
   }
   BuildCaptionButtons();
 }
@@ -215,8 +212,9 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
     GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   const int needed = SkinData->Title->TextShift() + extent.cx + SkinData->Title->TextRightClip();
-  if (width >= needed) return;
-  const int shift = (needed - width) / 2;
+  const TitleFit fit = FitDialogTitle(width, needed);
+  if (fit.width == width) return;
+  const int shift = fit.childShift;
   for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r{};
     GetWindowRect(child, &r);
@@ -225,7 +223,7 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
     SetWindowPos(child, nullptr, topLeft.x + shift, topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
   }
-  width = needed;
+  width = fit.width;
 }
 
 POINT TWinSkinForm::FramePoint(POINT screenPoint) const {

@@ -6,15 +6,15 @@
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/controls/skin_manage.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
 namespace {
-
-constexpr int kCaptionTopRows = 3;  // frame rows at the top that keep the system's answer
 
 bool IsWindowMenuCommand(WPARAM command) {
   switch (LOWORD(command)) {
@@ -92,7 +92,8 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       CompleteActivation();
       return true;
     case SKM_RESKINSCROLL:
-      return true;  // no scroll-bar skin objects are made yet
+      ReskinScrolledControl(*this, reinterpret_cast<HWND>(m.WParam));
+      return true;
     case SKM_QUERYSKINNED:
       m.Result = 1;
       PostMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
@@ -298,8 +299,10 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
     return;
   }
   const WINDOWPOS& pos = *params->lppos;
-  const RECT client{pos.x + BorderLeft, pos.y + CaptionHeight + MenuBarHeight, pos.x + pos.cx - BorderRight,
-                    pos.y + pos.cy - BorderBottom};
+  const FrameBox box =
+      SkinClientBox(pos.x, pos.y, pos.cx, pos.cy,
+                    FrameSizes{BorderLeft, CaptionHeight, BorderRight, BorderBottom, MenuBarHeight});
+  const RECT client{box.left, box.top, box.right, box.bottom};
   params->rgrc[0] = client;
   params->rgrc[1] = client;
   m.Result = WVR_VALIDRECTS;
@@ -309,8 +312,7 @@ void TWinSkinForm::HandleNCHitTest(TMessage& m) {
   Default(m);
   if (m.Result != HTNOWHERE && m.Result != HTCAPTION) return;
   const POINT frame = FramePoint(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-  if (frame.y > kCaptionTopRows) m.Result = HTCAPTION;
-  if (frame.y > CaptionHeight && MenuBarHeight > 0) m.Result = HTMENU;
+  m.Result = CaptionHitTest(static_cast<int>(m.Result), frame.y, CaptionHeight, MenuBarHeight);
 }
 
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
