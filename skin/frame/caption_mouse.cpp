@@ -3,6 +3,7 @@
 // (restore, maximise and minimise toggles). UI thread.
 #include <windowsx.h>
 
+#include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
@@ -164,6 +165,8 @@ void TWinSkinForm::ToggleMaximize() {
     RestoreWindow();
     return;
   }
+  if (TSkinManage* manager = TSkinManage::Instance(); manager && FormKind == fkMDIChild)
+    manager->SetMaximizedChildMode(true);
   WindowShowState = wssMaximized;
   PostMessageW(Window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   HotObject = nullptr;

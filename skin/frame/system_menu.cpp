@@ -3,6 +3,7 @@
 // the icon button. UI thread.
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
+#include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -21,6 +22,7 @@ bool OldNt() {
 void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
   const DWORD now = GetTickCount();
   if (now - LastRightClickTick > DoubleClickTime) {
+    if (TSkinManage* manager = TSkinManage::Instance()) manager->SetPopupKind(pkWindowMenu);
     LastRightClickTick = now;
     BuildSystemMenu();
     if (SystemMenuPopup) SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);

@@ -141,6 +141,8 @@ TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
 
 TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
   SkinnedWindow w(*skin, L"Right clicks");
+  TSkinManage& manager = TSkinManage::Ensure();  // told which kind of popup opens
+  manager.SetPopupKind(pkContextMenu);
   MessageSpy spy(w.hwnd());
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
   MenuCloser closer;
@@ -148,6 +150,7 @@ TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   testing_support::flush_events(100);
   EXPECT_EQ(closer.shown.load(), 1);
+  EXPECT_EQ(manager.PopupKind(), pkWindowMenu);
   EXPECT_EQ(spy.count(WM_CLOSE), 0);  // no caption button was under the pointer
   EXPECT_TRUE(IsWindow(w.hwnd()));
   // After the double-click time the next right click shows it again.

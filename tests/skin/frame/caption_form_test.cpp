@@ -1,0 +1,140 @@
+// Caption buttons of forms skinned by the skin manager at their first activation, driven with
+// real mouse input through the system: minimise, the window menu on a right click and on the
+// icon, the caption hint, and the frame object's painting after activation.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "form_skin_test_support.h"
+#include "framework/ui/menu.h"
+#include "skin/frame/nc_object.h"
+
+namespace quarnel::testing {
+namespace {
+
+class CaptionFormTest : public FormSkinTest {
+ protected:
+  TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
+    for (auto& b : frame.CaptionButtons)
+      if (b->Skin->Name == name) return b.get();
+    return nullptr;
+  }
+  POINT ScreenCentre(HWND window, const RECT& frameRect) {
+    const RECT w = WindowRectOf(window);
+    return {w.left + (frameRect.left + frameRect.right) / 2, w.top + (frameRect.top + frameRect.bottom) / 2};
+  }
+  void Click(POINT at, DWORD down, DWORD up) {
+    SetCursorPos(at.x, at.y);
+    testing_support::flush_events(30);
+    mouse_event(down, 0, 0, 0, 0);
+    testing_support::flush_events(30);
+    mouse_event(up, 0, 0, 0, 0);
+    testing_support::flush_events(60);
+  }
+};
+
+// Counts the open menus it sees from another thread and closes each with Escape.
+class MenuWatcher {
+ public:
+  MenuWatcher()
+      : thread_([this] {
+          bool open = false;
+          while (!stop_) {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            const bool visible = menu && IsWindowVisible(menu);
+            if (visible && !open) {
+              ++shown;
+              Sleep(50);
+              PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+            }
+            open = visible;
+            Sleep(15);
+          }
+        }) {}
+  ~MenuWatcher() {
+    stop_ = true;
+    thread_.join();
+  }
+  std::atomic<int> shown{0};
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
+TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
+  TForm* form = NewForm(bsSizeable, 320, 200);
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* frame = WaitSkinned(window);
+  ASSERT_NE(frame, nullptr);
+  SetForegroundWindow(window);
+  testing_support::flush_events(50);
+  for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
+    EXPECT_TRUE(Button(*frame, name)->Visible) << name;
+  EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible);
+  const RECT w = WindowRectOf(window);
+  EXPECT_EQ(Button(*frame, "BUTTON.CLOSE")->Rect.left, (w.right - w.left) - 25);
+
+  Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect), MOUSEEVENTF_LEFTDOWN,
+        MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(window) != FALSE; }, 2000));
+  EXPECT_EQ(frame->WindowShowState, wssMinimized);
+}
+
+TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
+  TForm* form = NewForm(bsSizeable, 320, 200);
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* frame = WaitSkinned(window);
+  ASSERT_NE(frame, nullptr);
+  SetForegroundWindow(window);
+  testing_support::flush_events(50);
+  const RECT w = WindowRectOf(window);
+  MenuWatcher watcher;
+  Click({w.left + (w.right - w.left) / 2, w.top + 15}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  testing_support::wait_until([&] { return watcher.shown.load() > 0; }, 2000);
+  EXPECT_EQ(watcher.shown.load(), 1);
+  ASSERT_TRUE(frame->SystemMenuPopup);
+  EXPECT_EQ(frame->SystemMenuPopup->Tag(), 33333);
+  EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
+  TForm* form = NewForm(bsSizeable, 320, 200);
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* frame = WaitSkinned(window);
+  ASSERT_NE(frame, nullptr);
+  SetForegroundWindow(window);
+  testing_support::flush_events(50);
+  TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
+  ASSERT_TRUE(icon && icon->Visible);
+  MenuWatcher watcher;
+  Click(ScreenCentre(window, icon->Rect), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  testing_support::wait_until([&] { return watcher.shown.load() > 0; }, 2000);
+  EXPECT_EQ(watcher.shown.load(), 1);
+  EXPECT_TRUE(IsWindow(window));
+}
+
+TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
+  TForm* form = NewForm(bsSizeable, 320, 200);
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* frame = WaitSkinned(window);
+  ASSERT_NE(frame, nullptr);
+  SetForegroundWindow(window);
+  testing_support::flush_events(50);
+  const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect);
+  SetCursorPos(at.x, at.y);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
+  // The frame's own 250 ms timer drives it: shown after twice the 500 ms hint pause.
+  EXPECT_TRUE(testing_support::wait_until([&] { return data->HintShowing(); }, 3000));
+  EXPECT_EQ(data->HintWindow.Text(), L"Maximize");
+  SetCursorPos(at.x - 250, at.y + 200);
+  EXPECT_TRUE(testing_support::wait_until([&] { return !data->HintShowing() && !frame->HotObject; }, 2000));
+}
+
+}  // namespace
+}  // namespace quarnel::testing
