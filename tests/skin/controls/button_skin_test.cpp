@@ -1,6 +1,7 @@
 // The main window's push buttons skinned: frames for every state, mouse and keyboard clicks,
 // two-line captions, switching the skin off and on, and no leaks over many repaints.
 #include <set>
+#include <stdexcept>
 
 #include "button_test_support.h"
 #include "framework/win/window_thunk.h"
@@ -190,6 +191,67 @@ TEST_F(MainButtonsTest, ScreenshotOfEveryButtonState) {
   std::set<int> frames{ShownFrame(form->Button1), ShownFrame(form->Button2), ShownFrame(form->Button3)};
   EXPECT_EQ(frames, (std::set<int>{5, 2, 3}));
   SaveShot(form->Handle(), "main_window_button_states.bmp");
+}
+
+}  // namespace
+}  // namespace quarnel::buttontest
+
+namespace quarnel::buttontest {
+namespace {
+
+// What the timer saw of the error box while it was up.
+struct ErrorBoxProbe {
+  static inline HWND box = nullptr;
+  static inline HWND ok = nullptr;
+  static inline LRESULT okSkinned = -1;
+  static inline int edgeFrame = 0;
+  static inline TSkinData* data = nullptr;
+  static inline int ticks = 0;
+  static BOOL CALLBACK FindBox(HWND w, LPARAM) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) == "#32770" && IsWindowVisible(w)) box = w;
+    return TRUE;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    ++ticks;
+    box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, 0);
+    if (!box) {
+      if (ticks > 100) KillTimer(nullptr, id);
+      return;
+    }
+    if (ticks < 10) return;  // let the activation skin it first
+    KillTimer(nullptr, id);
+    ok = GetDlgItem(box, IDOK);
+    if (!ok) ok = GetDlgItem(box, IDCANCEL);
+    okSkinned = ok ? SendMessageW(ok, SKM_QUERYSKINNED, 0, 0) : -1;
+    if (ok) {
+      const Capture shown = testing_support::capture_window(ok);
+      for (int frame = 1; frame <= 5 && !edgeFrame; ++frame)
+        if (EdgesEqual(shown, FrameReference(*data, shown.width, shown.height, frame))) edgeFrame = frame;
+      testing_support::save_bmp(testing_support::capture_window(box),
+                                std::string(QUARNEL_SHOTS) + "/error_box.bmp");
+      // Clicked through the skin: the command posted to the dialog closes it.
+      SendMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+      SendMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+  }
+};
+
+TEST_F(MainButtonsTest, ErrorBoxOkButtonIsSkinnedAndClosesTheBox) {
+  ErrorBoxProbe::data = data;
+  ErrorBoxProbe::ticks = 0;
+  ErrorBoxProbe::okSkinned = -1;
+  ErrorBoxProbe::edgeFrame = 0;
+  UINT_PTR timer = SetTimer(nullptr, 0, 30, ErrorBoxProbe::Tick);
+  ASSERT_NE(timer, 0u);
+  Application()->HandleException(std::make_exception_ptr(std::runtime_error("probe failed")));
+  KillTimer(nullptr, timer);
+  ASSERT_NE(ErrorBoxProbe::ok, nullptr) << "no error box was seen";
+  EXPECT_EQ(ErrorBoxProbe::okSkinned, 1);
+  EXPECT_NE(ErrorBoxProbe::edgeFrame, 0) << "the OK button shows a frame of the skin's Buttons image";
+  EXPECT_FALSE(IsWindow(ErrorBoxProbe::box)) << "the skinned OK button's command closed the box";
 }
 
 }  // namespace
