@@ -294,6 +294,26 @@ TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsThe
   DestroyWindow(list);
 }
 
+TEST_F(ScrollControlsTest, SizeGripIsFilledWithTheFaceColour) {
+  HWND grip = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 380, 270, 18, 18,
+                              form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  Settle();
+  const COLORREF face = ColorToRGB(data->FaceColor());
+  ASSERT_NE(capture_window(grip).at(9, 9), face);
+  SkinRequest r;
+  r.owner = formSkin.get();
+  r.formSkin = formSkin.get();
+  r.skinData = data;
+  r.window = grip;
+  ASSERT_NE(dynamic_cast<TSkinSizer*>(MakeSizerSkin(r)), nullptr);
+  RedrawWindow(grip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Settle();
+  const Capture c = capture_window(grip);
+  for (COLORREF p : c.pixels) ASSERT_EQ(p, face);
+  formSkin->ReleaseControlSkins(false);
+  DestroyWindow(grip);
+}
+
 TEST_F(ScrollControlsTest, ReskinningReplacesTheScrollSkinOfAControl) {
   TMemo* memo = Find<TMemo>("Tall");
   TSkinScrollbar* first = SkinScrolled(memo);
