@@ -202,6 +202,11 @@ class TWinControl : public TControl {
   void AttachHandle(HWND wnd);
   void InsertInTabList(TWinControl* child);
   bool ReflectToChild(TMessage& message);
+  // Windowless children: painted after this window, told about the mouse over them.
+  bool HasGraphicChildren() const;
+  void PaintWithGraphicChildren(TMessage& message);
+  TControl* graphicHover_ = nullptr;
+  TControl* graphicCapture_ = nullptr;
 };
 
 // The form a control stands on (its topmost windowed parent that is a form), or null.

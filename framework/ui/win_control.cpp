@@ -7,7 +7,9 @@
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
 #include "framework/ui/form.h"
+#include "framework/ui/graphic_control.h"
 #include "framework/ui/window_class.h"
+#include "framework/win/handles.h"
 
 const TClassInfo& TWinControl::StaticClass() {
   static const TClassInfo info = TClassBuilder<TWinControl>("TWinControl", &TControl::StaticClass())
@@ -104,7 +106,29 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::InsertInTabList(TWinControl* child) { tabList_.push_back(child); }
 
+bool TWinControl::HasGraphicChildren() const {
+  for (TControl* c : controls_)
+    if (ObjectAs<TGraphicControl>(c)) return true;
+  return false;
+}
+
+void TWinControl::PaintWithGraphicChildren(TMessage& m) {
+  if (m.WParam) {
+    DefaultHandler(m);
+    PaintGraphicChildren(*this, reinterpret_cast<HDC>(m.WParam));
+    return;
+  }
+  fw::PaintDC dc(handle_);
+  m.WParam = reinterpret_cast<WPARAM>(dc.get());
+  DefaultHandler(m);
+  PaintGraphicChildren(*this, dc.get());
+  m.WParam = 0;
+  m.Result = 0;
+}
+
 void TWinControl::RemoveControl(TControl* control) {
+  if (control == graphicHover_) graphicHover_ = nullptr;
+  if (control == graphicCapture_) graphicCapture_ = nullptr;
   if (auto* w = ObjectAs<TWinControl>(control)) {
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
     if (w->handle_ && !IsDestroying()) w->DestroyHandle();
@@ -331,8 +355,22 @@ void TWinControl::WndProc(TMessage& m) {
       if (resized) BoundsChanged();
       return;
     }
+    case WM_PAINT:
+      if (HasGraphicChildren()) {
+        PaintWithGraphicChildren(m);
+        return;
+      }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_LBUTTONUP:
+      if ((graphicHover_ || graphicCapture_ || HasGraphicChildren()) &&
+          RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_))
+        return;
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      if (HasGraphicChildren() && RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_)) return;
       DefaultHandler(m);
       MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
                 static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));

@@ -1,0 +1,157 @@
+// TGraphicControl and the parent's painting and mouse routing for windowless children.
+// User-interface thread.
+#include "framework/ui/graphic_control.h"
+
+#include "framework/win/handles.h"
+
+const TClassInfo& TGraphicControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClass()).Build();
+  return info;
+}
+
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+TGraphicControl::~TGraphicControl() {
+  canvas_.SetHandle(nullptr);
+}
+
+void TGraphicControl::Invalidate() {
+  if (!parent_ || !parent_->HandleAllocated()) return;
+  const RECT r = BoundsRect();
+  InvalidateRect(parent_->RawHandle(), &r, TRUE);
+}
+
+void TGraphicControl::Repaint() {
+  Invalidate();
+  if (parent_ && parent_->HandleAllocated()) UpdateWindow(parent_->RawHandle());
+}
+
+void TGraphicControl::VisibleChanged() {
+  if (!parent_ || !parent_->HandleAllocated()) return;
+  const RECT r = BoundsRect();
+  InvalidateRect(parent_->RawHandle(), &r, TRUE);
+}
+
+void TGraphicControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      HandlePaint(m);
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      HandleButtonDown(m);
+      return;
+    case WM_LBUTTONUP:
+      HandleButtonUp(m);
+      return;
+    case CM_MOUSEENTER:
+      mouseInControl_ = true;
+      return;
+    case CM_MOUSELEAVE:
+      mouseInControl_ = false;
+      return;
+    default:
+      TControl::WndProc(m);
+      return;
+  }
+}
+
+void TGraphicControl::HandlePaint(TMessage& m) {
+  if (!m.WParam) return;
+  canvas_.SetHandle(reinterpret_cast<HDC>(m.WParam));
+  Paint();
+  canvas_.SetHandle(nullptr);
+}
+
+void TGraphicControl::HandleButtonDown(TMessage& m) {
+  buttonDown_ = true;
+  MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
+            static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+}
+
+void TGraphicControl::HandleButtonUp(TMessage& m) {
+  if (!buttonDown_) return;
+  buttonDown_ = false;
+  const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
+  if (x >= 0 && y >= 0 && x < width_ && y < height_ && enabled_) Click();
+}
+
+namespace {
+
+TControl* GraphicChildAt(TWinControl& parent, int x, int y) {
+  for (int i = parent.ControlCount() - 1; i >= 0; --i) {
+    TControl* c = parent.Controls(i);
+    if (!ObjectAs<TGraphicControl>(c) || !c->Visible()) continue;
+    if (x >= c->Left() && x < c->Left() + c->Width() && y >= c->Top() && y < c->Top() + c->Height()) return c;
+  }
+  return nullptr;
+}
+
+LPARAM ToChild(const TControl& c, LPARAM lParam) {
+  const int x = static_cast<short>(LOWORD(lParam)) - c.Left();
+  const int y = static_cast<short>(HIWORD(lParam)) - c.Top();
+  return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+}  // namespace
+
+void PaintGraphicChildren(TWinControl& parent, HDC dc) {
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* c = parent.Controls(i);
+    if (!ObjectAs<TGraphicControl>(c) || !c->Visible() || c->Width() <= 0 || c->Height() <= 0) continue;
+    fw::SavedDCState saved(dc);
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + c->Left(), origin.y + c->Top(), nullptr);
+    IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+}
+
+bool RouteGraphicMouse(TWinControl& parent, TMessage& m, TControl*& hover, TControl*& capture) {
+  const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
+  switch (m.Msg) {
+    case WM_MOUSEMOVE: {
+      TControl* over = GraphicChildAt(parent, x, y);
+      if (over != hover) {
+        if (hover) hover->Perform(CM_MOUSELEAVE);
+        hover = over;
+        if (hover) {
+          hover->Perform(CM_MOUSEENTER);
+          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent.RawHandle(), 0};
+          TrackMouseEvent(&track);
+        }
+      }
+      if (TControl* target = capture ? capture : over)
+        target->Perform(m.Msg, m.WParam, ToChild(*target, m.LParam));
+      return false;
+    }
+    case WM_MOUSELEAVE:
+      if (hover && !capture) {
+        TControl* was = hover;
+        hover = nullptr;
+        was->Perform(CM_MOUSELEAVE);
+      }
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      TControl* over = GraphicChildAt(parent, x, y);
+      if (!over || !over->Enabled()) return false;
+      capture = over;
+      SetCapture(parent.RawHandle());
+      over->Perform(m.Msg, m.WParam, ToChild(*over, m.LParam));
+      return true;
+    }
+    case WM_LBUTTONUP: {
+      if (!capture) return false;
+      TControl* target = capture;
+      capture = nullptr;
+      ReleaseCapture();
+      target->Perform(m.Msg, m.WParam, ToChild(*target, m.LParam));
+      return true;
+    }
+    default:
+      return false;
+  }
+}

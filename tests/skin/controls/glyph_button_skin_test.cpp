@@ -1,0 +1,153 @@
+// Glyph buttons and speed buttons skinned: which skin the dispatch gives them, the glyph's place
+// and its greyed copy when disabled, the flat speed button's idle look, hover and click through
+// the parent's mouse routing.
+#include <gtest/gtest.h>
+
+#include "button_test_support.h"
+#include "framework/ui/bit_btn.h"
+#include "framework/ui/form.h"
+#include "framework/ui/speed_button.h"
+#include "tests/support/wine_paths.h"
+
+namespace quarnel::buttontest {
+namespace {
+
+ComponentPtr<TSkinData> theSkin;
+TSkinData& LoadedSkin() {
+  if (!theSkin) {
+    theSkin = TComponent::Make<TSkinData>();
+    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
+  }
+  return *theSkin;
+}
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// A glyph of `frames` 16 x 16 frames: red, blue, ... squares on the magenta key with a border.
+void MakeGlyph(TBitmap& glyph, int frames) {
+  glyph.SetSize(16 * frames, 16);
+  RECT all{0, 0, 16 * frames, 16};
+  TSkinControl::FillColor(glyph.DC(), all, 0xFF00FF);
+  for (int f = 0; f < frames; ++f) {
+    RECT square{f * 16 + 2, 2, f * 16 + 14, 14};
+    TSkinControl::FillColor(glyph.DC(), square, f == 0 ? kRed : kBlue);
+  }
+}
+
+class GlyphButtonTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application()->Initialize();
+    data = &LoadedSkin();
+    ASSERT_FALSE(data->Empty());
+    form = Application()->CreateForm<TForm>();
+    form->SetBounds(40, 40, 320, 160);
+    bit = TComponent::CreateIn<TBitBtn>(form);
+    bit->SetParent(form);
+    bit->SetBounds(10, 10, 100, 30);
+    bit->SetCaption("Glyph");
+    bit->SetMargin(4);
+    MakeGlyph(*bit->Glyph(), 2);
+    bit->SetNumGlyphs(2);
+    speed = TComponent::CreateIn<TSpeedButton>(form);
+    speed->SetParent(form);
+    speed->SetBounds(130, 10, 60, 30);
+    speed->SetCaption("Fast");
+    speed->SetFlat(true);
+    speed->OnClick.code = [this](TObject*) { ++speedClicks; };
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    formSkin = TComponent::Make<TWinSkinForm>();
+    formSkin->Window = form->Handle();
+    formSkin->Form = form;
+    formSkin->SkinData = data;
+    formSkin->AttachControlSkins();
+    MoveMouse(POINT{2, 2});
+    flush_events(100);
+  }
+  void TearDown() override {
+    MouseButton(false);
+    formSkin->ReleaseControlSkins(false);
+    formSkin.reset();
+    Application()->DestroyComponent(form);
+    flush_events();
+  }
+  // The speed button's area of the form's client area.
+  Capture SpeedPixels() {
+    Capture whole = testing_support::capture_window(form->Handle());
+    POINT origin{0, 0};
+    ClientToScreen(form->Handle(), &origin);
+    RECT wr;
+    GetWindowRect(form->Handle(), &wr);
+    Capture c;
+    c.width = speed->Width();
+    c.height = speed->Height();
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x)
+        c.pixels.push_back(
+            whole.at(origin.x - wr.left + speed->Left() + x, origin.y - wr.top + speed->Top() + y));
+    return c;
+  }
+  TSkinData* data = nullptr;
+  TForm* form = nullptr;
+  TBitBtn* bit = nullptr;
+  TSpeedButton* speed = nullptr;
+  int speedClicks = 0;
+  ComponentPtr<TWinSkinForm> formSkin;
+};
+
+TEST_F(GlyphButtonTest, DispatchGivesGlyphAndSpeedButtonsTheirSkins) {
+  EXPECT_NE(dynamic_cast<TSkinBitButton*>(formSkin->FindControlSkin(bit->Handle())), nullptr);
+  bool speedSkinned = false;
+  for (TSkinControl* s : formSkin->Controls)
+    speedSkinned |= s->GraphicControl == speed && dynamic_cast<TSkinSpeedButton*>(s);
+  EXPECT_TRUE(speedSkinned);
+}
+
+TEST_F(GlyphButtonTest, GlyphSitsAtTheMarginAndGreysWhenDisabledWithOneFrame) {
+  Capture shown = testing_support::capture_window(bit->Handle());
+  const int gy = (30 - 16 + 1) / 2;
+  EXPECT_EQ(shown.at(4 + 8, gy + 8), kRed) << "frame 1 of the glyph at x = Margin";
+  EXPECT_NE(shown.at(4 + 8 + 16, gy + 8), kBlue) << "only one frame is drawn";
+  EXPECT_NE(shown.at(4 + 1, gy + 1), static_cast<COLORREF>(0xFF00FF)) << "the key colour is transparent";
+  bit->SetEnabled(false);
+  flush_events(60);
+  shown = testing_support::capture_window(bit->Handle());
+  EXPECT_EQ(shown.at(4 + 8, gy + 8), kBlue) << "a disabled two-frame glyph shows frame 2";
+  bit->SetNumGlyphs(1);
+  bit->Invalidate();
+  flush_events(60);
+  shown = testing_support::capture_window(bit->Handle());
+  const COLORREF c = shown.at(4 + 8, gy + 8);
+  EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c)) << "a one-frame glyph is greyed";
+  testing_support::save_bmp(testing_support::capture_window(form->Handle()),
+                            std::string(QUARNEL_SHOTS) + "/glyph_buttons.bmp");
+}
+
+TEST_F(GlyphButtonTest, FlatSpeedButtonShowsItsFrameOnlyWhenHotAndClicksOnce) {
+  Capture idle = SpeedPixels();
+  const COLORREF face = ResolveSkinColor(data->FaceColor());
+  EXPECT_EQ(idle.at(0, 15), face) << "idle flat speed button: background only";
+  EXPECT_EQ(idle.at(30, 0), face);
+  RECT wr;
+  GetWindowRect(form->Handle(), &wr);
+  POINT centre{speed->Left() + 30, speed->Top() + 15};
+  ClientToScreen(form->Handle(), &centre);
+  MoveMouse(centre);
+  flush_events(100);
+  Capture hot = SpeedPixels();
+  EXPECT_TRUE(EdgesEqual(hot, FrameReference(*data, 60, 30, 4))) << "hot: frame 4 of the Buttons image";
+  MouseButton(true);
+  flush_events(80);
+  EXPECT_TRUE(EdgesEqual(SpeedPixels(), FrameReference(*data, 60, 30, 2))) << "pressed: frame 2";
+  MouseButton(false);
+  flush_events(80);
+  EXPECT_EQ(speedClicks, 1);
+  MoveMouse(POINT{2, 2});
+  testing_support::wait_until([&] { return SpeedPixels().at(0, 15) == face; }, 2000);
+  EXPECT_EQ(SpeedPixels().at(0, 15), face) << "back to the flat look after the pointer left";
+}
+
+}  // namespace
+}  // namespace quarnel::buttontest
