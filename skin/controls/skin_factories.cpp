@@ -5,6 +5,8 @@
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_sccontrol.h"
+#include "skin/controls/skin_scrollbar.h"
 
 namespace quarnel {
 
@@ -47,6 +49,9 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::BitButton)] = &MakeBitButton;
   t[static_cast<size_t>(SkinClass::MenuButton)] = &MakeAndAttach<TSkinMenuButton>;
   t[static_cast<size_t>(SkinClass::SpeedButton)] = &MakeSpeedButton;
+  t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
+  t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
+  t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
   return t;
 }
 

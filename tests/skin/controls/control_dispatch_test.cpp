@@ -10,6 +10,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/support/window_support.h"
@@ -105,6 +106,17 @@ TEST_F(DispatchTest, MemoTakesTheScrollBarRowBeforeTheEditRow) {
   // Without the button option a push button reaches only the catch-all row.
   data->SetSkinControls(data->SkinControls() & ~Bit(xcButton));
   EXPECT_EQ(RuleFor(*button), 40);
+}
+
+TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
+  formSkin->AttachControlSkins();
+  TSkinControl* skin = nullptr;
+  for (TSkinControl* s : formSkin->Controls)
+    if (s->Control == memo) {
+      EXPECT_EQ(skin, nullptr) << "one object per control";
+      skin = s;
+    }
+  EXPECT_NE(dynamic_cast<TSkinScrollbar*>(skin), nullptr);
 }
 
 TEST_F(DispatchTest, RulesAreNumberedInTableOrder) {
