@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "button_test_support.h"
+#include "framework/core/text.h"
 #include "framework/ui/bit_btn.h"
 #include "framework/ui/form.h"
 #include "framework/ui/speed_button.h"
@@ -147,6 +148,34 @@ TEST_F(GlyphButtonTest, FlatSpeedButtonShowsItsFrameOnlyWhenHotAndClicksOnce) {
   MoveMouse(POINT{2, 2});
   testing_support::wait_until([&] { return SpeedPixels().at(0, 15) == face; }, 2000);
   EXPECT_EQ(SpeedPixels().at(0, 15), face) << "back to the flat look after the pointer left";
+}
+
+TEST_F(GlyphButtonTest, MenuButtonDrawsItsArrowAfterTheCaption) {
+  TButton* drop = TComponent::CreateIn<TButton>(form);
+  drop->SetParent(form);
+  drop->SetBounds(10, 60, 100, 30);
+  drop->SetCaption("Menu");
+  auto* skin = TComponent::CreateIn<TSkinMenuButton>(drop);
+  skin->Attach(formSkin.get(), data, false, &formSkin->Canvas);
+  flush_events(60);
+  // Where the layout puts the arrow for this caption in this font.
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, drop->Font()->Handle());
+  RECT box{2, 2, 100 - kMenuArrowWidth - 2, 28};
+  DrawTextW(screen, L"Menu", 4, &box, DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  const MenuButtonPlaces p =
+      LayoutMenuButton({100, 30}, {}, {box.right - box.left, box.bottom - box.top}, -1, -1);
+  Capture shown = testing_support::capture_window(drop->Handle());
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_EQ(shown.at(p.arrowX, p.arrowY + 1), text) << "inside the arrow";
+  EXPECT_EQ(shown.at(p.arrowX, p.arrowY - 1), text) << "the arrow's top edge";
+  EXPECT_NE(shown.at(p.arrowX, p.arrowY + 4), text) << "below the tip";
+  drop->SetEnabled(false);
+  flush_events(60);
+  shown = testing_support::capture_window(drop->Handle());
+  EXPECT_EQ(shown.at(p.arrowX, p.arrowY + 1), GetSysColor(COLOR_BTNSHADOW)) << "disabled arrow";
 }
 
 }  // namespace
