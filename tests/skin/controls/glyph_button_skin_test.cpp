@@ -178,5 +178,24 @@ TEST_F(GlyphButtonTest, MenuButtonDrawsItsArrowAfterTheCaption) {
   EXPECT_EQ(shown.at(p.arrowX, p.arrowY + 1), GetSysColor(COLOR_BTNSHADOW)) << "disabled arrow";
 }
 
+TEST_F(GlyphButtonTest, Tag5555ShowsTheParentUnderTheButtonsTransparentCorners) {
+  auto make = [&](int tag, int x) {
+    TButton* b = TComponent::CreateIn<TButton>(form);
+    b->SetParent(form);
+    b->SetBounds(x, 100, 75, 25);
+    b->SetTag(tag);
+    TComponent::CreateIn<TSkinButton>(b)->Attach(formSkin.get(), data, false, &formSkin->Canvas);
+    return b;
+  };
+  form->SetColor(0x2080C0);
+  TButton* see = make(kTransparentButtonTag, 10);
+  TButton* plain = make(0, 100);
+  flush_events(80);
+  ASSERT_EQ(data->Buttons->Image.PixelAt(0, 0), static_cast<COLORREF>(0xFF00FF))
+      << "the corner is see-through";
+  EXPECT_EQ(testing_support::capture_window(see->Handle()).at(0, 0), static_cast<COLORREF>(0x2080C0));
+  EXPECT_EQ(testing_support::capture_window(plain->Handle()).at(0, 0), ResolveSkinColor(data->FaceColor()));
+}
+
 }  // namespace
 }  // namespace quarnel::buttontest
