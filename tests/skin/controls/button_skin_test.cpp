@@ -5,6 +5,7 @@
 
 #include "button_test_support.h"
 #include "framework/win/window_thunk.h"
+#include "skin/controls/skin_manage.h"
 
 namespace quarnel::buttontest {
 namespace {
@@ -17,6 +18,12 @@ TEST_F(MainButtonsTest, TheSkinFramesOfTheStatesAreDistinct) {
       Capture rb = FrameReference(*data, shown.width, shown.height, b);
       EXPECT_FALSE(EdgesEqual(ra, rb)) << "frames " << a << " and " << b << " cannot be told apart";
     }
+}
+
+TEST_F(MainButtonsTest, TheWindowsActivationSkinsTheButtons) {
+  ASSERT_NE(TSkinManage::Instance(), nullptr);
+  EXPECT_EQ(TSkinManage::Instance()->FindFormSkin(form->Handle()), formSkin);
+  EXPECT_EQ(ownFormSkin.get(), nullptr) << "the buttons were skinned by the frame object's activation";
 }
 
 TEST_F(MainButtonsTest, EveryButtonGetsAButtonSkin) {
