@@ -120,7 +120,9 @@ void TWinSkinForm::Detach() {
   // The menu bar never took the native menu away, so the window still has it.
   if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
   mdiClientSubclass_.Restore();
-  if (!destroying && (!ChildWindow || FormKind == fkMDIChild)) ResizeToNativeFrame();
+  // A window whose activation never completed still has the system's frame.
+  if (!destroying && SkinState != fsNotActivated && (!ChildWindow || FormKind == fkMDIChild))
+    ResizeToNativeFrame();
   RemoveRegion();
 }
 

@@ -86,6 +86,24 @@ TEST_F(SkinManageActionsTest, SkinOffRestoresEveryWindowAndSkinOnSkinsThemAgain)
   EXPECT_EQ(SendMessageW(second->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
 
+TEST_F(SkinManageActionsTest, SkinOffBeforeActivationCompletedKeepsTheWindowsSize) {
+  TForm* form = NewForm(bsSingle, 300, 200, "early");
+  form->Show();
+  HWND window = form->Handle();
+  ASSERT_NE(WaitSkinned(window), nullptr);
+  RunAction(saSkinOff);
+  const Native native = NativeOf(window);
+  // Attached again, and taken off before its posted activation message has run.
+  manager->SetRunning(true);
+  ASSERT_TRUE(manager->SkinWindow(window));
+  ASSERT_EQ(SkinOf(window)->SkinState, fsNotActivated);
+  manager->SetCurrentSkinData(data.get());
+  manager->PostAction(saSkinOff, 1);
+  manager->RunPendingAction();
+  flush_events(50);
+  ExpectNative(window, native);
+}
+
 TEST_F(SkinManageActionsTest, HundredOffOnCyclesLeakNothing) {
   TForm* form = NewForm(bsSingle, 280, 160, "cycles");
   HWND window = form->Handle();
