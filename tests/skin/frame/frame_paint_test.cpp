@@ -197,6 +197,30 @@ TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
   EXPECT_LE(ink.right, f.TitleRect.right);
 }
 
+TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) {
+  constexpr COLORREF kBackActive = 0x00A000, kBackInactive = 0x0000A0;
+  PackageRecipe recipe = PlainSkin("TextBack=back.bmp\nTXTBackleft=3\nTXTBackRight=5");
+  recipe.images.emplace_back("back.bmp", MakeBmp(20, 60, [](int, int y) -> uint32_t {
+                               return y < 30 ? kBackActive : kBackInactive;
+                             }));
+  auto skin = LoadSkin(PackSkin(recipe));
+  SkinnedWindow w(*skin, L"Backdrop");
+  TWinSkinForm& f = w.frame();
+  EXPECT_EQ(f.TitleRect.left, f.TitleBackRect.left + 3);
+  EXPECT_EQ(f.TitleRect.right, f.TitleBackRect.right - 5);
+  Capture shot = w.Shot();
+  EXPECT_EQ(shot.at(f.TitleBackRect.left + 1, 1), kBackActive);
+  EXPECT_EQ(shot.at(f.TitleBackRect.right - 1, 28), kBackActive);
+  EXPECT_EQ(shot.at(f.TitleBackRect.left - 1, 1), kTopActive);
+  EXPECT_EQ(shot.at(f.TitleBackRect.right + 1, 1), kTopActive);
+  EXPECT_GT(CountColour(shot, f.TitleRect, kTitleActive), 10);
+  w.Deactivate();
+  shot = w.Shot();
+  EXPECT_EQ(shot.at(f.TitleBackRect.left + 1, 1), kBackInactive);
+  EXPECT_EQ(shot.at(f.TitleBackRect.right + 1, 1), kTopInactive);
+  EXPECT_GT(CountColour(shot, f.TitleRect, kTitleInactive), 10);
+}
+
 TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) {
   auto skin = LoadSkin(PackSkin(PlainSkin()));
   SkinnedWindow w(*skin, L"Small");
