@@ -75,6 +75,15 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
     StopActionTimer();
     pendingAction_ = saNone;
   }
+  // Windows skinned with it give up their skin, which they could no longer read.
+  if (skinningCount_ == kSkinningCountDestroying) return;
+  for (size_t i = formSkins_.size(); i-- > 0;) {
+    if (i >= formSkins_.size() || formSkins_[i]->SkinData != data) continue;
+    TWinSkinForm* skin = formSkins_[i];
+    formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
+    UnskinWindow(skin);
+    FreeFormSkin(skin);
+  }
 }
 
 void TSkinManage::PostAction(uint32_t action, int delayMs) {

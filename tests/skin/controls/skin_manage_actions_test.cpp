@@ -104,6 +104,20 @@ TEST_F(SkinManageActionsTest, SkinOffBeforeActivationCompletedKeepsTheWindowsSiz
   ExpectNative(window, native);
 }
 
+TEST_F(SkinManageActionsTest, SkinDataGoingAwayUnskinsItsWindows) {
+  TForm* form = NewForm(bsSingle, 300, 200, "orphan");
+  const Native native = NativeOf(form->Handle());
+  form->Show();
+  ASSERT_NE(WaitSkinned(form->Handle()), nullptr);
+  data.reset();  // unregisters
+  EXPECT_TRUE(manager->FormSkins().empty());
+  ExpectNative(form->Handle(), native);
+  // Painting the frame again reads nothing that is gone.
+  SendMessageW(form->Handle(), WM_NCPAINT, 1, 0);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
 TEST_F(SkinManageActionsTest, HundredOffOnCyclesLeakNothing) {
   TForm* form = NewForm(bsSingle, 280, 160, "cycles");
   HWND window = form->Handle();
