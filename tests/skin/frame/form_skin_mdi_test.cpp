@@ -81,8 +81,11 @@ TEST_F(FormSkinMDITest, NormalChildIsFittedAndDestroyingItLeavesTheFrameSkinned)
   frame->Show();
   ASSERT_NE(WaitSkinned(frame->Handle()), nullptr);
   TForm* child = NewMDIChild(wsNormal);
-  child->Show();
   HWND childWindow = child->Handle();
+  // An MDI child gets its frame object as soon as its window exists (child windows are never
+  // activated as top-level windows are).
+  ASSERT_NE(SkinOf(childWindow), nullptr);
+  child->Show();
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
   EXPECT_EQ(childSkin->WindowShowState, wssNormal);
