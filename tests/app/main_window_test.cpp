@@ -10,6 +10,9 @@
 #include "framework/core/error.h"
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
+#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/win_skin_form.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
@@ -44,6 +47,11 @@ class MainWindowTest : public ::testing::Test {
     PostMessageW(focus, WM_KEYUP, vk, 0xC0000001);
     Application()->ProcessMessages();
   }
+  // The frame object the skin manager gave the window at its first activation.
+  quarnel::TWinSkinForm* FormSkin() {
+    auto* manager = quarnel::TSkinManage::Instance();
+    return manager ? manager->FindFormSkin(form->Handle()) : nullptr;
+  }
   TForm1* form = nullptr;
 };
 
@@ -58,9 +66,16 @@ TEST_F(MainWindowTest, ClientSizeCaptionAndCentredPosition) {
   wchar_t cls[64];
   GetClassNameW(wnd, cls, 64);
   EXPECT_STREQ(cls, L"TForm1");
+  // The window was centred with the system's frame; the skin's frame then changed its size
+  // keeping the top-left corner where centring put it.
+  auto* skin = FormSkin();
+  ASSERT_NE(skin, nullptr);
+  const int nativeWidth = client.right + skin->NativeFrameExtra.cx;
+  const int nativeHeight = client.bottom + skin->NativeFrameExtra.cy;
+  EXPECT_EQ(window.right - window.left, client.right + skin->BorderLeft + skin->BorderRight);
   int sw = GetSystemMetrics(SM_CXVIRTUALSCREEN), sh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  EXPECT_NEAR(window.left + (window.right - window.left) / 2, GetSystemMetrics(SM_XVIRTUALSCREEN) + sw / 2, 1);
-  EXPECT_NEAR(window.top + (window.bottom - window.top) / 2, GetSystemMetrics(SM_YVIRTUALSCREEN) + sh / 2, 1);
+  EXPECT_NEAR(window.left + nativeWidth / 2, GetSystemMetrics(SM_XVIRTUALSCREEN) + sw / 2, 1);
+  EXPECT_NEAR(window.top + nativeHeight / 2, GetSystemMetrics(SM_YVIRTUALSCREEN) + sh / 2, 1);
 }
 
 TEST_F(MainWindowTest, ControlsStandWhereTheDescriptionPutsThem) {
@@ -94,7 +109,11 @@ TEST_F(MainWindowTest, ControlsStandWhereTheDescriptionPutsThem) {
   EXPECT_EQ(form->Font()->Name(), "\xCB\xCE\xCC\xE5");
   EXPECT_EQ(form->Font()->Height(), -12);
   EXPECT_EQ(form->Button3->Font()->Name(), "\xCB\xCE\xCC\xE5");  // controls take the form's font
-  EXPECT_EQ(form->Color(), clBtnFace);
+  // The description's colour is kept aside while the skin's face colour is in force.
+  auto* skin = FormSkin();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->SavedFormColor, clBtnFace);
+  EXPECT_EQ(form->Color(), form->SkinData1->FaceColor());
   // The address watch stays idle: no thread, no history file.
   ASSERT_NE(form->IdIPWatch1, nullptr);
   EXPECT_FALSE(form->IdIPWatch1->Active());
@@ -128,11 +147,19 @@ TEST_F(MainWindowTest, BorderDoesNotResizeAndThereIsNoMaximise) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  // The window menu is there; the skinned frame may take WS_SYSMENU off the style so that the
+  // system draws no caption controls of its own, and then counts it among the border icons.
+  EXPECT_NE(GetSystemMenu(wnd, FALSE), nullptr);
+  auto* skin = FormSkin();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_TRUE(skin->BorderIcons & quarnel::kbiSystemMenu);
+  EXPECT_FALSE(skin->BorderIcons & quarnel::kbiMaximize);
   RECT r;
   GetWindowRect(wnd, &r);
-  POINT edges[] = {{r.left, (r.top + r.bottom) / 2}, {r.right - 1, (r.top + r.bottom) / 2},
-                   {(r.left + r.right) / 2, r.bottom - 1}, {r.right - 1, r.bottom - 1}};
+  POINT edges[] = {{r.left, (r.top + r.bottom) / 2},
+                   {r.right - 1, (r.top + r.bottom) / 2},
+                   {(r.left + r.right) / 2, r.bottom - 1},
+                   {r.right - 1, r.bottom - 1}};
   for (POINT p : edges) {
     LRESULT hit = SendMessageW(wnd, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
     EXPECT_FALSE(hit >= HTLEFT && hit <= HTBOTTOMRIGHT) << "hit " << hit << " at " << p.x << "," << p.y;
@@ -248,7 +275,7 @@ TEST(ErrorBoxTextTest, FullStopRule) {
   EXPECT_EQ(TApplication::ErrorBoxText("abc."), "abc.");
   EXPECT_EQ(TApplication::ErrorBoxText("abc!"), "abc!");  // '!' sorts before '.'
   EXPECT_EQ(TApplication::ErrorBoxText("abc "), "abc ");
-  EXPECT_EQ(TApplication::ErrorBoxText("a/"), "a/.");     // '/' sorts after '.'
+  EXPECT_EQ(TApplication::ErrorBoxText("a/"), "a/.");  // '/' sorts after '.'
   EXPECT_EQ(TApplication::ErrorBoxText(""), "");
   EXPECT_EQ(TApplication::ErrorBoxText("\xCD\xF8"), "\xCD\xF8.");  // bytes compare unsigned
 }

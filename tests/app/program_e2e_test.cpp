@@ -1,6 +1,8 @@
 // The real program, started as its own process and driven from outside like a user would.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "tests/support/program_driver.h"
@@ -8,6 +10,17 @@
 #include "tests/support/wine_paths.h"
 
 namespace {
+
+// The button-face colour of the skin the program ships, from the skin's definition text.
+COLORREF SkinButtonFace() {
+  std::ifstream ini(testing_support::host_path(QUARNEL_SKIN_DEFINITION));
+  std::string line;
+  while (std::getline(ini, line)) {
+    int r, g, b;
+    if (std::sscanf(line.c_str(), "ButtonFace=%d %d %d", &r, &g, &b) == 3) return RGB(r, g, b);
+  }
+  return CLR_INVALID;
+}
 
 using testing_support::find_child;
 using testing_support::ProgramProcess;
@@ -26,7 +39,9 @@ TEST(ProgramTest, StartsShowsItsWindowAndEndsThroughTheExitButton) {
   HWND exitButton = find_child(wnd, L"退出");
   ASSERT_NE(exitButton, nullptr);
 
-  // The face is painted in the button-face colour (the first paint may still be on its way).
+  // The face is painted in the skin's button-face colour (the first paint may still be on its way).
+  const COLORREF face = SkinButtonFace();
+  ASSERT_NE(face, CLR_INVALID);
   POINT inside{340, 175};
   ClientToScreen(wnd, &inside);
   RECT wr;
@@ -34,10 +49,10 @@ TEST(ProgramTest, StartsShowsItsWindowAndEndsThroughTheExitButton) {
   testing_support::Capture shot;
   for (int i = 0; i < 150; ++i) {
     shot = testing_support::capture_window(wnd);
-    if (shot.at(inside.x - wr.left, inside.y - wr.top) == GetSysColor(COLOR_BTNFACE)) break;
+    if (shot.at(inside.x - wr.left, inside.y - wr.top) == face) break;
     Sleep(20);
   }
-  EXPECT_EQ(shot.at(inside.x - wr.left, inside.y - wr.top), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shot.at(inside.x - wr.left, inside.y - wr.top), face);
   EXPECT_TRUE(testing_support::save_bmp(shot, testing_support::host_path(QUARNEL_SHOTS "/main_window.bmp")));
 
   SendMessageW(exitButton, BM_CLICK, 0, 0);
