@@ -84,11 +84,9 @@ void TWinSkinForm::PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC ta
     margins.TopHeight = element->TopHeight;
     margins.BottomHeight = element->BottomHeight;
   }
-  const RECT size{0, 0, width, height};
-  auto image =
-      BuildSkinBitmap(size, element->Image, margins, stacked, element->Tile != 1, element->FrameCount, frame);
-  if (image && !image->Empty())
-    BitBlt(target, rect.left, rect.top, width, height, image->DC(), 0, 0, SRCCOPY);
+  // The nine-part image is composed on the drawing helpers' reused surface and copied once.
+  DrawSkinElement(target, rect, element->Image, stacked, element->Tile != 1, false, element->FrameCount, frame,
+                  margins);
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
