@@ -100,7 +100,9 @@ TEST(CopyUnkeyedPixels, StaysInsideTheWidthAndHeight) {
   CopyUnkeyedPixels(source.Rows(), dest.MutableRows(), 17, 2, KeyPixel(kMagenta));
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 40; ++x)
-      if (x >= 17 || y >= 2) ASSERT_EQ(dest.At(x, y)[0], 0x5A) << x << "," << y;
+      if (x >= 17 || y >= 2) {
+        ASSERT_EQ(dest.At(x, y)[0], 0x5A) << x << "," << y;
+      }
 }
 
 TEST(BuildKeyMask, SetsBitsOfKeyPixelsFromTheTopBitAndClearsThePadding) {
