@@ -13,36 +13,12 @@
 #include <vector>
 
 #include "skin/data/draw_helpers.h"
+#include "tools/bench_common/bench_timing.h"
 
 namespace quarnel::bench {
 namespace {
 
 constexpr int kWidth = 400, kHeight = 30;
-
-double Now() {
-  static const double ticksPerMicrosecond = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart) / 1e6;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / ticksPerMicrosecond;
-}
-
-// Median of `runs` timed calls, in microseconds, after a few untimed ones.
-double Median(int runs, const std::function<void()>& work) {
-  for (int i = 0; i < 20; ++i) work();
-  std::vector<double> times(static_cast<size_t>(runs));
-  for (double& t : times) {
-    const double start = Now();
-    work();
-    GdiFlush();
-    t = Now() - start;
-  }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[runs / 2];
-}
 
 std::unique_ptr<TBitmap> Paint(int w, int h, COLORREF (*colour)(int, int)) {
   auto b = std::make_unique<TBitmap>(w, h, pf24bit);

@@ -16,50 +16,10 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/skin_data.h"
+#include "tools/bench_common/bench_timing.h"
 
 namespace quarnel::bench {
 namespace {
-
-double Now() {
-  static const double ticksPerMicrosecond = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(f.QuadPart) / 1e6;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / ticksPerMicrosecond;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// Median of `runs` timed calls in microseconds, after a few untimed ones.
-double Median(int runs, const std::function<void()>& work) {
-  for (int i = 0; i < 10; ++i) work();
-  std::vector<double> times(static_cast<size_t>(runs));
-  for (double& t : times) {
-    GdiFlush();
-    const double start = Now();
-    work();
-    GdiFlush();
-    t = Now() - start;
-  }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[runs / 2];
-}
-
-std::string HostPath(const std::string& path) {
-  if (path.empty() || path[0] != '/') return path;
-  std::string out = "Z:" + path;
-  std::replace(out.begin(), out.end(), '/', '\\');
-  return out;
-}
 
 HWND MakeHost() {
   WNDCLASSW cls{};
