@@ -210,18 +210,25 @@ void TSkinButton::Present(HDC dc, const RECT& rect) {
   savedFont_ = nullptr;
 }
 
-void TSkinButton::Draw(HDC dc, const RECT& rect) {
+HDC TSkinButton::DrawFace(const RECT& rect, bool normalOnlyInState1, int& index) {
   TDataSkinButton* buttons = ButtonsElement();
-  if (!buttons) return;
+  if (!buttons) return nullptr;
   RefreshState();
-  const int index = FrameIndex();
+  index = FrameIndex();
   lastFrame_ = index;
   HDC bitmapDC = PrepareBitmap(rect);
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, index);
   SelectTextFont(bitmapDC);
-  ApplyTextColours(bitmapDC, index, false);
-  DrawCaptionCentred(bitmapDC, local);
+  ApplyTextColours(bitmapDC, index, normalOnlyInState1);
+  return bitmapDC;
+}
+
+void TSkinButton::Draw(HDC dc, const RECT& rect) {
+  int index = 0;
+  HDC bitmapDC = DrawFace(rect, false, index);
+  if (!bitmapDC) return;
+  DrawCaptionCentred(bitmapDC, {0, 0, rect.right - rect.left, rect.bottom - rect.top});
   Present(dc, rect);
 }
 

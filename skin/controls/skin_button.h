@@ -35,6 +35,9 @@ class TSkinButton : public TSkinControl {
   void RefreshState();
   int FrameIndex() const;
   HDC PrepareBitmap(const RECT& rect);  // sized, background drawn; the bitmap's DC
+  // The state's frame of the skin's buttons drawn off-screen with the text font and colours
+  // chosen; the bitmap's DC, or null without a buttons element. `index` gets the frame.
+  HDC DrawFace(const RECT& rect, bool normalOnlyInState1, int& index);
   void ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInState1);
   void SelectTextFont(HDC dc);  // the control's font, or the window's for a bare window
   void DrawCaptionCentred(HDC dc, const RECT& rect);

@@ -110,31 +110,19 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameInde
 
 void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
   if (GraphicControl && fw::AsciiLowerCase(GetEnumPropByName(GraphicControl, "Visible")) == "false") return;
-  TDataSkinButton* buttons = ButtonsElement();
-  if (!buttons) return;
-  RefreshState();
-  const int index = FrameIndex();
-  lastFrame_ = index;
-  HDC bitmapDC = PrepareBitmap(rect);
+  int index = 0;
+  HDC bitmapDC = DrawFace(rect, false, index);
+  if (!bitmapDC) return;
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, index);
-  SelectTextFont(bitmapDC);
-  ApplyTextColours(bitmapDC, index, false);
   DrawGlyphAndCaption(bitmapDC, local, index);
   Present(dc, rect);
 }
 
 void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
-  TDataSkinButton* buttons = ButtonsElement();
-  if (!buttons) return;
-  RefreshState();
-  const int index = FrameIndex();
-  lastFrame_ = index;
-  HDC bitmapDC = PrepareBitmap(rect);
+  int index = 0;
+  HDC bitmapDC = DrawFace(rect, true, index);
+  if (!bitmapDC) return;
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, index);
-  SelectTextFont(bitmapDC);
-  ApplyTextColours(bitmapDC, index, true);
 
   TObject* owner = OwnerControl();
   auto* source = static_cast<TBitmap*>(GetObjectPropByName(owner, "Glyph", TBitmap::StaticClass()));

@@ -94,6 +94,16 @@ void TSkinControl::Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useS
   State = scsAttached;
 }
 
+void TSkinControl::BindWindowedControl(TWinControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+                                       TCanvas* canvas) {
+  SkinData = skinData;
+  SharedCanvas = canvas;
+  Control = control;
+  Handle = control->Handle();
+  if (skinData) FreeNotification(skinData);
+  Register(formSkin);
+}
+
 void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin,
                                 TCanvas* sharedCanvas) {
   if (attached_ || !IsWindow(window)) return;

@@ -117,6 +117,9 @@ class TSkinControl : public TComponent {
   void HookControl(TControl& control);
   void UnhookControl();
   void Register(TWinSkinForm* formSkin);  // into the form skin's list, no duplicate
+  // Takes a windowed control as its target (skin, canvas, window) and joins the form skin's list.
+  void BindWindowedControl(TWinControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+                           TCanvas* canvas);
   void TakeParentBackground();
   void GiveParentBackground();
   // The control (or graphic control) this object paints for; null for a bare window.

@@ -15,12 +15,7 @@ void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TWinS
                                    TCanvas* canvas) {
   auto* windowed = ObjectAs<TWinControl>(control);
   if (bar_ || !windowed) return;
-  SkinData = skinData;
-  SharedCanvas = canvas;
-  Control = windowed;
-  Handle = windowed->Handle();
-  if (skinData) FreeNotification(skinData);
-  Register(formSkin);
+  BindWindowedControl(windowed, skinData, formSkin, canvas);
   bar_ = std::make_unique<TWScrollbar>(this);
   bar_->Bind(windowed, skControl);
   if (!control->Visible()) bar_->Hide();

@@ -36,12 +36,7 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TWin
                                     TCanvas* canvas) {
   auto* windowed = ObjectAs<TWinControl>(control);
   if (scrolledAttached_ || !windowed) return;
-  SkinData = skinData;
-  SharedCanvas = canvas;
-  Control = windowed;
-  Handle = windowed->Handle();
-  if (skinData) FreeNotification(skinData);
-  Register(formSkin);
+  BindWindowedControl(windowed, skinData, formSkin, canvas);
 
   drawBorder_ = fw::AsciiLowerCase(GetEnumPropByName(control, "BorderStyle")) != "bsnone";
   if (control->ClassName() == "TImageScrollBox" || Variant == 1) drawBorder_ = false;
