@@ -1,5 +1,6 @@
 // Shared pieces of the Windows benchmarks: a microsecond clock, a message pump, the median of
-// timed runs, and host paths as Wine sees them. Main thread of a benchmark program.
+// timed runs, host paths as Wine sees them, and a plain top-level window to measure in.
+// Main thread of a benchmark program.
 #pragma once
 #include <windows.h>
 
@@ -57,6 +58,22 @@ inline std::string HostPath(const std::string& path) {
   std::string out = "Z:" + path;
   std::replace(out.begin(), out.end(), '/', '\\');
   return out;
+}
+
+// A shown, not activated top-level window of a class of its own (registered on first use) with
+// the default procedure and the button-face background.
+inline HWND MakeBenchWindow(const wchar_t* className, const wchar_t* title, DWORD style, int x, int y,
+                            int width, int height) {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = DefWindowProcW;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = className;
+  RegisterClassW(&cls);
+  HWND w = CreateWindowExW(0, className, title, style, x, y, width, height, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(w, SW_SHOWNOACTIVATE);
+  return w;
 }
 
 }  // namespace quarnel::bench

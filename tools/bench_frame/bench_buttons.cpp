@@ -18,19 +18,6 @@
 namespace quarnel::bench {
 namespace {
 
-HWND MakeHost() {
-  WNDCLASSW cls{};
-  cls.lpfnWndProc = DefWindowProcW;
-  cls.hInstance = GetModuleHandleW(nullptr);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = L"QuarnelBenchButtons";
-  RegisterClassW(&cls);
-  HWND w = CreateWindowExW(0, L"QuarnelBenchButtons", L"bench_buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                           20, 20, 300, 120, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ShowWindow(w, SW_SHOWNOACTIVATE);
-  return w;
-}
-
 HWND MakeButton(HWND parent, int x) {
   HWND b = CreateWindowExW(0, L"Button", L"Velmora", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 20, 75, 25,
                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -45,7 +32,8 @@ int Run(int runs, const std::string& package) {
     std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
     return 1;
   }
-  HWND host = MakeHost();
+  HWND host = MakeBenchWindow(L"QuarnelBenchButtons", L"bench_buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              20, 20, 300, 120);
   HWND plain = MakeButton(host, 10);
   HWND skinned = MakeButton(host, 100);
   auto owner = TComponent::Make<TComponent>();

@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,24 +23,13 @@ namespace {
 constexpr int kWidth = 520, kHeight = 420;  // about the program's main window
 
 HWND MakeWindow(const wchar_t* title, int x) {
-  WNDCLASSW cls{};
-  cls.lpfnWndProc = DefWindowProcW;
-  cls.hInstance = GetModuleHandleW(nullptr);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = L"QuarnelBenchFrame";
-  RegisterClassW(&cls);
-  HWND w = CreateWindowExW(0, L"QuarnelBenchFrame", title, WS_OVERLAPPEDWINDOW, x, 20, kWidth, kHeight,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ShowWindow(w, SW_SHOWNOACTIVATE);
-  return w;
+  return MakeBenchWindow(L"QuarnelBenchFrame", title, WS_OVERLAPPEDWINDOW, x, 20, kWidth, kHeight);
 }
 
 int Run(int runs, const std::string& package) {
-  std::ifstream in(HostPath(package), std::ios::binary);
-  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   auto skin = TComponent::Make<TSkinData>();
-  skin->SetPackedSkin(bytes);
-  if (!skin->LoadSkin()) {
+  skin->SetSkinFile(HostPath(package));
+  if (skin->Empty()) {
     std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
     return 1;
   }

@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,19 +19,6 @@
 namespace quarnel::bench {
 namespace {
 
-HWND MakeHost() {
-  WNDCLASSW cls{};
-  cls.lpfnWndProc = DefWindowProcW;
-  cls.hInstance = GetModuleHandleW(nullptr);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = L"QuarnelBenchScroll";
-  RegisterClassW(&cls);
-  HWND w = CreateWindowExW(0, L"QuarnelBenchScroll", L"bench_scroll", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                           20, 20, 420, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ShowWindow(w, SW_SHOWNOACTIVATE);
-  return w;
-}
-
 HWND MakeChild(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
   return CreateWindowExW(WS_EX_CLIENTEDGE, cls, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w,
                          h, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -44,15 +29,14 @@ void Redraw(HWND window) {
 }
 
 int Run(int runs, const std::string& package) {
-  std::ifstream in(HostPath(package), std::ios::binary);
-  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   auto skin = TComponent::Make<TSkinData>();
-  skin->SetPackedSkin(bytes);
-  if (!skin->LoadSkin()) {
+  skin->SetSkinFile(HostPath(package));
+  if (skin->Empty()) {
     std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
     return 1;
   }
-  HWND host = MakeHost();
+  HWND host = MakeBenchWindow(L"QuarnelBenchScroll", L"bench_scroll", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              20, 20, 420, 300);
   HWND edit = MakeChild(host, L"EDIT", ES_MULTILINE | WS_VSCROLL, 10, 10, 180, 240);
   std::wstring text;
   for (int i = 0; i < 100; ++i) text += L"line " + std::to_wstring(i) + L"\r\n";
