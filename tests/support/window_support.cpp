@@ -146,7 +146,28 @@ bool MessageSpy::saw_in_order(const std::vector<UINT>& expected) const {
   return i == expected.size();
 }
 
-DWORD gdi_objects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
-DWORD user_objects() { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); }
+void move_mouse(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void mouse_left_button(bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+DWORD gdi_objects() {
+  return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
+DWORD user_objects() {
+  return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+}
 
 }  // namespace testing_support

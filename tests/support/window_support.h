@@ -26,6 +26,11 @@ bool wait_until(Pred done, DWORD ms = 3000) {
 // Reads one pixel of a window as 0x00BBGGRR through a copy of the window's DC.
 COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow = false);
 
+// Real mouse input through SendInput: the pointer moved to a screen point, the left button
+// pressed or released where it is.
+void move_mouse(POINT screen);
+void mouse_left_button(bool down);
+
 // Copies a window (its whole rectangle) into a 32-bit top-down pixel array.
 struct Capture {
   int width = 0, height = 0;

@@ -41,17 +41,17 @@ TEST_F(MainButtonsTest, NormalFocusedHotPressedAndDisabledFrames) {
   EXPECT_EQ(ShownFrame(form->Button2), 1) << "normal";
   SaveShot(form->Handle(), "buttons_normal_focused.bmp");
 
-  MoveMouse(CentreOf(form->Button2->Handle()));
+  move_mouse(CentreOf(form->Button2->Handle()));
   Settle(100);
   EXPECT_EQ(ShownFrame(form->Button2), 4) << "hot";
   SaveShot(form->Handle(), "buttons_hot.bmp");
 
-  MouseButton(true);
+  mouse_left_button(true);
   Settle(100);
   EXPECT_EQ(ShownFrame(form->Button2), 2) << "pressed";
   EXPECT_EQ(GetFocus(), form->Button2->Handle()) << "a press takes the focus";
   SaveShot(form->Handle(), "buttons_pressed.bmp");
-  MouseButton(false);
+  mouse_left_button(false);
   Settle(100);
   EXPECT_EQ(clicks[1], 1);
 
@@ -70,17 +70,17 @@ TEST_F(MainButtonsTest, NormalFocusedHotPressedAndDisabledFrames) {
 TEST_F(MainButtonsTest, PressMoveOffAndReleaseRaisesNoClick) {
   int downs = 0;
   form->Button2->OnMouseDown = [&downs](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
-  MoveMouse(CentreOf(form->Button2->Handle()));
+  move_mouse(CentreOf(form->Button2->Handle()));
   Settle(80);
-  MouseButton(true);
+  mouse_left_button(true);
   Settle(80);
   ASSERT_TRUE(SkinOf(form->Button2)->Pressed());
   EXPECT_EQ(downs, 1) << "the swallowed button-down still reaches the control's mouse-down event";
-  MoveMouse(POINT{2, 2});
+  move_mouse(POINT{2, 2});
   testing_support::wait_until([&] { return !SkinOf(form->Button2)->Pressed(); }, 2000);
   EXPECT_FALSE(SkinOf(form->Button2)->Pressed());
   EXPECT_FALSE(SkinOf(form->Button2)->Hot());
-  MouseButton(false);
+  mouse_left_button(false);
   Settle(80);
   EXPECT_EQ(clicks[1], 0);
   EXPECT_EQ(ShownFrame(form->Button2), 5) << "back to the focused look, not pressed";

@@ -64,12 +64,12 @@ void MainButtonsTest::SetUp() {
     formSkin->SkinData = data;
     formSkin->AttachControlSkins();
   }
-  MoveMouse(POINT{2, 2});
+  move_mouse(POINT{2, 2});
   Settle(100);
 }
 
 void MainButtonsTest::TearDown() {
-  MouseButton(false);
+  mouse_left_button(false);
   if (ownFormSkin) ownFormSkin->ReleaseControlSkins(false);
   ownFormSkin.reset();
   if (form) Application()->DestroyComponent(form);

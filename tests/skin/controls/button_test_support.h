@@ -24,21 +24,8 @@ namespace quarnel::buttontest {
 using testing_support::Capture;
 using testing_support::flush_events;
 
-inline void MoveMouse(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-inline void MouseButton(bool down) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-}
+using testing_support::mouse_left_button;
+using testing_support::move_mouse;
 inline POINT CentreOf(HWND window) {
   RECT r;
   GetWindowRect(window, &r);

@@ -64,11 +64,11 @@ class GlyphButtonTest : public ::testing::Test {
     formSkin->Form = form;
     formSkin->SkinData = data;
     formSkin->AttachControlSkins();
-    MoveMouse(POINT{2, 2});
+    move_mouse(POINT{2, 2});
     flush_events(100);
   }
   void TearDown() override {
-    MouseButton(false);
+    mouse_left_button(false);
     formSkin->ReleaseControlSkins(false);
     formSkin.reset();
     Application()->DestroyComponent(form);
@@ -135,17 +135,17 @@ TEST_F(GlyphButtonTest, FlatSpeedButtonShowsItsFrameOnlyWhenHotAndClicksOnce) {
   GetWindowRect(form->Handle(), &wr);
   POINT centre{speed->Left() + 30, speed->Top() + 15};
   ClientToScreen(form->Handle(), &centre);
-  MoveMouse(centre);
+  move_mouse(centre);
   flush_events(100);
   Capture hot = SpeedPixels();
   EXPECT_TRUE(EdgesEqual(hot, FrameReference(*data, 60, 30, 4))) << "hot: frame 4 of the Buttons image";
-  MouseButton(true);
+  mouse_left_button(true);
   flush_events(80);
   EXPECT_TRUE(EdgesEqual(SpeedPixels(), FrameReference(*data, 60, 30, 2))) << "pressed: frame 2";
-  MouseButton(false);
+  mouse_left_button(false);
   flush_events(80);
   EXPECT_EQ(speedClicks, 1);
-  MoveMouse(POINT{2, 2});
+  move_mouse(POINT{2, 2});
   testing_support::wait_until([&] { return SpeedPixels().at(0, 15) == face; }, 2000);
   EXPECT_EQ(SpeedPixels().at(0, 15), face) << "back to the flat look after the pointer left";
 }

@@ -95,10 +95,10 @@ TEST_F(ScrollControlsTest, ListBoxBarIsSkinnedAndAClickOnItsArrowScrollsIt) {
   EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), SystemBar(list->Handle(), true).rcScrollBar));
   ASSERT_EQ(list->TopIndex(), 0);
   const RECT r = ScreenRect(bar.Window());
-  MoveMouse({(r.left + r.right) / 2, r.bottom - bar.ArrowSize() / 2});
+  move_mouse({(r.left + r.right) / 2, r.bottom - bar.ArrowSize() / 2});
   Settle();
-  MouseButton(true);
-  MouseButton(false);
+  mouse_left_button(true);
+  mouse_left_button(false);
   EXPECT_TRUE(wait_until([&] { return list->TopIndex() >= 1; }, 3000));
   EXPECT_FALSE(bar.Dragging());
 }
@@ -164,10 +164,10 @@ TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
             ThumbReference(*data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb));
 
   // A click on the track after the thumb pages the control through its own handling.
-  MoveMouse({(rect.left + rect.right) / 2, rect.bottom - arrow - 4});
+  move_mouse({(rect.left + rect.right) / 2, rect.bottom - arrow - 4});
   Settle();
-  MouseButton(true);
-  MouseButton(false);
+  mouse_left_button(true);
+  mouse_left_button(false);
   ASSERT_TRUE(wait_until([&] { return control->Position() == 10; }, 3000)) << control->Position();
   Settle();
   t = thumbAt(10);
@@ -237,12 +237,12 @@ void CALLBACK DragTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
   DragState& s = *g_drag;
   ++s.step;
   if (s.step < 5) {
-    MoveMouse({s.start.x, s.start.y + 6 * s.step});
+    move_mouse({s.start.x, s.start.y + 6 * s.step});
     s.draggingSeen = s.draggingSeen || s.skin->DraggingThumb();
     return;
   }
   KillTimer(nullptr, id);
-  MouseButton(false);
+  mouse_left_button(false);
   s.released = true;
 }
 
@@ -276,11 +276,11 @@ TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsThe
   state.skin = skin;
   state.start = {(sys.rcScrollBar.left + sys.rcScrollBar.right) / 2,
                  sys.rcScrollBar.top + (sys.xyThumbTop + sys.xyThumbBottom) / 2};
-  MoveMouse(state.start);
+  move_mouse(state.start);
   Settle();
   g_drag = &state;
   SetTimer(nullptr, 0, 100, DragTimerProc);
-  MouseButton(true);
+  mouse_left_button(true);
   ASSERT_TRUE(wait_until([&] { return state.released && !skin->DraggingThumb(); }, 5000));
   Settle(100);
   g_drag = nullptr;

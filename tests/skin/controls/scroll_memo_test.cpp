@@ -97,7 +97,7 @@ TEST_F(ScrollMemoTest, VerticalBarIsCoveredExactlyBySkinnedBar) {
   EXPECT_EQ(GetParent(bar.Window()), form->Handle());
   EXPECT_EQ(GetWindow(memo->Handle(), GW_HWNDPREV), bar.Window()) << "directly above the memo";
 
-  MoveMouse(ScreenPointOf(form->Handle(), 400, 290));  // away from every bar
+  move_mouse(ScreenPointOf(form->Handle(), 400, 290));  // away from every bar
   Settle();
   const BarView v = ViewOf(bar, *data);
   const Capture c = capture_window(bar.Window());
@@ -121,7 +121,7 @@ TEST_F(ScrollMemoTest, HoverChangesTheArrowAndThumbFrames) {
   const BarView v = ViewOf(bar, *data);
   const RECT down = v.Visible(v.DownArrow());
 
-  MoveMouse(ScreenPointOf(bar.Window(), v.width / 2, v.height - v.arrow / 2));
+  move_mouse(ScreenPointOf(bar.Window(), v.width / 2, v.height - v.arrow / 2));
   ASSERT_TRUE(wait_until([&] { return bar.ActivePart() == spSecondArrow; }, 2000));
   Settle();
   Capture c = capture_window(bar.Window());
@@ -129,7 +129,7 @@ TEST_F(ScrollMemoTest, HoverChangesTheArrowAndThumbFrames) {
   EXPECT_NE(Pixels(c, down), GlyphReference(*data, v.width, v.height, v.DownArrow(), 13, down));
 
   const SCROLLBARINFO sys = SystemBar(memo->Handle(), true);
-  MoveMouse(ScreenPointOf(bar.Window(), v.width / 2, (sys.xyThumbTop + sys.xyThumbBottom) / 2));
+  move_mouse(ScreenPointOf(bar.Window(), v.width / 2, (sys.xyThumbTop + sys.xyThumbBottom) / 2));
   ASSERT_TRUE(wait_until([&] { return bar.ActivePart() == spThumb; }, 2000));
   Settle();
   c = capture_window(bar.Window());
@@ -139,7 +139,7 @@ TEST_F(ScrollMemoTest, HoverChangesTheArrowAndThumbFrames) {
   EXPECT_EQ(Pixels(c, down), GlyphReference(*data, v.width, v.height, v.DownArrow(), 13, down));
 
   // Leaving the overlay drops the highlight.
-  MoveMouse(ScreenPointOf(form->Handle(), 400, 290));
+  move_mouse(ScreenPointOf(form->Handle(), 400, 290));
   EXPECT_TRUE(wait_until([&] { return bar.ActivePart() == spNone; }, 2000));
   Settle();
   c = capture_window(bar.Window());
@@ -171,10 +171,10 @@ void CALLBACK HoldTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     s.partSeen = s.bar->ActivePart();
     s.shot = capture_window(s.bar->Window());
   }
-  if (s.moveBy && s.step < s.releaseAt) MoveMouse({s.start.x, s.start.y + s.moveBy * s.step});
+  if (s.moveBy && s.step < s.releaseAt) move_mouse({s.start.x, s.start.y + s.moveBy * s.step});
   if (s.step >= s.releaseAt) {
     KillTimer(nullptr, id);
-    MouseButton(false);
+    mouse_left_button(false);
     s.released = true;
   }
 }
@@ -186,7 +186,7 @@ TEST_F(ScrollMemoTest, HoldingTheDownArrowScrollsRepeatedlyAndShowsItPressed) {
   const BarView v = ViewOf(bar, *data);
   ScrollSpy spy(memo);
   const POINT arrow = ScreenPointOf(bar.Window(), v.width / 2, v.height - v.arrow / 2);
-  MoveMouse(arrow);
+  move_mouse(arrow);
   Settle();
 
   HoldState state;
@@ -195,7 +195,7 @@ TEST_F(ScrollMemoTest, HoldingTheDownArrowScrollsRepeatedlyAndShowsItPressed) {
   state.captureAt = 7;
   g_hold = &state;
   SetTimer(nullptr, 0, 100, HoldTimerProc);
-  MouseButton(true);
+  mouse_left_button(true);
   ASSERT_TRUE(wait_until([&] { return state.released && !bar.Dragging(); }, 8000));
   Settle(100);
   g_hold = nullptr;
@@ -227,11 +227,11 @@ TEST_F(ScrollMemoTest, DraggingTheThumbScrollsTheMemoAndTheThumbFollowsTheCursor
   state.moveBy = 8;
   state.captureAt = 5;
   state.releaseAt = 7;
-  MoveMouse(state.start);
+  move_mouse(state.start);
   Settle();
   g_hold = &state;
   SetTimer(nullptr, 0, 100, HoldTimerProc);
-  MouseButton(true);
+  mouse_left_button(true);
   ASSERT_TRUE(wait_until([&] { return state.released && !bar.Dragging(); }, 8000));
   Settle(100);
   g_hold = nullptr;
@@ -333,7 +333,7 @@ TEST_F(ScrollMemoTest, ScreenshotOfMemosWithSkinnedBars) {
   TWScrollbar& bar =
       *dynamic_cast<TSkinScrollbar*>(formSkin->FindControlSkin(Find<TMemo>("Tall")->Handle()))->VertBar();
   const BarView v = ViewOf(bar, *data);
-  MoveMouse(ScreenPointOf(bar.Window(), v.width / 2, v.height - v.arrow / 2));
+  move_mouse(ScreenPointOf(bar.Window(), v.width / 2, v.height - v.arrow / 2));
   wait_until([&] { return bar.ActivePart() == spSecondArrow; }, 2000);
   RedrawWindow(form->Handle(), nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -107,7 +107,7 @@ void ScrollSkinTest::SetUp() {
 }
 
 void ScrollSkinTest::TearDown() {
-  MouseButton(false);
+  mouse_left_button(false);
   if (formSkin) formSkin->ReleaseControlSkins(false);
   formSkin.reset();
   if (form) Application()->DestroyComponent(form);

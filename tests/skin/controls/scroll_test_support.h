@@ -52,22 +52,8 @@ inline RECT ScreenRect(HWND window) {
   return r;
 }
 
-// Real mouse input: the pointer moved to a screen point, the left button pressed or released.
-inline void MoveMouse(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-inline void MouseButton(bool down) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-}
+using testing_support::mouse_left_button;
+using testing_support::move_mouse;
 
 // A part of an overlay as pixels: `rect` (overlay coordinates) cut out of a capture.
 inline std::vector<COLORREF> Pixels(const Capture& c, const RECT& rect) {
