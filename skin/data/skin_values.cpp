@@ -37,7 +37,8 @@ bool IsSkinImageName(std::string_view value) {
 
 int32_t CaptionButtonFrameCount(int32_t width, int32_t height, int32_t action) {
   int32_t count = 6;
-  if (width > 0 && height > 0) count = static_cast<double>(width) / height <= 3.8 ? 3 : 6;
+  // width / height <= 3.8, in integers: x87 arithmetic would otherwise put exactly 3.8 above it.
+  if (width > 0 && height > 0) count = int64_t{width} * 5 <= int64_t{height} * 19 ? 3 : 6;
   if (action < 0) count = 6;
   return count;
 }
