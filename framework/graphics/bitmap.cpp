@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "framework/graphics/bmp_decode.h"
+#include "framework/graphics/dib_pool.h"
 
 namespace {
 
-int StrideFor(int width, int bytesPerPixel) {
-  return (width * bytesPerPixel + 3) & ~3;
+int BitsPerPixel(TPixelFormat format) {
+  return format == pf32bit ? 32 : 24;
 }
 
 BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
@@ -45,11 +46,17 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format) {
 
 TBitmap::~TBitmap() {
   canvas_.reset();
-  if (dc_) SelectObject(dc_.get(), dcOriginal_);
+  ReleaseSection();
 }
 
 int TBitmap::Stride() const {
-  return StrideFor(width_, BytesPerPixel());
+  return fw::DibStride(width_, BitsPerPixel(format_));
+}
+
+void TBitmap::ReleaseSection() {
+  if (dc_) SelectObject(dc_.get(), dcOriginal_);  // a selected bitmap can be neither kept nor deleted
+  fw::DibPool::Give(fw::DibSection{std::move(dib_), bits_}, width_, height_, BitsPerPixel(format_));
+  bits_ = nullptr;
 }
 
 void TBitmap::SetSize(int width, int height) {
@@ -63,19 +70,17 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPixels) {
   width = std::max(width, 0);
   height = std::max(height, 0);
-  fw::UniqueBitmap fresh;
-  void* freshBits = nullptr;
+  fw::DibSection fresh;
   if (width > 0 && height > 0) {
-    BITMAPINFO bi = DibInfo(width, height, format == pf32bit ? 32 : 24);
-    fresh.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &freshBits, nullptr, 0));
-    if (!fresh) width = height = 0;  // out of memory: an empty image rather than a broken one
+    fresh = fw::DibPool::Take(width, height, BitsPerPixel(format));
+    if (!fresh.handle) width = height = 0;  // out of memory: an empty image rather than a broken one
   }
   const int newBpp = format == pf32bit ? 4 : 3;
-  if (keepPixels && bits_ && freshBits) {
+  if (keepPixels && bits_ && fresh.bits) {
     GdiFlush();
-    const int oldBpp = BytesPerPixel(), oldStride = Stride(), newStride = StrideFor(width, newBpp);
+    const int oldBpp = BytesPerPixel(), oldStride = Stride(), newStride = fw::DibStride(width, newBpp * 8);
     const int rows = std::min(height, height_), cols = std::min(width, width_);
-    auto* out = static_cast<uint8_t*>(freshBits);
+    uint8_t* out = fresh.bits;
     for (int y = 0; y < rows; ++y) {
       const uint8_t* s = bits_ + static_cast<size_t>(y) * oldStride;
       uint8_t* d = out + static_cast<size_t>(y) * newStride;
@@ -86,9 +91,9 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPixe
       for (int x = 0; x < cols; ++x) std::memcpy(d + x * newBpp, s + x * oldBpp, 3);
     }
   }
-  if (dc_) SelectObject(dc_.get(), dcOriginal_);  // a selected bitmap cannot be deleted
-  dib_ = std::move(fresh);
-  bits_ = static_cast<uint8_t*>(freshBits);
+  ReleaseSection();
+  dib_ = std::move(fresh.handle);
+  bits_ = fresh.bits;
   width_ = width;
   height_ = height;
   format_ = format;
@@ -149,7 +154,7 @@ bool TBitmap::AssignHandle(HBITMAP source, TPixelFormat format) {
   Recreate(info.bmWidth, std::abs(info.bmHeight), format, false);
   if (!bits_) return false;
   // GetDIBits wants the source not selected into a DC; callers pass a free-standing bitmap.
-  BITMAPINFO bi = DibInfo(width_, height_, format == pf32bit ? 32 : 24);
+  BITMAPINFO bi = DibInfo(width_, height_, BitsPerPixel(format));
   fw::WindowDC screen(nullptr);
   return GetDIBits(screen.get(), source, 0, static_cast<UINT>(height_), bits_, &bi, DIB_RGB_COLORS) ==
          height_;

@@ -65,6 +65,7 @@ class TBitmap : public TPersistent {
  private:
   void Recreate(int width, int height, TPixelFormat format, bool keepPixels);
   void SelectIntoCanvas();
+  void ReleaseSection();  // hands the section to the pool for the next bitmap of its size
 
   int width_ = 0, height_ = 0;
   TPixelFormat format_ = pf24bit;

@@ -163,11 +163,4 @@ void mouse_left_button(bool down) {
   SendInput(1, &in, sizeof in);
 }
 
-DWORD gdi_objects() {
-  return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-}
-DWORD user_objects() {
-  return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-}
-
 }  // namespace testing_support

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/object_counts.h"
+
 namespace testing_support {
 
 // Dispatches every queued message, repeating for `ms` milliseconds so that posted and
@@ -61,9 +63,5 @@ class MessageSpy {
   HWND wnd_;
   WNDPROC old_;
 };
-
-// Number of GDI and USER objects this process holds.
-DWORD gdi_objects();
-DWORD user_objects();
 
 }  // namespace testing_support

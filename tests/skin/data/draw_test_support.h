@@ -9,6 +9,7 @@
 #include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "tests/support/object_counts.h"
 
 namespace draw_test {
 
@@ -39,15 +40,9 @@ inline void Screenshot(TBitmap& bitmap, const std::string& name) {
   bitmap.SaveToStream(out);
 }
 
-// GDI objects of this process: the system's count where it keeps one, otherwise (Wine) the
-// live entries of the process's GDI handle table, probed by handle index.
+// GDI objects of this process (see tests/support/object_counts.h).
 inline DWORD GdiObjectCount() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return reported;
-  DWORD live = 0;
-  for (uintptr_t index = 0x20; index < 0x10000 + 0x20; ++index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  return live;
+  return testing_support::gdi_objects();
 }
 
 }  // namespace draw_test

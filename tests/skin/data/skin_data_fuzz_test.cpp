@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 
+#include "skin/data/draw_helpers.h"
 #include "skin_test_package.h"
 #include "tests/support/window_support.h"
 
@@ -120,6 +121,14 @@ TEST(SkinLoadFuzz, RandomDefinitionTextsLoadWithoutLeaks) {
   };
   TSkinElements warmUp;
   loadOnce(warmUp);
+  {
+    // Some texts make derived images with the drawing helpers, whose reused surfaces then last
+    // for the thread's life: make them before counting.
+    TBitmap image(4, 4, pf24bit), cell(4, 4, pf24bit);
+    image.Canvas().SetPixel(0, 0, kSkinTransparentColor);  // something to leave out
+    for (bool transparent : {false, true})
+      DrawSkinElement(cell.DC(), RECT{0, 0, 4, 4}, image, false, false, transparent, 1, 1, SkinMargins{});
+  }
   const DWORD before = testing_support::gdi_objects();
   for (int i = 0; i < 3000; ++i) {
     TSkinElements e;
