@@ -13,13 +13,32 @@ SkinRect Shifted(const SkinRect& r, int dx, int dy) {
   return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
-// Stretches each piece from the image DC into `dest`; tiled pieces are repeated instead. Pieces
-// at their own size go through `memory` when there is one.
-void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* end,
+// Where pieces are drawn: a DC, or a bitmap whose DC is made only when GDI has to draw (pieces
+// copied in memory need none, and a new DC costs more than a whole in-memory build).
+class PieceTarget {
+ public:
+  explicit PieceTarget(HDC dc) : dc_(dc) {}
+  explicit PieceTarget(TBitmap& bitmap) : bitmap_(&bitmap) {}
+  HDC dc() {
+    if (!dc_) {
+      dc_ = bitmap_->DC();
+      SetStretchBltMode(dc_, COLORONCOLOR);  // drops eliminated lines when shrinking
+    }
+    return dc_;
+  }
+
+ private:
+  TBitmap* bitmap_ = nullptr;
+  HDC dc_ = nullptr;
+};
+
+// Stretches each piece from the image into `dest`; tiled pieces are repeated instead. Pieces at
+// their own size go through `memory` when there is one.
+void CopyPieces(PieceTarget dest, TBitmap& source, const SkinPiece* begin, const SkinPiece* end,
                 MemoryCopy* memory = nullptr, int dx = 0, int dy = 0) {
   auto copy = [&](const SkinRect& d, const SkinRect& s) {
     if (memory && memory->Copy(d.left + dx, d.top + dy, d.Width(), d.Height(), s.left, s.top)) return;
-    BitBlt(dest, d.left + dx, d.top + dy, d.Width(), d.Height(), source, s.left, s.top, SRCCOPY);
+    BitBlt(dest.dc(), d.left + dx, d.top + dy, d.Width(), d.Height(), source.DC(), s.left, s.top, SRCCOPY);
     if (memory) memory->GdiDrew();
   };
   for (const SkinPiece* p = begin; p != end; ++p) {
@@ -30,8 +49,8 @@ void CopyPieces(HDC dest, HDC source, const SkinPiece* begin, const SkinPiece* e
     } else if (memory && memory->Stretch(Shifted(p->dest, dx, dy), p->source)) {
       continue;
     } else {
-      StretchBlt(dest, p->dest.left + dx, p->dest.top + dy, p->dest.Width(), p->dest.Height(), source,
-                 p->source.left, p->source.top, p->source.Width(), p->source.Height(), SRCCOPY);
+      StretchBlt(dest.dc(), p->dest.left + dx, p->dest.top + dy, p->dest.Width(), p->dest.Height(),
+                 source.DC(), p->source.left, p->source.top, p->source.Width(), p->source.Height(), SRCCOPY);
       if (memory) memory->GdiDrew();
     }
   }
@@ -45,14 +64,6 @@ void PutBitmap(HDC dc, const RECT& rect, TBitmap& bitmap, bool transparent) {
     BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, bitmap.DC(), 0, 0,
            SRCCOPY);
   }
-}
-
-// An off-screen bitmap of the given size whose DC drops eliminated lines when shrinking.
-std::unique_ptr<TBitmap> OffscreenBitmap(int width, int height, HDC* dc) {
-  auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
-  *dc = bitmap->DC();
-  SetStretchBltMode(*dc, COLORONCOLOR);
-  return bitmap;
 }
 
 // The composition surface of the drawing operations that put their result straight onto a DC.
@@ -144,12 +155,11 @@ void FillGradient(HDC dc, const RECT& rect, TColor from, bool vertical, TColor t
 std::unique_ptr<TBitmap> BuildSkinBitmap(const RECT& target, TBitmap& image, const SkinMargins& margins,
                                          bool vertical, bool tile, int frameCount, int frame) {
   const int width = target.right - target.left, height = target.bottom - target.top;
-  HDC dc = nullptr;
-  auto bitmap = OffscreenBitmap(width, height, &dc);
+  auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
   if (bitmap->Empty() || image.Empty()) return bitmap;
   const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
   MemoryCopy memory(*bitmap, image);
-  CopyPieces(dc, image.DC(), pieces.begin(), pieces.end(), &memory);
+  CopyPieces(PieceTarget(*bitmap), image, pieces.begin(), pieces.end(), &memory);
   return bitmap;
 }
 
@@ -163,7 +173,7 @@ void DrawSkinElement(HDC dc, const RECT& rect, TBitmap& image, bool vertical, bo
   const SkinPieces pieces = ElementPieces(width, height, image, margins, vertical, tile, frameCount, frame);
   if (!CoversAll(pieces, width, height)) surface.Clear(width, height);
   MemoryCopy memory(surface.bitmap(), image);
-  CopyPieces(surface.dc(), image.DC(), pieces.begin(), pieces.end(), &memory);
+  CopyPieces(PieceTarget(surface.dc()), image, pieces.begin(), pieces.end(), &memory);
   PutBitmap(dc, rect, surface.bitmap(), transparent);
 }
 
@@ -188,7 +198,7 @@ void DrawSkinBar(TCanvas& canvas, const RECT& rect, TBitmap& image, bool vertica
   const std::vector<SkinPiece> parts =
       BarPieces(frameRect, width, height, margins.LeftWidth, margins.RightWidth);
   MemoryCopy memory(surface.bitmap(), image);
-  CopyPieces(surface.dc(), image.DC(), parts.data(), parts.data() + parts.size(), &memory);
+  CopyPieces(PieceTarget(surface.dc()), image, parts.data(), parts.data() + parts.size(), &memory);
   PutBitmap(canvas.Handle(), rect, surface.bitmap(), transparent);
 }
 
@@ -199,7 +209,7 @@ void DrawSkinBarStretched(HDC dc, const RECT& rect, TBitmap& image, bool vertica
   const std::vector<SkinPiece> parts =
       StretchedBarPieces(frameRect, detail::FromRect(rect), margins.LeftWidth, margins.RightWidth);
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-  CopyPieces(dc, image.DC(), parts.data(), parts.data() + parts.size());
+  CopyPieces(PieceTarget(dc), image, parts.data(), parts.data() + parts.size());
   SetStretchBltMode(dc, oldMode);
 }
 
