@@ -20,17 +20,6 @@ int BitsPerPixel(TPixelFormat format) {
   return format == pf32bit ? 32 : 24;
 }
 
-BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;  // top-down: row 0 is the top row
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
-}
-
 }  // namespace
 
 const TClassInfo& TBitmap::StaticClass() {
@@ -154,7 +143,7 @@ bool TBitmap::AssignHandle(HBITMAP source, TPixelFormat format) {
   Recreate(info.bmWidth, std::abs(info.bmHeight), format, false);
   if (!bits_) return false;
   // GetDIBits wants the source not selected into a DC; callers pass a free-standing bitmap.
-  BITMAPINFO bi = DibInfo(width_, height_, BitsPerPixel(format));
+  BITMAPINFO bi = fw::DibInfo(width_, height_, BitsPerPixel(format));
   fw::WindowDC screen(nullptr);
   return GetDIBits(screen.get(), source, 0, static_cast<UINT>(height_), bits_, &bi, DIB_RGB_COLORS) ==
          height_;
@@ -193,7 +182,7 @@ void TBitmap::SaveToStream(std::ostream& stream) {
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
   file.bfSize = file.bfOffBits + imageSize;
-  BITMAPINFO bi = DibInfo(width_, height_, bitsPerPixel);
+  BITMAPINFO bi = fw::DibInfo(width_, height_, bitsPerPixel);
   bi.bmiHeader.biHeight = height_;  // files are written bottom-up, as most readers expect
   bi.bmiHeader.biSizeImage = imageSize;
   stream.write(reinterpret_cast<const char*>(&file), sizeof(file));

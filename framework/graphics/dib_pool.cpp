@@ -45,13 +45,7 @@ size_t SectionBytes(int width, int height, int bitsPerPixel) {
 }
 
 DibSection NewSection(int width, int height, int bitsPerPixel) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;  // top-down: row 0 is the top row
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-  bi.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO bi = DibInfo(width, height, bitsPerPixel);
   void* bits = nullptr;
   DibSection section;
   section.handle.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -71,6 +65,17 @@ bool SelectedElsewhere(PoolState& s, HBITMAP bitmap) {
 }
 
 }  // namespace
+
+BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;  // top-down: row 0 is the top row
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
 
 DibSection DibPool::Take(int width, int height, int bitsPerPixel) {
   if (!g_poolGone) {

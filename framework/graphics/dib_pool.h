@@ -34,6 +34,9 @@ class DibPool {
   static size_t KeptCount();
 };
 
+// The header of a top-down section of the given size and bits per pixel.
+BITMAPINFO DibInfo(int width, int height, int bitsPerPixel);
+
 // Bytes of one row of a section `width` pixels wide.
 inline int DibStride(int width, int bitsPerPixel) {
   return (width * (bitsPerPixel / 8) + 3) & ~3;
