@@ -44,8 +44,10 @@ int TBitmap::Stride() const {
 
 void TBitmap::ReleaseSection() {
   if (dc_) SelectObject(dc_.get(), dcOriginal_);  // a selected bitmap can be neither kept nor deleted
-  fw::DibPool::Give(fw::DibSection{std::move(dib_), bits_}, width_, height_, BitsPerPixel(format_));
+  fw::DibPool::Give(fw::DibSection{std::move(dib_), bits_}, width_, height_, BitsPerPixel(format_),
+                    handleShared_);
   bits_ = nullptr;
+  handleShared_ = false;
 }
 
 void TBitmap::SetSize(int width, int height) {

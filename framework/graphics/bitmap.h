@@ -39,7 +39,12 @@ class TBitmap : public TPersistent {
   uint8_t* ScanLine(int y);
   COLORREF PixelAt(int x, int y);  // 0x00BBGGRR, no bounds check beyond the image
 
-  HBITMAP Handle() const { return dib_.get(); }
+  // The section itself. Whoever takes it may select it into a DC of their own, so its release
+  // then checks that it is free before the pool keeps it.
+  HBITMAP Handle() const {
+    handleShared_ = true;
+    return dib_.get();
+  }
   TCanvas& Canvas();  // draws into this bitmap; made on first use
   // The memory DC holding this bitmap, for block transfers: made on first use, shared with the
   // canvas, without the canvas's font, brush and pen selected (cheaper when only copying).
@@ -71,6 +76,7 @@ class TBitmap : public TPersistent {
   TPixelFormat format_ = pf24bit;
   fw::UniqueBitmap dib_;
   uint8_t* bits_ = nullptr;
+  mutable bool handleShared_ = false;
   fw::UniqueDC dc_;  // memory DC of the canvas, holding dib_ while both exist
   HGDIOBJ dcOriginal_ = nullptr;
   std::unique_ptr<TCanvas> canvas_;

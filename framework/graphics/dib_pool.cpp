@@ -95,12 +95,12 @@ DibSection DibPool::Take(int width, int height, int bitsPerPixel) {
   return NewSection(width, height, bitsPerPixel);
 }
 
-void DibPool::Give(DibSection section, int width, int height, int bitsPerPixel) {
+void DibPool::Give(DibSection section, int width, int height, int bitsPerPixel, bool mayBeSelected) {
   const size_t bytes = SectionBytes(width, height, bitsPerPixel);
   if (!section.handle || g_poolGone || bytes > kMaxEntryBytes) return;
   PoolState& s = State();
   std::lock_guard guard(s.lock);
-  if (SelectedElsewhere(s, section.handle.get())) return;  // still drawn into: only delete it
+  if (mayBeSelected && SelectedElsewhere(s, section.handle.get())) return;  // only delete it
   while (!s.kept.empty() && (s.kept.size() >= kMaxEntries || s.bytes + bytes > kMaxTotalBytes)) {
     s.bytes -= s.kept.front().bytes;
     s.kept.pop_front();

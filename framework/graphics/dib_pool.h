@@ -26,9 +26,10 @@ class DibPool {
   // A top-down section of the given size and bits per pixel (24 or 32), all pixels zero: a pooled
   // one when there is one, else a new one. Empty handle when the system has no memory for it.
   static DibSection Take(int width, int height, int bitsPerPixel);
-  // Keeps the section for later, or deletes it when it is too large, when the pool is full of
-  // newer ones, or when it is still selected into a device context somewhere.
-  static void Give(DibSection section, int width, int height, int bitsPerPixel);
+  // Keeps the section for later, or deletes it when it is too large or when it is still selected
+  // into a device context somewhere (checked only when `mayBeSelected`: the check costs more
+  // than the rest). The oldest kept sections make room.
+  static void Give(DibSection section, int width, int height, int bitsPerPixel, bool mayBeSelected = true);
   // Deletes every kept section (for leak counts and at shutdown).
   static void Empty();
   static size_t KeptCount();
