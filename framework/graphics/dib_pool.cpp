@@ -110,6 +110,7 @@ void DibPool::Give(DibSection section, int width, int height, int bitsPerPixel, 
 }
 
 void DibPool::Empty() {
+  if (g_poolGone) return;
   PoolState& s = State();
   std::lock_guard guard(s.lock);
   s.kept.clear();
@@ -118,6 +119,7 @@ void DibPool::Empty() {
 }
 
 size_t DibPool::KeptCount() {
+  if (g_poolGone) return 0;
   PoolState& s = State();
   std::lock_guard guard(s.lock);
   return s.kept.size();
