@@ -2,6 +2,7 @@
 #include "button_test_support.h"
 
 #include "skin/controls/skin_manage.h"
+#include "tests/skin/controls/skin_test_form.h"
 
 namespace quarnel::buttontest {
 
@@ -57,11 +58,8 @@ void MainButtonsTest::SetUp() {
   Settle(300);
   if (TSkinManage* manager = TSkinManage::Instance()) formSkin = manager->FindFormSkin(form->Handle());
   if (!formSkin || SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) != 1) {
-    ownFormSkin = TComponent::Make<TWinSkinForm>();
+    ownFormSkin = controltest::MakeFormSkin(form, data);
     formSkin = ownFormSkin.get();
-    formSkin->Window = form->Handle();
-    formSkin->Form = form;
-    formSkin->SkinData = data;
     formSkin->AttachControlSkins();
   }
   move_mouse(POINT{2, 2});

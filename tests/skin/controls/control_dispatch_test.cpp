@@ -13,8 +13,8 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
+#include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"
-#include "tests/support/wine_paths.h"
 
 namespace quarnel {
 namespace {
@@ -33,20 +33,14 @@ const TClassInfo& TTestRadioGroup::StaticClass() {
   return info;
 }
 
-ComponentPtr<TSkinData> theSkin;
-TSkinData& LoadedSkin() {
-  if (!theSkin) {
-    theSkin = TComponent::Make<TSkinData>();
-    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
-  }
-  return *theSkin;
-}
+using controltest::BuiltInSkin;
+using controltest::MakeFormSkin;
 
 class DispatchTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application()->Initialize();
-    data = &LoadedSkin();
+    data = &BuiltInSkin();
     ASSERT_FALSE(data->Empty());
     savedControls = data->SkinControls();
     data->Skin3rd()->Clear();
@@ -56,10 +50,7 @@ class DispatchTest : public ::testing::Test {
     edit = Add<TEdit>(10, 100, 120, 24);
     button = Add<TButton>(150, 10, 75, 25);
     form->Show();
-    formSkin = TComponent::Make<TWinSkinForm>();
-    formSkin->Window = form->Handle();
-    formSkin->Form = form;
-    formSkin->SkinData = data;
+    formSkin = MakeFormSkin(form, data);
     flush_events(50);
   }
   void TearDown() override {
@@ -193,7 +184,7 @@ TEST_F(DispatchTest, OnSkinControlDecidesAloneWhenAssigned) {
 }
 
 TEST(WindowTableTest, ButtonStylesAndClasses) {
-  TSkinData& d = LoadedSkin();
+  TSkinData& d = BuiltInSkin();
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON, d).skinClass, SkinClass::Button);
   EXPECT_EQ(DecideWindow("button", BS_DEFPUSHBUTTON, d).skinClass, SkinClass::Button);
   EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).action, WindowAction::Nothing);

@@ -8,19 +8,13 @@
 #include "framework/ui/bit_btn.h"
 #include "framework/ui/form.h"
 #include "framework/ui/speed_button.h"
-#include "tests/support/wine_paths.h"
+#include "tests/skin/controls/skin_test_form.h"
 
 namespace quarnel::buttontest {
 namespace {
 
-ComponentPtr<TSkinData> theSkin;
-TSkinData& LoadedSkin() {
-  if (!theSkin) {
-    theSkin = TComponent::Make<TSkinData>();
-    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
-  }
-  return *theSkin;
-}
+using controltest::BuiltInSkin;
+using controltest::MakeFormSkin;
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -40,7 +34,7 @@ class GlyphButtonTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application()->Initialize();
-    data = &LoadedSkin();
+    data = &BuiltInSkin();
     ASSERT_FALSE(data->Empty());
     form = Application()->CreateForm<TForm>();
     form->SetBounds(40, 40, 320, 160);
@@ -59,10 +53,7 @@ class GlyphButtonTest : public ::testing::Test {
     speed->OnClick.code = [this](TObject*) { ++speedClicks; };
     form->Show();
     SetForegroundWindow(form->Handle());
-    formSkin = TComponent::Make<TWinSkinForm>();
-    formSkin->Window = form->Handle();
-    formSkin->Form = form;
-    formSkin->SkinData = data;
+    formSkin = MakeFormSkin(form, data);
     formSkin->AttachControlSkins();
     move_mouse(POINT{2, 2});
     flush_events(100);

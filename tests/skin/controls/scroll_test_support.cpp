@@ -74,21 +74,12 @@ end
 
 }  // namespace
 
-TSkinData& LoadedSkin() {
-  static ComponentPtr<TSkinData> skin = [] {
-    auto d = TComponent::Make<TSkinData>();
-    d->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
-    return d;
-  }();
-  return *skin;
-}
-
 void ScrollSkinTest::SetUp() {
   TMemo::StaticClass();
   TListBox::StaticClass();
   TScrollBar::StaticClass();
   Application()->Initialize();
-  data = &LoadedSkin();
+  data = &controltest::BuiltInSkin();
   ASSERT_FALSE(data->Empty()) << "the built-in skin did not load";
   ASSERT_TRUE(data->Scrollbar && !data->Scrollbar->Image.Empty());
   form = Application()->CreateForm<TForm>();
@@ -99,10 +90,7 @@ void ScrollSkinTest::SetUp() {
   for (int i = 0; i < 40; ++i) Find<TListBox>("Items")->Items()->Add("item " + std::to_string(i));
   form->Show();
   SetForegroundWindow(form->Handle());
-  formSkin = TComponent::Make<TWinSkinForm>();
-  formSkin->Window = form->Handle();
-  formSkin->Form = form;
-  formSkin->SkinData = data;
+  formSkin = controltest::MakeFormSkin(form, data);
   Settle(100);
 }
 

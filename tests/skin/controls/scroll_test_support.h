@@ -19,8 +19,8 @@
 #include "skin/data/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
+#include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"
-#include "tests/support/wine_paths.h"
 
 namespace quarnel::scrolltest {
 
@@ -101,9 +101,6 @@ inline std::vector<COLORREF> ThumbReference(TSkinData& data, int barWidth, int b
     for (int x = visible.left; x < visible.right; ++x) out.push_back(image.PixelAt(x, y));
   return out;
 }
-
-// The skin, loaded once for every test of the program.
-TSkinData& LoadedSkin();
 
 class ScrollSkinTest : public ::testing::Test {
  protected:

@@ -10,8 +10,8 @@
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
+#include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"
-#include "tests/support/wine_paths.h"
 
 namespace quarnel {
 namespace {
@@ -39,20 +39,14 @@ const TClassInfo& TTestPanel::StaticClass() {
   return info;
 }
 
-ComponentPtr<TSkinData> theSkin;
-TSkinData& LoadedSkin() {
-  if (!theSkin) {
-    theSkin = TComponent::Make<TSkinData>();
-    theSkin->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
-  }
-  return *theSkin;
-}
+using controltest::BuiltInSkin;
+using controltest::MakeFormSkin;
 
 class SkinBaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Application()->Initialize();
-    data = &LoadedSkin();
+    data = &BuiltInSkin();
     ASSERT_FALSE(data->Empty());
     form = Application()->CreateForm<TForm>();
     form->SetBounds(30, 30, 300, 200);
@@ -61,10 +55,7 @@ class SkinBaseTest : public ::testing::Test {
     panel->SetBounds(10, 10, 100, 60);
     panel->SetColor(0x123456);
     form->Show();
-    formSkin = TComponent::Make<TWinSkinForm>();
-    formSkin->Window = form->Handle();
-    formSkin->Form = form;
-    formSkin->SkinData = data;
+    formSkin = MakeFormSkin(form, data);
   }
   void TearDown() override {
     if (formSkin) formSkin->ReleaseControlSkins(false);

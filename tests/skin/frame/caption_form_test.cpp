@@ -15,6 +15,15 @@ namespace {
 
 class CaptionFormTest : public FormSkinTest {
  protected:
+  // Shows the form, waits until its frame is skinned and brings it to the front; the frame
+  // object, or null when the form was not skinned.
+  TWinSkinForm* ShowInFront(TForm* form) {
+    form->Show();
+    TWinSkinForm* frame = WaitSkinned(form->Handle());
+    SetForegroundWindow(form->Handle());
+    testing_support::flush_events(50);
+    return frame;
+  }
   TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
     for (auto& b : frame.CaptionButtons)
       if (b->Skin->Name == name) return b.get();
@@ -64,13 +73,9 @@ class MenuWatcher {
 };
 
 TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
-  TForm* form = NewForm(bsSizeable, 320, 200);
-  form->Show();
-  HWND window = form->Handle();
-  TWinSkinForm* frame = WaitSkinned(window);
+  TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  SetForegroundWindow(window);
-  testing_support::flush_events(50);
+  HWND window = frame->Window;
   for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
     EXPECT_TRUE(Button(*frame, name)->Visible) << name;
   EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible);
@@ -84,13 +89,9 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
 }
 
 TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
-  TForm* form = NewForm(bsSizeable, 320, 200);
-  form->Show();
-  HWND window = form->Handle();
-  TWinSkinForm* frame = WaitSkinned(window);
+  TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  SetForegroundWindow(window);
-  testing_support::flush_events(50);
+  HWND window = frame->Window;
   const RECT w = WindowRectOf(window);
   MenuWatcher watcher;
   Click({w.left + (w.right - w.left) / 2, w.top + 15}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -102,13 +103,9 @@ TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
 }
 
 TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
-  TForm* form = NewForm(bsSizeable, 320, 200);
-  form->Show();
-  HWND window = form->Handle();
-  TWinSkinForm* frame = WaitSkinned(window);
+  TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  SetForegroundWindow(window);
-  testing_support::flush_events(50);
+  HWND window = frame->Window;
   TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
   ASSERT_TRUE(icon && icon->Visible);
   MenuWatcher watcher;
@@ -119,13 +116,9 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
 }
 
 TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
-  TForm* form = NewForm(bsSizeable, 320, 200);
-  form->Show();
-  HWND window = form->Handle();
-  TWinSkinForm* frame = WaitSkinned(window);
+  TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  SetForegroundWindow(window);
-  testing_support::flush_events(50);
+  HWND window = frame->Window;
   const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect);
   SetCursorPos(at.x, at.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
