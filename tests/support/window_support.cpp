@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "framework/win/handles.h"
+
 namespace testing_support {
 
 void flush_events(DWORD ms) {
@@ -161,6 +163,18 @@ void mouse_left_button(bool down) {
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
   SendInput(1, &in, sizeof in);
+}
+
+int caption_text_width(const std::wstring& text) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  fw::UniqueFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
+  fw::WindowDC screen(nullptr);
+  fw::SelectGuard select(screen.get(), font.get());
+  SIZE extent{};
+  GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  return extent.cx;
 }
 
 }  // namespace testing_support

@@ -64,4 +64,7 @@ class MessageSpy {
   WNDPROC old_;
 };
 
+// Width in pixels of `text` in the system's caption font.
+int caption_text_width(const std::wstring& text);
+
 }  // namespace testing_support

@@ -54,18 +54,6 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) {
   return msg == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-int CaptionTextWidth(const std::wstring& text) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  fw::UniqueFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
-  fw::WindowDC screen(nullptr);
-  fw::SelectGuard select(screen.get(), font.get());
-  SIZE extent{};
-  GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-  return extent.cx;
-}
-
 POINT ChildPosition(HWND dialog, HWND child) {
   RECT r{};
   GetWindowRect(child, &r);
@@ -77,7 +65,8 @@ POINT ChildPosition(HWND dialog, HWND child) {
 class FormSkinDialogTest : public FormSkinTest {
  protected:
   int NeededWidth(const std::wstring& title) const {
-    return data->Title->TextShift() + CaptionTextWidth(title) + data->Title->TextRightClip();
+    return data->Title->TextShift() + testing_support::caption_text_width(title) +
+           data->Title->TextRightClip();
   }
 };
 

@@ -149,15 +149,8 @@ TEST_F(MainWindowSkinTest, ErrorBoxIsSkinned) {
   EXPECT_TRUE(errorBoxSkinned);
   // The title fits: the box is at least as wide as the skin's title needs for it.
   TSkinData& data = *form->SkinData1;
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  fw::UniqueFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
-  fw::WindowDC screen(nullptr);
-  fw::SelectGuard select(screen.get(), font.get());
-  SIZE extent{};
-  GetTextExtentPoint32W(screen.get(), L"Quarnel Ver:1.0", 15, &extent);
-  EXPECT_GE(errorBoxWidth, data.Title->TextShift() + extent.cx + data.Title->TextRightClip());
+  EXPECT_GE(errorBoxWidth, data.Title->TextShift() + testing_support::caption_text_width(L"Quarnel Ver:1.0") +
+                               data.Title->TextRightClip());
 }
 
 }  // namespace
