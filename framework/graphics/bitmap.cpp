@@ -66,10 +66,11 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPixe
     fresh = fw::DibPool::Take(width, height, BitsPerPixel(format));
     if (!fresh.handle) width = height = 0;  // out of memory: an empty image rather than a broken one
   }
-  const int newBpp = format == pf32bit ? 4 : 3;
+  const int newBpp = BitsPerPixel(format) / 8;
   if (keepPixels && bits_ && fresh.bits) {
     GdiFlush();
-    const int oldBpp = BytesPerPixel(), oldStride = Stride(), newStride = fw::DibStride(width, newBpp * 8);
+    const int oldBpp = BytesPerPixel(), oldStride = Stride(),
+              newStride = fw::DibStride(width, BitsPerPixel(format));
     const int rows = std::min(height, height_), cols = std::min(width, width_);
     uint8_t* out = fresh.bits;
     for (int y = 0; y < rows; ++y) {
