@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/common_controls.h"
 #include "framework/core/error.h"
 #include "framework/core/properties.h"
 #include "framework/core/text.h"
@@ -46,9 +47,7 @@ void TApplication::BeforeDestruction() {
 void TApplication::Initialize() {
   if (handle_) return;
   comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES |
-                                           ICC_PROGRESS_CLASS | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&icc);
+  fw::EnsureCommonControls();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = DefWindowProcW;
