@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using namespace quarnel::skingen;
 
 TEST(LonghornBlueSources, CommittedFilesAreWhatTheGeneratorDraws) {
-  const std::vector<TSkinFile> files = GenerateLonghornBlue();
+  const std::vector<TSkinFile> files = GenerateSkin(*FindSkin("longhorn-blue"));
   ASSERT_EQ(files.size(), 35u);
   std::set<std::string> expected;
   for (const TSkinFile& file : files) {
@@ -39,12 +39,12 @@ TEST(LonghornBlueSources, OrderFileListsTheGeneratedEntries) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty()) names.push_back(line);
   }
-  EXPECT_EQ(names, LonghornBlueOrder());
+  EXPECT_EQ(names, SkinOrder(*FindSkin("longhorn-blue")));
 }
 
 TEST(LonghornBlueSources, GeneratingTwiceGivesTheSameBytes) {
-  const auto first = GenerateLonghornBlue();
-  const auto second = GenerateLonghornBlue();
+  const auto first = GenerateSkin(*FindSkin("longhorn-blue"));
+  const auto second = GenerateSkin(*FindSkin("longhorn-blue"));
   ASSERT_EQ(first.size(), second.size());
   for (std::size_t i = 0; i < first.size(); ++i)
     EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
