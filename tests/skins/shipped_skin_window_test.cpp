@@ -1,8 +1,10 @@
-// Each shipped skin on the program's real main window: its package loaded into the window's skin
-// data before the first activation, the frame, face and buttons are drawn from it (pixels read
-// back), and a screenshot is left for people to look at. UI thread of the test process.
+// Each shipped skin inside a program: its package embedded as a resource, and loaded into the
+// real main window's skin data before the first activation, the frame, face and buttons drawn
+// from it (pixels read back), with a screenshot for people to look at. UI thread of the test.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdint>
 #include <string>
 
 #include "app/main_form.h"
@@ -80,6 +82,21 @@ TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   EXPECT_EQ(body < 0.5, GetParam().dark) << "button body brightness " << body;
 }
 
+class ShippedSkinResource : public ::testing::TestWithParam<TShippedSkin> {};
+
+TEST_P(ShippedSkinResource, PackageIsEmbeddedUnderItsName) {
+  std::string name = "SKIN_";
+  for (const char* c = GetParam().id; *c; ++c) name += *c == '-' ? '_' : char(std::toupper(*c));
+  HRSRC found = FindResourceA(nullptr, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  ASSERT_NE(found, nullptr) << name;
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
+  ASSERT_NE(bytes, nullptr);
+  const Bytes embedded(bytes, bytes + SizeofResource(nullptr, found));
+  EXPECT_TRUE(embedded == ReadFileBytes(GetParam().PackagePath())) << name << " is not the built package";
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinResource, ::testing::ValuesIn(kShippedSkins),
+                         [](const auto& info) { return SkinTestName(info.param); });
 INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinWindow, ::testing::ValuesIn(kShippedSkins),
                          [](const auto& info) { return SkinTestName(info.param); });
 
