@@ -60,6 +60,16 @@ TEST_F(ChoiceControlsTest, EveryControlHasAWindowOfItsClassAndItsKind) {
   HWND button = GetWindow(spin->Handle(), GW_CHILD);
   EXPECT_EQ(WindowClass(button), L"TSpinButton");
   EXPECT_EQ(button, spin->Button()->Handle());
+  // A drop-down combo keeps its own height: the list's room below it is not part of the control.
+  for (const char* name : {"ComboBox1", "ComboBox2", "ComboBoxEx1"}) {
+    auto* combo = Find<TCustomCombo>(name);
+    RECT r;
+    GetWindowRect(combo->Handle(), &r);
+    EXPECT_LT(combo->Height(), 30) << name;
+    EXPECT_EQ(r.bottom - r.top, combo->Height()) << name;
+    combo->SetBounds(combo->Left(), combo->Top(), combo->Width(), combo->Height());
+    EXPECT_LT(combo->Height(), 30) << name;
+  }
   // A combo box and the rich edit show their Chinese texts.
   GetWindowTextW(Find<TWinControl>("ComboBox1")->Handle(), text, 32);
   EXPECT_STREQ(text, L"\u7EC4\u5408\u6846");
