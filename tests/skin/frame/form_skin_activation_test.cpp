@@ -41,11 +41,12 @@ TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
   HWND hiddenWindow = hidden->Handle();
   shown->Show();
   ASSERT_NE(WaitSkinned(shown->Handle()), nullptr);
-  // Skinning every form again passes over the hidden one too.
+  // Skinning every form again passes over the hidden one too: the action is taken off the
+  // queue only when it has run.
   manager->SetCurrentSkinData(data.get());
   manager->PostAction(saSkinOn, 10);
-  testing_support::wait_until([&] { return manager->PendingAction() == saNone; });
-  flush_events(50);
+  ASSERT_EQ(manager->PendingAction(), saSkinOn);
+  ASSERT_TRUE(testing_support::wait_until([&] { return manager->PendingAction() == saNone; }));
   EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
   EXPECT_TRUE(manager->SkinForm(hidden));  // refused as invisible
   EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
