@@ -84,24 +84,20 @@ class RecordingWatchThread : public TIdIPWatchThread {
     TickHandler = [this](TObject*) { Record(0); };
   }
   ~RecordingWatchThread() override { EndAndWait(); }
-  std::vector<int> Events() {  // slice lengths, 0 for a tick
-    std::lock_guard<std::mutex> hold(lock_);
-    return events_;
-  }
-
- protected:
   bool SleepSlice(DWORD ms) override {
     Record(static_cast<int>(ms));
     return SleepUnlessTerminated(1);
   }
-
- private:
   void Record(int event) {
-    std::lock_guard<std::mutex> hold(lock_);
-    events_.push_back(event);
+    std::lock_guard<std::mutex> hold(lock);
+    events.push_back(event);
   }
-  std::mutex lock_;
-  std::vector<int> events_;
+  std::vector<int> Events() {
+    std::lock_guard<std::mutex> hold(lock);
+    return events;
+  }
+  std::mutex lock;
+  std::vector<int> events;  // slice lengths, 0 for a tick
 };
 
 TEST(IdThreadTest, ACycleSleepsInSlicesOfAtMostHalfASecondAndTicksAfterEach) {

@@ -206,9 +206,7 @@ TEST(DrawElementFrameTest, MarginsTileAndTransparencyComeFromTheElement) {
       p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
     }
   TBitmap target(26, 22, pf32bit);
-  RECT all{0, 0, 26, 22};
-  fw::UniqueBrush brush(CreateSolidBrush(background));
-  FillRect(target.DC(), &all, brush.get());
+  TSkinControl::FillColor(target.DC(), RECT{0, 0, 26, 22}, background);
   const RECT rect{3, 2, 23, 20};  // 20 x 18: the 6 x 8 centre tiles over 14 x 14
   DrawElementFrame(target.DC(), rect, element, 2, 2);
   auto from = [](int v, int size, int low, int high, int centre) {

@@ -263,18 +263,16 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   w.Save("frame_builtin_inactive.bmp");
   w.Activate();
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
-  testing_support::flush_events(100);
-  EXPECT_EQ(w.frame().WindowShowState, wssMaximized);
+  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMaximized; }));
   w.Repaint();
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
   EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect.left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
-  testing_support::flush_events(100);
+  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMinimized; }));
   w.Repaint();
   w.Save("frame_builtin_minimised.bmp");
-  EXPECT_EQ(w.frame().WindowShowState, wssMinimized);
 }
 
 }  // namespace
