@@ -20,7 +20,7 @@ void TIdIPWatchThread::RunCycle() {
   while (remaining > 0) {
     int32_t slice = std::min<int32_t>(remaining, kSliceMs);
     // Sleeps the slice, but wakes at once when the thread is told to end.
-    if (SleepUnlessTerminated(static_cast<DWORD>(slice))) return;
+    if (SleepSlice(static_cast<DWORD>(slice))) return;
     remaining -= slice;
     Tick();
   }

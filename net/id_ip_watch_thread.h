@@ -21,6 +21,9 @@ class TIdIPWatchThread : public TIdThread {
 
  protected:
   void RunCycle() override;
+  // Waits one slice of the cycle; true when the thread was told to end. Tests replace it to
+  // see the slices the cycle asks for without waiting for them.
+  virtual bool SleepSlice(DWORD ms) { return SleepUnlessTerminated(ms); }
 
  private:
   void Tick();

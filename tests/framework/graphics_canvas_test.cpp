@@ -88,16 +88,26 @@ TEST(Canvas, DrawStretchDrawAndCopyRect) {
 }
 
 TEST(Canvas, BoundToAForeignDcAndRebound) {
-  TBitmap target(4, 4);
-  HDC dc = target.Canvas().Handle();
+  auto first = Blank(4, 4, RGB(255, 255, 255)), second = Blank(4, 4, RGB(255, 255, 255));
+  HDC dc = first->DC();
+  const HGDIOBJ brushBefore = GetCurrentObject(dc, OBJ_BRUSH);
   {
     TCanvas c(dc);
     c.Brush().SetColor(RGB(1, 200, 3));
-    c.FillRect(RECT{0, 0, 4, 4});
+    c.FillRect(RECT{0, 0, 2, 2});
+    EXPECT_NE(GetCurrentObject(dc, OBJ_BRUSH), brushBefore);
     c.SetHandle(nullptr);
-    c.FillRect(RECT{0, 0, 1, 1});  // unbound: nothing happens
+    EXPECT_FALSE(c.HandleAllocated());
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brushBefore);  // its brush taken out again
+    c.Brush().SetColor(RGB(9, 8, 7));
+    c.FillRect(RECT{0, 0, 4, 4});  // unbound: draws nowhere
+    c.SetHandle(second->DC());
+    c.FillRect(RECT{2, 2, 4, 4});
   }
-  EXPECT_EQ(target.PixelAt(3, 3), RGB(1, 200, 3));
+  EXPECT_EQ(first->PixelAt(1, 1), RGB(1, 200, 3));
+  EXPECT_EQ(first->PixelAt(3, 3), RGB(255, 255, 255));
+  EXPECT_EQ(second->PixelAt(3, 3), RGB(9, 8, 7));
+  EXPECT_EQ(second->PixelAt(1, 1), RGB(255, 255, 255));
 }
 
 TEST(ImageList, AddsCellsAndDrawsOneWithOrWithoutItsMask) {
@@ -120,8 +130,7 @@ TEST(ImageList, AddsCellsAndDrawsOneWithOrWithoutItsMask) {
   EXPECT_EQ(b->PixelAt(2, 2), RGB(80, 50, 0));
   EXPECT_EQ(b->PixelAt(3, 3), RGB(255, 0, 255));
   EXPECT_EQ(b->PixelAt(6, 6), RGB(255, 255, 255));
-  list.Draw(b->Canvas(), 2, 2, 4);  // the masked copy keeps what is below its magenta
-  EXPECT_EQ(b->PixelAt(3, 3), RGB(255, 0, 255));
+  // The masked copy keeps what is below its magenta.
   auto fresh = Blank(10, 10, RGB(255, 255, 255));
   list.Draw(fresh->Canvas(), 0, 0, 4);
   EXPECT_EQ(fresh->PixelAt(1, 1), RGB(255, 255, 255));

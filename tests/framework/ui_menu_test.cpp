@@ -196,16 +196,18 @@ TEST(Menu, PopupRunsTheChosenItemBeforeReturning) {
   int popups = 0;
   menu->OnPopup.code = [&](TObject*) { ++popups; };
   std::atomic<bool> stop{false};
+  // Highlights the first item with Down, then chooses it with Return; both are pressed again
+  // while the menu stays up, so a lost key cannot leave the popup waiting for ever.
   std::thread chooser([&] {
     while (!stop) {
       HWND open = FindWindowW(L"#32768", nullptr);
       if (open && IsWindowVisible(open)) {
-        Sleep(100);
-        PostMessageW(open, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(open, WM_KEYDOWN, VK_RETURN, 0);
-        return;
+        DWORD_PTR items = 0;
+        SendMessageTimeoutW(open, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 1000, &items);
+        const UINT state = items ? GetMenuState(reinterpret_cast<HMENU>(items), 0, MF_BYPOSITION) : ~0u;
+        PostMessageW(open, WM_KEYDOWN, state != ~0u && (state & MF_HILITE) ? VK_RETURN : VK_DOWN, 0);
       }
-      Sleep(20);
+      Sleep(50);
     }
   });
   menu->Popup(100, 100);

@@ -5,6 +5,7 @@
 // windows.h first
 #include <tlhelp32.h>
 
+#include <mutex>
 #include <vector>
 
 #include "net/id_exceptions.h"
@@ -76,30 +77,41 @@ TEST_F(IPWatchThreadTest, IntervalSetWhileInactiveIsUsedByTheNextActivation) {
   watch->SetActive(false);
 }
 
-TEST_F(IPWatchThreadTest, ChecksComeAfterEachSliceOfAtMostHalfASecond) {
-  std::vector<DWORD> at;
-  watch->SetWatchInterval(1200);
-  watch->OnStatusChanged.code = [](TObject*) {};
-  DWORD start = GetTickCount();
-  watch->SetActive(true);
-  // Record the time of each check by watching the query count.
-  int seen = 0;
-  ASSERT_TRUE(testing_support::wait_until(
-      [&] {
-        while (seen < Script().queries) {
-          ++seen;
-          at.push_back(GetTickCount() - start);
-        }
-        return seen >= 4;
-      },
-      6000));
-  watch->SetActive(false);
-  // One cycle of 1200 ms: checks after 500, 1000 and 1200 ms, then the next cycle's 500.
-  ASSERT_GE(at.size(), 4u);
-  EXPECT_NEAR(static_cast<double>(at[0]), 500, 200);
-  EXPECT_NEAR(static_cast<double>(at[1] - at[0]), 500, 200);
-  EXPECT_NEAR(static_cast<double>(at[2] - at[1]), 200, 150);
-  EXPECT_NEAR(static_cast<double>(at[3] - at[2]), 500, 200);
+// A watch thread that records the slices it is asked to sleep (sleeping 1 ms each) and its ticks.
+class RecordingWatchThread : public TIdIPWatchThread {
+ public:
+  RecordingWatchThread() : TIdIPWatchThread(true) {
+    TickHandler = [this](TObject*) { Record(0); };
+  }
+  ~RecordingWatchThread() override { EndAndWait(); }
+  bool SleepSlice(DWORD ms) override {
+    Record(static_cast<int>(ms));
+    return SleepUnlessTerminated(1);
+  }
+  void Record(int event) {
+    std::lock_guard<std::mutex> hold(lock);
+    events.push_back(event);
+  }
+  std::vector<int> Events() {
+    std::lock_guard<std::mutex> hold(lock);
+    return events;
+  }
+  std::mutex lock;
+  std::vector<int> events;  // slice lengths, 0 for a tick
+};
+
+TEST(IdThreadTest, ACycleSleepsInSlicesOfAtMostHalfASecondAndTicksAfterEach) {
+  // 1200 ms: 500, 500 and 200, then the next cycle; an interval of 0 is one slice of 500.
+  for (const auto& [interval, expected] : {std::pair{1200, std::vector<int>{500, 0, 500, 0, 200, 0, 500, 0}},
+                                           std::pair{0, std::vector<int>{500, 0, 500, 0}}}) {
+    RecordingWatchThread thread;
+    thread.SetInterval(interval);
+    thread.StartThread();
+    ASSERT_TRUE(testing_support::wait_until([&] { return thread.Events().size() >= expected.size(); }, 5000));
+    thread.TerminateAndWaitFor();
+    const std::vector<int> events = thread.Events();
+    EXPECT_EQ(std::vector<int>(events.begin(), events.begin() + expected.size()), expected) << interval;
+  }
 }
 
 TEST_F(IPWatchThreadTest, ActivatingAndDeactivatingTwoHundredTimesLeavesNoThread) {

@@ -1,5 +1,7 @@
 // The file-sending routine over real loop-back sockets: the whole file arrives, the size is
 // returned, and a missing file sends nothing.
+#include "net/serve_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,7 +9,6 @@
 
 #include "net/id_component.h"
 #include "net/id_stack.h"
-#include "net/serve_file.h"
 
 namespace {
 
@@ -64,8 +65,10 @@ TEST_F(ServeFileTest, AMissingFileSendsNothingAndReturnsZero) {
 }
 
 TEST(ServeFileProcTest, InstalledOnTheNtFamily) {
-  bool nt = (GetVersion() & 0x80000000u) == 0;
-  EXPECT_EQ(GServeFileProc != nullptr, nt);
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  ASSERT_TRUE(GetVersionExW(&info));
+  EXPECT_EQ(GServeFileProc != nullptr, info.dwPlatformId == VER_PLATFORM_WIN32_NT);
 }
 
 }  // namespace

@@ -91,13 +91,8 @@ TEST_F(StackTest, ServicePortReadsNumbersAndRefusesOtherNames) {
 }
 
 TEST_F(StackTest, KnownServicesMapBothWays) {
-  int port = 0;
-  try {
-    port = stack->ServicePort("http");
-  } catch (const EIdInvalidServiceName&) {
-    GTEST_SKIP() << "this system has no service database";
-  }
-  EXPECT_EQ(port, 80);
+  // A missing service database (netbase under Wine) throws here and fails the test.
+  EXPECT_EQ(stack->ServicePort("http"), 80);
   auto names = stack->ServiceNames(80);
   ASSERT_GE(names->Count(), 1);
   EXPECT_EQ(names->Get(0), "http");
@@ -118,7 +113,7 @@ TEST_F(StackTest, LocalAddressesComeFromTheHostName) {
   EXPECT_EQ(stack->ResolveHostAddress(host), first);
   TStrings& list = stack->LocalAddressList();
   ASSERT_GE(list.Count(), 1);
-  EXPECT_EQ(list.Get(0), first);
+  for (int i = 0; i < list.Count(); ++i) EXPECT_NO_THROW(stack->TextToAddress(list.Get(i))) << list.Get(i);
   EXPECT_EQ(stack->ResolveHostAddress("127.0.0.1"), "127.0.0.1");
 }
 
@@ -127,8 +122,8 @@ TEST_F(StackTest, UnresolvableHostRaisesTheSocketError) {
     stack->ResolveHostAddress("no-such-host.invalid");
     FAIL() << "no error";
   } catch (const EIdSocketError& e) {
-    EXPECT_EQ(std::string(e.what()), stack->ErrorMessage(e.LastError()));
-    EXPECT_NE(e.LastError(), 0);
+    EXPECT_EQ(e.LastError(), 11001);
+    EXPECT_STREQ(e.what(), "Socket Error # 11001\r\nHost not found.");
   }
 }
 

@@ -93,13 +93,19 @@ TEST(ThreadSyncTest, ASuspendedThreadSleepsUntilResumed) {
 }
 
 TEST(ThreadSyncTest, TerminateWakesASleepingThreadAtOnce) {
-  LambdaThread thread([](LambdaThread& self) { self.SleepUnlessTerminated(60000); });
+  std::atomic<bool> sleeping{false}, woken{false};
+  LambdaThread thread([&](LambdaThread& self) {
+    sleeping = true;
+    woken = self.SleepUnlessTerminated(60000);
+  });
   thread.Resume();
-  Sleep(20);
+  // Terminated only once the thread has gone to sleep, so that the wake-up is what ends it.
+  ASSERT_TRUE(testing_support::wait_until([&] { return sleeping.load(); }, 5000));
   DWORD start = GetTickCount();
   thread.Terminate();
   thread.WaitFor();
   EXPECT_LT(GetTickCount() - start, 5000u);
+  EXPECT_TRUE(woken.load()) << "the sleep reports the termination";
 }
 
 }  // namespace

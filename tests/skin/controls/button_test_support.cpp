@@ -55,15 +55,22 @@ void MainButtonsTest::SetUp() {
   }
   form->Show();
   SetForegroundWindow(form->Handle());
-  Settle(300);
-  if (TSkinManage* manager = TSkinManage::Instance()) formSkin = manager->FindFormSkin(form->Handle());
+  // The activation skins the window and its buttons; a frame object made by hand otherwise.
+  testing_support::wait_until([&] {
+    TSkinManage* manager = TSkinManage::Instance();
+    formSkin = manager ? manager->FindFormSkin(form->Handle()) : nullptr;
+    return formSkin && SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) == 1;
+  });
   if (!formSkin || SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) != 1) {
     ownFormSkin = controltest::MakeFormSkin(form, data);
     formSkin = ownFormSkin.get();
     formSkin->AttachControlSkins();
   }
   move_mouse(POINT{2, 2});
-  Settle(100);
+  ASSERT_TRUE(testing_support::wait_until([&] {
+    TSkinButton* skin = SkinOf(form->Button2);
+    return skin && !skin->Hot();
+  }));
 }
 
 void MainButtonsTest::TearDown() {

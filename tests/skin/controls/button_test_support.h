@@ -49,6 +49,14 @@ class MainButtonsTest : public ::testing::Test {
   TSkinButton* SkinOf(TButton* button);
   // The Buttons frame the button shows now, read from its pixels (0 when none matches).
   int ShownFrame(TButton* button);
+  // Waits (with a time-out) until the button shows Buttons frame `frame`.
+  bool Shows(TButton* button, int frame) {
+    return testing_support::wait_until([&] { return ShownFrame(button) == frame; });
+  }
+  // Paints a control's window now, erasing first.
+  static void Repaint(TWinControl* control) {
+    RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  }
   static void Settle(DWORD ms = 60) { flush_events(ms); }
   void SaveShot(HWND window, const std::string& name);
 

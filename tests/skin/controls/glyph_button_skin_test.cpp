@@ -56,7 +56,9 @@ class GlyphButtonTest : public ::testing::Test {
     formSkin = MakeFormSkin(form, data);
     formSkin->AttachControlSkins();
     move_mouse(POINT{2, 2});
-    flush_events(100);
+    RedrawWindow(form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    flush_events();
   }
   void TearDown() override {
     mouse_left_button(false);
@@ -103,16 +105,16 @@ TEST_F(GlyphButtonTest, GlyphSitsAtTheMarginAndGreysWhenDisabledWithOneFrame) {
   EXPECT_EQ(shown.at(4 + 8, gy + 8), kRed) << "frame 1 of the glyph at x = Margin";
   EXPECT_NE(shown.at(4 + 8 + 16, gy + 8), kBlue) << "only one frame is drawn";
   EXPECT_NE(shown.at(4 + 1, gy + 1), static_cast<COLORREF>(0xFF00FF)) << "the key colour is transparent";
+  auto centre = [&] { return testing_support::capture_window(bit->Handle()).at(4 + 8, gy + 8); };
   bit->SetEnabled(false);
-  flush_events(60);
-  shown = testing_support::capture_window(bit->Handle());
-  EXPECT_EQ(shown.at(4 + 8, gy + 8), kBlue) << "a disabled two-frame glyph shows frame 2";
+  EXPECT_TRUE(testing_support::wait_until([&] { return centre() == kBlue; }))
+      << "a disabled two-frame glyph shows frame 2";
   bit->SetNumGlyphs(1);
   bit->Invalidate();
-  flush_events(60);
-  shown = testing_support::capture_window(bit->Handle());
-  const COLORREF c = shown.at(4 + 8, gy + 8);
-  EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c)) << "a one-frame glyph is greyed";
+  EXPECT_TRUE(testing_support::wait_until([&] {
+    const COLORREF c = centre();
+    return c != kBlue && GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c);
+  })) << "a one-frame glyph is greyed";
   testing_support::save_bmp(testing_support::capture_window(form->Handle()),
                             std::string(QUARNEL_SHOTS) + "/glyph_buttons.bmp");
 }
@@ -126,19 +128,21 @@ TEST_F(GlyphButtonTest, FlatSpeedButtonShowsItsFrameOnlyWhenHotAndClicksOnce) {
   GetWindowRect(form->Handle(), &wr);
   POINT centre{speed->Left() + 30, speed->Top() + 15};
   ClientToScreen(form->Handle(), &centre);
+  auto shows = [&](int frame) {
+    return testing_support::wait_until(
+        [&] { return EdgesEqual(SpeedPixels(), FrameReference(*data, 60, 30, frame)); });
+  };
   move_mouse(centre);
-  flush_events(100);
-  Capture hot = SpeedPixels();
-  EXPECT_TRUE(EdgesEqual(hot, FrameReference(*data, 60, 30, 4))) << "hot: frame 4 of the Buttons image";
+  EXPECT_TRUE(shows(4)) << "hot: frame 4 of the Buttons image";
   mouse_left_button(true);
-  flush_events(80);
-  EXPECT_TRUE(EdgesEqual(SpeedPixels(), FrameReference(*data, 60, 30, 2))) << "pressed: frame 2";
+  EXPECT_TRUE(shows(2)) << "pressed: frame 2";
   mouse_left_button(false);
-  flush_events(80);
-  EXPECT_EQ(speedClicks, 1);
+  EXPECT_TRUE(testing_support::wait_until([&] { return speedClicks == 1; }));
   move_mouse(POINT{2, 2});
-  testing_support::wait_until([&] { return SpeedPixels().at(0, 15) == face; }, 2000);
-  EXPECT_EQ(SpeedPixels().at(0, 15), face) << "back to the flat look after the pointer left";
+  EXPECT_TRUE(testing_support::wait_until([&] { return SpeedPixels().at(0, 15) == face; }))
+      << "back to the flat look after the pointer left";
+  flush_events();
+  EXPECT_EQ(speedClicks, 1);
 }
 
 TEST_F(GlyphButtonTest, MenuButtonDrawsItsArrowAfterTheCaption) {
@@ -148,25 +152,38 @@ TEST_F(GlyphButtonTest, MenuButtonDrawsItsArrowAfterTheCaption) {
   drop->SetCaption("Menu");
   auto* skin = TComponent::CreateIn<TSkinMenuButton>(drop);
   skin->Attach(formSkin.get(), data, false, &formSkin->Canvas);
-  flush_events(60);
-  // Where the layout puts the arrow for this caption in this font.
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, drop->Font()->Handle());
-  RECT box{2, 2, 100 - kMenuArrowWidth - 2, 28};
-  DrawTextW(screen, L"Menu", 4, &box, DT_WORDBREAK | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-  const MenuButtonPlaces p =
-      LayoutMenuButton({100, 30}, {}, {box.right - box.left, box.bottom - box.top}, -1, -1);
-  Capture shown = testing_support::capture_window(drop->Handle());
-  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-  EXPECT_EQ(shown.at(p.arrowX, p.arrowY + 1), text) << "inside the arrow";
-  EXPECT_EQ(shown.at(p.arrowX, p.arrowY - 1), text) << "the arrow's top edge";
-  EXPECT_NE(shown.at(p.arrowX, p.arrowY + 4), text) << "below the tip";
+  RedrawWindow(drop->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  // The arrow is the rightmost run of ink columns: a 7-pixel down-pointing triangle, centred
+  // vertically, right of the caption's ink with a gap between them.
+  const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+  const Capture shown = testing_support::capture_window(drop->Handle());
+  auto inkIn = [&](int x) {
+    int n = 0;
+    for (int y = 2; y < shown.height - 2; ++y) n += shown.at(x, y) == ink;
+    return n;
+  };
+  int right = shown.width - 3;
+  while (right > 2 && inkIn(right) == 0) --right;
+  int left = right;
+  while (left > 2 && inkIn(left - 1) > 0) --left;
+  ASSERT_EQ(right - left + 1, 7) << "arrow columns " << left << "-" << right;
+  const int tipX = left + 3;
+  int top = 2;
+  while (top < shown.height - 2 && shown.at(tipX, top) != ink) ++top;
+  EXPECT_EQ(inkIn(tipX), 4) << "four rows from the wide top to the tip";
+  EXPECT_EQ(inkIn(left), 1);
+  EXPECT_EQ(shown.at(left, top), ink) << "the top row is the widest";
+  EXPECT_NEAR(top + 2, shown.height / 2, 2) << "centred vertically";
+  // The caption: pixels left of the arrow that differ from the background of the gap column.
+  EXPECT_EQ(inkIn(left - 1), 0);
+  int captionInk = 0;
+  for (int y = 3; y < shown.height - 3; ++y)
+    for (int x = 4; x < left - 2; ++x) captionInk += shown.at(x, y) != shown.at(left - 1, y);
+  EXPECT_GT(captionInk, 10) << "the caption sits left of the arrow";
   drop->SetEnabled(false);
-  flush_events(60);
-  shown = testing_support::capture_window(drop->Handle());
-  EXPECT_EQ(shown.at(p.arrowX, p.arrowY + 1), GetSysColor(COLOR_BTNSHADOW)) << "disabled arrow";
+  EXPECT_TRUE(testing_support::wait_until([&] {
+    return testing_support::capture_window(drop->Handle()).at(tipX, top + 1) == GetSysColor(COLOR_BTNSHADOW);
+  })) << "disabled arrow";
 }
 
 TEST_F(GlyphButtonTest, Tag5555ShowsTheParentUnderTheButtonsTransparentCorners) {
@@ -181,11 +198,15 @@ TEST_F(GlyphButtonTest, Tag5555ShowsTheParentUnderTheButtonsTransparentCorners) 
   form->SetColor(0x2080C0);
   TButton* see = make(kTransparentButtonTag, 10);
   TButton* plain = make(0, 100);
-  flush_events(80);
   ASSERT_EQ(data->Buttons->Image.PixelAt(0, 0), static_cast<COLORREF>(0xFF00FF))
       << "the corner is see-through";
-  EXPECT_EQ(testing_support::capture_window(see->Handle()).at(0, 0), static_cast<COLORREF>(0x2080C0));
-  EXPECT_EQ(testing_support::capture_window(plain->Handle()).at(0, 0), ResolveSkinColor(data->FaceColor()));
+  auto corner = [](TButton* b) { return testing_support::capture_window(b->Handle()).at(0, 0); };
+  EXPECT_TRUE(testing_support::wait_until([&] { return corner(see) == 0x2080C0; }))
+      << std::hex << corner(see);
+  EXPECT_TRUE(testing_support::wait_until([&] {
+    return corner(plain) == ResolveSkinColor(data->FaceColor());
+  })) << std::hex
+      << corner(plain);
 }
 
 }  // namespace

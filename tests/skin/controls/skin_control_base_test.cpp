@@ -182,6 +182,47 @@ TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
   EXPECT_EQ(gotX, -5);
 }
 
+// An element's frame drawn with its own margins, centre tiling and transparency: every target
+// pixel is read against the raw image pixel it must come from.
+TEST(DrawElementFrameTest, MarginsTileAndTransparencyComeFromTheElement) {
+  constexpr int kFrame = 12, L = 2, T = 3, R = 4, B = 1;  // centre 6 x 8
+  const COLORREF magenta = RGB(255, 0, 255), background = RGB(1, 2, 3);
+  // Corners and centre have a colour per pixel; an edge's colour changes only across it, as
+  // edges are stretched along their length.
+  auto source = [&](int frame, int x, int y) {
+    if ((x == 0 && y == 0) || (x == L + 1 && y == T + 2)) return magenta;  // a corner and a centre pixel
+    const bool midX = x >= L && x < kFrame - R, midY = y >= T && y < kFrame - B;
+    return RGB(midX && !midY ? 5 : 10 + 10 * x, midY && !midX ? 5 : 10 + 10 * y, 100 * frame);
+  };
+  TDataSkinObject element;
+  element.LeftWidth = L, element.TopHeight = T, element.RightWidth = R, element.BottomHeight = B;
+  element.Tile = 1, element.Trans = 1;
+  element.Image.SetPixelFormat(pf24bit);
+  element.Image.SetSize(2 * kFrame, kFrame);
+  for (int y = 0; y < kFrame; ++y)
+    for (int x = 0; x < 2 * kFrame; ++x) {
+      const COLORREF c = source(x / kFrame + 1, x % kFrame, y);
+      uint8_t* p = element.Image.ScanLine(y) + 3 * x;
+      p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
+    }
+  TBitmap target(26, 22, pf32bit);
+  TSkinControl::FillColor(target.DC(), RECT{0, 0, 26, 22}, background);
+  const RECT rect{3, 2, 23, 20};  // 20 x 18: the 6 x 8 centre tiles over 14 x 14
+  DrawElementFrame(target.DC(), rect, element, 2, 2);
+  auto from = [](int v, int size, int low, int high, int centre) {
+    return v < low ? v : (v >= size - high ? kFrame - (size - v) : low + (v - low) % centre);
+  };
+  for (int y = 0; y < 22; ++y)
+    for (int x = 0; x < 26; ++x) {
+      COLORREF want = background;
+      if (x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom) {
+        want = source(2, from(x - rect.left, 20, L, R, 6), from(y - rect.top, 18, T, B, 8));
+        if (want == magenta) want = background;
+      }
+      ASSERT_EQ(target.PixelAt(x, y), want) << x << "," << y;
+    }
+}
+
 TEST(PropertyHelpersTest, MissingPropertiesAndNilObjects) {
   auto button = TComponent::Make<TButton>();
   EXPECT_EQ(GetOrdPropByName(nullptr, "Width"), -1);

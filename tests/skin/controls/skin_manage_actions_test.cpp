@@ -76,7 +76,6 @@ TEST_F(SkinManageActionsTest, SkinOffRestoresEveryWindowAndSkinOnSkinsThemAgain)
 
   RunAction(saSkinOn);
   EXPECT_TRUE(manager->Running());
-  EXPECT_FALSE(manager->BulkMode());
   TWinSkinForm* again = WaitSkinned(first->Handle());
   ASSERT_NE(again, nullptr);
   ASSERT_NE(WaitSkinned(second->Handle()), nullptr);

@@ -2,8 +2,7 @@
 // colour sample and the toolbar gradient.
 #include <gtest/gtest.h>
 
-#include "skin/data/draw_helpers.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/color_math.h"
 #include "skin_test_package.h"
 
 namespace quarnel {
@@ -25,7 +24,7 @@ TEST(DerivedElements, ComboButtonAloneIsMirroredAndGivesTheArrow) {
   TSkinElements e;
   LoadElements(e,
                PackageRecipe{"[Colours]\nButtonFace=1 2 3\n[ComboButton]\nImage=c.bmp\nFrame=9\n****=x.bmp\n",
-                           {{"c.bmp", HalvesBmp(40, 10)}, {"x.bmp", SolidBmp(3, 3, 0)}}});
+                             {{"c.bmp", HalvesBmp(40, 10)}, {"x.bmp", SolidBmp(3, 3, 0)}}});
   ASSERT_TRUE(e.ComboButton);
   TDataSkinBorder& c = *e.ComboButton;
   EXPECT_EQ(c.FrameCount, 4);
@@ -44,7 +43,7 @@ TEST(DerivedElements, SunkEdgeAndComboButtonAreComposedIntoStrips) {
   TSkinElements e;
   LoadElements(
       e, PackageRecipe{"[SunkEdge]\nImage=s.bmp\nTopHeight=2\nBottomHeight=3\n[ComboButton]\nImage=c.bmp\n",
-                     {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}, {"c.bmp", SolidBmp(40, 10, 0x0000FF)}}});
+                       {{"s.bmp", SolidBmp(40, 10, 0x00FF00)}, {"c.bmp", SolidBmp(40, 10, 0x0000FF)}}});
   const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
   TDataSkinBorder& c = *e.ComboButton;
   EXPECT_EQ(c.Style, 2);
@@ -96,22 +95,24 @@ TEST(DerivedElements, FrameColourIsSampledFromTheTopBorder) {
 }
 
 TEST(DerivedElements, ToolbarGradientRunsFromTheLightFaceToTheFrameShade) {
-  // A grey frame (saturation 200 rule does not apply to dark colours) and a saturated one.
-  for (uint32_t frame : {0x404040u, 0xFF2000u}) {
-    auto top = SolidBmp(30, 30, frame);
+  // End colours worked out by hand. Dark grey counts as saturated (200): weight 54 towards the
+  // frame colour, the rest white. Pure blue-ish (255): weight 45. Light grey (0): 15 % grey 128
+  // over the frame colour.
+  struct Case {
+    uint32_t frame;
+    TColor end;
+  };
+  for (const Case& c : {Case{0x404040, 0x989898}, Case{0xFF2000, 0xFF9B8C}, Case{0xC0C0C0, 0xB6B6B6}}) {
+    auto top = SolidBmp(30, 30, c.frame);
     TSkinElements e;
     LoadElements(
         e, PackageRecipe{"[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=t.bmp\n", {{"t.bmp", top}}});
-    const TColor face = 200 + 200 * 256 + 200 * 65536;
-    const int s = ColorSaturation(frame);
-    const TColor end = s > 110 ? MixColors(static_cast<TColor>(frame), clWhite, ToolbarMixWeight(s))
-                               : MixColors(0x808080, static_cast<TColor>(frame), 150);
-    // One stripe per row of the shared 40-step ramp between the two end colours.
-    const auto ramp = ComputeRamp(40, ResolveSkinColor(MixColors(face, clWhite, 150)), ResolveSkinColor(end));
+    // The light end is the face 200 grey mixed 15 % with white: 247.
+    const auto ramp = ComputeRamp(40, 0xF7F7F7, c.end);
     TBitmap& image = e.Toolbar->Image;
-    EXPECT_EQ(image.PixelAt(0, 0), ramp[0]);
-    EXPECT_EQ(image.PixelAt(9, 20), ramp[20]);
-    EXPECT_EQ(image.PixelAt(9, 39), ramp[39]);
+    EXPECT_EQ(image.PixelAt(0, 0), 0xF7F7F7u) << std::hex << c.frame;
+    EXPECT_EQ(image.PixelAt(9, 20), ramp[20]) << std::hex << c.frame;
+    EXPECT_EQ(image.PixelAt(9, 39), ramp[39]) << std::hex << c.frame;
     EXPECT_EQ(e.Toolbar->FrameCount, 1);
   }
 }

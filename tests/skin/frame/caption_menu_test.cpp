@@ -29,7 +29,8 @@ TMenuItem* ItemByTag(TPopupMenu& menu, int tag) {
   return nullptr;
 }
 
-// Watches for open menus from another thread: counts each one seen and closes it with Escape.
+// Watches for open menus from another thread: counts each one seen and closes it with Escape,
+// pressed again while it stays up. The first is shot for people to look at.
 class MenuCloser {
  public:
   MenuCloser()
@@ -38,7 +39,12 @@ class MenuCloser {
           while (!stop_) {
             HWND menu = FindWindowW(L"#32768", nullptr);
             if (menu && IsWindowVisible(menu)) {
-              if (menu != last || !closing_) ++shown;
+              if ((menu != last || !closing_) && ++shown == 1) {
+                Sleep(200);  // lets the menu paint
+                RECT r{};
+                GetWindowRect(menu, &r);
+                testing_support::save_bmp(testing_support::capture_screen_rect(r), "frame_window_menu.bmp");
+              }
               last = menu;
               closing_ = true;
               PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -67,7 +73,6 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   f.BuildSystemMenu();
   ASSERT_TRUE(f.SystemMenuPopup);
   TPopupMenu& menu = *f.SystemMenuPopup;
-  EXPECT_EQ(menu.Tag(), 33333);
   EXPECT_TRUE(menu.OwnerDraw());
   EXPECT_EQ(menu.Images(), &skin->MenuGlyphs);
   EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(f.SystemMenu));
@@ -122,14 +127,11 @@ TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
   SkinnedWindow w(*skin, L"No box", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
   w.frame().BuildSystemMenu();
   TMenuItem* minimise = ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE);
-  if (minimise) {
-    EXPECT_FALSE(minimise->Enabled());
-  }
   TMenuItem* maximise = ItemByTag(*w.frame().SystemMenuPopup, SC_MAXIMIZE);
-  if (maximise) {
-    EXPECT_FALSE(maximise->Enabled());
-  }
-  EXPECT_TRUE(minimise || maximise);
+  ASSERT_NE(minimise, nullptr);
+  ASSERT_NE(maximise, nullptr);
+  EXPECT_FALSE(minimise->Enabled());
+  EXPECT_FALSE(maximise->Enabled());
 }
 
 TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
@@ -181,33 +183,6 @@ TEST_F(CaptionMenuTest, RightClickOutsideTheCaptionIsLeftToTheSystem) {
   message.LParam = w.ScreenParam({1, 100});
   EXPECT_FALSE(w.frame().NCRButtonDown(message));
   EXPECT_EQ(closer.shown.load(), 0);
-}
-
-TEST_F(CaptionMenuTest, WindowMenuScreenshot) {
-  SkinnedWindow w(*skin, L"Window menu");
-  w.frame().BuildSystemMenu();
-  TPopupMenu& menu = *w.frame().SystemMenuPopup;
-  std::atomic<bool> saved{false};
-  std::thread shooter([&] {
-    for (int i = 0; i < 100 && !saved; ++i) {
-      HWND popup = FindWindowW(L"#32768", nullptr);
-      if (popup && IsWindowVisible(popup)) {
-        Sleep(200);
-        RECT r{};
-        GetWindowRect(popup, &r);
-        const auto shot = testing_support::capture_screen_rect(r);
-        testing_support::save_bmp(shot, "frame_window_menu.bmp");
-        saved = shot.width > 0;
-        PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-      }
-      Sleep(20);
-    }
-  });
-  RECT r{};
-  GetWindowRect(w.hwnd(), &r);
-  menu.Popup(r.left + 20, r.top + 30);
-  shooter.join();
-  EXPECT_TRUE(saved);
 }
 
 }  // namespace

@@ -87,15 +87,16 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
   form->Show();
   HWND window = form->Handle();
   ASSERT_NE(WaitSkinned(), nullptr);
-  flush_events(150);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   const auto active = testing_support::capture_window(window);
   EXPECT_TRUE(testing_support::save_bmp(active, "main_window_skinned_active.bmp"));
 
-  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
-  flush_events(50);
+  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);  // repaints the frame before it returns
   EXPECT_FALSE(Skin()->Active);
   const auto inactive = testing_support::capture_window(window);
   EXPECT_TRUE(testing_support::save_bmp(inactive, "main_window_skinned_inactive.bmp"));
+  // The caption is drawn from the other frame of the skin when the window is inactive.
   int differing = 0;
   for (int x = 0; x < active.width; ++x)
     if (active.at(x, FrameTop() / 2) != inactive.at(x, FrameTop() / 2)) ++differing;
@@ -103,15 +104,15 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
   SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
 
   ShowWindow(window, SW_MINIMIZE);
-  flush_events(150);
-  EXPECT_EQ(Skin()->WindowShowState, wssMinimized);
+  EXPECT_TRUE(testing_support::wait_until([&] { return Skin()->WindowShowState == wssMinimized; }));
   EXPECT_TRUE(testing_support::save_bmp(testing_support::capture_window(window),
                                         "main_window_skinned_minimised.bmp"));
   ShowWindow(window, SW_RESTORE);
-  flush_events(100);
   RECT client{};
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, 347);
+  EXPECT_TRUE(testing_support::wait_until([&] {
+    GetClientRect(window, &client);
+    return Skin()->WindowShowState == wssNormal && client.right == 347;
+  })) << client.right;
 }
 
 // The error box is watched from inside its own loop by a thread timer.

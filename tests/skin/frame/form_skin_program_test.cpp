@@ -24,20 +24,18 @@ TEST(SkinnedProgramTest, MainWindowIsSkinnedAndKeepsItsClientSize) {
   ASSERT_TRUE(program.Start(QUARNEL_EXE)) << GetLastError();
   HWND window = testing_support::wait_for_main_window(program.Id());
   ASSERT_NE(window, nullptr);
-  bool skinned = false;
-  for (int i = 0; i < 150 && !skinned; ++i) {
-    skinned = Ask(window, quarnel::SKM_QUERYSKINNED, 0) == 1;
-    if (!skinned) Sleep(20);
-  }
-  ASSERT_TRUE(skinned);
+  ASSERT_TRUE(testing_support::wait_until([&] { return Ask(window, quarnel::SKM_QUERYSKINNED, 0) == 1; }));
   EXPECT_EQ(Ask(window, quarnel::SKM_PING, SkinMessageTag), SkinMessageTag);
   EXPECT_EQ(Ask(window, quarnel::SKM_PING, 0), 1);
-  Sleep(300);  // the frame is fitted once the posted activation message has run
+  // Skinning shrinks the client area inside the skin's frame; the posted activation message
+  // then grows the window around it again.
   RECT client{}, outer{};
-  GetClientRect(window, &client);
+  EXPECT_TRUE(testing_support::wait_until([&] {
+    GetClientRect(window, &client);
+    return client.right == 347 && client.bottom == 181;
+  })) << client.right
+      << " x " << client.bottom;
   GetWindowRect(window, &outer);
-  EXPECT_EQ(client.right, 347);
-  EXPECT_EQ(client.bottom, 181);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   // The skin's caption band is taller than its side borders.

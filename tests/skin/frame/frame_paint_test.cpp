@@ -225,9 +225,8 @@ TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) 
   auto skin = LoadSkin(PackSkin(PlainSkin()));
   SkinnedWindow w(*skin, L"Small");
   ShowWindow(w.hwnd(), SW_MINIMIZE);
-  testing_support::flush_events(100);
   TWinSkinForm& f = w.frame();
-  ASSERT_EQ(f.WindowShowState, wssMinimized);
+  ASSERT_TRUE(testing_support::wait_until([&] { return f.WindowShowState == wssMinimized; }));
   w.Repaint();
   const Capture shot = w.Shot();
   ASSERT_GT(shot.width, 0);
@@ -237,9 +236,8 @@ TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) 
   EXPECT_EQ(shot.at(shot.width - 1, 1), band);
   const RECT all{0, 0, shot.width, shot.height};
   EXPECT_EQ(CountColour(shot, all, kSideActive) + CountColour(shot, all, kSideInactive), 0);
-  if (shot.height > 30) {
-    EXPECT_EQ(shot.at(shot.width / 2, shot.height - 1), kFace);
-  }
+  // The band is 30 rows high; a minimised window (here 24 high) may show no face colour below it.
+  for (int y = 0; y < shot.height; ++y) EXPECT_EQ(shot.at(0, y), y < 30 ? band : kFace) << y;
   w.Save("frame_plain_minimised.bmp");
 }
 
@@ -265,18 +263,16 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   w.Save("frame_builtin_inactive.bmp");
   w.Activate();
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
-  testing_support::flush_events(100);
-  EXPECT_EQ(w.frame().WindowShowState, wssMaximized);
+  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMaximized; }));
   w.Repaint();
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
   EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect.left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
-  testing_support::flush_events(100);
+  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMinimized; }));
   w.Repaint();
   w.Save("frame_builtin_minimised.bmp");
-  EXPECT_EQ(w.frame().WindowShowState, wssMinimized);
 }
 
 }  // namespace
