@@ -1,0 +1,157 @@
+// The bar, tab, list and media controls on the shared all-controls form: window classes named
+// after the framework classes, published properties by name, one real user action per control,
+// and no windows or GDI objects left behind.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "framework/controls/status_bar.h"
+#include "framework/controls/tab_controls.h"
+#include "framework/core/text.h"
+#include "framework/description/reader.h"
+#include "framework/ui/application.h"
+#include "framework/ui/form.h"
+#include "tests/support/window_support.h"
+#include "tests/support/wine_paths.h"
+
+using testing_support::flush_events;
+using testing_support::wait_until;
+
+namespace {
+
+void RegisterBarControls() {
+  TPageControl::StaticClass();
+  TTabSheet::StaticClass();
+  TTabControl::StaticClass();
+  TStatusBar::StaticClass();
+}
+
+std::string FormText() {
+  std::ifstream in(testing_support::host_path(QUARNEL_CONTROLS_FORM), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TForm* MakeForm() {
+  RegisterBarControls();
+  Application()->Initialize();
+  auto* form = Application()->CreateForm<TForm>();
+  ReadComponent(*form, FormText());
+  return form;
+}
+
+std::wstring ClassOf(HWND wnd) {
+  wchar_t name[128] = {};
+  GetClassNameW(wnd, name, 128);
+  return name;
+}
+
+// Clicks a client point of a window with real input and waits for the queue to settle.
+void ClickAt(HWND wnd, POINT client) {
+  ClientToScreen(wnd, &client);
+  testing_support::move_mouse(client);
+  testing_support::mouse_left_button(true);
+  testing_support::mouse_left_button(false);
+  flush_events(30);
+}
+
+class BarControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = MakeForm();
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    flush_events(30);
+  }
+  void TearDown() override {
+    if (form) Application()->DestroyComponent(form);
+  }
+  template <class T>
+  T* Get(const char* name) {
+    auto* c = ObjectAs<T>(form->FindComponent(name));
+    EXPECT_TRUE(c) << name;
+    return c;
+  }
+  TForm* form = nullptr;
+};
+
+TEST_F(BarControlsTest, EveryWindowedControlHasTheWindowClassOfItsFrameworkClass) {
+  int checked = 0;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    auto* control = ObjectAs<TWinControl>(form->Components(i));
+    if (!control) continue;
+    ASSERT_TRUE(control->Handle()) << control->Name();
+    EXPECT_EQ(ClassOf(control->Handle()), fw::ToWide(control->ClassName())) << control->Name();
+    ++checked;
+  }
+  EXPECT_GE(checked, 5);
+}
+
+TEST_F(BarControlsTest, PageControlShowsTheActivePageAndChangesOnATabClick) {
+  auto* pages = Get<TPageControl>("Pages");
+  auto* two = Get<TTabSheet>("PageTwo");
+  auto* three = Get<TTabSheet>("PageThree");
+  EXPECT_EQ(pages->ActivePage(), two);  // read before the pages existed
+  EXPECT_TRUE(IsWindowVisible(two->Handle()));
+  EXPECT_FALSE(IsWindowVisible(three->Handle()));
+  EXPECT_EQ(two->Caption(), "\xB6\xFE\xD2\xB3");  // GBK text shown as wide text in the tab
+  wchar_t text[16] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 16;
+  SendMessageW(pages->Handle(), TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(text, L"\u4E8C\u9875");
+
+  int changes = 0;
+  pages->OnChange.code = [&](TObject*) { ++changes; };
+  RECT tab{};
+  SendMessageW(pages->Handle(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&tab));
+  ClickAt(pages->Handle(), {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+  ASSERT_TRUE(wait_until([&] { return changes == 1; }));
+  EXPECT_EQ(pages->ActivePage(), three);
+  EXPECT_EQ(GetPropInfo(*pages, "ActivePageIndex") ? GetOrdPropByName(*pages, "ActivePageIndex") : -1, 2);
+  EXPECT_TRUE(IsWindowVisible(three->Handle()));
+  EXPECT_FALSE(IsWindowVisible(two->Handle()));
+  // The page fills the display area.
+  RECT display = pages->DisplayRect();
+  EXPECT_EQ(three->Width(), display.right - display.left);
+
+  // Freeing the active page moves the selection to its neighbour and drops its tab.
+  form->DestroyComponent(three);
+  EXPECT_EQ(pages->PageCount(), 2);
+  EXPECT_EQ(pages->ActivePage(), two);
+  EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
+}
+
+TEST_F(BarControlsTest, StatusBarPanelsReachTheWindow) {
+  auto* bar = Get<TStatusBar>("Status");
+  ASSERT_EQ(SendMessageW(bar->Handle(), SB_GETPARTS, 0, 0), 3);
+  wchar_t text[32] = {};
+  SendMessageW(bar->Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"\t\u72B6\u6001");  // centred
+  EXPECT_EQ(HIWORD(SendMessageW(bar->Handle(), SB_GETTEXTLENGTHW, 1, 0)), SBT_POPOUT);
+  EXPECT_TRUE(GetWindowLongW(bar->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
+
+  bar->Panels()->Items(0)->SetText("Busy");
+  SendMessageW(bar->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Busy");
+  EXPECT_EQ(bar->PanelRect(0).right, 120);
+
+  SetOrdPropByName(*bar, "SimplePanel", 1);
+  SetStrPropByName(*bar, "SimpleText", "Simple");
+  EXPECT_TRUE(SendMessageW(bar->Handle(), SB_ISSIMPLE, 0, 0));
+  EXPECT_EQ(GetStrPropByName(*bar, "SimpleText"), "Simple");
+
+  // Owner-drawn panels are painted by the handler, in the panel's rectangle.
+  SetOrdPropByName(*bar, "SimplePanel", 0);
+  int drawn = -1;
+  bar->OnDrawPanel = [&](TStatusBar*, TStatusPanel* panel, TCanvas&, const RECT&) { drawn = panel->Index(); };
+  bar->Panels()->Items(2)->SetStyle(psOwnerDraw);
+  bar->Repaint();
+  EXPECT_TRUE(wait_until([&] { return drawn == 2; }));
+}
+
+}  // namespace
