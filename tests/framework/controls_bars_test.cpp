@@ -8,10 +8,12 @@
 
 #include "framework/controls/status_bar.h"
 #include "framework/controls/tab_controls.h"
+#include "framework/controls/tool_bar.h"
 #include "framework/core/text.h"
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
+#include "framework/ui/menu.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
@@ -25,6 +27,10 @@ void RegisterBarControls() {
   TTabSheet::StaticClass();
   TTabControl::StaticClass();
   TStatusBar::StaticClass();
+  TToolBar::StaticClass();
+  TToolButton::StaticClass();
+  TPopupMenu::StaticClass();
+  TMenuItem::StaticClass();
 }
 
 std::string FormText() {
@@ -55,6 +61,10 @@ void ClickAt(HWND wnd, POINT client) {
   testing_support::mouse_left_button(true);
   testing_support::mouse_left_button(false);
   flush_events(30);
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) {
+  EndMenu();
 }
 
 class BarControlsTest : public ::testing::Test {
@@ -152,6 +162,49 @@ TEST_F(BarControlsTest, StatusBarPanelsReachTheWindow) {
   bar->Panels()->Items(2)->SetStyle(psOwnerDraw);
   bar->Repaint();
   EXPECT_TRUE(wait_until([&] { return drawn == 2; }));
+}
+
+TEST_F(BarControlsTest, ToolBarButtonsClickCheckAndDropTheirMenu) {
+  auto* bar = Get<TToolBar>("Tools");
+  auto* bold = Get<TToolButton>("ToolBold");
+  auto* open = Get<TToolButton>("ToolOpen");
+  ASSERT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 4);
+  EXPECT_EQ(open->DropdownMenu(), Get<TPopupMenu>("ToolMenu"));
+  wchar_t text[16] = {};
+  SendMessageW(bar->Handle(), TB_GETBUTTONTEXTW, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"\u7C97");
+
+  // The skin engine turns the bar flat by name and draws buttons through the custom-draw event.
+  ASSERT_TRUE(GetPropInfo(*bar, "Flat"));
+  EXPECT_TRUE(SetEnumProp(*bar, *GetPropInfo(*bar, "Flat"), "True"));
+  EXPECT_TRUE(GetWindowLongW(bar->Handle(), GWL_STYLE) & TBSTYLE_FLAT);
+  std::vector<TToolButton*> drawnButtons;
+  bar->OnCustomDrawButton = [&](TToolBar*, TToolButton* b, TCanvas&, unsigned, bool&) {
+    drawnButtons.push_back(b);
+  };
+  bar->Repaint();
+  EXPECT_TRUE(wait_until([&] { return drawnButtons.size() >= 3; }));
+
+  int clicks = 0;
+  bold->OnClick.code = [&](TObject* sender) { clicks += sender == bold; };
+  RECT r = bar->ButtonRect(bold);
+  ClickAt(bar->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  ASSERT_TRUE(wait_until([&] { return clicks == 1; }));
+  EXPECT_TRUE(bold->Down());
+  EXPECT_EQ(GetOrdPropByName(*bold, "Down"), 1);
+
+  // The drop-down arrow opens the button's menu (closed again at once by a timer).
+  int popups = 0;
+  open->DropdownMenu()->OnPopup.code = [&](TObject*) { ++popups; };
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseMenu);
+  r = bar->ButtonRect(open);
+  ClickAt(bar->Handle(), {r.right - 4, (r.top + r.bottom) / 2});
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(wait_until([&] { return popups == 1; }));
+
+  // A button freed with its form part leaves the bar.
+  form->DestroyComponent(bold);
+  EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);
 }
 
 }  // namespace
