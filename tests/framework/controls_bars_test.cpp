@@ -6,9 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "framework/controls/progress_bar.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/tab_controls.h"
 #include "framework/controls/tool_bar.h"
+#include "framework/controls/track_bar.h"
 #include "framework/core/text.h"
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
@@ -30,6 +32,8 @@ void RegisterBarControls() {
   TToolBar::StaticClass();
   TToolButton::StaticClass();
   TPopupMenu::StaticClass();
+  TTrackBar::StaticClass();
+  TProgressBar::StaticClass();
   TMenuItem::StaticClass();
 }
 
@@ -205,6 +209,52 @@ TEST_F(BarControlsTest, ToolBarButtonsClickCheckAndDropTheirMenu) {
   // A button freed with its form part leaves the bar.
   form->DestroyComponent(bold);
   EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);
+}
+
+TEST_F(BarControlsTest, TrackBarFollowsTheKeyboardAndTheMouse) {
+  auto* track = Get<TTrackBar>("Track");
+  HWND wnd = track->Handle();
+  EXPECT_EQ(SendMessageW(wnd, TBM_GETPOS, 0, 0), 3);  // position read before the range
+  EXPECT_EQ(SendMessageW(wnd, TBM_GETRANGEMAX, 0, 0), 20);
+  EXPECT_EQ(SendMessageW(wnd, TBM_GETSELEND, 0, 0), 8);
+  EXPECT_TRUE(GetWindowLongW(wnd, GWL_STYLE) & TBS_AUTOTICKS);
+  EXPECT_EQ(SendMessageW(wnd, TBM_GETNUMTICS, 0, 0), 5);  // 0, 5, 10, 15, 20
+
+  int changes = 0;
+  track->OnChange.code = [&](TObject*) { ++changes; };
+  track->SetFocus();
+  SendMessageW(wnd, WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageW(wnd, WM_KEYUP, VK_RIGHT, 0);
+  EXPECT_EQ(track->Position(), 4);
+  EXPECT_EQ(changes, 1);
+
+  // A click on the channel right of the thumb pages towards the click.
+  RECT channel{};
+  SendMessageW(wnd, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  ClickAt(wnd, {channel.right - 4, (channel.top + channel.bottom) / 2});
+  ASSERT_TRUE(wait_until([&] { return changes >= 2; }));
+  EXPECT_GT(track->Position(), 4);
+  EXPECT_EQ(GetOrdPropByName(*track, "Position"), track->Position());
+
+  SetOrdPropByName(*track, "Orientation", trVertical);
+  EXPECT_TRUE(GetWindowLongW(track->Handle(), GWL_STYLE) & TBS_VERT);
+  EXPECT_EQ(SendMessageW(track->Handle(), TBM_GETPOS, 0, 0),
+            track->Position());  // kept across the new window
+}
+
+TEST_F(BarControlsTest, ProgressBarRangePositionAndSteps) {
+  auto* bar = Get<TProgressBar>("Progress");
+  auto* vertical = Get<TProgressBar>("VProgress");
+  EXPECT_TRUE(GetWindowLongW(bar->Handle(), GWL_STYLE) & PBS_SMOOTH);
+  EXPECT_TRUE(GetWindowLongW(vertical->Handle(), GWL_STYLE) & PBS_VERTICAL);
+  EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETPOS, 0, 0), 40);
+  bar->StepIt();
+  EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETPOS, 0, 0), 65);
+  SetOrdPropByName(*bar, "Max", 50);
+  EXPECT_EQ(GetOrdPropByName(*bar, "Position"), 50);
+  EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETRANGE, FALSE, 0), 50);
+  bar->StepIt();  // past the end it starts over, as the system bar does
+  EXPECT_EQ(bar->Position(), 25);
 }
 
 }  // namespace
