@@ -5,11 +5,6 @@
 
 #include "framework/controls/common_controls.h"
 
-const TEnumInfo& AlignmentEnum() {
-  static const TEnumInfo e{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
-  return e;
-}
-
 const TEnumInfo& StatusPanelBevelEnum() {
   static const TEnumInfo e{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
   return e;

@@ -4,14 +4,13 @@
 #pragma once
 #include <functional>
 
+#include "framework/controls/common_controls.h"
 #include "framework/core/collection.h"
 #include "framework/graphics/canvas.h"
 #include "framework/ui/control.h"
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TStatusPanelStyle { psText, psOwnerDraw };
-const TEnumInfo& AlignmentEnum();
 const TEnumInfo& StatusPanelBevelEnum();
 const TEnumInfo& StatusPanelStyleEnum();
 

@@ -163,35 +163,6 @@ void TCustomTabControl::WndProc(TMessage& m) {
   TWinControl::WndProc(m);
 }
 
-// The tab texts of a tab control: a list that refreshes the window's tabs on every change.
-class TTabStrings : public TStringList {
- public:
-  explicit TTabStrings(TTabControl& control) : control_(control) {}
-  void Put(int index, const std::string& s) override {
-    TStringList::Put(index, s);
-    Changed();
-  }
-  void Insert(int index, const std::string& s) override {
-    TStringList::Insert(index, s);
-    Changed();
-  }
-  void Delete(int index) override {
-    TStringList::Delete(index);
-    Changed();
-  }
-  void Clear() override {
-    TStringList::Clear();
-    Changed();
-  }
-
- private:
-  void Changed() {
-    if (control_.tabIndex_ >= Count()) control_.tabIndex_ = Count() - 1;
-    control_.RebuildTabs(control_.tabIndex_);
-  }
-  TTabControl& control_;
-};
-
 const TClassInfo& TTabControl::StaticClass() {
   static const TClassInfo info = TClassBuilder<TTabControl>("TTabControl", &TCustomTabControl::StaticClass())
                                      .Creatable()
@@ -203,10 +174,16 @@ const TClassInfo& TTabControl::StaticClass() {
   return info;
 }
 
-TTabControl::TTabControl(TComponent* owner)
-    : TCustomTabControl(owner), tabs_(std::make_unique<TTabStrings>(*this)) {}
+TTabControl::TTabControl(TComponent* owner) : TCustomTabControl(owner) {
+  tabs_.OnChange = [this] {
+    if (!IsLoading() && tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
+    RebuildTabs(tabIndex_);
+  };
+}
 
-TTabControl::~TTabControl() = default;
+TTabControl::~TTabControl() {
+  tabs_.OnChange = nullptr;
+}
 
 void TTabControl::HandleCreated() {
   TCustomTabControl::HandleCreated();
@@ -218,7 +195,13 @@ int TTabControl::TabIndex() const {
 }
 
 void TTabControl::SetTabIndex(int index) {
-  if (index < -1 || index >= tabs_->Count()) index = -1;
+  // While a description is read the index may come before the tabs.
+  if (!IsLoading() && (index < -1 || index >= tabs_.Count())) index = -1;
   tabIndex_ = index;
   SelectTab(index);
+}
+
+void TTabControl::Loaded() {
+  TCustomTabControl::Loaded();
+  SetTabIndex(tabIndex_);
 }

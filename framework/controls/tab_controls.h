@@ -74,19 +74,19 @@ class TTabControl : public TCustomTabControl {
  public:
   explicit TTabControl(TComponent* owner);
   ~TTabControl() override;
-  TStrings* Tabs() { return tabs_.get(); }
+  TStrings* Tabs() { return &tabs_; }
   int TabIndex() const;
   void SetTabIndex(int index);
+  void Loaded() override;
 
  protected:
   void HandleCreated() override;
-  int TabCount() const override { return tabs_->Count(); }
-  std::string TabText(int index) const override { return tabs_->Get(index); }
+  int TabCount() const override { return tabs_.Count(); }
+  std::string TabText(int index) const override { return tabs_.Get(index); }
   void SelectionChanged(int index) override { tabIndex_ = index; }
 
  private:
-  friend class TTabStrings;
-  std::unique_ptr<TStrings> tabs_;
+  TNotifyStringList tabs_;
   int tabIndex_ = -1;
 };
 

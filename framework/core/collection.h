@@ -33,6 +33,9 @@ class TCollection : public TPersistent {
   ~TCollection() override;
 
   const TClassInfo& ItemClass() const { return itemClass_; }
+  // The object the collection belongs to (a control), if it was told.
+  TPersistent* Owner() const { return owner_; }
+  void SetOwner(TPersistent* owner) { owner_ = owner; }
   int Count() const { return static_cast<int>(items_.size()); }
   TCollectionItem* Item(int index) const;  // throws EListError out of range
   int IndexOf(const TCollectionItem* item) const;
@@ -53,6 +56,7 @@ class TCollection : public TPersistent {
   void Changed(TCollectionItem* item);
   const TClassInfo& itemClass_;
   ItemMaker maker_;
+  TPersistent* owner_ = nullptr;
   std::vector<std::unique_ptr<TCollectionItem>> items_;
   int updating_ = 0;
   bool pending_ = false;

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "framework/controls/header_control.h"
+#include "framework/controls/list_view.h"
 #include "framework/controls/progress_bar.h"
 #include "framework/controls/status_bar.h"
 #include "framework/controls/tab_controls.h"
@@ -34,6 +36,8 @@ void RegisterBarControls() {
   TPopupMenu::StaticClass();
   TTrackBar::StaticClass();
   TProgressBar::StaticClass();
+  THeaderControl::StaticClass();
+  TListView::StaticClass();
   TMenuItem::StaticClass();
 }
 
@@ -101,6 +105,16 @@ TEST_F(BarControlsTest, EveryWindowedControlHasTheWindowClassOfItsFrameworkClass
     ++checked;
   }
   EXPECT_GE(checked, 5);
+}
+
+TEST_F(BarControlsTest, ScreenshotOfTheWholeForm) {
+  form->Repaint();
+  flush_events(100);
+  const std::string dir = QUARNEL_SHOTS;
+  CreateDirectoryA(testing_support::host_path(dir).c_str(), nullptr);
+  testing_support::Capture shot = testing_support::capture_window(form->Handle());
+  ASSERT_GT(shot.width, 700);
+  EXPECT_TRUE(testing_support::save_bmp(shot, testing_support::host_path(dir + "/all_controls_bars.bmp")));
 }
 
 TEST_F(BarControlsTest, PageControlShowsTheActivePageAndChangesOnATabClick) {
@@ -255,6 +269,92 @@ TEST_F(BarControlsTest, ProgressBarRangePositionAndSteps) {
   EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETRANGE, FALSE, 0), 50);
   bar->StepIt();  // past the end it starts over, as the system bar does
   EXPECT_EQ(bar->Position(), 25);
+}
+
+TEST_F(BarControlsTest, TabControlStyleByNameAndSelectionByClick) {
+  auto* tabs = Get<TTabControl>("Tabs");
+  EXPECT_EQ(GetEnumProp(*tabs, *GetPropInfo(*tabs, "Style")), "tsButtons");
+  EXPECT_TRUE(GetWindowLongW(tabs->Handle(), GWL_STYLE) & TCS_BUTTONS);
+  EXPECT_EQ(tabs->TabIndex(), 1);
+  SetEnumProp(*tabs, *GetPropInfo(*tabs, "TabPosition"), "tpBottom");
+  EXPECT_TRUE(GetWindowLongW(tabs->Handle(), GWL_STYLE) & TCS_BOTTOM);  // a new window...
+  EXPECT_EQ(SendMessageW(tabs->Handle(), TCM_GETITEMCOUNT, 0, 0), 3);   // ...with the same tabs
+
+  std::vector<int> seen;
+  tabs->OnChanging = [&](TObject*, bool& allow) { allow = tabs->TabIndex() != 2; };
+  tabs->OnChange.code = [&](TObject*) { seen.push_back(tabs->TabIndex()); };
+  RECT r{};
+  SendMessageW(tabs->Handle(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
+  ClickAt(tabs->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  SendMessageW(tabs->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+  ClickAt(tabs->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});  // refused: on tab 2
+  EXPECT_EQ(seen, std::vector<int>{2});
+  tabs->Tabs()->Delete(2);
+  EXPECT_EQ(tabs->TabIndex(), 1);
+}
+
+TEST_F(BarControlsTest, HeaderSectionsClickAndKeepTheirWidths) {
+  auto* header = Get<THeaderControl>("Header");
+  ASSERT_EQ(SendMessageW(header->Handle(), HDM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_EQ(header->SectionRect(1).left, 90);
+  std::vector<int> clicked;
+  header->OnSectionClick = [&](THeaderControl*, THeaderSection* s) { clicked.push_back(s->Index()); };
+  for (int i : {1, 2}) {
+    RECT r = header->SectionRect(i);
+    ClickAt(header->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  }
+  EXPECT_TRUE(wait_until([&] { return !clicked.empty(); }));
+  EXPECT_EQ(clicked, std::vector<int>{1});  // the third does not allow clicks
+  auto* sections = ObjectAs<TCollection>(GetObjectPropByName(*header, "Sections"));
+  ASSERT_TRUE(sections);
+  EXPECT_EQ(GetOrdPropByName(*sections->Item(1), "Width"), 60);
+  EXPECT_EQ(GetStrPropByName(*sections->Item(1), "Text"), "\xB4\xF3\xD0\xA1");
+}
+
+TEST_F(BarControlsTest, ListViewShowsItemsAndReportsColumnClicks) {
+  auto* list = Get<TListView>("List");
+  HWND wnd = list->Handle();
+  ASSERT_EQ(SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0), 2);
+  wchar_t text[32] = {};
+  LVITEMW cell{};
+  cell.iSubItem = 2;
+  cell.pszText = text;
+  cell.cchTextMax = 32;
+  SendMessageW(wnd, LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&cell));
+  EXPECT_STREQ(text, L"\u56FE\u50CF");
+  EXPECT_EQ(SendMessageW(wnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & (LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES),
+            LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  HWND header = list->HeaderHandle();
+  ASSERT_TRUE(header);
+  EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
+
+  std::vector<int> columns;
+  list->OnColumnClick = [&](TListView*, TListColumn* c) { columns.push_back(c->Index()); };
+  RECT r{};
+  SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+  ClickAt(header, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  ASSERT_TRUE(wait_until([&] { return !columns.empty(); }));
+  EXPECT_EQ(columns, std::vector<int>{1});
+
+  // A click on a row selects its item.
+  TListItem* selected = nullptr;
+  list->OnSelectItem = [&](TListView*, TListItem* item, bool on) {
+    if (on) selected = item;
+  };
+  RECT row{};
+  row.left = LVIR_BOUNDS;
+  SendMessageW(wnd, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+  ClickAt(wnd, {row.left + 150, (row.top + row.bottom) / 2});  // in a sub-item: row select
+  ASSERT_TRUE(wait_until([&] { return selected != nullptr; }));
+  EXPECT_EQ(selected, list->Items()->Items(1));
+  EXPECT_EQ(GetOrdPropByName(*list, "ItemIndex"), 1);
+
+  list->Items()->Items(0)->SubItems()->Put(0, "99");
+  cell.iSubItem = 1;
+  SendMessageW(wnd, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&cell));
+  EXPECT_STREQ(text, L"99");
+  SetEnumProp(*list, *GetPropInfo(*list, "ViewStyle"), "vsList");
+  EXPECT_EQ(GetWindowLongW(wnd, GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
 }
 
 }  // namespace
