@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "framework/controls/cool_bar.h"
 #include "framework/controls/header_control.h"
 #include "framework/controls/list_view.h"
 #include "framework/controls/progress_bar.h"
@@ -17,6 +18,7 @@
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
+#include "framework/ui/memo.h"
 #include "framework/ui/menu.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
@@ -38,6 +40,8 @@ void RegisterBarControls() {
   TProgressBar::StaticClass();
   THeaderControl::StaticClass();
   TListView::StaticClass();
+  TCoolBar::StaticClass();
+  TEdit::StaticClass();
   TMenuItem::StaticClass();
 }
 
@@ -355,6 +359,34 @@ TEST_F(BarControlsTest, ListViewShowsItemsAndReportsColumnClicks) {
   EXPECT_STREQ(text, L"99");
   SetEnumProp(*list, *GetPropInfo(*list, "ViewStyle"), "vsList");
   EXPECT_EQ(GetWindowLongW(wnd, GWL_STYLE) & LVS_TYPEMASK, LVS_LIST);
+}
+
+TEST_F(BarControlsTest, CoolBarBandsHoldTheirControlsAndTakeAColourByName) {
+  auto* cool = Get<TCoolBar>("Cool");
+  auto* tools = Get<TToolBar>("CoolTools");
+  auto* find = Get<TEdit>("CoolFind");
+  ASSERT_EQ(cool->BandCount(), 2);
+  REBARBANDINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = RBBIM_CHILD | RBBIM_COLORS;
+  SendMessageW(cool->Handle(), RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.hwndChild, find->Handle());
+  EXPECT_EQ(GetParent(tools->Handle()), cool->Handle());
+  EXPECT_TRUE(IsWindowVisible(tools->Handle()));
+  EXPECT_EQ(cool->FindBand(tools), cool->Bands()->Items(0));
+
+  // The skin engine gives every band its face colour through the band's published Color.
+  auto* bands = ObjectAs<TCollection>(GetObjectPropByName(*cool, "Bands"));
+  ASSERT_TRUE(bands);
+  for (int i = 0; i < bands->Count(); ++i) SetOrdPropByName(*bands->Item(i), "Color", 0x00336699);
+  SendMessageW(cool->Handle(), RB_GETBANDINFOW, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.clrBack, 0x00336699u);
+  EXPECT_EQ(GetOrdPropByName(*bands->Item(1), "Color"), 0x00336699);
+
+  // A freed control leaves its band empty.
+  form->DestroyComponent(find);
+  EXPECT_EQ(cool->Bands()->Items(1)->Control(), nullptr);
+  EXPECT_EQ(cool->BandCount(), 2);
 }
 
 }  // namespace
