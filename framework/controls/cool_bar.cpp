@@ -167,6 +167,7 @@ void TCoolBar::UpdateBands() {
   if (BandCount() == bands_.Count())
     for (int i = 0; i < bands_.Count(); ++i) bands_.Items(i)->width_ = bands_.Items(i)->Width();
   updating_ = true;
+  SendMessageW(handle_, RB_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color_)));
   while (SendMessageW(handle_, RB_GETBANDCOUNT, 0, 0) > 0) SendMessageW(handle_, RB_DELETEBAND, 0, 0);
   for (int i = 0; i < bands_.Count(); ++i) {
     TCoolBand* band = bands_.Items(i);
@@ -186,4 +187,17 @@ void TCoolBar::UpdateBands() {
     SendMessageW(handle_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
   }
   updating_ = false;
+}
+
+void TCoolBar::WndProc(TMessage& m) {
+  if (m.Msg == WM_ERASEBKGND) {
+    // The bar paints its bands; the area below the last row is the bar's colour.
+    RECT r;
+    GetClientRect(handle_, &r);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
+    DefaultHandler(m);
+    m.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(m);
 }

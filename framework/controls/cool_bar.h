@@ -71,6 +71,7 @@ class TCoolBar : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   void ColorChanged() override;
+  void WndProc(TMessage& message) override;
 
  private:
   friend class TCoolBand;

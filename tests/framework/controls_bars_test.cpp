@@ -1,103 +1,10 @@
 // The bar, tab, list and media controls on the shared all-controls form: window classes named
 // after the framework classes, published properties by name, one real user action per control,
 // and no windows or GDI objects left behind.
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-
-#include "framework/controls/cool_bar.h"
-#include "framework/controls/header_control.h"
-#include "framework/controls/list_view.h"
-#include "framework/controls/progress_bar.h"
-#include "framework/controls/status_bar.h"
-#include "framework/controls/tab_controls.h"
-#include "framework/controls/tool_bar.h"
-#include "framework/controls/track_bar.h"
 #include "framework/core/text.h"
-#include "framework/description/reader.h"
-#include "framework/ui/application.h"
-#include "framework/ui/form.h"
-#include "framework/ui/memo.h"
-#include "framework/ui/menu.h"
-#include "tests/support/window_support.h"
-#include "tests/support/wine_paths.h"
+#include "tests/framework/controls_bars_fixture.h"
 
-using testing_support::flush_events;
-using testing_support::wait_until;
-
-namespace {
-
-void RegisterBarControls() {
-  TPageControl::StaticClass();
-  TTabSheet::StaticClass();
-  TTabControl::StaticClass();
-  TStatusBar::StaticClass();
-  TToolBar::StaticClass();
-  TToolButton::StaticClass();
-  TPopupMenu::StaticClass();
-  TTrackBar::StaticClass();
-  TProgressBar::StaticClass();
-  THeaderControl::StaticClass();
-  TListView::StaticClass();
-  TCoolBar::StaticClass();
-  TEdit::StaticClass();
-  TMenuItem::StaticClass();
-}
-
-std::string FormText() {
-  std::ifstream in(testing_support::host_path(QUARNEL_CONTROLS_FORM), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-TForm* MakeForm() {
-  RegisterBarControls();
-  Application()->Initialize();
-  auto* form = Application()->CreateForm<TForm>();
-  ReadComponent(*form, FormText());
-  return form;
-}
-
-std::wstring ClassOf(HWND wnd) {
-  wchar_t name[128] = {};
-  GetClassNameW(wnd, name, 128);
-  return name;
-}
-
-// Clicks a client point of a window with real input and waits for the queue to settle.
-void ClickAt(HWND wnd, POINT client) {
-  ClientToScreen(wnd, &client);
-  testing_support::move_mouse(client);
-  testing_support::mouse_left_button(true);
-  testing_support::mouse_left_button(false);
-  flush_events(30);
-}
-
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD) {
-  EndMenu();
-}
-
-class BarControlsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form = MakeForm();
-    form->Show();
-    SetForegroundWindow(form->Handle());
-    flush_events(30);
-  }
-  void TearDown() override {
-    if (form) Application()->DestroyComponent(form);
-  }
-  template <class T>
-  T* Get(const char* name) {
-    auto* c = ObjectAs<T>(form->FindComponent(name));
-    EXPECT_TRUE(c) << name;
-    return c;
-  }
-  TForm* form = nullptr;
-};
+namespace bar_controls {
 
 TEST_F(BarControlsTest, EveryWindowedControlHasTheWindowClassOfItsFrameworkClass) {
   int checked = 0;
@@ -109,6 +16,25 @@ TEST_F(BarControlsTest, EveryWindowedControlHasTheWindowClassOfItsFrameworkClass
     ++checked;
   }
   EXPECT_GE(checked, 5);
+}
+
+TEST_F(BarControlsTest, DestroyingTheFormLeavesNoWindowsOrObjects) {
+  Application()->DestroyComponent(form);
+  form = nullptr;
+  flush_events();
+  const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
+  for (int i = 0; i < 5; ++i) {
+    TForm* f = MakeForm();
+    f->Show();
+    f->Repaint();
+    flush_events(20);
+    HWND wnd = f->Handle();
+    Application()->DestroyComponent(f);
+    EXPECT_FALSE(IsWindow(wnd));
+  }
+  flush_events();
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
 }
 
 TEST_F(BarControlsTest, ScreenshotOfTheWholeForm) {
@@ -389,4 +315,4 @@ TEST_F(BarControlsTest, CoolBarBandsHoldTheirControlsAndTakeAColourByName) {
   EXPECT_EQ(cool->BandCount(), 2);
 }
 
-}  // namespace
+}  // namespace bar_controls
