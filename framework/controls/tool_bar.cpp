@@ -40,6 +40,7 @@ const TClassInfo& TToolBar::StaticClass() {
           .Int("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth)
           .Int("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight)
           .Int("ButtonCount", &TToolBar::ButtonCount, nullptr)
+          .Obj("Menu", &TMainMenu::StaticClass, &TToolBar::Menu, &TToolBar::SetMenu)
           .Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;
@@ -61,6 +62,13 @@ void TToolButton::SetParent(TWinControl* parent) {
   if (toolBar_) toolBar_->RemoveButton(this);
   TControl::SetParent(parent);
   if (auto* bar = ObjectAs<TToolBar>(parent)) bar->InsertButton(this);
+}
+
+void TToolButton::Click() {
+  if (menuItem_ && toolBar_)
+    toolBar_->TrackMenu(this);
+  else
+    TControl::Click();
 }
 
 void TToolButton::Notification(TComponent* component, TOperation operation) {
@@ -130,6 +138,7 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
 }
 
 TToolBar::~TToolBar() {
+  if (menu_) menu_->RemoveFreeNotification(this);
   for (TToolButton* button : buttons_) button->toolBar_ = nullptr;
   buttons_.clear();
 }
@@ -276,6 +285,17 @@ LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
 }
 
 void TToolBar::WndProc(TMessage& m) {
+  // Owner-drawn items of the menu this bar drops come to the bar, the popups' owner.
+  if (m.Msg == WM_DRAWITEM && menu_ &&
+      menu_->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
+    m.Result = TRUE;
+    return;
+  }
+  if (m.Msg == WM_MEASUREITEM && menu_ &&
+      menu_->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+    m.Result = TRUE;
+    return;
+  }
   if (m.Msg == CN_COMMAND) {
     if (TToolButton* button = ButtonOfCommand(LOWORD(m.WParam))) {
       // A click checks the button and may uncheck the others of its group.

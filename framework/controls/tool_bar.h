@@ -1,6 +1,7 @@
 // `TToolBar` over the system tool bar ("ToolbarWindow32") and its `TToolButton`s: push, check,
 // drop-down (with a popup menu) and separator buttons, images from an image list, flat look,
-// captions, and custom-draw events for the whole bar and for each button. User-interface thread.
+// captions, a menu shown as buttons, and custom-draw events for the whole bar and for each
+// button. User-interface thread.
 #pragma once
 #include <functional>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "framework/ui/control.h"
 
 class TImageList;
+class TMainMenu;
+class TMenuItem;
 class TPopupMenu;
 class TToolBar;
 
@@ -36,6 +39,9 @@ class TToolButton : public TControl {
   int Index() const;  // position in the bar, -1 outside one
   // Shows the drop-down menu under the button; false when it has none.
   bool CheckMenuDropdown();
+  // The menu-bar item this button stands for when the bar shows a menu, or null.
+  TMenuItem* MenuItem() const { return menuItem_; }
+  void Click() override;
   void SetParent(TWinControl* parent) override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -53,6 +59,7 @@ class TToolButton : public TControl {
   bool down_ = false;
   bool grouped_ = false;
   TPopupMenu* dropdownMenu_ = nullptr;
+  TMenuItem* menuItem_ = nullptr;
 };
 
 // Custom-draw events: the whole bar before it draws, and each button (its state is the system's
@@ -81,6 +88,10 @@ class TToolBar : public TWinControl {
   void SetButtonHeight(int v);
   // A button's rectangle in the bar's client coordinates (empty without a window).
   RECT ButtonRect(const TToolButton* button);
+  // A menu shown as the bar's buttons, one per menu-bar item; each drops its item's sub-menu.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  void Notification(TComponent* component, TOperation operation) override;
 
   TTBCustomDrawEvent OnCustomDraw;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
@@ -99,10 +110,14 @@ class TToolBar : public TWinControl {
   void ApplyImages();
   LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
   TToolButton* ButtonOfCommand(int command) const;
+  void MakeMenuButtons();
+  void TrackMenu(TToolButton* button);
   std::vector<TToolButton*> buttons_;
   TImageList* images_ = nullptr;
   fw::UniqueImageList systemImages_;
   bool flat_ = false;
   bool showCaptions_ = false;
   int buttonWidth_ = 23, buttonHeight_ = 22;
+  TMainMenu* menu_ = nullptr;
+  std::vector<TToolButton*> menuButtons_;
 };

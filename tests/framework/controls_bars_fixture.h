@@ -38,6 +38,7 @@ inline void RegisterBarControls() {
   TToolBar::StaticClass();
   TToolButton::StaticClass();
   TPopupMenu::StaticClass();
+  TMainMenu::StaticClass();
   TTrackBar::StaticClass();
   TProgressBar::StaticClass();
   THeaderControl::StaticClass();

@@ -155,6 +155,32 @@ TEST_F(BarControlsTest, ToolBarButtonsClickCheckAndDropTheirMenu) {
   EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);
 }
 
+TEST_F(BarControlsTest, ToolBarShowsAMenuAsButtonsThatDropTheirItems) {
+  auto* bar = Get<TToolBar>("MenuTools");
+  ASSERT_EQ(bar->ButtonCount(), 2);
+  EXPECT_EQ(bar->Buttons(0)->MenuItem(), Get<TMenuItem>("BarMenuFile"));
+  EXPECT_EQ(bar->Buttons(0)->Caption(), "\xCE\xC4\xBC\xFE");
+  int helps = 0;
+  Get<TMenuItem>("BarMenuHelp")->OnClick.code = [&](TObject*) { ++helps; };
+  RECT r = bar->ButtonRect(bar->Buttons(1));
+  ClickAt(bar->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  EXPECT_TRUE(wait_until([&] { return helps == 1; }));
+
+  // The first drops its sub-menu; the menu's owner-drawn items are drawn through the bar.
+  auto* menu = Get<TMainMenu>("BarMenu");
+  menu->SetOwnerDraw(true);
+  int drawn = 0;
+  Get<TMenuItem>("BarMenuOpen")->OnDrawItem = [&](TMenuItem*, TCanvas&, const RECT&, UINT) { ++drawn; };
+  UINT_PTR timer = SetTimer(nullptr, 0, 300, CloseMenu);
+  r = bar->ButtonRect(bar->Buttons(0));
+  ClickAt(bar->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  KillTimer(nullptr, timer);
+  EXPECT_GT(drawn, 0);
+
+  form->DestroyComponent(menu);
+  EXPECT_EQ(bar->ButtonCount(), 0);
+}
+
 TEST_F(BarControlsTest, TrackBarFollowsTheKeyboardAndTheMouse) {
   auto* track = Get<TTrackBar>("Track");
   HWND wnd = track->Handle();
