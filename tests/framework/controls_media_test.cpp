@@ -71,6 +71,26 @@ TEST_F(BarControlsTest, MediaPlayerButtonSetsByNameAndGlyphs) {
   EXPECT_EQ(player->ButtonAt(0), btPlay);
 }
 
+TEST_F(BarControlsTest, MediaPlayerWithoutButtonsIsPlainAndIgnoresDisabledOnes) {
+  auto* player = Get<TMediaPlayer>("Player");
+  player->SetAutoEnable(false);
+  player->SetEnabledButtons(kAllMPButtons & ~(1u << btPlay));
+  std::vector<TMPBtnType> clicked;
+  player->OnButtonClick = [&](TMediaPlayer*, TMPBtnType b, bool&) { clicked.push_back(b); };
+  ClickAt(player->Handle(), ButtonCentre(player, btPlay));
+  ClickAt(player->Handle(), ButtonCentre(player, btEject));
+  EXPECT_EQ(clicked, std::vector<TMPBtnType>{btEject});
+
+  player->SetVisibleButtons(0);
+  player->Repaint();
+  testing_support::Capture shot = testing_support::capture_window(player->Handle());
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  int other = 0;
+  for (COLORREF pixel : shot.pixels) other += pixel != face;
+  EXPECT_EQ(other, 0);
+  EXPECT_EQ(player->ButtonAt(10), -1);
+}
+
 TEST_F(BarControlsTest, MediaPlayerPlaysAWaveFileOnARealClick) {
   auto* player = Get<TMediaPlayer>("Player");
   player->SetFileName(WriteWave());
