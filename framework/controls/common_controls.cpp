@@ -7,11 +7,6 @@
 #include "framework/graphics/image_list.h"
 #include "framework/ui/control.h"
 
-const TEnumInfo& AlignmentEnum() {
-  static const TEnumInfo e{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
-  return e;
-}
-
 namespace fw {
 
 void EnsureCommonControls() {

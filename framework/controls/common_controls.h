@@ -9,15 +9,10 @@
 
 #include <string>
 
-#include "framework/core/properties.h"
 #include "framework/win/handles.h"
 
 class TImageList;
 class TWinControl;
-
-// Text alignment in panels, sections and columns.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-const TEnumInfo& AlignmentEnum();
 
 namespace fw {
 

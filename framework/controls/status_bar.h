@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 
+#include "framework/controls/alignment.h"
 #include "framework/controls/common_controls.h"
 #include "framework/core/collection.h"
 #include "framework/graphics/canvas.h"

@@ -24,6 +24,11 @@
 #include "framework/ui/menu.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
+// The shared form also holds the other standard controls, whose tests register them.
+#if __has_include("tests/framework/controls_choice_fixture.h")
+#include "tests/framework/controls_choice_fixture.h"
+#define QUARNEL_CHOICE_CONTROLS 1
+#endif
 
 namespace bar_controls {
 
@@ -50,7 +55,7 @@ inline void RegisterBarControls() {
 }
 
 inline std::string FormText() {
-  std::ifstream in(testing_support::host_path(QUARNEL_CONTROLS_FORM), std::ios::binary);
+  std::ifstream in(testing_support::host_path(ALL_CONTROLS_FORM), std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();

@@ -6,6 +6,9 @@
 
 namespace bar_controls {
 
+// Every test of this program may read the shared form: these classes are known from the start.
+[[maybe_unused]] const bool kBarControlsRegistered = (RegisterBarControls(), true);
+
 TEST_F(BarControlsTest, EveryWindowedControlHasTheWindowClassOfItsFrameworkClass) {
   int checked = 0;
   for (int i = 0; i < form->ComponentCount(); ++i) {
