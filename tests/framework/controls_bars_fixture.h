@@ -52,6 +52,9 @@ inline void RegisterBarControls() {
   TEdit::StaticClass();
   TMediaPlayer::StaticClass();
   TMenuItem::StaticClass();
+#ifdef QUARNEL_CHOICE_CONTROLS
+  choice_test::RegisterClasses();
+#endif
 }
 
 inline std::string FormText() {
