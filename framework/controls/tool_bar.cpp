@@ -311,6 +311,13 @@ void TToolBar::WndProc(TMessage& m) {
       m.Result = button && button->CheckMenuDropdown() ? TBDDRET_DEFAULT : TBDDRET_NODEFAULT;
       return;
     }
+    if (hdr->code == TBN_GETINFOTIPW) {
+      // The bar's tooltip shows the button's hint.
+      auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(m.LParam);
+      if (TToolButton* button = ButtonOfCommand(tip->iItem); button && tip->pszText && tip->cchTextMax > 0)
+        lstrcpynW(tip->pszText, fw::ItemText(button->Hint()).c_str(), tip->cchTextMax);
+      return;
+    }
     if (hdr->code == NM_CUSTOMDRAW) {
       m.Result = CustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(m.LParam));
       return;

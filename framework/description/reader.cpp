@@ -23,6 +23,7 @@ class Reader {
     if (!desc.name.empty()) SetName(root_, desc.name, desc.line);
     ApplyProperties(root_, desc.properties);
     for (const TDescObject& child : desc.children) ReadChild(child, &root_);
+    ResolveFixups();
     for (TComponent* c : loaded_) c->EndReading();
     for (TComponent* c : loaded_) c->Loaded();
   }
@@ -144,7 +145,12 @@ class Reader {
         TObject* ref = nullptr;
         if (!fw::SameText(v.text, "nil")) {
           ref = fw::SameText(v.text, root_.Name()) ? &root_ : root_.FindComponent(v.text);
-          if (!ref) Fail(line, "Component " + v.text + " not found");
+          if (!ref) {
+            // A component read later (a page control's active page, a band's control): the
+            // reference is set once the whole tree exists.
+            fixups_.push_back({&target, &info, v.text, line});
+            break;
+          }
           if (info.objectClass && !ref->InheritsFrom(info.objectClass())) bad();
         }
         SetObjectProp(target, info, ref);
@@ -179,8 +185,33 @@ class Reader {
     collection.EndUpdate();
   }
 
+  void ResolveFixups() {
+    for (const Fixup& f : fixups_) {
+      TComponent* ref = root_.FindComponent(f.name);
+      if (!ref) Fail(f.line, "Component " + f.name + " not found");
+      if (f.info->objectClass && !ref->InheritsFrom(f.info->objectClass()))
+        Fail(f.line, "Invalid property value for " + f.info->name);
+      try {
+        SetObjectProp(*f.target, *f.info, ref);
+      } catch (const EReadError&) {
+        throw;
+      } catch (const std::exception& e) {
+        Fail(f.line, "Error setting " + f.target->ClassName() + "." + f.info->name + ": " + e.what());
+      }
+    }
+  }
+
+  // An object property whose component had not been read yet.
+  struct Fixup {
+    TObject* target;
+    const TPropInfo* info;
+    std::string name;
+    int line;
+  };
+
   TComponent& root_;
   std::vector<TComponent*> loaded_;
+  std::vector<Fixup> fixups_;
 };
 
 }  // namespace

@@ -153,6 +153,16 @@ TEST_F(BarControlsTest, ToolBarButtonsClickCheckAndDropTheirMenu) {
   KillTimer(nullptr, timer);
   EXPECT_TRUE(wait_until([&] { return popups == 1; }));
 
+  // The bar's tooltip asks its parent for a button's tip: the answer is the button's hint.
+  wchar_t tipText[32] = {};
+  NMTBGETINFOTIPW tip{};
+  tip.hdr = {bar->Handle(), 0, static_cast<UINT>(TBN_GETINFOTIPW)};
+  tip.pszText = tipText;
+  tip.cchTextMax = 32;
+  tip.iItem = 1;  // the first button's command
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+  EXPECT_STREQ(tipText, L"\u65B0\u5EFA");
+
   // A button freed with its form part leaves the bar.
   form->DestroyComponent(bold);
   EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);

@@ -41,6 +41,11 @@ const char* kSample = R"(object Root: TSampleRoot
   object Second: TSample
     Buddy = nil
   end
+  object Third: TSample
+    Buddy = Fourth
+  end
+  object Fourth: TSample
+  end
 end
 )";
 
@@ -60,7 +65,7 @@ TEST(DescriptionParseTest, ParsesEveryValueKind) {
   EXPECT_EQ(root.className, "TSampleRoot");
   ASSERT_EQ(root.properties.size(), 2u);
   EXPECT_EQ(root.properties[1].value.text, "It's joined\r\nx");
-  ASSERT_EQ(root.children.size(), 2u);
+  ASSERT_EQ(root.children.size(), 4u);
   const TDescObject& first = root.children[0];
   EXPECT_EQ(first.line, 5);
   EXPECT_EQ(first.properties[0].value.integer, -3);
@@ -121,10 +126,11 @@ TEST(DescriptionReadTest, BuildsComponentsAndCallsLoadedInOrder) {
   EXPECT_EQ(first->Items()->Items(0)->Size(), 4);
   EXPECT_EQ(first->Items()->Items(1)->Index(), 1);
   EXPECT_EQ(inner->Buddy(), first);
+  EXPECT_EQ(ObjectAs<TSample>(root->FindComponent("Third"))->Buddy(), root->FindComponent("Fourth"));  // read later
   EXPECT_EQ(inner->Size(), 31);
   EXPECT_EQ(inner->parentComponent, first);  // nested objects learn where they stand
   EXPECT_EQ(first->parentComponent, root.get());
-  EXPECT_EQ(TSample::loadedOrder(), (std::vector<std::string>{"Root", "First", "Inner", "Second"}));
+  EXPECT_EQ(TSample::loadedOrder(), (std::vector<std::string>{"Root", "First", "Inner", "Second", "Third", "Fourth"}));
   EXPECT_FALSE(first->IsLoading());
 
   first->OnPoke(first);  // bound to the root's published method
