@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/core/collection.h"
 #include "framework/core/error.h"
 #include "framework/core/properties.h"
 #include "framework/core/strings.h"
@@ -20,8 +21,9 @@ class Reader {
     root_.BeginLoading();
     loaded_.push_back(&root_);
     if (!desc.name.empty()) SetName(root_, desc.name, desc.line);
-    ApplyProperties(root_, desc);
+    ApplyProperties(root_, desc.properties);
     for (const TDescObject& child : desc.children) ReadChild(child, &root_);
+    ResolveFixups();
     for (TComponent* c : loaded_) c->EndReading();
     for (TComponent* c : loaded_) c->Loaded();
   }
@@ -50,12 +52,12 @@ class Reader {
     loaded_.push_back(c);
     if (!desc.name.empty()) SetName(*c, desc.name, desc.line);
     c->SetParentComponent(parent);
-    ApplyProperties(*c, desc);
+    ApplyProperties(*c, desc.properties);
     for (const TDescObject& child : desc.children) ReadChild(child, c);
   }
 
-  void ApplyProperties(TComponent& c, const TDescObject& desc) {
-    for (const TDescProperty& p : desc.properties) {
+  void ApplyProperties(TObject& c, const std::vector<TDescProperty>& properties) {
+    for (const TDescProperty& p : properties) {
       try {
         Apply(c, p);
       } catch (const EReadError&) {
@@ -66,10 +68,11 @@ class Reader {
     }
   }
 
-  void Apply(TComponent& c, const TDescProperty& p) {
+  void Apply(TObject& c, const TDescProperty& p) {
     const TDescValue& v = p.value;
     if (v.kind == TDescValue::Binary) {
-      if (!c.ReadBinaryProperty(p.name, v.bytes))
+      auto* component = ObjectAs<TComponent>(&c);
+      if (!component || !component->ReadBinaryProperty(p.name, v.bytes))
         Fail(p.line, "Property " + c.ClassName() + "." + p.name + " does not exist");
       return;
     }
@@ -95,7 +98,8 @@ class Reader {
     }
     const TPropInfo* info = GetPropInfo(*target, path);
     if (!info) Fail(p.line, "Property " + target->ClassName() + "." + std::string(path) + " does not exist");
-    if (info->readOnly) Fail(p.line, "Property " + std::string(path) + " is read-only");
+    if (info->readOnly && v.kind != TDescValue::Collection)
+      Fail(p.line, "Property " + std::string(path) + " is read-only");
     SetValue(*target, *info, v, p.line);
   }
 
@@ -131,11 +135,22 @@ class Reader {
         SetStrProp(target, info, v.text);
         break;
       case TTypeKind::Object: {
+        if (v.kind == TDescValue::Collection) {
+          auto* collection = ObjectAs<TCollection>(GetObjectProp(target, info));
+          if (!collection) bad();
+          ReadCollection(*collection, v);
+          break;
+        }
         if (v.kind != TDescValue::Ident) bad();
         TObject* ref = nullptr;
         if (!fw::SameText(v.text, "nil")) {
           ref = fw::SameText(v.text, root_.Name()) ? &root_ : root_.FindComponent(v.text);
-          if (!ref) Fail(line, "Component " + v.text + " not found");
+          if (!ref) {
+            // A component read later (a page control's active page, a band's control): the
+            // reference is set once the whole tree exists.
+            fixups_.push_back({&target, &info, v.text, line});
+            break;
+          }
           if (info.objectClass && !ref->InheritsFrom(info.objectClass())) bad();
         }
         SetObjectProp(target, info, ref);
@@ -157,8 +172,46 @@ class Reader {
     }
   }
 
+  // The items replace what the collection held; the owner hears of it once, at the end.
+  void ReadCollection(TCollection& collection, const TDescValue& v) {
+    collection.BeginUpdate();
+    try {
+      collection.Clear();
+      for (const auto& item : v.collection) ApplyProperties(*collection.AddItem(), item);
+    } catch (...) {
+      collection.EndUpdate();
+      throw;
+    }
+    collection.EndUpdate();
+  }
+
+  void ResolveFixups() {
+    for (const Fixup& f : fixups_) {
+      TComponent* ref = root_.FindComponent(f.name);
+      if (!ref) Fail(f.line, "Component " + f.name + " not found");
+      if (f.info->objectClass && !ref->InheritsFrom(f.info->objectClass()))
+        Fail(f.line, "Invalid property value for " + f.info->name);
+      try {
+        SetObjectProp(*f.target, *f.info, ref);
+      } catch (const EReadError&) {
+        throw;
+      } catch (const std::exception& e) {
+        Fail(f.line, "Error setting " + f.target->ClassName() + "." + f.info->name + ": " + e.what());
+      }
+    }
+  }
+
+  // An object property whose component had not been read yet.
+  struct Fixup {
+    TObject* target;
+    const TPropInfo* info;
+    std::string name;
+    int line;
+  };
+
   TComponent& root_;
   std::vector<TComponent*> loaded_;
+  std::vector<Fixup> fixups_;
 };
 
 }  // namespace
