@@ -123,6 +123,11 @@ class TSkinData : public TComponent, public TSkinElements {
   const std::vector<uint8_t>& PackedSkin() const { return packed_; }
   void SetPackedSkin(std::vector<uint8_t> packed) { packed_ = std::move(packed); }
 
+  // Where the notice about a package of an unknown version goes, process-wide; returns the
+  // previous one. The default shows it in a message box.
+  using Notifier = std::function<void(const std::string& message)>;
+  static Notifier SetNotifier(Notifier notifier);
+
   bool LoadSkin();
   void ApplySkin();
   void Loaded() override;

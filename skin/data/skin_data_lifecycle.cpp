@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "framework/ui/application.h"
 #include "skin/controls/skin_manage.h"
@@ -14,13 +15,30 @@ namespace quarnel {
 
 namespace {
 constexpr int kActionDelayMs = 250;
+
+void ShowNotice(const std::string& message) {
+  MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+}
+
+TSkinData::Notifier& CurrentNotifier() {
+  static TSkinData::Notifier notifier = ShowNotice;
+  return notifier;
+}
 }  // namespace
+
+TSkinData::Notifier TSkinData::SetNotifier(Notifier notifier) {
+  return std::exchange(CurrentNotifier(), std::move(notifier));
+}
 
 bool TSkinData::LoadSkin() {
   notLoaded_ = true;
   if (IsDesigning()) return false;
   TSkinReader reader;
-  if (!reader.Load(packed_)) return false;  // the previous records stay in force
+  if (!reader.Load(packed_)) {  // the previous records stay in force
+    if (reader.Result() == TSkinReader::TResult::UnknownVersion && CurrentNotifier())
+      CurrentNotifier()(TSkinReader::kOlderSkinMessage);
+    return false;
+  }
   TSkinReader::Bytes entry;
   std::string entryName;
   TSkinDefinition text;

@@ -3,7 +3,7 @@
 // gradient. UI thread.
 #include "skin/data/draw_helpers.h"
 #include "skin/data/skin_element_loader.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel::detail {
 

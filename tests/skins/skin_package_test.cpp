@@ -8,8 +8,8 @@
 #include <map>
 #include <sstream>
 
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/quick_ini.h"
+#include "skin/data/format/skin_reader.h"
 #include "skin_files.h"
 #include "tools/skinpack/bitmap_check.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/description/description.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 #include "skin_files.h"
 
 namespace quarnel::skintest {

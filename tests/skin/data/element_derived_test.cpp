@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/draw_helpers.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 #include "skin_test_package.h"
 
 namespace quarnel {

@@ -93,7 +93,8 @@ TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {
 TEST_F(SkinDataTest, UnknownPackageVersionIsReportedAndActiveTurnsOff) {
   const auto packed = testing::UnknownVersionPackage();
   TSkinData& data = Read(HostDescription("    Active = True\n", &packed));
-  EXPECT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "This is Older Skin File\rPlease update to new version !");
   EXPECT_TRUE(data.Empty());
   EXPECT_FALSE(data.Active());
   EXPECT_FALSE(TSkinManage::Instance()->Running());

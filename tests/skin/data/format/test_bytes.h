@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/data/lzh.h"
+#include "skin/data/format/lzh.h"
 
 namespace quarnel::testing {
 

@@ -1,29 +1,26 @@
 // TSkinReader: unpacks a skin package (size word + LZHUF stream) into memory and hands out
-// its entries by name. Every offset taken from the package is checked against the data.
+// its entries by name. Every offset taken from the package is checked against the data. It has
+// no user interface: a refused package is reported to the caller through Result(). Any thread.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "skin/data/skin_package.h"
+#include "skin/data/format/skin_package.h"
 
 namespace quarnel {
 
 class TSkinReader {
  public:
   using Bytes = std::vector<std::uint8_t>;
-  using Notifier = std::function<void(const std::string& message)>;
+  enum class TResult { Loaded, UnknownVersion, TooManyEntries };
 
+  // What a caller tells the user about a package of an unknown version.
   static constexpr const char* kOlderSkinMessage = "This is Older Skin File\rPlease update to new version !";
-
-  // Where the unknown-version message goes, process-wide. Returns the previous notifier.
-  // The default shows a message box in the Windows build and does nothing elsewhere.
-  static Notifier SetNotifier(Notifier notifier);
 
   // Unpacks a packed package (from the start of `packed`). True for a known version with at
   // most kMaxSkinEntries entries; otherwise names, sizes and data stay as they were.
@@ -31,6 +28,8 @@ class TSkinReader {
   bool Load(std::istream& packed);
   // The parsing step alone, on an already unpacked package.
   bool LoadUnpacked(std::span<const std::uint8_t> unpacked);
+  // How the last load ended.
+  TResult Result() const { return result_; }
 
   // Copies the first entry named `name` (any letter case) into `target`; false when absent.
   bool ExtractFile(std::string_view name, Bytes& target) const;
@@ -48,6 +47,7 @@ class TSkinReader {
  private:
   void CopyEntry(std::size_t index, Bytes& target) const;
 
+  TResult result_ = TResult::Loaded;
   TSkinHeader header_;
   std::vector<std::string> names_;
   std::vector<std::uint32_t> sizes_;

@@ -1,5 +1,5 @@
 // Parsers and rules for definition-text values. Pure code, any thread.
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel {
 

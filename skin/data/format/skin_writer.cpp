@@ -1,11 +1,11 @@
 // TSkinWriter: header, zero-filled skipped block, CR LF separated name list, size table and
 // the entries back to back; packing prefixes the unpacked size to the compressed stream.
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/skin_writer.h"
 
 #include <limits>
 #include <stdexcept>
 
-#include "skin/data/lzh_encoder.h"
+#include "skin/data/format/lzh_encoder.h"
 
 namespace quarnel {
 namespace {

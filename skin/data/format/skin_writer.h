@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/skin_package.h"
+#include "skin/data/format/skin_package.h"
 
 namespace quarnel {
 

@@ -1,17 +1,12 @@
 // TSkinReader: the three layers of a package (size word, LZHUF stream, unpacked layout) and
 // the lookup of entries by name. Short or inconsistent packages give short or empty entries.
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 #include <algorithm>
 #include <istream>
 #include <iterator>
-#include <utility>
 
-#include "skin/data/lzh.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "skin/data/format/lzh.h"
 
 namespace quarnel {
 namespace {
@@ -54,22 +49,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-void DefaultNotify([[maybe_unused]] const std::string& message) {
-#ifdef _WIN32
-  MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
-#endif
-}
-
-TSkinReader::Notifier& CurrentNotifier() {
-  static TSkinReader::Notifier notifier = DefaultNotify;
-  return notifier;
-}
-
 }  // namespace
-
-TSkinReader::Notifier TSkinReader::SetNotifier(Notifier notifier) {
-  return std::exchange(CurrentNotifier(), std::move(notifier));
-}
 
 // A symbol costs at least one bit and yields at most 60 bytes once its position (at least
 // nine bits) is added: 48 bytes per packed byte. Anything claimed beyond that could only come
@@ -103,7 +83,7 @@ bool TSkinReader::LoadUnpacked(std::span<const std::uint8_t> unpacked) {
   header_ = TSkinHeader{WordAt(unpacked, 0), WordAt(unpacked, 4), WordAt(unpacked, 8), WordAt(unpacked, 12)};
   const auto skipped = SkippedBlockSize(header_.Version);
   if (!skipped) {
-    if (CurrentNotifier()) CurrentNotifier()(kOlderSkinMessage);
+    result_ = TResult::UnknownVersion;
     return false;
   }
 
@@ -112,13 +92,17 @@ bool TSkinReader::LoadUnpacked(std::span<const std::uint8_t> unpacked) {
   std::string nameList(nameBytes.begin(), nameBytes.end());
   LowerAscii(nameList);
   std::vector<std::string> names = SplitLines(nameList);
-  if (names.size() > kMaxSkinEntries) return false;
+  if (names.size() > kMaxSkinEntries) {
+    result_ = TResult::TooManyEntries;
+    return false;
+  }
 
   const std::uint64_t sizeTableAt = nameListAt + header_.NameListLength;
   std::vector<std::uint32_t> sizes(names.size());
   for (std::size_t i = 0; i < sizes.size(); ++i) sizes[i] = WordAt(unpacked, sizeTableAt + 4 * i);
   const auto data = Slice(unpacked, sizeTableAt + 4 * sizes.size(), unpacked.size());
 
+  result_ = TResult::Loaded;
   names_ = std::move(names);
   sizes_ = std::move(sizes);
   data_.assign(data.begin(), data.end());

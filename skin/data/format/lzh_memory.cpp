@@ -3,7 +3,7 @@
 // starting contents are supplied for the positions before the first byte). Any thread.
 #include <cstring>
 
-#include "skin/data/lzh.h"
+#include "skin/data/format/lzh.h"
 
 namespace quarnel {
 namespace {

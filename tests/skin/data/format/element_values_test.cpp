@@ -1,7 +1,7 @@
 // Colour triples, image names and the frame-count rules of the element loader.
 #include <gtest/gtest.h>
 
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel {
 namespace {

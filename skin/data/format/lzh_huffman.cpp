@@ -1,6 +1,6 @@
 // Construction, rebuilding and node reordering of the adaptive Huffman tree.
 // Only Update's rare paths live here; the per-symbol path is inline in the header.
-#include "skin/data/lzh_huffman.h"
+#include "skin/data/format/lzh_huffman.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // LZHUF compressor. The input is searched as if preceded by the decoder's initial ring
 // contents (spaces), so leading runs of blanks compress from the first byte on.
-#include "skin/data/lzh_encoder.h"
+#include "skin/data/format/lzh_encoder.h"
 
 #include <algorithm>
 
-#include "skin/data/lzh_huffman.h"
+#include "skin/data/format/lzh_huffman.h"
 
 namespace quarnel {
 namespace {

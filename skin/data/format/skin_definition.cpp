@@ -1,8 +1,8 @@
 // Definition-text lookups for the element loader. UI thread.
-#include "skin/data/skin_definition.h"
+#include "skin/data/format/skin_definition.h"
 
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/quick_ini.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel {
 

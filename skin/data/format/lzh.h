@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "skin/data/lzh_huffman.h"
+#include "skin/data/format/lzh_huffman.h"
 
 namespace quarnel {
 

@@ -1,12 +1,12 @@
 // LZHUF decoder: the starting state of its code tables, the end-of-data rules, and agreement
 // with a plain reference decoder on valid, truncated and arbitrary streams.
-#include "skin/data/lzh.h"
+#include "skin/data/format/lzh.h"
 
 #include <gtest/gtest.h>
 
 #include "reference_lzh.h"
-#include "skin/data/lzh_encoder.h"
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/lzh_encoder.h"
+#include "skin/data/format/skin_writer.h"
 #include "test_bytes.h"
 #include "tools/bench_lzh/sample_skin.h"
 

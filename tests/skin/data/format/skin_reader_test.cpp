@@ -1,13 +1,13 @@
 // Skin package reader: the six layouts, the unknown-version notice, name-list splitting and
 // lookup rules, and packages whose tables or entries run past the end of the data.
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "skin/data/lzh_encoder.h"
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/lzh_encoder.h"
+#include "skin/data/format/skin_writer.h"
 #include "test_bytes.h"
 #include "tools/bench_lzh/sample_skin.h"
 
@@ -46,15 +46,8 @@ std::string Entry(const TSkinReader& reader, std::string_view name) {
   return std::string(target.begin(), target.end());
 }
 
-class SkinReaderNotices : public ::testing::Test {
- protected:
-  void SetUp() override {
-    previous_ = TSkinReader::SetNotifier([this](const std::string& text) { notices_.push_back(text); });
-  }
-  void TearDown() override { TSkinReader::SetNotifier(previous_); }
-  std::vector<std::string> notices_;
-  TSkinReader::Notifier previous_;
-};
+using Result = TSkinReader::TResult;
+class SkinReaderNotices : public ::testing::Test {};
 
 struct VersionCase {
   std::uint32_t version;
@@ -71,7 +64,7 @@ TEST_P(SkinReaderVersions, NameListFollowsTheSkippedBlock) {
   EXPECT_EQ(reader.Names(), (std::vector<std::string>{"a.bmp", "b.ini"}));
   EXPECT_EQ(Entry(reader, "a.bmp"), "AA");
   EXPECT_EQ(Entry(reader, "b.ini"), "bbb");
-  EXPECT_TRUE(notices_.empty());
+  EXPECT_EQ(reader.Result(), Result::Loaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, SkinReaderVersions,
@@ -83,8 +76,7 @@ TEST_F(SkinReaderNotices, UnknownVersionIsReportedAndKeepsTheLoadedSkin) {
   TSkinReader reader;
   ASSERT_TRUE(reader.Load(Packed(Layout(60000, 117, "keep.bmp", {1}, "K"))));
   EXPECT_FALSE(reader.Load(Packed(Layout(10000, 0, "new.bmp", {1}, "N"))));
-  ASSERT_EQ(notices_.size(), 1u);
-  EXPECT_EQ(notices_[0], "This is Older Skin File\rPlease update to new version !");
+  EXPECT_EQ(reader.Result(), Result::UnknownVersion);
   EXPECT_EQ(reader.Names(), std::vector<std::string>{"keep.bmp"});
   EXPECT_EQ(Entry(reader, "keep.bmp"), "K");
 }
@@ -92,9 +84,10 @@ TEST_F(SkinReaderNotices, UnknownVersionIsReportedAndKeepsTheLoadedSkin) {
 TEST_F(SkinReaderNotices, DeclaredSizeZeroReadsAsVersionZero) {
   TSkinReader reader;
   EXPECT_FALSE(reader.Load(Bytes{0, 0, 0, 0}));
+  EXPECT_EQ(reader.Result(), Result::UnknownVersion);
   EXPECT_FALSE(reader.Load(Bytes{}));
   EXPECT_EQ(reader.Header().Version, 0u);
-  EXPECT_EQ(notices_.size(), 2u);
+  EXPECT_EQ(reader.Result(), Result::UnknownVersion);
 }
 
 TEST_F(SkinReaderNotices, MoreThan1001EntriesAreRejected) {
@@ -102,11 +95,12 @@ TEST_F(SkinReaderNotices, MoreThan1001EntriesAreRejected) {
   for (int i = 0; i < 1002; ++i) names += "e" + std::to_string(i) + "\n";
   TSkinReader reader;
   EXPECT_FALSE(reader.LoadUnpacked(Layout(20000, 0, names, {}, "")));
+  EXPECT_EQ(reader.Result(), Result::TooManyEntries);
   EXPECT_TRUE(reader.Names().empty());
   names.erase(names.rfind('e'));  // 1001 names
   EXPECT_TRUE(reader.LoadUnpacked(Layout(20000, 0, names, {}, "")));
   EXPECT_EQ(reader.Names().size(), 1001u);
-  EXPECT_TRUE(notices_.empty());
+  EXPECT_EQ(reader.Result(), Result::Loaded);
 }
 
 TEST(SkinReaderNames, LetterCaseIsIgnored) {
@@ -198,9 +192,7 @@ TEST(SkinReaderBounds, NameListPastTheEndKeepsWhatExists) {
 TEST(SkinReaderBounds, ClaimedSizeBeyondWhatTheStreamCanHoldIsCut) {
   const Bytes packed{0xFF, 0xFF, 0xFF, 0xFF, 0x12, 0x34};
   TSkinReader reader;
-  const auto previous = TSkinReader::SetNotifier(nullptr);
   reader.Load(packed);
-  TSkinReader::SetNotifier(previous);
   EXPECT_LE(reader.Data().size(), TSkinReader::UnpackedSizeLimit(2));
   EXPECT_LT(TSkinReader::UnpackedSizeLimit(2), 10000u);
 }

@@ -1,6 +1,6 @@
 // Allocation and release of the LZHUF decoder's work tables. The tables are built fresh for
 // every decoding: ring filled with spaces up to the first write position, tree at its start.
-#include "skin/data/lzh.h"
+#include "skin/data/format/lzh.h"
 
 #include <cstring>
 #include <new>

@@ -1,6 +1,6 @@
 // TQuickIni: splitting the text into trimmed lines, the section index, and the lookups.
 // Section names compare without letter case (the user's locale in the Windows build).
-#include "skin/data/quick_ini.h"
+#include "skin/data/format/quick_ini.h"
 
 #include <istream>
 #include <iterator>

@@ -2,7 +2,7 @@
 // found as matches.
 #include <gtest/gtest.h>
 
-#include "skin/data/lzh_encoder.h"
+#include "skin/data/format/lzh_encoder.h"
 #include "test_bytes.h"
 #include "tools/bench_lzh/sample_skin.h"
 

@@ -1,11 +1,11 @@
 // Skin package writer: what it refuses to write, and the layout it produces.
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/skin_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 #include "test_bytes.h"
 
 namespace quarnel::testing {

@@ -1,6 +1,6 @@
 // Definition text reader: line splitting, comments, section lookup, first-key-wins reading,
 // integer forms and the section list.
-#include "skin/data/quick_ini.h"
+#include "skin/data/format/quick_ini.h"
 
 #include <gtest/gtest.h>
 
