@@ -1,6 +1,7 @@
 // TSkinData: the component that owns a skin package, the settings saying which forms and
 // controls are skinned, and once loaded the colour scheme and element records (its
-// TSkinElements base). It schedules skinning through the skin manager. UI thread.
+// TSkinElements base). It tells the skin manager about loads through the observer the
+// manager installs (skin_data_observer.h). UI thread.
 #pragma once
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The loader's last steps, built from the elements just read: fixed frame counts, the mirrored
 // combo button, the composed combo strips and arrow, the frame colour and the toolbar
 // gradient. UI thread.
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_element_loader.h"
 #include "skin/data/format/skin_values.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_resources.h"
 #include "skin/data/format/skin_values.h"
 

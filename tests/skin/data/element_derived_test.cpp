@@ -2,7 +2,7 @@
 // colour sample and the toolbar gradient.
 #include <gtest/gtest.h>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/format/skin_values.h"
 #include "skin_test_package.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/core/properties.h"
-#include "skin/data/optional_user_api.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin_data_test_support.h"
 
 namespace quarnel {

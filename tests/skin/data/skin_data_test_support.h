@@ -8,7 +8,7 @@
 #include <string>
 
 #include "framework/description/reader.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "skin/data/format/lzh_encoder.h"
 #include "skin/data/skin_data.h"
 #include "skin_test_package.h"

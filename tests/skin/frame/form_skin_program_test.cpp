@@ -3,14 +3,13 @@
 // inside the skin's frame, and is shot for people to look at.
 #include <gtest/gtest.h>
 
-#include "skin/frame/win_skin_form.h"
+#include "framework/ui/private_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
 namespace {
 
-using quarnel::SkinMessageTag;
 using testing_support::ProgramProcess;
 
 LRESULT Ask(HWND window, UINT msg, LPARAM lParam) {
@@ -26,12 +25,12 @@ TEST(SkinnedProgramTest, MainWindowIsSkinnedAndKeepsItsClientSize) {
   ASSERT_NE(window, nullptr);
   bool skinned = false;
   for (int i = 0; i < 150 && !skinned; ++i) {
-    skinned = Ask(window, quarnel::SKM_QUERYSKINNED, 0) == 1;
+    skinned = Ask(window, SKM_QUERYSKINNED, 0) == 1;
     if (!skinned) Sleep(20);
   }
   ASSERT_TRUE(skinned);
-  EXPECT_EQ(Ask(window, quarnel::SKM_PING, SkinMessageTag), SkinMessageTag);
-  EXPECT_EQ(Ask(window, quarnel::SKM_PING, 0), 1);
+  EXPECT_EQ(Ask(window, SKM_PING, SkinMessageTag), SkinMessageTag);
+  EXPECT_EQ(Ask(window, SKM_PING, 0), 1);
   Sleep(300);  // the frame is fitted once the posted activation message has run
   RECT client{}, outer{};
   GetClientRect(window, &client);
