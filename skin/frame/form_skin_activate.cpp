@@ -41,7 +41,9 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (manager) manager->SetSkinningCount(1);
   SkinData = skinData;
   SetHoverTimer(false);
-  FrameEnabled = skinData->SkinControls() & Bit(xcMainMenu);
+  // The frame is painted whatever the menu options say: xcMainMenu decides only about the menu
+  // band, so switching the menu skin off must not leave the whole window unskinned.
+  FrameEnabled = true;
   const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
   RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;

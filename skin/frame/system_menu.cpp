@@ -33,7 +33,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
 
 void TWinSkinForm::BuildSystemMenu() {
   SystemMenuPopup.reset();
-  auto popup = std::make_unique<TPopupMenu>(nullptr);
+  ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
   if (SkinData) popup->SetImages(&SkinData->MenuGlyphs);

@@ -142,7 +142,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
   HMENU NativeMenu = nullptr;
   HMENU SystemMenu = nullptr;
-  std::unique_ptr<TPopupMenu> SystemMenuPopup;
+  ComponentPtr<TPopupMenu> SystemMenuPopup;
   TNCObject* HotObject = nullptr;
   bool MenuTracking = false;
   DWORD LastRightClickTick = 0;
