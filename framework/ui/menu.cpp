@@ -6,6 +6,7 @@
 
 #include "framework/core/text.h"
 #include "framework/graphics/image_list.h"
+#include "framework/ui/form.h"
 
 namespace {
 // Command identifiers of menu items: unique in the process, kept clear of the system commands.
@@ -183,6 +184,10 @@ void TMenu::Rebuild() {
   // A menu bar's titles are drawn by the system; owner-draw applies below them.
   Fill(menu.get(), *root_, ownerDraw_ && IsPopup());
   handle_ = std::move(menu);
+  // The form of a main menu measures its menu band again.
+  if (!IsPopup())
+    if (auto* form = ObjectAs<TCustomForm>(Owner()))
+      form->Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
