@@ -6,6 +6,7 @@
 #include "app/network_probe.h"
 #include "app/publisher.h"
 #include "framework/core/error.h"
+#include "skin/controls/manager/skin_manage.h"
 
 const TClassInfo& TForm1::StaticClass() {
   static const TClassInfo info = TClassBuilder<TForm1>("TForm1", &TForm::StaticClass())
@@ -35,6 +36,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   TMemo::StaticClass();
   quarnel::TSkinData::StaticClass();
   TIdIPWatch::StaticClass();
+  // The skin manager skins the windows as soon as the skin data component has read its skin.
+  quarnel::InstallSkinManager();
   ReadDescriptionResource();
   Button1 = Required<TButton>(*this, "Button1");
   Memo1 = Required<TMemo>(*this, "Memo1");

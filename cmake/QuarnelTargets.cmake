@@ -54,3 +54,32 @@ function(quarnel_add_fuzzer name)
            COMMAND ${name} -max_total_time=5 -rss_limit_mb=1024 -timeout=10 ${scratch} ${F_CORPUS})
   set_tests_properties(${name}.smoke PROPERTIES TIMEOUT 60 LABELS fuzz)
 endfunction()
+
+# quarnel_test_uses_builtin_skin(<target>)
+# A Windows test that reads the built-in skin: its source folder, package and SkinStream text as
+# LONGHORN_BLUE_DIR, LONGHORN_BLUE_SKN (also QUARNEL_LONGHORN_BLUE_SKN) and LONGHORN_BLUE_STREAM;
+# it builds after the skin. Nothing happens when the target does not exist in this build.
+function(quarnel_test_uses_builtin_skin target)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  target_compile_definitions(${target} PRIVATE QUARNEL_LONGHORN_BLUE_SKN="${QUARNEL_LONGHORN_BLUE_SKN}"
+    LONGHORN_BLUE_DIR="${QUARNEL_LONGHORN_BLUE_DIR}" LONGHORN_BLUE_SKN="${QUARNEL_LONGHORN_BLUE_SKN}"
+    LONGHORN_BLUE_STREAM="${QUARNEL_LONGHORN_BLUE_STREAM}" LONGHORN_BLUE_FORM="")
+  add_dependencies(${target} longhorn_blue_skin)
+endfunction()
+
+# quarnel_add_control_skin_test(<name> <sources...>)
+# The window test of a control skin in one line: a Windows GoogleTest program on the whole skin
+# engine and its bitmap resources that knows the built-in skin's package
+# (QUARNEL_LONGHORN_BLUE_SKN) and the screenshot folder (QUARNEL_SHOTS) and builds after the skin.
+function(quarnel_add_control_skin_test name)
+  if(NOT QUARNEL_WINDOWS OR NOT TARGET longhorn_blue_skin)
+    return()
+  endif()
+  quarnel_add_test(${name} SOURCES ${ARGN} LIBS quarnel_skin_manager quarnel_skin_resources
+                   WINDOWS_ONLY TIMEOUT 300)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/screenshots)
+  target_compile_definitions(${name} PRIVATE QUARNEL_SHOTS="${CMAKE_BINARY_DIR}/screenshots")
+  quarnel_test_uses_builtin_skin(${name})
+endfunction()

@@ -143,6 +143,8 @@ bool TApplication::HandleDialogKey(const MSG& msg) {
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   TCustomForm* form = GetParentForm(control);
   if (!form) return false;
+  // The focused control hears of the key first (a non-zero answer keeps it for itself).
+  if (control->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam)) return true;
   return form->DialogKey(static_cast<UINT>(msg.wParam), control);
 }
 

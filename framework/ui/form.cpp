@@ -280,7 +280,14 @@ void TCustomForm::Close() {
 }
 
 void TCustomForm::Release() {
-  if (handle_) PostMessageW(handle_, WM_APP + 0x7F0, 0, 0);
+  if (handle_) PostMessageW(handle_, CM_RELEASE, 0, 0);
+}
+
+void TCustomForm::FocusChanged(TWinControl* control) {
+  activeControl_ = control;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* c = ObjectAs<TControl>(Components(i)))
+      c->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
 }
 
 void TCustomForm::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
@@ -369,7 +376,7 @@ void TCustomForm::WndProc(TMessage& m) {
       m.Result = 1;
       return;
     }
-    case WM_APP + 0x7F0:  // Release
+    case CM_RELEASE:
       Owner()->DestroyComponent(this);
       return;
     default:

@@ -59,7 +59,9 @@ class TCustomForm : public TWinControl {
   void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
   // Keyboard navigation: true when the key was used.
   virtual bool DialogKey(UINT key, TWinControl* from);
-  void FocusChanged(TWinControl* control) { activeControl_ = control; }
+  // Remembers the focused control and tells every control of the form (CM_FOCUSCHANGED, lParam:
+  // the control), so that controls drawn by focus or default state can repaint.
+  void FocusChanged(TWinControl* control);
 
   bool ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) override;
   std::vector<std::pair<std::string, std::vector<uint8_t>>> BinaryProperties() const override;

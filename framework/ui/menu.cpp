@@ -6,6 +6,7 @@
 
 #include "framework/core/text.h"
 #include "framework/graphics/image_list.h"
+#include "framework/ui/form.h"
 
 namespace {
 // Command identifiers of menu items: unique in the process, kept clear of the system commands.
@@ -183,6 +184,10 @@ void TMenu::Rebuild() {
   // A menu bar's titles are drawn by the system; owner-draw applies below them.
   Fill(menu.get(), *root_, ownerDraw_ && IsPopup());
   handle_ = std::move(menu);
+  // The form of a main menu measures its menu band again.
+  if (!IsPopup())
+    if (auto* form = ObjectAs<TCustomForm>(Owner()))
+      form->Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
@@ -209,11 +214,21 @@ void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
 }
 
 TMenuItem* TMenu::FindItem(UINT command) const {
+  return FindItemWhere([command](const TMenuItem& item) { return item.Command() == command; });
+}
+
+// Compares addresses only: an owner-draw record may carry data that is no item of this menu.
+TMenuItem* TMenu::FindItemByAddress(ULONG_PTR address) const {
+  return FindItemWhere(
+      [address](const TMenuItem& item) { return reinterpret_cast<ULONG_PTR>(&item) == address; });
+}
+
+TMenuItem* TMenu::FindItemWhere(const std::function<bool(const TMenuItem&)>& match) const {
   std::vector<TMenuItem*> pending{root_.get()};
   while (!pending.empty()) {
     TMenuItem* item = pending.back();
     pending.pop_back();
-    if (item != root_.get() && item->Command() == command) return item;
+    if (item != root_.get() && match(*item)) return item;
     pending.insert(pending.end(), item->items_.begin(), item->items_.end());
   }
   return nullptr;
@@ -228,8 +243,8 @@ bool TMenu::DispatchCommand(UINT command) {
 
 bool TMenu::DispatchDrawItem(const DRAWITEMSTRUCT& draw) {
   if (draw.CtlType != ODT_MENU) return false;
-  auto* item = reinterpret_cast<TMenuItem*>(draw.itemData);
-  if (!item || item != FindItem(item->Command())) return false;
+  TMenuItem* item = FindItemByAddress(draw.itemData);
+  if (!item) return false;
   TCanvas canvas(draw.hDC);
   const int saved = SaveDC(draw.hDC);
   if (item->OnDrawItem) {
@@ -244,8 +259,8 @@ bool TMenu::DispatchDrawItem(const DRAWITEMSTRUCT& draw) {
 
 bool TMenu::DispatchMeasureItem(MEASUREITEMSTRUCT& measure) {
   if (measure.CtlType != ODT_MENU) return false;
-  auto* item = reinterpret_cast<TMenuItem*>(measure.itemData);
-  if (!item || item != FindItem(item->Command())) return false;
+  TMenuItem* item = FindItemByAddress(measure.itemData);
+  if (!item) return false;
   fw::UniqueDC dc = fw::CreateMemoryDC();
   TCanvas canvas(dc.get());
   NONCLIENTMETRICSW metrics{};

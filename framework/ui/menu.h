@@ -105,12 +105,16 @@ class TMenu : public TComponent {
   bool DispatchDrawItem(const DRAWITEMSTRUCT& draw);
   bool DispatchMeasureItem(MEASUREITEMSTRUCT& measure);
   TMenuItem* FindItem(UINT command) const;
+  // The item of this menu at `address` (an owner-draw record's item data), or null.
+  TMenuItem* FindItemByAddress(ULONG_PTR address) const;
 
  protected:
   virtual bool IsPopup() const = 0;
   void Fill(HMENU menu, TMenuItem& parent, bool ownerDraw);
 
  private:
+  TMenuItem* FindItemWhere(const std::function<bool(const TMenuItem&)>& match) const;
+
   ComponentPtr<TMenuItem> root_;
   fw::UniqueMenu handle_;
   bool ownerDraw_ = false;

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "skin/data/draw_geometry.h"
+#include "skin/data/draw/draw_geometry.h"
 
 namespace quarnel {
 

@@ -6,7 +6,7 @@
 
 #include "framework/win/handles.h"
 #include "skin/controls/wscrollbar.h"
-#include "skin/data/optional_user_api.h"
+#include "skin/data/draw/optional_user_api.h"
 
 namespace quarnel {
 

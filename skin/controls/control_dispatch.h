@@ -1,6 +1,7 @@
-// The control dispatch's tables: which control skin class a framework control or a bare child
-// window gets. Skin classes are made through a factory table; a class whose factory is still
-// null is wired into the rules but attaches nothing. UI thread.
+// The control dispatch's vocabulary: which control skin class (`SkinClass`) a framework control
+// or a bare child window gets, decided by three tables (class rules, Skin3rd kinds, window
+// classes) that share one context and one set of helpers. Skin classes are made through a
+// factory table; a class whose factory is still null is wired in but attaches nothing. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -12,11 +13,13 @@
 class TCanvas;
 class TComponent;
 class TControl;
+class TWinControl;
 
 namespace quarnel {
 
+class TControlSkinHost;
+class TControlWalker;
 class TSkinControl;
-class TWinSkinForm;
 
 // Every control skin class the dispatch can hand out.
 enum class SkinClass {
@@ -53,8 +56,9 @@ enum class SkinClass {
 
 // What a factory needs to make and attach one object.
 struct SkinRequest {
-  TComponent* owner = nullptr;  // the control, or the form skin for a bare window
-  TWinSkinForm* formSkin = nullptr;
+  SkinClass skinClass = SkinClass::Count;  // set by MakeControlSkin
+  TComponent* owner = nullptr;             // the control, or the host's component for a bare window
+  TControlSkinHost* host = nullptr;
   TSkinData* skinData = nullptr;
   TCanvas* canvas = nullptr;
   TControl* control = nullptr;  // null: attach to `window` by handle
@@ -69,6 +73,9 @@ using SkinFactory = TSkinControl* (*)(const SkinRequest&);
 
 // The factory of a class; null while that class is not built.
 SkinFactory SkinFactoryOf(SkinClass cls);
+// Replaces the factory of a class (a new control skin, or a test that records what the dispatch
+// hands out); returns the previous one.
+SkinFactory SetSkinFactory(SkinClass cls, SkinFactory factory);
 // Makes and attaches an object of `cls`; null when the class has no factory yet.
 TSkinControl* MakeControlSkin(SkinClass cls, const SkinRequest& request);
 
@@ -80,26 +87,86 @@ inline bool HasOption(const TSkinData& data, TSkinOption option) {
   return data.Options() & Bit(option);
 }
 
-// One row of the control rule table: the control test, the options it needs (all of them; a
-// tab element too when `needsTab`), and what it does when it decides.
-struct ControlRuleContext {
-  TWinSkinForm& formSkin;
+// What the class rules and the Skin3rd kinds decide on: the walk (and through it the host),
+// the skin data, the control and its class name in upper case.
+struct DispatchContext {
+  TControlWalker& walker;
   TSkinData& skinData;
   TControl& control;
   const std::string& upperClass;
 };
+
+// --- helpers the tables share ------------------------------------------------------------------
+// A request for a skin of `control` under the context's host and skin data.
+SkinRequest RequestFor(const DispatchContext& c, TControl& control, bool useSkinColor = false,
+                       int variant = 0);
+// Makes a `cls` object for the context's control.
+void MakeFor(const DispatchContext& c, SkinClass cls, bool useSkinColor = false, int variant = 0);
+TWinControl* WindowedOf(const DispatchContext& c);
+// A separate scroll-bar control (the framework's TScrollBar and its descendants).
+bool IsScrollBarControl(const TControl& control);
+// A windowed control whose style shows system scroll bars, or a memo, list box, tree view, grid
+// or rich edit.
+bool HasScrollBarsOrScrolledKind(const TControl& control);
+
+// The class rules, named in the table's order (which is the order they are tried in).
+enum class ControlRuleId {
+  TabControl,
+  MenuOwner,
+  CoolBar,
+  TabSet,
+  TabSheet,
+  TabbedNotebook,
+  MvcPanel,
+  FurtherTabControl,
+  HeaderControl,
+  CheckBox,
+  TrackBar,
+  UpDown,
+  MediaPlayer,
+  RadioGroup,
+  DbNavigator,
+  RzCheckBox,
+  RzRadioButton,
+  CxCheckBox,
+  GroupBox,
+  RadioButton,
+  ToolBar,
+  StatusBar,
+  ProgressBar,
+  ScrollBarControl,
+  TntComboBox,
+  ComboBox,
+  DateTimePicker,
+  RichEdit,
+  OtherRichEdit,
+  GlyphButton,
+  SpeedButton,
+  Panel,
+  DxGrid,
+  ListView,
+  Memo,
+  FurtherScrolled,
+  WithScrollBars,
+  PushButton,
+  Edit,
+  Container,
+  DcEdit,
+  Count
+};
+
+// One row of the control rule table: the control test, the options it needs (all of them; a
+// tab element too when `needsTab`), and what it does when it decides.
 struct ControlRule {
-  int number;
-  bool (*matches)(const ControlRuleContext&);
+  ControlRuleId id;
+  bool (*matches)(const DispatchContext&);
   TSkinControlSet options;
   bool needsTab;
-  void (*apply)(const ControlRuleContext&);
+  void (*apply)(const DispatchContext&);
 };
 
 // The first row that decides for the control (test matches and options are met), or null.
-const ControlRule* ChooseControlRule(const ControlRuleContext& context);
-// The whole table, in order.
-const ControlRule* ControlRules(int& count);
+const ControlRule* ChooseControlRule(const DispatchContext& context);
 
 // The upper-case class names that end the dispatch unskinned.
 bool IsExcludedControlClass(std::string_view upperClass);

@@ -7,34 +7,15 @@
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
 namespace {
 
-using Ctx = ControlRuleContext;
-
-TWinControl* Windowed(const Ctx& c) {
-  return ObjectAs<TWinControl>(&c.control);
-}
-
-SkinRequest RequestFor(const Ctx& c, bool useSkinColor = false, int variant = 0) {
-  SkinRequest r;
-  r.owner = &c.control;
-  r.formSkin = &c.formSkin;
-  r.skinData = &c.skinData;
-  r.canvas = &c.formSkin.Canvas;
-  r.control = &c.control;
-  r.useSkinColor = useSkinColor;
-  r.variant = variant;
-  return r;
-}
-
-void Make(const Ctx& c, SkinClass cls, bool useSkinColor = false, int variant = 0) {
-  MakeControlSkin(cls, RequestFor(c, useSkinColor, variant));
-}
+using Ctx = DispatchContext;
 
 bool Kind(const Ctx& c, const char* className) {
   return c.control.InheritsFrom(className);
@@ -43,21 +24,12 @@ bool ClassIs(const Ctx& c, const char* upper) {
   return c.upperClass == upper;
 }
 
-bool HasScrollBars(const Ctx& c) {
-  TWinControl* w = Windowed(c);
-  if (!w || !w->HandleAllocated()) return false;
-  LONG_PTR style = GetWindowLongPtrW(w->RawHandle(), GWL_STYLE);
-  return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
-}
-
 void EachChild(const Ctx& c, SkinClass cls, bool useSkinColor = false, int variant = 0) {
-  TWinControl* w = Windowed(c);
+  TWinControl* w = WindowedOf(c);
   if (!w) return;
   for (int i = 0; i < w->ControlCount(); ++i) {
     TControl* child = w->Controls(i);
-    std::string upper = child->ClassName();
-    Ctx childContext{c.formSkin, c.skinData, *child, upper};
-    Make(childContext, cls, useSkinColor, variant);
+    MakeControlSkin(cls, RequestFor(c, *child, useSkinColor, variant));
   }
 }
 
@@ -66,7 +38,7 @@ bool IsTabControl(const Ctx& c) {
   return Kind(c, "TCustomTabControl");
 }
 bool RefersToMenu(const Ctx& c) {
-  return c.formSkin.FrameEnabled && c.control.ClassInfo().FindProperty("Menu") &&
+  return c.walker.Host().HostFrameEnabled() && c.control.ClassInfo().FindProperty("Menu") &&
          ::GetObjectPropByName(c.control, "Menu") != nullptr;
 }
 bool IsCoolBar(const Ctx& c) {
@@ -132,8 +104,8 @@ bool IsStatusBar(const Ctx& c) {
 bool IsProgress(const Ctx& c) {
   return Kind(c, "TProgressBar");
 }
-bool IsScrollingContainer(const Ctx& c) {
-  return Kind(c, "TScrollingWinControl");
+bool IsScrollBar(const Ctx& c) {
+  return IsScrollBarControl(c.control);
 }
 bool IsTntCombo(const Ctx& c) {
   return ClassIs(c, "TTNTCOMBOBOX");
@@ -172,8 +144,7 @@ bool IsFurtherScrolled(const Ctx& c) {
   return Kind(c, "TCustomListBox");
 }
 bool IsWithScrollBars(const Ctx& c) {
-  return HasScrollBars(c) || Kind(c, "TMemo") || Kind(c, "TCustomListBox") || Kind(c, "TCustomTreeView") ||
-         Kind(c, "TCustomGrid") || Kind(c, "TCustomRichEdit");
+  return HasScrollBarsOrScrolledKind(c.control);
 }
 bool IsButton(const Ctx& c) {
   return Kind(c, "TButton");
@@ -191,130 +162,133 @@ bool IsDcEdit(const Ctx& c) {
 // --- actions ------------------------------------------------------------------------------------
 void TabAction(const Ctx& c) {
   if (Kind(c, "TPageControl"))
-    Make(c, GetOrdPropByName(&c.control, "Style") > 0 ? SkinClass::TabBtn : SkinClass::Tab);
+    MakeFor(c, GetOrdPropByName(&c.control, "Style") > 0 ? SkinClass::TabBtn : SkinClass::Tab);
   else
-    Make(c, SkinClass::Tab, false, 2);
+    MakeFor(c, SkinClass::Tab, false, 2);
 }
 void MenuItemsOwnerDraw(const Ctx&) {}  // the menu items' drawing comes with the menu skins
+// Every band takes the face colour; the band collection holds its bands as its components.
 void CoolBarBands(const Ctx& c) {
-  if (TObject* bands = GetObjectPropByName(&c.control, "Bands", TObject::StaticClass()))
-    SetPropByName(bands, "Color", std::to_string(c.skinData.FaceColor()));
+  auto* bands = ObjectAs<TComponent>(GetObjectPropByName(&c.control, "Bands", TComponent::StaticClass()));
+  if (!bands) return;
+  const std::string face = std::to_string(c.skinData.FaceColor());
+  for (int i = 0; i < bands->ComponentCount(); ++i) SetPropByName(bands->Components(i), "Color", face);
 }
 void Tab31(const Ctx& c) {
-  Make(c, SkinClass::Tab31);
+  MakeFor(c, SkinClass::Tab31);
 }
 void TabSheet(const Ctx& c) {
-  Make(c, SkinClass::TabSheet);
+  MakeFor(c, SkinClass::TabSheet);
 }
 void Tab(const Ctx& c) {
-  Make(c, SkinClass::Tab);
+  MakeFor(c, SkinClass::Tab);
 }
 void WalkChildren(const Ctx& c) {
-  c.formSkin.WalkChildControls(Windowed(c));
+  c.walker.WalkChildControls(WindowedOf(c));
 }
 void FurtherTab(const Ctx& c) {
-  Make(c, fw::AsciiLowerCase(GetEnumPropByName(&c.control, "Style")) != "tstabs" ? SkinClass::TabBtn
-                                                                                 : SkinClass::Tab);
+  MakeFor(c, fw::AsciiLowerCase(GetEnumPropByName(&c.control, "Style")) != "tstabs" ? SkinClass::TabBtn
+                                                                                    : SkinClass::Tab);
 }
 void Header(const Ctx& c) {
-  Make(c, SkinClass::Header);
+  MakeFor(c, SkinClass::Header);
 }
 void CheckBox(const Ctx& c) {
-  Make(c, SkinClass::CheckBox);
+  MakeFor(c, SkinClass::CheckBox);
 }
 void TrackBar(const Ctx& c) {
-  Make(c, SkinClass::TrackBar);
+  MakeFor(c, SkinClass::TrackBar);
 }
 void UpDown(const Ctx& c) {
-  Make(c, SkinClass::UpDown);
+  MakeFor(c, SkinClass::UpDown);
 }
 void MediaPlayer(const Ctx& c) {
-  Make(c, SkinClass::MP);
+  MakeFor(c, SkinClass::MP);
 }
 void RadioGroup(const Ctx& c) {
   EachChild(c, SkinClass::RadioButton);
-  Make(c, SkinClass::GroupBox, true);
+  MakeFor(c, SkinClass::GroupBox, true);
 }
 void DbNavigator(const Ctx& c) {
-  Make(c, SkinClass::Box, true);
-  if (TWinControl* w = Windowed(c))
-    for (int i = 0; i < w->ControlCount(); ++i) c.formSkin.DispatchControl(w->Controls(i), w);
+  MakeFor(c, SkinClass::Box, true);
+  if (TWinControl* w = WindowedOf(c))
+    for (int i = 0; i < w->ControlCount(); ++i) c.walker.DispatchControl(w->Controls(i), w);
 }
 void ObjImage1(const Ctx& c) {
-  Make(c, SkinClass::ObjImage, true, 1);
+  MakeFor(c, SkinClass::ObjImage, true, 1);
 }
 void ObjImage2(const Ctx& c) {
-  Make(c, SkinClass::ObjImage, true, 2);
+  MakeFor(c, SkinClass::ObjImage, true, 2);
 }
 void ObjImage3(const Ctx& c) {
-  Make(c, SkinClass::ObjImage, true, 3);
+  MakeFor(c, SkinClass::ObjImage, true, 3);
 }
 void GroupBox(const Ctx& c) {
-  c.formSkin.WalkChildControls(Windowed(c));
-  Make(c, SkinClass::GroupBox);
+  c.walker.WalkChildControls(WindowedOf(c));
+  MakeFor(c, SkinClass::GroupBox);
 }
 void RadioButton(const Ctx& c) {
-  Make(c, SkinClass::RadioButton);
+  MakeFor(c, SkinClass::RadioButton);
 }
 void ToolBar(const Ctx& c) {
   SetPropByName(&c.control, "Flat", "True");
-  Make(c, SkinClass::Box);
+  MakeFor(c, SkinClass::Box);
 }
 void StatusBar(const Ctx& c) {
-  Make(c, SkinClass::StatusBar);
+  MakeFor(c, SkinClass::StatusBar);
 }
 void Progress(const Ctx& c) {
-  Make(c, SkinClass::Progress);
+  MakeFor(c, SkinClass::Progress);
 }
 void ScControl(const Ctx& c) {
-  Make(c, SkinClass::ScControl);
+  MakeFor(c, SkinClass::ScControl);
 }
 void ComBox(const Ctx& c) {
-  Make(c, SkinClass::ComBox);
+  MakeFor(c, SkinClass::ComBox);
 }
 void DateTime(const Ctx& c) {
   bool editMode = GetOrdPropByName(&c.control, "DateMode") == 1 || GetOrdPropByName(&c.control, "Kind") == 1;
-  Make(c, editMode ? SkinClass::Edit : SkinClass::DateTime);
+  MakeFor(c, editMode ? SkinClass::Edit : SkinClass::DateTime);
 }
 void Scrolled(const Ctx& c) {
-  Make(c, SkinClass::Scrollbar);
+  MakeFor(c, SkinClass::Scrollbar);
 }
 void BitBtn(const Ctx& c) {
-  if (Has(c.skinData, xcBitBtn)) Make(c, SkinClass::BitButton);
+  if (Has(c.skinData, xcBitBtn)) MakeFor(c, SkinClass::BitButton);
 }
 void SpeedButton(const Ctx& c) {
-  Make(c, SkinClass::SpeedButton);
+  MakeFor(c, SkinClass::SpeedButton);
 }
 void Panel(const Ctx& c) {
-  c.formSkin.WalkChildControls(Windowed(c));
-  Make(c, SkinClass::Box, true);
+  c.walker.WalkChildControls(WindowedOf(c));
+  MakeFor(c, SkinClass::Box, true);
 }
 void ListView(const Ctx& c) {
-  Make(c, SkinClass::ListView);
+  MakeFor(c, SkinClass::ListView);
 }
 void Button(const Ctx& c) {
-  Make(c, SkinClass::Button);
+  MakeFor(c, SkinClass::Button);
 }
 void Edit(const Ctx& c) {
-  Make(c, SkinClass::Edit);
+  MakeFor(c, SkinClass::Edit);
 }
 void Container(const Ctx& c) {
   if (Kind(c, "TCustomFrame")) {
-    c.formSkin.WalkComponents(&c.control);
+    c.walker.WalkComponents(&c.control);
   } else if (Kind(c, "TCustomForm")) {
-    Make(c, SkinClass::Box, true);
-    c.formSkin.WalkComponents(&c.control);
+    MakeFor(c, SkinClass::Box, true);
+    c.walker.WalkComponents(&c.control);
   }
 }
 void DcEdit(const Ctx& c) {
   int64_t buttons = GetOrdPropByName(&c.control, "NumButtons");
   if (buttons == 1 && Has(c.skinData, xcCombo)) {
-    Make(c, SkinClass::ComBox);
+    MakeFor(c, SkinClass::ComBox);
   } else if (buttons == 0 && Has(c.skinData, xcEdit)) {
-    TWinControl* w = Windowed(c);
+    TWinControl* w = WindowedOf(c);
     if (!w) return;
-    SkinRequest r = RequestFor(c);
-    r.owner = &c.formSkin;
+    SkinRequest r = RequestFor(c, c.control);
+    r.owner = &c.walker.Host().HostComponent();
     r.control = nullptr;
     r.window = w->Handle();
     MakeControlSkin(SkinClass::Edit, r);
@@ -325,58 +299,61 @@ constexpr TSkinControlSet B(TSkinControlType t) {
   return Bit(t);
 }
 
-const ControlRule kRules[] = {
-    {1, IsTabControl, B(xcTab), true, TabAction},
-    {2, RefersToMenu, 0, false, MenuItemsOwnerDraw},
-    {3, IsCoolBar, B(xcToolbar), false, CoolBarBands},
-    {4, IsTabSet, B(xcTab), true, Tab31},
-    {5, IsTabSheet, B(xcTab), true, TabSheet},
-    {6, IsTabbedNotebook, B(xcTab), true, Tab},
-    {7, IsMvcPanel, 0, false, WalkChildren},
-    {8, IsFurtherTabControl, B(xcTab), true, FurtherTab},
-    {9, IsHeader, B(xcPanel), false, Header},
-    {10, IsCheckBox, B(xcCheckBox), false, CheckBox},
-    {11, IsTrackBar, B(xcTrackBar), false, TrackBar},
-    {12, IsUpDown, B(xcSpin), false, UpDown},
-    {13, IsMediaPlayer, B(xcButton), false, MediaPlayer},
-    {14, IsRadioGroup, B(xcRadioButton), false, RadioGroup},
-    {15, IsDbNavigator, B(xcPanel), false, DbNavigator},
-    {16, IsRzCheckBox, B(xcCheckBox), false, ObjImage1},
-    {17, IsRzRadio, B(xcRadioButton), false, ObjImage2},
-    {18, IsCxCheckBox, B(xcCheckBox), false, ObjImage3},
-    {19, IsGroupBox, B(xcPanel), false, GroupBox},
-    {20, IsRadioButton, B(xcRadioButton), false, RadioButton},
-    {21, IsToolBar, B(xcToolbar), false, ToolBar},
-    {22, IsStatusBar, B(xcStatusBar), false, StatusBar},
-    {23, IsProgress, B(xcProgress), false, Progress},
-    {24, IsScrollingContainer, B(xcScrollbar), false, ScControl},
-    {25, IsTntCombo, B(xcCombo), false, ComBox},
-    {26, IsComboBox, B(xcCombo), false, ComBox},
-    {27, IsDateTime, B(xcEdit), false, DateTime},
-    {28, IsRichEdit, B(xcScrollbar), false, Scrolled},
-    {29, IsOtherRich, B(xcScrollbar), false, Scrolled},
-    {30, IsBitBtn, 0, false, BitBtn},
-    {31, IsSpeedButton, B(xcSpeedButton), false, SpeedButton},
-    {32, IsPanel, B(xcPanel), false, Panel},
-    {33, IsDxGrid, B(xcScrollbar), false, Scrolled},
-    {34, IsListView, B(xcScrollbar), false, ListView},
-    {35, IsMemo, B(xcScrollbar), false, Scrolled},
-    {36, IsFurtherScrolled, B(xcScrollbar), false, Scrolled},
-    {37, IsWithScrollBars, B(xcScrollbar), false, Scrolled},
-    {38, IsButton, B(xcButton), false, Button},
-    {39, IsEdit, B(xcEdit), false, Edit},
-    {40, IsNotDcEdit, 0, false, Container},
-    {41, IsDcEdit, 0, false, DcEdit},
+constexpr ControlRule kRules[] = {
+    {ControlRuleId::TabControl, IsTabControl, B(xcTab), true, TabAction},
+    {ControlRuleId::MenuOwner, RefersToMenu, 0, false, MenuItemsOwnerDraw},
+    {ControlRuleId::CoolBar, IsCoolBar, B(xcToolbar), false, CoolBarBands},
+    {ControlRuleId::TabSet, IsTabSet, B(xcTab), true, Tab31},
+    {ControlRuleId::TabSheet, IsTabSheet, B(xcTab), true, TabSheet},
+    {ControlRuleId::TabbedNotebook, IsTabbedNotebook, B(xcTab), true, Tab},
+    {ControlRuleId::MvcPanel, IsMvcPanel, 0, false, WalkChildren},
+    {ControlRuleId::FurtherTabControl, IsFurtherTabControl, B(xcTab), true, FurtherTab},
+    {ControlRuleId::HeaderControl, IsHeader, B(xcPanel), false, Header},
+    {ControlRuleId::CheckBox, IsCheckBox, B(xcCheckBox), false, CheckBox},
+    {ControlRuleId::TrackBar, IsTrackBar, B(xcTrackBar), false, TrackBar},
+    {ControlRuleId::UpDown, IsUpDown, B(xcSpin), false, UpDown},
+    {ControlRuleId::MediaPlayer, IsMediaPlayer, B(xcButton), false, MediaPlayer},
+    {ControlRuleId::RadioGroup, IsRadioGroup, B(xcRadioButton), false, RadioGroup},
+    {ControlRuleId::DbNavigator, IsDbNavigator, B(xcPanel), false, DbNavigator},
+    {ControlRuleId::RzCheckBox, IsRzCheckBox, B(xcCheckBox), false, ObjImage1},
+    {ControlRuleId::RzRadioButton, IsRzRadio, B(xcRadioButton), false, ObjImage2},
+    {ControlRuleId::CxCheckBox, IsCxCheckBox, B(xcCheckBox), false, ObjImage3},
+    {ControlRuleId::GroupBox, IsGroupBox, B(xcPanel), false, GroupBox},
+    {ControlRuleId::RadioButton, IsRadioButton, B(xcRadioButton), false, RadioButton},
+    {ControlRuleId::ToolBar, IsToolBar, B(xcToolbar), false, ToolBar},
+    {ControlRuleId::StatusBar, IsStatusBar, B(xcStatusBar), false, StatusBar},
+    {ControlRuleId::ProgressBar, IsProgress, B(xcProgress), false, Progress},
+    {ControlRuleId::ScrollBarControl, IsScrollBar, B(xcScrollbar), false, ScControl},
+    {ControlRuleId::TntComboBox, IsTntCombo, B(xcCombo), false, ComBox},
+    {ControlRuleId::ComboBox, IsComboBox, B(xcCombo), false, ComBox},
+    {ControlRuleId::DateTimePicker, IsDateTime, B(xcEdit), false, DateTime},
+    {ControlRuleId::RichEdit, IsRichEdit, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::OtherRichEdit, IsOtherRich, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::GlyphButton, IsBitBtn, 0, false, BitBtn},
+    {ControlRuleId::SpeedButton, IsSpeedButton, B(xcSpeedButton), false, SpeedButton},
+    {ControlRuleId::Panel, IsPanel, B(xcPanel), false, Panel},
+    {ControlRuleId::DxGrid, IsDxGrid, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::ListView, IsListView, B(xcScrollbar), false, ListView},
+    {ControlRuleId::Memo, IsMemo, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::FurtherScrolled, IsFurtherScrolled, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::WithScrollBars, IsWithScrollBars, B(xcScrollbar), false, Scrolled},
+    {ControlRuleId::PushButton, IsButton, B(xcButton), false, Button},
+    {ControlRuleId::Edit, IsEdit, B(xcEdit), false, Edit},
+    {ControlRuleId::Container, IsNotDcEdit, 0, false, Container},
+    {ControlRuleId::DcEdit, IsDcEdit, 0, false, DcEdit},
 };
+
+// The rows stand in the order their names are declared in.
+constexpr bool RowsInDeclaredOrder() {
+  for (size_t i = 0; i < std::size(kRules); ++i)
+    if (static_cast<size_t>(kRules[i].id) != i) return false;
+  return std::size(kRules) == static_cast<size_t>(ControlRuleId::Count);
+}
+static_assert(RowsInDeclaredOrder(), "control rules out of their declared order");
 
 }  // namespace
 
-const ControlRule* ControlRules(int& count) {
-  count = static_cast<int>(std::size(kRules));
-  return kRules;
-}
-
-const ControlRule* ChooseControlRule(const ControlRuleContext& context) {
+const ControlRule* ChooseControlRule(const DispatchContext& context) {
   for (const ControlRule& rule : kRules) {
     if (!rule.matches(context)) continue;
     if ((context.skinData.SkinControls() & rule.options) != rule.options) continue;

@@ -5,8 +5,9 @@
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -14,30 +15,7 @@ namespace {
 
 constexpr size_t kMaxKindLength = 50;
 
-struct KindContext {
-  TWinSkinForm& formSkin;
-  TSkinData& data;
-  TControl& control;
-  const std::string& upperClass;
-};
-
-SkinRequest RequestFor(const KindContext& k, TControl& control, bool useSkinColor = false, int variant = 0) {
-  SkinRequest r;
-  r.owner = &control;
-  r.formSkin = &k.formSkin;
-  r.skinData = &k.data;
-  r.canvas = &k.formSkin.Canvas;
-  r.control = &control;
-  r.useSkinColor = useSkinColor;
-  r.variant = variant;
-  return r;
-}
-void Make(const KindContext& k, SkinClass cls, bool useSkinColor = false, int variant = 0) {
-  MakeControlSkin(cls, RequestFor(k, k.control, useSkinColor, variant));
-}
-TWinControl* Windowed(const KindContext& k) {
-  return ObjectAs<TWinControl>(&k.control);
-}
+using KindContext = DispatchContext;
 
 bool HasBorder(TControl& control) {
   auto* w = ObjectAs<TWinControl>(&control);
@@ -48,17 +26,8 @@ bool HasBorder(TControl& control) {
   return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
 }
 
-bool HasScrollBarsOrScrolledKind(TControl& control) {
-  auto* w = ObjectAs<TWinControl>(&control);
-  if (w && w->HandleAllocated() && (GetWindowLongPtrW(w->RawHandle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)))
-    return true;
-  return control.InheritsFrom("TMemo") || control.InheritsFrom("TCustomListBox") ||
-         control.InheritsFrom("TCustomTreeView") || control.InheritsFrom("TCustomGrid") ||
-         control.InheritsFrom("TCustomRichEdit");
-}
-
 void ComboBox(const KindContext& k) {
-  Make(k, SkinClass::ComBox);
+  MakeFor(k, SkinClass::ComBox);
 }
 void ComboBoxEx(const KindContext& k) {
   SkinRequest r = RequestFor(k, k.control);
@@ -66,32 +35,32 @@ void ComboBoxEx(const KindContext& k) {
   MakeControlSkin(SkinClass::ComBox, r);
 }
 void Edit(const KindContext& k) {
-  if (HasBorder(k.control)) Make(k, SkinClass::Edit);
+  if (HasBorder(k.control)) MakeFor(k, SkinClass::Edit);
 }
 void RadioButton(const KindContext& k) {
-  Make(k, SkinClass::RadioButton);
+  MakeFor(k, SkinClass::RadioButton);
 }
 void Panel(const KindContext& k) {
   SetPropByName(&k.control, "Transparent", "True");
-  Make(k, SkinClass::Box, true);
+  MakeFor(k, SkinClass::Box, true);
 }
 void TrackBar(const KindContext& k) {
   SetPropByName(&k.control, "Transparent", "True");
-  Make(k, SkinClass::TrackBar);
+  MakeFor(k, SkinClass::TrackBar);
 }
 void Button(const KindContext& k) {
-  Make(k, SkinClass::Button);
+  MakeFor(k, SkinClass::Button);
 }
 void DateTimePicker(const KindContext& k) {
-  Make(k, SkinClass::DateTime);
+  MakeFor(k, SkinClass::DateTime);
 }
 void MediaPlayer(const KindContext& k) {
-  Make(k, SkinClass::MP);
+  MakeFor(k, SkinClass::MP);
 }
 void BitBtn(const KindContext& k) {
   bool dropDown = k.upperClass == "TCXBUTTON" &&
                   fw::AsciiLowerCase(GetEnumPropByName(&k.control, "Kind")) == "cxbkdropdownbutton";
-  Make(k, dropDown ? SkinClass::MenuButton : SkinClass::BitButton);
+  MakeFor(k, dropDown ? SkinClass::MenuButton : SkinClass::BitButton);
 }
 void PngBitBtn(const KindContext& k) {
   SkinRequest r = RequestFor(k, k.control);
@@ -104,20 +73,20 @@ void PngSpeedButton(const KindContext& k) {
   MakeControlSkin(SkinClass::SpeedButton, r);
 }
 void MenuBtn(const KindContext& k) {
-  Make(k, SkinClass::MenuButton);
+  MakeFor(k, SkinClass::MenuButton);
 }
 void SpeedButton(const KindContext& k) {
-  Make(k, SkinClass::SpeedButton);
+  MakeFor(k, SkinClass::SpeedButton);
 }
 void Tab(const KindContext& k) {
-  if (k.data.Tabs) Make(k, SkinClass::Tab);
+  if (k.skinData.Tabs) MakeFor(k, SkinClass::Tab);
 }
 void Progress(const KindContext& k) {
-  Make(k, SkinClass::Progress);
+  MakeFor(k, SkinClass::Progress);
 }
 void ScrollBar(const KindContext& k) {
-  Make(k, SkinClass::Scrollbar);
-  k.formSkin.WalkChildControls(Windowed(k));
+  MakeFor(k, SkinClass::Scrollbar);
+  k.walker.WalkChildControls(WindowedOf(k));
 }
 void SingleScrollBar(const KindContext& k) {
   SkinRequest r = RequestFor(k, k.control);
@@ -125,46 +94,46 @@ void SingleScrollBar(const KindContext& k) {
   MakeControlSkin(SkinClass::Scrollbar, r);
 }
 void EmbedScrollBar(const KindContext& k) {
-  TWinControl* w = Windowed(k);
+  TWinControl* w = WindowedOf(k);
   if (!w) return;
   for (int i = 0; i < w->ControlCount(); ++i) {
     TControl& child = *w->Controls(i);
-    if (child.InheritsFrom("TScrollingWinControl"))
+    if (IsScrollBarControl(child))
       MakeControlSkin(SkinClass::ScControl, RequestFor(k, child));
     else if (HasScrollBarsOrScrolledKind(child))
       MakeControlSkin(SkinClass::Scrollbar, RequestFor(k, child));
   }
 }
 void Container(const KindContext& k) {
-  k.formSkin.WalkChildControls(Windowed(k));
+  k.walker.WalkChildControls(WindowedOf(k));
 }
 void GroupBox(const KindContext& k) {
-  Make(k, SkinClass::GroupBox, true);
+  MakeFor(k, SkinClass::GroupBox, true);
 }
 void AdvPageControl(const KindContext& k) {
-  Make(k, SkinClass::AdvPage, true, 4);
+  MakeFor(k, SkinClass::AdvPage, true, 4);
 }
 void EachChildImageOr(const KindContext& k, int variant, SkinClass otherwise) {
-  TWinControl* w = Windowed(k);
+  TWinControl* w = WindowedOf(k);
   if (!w) return;
   for (int i = 0; i < w->ControlCount(); ++i) {
     TControl& child = *w->Controls(i);
-    if (child.ClassName().find("TRZ") != std::string::npos)
+    if (fw::AsciiLowerCase(child.ClassName()).find("trz") != std::string::npos)
       MakeControlSkin(SkinClass::ObjImage, RequestFor(k, child, true, variant));
     else
       MakeControlSkin(otherwise, RequestFor(k, child));
   }
 }
 void RadioGroup(const KindContext& k) {
-  if (Has(k.data, xcRadioButton)) EachChildImageOr(k, 2, SkinClass::RadioButton);
-  Make(k, SkinClass::GroupBox, true);
+  if (Has(k.skinData, xcRadioButton)) EachChildImageOr(k, 2, SkinClass::RadioButton);
+  MakeFor(k, SkinClass::GroupBox, true);
 }
 void CheckGroup(const KindContext& k) {
-  if (Has(k.data, xcRadioButton)) EachChildImageOr(k, 1, SkinClass::CheckBox);
-  if (Has(k.data, xcGroupBox)) Make(k, SkinClass::GroupBox, true);
+  if (Has(k.skinData, xcRadioButton)) EachChildImageOr(k, 1, SkinClass::CheckBox);
+  if (Has(k.skinData, xcGroupBox)) MakeFor(k, SkinClass::GroupBox, true);
 }
 void CheckBox(const KindContext& k) {
-  Make(k, SkinClass::CheckBox);
+  MakeFor(k, SkinClass::CheckBox);
 }
 
 struct KindRow {
@@ -217,15 +186,16 @@ bool FindSkin3rdKind(const TStrings& rows, std::string_view className, std::stri
   return false;
 }
 
-bool TWinSkinForm::ApplySkin3rdKind(const std::string& upperClass, TControl* control) {
-  if (!SkinData || !control) return false;
+bool TControlWalker::ApplySkin3rdKind(const std::string& upperClass, TControl* control) {
+  TSkinData* data = host_.HostSkinData();
+  if (!data || !control) return false;
   std::string kind;
-  if (!FindSkin3rdKind(*SkinData->Skin3rd(), upperClass, kind)) return false;
+  if (!FindSkin3rdKind(*data->Skin3rd(), upperClass, kind)) return false;
   if (kind == "nil") return true;
   for (const KindRow& row : kKinds) {
     if (kind != row.kind) continue;
-    if ((SkinData->SkinControls() & row.options) == row.options)
-      row.apply(KindContext{*this, *SkinData, *control, upperClass});
+    if ((data->SkinControls() & row.options) == row.options)
+      row.apply(DispatchContext{*this, *data, *control, upperClass});
     break;
   }
   return true;

@@ -1,22 +1,30 @@
 // The walk over a window's child windows that have no framework control (dialog controls and
 // foreign classes): the class table deciding each window's control skin. UI thread.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
 namespace {
 
+// The button kind is the value of the style's low four bits, not a set of flags.
 bool IsCheckStyle(DWORD style) {
-  return (style & 3) == 3 || (style & 4) || (style & 5) == 5;
+  const DWORD kind = style & BS_TYPEMASK;
+  return kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_3STATE || kind == BS_AUTO3STATE;
 }
 bool IsRadioStyle(DWORD style) {
-  return (style & 9) == 9 || (style & 0x10);
+  const DWORD kind = style & BS_TYPEMASK;
+  return kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
 }
 
 }  // namespace
@@ -24,8 +32,8 @@ bool IsRadioStyle(DWORD style) {
 WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSkinData& data) {
   auto skin = [](SkinClass cls) { return WindowDecision{WindowAction::Skin, cls}; };
   if (lowerClass == "button") {
-    if ((style & 0xF) == BS_OWNERDRAW) return {};
-    if ((style & 7) == 7 || (style & BS_BITMAP)) return {};
+    if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return {};
+    if ((style & BS_GROUPBOX) == BS_GROUPBOX || (style & BS_BITMAP)) return {};
     if (IsCheckStyle(style)) return Has(data, xcCheckBox) ? skin(SkinClass::CheckBox) : WindowDecision{};
     if (IsRadioStyle(style))
       return Has(data, xcRadioButton) ? skin(SkinClass::RadioButton) : WindowDecision{};
@@ -52,31 +60,32 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
   if (lowerClass == "tprogressbar") return skin(SkinClass::Progress);
   if (lowerClass == "tsilentpaintpanel") return {WindowAction::FaceColourOnly, SkinClass::Count};
   if (lowerClass == "systabcontrol32")
-    return Has(data, xcTab) && !(style & 0x2000) ? skin(SkinClass::Tab) : WindowDecision{};
+    return Has(data, xcTab) && !(style & TCS_OWNERDRAWFIXED) ? skin(SkinClass::Tab) : WindowDecision{};
   if (lowerClass == "toolbarwindow32") return skin(SkinClass::BoxH);
   if (lowerClass == "edit") return Has(data, xcEdit) ? skin(SkinClass::Edit) : WindowDecision{};
   return {};
 }
 
-void TWinSkinForm::WalkChildWindows(HWND window) {
+void TControlWalker::WalkChildWindows(HWND window) {
   if (!window) return;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) DispatchWindow(child);
 }
 
-void TWinSkinForm::DispatchWindow(HWND window) {
-  if (!window || !SkinData || FindControlSkin(window)) return;
+void TControlWalker::DispatchWindow(HWND window) {
+  TSkinData* data = host_.HostSkinData();
+  if (!window || !data || FindControlSkin(window)) return;
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const WindowDecision decision =
-      DecideWindow(fw::AsciiLowerCase(quarnel::WindowClassName(window)), style, *SkinData);
+      DecideWindow(fw::AsciiLowerCase(quarnel::WindowClassName(window)), style, *data);
   SkinRequest request;
-  request.owner = this;
-  request.formSkin = this;
-  request.skinData = SkinData;
-  request.canvas = &Canvas;
+  request.owner = &host_.HostComponent();
+  request.host = &host_;
+  request.skinData = data;
+  request.canvas = &host_.HostCanvas();
   request.window = window;
   auto faceColour = [&] {
-    if (TWinControl* control = TWinControl::FindControl(window)) control->SetColor(SkinData->FaceColor());
+    if (TWinControl* control = TWinControl::FindControl(window)) control->SetColor(data->FaceColor());
   };
   switch (decision.action) {
     case WindowAction::Nothing:

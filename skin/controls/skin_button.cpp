@@ -6,7 +6,7 @@
 #include "framework/core/text.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -28,10 +28,10 @@ void TSkinButton::SetDefaultTransparency() {
   TransparentBackground = tagged || (SkinData && HasOption(*SkinData, xoTransparent)) ? 1 : 0;
 }
 
-void TSkinButton::Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useSkinColor,
+void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
   if (Attached()) return;
-  TSkinControl::Attach(formSkin, skinData, useSkinColor, sharedCanvas);
+  TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   Variant = 0;
   if (Control) {
     std::string lower = fw::AsciiLowerCase(Control->ClassName());

@@ -20,7 +20,7 @@ constexpr int kTransparentButtonTag = 5555;
 class TSkinButton : public TSkinControl {
  public:
   explicit TSkinButton(TComponent* owner);
-  void Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
@@ -78,7 +78,7 @@ class TSkinSpeedButton : public TSkinBitButton {
  public:
   explicit TSkinSpeedButton(TComponent* owner) : TSkinBitButton(owner) {}
   ~TSkinSpeedButton() override;
-  void Init(TWinSkinForm* formSkin, TSkinData* skinData, TCanvas* sharedCanvas);
+  void Init(TControlSkinHost* host, TSkinData* skinData, TCanvas* sharedCanvas);
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void PaintWindow(HDC dc) override;

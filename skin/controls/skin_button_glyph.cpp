@@ -7,7 +7,7 @@
 #include "framework/graphics/image_list.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -28,7 +28,10 @@ void TSkinControl::BeforeDestruction() {
 void TSkinControl::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != opRemove) return;
-  if (component == formSkin_) formSkin_ = nullptr;
+  if (component == hostComponent_) {
+    host_ = nullptr;
+    hostComponent_ = nullptr;
+  }
   if (component == hookedControl_) {
     hookedControl_ = nullptr;  // the control goes first: nothing to put back
     savedHook_ = nullptr;
@@ -36,21 +39,23 @@ void TSkinControl::Notification(TComponent* component, TOperation operation) {
   if (component == SkinData) SkinData = nullptr;
 }
 
-void TSkinControl::Register(TWinSkinForm* formSkin) {
-  if (formSkin_ && formSkin_ != formSkin) Unregister();
-  formSkin_ = formSkin;
-  if (!formSkin) return;
-  FreeNotification(formSkin);
-  auto& list = formSkin->Controls;
+void TSkinControl::Register(TControlSkinHost* host) {
+  if (host_ && host_ != host) Unregister();
+  host_ = host;
+  if (!host) return;
+  hostComponent_ = &host->HostComponent();
+  FreeNotification(hostComponent_);
+  auto& list = host->ControlSkins();
   if (std::find(list.begin(), list.end(), this) == list.end()) list.push_back(this);
 }
 
 void TSkinControl::Unregister() {
-  if (!formSkin_) return;
-  auto& list = formSkin_->Controls;
+  if (!host_) return;
+  auto& list = host_->ControlSkins();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  RemoveFreeNotification(formSkin_);
-  formSkin_ = nullptr;
+  RemoveFreeNotification(hostComponent_);
+  host_ = nullptr;
+  hostComponent_ = nullptr;
 }
 
 void TSkinControl::HookControl(TControl& control) {
@@ -69,7 +74,7 @@ void TSkinControl::UnhookControl() {
   hookedControl_ = nullptr;
 }
 
-void TSkinControl::Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useSkinColor,
+void TSkinControl::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                           TCanvas* sharedCanvas) {
   if (attached_) return;
   auto* control = ObjectAs<TWinControl>(Owner());
@@ -82,7 +87,7 @@ void TSkinControl::Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useS
   unicodeWindow_ = Handle && IsWindowUnicode(Handle);
   if (skinData) FreeNotification(skinData);
   HookControl(*control);
-  Register(formSkin);
+  Register(host);
   if (UseSkinColor) {
     TakeParentBackground();
     SavedColor = control->Color();
@@ -94,17 +99,17 @@ void TSkinControl::Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useS
   State = scsAttached;
 }
 
-void TSkinControl::BindWindowedControl(TWinControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+void TSkinControl::BindWindowedControl(TWinControl* control, TSkinData* skinData, TControlSkinHost* host,
                                        TCanvas* canvas) {
   SkinData = skinData;
   SharedCanvas = canvas;
   Control = control;
   Handle = control->Handle();
   if (skinData) FreeNotification(skinData);
-  Register(formSkin);
+  Register(host);
 }
 
-void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin,
+void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                 TCanvas* sharedCanvas) {
   if (attached_ || !IsWindow(window)) return;
   SkinData = skinData;
@@ -113,7 +118,7 @@ void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* 
   Enabled = 1;
   Variant = 0;
   if (skinData) FreeNotification(skinData);
-  Register(formSkin);
+  Register(host);
   unicodeWindow_ = IsWindowUnicode(window) != FALSE;
   Caption = WindowTextWide(window);
   subclass_.Install(window, [this](TMessage& m) { SkinWindowProc(m); });

@@ -16,16 +16,13 @@
 #include "framework/ui/control.h"
 #include "framework/ui/message.h"
 #include "framework/win/window_thunk.h"
-#include "skin/controls/skin_manage_module.h"
+#include "skin/data/draw/platform.h"
 
 namespace quarnel {
 
 class TSkinData;
-class TWinSkinForm;
+class TControlSkinHost;
 class TDataSkinObject;
-
-// Switches a control skin's painting off (wParam 0) or on (wParam > 0); never passed on.
-constexpr UINT SKM_ENABLESKIN = 0x3506;
 
 // MouseState bits.
 constexpr uint8_t kMouseHot = 1;
@@ -51,8 +48,8 @@ class TSkinControl : public TComponent {
   void BeforeDestruction() override;
 
   // --- the nine operations subclasses override ------------------------------------------------
-  virtual void Attach(TWinSkinForm* formSkin, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas);
-  virtual void AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* sharedCanvas);
+  virtual void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas);
+  virtual void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas);
   virtual void Detach();
   virtual bool BeforeMessage(TMessage& message);  // true: the control's own procedure runs
   virtual void AfterMessage(TMessage& message);
@@ -70,7 +67,7 @@ class TSkinControl : public TComponent {
   LONG_PTR WindowLong(int index) const;  // W or A variant per the window's kind
   bool Attached() const { return attached_; }
   bool HookInstalled() const { return savedHook_ != nullptr || subclass_.Installed(); }
-  TWinSkinForm* FormSkin() const { return formSkin_; }
+  TControlSkinHost* Host() const { return host_; }
   bool UnicodeWindow() const { return unicodeWindow_; }
 
   // --- shared handlers for subclasses that paint by themselves ------------------------------
@@ -116,9 +113,9 @@ class TSkinControl : public TComponent {
   // Replaces `control`'s WindowProc by SkinWindowProc (saving the old one).
   void HookControl(TControl& control);
   void UnhookControl();
-  void Register(TWinSkinForm* formSkin);  // into the form skin's list, no duplicate
+  void Register(TControlSkinHost* host);  // into the host's list, no duplicate
   // Takes a windowed control as its target (skin, canvas, window) and joins the form skin's list.
-  void BindWindowedControl(TWinControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+  void BindWindowedControl(TWinControl* control, TSkinData* skinData, TControlSkinHost* host,
                            TCanvas* canvas);
   void TakeParentBackground();
   void GiveParentBackground();
@@ -133,7 +130,8 @@ class TSkinControl : public TComponent {
   TControl* hookedControl_ = nullptr;
   bool unicodeWindow_ = false;
   bool attached_ = false;
-  TWinSkinForm* formSkin_ = nullptr;
+  TControlSkinHost* host_ = nullptr;
+  TComponent* hostComponent_ = nullptr;  // the host as a component, for its free notification
 };
 
 // --- properties by name, for controls whose class is not known here ---------------------------

@@ -1,6 +1,7 @@
 // The factory table: how each control skin class is made and attached. A class not built yet
 // has a null factory, so the rules that name it attach nothing. UI thread.
 #include <array>
+#include <utility>
 
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
@@ -18,9 +19,9 @@ TSkinControl* MakeAndAttach(const SkinRequest& r) {
   if (!r.owner) return nullptr;
   T* skin = TComponent::CreateIn<T>(r.owner);
   if (r.control)
-    skin->Attach(r.formSkin, r.skinData, r.useSkinColor, r.canvas);
+    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   else if (r.window)
-    skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   return skin;
 }
 
@@ -29,9 +30,9 @@ TSkinControl* MakeBitButton(const SkinRequest& r) {
   auto* skin = TComponent::CreateIn<TSkinBitButton>(r.owner);
   skin->ImageProperty = r.imageProperty;
   if (r.control)
-    skin->Attach(r.formSkin, r.skinData, r.useSkinColor, r.canvas);
+    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   else if (r.window)
-    skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   return skin;
 }
 
@@ -39,7 +40,7 @@ TSkinControl* MakeSpeedButton(const SkinRequest& r) {
   if (!r.control) return nullptr;
   auto* skin = TComponent::CreateIn<TSkinSpeedButton>(r.control);
   skin->ImageProperty = r.imageProperty;
-  skin->Init(r.formSkin, r.skinData, r.canvas);
+  skin->Init(r.host, r.skinData, r.canvas);
   return skin;
 }
 
@@ -57,15 +58,30 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
 
 }  // namespace
 
+namespace {
+std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)>& Table() {
+  static auto table = BuildTable();
+  return table;
+}
+}  // namespace
+
 SkinFactory SkinFactoryOf(SkinClass cls) {
-  static const auto table = BuildTable();
   auto i = static_cast<size_t>(cls);
-  return i < table.size() ? table[i] : nullptr;
+  return i < Table().size() ? Table()[i] : nullptr;
+}
+
+SkinFactory SetSkinFactory(SkinClass cls, SkinFactory factory) {
+  auto i = static_cast<size_t>(cls);
+  if (i >= Table().size()) return nullptr;
+  return std::exchange(Table()[i], factory);
 }
 
 TSkinControl* MakeControlSkin(SkinClass cls, const SkinRequest& request) {
   SkinFactory factory = SkinFactoryOf(cls);
-  return factory ? factory(request) : nullptr;
+  if (!factory) return nullptr;
+  SkinRequest named = request;
+  named.skinClass = cls;
+  return factory(named);
 }
 
 }  // namespace quarnel

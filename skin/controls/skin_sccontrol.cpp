@@ -11,11 +11,11 @@ TSkinScControl::TSkinScControl(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScControl::~TSkinScControl() = default;
 
-void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TControlSkinHost* host,
                                    TCanvas* canvas) {
   auto* windowed = ObjectAs<TWinControl>(control);
   if (bar_ || !windowed) return;
-  BindWindowedControl(windowed, skinData, formSkin, canvas);
+  BindWindowedControl(windowed, skinData, host, canvas);
   bar_ = std::make_unique<TWScrollbar>(this);
   bar_->Bind(windowed, skControl);
   if (!control->Visible()) bar_->Hide();
@@ -77,14 +77,14 @@ void TSkinSizer::Draw(HDC dc, const RECT& rect) {
 TSkinControl* MakeScControlSkin(const SkinRequest& r) {
   if (!r.control) return nullptr;
   auto* skin = TComponent::CreateIn<TSkinScControl>(r.control);
-  skin->AttachControl(r.control, r.skinData, r.formSkin, r.canvas);
+  skin->AttachControl(r.control, r.skinData, r.host, r.canvas);
   return skin;
 }
 
 TSkinControl* MakeSizerSkin(const SkinRequest& r) {
   if (!r.owner || !r.window) return nullptr;
   auto* skin = TComponent::CreateIn<TSkinSizer>(r.owner);
-  skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   return skin;
 }
 

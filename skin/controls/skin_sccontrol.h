@@ -18,7 +18,7 @@ class TSkinScControl : public TSkinControl {
   explicit TSkinScControl(TComponent* owner);
   ~TSkinScControl() override;
 
-  void AttachControl(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* canvas);
+  void AttachControl(TControl* control, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas);
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;

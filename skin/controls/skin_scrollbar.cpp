@@ -9,8 +9,8 @@
 #include "framework/graphics/color.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -32,11 +32,11 @@ TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbar::~TSkinScrollbar() = default;
 
-void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TControlSkinHost* host,
                                     TCanvas* canvas) {
   auto* windowed = ObjectAs<TWinControl>(control);
   if (scrolledAttached_ || !windowed) return;
-  BindWindowedControl(windowed, skinData, formSkin, canvas);
+  BindWindowedControl(windowed, skinData, host, canvas);
 
   drawBorder_ = fw::AsciiLowerCase(GetEnumPropByName(control, "BorderStyle")) != "bsnone";
   if (control->ClassName() == "TImageScrollBox" || Variant == 1) drawBorder_ = false;
@@ -47,10 +47,16 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TWin
     SetPropByName(control, "FixedColor", std::to_string(skinData->FaceColor()));
   }
 
-  horz_ = std::make_unique<TWScrollbar>(this);
-  horz_->Bind(windowed, skHorizontal);
-  vert_ = std::make_unique<TWScrollbar>(this);
-  vert_->Bind(windowed, skVertical);
+  const LONG_PTR style = GetWindowLongPtrW(windowed->Handle(), GWL_STYLE);
+  const bool horizontalOnly = (style & WS_HSCROLL) && !(style & WS_VSCROLL);
+  if (!SingleBar || horizontalOnly) {
+    horz_ = std::make_unique<TWScrollbar>(this);
+    horz_->Bind(windowed, skHorizontal);
+  }
+  if (!SingleBar || !horizontalOnly) {
+    vert_ = std::make_unique<TWScrollbar>(this);
+    vert_->Bind(windowed, skVertical);
+  }
   EnableBars(control->Enabled());
   if (!control->Visible()) HideBars();
 
@@ -109,8 +115,8 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
       EnableBars(Control && Control->Enabled());
       break;
     case CM_RECREATEWND:
-      if (Control && FormSkin())
-        PostMessageW(FormSkin()->Window, SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
+      if (Control && Host())
+        PostMessageW(Host()->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
       break;
     case SKM_PAINTNC:
       PaintNonClient(m);

@@ -19,7 +19,7 @@ class TSkinScrollbar : public TSkinControl {
   ~TSkinScrollbar() override;
 
   // Attaches to a scrolled control (used instead of Attach).
-  virtual void AttachScrolled(TControl* control, TSkinData* skinData, TWinSkinForm* formSkin,
+  virtual void AttachScrolled(TControl* control, TSkinData* skinData, TControlSkinHost* host,
                               TCanvas* canvas);
   void Detach() override;
   bool BeforeMessage(TMessage& message) override;
@@ -32,6 +32,10 @@ class TSkinScrollbar : public TSkinControl {
   bool DrawsBorder() const { return drawBorder_; }
   TWScrollbar* HorzBar() const { return horz_.get(); }
   TWScrollbar* VertBar() const { return vert_.get(); }
+
+  // One overlay only: the horizontal one when the control shows only a horizontal bar, else the
+  // vertical one. Set before AttachScrolled.
+  bool SingleBar = false;
 
  protected:
   void RepositionBars();
@@ -50,7 +54,7 @@ class TSkinScrollbarH : public TSkinControl {
   explicit TSkinScrollbarH(TComponent* owner);
   ~TSkinScrollbarH() override;
 
-  void AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin, TCanvas* canvas) override;
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) override;
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
@@ -71,9 +75,9 @@ void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, c
 // control and attached with AttachScrolled, or (no control) a TSkinScrollbarH on the window.
 TSkinControl* MakeScrollbarSkin(const SkinRequest& request);
 
-// Replaces the scroll skin of the control window `window` (a control of `formSkin`'s form) by a
+// Replaces the scroll skin of the control window `window` (a control of `host`'s form) by a
 // new one for that window: what the frame object does for SKM_RESKINSCROLL. Null when the
 // window's control had no scroll skin.
-TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window);
+TSkinControl* ReskinScrolledControl(TControlSkinHost& host, HWND window);
 
 }  // namespace quarnel

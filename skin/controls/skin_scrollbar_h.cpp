@@ -5,9 +5,9 @@
 
 #include "framework/ui/control.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -15,10 +15,10 @@ TSkinScrollbarH::TSkinScrollbarH(TComponent* owner) : TSkinControl(owner) {}
 
 TSkinScrollbarH::~TSkinScrollbarH() = default;
 
-void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* formSkin,
+void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                    TCanvas* canvas) {
   if (Attached() || !IsWindow(window)) return;
-  TSkinControl::AttachHandle(window, skinData, formSkin, canvas);
+  TSkinControl::AttachHandle(window, skinData, host, canvas);
   horz_ = std::make_unique<TWScrollbar>(this);
   horz_->BindWindow(window, skHorizontal);
   vert_ = std::make_unique<TWScrollbar>(this);
@@ -71,16 +71,17 @@ TSkinControl* MakeScrollbarSkin(const SkinRequest& r) {
   if (r.control) {
     auto* skin = TComponent::CreateIn<TSkinScrollbar>(r.control);
     skin->Variant = r.variant;
-    skin->AttachScrolled(r.control, r.skinData, r.formSkin, r.canvas);
+    skin->SingleBar = r.singleBar;
+    skin->AttachScrolled(r.control, r.skinData, r.host, r.canvas);
     return skin;
   }
   if (!r.owner || !r.window) return nullptr;
   auto* skin = TComponent::CreateIn<TSkinScrollbarH>(r.owner);
-  skin->AttachHandle(r.window, r.skinData, r.formSkin, r.canvas);
+  skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   return skin;
 }
 
-TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window) {
+TSkinControl* ReskinScrolledControl(TControlSkinHost& host, HWND window) {
   TWinControl* control = TWinControl::FindControl(window);
   if (!control) return nullptr;
   // The old object still refers to the window that is gone; it goes with its overlays.
@@ -91,9 +92,9 @@ TSkinControl* ReskinScrolledControl(TWinSkinForm& formSkin, HWND window) {
   for (TComponent* c : old) control->DestroyComponent(c);
   SkinRequest r;
   r.owner = control;
-  r.formSkin = &formSkin;
-  r.skinData = formSkin.SkinData;
-  r.canvas = &formSkin.Canvas;
+  r.host = &host;
+  r.skinData = host.HostSkinData();
+  r.canvas = &host.HostCanvas();
   r.control = control;
   return MakeScrollbarSkin(r);
 }

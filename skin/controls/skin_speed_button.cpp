@@ -4,7 +4,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -22,7 +22,7 @@ TSkinSpeedButton::~TSkinSpeedButton() {
   UnhookControl();
 }
 
-void TSkinSpeedButton::Init(TWinSkinForm* formSkin, TSkinData* skinData, TCanvas* sharedCanvas) {
+void TSkinSpeedButton::Init(TControlSkinHost* host, TSkinData* skinData, TCanvas* sharedCanvas) {
   auto* control = ObjectAs<TControl>(Owner());
   if (!control || GraphicControl) return;
   SkinData = skinData;
@@ -30,7 +30,7 @@ void TSkinSpeedButton::Init(TWinSkinForm* formSkin, TSkinData* skinData, TCanvas
   GraphicControl = control;
   if (skinData) FreeNotification(skinData);
   HookControl(*control);
-  Register(formSkin);
+  Register(host);
   State = scsAttached;
   SetDefaultTransparency();
 }

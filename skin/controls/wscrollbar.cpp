@@ -8,7 +8,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
 #include "skin/controls/skin_control.h"
-#include "skin/data/optional_user_api.h"
+#include "skin/data/draw/optional_user_api.h"
 
 namespace quarnel {
 

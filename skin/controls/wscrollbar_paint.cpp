@@ -4,7 +4,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "skin/data/skin_element_loader.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel::detail {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "framework/core/text.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/data/skin_data_observer.h"
 #include "skin/data/skin_resources.h"
 
 namespace quarnel {
@@ -57,9 +57,19 @@ const TClassInfo& TSkinData::StaticClass() {
 }
 
 namespace {
+TSkinDataObserver* installedObserver = nullptr;
+
 // Descriptions find the class as soon as this file is part of the program.
 const bool classRegistered = (TSkinData::StaticClass(), true);
 }  // namespace
+
+TSkinDataObserver* SkinDataObserver() {
+  return installedObserver;
+}
+
+void SetSkinDataObserver(TSkinDataObserver* observer) {
+  installedObserver = observer;
+}
 
 TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSkin3rdRows()) {
   BuildMenuGlyphs();
@@ -81,7 +91,7 @@ void TSkinData::Unregister() {
   if (unregistered_) return;
   unregistered_ = true;
   HideCaptionHint();
-  if (TSkinManage* manager = TSkinManage::Instance()) manager->UnregisterSkinData(this);
+  if (TSkinDataObserver* observer = SkinDataObserver()) observer->SkinDataGone(*this);
 }
 
 std::string TSkinData::SkinStore() const {

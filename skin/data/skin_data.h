@@ -1,6 +1,7 @@
 // TSkinData: the component that owns a skin package, the settings saying which forms and
 // controls are skinned, and once loaded the colour scheme and element records (its
-// TSkinElements base). It schedules skinning through the skin manager. UI thread.
+// TSkinElements base). It tells the skin manager about loads through the observer the
+// manager installs (skin_data_observer.h). UI thread.
 #pragma once
 #include <windows.h>
 
@@ -122,6 +123,11 @@ class TSkinData : public TComponent, public TSkinElements {
   bool Empty() const { return notLoaded_; }  // no skin in force: not loaded or a failed load
   const std::vector<uint8_t>& PackedSkin() const { return packed_; }
   void SetPackedSkin(std::vector<uint8_t> packed) { packed_ = std::move(packed); }
+
+  // Where the notice about a package of an unknown version goes, process-wide; returns the
+  // previous one. The default shows it in a message box.
+  using Notifier = std::function<void(const std::string& message)>;
+  static Notifier SetNotifier(Notifier notifier);
 
   bool LoadSkin();
   void ApplySkin();

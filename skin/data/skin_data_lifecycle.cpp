@@ -1,26 +1,41 @@
 // TSkinData loading and activation: LoadSkin, ApplySkin, the end of reading (Loaded), Active
 // and SkinFile assignment, and the caption font and application icon they build. UI thread.
-#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "framework/ui/application.h"
-#include "skin/controls/skin_manage.h"
-#include "skin/data/optional_user_api.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_data_observer.h"
 #include "skin/data/skin_element_loader.h"
 
 namespace quarnel {
 
 namespace {
-constexpr int kActionDelayMs = 250;
+void ShowNotice(const std::string& message) {
+  MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+}
+
+TSkinData::Notifier& CurrentNotifier() {
+  static TSkinData::Notifier notifier = ShowNotice;
+  return notifier;
+}
 }  // namespace
+
+TSkinData::Notifier TSkinData::SetNotifier(Notifier notifier) {
+  return std::exchange(CurrentNotifier(), std::move(notifier));
+}
 
 bool TSkinData::LoadSkin() {
   notLoaded_ = true;
   if (IsDesigning()) return false;
   TSkinReader reader;
-  if (!reader.Load(packed_)) return false;  // the previous records stay in force
+  if (!reader.Load(packed_)) {  // the previous records stay in force
+    if (reader.Result() == TSkinReader::TResult::UnknownVersion && CurrentNotifier())
+      CurrentNotifier()(TSkinReader::kOlderSkinMessage);
+    return false;
+  }
   TSkinReader::Bytes entry;
   std::string entryName;
   TSkinDefinition text;
@@ -34,35 +49,23 @@ bool TSkinData::LoadSkin() {
 
 void TSkinData::ApplySkin() {
   if (IsDesigning() || IsLoading()) return;
-  if (!TSkinManage::Instance()) Loaded();
-  TSkinManage& manager = TSkinManage::Ensure();
-  manager.SetCurrentSkinData(this);
-  if (manager.Running()) manager.PostAction(saRefresh, kActionDelayMs);
+  if (TSkinDataObserver* observer = SkinDataObserver()) observer->SkinApplied(*this);
 }
 
 void TSkinData::Loaded() {
   TComponent::Loaded();
   if (IsDesigning()) return;
   if (!OptionalUserApi().GetScrollBarInfo) skinControls_ &= ~Bit(xcScrollbar);
-  TSkinManage& manager = TSkinManage::Ensure();
-  if (std::find(manager.SkinDataList().begin(), manager.SkinDataList().end(), this) ==
-      manager.SkinDataList().end())
-    manager.RegisterSkinData(this);
+  TSkinDataObserver* observer = SkinDataObserver();
+  if (observer) observer->SkinDataLoaded(*this);
   unregistered_ = false;
   BuildCaptionFont();
-  if (formType_ != sfMainform) {
-    manager.SetRunning(true);
-    manager.SetSkinningCount(manager.SkinningCount() + 1);
-    return;
-  }
-  manager.InstallHook();
+  if (formType_ != sfMainform) return;
   if (active_) {
-    if (notLoaded_) {
+    if (notLoaded_)
       active_ = false;
-    } else {
-      manager.SetCurrentSkinData(this);
-      manager.PostAction(saSkinOn, kActionDelayMs);
-    }
+    else if (observer)
+      observer->SkinActionRequested(*this, saSkinOn);
   }
   if (skinControls_ & Bit(xcMainMenu))
     skinControls_ &= ~Bit(xcMenuItem);
@@ -74,18 +77,7 @@ void TSkinData::Loaded() {
 void TSkinData::SetActive(bool active) {
   active_ = active;
   if (IsDesigning() || IsLoading()) return;
-  if (formType_ == sfMainform) {
-    if (active && notLoaded_) return;
-    TSkinManage& manager = TSkinManage::Ensure();
-    manager.SetCurrentSkinData(this);
-    manager.PostAction(active ? saSkinOn : saSkinOff, kActionDelayMs);
-    if (active) manager.SetRunning(true);
-  } else if (formType_ == sfOnlyThisForm) {
-    TSkinManage& manager = TSkinManage::Ensure();
-    manager.SetCurrentSkinData(this);
-    if (active && notLoaded_) return;
-    manager.PostAction(active ? saSkinOn : saSkinOff, kActionDelayMs);
-  }
+  if (TSkinDataObserver* observer = SkinDataObserver()) observer->ActiveChanged(*this, active);
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {

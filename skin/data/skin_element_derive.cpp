@@ -1,9 +1,9 @@
 // The loader's last steps, built from the elements just read: fixed frame counts, the mirrored
 // combo button, the composed combo strips and arrow, the frame colour and the toolbar
 // gradient. UI thread.
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_element_loader.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel::detail {
 

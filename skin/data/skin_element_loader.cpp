@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_resources.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/skin_values.h"
 
 namespace quarnel {
 

@@ -4,9 +4,9 @@
 #pragma once
 #include <string_view>
 
-#include "skin/data/skin_definition.h"
+#include "skin/data/format/skin_definition.h"
 #include "skin/data/skin_elements.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 namespace quarnel {
 

@@ -2,7 +2,7 @@
 // colours. UI thread.
 #include "skin/data/skin_hint_window.h"
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 
 namespace quarnel {
 

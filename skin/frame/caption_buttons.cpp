@@ -2,7 +2,7 @@
 // laid out by alignment, painted into the caption band or alone onto the window; the window
 // icon bitmap and its drawing. UI thread.
 #include "framework/ui/application.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/caption_layout.h"
 #include "skin/frame/nc_object.h"

@@ -3,8 +3,9 @@
 // (restore, maximise and minimise toggles). UI thread.
 #include <windowsx.h>
 
-#include "skin/controls/skin_manage.h"
+#include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -13,14 +14,6 @@ namespace quarnel {
 namespace {
 POINT MessagePoint(const TMessage& message) {
   return {GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
-}
-
-// NT before version 5 and the 95/98/Me family always have a close item in the window menu.
-bool CloseItemAssumed() {
-  const DWORD version = GetVersion();
-  const bool win9x = (version & 0x80000000u) != 0;
-  const int major = LOBYTE(LOWORD(version));
-  return win9x || major < 5;
 }
 }  // namespace
 
@@ -33,7 +26,7 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT framePoint) const {
 }
 
 bool TWinSkinForm::SystemMenuHasClose() const {
-  if (CloseItemAssumed()) return true;
+  if (OlderWindowMenuSystem()) return true;
   if (!SystemMenu) return false;
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
@@ -165,7 +158,7 @@ void TWinSkinForm::ToggleMaximize() {
     RestoreWindow();
     return;
   }
-  if (TSkinManage* manager = TSkinManage::Instance(); manager && FormKind == fkMDIChild)
+  if (TFrameRegistry* manager = FrameRegistry(); manager && FormKind == fkMDIChild)
     manager->SetMaximizedChildMode(true);
   WindowShowState = wssMaximized;
   PostMessageW(Window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);

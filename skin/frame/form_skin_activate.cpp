@@ -7,10 +7,11 @@
 #include "framework/core/text.h"
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
-#include "skin/controls/skin_manage.h"
-#include "skin/controls/skin_manage_module.h"
+#include "skin/controls/control_walker.h"
+#include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -36,11 +37,13 @@ fw::WindowSubclass::Handler Guarded(TWinSkinForm* self, Handler handler) {
 
 void TWinSkinForm::Activate(TSkinData* skinData) {
   if (Subclassed()) return;
-  TSkinManage* manager = TSkinManage::Instance();
+  TFrameRegistry* manager = FrameRegistry();
   if (manager) manager->SetSkinningCount(1);
   SkinData = skinData;
   SetHoverTimer(false);
-  FrameEnabled = skinData->SkinControls() & Bit(xcMainMenu);
+  // The frame is painted whatever the menu options say: xcMainMenu decides only about the menu
+  // band, so switching the menu skin off must not leave the whole window unskinned.
+  FrameEnabled = true;
   const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
   RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
@@ -91,7 +94,7 @@ void TWinSkinForm::ReadFormKind(LONG_PTR exStyle) {
     if (fw::AsciiLowerCase(::quarnel::WindowClassName(child)) != "mdiclient") continue;
     FormKind = fkMDIFrame;
     MDIClient = child;
-    if (TSkinManage* manager = TSkinManage::Instance()) manager->SetMDIClient(child, ControlOfWindow(Window));
+    if (TFrameRegistry* manager = FrameRegistry()) manager->SetMDIClient(child, ControlOfWindow(Window));
     return;
   }
   if (exStyle & WS_EX_MDICHILD) {
@@ -155,11 +158,11 @@ void TWinSkinForm::CompleteActivation() {
   if (Form)
     AttachControlSkins();
   else
-    WalkChildWindows(Window);
+    TControlWalker(*this).WalkChildWindows(Window);
   if (SkinState == fsNotActivated) {
     if (FormKind == fkMDIChild) {
       if (WindowShowState == wssMaximized) {
-        if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIClientWindow())
+        if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow())
           PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);
       } else if (WindowShowState == wssNormal) {
         SkinState = fsFitting;

@@ -2,8 +2,8 @@
 // frame is skinned) and the MDI client's procedure of an MDI frame. UI thread of the window.
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
-#include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -40,7 +40,7 @@ void TWinSkinForm::HandleFormSetText(TMessage& m) {
   if (SavedFormHook) SavedFormHook(m);
   if (!IsWindowVisible(Window)) return;
   if (WindowShowState == wssMaximized) {
-    if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIClientWindow())
+    if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow())
       PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);
   }
   if (WindowShowState == wssMinimized)
@@ -50,7 +50,7 @@ void TWinSkinForm::HandleFormSetText(TMessage& m) {
 }
 
 void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
-  TSkinManage* manager = TSkinManage::Instance();
+  TFrameRegistry* manager = FrameRegistry();
   switch (m.Msg) {
     case WM_NCDESTROY:
       MDIClientDestroyed(m);
@@ -93,7 +93,7 @@ void TWinSkinForm::MDIClientDestroyed(TMessage& m) {
   mdiClientSubclass_.Restore();
   m.Result = unicode ? CallWindowProcW(previous, MDIClient, m.Msg, m.WParam, m.LParam)
                      : CallWindowProcA(previous, MDIClient, m.Msg, m.WParam, m.LParam);
-  if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->MDIClientWindow() == MDIClient)
+  if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow() == MDIClient)
     manager->SetMDIClient(nullptr, nullptr);
 }
 

@@ -5,9 +5,10 @@
 
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
-#include "skin/controls/skin_manage.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -16,6 +17,7 @@ namespace quarnel {
 namespace {
 
 constexpr UINT kHoverInterval = 250;
+TFrameRegistry* installedRegistry = nullptr;
 
 // Thread timers carry no object: each running timer is found here by its id.
 std::map<UINT_PTR, TWinSkinForm*>& HoverTimers() {
@@ -31,6 +33,30 @@ fw::UniqueFont MakeCaptionFont() {
 }
 
 }  // namespace
+
+TFrameRegistry* FrameRegistry() {
+  return installedRegistry;
+}
+
+void SetFrameRegistry(TFrameRegistry* registry) {
+  installedRegistry = registry;
+}
+
+void TWinSkinForm::AttachControlSkins() {
+  TControlWalker(*this).AttachControlSkins();
+}
+
+void TWinSkinForm::ReleaseControlSkins(bool destroying) {
+  TControlWalker(*this).ReleaseControlSkins(destroying);
+}
+
+TSkinControl* TWinSkinForm::FindControlSkin(HWND window) const {
+  return FindControlSkinIn(Controls, window);
+}
+
+void TWinSkinForm::DispatchWindow(HWND window) {
+  TControlWalker(*this).DispatchWindow(window);
+}
 
 void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside) {
   if (skin.Form) return;
@@ -60,7 +86,7 @@ TWinSkinForm::~TWinSkinForm() {
                       !IsWindow(Window));
   FreeCaptionButtons();
   SystemMenuPopup.reset();
-  if (TSkinManage* manager = TSkinManage::Instance()) manager->ForgetWindow(Window);
+  if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(Window);
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {

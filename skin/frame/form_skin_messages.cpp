@@ -5,10 +5,10 @@
 
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
-#include "skin/controls/skin_manage.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -35,7 +35,7 @@ bool IsWindowMenuCommand(WPARAM command) {
 // An MDI frame painted while its active child is maximised shows that child in the
 // maximised-child presentation.
 void NoteMaximizedChild(HWND mdiClient) {
-  TSkinManage* manager = TSkinManage::Instance();
+  TFrameRegistry* manager = FrameRegistry();
   if (!manager || !mdiClient || manager->MaximizedChildMode()) return;
   BOOL maximized = FALSE;
   SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
@@ -78,7 +78,7 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       m.Result = 0;
       return true;
     case WM_INITMENUPOPUP:
-      if (TSkinManage* manager = TSkinManage::Instance())
+      if (TFrameRegistry* manager = FrameRegistry())
         manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
                                                                               : pkMenuBarDropDown);
       Default(m);
@@ -231,7 +231,7 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
       break;
     case SC_RESTORE:
       WindowShowState = wssNormal;
-      if (TSkinManage* manager = TSkinManage::Instance();
+      if (TFrameRegistry* manager = FrameRegistry();
           manager && FormKind == fkMDIChild && manager->MaximizedChildMode())
         manager->SetMaximizedChildMode(false);
       break;
@@ -267,7 +267,7 @@ void TWinSkinForm::HandleSize(TMessage& m) {
   }
   if (WindowShowState == wssMinimized) return;
   if (FormKind == fkMDIChild) {
-    TSkinManage* manager = TSkinManage::Instance();
+    TFrameRegistry* manager = FrameRegistry();
     if ((manager && manager->MaximizedChildMode()) || WindowShowState != wssNormal) return;
   }
   if (SkinState == fsActive || SkinState == fsReskinning) UpdateWindowRegion();

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 

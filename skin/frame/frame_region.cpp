@@ -1,6 +1,6 @@
 // The window outline: the inner rectangle joined with the opaque pixels of the border pieces
 // that have transparency, rebuilt only when the window size changes. UI thread.
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_paint.h"
 #include "skin/frame/win_skin_form.h"

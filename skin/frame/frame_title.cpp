@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/title_layout.h"

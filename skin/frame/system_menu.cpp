@@ -3,8 +3,9 @@
 // the icon button. UI thread.
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_registry.h"
 #include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
@@ -12,17 +13,12 @@ namespace quarnel {
 namespace {
 constexpr int kSystemMenuTag = 33333;
 enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGlyphClose = 3 };
-
-bool OldNt() {
-  const DWORD version = GetVersion();
-  return !(version & 0x80000000u) && LOBYTE(LOWORD(version)) < 5;
-}
 }  // namespace
 
 void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
   const DWORD now = GetTickCount();
   if (now - LastRightClickTick > DoubleClickTime) {
-    if (TSkinManage* manager = TSkinManage::Instance()) manager->SetPopupKind(pkWindowMenu);
+    if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkWindowMenu);
     LastRightClickTick = now;
     BuildSystemMenu();
     if (SystemMenuPopup) SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
@@ -37,7 +33,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
 
 void TWinSkinForm::BuildSystemMenu() {
   SystemMenuPopup.reset();
-  auto popup = std::make_unique<TPopupMenu>(nullptr);
+  ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
   if (SkinData) popup->SetImages(&SkinData->MenuGlyphs);
@@ -49,7 +45,7 @@ void TWinSkinForm::BuildSystemMenu() {
     return event;
   };
 
-  if (OldNt()) {
+  if (SkinModule().IsNTPlatform && SystemMajorVersion() < 5) {
     auto add = [&](const char* caption, int tag, std::function<void()> action) {
       TMenuItem* item = root->AddNew(popup.get(), caption, tag);
       item->SetImageIndex(tag);

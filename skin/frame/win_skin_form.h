@@ -1,9 +1,10 @@
 // TWinSkinForm: the frame object of one skinned top-level window. It replaces the window's
 // procedure, imposes the skin's border sizes on the client area, paints border, caption, title
 // and caption buttons from the skin, cuts the window outline, routes non-client mouse input to
-// its caption buttons and owns the control skin objects of the window's controls.
-// The object's members are defined by concern in form_skin_*.cpp, frame_*.cpp and
-// caption_*.cpp (skin/frame) and, for the control walk, in skin/controls. UI thread.
+// its caption buttons and owns the control skin objects of the window's controls, which reach
+// it through the host interface it implements (the control walk lives with them in
+// skin/controls). Members are defined by concern in form_skin_*.cpp, frame_*.cpp and
+// caption_*.cpp. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -17,6 +18,7 @@
 #include "framework/ui/message.h"
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
+#include "skin/controls/control_skin_host.h"
 
 class TControl;
 class TCustomForm;
@@ -31,25 +33,6 @@ class TSkinControl;
 class TNCObject;
 class TWinSysButton;
 
-// Private window messages of the skin engine.
-constexpr UINT SKM_RESKIN = 0x3401;
-constexpr UINT SKM_REPAINTFRAME = 0x3502;
-constexpr UINT SKM_ACTIVATE = 0x3503;
-constexpr UINT SKM_CUSTOMBUTTON = 0x3514;
-constexpr UINT SKM_BUTTONVISIBLE = 0x3515;
-constexpr UINT SKM_MDIREDRAW = 0x3516;
-constexpr UINT SKM_RESKINSCROLL = 0x3517;
-constexpr UINT SKM_MENUBARCLICK = 0x3518;
-constexpr UINT SKM_QUERYSKINNED = 0x3523;
-constexpr UINT SKM_PAINTNC = 0xBC4B;
-constexpr UINT SKM_PING = 0xBC4D;
-constexpr UINT SKM_SKINNED = 0xBC4E;
-constexpr LPARAM SkinMessageTag = 0x41A2;
-constexpr LPARAM kActivateMessageParam = 1000;  // lParam of SKM_ACTIVATE
-constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
-constexpr UINT CM_MENUCHANGED = 0xB015;  // the framework's menu-changed notification
-constexpr UINT CM_DIALOGCHAR = 0xB006;   // the framework's dialog-character notification
-
 enum TFormSkinState { fsNotActivated = 0, fsActive = 1, fsReskinning = 3, fsDestroying = 4, fsFitting = 5, fsDestroyed = 6 };
 enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
 enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNoBorder = 2, bkDialog = 3 };
@@ -57,7 +40,7 @@ enum TBorderIconBits : unsigned { kbiMaximize = 1, kbiMinimize = 2, kbiHelp = 4,
 enum TWindowShowState { wssNormal = 0, wssMaximized = 1, wssMinimized = 2 };
 enum class TBorderPiece { Left, Right, Top, Bottom };
 
-class TWinSkinForm : public TComponent {
+class TWinSkinForm : public TComponent, public TControlSkinHost {
  public:
   explicit TWinSkinForm(TComponent* owner);
   ~TWinSkinForm() override;
@@ -115,20 +98,21 @@ class TWinSkinForm : public TComponent {
   void HideCaptionHint();
   bool SystemMenuHasClose() const;
 
-  // --- control skin objects (the control walk lives with the control skins) ------------------
+  // --- control skin objects, through the control walker -------------------------------------
   void AttachControlSkins();
-  void WalkChildWindows(HWND window);
   // Frees every control skin object; unless destroying, each first restores its control.
   void ReleaseControlSkins(bool destroying);
   TSkinControl* FindControlSkin(HWND window) const;
-  void WalkComponents(TComponent* component);
-  void WalkChildControls(TWinControl* container);
-  void DispatchControl(TControl* control, TComponent* owner);
   void DispatchWindow(HWND window);
-  bool ApplySkin3rdKind(const std::string& upperClass, TControl* control);  // true: handled
-  void DisableGroupChildren(TControl* control);
-  bool HasControlSkin(TControl* control) const;
-  bool SkipInTabWalk(TWinControl* control) const;
+
+  // --- the host of the control skins -----------------------------------------------------------
+  TComponent& HostComponent() override { return *this; }
+  HWND HostWindow() const override { return Window; }
+  TCustomForm* HostForm() const override { return Form; }
+  TSkinData* HostSkinData() const override { return SkinData; }
+  TCanvas& HostCanvas() override { return Canvas; }
+  std::vector<TSkinControl*>& ControlSkins() override { return Controls; }
+  bool HostFrameEnabled() const override { return FrameEnabled; }
 
   // --- state ---------------------------------------------------------------------------------
   TCustomForm* Form = nullptr;
@@ -158,7 +142,7 @@ class TWinSkinForm : public TComponent {
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
   HMENU NativeMenu = nullptr;
   HMENU SystemMenu = nullptr;
-  std::unique_ptr<TPopupMenu> SystemMenuPopup;
+  ComponentPtr<TPopupMenu> SystemMenuPopup;
   TNCObject* HotObject = nullptr;
   bool MenuTracking = false;
   DWORD LastRightClickTick = 0;

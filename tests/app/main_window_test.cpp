@@ -8,7 +8,7 @@
 #include "framework/core/error.h"
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/support/window_support.h"

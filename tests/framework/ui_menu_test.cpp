@@ -147,6 +147,20 @@ TEST(Menu, OwnerDrawRoutesToTheItemOrDrawsThePlainLook) {
   EXPECT_FALSE(other->DispatchDrawItem(draw));
 }
 
+TEST(Menu, OwnerDrawDataThatIsNoItemIsNeverRead) {
+  auto menu = TComponent::Make<TPopupMenu>();
+  menu->Items()->AddNew(menu.get(), "One");
+  // Another owner-draw menu of the window may carry any value as its item data.
+  DRAWITEMSTRUCT draw{};
+  draw.CtlType = ODT_MENU;
+  draw.itemData = 0x10;
+  EXPECT_FALSE(menu->DispatchDrawItem(draw));
+  MEASUREITEMSTRUCT measure{};
+  measure.CtlType = ODT_MENU;
+  measure.itemData = 0x10;
+  EXPECT_FALSE(menu->DispatchMeasureItem(measure));
+}
+
 TEST(Menu, PublishedAndCreatedByDescriptions) {
   ASSERT_NE(FindClass("TMenuItem"), nullptr);
   ASSERT_NE(FindClass("TPopupMenu"), nullptr);

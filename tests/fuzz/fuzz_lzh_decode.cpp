@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "reference_lzh.h"
-#include "skin/data/lzh.h"
-#include "skin/data/lzh_encoder.h"
+#include "skin/data/format/lzh.h"
+#include "skin/data/format/lzh_encoder.h"
 
 namespace {
 

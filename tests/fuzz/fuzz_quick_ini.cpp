@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/data/quick_ini.h"
+#include "skin/data/format/quick_ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quarnel::TQuickIni ini;

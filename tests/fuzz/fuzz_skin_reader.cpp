@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 namespace {
 
@@ -26,11 +26,6 @@ void ExtractAll(const quarnel::TSkinReader& reader) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool silenced = [] {
-    quarnel::TSkinReader::SetNotifier(nullptr);
-    return true;
-  }();
-  (void)silenced;
   const std::span<const std::uint8_t> bytes(data, size);
 
   quarnel::TSkinReader packed;

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "shipped_skins.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/quick_ini.h"
+#include "skin/data/format/skin_reader.h"
 #include "tools/skinpack/bitmap_check.h"
 
 namespace quarnel::skintest {

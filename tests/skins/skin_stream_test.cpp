@@ -7,7 +7,7 @@
 
 #include "framework/description/description.h"
 #include "shipped_skins.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 namespace quarnel::skintest {
 namespace {

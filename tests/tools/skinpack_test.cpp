@@ -7,7 +7,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/skin_writer.h"
 #include "tools/bench_lzh/sample_skin.h"
 #include "tools/skinpack/bitmap_check.h"
 #include "tools/skinpack/skinpack_commands.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "framework/graphics/dib_pool.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "tools/bench_common/bench_timing.h"
 
 namespace quarnel::bench {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/lzh.h"
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/lzh.h"
+#include "skin/data/format/skin_writer.h"
 #include "tools/bench_lzh/sample_skin.h"
 
 namespace quarnel::bench {

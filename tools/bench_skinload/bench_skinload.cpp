@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "skin/data/skin_data.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/format/skin_reader.h"
 
 namespace {
 

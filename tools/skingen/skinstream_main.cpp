@@ -1,6 +1,6 @@
 // skinstream: writes a packed skin package as the "SkinStream" data of a form description.
 //   skinstream <package.skn> <out.txt>                                  the property text alone
-//   skinstream <package.skn> <out.dfm> --into <in.dfm> --object <name>  a description with the
+//   skinstream <package.skn> <out.form> --into <in.form> --object <name>  a description with the
 //                                        named object's SkinStream replaced by the package
 #include <filesystem>
 #include <fstream>
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   const bool splice = args.size() == 6 && args[2] == "--into" && args[4] == "--object";
   if (!fragment && !splice) {
     std::cerr << "usage: skinstream <package.skn> <out.txt>\n"
-                 "       skinstream <package.skn> <out.dfm> --into <in.dfm> --object <name>\n";
+                 "       skinstream <package.skn> <out.form> --into <in.form> --object <name>\n";
     return 2;
   }
   try {

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "skin/data/skin_reader.h"
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/skin_reader.h"
+#include "skin/data/format/skin_writer.h"
 #include "tools/skinpack/bitmap_check.h"
 
 namespace quarnel::skinpack {
@@ -155,13 +155,12 @@ int Pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 TSkinReader LoadPackage(const fs::path& path, std::ostream& err) {
   const Bytes packed = ReadFile(path);
   TSkinReader reader;
-  const auto previous = TSkinReader::SetNotifier([&](const std::string& message) {
-    std::string text = message;
+  const bool loaded = reader.Load(packed);
+  if (reader.Result() == TSkinReader::TResult::UnknownVersion) {
+    std::string text = TSkinReader::kOlderSkinMessage;
     std::replace(text.begin(), text.end(), '\r', ' ');
     err << "skinpack: " << path.string() << ": " << text << "\n";
-  });
-  const bool loaded = reader.Load(packed);
-  TSkinReader::SetNotifier(previous);
+  }
   if (!loaded) {
     throw Failure(path.string() + ": not a readable skin package (version " +
                   std::to_string(reader.Header().Version) + ", or more than 1001 entries)");

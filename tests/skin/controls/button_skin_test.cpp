@@ -4,7 +4,7 @@
 
 #include "button_test_support.h"
 #include "framework/win/window_thunk.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 
 namespace quarnel::buttontest {
 namespace {

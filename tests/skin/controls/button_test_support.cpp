@@ -1,7 +1,7 @@
 // The push-button tests' main window, frame object and pixel references. Test thread.
 #include "button_test_support.h"
 
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "tests/skin/controls/skin_test_form.h"
 
 namespace quarnel::buttontest {

@@ -14,7 +14,7 @@
 #include "framework/ui/button.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/support/window_support.h"

@@ -1,15 +1,22 @@
-// The control dispatch: the rule chosen for each control kind and its order, Skin3rd rows
-// (case, "nil", options), tag rules, the child-window class table and bare dialog buttons.
+// The control dispatch: which skin each control kind gets (by rule order and options), Skin3rd
+// rows (case, "nil", options, kinds), tag rules, the child-window class table and bare dialog
+// buttons.
 #include "skin/controls/control_dispatch.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
 
 #include "framework/core/properties.h"
 #include "framework/ui/application.h"
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
+#include "framework/ui/scroll_bar.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
@@ -32,6 +39,84 @@ const TClassInfo& TTestRadioGroup::StaticClass() {
       TClassBuilder<TTestRadioGroup>("TTestRadioGroup", &TWinControl::StaticClass()).Build();
   return info;
 }
+
+// A control with bands, each of which has its own colour.
+class TTestBand : public TComponent {
+  FW_DECLARE_CLASS()
+ public:
+  using TComponent::TComponent;
+  int32_t Color() const { return color_; }
+  void SetColor(int32_t color) { color_ = color; }
+
+ private:
+  int32_t color_ = 0;
+};
+const TClassInfo& TTestBand::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TTestBand>("TTestBand", &TComponent::StaticClass())
+                                     .Int("Color", &TTestBand::Color, &TTestBand::SetColor)
+                                     .Build();
+  return info;
+}
+class TCustomCoolBar : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  explicit TCustomCoolBar(TComponent* owner)
+      : TWinControl(owner), bands_(TComponent::CreateIn<TComponent>(this)) {
+    for (int i = 0; i < 2; ++i) TComponent::CreateIn<TTestBand>(bands_);
+  }
+  TComponent* Bands() const { return bands_; }
+
+ private:
+  TComponent* bands_;
+};
+const TClassInfo& TCustomCoolBar::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TCustomCoolBar>("TCustomCoolBar", &TWinControl::StaticClass())
+                                     .Obj("Bands", &TComponent::StaticClass, &TCustomCoolBar::Bands)
+                                     .Build();
+  return info;
+}
+// A check box of a foreign library, whose class name is not all upper case.
+class TRzTestCheck : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+};
+const TClassInfo& TRzTestCheck::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TRzTestCheck>("TRzTestCheck", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
+// What the dispatch hands out, recorded instead of made while a RecordedSkins lives.
+struct Handed {
+  SkinClass skinClass;
+  TControl* control;
+  int variant;
+};
+std::vector<Handed> handed;
+TSkinControl* Record(const SkinRequest& r) {
+  handed.push_back({r.skinClass, r.control, r.variant});
+  return nullptr;
+}
+class RecordedSkins {
+ public:
+  RecordedSkins() {
+    handed.clear();
+    for (size_t i = 0; i < saved_.size(); ++i) saved_[i] = SetSkinFactory(static_cast<SkinClass>(i), &Record);
+  }
+  ~RecordedSkins() {
+    for (size_t i = 0; i < saved_.size(); ++i) SetSkinFactory(static_cast<SkinClass>(i), saved_[i]);
+  }
+  // The class handed out for `control`; Count when none.
+  static SkinClass For(const TControl* control) {
+    for (const Handed& h : handed)
+      if (h.control == control) return h.skinClass;
+    return SkinClass::Count;
+  }
+
+ private:
+  std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> saved_{};
+};
 
 using controltest::BuiltInSkin;
 using controltest::MakeFormSkin;
@@ -69,12 +154,11 @@ class DispatchTest : public ::testing::Test {
     c->SetBounds(x, y, w, h);
     return c;
   }
-  int RuleFor(TControl& control) {
-    std::string upper = control.ClassName();
-    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-    ControlRuleContext context{*formSkin, *data, control, upper};
-    const ControlRule* rule = ChooseControlRule(context);
-    return rule ? rule->number : 0;
+  // The skin class the dispatch gives `control` (Count: none).
+  SkinClass SkinClassFor(TControl& control) {
+    RecordedSkins recorded;
+    TControlWalker(*formSkin).DispatchControl(&control, form);
+    return RecordedSkins::For(&control);
   }
   bool Skinned(TWinControl* c) { return SendMessageW(c->Handle(), SKM_QUERYSKINNED, 0, 0) == 1; }
 
@@ -87,16 +171,57 @@ class DispatchTest : public ::testing::Test {
   ComponentPtr<TWinSkinForm> formSkin;
 };
 
-TEST_F(DispatchTest, MemoTakesTheScrollBarRowBeforeTheEditRow) {
-  EXPECT_EQ(RuleFor(*memo), 35);
-  EXPECT_EQ(RuleFor(*edit), 39);
-  EXPECT_EQ(RuleFor(*button), 38);
-  // Without the scroll-bar option the memo falls through to the edit row.
+TEST_F(DispatchTest, MemoTakesTheScrollBarSkinBeforeTheEditSkin) {
+  EXPECT_EQ(SkinClassFor(*memo), SkinClass::Scrollbar);
+  EXPECT_EQ(SkinClassFor(*edit), SkinClass::Edit);
+  EXPECT_EQ(SkinClassFor(*button), SkinClass::Button);
+  // Without the scroll-bar option the memo falls through to the edit rule.
   data->SetSkinControls(data->SkinControls() & ~Bit(xcScrollbar));
-  EXPECT_EQ(RuleFor(*memo), 39);
-  // Without the button option a push button reaches only the catch-all row.
+  EXPECT_EQ(SkinClassFor(*memo), SkinClass::Edit);
+  // Without the button option a push button gets nothing.
   data->SetSkinControls(data->SkinControls() & ~Bit(xcButton));
-  EXPECT_EQ(RuleFor(*button), 40);
+  EXPECT_EQ(SkinClassFor(*button), SkinClass::Count);
+}
+
+TEST_F(DispatchTest, SeparateScrollBarGetsItsOwnSkin) {
+  auto* bar = Add<TScrollBar>(10, 140, 150, 17);
+  flush_events();
+  formSkin->AttachControlSkins();
+  EXPECT_NE(dynamic_cast<TSkinScControl*>(formSkin->FindControlSkin(bar->Handle())), nullptr);
+}
+
+TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
+  auto* cool = Add<TCustomCoolBar>(10, 170, 200, 30);
+  flush_events();
+  formSkin->AttachControlSkins();
+  ASSERT_EQ(cool->Bands()->ComponentCount(), 2);
+  for (int i = 0; i < 2; ++i)
+    EXPECT_EQ(static_cast<TTestBand*>(cool->Bands()->Components(i))->Color(),
+              static_cast<int32_t>(data->FaceColor()));
+}
+
+TEST_F(DispatchTest, SingleScrollBarKindMakesOneOverlay) {
+  data->Skin3rd()->Add("TMemo=singlescrollbar");
+  formSkin->AttachControlSkins();
+  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->FindControlSkin(memo->Handle()));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->HorzBar(), nullptr);
+  EXPECT_NE(skin->VertBar(), nullptr);
+}
+
+TEST_F(DispatchTest, RadioGroupKindTellsForeignChildrenByNameInAnyCase) {
+  auto* group = Add<TTestRadioGroup>(250, 10, 120, 120);
+  auto* foreign = TComponent::CreateIn<TRzTestCheck>(form);
+  foreign->SetParent(group);
+  auto* plain = TComponent::CreateIn<TButton>(form);
+  plain->SetParent(group);
+  data->Skin3rd()->Add("TTestRadioGroup=radiogroup");
+  flush_events();
+  RecordedSkins recorded;
+  TControlWalker(*formSkin).DispatchControl(group, form);
+  EXPECT_EQ(RecordedSkins::For(foreign), SkinClass::ObjImage);
+  EXPECT_EQ(RecordedSkins::For(plain), SkinClass::RadioButton);
+  EXPECT_EQ(RecordedSkins::For(group), SkinClass::GroupBox);
 }
 
 TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
@@ -108,13 +233,6 @@ TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
       skin = s;
     }
   EXPECT_NE(dynamic_cast<TSkinScrollbar*>(skin), nullptr);
-}
-
-TEST_F(DispatchTest, RulesAreNumberedInTableOrder) {
-  int count = 0;
-  const ControlRule* rules = ControlRules(count);
-  ASSERT_EQ(count, 41);
-  for (int i = 0; i < count; ++i) EXPECT_EQ(rules[i].number, i + 1);
 }
 
 TEST_F(DispatchTest, AttachControlSkinsGivesThePushButtonItsSkinOnce) {
@@ -190,8 +308,13 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
   EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("button", BS_OWNERDRAW, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON | BS_BITMAP, d).action, WindowAction::Nothing);
-  EXPECT_EQ(DecideWindow("button", BS_AUTOCHECKBOX, d).skinClass, SkinClass::CheckBox);
-  EXPECT_EQ(DecideWindow("button", BS_AUTORADIOBUTTON, d).skinClass, SkinClass::RadioButton);
+  // The low four bits are the button's kind, a value rather than flags.
+  for (DWORD style : {BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE})
+    EXPECT_EQ(DecideWindow("button", style | WS_TABSTOP, d).skinClass, SkinClass::CheckBox) << style;
+  for (DWORD style : {BS_RADIOBUTTON, BS_AUTORADIOBUTTON})
+    EXPECT_EQ(DecideWindow("button", style | WS_GROUP, d).skinClass, SkinClass::RadioButton) << style;
+  for (DWORD style : {BS_USERBUTTON, BS_PUSHBOX})
+    EXPECT_EQ(DecideWindow("button", style, d).skinClass, SkinClass::Button) << style;
   EXPECT_EQ(DecideWindow("combobox", CBS_SIMPLE, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("combobox", CBS_DROPDOWNLIST, d).skinClass, SkinClass::ComBox);
   EXPECT_EQ(DecideWindow("scrollbar", WS_TABSTOP, d).action, WindowAction::Nothing);

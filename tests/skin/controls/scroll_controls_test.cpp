@@ -141,7 +141,7 @@ TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   ASSERT_EQ(control->Kind(), sbVertical);
   SkinRequest r;
   r.owner = control;
-  r.formSkin = formSkin.get();
+  r.host = formSkin.get();
   r.skinData = data;
   r.control = control;
   auto* skin = dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
@@ -191,7 +191,7 @@ TEST_F(ScrollControlsTest, BareWindowBarsAreCoveredByTheHandleVariant) {
   HWND list = MakeBareList(form->Handle(), 10, 205, 50);
   SkinRequest r;
   r.owner = formSkin.get();
-  r.formSkin = formSkin.get();
+  r.host = formSkin.get();
   r.skinData = data;
   r.window = list;
   auto* skin = dynamic_cast<TSkinScrollbarH*>(MakeScrollbarSkin(r));
@@ -302,7 +302,7 @@ TEST_F(ScrollControlsTest, SizeGripIsFilledWithTheFaceColour) {
   ASSERT_NE(capture_window(grip).at(9, 9), face);
   SkinRequest r;
   r.owner = formSkin.get();
-  r.formSkin = formSkin.get();
+  r.host = formSkin.get();
   r.skinData = data;
   r.window = grip;
   ASSERT_NE(dynamic_cast<TSkinSizer*>(MakeSizerSkin(r)), nullptr);

@@ -105,7 +105,7 @@ void ScrollSkinTest::TearDown() {
 TSkinScrollbar* ScrollSkinTest::SkinScrolled(TControl* control) {
   SkinRequest r;
   r.owner = control;
-  r.formSkin = formSkin.get();
+  r.host = formSkin.get();
   r.skinData = data;
   r.canvas = &formSkin->Canvas;
   r.control = control;

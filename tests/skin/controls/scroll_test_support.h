@@ -16,7 +16,7 @@
 #include "framework/ui/scroll_bar.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_scrollbar.h"
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/controls/skin_test_form.h"

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_definition.h"
+#include "skin/data/format/quick_ini.h"
+#include "skin/data/format/skin_definition.h"
 
 namespace quarnel {
 namespace {

@@ -2,7 +2,7 @@
 // colour sample and the toolbar gradient.
 #include <gtest/gtest.h>
 
-#include "skin/data/color_math.h"
+#include "skin/data/draw/color_math.h"
 #include "skin_test_package.h"
 
 namespace quarnel {

@@ -2,7 +2,7 @@
 // sections with their clamps, buttons, title and the colour scheme.
 #include <gtest/gtest.h>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin_test_package.h"
 
 namespace quarnel {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "framework/core/properties.h"
-#include "skin/data/optional_user_api.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin_data_test_support.h"
 
 namespace quarnel {
@@ -91,7 +91,8 @@ TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {
 TEST_F(SkinDataTest, UnknownPackageVersionIsReportedAndActiveTurnsOff) {
   const auto packed = testing::UnknownVersionPackage();
   TSkinData& data = Read(HostDescription("    Active = True\n", &packed));
-  EXPECT_EQ(messages.size(), 1u);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "This is Older Skin File\rPlease update to new version !");
   EXPECT_TRUE(data.Empty());
   EXPECT_FALSE(data.Active());
   EXPECT_FALSE(TSkinManage::Instance()->Running());

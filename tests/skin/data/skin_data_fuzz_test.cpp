@@ -7,7 +7,7 @@
 #include <iterator>
 #include <random>
 
-#include "skin/data/draw_helpers.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin_test_package.h"
 #include "tests/support/window_support.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "framework/description/reader.h"
-#include "skin/controls/skin_manage.h"
-#include "skin/data/lzh_encoder.h"
+#include "skin/controls/manager/skin_manage.h"
+#include "skin/data/format/lzh_encoder.h"
 #include "skin/data/skin_data.h"
 #include "skin_test_package.h"
 #include "tests/support/window_support.h"
@@ -71,12 +71,12 @@ class SkinDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TSkinManage::Destroy();
-    previousNotifier_ = TSkinReader::SetNotifier([this](const std::string& m) { messages.push_back(m); });
+    previousNotifier_ = TSkinData::SetNotifier([this](const std::string& m) { messages.push_back(m); });
   }
   void TearDown() override {
     host.reset();
     TSkinManage::Destroy();
-    TSkinReader::SetNotifier(previousNotifier_);
+    TSkinData::SetNotifier(previousNotifier_);
   }
   // Reads a host description and returns its skin data component.
   TSkinData& Read(const std::string& text) {
@@ -89,7 +89,7 @@ class SkinDataTest : public ::testing::Test {
   std::vector<std::string> messages;
 
  private:
-  TSkinReader::Notifier previousNotifier_;
+  TSkinData::Notifier previousNotifier_;
 };
 
 }  // namespace quarnel::testing

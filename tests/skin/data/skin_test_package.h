@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "skin/data/skin_element_loader.h"
-#include "skin/data/skin_writer.h"
+#include "skin/data/format/skin_writer.h"
 
 namespace quarnel::testing {
 

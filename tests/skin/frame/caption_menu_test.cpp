@@ -134,6 +134,28 @@ TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
   EXPECT_FALSE(maximise->Enabled());
 }
 
+// Sees its free notifications.
+class TFreeWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<TComponent*> Removed;
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove) Removed.push_back(component);
+  }
+};
+
+TEST_F(CaptionMenuTest, ReplacedWindowMenuTellsWhoeverWatchesIt) {
+  SkinnedWindow w(*skin, L"Watched");
+  w.frame().BuildSystemMenu();
+  TPopupMenu* first = w.frame().SystemMenuPopup.get();
+  ASSERT_NE(first, nullptr);
+  auto watcher = TComponent::Make<TFreeWatcher>();
+  first->FreeNotification(watcher.get());
+  w.frame().BuildSystemMenu();
+  EXPECT_EQ(watcher->Removed, std::vector<TComponent*>{first});
+}
+
 TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
   SkinnedWindow w(*skin, L"Command");
   w.frame().BuildSystemMenu();

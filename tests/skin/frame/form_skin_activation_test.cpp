@@ -53,6 +53,17 @@ TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
   EXPECT_EQ(manager->FormSkins().size(), 1u);
 }
 
+TEST_F(FormSkinActivationTest, FrameIsSkinnedWithTheMainMenuOptionOff) {
+  data->SetSkinControls(data->SkinControls() & ~Bit(xcMainMenu));
+  TForm* form = NewForm(bsSingle, 300, 200);
+  form->Show();
+  HWND window = form->Handle();
+  ASSERT_NE(WaitSkinned(window), nullptr);
+  const RECT outer = WindowRectOf(window);
+  EXPECT_EQ(outer.bottom - outer.top, 200 + SkinTop() + SkinBottom());
+  EXPECT_EQ(ClientOrigin(window).y, SkinTop());
+}
+
 TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {
   TForm* form = NewForm(bsSingle, 300, 200);
   form->Show();

@@ -9,7 +9,7 @@
 #include "app/main_form.h"
 #include "framework/core/error.h"
 #include "framework/ui/application.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/support/window_support.h"
 

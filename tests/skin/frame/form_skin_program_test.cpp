@@ -3,14 +3,13 @@
 // inside the skin's frame, and is shot for people to look at.
 #include <gtest/gtest.h>
 
-#include "skin/frame/win_skin_form.h"
+#include "framework/ui/private_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
 namespace {
 
-using quarnel::SkinMessageTag;
 using testing_support::ProgramProcess;
 
 LRESULT Ask(HWND window, UINT msg, LPARAM lParam) {
@@ -24,9 +23,9 @@ TEST(SkinnedProgramTest, MainWindowIsSkinnedAndKeepsItsClientSize) {
   ASSERT_TRUE(program.Start(QUARNEL_EXE)) << GetLastError();
   HWND window = testing_support::wait_for_main_window(program.Id());
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(testing_support::wait_until([&] { return Ask(window, quarnel::SKM_QUERYSKINNED, 0) == 1; }));
-  EXPECT_EQ(Ask(window, quarnel::SKM_PING, SkinMessageTag), SkinMessageTag);
-  EXPECT_EQ(Ask(window, quarnel::SKM_PING, 0), 1);
+  ASSERT_TRUE(testing_support::wait_until([&] { return Ask(window, SKM_QUERYSKINNED, 0) == 1; }));
+  EXPECT_EQ(Ask(window, SKM_PING, SkinMessageTag), SkinMessageTag);
+  EXPECT_EQ(Ask(window, SKM_PING, 0), 1);
   // Skinning shrinks the client area inside the skin's frame; the posted activation message
   // then grows the window around it again.
   RECT client{}, outer{};

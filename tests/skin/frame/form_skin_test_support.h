@@ -9,7 +9,7 @@
 
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
 #include "skins/skin_files.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "framework/core/component.h"
-#include "skin/controls/skin_manage.h"
+#include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"

@@ -1,0 +1,37 @@
+// TControlSkinHost: what the control skin objects and the control walk need from the frame
+// object that owns and drives them (its window and form, the shared canvas, the skin data and
+// the registry of its control skins). The frame object implements it. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+class TCanvas;
+class TComponent;
+class TCustomForm;
+
+namespace quarnel {
+
+class TSkinData;
+class TSkinControl;
+
+class TControlSkinHost {
+ public:
+  // The owner of the control skins of bare windows; control skins follow its free notification.
+  virtual TComponent& HostComponent() = 0;
+  virtual HWND HostWindow() const = 0;
+  // The framework form of the window, or null for a foreign window.
+  virtual TCustomForm* HostForm() const = 0;
+  virtual TSkinData* HostSkinData() const = 0;
+  // The canvas every control skin of this host draws with.
+  virtual TCanvas& HostCanvas() = 0;
+  // The control skins registered with this host, in attach order.
+  virtual std::vector<TSkinControl*>& ControlSkins() = 0;
+  // The host paints its own frame (a menu band included).
+  virtual bool HostFrameEnabled() const = 0;
+
+ protected:
+  ~TControlSkinHost() = default;
+};
+
+}  // namespace quarnel

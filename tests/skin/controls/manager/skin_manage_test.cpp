@@ -1,0 +1,119 @@
+// The skin manager: one instance, registration, and actions that wait for the first window
+// activation before they go through the 250 ms timer.
+#include "skin/controls/manager/skin_manage.h"
+
+#include <gtest/gtest.h>
+
+#include "skin/data/skin_data.h"
+#include "tests/support/window_support.h"
+
+namespace quarnel {
+namespace {
+
+class SkinManageTest : public ::testing::Test {
+ protected:
+  void SetUp() override { TSkinManage::Destroy(); }
+  void TearDown() override {
+    data.clear();
+    TSkinManage::Destroy();
+  }
+  TSkinData& NewData(int formType) {
+    data.push_back(TComponent::Make<TSkinData>());
+    data.back()->SetSkinFormtype(formType);
+    return *data.back();
+  }
+  std::vector<ComponentPtr<TSkinData>> data;
+};
+
+TEST_F(SkinManageTest, IsMadeOnceOnFirstNeed) {
+  EXPECT_EQ(TSkinManage::Instance(), nullptr);
+  TSkinManage& first = TSkinManage::Ensure();
+  EXPECT_EQ(&TSkinManage::Ensure(), &first);
+  EXPECT_EQ(TSkinManage::Instance(), &first);
+  EXPECT_FALSE(first.Running());
+  EXPECT_EQ(first.SkinningCount(), 0);
+  EXPECT_EQ(first.ActionTimerInterval(), 100);
+  EXPECT_FALSE(first.ActionTimerEnabled());
+}
+
+TEST_F(SkinManageTest, FirstMainFormComponentBecomesMain) {
+  TSkinManage& m = TSkinManage::Ensure();
+  TSkinData& dialog = NewData(sfDialog);
+  TSkinData& main1 = NewData(sfMainform);
+  TSkinData& main2 = NewData(sfMainform);
+  m.RegisterSkinData(&dialog);
+  EXPECT_EQ(m.MainSkinData(), nullptr);
+  m.RegisterSkinData(&main1);
+  m.RegisterSkinData(&main2);
+  EXPECT_EQ(m.MainSkinData(), &main1);
+  EXPECT_EQ(m.SkinDataList(), (std::vector<TSkinData*>{&dialog, &main1, &main2}));
+  m.UnregisterSkinData(&dialog);
+  EXPECT_EQ(m.SkinDataList(), (std::vector<TSkinData*>{&main1, &main2}));
+  // A component that leaves is never read again, not even as the main one.
+  m.UnregisterSkinData(&main1);
+  EXPECT_EQ(m.MainSkinData(), nullptr);
+}
+
+TEST_F(SkinManageTest, BeforeAnyActivationActionsTakeEffectAtOnce) {
+  TSkinManage& m = TSkinManage::Ensure();
+  m.PostAction(saSkinOn, 250);
+  EXPECT_TRUE(m.Running());
+  EXPECT_FALSE(m.ActionTimerEnabled());
+  m.PostAction(saRefresh, 250);
+  EXPECT_TRUE(m.Running());
+  EXPECT_FALSE(m.ActionTimerEnabled());
+  m.PostAction(saSkinOff, 250);
+  EXPECT_FALSE(m.Running());
+  EXPECT_FALSE(m.ActionTimerEnabled());
+}
+
+TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
+  TSkinManage& m = TSkinManage::Ensure();
+  m.InstallHook();
+  ASSERT_TRUE(m.HookInstalled());
+  TSkinData& main = NewData(sfMainform);
+  m.RegisterSkinData(&main);
+  int changed = 0;
+  main.OnSkinChanged.code = [&](TObject*) { ++changed; };
+
+  HWND window = CreateWindowExW(0, L"STATIC", L"activate me", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200,
+                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(window);
+  SetActiveWindow(window);
+  testing_support::flush_events(50);
+  EXPECT_EQ(m.SkinningCount(), 1);
+
+  m.SetCurrentSkinData(&main);
+  m.PostAction(saSkinOn, 250);
+  EXPECT_TRUE(m.ActionTimerEnabled());
+  EXPECT_EQ(m.ActionTimerInterval(), 250);
+  EXPECT_FALSE(m.Running());  // not before the delay
+  EXPECT_TRUE(testing_support::wait_until([&] { return changed == 1; }));
+  EXPECT_TRUE(m.Running());
+  EXPECT_EQ(m.CurrentSkinData(), nullptr);
+  EXPECT_FALSE(m.ActionTimerEnabled());
+  EXPECT_EQ(m.PendingAction(), saNone);
+
+  // Without a requesting component a timed action does nothing at all.
+  m.PostAction(saSkinOff, 20);
+  testing_support::flush_events(200);
+  EXPECT_TRUE(m.Running());
+  EXPECT_EQ(changed, 1);
+  DestroyWindow(window);
+}
+
+TEST_F(SkinManageTest, DestroyRemovesTheHook) {
+  TSkinManage::Ensure().InstallHook();
+  TSkinManage::Destroy();
+  EXPECT_EQ(TSkinManage::Instance(), nullptr);
+  // Windows activated afterwards still work: the hook is gone, not left dangling.
+  HWND window = CreateWindowExW(0, L"STATIC", L"after", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 100, 50,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetActiveWindow(window);
+  testing_support::flush_events(20);
+  EXPECT_TRUE(IsWindow(window));
+  DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace quarnel
