@@ -22,6 +22,7 @@ class Reader {
     if (!desc.name.empty()) SetName(root_, desc.name, desc.line);
     ApplyProperties(root_, desc);
     for (const TDescObject& child : desc.children) ReadChild(child, &root_);
+    ResolveForwardReferences();
     for (TComponent* c : loaded_) c->EndReading();
     for (TComponent* c : loaded_) c->Loaded();
   }
@@ -135,7 +136,11 @@ class Reader {
         TObject* ref = nullptr;
         if (!fw::SameText(v.text, "nil")) {
           ref = fw::SameText(v.text, root_.Name()) ? &root_ : root_.FindComponent(v.text);
-          if (!ref) Fail(line, "Component " + v.text + " not found");
+          if (!ref) {
+            // A component further down the description (a form's Menu): set once all exist.
+            forward_.push_back({&target, &info, v.text, line});
+            break;
+          }
           if (info.objectClass && !ref->InheritsFrom(info.objectClass())) bad();
         }
         SetObjectProp(target, info, ref);
@@ -145,8 +150,14 @@ class Reader {
         if (v.kind != TDescValue::Ident) bad();
         const TMethodInfo* m = root_.ClassInfo().FindMethod(v.text);
         if (!m) Fail(line, "Method " + v.text + " not found in " + root_.ClassName());
+        if (info.bindTyped) {
+          if (!info.bindTyped(target, &root_, *m))
+            Fail(line, "Method " + v.text + " does not have the parameters of " + info.name);
+          break;
+        }
         TNotifyEvent* ev = GetEventProp(target, info);
         if (!ev) bad();
+        if (!m->call) Fail(line, "Method " + v.text + " does not have the parameters of " + info.name);
         TComponent* self = &root_;
         TPublishedMethod call = m->call;
         ev->code = [self, call](TObject* sender) { call(self, sender); };
@@ -157,8 +168,27 @@ class Reader {
     }
   }
 
+  void ResolveForwardReferences() {
+    for (const ForwardReference& f : forward_) {
+      TObject* ref = root_.FindComponent(f.name);
+      if (!ref) Fail(f.line, "Component " + f.name + " not found");
+      if (f.info->objectClass && !ref->InheritsFrom(f.info->objectClass()))
+        Fail(f.line, "Invalid property value for " + f.info->name);
+      SetObjectProp(*f.target, *f.info, ref);
+    }
+    forward_.clear();
+  }
+
+  struct ForwardReference {
+    TObject* target;
+    const TPropInfo* info;
+    std::string name;
+    int line;
+  };
+
   TComponent& root_;
   std::vector<TComponent*> loaded_;
+  std::vector<ForwardReference> forward_;
 };
 
 }  // namespace
