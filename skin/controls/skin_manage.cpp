@@ -156,6 +156,14 @@ void TSkinManage::SkinAllForms(TSkinData* requester) {
     PurgeFormSkins();
     const std::vector<TCustomForm*> snapshot = forms;  // skinning may create forms' windows
     for (size_t i = snapshot.size(); i-- > 0;) SkinForm(snapshot[i]);
+    // MDI children are otherwise skinned only at their creation: after a skin-off they would
+    // stay plain inside a skinned frame.
+    for (size_t i = snapshot.size(); i-- > 0;) {
+      TCustomForm* form = snapshot[i];
+      if (form->HandleAllocated() && form->Visible() &&
+          (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD))
+        SkinWindow(form->Handle());
+    }
   }
   bulkMode_ = false;
 }

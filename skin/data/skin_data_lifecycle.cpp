@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "framework/ui/application.h"
+#include "framework/ui/form.h"
 #include "skin/controls/skin_manage.h"
 #include "skin/data/optional_user_api.h"
 #include "skin/data/skin_data.h"
@@ -37,6 +38,9 @@ void TSkinData::ApplySkin() {
   if (!TSkinManage::Instance()) Loaded();
   TSkinManage& manager = TSkinManage::Ensure();
   manager.SetCurrentSkinData(this);
+  // The caption buttons point into the records the load just replaced: they go now, not at
+  // the refresh, so that no mouse move or paint before it reads a freed record.
+  manager.ResetCaptionButtons();
   if (manager.Running()) manager.PostAction(saRefresh, kActionDelayMs);
 }
 
@@ -53,6 +57,8 @@ void TSkinData::Loaded() {
   if (formType_ != sfMainform) {
     manager.SetRunning(true);
     manager.SetSkinningCount(manager.SkinningCount() + 1);
+    // Only-this-form and dialog components skin their own form at once (if it can be now).
+    if (auto* form = ObjectAs<TCustomForm>(Owner()); form && active_) manager.SkinForm(form);
     return;
   }
   manager.InstallHook();
@@ -102,8 +108,14 @@ void TSkinData::SetSkinFile(const std::string& path) {
     notLoaded_ = wasNotLoaded;
     return;
   }
+  std::vector<uint8_t> previous = std::move(packed_);
   packed_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  LoadSkin();
+  if (!LoadSkin()) {
+    // Not a package we can read: the skin in force stays, with the package it came from.
+    packed_ = std::move(previous);
+    notLoaded_ = wasNotLoaded;
+    return;
+  }
   ApplySkin();
 }
 
