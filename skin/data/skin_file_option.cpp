@@ -1,8 +1,9 @@
 // Starting with a skin file named on the command line. User-interface thread.
 #include "skin/data/skin_file_option.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <cstdint>
 #include <vector>
