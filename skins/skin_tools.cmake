@@ -1,14 +1,19 @@
-# Where the skin tools are in this build tree, and a helper that gives a form description the
-# built Longhorn Blue package as its SkinStream. Included by skins/CMakeLists.txt and usable from
-# any other directory (targets named here may be defined later; CMake resolves them at the end).
+# The skins we ship and where their packages are built, where the skin tools are in this build
+# tree, and a helper that gives a form description the built Longhorn Blue package as its
+# SkinStream. Included by skins/CMakeLists.txt and usable from any other directory (targets
+# named here may be defined later; CMake resolves them at the end).
 #
 # quarnel_description_with_skin(<in description> <object name> <out description>)
 #   Writes <out description>: <in description> with the "SkinStream" value of the object named
 #   <object name> replaced by the size-prefixed package; rebuilt whenever the package changes.
 include_guard(DIRECTORY)
 
+# Each id is a folder of skins/ and the package <build>/skins/<id>.skn, made by the target
+# <id with _>_skin (longhorn_blue_skin, graphite_dark_skin).
+set(QUARNEL_SHIPPED_SKINS longhorn-blue graphite-dark)
 set(QUARNEL_SKINS_BINARY_DIR ${CMAKE_BINARY_DIR}/skins)
 set(QUARNEL_LONGHORN_BLUE_SKN ${QUARNEL_SKINS_BINARY_DIR}/longhorn-blue.skn)
+set(QUARNEL_GRAPHITE_DARK_SKN ${QUARNEL_SKINS_BINARY_DIR}/graphite-dark.skn)
 if(QUARNEL_WINDOWS)
   # The Windows tree cannot run what it compiles: a native build of the tools (host-tools/).
   set(QUARNEL_SKIN_HOST_DIR ${QUARNEL_SKINS_BINARY_DIR}/host-tools)

@@ -6,51 +6,53 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <sstream>
 
+#include "shipped_skins.h"
 #include "skin/data/quick_ini.h"
 #include "skin/data/skin_reader.h"
-#include "skin_files.h"
 #include "tools/skinpack/bitmap_check.h"
 
 namespace quarnel::skintest {
 namespace {
 
-const std::vector<std::string> kExpectedOrder = {"progress.bmp",
-                                                 "progresschunk.bmp",
-                                                 "tab.bmp",
-                                                 "tabsheet.bmp",
-                                                 "office2003__comboboxbtn.bmp",
-                                                 "statusbar.bmp",
-                                                 "header.bmp",
-                                                 "scrollbararrow.bmp",
-                                                 "scrollbarhthumb.bmp",
-                                                 "scrollbarvthumb.bmp",
-                                                 "scrollbarhbar.bmp",
-                                                 "scrollbarvbar.bmp",
-                                                 "office__pulldwnmenu_thin.bmp",
-                                                 "office__menuitem.bmp",
-                                                 "extraimages.bmp",
-                                                 "trackthumbh.bmp",
-                                                 "trackbot.bmp",
-                                                 "mdibutton.bmp",
-                                                 "spin.bmp",
-                                                 "spinarrow.bmp",
-                                                 "spinh.bmp",
-                                                 "spinharrow.bmp",
-                                                 "closebutton.bmp",
-                                                 "maxbutton.bmp",
-                                                 "minbutton.bmp",
-                                                 "restrorebutton.bmp",
-                                                 "frameleft.bmp",
-                                                 "frameright.bmp",
-                                                 "frametop.bmp",
-                                                 "framebottom.bmp",
-                                                 "mincaption.bmp",
-                                                 "longhorn style-blue.ini",
-                                                 "m4pushbutton.bmp",
-                                                 "checkbox_old.bmp",
-                                                 "radiobtn_old.bmp"};
+// The package order of the built-in skin; every shipped skin has it, with its own text's name.
+const std::vector<std::string> kLonghornBlueOrder = {"progress.bmp",
+                                                     "progresschunk.bmp",
+                                                     "tab.bmp",
+                                                     "tabsheet.bmp",
+                                                     "office2003__comboboxbtn.bmp",
+                                                     "statusbar.bmp",
+                                                     "header.bmp",
+                                                     "scrollbararrow.bmp",
+                                                     "scrollbarhthumb.bmp",
+                                                     "scrollbarvthumb.bmp",
+                                                     "scrollbarhbar.bmp",
+                                                     "scrollbarvbar.bmp",
+                                                     "office__pulldwnmenu_thin.bmp",
+                                                     "office__menuitem.bmp",
+                                                     "extraimages.bmp",
+                                                     "trackthumbh.bmp",
+                                                     "trackbot.bmp",
+                                                     "mdibutton.bmp",
+                                                     "spin.bmp",
+                                                     "spinarrow.bmp",
+                                                     "spinh.bmp",
+                                                     "spinharrow.bmp",
+                                                     "closebutton.bmp",
+                                                     "maxbutton.bmp",
+                                                     "minbutton.bmp",
+                                                     "restrorebutton.bmp",
+                                                     "frameleft.bmp",
+                                                     "frameright.bmp",
+                                                     "frametop.bmp",
+                                                     "framebottom.bmp",
+                                                     "mincaption.bmp",
+                                                     "longhorn style-blue.ini",
+                                                     "m4pushbutton.bmp",
+                                                     "checkbox_old.bmp",
+                                                     "radiobtn_old.bmp"};
 
 struct TBitmap {
   int width = 0, height = 0, bits = 0;
@@ -69,25 +71,38 @@ std::uint32_t Word(const Bytes& b, std::size_t at, int width) {
   return value;
 }
 
-class LonghornBluePackage : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    reader_ = new TSkinReader;
-    loaded_ = reader_->Load(ReadFileBytes(SkinPackagePath()));
-    Bytes text;
-    std::string name;
-    reader_->ExtractByExtension(".ini", text, name);
-    iniName_ = name;
-    ini_ = new TQuickIni;
-    ini_->LoadFromText(std::string(text.begin(), text.end()));
-  }
-  static void TearDownTestSuite() {
-    delete reader_;
-    delete ini_;
-  }
-  void SetUp() override { ASSERT_TRUE(loaded_) << "cannot load " << SkinPackagePath(); }
+// A package read back once for all the tests of its skin.
+struct TReadPackage {
+  TSkinReader reader;
+  TQuickIni ini;
+  bool loaded = false;
+  std::string iniName;
+};
 
-  static TBitmap Bitmap(const std::string& name) {
+TReadPackage& ReadPackage(const TShippedSkin& skin) {
+  static std::map<std::string, std::unique_ptr<TReadPackage>> packages;
+  std::unique_ptr<TReadPackage>& package = packages[skin.id];
+  if (!package) {
+    package = std::make_unique<TReadPackage>();
+    package->loaded = package->reader.Load(ReadFileBytes(skin.PackagePath()));
+    Bytes text;
+    package->reader.ExtractByExtension(".ini", text, package->iniName);
+    package->ini.LoadFromText(std::string(text.begin(), text.end()));
+  }
+  return *package;
+}
+
+class ShippedSkinPackage : public ::testing::TestWithParam<TShippedSkin> {
+ protected:
+  void SetUp() override {
+    TReadPackage& package = ReadPackage(GetParam());
+    ASSERT_TRUE(package.loaded) << "cannot load " << GetParam().PackagePath();
+    reader_ = &package.reader;
+    ini_ = &package.ini;
+    iniName_ = package.iniName;
+  }
+
+  TBitmap Bitmap(const std::string& name) const {
     TBitmap bitmap;
     reader_->ExtractFile(name, bitmap.file);
     if (bitmap.file.size() >= 54) {
@@ -98,30 +113,32 @@ class LonghornBluePackage : public ::testing::Test {
     return bitmap;
   }
 
-  static std::string Read(const std::string& section, const std::string& key) {
+  std::string Read(const std::string& section, const std::string& key) const {
     return ini_->ReadString(section, key, "");
   }
-  static int ReadInt(const std::string& section, const std::string& key, int fallback) {
+  int ReadInt(const std::string& section, const std::string& key, int fallback) const {
     return ini_->ReadInteger(section, key, fallback);
   }
 
-  static inline TSkinReader* reader_ = nullptr;
-  static inline TQuickIni* ini_ = nullptr;
-  static inline bool loaded_ = false;
-  static inline std::string iniName_;
+  TSkinReader* reader_ = nullptr;
+  TQuickIni* ini_ = nullptr;
+  std::string iniName_;
 };
 
-TEST_F(LonghornBluePackage, HasVersion60000And35EntriesInPackageOrder) {
+TEST_P(ShippedSkinPackage, HasVersion60000And35EntriesInPackageOrder) {
+  std::vector<std::string> expected = kLonghornBlueOrder;
+  std::replace(expected.begin(), expected.end(), std::string("longhorn style-blue.ini"),
+               std::string(GetParam().definitionName));
   EXPECT_EQ(reader_->Header().Version, 60000u);
-  EXPECT_EQ(reader_->Names(), kExpectedOrder);
+  EXPECT_EQ(reader_->Names(), expected);
 }
 
-TEST_F(LonghornBluePackage, DefinitionTextIsFoundByItsExtensionAndNamesTheSkin) {
-  EXPECT_EQ(iniName_, "longhorn style-blue.ini");
-  EXPECT_EQ(Read("TitlebarSkin", "SkinName"), "Longhorn Blue");
+TEST_P(ShippedSkinPackage, DefinitionTextIsFoundByItsExtensionAndNamesTheSkin) {
+  EXPECT_EQ(iniName_, GetParam().definitionName);
+  EXPECT_EQ(Read("TitlebarSkin", "SkinName"), GetParam().name);
 }
 
-TEST_F(LonghornBluePackage, EveryBitmapIsAWellFormed24BitBitmap) {
+TEST_P(ShippedSkinPackage, EveryBitmapIsAWellFormed24BitBitmap) {
   for (const std::string& name : reader_->Names()) {
     if (!name.ends_with(".bmp")) continue;
     const TBitmap bitmap = Bitmap(name);
@@ -193,7 +210,7 @@ std::vector<TUse> ElementUses(TQuickIni& ini) {
   return uses;
 }
 
-TEST_F(LonghornBluePackage, FrameSizesDivideByTheFrameCountOfTheirElements) {
+TEST_P(ShippedSkinPackage, FrameSizesDivideByTheFrameCountOfTheirElements) {
   for (const TUse& use : ElementUses(*ini_)) {
     const std::string image = Read(use.section, use.key);
     if (image.empty()) continue;
@@ -210,7 +227,7 @@ TEST_F(LonghornBluePackage, FrameSizesDivideByTheFrameCountOfTheirElements) {
   EXPECT_EQ(Bitmap(Read("Buttons", "RadioButton")).width % ReadInt("Buttons", "RadioButtonFrame", 0), 0);
 }
 
-TEST_F(LonghornBluePackage, DefinitionTextSetsEveryElementTheSkinDraws) {
+TEST_P(ShippedSkinPackage, DefinitionTextSetsEveryElementTheSkinDraws) {
   const std::pair<const char*, const char*> images[] = {
       {"Personality", "Left"},      {"Personality", "Right"},
       {"Personality", "Top"},       {"Personality", "Bottom"},
@@ -236,7 +253,7 @@ TEST_F(LonghornBluePackage, DefinitionTextSetsEveryElementTheSkinDraws) {
   EXPECT_GT(ReadInt("Fonts", "FontHeight", 0), 0);
 }
 
-TEST_F(LonghornBluePackage, EveryImageTheTextNamesIsInThePackageAndEveryBitmapIsUsed) {
+TEST_P(ShippedSkinPackage, EveryImageTheTextNamesIsInThePackageAndEveryBitmapIsUsed) {
   std::map<std::string, int> uses;
   for (const std::string& line : ini_->Lines()) {
     const auto equals = line.find('=');
@@ -256,7 +273,7 @@ TEST_F(LonghornBluePackage, EveryImageTheTextNamesIsInThePackageAndEveryBitmapIs
   }
 }
 
-TEST_F(LonghornBluePackage, CaptionButtonsAreLaidOutForTheMainWindow) {
+TEST_P(ShippedSkinPackage, CaptionButtonsAreLaidOutForTheMainWindow) {
   struct TButton {
     const char* image;
     int action, align, x, visibility, visibility1;
@@ -287,7 +304,7 @@ TEST_F(LonghornBluePackage, CaptionButtonsAreLaidOutForTheMainWindow) {
   EXPECT_EQ(ReadInt(*icon, "Ycoord", -9), 7);
 }
 
-TEST_F(LonghornBluePackage, CaptionIsAbout30PixelsWithRoundedCornersCutByMagenta) {
+TEST_P(ShippedSkinPackage, CaptionIsAbout30PixelsWithRoundedCornersCutByMagenta) {
   const TBitmap top = Bitmap(Read("Personality", "Top"));
   const int frames = ReadInt("Personality", "TopFrame", 1);
   const int caption = top.height / frames;
@@ -336,7 +353,7 @@ double MeanLuminance(const TBitmap& bitmap, int x0, int y0, int w, int h) {
   return count ? sum / count : 0;
 }
 
-TEST_F(LonghornBluePackage, InactiveFramesAreDarkerThanActiveOnes) {
+TEST_P(ShippedSkinPackage, InactiveFramesAreDarkerThanActiveOnes) {
   for (const char* piece : {"Left", "Right", "Top", "Bottom"}) {
     const TBitmap bitmap = Bitmap(Read("Personality", piece));
     const bool stacked = std::string(piece) == "Top" || std::string(piece) == "Bottom";
@@ -356,15 +373,15 @@ std::uint32_t Colour(const std::string& triple) {
   return std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b);
 }
 
-TEST_F(LonghornBluePackage, ColourSchemeIsCompleteAndTextIsReadable) {
+TEST_P(ShippedSkinPackage, ColourSchemeIsCompleteAndTextIsReadable) {
   for (const char* key : {"WindowText", "TitleTextActive", "TitleTextNoActive", "ButtonFace", "ButtonText",
                           "ButtonHilight", "Buttonlight", "ButtonShadow", "ButtonDkShadow", "HilightText",
                           "Hilight", "Menubar", "MenuBarText", "MenuText", "Menu", "Scrollbar"}) {
     EXPECT_NE(Read("Colours", key), "") << key;
   }
   auto colour = [&](const char* key) { return Colour(Read("Colours", key)); };
+  EXPECT_EQ(Luminance(colour("ButtonFace")) < Luminance(colour("ButtonText")), GetParam().dark);
   EXPECT_GE(Contrast(colour("ButtonText"), colour("ButtonFace")), 7.0);
-  EXPECT_GE(Contrast(colour("WindowText"), 0xFFFFFF), 7.0);
   EXPECT_GE(Contrast(colour("MenuText"), colour("Menu")), 7.0);
   EXPECT_GE(Contrast(colour("MenuBarText"), colour("Menubar")), 4.5);
   EXPECT_GE(Contrast(colour("HilightText"), colour("Hilight")), 4.5);
@@ -380,9 +397,18 @@ TEST_F(LonghornBluePackage, ColourSchemeIsCompleteAndTextIsReadable) {
   const TBitmap item = Bitmap(Read("MenuItem", "Image"));
   const int fw = item.width / 5;
   EXPECT_GE(Contrast(colour("HilightText"), item.Pixel(3 * fw + fw / 2, item.height / 2)), 4.5);
+  // Header items are drawn from the image with their text in WindowText.
+  const TBitmap header = Bitmap(Read("Headerbar", "Image"));
+  EXPECT_GE(Contrast(colour("WindowText"), header.Pixel(header.width / 10, header.height / 2)), 4.5);
+  // Push buttons: the normal text on the normal frame, the hot text on the hot frame.
+  const TBitmap buttons = Bitmap(Read("Buttons", "Bitmap"));
+  const int bw = buttons.width / 5, middle = buttons.height / 2;
+  EXPECT_GE(Contrast(Colour(Read("Buttons", "NormalColour2")), buttons.Pixel(bw / 2, middle)), 4.5);
+  EXPECT_GE(Contrast(Colour(Read("Buttons", "MouseOverColour2")), buttons.Pixel(3 * bw + bw / 2, middle)),
+            4.5);
 }
 
-TEST_F(LonghornBluePackage, PushButtonFramesAreDistinct) {
+TEST_P(ShippedSkinPackage, PushButtonFramesAreDistinct) {
   const TBitmap buttons = Bitmap(Read("Buttons", "Bitmap"));
   const int fw = buttons.width / 5;
   // Compare a row of the upper and of the lower half in the middle of every frame.
@@ -398,7 +424,7 @@ TEST_F(LonghornBluePackage, PushButtonFramesAreDistinct) {
   }
 }
 
-TEST_F(LonghornBluePackage, HotCloseButtonIsRed) {
+TEST_P(ShippedSkinPackage, HotCloseButtonIsRed) {
   const TBitmap close = Bitmap(Read("Button.Close", "ButtonImage"));
   const int fw = close.width / 4;
   const std::uint32_t hot = close.Pixel(2 * fw + 3, close.height - 4);
@@ -406,6 +432,30 @@ TEST_F(LonghornBluePackage, HotCloseButtonIsRed) {
   EXPECT_GT(r, 150);
   EXPECT_LT(g, r / 2);
   EXPECT_LT(b, r / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinPackage, ::testing::ValuesIn(kShippedSkins),
+                         [](const auto& info) { return SkinTestName(info.param); });
+
+// Section and key names of a definition text in text order, each with whether its value is set.
+std::vector<std::pair<std::string, bool>> KeysOf(TQuickIni& ini) {
+  std::vector<std::pair<std::string, bool>> keys;
+  std::string section;
+  for (const std::string& line : ini.Lines()) {
+    const auto equals = line.find('=');
+    if (line.starts_with("[")) {
+      section = line;
+    } else if (equals != std::string::npos) {
+      keys.emplace_back(section + " " + line.substr(0, equals), equals + 1 < line.size());
+    }
+  }
+  return keys;
+}
+
+TEST(ShippedSkinDefinitions, EverySkinSetsTheSectionsAndKeysOfTheBuiltInSkin) {
+  const auto builtIn = KeysOf(ReadPackage(kShippedSkins[0]).ini);
+  ASSERT_GT(builtIn.size(), 150u);
+  for (const TShippedSkin& skin : kShippedSkins) EXPECT_EQ(KeysOf(ReadPackage(skin).ini), builtIn) << skin.id;
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
-// The committed skin folder is exactly what the generator draws today, and the packer's order
-// file lists the generator's entries; the raster pieces that the bytes depend on.
+// Each shipped skin's committed folder is exactly what the generator draws today, and the
+// packer's order file lists the generator's entries; the raster pieces that the bytes depend on.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <stdexcept>
 
-#include "skin_files.h"
+#include "shipped_skins.h"
 #include "tools/skingen/raster.h"
 #include "tools/skingen/skin_generator.h"
 
@@ -16,39 +17,51 @@ namespace {
 namespace fs = std::filesystem;
 using namespace quarnel::skingen;
 
-TEST(LonghornBlueSources, CommittedFilesAreWhatTheGeneratorDraws) {
-  const std::vector<TSkinFile> files = GenerateLonghornBlue();
+class ShippedSkinSources : public ::testing::TestWithParam<TShippedSkin> {
+ protected:
+  const TSkinStyle& Style() const {
+    const TSkinStyle* style = FindSkin(GetParam().id);
+    if (!style) throw std::logic_error(std::string("the generator does not know ") + GetParam().id);
+    return *style;
+  }
+};
+
+TEST_P(ShippedSkinSources, CommittedFilesAreWhatTheGeneratorDraws) {
+  const std::vector<TSkinFile> files = GenerateSkin(Style());
   ASSERT_EQ(files.size(), 35u);
   std::set<std::string> expected;
   for (const TSkinFile& file : files) {
     expected.insert(file.name);
-    const Bytes committed = ReadFileBytes(SkinSourceDir() + "/" + file.name);
+    const Bytes committed = ReadFileBytes(GetParam().SourceDir() + "/" + file.name);
     // Compare sizes first: a mismatch of whole files gives one clear line instead of a dump.
     ASSERT_EQ(committed.size(), file.bytes.size()) << file.name << ": run the skingen_update target";
     EXPECT_TRUE(committed == file.bytes) << file.name << " differs: run the skingen_update target";
   }
-  for (const auto& item : fs::directory_iterator(SkinSourceDir())) {
+  for (const auto& item : fs::directory_iterator(GetParam().SourceDir())) {
     EXPECT_TRUE(expected.contains(item.path().filename().string())) << "stray file " << item.path();
   }
 }
 
-TEST(LonghornBlueSources, OrderFileListsTheGeneratedEntries) {
-  std::ifstream order(SkinSourceDir() + ".order");
+TEST_P(ShippedSkinSources, OrderFileListsTheGeneratedEntries) {
+  std::ifstream order(GetParam().SourceDir() + ".order");
   std::vector<std::string> names;
   for (std::string line; std::getline(order, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty()) names.push_back(line);
   }
-  EXPECT_EQ(names, LonghornBlueOrder());
+  EXPECT_EQ(names, SkinOrder(Style()));
 }
 
-TEST(LonghornBlueSources, GeneratingTwiceGivesTheSameBytes) {
-  const auto first = GenerateLonghornBlue();
-  const auto second = GenerateLonghornBlue();
+TEST_P(ShippedSkinSources, GeneratingTwiceGivesTheSameBytes) {
+  const auto first = GenerateSkin(Style());
+  const auto second = GenerateSkin(Style());
   ASSERT_EQ(first.size(), second.size());
   for (std::size_t i = 0; i < first.size(); ++i)
     EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
 }
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinSources, ::testing::ValuesIn(kShippedSkins),
+                         [](const auto& info) { return SkinTestName(info.param); });
 
 TEST(SkinRaster, BitmapRowsArePaddedToFourBytesAndStoredBottomUp) {
   TImage image(3, 2, Hex(0x102030));

@@ -1,12 +1,13 @@
-// The SkinStream data: the text the build writes parses as a description property whose block
-// is the size prefix and the built package byte for byte; and putting it into a description.
+// The SkinStream data: the text the build writes for each shipped skin parses as a description
+// property whose block is the size prefix and the built package byte for byte; and putting it
+// into a description.
 #include "tools/skingen/skin_stream.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/description/description.h"
+#include "shipped_skins.h"
 #include "skin/data/skin_reader.h"
-#include "skin_files.h"
 
 namespace quarnel::skintest {
 namespace {
@@ -20,9 +21,11 @@ const TDescProperty* FindProperty(const TDescObject& object, const std::string& 
   return nullptr;
 }
 
-TEST(LonghornBlueSkinStream, BuiltTextHoldsTheSizePrefixedPackage) {
-  const Bytes package = ReadFileBytes(SkinPackagePath());
-  const Bytes text = ReadFileBytes(SkinStreamPath());
+class ShippedSkinStream : public ::testing::TestWithParam<TShippedSkin> {};
+
+TEST_P(ShippedSkinStream, BuiltTextHoldsTheSizePrefixedPackage) {
+  const Bytes package = ReadFileBytes(GetParam().PackagePath());
+  const Bytes text = ReadFileBytes(GetParam().StreamPath());
   ASSERT_FALSE(package.empty());
   ASSERT_FALSE(text.empty());
   const TDescObject object =
@@ -42,6 +45,9 @@ TEST(LonghornBlueSkinStream, BuiltTextHoldsTheSizePrefixedPackage) {
   EXPECT_EQ(reader.Header().Version, 60000u);
   EXPECT_EQ(reader.Names().size(), 35u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinStream, ::testing::ValuesIn(kShippedSkins),
+                         [](const auto& info) { return SkinTestName(info.param); });
 
 TEST(LonghornBlueSkinStream, BuildGivesAFormDescriptionThePackage) {
   const Bytes package = ReadFileBytes(SkinPackagePath());

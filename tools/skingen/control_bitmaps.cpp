@@ -8,103 +8,94 @@
 namespace quarnel::skingen {
 namespace {
 
-using namespace palette;
-
 // Control states in the frame order of push buttons: normal, pressed, disabled, hot, focused.
 enum class TState { Normal, Pressed, Disabled, Hot, Focused };
 
-struct TLook {
-  TRgb border, top, bottom;
-};
-
-TLook LookOf(TState state) {
+const TFace& LookOf(const TPalette& p, TState state) {
   switch (state) {
     case TState::Pressed:
-      return {kPressedBorder, kPressedTop, kPressedBottom};
+      return p.pressed;
     case TState::Disabled:
-      return {kDisabledBorder, kDisabledFill, kDisabledFill};
+      return p.disabled;
     case TState::Hot:
-      return {kHotBorder, kHotTop, kHotBottom};
+      return p.hot;
     case TState::Focused:
-      return {kAccent, kWhite, Hex(0xDCE6F2)};
+      return p.focused;
     case TState::Normal:
       break;
   }
-  return {kControlBorder, kWhite, Hex(0xDCE6F2)};
+  return p.normal;
 }
 
-TRgb InkOf(TState state) {
+TRgb InkOf(const TPalette& p, TState state) {
   switch (state) {
     case TState::Pressed:
-      return kAccentDark;
+      return p.inks.pressed;
     case TState::Disabled:
-      return Hex(0xAAB5C4);
+      return p.inks.disabled;
     case TState::Hot:
-      return kAccent;
+      return p.inks.hot;
     default:
-      return Hex(0x415B7D);
+      return p.inks.normal;
   }
 }
 
 // Two-tone gloss: the upper half lighter than the lower half.
-TColourAt Gloss(const TLook& look, int top, int bottom) {
+TColourAt Gloss(const TPalette& p, const TFace& look, int top, int bottom) {
   const int middle = (top + bottom) / 2;
-  return [=](int, int y) {
-    if (y < middle) return Ramp(Mix(look.top, kWhite, 0.4), look.top, y, top, middle - 1);
+  return [=, gloss = p.gloss](int, int y) {
+    if (y < middle) return Ramp(Mix(look.top, gloss, 0.4), look.top, y, top, middle - 1);
     return Ramp(Mix(look.top, look.bottom, 0.55), look.bottom, y, middle, bottom - 1);
   };
 }
 
-TImage DrawPushButton(TState state) {
+TImage DrawPushButton(const TPalette& p, TState state) {
   const int w = 24, h = 24;
-  const TLook look = LookOf(state);
-  TImage button(w, h, kFace);
+  const TFace& look = LookOf(p, state);
+  TImage button(w, h, p.face);
   const TInside outer = RoundRect(0, 0, w, h, 3.5);
   button.Paint(outer, Solid(look.border));
   button.Paint(RoundRect(1, 1, w - 1, h - 1, 2.6),
-               state == TState::Disabled ? Solid(kDisabledFill) : Gloss(look, 1, h - 1));
+               state == TState::Disabled ? Solid(look.top) : Gloss(p, look, 1, h - 1));
   if (state == TState::Focused) {
-    button.Paint(RoundRectRing(1, 1, w - 1, h - 1, 2.6, 1), Solid(Hex(0x9CC5F2)));
+    button.Paint(RoundRectRing(1, 1, w - 1, h - 1, 2.6, 1), Solid(p.focusRing));
   } else if (state == TState::Pressed) {
     button.FillRect(2, 1, w - 2, 2, Solid(Mix(look.top, look.border, 0.35)));
   } else {
-    button.Paint(RoundRectRing(1, 1, w - 1, h - 1, 2.6, 1), Solid(kWhite), 0.6);
+    button.Paint(RoundRectRing(1, 1, w - 1, h - 1, 2.6, 1), Solid(p.sheen), 0.6);
   }
   button.CutOutside(outer);
   return button;
 }
 
-TImage DrawCheckBox(TState state, int mark) {  // mark: 0 none, 1 checked, 2 mixed
+TImage DrawCheckBox(const TPalette& p, TState state, int mark) {  // mark: 0 none, 1 checked, 2 mixed
   const int s = 13;
-  const TLook look = LookOf(state);
-  TImage box(s, s, kFace);
+  const TFace& look = state == TState::Normal ? p.box : LookOf(p, state);
+  TImage box(s, s, p.face);
   const TInside outer = RoundRect(0, 0, s, s, 2.2);
-  box.Paint(outer, Solid(state == TState::Normal ? Hex(0x7890B2) : look.border));
-  box.Paint(RoundRect(1, 1, s - 1, s - 1, 1.4), state == TState::Normal
-                                                    ? VerticalRamp(kWhite, Hex(0xE2EAF4), 1, s - 2)
-                                                    : VerticalRamp(look.top, look.bottom, 1, s - 2));
-  const TRgb ink = state == TState::Disabled ? Hex(0xA3AFBF) : kAccentDark;
+  box.Paint(outer, Solid(look.border));
+  box.Paint(RoundRect(1, 1, s - 1, s - 1, 1.4), VerticalRamp(look.top, look.bottom, 1, s - 2));
+  const TRgb ink = state == TState::Disabled ? p.markDisabled : p.markInk;
   if (mark == 1) box.Paint(Stroke({{3.3, 6.6}, {5.6, 9.0}, {9.9, 3.9}}, 1.9), Solid(ink));
   if (mark == 2) {
     box.Paint(RoundRect(3.5, 3.5, 9.5, 9.5, 1),
-              state == TState::Disabled ? Solid(ink) : VerticalRamp(Hex(0x6AA6EC), kAccentDark, 3, 9));
+              state == TState::Disabled ? Solid(ink) : VerticalRamp(p.markLight, p.markInk, 3, 9));
   }
   box.CutOutside(outer);
   return box;
 }
 
-TImage DrawRadio(TState state, bool checked) {
+TImage DrawRadio(const TPalette& p, TState state, bool checked) {
   const int s = 13;
-  const TLook look = LookOf(state);
-  TImage radio(s, s, kFace);
+  const TFace& look = state == TState::Normal ? p.box : LookOf(p, state);
+  TImage radio(s, s, p.face);
   const TInside outer = Circle(6.5, 6.5, 6.5);
-  radio.Paint(outer, Solid(state == TState::Normal ? Hex(0x7890B2) : look.border));
-  radio.Paint(Circle(6.5, 6.5, 5.5), state == TState::Normal ? VerticalRamp(kWhite, Hex(0xE2EAF4), 1, s - 2)
-                                                             : VerticalRamp(look.top, look.bottom, 1, s - 2));
+  radio.Paint(outer, Solid(look.border));
+  radio.Paint(Circle(6.5, 6.5, 5.5), VerticalRamp(look.top, look.bottom, 1, s - 2));
   if (checked) {
     radio.Paint(Circle(6.5, 6.5, 3.0), state == TState::Disabled
-                                           ? Solid(Hex(0xA3AFBF))
-                                           : VerticalRamp(Hex(0x6AA6EC), kAccentDark, 4, 9));
+                                           ? Solid(p.markDisabled)
+                                           : VerticalRamp(p.markLight, p.markInk, 4, 9));
   }
   radio.CutOutside(outer);
   return radio;
@@ -131,66 +122,60 @@ TInside Arrow(TDirection direction, double cx, double cy, double size) {
 
 constexpr int kBar = 17;  // scroll bar thickness
 
-TImage DrawScrollArrow(TDirection direction, TState state) {
-  TImage frame(kBar, kBar, kFace);
+TImage DrawScrollArrow(const TPalette& p, TDirection direction, TState state) {
+  TImage frame(kBar, kBar, p.face);
   const TInside box = RoundRect(1, 1, kBar - 1, kBar - 1, 2.5);
   const bool boxed = state == TState::Hot || state == TState::Pressed;
   if (boxed) {
-    const TLook look = LookOf(state);
-    frame.Paint(box, Solid(state == TState::Hot ? Hex(0x94B7E2) : look.border));
+    const TFace& look = LookOf(p, state);
+    frame.Paint(box, Solid(state == TState::Hot ? p.arrowHotBorder : look.border));
     frame.Paint(RoundRect(2, 2, kBar - 2, kBar - 2, 1.8), VerticalRamp(look.top, look.bottom, 2, kBar - 3));
   }
   const TInside glyph = Arrow(direction, 8.5, 8.5, 8);
-  frame.Paint(glyph, Solid(InkOf(state)));
+  frame.Paint(glyph, Solid(InkOf(p, state)));
   frame.CutOutside(boxed ? box : Arrow(direction, 8.5, 8.5, 9.5));
   return frame;
 }
 
 // Horizontal scroll thumb; the vertical one is its transposition.
-TLook ThumbLook(int look) {  // 0 normal, 1 dragging, 2 hot
-  if (look == 1) return {Hex(0x2F63A8), Hex(0x9CC3EE), Hex(0x6C9FDD)};
-  if (look == 2) return {Hex(0x4F86C9), Hex(0xD8E9FB), Hex(0xA6C8EF)};
-  return {Hex(0x8CA6CA), Hex(0xE9F0F9), Hex(0xC4D6EC)};
-}
-
 constexpr double kThumbInset = 2;
 
-TImage DrawHorzThumb(int look) {
+TImage DrawHorzThumb(const TPalette& p, int look) {  // 0 normal, 1 dragging, 2 hot
   const int w = 24;
-  const TLook colours = ThumbLook(look);
-  TImage thumb(w, kBar, kFace);
+  const TFace& colours = p.thumbs[look];
+  TImage thumb(w, kBar, p.face);
   const TInside outer = RoundRect(0, kThumbInset, w, kBar - kThumbInset, 3);
   thumb.Paint(outer, Solid(colours.border));
   thumb.Paint(RoundRect(1, kThumbInset + 1, w - 1, kBar - kThumbInset - 1, 2.2),
               VerticalRamp(colours.top, colours.bottom, 3, kBar - 4));
-  thumb.Paint(RoundRectRing(1, kThumbInset + 1, w - 1, kBar - kThumbInset - 1, 2.2, 1), Solid(kWhite), 0.45);
+  thumb.Paint(RoundRectRing(1, kThumbInset + 1, w - 1, kBar - kThumbInset - 1, 2.2, 1), Solid(p.sheen), 0.45);
   thumb.CutOutside(outer);
   return thumb;
 }
 
 // Grip lines for the middle of a horizontal thumb, on the thumb's own colours.
-TImage DrawHorzGrip(int look) {
-  const TLook colours = ThumbLook(look);
+TImage DrawHorzGrip(const TPalette& p, int look) {
+  const TFace& colours = p.thumbs[look];
   TImage grip(kBar, kBar);
   grip.Fill(VerticalRamp(colours.top, colours.bottom, 3, kBar - 4));
   TInside lines = [](double x, double y) {
     return y >= 5.5 && y < 11.5 && (int(x) == 5 || int(x) == 8 || int(x) == 11);
   };
   TInside lights = Offset(lines, 1, 0);
-  grip.Paint(lines, Solid(look == 1 ? Hex(0x1D4E96) : Hex(0x6E8DB8)));
-  grip.Paint(lights, Solid(kWhite), 0.8);
+  grip.Paint(lines, Solid(look == 1 ? p.gripLineDragging : p.gripLine));
+  grip.Paint(lights, Solid(p.sheen), 0.8);
   grip.CutOutside([=](double x, double y) { return lines(x, y) || lights(x, y); });
   return grip;
 }
 
-TImage DrawHorzTrack(TState state) {
-  TRgb fill = kScrollTrack;
-  if (state == TState::Pressed) fill = Hex(0xCAD8EA);
-  if (state == TState::Disabled) fill = Hex(0xEEF1F5);
-  if (state == TState::Hot) fill = Hex(0xDCE5F0);
+TImage DrawHorzTrack(const TPalette& p, TState state) {
+  TRgb fill = p.scrollTrack;
+  if (state == TState::Pressed) fill = p.trackPressed;
+  if (state == TState::Disabled) fill = p.trackDisabled;
+  if (state == TState::Hot) fill = p.trackHot;
   TImage track(16, kBar, fill);
-  track.FillRect(0, 0, 16, 1, Solid(Hex(0xD4DDE9)));
-  track.FillRect(0, kBar - 1, 16, kBar, Solid(Hex(0xD4DDE9)));
+  track.FillRect(0, 0, 16, 1, Solid(p.trackEdge));
+  track.FillRect(0, kBar - 1, 16, kBar, Solid(p.trackEdge));
   return track;
 }
 
@@ -200,40 +185,41 @@ std::vector<TImage> Transposed(const std::vector<TImage>& frames) {
   return result;
 }
 
-TImage DrawProgressTrack() {
-  TImage track(24, 16, kFace);
+TImage DrawProgressTrack(const TPalette& p) {
+  const TFace& look = p.progressTrack;
+  TImage track(24, 16, p.face);
   const TInside outer = RoundRect(0, 0, 24, 16, 3);
-  track.Paint(outer, Solid(Hex(0x98ACC6)));
-  track.Paint(RoundRect(1, 1, 23, 15, 2.2), VerticalRamp(Hex(0xD6DEE9), Hex(0xF7F9FC), 1, 14));
+  track.Paint(outer, Solid(look.border));
+  track.Paint(RoundRect(1, 1, 23, 15, 2.2), VerticalRamp(look.top, look.bottom, 1, 14));
   track.CutOutside(outer);
   return track;
 }
 
-TImage DrawProgressChunk() {
-  TImage chunk(24, 16, Hex(0xE6ECF4));
+TImage DrawProgressChunk(const TPalette& p) {
+  const TFace& look = p.progressChunk;
+  TImage chunk(24, 16, p.progressBackdrop);
   const TInside outer = RoundRect(1, 1, 23, 15, 2.2);
-  chunk.Paint(outer, Solid(Hex(0x2A68B8)));
-  chunk.Paint(RoundRect(2, 2, 22, 14, 1.5), [](int, int y) {
-    return y < 8 ? Ramp(Hex(0x9AD3FF), Hex(0x4F9FEA), y, 2, 7) : Ramp(Hex(0x2F80D8), Hex(0x52A6EE), y, 8, 13);
+  chunk.Paint(outer, Solid(look.border));
+  chunk.Paint(RoundRect(2, 2, 22, 14, 1.5), [&](int, int y) {
+    return y < 8 ? Ramp(look.top, look.bottom, y, 2, 7) : Ramp(p.chunkBottomTop, p.chunkBottomEnd, y, 8, 13);
   });
   chunk.CutOutside(outer);
   return chunk;
 }
 
-TImage DrawTrackChannel() {
-  TImage channel(24, 5, kFace);
+TImage DrawTrackChannel(const TPalette& p) {
+  TImage channel(24, 5, p.face);
   const TInside outer = RoundRect(0, 0, 24, 5, 2);
-  channel.Paint(outer, Solid(Hex(0x93A7C2)));
-  channel.Paint(RoundRect(1, 1, 23, 4, 1), VerticalRamp(Hex(0xC9D4E3), Hex(0xF1F4F9), 1, 3));
+  channel.Paint(outer, Solid(p.channel.border));
+  channel.Paint(RoundRect(1, 1, 23, 4, 1), VerticalRamp(p.channel.top, p.channel.bottom, 1, 3));
   channel.CutOutside(outer);
   return channel;
 }
 
-TImage DrawTrackThumb(TState state) {
+TImage DrawTrackThumb(const TPalette& p, TState state) {
   const int w = 11, h = 19;
-  TLook look = LookOf(state);
-  if (state == TState::Normal || state == TState::Focused) look = {Hex(0x3F70B3), kWhite, Hex(0xB9D1EE)};
-  TImage thumb(w, h, kFace);
+  const TFace& look = state == TState::Normal || state == TState::Focused ? p.trackThumb : LookOf(p, state);
+  TImage thumb(w, h, p.face);
   const TInside outer = RoundRect(0, 0, w, h, 3.5);
   thumb.Paint(outer, Solid(look.border));
   thumb.Paint(RoundRect(1, 1, w - 1, h - 1, 2.6), HorizontalRamp(look.top, look.bottom, 1, w - 2));
@@ -246,96 +232,94 @@ TImage DrawTrackThumb(TState state) {
 // state order normal, pressed, disabled, hot.
 constexpr TState kSpinStates[] = {TState::Normal, TState::Pressed, TState::Disabled, TState::Hot};
 
-TImage DrawSpinHalf(TState state) {
+TImage DrawSpinHalf(const TPalette& p, TState state) {
   const int w = 15, h = 10;
-  const TLook look = LookOf(state);
-  TImage half(w, h, kFace);
+  const TFace& look = LookOf(p, state);
+  TImage half(w, h, p.face);
   const TInside outer = RoundRect(0, 0, w, h, 2.5);
-  half.Paint(outer, Solid(state == TState::Normal ? Hex(0x8FA5C5) : look.border));
-  half.Paint(RoundRect(1, 1, w - 1, h - 1, 1.8), state == TState::Disabled
-                                                     ? Solid(kDisabledFill)
-                                                     : VerticalRamp(look.top, look.bottom, 1, h - 2));
+  half.Paint(outer, Solid(state == TState::Normal ? p.spinBorder : look.border));
+  half.Paint(RoundRect(1, 1, w - 1, h - 1, 1.8), VerticalRamp(look.top, look.bottom, 1, h - 2));
   half.CutOutside(outer);
   return half;
 }
 
-TImage DrawSpinGlyph(TDirection direction, TState state) {
+TImage DrawSpinGlyph(const TPalette& p, TDirection direction, TState state) {
   const bool vertical = direction == TDirection::Up || direction == TDirection::Down;
   const int w = vertical ? 7 : 4, h = vertical ? 4 : 7;
-  TImage glyph(w, h, Mix(LookOf(state).top, LookOf(state).bottom, 0.5));
+  TImage glyph(w, h, Mix(LookOf(p, state).top, LookOf(p, state).bottom, 0.5));
   const TInside shape = Arrow(direction, w / 2.0, h / 2.0, 7);
-  glyph.Paint(shape, Solid(InkOf(state)));
+  glyph.Paint(shape, Solid(InkOf(p, state)));
   glyph.CutOutside(shape);
   return glyph;
 }
 
-std::vector<TImage> SpinFrames(bool horizontal) {
+std::vector<TImage> SpinFrames(const TPalette& p, bool horizontal) {
   std::vector<TImage> frames;
   for (int copy = 0; copy < 2; ++copy) {
     for (TState state : kSpinStates) {
-      const TImage half = DrawSpinHalf(state);
+      const TImage half = DrawSpinHalf(p, state);
       frames.push_back(horizontal ? half.Transposed() : half);
     }
   }
   return frames;
 }
 
-std::vector<TImage> SpinGlyphs(TDirection first, TDirection second) {
+std::vector<TImage> SpinGlyphs(const TPalette& p, TDirection first, TDirection second) {
   std::vector<TImage> frames;
   for (TDirection direction : {first, second}) {
-    for (TState state : kSpinStates) frames.push_back(DrawSpinGlyph(direction, state));
+    for (TState state : kSpinStates) frames.push_back(DrawSpinGlyph(p, direction, state));
   }
   return frames;
 }
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawControlBitmaps() {
+std::vector<TSkinBitmap> DrawControlBitmaps(const TPalette& p) {
   std::vector<TImage> arrows;
   for (TDirection direction : {TDirection::Left, TDirection::Right, TDirection::Up, TDirection::Down}) {
-    for (TState state : kSpinStates) arrows.push_back(DrawScrollArrow(direction, state));
+    for (TState state : kSpinStates) arrows.push_back(DrawScrollArrow(p, direction, state));
   }
-  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(look));
-  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(look).Transposed());
-  arrows.push_back(TImage(kBar, kBar, kFace));
+  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look));
+  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look).Transposed());
+  arrows.push_back(TImage(kBar, kBar, p.face));
 
   std::vector<TImage> thumbs;
-  for (int look : {0, 1, 2}) thumbs.push_back(DrawHorzThumb(look));
+  for (int look : {0, 1, 2}) thumbs.push_back(DrawHorzThumb(p, look));
   std::vector<TImage> tracks;
-  for (TState state : kSpinStates) tracks.push_back(DrawHorzTrack(state));
+  for (TState state : kSpinStates) tracks.push_back(DrawHorzTrack(p, state));
 
   std::vector<TImage> buttons, checks, radios, trackThumbs;
   for (TState state : {TState::Normal, TState::Pressed, TState::Disabled, TState::Hot, TState::Focused}) {
-    buttons.push_back(DrawPushButton(state));
+    buttons.push_back(DrawPushButton(p, state));
   }
   // Check box frames: unchecked, checked and mixed, each normal, hot, pressed, disabled.
   for (int mark : {0, 1, 2}) {
     for (TState state : {TState::Normal, TState::Hot, TState::Pressed, TState::Disabled}) {
-      checks.push_back(DrawCheckBox(state, mark));
+      checks.push_back(DrawCheckBox(p, state, mark));
     }
   }
   for (bool checked : {false, true}) {
     for (TState state : {TState::Normal, TState::Hot, TState::Pressed, TState::Disabled}) {
-      radios.push_back(DrawRadio(state, checked));
+      radios.push_back(DrawRadio(p, state, checked));
     }
   }
   for (TState state : {TState::Normal, TState::Focused, TState::Disabled, TState::Hot, TState::Pressed}) {
-    trackThumbs.push_back(DrawTrackThumb(state));
+    trackThumbs.push_back(DrawTrackThumb(p, state));
   }
   return {
-      {"progress.bmp", DrawProgressTrack(), 1, false},
-      {"progresschunk.bmp", DrawProgressChunk(), 1, false},
+      {"progress.bmp", DrawProgressTrack(p), 1, false},
+      {"progresschunk.bmp", DrawProgressChunk(p), 1, false},
       {"scrollbararrow.bmp", Row(arrows), 23, false},
       {"scrollbarhthumb.bmp", Row(thumbs), 3, false},
       {"scrollbarvthumb.bmp", Row(Transposed(thumbs)), 3, false},
       {"scrollbarhbar.bmp", Row(tracks), 4, false},
       {"scrollbarvbar.bmp", Row(Transposed(tracks)), 4, false},
       {"trackthumbh.bmp", Row(trackThumbs), 5, false},
-      {"trackbot.bmp", DrawTrackChannel(), 1, false},
-      {"spin.bmp", Row(SpinFrames(false)), 8, false},
-      {"spinarrow.bmp", Row(SpinGlyphs(TDirection::Up, TDirection::Down)), 8, false},
-      {"spinh.bmp", Row(SpinFrames(true)), 8, false},
-      {"spinharrow.bmp", Row(SpinGlyphs(TDirection::Left, TDirection::Right)), 8, false},
+      {"trackbot.bmp", DrawTrackChannel(p), 1, false},
+      {"spin.bmp", Row(SpinFrames(p, false)), 8, false},
+      {"spinarrow.bmp", Row(SpinGlyphs(p, TDirection::Up, TDirection::Down)), 8, false},
+      {"spinh.bmp", Row(SpinFrames(p, true)), 8, false},
+      {"spinharrow.bmp", Row(SpinGlyphs(p, TDirection::Left, TDirection::Right)), 8, false},
       {"m4pushbutton.bmp", Row(buttons), 5, false},
       {"checkbox_old.bmp", Row(checks), 12, false},
       {"radiobtn_old.bmp", Row(radios), 8, false},

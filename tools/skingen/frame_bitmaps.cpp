@@ -8,8 +8,6 @@
 namespace quarnel::skingen {
 namespace {
 
-using namespace palette;
-
 constexpr int kSampleWidth = 40;  // width of the drawn window the pieces are cut from
 constexpr double kCornerRadius = 7;
 
@@ -20,7 +18,7 @@ TRgb CaptionAt(const TFrameColours& c, int y) {
 }
 
 // A small window: rounded top corners, caption band, side and bottom borders, face inside.
-TImage DrawSampleWindow(const TFrameColours& c) {
+TImage DrawSampleWindow(const TPalette& p, const TFrameColours& c) {
   const int w = kSampleWidth, h = kFramePieceHeight, b = kBorderWidth;
   TImage window(w, h, c.outline);
   const TInside inner = RoundRectCorners(1, 1, w - 1, h - 1, kCornerRadius - 1, kCornerRadius - 1, 0, 0);
@@ -30,7 +28,7 @@ TImage DrawSampleWindow(const TFrameColours& c) {
   window.Paint([&](double x, double y) { return inner(x, y) && !belowHighlight(x, y) && y < 14; },
                Solid(c.highlight), 0.8);
   window.FillRect(b - 1, kCaptionHeight, w - b + 1, h - b + 1, Solid(c.innerLine));
-  window.FillRect(b, kCaptionHeight, w - b, h - b, Solid(kFace));
+  window.FillRect(b, kCaptionHeight, w - b, h - b, Solid(p.face));
   window.CutOutside(RoundRectCorners(0, 0, w, h, kCornerRadius, kCornerRadius, 0, 0));
   return window;
 }
@@ -81,9 +79,9 @@ TInside GlyphShape(TGlyph glyph, double s) {
 enum class TLook { Normal, Pressed, Hot, Inactive };
 
 // One caption button frame over the caption gradient at the button's height.
-TImage DrawCaptionButton(TGlyph glyph, TLook look) {
+TImage DrawCaptionButton(const TPalette& p, TGlyph glyph, TLook look) {
   const int size = kCaptionButtonSize;
-  const TFrameColours& c = look == TLook::Inactive ? kInactive : kActive;
+  const TFrameColours& c = look == TLook::Inactive ? p.inactive : p.active;
   TImage button(size, size);
   button.Fill([&](int, int y) { return CaptionAt(c, y + kCaptionButtonTop); });
   const TInside outer = RoundRect(0, 0, size, size, 3.5);
@@ -92,70 +90,70 @@ TImage DrawCaptionButton(TGlyph glyph, TLook look) {
   switch (look) {
     case TLook::Normal:
     case TLook::Inactive: {
-      const TRgb edge = look == TLook::Normal ? Hex(0x123B78) : Hex(0x42587A);
-      button.Paint(outer, Solid(edge), 0.55);
+      button.Paint(outer, Solid(c.buttonEdge), 0.55);
       button.Paint(inner, [&](int, int y) {
-        return Mix(CaptionAt(c, y + kCaptionButtonTop), kWhite, 0.30 - 0.22 * y / size);
+        return Mix(CaptionAt(c, y + kCaptionButtonTop), p.sheen, 0.30 - 0.22 * y / size);
       });
       break;
     }
     case TLook::Hot:
-      button.Paint(outer, Solid(close ? Hex(0x7A1A14) : Hex(0x123B78)));
-      button.Paint(inner, close ? VerticalRamp(kCloseHotTop, kCloseHotBottom, 1, size - 2)
-                                : VerticalRamp(Hex(0x9CD0FF), Hex(0x3D88E2), 1, size - 2));
+    case TLook::Pressed: {
+      const TFace& face = look == TLook::Hot ? (close ? p.closeHot : p.captionHot)
+                                             : (close ? p.closePressed : p.captionPressed);
+      button.Paint(outer, Solid(face.border));
+      button.Paint(inner, VerticalRamp(face.top, face.bottom, 1, size - 2));
       break;
-    case TLook::Pressed:
-      button.Paint(outer, Solid(close ? Hex(0x5C120E) : Hex(0x0D2A56)));
-      button.Paint(inner, close ? VerticalRamp(kClosePressedTop, kClosePressedBottom, 1, size - 2)
-                                : VerticalRamp(Hex(0x1A4483), Hex(0x2A60B2), 1, size - 2));
-      break;
+    }
   }
   // A light rim inside the edge, stronger on the upper half.
   button.Paint(
       RoundRectRing(1, 1, size - 1, size - 1, 2.6, 1),
-      [&](int, int y) { return y < size / 2 ? kWhite : Mix(kWhite, c.captionBottom, 0.6); },
+      [&](int, int y) { return y < size / 2 ? p.sheen : Mix(p.sheen, c.captionBottom, 0.6); },
       look == TLook::Pressed ? 0.15 : 0.4);
   const TInside shape = GlyphShape(glyph, size / 20.0);
   const double shadow = look == TLook::Inactive ? 0.25 : 0.6;
   button.Paint(Offset(shape, 0, 1), Solid(c.glyphShadow), shadow);
-  button.Paint(shape, Solid(look == TLook::Pressed ? Hex(0xDCE8F7) : c.glyph));
+  button.Paint(shape, Solid(look == TLook::Pressed ? p.captionPressedGlyph : c.glyph));
   button.CutOutside(outer);
   return button;
 }
 
-TImage CaptionButtonStrip(TGlyph glyph) {
-  return Row({DrawCaptionButton(glyph, TLook::Normal), DrawCaptionButton(glyph, TLook::Pressed),
-              DrawCaptionButton(glyph, TLook::Hot), DrawCaptionButton(glyph, TLook::Inactive)});
+TImage CaptionButtonStrip(const TPalette& p, TGlyph glyph) {
+  std::vector<TImage> frames;
+  for (TLook look : {TLook::Normal, TLook::Pressed, TLook::Hot, TLook::Inactive})
+    frames.push_back(DrawCaptionButton(p, glyph, look));
+  return Row(frames);
 }
 
 constexpr int kMenuBandHeight = 20;
 
-TRgb MenuBandAt(bool active, int y) {
-  if (y == kMenuBandHeight - 1) return active ? Hex(0xB2C6E1) : Hex(0xB3BDCA);
-  return active ? Ramp(kMenuBarTop, kMenuBarBottom, y, 0, kMenuBandHeight - 2)
-                : Ramp(Hex(0xE8ECF1), Hex(0xD2D9E2), y, 0, kMenuBandHeight - 2);
+TRgb MenuBandAt(const TFrameColours& c, int y) {
+  if (y == kMenuBandHeight - 1) return c.menuBandLine;
+  return Ramp(c.menuBandTop, c.menuBandBottom, y, 0, kMenuBandHeight - 2);
 }
 
-TImage DrawMenuBand(bool active) {
+TImage DrawMenuBand(const TFrameColours& c) {
   TImage band(20, kMenuBandHeight);
-  band.Fill([&](int, int y) { return MenuBandAt(active, y); });
+  band.Fill([&](int, int y) { return MenuBandAt(c, y); });
   return band;
 }
 
 // MDI child buttons sit in the menu band: a bare glyph until hot or pressed.
-TImage DrawMdiButton(TGlyph glyph, TLook look) {
+TImage DrawMdiButton(const TPalette& p, TGlyph glyph, TLook look) {
   const int w = 16, h = 14, top = 3;
   TImage button(w, h);
-  button.Fill([&](int, int y) { return MenuBandAt(look != TLook::Inactive, y + top); });
+  button.Fill(
+      [&](int, int y) { return MenuBandAt(look == TLook::Inactive ? p.inactive : p.active, y + top); });
   const TInside outer = RoundRect(0, 0, w, h, 2.5);
   if (look == TLook::Hot || look == TLook::Pressed) {
     const bool hot = look == TLook::Hot;
-    button.Paint(outer, Solid(hot ? kHotBorder : kPressedBorder));
+    button.Paint(outer, Solid(hot ? p.hot.border : p.pressed.border));
     button.Paint(RoundRect(1, 1, w - 1, h - 1, 1.8),
-                 hot ? VerticalRamp(kHotTop, kHotBottom, 1, h - 2)
-                     : VerticalRamp(kPressedBottom, kPressedTop, 1, h - 2));
+                 hot ? VerticalRamp(p.hot.top, p.hot.bottom, 1, h - 2)
+                     : VerticalRamp(p.pressed.bottom, p.pressed.top, 1, h - 2));
   }
-  const TRgb ink = look == TLook::Inactive ? kTextDisabled : (look == TLook::Pressed ? kAccentDark : kText);
+  const TRgb ink =
+      look == TLook::Inactive ? p.textDisabled : (look == TLook::Pressed ? p.inks.pressed : p.text);
   button.Paint(Offset(GlyphShape(glyph, 0.75), 0.5, -0.5), Solid(ink));
   if (look == TLook::Hot || look == TLook::Pressed) {
     button.CutOutside(outer);
@@ -167,26 +165,26 @@ TImage DrawMdiButton(TGlyph glyph, TLook look) {
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawFrameBitmaps() {
-  const TPieces active = CutPieces(DrawSampleWindow(kActive));
-  const TPieces inactive = CutPieces(DrawSampleWindow(kInactive));
+std::vector<TSkinBitmap> DrawFrameBitmaps(const TPalette& p) {
+  const TPieces active = CutPieces(DrawSampleWindow(p, p.active));
+  const TPieces inactive = CutPieces(DrawSampleWindow(p, p.inactive));
   std::vector<TImage> mdi;
   for (TGlyph glyph : {TGlyph::Minimize, TGlyph::Restore, TGlyph::Close}) {
     for (TLook look : {TLook::Normal, TLook::Pressed, TLook::Hot, TLook::Inactive}) {
-      mdi.push_back(DrawMdiButton(glyph, look));
+      mdi.push_back(DrawMdiButton(p, glyph, look));
     }
   }
   return {
       {"mdibutton.bmp", Row(mdi), 12, false},
-      {"closebutton.bmp", CaptionButtonStrip(TGlyph::Close), 4, false},
-      {"maxbutton.bmp", CaptionButtonStrip(TGlyph::Maximize), 4, false},
-      {"minbutton.bmp", CaptionButtonStrip(TGlyph::Minimize), 4, false},
-      {"restrorebutton.bmp", CaptionButtonStrip(TGlyph::Restore), 4, false},
+      {"closebutton.bmp", CaptionButtonStrip(p, TGlyph::Close), 4, false},
+      {"maxbutton.bmp", CaptionButtonStrip(p, TGlyph::Maximize), 4, false},
+      {"minbutton.bmp", CaptionButtonStrip(p, TGlyph::Minimize), 4, false},
+      {"restrorebutton.bmp", CaptionButtonStrip(p, TGlyph::Restore), 4, false},
       {"frameleft.bmp", Row({active.left, inactive.left}), 2, false},
       {"frameright.bmp", Row({active.right, inactive.right}), 2, false},
       {"frametop.bmp", Column({active.top, inactive.top}), 2, true},
       {"framebottom.bmp", Column({active.bottom, inactive.bottom}), 2, true},
-      {"mincaption.bmp", Column({DrawMenuBand(true), DrawMenuBand(false)}), 2, true},
+      {"mincaption.bmp", Column({DrawMenuBand(p.active), DrawMenuBand(p.inactive)}), 2, true},
   };
 }
 

@@ -1,12 +1,16 @@
-// skingen: draws the Longhorn Blue skin and writes its files into a folder, or lists them.
-//   skingen write <folder>   the 35 files of the skin
-//   skingen order            entry names in package order, one a line
-//   skingen manifest         name, frame count and layout (h side by side, v stacked) per line
-//   skingen preview <out.bmp> a mock-up of windows and controls; its texts, one a line, on stdout
+// skingen: draws a shipped skin and writes its files into a folder, or lists them.
+//   skingen [--skin <id>] write <folder>   the 35 files of the skin
+//   skingen [--skin <id>] order            entry names in package order, one a line
+//   skingen [--skin <id>] manifest         name, frame count and layout (h side by side, v stacked)
+//   skingen [--skin <id>] preview <out.bmp> a mock-up of windows and controls; its texts on stdout
+//   skingen skins                          the ids of the shipped skins, one a line
+// Without --skin: longhorn-blue, the built-in skin.
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "tools/skingen/skin_generator.h"
 #include "tools/skingen/skin_preview.h"
@@ -14,11 +18,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-using quarnel::skingen::GenerateLonghornBlue;
+using namespace quarnel::skingen;
 
-int Write(const fs::path& folder) {
+int Write(const TSkinStyle& skin, const fs::path& folder) {
   fs::create_directories(folder);
-  for (const auto& file : GenerateLonghornBlue()) {
+  for (const auto& file : GenerateSkin(skin)) {
     std::ofstream out(folder / file.name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.bytes.data()), std::streamsize(file.bytes.size()));
     if (!out) {
@@ -29,10 +33,9 @@ int Write(const fs::path& folder) {
   return 0;
 }
 
-// Texts as "x y width height light centred text" lines for the review script to write in.
-int Preview(const fs::path& target) {
-  using namespace quarnel::skingen;
-  const auto bytes = EncodeBmp(DrawPreview(DrawLonghornBlueBitmaps()));
+// Texts as "x y width height RRGGBB centred text" lines for the review script to write in.
+int Preview(const TSkinStyle& skin, const fs::path& target) {
+  const auto bytes = EncodeBmp(DrawPreview(skin.palette, DrawSkinBitmaps(skin.palette)));
   std::ofstream out(target, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   if (!out) {
@@ -40,33 +43,59 @@ int Preview(const fs::path& target) {
     return 1;
   }
   for (const TPreviewText& t : kPreviewTexts) {
-    std::cout << t.x << " " << t.y << " " << t.width << " " << t.height << " " << (t.light ? 1 : 0) << " "
+    const TRgb c = PreviewTextColour(skin.palette, t.role);
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "%02X%02X%02X", c.r, c.g, c.b);
+    std::cout << t.x << " " << t.y << " " << t.width << " " << t.height << " " << colour << " "
               << (t.centred ? 1 : 0) << " " << t.text << "\n";
   }
   return 0;
 }
 
+constexpr int kNotACommand = -1;
+
+int Run(const TSkinStyle& skin, const std::vector<std::string>& args) {
+  const std::string command = args.empty() ? "" : args[0];
+  if (command == "write" && args.size() == 2) return Write(skin, args[1]);
+  if (command == "preview" && args.size() == 2) return Preview(skin, args[1]);
+  if (command == "order" && args.size() == 1) {
+    for (const auto& name : SkinOrder(skin)) std::cout << name << "\n";
+    return 0;
+  }
+  if (command == "manifest" && args.size() == 1) {
+    for (const auto& file : GenerateSkin(skin)) {
+      std::cout << file.name << "\t" << file.frames << "\t" << (file.stacked ? "v" : "h") << "\n";
+    }
+    return 0;
+  }
+  if (command == "skins" && args.size() == 1) {
+    for (const TSkinStyle& shipped : ShippedSkins()) std::cout << shipped.id << "\n";
+    return 0;
+  }
+  return kNotACommand;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string command = argc > 1 ? argv[1] : "";
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const TSkinStyle* skin = &ShippedSkins().front();
+  if (args.size() >= 2 && args[0] == "--skin") {
+    skin = FindSkin(args[1]);
+    if (!skin) {
+      std::cerr << "skingen: no shipped skin is called " << args[1] << "\n";
+      return 2;
+    }
+    args.erase(args.begin(), args.begin() + 2);
+  }
   try {
-    if (command == "write" && argc == 3) return Write(argv[2]);
-    if (command == "preview" && argc == 3) return Preview(argv[2]);
-    if (command == "order" && argc == 2) {
-      for (const auto& name : quarnel::skingen::LonghornBlueOrder()) std::cout << name << "\n";
-      return 0;
-    }
-    if (command == "manifest" && argc == 2) {
-      for (const auto& file : GenerateLonghornBlue()) {
-        std::cout << file.name << "\t" << file.frames << "\t" << (file.stacked ? "v" : "h") << "\n";
-      }
-      return 0;
-    }
+    const int result = Run(*skin, args);
+    if (result != kNotACommand) return result;
   } catch (const std::exception& problem) {
     std::cerr << "skingen: " << problem.what() << "\n";
     return 1;
   }
-  std::cerr << "usage: skingen write <folder> | order | manifest | preview <out.bmp>\n";
+  std::cerr << "usage: skingen [--skin <id>] write <folder> | order | manifest | preview <out.bmp>\n"
+               "       skingen skins\n";
   return 2;
 }

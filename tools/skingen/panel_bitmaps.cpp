@@ -6,62 +6,55 @@
 namespace quarnel::skingen {
 namespace {
 
-using namespace palette;
-
 // Frame order of tabs and header items: normal, selected, pressed, hot, disabled.
 enum class TItem { Normal, Selected, Pressed, Hot, Disabled };
 constexpr TItem kItems[] = {TItem::Normal, TItem::Selected, TItem::Pressed, TItem::Hot, TItem::Disabled};
 
-struct TFill {
-  TRgb border, top, bottom;
-};
-
-TFill ItemFill(TItem item) {
+const TFace& ItemFill(const TPalette& p, TItem item) {
   switch (item) {
     case TItem::Selected:
-      return {Hex(0x7D97BD), kWhite, kFace};
+      return p.tabSelected;
     case TItem::Pressed:
-      return {kPressedBorder, kPressedTop, kPressedBottom};
+      return p.pressed;
     case TItem::Hot:
-      return {kHotBorder, kHotTop, kHotBottom};
+      return p.hot;
     case TItem::Disabled:
-      return {kDisabledBorder, kDisabledFill, kDisabledFill};
+      return p.disabled;
     case TItem::Normal:
       break;
   }
-  return {Hex(0x9AB0CE), Hex(0xF7F9FC), Hex(0xDCE5F1)};
+  return p.tab;
 }
 
-TImage DrawTab(TItem item) {
+TImage DrawTab(const TPalette& p, TItem item) {
   const int w = 32, h = 22;
-  const TFill fill = ItemFill(item);
+  const TFace& fill = ItemFill(p, item);
   const bool selected = item == TItem::Selected;
   const int top = selected ? 0 : 2;  // the selected tab stands taller
-  TImage tab(w, h, kFace);
+  TImage tab(w, h, p.face);
   const TInside outer = RoundRectCorners(0, top, w, h, 3.5, 3.5, 0, 0);
   tab.Paint(outer, Solid(fill.border));
   tab.Paint(RoundRectCorners(1, top + 1, w - 1, h + 1, 2.6, 2.6, 0, 0),
             VerticalRamp(fill.top, fill.bottom, top + 1, h - 1));
   if (selected) {
-    tab.Paint(RoundRectCorners(1, 1, w - 1, 3, 2.6, 2.6, 0, 0), Solid(kAccent));
+    tab.Paint(RoundRectCorners(1, 1, w - 1, 3, 2.6, 2.6, 0, 0), Solid(p.accent));
   } else {
-    tab.FillRect(0, h - 1, w, h, Solid(kShadow));
+    tab.FillRect(0, h - 1, w, h, Solid(p.shadow));
   }
   tab.CutOutside(outer);
   return tab;
 }
 
-TImage DrawTabPane() {
-  TImage pane(20, 20, kShadow);
-  pane.FillRect(1, 1, 19, 19, Solid(kFace));
-  pane.FillRect(1, 1, 19, 2, Solid(Mix(kFace, kWhite, 0.6)));
+TImage DrawTabPane(const TPalette& p) {
+  TImage pane(20, 20, p.shadow);
+  pane.FillRect(1, 1, 19, 19, Solid(p.face));
+  pane.FillRect(1, 1, 19, 2, Solid(Mix(p.face, p.sheen, 0.6)));
   return pane;
 }
 
-TImage DrawHeaderItem(TItem item) {
+TImage DrawHeaderItem(const TPalette& p, TItem item) {
   const int w = 30, h = 22;
-  TFill fill = ItemFill(item);
-  if (item == TItem::Normal || item == TItem::Selected) fill = {Hex(0xC3D2E6), kWhite, Hex(0xEBF1F8)};
+  const TFace& fill = item == TItem::Normal || item == TItem::Selected ? p.header : ItemFill(p, item);
   TImage header(w, h);
   header.Fill(VerticalRamp(fill.top, fill.bottom, 0, h - 2));
   header.FillRect(0, h - 1, w, h, Solid(fill.border));
@@ -69,25 +62,25 @@ TImage DrawHeaderItem(TItem item) {
     header.FillRect(0, 0, 1, h, Solid(fill.border));
     header.FillRect(w - 1, 0, w, h, Solid(fill.border));
   } else {
-    header.FillRect(w - 2, 4, w - 1, h - 4, Solid(Hex(0xCCD8E8)));
-    header.FillRect(w - 1, 4, w, h - 4, Solid(kWhite));
+    header.FillRect(w - 2, 4, w - 1, h - 4, Solid(p.headerLine));
+    header.FillRect(w - 1, 4, w, h - 4, Solid(p.headerLight));
   }
-  if (item == TItem::Selected) header.FillRect(0, h - 2, w, h, Solid(kAccent));
+  if (item == TItem::Selected) header.FillRect(0, h - 2, w, h, Solid(p.accent));
   return header;
 }
 
 // Status bar frames: lowered panel, raised panel, plain bar.
-TImage DrawStatusPanel(int kind) {
+TImage DrawStatusPanel(const TPalette& p, int kind) {
   const int w = 12, h = 22;
   TImage panel(w, h);
-  panel.Fill(VerticalRamp(Hex(0xF4F7FB), Hex(0xDDE5F0), 2, h - 1));
-  panel.FillRect(0, 0, w, 1, Solid(Hex(0xB4C5DC)));
-  panel.FillRect(0, 1, w, 2, Solid(kWhite));
+  panel.Fill(VerticalRamp(p.status.top, p.status.bottom, 2, h - 1));
+  panel.FillRect(0, 0, w, 1, Solid(p.status.border));
+  panel.FillRect(0, 1, w, 2, Solid(p.statusLight));
   if (kind != 2) {
-    panel.FillRect(w - 2, 4, w - 1, h - 3, Solid(Hex(0xB9C9DF)));
-    panel.FillRect(w - 1, 4, w, h - 3, Solid(kWhite));
+    panel.FillRect(w - 2, 4, w - 1, h - 3, Solid(p.statusLine));
+    panel.FillRect(w - 1, 4, w, h - 3, Solid(p.statusLight));
   }
-  if (kind == 1) panel.FillRect(0, 2, 1, h, Solid(kWhite));
+  if (kind == 1) panel.FillRect(0, 2, 1, h, Solid(p.statusLight));
   return panel;
 }
 
@@ -96,13 +89,12 @@ TInside DownArrow(double cx, double cy, double size) {
 }
 
 // Combo box button frames: normal, pressed, disabled, hot.
-TImage DrawComboButton(int look) {
+TImage DrawComboButton(const TPalette& p, int look) {
   const int s = 17;
-  TFill fill{Hex(0xB3C4DC), Hex(0xF8FAFD), Hex(0xE1E9F3)};
-  TRgb ink = Hex(0x415B7D);
-  if (look == 1) fill = {kPressedBorder, kPressedTop, kPressedBottom}, ink = kAccentDark;
-  if (look == 2) fill = {Hex(0xD0D7E0), kDisabledFill, kDisabledFill}, ink = Hex(0xAAB5C4);
-  if (look == 3) fill = {kHotBorder, kHotTop, kHotBottom}, ink = kAccent;
+  const TFace* looks[] = {&p.combo, &p.pressed, &p.comboDisabled, &p.hot};
+  const TRgb inks[] = {p.inks.normal, p.inks.pressed, p.inks.disabled, p.inks.hot};
+  const TFace& fill = *looks[look];
+  const TRgb ink = inks[look];
   TImage button(s, s);
   button.Fill(VerticalRamp(fill.top, fill.bottom, 0, s - 1));
   button.FillRect(0, 0, 1, s, Solid(fill.border));
@@ -115,46 +107,47 @@ TImage DrawComboButton(int look) {
   return button;
 }
 
-TImage DrawMenuBackground() {
-  TImage menu(32, 32, kMenuBorder);
-  menu.FillRect(1, 1, 31, 31, Solid(kMenu));
+TImage DrawMenuBackground(const TPalette& p) {
+  TImage menu(32, 32, p.menuBorder);
+  menu.FillRect(1, 1, 31, 31, Solid(p.menu));
   return menu;
 }
 
 // Menu item frames: normal, separator, disabled, selected, selected and pressed.
-TImage DrawMenuItem(int frame) {
+TImage DrawMenuItem(const TPalette& p, int frame) {
   const int w = 24, h = 20;
-  TImage item(w, h, kMenu);
+  TImage item(w, h, p.menu);
   if (frame == 1) {
-    item.FillRect(2, h - 5, w - 2, h - 4, Solid(Hex(0xB7C7DC)));
-    item.FillRect(2, h - 4, w - 2, h - 3, Solid(kWhite));
+    item.FillRect(2, h - 5, w - 2, h - 4, Solid(p.menuLine));
+    item.FillRect(2, h - 4, w - 2, h - 3, Solid(p.menuLight));
     item.CutOutside([=](double x, double y) { return x >= 2 && x < w - 2 && y >= h - 5 && y < h - 3; });
     return item;
   }
   if (frame == 3 || frame == 4) {
     const TInside outer = RoundRect(1, 1, w - 1, h - 1, 3);
-    item.Paint(outer, Solid(frame == 3 ? Hex(0x2A5FAF) : Hex(0x1B4686)));
+    const TFace& selected = p.menuSelected;
+    item.Paint(outer, Solid(frame == 3 ? selected.border : p.menuPressedBorder));
     item.Paint(RoundRect(2, 2, w - 2, h - 2, 2.2),
-               frame == 3 ? VerticalRamp(kMenuHiTop, kMenuHiBottom, 2, h - 3)
-                          : VerticalRamp(kMenuHiBottom, Hex(0x234F93), 2, h - 3));
-    item.Paint(RoundRectRing(2, 2, w - 2, h - 2, 2.2, 1), Solid(kWhite), 0.25);
+               frame == 3 ? VerticalRamp(selected.top, selected.bottom, 2, h - 3)
+                          : VerticalRamp(selected.bottom, p.menuPressedBottom, 2, h - 3));
+    item.Paint(RoundRectRing(2, 2, w - 2, h - 2, 2.2, 1), Solid(p.sheen), 0.25);
     item.CutOutside(outer);
     return item;
   }
   return TImage(w, h);
 }
 
-TImage DrawExtraGlyph(int look) {
-  const TRgb inks[] = {Hex(0x415B7D), kAccentDark, Hex(0xAAB5C4), kAccent};
-  TImage glyph(12, 12, kFace);
+TImage DrawExtraGlyph(const TPalette& p, int look) {
+  const TRgb inks[] = {p.inks.normal, p.inks.pressed, p.inks.disabled, p.inks.hot};
+  TImage glyph(12, 12, p.face);
   const TInside arrow = DownArrow(6, 6, 8);
   glyph.Paint(arrow, Solid(inks[look]));
   glyph.CutOutside(arrow);
   return glyph;
 }
 
-TImage DrawSizeGrip() {
-  TImage grip(12, 12, kFace);
+TImage DrawSizeGrip(const TPalette& p) {
+  TImage grip(12, 12, p.face);
   auto dot = [](double cx, double cy) {
     return [=](double x, double y) { return x >= cx && x < cx + 2 && y >= cy && y < cy + 2; };
   };
@@ -167,33 +160,33 @@ TImage DrawSizeGrip() {
       if (d(x, y)) return true;
     return false;
   };
-  grip.Paint(Offset(all, 1, 1), Solid(kWhite));
-  grip.Paint(all, Solid(Hex(0x8197B6)));
+  grip.Paint(Offset(all, 1, 1), Solid(p.gripDotLight));
+  grip.Paint(all, Solid(p.gripDot));
   grip.CutOutside([=](double x, double y) { return all(x, y) || all(x - 1, y - 1); });
   return grip;
 }
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawPanelBitmaps() {
+std::vector<TSkinBitmap> DrawPanelBitmaps(const TPalette& p) {
   std::vector<TImage> tabs, headers, combo, items, extras;
   for (TItem item : kItems) {
-    tabs.push_back(DrawTab(item));
-    headers.push_back(DrawHeaderItem(item));
+    tabs.push_back(DrawTab(p, item));
+    headers.push_back(DrawHeaderItem(p, item));
   }
   for (int look = 0; look < 4; ++look) {
-    combo.push_back(DrawComboButton(look));
-    extras.push_back(DrawExtraGlyph(look));
+    combo.push_back(DrawComboButton(p, look));
+    extras.push_back(DrawExtraGlyph(p, look));
   }
-  extras.push_back(DrawSizeGrip());
-  for (int frame = 0; frame < 5; ++frame) items.push_back(DrawMenuItem(frame));
+  extras.push_back(DrawSizeGrip(p));
+  for (int frame = 0; frame < 5; ++frame) items.push_back(DrawMenuItem(p, frame));
   return {
       {"tab.bmp", Row(tabs), 5, false},
-      {"tabsheet.bmp", DrawTabPane(), 1, false},
+      {"tabsheet.bmp", DrawTabPane(p), 1, false},
       {"office2003__comboboxbtn.bmp", Row(combo), 4, false},
-      {"statusbar.bmp", Row({DrawStatusPanel(0), DrawStatusPanel(1), DrawStatusPanel(2)}), 3, false},
+      {"statusbar.bmp", Row({DrawStatusPanel(p, 0), DrawStatusPanel(p, 1), DrawStatusPanel(p, 2)}), 3, false},
       {"header.bmp", Row(headers), 5, false},
-      {"office__pulldwnmenu_thin.bmp", DrawMenuBackground(), 1, false},
+      {"office__pulldwnmenu_thin.bmp", DrawMenuBackground(p), 1, false},
       {"office__menuitem.bmp", Row(items), 5, false},
       {"extraimages.bmp", Row(extras), 5, false},
   };

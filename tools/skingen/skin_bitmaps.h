@@ -1,10 +1,11 @@
-// The bitmaps of the Longhorn Blue skin, drawn in code. Each comes with the number of frames
-// it holds and whether they are stacked (top to bottom) or side by side.
+// The bitmaps of a skin, drawn in code in the colours of its palette. Each comes with the number
+// of frames it holds and whether they are stacked (top to bottom) or side by side.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "tools/skingen/palette.h"
 #include "tools/skingen/raster.h"
 
 namespace quarnel::skingen {
@@ -25,10 +26,10 @@ inline constexpr int kCaptionButtonSize = 20;
 inline constexpr int kCaptionButtonTop = 5;
 
 // Window frame, caption buttons, MDI buttons and the menu band.
-std::vector<TSkinBitmap> DrawFrameBitmaps();
+std::vector<TSkinBitmap> DrawFrameBitmaps(const TPalette& p);
 // Push, check and radio buttons, scroll bars, progress and track bars, spin buttons.
-std::vector<TSkinBitmap> DrawControlBitmaps();
+std::vector<TSkinBitmap> DrawControlBitmaps(const TPalette& p);
 // Tabs, header, status bar, combo button, menus and the small extra glyphs.
-std::vector<TSkinBitmap> DrawPanelBitmaps();
+std::vector<TSkinBitmap> DrawPanelBitmaps(const TPalette& p);
 
 }  // namespace quarnel::skingen

@@ -6,13 +6,11 @@
 #include <string>
 #include <utility>
 
-#include "tools/skingen/palette.h"
 #include "tools/skingen/skin_bitmaps.h"
 
 namespace quarnel::skingen {
 namespace {
 
-using namespace palette;
 using TKeys = std::initializer_list<std::pair<const char*, std::string>>;
 
 std::string Triple(TRgb c) {
@@ -51,7 +49,7 @@ TKeys::value_type Bottom(int v) {
   return {"BottomHeight", Int(v)};
 }
 
-void FrameSections(TDefinitionText& ini) {
+void FrameSections(TDefinitionText& ini, const TPalette& p) {
   const std::string caption = Int(kCaptionHeight), border = Int(kBorderWidth), cut = Int(kCornerCut);
   ini.Comment("Window frame: each border piece has an active and an inactive frame.");
   ini.Section("Personality", {{"Left", "frameleft.bmp"},
@@ -86,35 +84,35 @@ void FrameSections(TDefinitionText& ini) {
                               {"Textbackground", "0"},
                               {"TXTBackleft", "0"},
                               {"TXTBackRight", "0"},
-                              {"ActiveTextR", Int(kActive.titleText.r)},
-                              {"ActiveTextG", Int(kActive.titleText.g)},
-                              {"ActiveTextB", Int(kActive.titleText.b)},
-                              {"InActiveTextR", Int(kInactive.titleText.r)},
-                              {"InActiveTextG", Int(kInactive.titleText.g)},
-                              {"InActiveTextB", Int(kInactive.titleText.b)},
+                              {"ActiveTextR", Int(p.active.titleText.r)},
+                              {"ActiveTextG", Int(p.active.titleText.g)},
+                              {"ActiveTextB", Int(p.active.titleText.b)},
+                              {"InActiveTextR", Int(p.inactive.titleText.r)},
+                              {"InActiveTextG", Int(p.inactive.titleText.g)},
+                              {"InActiveTextB", Int(p.inactive.titleText.b)},
                               {"menuBar", "mincaption.bmp"},
                               {"TileMenu", "1"},
                               {"TileLeftMenu", "2"},
                               {"TileRightMenu", "2"}});
 }
 
-void ColourSections(TDefinitionText& ini) {
-  ini.Section("Colours", {{"WindowText", Triple(kText)},
-                          {"TitleTextActive", Triple(kActive.titleText)},
-                          {"TitleTextNoActive", Triple(kInactive.titleText)},
-                          {"ButtonFace", Triple(kFace)},
-                          {"ButtonText", Triple(kText)},
-                          {"ButtonHilight", Triple(kWhite)},
-                          {"Buttonlight", Triple(kLight)},
-                          {"ButtonShadow", Triple(kShadow)},
-                          {"ButtonDkShadow", Triple(kDarkShadow)},
-                          {"HilightText", Triple(kMenuHiText)},
-                          {"Hilight", Triple(kSelection)},
-                          {"Menubar", Triple(kMenuBarBottom)},
-                          {"MenuBarText", Triple(kText)},
-                          {"MenuText", Triple(kText)},
-                          {"Menu", Triple(kMenu)},
-                          {"Scrollbar", Triple(kScrollTrack)}});
+void ColourSections(TDefinitionText& ini, const TPalette& p) {
+  ini.Section("Colours", {{"WindowText", Triple(p.text)},
+                          {"TitleTextActive", Triple(p.active.titleText)},
+                          {"TitleTextNoActive", Triple(p.inactive.titleText)},
+                          {"ButtonFace", Triple(p.face)},
+                          {"ButtonText", Triple(p.text)},
+                          {"ButtonHilight", Triple(p.hilight)},
+                          {"Buttonlight", Triple(p.light)},
+                          {"ButtonShadow", Triple(p.shadow)},
+                          {"ButtonDkShadow", Triple(p.darkShadow)},
+                          {"HilightText", Triple(p.selectionText)},
+                          {"Hilight", Triple(p.selection)},
+                          {"Menubar", Triple(p.active.menuBandBottom)},
+                          {"MenuBarText", Triple(p.text)},
+                          {"MenuText", Triple(p.text)},
+                          {"Menu", Triple(p.menu)},
+                          {"Scrollbar", Triple(p.scrollTrack)}});
   ini.Section("Fonts", {{"FontHeight", "14"}});
 }
 
@@ -156,7 +154,7 @@ void CaptionButtonSections(TDefinitionText& ini) {
   ini.Section("MDICONTROLS", {{"Image", "mdibutton.bmp"}});
 }
 
-void ControlSections(TDefinitionText& ini) {
+void ControlSections(TDefinitionText& ini, const TPalette& p) {
   ini.Comment("Push buttons: normal, pressed, disabled, hot, focused.");
   ini.Section("Buttons", {{"Bitmap", "m4pushbutton.bmp"},
                           Left(4),
@@ -169,9 +167,9 @@ void ControlSections(TDefinitionText& ini) {
                           {"CheckButtonFrame", "12"},
                           {"RadioButton", "radiobtn_old.bmp"},
                           {"RadioButtonFrame", "8"},
-                          {"NormalColour2", Triple(kText)},
-                          {"MouseOverColour2", Triple(kTextHot)},
-                          {"PressedColour2", Triple(kTextHot)}});
+                          {"NormalColour2", Triple(p.text)},
+                          {"MouseOverColour2", Triple(p.textHot)},
+                          {"PressedColour2", Triple(p.textHot)}});
   ini.Section("Progress", {{"Bitmap", "progress.bmp"},
                            {"Style", "1"},
                            Left(3),
@@ -235,7 +233,7 @@ void ControlSections(TDefinitionText& ini) {
                               {"Trans", "1"}});
 }
 
-void PanelSections(TDefinitionText& ini) {
+void PanelSections(TDefinitionText& ini, const TPalette& p) {
   ini.Comment("Tabs: normal, selected, pressed, hot, disabled.");
   ini.Section("Tabs", {{"Image", "tab.bmp"},
                        {"Border", "tabsheet.bmp"},
@@ -246,8 +244,8 @@ void PanelSections(TDefinitionText& ini) {
                        Bottom(3),
                        {"Trans", "1"},
                        {"Tile", "0"},
-                       {"NormalColour2", Triple(kText)},
-                       {"MouseOverColour2", Triple(kTextHot)}});
+                       {"NormalColour2", Triple(p.text)},
+                       {"MouseOverColour2", Triple(p.textHot)}});
   ini.Section("Tab.Pane", {{"Image", "tabsheet.bmp"}, Left(4), Top(4), Right(4), Bottom(4), {"Frame", "1"}});
   ini.Section("Headerbar",
               {{"Image", "header.bmp"}, Left(3), Top(3), Right(3), Bottom(3), {"Frame", "5"}, {"Tile", "0"}});
@@ -259,7 +257,7 @@ void PanelSections(TDefinitionText& ini) {
                                  Bottom(2),
                                  {"Frame", "3"},
                                  {"Tile", "0"},
-                                 {"NormalColour2", Triple(kText)}});
+                                 {"NormalColour2", Triple(p.text)}});
   ini.Section("ComboButton", {{"Image", "office2003__comboboxbtn.bmp"},
                               {"Style", "1"},
                               Left(2),
@@ -289,15 +287,16 @@ void PanelSections(TDefinitionText& ini) {
 
 }  // namespace
 
-std::string LonghornBlueDefinition() {
+std::string SkinDefinition(const TSkinStyle& skin) {
+  const TPalette& p = skin.palette;
   TDefinitionText ini;
-  ini.Comment("Longhorn Blue: the built-in skin of Quarnel.");
-  ini.Section("TitlebarSkin", {{"SkinName", "Longhorn Blue"}});
-  FrameSections(ini);
-  ColourSections(ini);
+  ini.Comment(skin.description);
+  ini.Section("TitlebarSkin", {{"SkinName", skin.name}});
+  FrameSections(ini, p);
+  ColourSections(ini, p);
   CaptionButtonSections(ini);
-  ControlSections(ini);
-  PanelSections(ini);
+  ControlSections(ini, p);
+  PanelSections(ini, p);
   return ini.Text();
 }
 

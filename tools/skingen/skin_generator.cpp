@@ -1,4 +1,4 @@
-// Collects the drawn bitmaps and the definition text and puts them in package order.
+// Collects a skin's drawn bitmaps and its definition text and puts them in package order.
 #include "tools/skingen/skin_generator.h"
 
 #include <algorithm>
@@ -9,59 +9,58 @@
 
 namespace quarnel::skingen {
 
-const std::vector<std::string>& LonghornBlueOrder() {
-  static const std::vector<std::string> order = {"progress.bmp",
-                                                 "progresschunk.bmp",
-                                                 "tab.bmp",
-                                                 "tabsheet.bmp",
-                                                 "office2003__comboboxbtn.bmp",
-                                                 "statusbar.bmp",
-                                                 "header.bmp",
-                                                 "scrollbararrow.bmp",
-                                                 "scrollbarhthumb.bmp",
-                                                 "scrollbarvthumb.bmp",
-                                                 "scrollbarhbar.bmp",
-                                                 "scrollbarvbar.bmp",
-                                                 "office__pulldwnmenu_thin.bmp",
-                                                 "office__menuitem.bmp",
-                                                 "extraimages.bmp",
-                                                 "trackthumbh.bmp",
-                                                 "trackbot.bmp",
-                                                 "mdibutton.bmp",
-                                                 "spin.bmp",
-                                                 "spinarrow.bmp",
-                                                 "spinh.bmp",
-                                                 "spinharrow.bmp",
-                                                 "closebutton.bmp",
-                                                 "maxbutton.bmp",
-                                                 "minbutton.bmp",
-                                                 "restrorebutton.bmp",
-                                                 "frameleft.bmp",
-                                                 "frameright.bmp",
-                                                 "frametop.bmp",
-                                                 "framebottom.bmp",
-                                                 "mincaption.bmp",
-                                                 kDefinitionName,
-                                                 "m4pushbutton.bmp",
-                                                 "checkbox_old.bmp",
-                                                 "radiobtn_old.bmp"};
-  return order;
+std::vector<std::string> SkinOrder(const TSkinStyle& skin) {
+  return {"progress.bmp",
+          "progresschunk.bmp",
+          "tab.bmp",
+          "tabsheet.bmp",
+          "office2003__comboboxbtn.bmp",
+          "statusbar.bmp",
+          "header.bmp",
+          "scrollbararrow.bmp",
+          "scrollbarhthumb.bmp",
+          "scrollbarvthumb.bmp",
+          "scrollbarhbar.bmp",
+          "scrollbarvbar.bmp",
+          "office__pulldwnmenu_thin.bmp",
+          "office__menuitem.bmp",
+          "extraimages.bmp",
+          "trackthumbh.bmp",
+          "trackbot.bmp",
+          "mdibutton.bmp",
+          "spin.bmp",
+          "spinarrow.bmp",
+          "spinh.bmp",
+          "spinharrow.bmp",
+          "closebutton.bmp",
+          "maxbutton.bmp",
+          "minbutton.bmp",
+          "restrorebutton.bmp",
+          "frameleft.bmp",
+          "frameright.bmp",
+          "frametop.bmp",
+          "framebottom.bmp",
+          "mincaption.bmp",
+          skin.definitionName,
+          "m4pushbutton.bmp",
+          "checkbox_old.bmp",
+          "radiobtn_old.bmp"};
 }
 
-std::vector<TSkinBitmap> DrawLonghornBlueBitmaps() {
-  std::vector<TSkinBitmap> bitmaps = DrawFrameBitmaps();
+std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette) {
+  std::vector<TSkinBitmap> bitmaps = DrawFrameBitmaps(palette);
   for (auto* draw : {&DrawControlBitmaps, &DrawPanelBitmaps}) {
-    for (TSkinBitmap& bitmap : (*draw)()) bitmaps.push_back(std::move(bitmap));
+    for (TSkinBitmap& bitmap : (*draw)(palette)) bitmaps.push_back(std::move(bitmap));
   }
   return bitmaps;
 }
 
-std::vector<TSkinFile> GenerateLonghornBlue() {
-  const std::vector<TSkinBitmap> bitmaps = DrawLonghornBlueBitmaps();
+std::vector<TSkinFile> GenerateSkin(const TSkinStyle& skin) {
+  const std::vector<TSkinBitmap> bitmaps = DrawSkinBitmaps(skin.palette);
   std::vector<TSkinFile> files;
-  for (const std::string& name : LonghornBlueOrder()) {
-    if (name == kDefinitionName) {
-      const std::string text = LonghornBlueDefinition();
+  for (const std::string& name : SkinOrder(skin)) {
+    if (name == skin.definitionName) {
+      const std::string text = SkinDefinition(skin);
       files.push_back({name, std::vector<std::uint8_t>(text.begin(), text.end()), 1, false});
       continue;
     }

@@ -1,4 +1,4 @@
-// The Longhorn Blue skin as files: the 34 bitmaps and the definition text, in package order.
+// A shipped skin as files: its 34 bitmaps and its definition text, in package order.
 #pragma once
 
 #include <cstdint>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/skingen/skin_bitmaps.h"
+#include "tools/skingen/skin_styles.h"
 
 namespace quarnel::skingen {
 
@@ -16,13 +17,14 @@ struct TSkinFile {
   bool stacked = false;  // frames top to bottom instead of side by side
 };
 
-// The order of the entries in the package.
-const std::vector<std::string>& LonghornBlueOrder();
+// The order of the entries in the package: the same for every skin but for the name of the
+// definition text.
+std::vector<std::string> SkinOrder(const TSkinStyle& skin);
 
 // The 34 bitmaps as images, in no particular order.
-std::vector<TSkinBitmap> DrawLonghornBlueBitmaps();
+std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette);
 
 // Draws every bitmap and writes the definition text; the same bytes on every run.
-std::vector<TSkinFile> GenerateLonghornBlue();
+std::vector<TSkinFile> GenerateSkin(const TSkinStyle& skin);
 
 }  // namespace quarnel::skingen

@@ -11,8 +11,6 @@
 namespace quarnel::skingen {
 namespace {
 
-using namespace palette;
-
 constexpr TRgb kDesktop = Hex(0x5E7088);
 
 struct TMargins {
@@ -21,7 +19,9 @@ struct TMargins {
 
 class TCanvas {
  public:
-  explicit TCanvas(const std::vector<TSkinBitmap>& bitmaps) : bitmaps_(bitmaps), image_(740, 470, kDesktop) {}
+  TCanvas(const TPalette& palette, const std::vector<TSkinBitmap>& bitmaps)
+      : palette_(palette), bitmaps_(bitmaps), image_(740, 470, kDesktop) {}
+  const TPalette& Palette() const { return palette_; }
 
   // Frame k (from 1) of the named strip, stretched into nine parts over the rectangle.
   void Element(const std::string& name, int k, int x, int y, int w, int h, TMargins m = {}) {
@@ -91,6 +91,7 @@ class TCanvas {
     }
   }
 
+  const TPalette& palette_;
   const std::vector<TSkinBitmap>& bitmaps_;
   TImage image_;
 };
@@ -99,7 +100,8 @@ constexpr int kWindowWidth = 355, kWindowHeight = 215;
 
 void MainWindow(TCanvas& c, int x, int y, bool active) {
   const int w = kWindowWidth, h = kWindowHeight, b = kBorderWidth, frame = active ? 1 : 2;
-  c.Rect(x + b, y + kCaptionHeight, w - 2 * b, h - kCaptionHeight - b, kFace);
+  const TPalette& p = c.Palette();
+  c.Rect(x + b, y + kCaptionHeight, w - 2 * b, h - kCaptionHeight - b, p.face);
   c.Element("frameleft.bmp", frame, x, y, b, h, {0, kCaptionHeight, 0, b});
   c.Element("frameright.bmp", frame, x + w - b, y, b, h, {0, kCaptionHeight, 0, b});
   c.Element("framebottom.bmp", frame, x + b, y + h - b, w - 2 * b, b);
@@ -114,10 +116,10 @@ void MainWindow(TCanvas& c, int x, int y, bool active) {
   // Text panel with a vertical scroll bar, and the three buttons.
   const int cx = x + b, cy = y + kCaptionHeight;
   c.Rect(cx + 8, cy + 8, 329, 129, kWhite);
-  c.Outline(cx + 8, cy + 8, 329, 129, kShadow);
-  c.Outline(cx + 9, cy + 9, 327, 127, kFace);
+  c.Outline(cx + 8, cy + 8, 329, 129, p.shadow);
+  c.Outline(cx + 9, cy + 9, 327, 127, p.face);
   const int barX = cx + 8 + 329 - 2 - 17, barY = cy + 10, barH = 125;
-  c.Rect(barX, barY, 17, barH, kFace);
+  c.Rect(barX, barY, 17, barH, p.face);
   c.Element("scrollbarvbar.bmp", 1, barX, barY + 17, 17, barH - 34, {2, 2, 2, 2});
   c.Glyph("scrollbararrow.bmp", active ? 9 : 11, barX, barY);
   c.Glyph("scrollbararrow.bmp", active ? 16 : 13, barX, barY + barH - 17);
@@ -131,8 +133,9 @@ void MainWindow(TCanvas& c, int x, int y, bool active) {
 }
 
 void Controls(TCanvas& c) {
-  c.Rect(10, 235, 730, 225, kFace);
-  c.Outline(10, 235, 730, 225, kShadow);
+  const TPalette& p = c.Palette();
+  c.Rect(10, 235, 730, 225, p.face);
+  c.Outline(10, 235, 730, 225, p.shadow);
   // Tabs with a progress bar and a track bar on the page.
   c.Element("tabsheet.bmp", 1, 20, 266, 340, 80, {4, 4, 4, 4});
   c.Element("tab.bmp", 1, 78, 247, 62, 20, {4, 4, 4, 3});
@@ -154,19 +157,19 @@ void Controls(TCanvas& c) {
   c.Element("header.bmp", 1, 380, 245, 100, 22, {3, 3, 3, 3});
   c.Element("header.bmp", 4, 480, 245, 100, 22, {3, 3, 3, 3});
   c.Element("header.bmp", 1, 580, 245, 140, 22, {3, 3, 3, 3});
-  c.Rect(380, 328, 340, 17, kFace);
+  c.Rect(380, 328, 340, 17, p.face);
   c.Element("scrollbarhbar.bmp", 1, 397, 328, 306, 17, {2, 2, 2, 2});
   c.Glyph("scrollbararrow.bmp", 4, 380, 328);
   c.Glyph("scrollbararrow.bmp", 5, 703, 328);
   c.Element("scrollbarhthumb.bmp", 2, 430, 328, 90, 17, {4, 3, 4, 3});
   c.Glyph("scrollbararrow.bmp", 18, 466, 328);
-  c.Outline(380, 245, 340, 100, kShadow);
+  c.Outline(380, 245, 340, 100, p.shadow);
   // Combo box and spin edit.
   c.Rect(380, 356, 160, 21, kWhite);
-  c.Outline(380, 356, 160, 21, kShadow);
+  c.Outline(380, 356, 160, 21, p.shadow);
   c.Glyph("office2003__comboboxbtn.bmp", 4, 380 + 160 - 2 - 17, 358);
   c.Rect(380, 386, 60, 21, kWhite);
-  c.Outline(380, 386, 60, 21, kShadow);
+  c.Outline(380, 386, 60, 21, p.shadow);
   c.Element("spin.bmp", 1, 423, 388, 15, 9, {3, 3, 3, 3});
   c.Element("spin.bmp", 8, 423, 397, 15, 8, {3, 3, 3, 3});
   c.Glyph("spinarrow.bmp", 1, 427, 390);
@@ -184,12 +187,32 @@ void Controls(TCanvas& c) {
 
 }  // namespace
 
-TImage DrawPreview(const std::vector<TSkinBitmap>& bitmaps) {
-  TCanvas canvas(bitmaps);
+TImage DrawPreview(const TPalette& palette, const std::vector<TSkinBitmap>& bitmaps) {
+  TCanvas canvas(palette, bitmaps);
   MainWindow(canvas, 10, 10, true);
   MainWindow(canvas, 385, 10, false);
   Controls(canvas);
   return canvas.Image();
+}
+
+TRgb PreviewTextColour(const TPalette& p, TTextRole role) {
+  switch (role) {
+    case trActiveTitle:
+      return p.active.titleText;
+    case trInactiveTitle:
+      return p.inactive.titleText;
+    case trHot:
+      return p.textHot;
+    case trDisabled:
+      return p.textDisabled;
+    case trField:
+      return Hex(0x000000);  // edit fields keep the system's window colours
+    case trSelected:
+      return p.selectionText;
+    case trText:
+      break;
+  }
+  return p.text;
 }
 
 }  // namespace quarnel::skingen
