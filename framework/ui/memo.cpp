@@ -32,16 +32,21 @@ const TClassInfo& TEdit::StaticClass() {
   return info;
 }
 
+const TClassInfo& TCustomMemo::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TCustomMemo>("TCustomMemo", &TCustomEdit::StaticClass())
+          .Obj("Lines", &TStrings::StaticClass, &TCustomMemo::Lines)
+          .Bool("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap)
+          .Enum("ScrollBars", ScrollStyleEnum(), &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
+          .Bool("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs)
+          .Bool("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns)
+          .Build();
+  return info;
+}
+
 const TClassInfo& TMemo::StaticClass() {
   static const TClassInfo info =
-      TClassBuilder<TMemo>("TMemo", &TCustomEdit::StaticClass())
-          .Creatable()
-          .Obj("Lines", &TStrings::StaticClass, &TMemo::Lines)
-          .Bool("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
-          .Enum("ScrollBars", ScrollStyleEnum(), &TMemo::ScrollBars, &TMemo::SetScrollBars)
-          .Bool("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs)
-          .Bool("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns)
-          .Build();
+      TClassBuilder<TMemo>("TMemo", &TCustomMemo::StaticClass()).Creatable().Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;
   return info;
@@ -100,7 +105,7 @@ std::string AdjustLineBreaks(const std::string& s) {
 
 class TMemoStrings : public TStrings {
  public:
-  explicit TMemoStrings(TMemo& memo) : memo_(memo) {}
+  explicit TMemoStrings(TCustomMemo& memo) : memo_(memo) {}
   int Count() const override { return static_cast<int>(Split().size()); }
   std::string Get(int index) const override {
     auto lines = Split();
@@ -166,19 +171,20 @@ class TMemoStrings : public TStrings {
     memo_.SetCaption(text);
     if (memo_.HandleAllocated()) SetWindowTextW(memo_.RawHandle(), fw::ToWide(text).c_str());
   }
-  TMemo& memo_;
+  TCustomMemo& memo_;
 };
 
 }  // namespace
 
-TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), lines_(std::make_unique<TMemoStrings>(*this)) {
+TCustomMemo::TCustomMemo(TComponent* owner)
+    : TCustomEdit(owner), lines_(std::make_unique<TMemoStrings>(*this)) {
   width_ = 185;
   height_ = 89;
 }
 
-TMemo::~TMemo() = default;
+TCustomMemo::~TCustomMemo() = default;
 
-void TMemo::CreateParams(TCreateParams& p) {
+void TCustomMemo::CreateParams(TCreateParams& p) {
   TCustomEdit::CreateParams(p);
   p.style |= ES_MULTILINE | ES_AUTOVSCROLL;
   if (wantReturns_) p.style |= ES_WANTRETURN;
@@ -187,7 +193,7 @@ void TMemo::CreateParams(TCreateParams& p) {
   if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) p.style |= WS_HSCROLL;
 }
 
-void TMemo::WndProc(TMessage& m) {
+void TCustomMemo::WndProc(TMessage& m) {
   if (m.Msg == WM_GETDLGCODE) {
     TCustomEdit::WndProc(m);
     if (wantTabs_) m.Result |= DLGC_WANTTAB;

@@ -1,5 +1,6 @@
 // Edits: `TCustomEdit` (the system EDIT class under the framework's class name), `TEdit`, and
-// `TMemo` with its lines, word wrap, scroll bars and the keys it wants. User-interface thread.
+// `TCustomMemo`/`TMemo` with its lines, word wrap, scroll bars and the keys it wants.
+// User-interface thread.
 #pragma once
 #include <memory>
 
@@ -41,11 +42,12 @@ class TEdit : public TCustomEdit {
   void CreateParams(TCreateParams& params) override;
 };
 
-class TMemo : public TCustomEdit {
+// A multi-line edit with its lines; `TMemo` and the rich edit build on it.
+class TCustomMemo : public TCustomEdit {
   FW_DECLARE_CLASS()
  public:
-  explicit TMemo(TComponent* owner);
-  ~TMemo() override;
+  explicit TCustomMemo(TComponent* owner);
+  ~TCustomMemo() override;
   TStrings* Lines() { return lines_.get(); }
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool v) { wordWrap_ = v; }
@@ -66,4 +68,10 @@ class TMemo : public TCustomEdit {
   int scrollBars_ = ssNone;
   bool wantTabs_ = false;
   bool wantReturns_ = true;
+};
+
+class TMemo : public TCustomMemo {
+  FW_DECLARE_CLASS()
+ public:
+  using TCustomMemo::TCustomMemo;
 };
