@@ -1,6 +1,8 @@
 // String lists: `TStrings` (the interface that descriptions fill through their "Strings"
-// pseudo-property) and `TStringList` (kept in memory). User-interface thread.
+// pseudo-property), `TStringList` (kept in memory) and `TNotifyStringList` (tells its owner of
+// every change). User-interface thread.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,4 +46,31 @@ class TStringList : public TStrings {
  private:
   void Check(int index, bool allowEnd) const;
   std::vector<std::string> lines_;
+};
+
+// A string list whose owner hears of every change (to put the texts into its window).
+class TNotifyStringList : public TStringList {
+ public:
+  std::function<void()> OnChange;
+  void Put(int index, const std::string& s) override {
+    TStringList::Put(index, s);
+    Changed();
+  }
+  void Insert(int index, const std::string& s) override {
+    TStringList::Insert(index, s);
+    Changed();
+  }
+  void Delete(int index) override {
+    TStringList::Delete(index);
+    Changed();
+  }
+  void Clear() override {
+    TStringList::Clear();
+    Changed();
+  }
+
+ private:
+  void Changed() {
+    if (OnChange) OnChange();
+  }
 };

@@ -4,6 +4,7 @@
 //     Caption = 'Quarnel'
 //     BorderIcons = [biSystemMenu, biMinimize]
 //     object Button1: TButton ... end
+//     object Bar: TStatusBar  Panels = < item Text = 'Ready' Width = 80 end > end
 //   end
 // Pure code, any thread.
 #pragma once
@@ -12,15 +13,18 @@
 #include <string_view>
 #include <vector>
 
+struct TDescProperty;
+
 struct TDescValue {
-  enum Kind { Integer, Float, String, Ident, Set, List, Binary };
+  enum Kind { Integer, Float, String, Ident, Set, List, Binary, Collection };
   Kind kind = Integer;
   int64_t integer = 0;
   double real = 0;
-  std::string text;                // String (8-bit, program code page) or Ident
-  std::vector<std::string> items;  // Set members
-  std::vector<TDescValue> list;    // List items
-  std::vector<uint8_t> bytes;      // Binary
+  std::string text;                                    // String (8-bit, program code page) or Ident
+  std::vector<std::string> items;                      // Set members
+  std::vector<TDescValue> list;                        // List items
+  std::vector<uint8_t> bytes;                          // Binary
+  std::vector<std::vector<TDescProperty>> collection;  // Collection: each item's properties
   int line = 0;
 };
 

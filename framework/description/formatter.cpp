@@ -59,6 +59,23 @@ void FormatValue(std::string& out, const TDescValue& v, int depth) {
       }
       out += ")";
       break;
+    case TDescValue::Collection:
+      out += "<";
+      for (const auto& item : v.collection) {
+        out += "\n";
+        Indent(out, depth + 1);
+        out += "item\n";
+        for (const TDescProperty& p : item) {
+          Indent(out, depth + 2);
+          out += p.name + " = ";
+          FormatValue(out, p.value, depth + 2);
+          out += "\n";
+        }
+        Indent(out, depth + 1);
+        out += "end";
+      }
+      out += ">";
+      break;
     case TDescValue::Binary: {
       static const char* hex = "0123456789ABCDEF";
       out += "{";

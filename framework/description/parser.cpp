@@ -159,6 +159,10 @@ class Parser {
       ++pos_;
       v.kind = TDescValue::Binary;
       Binary(v.bytes);
+    } else if (c == '<') {
+      ++pos_;
+      v.kind = TDescValue::Collection;
+      Collection(v.collection, depth);
     } else if (IsIdentStart(c)) {
       v.kind = TDescValue::Ident;
       v.text = PropertyPath();
@@ -273,6 +277,34 @@ class Parser {
       if (Peek() != '\'' && Peek() != '#') break;
     }
     return out;
+  }
+
+  // < item Name = value ... end item ... end >
+  void Collection(std::vector<std::vector<TDescProperty>>& items, int depth) {
+    for (;;) {
+      SkipSpace();
+      if (AtEnd()) Fail("Unexpected end of description, expected '>'");
+      if (Peek() == '>') {
+        ++pos_;
+        return;
+      }
+      std::string keyword = Ident("'item' or '>'");
+      if (!fw::SameText(keyword, "item")) Fail("Expected 'item' but found '" + keyword + "'");
+      std::vector<TDescProperty>& item = items.emplace_back();
+      for (;;) {
+        SkipSpace();
+        if (AtEnd()) Fail("Unexpected end of description, expected 'end'");
+        size_t save = pos_;
+        if (fw::SameText(Ident("a property or 'end'"), "end")) break;
+        pos_ = save;
+        TDescProperty prop;
+        prop.line = line_;
+        prop.name = PropertyPath();
+        Expect('=');
+        prop.value = Value(depth + 1);
+        item.push_back(std::move(prop));
+      }
+    }
   }
 
   void Binary(std::vector<uint8_t>& bytes) {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/core/collection.h"
 #include "framework/core/error.h"
 #include "framework/core/properties.h"
 #include "framework/core/strings.h"
@@ -20,7 +21,7 @@ class Reader {
     root_.BeginLoading();
     loaded_.push_back(&root_);
     if (!desc.name.empty()) SetName(root_, desc.name, desc.line);
-    ApplyProperties(root_, desc);
+    ApplyProperties(root_, desc.properties);
     for (const TDescObject& child : desc.children) ReadChild(child, &root_);
     ResolveForwardReferences();
     for (TComponent* c : loaded_) c->EndReading();
@@ -51,12 +52,12 @@ class Reader {
     loaded_.push_back(c);
     if (!desc.name.empty()) SetName(*c, desc.name, desc.line);
     c->SetParentComponent(parent);
-    ApplyProperties(*c, desc);
+    ApplyProperties(*c, desc.properties);
     for (const TDescObject& child : desc.children) ReadChild(child, c);
   }
 
-  void ApplyProperties(TComponent& c, const TDescObject& desc) {
-    for (const TDescProperty& p : desc.properties) {
+  void ApplyProperties(TObject& c, const std::vector<TDescProperty>& properties) {
+    for (const TDescProperty& p : properties) {
       try {
         Apply(c, p);
       } catch (const EReadError&) {
@@ -67,10 +68,11 @@ class Reader {
     }
   }
 
-  void Apply(TComponent& c, const TDescProperty& p) {
+  void Apply(TObject& c, const TDescProperty& p) {
     const TDescValue& v = p.value;
     if (v.kind == TDescValue::Binary) {
-      if (!c.ReadBinaryProperty(p.name, v.bytes))
+      auto* component = ObjectAs<TComponent>(&c);
+      if (!component || !component->ReadBinaryProperty(p.name, v.bytes))
         Fail(p.line, "Property " + c.ClassName() + "." + p.name + " does not exist");
       return;
     }
@@ -96,7 +98,8 @@ class Reader {
     }
     const TPropInfo* info = GetPropInfo(*target, path);
     if (!info) Fail(p.line, "Property " + target->ClassName() + "." + std::string(path) + " does not exist");
-    if (info->readOnly) Fail(p.line, "Property " + std::string(path) + " is read-only");
+    if (info->readOnly && v.kind != TDescValue::Collection)
+      Fail(p.line, "Property " + std::string(path) + " is read-only");
     SetValue(*target, *info, v, p.line);
   }
 
@@ -132,6 +135,12 @@ class Reader {
         SetStrProp(target, info, v.text);
         break;
       case TTypeKind::Object: {
+        if (v.kind == TDescValue::Collection) {
+          auto* collection = ObjectAs<TCollection>(GetObjectProp(target, info));
+          if (!collection) bad();
+          ReadCollection(*collection, v);
+          break;
+        }
         if (v.kind != TDescValue::Ident) bad();
         TObject* ref = nullptr;
         if (!fw::SameText(v.text, "nil")) {
@@ -185,6 +194,19 @@ class Reader {
     std::string name;
     int line;
   };
+
+  // The items replace what the collection held; the owner hears of it once, at the end.
+  void ReadCollection(TCollection& collection, const TDescValue& v) {
+    collection.BeginUpdate();
+    try {
+      collection.Clear();
+      for (const auto& item : v.collection) ApplyProperties(*collection.AddItem(), item);
+    } catch (...) {
+      collection.EndUpdate();
+      throw;
+    }
+    collection.EndUpdate();
+  }
 
   TComponent& root_;
   std::vector<TComponent*> loaded_;

@@ -304,7 +304,9 @@ bool TWinControl::ReflectToChild(TMessage& m) {
       child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
       break;
     case WM_DRAWITEM:
-      if (m.WParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+      // Menus draw with id 0, but so do controls made without an id (a status bar): ask the type.
+      if (const auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam); draw->CtlType != ODT_MENU)
+        child = draw->hwndItem;
       break;
     default:
       return false;

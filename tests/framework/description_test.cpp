@@ -26,6 +26,13 @@ const char* kSample = R"(object Root: TSampleRoot
     Blob = {
       0001FF
       7f}
+    Items = <
+      item
+        Text = 'a'
+        Size = 4
+      end
+      item
+      end>
     object Inner: TSample
       Buddy = First
       Size = $1F
@@ -62,6 +69,11 @@ TEST(DescriptionParseTest, ParsesEveryValueKind) {
   EXPECT_EQ(first.properties[7].value.list.size(), 2u);
   EXPECT_EQ(first.properties[8].value.bytes, (std::vector<uint8_t>{0x00, 0x01, 0xFF, 0x7F}));
   EXPECT_EQ(first.children[0].properties[1].value.integer, 31);
+  const TDescValue& items = first.properties[9].value;
+  ASSERT_EQ(items.kind, TDescValue::Collection);
+  ASSERT_EQ(items.collection.size(), 2u);
+  EXPECT_EQ(items.collection[0][1].name, "Size");
+  EXPECT_TRUE(items.collection[1].empty());
 }
 
 TEST(DescriptionParseTest, FormatThenParseGivesTheSameTree) {
@@ -81,6 +93,10 @@ TEST(DescriptionParseTest, MalformedTextNamesTheLine) {
   EXPECT_EQ(ErrorOf("thing A: TSampleRoot\nend\n"), "Line 1: Expected 'object' but found 'thing'");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = %\nend\n"), "Line 2: Invalid property value starting with '%'");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\nend\nextra"), "Line 3: Unexpected text after the final end");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Items = <\n  thing end>\nend\n"),
+            "Line 3: Expected 'item' but found 'thing'");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Items = < item\n"),
+            "Line 3: Unexpected end of description, expected 'end'");
 }
 
 TEST(DescriptionReadTest, BuildsComponentsAndCallsLoadedInOrder) {
@@ -100,6 +116,10 @@ TEST(DescriptionReadTest, BuildsComponentsAndCallsLoadedInOrder) {
   EXPECT_EQ(first->Colour(), 0xFF);
   EXPECT_EQ(first->Lines()->ToVector(), (std::vector<std::string>{"one", "two"}));
   EXPECT_EQ(first->blob.size(), 4u);
+  ASSERT_EQ(first->Items()->Count(), 2);
+  EXPECT_EQ(first->Items()->Items(0)->Text(), "a");
+  EXPECT_EQ(first->Items()->Items(0)->Size(), 4);
+  EXPECT_EQ(first->Items()->Items(1)->Index(), 1);
   EXPECT_EQ(inner->Buddy(), first);
   EXPECT_EQ(inner->Size(), 31);
   EXPECT_EQ(inner->parentComponent, first);  // nested objects learn where they stand
@@ -144,6 +164,9 @@ TEST(DescriptionReadTest, UnknownClassPropertyMethodOrValueIsAnError) {
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Shapes = [shBlob]\nend\n"), "Line 2: Invalid set member shBlob");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 'text'\nend\n"), "Line 2: Invalid property value for Size");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Buddy = Nobody\nend\n"), "Line 2: Component Nobody not found");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Items = <item\n  Bogus = 1 end>\nend\n"),
+            "Line 3: Property TSampleItem.Bogus does not exist");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Lines = <>\nend\n"), "Line 2: Invalid property value for Lines");
   EXPECT_EQ(ErrorOf("object A: TSample\nend\n"), "Line 1: Class TSample does not match TSampleRoot");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  object B: TSample\n  end\n  object B: TSample\n  end\nend\n"),
             "Line 4: A component named B already exists");

@@ -1,6 +1,14 @@
 // Class information of the framework tests' sample components.
 #include "tests/framework/sample_components.h"
 
+const TClassInfo& TSampleItem::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TSampleItem>("TSampleItem", &TCollectionItem::StaticClass())
+                                     .Str("Text", &TSampleItem::Text, &TSampleItem::SetText)
+                                     .Int("Size", &TSampleItem::Size, &TSampleItem::SetSize)
+                                     .Build();
+  return info;
+}
+
 const TClassInfo& TSample::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TSample>("TSample", &TComponent::StaticClass())
@@ -13,6 +21,7 @@ const TClassInfo& TSample::StaticClass() {
           .WStr("WideText", &TSample::WideText, &TSample::SetWideText)
           .Obj("Buddy", &TSample::StaticClass, &TSample::Buddy, &TSample::SetBuddy)
           .Obj("Lines", &TStrings::StaticClass, &TSample::Lines)
+          .Obj("Items", &TCollection::StaticClass, &TSample::Items)
           .IntNamed("Colour", &TSample::Colour, &TSample::SetColour, ColourIdent, ColourName)
           .Event("OnPoke", &TSample::OnPoke)
           .Event("OnWeigh", &TSample::OnWeigh)

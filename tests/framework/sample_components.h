@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/collection.h"
 #include "framework/core/component.h"
 #include "framework/core/properties.h"
 #include "framework/core/strings.h"
@@ -19,6 +20,27 @@ inline bool ColourIdent(std::string_view ident, int64_t& value) {
   return false;
 }
 inline const char* ColourName(int64_t value) { return value == 0xFF ? "clRed" : nullptr; }
+
+// A collection item with a text and a size.
+class TSampleItem : public TCollectionItem {
+  FW_DECLARE_CLASS()
+ public:
+  using TCollectionItem::TCollectionItem;
+  std::string Text() const { return text_; }
+  void SetText(const std::string& v) {
+    text_ = v;
+    Changed();
+  }
+  int Size() const { return size_; }
+  void SetSize(int v) {
+    size_ = v;
+    Changed();
+  }
+
+ private:
+  std::string text_;
+  int size_ = 0;
+};
 
 class TSample : public TComponent {
   FW_DECLARE_CLASS()
@@ -39,6 +61,7 @@ class TSample : public TComponent {
   TSample* Buddy() const { return buddy_; }
   void SetBuddy(TSample* v) { buddy_ = v; }
   TStrings* Lines() { return &lines_; }
+  TOwnedCollection<TSampleItem>* Items() { return &items_; }
   int Colour() const { return colour_; }
   void SetColour(int v) { colour_ = v; }
 
@@ -71,6 +94,7 @@ class TSample : public TComponent {
   std::wstring wide_;
   TSample* buddy_ = nullptr;
   TStringList lines_;
+  TOwnedCollection<TSampleItem> items_;
   int colour_ = 0;
 };
 

@@ -1,0 +1,203 @@
+// Cool bars: bands kept in a collection and put into the window whenever it is made or they
+// change; the band's control becomes a child window of the bar. User-interface thread.
+#include "framework/controls/cool_bar.h"
+
+#include <algorithm>
+
+const TClassInfo& TCoolBand::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TCoolBand>("TCoolBand", &TCollectionItem::StaticClass())
+          .Obj("Control", &TWinControl::StaticClass, &TCoolBand::Control, &TCoolBand::SetControl)
+          .Str("Text", &TCoolBand::Text, &TCoolBand::SetText)
+          .Int("Width", &TCoolBand::Width, &TCoolBand::SetWidth)
+          .Int("MinHeight", &TCoolBand::MinHeight, &TCoolBand::SetMinHeight)
+          .Int("MinWidth", &TCoolBand::MinWidth, &TCoolBand::SetMinWidth)
+          .Bool("Break", &TCoolBand::Break, &TCoolBand::SetBreak)
+          .Bool("FixedSize", &TCoolBand::FixedSize, &TCoolBand::SetFixedSize)
+          .Bool("Visible", &TCoolBand::Visible, &TCoolBand::SetVisible)
+          .IntNamed("Color", &TCoolBand::Color, &TCoolBand::SetColor, IdentToColor, ColorToIdent)
+          .Bool("ParentColor", &TCoolBand::ParentColor, &TCoolBand::SetParentColor)
+          .Build();
+  return info;
+}
+
+const TClassInfo& TCoolBar::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TCoolBar>("TCoolBar", &TWinControl::StaticClass())
+                                     .Creatable()
+                                     .Obj("Bands", &TCollection::StaticClass, &TCoolBar::Bands)
+                                     .Bool("ShowText", &TCoolBar::ShowText, &TCoolBar::SetShowText)
+                                     .Bool("FixedOrder", &TCoolBar::FixedOrder, &TCoolBar::SetFixedOrder)
+                                     .Build();
+  static const bool registered = (RegisterComponentClass(info), true);
+  (void)registered;
+  return info;
+}
+
+TCoolBar* TCoolBand::Bar() const {
+  return Collection() ? ObjectAs<TCoolBar>(Collection()->Owner()) : nullptr;
+}
+
+void TCoolBand::SetControl(TWinControl* control) {
+  if (control == control_) return;
+  TCoolBar* bar = Bar();
+  // A control sits in one band at a time.
+  if (bar && control)
+    if (TCoolBand* other = bar->FindBand(control)) other->control_ = nullptr;
+  control_ = control;
+  if (bar && control) {
+    control->FreeNotification(bar);
+    if (control->Parent() != bar) control->SetParent(bar);
+  }
+  Changed();
+}
+
+int TCoolBand::Width() const {
+  TCoolBar* bar = Bar();
+  if (bar && bar->HandleAllocated() && !bar->updating_) {
+    REBARBANDINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = RBBIM_SIZE;
+    if (SendMessageW(bar->RawHandle(), RB_GETBANDINFOW, static_cast<WPARAM>(Index()),
+                     reinterpret_cast<LPARAM>(&info)))
+      return static_cast<int>(info.cx);
+  }
+  return width_;
+}
+
+TColor TCoolBand::Color() const {
+  TCoolBar* bar = Bar();
+  return parentColor_ && bar ? bar->Color() : color_;
+}
+
+void TCoolBand::SetColor(TColor v) {
+  color_ = v;
+  parentColor_ = false;
+  Changed();
+}
+
+TCoolBar::TCoolBar(TComponent* owner) : TWinControl(owner) {
+  fw::EnsureCommonControls();
+  width_ = 150;
+  height_ = 75;
+  color_ = clBtnFace;
+  parentColor_ = true;
+  bands_.SetOwner(this);
+  bands_.OnUpdate = [this](TCollectionItem*) { UpdateBands(); };
+}
+
+TCoolBar::~TCoolBar() {
+  bands_.OnUpdate = nullptr;
+}
+
+void TCoolBar::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.superClass = REBARCLASSNAMEW;
+  // The bar keeps the bounds it is given rather than docking itself to its parent.
+  p.style |=
+      WS_CLIPCHILDREN | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | RBS_VARHEIGHT | RBS_BANDBORDERS;
+  if (fixedOrder_) p.style |= RBS_FIXEDORDER;
+}
+
+void TCoolBar::HandleCreated() {
+  TWinControl::HandleCreated();
+  AdoptChildren();
+  UpdateBands();
+}
+
+void TCoolBar::Loaded() {
+  TWinControl::Loaded();
+  AdoptChildren();
+  UpdateBands();
+}
+
+void TCoolBar::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != opRemove) return;
+  for (int i = 0; i < bands_.Count(); ++i)
+    if (bands_.Items(i)->control_ == component) {
+      bands_.Items(i)->control_ = nullptr;
+      UpdateBands();
+    }
+}
+
+TCoolBand* TCoolBar::FindBand(const TControl* control) const {
+  for (int i = 0; i < bands_.Count(); ++i)
+    if (bands_.Items(i)->control_ == control) return bands_.Items(i);
+  return nullptr;
+}
+
+// Every windowed child without a band takes the first band that holds no control, or a new one.
+void TCoolBar::AdoptChildren() {
+  if (IsLoading()) return;
+  for (TControl* child : std::vector<TControl*>(controls_)) {
+    auto* control = ObjectAs<TWinControl>(child);
+    if (!control || FindBand(control)) continue;
+    TCoolBand* band = nullptr;
+    for (int i = 0; i < bands_.Count() && !band; ++i)
+      if (!bands_.Items(i)->control_) band = bands_.Items(i);
+    if (!band) band = bands_.Add();
+    band->control_ = control;
+    control->FreeNotification(this);
+  }
+}
+
+void TCoolBar::SetShowText(bool v) {
+  showText_ = v;
+  UpdateBands();
+}
+
+void TCoolBar::SetFixedOrder(bool v) {
+  if (v == fixedOrder_) return;
+  fixedOrder_ = v;
+  fw::RecreateWindow(*this);
+}
+
+void TCoolBar::ColorChanged() {
+  TWinControl::ColorChanged();
+  UpdateBands();
+}
+
+int TCoolBar::BandCount() const {
+  return handle_ ? static_cast<int>(SendMessageW(handle_, RB_GETBANDCOUNT, 0, 0)) : 0;
+}
+
+void TCoolBar::UpdateBands() {
+  if (!handle_ || updating_) return;
+  // Widths the user dragged are kept while the bands are made again.
+  if (BandCount() == bands_.Count())
+    for (int i = 0; i < bands_.Count(); ++i) bands_.Items(i)->width_ = bands_.Items(i)->Width();
+  updating_ = true;
+  SendMessageW(handle_, RB_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color_)));
+  while (SendMessageW(handle_, RB_GETBANDCOUNT, 0, 0) > 0) SendMessageW(handle_, RB_DELETEBAND, 0, 0);
+  for (int i = 0; i < bands_.Count(); ++i) {
+    TCoolBand* band = bands_.Items(i);
+    std::wstring text = fw::ItemText(showText_ ? band->text_ : std::string());
+    REBARBANDINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = RBBIM_STYLE | RBBIM_TEXT | RBBIM_SIZE | RBBIM_CHILDSIZE | RBBIM_COLORS | RBBIM_CHILD;
+    info.fStyle = (band->break_ ? RBBS_BREAK : 0) | (band->fixedSize_ ? RBBS_FIXEDSIZE : 0) |
+                  (band->visible_ ? 0 : RBBS_HIDDEN) | RBBS_CHILDEDGE;
+    info.lpText = text.data();
+    info.cx = static_cast<UINT>(band->width_);
+    info.cxMinChild = static_cast<UINT>(band->minWidth_);
+    info.cyMinChild = static_cast<UINT>(band->minHeight_);
+    info.clrFore = ColorToRGB(clBtnText);
+    info.clrBack = ColorToRGB(band->Color());
+    info.hwndChild = band->control_ && band->control_->Parent() == this ? band->control_->Handle() : nullptr;
+    SendMessageW(handle_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+  }
+  updating_ = false;
+}
+
+void TCoolBar::WndProc(TMessage& m) {
+  if (m.Msg == WM_ERASEBKGND) {
+    // The bar paints its bands; the area below the last row is the bar's colour.
+    RECT r;
+    GetClientRect(handle_, &r);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
+    DefaultHandler(m);
+    m.Result = 1;
+    return;
+  }
+  TWinControl::WndProc(m);
+}
