@@ -7,6 +7,24 @@
 
 #include <cstdio>
 
+#include "framework/controls/check_box.h"
+#include "framework/controls/combo_box.h"
+#include "framework/controls/date_time_picker.h"
+#include "framework/controls/group_box.h"
+#include "framework/controls/header_control.h"
+#include "framework/controls/list_view.h"
+#include "framework/controls/media_player.h"
+#include "framework/controls/panel.h"
+#include "framework/controls/progress_bar.h"
+#include "framework/controls/radio_group.h"
+#include "framework/controls/rich_edit.h"
+#include "framework/controls/scroll_box.h"
+#include "framework/controls/spin_edit.h"
+#include "framework/controls/status_bar.h"
+#include "framework/controls/tab_controls.h"
+#include "framework/controls/tool_bar.h"
+#include "framework/controls/track_bar.h"
+#include "framework/controls/up_down.h"
 #include "framework/core/error.h"
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
@@ -20,7 +38,6 @@
 #include "gallery/screenshots.h"
 
 namespace {
-constexpr int kTabTagBase = 100;  // page tabs carry 100 + their page; page controls the page
 constexpr UINT WM_FIRST_SKINNED = WM_APP + 0x41;
 
 template <class T>
@@ -41,7 +58,7 @@ const TClassInfo& TGalleryForm::StaticClass() {
                                      .Method("MdiDemoClick", &TGalleryForm::MdiDemoClick)
                                      .Method("DialogDemoClick", &TGalleryForm::DialogDemoClick)
                                      .Method("AboutClick", &TGalleryForm::AboutClick)
-                                     .Method("PageTabClick", &TGalleryForm::PageTabClick)
+                                     .Method("PageChange", &TGalleryForm::PageChange)
                                      .Method("NextPageClick", &TGalleryForm::NextPageClick)
                                      .Method("PrevPageClick", &TGalleryForm::PrevPageClick)
                                      .Method("ToolBlueClick", &TGalleryForm::ToolBlueClick)
@@ -52,26 +69,34 @@ const TClassInfo& TGalleryForm::StaticClass() {
 }
 
 const std::vector<std::string>& TGalleryForm::PageNames() {
-  static const std::vector<std::string> names{"Buttons", "Text", "Lists", "Ranges"};
+  static const std::vector<std::string> names{"Buttons", "Text", "Choices", "Lists", "Ranges", "Media"};
   return names;
 }
 
 TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
   // The classes the description names must be known before it is read.
-  TButton::StaticClass();
-  TBitBtn::StaticClass();
-  TSpeedButton::StaticClass();
-  TEdit::StaticClass();
-  TMemo::StaticClass();
-  TListBox::StaticClass();
-  TScrollBar::StaticClass();
-  TMainMenu::StaticClass();
-  TPopupMenu::StaticClass();
-  quarnel::TSkinData::StaticClass();
+  for (const TClassInfo* cls : {&TButton::StaticClass(),      &TBitBtn::StaticClass(),
+                                &TSpeedButton::StaticClass(), &TEdit::StaticClass(),
+                                &TMemo::StaticClass(),        &TListBox::StaticClass(),
+                                &TScrollBar::StaticClass(),   &TMainMenu::StaticClass(),
+                                &TPopupMenu::StaticClass(),   &quarnel::TSkinData::StaticClass(),
+                                &TCheckBox::StaticClass(),    &TRadioButton::StaticClass(),
+                                &TGroupBox::StaticClass(),    &TRadioGroup::StaticClass(),
+                                &TPanel::StaticClass(),       &TScrollBox::StaticClass(),
+                                &TComboBox::StaticClass(),    &TUpDown::StaticClass(),
+                                &TSpinEdit::StaticClass(),    &TDateTimePicker::StaticClass(),
+                                &TRichEdit::StaticClass(),    &TPageControl::StaticClass(),
+                                &TTabSheet::StaticClass(),    &TTabControl::StaticClass(),
+                                &TStatusBar::StaticClass(),   &TToolBar::StaticClass(),
+                                &TToolButton::StaticClass(),  &TTrackBar::StaticClass(),
+                                &TProgressBar::StaticClass(), &THeaderControl::StaticClass(),
+                                &TListView::StaticClass(),    &TMediaPlayer::StaticClass()})
+    RegisterComponentClass(*cls);
   ReadDescriptionResource();
   SkinData1 = Required<quarnel::TSkinData>(*this, "SkinData1");
   MainMenu1 = Required<TMainMenu>(*this, "MainMenu1");
-  StatusText = Required<TEdit>(*this, "StatusText");
+  Pages = Required<TPageControl>(*this, "Pages");
+  Status = Required<TStatusBar>(*this, "Status");
   switcher_ = std::make_unique<gallery::TSkinSwitcher>(*SkinData1);
   switcher_->OnSwitched = [this] { UpdateStatus(); };
   BuildSkinMenu();
@@ -81,20 +106,13 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
 
 TGalleryForm::~TGalleryForm() = default;
 
-TSpeedButton* TGalleryForm::PageTab(int page) const {
-  return ObjectAs<TSpeedButton>(FindComponent("Tab" + PageNames().at(static_cast<size_t>(page - 1))));
+int TGalleryForm::CurrentPage() const {
+  return Pages->ActivePageIndex() + 1;
 }
 
 void TGalleryForm::ShowPage(int page) {
   if (page < 1 || page > PageCount()) return;
-  page_ = page;
-  for (int i = 0; i < ComponentCount(); ++i) {
-    auto* control = ObjectAs<TControl>(Components(i));
-    if (control && control->Tag() >= 1 && control->Tag() <= PageCount())
-      control->SetVisible(control->Tag() == page);
-  }
-  for (int p = 1; p <= PageCount(); ++p)
-    if (TSpeedButton* tab = PageTab(p)) tab->SetDown(p == page);
+  Pages->SetActivePageIndex(page - 1);
 }
 
 void TGalleryForm::BuildSkinMenu() {
@@ -129,11 +147,16 @@ void TGalleryForm::MarkSkinMenu() {
 }
 
 void TGalleryForm::UpdateStatus() {
-  char text[160];
-  std::snprintf(text, sizeof text, "Skin: %s    Load time: %.1f ms    Page: %s",
-                switcher_->Description().c_str(), switcher_->LastSwitchMs(),
-                PageNames().at(static_cast<size_t>(page_ - 1)).c_str());
-  StatusText->SetText(text);
+  char loadTime[64];
+  std::snprintf(loadTime, sizeof loadTime, "Load time: %.1f ms", switcher_->LastSwitchMs());
+  const int page = CurrentPage();
+  const std::string pageName = page >= 1 && page <= PageCount() ? PageNames()[page - 1] : std::string();
+  auto* panels = Status->Panels();
+  if (panels->Count() >= 3) {
+    panels->Items(0)->SetText("Skin: " + switcher_->Description());
+    panels->Items(1)->SetText("Page: " + pageName);
+    panels->Items(2)->SetText(loadTime);
+  }
   if (HandleAllocated()) MarkSkinMenu();
 }
 
@@ -195,7 +218,7 @@ void TGalleryForm::SaveShotsClick(TObject*) {
   const int saved = gallery::SaveScreenshots(*this, folder);
   wchar_t text[MAX_PATH + 80];
   swprintf(text, sizeof text / sizeof text[0], L"%d screenshots saved in %ls", saved, folder);
-  StatusText->SetText(fw::FromWide(text));
+  Status->Panels()->Items(2)->SetText(fw::FromWide(text));
 }
 
 void TGalleryForm::ExitClick(TObject*) {
@@ -217,18 +240,17 @@ void TGalleryForm::AboutClick(TObject*) {
               L"About Quarnel Skin Gallery", MB_OK | MB_ICONINFORMATION);
 }
 
-void TGalleryForm::PageTabClick(TObject* sender) {
-  if (auto* tab = ObjectAs<TSpeedButton>(sender)) ShowPage(tab->Tag() - kTabTagBase);
+void TGalleryForm::PageChange(TObject*) {
   UpdateStatus();
 }
 
 void TGalleryForm::NextPageClick(TObject*) {
-  ShowPage(page_ % PageCount() + 1);
+  ShowPage(CurrentPage() % PageCount() + 1);
   UpdateStatus();
 }
 
 void TGalleryForm::PrevPageClick(TObject*) {
-  ShowPage((page_ + PageCount() - 2) % PageCount() + 1);
+  ShowPage((CurrentPage() + PageCount() - 2) % PageCount() + 1);
   UpdateStatus();
 }
 
@@ -251,8 +273,8 @@ void TGalleryForm::WndProc(TMessage& m) {
       if (firstSkinnedMs_ < 0 && !switcher_->SkinOn()) PostMessageW(Handle(), WM_FIRST_SKINNED, 0, 0);
       return;
     case WM_CONTEXTMENU: {
-      auto* popup =
-          ObjectAs<TPopupMenu>(FindComponent("Popup" + PageNames().at(static_cast<size_t>(page_ - 1))));
+      auto* popup = ObjectAs<TPopupMenu>(
+          FindComponent("Popup" + PageNames().at(static_cast<size_t>(CurrentPage() - 1))));
       if (!popup) break;
       POINT at{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
       if (m.LParam == -1) {  // from the keyboard: at the window's centre

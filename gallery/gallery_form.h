@@ -11,8 +11,8 @@
 #include "gallery/skin_switcher.h"
 #include "skin/data/skin_data.h"
 
-class TEdit;
-class TSpeedButton;
+class TPageControl;
+class TStatusBar;
 
 class TGalleryForm : public TForm {
   FW_DECLARE_CLASS()
@@ -22,13 +22,14 @@ class TGalleryForm : public TForm {
 
   quarnel::TSkinData* SkinData1 = nullptr;
   TMainMenu* MainMenu1 = nullptr;
-  TEdit* StatusText = nullptr;
+  TPageControl* Pages = nullptr;
+  TStatusBar* Status = nullptr;
   gallery::TSkinSwitcher& Switcher() { return *switcher_; }
 
   // Pages, 1-based, in tab order.
   static const std::vector<std::string>& PageNames();
   int PageCount() const { return static_cast<int>(PageNames().size()); }
-  int CurrentPage() const { return page_; }
+  int CurrentPage() const;
   void ShowPage(int page);
 
   void UseBuiltInSkin(size_t index);
@@ -46,7 +47,7 @@ class TGalleryForm : public TForm {
   void MdiDemoClick(TObject* sender);
   void DialogDemoClick(TObject* sender);
   void AboutClick(TObject* sender);
-  void PageTabClick(TObject* sender);
+  void PageChange(TObject* sender);
   void NextPageClick(TObject* sender);
   void PrevPageClick(TObject* sender);
   void ToolBlueClick(TObject* sender);
@@ -59,11 +60,9 @@ class TGalleryForm : public TForm {
   void BuildSkinMenu();
   void MarkSkinMenu();
   void SkinMenuClick(TObject* sender);
-  TSpeedButton* PageTab(int page) const;
 
   std::unique_ptr<gallery::TSkinSwitcher> switcher_;
   std::vector<TMenuItem*> skinItems_;
-  int page_ = 1;
   int64_t startTicks_ = 0;
   double firstSkinnedMs_ = -1;
 };

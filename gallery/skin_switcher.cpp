@@ -20,10 +20,8 @@ std::vector<uint8_t> ResourceBytes(const wchar_t* name) {
   return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
 }
 
-BOOL CALLBACK RepaintThreadWindow(HWND window, LPARAM) {
-  if (IsWindowVisible(window))
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+BOOL CALLBACK RepaintThreadWindow(HWND window, LPARAM flags) {
+  if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, static_cast<UINT>(flags));
   return TRUE;
 }
 
@@ -60,8 +58,8 @@ double TicksToMs(int64_t ticks) {
                             : 0;
 }
 
-void RepaintAllWindows() {
-  EnumThreadWindows(GetCurrentThreadId(), RepaintThreadWindow, 0);
+void PaintPendingWindows() {
+  EnumThreadWindows(GetCurrentThreadId(), RepaintThreadWindow, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool TSkinSwitcher::UseBuiltIn(size_t index) {
@@ -139,7 +137,7 @@ void TSkinSwitcher::Complete(int64_t started) {
 }
 
 void TSkinSwitcher::Finished(int64_t started) {
-  RepaintAllWindows();
+  PaintPendingWindows();  // what the switch left to paint, painted now: the figure ends there
   lastMs_ = TicksToMs(NowTicks() - started);
   pending_ = false;
   if (OnSwitched) OnSwitched();

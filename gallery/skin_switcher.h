@@ -60,8 +60,8 @@ class TSkinSwitcher {
   bool pending_ = false;
 };
 
-// Every top-level window of this thread painted now (what a user sees after a switch).
-void RepaintAllWindows();
+// Whatever is waiting to be painted in the windows of this thread, painted now.
+void PaintPendingWindows();
 int64_t NowTicks();
 double TicksToMs(int64_t ticks);
 

@@ -2,6 +2,9 @@
 // off and on from its tool bar, a page chosen, the MDI and dialog demos opened, and every one
 // of its windows asked whether it is skinned.
 #include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -21,6 +24,18 @@ constexpr UINT SKM_QUERYSKINNED = 0x3523;  // answered with 1 by every skinned w
 bool Skinned(HWND window) {
   DWORD_PTR answer = 0;
   return SendMessageTimeoutW(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) && answer == 1;
+}
+
+struct VisibleCount {
+  const wchar_t* cls;
+  int n;
+};
+
+BOOL CALLBACK CountVisible(HWND child, LPARAM p) {
+  auto* c = reinterpret_cast<VisibleCount*>(p);
+  wchar_t name[64];
+  c->n += GetClassNameW(child, name, 64) && lstrcmpiW(name, c->cls) == 0 && IsWindowVisible(child);
+  return TRUE;
 }
 
 template <class Pred>
@@ -45,21 +60,25 @@ struct Gallery {
         },
         15000);
   }
-  HWND StatusLine() const {
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-      if (window_text(child).compare(0, 5, L"Skin:") == 0) return child;
-    return nullptr;
-  }
+  HWND StatusLine() const { return find_child(window, nullptr, L"TStatusBar"); }
+  // The first part of the status bar: "Skin: <name>".
   std::wstring Status() const { return window_text(status); }
-  int VisibleChildren(const wchar_t* cls) const {
-    int count = 0;
-    wchar_t name[64];
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-      count += GetClassNameW(child, name, 64) && lstrcmpiW(name, cls) == 0 && IsWindowVisible(child);
-    return count;
-  }
   bool StatusHas(const std::wstring& text) const {
     return WaitFor([&] { return Status().find(text) != std::wstring::npos; });
+  }
+  // Windows of class `cls` anywhere in the gallery that are visible (their page is shown).
+  int VisibleChildren(const wchar_t* cls) const {
+    VisibleCount count{cls, 0};
+    EnumChildWindows(window, CountVisible, reinterpret_cast<LPARAM>(&count));
+    return count.n;
+  }
+  // Chooses a page the way a click on its tab does: the tab control tells its page control.
+  void Page(int index) const {
+    HWND pages = find_child(window, nullptr, L"TPageControl");
+    SendMessageW(pages, TCM_SETCURFOCUS, index, 0);
+  }
+  int CurrentPage() const {
+    return static_cast<int>(SendMessageW(find_child(window, nullptr, L"TPageControl"), TCM_GETCURSEL, 0, 0));
   }
   // A real click at a client point of `target`.
   static void Click(HWND target, int x, int y) {
@@ -72,12 +91,29 @@ struct Gallery {
     testing_support::mouse_left_button(false);
     Sleep(150);
   }
-  // Tool bar buttons and page tabs, where the description puts them.
-  void Tool(int index) const { Click(window, 4 + index * 64 + 31, 16); }
-  void Tab(int index) const { Click(window, 4 + index * 84 + 41, 46); }
+  // A real click on tool button `index` (separators count), found where the tool bar says.
+  void Tool(int index) const {
+    HWND bar = find_child(window, nullptr, L"TToolBar");
+    RECT r = ToolButtonRect(bar, index);
+    Click(bar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  // The tool bar answers into memory of its own process: the rectangle is read back from there.
+  static RECT ToolButtonRect(HWND bar, int index) {
+    RECT r{};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(bar, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return r;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+    if (remote && SendMessageW(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
+      ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return r;
+  }
 };
 
-enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kMdi, kDialogs };
+enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
 
 std::vector<HWND> MdiChildren(HWND frame) {
   std::vector<HWND> children;
@@ -102,15 +138,18 @@ TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
   EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
   EXPECT_TRUE(WaitFor([&] { return Skinned(g.window); }));
 
-  g.Tab(1);  // the "Text" page
-  EXPECT_TRUE(g.StatusHas(L"Page: Text")) << g.Status();
-  // Its three edits show (besides the status line), the lists of another page do not.
-  EXPECT_EQ(g.VisibleChildren(L"TEdit"), 4);
+  g.Tool(kDark);
+  EXPECT_TRUE(g.StatusHas(L"Skin: Graphite Dark")) << g.Status();
+  EXPECT_TRUE(Skinned(g.window));
+  g.Tool(kBlue);
+  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
+
+  g.Page(1);  // the "Text" page: its three edits show, the lists of another page do not
+  EXPECT_TRUE(WaitFor([&] { return g.CurrentPage() == 1 && g.VisibleChildren(L"TEdit") == 3; }));
   EXPECT_EQ(g.VisibleChildren(L"TListBox"), 0);
-  g.Tab(2);
-  EXPECT_TRUE(g.StatusHas(L"Page: Lists")) << g.Status();
-  EXPECT_EQ(g.VisibleChildren(L"TEdit"), 1);
-  EXPECT_EQ(g.VisibleChildren(L"TListBox"), 3);
+  g.Page(3);
+  EXPECT_TRUE(WaitFor([&] { return g.CurrentPage() == 3 && g.VisibleChildren(L"TListBox") == 3; }));
+  EXPECT_EQ(g.VisibleChildren(L"TEdit"), 0);
 
   // The MDI demo: a frame and three children, all skinned, again after a skin-off.
   g.Tool(kMdi);

@@ -48,8 +48,9 @@ TEST_F(SkinDataTest, PublishesItsPropertiesInDeclaredOrder) {
       "OnSkinChanged", "OnSkinControl", "OnBeforeSkinForm", "OnAfterSkinForm"};
   EXPECT_EQ(names, expected);
   for (const TPropInfo& p : TSkinData::StaticClass().properties)
-    if (p.name != "OnSkinChanged" && p.name.rfind("On", 0) == 0)
+    if (p.name != "OnSkinChanged" && p.name.rfind("On", 0) == 0) {
       EXPECT_TRUE(p.kind == TTypeKind::Event && p.bindTyped) << p.name;  // bound by name too
+    }
   auto data = TComponent::Make<TSkinData>();
   EXPECT_TRUE(SetStrPropByName(*data, "Version", "1.0"));
   EXPECT_EQ(GetStrPropByName(*data, "Version"), "5.40.07.15");
