@@ -129,5 +129,26 @@ TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
   EXPECT_EQ(SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
 
+// A skin data component for one form only skins that form as soon as it has been read.
+TEST_F(SkinSwitchingTest, AnOnlyThisFormComponentSkinsItsFormAtTheEndOfReading) {
+  data->SetActive(false);
+  manager->RunPendingAction();
+  TForm* form = NewForm(bsSizeable, 220, 120, "Own skin");
+  form->Show();
+  testing_support::flush_events(50);
+  ASSERT_EQ(SkinOf(form->Handle()), nullptr);
+
+  auto* own = TComponent::CreateIn<TSkinData>(form);
+  own->BeginLoading();
+  own->SetSkinFormtype(sfOnlyThisForm);
+  own->SetActive(true);
+  own->SetPackedSkin(dark);
+  ASSERT_TRUE(own->LoadSkin());
+  own->Loaded();
+  TWinSkinForm* skin = SkinOf(form->Handle());  // at once, not at the next activation
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->SkinData, own);
+}
+
 }  // namespace
 }  // namespace quarnel::testing
