@@ -7,13 +7,17 @@
 #include "app/main_form.h"
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
+#include "skin/data/skin_file_option.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TApplication* app = Application();
   app->Initialize();
   app->SetTitle("Quarnel");
   try {
-    app->CreateForm<TForm1>();
+    TForm1* form = app->CreateForm<TForm1>();
+    // "--skin FILE" starts with that package; a bad file is reported and the stored one stays.
+    const std::wstring skinFile = quarnel::SkinFileArgument(GetCommandLineW());
+    if (!skinFile.empty()) quarnel::UseSkinFile(*form->SkinData1, skinFile);
   } catch (const std::exception& e) {
     // Failing to build the main window ends the program before the loop runs.
     MessageBoxW(nullptr, fw::ToWide(TApplication::ErrorBoxText(e.what())).c_str(), L"Application Error",

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 class TObject;
@@ -13,9 +14,13 @@ struct TPropInfo;
 
 // A published method: an event handler that descriptions bind by name.
 using TPublishedMethod = std::function<void(TObject* self, TObject* sender)>;
+// A method with other parameters keeps a std::function<void(TObject* self, Args...)> in
+// `typed`, with `signature` naming void(Args...); it binds only to events of that signature.
 struct TMethodInfo {
   std::string name;
   TPublishedMethod call;
+  std::shared_ptr<const void> typed;
+  const std::type_info* signature = nullptr;
 };
 
 struct TClassInfo {

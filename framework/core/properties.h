@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -47,6 +48,9 @@ struct TPropInfo {
   std::function<TObject*(TObject&)> getObj;
   std::function<void(TObject&, TObject*)> setObj;
   std::function<TNotifyEvent&(TObject&)> event;
+  // An event with other parameters: binds a published method of `self` to the event of
+  // `target`; false when the method's parameters differ from the event's.
+  std::function<bool(TObject& target, TObject* self, const TMethodInfo& method)> bindTyped;
   // Integer properties whose values have names (colours, character sets): name <-> value.
   bool (*identToInt)(std::string_view ident, int64_t& value) = nullptr;
   const char* (*intToIdent)(int64_t value) = nullptr;
@@ -172,11 +176,39 @@ class TClassBuilder {
     info_.properties.push_back(std::move(p));
     return *this;
   }
+  // An event with its own parameters (a std::function member), bound to methods of the
+  // same parameters.
+  template <class... A>
+  TClassBuilder& Event(std::string name, std::function<void(A...)> C::*field) {
+    TPropInfo p;
+    p.name = std::move(name);
+    p.kind = TTypeKind::Event;
+    p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
+      using Call = std::function<void(TObject*, A...)>;
+      if (!m.typed || !m.signature || *m.signature != typeid(void(A...))) return false;
+      auto call = std::static_pointer_cast<const Call>(m.typed);
+      static_cast<C&>(o).*field = [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
+      return true;
+    };
+    info_.properties.push_back(std::move(p));
+    return *this;
+  }
   // A published method that descriptions can bind events to by name.
   TClassBuilder& Method(std::string name, void (C::*method)(TObject*)) {
-    info_.methods.push_back({std::move(name), [method](TObject* self, TObject* sender) {
-                               (static_cast<C*>(self)->*method)(sender);
-                             }});
+    TMethodInfo m;
+    m.name = std::move(name);
+    m.call = [method](TObject* self, TObject* sender) { (static_cast<C*>(self)->*method)(sender); };
+    info_.methods.push_back(std::move(m));
+    return *this;
+  }
+  template <class... A>
+  TClassBuilder& Method(std::string name, void (C::*method)(A...)) {
+    TMethodInfo m;
+    m.name = std::move(name);
+    m.typed = std::make_shared<const std::function<void(TObject*, A...)>>(
+        [method](TObject* self, A... args) { (static_cast<C*>(self)->*method)(std::forward<A>(args)...); });
+    m.signature = &typeid(void(A...));
+    info_.methods.push_back(std::move(m));
     return *this;
   }
   TClassInfo Build() { return std::move(info_); }

@@ -160,8 +160,14 @@ class Reader {
         if (v.kind != TDescValue::Ident) bad();
         const TMethodInfo* m = root_.ClassInfo().FindMethod(v.text);
         if (!m) Fail(line, "Method " + v.text + " not found in " + root_.ClassName());
+        if (info.bindTyped) {
+          if (!info.bindTyped(target, &root_, *m))
+            Fail(line, "Method " + v.text + " does not have the parameters of " + info.name);
+          break;
+        }
         TNotifyEvent* ev = GetEventProp(target, info);
         if (!ev) bad();
+        if (!m->call) Fail(line, "Method " + v.text + " does not have the parameters of " + info.name);
         TComponent* self = &root_;
         TPublishedMethod call = m->call;
         ev->code = [self, call](TObject* sender) { call(self, sender); };

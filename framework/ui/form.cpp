@@ -8,6 +8,7 @@
 #include "framework/core/text.h"
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
+#include "framework/ui/menu.h"
 
 const TEnumInfo& FormBorderStyleEnum() {
   static const TEnumInfo e{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
@@ -46,7 +47,9 @@ const TClassInfo& TCustomForm::StaticClass() {
           .Bool("OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder)
           .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
           .Obj("Icon", &TIcon::StaticClass, &TCustomForm::Icon)
-          .Obj("ActiveControl", &TWinControl::StaticClass, &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
+          .Obj("ActiveControl", &TWinControl::StaticClass, &TCustomForm::ActiveControl,
+               &TCustomForm::SetActiveControl)
+          .Obj("Menu", &TMainMenu::StaticClass, &TCustomForm::Menu, &TCustomForm::SetMenu)
           .Event("OnCreate", &TCustomForm::OnCreate)
           .Event("OnDestroy", &TCustomForm::OnDestroy)
           .Event("OnShow", &TCustomForm::OnShow)
@@ -155,6 +158,7 @@ void TCustomForm::CreateParams(TCreateParams& p) {
 void TCustomForm::HandleCreated() {
   TWinControl::HandleCreated();
   CreateMDIClient();
+  if (menu_) ::SetMenu(handle_, menu_->Handle());
   HICON big = icon_.Handle(GetSystemMetrics(SM_CXICON));
   HICON small = icon_.Handle(GetSystemMetrics(SM_CXSMICON));
   if (!big) big = small = Application()->Icon();
@@ -340,6 +344,7 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> TCustomForm::BinaryPro
 void TCustomForm::Loaded() { TWinControl::Loaded(); }
 
 void TCustomForm::WndProc(TMessage& m) {
+  if (menu_ && DispatchMenuMessage(m)) return;
   switch (m.Msg) {
     case WM_ACTIVATE:
       DefaultHandler(m);

@@ -5,6 +5,8 @@
 #include "framework/ui/control.h"
 #include "framework/ui/icon.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 enum TPosition {
@@ -46,6 +48,9 @@ class TCustomForm : public TWinControl {
   TIcon* Icon() { return &icon_; }
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
+  // The menu bar; its items' commands reach them through the form's window.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   int ClientWidth() const override;
   int ClientHeight() const override;
@@ -71,9 +76,10 @@ class TCustomForm : public TWinControl {
   void DefaultHandler(TMessage& message) override;
   void DestroyHandle() override;
   void BeforeDestruction() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // The "MDIClient" window of an MDI frame (FormStyle fsMDIForm), else null.
   HWND ClientHandle() const { return clientHandle_; }
-  // The window was made as an MDI child of the main form's client window.
+  // The window was made as an MDI child (of its owning MDI frame, else of the main form).
   bool IsMDIChildWindow() const { return mdiChildWindow_; }
 
   TNotifyEvent OnCreate, OnDestroy, OnShow, OnHide, OnActivate, OnDeactivate, OnClose;
@@ -91,7 +97,10 @@ class TCustomForm : public TWinControl {
   DWORD FrameStyle() const;
   DWORD FrameExStyle() const;
   void CreateMDIClient();
-  // The main form's client window when this form is an MDI child of it, else null.
+  // Menu commands, owner-drawn menu items: true when the menu bar took the message.
+  bool DispatchMenuMessage(TMessage& message);
+  // The client window this MDI child goes into: its owner's if that is an MDI frame, else the
+  // main form's; null for other forms.
   HWND MDIParentClient() const;
 
   int borderStyle_ = bsSizeable;
@@ -107,6 +116,7 @@ class TCustomForm : public TWinControl {
   int clientWidth_ = -1, clientHeight_ = -1;
   TIcon icon_;
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;    // owned by its owner, usually this form
   HWND clientHandle_ = nullptr;  // a child window: destroyed with the form's window
   bool mdiChildWindow_ = false;
 };

@@ -1,5 +1,5 @@
 // MDI for forms: an fsMDIForm form holds an "MDIClient" window and uses DefFrameProc; an
-// fsMDIChild form is made as an MDI child of the main form's client window and uses
+// fsMDIChild form is made as an MDI child of its owning frame (else of the main form) and uses
 // DefMDIChildProc. User-interface thread.
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
@@ -10,6 +10,11 @@ constexpr UINT kFirstChildMenuId = 0xFF00;
 
 HWND TCustomForm::MDIParentClient() const {
   if (formStyle_ != fsMDIChild) return nullptr;
+  // A child owned by an MDI frame goes into that frame; any other into the main form's.
+  if (auto* frame = ObjectAs<TCustomForm>(Owner()); frame && frame->FormStyle() == fsMDIForm) {
+    frame->Handle();
+    return frame->ClientHandle();
+  }
   TCustomForm* main = Application()->MainForm();
   if (!main || main == this || main->FormStyle() != fsMDIForm) return nullptr;
   main->Handle();
@@ -43,6 +48,7 @@ void TCustomForm::DefaultHandler(TMessage& m) {
 
 // An MDI child leaves through its client window, which then activates another child.
 void TCustomForm::DestroyHandle() {
+  if (handle_ && menu_) ::SetMenu(handle_, nullptr);  // the menu component owns its handle
   if (handle_ && mdiChildWindow_) {
     if (HWND client = GetParent(handle_)) {
       SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);

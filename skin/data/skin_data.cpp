@@ -49,7 +49,11 @@ const TClassInfo& TSkinData::StaticClass() {
           .Str("Version", &TSkinData::Version, &TSkinData::SetVersion)
           .Bool("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate)
           .Bool("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge)
+          .Event("OnFormSkin", &TSkinData::OnFormSkin)
           .Event("OnSkinChanged", &TSkinData::OnSkinChanged)
+          .Event("OnSkinControl", &TSkinData::OnSkinControl)
+          .Event("OnBeforeSkinForm", &TSkinData::OnBeforeSkinForm)
+          .Event("OnAfterSkinForm", &TSkinData::OnAfterSkinForm)
           .Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;

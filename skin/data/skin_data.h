@@ -128,6 +128,8 @@ class TSkinData : public TComponent, public TSkinElements {
   // previous one. The default shows it in a message box.
   using Notifier = std::function<void(const std::string& message)>;
   static Notifier SetNotifier(Notifier notifier);
+  // Tells the user through the installed notifier (a message box unless replaced).
+  static void Notify(const std::string& message);
 
   bool LoadSkin();
   void ApplySkin();

@@ -27,13 +27,16 @@ TSkinData::Notifier TSkinData::SetNotifier(Notifier notifier) {
   return std::exchange(CurrentNotifier(), std::move(notifier));
 }
 
+void TSkinData::Notify(const std::string& message) {
+  if (CurrentNotifier()) CurrentNotifier()(message);
+}
+
 bool TSkinData::LoadSkin() {
   notLoaded_ = true;
   if (IsDesigning()) return false;
   TSkinReader reader;
   if (!reader.Load(packed_)) {  // the previous records stay in force
-    if (reader.Result() == TSkinReader::TResult::UnknownVersion && CurrentNotifier())
-      CurrentNotifier()(TSkinReader::kOlderSkinMessage);
+    if (reader.Result() == TSkinReader::TResult::UnknownVersion) Notify(TSkinReader::kOlderSkinMessage);
     return false;
   }
   TSkinReader::Bytes entry;
@@ -94,8 +97,14 @@ void TSkinData::SetSkinFile(const std::string& path) {
     notLoaded_ = wasNotLoaded;
     return;
   }
+  std::vector<uint8_t> previous = std::move(packed_);
   packed_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  LoadSkin();
+  if (!LoadSkin()) {
+    // Not a package we can read: the skin in force stays, with the package it came from.
+    packed_ = std::move(previous);
+    notLoaded_ = wasNotLoaded;
+    return;
+  }
   ApplySkin();
 }
 

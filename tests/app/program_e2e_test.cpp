@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/program_driver.h"
+#include "tests/support/skin_variant.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
@@ -70,6 +71,80 @@ TEST(ProgramTest, ClosingTheWindowEndsTheProgram) {
   DWORD code = 1234;
   ASSERT_TRUE(program.WaitForExit(10000, code));
   EXPECT_EQ(code, 0u);
+}
+
+// The main window's face colour at a point near its bottom-right corner, once it is `want`
+// (the first skinned paint may still be on its way), else what it was last.
+COLORREF FaceOnceItIs(HWND wnd, COLORREF want) {
+  POINT inside{340, 175};
+  ClientToScreen(wnd, &inside);
+  RECT wr;
+  GetWindowRect(wnd, &wr);
+  COLORREF seen = CLR_INVALID;
+  for (int i = 0; i < 150 && seen != want; ++i, Sleep(20))
+    seen = testing_support::capture_window(wnd).at(inside.x - wr.left, inside.y - wr.top);
+  return seen;
+}
+
+HWND WaitForDialog(DWORD pid, const wchar_t* title) {
+  for (int i = 0; i < 250; ++i, Sleep(20))
+    if (HWND dialog = testing_support::find_dialog(pid, title)) return dialog;
+  return nullptr;
+}
+
+std::wstring TempFile(const wchar_t* name) {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  return std::wstring(dir) + name;
+}
+
+std::string Narrow(const std::wstring& text) {
+  return std::string(text.begin(), text.end());  // temp paths here are ASCII
+}
+
+TEST(ProgramSkinOptionTest, StartsWithTheSkinFileNamedOnTheCommandLine) {
+  const auto red = testing_support::WithButtonFace(
+      testing_support::ReadBytes(testing_support::host_path(QUARNEL_SKIN_PACKAGE)), "160 40 40");
+  ASSERT_FALSE(red.empty());
+  const std::wstring path = TempFile(L"quarnel-red.skn");
+  ASSERT_TRUE(testing_support::WriteBytes(Narrow(path), red));
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start(QUARNEL_EXE, L"--skin \"" + path + L"\""));
+  HWND wnd = testing_support::wait_for_main_window(program.Id());
+  ASSERT_NE(wnd, nullptr);
+  EXPECT_EQ(FaceOnceItIs(wnd, RGB(160, 40, 40)), RGB(160, 40, 40));
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(program.WaitForExit(10000, code));
+  EXPECT_EQ(code, 0u);
+  DeleteFileW(path.c_str());
+}
+
+// A file that cannot be read, and one that is not a skin package: each is reported, and the
+// program goes on with its stored skin.
+TEST(ProgramSkinOptionTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
+  const std::wstring junk = TempFile(L"quarnel-junk.skn");
+  ASSERT_TRUE(testing_support::WriteBytes(Narrow(junk), std::vector<uint8_t>(300, 0x5A)));
+  const struct {
+    std::wstring file, title, says;
+  } cases[] = {{L"C:\\no such folder\\missing.skn", L"Quarnel", L"missing.skn"},
+               {junk, L"Error", L"This is Older Skin File"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Narrow(c.file));
+    ProgramProcess program;
+    ASSERT_TRUE(program.Start(QUARNEL_EXE, L"--skin \"" + c.file + L"\""));
+    HWND box = WaitForDialog(program.Id(), c.title.c_str());
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(testing_support::static_text_of(box).find(c.says), std::wstring::npos);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND wnd = testing_support::wait_for_main_window(program.Id());
+    ASSERT_NE(wnd, nullptr);
+    EXPECT_EQ(FaceOnceItIs(wnd, SkinButtonFace()), SkinButtonFace());
+    PostMessageW(wnd, WM_CLOSE, 0, 0);
+    DWORD code = 1234;
+    ASSERT_TRUE(program.WaitForExit(10000, code));
+  }
+  DeleteFileW(junk.c_str());
 }
 
 }  // namespace

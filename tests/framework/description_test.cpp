@@ -139,6 +139,28 @@ TEST(DescriptionReadTest, BuildsComponentsAndCallsLoadedInOrder) {
   EXPECT_EQ(first->OnPoke.methodName, "Poked");
 }
 
+TEST(DescriptionReadTest, EventsWithParametersBindOnlyToMethodsOfTheSameParameters) {
+  auto root = TComponent::Make<TSampleRoot>();
+  ReadComponent(*root, "object Root: TSampleRoot\n  object B: TSample\n    OnWeigh = Weighed\n  end\nend\n");
+  auto* b = ObjectAs<TSample>(root->FindComponent("B"));
+  ASSERT_TRUE(b && b->OnWeigh);
+  int amount = 21;
+  b->OnWeigh(b, amount);  // the root's method, with the by-reference parameter
+  EXPECT_EQ(amount, 42);
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  OnWeigh = Poked\nend\n"),
+            "Line 2: Method Poked does not have the parameters of OnWeigh");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  OnPoke = Weighed\nend\n"),
+            "Line 2: Method Weighed does not have the parameters of OnPoke");
+}
+
+TEST(DescriptionReadTest, AReferenceToAComponentFurtherDownIsSetOnceItExists) {
+  auto root = TComponent::Make<TSampleRoot>();
+  ReadComponent(*root, "object Root: TSampleRoot\n  Buddy = Later\n  object Later: TSample\n  end\nend\n");
+  EXPECT_EQ(root->Buddy(), root->FindComponent("Later"));
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Buddy = Later\n  object Other: TSample\n  end\nend\n"),
+            "Line 2: Component Later not found");
+}
+
 TEST(DescriptionReadTest, UnknownClassPropertyMethodOrValueIsAnError) {
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  object B: TNoSuchClass\n  end\nend\n"), "Line 2: Class TNoSuchClass not found");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Bogus = 1\nend\n"), "Line 2: Property TSampleRoot.Bogus does not exist");

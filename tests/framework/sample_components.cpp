@@ -24,6 +24,7 @@ const TClassInfo& TSample::StaticClass() {
           .Obj("Items", &TCollection::StaticClass, &TSample::Items)
           .IntNamed("Colour", &TSample::Colour, &TSample::SetColour, ColourIdent, ColourName)
           .Event("OnPoke", &TSample::OnPoke)
+          .Event("OnWeigh", &TSample::OnWeigh)
           .Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;
@@ -34,6 +35,7 @@ const TClassInfo& TSampleRoot::StaticClass() {
   static const TClassInfo info = TClassBuilder<TSampleRoot>("TSampleRoot", &TSample::StaticClass())
                                      .Creatable()
                                      .Method("Poked", &TSampleRoot::Poked)
+                                     .Method("Weighed", &TSampleRoot::Weighed)
                                      .Build();
   return info;
 }

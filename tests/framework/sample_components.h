@@ -1,5 +1,6 @@
 // Small component classes with one published property of every kind, for the framework tests.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ class TSample : public TComponent {
   void SetParentComponent(TComponent* parent) override { parentComponent = parent; }
 
   TNotifyEvent OnPoke;
+  std::function<void(TObject* sender, int& amount)> OnWeigh;  // an event with parameters
   std::vector<uint8_t> blob;
   TComponent* parentComponent = nullptr;
 
@@ -102,5 +104,6 @@ class TSampleRoot : public TSample {
  public:
   using TSample::TSample;
   void Poked(TObject* sender) { pokedBy.push_back(sender); }
+  void Weighed(TObject* sender, int& amount) { amount = sender == this ? -1 : amount * 2; }
   std::vector<TObject*> pokedBy;
 };

@@ -12,10 +12,11 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(pi_.hThread);
 }
 
-bool ProgramProcess::Start(const std::string& exePath) {
+bool ProgramProcess::Start(const std::string& exePath, const std::wstring& arguments) {
   std::wstring exe;
   for (char c : host_path(exePath)) exe += static_cast<wchar_t>(c);
   std::wstring cmd = L"\"" + exe + L"\"";
+  if (!arguments.empty()) cmd += L" " + arguments;
   STARTUPINFOW si{};
   si.cb = sizeof si;
   return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);

@@ -14,7 +14,8 @@ class ProgramProcess {
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;
-  bool Start(const std::string& exePath);  // a build-machine path; made a Wine path here
+  // A build-machine path, made a Wine path here; `arguments` follow the program's name.
+  bool Start(const std::string& exePath, const std::wstring& arguments = L"");
   DWORD Id() const { return pi_.dwProcessId; }
   // Waits for the end; true with the exit code when it ended in time.
   bool WaitForExit(DWORD ms, DWORD& exitCode);

@@ -169,6 +169,14 @@ void TSkinManage::SkinAllForms(TSkinData* requester) {
     PurgeFormSkins();
     const std::vector<TCustomForm*> snapshot = forms;  // skinning may create forms' windows
     for (size_t i = snapshot.size(); i-- > 0;) SkinForm(snapshot[i]);
+    // MDI children are otherwise skinned only at their creation: after a skin-off they would
+    // stay plain inside a skinned frame.
+    for (size_t i = snapshot.size(); i-- > 0;) {
+      TCustomForm* form = snapshot[i];
+      if (form->HandleAllocated() && form->Visible() &&
+          (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD))
+        SkinWindow(form->Handle());
+    }
   }
   bulkMode_ = false;
 }
@@ -228,7 +236,19 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
         skin->SkinData == requester)
-      skin->Reskin();
+      ReskinWithoutInterimPaints(skin);
+}
+
+// Re-skinning changes a window's frame and forces a new layout (it resizes the window twice):
+// painting each step would cost more than the whole new look, so it is painted once at the end.
+void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
+  const HWND window = skin->Window;
+  const bool visible = IsWindowVisible(window);
+  if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+  skin->Reskin();
+  if (!visible || !IsWindow(window)) return;
+  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TSkinManage::ResetCaptionButtons() {

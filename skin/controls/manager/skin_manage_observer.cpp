@@ -3,6 +3,7 @@
 // Installed while the program module starts, whenever the manager is part of the program. UI thread.
 #include <algorithm>
 
+#include "framework/ui/form.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_observer.h"
@@ -24,6 +25,8 @@ class TManagerObserver final : public TSkinDataObserver {
     } else {
       manager.SetRunning(true);
       manager.SetSkinningCount(manager.SkinningCount() + 1);
+      // Only-this-form and dialog components skin their own form at once (if it can be now).
+      if (auto* form = ObjectAs<TCustomForm>(data.Owner()); form && data.Active()) manager.SkinForm(form);
     }
   }
 
@@ -31,6 +34,9 @@ class TManagerObserver final : public TSkinDataObserver {
     if (!TSkinManage::Instance()) data.Loaded();
     TSkinManage& manager = TSkinManage::Ensure();
     manager.SetCurrentSkinData(&data);
+    // The caption buttons point into the records the load just replaced: they go now, not at
+    // the refresh, so that no mouse move or paint before it reads a freed record.
+    manager.ResetCaptionButtons();
     if (manager.Running()) manager.PostAction(saRefresh, kActionDelayMs);
   }
 

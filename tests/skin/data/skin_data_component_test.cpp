@@ -38,12 +38,17 @@ TEST_F(SkinDataTest, StartsWithItsInitialValues) {
 TEST_F(SkinDataTest, PublishesItsProperties) {
   std::vector<std::string> names;
   for (const TPropInfo& p : TSkinData::StaticClass().properties) names.push_back(p.name);
-  std::vector<std::string> expected = {"Active",  "DisableTag", "SkinControls", "Options",
-                                       "Skin3rd", "SkinFile",   "SkinStore",    "SkinFormtype",
-                                       "Version", "MenuUpdate", "MenuMerge",    "OnSkinChanged"};
+  std::vector<std::string> expected = {
+      "Active",        "DisableTag",    "SkinControls",     "Options",        "Skin3rd",   "SkinFile",
+      "SkinStore",     "SkinFormtype",  "Version",          "MenuUpdate",     "MenuMerge", "OnFormSkin",
+      "OnSkinChanged", "OnSkinControl", "OnBeforeSkinForm", "OnAfterSkinForm"};
   std::sort(names.begin(), names.end());
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(names, expected);
+  for (const TPropInfo& p : TSkinData::StaticClass().properties)
+    if (p.name != "OnSkinChanged" && p.name.rfind("On", 0) == 0) {
+      EXPECT_TRUE(p.kind == TTypeKind::Event && p.bindTyped) << p.name;  // bound by name too
+    }
   auto data = TComponent::Make<TSkinData>();
   EXPECT_TRUE(SetStrPropByName(*data, "Version", "1.0"));
   EXPECT_EQ(GetStrPropByName(*data, "Version"), "5.40.07.15");
@@ -106,6 +111,34 @@ TEST_F(SkinDataTest, AFailedLoadKeepsThePreviousRecords) {
   EXPECT_TRUE(data.Empty());
   EXPECT_EQ(data.SkinName, "First");
   EXPECT_EQ(data.FrameTop->Image.Width(), 60);
+}
+
+TEST_F(SkinDataTest, ASkinFileReplacesTheSkinOnlyWhenItLoads) {
+  const auto first = PackSkin(SmallSkin("First"));
+  TSkinData& data = Read(HostDescription("", &first));
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  const std::string path = std::string(dir) + "quarnel-skin-file-test.skn";
+  auto write = [&](const std::vector<uint8_t>& bytes) {
+    FILE* f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+  };
+  write(testing::UnknownVersionPackage());
+  data.SetSkinFile(path);
+  EXPECT_EQ(messages.size(), 1u);  // the reader's own message
+  EXPECT_FALSE(data.Empty());      // the skin in force stays, with its own package
+  EXPECT_EQ(data.SkinName, "First");
+  EXPECT_EQ(data.PackedSkin(), first);
+
+  const auto second = PackSkin(SmallSkin("Second"));
+  write(second);
+  data.SetSkinFile(path);
+  EXPECT_FALSE(data.Empty());
+  EXPECT_EQ(data.SkinName, "Second");
+  EXPECT_EQ(data.PackedSkin(), second);
+  DeleteFileA(path.c_str());
 }
 
 TEST_F(SkinDataTest, MainMenuDecidesBetweenMenuItemAndSystemMenu) {

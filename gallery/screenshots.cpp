@@ -1,0 +1,116 @@
+// Screenshots of the gallery's pages in every skin. User-interface thread.
+#include "gallery/screenshots.h"
+
+#include <windows.h>
+
+#include <cctype>
+#include <sstream>
+
+#include "framework/graphics/bitmap.h"
+#include "framework/ui/application.h"
+#include "framework/win/handles.h"
+#include "gallery/demo_forms.h"
+#include "gallery/gallery_form.h"
+
+namespace gallery {
+namespace {
+
+// "Longhorn Blue" -> "longhorn-blue".
+std::wstring Slug(const std::string& name) {
+  std::wstring slug;
+  for (char c : name)
+    slug += c == ' ' ? L'-' : static_cast<wchar_t>(std::tolower(static_cast<unsigned char>(c)));
+  return slug;
+}
+
+// The window as it is on screen, frame included, brought to the front first.
+bool SaveWindow(HWND window, const std::wstring& path) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(150);
+  RECT r{};
+  GetWindowRect(window, &r);
+  TBitmap shot;
+  shot.SetPixelFormat(pf24bit);
+  shot.SetSize(r.right - r.left, r.bottom - r.top);
+  HDC screen = GetDC(nullptr);
+  const bool copied =
+      BitBlt(shot.DC(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  if (!copied) return false;
+  std::ostringstream bytes;
+  shot.SaveToStream(bytes);
+  const std::string data = bytes.str();
+  HANDLE opened =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return false;
+  fw::UniqueKernelHandle file(opened);
+  DWORD written = 0;
+  return WriteFile(file.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
+         written == data.size();
+}
+
+}  // namespace
+
+void PumpFor(int ms) {
+  const DWORD start = GetTickCount();
+  do {
+    Application()->ProcessMessages();
+    Sleep(5);
+  } while (GetTickCount() - start < static_cast<DWORD>(ms));
+}
+
+void WaitForSwitch(const TSkinSwitcher& switcher) {
+  const DWORD start = GetTickCount();
+  while (switcher.Pending() && GetTickCount() - start < 5000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    Application()->ProcessMessages();
+  }
+}
+
+int SaveScreenshots(TGalleryForm& form, const std::wstring& folder) {
+  TSkinSwitcher& switcher = form.Switcher();
+  const bool wasOn = switcher.SkinOn();
+  const int wasBuiltIn = switcher.BuiltInIndex();
+  const int wasPage = form.CurrentPage();
+  const std::wstring base =
+      folder.empty() || folder.back() == L'\\' || folder.back() == L'/' ? folder : folder + L"\\";
+
+  // Unskinned first, then each built-in skin.
+  const int modes = 1 + static_cast<int>(BuiltInSkins().size());
+  int saved = 0;
+  for (int mode = 0; mode < modes; ++mode) {
+    std::wstring slug = L"unskinned";
+    if (mode == 0) {
+      switcher.SetSkinOn(false);
+    } else {
+      form.UseBuiltInSkin(static_cast<size_t>(mode - 1));
+      slug = Slug(BuiltInSkins()[mode - 1].Name);
+    }
+    WaitForSwitch(switcher);
+    form.UpdateStatus();
+    for (int page = 1; page <= form.PageCount(); ++page) {
+      form.ShowPage(page);
+      form.UpdateStatus();
+      const std::string name = TGalleryForm::PageNames()[page - 1];
+      saved += SaveWindow(form.Handle(), base + L"gallery-" + slug + L"-" + Slug(name) + L".bmp");
+    }
+    if (TMdiDemoForm* mdi = MdiDemo(); mdi && IsWindowVisible(mdi->Handle()))
+      saved += SaveWindow(mdi->Handle(), base + L"gallery-" + slug + L"-mdi.bmp");
+    if (TDialogDemoForm* dialogs = DialogDemo(); dialogs && IsWindowVisible(dialogs->Handle()))
+      saved += SaveWindow(dialogs->Handle(), base + L"gallery-" + slug + L"-dialogs.bmp");
+  }
+
+  form.ShowPage(wasPage);
+  if (wasBuiltIn >= 0) form.UseBuiltInSkin(static_cast<size_t>(wasBuiltIn));
+  WaitForSwitch(switcher);
+  switcher.SetSkinOn(wasOn);
+  WaitForSwitch(switcher);
+  form.UpdateStatus();
+  SetForegroundWindow(form.Handle());
+  return saved;
+}
+
+}  // namespace gallery

@@ -1,0 +1,68 @@
+// Skins chosen at run time for one skin data component: the built-in packages embedded in the
+// program, a package file, skinning off and on, and the current package again. Each switch
+// takes effect as soon as the current message is done (not after the manager's usual delay)
+// and is timed.
+// User-interface thread.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quarnel {
+class TSkinData;
+}
+
+namespace gallery {
+
+struct TBuiltInSkin {
+  std::string Name;             // as shown in the menu
+  std::vector<uint8_t> Packed;  // the package, from the program's resources
+};
+
+// The skins this program ships, in menu order; those whose resource is missing are left out.
+const std::vector<TBuiltInSkin>& BuiltInSkins();
+
+class TSkinSwitcher {
+ public:
+  explicit TSkinSwitcher(quarnel::TSkinData& data) : data_(data) {}
+
+  bool UseBuiltIn(size_t index);
+  // A package file; a bad one is reported to the user and changes nothing.
+  bool UseFile(const std::wstring& path);
+  void SetSkinOn(bool on);
+  bool SkinOn() const;
+  // The package in force, loaded again (a file is read again from disk).
+  bool Reload();
+
+  // The built-in skin in force, or -1 (a file, or none).
+  int BuiltInIndex() const { return builtIn_; }
+  // What the status line shows: the skin's name, or "off".
+  std::string Description() const;
+  // Milliseconds the last switch took, from the start of the load to the last repaint.
+  double LastSwitchMs() const { return lastMs_; }
+  // A switch was asked for and runs once the current message is done.
+  bool Pending() const { return pending_; }
+  // Told when a switch has taken effect and every window is repainted.
+  std::function<void()> OnSwitched;
+
+ private:
+  bool UsePackage(const std::vector<uint8_t>& packed);
+  // Has the action the skin data just scheduled run next, then repaints every window.
+  void Complete(int64_t started);
+  void Finished(int64_t started);
+
+  quarnel::TSkinData& data_;
+  int builtIn_ = 0;
+  std::wstring file_;
+  double lastMs_ = 0;
+  int64_t started_ = 0;
+  bool pending_ = false;
+};
+
+// Whatever is waiting to be painted in the windows of this thread, painted now.
+void PaintPendingWindows();
+int64_t NowTicks();
+double TicksToMs(int64_t ticks);
+
+}  // namespace gallery

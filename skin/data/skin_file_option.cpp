@@ -1,0 +1,84 @@
+// Starting with a skin file named on the command line. User-interface thread.
+#include "skin/data/skin_file_option.h"
+
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/core/text.h"
+#include "framework/ui/application.h"
+#include "framework/win/handles.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/format/skin_reader.h"
+
+namespace quarnel {
+namespace {
+
+// The whole file, or false when it cannot be opened or read.
+bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
+  HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return false;
+  fw::UniqueKernelHandle file(opened);
+  LARGE_INTEGER size{};
+  // Packages are a few hundred kilobytes; anything near the address space is not one.
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (64 << 20)) return false;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!bytes.empty() &&
+      (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+       read != bytes.size()))
+    return false;
+  return true;
+}
+
+void ShowUnreadable(const std::wstring& path) {
+  const std::string title = Application() ? Application()->Title() : std::string();
+  MessageBoxW(nullptr, UnreadableSkinFileMessage(path).c_str(), fw::ToWide(title).c_str(),
+              MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+}
+
+}  // namespace
+
+std::wstring SkinFileArgument(const std::wstring& commandLine) {
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(commandLine.c_str(), &count);
+  if (!args) return {};
+  std::wstring file;
+  for (int i = 1; i + 1 < count; ++i)
+    if (std::wstring(args[i]) == L"--skin") {
+      file = args[i + 1];
+      break;
+    }
+  LocalFree(args);
+  return file;
+}
+
+std::wstring UnreadableSkinFileMessage(const std::wstring& path) {
+  return L"The skin file \"" + path + L"\" cannot be read.\nThe program goes on with its stored skin.";
+}
+
+bool UseSkinFile(TSkinData& data, const std::wstring& path) {
+  std::vector<uint8_t> packed;
+  if (!ReadWholeFile(path, packed)) {
+    ShowUnreadable(path);
+    return false;
+  }
+  TSkinReader check;
+  if (!check.Load(packed)) {
+    if (check.Result() == TSkinReader::TResult::UnknownVersion)
+      TSkinData::Notify(TSkinReader::kOlderSkinMessage);
+    else
+      ShowUnreadable(path);
+    return false;
+  }
+  data.SetPackedSkin(std::move(packed));
+  if (!data.LoadSkin()) return false;
+  data.ApplySkin();
+  return true;
+}
+
+}  // namespace quarnel

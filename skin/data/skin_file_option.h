@@ -1,0 +1,22 @@
+// A program started with a skin file on its command line ("--skin FILE"): the file is read,
+// checked, and put in force in place of the stored skin. User-interface thread.
+#pragma once
+#include <string>
+
+namespace quarnel {
+
+class TSkinData;
+
+// The value that follows "--skin" in a command line, or empty.
+std::wstring SkinFileArgument(const std::wstring& commandLine);
+
+// Puts the skin package in `path` in force for `data`. A file that cannot be read, or that is
+// not a skin package, changes nothing: it is reported in a message box (the package reader's
+// own message for a package it does not know, otherwise one naming the file). True when the
+// file's skin is now in force.
+bool UseSkinFile(TSkinData& data, const std::wstring& path);
+
+// The text of the box for a file that cannot be read.
+std::wstring UnreadableSkinFileMessage(const std::wstring& path);
+
+}  // namespace quarnel

@@ -1,0 +1,215 @@
+// The gallery as its own process, driven from outside with real mouse input: skins switched
+// off and on from its tool bar, a page chosen, the MDI and dialog demos opened, and every one
+// of its windows asked whether it is skinned.
+#include <gtest/gtest.h>
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/program_driver.h"
+#include "tests/support/window_support.h"
+
+namespace {
+
+using testing_support::find_child;
+using testing_support::find_dialog;
+using testing_support::ProgramProcess;
+using testing_support::window_text;
+
+constexpr UINT SKM_QUERYSKINNED = 0x3523;  // answered with 1 by every skinned window
+
+bool Skinned(HWND window) {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) && answer == 1;
+}
+
+struct VisibleCount {
+  const wchar_t* cls;
+  int n;
+};
+
+BOOL CALLBACK CountVisible(HWND child, LPARAM p) {
+  auto* c = reinterpret_cast<VisibleCount*>(p);
+  wchar_t name[64];
+  c->n += GetClassNameW(child, name, 64) && lstrcmpiW(name, c->cls) == 0 && IsWindowVisible(child);
+  return TRUE;
+}
+
+template <class Pred>
+bool WaitFor(Pred done, DWORD ms = 5000) {
+  for (DWORD start = GetTickCount(); !done(); Sleep(20))
+    if (GetTickCount() - start > ms) return false;
+  return true;
+}
+
+struct Gallery {
+  ProgramProcess program;
+  HWND window = nullptr;
+  HWND status = nullptr;
+
+  bool Start(const std::wstring& arguments = L"") {
+    if (!program.Start(GALLERY_EXE, arguments)) return false;
+    return WaitFor(
+        [&] {
+          window = FindWindowW(L"TGalleryForm", L"Quarnel Skin Gallery");
+          status = window ? StatusLine() : nullptr;
+          return status && IsWindowVisible(window);
+        },
+        15000);
+  }
+  HWND StatusLine() const { return find_child(window, nullptr, L"TStatusBar"); }
+  // The first part of the status bar: "Skin: <name>".
+  std::wstring Status() const { return window_text(status); }
+  bool StatusHas(const std::wstring& text) const {
+    return WaitFor([&] { return Status().find(text) != std::wstring::npos; });
+  }
+  // Windows of class `cls` anywhere in the gallery that are visible (their page is shown).
+  int VisibleChildren(const wchar_t* cls) const {
+    VisibleCount count{cls, 0};
+    EnumChildWindows(window, CountVisible, reinterpret_cast<LPARAM>(&count));
+    return count.n;
+  }
+  // Chooses a page the way a click on its tab does: the tab control tells its page control.
+  void Page(int index) const {
+    HWND pages = find_child(window, nullptr, L"TPageControl");
+    SendMessageW(pages, TCM_SETCURFOCUS, index, 0);
+  }
+  int CurrentPage() const {
+    return static_cast<int>(SendMessageW(find_child(window, nullptr, L"TPageControl"), TCM_GETCURSEL, 0, 0));
+  }
+  // A real click at a client point of `target`.
+  static void Click(HWND target, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(target, &p);
+    testing_support::move_mouse(p);
+    Sleep(30);
+    testing_support::mouse_left_button(true);
+    Sleep(30);
+    testing_support::mouse_left_button(false);
+    Sleep(150);
+  }
+  // A real click on tool button `index` (separators count), found where the tool bar says.
+  void Tool(int index) const {
+    HWND bar = find_child(window, nullptr, L"TToolBar");
+    RECT r = ToolButtonRect(bar, index);
+    Click(bar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  // The tool bar answers into memory of its own process: the rectangle is read back from there.
+  static RECT ToolButtonRect(HWND bar, int index) {
+    RECT r{};
+    DWORD pid = 0;
+    GetWindowThreadProcessId(bar, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return r;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+    if (remote && SendMessageW(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
+      ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return r;
+  }
+};
+
+enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
+
+std::vector<HWND> MdiChildren(HWND frame) {
+  std::vector<HWND> children;
+  HWND client = find_child(frame, nullptr, L"MDIClient");
+  for (HWND child = client ? GetWindow(client, GW_CHILD) : nullptr; child;
+       child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  return children;
+}
+
+TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
+  Gallery g;
+  ASSERT_TRUE(g.Start());
+  const DWORD pid = g.program.Id();
+  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
+  ASSERT_TRUE(WaitFor([&] { return Skinned(g.window); }));
+
+  g.Tool(kOffOn);
+  EXPECT_TRUE(g.StatusHas(L"Skin: off")) << g.Status();
+  EXPECT_FALSE(Skinned(g.window));
+  g.Tool(kOffOn);
+  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
+  EXPECT_TRUE(WaitFor([&] { return Skinned(g.window); }));
+
+  g.Tool(kDark);
+  EXPECT_TRUE(g.StatusHas(L"Skin: Graphite Dark")) << g.Status();
+  EXPECT_TRUE(Skinned(g.window));
+  g.Tool(kBlue);
+  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
+
+  g.Page(1);  // the "Text" page: its three edits show, the lists of another page do not
+  EXPECT_TRUE(WaitFor([&] { return g.CurrentPage() == 1 && g.VisibleChildren(L"TEdit") == 3; }));
+  EXPECT_EQ(g.VisibleChildren(L"TListBox"), 0);
+  g.Page(3);
+  EXPECT_TRUE(WaitFor([&] { return g.CurrentPage() == 3 && g.VisibleChildren(L"TListBox") == 3; }));
+  EXPECT_EQ(g.VisibleChildren(L"TEdit"), 0);
+
+  // The MDI demo: a frame and three children, all skinned, again after a skin-off.
+  g.Tool(kMdi);
+  HWND mdi = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (mdi = FindWindowW(nullptr, L"MDI demo")) && MdiChildren(mdi).size() == 3; }));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(mdi); }));
+  for (HWND child : MdiChildren(mdi))
+    EXPECT_TRUE(WaitFor([&] { return Skinned(child); })) << window_text(child);
+  g.Tool(kOffOn);
+  EXPECT_TRUE(g.StatusHas(L"Skin: off"));
+  for (HWND child : MdiChildren(mdi)) EXPECT_FALSE(Skinned(child));
+  g.Tool(kOffOn);
+  EXPECT_TRUE(g.StatusHas(L"Longhorn Blue"));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(mdi); }));
+  for (HWND child : MdiChildren(mdi))
+    EXPECT_TRUE(WaitFor([&] { return Skinned(child); })) << window_text(child);
+
+  // The dialog demo: a message box and the dialog of plain system controls are skinned too.
+  g.Tool(kDialogs);
+  HWND demo = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (demo = FindWindowW(nullptr, L"Dialog demo")) && IsWindowVisible(demo); }));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(demo); }));
+  const struct {
+    const wchar_t *button, *title;
+    WPARAM close;
+  } dialogs[] = {{L"&Message box", L"Message box", IDCANCEL},
+                 {L"&System controls dialog", L"System controls", IDOK}};
+  for (const auto& d : dialogs) {
+    HWND button = find_child(demo, d.button);
+    ASSERT_NE(button, nullptr) << d.title;
+    PostMessageW(button, BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = find_dialog(pid, d.title)) != nullptr; })) << d.title;
+    EXPECT_TRUE(WaitFor([&] { return Skinned(box); })) << d.title;
+    PostMessageW(box, WM_COMMAND, d.close, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); })) << d.title;
+  }
+
+  PostMessageW(g.window, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(g.program.WaitForExit(10000, code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start(GALLERY_EXE, L"--skin \"C:\\no such folder\\gone.skn\""));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (box = find_dialog(program.Id(), L"Quarnel Skin Gallery")) != nullptr; }));
+  EXPECT_NE(testing_support::static_text_of(box).find(L"gone.skn"), std::wstring::npos);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  HWND window = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (window = FindWindowW(L"TGalleryForm", nullptr)) && IsWindowVisible(window); }));
+  EXPECT_TRUE(WaitFor([&] { return Skinned(window); }));
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  EXPECT_TRUE(program.WaitForExit(10000, code));
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+// Skins switched at run time: a new package loaded and applied while forms are skinned. The
+// caption buttons never point into records a load has freed, every window takes the new skin,
+// and a hundred switches under a moving pointer leak nothing.
+#include <algorithm>
+#include <string>
+
+#include "form_skin_test_support.h"
+#include "skin/frame/nc_object.h"
+#include "tests/support/skin_variant.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::flush_events;
+using testing_support::wait_until;
+
+class SkinSwitchingTest : public FormSkinTest {
+ protected:
+  void SetUp() override {
+    FormSkinTest::SetUp();
+    blue = data->PackedSkin();
+    dark = testing_support::WithButtonFace(blue, "48 48 56");
+    ASSERT_FALSE(dark.empty());
+  }
+  // Every caption button of every frame object points into the records now loaded.
+  bool CaptionButtonsCurrent() const {
+    for (TWinSkinForm* skin : manager->FormSkins())
+      for (auto& button : skin->CaptionButtons) {
+        const auto& records = data->SysButtons;
+        if (std::none_of(records.begin(), records.end(),
+                         [&](const auto& r) { return r.get() == button->Skin; }))
+          return false;
+      }
+    return true;
+  }
+  void Switch(const skintest::Bytes& package) {
+    data->SetPackedSkin(package);
+    ASSERT_TRUE(data->LoadSkin());
+    data->ApplySkin();
+  }
+  // Shows `count` forms and waits until each has its frame object.
+  std::vector<HWND> ShowForms(int count) {
+    std::vector<HWND> windows;
+    for (int i = 0; i < count; ++i) {
+      TForm* form = NewForm(bsSizeable, 220, 120, "Switch " + std::to_string(i));
+      form->Show();
+      windows.push_back(form->Handle());
+      EXPECT_NE(WaitSkinned(windows.back()), nullptr);
+    }
+    return windows;
+  }
+  skintest::Bytes blue, dark;
+};
+
+TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptionButtons) {
+  const std::vector<HWND> windows = ShowForms(3);
+  Switch(dark);
+  // Until the refresh runs, no caption button is left pointing at a freed record.
+  EXPECT_TRUE(CaptionButtonsCurrent());
+  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  flush_events(30);
+  const TColor face = data->FaceColor();
+  EXPECT_EQ(face, static_cast<TColor>(RGB(48, 48, 56)));
+  for (size_t i = 0; i < windows.size(); ++i) {
+    TWinSkinForm* skin = SkinOf(windows[i]);
+    ASSERT_NE(skin, nullptr) << i;
+    EXPECT_EQ(skin->SkinState, fsActive);
+    EXPECT_FALSE(skin->CaptionButtons.empty()) << i;
+    EXPECT_EQ(forms[i]->Color(), face) << i;
+    const POINT origin = ClientOrigin(windows[i]);
+    EXPECT_EQ(testing_support::window_pixel(windows[i], origin.x + 5, origin.y + 5, true), RGB(48, 48, 56))
+        << i;
+  }
+  EXPECT_TRUE(CaptionButtonsCurrent());
+}
+
+TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerAndNoLeak) {
+  const std::vector<HWND> windows = ShowForms(2);
+  // One round first, so that caches and pooled sections reach their working size.
+  Switch(dark);
+  Switch(blue);
+  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  flush_events(30);
+  const DWORD gdiBefore = testing_support::gdi_objects(), userBefore = testing_support::user_objects();
+
+  TWinSkinForm* first = SkinOf(windows[0]);
+  ASSERT_TRUE(first && !first->CaptionButtons.empty());
+  const RECT window = WindowRectOf(windows[0]);
+  for (int i = 0; i < 100; ++i) {
+    Switch(i % 2 ? blue : dark);
+    ASSERT_TRUE(CaptionButtonsCurrent()) << "switch " << i;
+    // The pointer sweeps the caption buttons' corner while the switch is pending or done.
+    testing_support::move_mouse({window.right - 10 - (i % 4) * 22, window.top + 12});
+    flush_events(i % 10 == 9 ? 300 : 5);  // every tenth switch lets the refresh run
+    ASSERT_TRUE(CaptionButtonsCurrent()) << "switch " << i;
+  }
+  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  flush_events(50);
+  for (HWND w : windows) {
+    TWinSkinForm* skin = SkinOf(w);
+    ASSERT_NE(skin, nullptr);
+    EXPECT_EQ(skin->SkinState, fsActive);
+    EXPECT_FALSE(skin->CaptionButtons.empty());
+  }
+  EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
+  EXPECT_LE(testing_support::user_objects(), userBefore);
+}
+
+TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
+  TForm* frame = NewForm(bsSizeable, 420, 300, "MDI frame");
+  frame->SetFormStyle(fsMDIForm);
+  frame->Show();
+  ASSERT_NE(WaitSkinned(frame->Handle()), nullptr);
+  TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
+  child->SetFormStyle(fsMDIChild);
+  child->Show();
+  ASSERT_NE(WaitSkinned(child->Handle()), nullptr);
+
+  data->SetActive(false);
+  manager->RunPendingAction();
+  EXPECT_EQ(SkinOf(frame->Handle()), nullptr);
+  EXPECT_EQ(SkinOf(child->Handle()), nullptr);
+  data->SetActive(true);
+  manager->RunPendingAction();
+  EXPECT_NE(WaitSkinned(frame->Handle()), nullptr);
+  TWinSkinForm* again = WaitSkinned(child->Handle());
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->FormKind, fkMDIChild);
+  EXPECT_EQ(SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+}
+
+// A skin data component for one form only skins that form as soon as it has been read.
+TEST_F(SkinSwitchingTest, AnOnlyThisFormComponentSkinsItsFormAtTheEndOfReading) {
+  data->SetActive(false);
+  manager->RunPendingAction();
+  TForm* form = NewForm(bsSizeable, 220, 120, "Own skin");
+  form->Show();
+  testing_support::flush_events(50);
+  ASSERT_EQ(SkinOf(form->Handle()), nullptr);
+
+  auto* own = TComponent::CreateIn<TSkinData>(form);
+  own->BeginLoading();
+  own->SetSkinFormtype(sfOnlyThisForm);
+  own->SetActive(true);
+  own->SetPackedSkin(dark);
+  ASSERT_TRUE(own->LoadSkin());
+  own->Loaded();
+  TWinSkinForm* skin = SkinOf(form->Handle());  // at once, not at the next activation
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->SkinData, own);
+}
+
+}  // namespace
+}  // namespace quarnel::testing
