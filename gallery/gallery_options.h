@@ -10,6 +10,7 @@ struct TGalleryOptions {
   std::wstring SkinFile;       // --skin FILE
   std::wstring ScreenshotDir;  // --screenshots DIR
   bool Bench = false;          // --bench
+  bool Version = false;        // --version: print the program's version and stop
   std::wstring BenchStart;     // --bench-start on|off: one timed start, reported as exit code
   std::wstring Error;          // not empty when the command line cannot be used
 };

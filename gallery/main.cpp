@@ -17,6 +17,7 @@
 #include "gallery/gallery_form.h"
 #include "gallery/gallery_options.h"
 #include "gallery/screenshots.h"
+#include "quarnel_version.h"
 
 namespace {
 
@@ -62,17 +63,34 @@ DWORD TimedStart(TGalleryForm& form) {
   return ms < 0 ? kNoStartFigure : static_cast<DWORD>(std::lround(ms * 10));
 }
 
+// Prints the version on the console that started the program, or shows it in a box when there is
+// none (a window program has no console of its own).
+void ShowVersion() {
+  const std::string line = std::string("gallery (") + quarnel::kProductName + ") " + quarnel::kVersion + "\n";
+  AttachConsole(ATTACH_PARENT_PROCESS);
+  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  DWORD written = 0;
+  if (out && out != INVALID_HANDLE_VALUE &&
+      WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr))
+    return;
+  MessageBoxW(nullptr, fw::ToWide(line).c_str(), kTitle, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const int64_t startTicks = gallery::NowTicks();
   const gallery::TGalleryOptions options = gallery::ParseGalleryOptions(Arguments());
+  if (options.Version && options.Error.empty()) {
+    ShowVersion();
+    return 0;
+  }
   TApplication* app = Application();
   app->Initialize();
   app->SetTitle(fw::FromWide(kTitle));
   if (!options.Error.empty()) {
     const std::wstring text =
-        options.Error + L"\n\nUsage: gallery.exe [--skin FILE.skn] [--screenshots DIR] [--bench]";
+        options.Error + L"\n\nUsage: gallery.exe [--skin FILE.skn] [--screenshots DIR] [--bench] [--version]";
     MessageBoxW(nullptr, text.c_str(), kTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     app->Shutdown();
     return 2;

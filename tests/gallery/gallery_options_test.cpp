@@ -13,6 +13,8 @@ TEST(GalleryOptionsTest, ReadsEveryOption) {
   EXPECT_EQ(o.SkinFile, L"C:\\skins\\dark one.skn");
   EXPECT_EQ(o.ScreenshotDir, L"shots");
   EXPECT_TRUE(o.Bench);
+  EXPECT_FALSE(o.Version);
+  EXPECT_TRUE(ParseGalleryOptions({L"--version"}).Version);
   EXPECT_TRUE(ParseGalleryOptions({}).Error.empty());
 }
 

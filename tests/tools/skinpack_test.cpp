@@ -95,6 +95,12 @@ TEST_F(SkinpackTool, WrongCommandLinesExitWithUsage) {
   EXPECT_TRUE(err_.str().empty());
 }
 
+TEST_F(SkinpackTool, VersionShowsTheProjectVersion) {
+  ASSERT_EQ(Run({"--version"}), kExitOk);
+  EXPECT_EQ(out_.str().substr(0, out_.str().find('\n')), "skinpack (Quarnel) " QUARNEL_CMAKE_VERSION);
+  EXPECT_TRUE(err_.str().empty());
+}
+
 TEST_F(SkinpackTool, MissingFilesFailWithTheirName) {
   EXPECT_EQ(Run({"pack", Path("skin"), Path("d.skn"), "nothere.bmp"}), kExitFailed);
   EXPECT_NE(err_.str().find("nothere.bmp"), std::string::npos);

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "quarnel_version.h"
 #include "skin/data/format/skin_reader.h"
 #include "skin/data/format/skin_writer.h"
 #include "tools/skinpack/bitmap_check.h"
@@ -29,6 +30,7 @@ constexpr const char* kUsage =
     "  list <in.skn>              show the version and the entries with their sizes\n"
     "  check <in.skn>             check version, entries, bitmaps and the definition text\n"
     "  --help                     show this text\n"
+    "  --version                  show the program's version\n"
     "exit codes: 0 success, 1 failure, 2 wrong command line\n";
 
 // Failures that end a command with kExitFailed.
@@ -258,6 +260,10 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
+    return kExitOk;
+  }
+  if (command == "--version") {
+    out << "skinpack (" << kProductName << ") " << kVersion << "\n" << kCopyright << "\n";
     return kExitOk;
   }
   const std::vector<std::string> rest(args.begin() + 1, args.end());
