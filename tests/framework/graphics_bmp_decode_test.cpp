@@ -308,7 +308,9 @@ TEST(BmpDecode, RunLengthDamageIsContained) {
   for (size_t n = 0; n < full.size(); ++n) {
     const std::vector<uint8_t> cut(full.begin(), full.begin() + n);
     auto part = Decode(cut);
-    if (!part.empty()) EXPECT_EQ(part.pixels.size(), 15u) << n;
+    if (!part.empty()) {
+      EXPECT_EQ(part.pixels.size(), 15u) << n;
+    }
   }
 }
 
