@@ -1,11 +1,14 @@
 // Writes description trees back as text in the syntax the parser reads. Pure code, any thread.
 #include <cstdio>
+#include <string_view>
 
 #include "framework/description/description.h"
 
 namespace {
 
-void Indent(std::string& out, int depth) { out.append(static_cast<size_t>(depth) * 2, ' '); }
+void Indent(std::string& out, int depth) {
+  out.append(static_cast<size_t>(depth) * 2, ' ');
+}
 
 // Printable ASCII stays quoted; every other byte is written as #code so the text stays 7-bit.
 std::string QuoteString(const std::string& s) {
@@ -37,6 +40,8 @@ void FormatValue(std::string& out, const TDescValue& v, int depth) {
       char buf[64];
       std::snprintf(buf, sizeof buf, "%.17g", v.real);
       out += buf;
+      // A whole number keeps a fraction so that it reads back as a real, not an integer.
+      if (std::string_view(buf).find_first_of(".e") == std::string_view::npos) out += ".0";
       break;
     }
     case TDescValue::String:

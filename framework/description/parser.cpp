@@ -1,6 +1,7 @@
 // Parser for description text. Every malformed input ends in EReadError naming the line.
 // Pure code, any thread.
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 #include "framework/core/error.h"
@@ -188,8 +189,9 @@ class Parser {
         value = value * 16 + static_cast<uint64_t>(HexDigit(s_[pos_++]));
       }
       if (pos_ == digits) Fail("Invalid hexadecimal number");
+      // Sixteen hex digits are a 64-bit pattern ($FFFFFFFFFFFFFFFF is -1); negation wraps the same way.
       v.kind = TDescValue::Integer;
-      v.integer = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
+      v.integer = static_cast<int64_t>(negative ? 0 - value : value);
       return;
     }
     size_t digits = pos_;
@@ -213,10 +215,18 @@ class Parser {
     if (real) {
       v.kind = TDescValue::Float;
       v.real = std::strtod(literal.c_str(), nullptr);
+      if (!std::isfinite(v.real)) Fail("Number too large");
     } else {
-      if (pos_ - digits > 18) Fail("Number too large");
+      // Every 64-bit value reads back, the most negative included; one more is an error.
+      const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
+      uint64_t value = 0;
+      for (size_t i = digits; i < pos_; ++i) {
+        const uint64_t digit = static_cast<uint64_t>(s_[i] - '0');
+        if (value > (limit - digit) / 10) Fail("Number too large");
+        value = value * 10 + digit;
+      }
       v.kind = TDescValue::Integer;
-      v.integer = std::strtoll(literal.c_str(), nullptr, 10);
+      v.integer = static_cast<int64_t>(negative ? 0 - value : value);
     }
   }
 
@@ -257,8 +267,10 @@ class Parser {
         }
         if (pos_ == digits) Fail("Expected a character code after '#'");
         if (code > 0xFFFF) Fail("Character code too large");
-        if (code < 256) out += static_cast<char>(code);
-        else out += fw::FromWide(std::wstring(1, static_cast<wchar_t>(code)));
+        if (code < 256)
+          out += static_cast<char>(code);
+        else
+          out += fw::FromWide(std::wstring(1, static_cast<wchar_t>(code)));
       } else {
         break;
       }
@@ -336,4 +348,6 @@ class Parser {
 
 }  // namespace
 
-TDescObject ParseDescription(std::string_view text) { return Parser(text).Root(); }
+TDescObject ParseDescription(std::string_view text) {
+  return Parser(text).Root();
+}

@@ -83,7 +83,8 @@ class Reader {
       std::string_view head = path.substr(0, dot);
       const TPropInfo* info = GetPropInfo(*target, head);
       TObject* next = info && info->kind == TTypeKind::Object ? GetObjectProp(*target, *info) : nullptr;
-      if (!next) Fail(p.line, "Property " + target->ClassName() + "." + std::string(head) + " does not exist");
+      if (!next)
+        Fail(p.line, "Property " + target->ClassName() + "." + std::string(head) + " does not exist");
       target = next;
     }
     if (auto* strings = ObjectAs<TStrings>(target); strings && fw::SameText(path, "Strings")) {
@@ -108,9 +109,11 @@ class Reader {
     switch (info.kind) {
       case TTypeKind::Integer: {
         int64_t value = 0;
-        if (v.kind == TDescValue::Integer) value = v.integer;
+        if (v.kind == TDescValue::Integer)
+          value = v.integer;
         else if (v.kind == TDescValue::Ident && info.identToInt && info.identToInt(v.text, value)) {
-        } else bad();
+        } else
+          bad();
         SetOrdProp(target, info, value);
         break;
       }
@@ -222,6 +225,10 @@ class Reader {
 
 }  // namespace
 
-void ReadComponent(TComponent& root, const TDescObject& desc) { Reader(root).Read(desc); }
+void ReadComponent(TComponent& root, const TDescObject& desc) {
+  Reader(root).Read(desc);
+}
 
-void ReadComponent(TComponent& root, std::string_view text) { ReadComponent(root, ParseDescription(text)); }
+void ReadComponent(TComponent& root, std::string_view text) {
+  ReadComponent(root, ParseDescription(text));
+}

@@ -8,7 +8,7 @@ namespace fw::bmp {
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
-constexpr uint32_t kRgb = 0, kBitFields = 3;
+constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
 
 uint16_t U16(const uint8_t* p) {
   return static_cast<uint16_t>(p[0] | (p[1] << 8));
@@ -93,6 +93,50 @@ bool ValidDepth(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
+// Run-length pixel data (BI_RLE8 on 8 bits, BI_RLE4 on 4 bits), bottom-up. A run is a count and
+// an index byte (two alternating nibbles in RLE4); a zero count starts an escape: 0 end of line,
+// 1 end of bitmap, 2 a move right and up, 3 or more a literal run padded to a whole word.
+// Pixels the data never reaches keep index 0, as in a freshly made indexed bitmap; pixels past
+// the right edge are dropped, and data that stops early ends the image where it stops.
+void DecodeRle(const uint8_t* src, size_t size, int bits, const std::vector<uint32_t>& palette,
+               DecodedImage& img) {
+  const size_t width = static_cast<size_t>(img.width), rows = static_cast<size_t>(img.height);
+  const uint32_t background = palette.empty() ? 0 : palette[0];
+  img.pixels.assign(width * rows, background);
+  size_t pos = 0, x = 0, row = 0;  // row counts from the bottom
+  auto put = [&](uint32_t index) {
+    if (x < width && row < rows)
+      img.pixels[(rows - 1 - row) * width + x] = index < palette.size() ? palette[index] : 0;
+    ++x;
+  };
+  while (row < rows && size - pos >= 2) {
+    const uint8_t count = src[pos], value = src[pos + 1];
+    pos += 2;
+    if (count > 0) {
+      for (unsigned i = 0; i < count; ++i) put(bits == 8 ? value : (i % 2 == 0 ? value >> 4 : value & 0x0F));
+      continue;
+    }
+    if (value == 0) {
+      x = 0;
+      ++row;
+    } else if (value == 1) {
+      return;
+    } else if (value == 2) {
+      if (size - pos < 2) return;
+      x += src[pos];
+      row += src[pos + 1];
+      pos += 2;
+    } else {
+      const size_t bytes = bits == 8 ? value : (value + 1u) / 2;
+      if (size - pos < bytes) return;
+      for (unsigned i = 0; i < value; ++i)
+        put(bits == 8 ? src[pos + i] : (i % 2 == 0 ? src[pos + i / 2] >> 4 : src[pos + i / 2] & 0x0F));
+      pos += bytes + bytes % 2;  // literal runs end on a word boundary
+      if (pos > size) return;
+    }
+  }
+}
+
 }  // namespace
 
 DecodedImage Decode(const uint8_t* data, size_t size) {
@@ -106,8 +150,11 @@ DecodedImage Decode(const uint8_t* data, size_t size) {
   if (h.width > kMaxSide || height > kMaxSide || h.width * height > kMaxPixels) return none;
   if (h.compression == kBitFields) {
     if (h.bits != 16 && h.bits != 32) return none;
+  } else if (h.compression == kRle8 || h.compression == kRle4) {
+    // Run-length data runs bottom-up only, each kind at its own depth.
+    if (h.bits != (h.compression == kRle8 ? 8 : 4) || topDown) return none;
   } else if (h.compression != kRgb) {
-    return none;  // run-length and embedded JPEG/PNG images are not supported
+    return none;  // embedded JPEG/PNG images are not supported
   }
 
   size_t pos = kFileHeaderSize + h.size;
@@ -136,6 +183,14 @@ DecodedImage Decode(const uint8_t* data, size_t size) {
   if (offBits < pos || offBits > size) return none;
   const size_t width = static_cast<size_t>(h.width);
   const size_t rows = static_cast<size_t>(height);
+  if (h.compression == kRle8 || h.compression == kRle4) {
+    DecodedImage img;
+    img.width = static_cast<int>(width);
+    img.height = static_cast<int>(rows);
+    img.source_bits = h.bits;
+    DecodeRle(data + offBits, size - offBits, h.bits, palette, img);
+    return img;
+  }
   const size_t rowBytes = (width * h.bits + 7) / 8;
   const size_t stride = (width * h.bits + 31) / 32 * 4;
   // The last row may lack its padding; nothing past its last pixel byte is read.

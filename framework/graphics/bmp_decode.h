@@ -1,5 +1,6 @@
-// Decoding of Windows BMP files (1, 4, 8, 16, 24 and 32 bits, bottom-up and top-down) into a
-// plain 32-bit pixel buffer. No Windows dependency, no shared state: any thread.
+// Decoding of Windows BMP files (1, 4, 8, 16, 24 and 32 bits, bottom-up and top-down, and the
+// run-length encoded 4 and 8 bits) into a plain 32-bit pixel buffer. No Windows dependency, no
+// shared state: any thread.
 #pragma once
 #include <cstddef>
 #include <cstdint>

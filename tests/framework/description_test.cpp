@@ -1,8 +1,11 @@
 // Descriptions: parsing, writing back, reading into components, and the errors for bad text.
+#include "framework/description/description.h"
+
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "framework/core/error.h"
-#include "framework/description/description.h"
 #include "framework/description/reader.h"
 #include "tests/framework/sample_components.h"
 
@@ -90,13 +93,44 @@ TEST(DescriptionParseTest, FormatThenParseGivesTheSameTree) {
   EXPECT_EQ(again.children[0].properties[8].value.bytes, root.children[0].properties[8].value.bytes);
 }
 
+// Numbers at the ends of the 64-bit range, and reals, survive writing and reading back.
+TEST(DescriptionParseTest, NumbersAtTheLimitsReadBackUnchanged) {
+  const TDescObject root = ParseDescription(
+      "object A: TSampleRoot\n  V = ($7FFAAAAAAAAAAAAA -9223372036854775808 9223372036854775807 "
+      "$FFFFFFFFFFFFFFFF -$8000000000000000 2.0 1e3 -0.5)\nend\n");
+  const std::vector<TDescValue>& list = root.properties[0].value.list;
+  ASSERT_EQ(list.size(), 8u);
+  EXPECT_EQ(list[0].integer, 0x7FFAAAAAAAAAAAAA);
+  EXPECT_EQ(list[1].integer, INT64_MIN);
+  EXPECT_EQ(list[2].integer, INT64_MAX);
+  EXPECT_EQ(list[3].integer, -1);
+  EXPECT_EQ(list[4].integer, INT64_MIN);
+  const TDescObject again = ParseDescription(FormatDescription(root));
+  const std::vector<TDescValue>& back = again.properties[0].value.list;
+  ASSERT_EQ(back.size(), 8u);
+  for (size_t i = 0; i < 8; ++i) {
+    EXPECT_EQ(back[i].kind, list[i].kind) << i;
+    EXPECT_EQ(back[i].integer, list[i].integer) << i;
+    EXPECT_EQ(back[i].real, list[i].real) << i;
+  }
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 9223372036854775808\nend\n"),
+            "Line 2: Number too large");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = -9223372036854775809\nend\n"),
+            "Line 2: Number too large");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 1e999\nend\n"), "Line 2: Number too large");
+}
+
 TEST(DescriptionParseTest, MalformedTextNamesTheLine) {
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = \n"), "Line 3: Unexpected end of description, expected a value");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = \n"),
+            "Line 3: Unexpected end of description, expected a value");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Text = 'open\nend\n"), "Line 2: Unterminated string");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Blob = {ABC}\nend\n"), "Line 2: Binary data with an odd number of hex digits");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 1\n"), "Line 3: Unexpected end of description, expected 'end'");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Blob = {ABC}\nend\n"),
+            "Line 2: Binary data with an odd number of hex digits");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 1\n"),
+            "Line 3: Unexpected end of description, expected 'end'");
   EXPECT_EQ(ErrorOf("thing A: TSampleRoot\nend\n"), "Line 1: Expected 'object' but found 'thing'");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = %\nend\n"), "Line 2: Invalid property value starting with '%'");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = %\nend\n"),
+            "Line 2: Invalid property value starting with '%'");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\nend\nextra"), "Line 3: Unexpected text after the final end");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Items = <\n  thing end>\nend\n"),
             "Line 3: Expected 'item' but found 'thing'");
@@ -126,11 +160,13 @@ TEST(DescriptionReadTest, BuildsComponentsAndCallsLoadedInOrder) {
   EXPECT_EQ(first->Items()->Items(0)->Size(), 4);
   EXPECT_EQ(first->Items()->Items(1)->Index(), 1);
   EXPECT_EQ(inner->Buddy(), first);
-  EXPECT_EQ(ObjectAs<TSample>(root->FindComponent("Third"))->Buddy(), root->FindComponent("Fourth"));  // read later
+  EXPECT_EQ(ObjectAs<TSample>(root->FindComponent("Third"))->Buddy(),
+            root->FindComponent("Fourth"));  // read later
   EXPECT_EQ(inner->Size(), 31);
   EXPECT_EQ(inner->parentComponent, first);  // nested objects learn where they stand
   EXPECT_EQ(first->parentComponent, root.get());
-  EXPECT_EQ(TSample::loadedOrder(), (std::vector<std::string>{"Root", "First", "Inner", "Second", "Third", "Fourth"}));
+  EXPECT_EQ(TSample::loadedOrder(),
+            (std::vector<std::string>{"Root", "First", "Inner", "Second", "Third", "Fourth"}));
   EXPECT_FALSE(first->IsLoading());
 
   first->OnPoke(first);  // bound to the root's published method
@@ -162,17 +198,25 @@ TEST(DescriptionReadTest, AReferenceToAComponentFurtherDownIsSetOnceItExists) {
 }
 
 TEST(DescriptionReadTest, UnknownClassPropertyMethodOrValueIsAnError) {
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  object B: TNoSuchClass\n  end\nend\n"), "Line 2: Class TNoSuchClass not found");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Bogus = 1\nend\n"), "Line 2: Property TSampleRoot.Bogus does not exist");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Font.Name = 'x'\nend\n"), "Line 2: Property TSampleRoot.Font does not exist");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  OnPoke = Missing\nend\n"), "Line 2: Method Missing not found in TSampleRoot");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Shape = shHexagon\nend\n"), "Line 2: Invalid property value for Shape");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Shapes = [shBlob]\nend\n"), "Line 2: Invalid set member shBlob");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 'text'\nend\n"), "Line 2: Invalid property value for Size");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  object B: TNoSuchClass\n  end\nend\n"),
+            "Line 2: Class TNoSuchClass not found");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Bogus = 1\nend\n"),
+            "Line 2: Property TSampleRoot.Bogus does not exist");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Font.Name = 'x'\nend\n"),
+            "Line 2: Property TSampleRoot.Font does not exist");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  OnPoke = Missing\nend\n"),
+            "Line 2: Method Missing not found in TSampleRoot");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Shape = shHexagon\nend\n"),
+            "Line 2: Invalid property value for Shape");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Shapes = [shBlob]\nend\n"),
+            "Line 2: Invalid set member shBlob");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Size = 'text'\nend\n"),
+            "Line 2: Invalid property value for Size");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Buddy = Nobody\nend\n"), "Line 2: Component Nobody not found");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Items = <item\n  Bogus = 1 end>\nend\n"),
             "Line 3: Property TSampleItem.Bogus does not exist");
-  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Lines = <>\nend\n"), "Line 2: Invalid property value for Lines");
+  EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  Lines = <>\nend\n"),
+            "Line 2: Invalid property value for Lines");
   EXPECT_EQ(ErrorOf("object A: TSample\nend\n"), "Line 1: Class TSample does not match TSampleRoot");
   EXPECT_EQ(ErrorOf("object A: TSampleRoot\n  object B: TSample\n  end\n  object B: TSample\n  end\nend\n"),
             "Line 4: A component named B already exists");

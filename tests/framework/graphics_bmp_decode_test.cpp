@@ -151,7 +151,7 @@ TEST(BmpDecode, MalformedHeadersGiveAnEmptyImage) {
   EXPECT_TRUE(broken([](auto& f) { Put32(f, 18, 40000); }));       // wider than allowed
   EXPECT_TRUE(broken([](auto& f) { Put16(f, 26, 2); }));           // planes
   EXPECT_TRUE(broken([](auto& f) { Put16(f, 28, 7); }));           // depth
-  EXPECT_TRUE(broken([](auto& f) { Put32(f, 30, 1); }));           // run-length
+  EXPECT_TRUE(broken([](auto& f) { Put32(f, 30, 1); }));           // run-length on 24 bits
   EXPECT_TRUE(broken([](auto& f) { Put32(f, 30, 3); }));           // bit fields on 24 bits
   EXPECT_TRUE(broken([](auto& f) { Put32(f, 10, 20); }));          // pixels inside the header
   EXPECT_TRUE(broken([](auto& f) { Put32(f, 10, 0xFFFFFFF0); }));  // pixels past the end
@@ -219,6 +219,99 @@ TEST(BmpDecode, EveryTruncationIsRefusedOrHarmless) {
     }
   }
   EXPECT_TRUE(fw::bmp::Decode(nullptr, 100).empty());
+}
+
+// A run-length file: 40-byte header, `palette`, then `data` as given.
+std::vector<uint8_t> RleFile(int w, int h, int bits, const std::vector<uint32_t>& palette,
+                             const std::vector<uint8_t>& data) {
+  BmpSpec s;
+  s.width = w;
+  s.height = 0;  // no plain rows: the encoded data follows
+  s.bits = bits;
+  s.palette = palette;
+  std::vector<uint8_t> f = EncodeBmp(s);
+  Put32(f, 22, static_cast<uint32_t>(h));
+  Put32(f, 30, bits == 8 ? 1 : 2);
+  f.insert(f.end(), data.begin(), data.end());
+  Put32(f, 2, static_cast<uint32_t>(f.size()));
+  return f;
+}
+
+std::vector<uint32_t> Expected(const std::vector<uint32_t>& palette, const std::vector<int>& indices) {
+  std::vector<uint32_t> out;
+  for (int i : indices) out.push_back(palette[static_cast<size_t>(i)]);
+  return out;
+}
+
+TEST(BmpDecode, RunLengthEightBitsEveryEscape) {
+  const std::vector<uint32_t> pal = {0x111111, 0xAA0000, 0x00BB00, 0x0000CC, 0x444444};
+  const std::vector<uint8_t> data = {
+      0x03, 0x01,                          // bottom row: three of 1,
+      0x00, 0x03, 0x02, 0x03, 0x04, 0x00,  // then 2, 3, 4 literally (4 is past the edge), padded
+      0x00, 0x00,                          // end of line
+      0x00, 0x02, 0x02, 0x01,              // move right 2, up 1: the middle row stays untouched
+      0x02, 0x03,                          // two of 3 at x = 2 of the top row
+      0x00, 0x01,                          // end of bitmap
+      0x07, 0x04};                         // never read
+  auto img = Decode(RleFile(5, 3, 8, pal, data));
+  ASSERT_EQ(img.width, 5);
+  ASSERT_EQ(img.height, 3);
+  EXPECT_EQ(img.source_bits, 8);
+  EXPECT_EQ(img.pixels, Expected(pal, {0, 0, 3, 3, 0,  //
+                                       0, 0, 0, 0, 0,  //
+                                       1, 1, 1, 2, 3}));
+}
+
+TEST(BmpDecode, RunLengthFourBitsAlternatesNibbles) {
+  std::vector<uint32_t> pal;
+  for (uint32_t i = 0; i < 16; ++i) pal.push_back(0x0F0E0Du * i + 0x010000u);
+  const std::vector<uint8_t> data = {0x05, 0x12, 0x00, 0x00,  // bottom row: 1 2 1 2 1, end of line
+                                     0x00, 0x03, 0xAB, 0xC0,  // top row: A B C literally (two bytes, no pad)
+                                     0x00, 0x05, 0x34, 0x56,
+                                     0x70, 0x00,  // 3 4 5 (6 and 7 past the edge), padded
+                                     0x00, 0x01};
+  auto img = Decode(RleFile(6, 2, 4, pal, data));
+  ASSERT_EQ(img.width, 6);
+  EXPECT_EQ(img.source_bits, 4);
+  EXPECT_EQ(img.pixels, Expected(pal, {10, 11, 12, 3, 4, 5,  //
+                                       1, 2, 1, 2, 1, 0}));
+}
+
+TEST(BmpDecode, RunLengthDamageIsContained) {
+  const std::vector<uint32_t> pal = {0x111111, 0x222222};
+  // Data that stops early keeps what it reached; the rest stays at index 0.
+  auto img = Decode(RleFile(2, 2, 8, pal, {0x02, 0x01, 0x00}));
+  ASSERT_EQ(img.height, 2);
+  EXPECT_EQ(img.pixels, Expected(pal, {0, 0, 1, 1}));
+  // Moves and runs far outside the image, and a literal run longer than the data.
+  img = Decode(
+      RleFile(2, 2, 8, pal, {0x02, 0x01, 0x00, 0x02, 0xFF, 0x00, 0xFF, 0x01, 0x00, 0x00, 0x00, 0xFE, 0x01}));
+  ASSERT_EQ(img.height, 2);
+  EXPECT_EQ(img.pixels, Expected(pal, {0, 0, 1, 1}));
+  img = Decode(RleFile(2, 2, 8, pal, {0x00, 0x02, 0x00, 0xFF, 0x02, 0x01}));  // moved above the top
+  EXPECT_EQ(img.pixels, Expected(pal, {0, 0, 0, 0}));
+  // Index past a short palette reads black, as for plain files.
+  img = Decode(RleFile(1, 1, 8, pal, {0x01, 0x09, 0x00, 0x01}));
+  ASSERT_EQ(img.pixels.size(), 1u);
+  EXPECT_EQ(img.pixels[0], 0u);
+  // Run-length data is refused top-down and at a depth that is not its own.
+  std::vector<uint8_t> f = RleFile(2, 2, 8, pal, {0x00, 0x01});
+  Put32(f, 22, static_cast<uint32_t>(-2));
+  EXPECT_TRUE(Decode(f).empty());
+  f = RleFile(2, 2, 8, pal, {0x00, 0x01});
+  Put32(f, 30, 2);
+  EXPECT_TRUE(Decode(f).empty());
+  // Every truncation of a full file decodes or refuses without reading past its end.
+  const std::vector<uint8_t> full = RleFile(
+      5, 3, 8, {0x1, 0x2, 0x3, 0x4, 0x5},
+      {0x03, 0x01, 0x00, 0x03, 0x02, 0x03, 0x04, 0x00, 0x00, 0x02, 0x02, 0x01, 0x02, 0x03, 0x00, 0x01});
+  for (size_t n = 0; n < full.size(); ++n) {
+    const std::vector<uint8_t> cut(full.begin(), full.begin() + n);
+    auto part = Decode(cut);
+    if (!part.empty()) {
+      EXPECT_EQ(part.pixels.size(), 15u) << n;
+    }
+  }
 }
 
 }  // namespace
