@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "framework/graphics/bmp_decode.h"
-#include "skin/data/quick_ini.h"
-#include "skin/data/skin_reader.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/format/quick_ini.h"
+#include "skin/data/format/skin_reader.h"
+#include "skin/data/format/skin_values.h"
 
 namespace {
 
