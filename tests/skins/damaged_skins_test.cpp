@@ -83,7 +83,6 @@ int ReadLikeASkinLoad(const quarnel::TSkinReader& reader) {
 TEST(DamagedSkins, EveryPackageLoadsOrIsRefusedAsTheManifestSays) {
   const std::vector<Damage> damages = Manifest();
   ASSERT_GE(damages.size(), 30u);
-  quarnel::TSkinReader::SetNotifier(nullptr);
 
   const Bytes good = ReadFile(LONGHORN_BLUE_SKN);
   quarnel::TSkinReader healthy;
