@@ -183,9 +183,11 @@ void TWinSkinForm::Reskin() {
     if (control) control->UpdateSkin();
   SkinState = fsReskinning;
   if (FrameEnabled && Form) {
+    // The client area keeps its size, so the form's layout stands: one frame change does, and
+    // the region follows the new skin's pieces, built once for the final size.
+    RegionSize = SIZE{};
     FitWindowToFrame(true);
-    Form->SetHeight(Form->Height() + 1);
-    Form->SetHeight(Form->Height() - 1);
+    if (RegionSize.cx == 0) UpdateWindowRegion();
   }
   SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);

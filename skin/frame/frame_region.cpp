@@ -46,7 +46,7 @@ void TWinSkinForm::UpdateWindowRegion() {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
   if (FormKind == fkMDIChild && WindowShowState != wssNormal) return;
-  if (w == RegionSize.cx && h == RegionSize.cy && FormKind != fkMDIChild && SkinState != fsReskinning) return;
+  if (w == RegionSize.cx && h == RegionSize.cy && FormKind != fkMDIChild) return;
 
   // The previous region belongs to the system, which frees it when the new one replaces it.
   Region = nullptr;

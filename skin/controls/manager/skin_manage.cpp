@@ -239,8 +239,8 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
       ReskinWithoutInterimPaints(skin);
 }
 
-// Re-skinning changes a window's frame and forces a new layout (it resizes the window twice):
-// painting each step would cost more than the whole new look, so it is painted once at the end.
+// Re-skinning changes a window's frame and its region: painting each step would cost more than
+// the whole new look, so it is painted once at the end.
 void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
   const HWND window = skin->Window;
   const bool visible = IsWindowVisible(window);
