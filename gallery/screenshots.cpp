@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include <cctype>
-#include <sstream>
+#include <vector>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/ui/application.h"
@@ -40,9 +40,7 @@ bool SaveWindow(HWND window, const std::wstring& path) {
       BitBlt(shot.DC(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
   ReleaseDC(nullptr, screen);
   if (!copied) return false;
-  std::ostringstream bytes;
-  shot.SaveToStream(bytes);
-  const std::string data = bytes.str();
+  const std::vector<uint8_t> data = shot.SaveToMemory();
   HANDLE opened =
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return false;

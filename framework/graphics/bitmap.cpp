@@ -5,10 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <istream>
-#include <iterator>
 #include <new>
-#include <ostream>
 #include <vector>
 
 #include "framework/graphics/bmp_decode.h"
@@ -152,11 +149,6 @@ bool TBitmap::AssignHandle(HBITMAP source, TPixelFormat format) {
          height_;
 }
 
-bool TBitmap::LoadFromStream(std::istream& stream) {
-  std::vector<uint8_t> data{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-  return LoadFromMemory(data.data(), data.size());
-}
-
 bool TBitmap::LoadFromMemory(const void* data, size_t size) {
   fw::bmp::DecodedImage img;
   try {
@@ -177,7 +169,7 @@ bool TBitmap::LoadFromMemory(const void* data, size_t size) {
   return true;
 }
 
-void TBitmap::SaveToStream(std::ostream& stream) {
+std::vector<uint8_t> TBitmap::SaveToMemory() {
   const int bitsPerPixel = format_ == pf32bit ? 32 : 24;
   const int stride = Stride();
   const uint32_t imageSize = static_cast<uint32_t>(stride) * static_cast<uint32_t>(height_);
@@ -188,9 +180,13 @@ void TBitmap::SaveToStream(std::ostream& stream) {
   BITMAPINFO bi = fw::DibInfo(width_, height_, bitsPerPixel);
   bi.bmiHeader.biHeight = height_;  // files are written bottom-up, as most readers expect
   bi.bmiHeader.biSizeImage = imageSize;
-  stream.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  stream.write(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof(bi.bmiHeader));
-  for (int y = height_ - 1; y >= 0; --y) stream.write(reinterpret_cast<const char*>(ScanLine(y)), stride);
+  std::vector<uint8_t> bytes(file.bfSize);
+  std::memcpy(bytes.data(), &file, sizeof(file));
+  std::memcpy(bytes.data() + sizeof(file), &bi.bmiHeader, sizeof(bi.bmiHeader));
+  uint8_t* row = bytes.data() + file.bfOffBits;
+  for (int y = height_ - 1; y >= 0; --y, row += stride)
+    std::memcpy(row, ScanLine(y), static_cast<size_t>(stride));
+  return bytes;
 }
 
 TColor TBitmap::TransparentColor() {

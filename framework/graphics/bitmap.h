@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <vector>
 
 #include "framework/core/component.h"
 #include "framework/graphics/canvas.h"
@@ -58,6 +59,8 @@ class TBitmap : public TPersistent {
   bool LoadFromStream(std::istream& stream);
   bool LoadFromMemory(const void* data, size_t size);
   void SaveToStream(std::ostream& stream);
+  // The image as a whole BMP file (bottom-up rows), the bytes SaveToStream writes.
+  std::vector<uint8_t> SaveToMemory();
 
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool on) { transparent_ = on; }

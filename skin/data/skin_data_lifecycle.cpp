@@ -1,10 +1,11 @@
 // TSkinData loading and activation: LoadSkin, ApplySkin, the end of reading (Loaded), Active
 // and SkinFile assignment, and the caption font and application icon they build. UI thread.
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "framework/ui/application.h"
+#include "framework/win/handles.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_observer.h"
@@ -13,6 +14,23 @@
 namespace quarnel {
 
 namespace {
+// The whole file at `path` (in the system's 8-bit code page, as the C library opens it), or
+// false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return false;
+  fw::UniqueKernelHandle file(opened);
+  LARGE_INTEGER size{};
+  // A file near the size of the address space cannot be held; it is not a package either.
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 30)) return false;
+  bytes.resize(static_cast<size_t>(size.QuadPart));
+  DWORD read = 0;
+  return bytes.empty() ||
+         (ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+          read == bytes.size());
+}
+
 void ShowNotice(const std::string& message) {
   MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
 }
@@ -91,14 +109,14 @@ void TSkinData::SetSkinFile(const std::string& path) {
     if (!path.empty()) packed_.clear();
     return;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (path.empty() || !file) {
+  std::vector<uint8_t> bytes;
+  if (path.empty() || !ReadWholeFile(path, bytes)) {
     // A missing file keeps the skin in force, so the manager may still use it for new windows.
     notLoaded_ = wasNotLoaded;
     return;
   }
   std::vector<uint8_t> previous = std::move(packed_);
-  packed_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  packed_ = std::move(bytes);
   if (!LoadSkin()) {
     // Not a package we can read: the skin in force stays, with the package it came from.
     packed_ = std::move(previous);

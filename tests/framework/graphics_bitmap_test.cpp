@@ -115,6 +115,25 @@ TEST(Bitmap, SaveAndLoadRoundTrip) {
   }
 }
 
+TEST(Bitmap, SaveToMemoryGivesAWholeBottomUpFile) {
+  TBitmap b(3, 2, pf24bit);
+  Fill(b, Pattern);
+  const std::vector<uint8_t> bytes = b.SaveToMemory();
+  const uint32_t stride = 12;  // three 24-bit pixels padded to four bytes
+  ASSERT_EQ(bytes.size(), 54u + 2 * stride);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(bytes[1], 'M');
+  EXPECT_EQ(bytes[2] | bytes[3] << 8, static_cast<int>(bytes.size()));  // bfSize
+  EXPECT_EQ(bytes[10], 54);                                             // bfOffBits
+  // The first stored row is the bottom one, blue first.
+  EXPECT_EQ(bytes[54], GetBValue(Pattern(0, 1)));
+  EXPECT_EQ(bytes[55], GetGValue(Pattern(0, 1)));
+  EXPECT_EQ(bytes[56], GetRValue(Pattern(0, 1)));
+  TBitmap back;
+  ASSERT_TRUE(back.LoadFromMemory(bytes.data(), bytes.size()));
+  EXPECT_EQ(back.PixelAt(2, 0), Pattern(2, 0));
+}
+
 TEST(Bitmap, TransparentColourAutoAndFixed) {
   TBitmap b(4, 4);
   Fill(b, Pattern);

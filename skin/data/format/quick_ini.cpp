@@ -2,9 +2,6 @@
 // Section names compare without letter case (the user's locale in the Windows build).
 #include "skin/data/format/quick_ini.h"
 
-#include <istream>
-#include <iterator>
-
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -85,12 +82,6 @@ bool TryParseInteger(std::string_view text, std::int32_t& value) {
   value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
                                              : static_cast<std::int64_t>(magnitude));
   return true;
-}
-
-void TQuickIni::LoadFromStream(std::istream* stream) {
-  if (stream == nullptr) return;
-  const std::string text{std::istreambuf_iterator<char>(*stream), std::istreambuf_iterator<char>()};
-  LoadFromText(text);
 }
 
 void TQuickIni::LoadFromText(std::string_view text) {

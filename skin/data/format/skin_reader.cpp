@@ -3,8 +3,6 @@
 #include "skin/data/format/skin_reader.h"
 
 #include <algorithm>
-#include <istream>
-#include <iterator>
 
 #include "skin/data/format/lzh.h"
 
@@ -58,13 +56,6 @@ std::uint32_t TSkinReader::UnpackedSizeLimit(std::size_t packedBytes) {
   constexpr std::uint64_t kHardLimit = 256u << 20;
   const std::uint64_t bound = std::uint64_t{packedBytes} * 48 + 4096;
   return static_cast<std::uint32_t>(std::min(bound, kHardLimit));
-}
-
-bool TSkinReader::Load(std::istream& packed) {
-  packed.clear();
-  packed.seekg(0);
-  const Bytes bytes{std::istreambuf_iterator<char>(packed), std::istreambuf_iterator<char>()};
-  return Load(bytes);
 }
 
 bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
