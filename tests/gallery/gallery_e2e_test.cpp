@@ -341,7 +341,10 @@ TEST(GalleryEndToEndTest, SaveScreenshotsMenuSavesEveryPageInTheChosenFolder) {
   // The dialog shows the folder selected; a click on it makes it the answer, as a user's does.
   HWND tree = find_child(browse, nullptr, WC_TREEVIEWW);
   RECT item{};
-  ASSERT_TRUE(WaitFor([&] { return (item = SelectedTreeItemRect(tree)).right > item.left; }));
+  ASSERT_TRUE(WaitFor([&] {
+    item = SelectedTreeItemRect(tree);
+    return item.right > item.left;
+  }));
   Gallery::Click(tree, item.left + 8, (item.top + item.bottom) / 2);
   PostMessageW(browse, WM_COMMAND, IDOK, 0);
   const int pages = 6, modes = 3;
