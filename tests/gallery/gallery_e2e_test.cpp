@@ -142,77 +142,6 @@ void FileMenuItem(HWND gallery, WORD accessKey) {
   PressKey(accessKey);
 }
 
-// Sends `message` to a window of another process with a string that lives in that process.
-LRESULT SendWithRemoteText(HWND target, UINT message, WPARAM wParam, const std::wstring& text) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(target, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process) return 0;
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-  LRESULT result = 0;
-  if (remote && WriteProcessMemory(process, remote, text.c_str(), bytes, nullptr))
-    result = SendMessageW(target, message, wParam, reinterpret_cast<LPARAM>(remote));
-  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  return result;
-}
-
-struct DialogWith {
-  DWORD pid;
-  const wchar_t* childClass;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialogWith(HWND wnd, LPARAM p) {
-  auto* s = reinterpret_cast<DialogWith*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(wnd, &owner);
-  wchar_t cls[64];
-  if (owner == s->pid && GetClassNameW(wnd, cls, 64) && lstrcmpW(cls, L"#32770") == 0 &&
-      IsWindowVisible(wnd) && find_child(wnd, nullptr, s->childClass)) {
-    s->found = wnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The process's visible dialog that holds a window of class `childClass`.
-HWND DialogHolding(DWORD pid, const wchar_t* childClass) {
-  DialogWith s{pid, childClass, nullptr};
-  EnumWindows(MatchDialogWith, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-// Where the tree view of another process shows its selected item (text part), in its client area.
-RECT SelectedTreeItemRect(HWND tree) {
-  RECT r{};
-  auto selected = static_cast<LPARAM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-  DWORD pid = 0;
-  GetWindowThreadProcessId(tree, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!selected || !process) return r;
-  void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
-  if (remote && WriteProcessMemory(process, remote, &selected, sizeof selected, nullptr) &&
-      SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote)))
-    ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  CloseHandle(process);
-  return r;
-}
-
-int FilesIn(const std::wstring& folder, const wchar_t* pattern) {
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"\\" + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  int n = 0;
-  do {
-    n += found.nFileSizeLow > 1000;  // a picture, not an empty file
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return n;
-}
-
 enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
 
 std::vector<HWND> MdiChildren(HWND frame) {
@@ -317,54 +246,6 @@ TEST(GalleryEndToEndTest, OpenSkinMenuLoadsTheChosenPackage) {
   DWORD code = 1234;
   ASSERT_TRUE(g.program.WaitForExit(10000, code));
   EXPECT_EQ(code, 0u);
-}
-
-// "Save screenshots..." answered in the folder dialog: every page in every mode lands there, and
-// the gallery comes back in the skin it had.
-TEST(GalleryEndToEndTest, SaveScreenshotsMenuSavesEveryPageInTheChosenFolder) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"gallery-shots-" + std::to_wstring(GetCurrentProcessId());
-  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-  Gallery g;
-  ASSERT_TRUE(g.Start());
-  ASSERT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
-  FileMenuItem(g.window, 'S');
-  HWND browse = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (browse = DialogHolding(g.program.Id(), WC_TREEVIEWW)) != nullptr; }));
-  // The folder is chosen once the dialog has laid itself out (its OK button shows).
-  ASSERT_TRUE(WaitFor([&] {
-    HWND ok = GetDlgItem(browse, IDOK);
-    return ok && IsWindowVisible(ok);
-  }));
-  SendWithRemoteText(browse, BFFM_SETSELECTIONW, TRUE, folder);
-  // The dialog shows the folder selected; a click on it makes it the answer, as a user's does.
-  HWND tree = find_child(browse, nullptr, WC_TREEVIEWW);
-  RECT item{};
-  ASSERT_TRUE(WaitFor([&] {
-    item = SelectedTreeItemRect(tree);
-    return item.right > item.left;
-  }));
-  Gallery::Click(tree, item.left + 8, (item.top + item.bottom) / 2);
-  PostMessageW(browse, WM_COMMAND, IDOK, 0);
-  const int pages = 6, modes = 3;
-  EXPECT_TRUE(WaitFor([&] { return FilesIn(folder, L"gallery-*.bmp") == pages * modes; }, 60000))
-      << FilesIn(folder, L"gallery-*.bmp");
-  EXPECT_EQ(FilesIn(folder, L"gallery-graphite-dark-*.bmp"), pages);
-  EXPECT_EQ(FilesIn(folder, L"gallery-unskinned-*.bmp"), pages);
-  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
-  EXPECT_TRUE(WaitFor([&] { return Skinned(g.window); }));
-  PostMessageW(g.window, WM_CLOSE, 0, 0);
-  DWORD code = 1234;
-  EXPECT_TRUE(g.program.WaitForExit(10000, code));
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((folder + L"\\*.bmp").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-    while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
 }
 
 TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
