@@ -155,9 +155,10 @@ void TWinSkinForm::CompleteActivation() {
   GetWindowRect(Window, &window);
   NativeFrameExtra =
       SIZE{window.right - window.left - ClientSize.right, window.bottom - window.top - ClientSize.bottom};
-  if (Form)
+  if (Form) {
     AttachControlSkins();
-  else
+    HookPopupMenus(Form, true);
+  } else
     TControlWalker(*this).WalkChildWindows(Window);
   if (SkinState == fsNotActivated) {
     if (FormKind == fkMDIChild) {

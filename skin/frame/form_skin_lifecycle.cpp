@@ -82,6 +82,8 @@ TWinSkinForm::~TWinSkinForm() {
   SetHoverTimer(false);
   RestoreProcedures();
   const bool formGoing = Form && Form->IsDestroying();
+  // The items' handlers call this object: they go with it.
+  if (Form && !formGoing) HookPopupMenus(Form, false);
   ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
                       !IsWindow(Window));
   FreeCaptionButtons();
@@ -124,6 +126,7 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = SkinState == fsDestroying;
+  if (Form && !destroying && !Form->IsDestroying()) HookPopupMenus(Form, false);
   if (!FrameEnabled) {
     SetHoverTimer(false);
     ReleaseControlSkins(destroying);
@@ -181,6 +184,7 @@ void TWinSkinForm::Reskin() {
   }
   for (TSkinControl* control : Controls)
     if (control) control->UpdateSkin();
+  if (Form) HookPopupMenus(Form, true);
   SkinState = fsReskinning;
   if (FrameEnabled && Form) {
     FitWindowToFrame(true);

@@ -22,6 +22,7 @@
 
 class TControl;
 class TCustomForm;
+class TMenuItem;
 class TPopupMenu;
 class TWinControl;
 
@@ -97,6 +98,15 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HoverTimerTick();
   void HideCaptionHint();
   bool SystemMenuHasClose() const;
+
+  // --- menus --------------------------------------------------------------------------------------
+  // Switches the popup menu components owned by `root` (and by forms it owns) to skinned
+  // owner-drawn items, or back.
+  void HookPopupMenus(TComponent* root, bool on);
+  void HookMenuItems(TMenuItem& parent, bool on);
+  int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
+  void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
+  void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
 
   // --- control skin objects, through the control walker -------------------------------------
   void AttachControlSkins();
