@@ -75,9 +75,10 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   UnicodeWindow = subclass_.Unicode();
 
   if (FrameEnabled) {
-    // The menu bar is not skinned: the native menu stays on the window and takes no band.
+    // The skinned menu bar takes the native one off the window and keeps a band for it.
     NativeMenu = GetMenu(Window);
     ComputeFrameMetrics();
+    CreateMenuBar();
   } else {
     SkinState = fsActive;
   }

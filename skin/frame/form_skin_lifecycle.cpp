@@ -146,7 +146,8 @@ void TWinSkinForm::Detach() {
   if (Form && !destroying) Form->SetColor(SavedFormColor);
   if (SystemMenu && (BorderIcons & kbiSystemMenu) && !(BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
-  // The menu bar never took the native menu away, so the window still has it.
+  // The skinned menu bar gives the native one back.
+  FreeMenuBar();
   if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.

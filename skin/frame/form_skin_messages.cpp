@@ -203,6 +203,12 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
     Detach();
   } else {
     SystemMenuPopup.reset();
+    // The bar taken off the window is not destroyed with it: it goes here.
+    if (MenuBar) {
+      DestroyMenu(MenuBar->NativeMenu);
+      MenuBar.reset();
+      NativeMenu = nullptr;
+    }
     SetHoverTimer(false);
     RestoreProcedures();
     ReleaseControlSkins(true);
@@ -223,6 +229,9 @@ void TWinSkinForm::HandleCommand(TMessage& m) {
 
 void TWinSkinForm::HandleSysCommand(TMessage& m) {
   switch (m.WParam & 0xFFF0) {
+    case SC_KEYMENU:
+      if (MenuBarKeyMenu(m)) return;
+      break;
     case SC_MINIMIZE:
       WindowShowState = wssMinimized;
       break;

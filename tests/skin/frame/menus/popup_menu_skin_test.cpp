@@ -10,6 +10,7 @@
 #include "framework/ui/menu.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "tests/skin/frame/form_skin_test_support.h"
+#include "tests/skin/frame/menus/menu_driver.h"
 
 namespace quarnel::testing {
 namespace {
@@ -17,39 +18,6 @@ namespace {
 using testing_support::Capture;
 using testing_support::capture_window;
 using testing_support::flush_events;
-
-// Runs `step` on each timer tick of the menu loop while a popup menu window is on screen, until
-// it answers true; then closes the menu. Thread timers keep firing inside the system's loop.
-class MenuDriver {
- public:
-  using Step = std::function<bool(HWND popup)>;
-  static bool Run(const std::function<void()>& open, Step step) {
-    current_ = std::move(step);
-    ticks_ = 0;
-    finished_ = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &MenuDriver::Tick);
-    open();
-    KillTimer(nullptr, timer);
-    current_ = nullptr;
-    flush_events();
-    return finished_;
-  }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!current_) return;
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    const bool timeUp = ++ticks_ > 500;
-    if (timeUp || (popup && IsWindowVisible(popup) && current_(popup))) {
-      finished_ = !timeUp;
-      current_ = nullptr;
-      EndMenu();
-    }
-  }
-  static inline Step current_;
-  static inline int ticks_ = 0;
-  static inline bool finished_ = false;
-};
 
 RECT ItemRect(HWND popup, int index) {
   HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
