@@ -84,6 +84,11 @@ bool TWinSkinForm::NCLButtonDblClk(TMessage& message) {
     }
     return true;
   }
+  // A second press on the bar soon after the first is a press like any other.
+  if (MenuBar && message.WParam == HTMENU) {
+    OpenMenuButton(MenuBar->ButtonAt(FramePoint(MessagePoint(message))));
+    return true;
+  }
   if (message.WParam != HTCAPTION) return false;
   if (WindowShowState != wssNormal) {
     RestoreWindow();

@@ -169,7 +169,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
         wait_until([&] { return posted && lastCommand != 0; }, 3000);
       },
       [&](HWND popup) {
-        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        // The drop-down opened on its first item: one step down is Quit.
         PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
         posted = true;
@@ -177,6 +177,66 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
       },
       false);
   EXPECT_EQ(lastCommand, kQuitCommand);
+}
+
+TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn file = skin->MenuBar->Buttons[0], edit = skin->MenuBar->Buttons[1];
+  auto under = [&](const TMenuBtn& b, const RECT& r) {
+    return r.left == w.left + b.Rect.left && r.top == w.top + b.Rect.bottom;
+  };
+  int phase = 0;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(file));
+        wait_until([&] { return phase == 4; }, 5000);
+      },
+      [&](HWND popup) {
+        RECT r{};
+        GetWindowRect(popup, &r);
+        if (phase == 0 && under(file, r)) {
+          PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);  // a leaf item: on to Edit
+          phase = 1;
+        } else if (phase == 1 && under(edit, r)) {
+          PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);  // the drop-down's own level: back to File
+          phase = 2;
+        } else if (phase == 2 && under(file, r)) {
+          testing_support::move_mouse(ScreenCentre(edit));  // the pointer over Edit opens it
+          phase = 3;
+        } else if (phase == 3 && under(edit, r)) {
+          phase = 4;
+          return true;
+        }
+        return false;
+      });
+  EXPECT_EQ(phase, 4);
+  flush_events(30);
+  EXPECT_FALSE(skin->MenuTracking);
+
+}
+
+TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const TMenuBtn file = skin->MenuBar->Buttons[0];
+  // The last item, Help, has no drop-down: the loop ends without choosing it.
+  bool left = false;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(file));
+        wait_until([&] { return left && !skin->MenuTracking; }, 3000);
+      },
+      [&](HWND popup) {
+        PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
+        left = true;
+        return true;
+      },
+      false);
+  EXPECT_TRUE(left);
+  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_NE(lastCommand, kHelpCommand);
 }
 
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
