@@ -153,9 +153,12 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
     GetWindowRect(Window, &window);
     const int x = window.left + (RightToLeft ? open.Rect.right : open.Rect.left);
     const int y = window.top + open.Rect.bottom;
-    if (open.ItemEnabled && open.SubMenu)
+    if (open.ItemEnabled && open.SubMenu) {
+      MenuBar->OwnerDrawDropDown(open.SubMenu);
       TrackPopupMenu(open.SubMenu, TPM_RIGHTBUTTON | (RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0, Window,
                      nullptr);
+      if (MenuBar) MenuBar->RestoreDropDown();
+    }
     if (MenuBar && index < static_cast<int>(MenuBar->Buttons.size())) {
       MenuBar->Buttons[static_cast<size_t>(index)].State = 1;
       fw::WindowDC dc(Window, fw::WindowDC::kWindow);

@@ -77,6 +77,20 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return true;
+    case WM_MEASUREITEM:
+      if (MenuBar && m.WParam == 0 &&
+          MenuBar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+        m.Result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_DRAWITEM:
+      if (MenuBar && m.WParam == 0 &&
+          MenuBar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), RightToLeft)) {
+        m.Result = TRUE;
+        return true;
+      }
+      return false;
     case WM_INITMENUPOPUP:
       if (TFrameRegistry* manager = FrameRegistry())
         manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu

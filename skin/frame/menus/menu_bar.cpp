@@ -2,11 +2,15 @@
 // skin. UI thread of the window.
 #include "skin/frame/menus/menu_bar.h"
 
+#include <algorithm>
 #include <cwctype>
 
+#include "framework/core/text.h"
+#include "framework/ui/menu.h"
 #include "framework/win/handles.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/menus/menu_item_paint.h"
 
 namespace quarnel {
 
@@ -173,6 +177,104 @@ TMenuBtn* TWinSkinMenu::ButtonWithAccelerator(wchar_t key) {
   for (TMenuBtn& button : Buttons)
     if (button.ItemEnabled && button.Visible && Accelerator(button.Caption) == upper) return &button;
   return nullptr;
+}
+
+void TWinSkinMenu::OwnerDrawDropDown(HMENU menu) {
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_DATA;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    if (info.hSubMenu) OwnerDrawDropDown(info.hSubMenu);
+    if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;  // the program draws these itself
+    ownerDrawn_.push_back(TNativeItem{menu, static_cast<UINT>(i), info.fType, info.dwItemData});
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType |= MFT_OWNERDRAW;
+    info.dwItemData = ownerDrawn_.size();  // 1-based: which record this item is
+    SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+  }
+}
+
+void TWinSkinMenu::RestoreDropDown() {
+  for (const TNativeItem& item : ownerDrawn_) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType = item.Type;
+    info.dwItemData = item.Data;
+    SetMenuItemInfoW(item.Menu, item.Position, TRUE, &info);
+  }
+  ownerDrawn_.clear();
+}
+
+const TWinSkinMenu::TNativeItem* TWinSkinMenu::NativeItem(ULONG_PTR data) const {
+  if (data == 0 || data > ownerDrawn_.size()) return nullptr;
+  return &ownerDrawn_[data - 1];
+}
+
+namespace {
+
+// The item's text ("" for a separator) and states, read from the native menu.
+std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
+  wchar_t text[80] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING | MIIM_STATE;
+  info.dwTypeData = text;
+  info.cch = static_cast<UINT>(std::size(text) - 1);
+  GetMenuItemInfoW(menu, position, TRUE, &info);
+  state = info.fState;
+  return text;
+}
+
+}  // namespace
+
+bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
+  const TNativeItem* item = measure.CtlType == ODT_MENU ? NativeItem(measure.itemData) : nullptr;
+  if (!item) return false;
+  UINT state = 0;
+  const std::wstring text =
+      (item->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(item->Menu, item->Position, state);
+  if (text.empty()) {
+    measure.itemWidth = 26;
+    measure.itemHeight = 8;
+    return true;
+  }
+  fw::UniqueDC dc = fw::CreateMemoryDC();
+  fw::UniqueFont font = MenuFont();
+  fw::SelectGuard keep(dc.get(), font.get());
+  RECT r{0, 0, 0, 0};
+  DrawTextWide(dc.get(), text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+  TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuItem.get() : nullptr;
+  measure.itemWidth = static_cast<UINT>(r.right + 26 + 16 + (element ? element->LeftWidth : 0));
+  measure.itemHeight = static_cast<UINT>(std::max<LONG>(r.bottom, 16) + 4);
+  return true;
+}
+
+bool TWinSkinMenu::DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
+  const TNativeItem* native = draw.CtlType == ODT_MENU ? NativeItem(draw.itemData) : nullptr;
+  if (!native) return false;
+  UINT state = 0;
+  std::wstring text =
+      (native->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(native->Menu, native->Position, state);
+  std::wstring keys;
+  if (const size_t tab = text.find(L'\t'); tab != std::wstring::npos) {
+    keys = text.substr(tab + 1);
+    text.resize(tab);
+  }
+  ComponentPtr<TMenuItem> item = TComponent::Make<TMenuItem>();
+  item->SetCaption(text.empty() ? "-" : fw::FromWide(text));
+  item->SetShortCut(fw::FromWide(keys));
+  item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
+  item->SetChecked((state & MFS_CHECKED) != 0);
+  item->SetDefault((state & MFS_DEFAULT) != 0);
+  TCanvas canvas(draw.hDC);
+  const int saved = SaveDC(draw.hDC);
+  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, (draw.itemState & ODS_SELECTED) != 0,
+                   draw.rcItem);
+  canvas.SetHandle(nullptr);
+  RestoreDC(draw.hDC, saved);
+  return true;
 }
 
 }  // namespace quarnel

@@ -49,6 +49,14 @@ class TWinSkinMenu {
   // The first enabled, visible button whose accelerator is `key` (case-insensitive), or null.
   TMenuBtn* ButtonWithAccelerator(wchar_t key);
 
+  // The items of a drop-down (at every depth) are drawn by the skin while it is open: they are
+  // made owner-drawn, and Restore puts back what they were.
+  void OwnerDrawDropDown(HMENU menu);
+  void RestoreDropDown();
+  // Owner-draw records of those items; false for any other item.
+  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure);
+  bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft);
+
   HWND Window = nullptr;
   TSkinData* SkinData = nullptr;
   HMENU NativeMenu = nullptr;
@@ -58,6 +66,14 @@ class TWinSkinMenu {
 
  private:
   void DrawCaption(HDC dc, const TMenuBtn& button);
+  struct TNativeItem {
+    HMENU Menu;
+    UINT Position;
+    UINT Type;
+    ULONG_PTR Data;
+  };
+  const TNativeItem* NativeItem(ULONG_PTR data) const;
+  std::vector<TNativeItem> ownerDrawn_;
 };
 
 }  // namespace quarnel

@@ -95,6 +95,7 @@ class MenuBarTest : public FormSkinTest {
             RECT both = WindowRectOf(window);
             UnionRect(&both, &both, &where);
             testing_support::save_bmp(testing_support::capture_screen_rect(both), ShotPath(shot));
+            dropDownShot = testing_support::capture_window(popup);
           }
           seen = true;
           return true;
@@ -110,6 +111,7 @@ class MenuBarTest : public FormSkinTest {
   }
   HWND window = nullptr;
   TWinSkinForm* skin = nullptr;
+  testing_support::Capture dropDownShot;
 };
 
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
@@ -160,6 +162,17 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
   EXPECT_EQ(kind, pkMenuBarDropDown);
   EXPECT_FALSE(skin->MenuTracking);
+  // Its items are drawn by the skin: the selected first item in the element's look rather than
+  // the system's highlight, its text in the skin's colours.
+  ASSERT_FALSE(dropDownShot.pixels.empty());
+  int highlight = 0, hotText = 0;
+  const COLORREF skinHotText = ResolveSkinColor(data->Colors[scHilightText]);
+  for (COLORREF pixel : dropDownShot.pixels) {
+    highlight += pixel == GetSysColor(COLOR_HIGHLIGHT);
+    hotText += pixel == skinHotText;
+  }
+  EXPECT_EQ(highlight, 0);
+  EXPECT_GT(hotText, 10);
 
   // A drop-down item chosen with the keyboard sends its command to the window.
   bool posted = false;
@@ -214,7 +227,6 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
   EXPECT_EQ(phase, 4);
   flush_events(30);
   EXPECT_FALSE(skin->MenuTracking);
-
 }
 
 TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
