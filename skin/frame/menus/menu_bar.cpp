@@ -1,5 +1,5 @@
-// TWinSkinMenu: reading the native bar, laying its items out and drawing the band from the
-// skin. UI thread of the window.
+// TWinSkinMenu: reading the native bar, laying its items out, drawing the band from the skin,
+// and the skin's drawing of the items of an open drop-down. UI thread of the window.
 #include "skin/frame/menus/menu_bar.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // TWinSkinMenu: the skinned menu bar of a window with a native menu bar. It reads the bar's
 // top-level items, takes the native bar off the window (the frame keeps a band for it), lays
-// the items out and draws the band from the skin's MenuBar element and colours. UI thread of
-// the window.
+// the items out, draws the band from the skin's MenuBar element and colours, and draws the
+// items of its open drop-downs in the skin's look. UI thread of the window.
 #pragma once
 #include <windows.h>
 
