@@ -60,7 +60,10 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         PaintCaption(dc);
         if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
           RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
-          if (band.right > band.left) FillRect(dc, &band, SkinData->FaceBrush.get());
+          if (MenuBar)
+            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft);
+          else if (band.right > band.left)
+            FillRect(dc, &band, SkinData->FaceBrush.get());
         }
       }
     } catch (...) {
