@@ -91,11 +91,6 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
         return true;
       }
       return false;
-    case WM_MENUCHAR:
-      if (MenuBar && MenuBar->MenuChar(reinterpret_cast<HMENU>(m.LParam), static_cast<wchar_t>(LOWORD(m.WParam)),
-                                       m.Result))
-        return true;
-      return false;
     case WM_INITMENUPOPUP:
       if (TFrameRegistry* manager = FrameRegistry())
         manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu

@@ -229,22 +229,6 @@ std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
 
 }  // namespace
 
-bool TWinSkinMenu::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
-  const auto owned = [&](const TNativeItem& item) { return item.Menu == menu; };
-  if (std::none_of(ownerDrawn_.begin(), ownerDrawn_.end(), owned)) return false;
-  const auto upper = static_cast<wchar_t>(std::towupper(key));
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-    UINT state = 0;
-    const std::wstring text = NativeText(menu, static_cast<UINT>(i), state);
-    if ((state & MFS_DISABLED) || Accelerator(text) != upper) continue;
-    result = MAKELRESULT(i, MNC_EXECUTE);
-    return true;
-  }
-  result = MAKELRESULT(0, MNC_IGNORE);
-  return true;
-}
-
-
 bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
   const TNativeItem* item = measure.CtlType == ODT_MENU ? NativeItem(measure.itemData) : nullptr;
   if (!item) return false;

@@ -56,9 +56,6 @@ class TWinSkinMenu {
   // Owner-draw records of those items; false for any other item.
   bool MeasureNativeItem(MEASUREITEMSTRUCT& measure);
   bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft);
-  // A key typed in one of those drop-downs: owner-drawn items lose the system's mnemonics, so
-  // the item whose "&" letter matches is chosen here (false: not one of our drop-downs).
-  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
 
   HWND Window = nullptr;
   TSkinData* SkinData = nullptr;
