@@ -34,7 +34,6 @@ const TClassInfo& TMenuItem::StaticClass() {
                                      .Int("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
                                      .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
                                      .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
-                                     .Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
                                      .Str("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
                                      .Event("OnClick", &TMenuItem::OnClick)
                                      .Build();
@@ -211,7 +210,6 @@ void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
     } else {
       AppendMenuW(menu, flags | MF_STRING, id, text.c_str());
     }
-    if (item->Default()) SetMenuDefaultItem(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE);
   }
 }
 

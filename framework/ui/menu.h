@@ -38,9 +38,6 @@ class TMenuItem : public TComponent {
   void SetEnabled(bool on) { enabled_ = on; }
   bool Checked() const { return checked_; }
   void SetChecked(bool on) { checked_ = on; }
-  // The menu's default item (shown in bold; chosen by a double click on its parent).
-  bool Default() const { return default_; }
-  void SetDefault(bool on) { default_ = on; }
   // The shortcut as text shown at the item's right ("Ctrl+S", "ALT+F4").
   const std::string& ShortCut() const { return shortCut_; }
   void SetShortCut(const std::string& text) { shortCut_ = text; }
@@ -79,7 +76,6 @@ class TMenuItem : public TComponent {
   int imageIndex_ = -1;
   bool enabled_ = true;
   bool checked_ = false;
-  bool default_ = false;
   std::string shortCut_;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;

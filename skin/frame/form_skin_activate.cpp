@@ -75,10 +75,9 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   UnicodeWindow = subclass_.Unicode();
 
   if (FrameEnabled) {
-    // The skinned menu bar takes the native one off the window and keeps a band for it.
+    // The menu bar is not skinned: the native menu stays on the window and takes no band.
     NativeMenu = GetMenu(Window);
     ComputeFrameMetrics();
-    CreateMenuBar();
   } else {
     SkinState = fsActive;
   }
@@ -156,10 +155,9 @@ void TWinSkinForm::CompleteActivation() {
   GetWindowRect(Window, &window);
   NativeFrameExtra =
       SIZE{window.right - window.left - ClientSize.right, window.bottom - window.top - ClientSize.bottom};
-  if (Form) {
+  if (Form)
     AttachControlSkins();
-    HookPopupMenus(Form, true);
-  } else
+  else
     TControlWalker(*this).WalkChildWindows(Window);
   if (SkinState == fsNotActivated) {
     if (FormKind == fkMDIChild) {

@@ -82,8 +82,6 @@ TWinSkinForm::~TWinSkinForm() {
   SetHoverTimer(false);
   RestoreProcedures();
   const bool formGoing = Form && Form->IsDestroying();
-  // The items' handlers call this object: they go with it.
-  if (Form && !formGoing) HookPopupMenus(Form, false);
   ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
                       !IsWindow(Window));
   FreeCaptionButtons();
@@ -126,7 +124,6 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = SkinState == fsDestroying;
-  if (Form && !destroying && !Form->IsDestroying()) HookPopupMenus(Form, false);
   if (!FrameEnabled) {
     SetHoverTimer(false);
     ReleaseControlSkins(destroying);
@@ -146,8 +143,7 @@ void TWinSkinForm::Detach() {
   if (Form && !destroying) Form->SetColor(SavedFormColor);
   if (SystemMenu && (BorderIcons & kbiSystemMenu) && !(BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
-  // The skinned menu bar gives the native one back.
-  FreeMenuBar();
+  // The menu bar never took the native menu away, so the window still has it.
   if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.
@@ -185,7 +181,6 @@ void TWinSkinForm::Reskin() {
   }
   for (TSkinControl* control : Controls)
     if (control) control->UpdateSkin();
-  if (Form) HookPopupMenus(Form, true);
   SkinState = fsReskinning;
   if (FrameEnabled && Form) {
     // The client area keeps its size, so the form's layout stands: one frame change does, and

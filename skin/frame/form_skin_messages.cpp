@@ -77,20 +77,6 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return true;
-    case WM_MEASUREITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
-        m.Result = TRUE;
-        return true;
-      }
-      return false;
-    case WM_DRAWITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), RightToLeft)) {
-        m.Result = TRUE;
-        return true;
-      }
-      return false;
     case WM_INITMENUPOPUP:
       if (TFrameRegistry* manager = FrameRegistry())
         manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
@@ -217,12 +203,6 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
     Detach();
   } else {
     SystemMenuPopup.reset();
-    // The bar taken off the window is not destroyed with it: it goes here.
-    if (MenuBar) {
-      DestroyMenu(MenuBar->NativeMenu);
-      MenuBar.reset();
-      NativeMenu = nullptr;
-    }
     SetHoverTimer(false);
     RestoreProcedures();
     ReleaseControlSkins(true);
@@ -243,9 +223,6 @@ void TWinSkinForm::HandleCommand(TMessage& m) {
 
 void TWinSkinForm::HandleSysCommand(TMessage& m) {
   switch (m.WParam & 0xFFF0) {
-    case SC_KEYMENU:
-      if (MenuBarKeyMenu(m)) return;
-      break;
     case SC_MINIMIZE:
       WindowShowState = wssMinimized;
       break;

@@ -60,10 +60,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         PaintCaption(dc);
         if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
           RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
-          if (MenuBar)
-            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft);
-          else if (band.right > band.left)
-            FillRect(dc, &band, SkinData->FaceBrush.get());
+          if (band.right > band.left) FillRect(dc, &band, SkinData->FaceBrush.get());
         }
       }
     } catch (...) {

@@ -19,11 +19,9 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
-#include "skin/frame/menus/menu_bar.h"
 
 class TControl;
 class TCustomForm;
-class TMenuItem;
 class TPopupMenu;
 class TWinControl;
 
@@ -34,8 +32,6 @@ class TDataSkinBorder;
 class TSkinControl;
 class TNCObject;
 class TWinSysButton;
-class TWinSkinMenu;
-struct TMenuBtn;
 
 enum TFormSkinState { fsNotActivated = 0, fsActive = 1, fsReskinning = 3, fsDestroying = 4, fsFitting = 5, fsDestroyed = 6 };
 enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -101,22 +97,6 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HoverTimerTick();
   void HideCaptionHint();
   bool SystemMenuHasClose() const;
-
-  // --- menus --------------------------------------------------------------------------------------
-  // Switches the popup menu components owned by `root` (and by forms it owns) to skinned
-  // owner-drawn items, or back.
-  void HookPopupMenus(TComponent* root, bool on);
-  void HookMenuItems(TMenuItem& parent, bool on);
-  int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
-  void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
-  void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
-  // The skinned menu bar standing in for the window's native one (made at activation).
-  std::unique_ptr<TWinSkinMenu> MenuBar;
-  void CreateMenuBar();
-  void FreeMenuBar();
-  bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
-  bool OpenMenuButton(TMenuBtn* button);
-  bool MenuBarKeyMenu(TMessage& message);  // true: handled
 
   // --- control skin objects, through the control walker -------------------------------------
   void AttachControlSkins();

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@
 #include "framework/win/handles.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/frame/frame_registry.h"
-#include "skin/frame/menus/popup_menu_skin.h"
 
 class TCustomForm;
 class TWinControl;
@@ -29,7 +27,6 @@ struct TPopupSkinEntry {
   HWND Window = nullptr;
   bool Tracking = false;
   TSkinData* SkinData = nullptr;
-  std::unique_ptr<TWinSkinPopMenu> Skin;  // paints the window from the skin
 };
 
 class TSkinManage final : public TFrameRegistry {

@@ -39,12 +39,7 @@ bool TSkinManage::SkinPopupMenu(HWND popup) {
   TSkinData* data = ChooseSkinData(popup);
   if (!data || data->Empty()) return false;
   if (!PopupKindAllowed(popupKind_, data->SkinControls())) return false;
-  auto skin = std::make_unique<TWinSkinPopMenu>();
-  skin->Attach(popup, data, [] {
-    TSkinManage* manager = Instance();
-    return manager && manager->Running();
-  });
-  popupSkins_.push_back(TPopupSkinEntry{popup, popupTracking_, data, std::move(skin)});
+  popupSkins_.push_back(TPopupSkinEntry{popup, popupTracking_, data});
   return true;
 }
 
