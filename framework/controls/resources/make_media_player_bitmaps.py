@@ -3,21 +3,15 @@
 disabled (DI) and a coloured (CL) glyph, 16x12 pixels, 24 bits per pixel, on the grey 0x808080
 that the player draws as transparent. Run from this folder; writes <prefix>_<name>.bmp for every
 glyph and media_player.rc, which names them "<PREFIX>_<NAME>" (for example EN_MPPLAY)."""
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
+from bmp_file import bmp24  # noqa: E402
 
 W, H = 16, 12
 GREY = (128, 128, 128)  # transparent
 CY = (H - 1) / 2
-
-
-def bmp24(width, height, pixel):
-    stride = (width * 3 + 3) & ~3
-    rows = b""
-    for y in range(height - 1, -1, -1):  # bottom-up
-        row = b"".join(bytes(reversed(pixel(x, y))) for x in range(width))  # B, G, R
-        rows += row + b"\0" * (stride - len(row))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
-    return b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54) + header + rows
 
 
 def right(x0, w):  # triangle pointing right, its base at column x0

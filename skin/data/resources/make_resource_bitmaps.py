@@ -3,17 +3,12 @@
 24 bits per pixel) and the menu glyph strip (MANTLEOMENU 64x16, 1 bit per pixel: check mark,
 radio bullet, submenu arrow, close cross; white is the transparent background).
 Run from this folder; writes track.bmp, trackvert.bmp and mantleomenu.bmp."""
+import os
 import struct
+import sys
 
-
-def bmp24(width, height, pixel):
-    stride = (width * 3 + 3) & ~3
-    rows = b""
-    for y in range(height - 1, -1, -1):  # bottom-up
-        row = b"".join(bytes(reversed(pixel(x, y))) for x in range(width))  # B, G, R
-        rows += row + b"\0" * (stride - len(row))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
-    return b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54) + header + rows
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools"))
+from bmp_file import bmp24  # noqa: E402
 
 
 def bmp1(width, height, ink):
