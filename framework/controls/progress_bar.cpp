@@ -74,13 +74,7 @@ void TProgressBar::StepBy(int delta) {
 }
 
 void TProgressBar::SetOrientation(int v) {
-  if (v == orientation_) return;
-  orientation_ = v;
-  if (!IsLoading()) std::swap(width_, height_);
-  if (handle_) {
-    RecreateWnd();
-    SetBounds(left_, top_, width_, height_);
-  }
+  TurnTo(orientation_, v);
 }
 
 void TProgressBar::SetSmooth(bool v) {

@@ -108,14 +108,7 @@ void TTrackBar::SetPosition(int v) {
 }
 
 void TTrackBar::SetOrientation(int v) {
-  if (v == orientation_) return;
-  orientation_ = v;
-  // A bar turned in code keeps its thickness across its new axis; a description gives both.
-  if (!IsLoading()) std::swap(width_, height_);
-  if (handle_) {
-    RecreateWnd();
-    SetBounds(left_, top_, width_, height_);
-  }
+  TurnTo(orientation_, v);
 }
 
 void TTrackBar::SetTickMarks(int v) {

@@ -191,6 +191,10 @@ class TWinControl : public TControl {
   void TextChanged() override;
   void ColorChanged() override;
   void UpdateChildFonts();
+  // Turns a bar-like control: stores `value` in `orientation`; turned in code (not while read from
+  // a description, which gives both sizes) it keeps its thickness across its new axis; the window
+  // is made again, the system reading the orientation only at creation.
+  void TurnTo(int& orientation, int value);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;

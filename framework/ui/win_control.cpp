@@ -1,6 +1,7 @@
 // TWinControl: window handles made on demand, children and tab order, and message routing
 // between parents and children. User-interface thread.
 #include <algorithm>
+#include <utility>
 
 #include "framework/core/error.h"
 #include "framework/core/text.h"
@@ -97,6 +98,16 @@ void TWinControl::DestroyHandle() {
 
 void TWinControl::RecreateWnd() {
   if (handle_) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::TurnTo(int& orientation, int value) {
+  if (value == orientation) return;
+  orientation = value;
+  if (!IsLoading()) std::swap(width_, height_);
+  if (handle_) {
+    RecreateWnd();
+    SetBounds(left_, top_, width_, height_);
+  }
 }
 
 void TWinControl::InsertControl(TControl* control) {

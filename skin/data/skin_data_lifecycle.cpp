@@ -10,27 +10,11 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/data/skin_element_loader.h"
+#include "skin/data/whole_file.h"
 
 namespace quarnel {
 
 namespace {
-// The whole file at `path` (in the system's 8-bit code page, as the C library opens it), or
-// false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) return false;
-  fw::UniqueKernelHandle file(opened);
-  LARGE_INTEGER size{};
-  // A file near the size of the address space cannot be held; it is not a package either.
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 30)) return false;
-  bytes.resize(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  return bytes.empty() ||
-         (ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-          read == bytes.size());
-}
-
 void ShowNotice(const std::string& message) {
   MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
 }

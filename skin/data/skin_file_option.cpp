@@ -11,29 +11,12 @@
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "framework/win/handles.h"
-#include "skin/data/skin_data.h"
 #include "skin/data/format/skin_reader.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/whole_file.h"
 
 namespace quarnel {
 namespace {
-
-// The whole file, or false when it cannot be opened or read.
-bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
-  HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (opened == INVALID_HANDLE_VALUE) return false;
-  fw::UniqueKernelHandle file(opened);
-  LARGE_INTEGER size{};
-  // Packages are a few hundred kilobytes; anything near the address space is not one.
-  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (64 << 20)) return false;
-  bytes.resize(static_cast<size_t>(size.QuadPart));
-  DWORD read = 0;
-  if (!bytes.empty() &&
-      (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-       read != bytes.size()))
-    return false;
-  return true;
-}
 
 void ShowUnreadable(const std::wstring& path) {
   const std::string title = Application() ? Application()->Title() : std::string();
