@@ -204,17 +204,35 @@ void TGalleryForm::ReloadClick(TObject*) {
   UpdateStatus();
 }
 
+namespace {
+
+// The folder dialog opens on the folder given in `data`, so that OK alone saves where the
+// screenshots went last time.
+int CALLBACK StartInFolder(HWND dialog, UINT msg, LPARAM, LPARAM data) {
+  if (msg == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  return 0;
+}
+
+}  // namespace
+
 void TGalleryForm::SaveShotsClick(TObject*) {
+  if (shotsFolder_.empty()) {
+    wchar_t current[MAX_PATH] = L"";
+    if (GetCurrentDirectoryW(MAX_PATH, current)) shotsFolder_ = current;
+  }
   BROWSEINFOW browse{};
   browse.hwndOwner = Handle();
   browse.lpszTitle = L"Folder for the screenshots";
   browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  browse.lpfn = StartInFolder;
+  browse.lParam = reinterpret_cast<LPARAM>(shotsFolder_.c_str());
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
   if (!chosen) return;
   wchar_t folder[MAX_PATH] = L"";
   const bool ok = SHGetPathFromIDListW(chosen, folder);
   CoTaskMemFree(chosen);
   if (!ok) return;
+  shotsFolder_ = folder;
   const int saved = gallery::SaveScreenshots(*this, folder);
   wchar_t text[MAX_PATH + 80];
   swprintf(text, sizeof text / sizeof text[0], L"%d screenshots saved in %ls", saved, folder);

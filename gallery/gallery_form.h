@@ -63,6 +63,7 @@ class TGalleryForm : public TForm {
 
   std::unique_ptr<gallery::TSkinSwitcher> switcher_;
   std::vector<TMenuItem*> skinItems_;
+  std::wstring shotsFolder_;  // the folder screenshots went to last; at first the working folder
   int64_t startTicks_ = 0;
   double firstSkinnedMs_ = -1;
 };
