@@ -4,8 +4,11 @@
 #include <utility>
 
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_check.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -53,6 +56,11 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
   t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
   t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
+  t[static_cast<size_t>(SkinClass::CheckBox)] = &MakeAndAttach<TSkinCheckBox>;
+  t[static_cast<size_t>(SkinClass::RadioButton)] = &MakeAndAttach<TSkinRadioButton>;
+  t[static_cast<size_t>(SkinClass::GroupBox)] = &MakeAndAttach<TSkinGroupBox>;
+  t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
+  t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
   return t;
 }
 

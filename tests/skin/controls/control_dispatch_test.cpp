@@ -305,7 +305,7 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
   TSkinData& d = BuiltInSkin();
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON, d).skinClass, SkinClass::Button);
   EXPECT_EQ(DecideWindow("button", BS_DEFPUSHBUTTON, d).skinClass, SkinClass::Button);
-  EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).skinClass, SkinClass::GroupBox) << "dialogs' group boxes";
   EXPECT_EQ(DecideWindow("button", BS_OWNERDRAW, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON | BS_BITMAP, d).action, WindowAction::Nothing);
   // The low four bits are the button's kind, a value rather than flags.
