@@ -57,6 +57,8 @@ class TSkinControl : public TComponent {
   virtual void Draw(HDC dc, const RECT& rect);
   virtual void UpdateSkin();
   virtual bool CanSkin() const { return true; }
+  // After SKM_ENABLESKIN switched painting off or on (an object with its own windows hides them).
+  virtual void ActiveChanged() {}
 
   // --- message flow -------------------------------------------------------------------------
   void SkinWindowProc(TMessage& message);

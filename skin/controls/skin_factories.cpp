@@ -9,6 +9,7 @@
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -61,6 +62,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::GroupBox)] = &MakeAndAttach<TSkinGroupBox>;
   t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
   t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
+  t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
   return t;
 }
 
