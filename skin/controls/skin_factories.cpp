@@ -10,6 +10,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_media_player.h"
+#include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -48,6 +49,15 @@ TSkinControl* MakeSpeedButton(const SkinRequest& r) {
   return skin;
 }
 
+// The foreign control's kind comes with the request.
+TSkinControl* MakeObjImage(const SkinRequest& r) {
+  if (!r.control) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinObjImage>(r.control);
+  skin->Kind = r.variant;
+  skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
+  return skin;
+}
+
 std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> t{};
   t[static_cast<size_t>(SkinClass::Button)] = &MakeAndAttach<TSkinButton>;
@@ -63,6 +73,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
   t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
   t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
+  t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
   return t;
 }
 
