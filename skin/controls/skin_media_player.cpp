@@ -85,8 +85,10 @@ void TWMediaPlayer::Reposition() {
   Invalidate();
 }
 
-void TWMediaPlayer::Invalidate() {
-  if (window_ && IsWindowVisible(window_)) InvalidateRect(window_, nullptr, FALSE);
+void TWMediaPlayer::Invalidate(bool now) {
+  if (!window_ || !IsWindowVisible(window_)) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  if (now) UpdateWindow(window_);
 }
 
 void TWMediaPlayer::ReadButtonSets() {
@@ -249,7 +251,7 @@ void TSkinMP::AfterMessage(TMessage& m) {
     case WM_PAINT:
     case WM_ENABLE:
     case CM_ENABLEDCHANGED:
-      if (overlay_) overlay_->Invalidate();  // the sets or the state may have changed
+      if (overlay_) overlay_->Invalidate(true);  // with the control: the sets or the state may have changed
       break;
     default:
       TSkinControl::AfterMessage(m);

@@ -29,7 +29,7 @@ class TWMediaPlayer {
   void Bind(TWinControl* control);
   // Same bounds as the control, shown while the control is visible and the skin active.
   void Reposition();
-  void Invalidate();
+  void Invalidate(bool now = false);
   HWND Window() const { return window_; }
   int PressedButton() const { return pressedButton_; }
   int HotButton() const { return hotButton_; }
