@@ -1,6 +1,6 @@
 // TSkinChoice, TSkinCheckBox and TSkinRadioButton: the glyph frame from the window's state and
 // the control's properties, composed off-screen with the caption and copied in one transfer; a
-// bare dialog control keeps painting itself and gets the skin's glyph over its box. UI thread.
+// control whose image is missing keeps painting itself. UI thread.
 #include "skin/controls/skin_check.h"
 
 #include "framework/core/text.h"
@@ -37,6 +37,15 @@ void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
   Variant = Control && image && !image->Empty() ? 1 : 0;
   const bool tagged = Control && Control->Tag() == kTransparentChoiceTag;
   Transparent = tagged || (SkinData && HasOption(*SkinData, xoTransparent)) ? 1 : 0;
+}
+
+void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
+                               TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
+  TBitmap* image = Image();
+  Variant = Attached() && image && !image->Empty() ? 1 : 0;
+  Transparent = SkinData && HasOption(*SkinData, xoTransparent) ? 1 : 0;
 }
 
 bool TSkinChoice::BeforeMessage(TMessage& m) {
@@ -139,7 +148,9 @@ void TSkinChoice::DrawCaption(HDC dc, const SkinRect& textBox, DWORD style) {
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fw::SelectGuard keepFont(dc, font);
   fw::SavedDCState keepState(dc);
-  const TColor text = !Enabled ? TColor(clBtnShadow) : Control ? Control->Font()->Color() : TColor(clBtnText);
+  const TColor text =
+      !Enabled ? TColor(clBtnShadow)
+               : SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), SkinData);
   SetTextColor(dc, ResolveSkinColor(text));
   SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
   SetBkMode(dc, TRANSPARENT);

@@ -19,6 +19,9 @@ class TSkinChoice : public TSkinControl {
  public:
   explicit TSkinChoice(TComponent* owner) : TSkinControl(owner) {}
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  // A dialog's check box or radio button is painted whole too, caption included, so that its
+  // text takes the skin's colours.
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;

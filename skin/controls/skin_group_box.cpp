@@ -66,9 +66,8 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   RoundRect(dc, 1, top, width - 1, height - 1, 5, 5);
 
-  SetTextColor(dc, ResolveSkinColor(Control ? Control->Font()->Color()
-                                    : data  ? data->Colors[scButtonText]
-                                            : TColor(clBtnText)));
+  SetTextColor(
+      dc, ResolveSkinColor(SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), data)));
   SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
   SetBkMode(dc, OPAQUE);
   const bool right = (WindowLong(GWL_EXSTYLE) & WS_EX_RIGHT) != 0;

@@ -1,7 +1,7 @@
 // Check boxes, radio buttons, group boxes and containers skinned under Wine: the glyph frame
 // of each state for 4-, 5-, 8- and 12-frame images read back from the pixels, real clicks that
 // toggle and keep a radio group exclusive, the right-button style, the group box caption over
-// its frame, dialog controls painted over, colours given back, the system look restored with
+// its frame, dialog controls skinned, colours given back, the system look restored with
 // the skin off, and repeated repaints that leak nothing.
 #include "framework/controls/check_box.h"
 #include "framework/controls/group_box.h"
@@ -150,7 +150,7 @@ TEST_F(ChoiceSkinTest, GroupBoxCaptionInterruptsItsRoundedFrame) {
   SaveShot(group->Handle(), "group_box");
 }
 
-TEST_F(ChoiceSkinTest, DialogCheckBoxAndGroupBoxArePaintedOver) {
+TEST_F(ChoiceSkinTest, DialogCheckBoxIsPaintedWholeAndItsGroupBoxOver) {
   MakeStrip(data->Buttons->CheckImage, 12);
   data->Buttons->CheckFrameCount = 12;
   form->Show();
@@ -168,7 +168,7 @@ TEST_F(ChoiceSkinTest, DialogCheckBoxAndGroupBoxArePaintedOver) {
   flush_events(60);
   auto* checkSkin = SkinOf<TSkinCheckBox>(check);
   ASSERT_NE(checkSkin, nullptr);
-  EXPECT_EQ(checkSkin->Variant, 0) << "the system paints the caption";
+  EXPECT_EQ(checkSkin->Variant, 1) << "painted whole, caption included";
   ASSERT_NE(SkinOf<TSkinGroupBox>(group), nullptr);
   EXPECT_EQ(GlyphFrame(check), 1);
   ClickAt(CentreOf(check, 40));
