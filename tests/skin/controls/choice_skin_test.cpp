@@ -131,6 +131,27 @@ TEST_F(ChoiceSkinTest, RightButtonStyleDrawsTheBoxAtTheRight) {
   EXPECT_EQ(GlyphFrame(box->Handle(), false), 0) << "the left edge holds the caption";
 }
 
+TEST_F(ChoiceSkinTest, SpaceKeyPressesAndTogglesTheFocusedCheckBox) {
+  MakeStrip(data->Buttons->CheckImage, 12);
+  data->Buttons->CheckFrameCount = 12;
+  auto* box = Add<TCheckBox>(form, 20, 20, 160, 20);
+  box->SetCaption("Keyboard");
+  ShowAndSkin();
+  SetForegroundWindow(form->Handle());
+  SetFocus(box->Handle());
+  ASSERT_TRUE(testing_support::wait_until([&] { return GetFocus() == box->Handle(); }, 2000));
+  INPUT key{};
+  key.type = INPUT_KEYBOARD;
+  key.ki.wVk = VK_SPACE;
+  SendInput(1, &key, sizeof key);
+  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(box->Handle()) == 3; }, 2000))
+      << "pressed while the key is down: " << GlyphFrame(box->Handle());
+  key.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &key, sizeof key);
+  EXPECT_TRUE(testing_support::wait_until([&] { return box->State() == cbChecked; }, 2000));
+  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(box->Handle()) == 5; }, 2000));
+}
+
 TEST_F(ChoiceSkinTest, GroupBoxCaptionInterruptsItsRoundedFrame) {
   auto* group = Add<TGroupBox>(form, 20, 20, 200, 120);
   group->SetCaption("Group caption");
