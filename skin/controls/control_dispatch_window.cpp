@@ -33,7 +33,9 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
   auto skin = [](SkinClass cls) { return WindowDecision{WindowAction::Skin, cls}; };
   if (lowerClass == "button") {
     if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return {};
-    if ((style & BS_GROUPBOX) == BS_GROUPBOX || (style & BS_BITMAP)) return {};
+    if ((style & BS_GROUPBOX) == BS_GROUPBOX)
+      return Has(data, xcGroupBox) ? skin(SkinClass::GroupBox) : WindowDecision{};
+    if (style & BS_BITMAP) return {};
     if (IsCheckStyle(style)) return Has(data, xcCheckBox) ? skin(SkinClass::CheckBox) : WindowDecision{};
     if (IsRadioStyle(style))
       return Has(data, xcRadioButton) ? skin(SkinClass::RadioButton) : WindowDecision{};

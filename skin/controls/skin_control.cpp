@@ -163,6 +163,7 @@ void TSkinControl::GiveParentBackground() {
 void TSkinControl::SkinWindowProc(TMessage& message) {
   if (message.Msg == SKM_ENABLESKIN) {
     Active = message.WParam > 0 ? 1 : 0;
+    ActiveChanged();
     if (Active) Repaint();
     return;
   }

@@ -57,6 +57,8 @@ class TSkinControl : public TComponent {
   virtual void Draw(HDC dc, const RECT& rect);
   virtual void UpdateSkin();
   virtual bool CanSkin() const { return true; }
+  // After SKM_ENABLESKIN switched painting off or on (an object with its own windows hides them).
+  virtual void ActiveChanged() {}
 
   // --- message flow -------------------------------------------------------------------------
   void SkinWindowProc(TMessage& message);
@@ -149,6 +151,9 @@ void SetPropByName(TObject* object, std::string_view name, std::string_view text
 // --- drawing helpers ---------------------------------------------------------------------------
 // Shows what the control's parent paints under the control, into `dc` (the control's origin).
 void DrawParentBackground(TControl* control, HDC dc);
+// The colour a caption on the skin's face colour is drawn in: a control's own colour, unless it
+// is the system's default text colour, which would not stand out on a dark skin's face.
+TColor SkinCaptionColor(TColor own, const TSkinData* skinData);
 // Frame `frameIndex` (from 1) of `frameCount` of the element's image, nine-grid by its margins.
 void DrawElementFrame(HDC dc, const RECT& rect, TDataSkinObject& element, int frameCount, int frameIndex);
 

@@ -116,6 +116,11 @@ void DrawParentBackground(TControl* control, HDC dc) {
   SendMessageW(parentWindow, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
+TColor SkinCaptionColor(TColor own, const TSkinData* skinData) {
+  if (skinData && (own == clWindowText || own == clBtnText)) return skinData->Colors[scButtonText];
+  return own;
+}
+
 void DrawElementFrame(HDC dc, const RECT& rect, TDataSkinObject& element, int frameCount, int frameIndex) {
   if (element.Image.Empty()) return;
   SkinMargins margins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};

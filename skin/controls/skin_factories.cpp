@@ -4,8 +4,13 @@
 #include <utility>
 
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/skin_box.h"
 #include "skin/controls/skin_button.h"
+#include "skin/controls/skin_check.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_media_player.h"
+#include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -44,6 +49,15 @@ TSkinControl* MakeSpeedButton(const SkinRequest& r) {
   return skin;
 }
 
+// The foreign control's kind comes with the request.
+TSkinControl* MakeObjImage(const SkinRequest& r) {
+  if (!r.control) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinObjImage>(r.control);
+  skin->Kind = r.variant;
+  skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
+  return skin;
+}
+
 std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> t{};
   t[static_cast<size_t>(SkinClass::Button)] = &MakeAndAttach<TSkinButton>;
@@ -53,6 +67,13 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
   t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
   t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
+  t[static_cast<size_t>(SkinClass::CheckBox)] = &MakeAndAttach<TSkinCheckBox>;
+  t[static_cast<size_t>(SkinClass::RadioButton)] = &MakeAndAttach<TSkinRadioButton>;
+  t[static_cast<size_t>(SkinClass::GroupBox)] = &MakeAndAttach<TSkinGroupBox>;
+  t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
+  t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
+  t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
+  t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
   return t;
 }
 

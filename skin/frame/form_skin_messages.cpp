@@ -6,6 +6,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/controls/skin_scrollbar.h"
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/frame_registry.h"
@@ -190,8 +191,11 @@ void TWinSkinForm::HandleControlColor(TMessage& m) {
   Default(m);
   if (Form) return;
   SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
-  if (m.Msg == WM_CTLCOLORSTATIC && SkinData && SkinData->FaceBrush)
+  if (m.Msg == WM_CTLCOLORSTATIC && SkinData && SkinData->FaceBrush) {
+    // Static text stands on the face colour: in the skin's text colour, or a dark skin hides it.
+    SetTextColor(reinterpret_cast<HDC>(m.WParam), ResolveSkinColor(SkinData->Colors[scButtonText]));
     m.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush.get());
+  }
 }
 
 // Everything this object put on the window is taken off before the window's own last message.

@@ -8,6 +8,12 @@
 #include <array>
 #include <vector>
 
+#include "framework/controls/check_box.h"
+#include "framework/controls/group_box.h"
+#include "framework/controls/media_player.h"
+#include "framework/controls/panel.h"
+#include "framework/controls/radio_group.h"
+#include "framework/controls/tool_bar.h"
 #include "framework/core/properties.h"
 #include "framework/ui/application.h"
 #include "framework/ui/button.h"
@@ -87,15 +93,28 @@ const TClassInfo& TRzTestCheck::StaticClass() {
   return info;
 }
 
+// A data-aware button bar of another family, known to the dispatch by its class name.
+class TDBNavigator : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+};
+const TClassInfo& TDBNavigator::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TDBNavigator>("TDBNavigator", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
 // What the dispatch hands out, recorded instead of made while a RecordedSkins lives.
 struct Handed {
   SkinClass skinClass;
   TControl* control;
   int variant;
+  bool useSkinColor;
 };
 std::vector<Handed> handed;
 TSkinControl* Record(const SkinRequest& r) {
-  handed.push_back({r.skinClass, r.control, r.variant});
+  handed.push_back({r.skinClass, r.control, r.variant, r.useSkinColor});
   return nullptr;
 }
 class RecordedSkins {
@@ -112,6 +131,11 @@ class RecordedSkins {
     for (const Handed& h : handed)
       if (h.control == control) return h.skinClass;
     return SkinClass::Count;
+  }
+  static bool UsesSkinColor(const TControl* control) {
+    for (const Handed& h : handed)
+      if (h.control == control) return h.useSkinColor;
+    return false;
   }
 
  private:
@@ -224,6 +248,44 @@ TEST_F(DispatchTest, RadioGroupKindTellsForeignChildrenByNameInAnyCase) {
   EXPECT_EQ(RecordedSkins::For(group), SkinClass::GroupBox);
 }
 
+TEST_F(DispatchTest, ChoiceAndContainerRowsHandOutTheirSkinsToTheControlsAndTheirChildren) {
+  auto* radios = Add<TRadioGroup>(250, 10, 120, 80);
+  radios->Items()->Add("One");
+  radios->Items()->Add("Two");
+  auto* navigator = Add<TDBNavigator>(10, 200, 120, 25);
+  auto* navButton = TComponent::CreateIn<TButton>(form);
+  navButton->SetParent(navigator);
+  auto* tools = Add<TToolBar>(10, 230, 200, 26);
+  auto* player = Add<TMediaPlayer>(140, 200, 100, 25);
+  auto* group = Add<TGroupBox>(250, 100, 120, 80);
+  auto* inGroup = TComponent::CreateIn<TCheckBox>(form);
+  inGroup->SetParent(group);
+  auto* panel = Add<TPanel>(250, 190, 120, 60);
+  auto* inPanel = TComponent::CreateIn<TRadioButton>(form);
+  inPanel->SetParent(panel);
+  flush_events();
+  RecordedSkins recorded;
+  TControlWalker walker(*formSkin);
+  for (TControl* c : std::initializer_list<TControl*>{radios, navigator, tools, player, group, panel})
+    walker.DispatchControl(c, form);
+  ASSERT_EQ(radios->ControlCount(), 2);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(RecordedSkins::For(radios->Controls(i)), SkinClass::RadioButton);
+  EXPECT_EQ(RecordedSkins::For(radios), SkinClass::GroupBox);
+  EXPECT_TRUE(RecordedSkins::UsesSkinColor(radios));
+  EXPECT_EQ(RecordedSkins::For(navigator), SkinClass::Box);
+  EXPECT_TRUE(RecordedSkins::UsesSkinColor(navigator));
+  EXPECT_EQ(RecordedSkins::For(navButton), SkinClass::Button) << "the navigator's buttons are dispatched";
+  EXPECT_EQ(RecordedSkins::For(tools), SkinClass::Box);
+  EXPECT_TRUE(tools->Flat());
+  EXPECT_EQ(RecordedSkins::For(player), SkinClass::MP);
+  EXPECT_EQ(RecordedSkins::For(inGroup), SkinClass::CheckBox);
+  EXPECT_EQ(RecordedSkins::For(group), SkinClass::GroupBox);
+  EXPECT_FALSE(RecordedSkins::UsesSkinColor(group));
+  EXPECT_EQ(RecordedSkins::For(inPanel), SkinClass::RadioButton);
+  EXPECT_EQ(RecordedSkins::For(panel), SkinClass::Box);
+  EXPECT_TRUE(RecordedSkins::UsesSkinColor(panel));
+}
+
 TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
   formSkin->AttachControlSkins();
   TSkinControl* skin = nullptr;
@@ -305,7 +367,7 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
   TSkinData& d = BuiltInSkin();
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON, d).skinClass, SkinClass::Button);
   EXPECT_EQ(DecideWindow("button", BS_DEFPUSHBUTTON, d).skinClass, SkinClass::Button);
-  EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_GROUPBOX, d).skinClass, SkinClass::GroupBox) << "dialogs' group boxes";
   EXPECT_EQ(DecideWindow("button", BS_OWNERDRAW, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("button", BS_PUSHBUTTON | BS_BITMAP, d).action, WindowAction::Nothing);
   // The low four bits are the button's kind, a value rather than flags.

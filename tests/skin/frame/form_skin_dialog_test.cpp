@@ -6,6 +6,7 @@
 
 #include "form_skin_test_support.h"
 #include "framework/core/error.h"
+#include "skin/data/draw/draw_helpers.h"
 
 namespace quarnel::testing {
 namespace {
@@ -127,6 +128,14 @@ TEST_F(FormSkinDialogTest, DialogWithShortTitleKeepsItsWidth) {
   EXPECT_EQ(outer.right - outer.left, nativeClient.right + SkinLeft() + SkinRight());
   EXPECT_EQ(ChildPosition(dialog, button).x, nativeButton.x);
   EXPECT_EQ(ClientRectOf(dialog).right, nativeClient.right);
+  // Static text of the dialog (a message box's text) is drawn in the skin's colours.
+  HDC dc = CreateCompatibleDC(nullptr);
+  SetTextColor(dc, RGB(1, 2, 3));
+  const LRESULT brush =
+      SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(button));
+  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(data->FaceBrush.get()));
+  EXPECT_EQ(GetTextColor(dc), ResolveSkinColor(data->Colors[scButtonText]));
+  DeleteDC(dc);
   DestroyWindow(dialog);
 }
 

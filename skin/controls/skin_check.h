@@ -1,0 +1,73 @@
+// Check boxes and radio buttons: TSkinChoice (what both share: state tracking, off-screen
+// drawing of the skin's glyph with the caption beside it), TSkinCheckBox and TSkinRadioButton,
+// which pick their image and frame. UI thread.
+#pragma once
+#include <windows.h>
+
+#include "framework/graphics/bitmap.h"
+#include "skin/controls/choice_layout.h"
+#include "skin/controls/skin_control.h"
+
+namespace quarnel {
+
+// Tag that asks for a transparent check box or radio button background.
+constexpr int kTransparentChoiceTag = 5555;
+// A framework notification after which a check box or radio button is repainted.
+constexpr UINT kChoiceRepaintMessage = 0xB0D0;
+
+class TSkinChoice : public TSkinControl {
+ public:
+  explicit TSkinChoice(TComponent* owner) : TSkinControl(owner) {}
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  // A dialog's check box or radio button is painted whole too, caption included, so that its
+  // text takes the skin's colours.
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+
+  uint8_t Transparent = 0;
+  int LastFrameIndex() const { return lastFrame_; }  // the glyph frame of the last draw, 0 before
+
+ protected:
+  // The skin's image for this kind (null or empty: the control paints itself) and its frames.
+  virtual TBitmap* Image() const = 0;
+  virtual int FrameCount() const = 0;
+  // The frame for the window's current state (`buttonState` from BM_GETSTATE).
+  virtual int FrameIndex(DWORD style, LRESULT buttonState) = 0;
+  virtual ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight,
+                             bool rightButton) const = 0;
+
+ private:
+  void DrawCaption(HDC dc, const SkinRect& textBox, DWORD style);
+  TBitmap bitmap_;
+  int lastFrame_ = 0;
+};
+
+class TSkinCheckBox : public TSkinChoice {
+ public:
+  explicit TSkinCheckBox(TComponent* owner) : TSkinChoice(owner) {}
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void AfterMessage(TMessage& message) override;
+  // 0 none; 1 unchecked, 2 checked, 3 indeterminate, from the last BM_SETCHECK.
+  int BoundState = 0;
+
+ protected:
+  TBitmap* Image() const override;
+  int FrameCount() const override;
+  int FrameIndex(DWORD style, LRESULT buttonState) override;
+  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton) const override;
+};
+
+class TSkinRadioButton : public TSkinChoice {
+ public:
+  explicit TSkinRadioButton(TComponent* owner) : TSkinChoice(owner) {}
+
+ protected:
+  TBitmap* Image() const override;
+  int FrameCount() const override;
+  int FrameIndex(DWORD style, LRESULT buttonState) override;
+  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton) const override;
+};
+
+}  // namespace quarnel

@@ -1,0 +1,262 @@
+// TSkinMP and its TWMediaPlayer overlay: the bar painted off-screen from the skin's Buttons
+// frames (pressed, hot, disabled) with the glyph bitmaps centred, presses handed to the control
+// and the release given only over the pressed button. UI thread.
+#include "skin/controls/skin_media_player.h"
+
+#include <windowsx.h>
+
+#include "framework/core/properties.h"
+#include "framework/ui/control.h"
+#include "framework/ui/private_messages.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr wchar_t kOverlayClass[] = L"TWMediaPlayer";
+constexpr COLORREF kGlyphKey = RGB(128, 128, 128);
+const wchar_t* const kGlyphNames[kMediaButtonCount] = {
+    L"MPPLAY", L"MPPAUSE", L"MPSTOP", L"MPNEXT", L"MPPREV", L"MPSTEP", L"MPBACK", L"MPRECORD", L"MPEJECT"};
+// Buttons frames the bar uses.
+constexpr int kFrameNormal = 1, kFramePressed = 2, kFrameDisabled = 3, kFrameHot = 4;
+
+void RegisterOverlayClass() {
+  static const ATOM atom = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kOverlayClass;
+    return RegisterClassExW(&wc);
+  }();
+  (void)atom;
+}
+
+unsigned SetProperty(TObject* object, const char* name) {
+  const TPropInfo* p = object ? GetPropInfo(*object, name) : nullptr;
+  if (!p || p->kind != TTypeKind::Set) return 0;
+  return MediaButtonsInSetText(GetSetProp(*object, *p));
+}
+
+}  // namespace
+
+// --- the overlay ----------------------------------------------------------------------------------
+
+TWMediaPlayer::TWMediaPlayer(TSkinMP* skin) : skin_(skin) {
+  static const wchar_t* const prefixes[] = {L"EN", L"DI", L"CL"};
+  for (int b = 0; b < kMediaButtonCount; ++b)
+    for (int kind = 0; kind < 3; ++kind) {
+      const std::wstring name = std::wstring(prefixes[kind]) + L"_" + kGlyphNames[b];
+      glyphs_[static_cast<size_t>(b * 3 + kind)].reset(static_cast<HBITMAP>(
+          LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    }
+}
+
+TWMediaPlayer::~TWMediaPlayer() {
+  HWND window = window_;
+  subclass_.Restore();
+  if (window && IsWindow(window)) DestroyWindow(window);
+}
+
+void TWMediaPlayer::Bind(TWinControl* control) {
+  control_ = control;
+  HWND target = control ? control->Handle() : nullptr;
+  if (!target || window_) return;
+  RegisterOverlayClass();
+  window_ = CreateWindowExW(0, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(target),
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window_) subclass_.Install(window_, [this](TMessage& m) { HandleMessage(m); });
+  Reposition();
+}
+
+void TWMediaPlayer::Reposition() {
+  if (!window_ || !control_ || !control_->HandleAllocated()) return;
+  HWND target = control_->RawHandle();
+  RECT r;
+  GetWindowRect(target, &r);
+  MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&r), 2);
+  const bool show = IsWindowVisible(target) && skin_ && skin_->Active;
+  SetWindowPos(window_, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+  Invalidate();
+}
+
+void TWMediaPlayer::Invalidate(bool now) {
+  if (!window_ || !IsWindowVisible(window_)) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  if (now) UpdateWindow(window_);
+}
+
+void TWMediaPlayer::ReadButtonSets() {
+  visible_ = SetProperty(control_, "VisibleButtons");
+  enabled_ = SetProperty(control_, "EnabledButtons");
+  colored_ = SetProperty(control_, "ColoredButtons");
+  if (control_ && !control_->Enabled()) enabled_ = 0;
+}
+
+void TWMediaPlayer::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(window_, &client);
+  TSkinData* data = skin_ ? skin_->SkinData : nullptr;
+  ReadButtonSets();
+  const int count = VisibleMediaButtonCount(visible_);
+  const int width = std::max(1L, client.right), height = std::max(1L, client.bottom);
+  if (buffer_.Width() != width || buffer_.Height() != height) buffer_.SetSize(width, height);
+  HDC canvas = buffer_.DC();
+  skin_->FillSkinColor(canvas, RECT{0, 0, width, height});
+  TDataSkinButton* buttons =
+      data && data->Buttons && !data->Buttons->Image.Empty() ? data->Buttons.get() : nullptr;
+  for (int b = 0, order = 0; b < kMediaButtonCount && count > 0; ++b) {
+    if (!((visible_ >> b) & 1)) continue;
+    const SkinRect c = MediaButtonCell(order++, count, width, height);
+    const RECT cell{c.left, c.top, c.right, c.bottom};
+    const bool enabled = (enabled_ >> b) & 1;
+    const bool down = pressed_ && pressedButton_ == b && enabled;
+    const int frame = !enabled          ? kFrameDisabled
+                      : down            ? kFramePressed
+                      : hotButton_ == b ? kFrameHot
+                                        : kFrameNormal;
+    if (buttons) DrawElementFrame(canvas, cell, *buttons, buttons->FrameCount, frame);
+    const int kind = !enabled ? 1 : ((colored_ >> b) & 1) ? 2 : 0;
+    HBITMAP glyph = glyphs_[static_cast<size_t>(b * 3 + kind)].get();
+    BITMAP info{};
+    if (!glyph || !GetObjectW(glyph, sizeof info, &info)) continue;
+    fw::UniqueDC glyphDC(CreateCompatibleDC(dc));
+    fw::SelectGuard keep(glyphDC.get(), glyph);
+    const int shift = down ? 1 : 0;
+    TransparentBlt(canvas, (cell.left + cell.right - info.bmWidth) / 2 + shift,
+                   (cell.top + cell.bottom - info.bmHeight) / 2 + shift, info.bmWidth, info.bmHeight,
+                   glyphDC.get(), 0, 0, info.bmWidth, info.bmHeight, kGlyphKey);
+  }
+  BitBlt(dc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
+}
+
+void TWMediaPlayer::HandleMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window_, &ps);
+      Paint(dc);
+      EndPaint(window_, &ps);
+      return;
+    }
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown(m);
+      return;
+    case WM_LBUTTONUP:
+      OnButtonUp(m);
+      return;
+    case WM_MOUSEMOVE:
+      OnMouseMove(m);
+      return;
+    case WM_MOUSELEAVE:
+      hotButton_ = -1;
+      Invalidate();
+      return;
+    case WM_CAPTURECHANGED:
+      if (pressed_ && reinterpret_cast<HWND>(m.LParam) != window_) {
+        pressed_ = false;
+        Invalidate();
+      }
+      break;
+    default:
+      break;
+  }
+  subclass_.Default(m);
+}
+
+void TWMediaPlayer::OnButtonDown(TMessage& m) {
+  if (!control_ || !control_->HandleAllocated()) return;
+  HWND target = control_->RawHandle();
+  RECT client;
+  GetClientRect(window_, &client);
+  pressed_ = true;
+  // The control takes the press (its own press state and events), then the overlay keeps the
+  // mouse so that it sees the release wherever it happens.
+  SendMessageW(target, WM_LBUTTONDOWN, m.WParam, m.LParam);
+  if (GetCapture() == target) ReleaseCapture();
+  SetCapture(window_);
+  pressedButton_ = MediaButtonAt(GET_X_LPARAM(m.LParam), client.right, visible_);
+  Invalidate();
+}
+
+void TWMediaPlayer::OnButtonUp(TMessage& m) {
+  if (!pressed_) return;
+  pressed_ = false;
+  if (GetCapture() == window_) ReleaseCapture();
+  RECT client;
+  GetClientRect(window_, &client);
+  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  const bool inside = PtInRect(&client, p) != FALSE;
+  const bool same = inside && MediaButtonAt(p.x, client.right, visible_) == pressedButton_;
+  pressedButton_ = -1;
+  Invalidate();
+  if (!control_ || !control_->HandleAllocated()) return;
+  // Over another button the control is told that the press ended outside every button, so it
+  // performs nothing and forgets its pressed button.
+  SendMessageW(control_->RawHandle(), WM_LBUTTONUP, m.WParam, same ? m.LParam : MAKELPARAM(-1, -1));
+}
+
+void TWMediaPlayer::OnMouseMove(TMessage& m) {
+  RECT client;
+  GetClientRect(window_, &client);
+  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  const int hot = PtInRect(&client, p) ? MediaButtonAt(p.x, client.right, visible_) : -1;
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+  TrackMouseEvent(&track);
+  if (hot != hotButton_) {
+    hotButton_ = hot;
+    Invalidate();
+  }
+}
+
+// --- the skin object ------------------------------------------------------------------------------
+
+TSkinMP::TSkinMP(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinMP::~TSkinMP() = default;
+
+void TSkinMP::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
+  if (!Control) return;
+  overlay_ = std::make_unique<TWMediaPlayer>(this);
+  overlay_->Bind(Control);
+}
+
+void TSkinMP::Detach() {
+  TSkinControl::Detach();
+  if (State != scsWindowGone) overlay_.reset();
+}
+
+void TSkinMP::ActiveChanged() {
+  if (overlay_) overlay_->Reposition();
+}
+
+void TSkinMP::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case CM_VISIBLECHANGED:
+    case WM_SHOWWINDOW:
+      if (overlay_) overlay_->Reposition();
+      break;
+    case WM_PAINT:
+    case WM_ENABLE:
+    case CM_ENABLEDCHANGED:
+      if (overlay_) overlay_->Invalidate(true);  // with the control: the sets or the state may have changed
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+}  // namespace quarnel

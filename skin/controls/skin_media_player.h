@@ -1,0 +1,72 @@
+// The media player's skin: TSkinMP keeps a TWMediaPlayer overlay over the control, following its
+// bounds and visibility; the overlay paints the nine-button bar from the skin's Buttons frames
+// with the program's glyph bitmaps and hands presses and releases to the control, which performs
+// the buttons' actions. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "framework/graphics/bitmap.h"
+#include "framework/win/handles.h"
+#include "framework/win/window_thunk.h"
+#include "skin/controls/media_layout.h"
+#include "skin/controls/skin_control.h"
+
+namespace quarnel {
+
+class TSkinMP;
+
+// The overlay window over a media-player control.
+class TWMediaPlayer {
+ public:
+  explicit TWMediaPlayer(TSkinMP* skin);
+  ~TWMediaPlayer();
+  TWMediaPlayer(const TWMediaPlayer&) = delete;
+  TWMediaPlayer& operator=(const TWMediaPlayer&) = delete;
+
+  void Bind(TWinControl* control);
+  // Same bounds as the control, shown while the control is visible and the skin active.
+  void Reposition();
+  void Invalidate(bool now = false);
+  HWND Window() const { return window_; }
+  int PressedButton() const { return pressedButton_; }
+  int HotButton() const { return hotButton_; }
+  // Paints the bar into `dc` at the overlay's origin.
+  void Paint(HDC dc);
+
+ private:
+  void HandleMessage(TMessage& message);
+  void ReadButtonSets();
+  void OnButtonDown(TMessage& message);
+  void OnButtonUp(TMessage& message);
+  void OnMouseMove(TMessage& message);
+
+  TSkinMP* skin_;
+  TWinControl* control_ = nullptr;
+  HWND window_ = nullptr;
+  fw::WindowSubclass subclass_;
+  unsigned visible_ = 0, enabled_ = 0, colored_ = 0;
+  std::array<fw::UniqueBitmap, 3 * kMediaButtonCount> glyphs_;  // enabled, disabled, coloured
+  int pressedButton_ = -1;                                      // the button under the press
+  int hotButton_ = -1;                                          // the button under the cursor
+  bool pressed_ = false;
+  TBitmap buffer_;
+};
+
+class TSkinMP : public TSkinControl {
+ public:
+  explicit TSkinMP(TComponent* owner);
+  ~TSkinMP() override;
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void Detach() override;
+  void AfterMessage(TMessage& message) override;
+  void ActiveChanged() override;
+  TWMediaPlayer* Overlay() const { return overlay_.get(); }
+
+ private:
+  std::unique_ptr<TWMediaPlayer> overlay_;
+};
+
+}  // namespace quarnel
