@@ -187,6 +187,7 @@ class TWinControl : public TControl {
   void TextChanged() override;
   void ColorChanged() override;
   void UpdateChildFonts();
+  bool OfferDialogChar(TMessage& message);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;

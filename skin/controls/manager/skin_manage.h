@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "framework/win/handles.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/frame/frame_registry.h"
+#include "skin/frame/menus/popup_menu_skin.h"
 
 class TCustomForm;
 class TWinControl;
@@ -27,6 +29,7 @@ struct TPopupSkinEntry {
   HWND Window = nullptr;
   bool Tracking = false;
   TSkinData* SkinData = nullptr;
+  std::unique_ptr<TWinSkinPopMenu> Skin;  // paints the window from the skin
 };
 
 class TSkinManage final : public TFrameRegistry {
