@@ -16,7 +16,7 @@ namespace quarnel {
 
 void TWinSkinForm::CreateMenuBar() {
   MenuBar.reset();
-  if (!NativeMenu || FormKind != fkPlainForm || BorderKind == bkNoBorder) return;
+  if (!NativeMenu || FormKind == fkMDIChild || BorderKind == bkNoBorder) return;
   if (!(SkinData->SkinControls() & Bit(xcMainMenu))) return;
   auto bar = std::make_unique<TWinSkinMenu>(Window, SkinData);
   bar->Menu = Form ? Form->Menu() : nullptr;

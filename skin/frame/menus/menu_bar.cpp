@@ -256,9 +256,28 @@ bool TWinSkinMenu::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
 }
 
 
+TMenuItem* TWinSkinMenu::FormItem(const TNativeItem& native) const {
+  const UINT id = GetMenuItemID(native.Menu, static_cast<int>(native.Position));
+  return Menu && id != static_cast<UINT>(-1) ? Menu->FindItem(id) : nullptr;
+}
+
 bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
   const TNativeItem* item = measure.CtlType == ODT_MENU ? NativeItem(measure.itemData) : nullptr;
   if (!item) return false;
+  fw::UniqueDC dc = fw::CreateMemoryDC();
+  fw::UniqueFont font = MenuFont();
+  fw::SelectGuard keep(dc.get(), font.get());
+  // An item of the form's menu is measured the framework's way plus the skin's room.
+  if (TMenuItem* formItem = FormItem(*item)) {
+    TCanvas canvas(dc.get());
+    int width = 0, height = 0;
+    formItem->DefaultMeasure(canvas, width, height);
+    MeasureMainMenuItem(SkinData, *formItem, width);
+    canvas.SetHandle(nullptr);
+    measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+    measure.itemHeight = static_cast<UINT>(std::max(height, 0));
+    return true;
+  }
   UINT state = 0;
   const std::wstring text =
       (item->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(item->Menu, item->Position, state);
@@ -267,9 +286,6 @@ bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
     measure.itemHeight = 8;
     return true;
   }
-  fw::UniqueDC dc = fw::CreateMemoryDC();
-  fw::UniqueFont font = MenuFont();
-  fw::SelectGuard keep(dc.get(), font.get());
   RECT r{0, 0, 0, 0};
   DrawTextWide(dc.get(), text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
   TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuItem.get() : nullptr;
@@ -281,6 +297,15 @@ bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
 bool TWinSkinMenu::DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
   const TNativeItem* native = draw.CtlType == ODT_MENU ? NativeItem(draw.itemData) : nullptr;
   if (!native) return false;
+  TCanvas canvas(draw.hDC);
+  const int saved = SaveDC(draw.hDC);
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  if (TMenuItem* formItem = FormItem(*native)) {
+    DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
+    canvas.SetHandle(nullptr);
+    RestoreDC(draw.hDC, saved);
+    return true;
+  }
   UINT state = 0;
   std::wstring text =
       (native->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(native->Menu, native->Position, state);
@@ -295,10 +320,7 @@ bool TWinSkinMenu::DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) 
   item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
   item->SetChecked((state & MFS_CHECKED) != 0);
   item->SetDefault((state & MFS_DEFAULT) != 0);
-  TCanvas canvas(draw.hDC);
-  const int saved = SaveDC(draw.hDC);
-  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, (draw.itemState & ODS_SELECTED) != 0,
-                   draw.rcItem);
+  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, selected, draw.rcItem);
   canvas.SetHandle(nullptr);
   RestoreDC(draw.hDC, saved);
   return true;

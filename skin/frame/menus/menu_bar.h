@@ -81,6 +81,8 @@ class TWinSkinMenu {
     ULONG_PTR Data;
   };
   const TNativeItem* NativeItem(ULONG_PTR data) const;
+  // The form's menu item behind a native item (by its command), or null.
+  TMenuItem* FormItem(const TNativeItem& native) const;
   std::vector<TNativeItem> ownerDrawn_;
 };
 
