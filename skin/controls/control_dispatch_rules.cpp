@@ -166,7 +166,9 @@ void TabAction(const Ctx& c) {
   else
     MakeFor(c, SkinClass::Tab, false, 2);
 }
-void MenuItemsOwnerDraw(const Ctx&) {}  // the menu items' drawing comes with the menu skins
+void MenuItemsOwnerDraw(const Ctx& c) {
+  c.walker.Host().HostHookMenu(ObjectAs<TComponent>(::GetObjectPropByName(c.control, "Menu")));
+}
 // Every band takes the face colour; the band collection holds its bands as its components.
 void CoolBarBands(const Ctx& c) {
   auto* bands = ObjectAs<TComponent>(GetObjectPropByName(&c.control, "Bands", TComponent::StaticClass()));
@@ -233,6 +235,7 @@ void RadioButton(const Ctx& c) {
 void ToolBar(const Ctx& c) {
   SetPropByName(&c.control, "Flat", "True");
   MakeFor(c, SkinClass::Box);
+  if (c.control.ClassInfo().FindProperty("Menu")) MenuItemsOwnerDraw(c);
 }
 void StatusBar(const Ctx& c) {
   MakeFor(c, SkinClass::StatusBar);

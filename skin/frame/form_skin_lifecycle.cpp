@@ -86,6 +86,7 @@ TWinSkinForm::~TWinSkinForm() {
   if (Form && !formGoing) {
     HookPopupMenus(Form, false);
     HookMainMenus(false);
+    UnhookReferencedMenus();
   }
   ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
                       !IsWindow(Window));
@@ -134,6 +135,7 @@ void TWinSkinForm::Detach() {
   if (Form && !destroying && !Form->IsDestroying()) {
     HookPopupMenus(Form, false);
     HookMainMenus(false);
+    UnhookReferencedMenus();
   }
   if (!FrameEnabled) {
     SetHoverTimer(false);

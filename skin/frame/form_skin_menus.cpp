@@ -1,6 +1,8 @@
 // TWinSkinForm and menus: the owner-draw handlers it puts on the items of its form's popup menu
 // components, of the drop-downs of its main menus and of the skinned window menu, which draw and
 // measure each item in the skin's look. UI thread of the skinned window.
+#include <algorithm>
+
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/data/skin_data.h"
@@ -103,6 +105,31 @@ bool TWinSkinForm::IsOwnedMainMenu(TMainMenu* menu) const {
   for (int i = 0; Form && i < Form->ComponentCount(); ++i)
     if (Form->Components(i) == menu) return true;
   return false;
+}
+
+void TWinSkinForm::HostHookMenu(TComponent* component) {
+  auto* menu = ObjectAs<TMenu>(component);
+  if (!menu || !SkinData || (Form && menu == Form->Menu())) return;  // the bar serves the form's own
+  if (std::find(hookedMenus_.begin(), hookedMenus_.end(), menu) != hookedMenus_.end()) return;
+  menu->FreeNotification(this);
+  hookedMenus_.push_back(menu);
+  menu->SetOwnerDraw(true);
+  HookMenuItems(*menu->Items(), true);
+}
+
+void TWinSkinForm::UnhookReferencedMenus() {
+  for (TMenu* menu : hookedMenus_) {
+    HookMenuItems(*menu->Items(), false);
+    menu->SetOwnerDraw(false);
+    menu->RemoveFreeNotification(this);
+  }
+  hookedMenus_.clear();
+}
+
+void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove)
+    hookedMenus_.erase(std::remove(hookedMenus_.begin(), hookedMenus_.end(), component), hookedMenus_.end());
 }
 
 void TWinSkinForm::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {

@@ -25,6 +25,7 @@
 class TControl;
 class TCustomForm;
 class TMainMenu;
+class TMenu;
 class TMenuItem;
 class TPopupMenu;
 class TWinControl;
@@ -115,6 +116,10 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   bool IsOwnedMainMenu(TMainMenu* menu) const;
   std::vector<std::pair<TMainMenu*, TMenuItem*>> mainMenuHooks_;  // items given our handlers
   bool mainMenusOwnerDrawn_ = false;  // owner-draw was switched on here
+  // Menus that controls refer to, drawn by the skin through HostHookMenu.
+  std::vector<TMenu*> hookedMenus_;
+  void UnhookReferencedMenus();
+  void Notification(TComponent* component, TOperation operation) override;
   int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
   void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
   void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
@@ -144,6 +149,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   // --- the host of the control skins -----------------------------------------------------------
   TComponent& HostComponent() override { return *this; }
   HWND HostWindow() const override { return Window; }
+  void HostHookMenu(TComponent* menu) override;
   TCustomForm* HostForm() const override { return Form; }
   TSkinData* HostSkinData() const override { return SkinData; }
   TCanvas& HostCanvas() override { return Canvas; }

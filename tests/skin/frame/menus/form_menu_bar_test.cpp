@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/tool_bar.h"
 #include "framework/ui/button.h"
 #include "framework/ui/menu.h"
 #include "skin/data/draw/draw_helpers.h"
@@ -118,6 +119,27 @@ TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   manager->SetRunning(false);
   skin->Detach();
   EXPECT_EQ(GetMenu(window), menu->Handle());
+}
+
+// A tool bar's menu is drawn by the skin while the form is skinned, and by the system after.
+TEST_F(FormMenuBarTest, AToolBarsMenuIsOwnerDrawnWhileSkinned) {
+  TForm* form = NewMenuForm();
+  auto* bar = TComponent::CreateIn<TToolBar>(form);
+  bar->SetParent(form);
+  auto* barMenu = TComponent::CreateIn<TMainMenu>(form);
+  TMenuItem* tools = barMenu->Items()->AddNew(form, "&Tools");
+  TMenuItem* options = tools->AddNew(form, "&Options");
+  bar->SetMenu(barMenu);
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(form->Handle());
+  ASSERT_NE(skin, nullptr);
+  EXPECT_TRUE(barMenu->OwnerDraw());
+  EXPECT_TRUE(options->OnDrawItem);
+  EXPECT_FALSE(menu->OwnerDraw());  // the form's own menu is the skinned bar's
+  manager->SetRunning(false);
+  skin->Detach();
+  EXPECT_FALSE(barMenu->OwnerDraw());
+  EXPECT_FALSE(options->OnDrawItem);
 }
 
 TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
