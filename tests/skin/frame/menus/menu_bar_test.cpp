@@ -7,6 +7,7 @@
 #include "skin/data/draw/draw_helpers.h"
 #include "tests/skin/frame/form_skin_test_support.h"
 #include "tests/skin/frame/menus/menu_driver.h"
+#include "tests/support/object_counts.h"
 
 namespace quarnel::testing {
 namespace {
@@ -285,6 +286,48 @@ TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
   EXPECT_EQ(kind, pkWindowMenu);
   EXPECT_EQ(drop.left, origin.x);
   EXPECT_EQ(drop.top, origin.y);
+}
+
+// A right-to-left window lays its items out from the right edge, and an item's drop-down opens
+// right-aligned at the item's right edge.
+TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
+  DestroyWindow(window);
+  window = CreateWindowExW(WS_EX_LEFTSCROLLBAR, BarWindowClass(), L"Right to left", WS_OVERLAPPEDWINDOW, 80, 80,
+                           360, 240, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_TRUE(skin->RightToLeft);
+  skin->PaintFrame(nullptr);
+  const TMenuBtn first = skin->MenuBar->Buttons[0], second = skin->MenuBar->Buttons[1];
+  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->BorderRight;
+  EXPECT_EQ(first.Rect.right, bandRight - (data->MenuBar->RightWidth + 8));
+  EXPECT_EQ(second.Rect.right, first.Rect.left);
+  const RECT w = WindowRectOf(window);
+  const RECT drop = DropDownAfter([&] { Click(ScreenCentre(first)); });
+  EXPECT_EQ(drop.right, w.left + first.Rect.right);
+  EXPECT_EQ(drop.top, w.top + first.Rect.bottom);
+}
+
+// The bar's drop-down, opened and closed many times, leaves no GDI or USER object behind.
+TEST_F(MenuBarTest, OpeningTheDropDownManyTimesLeaksNothing) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  auto openOnce = [&] {
+    return MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar->Buttons[0]); }, [](HWND) { return true; });
+  };
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
+  const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
+  for (int i = 0; i < 300; ++i) ASSERT_TRUE(openOnce()) << i;
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
 }
 
 }  // namespace
