@@ -51,11 +51,17 @@ TWinSkinPopMenu* PopupOfCanvas(TCanvas& canvas) {
   return popup;
 }
 
-// The item's own bitmap: the popup's background under the item, or the skin's menu colour.
-void FillItemBackground(const TMenuItemPaint& look, TCanvas& canvas, TBitmap& bitmap, const RECT& r) {
+// The item's own bitmap: the popup's background under the item, or the skin's menu colour. The
+// popup is the window of the DC, else (a DC of the system's own, as when it prints the menu for
+// an animation) the popup that carries the item's parent.
+void FillItemBackground(const TMenuItemPaint& look, TMenuItem& item, TCanvas& canvas, TBitmap& bitmap,
+                        const RECT& r) {
   HDC dc = bitmap.DC();
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
+  const TMenuItem* parent = item.Parent();
   TWinSkinPopMenu* popup = PopupOfCanvas(canvas);
+  if (popup && !popup->Item) popup->Item = parent;
+  if (!popup && parent) popup = TWinSkinPopMenu::AssignItem(parent);
   if (popup && (popup->MenuBackgroundBitmap || popup->BuildBackground())) {
     const POINT offset = popup->ClientOffset();
     BitBlt(dc, 0, 0, all.right, all.bottom, popup->MenuBackgroundBitmap->DC(), r.left + offset.x,
@@ -223,7 +229,7 @@ void DrawSkinMenuItem(const TMenuItemPaint& look, TMenuItem& item, TCanvas& canv
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return;
   TBitmap bitmap(w, h, pf24bit);
-  FillItemBackground(look, canvas, bitmap, r);
+  FillItemBackground(look, item, canvas, bitmap, r);
   const RECT local{0, 0, w, h};
   if (!item.IsLine()) {
     const SkinMargins margins{element->LeftWidth, element->TopHeight, element->RightWidth,

@@ -64,6 +64,25 @@ TWinSkinPopMenu* TWinSkinPopMenu::ForMenu(HMENU menu) {
   return nullptr;
 }
 
+TWinSkinPopMenu* TWinSkinPopMenu::AssignItem(const void* item) {
+  auto& live = Live();
+  for (TWinSkinPopMenu* popup : live)
+    if (popup->Item == item && item) return popup;
+  for (auto it = live.rbegin(); it != live.rend(); ++it)
+    if (!(*it)->Item) {
+      (*it)->Item = item;
+      return *it;
+    }
+  return nullptr;
+}
+
+TBitmap* TWinSkinPopMenu::BitmapOfItem(const void* item) {
+  for (TWinSkinPopMenu* popup : Live())
+    if (popup->Item == item && item && (popup->MenuBackgroundBitmap || popup->BuildBackground()))
+      return popup->MenuBackgroundBitmap.get();
+  return nullptr;
+}
+
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData, std::function<bool()> enabled) {
   Window = window;
   SkinData = skinData;

@@ -31,6 +31,7 @@ class TWinSkinPopMenu {
   TSkinData* SkinData = nullptr;
   std::unique_ptr<TBitmap> MenuBackgroundBitmap;
   HMENU MenuHandle = nullptr;  // learnt from the first item drawn in the window
+  const void* Item = nullptr;  // the menu item (a parent of drawn items) this window shows
 
   // Rebuilds the background for the window's present size; false without a MenuBackground image.
   bool BuildBackground();
@@ -43,6 +44,10 @@ class TWinSkinPopMenu {
   static TWinSkinPopMenu* OfWindow(HWND window);
   // The popup showing `menu`; a menu not known yet is given to the newest popup without one.
   static TWinSkinPopMenu* ForMenu(HMENU menu);
+  // The popup carrying `item`; an item not known yet is given to the newest popup without one.
+  static TWinSkinPopMenu* AssignItem(const void* item);
+  // The background picture of the popup carrying `item`, or null.
+  static TBitmap* BitmapOfItem(const void* item);
 
  private:
   void WindowProc(TMessage& m);

@@ -192,6 +192,20 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   EXPECT_EQ(same, ink);
 }
 
+// The open popup carries the item whose children it shows: its background picture is found
+// from that item, and nothing is found once the popup has gone.
+TEST_F(PopupMenuSkinTest, APopupIsFoundByTheItemWhoseChildrenItShows) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  const POINT at = FormPoint(40, 60);
+  TBitmap* background = nullptr;
+  EXPECT_TRUE(MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
+                              [&](HWND) { return (background = manager->PopupBitmapOfItem(popup->Items())); }));
+  ASSERT_NE(background, nullptr);
+  EXPECT_GT(background->Width(), 0);
+  EXPECT_EQ(manager->PopupBitmapOfItem(popup->Items()), nullptr);
+}
+
 TEST_F(PopupMenuSkinTest, OpeningMenusManyTimesLeaksNothing) {
   MakeForm();
   ASSERT_NE(skin, nullptr);
