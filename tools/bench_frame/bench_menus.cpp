@@ -44,9 +44,8 @@ PopupProbe probe;
 void CALLBACK MeasurePopup(HWND, UINT, UINT_PTR, DWORD) {
   HWND popup = FindWindowW(L"#32768", nullptr);
   if (!popup || !IsWindowVisible(popup) || probe.repaint > 0) return;
-  probe.repaint = Median(probe.runs, [&] {
-    RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  });
+  probe.repaint = Median(
+      probe.runs, [&] { RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
   EndMenu();
 }
 
@@ -59,8 +58,8 @@ int Run(int runs, const std::string& package) {
   }
   HWND plain = MakeBenchWindow(L"QuarnelBenchMenus", L"System menu bar", WS_OVERLAPPEDWINDOW,
                                20 + kWidth + 10, 20, kWidth, kHeight);
-  HWND skinned =
-      MakeBenchWindow(L"QuarnelBenchMenus", L"Skinned menu bar", WS_OVERLAPPEDWINDOW, 20, 20, kWidth, kHeight);
+  HWND skinned = MakeBenchWindow(L"QuarnelBenchMenus", L"Skinned menu bar", WS_OVERLAPPEDWINDOW, 20, 20,
+                                 kWidth, kHeight);
   SetMenu(plain, MakeBar());
   SetMenu(skinned, MakeBar());
   auto frame = TComponent::Make<TWinSkinForm>();
