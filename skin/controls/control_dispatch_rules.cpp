@@ -37,8 +37,10 @@ void EachChild(const Ctx& c, SkinClass cls, bool useSkinColor = false, int varia
 bool IsTabControl(const Ctx& c) {
   return Kind(c, "TCustomTabControl");
 }
+// A tool bar has a row of its own, which hooks its menu as well and gives it its skin.
 bool RefersToMenu(const Ctx& c) {
-  return c.walker.Host().HostFrameEnabled() && c.control.ClassInfo().FindProperty("Menu") &&
+  return c.walker.Host().HostFrameEnabled() && !Kind(c, "TToolBar") &&
+         c.control.ClassInfo().FindProperty("Menu") &&
          ::GetObjectPropByName(c.control, "Menu") != nullptr;
 }
 bool IsCoolBar(const Ctx& c) {

@@ -135,6 +135,7 @@ TEST_F(FormMenuBarTest, AToolBarsMenuIsOwnerDrawnWhileSkinned) {
   ASSERT_NE(skin, nullptr);
   EXPECT_TRUE(barMenu->OwnerDraw());
   EXPECT_TRUE(options->OnDrawItem);
+  EXPECT_TRUE(bar->Flat());  // the tool bar's own row ran: it is skinned as a tool bar too
   EXPECT_FALSE(menu->OwnerDraw());  // the form's own menu is the skinned bar's
   manager->SetRunning(false);
   skin->Detach();
