@@ -123,8 +123,7 @@ void TGalleryForm::BuildSkinMenu() {
     item->OnClick.code = [this](TObject* sender) { SkinMenuClick(sender); };
     skinItems_.push_back(item);
   }
-  MainMenu1->Rebuild();
-  if (HandleAllocated()) ::SetMenu(Handle(), MainMenu1->Handle());
+  MainMenu1->Rebuild();  // the form puts the new handle on its window
   MarkSkinMenu();
 }
 
@@ -136,8 +135,11 @@ void TGalleryForm::MarkSkinMenu() {
     skinItems_[i]->SetChecked(on);
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
+    // The item keeps its type (owner-drawn while skinned) and gains the radio look.
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(bar, skinItems_[i]->Command(), FALSE, &info);
     info.fMask = MIIM_FTYPE | MIIM_STATE;
-    info.fType = MFT_STRING | MFT_RADIOCHECK;
+    info.fType |= MFT_RADIOCHECK;
     info.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
     SetMenuItemInfoW(bar, skinItems_[i]->Command(), FALSE, &info);
   }

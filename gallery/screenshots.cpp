@@ -1,4 +1,5 @@
-// Screenshots of the gallery's pages in every skin. User-interface thread.
+// Screenshots of the gallery's pages, its File drop-down and its window menu in every skin.
+// User-interface thread.
 #include "gallery/screenshots.h"
 
 #include <windows.h>
@@ -23,15 +24,8 @@ std::wstring Slug(const std::string& name) {
   return slug;
 }
 
-// The window as it is on screen, frame included, brought to the front first.
-bool SaveWindow(HWND window, const std::wstring& path) {
-  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  SetForegroundWindow(window);
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpFor(150);
-  RECT r{};
-  GetWindowRect(window, &r);
+// A rectangle of the screen as it is now.
+bool SaveScreenRect(const RECT& r, const std::wstring& path) {
   TBitmap shot;
   shot.SetPixelFormat(pf24bit);
   shot.SetSize(r.right - r.left, r.bottom - r.top);
@@ -48,6 +42,53 @@ bool SaveWindow(HWND window, const std::wstring& path) {
   DWORD written = 0;
   return WriteFile(file.get(), data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
          written == data.size();
+}
+
+// The window as it is on screen, frame included, brought to the front first.
+bool SaveWindow(HWND window, const std::wstring& path) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(window);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(150);
+  RECT r{};
+  GetWindowRect(window, &r);
+  return SaveScreenRect(r, path);
+}
+
+// An open menu with the window under it, taken from inside the menu's loop by a thread timer
+// once the menu has had a few ticks to paint.
+struct MenuShot {
+  HWND window = nullptr;
+  std::wstring path;
+  int ticks = 0;
+  bool saved = false;
+};
+MenuShot menuShot;
+
+void CALLBACK ShootOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (++menuShot.ticks > 200) EndMenu();
+  if (!popup || !IsWindowVisible(popup) || menuShot.ticks < 8 || menuShot.saved) return;
+  RECT both{}, menu{};
+  GetWindowRect(menuShot.window, &both);
+  GetWindowRect(popup, &menu);
+  UnionRect(&both, &both, &menu);
+  menuShot.saved = SaveScreenRect(both, menuShot.path);
+  EndMenu();
+}
+
+// Opens a menu by the window's keyboard-menu command (a letter: that bar item; a space: the
+// window menu) and saves it; the command returns when the menu has closed.
+int SaveMenu(HWND window, wchar_t key, const std::wstring& path) {
+  SetForegroundWindow(window);
+  PumpFor(100);
+  menuShot = MenuShot{window, path};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &ShootOpenMenu);
+  SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, key);
+  KillTimer(nullptr, timer);
+  PumpFor(100);
+  return menuShot.saved ? 1 : 0;
 }
 
 }  // namespace
@@ -95,6 +136,8 @@ int SaveScreenshots(TGalleryForm& form, const std::wstring& folder) {
       const std::string name = TGalleryForm::PageNames()[page - 1];
       saved += SaveWindow(form.Handle(), base + L"gallery-" + slug + L"-" + Slug(name) + L".bmp");
     }
+    saved += SaveMenu(form.Handle(), L'f', base + L"gallery-" + slug + L"-file-menu.bmp");
+    saved += SaveMenu(form.Handle(), L' ', base + L"gallery-" + slug + L"-window-menu.bmp");
     if (TMdiDemoForm* mdi = MdiDemo(); mdi && IsWindowVisible(mdi->Handle()))
       saved += SaveWindow(mdi->Handle(), base + L"gallery-" + slug + L"-mdi.bmp");
     if (TDialogDemoForm* dialogs = DialogDemo(); dialogs && IsWindowVisible(dialogs->Handle()))

@@ -195,6 +195,7 @@ class TWinControl : public TControl {
   // a description, which gives both sizes) it keeps its thickness across its new axis; the window
   // is made again, the system reading the orientation only at creation.
   void TurnTo(int& orientation, int value);
+  bool OfferDialogChar(TMessage& message);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;

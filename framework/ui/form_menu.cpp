@@ -40,6 +40,14 @@ bool TCustomForm::DispatchMenuMessage(TMessage& m) {
       m.Result = TRUE;
       return true;
     }
+    case WM_MENUCHAR:
+      return menu_->DispatchMenuChar(reinterpret_cast<HMENU>(m.LParam), LOWORD(m.WParam), m.Result);
+    case CM_MENUCHANGED:
+      // The menu was built again: its new handle goes on the window.
+      if (reinterpret_cast<TMainMenu*>(m.LParam) != menu_ || !handle_) return false;
+      ::SetMenu(handle_, menu_->Handle());
+      DrawMenuBar(handle_);
+      return true;
     default:
       return false;
   }

@@ -20,12 +20,28 @@ std::wstring Wide(const std::string& text) {
   return fw::ToWide(text);
 }
 
+// CharUpperW takes a single character in the low word of its pointer argument.
+wchar_t UpperChar(wchar_t c) {
+  return static_cast<wchar_t>(
+      reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+}
+
 constexpr int kGlyphColumn = 22;  // glyph or check column at the item's left
 constexpr int kTextGap = 6;
 constexpr int kShortCutGap = 24;
 }  // namespace
 
 // --- TMenuItem ------------------------------------------------------------------------------
+
+wchar_t MenuAccelerator(const std::string& caption) {
+  const std::wstring text = Wide(caption);
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return UpperChar(text[i + 1]);
+    ++i;
+  }
+  return 0;
+}
 
 const TClassInfo& TMenuItem::StaticClass() {
   static const TClassInfo info = TClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClass())
@@ -34,6 +50,7 @@ const TClassInfo& TMenuItem::StaticClass() {
                                      .Int("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
                                      .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
                                      .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+                                     .Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
                                      .Str("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
                                      .Event("OnClick", &TMenuItem::OnClick)
                                      .Build();
@@ -184,10 +201,11 @@ void TMenu::Rebuild() {
   // A menu bar's titles are drawn by the system; owner-draw applies below them.
   Fill(menu.get(), *root_, ownerDraw_ && IsPopup());
   handle_ = std::move(menu);
-  // The form of a main menu measures its menu band again.
+  // The form of a main menu puts the new handle on its window (through the window, so that
+  // whoever serves the window hears of it too).
   if (!IsPopup())
-    if (auto* form = ObjectAs<TCustomForm>(Owner()))
-      form->Perform(CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
+    if (auto* form = ObjectAs<TCustomForm>(Owner()); form && form->HandleAllocated())
+      SendMessageW(form->Handle(), CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
@@ -210,6 +228,7 @@ void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
     } else {
       AppendMenuW(menu, flags | MF_STRING, id, text.c_str());
     }
+    if (item->Default()) SetMenuDefaultItem(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE);
   }
 }
 
@@ -239,6 +258,28 @@ bool TMenu::DispatchCommand(UINT command) {
   if (!item) return false;
   item->Click();
   return true;
+}
+
+// Owner-drawn items have no text the system could search for their "&" letters: the item of
+// `menu` whose letter is `key` is chosen here.
+bool TMenu::DispatchMenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
+  bool ours = false;
+  const wchar_t wanted = UpperChar(key);
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) continue;
+    const TMenuItem* item = FindItemByAddress(info.dwItemData);
+    if (!item) continue;
+    ours = true;
+    if (wanted && item->Enabled() && !item->IsLine() && MenuAccelerator(item->Caption()) == wanted) {
+      result = MAKELRESULT(i, MNC_EXECUTE);
+      return true;
+    }
+  }
+  if (ours) result = MAKELRESULT(0, MNC_IGNORE);
+  return ours;
 }
 
 bool TMenu::DispatchDrawItem(const DRAWITEMSTRUCT& draw) {
@@ -358,6 +399,11 @@ LRESULT CALLBACK TPopupMenu::WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARA
         return self->HandleDrawItem(lParam);
       case WM_MEASUREITEM:
         return self->HandleMeasureItem(lParam);
+      case WM_MENUCHAR: {
+        LRESULT result = 0;
+        if (self->DispatchMenuChar(reinterpret_cast<HMENU>(lParam), LOWORD(wParam), result)) return result;
+        return DefWindowProcW(wnd, msg, wParam, lParam);
+      }
       default:
         return DefWindowProcW(wnd, msg, wParam, lParam);
     }

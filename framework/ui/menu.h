@@ -14,6 +14,9 @@
 #include "framework/win/handles.h"
 
 class TImageList;
+
+// The upper-case letter after a caption's single "&" (its accelerator), or 0 when it has none.
+wchar_t MenuAccelerator(const std::string& caption);
 class TMenu;
 class TMenuItem;
 
@@ -38,6 +41,9 @@ class TMenuItem : public TComponent {
   void SetEnabled(bool on) { enabled_ = on; }
   bool Checked() const { return checked_; }
   void SetChecked(bool on) { checked_ = on; }
+  // The menu's default item (shown in bold; chosen by a double click on its parent).
+  bool Default() const { return default_; }
+  void SetDefault(bool on) { default_ = on; }
   // The shortcut as text shown at the item's right ("Ctrl+S", "ALT+F4").
   const std::string& ShortCut() const { return shortCut_; }
   void SetShortCut(const std::string& text) { shortCut_ = text; }
@@ -76,6 +82,7 @@ class TMenuItem : public TComponent {
   int imageIndex_ = -1;
   bool enabled_ = true;
   bool checked_ = false;
+  bool default_ = false;
   std::string shortCut_;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
@@ -104,6 +111,8 @@ class TMenu : public TComponent {
   bool DispatchCommand(UINT command);
   bool DispatchDrawItem(const DRAWITEMSTRUCT& draw);
   bool DispatchMeasureItem(MEASUREITEMSTRUCT& measure);
+  // WM_MENUCHAR for `menu`: false when none of its items are this menu's owner-drawn ones.
+  bool DispatchMenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
   TMenuItem* FindItem(UINT command) const;
   // The item of this menu at `address` (an owner-draw record's item data), or null.
   TMenuItem* FindItemByAddress(ULONG_PTR address) const;

@@ -398,6 +398,16 @@ void TWinControl::WndProc(TMessage& m) {
       MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
                 static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
       return;
+    case WM_SYSCHAR:
+      if (OfferDialogChar(m)) return;
+      break;
+    case WM_SYSCOMMAND:
+      // The keyboard-menu command of a control belongs to the top-level window with the menu bar.
+      if ((m.WParam & 0xFFF0) == SC_KEYMENU && (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD)) {
+        m.Result = SendMessageW(GetAncestor(handle_, GA_ROOT), WM_SYSCOMMAND, m.WParam, m.LParam);
+        return;
+      }
+      break;
     case WM_NCDESTROY:
       DefaultHandler(m);
       if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
@@ -407,6 +417,17 @@ void TWinControl::WndProc(TMessage& m) {
       break;
   }
   TControl::WndProc(m);
+}
+
+// Alt+character: the form hears of it first as a possible accelerator (of its menu bar, say); a
+// non-zero answer means it was taken.
+bool TWinControl::OfferDialogChar(TMessage& m) {
+  if (!(HIWORD(m.LParam) & KF_ALTDOWN) || m.WParam == VK_SPACE || m.WParam == VK_TAB || m.WParam == VK_ESCAPE)
+    return false;
+  TCustomForm* form = GetParentForm(this);
+  if (!form || !form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) return false;
+  m.Result = 0;
+  return true;
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {

@@ -37,8 +37,10 @@ void EachChild(const Ctx& c, SkinClass cls, bool useSkinColor = false, int varia
 bool IsTabControl(const Ctx& c) {
   return Kind(c, "TCustomTabControl");
 }
+// A tool bar has a row of its own, which hooks its menu as well and gives it its skin.
 bool RefersToMenu(const Ctx& c) {
-  return c.walker.Host().HostFrameEnabled() && c.control.ClassInfo().FindProperty("Menu") &&
+  return c.walker.Host().HostFrameEnabled() && !Kind(c, "TToolBar") &&
+         c.control.ClassInfo().FindProperty("Menu") &&
          ::GetObjectPropByName(c.control, "Menu") != nullptr;
 }
 bool IsCoolBar(const Ctx& c) {
@@ -166,7 +168,9 @@ void TabAction(const Ctx& c) {
   else
     MakeFor(c, SkinClass::Tab, false, 2);
 }
-void MenuItemsOwnerDraw(const Ctx&) {}  // the menu items' drawing comes with the menu skins
+void MenuItemsOwnerDraw(const Ctx& c) {
+  c.walker.Host().HostHookMenu(ObjectAs<TComponent>(::GetObjectPropByName(c.control, "Menu")));
+}
 // Every band takes the face colour; the band collection holds its bands as its components.
 void CoolBarBands(const Ctx& c) {
   auto* bands = ObjectAs<TComponent>(GetObjectPropByName(&c.control, "Bands", TComponent::StaticClass()));
@@ -233,6 +237,7 @@ void RadioButton(const Ctx& c) {
 void ToolBar(const Ctx& c) {
   SetPropByName(&c.control, "Flat", "True");
   MakeFor(c, SkinClass::Box);
+  if (c.control.ClassInfo().FindProperty("Menu")) MenuItemsOwnerDraw(c);
 }
 void StatusBar(const Ctx& c) {
   MakeFor(c, SkinClass::StatusBar);

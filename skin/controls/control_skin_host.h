@@ -29,6 +29,8 @@ class TControlSkinHost {
   virtual std::vector<TSkinControl*>& ControlSkins() = 0;
   // The host paints its own frame (a menu band included).
   virtual bool HostFrameEnabled() const = 0;
+  // A menu a control refers to (its "Menu" property) is drawn in the skin's look from now on.
+  virtual void HostHookMenu(TComponent* menu) = 0;
 
  protected:
   ~TControlSkinHost() = default;

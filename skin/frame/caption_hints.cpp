@@ -18,6 +18,11 @@ void TWinSkinForm::HideCaptionHint() {
 }
 
 void TWinSkinForm::HoverTimerTick() {
+  // The pointer may leave a hot bar item into the client area, where no non-client move comes.
+  if (MenuBar && !MenuTracking) {
+    POINT cursor{};
+    if (GetCursorPos(&cursor)) MenuBarMouseMove(FramePoint(cursor));
+  }
   if (MenuTracking || !HotObject) return;
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return;

@@ -44,7 +44,7 @@ bool TWinSkinForm::NCMouseMove(TMessage& message) {
     HotObject->MouseLeave();
     HotObject = nullptr;
   }
-  return false;
+  return MenuBarMouseMove(FramePoint(MessagePoint(message)));
 }
 
 bool TWinSkinForm::NCLButtonDown(TMessage& message) {
@@ -52,6 +52,11 @@ bool TWinSkinForm::NCLButtonDown(TMessage& message) {
   if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
     if (!Active) SetForegroundWindow(Window);
     button->MouseDown();
+    return true;
+  }
+  if (MenuBar && message.WParam == HTMENU) {
+    if (!Active) SetForegroundWindow(Window);
+    OpenMenuButton(MenuBar->ButtonAt(FramePoint(MessagePoint(message))));
     return true;
   }
   // A maximised window cannot be dragged by its caption.
@@ -77,6 +82,11 @@ bool TWinSkinForm::NCLButtonDblClk(TMessage& message) {
       SetHoverTimer(false);
       PostMessageW(Window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
+    return true;
+  }
+  // A second press on the bar soon after the first is a press like any other.
+  if (MenuBar && message.WParam == HTMENU) {
+    OpenMenuButton(MenuBar->ButtonAt(FramePoint(MessagePoint(message))));
     return true;
   }
   if (message.WParam != HTCAPTION) return false;

@@ -75,9 +75,10 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   UnicodeWindow = subclass_.Unicode();
 
   if (FrameEnabled) {
-    // The menu bar is not skinned: the native menu stays on the window and takes no band.
+    // The skinned menu bar takes the native one off the window and keeps a band for it.
     NativeMenu = GetMenu(Window);
     ComputeFrameMetrics();
+    CreateMenuBar();
   } else {
     SkinState = fsActive;
   }
@@ -155,9 +156,10 @@ void TWinSkinForm::CompleteActivation() {
   GetWindowRect(Window, &window);
   NativeFrameExtra =
       SIZE{window.right - window.left - ClientSize.right, window.bottom - window.top - ClientSize.bottom};
-  if (Form)
+  if (Form) {
     AttachControlSkins();
-  else
+    HookPopupMenus(Form, true);
+  } else
     TControlWalker(*this).WalkChildWindows(Window);
   if (SkinState == fsNotActivated) {
     if (FormKind == fkMDIChild) {

@@ -29,6 +29,9 @@ void TWinSkinForm::FormMessageHook(TMessage& m) {
     case SKM_PING:
       m.Result = m.LParam == SkinMessageTag ? SkinMessageTag : 1;
       return;
+    case CM_DIALOGCHAR:
+      HandleDialogChar(m);
+      return;
     default:
       break;
   }
@@ -70,9 +73,19 @@ void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
       HWND active = reinterpret_cast<HWND>(
           SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
       if (FrameEnabled && manager) manager->SetMaximizedChildMode(active && maximized);
-      if (!active) SkinData->SetMenuUpdate(SavedMenuUpdate);
+      if (!active) {
+        SkinData->SetMenuUpdate(SavedMenuUpdate);
+        if (MenuBar) {
+          MenuBar->BuildButtons();
+          PaintFrame(nullptr);
+        }
+      }
       return;
     }
+    case WM_MDISETMENU:
+      mdiClientSubclass_.Default(m);
+      if (FrameEnabled && m.WParam) AdoptNativeMenu(true);
+      return;
     case WM_MDITILE:
     case WM_MDICASCADE:
       if (FrameEnabled && manager) manager->SetMaximizedChildMode(false);

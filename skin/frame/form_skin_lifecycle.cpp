@@ -82,6 +82,12 @@ TWinSkinForm::~TWinSkinForm() {
   SetHoverTimer(false);
   RestoreProcedures();
   const bool formGoing = Form && Form->IsDestroying();
+  // The items' handlers call this object: they go with it.
+  if (Form && !formGoing) {
+    HookPopupMenus(Form, false);
+    HookMainMenus(false);
+    UnhookReferencedMenus();
+  }
   ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
                       !IsWindow(Window));
   FreeCaptionButtons();
@@ -96,6 +102,8 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   if (skinData->SkinControls() & Bit(xcMenuItem)) {
     if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
   }
+  SkinData = skinData;
+  HookMainMenus(true);
   Activate(skinData);
   if (FrameEnabled) InstallFormHook();
   SavedFormColor = form->Color();
@@ -124,6 +132,11 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = SkinState == fsDestroying;
+  if (Form && !destroying && !Form->IsDestroying()) {
+    HookPopupMenus(Form, false);
+    HookMainMenus(false);
+    UnhookReferencedMenus();
+  }
   if (!FrameEnabled) {
     SetHoverTimer(false);
     ReleaseControlSkins(destroying);
@@ -143,7 +156,8 @@ void TWinSkinForm::Detach() {
   if (Form && !destroying) Form->SetColor(SavedFormColor);
   if (SystemMenu && (BorderIcons & kbiSystemMenu) && !(BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
-  // The menu bar never took the native menu away, so the window still has it.
+  // The skinned menu bar gives the native one back.
+  FreeMenuBar();
   if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.
@@ -181,6 +195,7 @@ void TWinSkinForm::Reskin() {
   }
   for (TSkinControl* control : Controls)
     if (control) control->UpdateSkin();
+  if (Form) HookPopupMenus(Form, true);
   SkinState = fsReskinning;
   if (FrameEnabled && Form) {
     // The client area keeps its size, so the form's layout stands: one frame change does, and

@@ -78,6 +78,25 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return true;
+    case WM_MEASUREITEM:
+      if (MenuBar && m.WParam == 0 &&
+          MenuBar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+        m.Result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_DRAWITEM:
+      if (MenuBar && m.WParam == 0 &&
+          MenuBar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), RightToLeft)) {
+        m.Result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_MENUCHAR:
+      if (MenuBar && MenuBar->MenuChar(reinterpret_cast<HMENU>(m.LParam), static_cast<wchar_t>(LOWORD(m.WParam)),
+                                       m.Result))
+        return true;
+      return false;
     case WM_INITMENUPOPUP:
       if (TFrameRegistry* manager = FrameRegistry())
         manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
@@ -133,7 +152,8 @@ bool TWinSkinForm::SecondDispatch(TMessage& m) {
       HandleSysCommand(m);
       return true;
     case SKM_MENUBARCLICK:
-      return true;  // no menu bar is skinned
+      HandleMenuBarClick(m);
+      return true;
     case CM_MENUCHANGED:
       HandleMenuChanged(m);
       return true;
@@ -207,6 +227,13 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
     Detach();
   } else {
     SystemMenuPopup.reset();
+    // The bar taken off the window is not destroyed with it: it goes here, unless a menu
+    // component owns it.
+    if (MenuBar) {
+      if (!MenuBar->Menu) DestroyMenu(MenuBar->NativeMenu);
+      MenuBar.reset();
+      NativeMenu = nullptr;
+    }
     SetHoverTimer(false);
     RestoreProcedures();
     ReleaseControlSkins(true);
@@ -227,6 +254,9 @@ void TWinSkinForm::HandleCommand(TMessage& m) {
 
 void TWinSkinForm::HandleSysCommand(TMessage& m) {
   switch (m.WParam & 0xFFF0) {
+    case SC_KEYMENU:
+      if (MenuBarKeyMenu(m)) return;
+      break;
     case SC_MINIMIZE:
       WindowShowState = wssMinimized;
       break;
@@ -243,15 +273,6 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
       break;
   }
   Default(m);
-}
-
-// The frame is not painted while the menu changes; the native menu stays on the window as long
-// as no skinned menu bar stands in for it.
-void TWinSkinForm::HandleMenuChanged(TMessage& m) {
-  const bool painting = SkinData->FramePainting;
-  SkinData->FramePainting = false;
-  Default(m);
-  SkinData->FramePainting = painting;
 }
 
 void TWinSkinForm::HandleSize(TMessage& m) {

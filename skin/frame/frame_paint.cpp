@@ -6,6 +6,7 @@
 
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
@@ -57,10 +58,17 @@ void TWinSkinForm::PaintFrame(HDC dc) {
           PaintBorderPiece(TBorderPiece::Right, {w - BorderRight, 0, w, h}, dc);
           PaintBorderPiece(TBorderPiece::Bottom, {BorderLeft, h - BorderBottom, w - BorderRight, h}, dc);
         }
+        // The maximised MDI child's buttons come and go with the child's state.
+        for (auto& button : CaptionButtons)
+          if (button->Skin->Visibility == 100) IsButtonVisible(*button);
         PaintCaption(dc);
         if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
           RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
-          if (band.right > band.left) FillRect(dc, &band, SkinData->FaceBrush.get());
+          if (MenuBar) {
+            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft);
+            PaintMDIControls(dc);
+          } else if (band.right > band.left)
+            FillRect(dc, &band, SkinData->FaceBrush.get());
         }
       }
     } catch (...) {
@@ -111,6 +119,14 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   PaintCaptionButtons(band);
   BitBlt(dc, 0, 0, CaptionBitmap.Width(), CaptionBitmap.Height(), band, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::PaintMDIControls(HDC dc) {
+  for (auto& button : CaptionButtons) {
+    TDataSkinSysButton& skin = *button->Skin;
+    if (!button->Visible || skin.Image.Empty() || skin.Visibility != 100) continue;
+    DrawSkinFrameStretched(dc, button->Rect, skin.Image, true, skin.FrameCount, 1);
+  }
 }
 
 }  // namespace quarnel

@@ -107,8 +107,10 @@ void TWinSkinForm::BuildSystemMenu() {
       // Grayed or disabled alike: the system would not let either be chosen.
       if (info.fState & (MF_GRAYED | MF_DISABLED)) item->SetEnabled(false);
       if (info.fState & MFS_CHECKED) item->SetChecked(true);
+      if (info.fState & MFS_DEFAULT) item->SetDefault(true);
     }
   }
+  HookMenuItems(*root, true);
   SystemMenuPopup = std::move(popup);
 }
 

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/component.h"
@@ -19,9 +20,13 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/frame/menus/menu_bar.h"
 
 class TControl;
 class TCustomForm;
+class TMainMenu;
+class TMenu;
+class TMenuItem;
 class TPopupMenu;
 class TWinControl;
 
@@ -32,6 +37,8 @@ class TDataSkinBorder;
 class TSkinControl;
 class TNCObject;
 class TWinSysButton;
+class TWinSkinMenu;
+struct TMenuBtn;
 
 enum TFormSkinState { fsNotActivated = 0, fsActive = 1, fsReskinning = 3, fsDestroying = 4, fsFitting = 5, fsDestroyed = 6 };
 enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
@@ -98,6 +105,40 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HideCaptionHint();
   bool SystemMenuHasClose() const;
 
+  // --- menus --------------------------------------------------------------------------------------
+  // Switches the popup menu components owned by `root` (and by forms it owns) to skinned
+  // owner-drawn items, or back.
+  void HookPopupMenus(TComponent* root, bool on);
+  void HookMenuItems(TMenuItem& parent, bool on);
+  // With xcMenuItem: the form's main menus owner-drawn below their titles, in the skin's look.
+  void HookMainMenus(bool on);
+  void HookMainMenuItems(TMainMenu& menu, TMenuItem& parent);
+  bool IsOwnedMainMenu(TMainMenu* menu) const;
+  std::vector<std::pair<TMainMenu*, TMenuItem*>> mainMenuHooks_;  // items given our handlers
+  bool mainMenusOwnerDrawn_ = false;  // owner-draw was switched on here
+  // Menus that controls refer to, drawn by the skin through HostHookMenu.
+  std::vector<TMenu*> hookedMenus_;
+  void UnhookReferencedMenus();
+  void Notification(TComponent* component, TOperation operation) override;
+  int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
+  void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
+  void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
+  // The skinned menu bar standing in for the window's native one (made at activation).
+  std::unique_ptr<TWinSkinMenu> MenuBar;
+  void CreateMenuBar();
+  void FreeMenuBar();
+  void AdoptNativeMenu(bool rebuild);
+  void HandleMenuBarClick(TMessage& message);  // SKM_MENUBARCLICK: lParam, a screen point
+  // The maximised MDI child's buttons, drawn in the band.
+  void PaintMDIControls(HDC windowDC);
+  bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
+  bool OpenMenuButton(TMenuBtn* button);
+  bool MenuBarKeyMenu(TMessage& message);  // true: handled
+  // Alt+letter typed in one of the form's controls: the bar item with that accelerator opens.
+  void HandleDialogChar(TMessage& message);
+  // A press on a bar item, posted so that it opens once the present message is done.
+  void PostMenuBarPress(const TMenuBtn& button);
+
   // --- control skin objects, through the control walker -------------------------------------
   void AttachControlSkins();
   // Frees every control skin object; unless destroying, each first restores its control.
@@ -108,6 +149,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   // --- the host of the control skins -----------------------------------------------------------
   TComponent& HostComponent() override { return *this; }
   HWND HostWindow() const override { return Window; }
+  void HostHookMenu(TComponent* menu) override;
   TCustomForm* HostForm() const override { return Form; }
   TSkinData* HostSkinData() const override { return SkinData; }
   TCanvas& HostCanvas() override { return Canvas; }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@
 #include "framework/win/handles.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/frame/frame_registry.h"
+#include "skin/frame/menus/popup_menu_skin.h"
 
 class TCustomForm;
+class TMenuItem;
 class TWinControl;
 
 namespace quarnel {
@@ -27,6 +30,7 @@ struct TPopupSkinEntry {
   HWND Window = nullptr;
   bool Tracking = false;
   TSkinData* SkinData = nullptr;
+  std::unique_ptr<TWinSkinPopMenu> Skin;  // paints the window from the skin
 };
 
 class TSkinManage final : public TFrameRegistry {
@@ -108,6 +112,10 @@ class TSkinManage final : public TFrameRegistry {
   // True when the popup window was taken into the list.
   bool SkinPopupMenu(HWND popup);
   void ReleasePopupMenu(HWND popup);
+  // The popup skin that shows a menu item's children: the newest one without an item takes an
+  // item it has not seen; and the background picture of the one carrying the item.
+  TWinSkinPopMenu* AssignPopupItem(const TMenuItem* item) { return TWinSkinPopMenu::AssignItem(item); }
+  TBitmap* PopupBitmapOfItem(const TMenuItem* item) { return TWinSkinPopMenu::BitmapOfItem(item); }
   bool IsPopupSkinned(HWND popup) const;
   void MarkPopupsTracking();
   const std::vector<TPopupSkinEntry>& PopupSkins() const { return popupSkins_; }

@@ -39,7 +39,12 @@ bool TSkinManage::SkinPopupMenu(HWND popup) {
   TSkinData* data = ChooseSkinData(popup);
   if (!data || data->Empty()) return false;
   if (!PopupKindAllowed(popupKind_, data->SkinControls())) return false;
-  popupSkins_.push_back(TPopupSkinEntry{popup, popupTracking_, data});
+  auto skin = std::make_unique<TWinSkinPopMenu>();
+  skin->Attach(popup, data, [] {
+    TSkinManage* manager = Instance();
+    return manager && manager->Running();
+  });
+  popupSkins_.push_back(TPopupSkinEntry{popup, popupTracking_, data, std::move(skin)});
   return true;
 }
 

@@ -1,0 +1,145 @@
+// TWinSkinForm and menus: the owner-draw handlers it puts on the items of its form's popup menu
+// components, of the drop-downs of its main menus and of the skinned window menu, which draw and
+// measure each item in the skin's look. UI thread of the skinned window.
+#include <algorithm>
+
+#include "framework/ui/form.h"
+#include "framework/ui/menu.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/menus/menu_item_paint.h"
+#include "skin/frame/win_skin_form.h"
+
+namespace quarnel {
+
+namespace {
+constexpr char kRichEditFormClass[] = "TwwRichEditForm";
+}  // namespace
+
+void TWinSkinForm::HookPopupMenus(TComponent* root, bool on) {
+  if (!root || WindowClassName == kRichEditFormClass) return;
+  if (Form && Form->ClassName() == kRichEditFormClass) return;
+  // Turning off must not read the skin data, which may be gone by then.
+  if (on) {
+    if (!SkinData || !(SkinData->SkinControls() & Bit(xcPopupMenu))) return;
+    HookedDisableTag = SkinData->DisableTag();
+  }
+  for (int i = 0; i < root->ComponentCount(); ++i) {
+    TComponent* component = root->Components(i);
+    if (ObjectAs<TCustomForm>(component)) {
+      HookPopupMenus(component, on);
+      continue;
+    }
+    auto* popup = ObjectAs<TPopupMenu>(component);
+    if (!popup || popup->Tag() == HookedDisableTag) continue;
+    popup->SetOwnerDraw(on);
+    HookMenuItems(*popup->Items(), on);
+  }
+}
+
+// Every item at every depth below `parent`; an item's own measure handler is kept.
+void TWinSkinForm::HookMenuItems(TMenuItem& parent, bool on) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    if (on) {
+      item->OnDrawItem = [this](TMenuItem* sender, TCanvas& canvas, const RECT& rect, UINT state) {
+        DrawSkinMenuItem(sender, canvas, rect, state);
+      };
+      if (!item->OnMeasureItem)
+        item->OnMeasureItem = [this](TMenuItem* sender, TCanvas& canvas, int& width, int& height) {
+          MeasurePopupMenuItem(sender, canvas, width, height);
+        };
+    } else {
+      item->OnDrawItem = nullptr;
+      item->OnMeasureItem = nullptr;
+    }
+    HookMenuItems(*item, on);
+  }
+}
+
+// The drop-downs of the form's main menus (the bar's own titles are the skinned bar's); an item
+// with a draw handler of its own keeps it.
+void TWinSkinForm::HookMainMenus(bool on) {
+  if (!Form) return;
+  if (!on) {
+    for (auto [menu, item] : mainMenuHooks_)
+      if (IsOwnedMainMenu(menu) && menu->FindItemByAddress(reinterpret_cast<ULONG_PTR>(item))) {
+        item->OnDrawItem = nullptr;
+        item->OnMeasureItem = nullptr;
+      }
+    mainMenuHooks_.clear();
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+      if (auto* menu = ObjectAs<TMainMenu>(Form->Components(i)); menu && menu->OwnerDraw() && mainMenusOwnerDrawn_)
+        menu->SetOwnerDraw(false);
+    mainMenusOwnerDrawn_ = false;
+    return;
+  }
+  if (!SkinData || !(SkinData->SkinControls() & Bit(xcMenuItem))) return;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    auto* menu = ObjectAs<TMainMenu>(Form->Components(i));
+    if (!menu) continue;
+    for (int j = 0; j < menu->Items()->Count(); ++j) HookMainMenuItems(*menu, *menu->Items()->Items(j));
+    if (!menu->OwnerDraw()) {
+      mainMenusOwnerDrawn_ = true;
+      menu->SetOwnerDraw(true);
+    }
+  }
+}
+
+void TWinSkinForm::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    if (!item->OnDrawItem) {
+      item->OnDrawItem = [this](TMenuItem* sender, TCanvas& canvas, const RECT& rect, UINT state) {
+        DrawSkinMenuItem(sender, canvas, rect, state);
+      };
+      item->OnMeasureItem = [this](TMenuItem* sender, TCanvas&, int& width, int&) {
+        if (sender) ::quarnel::MeasureMainMenuItem(SkinData, *sender, width);
+      };
+      mainMenuHooks_.emplace_back(&menu, item);
+    }
+    HookMainMenuItems(menu, *item);
+  }
+}
+
+bool TWinSkinForm::IsOwnedMainMenu(TMainMenu* menu) const {
+  for (int i = 0; Form && i < Form->ComponentCount(); ++i)
+    if (Form->Components(i) == menu) return true;
+  return false;
+}
+
+void TWinSkinForm::HostHookMenu(TComponent* component) {
+  auto* menu = ObjectAs<TMenu>(component);
+  if (!menu || !SkinData || (Form && menu == Form->Menu())) return;  // the bar serves the form's own
+  if (std::find(hookedMenus_.begin(), hookedMenus_.end(), menu) != hookedMenus_.end()) return;
+  menu->FreeNotification(this);
+  hookedMenus_.push_back(menu);
+  menu->SetOwnerDraw(true);
+  HookMenuItems(*menu->Items(), true);
+}
+
+void TWinSkinForm::UnhookReferencedMenus() {
+  for (TMenu* menu : hookedMenus_) {
+    HookMenuItems(*menu->Items(), false);
+    menu->SetOwnerDraw(false);
+    menu->RemoveFreeNotification(this);
+  }
+  hookedMenus_.clear();
+}
+
+void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove)
+    hookedMenus_.erase(std::remove(hookedMenus_.begin(), hookedMenus_.end(), component), hookedMenus_.end());
+}
+
+void TWinSkinForm::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
+  if (!item) return;
+  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{SkinData, RightToLeft}, *item, canvas,
+                              (state & ODS_SELECTED) != 0, rect);
+}
+
+void TWinSkinForm::MeasurePopupMenuItem(TMenuItem* item, TCanvas&, int& width, int&) {
+  if (item) ::quarnel::MeasurePopupMenuItem(SkinData, *item, width);
+}
+
+}  // namespace quarnel

@@ -1,0 +1,329 @@
+// TWinSkinMenu: reading the native bar, laying its items out, drawing the band from the skin,
+// and the skin's drawing of the items of an open drop-down. UI thread of the window.
+#include "skin/frame/menus/menu_bar.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "framework/core/text.h"
+#include "framework/ui/menu.h"
+#include "framework/win/handles.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+#include "skin/frame/menus/menu_item_paint.h"
+
+namespace quarnel {
+
+namespace {
+
+fw::UniqueFont MenuFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+TDataSkinObject* BarElement(TSkinData* data) {
+  if (!data || data->Empty() || !data->MenuBar || data->MenuBar->Image.Empty()) return nullptr;
+  return data->MenuBar.get();
+}
+
+wchar_t Accelerator(const std::wstring& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] != L'&') return static_cast<wchar_t>(std::towupper(caption[i + 1]));
+    ++i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<RECT> MenuBarLayout(const RECT& band, const std::vector<int>& widths, int start,
+                                bool rightToLeft) {
+  std::vector<RECT> rects(widths.size(), RECT{});
+  const int w = band.right - band.left, h = band.bottom - band.top;
+  if (w <= 0 || h <= 0) return rects;
+  if (w < start) start = 12;
+  int x = rightToLeft ? w - start : start;
+  for (size_t i = 0; i < widths.size(); ++i) {
+    if (widths[i] < 0) continue;  // invisible
+    if (rightToLeft) {
+      rects[i] = RECT{band.left + x - widths[i], band.top, band.left + x, band.bottom - 1};
+      x -= widths[i];
+    } else {
+      rects[i] = RECT{band.left + x, band.top, band.left + x + widths[i], band.bottom - 1};
+      x += widths[i];
+    }
+  }
+  return rects;
+}
+
+bool TWinSkinMenu::BuildButtons() {
+  HMENU menu = GetMenu(Window);
+  if (menu) NativeMenu = menu;
+  if (!NativeMenu) return false;
+  Buttons.clear();
+  const int count = GetMenuItemCount(NativeMenu);
+  TMenuItem* root = Menu ? Menu->Items() : nullptr;
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[80] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = static_cast<UINT>(std::size(text) - 1);
+    if (!GetMenuItemInfoW(NativeMenu, static_cast<UINT>(i), TRUE, &info)) continue;
+    TMenuBtn button;
+    button.Index = static_cast<int>(Buttons.size());
+    button.Caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
+    button.ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
+    button.SubMenu = info.hSubMenu;
+    button.Command = info.wID;
+    // The form's item in the same place says what the bar shows (its handle stands for the
+    // command of an item with children, so the place is what matches).
+    TMenuItem* item = root && root->Count() == count ? root->Items(i) : nullptr;
+    if (!item && Menu) item = Menu->FindItem(info.wID);
+    if (item) {
+      button.MenuItem = item;
+      button.Caption = fw::ToWide(item->Caption());
+      button.ItemEnabled = item->Enabled();
+      button.SubMenu = item->Count() > 0 ? info.hSubMenu : nullptr;
+    }
+    Buttons.push_back(std::move(button));
+  }
+  if (GetMenu(Window)) SetMenu(Window, nullptr);
+  return true;
+}
+
+void TWinSkinMenu::GiveBack() {
+  if (NativeMenu && IsWindow(Window) && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
+}
+
+void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft) {
+  const int w = band.right - band.left, h = band.bottom - band.top;
+  if (w <= 0 || h <= 0 || !dc) return;
+  BarRect = band;
+  BarBitmap.SetSize(w, h);
+  HDC bar = BarBitmap.DC();
+  const RECT local{0, 0, w, h};
+  TDataSkinObject* element = BarElement(SkinData);
+  if (element) {
+    const SkinMargins margins{element->LeftWidth, 0, element->RightWidth, 0};
+    if (element->Tile == 1)
+      DrawSkinElement(bar, local, element->Image, true, false, false, 2, active ? 1 : 2, margins);
+    else
+      DrawSkinBar(BarBitmap.Canvas(), local, element->Image, true, false, 2, active ? 1 : 2, margins);
+  } else {
+    fw::UniqueBrush brush(CreateSolidBrush(ResolveSkinColor(SkinData->Colors[scMenuBar])));
+    FillRect(bar, &local, brush.get());
+  }
+
+  fw::UniqueFont font = MenuFont();
+  int start = 6;
+  if (element) start = rightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
+  std::vector<int> widths;
+  {
+    fw::SelectGuard keep(bar, font.get());
+    for (const TMenuBtn& button : Buttons) {
+      if (!button.Visible) {
+        widths.push_back(-1);
+        continue;
+      }
+      RECT r{0, 0, 0, 0};
+      DrawTextWide(bar, button.Caption, r, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE);
+      widths.push_back(r.right > 0 ? r.right + 10 : r.right);
+    }
+  }
+  const std::vector<RECT> rects = MenuBarLayout(band, widths, start, rightToLeft);
+  for (size_t i = 0; i < Buttons.size(); ++i) Buttons[i].Rect = rects[i];
+
+  // The items go onto a copy, so that BarBitmap keeps the bare background for PaintButton.
+  TBitmap composed(w, h, pf24bit);
+  BitBlt(composed.DC(), 0, 0, w, h, bar, 0, 0, SRCCOPY);
+  for (const TMenuBtn& button : Buttons) {
+    if (!button.Visible || button.Caption.empty()) continue;
+    TMenuBtn shifted = button;
+    OffsetRect(&shifted.Rect, -band.left, -band.top);
+    DrawCaption(composed.DC(), shifted);
+  }
+  BitBlt(dc, band.left, band.top, w, h, composed.DC(), 0, 0, SRCCOPY);
+  for (const TMenuBtn& button : Buttons)
+    if (button.State != 1) PaintButton(dc, button);
+}
+
+void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& button) {
+  fw::UniqueFont font = MenuFont();
+  fw::SelectGuard keep(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, button.ItemEnabled ? ResolveSkinColor(SkinData->Colors[scMenuBarText])
+                                      : GetSysColor(COLOR_BTNSHADOW));
+  RECT r = button.Rect;
+  DrawTextWide(dc, button.Caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void TWinSkinMenu::PaintButton(HDC dc, const TMenuBtn& button) {
+  if (!dc || BarBitmap.Empty() || IsRectEmpty(&button.Rect)) return;
+  const int w = button.Rect.right - button.Rect.left, h = BarRect.bottom - BarRect.top;
+  TBitmap item(w, h, pf24bit);
+  BitBlt(item.DC(), 0, 0, w, h, BarBitmap.DC(), button.Rect.left - BarRect.left, 0, SRCCOPY);
+  TMenuBtn shifted = button;
+  shifted.Rect = RECT{0, button.Rect.top - BarRect.top, w, button.Rect.bottom - BarRect.top};
+  if (button.State == 2 || button.State == 3) {
+    fw::UniqueBrush frame(CreateSolidBrush(ResolveSkinColor(SkinData->Colors[scButtonHilight])));
+    FrameRect(item.DC(), &shifted.Rect, frame.get());
+  }
+  DrawCaption(item.DC(), shifted);
+  BitBlt(dc, button.Rect.left, BarRect.top, w, h, item.DC(), 0, 0, SRCCOPY);
+}
+
+TMenuBtn* TWinSkinMenu::ButtonAt(POINT framePoint) {
+  for (TMenuBtn& button : Buttons)
+    if (button.Visible && !button.Caption.empty() && PtInRect(&button.Rect, framePoint)) return &button;
+  return nullptr;
+}
+
+TMenuBtn* TWinSkinMenu::ButtonWithAccelerator(wchar_t key) {
+  const auto upper = static_cast<wchar_t>(std::towupper(key));
+  for (TMenuBtn& button : Buttons)
+    if (button.ItemEnabled && button.Visible && Accelerator(button.Caption) == upper) return &button;
+  return nullptr;
+}
+
+void TWinSkinMenu::OwnerDrawDropDown(HMENU menu) {
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_DATA;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    if (info.hSubMenu) OwnerDrawDropDown(info.hSubMenu);
+    if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;  // the program draws these itself
+    ownerDrawn_.push_back(TNativeItem{menu, static_cast<UINT>(i), info.fType, info.dwItemData});
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType |= MFT_OWNERDRAW;
+    info.dwItemData = ownerDrawn_.size();  // 1-based: which record this item is
+    SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+  }
+}
+
+void TWinSkinMenu::RestoreDropDown() {
+  for (const TNativeItem& item : ownerDrawn_) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    info.fType = item.Type;
+    info.dwItemData = item.Data;
+    SetMenuItemInfoW(item.Menu, item.Position, TRUE, &info);
+  }
+  ownerDrawn_.clear();
+}
+
+const TWinSkinMenu::TNativeItem* TWinSkinMenu::NativeItem(ULONG_PTR data) const {
+  if (data == 0 || data > ownerDrawn_.size()) return nullptr;
+  return &ownerDrawn_[data - 1];
+}
+
+namespace {
+
+// The item's text ("" for a separator) and states, read from the native menu.
+std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
+  wchar_t text[80] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING | MIIM_STATE;
+  info.dwTypeData = text;
+  info.cch = static_cast<UINT>(std::size(text) - 1);
+  GetMenuItemInfoW(menu, position, TRUE, &info);
+  state = info.fState;
+  return text;
+}
+
+}  // namespace
+
+bool TWinSkinMenu::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
+  const auto owned = [&](const TNativeItem& item) { return item.Menu == menu; };
+  if (std::none_of(ownerDrawn_.begin(), ownerDrawn_.end(), owned)) return false;
+  const auto upper = static_cast<wchar_t>(std::towupper(key));
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    UINT state = 0;
+    const std::wstring text = NativeText(menu, static_cast<UINT>(i), state);
+    if ((state & MFS_DISABLED) || Accelerator(text) != upper) continue;
+    result = MAKELRESULT(i, MNC_EXECUTE);
+    return true;
+  }
+  result = MAKELRESULT(0, MNC_IGNORE);
+  return true;
+}
+
+
+TMenuItem* TWinSkinMenu::FormItem(const TNativeItem& native) const {
+  const UINT id = GetMenuItemID(native.Menu, static_cast<int>(native.Position));
+  return Menu && id != static_cast<UINT>(-1) ? Menu->FindItem(id) : nullptr;
+}
+
+bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
+  const TNativeItem* item = measure.CtlType == ODT_MENU ? NativeItem(measure.itemData) : nullptr;
+  if (!item) return false;
+  fw::UniqueDC dc = fw::CreateMemoryDC();
+  fw::UniqueFont font = MenuFont();
+  fw::SelectGuard keep(dc.get(), font.get());
+  // An item of the form's menu is measured the framework's way plus the skin's room.
+  if (TMenuItem* formItem = FormItem(*item)) {
+    TCanvas canvas(dc.get());
+    int width = 0, height = 0;
+    formItem->DefaultMeasure(canvas, width, height);
+    MeasureMainMenuItem(SkinData, *formItem, width);
+    canvas.SetHandle(nullptr);
+    measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+    measure.itemHeight = static_cast<UINT>(std::max(height, 0));
+    return true;
+  }
+  UINT state = 0;
+  const std::wstring text =
+      (item->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(item->Menu, item->Position, state);
+  if (text.empty()) {
+    measure.itemWidth = 26;
+    measure.itemHeight = 8;
+    return true;
+  }
+  RECT r{0, 0, 0, 0};
+  DrawTextWide(dc.get(), text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+  TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuItem.get() : nullptr;
+  measure.itemWidth = static_cast<UINT>(r.right + 26 + 16 + (element ? element->LeftWidth : 0));
+  measure.itemHeight = static_cast<UINT>(std::max<LONG>(r.bottom, 16) + 4);
+  return true;
+}
+
+bool TWinSkinMenu::DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
+  const TNativeItem* native = draw.CtlType == ODT_MENU ? NativeItem(draw.itemData) : nullptr;
+  if (!native) return false;
+  TCanvas canvas(draw.hDC);
+  const int saved = SaveDC(draw.hDC);
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  if (TMenuItem* formItem = FormItem(*native)) {
+    DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
+    canvas.SetHandle(nullptr);
+    RestoreDC(draw.hDC, saved);
+    return true;
+  }
+  UINT state = 0;
+  std::wstring text =
+      (native->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(native->Menu, native->Position, state);
+  std::wstring keys;
+  if (const size_t tab = text.find(L'\t'); tab != std::wstring::npos) {
+    keys = text.substr(tab + 1);
+    text.resize(tab);
+  }
+  ComponentPtr<TMenuItem> item = TComponent::Make<TMenuItem>();
+  item->SetCaption(text.empty() ? "-" : fw::FromWide(text));
+  item->SetShortCut(fw::FromWide(keys));
+  item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
+  item->SetChecked((state & MFS_CHECKED) != 0);
+  item->SetDefault((state & MFS_DEFAULT) != 0);
+  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, selected, draw.rcItem);
+  canvas.SetHandle(nullptr);
+  RestoreDC(draw.hDC, saved);
+  return true;
+}
+
+}  // namespace quarnel

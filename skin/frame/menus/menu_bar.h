@@ -1,0 +1,89 @@
+// TWinSkinMenu: the skinned menu bar of a window with a native menu bar. It reads the bar's
+// top-level items, takes the native bar off the window (the frame keeps a band for it), lays
+// the items out, draws the band from the skin's MenuBar element and colours, and draws the
+// items of its open drop-downs in the skin's look. UI thread of the window.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/graphics/bitmap.h"
+
+class TMainMenu;
+class TMenuItem;
+
+namespace quarnel {
+
+class TSkinData;
+
+// One top-level item of the bar. State: 1 normal, 2 pressed (its drop-down is open), 3 hot.
+struct TMenuBtn {
+  int Index = 0;
+  std::wstring Caption;  // with its "&" accelerator marker
+  bool ItemEnabled = true;
+  bool Visible = true;
+  HMENU SubMenu = nullptr;
+  UINT Command = 0;
+  TMenuItem* MenuItem = nullptr;  // the form's menu item for it, when the form has a menu component
+  RECT Rect{};  // frame coordinates, empty when invisible
+  int State = 1;
+};
+
+// Item rectangles of a band `bandWidth` wide starting at `band`'s left, for items of the given
+// caption widths; right to left they run from the right edge leftwards.
+std::vector<RECT> MenuBarLayout(const RECT& band, const std::vector<int>& widths, int start,
+                                bool rightToLeft);
+
+class TWinSkinMenu {
+ public:
+  TWinSkinMenu(HWND window, TSkinData* skinData) : Window(window), SkinData(skinData) {}
+
+  // Reads the window's native bar into Buttons and takes the bar off the window; false (and
+  // nothing changed) when the window has no menu bar.
+  bool BuildButtons();
+  // Puts the native bar back on the window.
+  void GiveBack();
+  // Draws the band (frame coordinates) into the window DC and lays the items out.
+  void PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft);
+  // Redraws one item in its state over the saved band background.
+  void PaintButton(HDC dc, const TMenuBtn& button);
+  // The visible button with a caption under a frame point, or null.
+  TMenuBtn* ButtonAt(POINT framePoint);
+  // The first enabled, visible button whose accelerator is `key` (case-insensitive), or null.
+  TMenuBtn* ButtonWithAccelerator(wchar_t key);
+
+  // The items of a drop-down (at every depth) are drawn by the skin while it is open: they are
+  // made owner-drawn, and Restore puts back what they were.
+  void OwnerDrawDropDown(HMENU menu);
+  void RestoreDropDown();
+  // Owner-draw records of those items; false for any other item.
+  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure);
+  bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft);
+  // A key typed in one of those drop-downs: owner-drawn items lose the system's mnemonics, so
+  // the item whose "&" letter matches is chosen here (false: not one of our drop-downs).
+  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
+
+  HWND Window = nullptr;
+  TSkinData* SkinData = nullptr;
+  TMainMenu* Menu = nullptr;  // the form's menu component, or null (a window without one)
+  HMENU NativeMenu = nullptr;
+  std::vector<TMenuBtn> Buttons;
+  RECT BarRect{};
+  TBitmap BarBitmap;  // the band's background at the last paint, without items
+
+ private:
+  void DrawCaption(HDC dc, const TMenuBtn& button);
+  struct TNativeItem {
+    HMENU Menu;
+    UINT Position;
+    UINT Type;
+    ULONG_PTR Data;
+  };
+  const TNativeItem* NativeItem(ULONG_PTR data) const;
+  // The form's menu item behind a native item (by its command), or null.
+  TMenuItem* FormItem(const TNativeItem& native) const;
+  std::vector<TNativeItem> ownerDrawn_;
+};
+
+}  // namespace quarnel

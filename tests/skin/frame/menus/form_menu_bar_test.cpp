@@ -1,0 +1,212 @@
+// The skinned bar of a form with a framework main menu, under Wine with real input: the menu
+// component's items on the band and in skinned drop-downs, Alt+letter typed in a control
+// opening the bar and choosing an item by its letter, a rebuilt menu read again, and the
+// maximised MDI child's buttons in an MDI frame's band.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "framework/controls/tool_bar.h"
+#include "framework/ui/button.h"
+#include "framework/ui/menu.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/frame/nc_object.h"
+#include "tests/skin/frame/form_skin_test_support.h"
+#include "tests/skin/frame/menus/menu_driver.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::flush_events;
+using testing_support::wait_until;
+
+void Key(WORD key, bool down) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof in);
+}
+
+class FormMenuBarTest : public FormSkinTest {
+ protected:
+  // A form with "&File" (Open, a line, Quit) and "&View" (Zoom), and a focused button.
+  TForm* NewMenuForm(int style = fsNormal) {
+    TForm* form = NewForm(bsSizeable, 320, 180, "Form menu");
+    form->SetFormStyle(style);
+    menu = TComponent::CreateIn<TMainMenu>(form);
+    TMenuItem* file = menu->Items()->AddNew(form, "&File");
+    open = file->AddNew(form, "&Open");
+    open->OnClick.code = [this](TObject*) { ++opened; };
+    file->AddNew(form, "-");
+    file->AddNew(form, "&Quit");
+    menu->Items()->AddNew(form, "&View")->AddNew(form, "&Zoom");
+    form->SetMenu(menu);
+    if (style == fsNormal) {
+      button = TComponent::CreateIn<TButton>(form);
+      button->SetParent(form);
+      button->SetBounds(10, 10, 90, 26);
+      button->SetCaption("Button");
+    }
+    return form;
+  }
+  TMainMenu* menu = nullptr;
+  TMenuItem* open = nullptr;
+  TButton* button = nullptr;
+  int opened = 0;
+};
+
+TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByItsLetter) {
+  TForm* form = NewMenuForm();
+  form->Show();
+  HWND window = form->Handle();
+  SetForegroundWindow(window);
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(skin->MenuBar->Menu, menu);
+  ASSERT_EQ(skin->MenuBar->Buttons.size(), 2u);
+  EXPECT_EQ(skin->MenuBar->Buttons[0].MenuItem, menu->Items()->Items(0));
+  EXPECT_EQ(skin->MenuBar->Buttons[1].Caption, L"&View");
+  HMENU fileMenu = GetSubMenu(menu->Handle(), 0);
+
+  button->SetFocus();
+  ASSERT_TRUE(wait_until([&] { return GetFocus() == button->Handle(); }));
+  HWND seen = nullptr;
+  bool ownerDrawn = false;
+  MenuDriver::Run(
+      [&] {
+        Key(VK_MENU, true);
+        Key('F', true);
+        Key('F', false);
+        Key(VK_MENU, false);
+        wait_until([&] { return opened > 0; }, 4000);
+      },
+      [&](HWND popup) {
+        seen = popup;
+        // While it is open its items are drawn by the skin.
+        ownerDrawn = (GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW) != 0;
+        Key('O', true);
+        Key('O', false);
+        return true;
+      },
+      false);
+  flush_events(30);
+  EXPECT_NE(seen, nullptr);
+  EXPECT_EQ(opened, 1);
+  EXPECT_TRUE(ownerDrawn);
+  EXPECT_FALSE(GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW);  // given back
+  EXPECT_FALSE(skin->MenuTracking);
+}
+
+TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
+  TForm* form = NewMenuForm();
+  form->Show();
+  HWND window = form->Handle();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  TMenuItem* help = menu->Items()->AddNew(form, "&Help");
+  help->AddNew(form, "&About");
+  menu->Rebuild();
+  flush_events(20);
+  EXPECT_EQ(GetMenu(window), nullptr);
+  ASSERT_EQ(skin->MenuBar->Buttons.size(), 3u);
+  EXPECT_EQ(skin->MenuBar->Buttons[2].MenuItem, help);
+  EXPECT_EQ(skin->MenuBar->NativeMenu, menu->Handle());
+  // Without the skin the window has the menu component's present bar, drawn by the system.
+  manager->SetRunning(false);
+  skin->Detach();
+  EXPECT_EQ(GetMenu(window), menu->Handle());
+}
+
+// A tool bar's menu is drawn by the skin while the form is skinned, and by the system after.
+TEST_F(FormMenuBarTest, AToolBarsMenuIsOwnerDrawnWhileSkinned) {
+  TForm* form = NewMenuForm();
+  auto* bar = TComponent::CreateIn<TToolBar>(form);
+  bar->SetParent(form);
+  auto* barMenu = TComponent::CreateIn<TMainMenu>(form);
+  TMenuItem* tools = barMenu->Items()->AddNew(form, "&Tools");
+  TMenuItem* options = tools->AddNew(form, "&Options");
+  bar->SetMenu(barMenu);
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(form->Handle());
+  ASSERT_NE(skin, nullptr);
+  EXPECT_TRUE(barMenu->OwnerDraw());
+  EXPECT_TRUE(options->OnDrawItem);
+  EXPECT_TRUE(bar->Flat());  // the tool bar's own row ran: it is skinned as a tool bar too
+  EXPECT_FALSE(menu->OwnerDraw());  // the form's own menu is the skinned bar's
+  manager->SetRunning(false);
+  skin->Detach();
+  EXPECT_FALSE(barMenu->OwnerDraw());
+  EXPECT_FALSE(options->OnDrawItem);
+}
+
+TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
+  TForm* frame = NewMenuForm(fsMDIForm);
+  frame->Show();
+  HWND frameWindow = frame->Handle();
+  SetForegroundWindow(frameWindow);
+  TWinSkinForm* skin = WaitSkinned(frameWindow);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
+  child->SetFormStyle(fsMDIChild);
+  child->SetWindowState(wsMaximized);
+  child->Show();
+  HWND childWindow = child->Handle();
+  ASSERT_NE(WaitSkinned(childWindow), nullptr);
+  skin->PaintFrame(nullptr);
+  flush_events(30);
+
+  // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
+  std::vector<TWinSysButton*> controls;
+  for (auto& b : skin->CaptionButtons)
+    if (b->Skin->Visibility == 100 && b->Visible) controls.push_back(b.get());
+  ASSERT_EQ(controls.size(), 3u);
+  const testing_support::Capture shot = testing_support::capture_window(frameWindow);
+  testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
+  for (TWinSysButton* b : controls) {
+    EXPECT_GE(b->Rect.top, skin->CaptionHeight);
+    EXPECT_LE(b->Rect.bottom, skin->CaptionHeight + skin->MenuBarHeight);
+    TBitmap& image = b->Skin->Image;
+    const int frameWidth = image.Width() / std::max(b->Skin->FrameCount, 1);
+    int same = 0;
+    for (int x = 0; x < frameWidth && x < b->Rect.right - b->Rect.left; ++x)
+      for (int y = 0; y < image.Height() && y < b->Rect.bottom - b->Rect.top; ++y)
+        same += image.PixelAt(x, y) != kSkinTransparentColor &&
+                shot.at(b->Rect.left + x, b->Rect.top + y) == image.PixelAt(x, y);
+    EXPECT_GT(same, 10) << b->Skin->Action;
+  }
+  const auto find = [&](int action) {
+    for (TWinSysButton* b : controls)
+      if (b->Skin->Action == action) return b;
+    return static_cast<TWinSysButton*>(nullptr);
+  };
+  // A real click on minimise minimises the child.
+  TWinSysButton* minimise = find(7);
+  ASSERT_NE(minimise, nullptr);
+  const RECT w = WindowRectOf(frameWindow);
+  const POINT at{w.left + (minimise->Rect.left + minimise->Rect.right) / 2,
+                 w.top + (minimise->Rect.top + minimise->Rect.bottom) / 2};
+  testing_support::move_mouse(at);
+  flush_events(20);
+  testing_support::mouse_left_button(true);
+  testing_support::mouse_left_button(false);
+  EXPECT_TRUE(wait_until([&] { return IsIconic(childWindow) != FALSE; }));
+
+  // Maximised again, the close button reached by SKM_MENUBARCLICK closes it (the form hides).
+  SendMessageW(frame->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
+  flush_events(30);
+  skin->PaintFrame(nullptr);
+  TWinSysButton* close = find(9);
+  ASSERT_NE(close, nullptr);
+  ASSERT_TRUE(close->Visible);
+  SendMessageW(frameWindow, SKM_MENUBARCLICK, 0,
+               MAKELPARAM(w.left + close->Rect.left + 2, w.top + close->Rect.top + 2));
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(childWindow); }));
+}
+
+}  // namespace
+}  // namespace quarnel::testing

@@ -1,0 +1,334 @@
+// The skinned menu bar of a window with a native menu bar, under Wine with real input: the
+// band drawn from the skin with the native bar gone, hot items, a click or the keyboard opening
+// the drop-down under its item, an item without a drop-down posting its command, and the
+// native bar given back when the skin goes.
+#include <gtest/gtest.h>
+
+#include "skin/data/draw/draw_helpers.h"
+#include "tests/skin/frame/form_skin_test_support.h"
+#include "tests/skin/frame/menus/menu_driver.h"
+#include "tests/support/object_counts.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::flush_events;
+using testing_support::wait_until;
+
+constexpr UINT kOpenCommand = 101, kQuitCommand = 102, kHelpCommand = 201;
+UINT lastCommand = 0;
+
+LRESULT CALLBACK BarWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_COMMAND) lastCommand = LOWORD(wParam);
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+const wchar_t* BarWindowClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = BarWindowProc;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    cls.lpszClassName = L"QuarnelMenuBarTestWindow";
+    RegisterClassW(&cls);
+    return L"QuarnelMenuBarTestWindow";
+  }();
+  return name;
+}
+
+void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
+  for (auto [key, down] : keys) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = key;
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &in, sizeof in);
+  }
+}
+
+class MenuBarTest : public FormSkinTest {
+ protected:
+  void SetUp() override {
+    FormSkinTest::SetUp();
+    lastCommand = 0;
+    HMENU bar = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
+    AppendMenuW(file, MF_STRING, kQuitCommand, L"&Quit");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    HMENU edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, 301, L"&Copy");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+    AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
+    window = CreateWindowExW(0, BarWindowClass(), L"Menu bar", WS_OVERLAPPEDWINDOW, 80, 80, 360, 240, nullptr,
+                             bar, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    skin = WaitSkinned(window);
+  }
+  void TearDown() override {
+    if (IsWindow(window)) DestroyWindow(window);
+    FormSkinTest::TearDown();
+  }
+  POINT ScreenCentre(const TMenuBtn& button) const {
+    const RECT w = WindowRectOf(window);
+    return {w.left + (button.Rect.left + button.Rect.right) / 2,
+            w.top + (button.Rect.top + button.Rect.bottom) / 2};
+  }
+  // Opens a bar item by `input` and reads where its drop-down appeared; the menu is closed.
+  // With a `shot` name the window and its open drop-down are saved for people to look at.
+  RECT DropDownAfter(const std::function<void()>& input, int* kind = nullptr, const char* shot = nullptr) {
+    RECT where{};
+    bool seen = false;
+    int ticks = 0;
+    MenuDriver::Run(
+        [&] {
+          input();
+          wait_until([&] { return seen; }, 3000);
+        },
+        [&](HWND popup) {
+          GetWindowRect(popup, &where);
+          if (kind) *kind = manager->PopupKind();
+          // A picture waits a few ticks, until the drop-down has painted itself.
+          if (shot && ++ticks < 6) return false;
+          if (shot) {
+            RECT both = WindowRectOf(window);
+            UnionRect(&both, &both, &where);
+            testing_support::save_bmp(testing_support::capture_screen_rect(both), ShotPath(shot));
+            dropDownShot = testing_support::capture_window(popup);
+          }
+          seen = true;
+          return true;
+        });
+    flush_events(30);
+    return where;
+  }
+  void Click(POINT at) {
+    testing_support::move_mouse(at);
+    flush_events(20);
+    testing_support::mouse_left_button(true);
+    testing_support::mouse_left_button(false);
+  }
+  HWND window = nullptr;
+  TWinSkinForm* skin = nullptr;
+  testing_support::Capture dropDownShot;
+};
+
+TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  EXPECT_EQ(GetMenu(window), nullptr);
+  EXPECT_EQ(skin->MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(ClientOrigin(window).y, skin->CaptionHeight + skin->MenuBarHeight);
+  ASSERT_EQ(skin->MenuBar->Buttons.size(), 3u);
+  const TMenuBtn& file = skin->MenuBar->Buttons[0];
+  EXPECT_EQ(file.Rect.left, skin->BorderLeft + data->MenuBar->LeftWidth + 4);
+  EXPECT_EQ(file.Rect.top, skin->CaptionHeight);
+
+  skin->PaintFrame(nullptr);
+  flush_events(30);
+  const testing_support::Capture shot = testing_support::capture_window(window);
+  testing_support::save_bmp(shot, ShotPath("menu_bar_longhorn_blue"));
+  // Every row of the band's left end comes from the element's first (active) frame, whose rows
+  // are stretched to the band; captions are written in the skin's menu-bar text colour.
+  TBitmap& image = data->MenuBar->Image;
+  for (int y = skin->CaptionHeight; y < skin->CaptionHeight + skin->MenuBarHeight; ++y) {
+    bool found = false;
+    for (int row = 0; row < image.Height() / 2 && !found; ++row)
+      found = shot.at(skin->BorderLeft, y) == image.PixelAt(0, row);
+    EXPECT_TRUE(found) << y;
+  }
+  const COLORREF text = ResolveSkinColor(data->Colors[scMenuBarText]);
+  int ink = 0;
+  for (int x = file.Rect.left; x < file.Rect.right; ++x)
+    for (int row = file.Rect.top; row < file.Rect.bottom; ++row) ink += shot.at(x, row) == text;
+  EXPECT_GT(ink, 10);
+
+  // When the skin goes, the window has its native bar again.
+  manager->SetRunning(false);
+  skin->Detach();
+  EXPECT_NE(GetMenu(window), nullptr);
+}
+
+TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const TMenuBtn edit = skin->MenuBar->Buttons[1];
+  const RECT w = WindowRectOf(window);
+  int kind = -1;
+  const RECT drop =
+      DropDownAfter([&] { Click(ScreenCentre(edit)); }, &kind, "menu_bar_drop_down_longhorn_blue");
+  EXPECT_EQ(drop.left, w.left + edit.Rect.left);
+  EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
+  EXPECT_EQ(kind, pkMenuBarDropDown);
+  EXPECT_FALSE(skin->MenuTracking);
+  // Its items are drawn by the skin: the selected first item in the element's look rather than
+  // the system's highlight, its text in the skin's colours.
+  ASSERT_FALSE(dropDownShot.pixels.empty());
+  int highlight = 0, hotText = 0;
+  const COLORREF skinHotText = ResolveSkinColor(data->Colors[scHilightText]);
+  for (COLORREF pixel : dropDownShot.pixels) {
+    highlight += pixel == GetSysColor(COLOR_HIGHLIGHT);
+    hotText += pixel == skinHotText;
+  }
+  EXPECT_EQ(highlight, 0);
+  EXPECT_GT(hotText, 10);
+
+  // A drop-down item chosen with the keyboard sends its command to the window.
+  bool posted = false;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(skin->MenuBar->Buttons[0]));
+        wait_until([&] { return posted && lastCommand != 0; }, 3000);
+      },
+      [&](HWND popup) {
+        // The drop-down opened on its first item: one step down is Quit.
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+        posted = true;
+        return true;
+      },
+      false);
+  EXPECT_EQ(lastCommand, kQuitCommand);
+}
+
+TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn file = skin->MenuBar->Buttons[0], edit = skin->MenuBar->Buttons[1];
+  auto under = [&](const TMenuBtn& b, const RECT& r) {
+    return r.left == w.left + b.Rect.left && r.top == w.top + b.Rect.bottom;
+  };
+  int phase = 0;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(file));
+        wait_until([&] { return phase == 4; }, 5000);
+      },
+      [&](HWND popup) {
+        RECT r{};
+        GetWindowRect(popup, &r);
+        if (phase == 0 && under(file, r)) {
+          PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);  // a leaf item: on to Edit
+          phase = 1;
+        } else if (phase == 1 && under(edit, r)) {
+          PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);  // the drop-down's own level: back to File
+          phase = 2;
+        } else if (phase == 2 && under(file, r)) {
+          testing_support::move_mouse(ScreenCentre(edit));  // the pointer over Edit opens it
+          phase = 3;
+        } else if (phase == 3 && under(edit, r)) {
+          phase = 4;
+          return true;
+        }
+        return false;
+      });
+  EXPECT_EQ(phase, 4);
+  flush_events(30);
+  EXPECT_FALSE(skin->MenuTracking);
+}
+
+TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const TMenuBtn file = skin->MenuBar->Buttons[0];
+  // The last item, Help, has no drop-down: the loop ends without choosing it.
+  bool left = false;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(file));
+        wait_until([&] { return left && !skin->MenuTracking; }, 3000);
+      },
+      [&](HWND popup) {
+        PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
+        left = true;
+        return true;
+      },
+      false);
+  EXPECT_TRUE(left);
+  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_NE(lastCommand, kHelpCommand);
+}
+
+TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  Click(ScreenCentre(skin->MenuBar->Buttons[2]));
+  EXPECT_TRUE(wait_until([] { return lastCommand == kHelpCommand; }));
+  EXPECT_EQ(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)), false);
+}
+
+TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn& file = skin->MenuBar->Buttons[0];
+  const TMenuBtn& edit = skin->MenuBar->Buttons[1];
+  // Alt+E opens Edit.
+  RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
+  EXPECT_EQ(drop.left, w.left + edit.Rect.left);
+  EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
+  // F10 opens the first item.
+  drop = DropDownAfter([] { Keys({{VK_F10, true}, {VK_F10, false}}); });
+  EXPECT_EQ(drop.left, w.left + file.Rect.left);
+  EXPECT_EQ(drop.top, w.top + file.Rect.bottom);
+  // Alt+Space shows the skinned window menu at the client area's corner.
+  int kind = -1;
+  drop = DropDownAfter(
+      [] {
+        Keys({{VK_MENU, true}, {VK_SPACE, true}, {VK_SPACE, false}, {VK_MENU, false}});
+      },
+      &kind);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  EXPECT_EQ(kind, pkWindowMenu);
+  EXPECT_EQ(drop.left, origin.x);
+  EXPECT_EQ(drop.top, origin.y);
+}
+
+// A right-to-left window lays its items out from the right edge, and an item's drop-down opens
+// right-aligned at the item's right edge.
+TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
+  DestroyWindow(window);
+  window = CreateWindowExW(WS_EX_LEFTSCROLLBAR, BarWindowClass(), L"Right to left", WS_OVERLAPPEDWINDOW, 80, 80,
+                           360, 240, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_TRUE(skin->RightToLeft);
+  skin->PaintFrame(nullptr);
+  const TMenuBtn first = skin->MenuBar->Buttons[0], second = skin->MenuBar->Buttons[1];
+  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->BorderRight;
+  EXPECT_EQ(first.Rect.right, bandRight - (data->MenuBar->RightWidth + 8));
+  EXPECT_EQ(second.Rect.right, first.Rect.left);
+  const RECT w = WindowRectOf(window);
+  const RECT drop = DropDownAfter([&] { Click(ScreenCentre(first)); });
+  EXPECT_EQ(drop.right, w.left + first.Rect.right);
+  EXPECT_EQ(drop.top, w.top + first.Rect.bottom);
+}
+
+// The bar's drop-down, opened and closed many times, leaves no GDI or USER object behind.
+TEST_F(MenuBarTest, OpeningTheDropDownManyTimesLeaksNothing) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  auto openOnce = [&] {
+    return MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar->Buttons[0]); }, [](HWND) { return true; });
+  };
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
+  const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
+  for (int i = 0; i < 300; ++i) ASSERT_TRUE(openOnce()) << i;
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
+}
+
+}  // namespace
+}  // namespace quarnel::testing

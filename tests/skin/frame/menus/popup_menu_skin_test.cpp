@@ -1,0 +1,225 @@
+// Skinned popup menus under Wine with real input: a form's popup menu and its window menu open
+// on a window painted from the skin's MenuBackground, items in the MenuItem look (hot item,
+// check mark, disabled item, separator, shortcut); with popup skinning off the system look
+// stays; opening menus many times leaks nothing.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "framework/graphics/image_list.h"
+#include "framework/ui/menu.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "tests/skin/frame/form_skin_test_support.h"
+#include "tests/skin/frame/menus/menu_driver.h"
+
+namespace quarnel::testing {
+namespace {
+
+using testing_support::Capture;
+using testing_support::capture_window;
+using testing_support::flush_events;
+
+RECT ItemRect(HWND popup, int index) {
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  RECT r{};
+  GetMenuItemRect(nullptr, menu, static_cast<UINT>(index), &r);
+  RECT window{};
+  GetWindowRect(popup, &window);
+  OffsetRect(&r, -window.left, -window.top);
+  return r;
+}
+
+bool ItemHot(HWND popup, int index) {
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  return (GetMenuState(menu, static_cast<UINT>(index), MF_BYPOSITION) & MF_HILITE) != 0;
+}
+
+int CountIn(const Capture& c, const RECT& r, COLORREF colour) {
+  int n = 0;
+  for (int y = std::max<LONG>(r.top, 0); y < std::min<LONG>(r.bottom, c.height); ++y)
+    for (int x = std::max<LONG>(r.left, 0); x < std::min<LONG>(r.right, c.width); ++x)
+      n += c.at(x, y) == colour;
+  return n;
+}
+
+class PopupMenuSkinTest : public FormSkinTest {
+ protected:
+  enum Item { kOpen, kChecked, kDisabled, kLine, kSave, kCount };
+  // A shown, skinned form owning a popup menu of every kind of item.
+  void MakeForm() {
+    form = NewForm(bsSizeable, 300, 200);
+    popup = TComponent::CreateIn<TPopupMenu>(form);
+    TMenuItem* root = popup->Items();
+    root->AddNew(form, "&Open");
+    root->AddNew(form, "Word wrap")->SetChecked(true);
+    root->AddNew(form, "Disabled")->SetEnabled(false);
+    root->AddNew(form, "-");
+    TMenuItem* save = root->AddNew(form, "&Save");
+    save->SetShortCut("Ctrl+S");
+    save->SetDefault(true);
+    form->Show();
+    skin = WaitSkinned(form->Handle());
+  }
+  POINT FormPoint(int x, int y) const {
+    RECT r = WindowRectOf(form->Handle());
+    return {r.left + x, r.top + y};
+  }
+  TForm* form = nullptr;
+  TPopupMenu* popup = nullptr;
+  TWinSkinForm* skin = nullptr;
+};
+
+TEST_F(PopupMenuSkinTest, FormPopupIsPaintedFromTheSkinAndTracksTheHotItem) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_TRUE(popup->OwnerDraw());
+  const POINT at = FormPoint(40, 60);
+  testing_support::move_mouse(POINT{at.x + 200, at.y + 200});
+  Capture cold, hot;
+  bool attached = false, answered = false;
+  RECT open{}, checked{}, disabled{}, line{};
+  const bool ran =
+      MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
+                      [&](HWND window) {
+                        if (cold.pixels.empty()) {
+                          for (const TPopupSkinEntry& e : manager->PopupSkins())
+                            attached |= e.Window == window && e.Skin && e.Skin->Attached();
+                          answered = SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1;
+                          open = ItemRect(window, kOpen);
+                          checked = ItemRect(window, kChecked);
+                          disabled = ItemRect(window, kDisabled);
+                          line = ItemRect(window, kLine);
+                          cold = capture_window(window);
+                          RECT screen{};
+                          GetWindowRect(window, &screen);
+                          testing_support::move_mouse(POINT{screen.left + (open.left + open.right) / 2,
+                                                            screen.top + (open.top + open.bottom) / 2});
+                          return false;
+                        }
+                        if (!ItemHot(window, kOpen)) return false;
+                        flush_events();
+                        hot = capture_window(window);
+                        testing_support::save_bmp(hot, ShotPath("popup_menu_longhorn_blue"));
+                        return true;
+                      });
+  ASSERT_TRUE(ran);
+  EXPECT_TRUE(attached);
+  EXPECT_TRUE(answered);
+  ASSERT_FALSE(hot.pixels.empty());
+
+  // The border is the skin's menu background picture, not the system's raised edge.
+  TDataSkinObject& background = *data->MenuBackground;
+  EXPECT_EQ(cold.at(0, 0), background.Image.PixelAt(0, 0));
+  EXPECT_EQ(cold.at(0, cold.height / 2), background.Image.PixelAt(0, background.Image.Height() / 2));
+  EXPECT_NE(cold.at(0, 0), GetSysColor(COLOR_MENU));
+
+  // Normal items are written in the skin's menu text colour, the disabled one in its shadow
+  // colour; the check mark stands in the checked item's glyph column.
+  const COLORREF menuText = ResolveSkinColor(data->Colors[scMenuText]);
+  const COLORREF shadow = ResolveSkinColor(data->Colors[scButtonShadow]);
+  EXPECT_GT(CountIn(cold, open, menuText), 10);
+  EXPECT_EQ(CountIn(cold, disabled, menuText), 0);
+  EXPECT_GT(CountIn(cold, disabled, shadow), 10);
+  const int glyphLeft = checked.left + 1 + data->MenuItem->LeftWidth;
+  const RECT glyph{glyphLeft, checked.top, glyphLeft + 18, checked.bottom};
+  EXPECT_GT(CountIn(cold, glyph, GetSysColor(COLOR_BTNTEXT)), 4);
+  EXPECT_EQ(CountIn(cold, RECT{glyphLeft, open.top, glyphLeft + 18, open.bottom}, GetSysColor(COLOR_BTNTEXT)),
+            0);
+  EXPECT_LT(line.bottom - line.top, open.bottom - open.top);
+
+  // The hot item changes to the element's selected frame; the others stay as they were.
+  int changed = 0, changedElsewhere = 0;
+  for (int y = 0; y < hot.height; ++y)
+    for (int x = 0; x < hot.width; ++x) {
+      if (hot.at(x, y) == cold.at(x, y)) continue;
+      const bool inOpen = y >= open.top && y < open.bottom && x >= open.left && x < open.right;
+      (inOpen ? changed : changedElsewhere)++;
+    }
+  EXPECT_GT(changed, (open.right - open.left) * (open.bottom - open.top) / 3);
+  EXPECT_EQ(changedElsewhere, 0);
+  EXPECT_EQ(CountIn(hot, open, GetSysColor(COLOR_HIGHLIGHT)), 0);
+}
+
+TEST_F(PopupMenuSkinTest, WithPopupSkinningOffTheSystemLookStays) {
+  data->SetSkinControls(data->SkinControls() & ~Bit(xcPopupMenu));
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  EXPECT_FALSE(popup->OwnerDraw());
+  const POINT at = FormPoint(40, 60);
+  bool skinned = true;
+  const bool ran = MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
+                                   [&](HWND window) {
+                                     skinned = SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1 ||
+                                               manager->IsPopupSkinned(window);
+                                     return true;
+                                   });
+  ASSERT_TRUE(ran);
+  EXPECT_FALSE(skinned);
+}
+
+TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  const POINT at = FormPoint(20, 20);
+  Capture shot;
+  RECT close{};
+  int kind = -1;
+  const bool ran = MenuDriver::Run([&] { skin->ShowSystemMenu(at); },
+                                   [&](HWND window) {
+                                     kind = manager->PopupKind();
+                                     TMenuItem* items = skin->SystemMenuPopup->Items();
+                                     for (int i = 0; i < items->Count(); ++i)
+                                       if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
+                                     shot = capture_window(window);
+                                     testing_support::save_bmp(shot, ShotPath("window_menu_longhorn_blue"));
+                                     return manager->IsPopupSkinned(window);
+                                   });
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(kind, pkWindowMenu);
+  // The close glyph of the skin's menu glyphs sits in the glyph column of the last item.
+  TImageList& glyphs = data->MenuGlyphs;
+  ASSERT_GT(glyphs.Count(), 3);
+  const int glyphLeft = close.left + 1 + data->MenuItem->LeftWidth;
+  int ink = 0, same = 0;
+  for (int y = 0; y < glyphs.Height(); ++y)
+    for (int x = 0; x < glyphs.Width(); ++x) {
+      const COLORREF pixel = glyphs.Strip().PixelAt(3 * glyphs.Width() + x, y);
+      if (pixel == 0xFFFFFF || pixel == kSkinTransparentColor) continue;
+      ++ink;
+      same += shot.at(glyphLeft + x, close.top + 1 + y) == pixel;
+    }
+  ASSERT_GT(ink, 4);
+  EXPECT_EQ(same, ink);
+}
+
+// The open popup carries the item whose children it shows: its background picture is found
+// from that item, and nothing is found once the popup has gone.
+TEST_F(PopupMenuSkinTest, APopupIsFoundByTheItemWhoseChildrenItShows) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  const POINT at = FormPoint(40, 60);
+  TBitmap* background = nullptr;
+  EXPECT_TRUE(MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
+                              [&](HWND) { return (background = manager->PopupBitmapOfItem(popup->Items())); }));
+  ASSERT_NE(background, nullptr);
+  EXPECT_GT(background->Width(), 0);
+  EXPECT_EQ(manager->PopupBitmapOfItem(popup->Items()), nullptr);
+}
+
+TEST_F(PopupMenuSkinTest, OpeningMenusManyTimesLeaksNothing) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  const POINT at = FormPoint(40, 60);
+  auto openOnce = [&] {
+    return MenuDriver::Run([&] { popup->Popup(at.x, at.y); }, [](HWND) { return true; });
+  };
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
+  const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(openOnce()) << i;
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
+  EXPECT_TRUE(manager->PopupSkins().empty());
+}
+
+}  // namespace
+}  // namespace quarnel::testing
