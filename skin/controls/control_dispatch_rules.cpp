@@ -99,7 +99,7 @@ bool IsToolBar(const Ctx& c) {
   return Kind(c, "TToolBar");
 }
 bool IsStatusBar(const Ctx& c) {
-  return Kind(c, "TCustomStatusBar");
+  return Kind(c, "TCustomStatusBar") || Kind(c, "TStatusBar");
 }
 bool IsProgress(const Ctx& c) {
   return Kind(c, "TProgressBar");

@@ -6,6 +6,7 @@
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_range.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -53,6 +54,10 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
   t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
   t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
+  t[static_cast<size_t>(SkinClass::Progress)] = &MakeAndAttach<TSkinProgress>;
+  t[static_cast<size_t>(SkinClass::TrackBar)] = &MakeAndAttach<TSkinTrackBar>;
+  t[static_cast<size_t>(SkinClass::UpDown)] = &MakeAndAttach<TSkinUpDown>;
+  t[static_cast<size_t>(SkinClass::StatusBar)] = &MakeAndAttach<TSkinStatusBar>;
   return t;
 }
 

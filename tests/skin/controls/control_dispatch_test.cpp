@@ -324,6 +324,20 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
   EXPECT_EQ(DecideWindow("static", 0, d).action, WindowAction::Nothing);
 }
 
+TEST(WindowTableTest, CommonControlsOfDialogsFollowTheirOptions) {
+  TSkinData& d = BuiltInSkin();
+  const TSkinControlSet saved = d.SkinControls();
+  EXPECT_EQ(DecideWindow("msctls_progress32", 0, d).skinClass, SkinClass::Progress);
+  EXPECT_EQ(DecideWindow("msctls_trackbar32", 0, d).skinClass, SkinClass::TrackBar);
+  EXPECT_EQ(DecideWindow("msctls_updown32", 0, d).skinClass, SkinClass::UpDown);
+  EXPECT_EQ(DecideWindow("msctls_statusbar32", 0, d).skinClass, SkinClass::StatusBar);
+  EXPECT_EQ(DecideWindow("tprogressbar", 0, d).skinClass, SkinClass::Progress);
+  d.SetSkinControls(saved & ~(Bit(xcProgress) | Bit(xcTrackBar) | Bit(xcSpin) | Bit(xcStatusBar)));
+  for (const char* cls : {"msctls_progress32", "msctls_trackbar32", "msctls_updown32", "msctls_statusbar32"})
+    EXPECT_EQ(DecideWindow(cls, 0, d).action, WindowAction::Nothing) << cls;
+  d.SetSkinControls(saved);
+}
+
 // A dialog window with one bare push button; records the commands it receives.
 struct DialogRecorder {
   static inline std::vector<std::pair<WPARAM, LPARAM>> commands;
