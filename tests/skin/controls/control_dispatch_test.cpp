@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "framework/controls/date_time_picker.h"
 #include "framework/core/properties.h"
 #include "framework/ui/application.h"
 #include "framework/ui/button.h"
@@ -84,6 +85,34 @@ class TRzTestCheck : public TWinControl {
 const TClassInfo& TRzTestCheck::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TRzTestCheck>("TRzTestCheck", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
+// Controls of foreign families, known to the dispatch only by their class names.
+class TTntComboBox : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+};
+const TClassInfo& TTntComboBox::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TTntComboBox>("TTntComboBox", &TWinControl::StaticClass()).Build();
+  return info;
+}
+class TDCEdit : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+  int32_t NumButtons() const { return buttons_; }
+  void SetNumButtons(int32_t v) { buttons_ = v; }
+
+ private:
+  int32_t buttons_ = 0;
+};
+const TClassInfo& TDCEdit::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TDCEdit>("TDCEdit", &TWinControl::StaticClass())
+                                     .Int("NumButtons", &TDCEdit::NumButtons, &TDCEdit::SetNumButtons)
+                                     .Build();
   return info;
 }
 
@@ -181,6 +210,35 @@ TEST_F(DispatchTest, MemoTakesTheScrollBarSkinBeforeTheEditSkin) {
   // Without the button option a push button gets nothing.
   data->SetSkinControls(data->SkinControls() & ~Bit(xcButton));
   EXPECT_EQ(SkinClassFor(*button), SkinClass::Count);
+}
+
+TEST_F(DispatchTest, ForeignFamiliesGetTheirTextSkinsByClassName) {
+  auto* tnt = Add<TTntComboBox>(10, 140, 120, 21);
+  EXPECT_EQ(SkinClassFor(*tnt), SkinClass::ComBox);
+  auto* dc = Add<TDCEdit>(10, 170, 120, 21);
+  dc->SetNumButtons(1);
+  EXPECT_EQ(SkinClassFor(*dc), SkinClass::ComBox);
+  dc->SetNumButtons(0);
+  {
+    RecordedSkins recorded;
+    TControlWalker(*formSkin).DispatchControl(dc, form);
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].skinClass, SkinClass::Edit);
+    EXPECT_EQ(handed[0].control, nullptr) << "attached to the window by handle";
+  }
+  data->SetSkinControls(savedControls & ~Bit(xcCombo));
+  EXPECT_EQ(SkinClassFor(*tnt), SkinClass::Count) << "the combo rows need xcCombo";
+}
+
+TEST_F(DispatchTest, DatePickerInUpDownModeIsAnEdit) {
+  auto* drop = Add<TDateTimePicker>(10, 140, 120, 21);
+  auto* updown = Add<TDateTimePicker>(10, 170, 120, 21);
+  updown->SetDateMode(dmUpDown);
+  auto* time = Add<TDateTimePicker>(10, 200, 120, 21);
+  time->SetKind(dtkTime);
+  EXPECT_EQ(SkinClassFor(*drop), SkinClass::DateTime);
+  EXPECT_EQ(SkinClassFor(*updown), SkinClass::Edit);
+  EXPECT_EQ(SkinClassFor(*time), SkinClass::Edit);
 }
 
 TEST_F(DispatchTest, SeparateScrollBarGetsItsOwnSkin) {
