@@ -93,6 +93,10 @@ void TSkinComBox::RefreshButton() {
 
 void TSkinComBox::Detach() {
   TSkinControl::Detach();
+  ReleaseParts();
+}
+
+void TSkinComBox::ReleaseParts() {
   innerSubclass_.Restore();
   innerEdit_ = nullptr;
   for (TSkinControl* part :
@@ -147,6 +151,12 @@ void TSkinComBox::AfterMessage(TMessage& m) {
         SetHot(false);
         RefreshButton();
       }
+      break;
+    case CM_RECREATEWND:
+      // A new window with a new list: its parts are attached again.
+      TSkinControl::AfterMessage(m);
+      ReleaseParts();
+      if (Handle && IsWindow(Handle)) AttachParts(true);
       break;
     case CN_COMMAND:
       if (HIWORD(m.WParam) == CBN_DROPDOWN) dropped_ = true;

@@ -134,6 +134,12 @@ void TSkinDateTime::Detach() {
 }
 
 void TSkinDateTime::AfterMessage(TMessage& m) {
+  if (m.Msg == CM_RECREATEWND && arrow_) {
+    // The arrow's window went with the picker's old window: it is made again in the new one.
+    TSkinControl::AfterMessage(m);
+    arrow_->Bind(this, Control);
+    return;
+  }
   if (m.Msg == WM_SIZE && arrow_) {
     arrow_->Place();
     arrow_->Invalidate();

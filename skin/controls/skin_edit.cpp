@@ -67,6 +67,12 @@ void TSkinEdit::AfterMessage(TMessage& m) {
         if (dc.get()) PrintBorder(dc.get());
       }
       break;
+    case CM_RECREATEWND:
+      // The spin button went with the old window; the new one is found at the next draw.
+      if (upDown_) RemoveFreeNotification(upDown_);
+      upDown_ = nullptr;
+      TSkinControl::AfterMessage(m);
+      break;
     case SKM_PAINTCLIENT:
       if (m.LParam == SkinMessageTag) {
         if (m.WParam) {

@@ -54,6 +54,7 @@ class TSkinComBox : public TSkinControl {
 
  private:
   void AttachParts(bool withListSkin);
+  void ReleaseParts();
   void RefreshButton();
   bool QueryInfo();
   void InnerEditMessage(TMessage& message);

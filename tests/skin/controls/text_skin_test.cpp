@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "framework/controls/combo_box.h"
+#include "framework/controls/progress_bar.h"
 #include "framework/controls/spin_edit.h"
 #include "framework/ui/memo.h"
 #include "range_test_support.h"
@@ -248,6 +249,41 @@ TEST_F(RangeSkinTest, ThousandRepaintsOfTextKindsLeakNothing) {
     SCOPED_TRACE(n);
     ExpectNoLeakOverRepaints(Window(n));
   }
+}
+
+}  // namespace
+}  // namespace quarnel::rangetest
+
+namespace quarnel::rangetest {
+namespace {
+
+// Some settings make a control's window again: its skin serves the new window (and list).
+TEST_F(RangeSkinTest, SkinsFollowAWindowMadeAgain) {
+  SkinControls();
+  auto* bar = Find<TProgressBar>("ProgressVertical");
+  auto* progress = SkinOf<TSkinProgress>("ProgressVertical");
+  ASSERT_NE(progress, nullptr);
+  const HWND before = bar->Handle();
+  bar->SetOrientation(pbHorizontal);
+  bar->SetPosition(100);
+  Settle();
+  ASSERT_NE(bar->Handle(), before);
+  EXPECT_EQ(SendMessageW(bar->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+  Shot(bar->Handle());
+  EXPECT_EQ(progress->LastFilled(), 16) << "drawn lying down now, filled to the end";
+
+  auto* combo = Find<TComboBox>("ComboList");
+  auto* skin = SkinOf<TSkinComBox>("ComboList");
+  ASSERT_NE(skin, nullptr);
+  combo->SetStyle(csDropDown);
+  Settle();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  ASSERT_NE(skin->ListSkin(), nullptr);
+  EXPECT_EQ(skin->ListSkin()->Handle, info.hwndList);
+  Shot(combo->Handle());
+  EXPECT_EQ(skin->LastFrame(), 1);
 }
 
 }  // namespace
