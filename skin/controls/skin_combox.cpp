@@ -2,6 +2,7 @@
 // 8-bit window followed), the button's hot, pressed and dropped states from the combo's
 // messages, and detaching. Drawing: skin_combox_paint.cpp. UI thread.
 #include "framework/ui/private_messages.h"
+#include "framework/win/handles.h"
 #include "skin/controls/combox_scrollbar.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_scrollbar.h"
@@ -109,6 +110,25 @@ void TSkinComBox::ReleaseParts() {
   simpleListBar_ = nullptr;
 }
 
+// The combo paints into the skin's own paint cycle and the button goes over it on the same DC.
+bool TSkinComBox::BeforeMessage(TMessage& m) {
+  if (m.Msg != WM_PAINT || m.WParam || !Handle) return TSkinControl::BeforeMessage(m);
+  fw::PaintDC dc(Handle);
+  TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0, 0};
+  CallSaved(own);
+  RECT r{};
+  if (GetWindowRect(Handle, &r)) {
+    WindowRect = r;
+    try {
+      Draw(dc.get(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
+    } catch (...) {
+      // a failed paint leaves the combo's own
+    }
+  }
+  m.Result = 0;
+  return false;
+}
+
 void TSkinComBox::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_SETFOCUS:
@@ -133,8 +153,9 @@ void TSkinComBox::AfterMessage(TMessage& m) {
       RefreshButton();
       break;
     case WM_NCPAINT:
-      // Only the frame was painted: the button goes over it again without a new paint cycle.
-      PaintWindow(nullptr);
+      // Only the frame was painted: the button goes over it again without a new paint cycle
+      // (within one, it is drawn once, after the combo painted).
+      if (!GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -4,6 +4,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
@@ -60,17 +61,20 @@ void TSkinComBox::DrawFlat(HDC dc, const RECT& rect) {
   lastFrame_ = index;
   const int frames = FramesOf(button, 4);
   const auto brush = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
-  const RECT edge{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
-  FrameRect(dc, &edge, brush);
+  DrawRing(dc, RECT{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1}, 1, brush);
   const FlatComboBoxes boxes =
       FlatComboLayout(FromRect(rect), GetSystemMetrics(SM_CYVTHUMB), button.Image.Width() / frames,
                       button.Image.Height(), exStyle_ & WS_EX_LEFTSCROLLBAR);
   const RECT column = ToRect(boxes.column);
   FillRect(dc, &column, brush);
-  fw::UniqueBrush shadow(CreateSolidBrush(ResolveSkinColor(SkinData->Colors[scButtonShadow])));
-  FrameRect(dc, &rect, shadow.get());
+  DrawRing(dc, rect, 1, CachedSolidBrush(ResolveSkinColor(SkinData->Colors[scButtonShadow])));
   buttonRect_ = ToRect(boxes.glyph);
-  DrawSkinFrameStretched(dc, buttonRect_, button.Image, true, frames, index);
+  // On a solid column the glyph is composed with its colour once; otherwise drawn transparent.
+  LOGBRUSH solid{};
+  if (GetObjectW(brush, sizeof solid, &solid) == sizeof solid && solid.lbStyle == BS_SOLID)
+    glyph_.DrawOn(dc, buttonRect_, button.Image, frames, index, solid.lbColor);
+  else
+    glyph_.Draw(dc, buttonRect_, button.Image, frames, index, true);
 }
 
 void TSkinComBox::DrawExtended(HDC dc, const RECT&) {

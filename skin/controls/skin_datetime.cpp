@@ -107,12 +107,14 @@ void TArrowButton::PaintArrow() {
       RECT picker{};
       GetWindowRect(pickerWindow_, &picker);
       const RECT r{0, 0, Width(), picker.bottom - picker.top - 4};
-      FillRect(dc.get(), &r, data->FaceBrush.get());
       lastFrame_ = !IsWindowEnabled(pickerWindow_) ? 3 : hot_ ? 4 : 1;
+      // The arrow image holds the face colour where it is transparent, so it covers the button.
       TDataSkinObject* arrow = data->ComboArrow.get();
       if (arrow && !arrow->Image.Empty())
-        DrawSkinFrameStretched(dc.get(), r, arrow->Image, false,
-                               arrow->FrameCount > 0 ? arrow->FrameCount : 4, lastFrame_);
+        face_.Draw(dc.get(), r, arrow->Image, arrow->FrameCount > 0 ? arrow->FrameCount : 4, lastFrame_,
+                   false);
+      else
+        FillRect(dc.get(), &r, data->FaceBrush.get());
     }
   }
   // With the skin off the picker shows its own arrow.
@@ -133,7 +135,19 @@ void TSkinDateTime::Detach() {
   if (arrow_ && arrow_->HandleAllocated() && State != scsWindowGone) ShowWindow(arrow_->RawHandle(), SW_HIDE);
 }
 
+bool TSkinDateTime::BeforeMessage(TMessage& m) {
+  if (PaintsOwnFrame(*this, m)) {
+    ownsFrame_ = true;
+    return false;
+  }
+  return TSkinControl::BeforeMessage(m);
+}
+
 void TSkinDateTime::AfterMessage(TMessage& m) {
+  if (m.Msg == WM_PAINT && ownsFrame_) {
+    if (arrow_) arrow_->Place();
+    return;
+  }
   if (m.Msg == CM_RECREATEWND && arrow_) {
     // The arrow's window went with the picker's old window: it is made again in the new one.
     TSkinControl::AfterMessage(m);
@@ -146,6 +160,14 @@ void TSkinDateTime::AfterMessage(TMessage& m) {
     return;
   }
   TSkinControl::AfterMessage(m);
+}
+
+void TSkinDateTime::UpdateSkin() {
+  if (arrow_) {
+    arrow_->ForgetFace();
+    arrow_->Invalidate();
+  }
+  TSkinControl::UpdateSkin();
 }
 
 void TSkinDateTime::Draw(HDC dc, const RECT&) {

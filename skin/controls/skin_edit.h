@@ -5,9 +5,11 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/graphics/bitmap.h"
 #include "framework/ui/control.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_range.h"
 
 namespace quarnel {
 
@@ -18,10 +20,18 @@ class TSkinScrollbarH;
 // One ButtonShadow frame on the window's rectangle and `whiteFrames` white frames inside it,
 // unless the window has no non-client border.
 void DrawEditBorder(HDC dc, HWND window, TColor shadow, int whiteFrames);
+// The border of a bordered window without scroll bars drawn in place of the system's frame, for
+// WM_NCPAINT: one window DC a paint instead of the system's frame and the skin's over it.
+bool PaintsOwnFrame(TSkinControl& skin, TMessage& message);
+// A ring `thickness` pixels wide just inside `r`, filled with `brush`.
+void DrawRing(HDC dc, const RECT& r, int thickness, HBRUSH brush);
+// A solid brush of `colour`, kept for the next paint that asks for the same colour.
+HBRUSH CachedSolidBrush(COLORREF colour);
 
 class TSkinEdit : public TSkinControl {
  public:
   explicit TSkinEdit(TComponent* owner) : TSkinControl(owner) {}
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
 
@@ -34,6 +44,7 @@ class TSkinEdit : public TSkinControl {
   void FindUpDown();
   void PrintBorder(HDC dc);
   TSkinUpDown* upDown_ = nullptr;  // owned by the control (or the host for a bare edit)
+  bool ownsFrame_ = false;         // the border is drawn at WM_NCPAINT, not after each paint
 };
 
 class TSkinComBox : public TSkinControl {
@@ -44,7 +55,12 @@ class TSkinComBox : public TSkinControl {
   void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
   void Detach() override;
   void AfterMessage(TMessage& message) override;
+  bool BeforeMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override {
+    glyph_.Forget();  // a new skin's image may come in a recycled handle
+    TSkinControl::UpdateSkin();
+  }
 
   bool ExtendedCombo = false;
   bool DroppedDown() const { return dropped_; }
@@ -73,6 +89,7 @@ class TSkinComBox : public TSkinControl {
   fw::WindowSubclass innerSubclass_;
   TComboxScrollBar* listBar_ = nullptr;       // drop-down list, owned by this object
   TSkinScrollbarH* simpleListBar_ = nullptr;  // simple combo's list, owned by this object
+  TStretchedFrame glyph_;
 };
 
 class TSkinDateTime;
@@ -86,6 +103,7 @@ class TArrowButton : public TWinControl {
   void Bind(TSkinDateTime* skin, TWinControl* picker);
   void Place();
   bool HotNow() const { return hot_; }
+  void ForgetFace() { face_.Forget(); }
   int LastFrame() const { return lastFrame_; }
 
  protected:
@@ -101,6 +119,7 @@ class TArrowButton : public TWinControl {
   int arrowWidth_ = 0;
   bool hot_ = false;
   int lastFrame_ = 0;
+  TStretchedFrame face_;
 };
 
 class TSkinDateTime : public TSkinControl {
@@ -110,10 +129,13 @@ class TSkinDateTime : public TSkinControl {
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override;
+  bool BeforeMessage(TMessage& message) override;
   TArrowButton* Arrow() const { return arrow_; }
 
  private:
   TArrowButton* arrow_ = nullptr;  // owned by this object
+  bool ownsFrame_ = false;
 };
 
 }  // namespace quarnel

@@ -11,6 +11,23 @@
 
 namespace quarnel {
 
+// One frame of a skin image stretched to a size, kept for the next paint of the same size, frame
+// and image (controls repaint far more often than they change size or state).
+class TStretchedFrame {
+ public:
+  void Draw(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame, bool transparent);
+  // The frame's transparent pixels filled with `background` once, then one plain copy a paint.
+  void DrawOn(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame, COLORREF background);
+  void Forget() { source_ = nullptr; }
+
+ private:
+  bool Stale(const RECT& rect, TBitmap& image, int frameCount, int frame, COLORREF background) const;
+  TBitmap bitmap_;
+  HBITMAP source_ = nullptr;
+  int frameCount_ = 0, frame_ = 0;
+  COLORREF background_ = CLR_INVALID;
+};
+
 class TSkinProgress : public TSkinControl {
  public:
   explicit TSkinProgress(TComponent* owner) : TSkinControl(owner) {}
@@ -38,6 +55,7 @@ class TSkinTrackBar : public TSkinControl {
   void PaintBareWindow(TMessage& message);
   bool Vertical() const;
   TBitmap buffer_;
+  TStretchedFrame thumb_;
 };
 
 class TSkinUpDown : public TSkinControl {
@@ -46,6 +64,10 @@ class TSkinUpDown : public TSkinControl {
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override {
+    composed_ = Composed{};  // a new skin's image may come in a recycled handle
+    TSkinControl::UpdateSkin();
+  }
 
   bool BelongsToEdit = false;
   int ScrollerKind = 0;  // 1: the scroller of a tab set (always left and right)
@@ -54,6 +76,13 @@ class TSkinUpDown : public TSkinControl {
  private:
   int HalfUnderCursor() const;
   TBitmap bitmap_;
+  // What the bitmap holds: size, states of both halves, orientation and image.
+  struct Composed {
+    int w = 0, h = 0, state0 = 0, state1 = 0;
+    bool horizontal = false;
+    HBITMAP image = nullptr;
+    bool operator==(const Composed&) const = default;
+  } composed_;
   int lastState_[2] = {0, 0};
   int hotHalf_ = -1;
 };

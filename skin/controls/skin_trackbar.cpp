@@ -64,7 +64,7 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
   TDataSkinObject* image = Vertical() ? Usable(SkinData->TrackThumbVert) : nullptr;
   if (!image) image = Usable(SkinData->TrackThumbHorz);
   if (image) {
-    DrawSkinFrameStretched(dc, r, image->Image, true, 5, 2);
+    thumb_.Draw(dc, r, image->Image, 5, 2, true);
     return;
   }
   fw::UniquePen pen(CreatePen(PS_SOLID, 1, ResolveSkinColor(SkinData->Colors[scButtonShadow])));
@@ -126,7 +126,57 @@ void TSkinTrackBar::PaintBareWindow(TMessage& m) {
   m.Result = 0;
 }
 
+void TStretchedFrame::Draw(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,
+                           bool transparent) {
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0 || image.Empty()) return;
+  if (source_ != image.Handle() || bitmap_.Width() != w || bitmap_.Height() != h ||
+      frameCount_ != frameCount || frame_ != frame) {
+    bitmap_.SetPixelFormat(pf24bit);
+    bitmap_.SetSize(w, h);
+    const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
+    const int oldMode = SetStretchBltMode(bitmap_.DC(), COLORONCOLOR);
+    StretchBlt(bitmap_.DC(), 0, 0, w, h, image.DC(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
+    SetStretchBltMode(bitmap_.DC(), oldMode);
+    source_ = image.Handle();
+    frameCount_ = frameCount;
+    frame_ = frame;
+    background_ = CLR_INVALID;
+  }
+  if (transparent)
+    DrawTransparent(dc, rect, bitmap_, kSkinTransparentColor);
+  else
+    BitBlt(dc, rect.left, rect.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+}
+
+bool TStretchedFrame::Stale(const RECT& r, TBitmap& image, int frameCount, int frame,
+                            COLORREF background) const {
+  return source_ != image.Handle() || bitmap_.Width() != r.right - r.left ||
+         bitmap_.Height() != r.bottom - r.top || frameCount_ != frameCount || frame_ != frame ||
+         background_ != background;
+}
+
+void TStretchedFrame::DrawOn(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,
+                             COLORREF background) {
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0 || image.Empty()) return;
+  if (Stale(rect, image, frameCount, frame, background)) {
+    bitmap_.SetPixelFormat(pf24bit);
+    bitmap_.SetSize(w, h);
+    const RECT all{0, 0, w, h};
+    fw::UniqueBrush fill(CreateSolidBrush(background));
+    FillRect(bitmap_.DC(), &all, fill.get());
+    DrawSkinFrameStretched(bitmap_.DC(), all, image, true, frameCount, frame);
+    source_ = image.Handle();
+    frameCount_ = frameCount;
+    frame_ = frame;
+    background_ = background;
+  }
+  BitBlt(dc, rect.left, rect.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+}
+
 void TSkinTrackBar::UpdateSkin() {
+  thumb_.Forget();  // a new skin's image may come in a recycled handle
   // Taking the focus and giving it back makes the bar draw its thumb again; done only within
   // the bar's own window, so that a new skin never activates another one.
   const HWND had = GetFocus();

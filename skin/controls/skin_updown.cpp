@@ -129,20 +129,26 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
   }
   const int w = area.Width(), h = area.Height();
   if (w <= 0 || h <= 0) return;
-  bitmap_.SetSize(w, h);
-  HDC b = bitmap_.DC();
-  FillSkinColor(b, RECT{0, 0, w, h});
-
   const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || ScrollerKind == 1;
   const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
   TDataSkinBorder* e = horizontal ? SkinData->UpDownHorz.get() : SkinData->UpDownVert.get();
   if (e && e->Image.Empty()) e = nullptr;
   const int under = HalfUnderCursor();
+  for (int i = 0; i < 2; ++i)
+    lastState_[i] = UpDownHalfState(under == i && (Pressed() || Hot()), Pressed(), enabled);
+  // The halves are composed again only when something they show changed.
+  const Composed now{w, h, lastState_[0], lastState_[1], horizontal, e ? e->Image.Handle() : nullptr};
+  if (now == composed_) {
+    BitBlt(dc, area.left, area.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+    return;
+  }
+  composed_ = now;
+  bitmap_.SetSize(w, h);
+  HDC b = bitmap_.DC();
+  FillSkinColor(b, RECT{0, 0, w, h});
   const auto halves = UpDownHalves(SkinRect{0, 0, w, h}, horizontal);
   for (int i = 0; i < 2; ++i) {
-    const bool over = under == i;
-    const int state = UpDownHalfState(over && (Pressed() || Hot()), Pressed(), enabled);
-    lastState_[i] = state;
+    const int state = lastState_[i];
     const RECT half = ToRect(halves[i]);
     if (!e) {
       const TColor ink = enabled ? SkinData->Colors[scButtonText] : SkinData->Colors[scButtonShadow];
