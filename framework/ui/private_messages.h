@@ -52,6 +52,7 @@ constexpr UINT SKM_MENUBARCLICK = 0x3518;
 constexpr UINT SKM_QUERYSKINNED = 0x3523;
 // Switches a control skin's painting off (wParam 0) or on (wParam > 0); never passed on.
 constexpr UINT SKM_ENABLESKIN = 0x3506;
+constexpr UINT SKM_PAINTCLIENT = 0xBC4A;
 constexpr UINT SKM_PAINTNC = 0xBC4B;
 constexpr UINT SKM_PING = 0xBC4D;
 constexpr UINT SKM_SKINNED = 0xBC4E;

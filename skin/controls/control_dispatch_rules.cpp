@@ -101,7 +101,7 @@ bool IsToolBar(const Ctx& c) {
   return Kind(c, "TToolBar");
 }
 bool IsStatusBar(const Ctx& c) {
-  return Kind(c, "TCustomStatusBar");
+  return Kind(c, "TCustomStatusBar") || Kind(c, "TStatusBar");
 }
 bool IsProgress(const Ctx& c) {
   return Kind(c, "TProgressBar");
@@ -251,8 +251,15 @@ void ScControl(const Ctx& c) {
 void ComBox(const Ctx& c) {
   MakeFor(c, SkinClass::ComBox);
 }
+// The ordinal of an integer or enumeration property (a mode setting), -1 without one.
+int64_t ModeSetting(TControl& control, std::string_view name) {
+  const TPropInfo* p = GetPropInfo(control, name);
+  return p && p->getOrd && (p->kind == TTypeKind::Integer || p->kind == TTypeKind::Enumeration)
+             ? GetOrdProp(control, *p)
+             : -1;
+}
 void DateTime(const Ctx& c) {
-  bool editMode = GetOrdPropByName(&c.control, "DateMode") == 1 || GetOrdPropByName(&c.control, "Kind") == 1;
+  bool editMode = ModeSetting(c.control, "DateMode") == 1 || ModeSetting(c.control, "Kind") == 1;
   MakeFor(c, editMode ? SkinClass::Edit : SkinClass::DateTime);
 }
 void Scrolled(const Ctx& c) {

@@ -65,6 +65,14 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
     return Has(data, xcTab) && !(style & TCS_OWNERDRAWFIXED) ? skin(SkinClass::Tab) : WindowDecision{};
   if (lowerClass == "toolbarwindow32") return skin(SkinClass::BoxH);
   if (lowerClass == "edit") return Has(data, xcEdit) ? skin(SkinClass::Edit) : WindowDecision{};
+  // The common controls of dialogs, under the options of their framework kinds.
+  if (lowerClass == "msctls_progress32")
+    return Has(data, xcProgress) ? skin(SkinClass::Progress) : WindowDecision{};
+  if (lowerClass == "msctls_trackbar32")
+    return Has(data, xcTrackBar) ? skin(SkinClass::TrackBar) : WindowDecision{};
+  if (lowerClass == "msctls_updown32") return Has(data, xcSpin) ? skin(SkinClass::UpDown) : WindowDecision{};
+  if (lowerClass == "msctls_statusbar32")
+    return Has(data, xcStatusBar) ? skin(SkinClass::StatusBar) : WindowDecision{};
   return {};
 }
 

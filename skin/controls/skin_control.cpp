@@ -215,6 +215,17 @@ void TSkinControl::AfterMessage(TMessage& message) {
     case WM_PAINT:
       PaintWindow(reinterpret_cast<HDC>(message.WParam));
       break;
+    case CM_RECREATEWND:
+      // The control made its window again: the hook stays on the control, the window is new.
+      // The old window's last message detached this object; it serves the new one again.
+      if (Control && Control->HandleAllocated() && attached_) {
+        Handle = Control->RawHandle();
+        unicodeWindow_ = IsWindowUnicode(Handle) != FALSE;
+        Active = 1;
+        State = scsAttached;
+        Repaint();
+      }
+      break;
     default:
       break;
   }

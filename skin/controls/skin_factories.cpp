@@ -8,9 +8,11 @@
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_obj_image.h"
+#include "skin/controls/skin_range.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 
@@ -58,6 +60,18 @@ TSkinControl* MakeObjImage(const SkinRequest& r) {
   return skin;
 }
 
+// An extended combo box is marked before it attaches.
+TSkinControl* MakeComBox(const SkinRequest& r) {
+  if (!r.owner) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinComBox>(r.owner);
+  skin->ExtendedCombo = r.extendedCombo;
+  if (r.control)
+    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
+  else if (r.window)
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
+  return skin;
+}
+
 std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> t{};
   t[static_cast<size_t>(SkinClass::Button)] = &MakeAndAttach<TSkinButton>;
@@ -74,6 +88,13 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
   t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
   t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
+  t[static_cast<size_t>(SkinClass::Progress)] = &MakeAndAttach<TSkinProgress>;
+  t[static_cast<size_t>(SkinClass::TrackBar)] = &MakeAndAttach<TSkinTrackBar>;
+  t[static_cast<size_t>(SkinClass::UpDown)] = &MakeAndAttach<TSkinUpDown>;
+  t[static_cast<size_t>(SkinClass::StatusBar)] = &MakeAndAttach<TSkinStatusBar>;
+  t[static_cast<size_t>(SkinClass::Edit)] = &MakeAndAttach<TSkinEdit>;
+  t[static_cast<size_t>(SkinClass::ComBox)] = &MakeComBox;
+  t[static_cast<size_t>(SkinClass::DateTime)] = &MakeAndAttach<TSkinDateTime>;
   return t;
 }
 

@@ -215,6 +215,17 @@ TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = find_dialog(pid, d.title)) != nullptr; })) << d.title;
     EXPECT_TRUE(WaitFor([&] { return Skinned(box); })) << d.title;
+    if (d.close == IDOK) {
+      // Its edit, combo box, progress bar and track bar (by their dialog item numbers).
+      for (int item : {104, 105, 108, 109})
+        EXPECT_TRUE(WaitFor([&] { return Skinned(GetDlgItem(box, item)); })) << "item " << item;
+      RECT r{};
+      GetWindowRect(box, &r);
+      const std::string dir = QUARNEL_SHOTS;
+      CreateDirectoryA(testing_support::host_path(dir).c_str(), nullptr);
+      testing_support::save_bmp(testing_support::capture_screen_rect(r),
+                                testing_support::host_path(dir + "/gallery_system_controls_dialog.bmp"));
+    }
     PostMessageW(box, WM_COMMAND, d.close, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); })) << d.title;
   }

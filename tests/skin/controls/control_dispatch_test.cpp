@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/controls/check_box.h"
+#include "framework/controls/date_time_picker.h"
 #include "framework/controls/group_box.h"
 #include "framework/controls/media_player.h"
 #include "framework/controls/panel.h"
@@ -102,6 +103,34 @@ class TDBNavigator : public TWinControl {
 const TClassInfo& TDBNavigator::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TDBNavigator>("TDBNavigator", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
+// Controls of foreign families, known to the dispatch only by their class names.
+class TTntComboBox : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+};
+const TClassInfo& TTntComboBox::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TTntComboBox>("TTntComboBox", &TWinControl::StaticClass()).Build();
+  return info;
+}
+class TDCEdit : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+  int32_t NumButtons() const { return buttons_; }
+  void SetNumButtons(int32_t v) { buttons_ = v; }
+
+ private:
+  int32_t buttons_ = 0;
+};
+const TClassInfo& TDCEdit::StaticClass() {
+  static const TClassInfo info = TClassBuilder<TDCEdit>("TDCEdit", &TWinControl::StaticClass())
+                                     .Int("NumButtons", &TDCEdit::NumButtons, &TDCEdit::SetNumButtons)
+                                     .Build();
   return info;
 }
 
@@ -205,6 +234,35 @@ TEST_F(DispatchTest, MemoTakesTheScrollBarSkinBeforeTheEditSkin) {
   // Without the button option a push button gets nothing.
   data->SetSkinControls(data->SkinControls() & ~Bit(xcButton));
   EXPECT_EQ(SkinClassFor(*button), SkinClass::Count);
+}
+
+TEST_F(DispatchTest, ForeignFamiliesGetTheirTextSkinsByClassName) {
+  auto* tnt = Add<TTntComboBox>(10, 140, 120, 21);
+  EXPECT_EQ(SkinClassFor(*tnt), SkinClass::ComBox);
+  auto* dc = Add<TDCEdit>(10, 170, 120, 21);
+  dc->SetNumButtons(1);
+  EXPECT_EQ(SkinClassFor(*dc), SkinClass::ComBox);
+  dc->SetNumButtons(0);
+  {
+    RecordedSkins recorded;
+    TControlWalker(*formSkin).DispatchControl(dc, form);
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].skinClass, SkinClass::Edit);
+    EXPECT_EQ(handed[0].control, nullptr) << "attached to the window by handle";
+  }
+  data->SetSkinControls(savedControls & ~Bit(xcCombo));
+  EXPECT_EQ(SkinClassFor(*tnt), SkinClass::Count) << "the combo rows need xcCombo";
+}
+
+TEST_F(DispatchTest, DatePickerInUpDownModeIsAnEdit) {
+  auto* drop = Add<TDateTimePicker>(10, 140, 120, 21);
+  auto* updown = Add<TDateTimePicker>(10, 170, 120, 21);
+  updown->SetDateMode(dmUpDown);
+  auto* time = Add<TDateTimePicker>(10, 200, 120, 21);
+  time->SetKind(dtkTime);
+  EXPECT_EQ(SkinClassFor(*drop), SkinClass::DateTime);
+  EXPECT_EQ(SkinClassFor(*updown), SkinClass::Edit);
+  EXPECT_EQ(SkinClassFor(*time), SkinClass::Edit);
 }
 
 TEST_F(DispatchTest, SeparateScrollBarGetsItsOwnSkin) {
@@ -384,6 +442,20 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
   EXPECT_EQ(DecideWindow("#32770", 0, d).action, WindowAction::WalkThenBoxH);
   EXPECT_EQ(DecideWindow("edit", 0, d).skinClass, SkinClass::Edit);
   EXPECT_EQ(DecideWindow("static", 0, d).action, WindowAction::Nothing);
+}
+
+TEST(WindowTableTest, CommonControlsOfDialogsFollowTheirOptions) {
+  TSkinData& d = BuiltInSkin();
+  const TSkinControlSet saved = d.SkinControls();
+  EXPECT_EQ(DecideWindow("msctls_progress32", 0, d).skinClass, SkinClass::Progress);
+  EXPECT_EQ(DecideWindow("msctls_trackbar32", 0, d).skinClass, SkinClass::TrackBar);
+  EXPECT_EQ(DecideWindow("msctls_updown32", 0, d).skinClass, SkinClass::UpDown);
+  EXPECT_EQ(DecideWindow("msctls_statusbar32", 0, d).skinClass, SkinClass::StatusBar);
+  EXPECT_EQ(DecideWindow("tprogressbar", 0, d).skinClass, SkinClass::Progress);
+  d.SetSkinControls(saved & ~(Bit(xcProgress) | Bit(xcTrackBar) | Bit(xcSpin) | Bit(xcStatusBar)));
+  for (const char* cls : {"msctls_progress32", "msctls_trackbar32", "msctls_updown32", "msctls_statusbar32"})
+    EXPECT_EQ(DecideWindow(cls, 0, d).action, WindowAction::Nothing) << cls;
+  d.SetSkinControls(saved);
 }
 
 // A dialog window with one bare push button; records the commands it receives.

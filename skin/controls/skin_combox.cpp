@@ -1,0 +1,196 @@
+// TSkinComBox: attaching to a combo box (its list's scroll bar skinned, the edit part of an
+// 8-bit window followed), the button's hot, pressed and dropped states from the combo's
+// messages, and detaching. Drawing: skin_combox_paint.cpp. UI thread.
+#include "framework/ui/private_messages.h"
+#include "framework/win/handles.h"
+#include "skin/controls/combox_scrollbar.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/data/draw/optional_user_api.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+bool IsButtonDown(UINT msg) {
+  return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+}
+}  // namespace
+
+TSkinComBox::~TSkinComBox() {
+  innerSubclass_.Restore();
+}
+
+bool TSkinComBox::QueryInfo() {
+  auto query = OptionalUserApi().GetComboBoxInfo;
+  info_ = COMBOBOXINFO{};
+  info_.cbSize = sizeof info_;
+  haveInfo_ = query && Handle && query(Handle, &info_);
+  return haveInfo_;
+}
+
+TSkinControl* TSkinComBox::ListSkin() const {
+  if (listBar_) return listBar_;
+  return simpleListBar_;
+}
+
+void TSkinComBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
+                         TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
+  if (Attached()) AttachParts(true);
+}
+
+void TSkinComBox::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
+                               TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
+  if (Attached()) AttachParts(false);
+}
+
+void TSkinComBox::AttachParts(bool withListSkin) {
+  style_ = static_cast<DWORD>(WindowLong(GWL_STYLE));
+  exStyle_ = static_cast<DWORD>(WindowLong(GWL_EXSTYLE));
+  if ((style_ & 3) != CBS_SIMPLE || (style_ & CBS_DROPDOWN)) {
+    if ((style_ & CBS_DROPDOWN) && QueryInfo() && withListSkin && info_.hwndList) {
+      listBar_ = TComponent::CreateIn<TComboxScrollBar>(this);
+      listBar_->AttachHandle(info_.hwndList, SkinData, Host(), SharedCanvas);
+    }
+    HWND edit = GetWindow(Handle, GW_CHILD);
+    if (!UnicodeWindow() && edit &&
+        innerSubclass_.Install(edit, [this](TMessage& m) { InnerEditMessage(m); }))
+      innerEdit_ = edit;
+    return;
+  }
+  if (!QueryInfo() || !withListSkin || !info_.hwndList) return;
+  const HWND list = info_.hwndList;
+  if (SendMessageW(list, SKM_QUERYSKINNED, 0, 0) == 1 || !(GetWindowLongPtrW(list, GWL_STYLE) & WS_CHILD))
+    return;
+  simpleListBar_ = TComponent::CreateIn<TSkinScrollbarH>(this);
+  simpleListBar_->AttachHandle(list, SkinData, Host(), SharedCanvas);
+}
+
+// The edit part of the combo: its own procedure first, then the combo's button follows it.
+void TSkinComBox::InnerEditMessage(TMessage& m) {
+  innerSubclass_.Default(m);
+  if (!Active) return;
+  if (m.Msg == WM_PAINT) {
+    PaintWindow(nullptr);
+  } else if (IsButtonDown(m.Msg)) {
+    SetPressed(true);
+    RefreshButton();
+  } else if (m.Msg == WM_LBUTTONUP) {
+    SetPressed(false);
+    RefreshButton();
+  }
+}
+
+// The combo and its edit and list again, children included: a combo box does not clip its
+// children, so erasing it alone would wipe them. A simple combo has no button to refresh.
+void TSkinComBox::RefreshButton() {
+  if (!Handle || !IsWindow(Handle) || (WindowLong(GWL_STYLE) & 3) == CBS_SIMPLE) return;
+  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void TSkinComBox::Detach() {
+  TSkinControl::Detach();
+  ReleaseParts();
+}
+
+void TSkinComBox::ReleaseParts() {
+  innerSubclass_.Restore();
+  innerEdit_ = nullptr;
+  for (TSkinControl* part :
+       {static_cast<TSkinControl*>(listBar_), static_cast<TSkinControl*>(simpleListBar_)}) {
+    if (!part) continue;
+    if (part->State != scsWindowGone) part->Detach();
+    DestroyComponent(part);
+  }
+  listBar_ = nullptr;
+  simpleListBar_ = nullptr;
+}
+
+// The combo paints into the skin's own paint cycle and the button goes over it on the same DC.
+bool TSkinComBox::BeforeMessage(TMessage& m) {
+  if (m.Msg != WM_PAINT || m.WParam || !Handle) return TSkinControl::BeforeMessage(m);
+  fw::PaintDC dc(Handle);
+  TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0, 0};
+  CallSaved(own);
+  RECT r{};
+  if (GetWindowRect(Handle, &r)) {
+    WindowRect = r;
+    try {
+      Draw(dc.get(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
+    } catch (...) {
+      // a failed paint leaves the combo's own
+    }
+  }
+  m.Result = 0;
+  return false;
+}
+
+void TSkinComBox::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      break;
+    case WM_MOUSEMOVE: {
+      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
+      TrackMouseEvent(&track);
+      const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+      const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+      const bool over = PtInRect(&buttonRect_, p) != FALSE;
+      if (Hot() && (!over || !enabled)) {
+        SetHot(false);
+        RefreshButton();
+      } else if (!Hot() && over && enabled) {
+        SetHot(true);
+        RefreshButton();
+      }
+      break;
+    }
+    case WM_DRAWITEM:
+      RefreshButton();
+      break;
+    case WM_NCPAINT:
+      // Only the frame was painted: the button goes over it again without a new paint cycle
+      // (within one, it is drawn once, after the combo painted).
+      if (!GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetPressed(true);
+      RefreshButton();
+      break;
+    case WM_LBUTTONUP:
+      SetPressed(false);
+      RefreshButton();
+      break;
+    case WM_MOUSELEAVE:
+    case CM_MOUSELEAVE:
+      if (Hot()) {
+        SetHot(false);
+        RefreshButton();
+      }
+      break;
+    case CM_RECREATEWND:
+      // A new window with a new list: its parts are attached again.
+      TSkinControl::AfterMessage(m);
+      ReleaseParts();
+      if (Handle && IsWindow(Handle)) AttachParts(true);
+      break;
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) == CBN_DROPDOWN) dropped_ = true;
+      if (HIWORD(m.WParam) == CBN_CLOSEUP) {
+        dropped_ = false;
+        SetPressed(false);
+        RefreshButton();
+      }
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+}  // namespace quarnel

@@ -1,0 +1,197 @@
+// TSkinEdit: the skin's border round an edit (a ButtonShadow line and two white ones inside),
+// drawn after the edit painted, and the spin button inside it skinned as an up-down that
+// belongs to the edit. Also the border helper the combo box and date picker skins share. UI thread.
+#include "skin/controls/skin_edit.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "framework/core/text.h"
+#include "framework/ui/private_messages.h"
+#include "framework/win/handles.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/controls/range_layout.h"
+#include "skin/controls/skin_range.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+
+void FrameWith(HDC dc, const RECT& r, COLORREF colour) {
+  fw::UniqueBrush brush(CreateSolidBrush(colour));
+  FrameRect(dc, &r, brush.get());
+}
+
+}  // namespace
+
+namespace {
+// Pens of the few colours borders are drawn in, kept between paints.
+HPEN CachedPen(COLORREF colour) {
+  static std::array<std::pair<COLORREF, fw::UniquePen>, 4> pens;
+  static size_t next = 0;
+  for (auto& [c, pen] : pens)
+    if (pen && c == colour) return pen.get();
+  auto& slot = pens[next++ % pens.size()];
+  slot.first = colour;
+  slot.second.reset(CreatePen(PS_SOLID, 1, colour));
+  return slot.second.get();
+}
+}  // namespace
+
+// A one-pixel ring of a solid brush is one outline call; others are four block fills. Either is
+// much cheaper than frame calls where a border is drawn on every paint.
+void DrawRing(HDC dc, const RECT& r, int thickness, HBRUSH brush) {
+  LOGBRUSH solid{};
+  if (thickness == 1 && GetObjectW(brush, sizeof solid, &solid) == sizeof solid &&
+      solid.lbStyle == BS_SOLID) {
+    fw::SelectGuard pen(dc, CachedPen(solid.lbColor));
+    fw::SelectGuard hollow(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    return;
+  }
+  fw::SelectGuard keep(dc, brush);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  PatBlt(dc, r.left, r.top, w, thickness, PATCOPY);
+  PatBlt(dc, r.left, r.bottom - thickness, w, thickness, PATCOPY);
+  PatBlt(dc, r.left, r.top + thickness, thickness, h - 2 * thickness, PATCOPY);
+  PatBlt(dc, r.right - thickness, r.top + thickness, thickness, h - 2 * thickness, PATCOPY);
+}
+
+HBRUSH CachedSolidBrush(COLORREF colour) {
+  static fw::UniqueBrush brush;
+  static COLORREF made = CLR_INVALID;
+  if (!brush || made != colour) {
+    brush.reset(CreateSolidBrush(colour));
+    made = colour;
+  }
+  return brush.get();
+}
+
+namespace {
+
+bool IsSpinClass(HWND window) {
+  const std::string name = fw::AsciiLowerCase(WindowClassName(window));
+  return name == "msctls_updown32" || name.find("spin") != std::string::npos ||
+         name.find("updown") != std::string::npos;
+}
+
+}  // namespace
+
+void DrawEditBorder(HDC dc, HWND window, TColor shadow, int whiteFrames) {
+  RECT w{}, c{};
+  if (!GetWindowRect(window, &w) || !GetClientRect(window, &c)) return;
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  if (!HasClientBorder(width, height, c.right, c.bottom)) return;
+  const RECT r{0, 0, width, height};
+  DrawRing(dc, r, 1, CachedSolidBrush(ResolveSkinColor(shadow)));
+  if (whiteFrames > 0)
+    DrawRing(dc, RECT{1, 1, width - 1, height - 1}, whiteFrames,
+             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void TSkinEdit::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation == opRemove && component == upDown_) upDown_ = nullptr;
+}
+
+bool PaintsOwnFrame(TSkinControl& skin, TMessage& m) {
+  if (m.Msg != WM_NCPAINT || !skin.Handle) return false;
+  RECT w{}, c{};
+  if (!GetWindowRect(skin.Handle, &w) || !GetClientRect(skin.Handle, &c)) return false;
+  if (!HasClientBorder(w.right - w.left, w.bottom - w.top, c.right, c.bottom)) return false;
+  if (skin.WindowLong(GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return false;
+  skin.PaintWindow(nullptr);
+  m.Result = 0;
+  return true;
+}
+
+bool TSkinEdit::BeforeMessage(TMessage& m) {
+  if (PaintsOwnFrame(*this, m)) {
+    ownsFrame_ = true;
+    return false;
+  }
+  return TSkinControl::BeforeMessage(m);
+}
+
+void TSkinEdit::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      if (!ownsFrame_) PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      break;
+    case WM_NCPAINT:
+      // The frame alone repainted (focus, size): the system's border would show again. Within a
+      // paint cycle (client still to be painted) the border is drawn once, after the paint.
+      if (!GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
+      break;
+    case WM_PRINT:
+      if (m.WParam) {
+        PrintBorder(reinterpret_cast<HDC>(m.WParam));
+      } else {
+        fw::WindowDC dc(Handle, fw::WindowDC::kWindow);
+        if (dc.get()) PrintBorder(dc.get());
+      }
+      break;
+    case CM_RECREATEWND:
+      // The spin button went with the old window; the new one is found at the next draw.
+      if (upDown_) RemoveFreeNotification(upDown_);
+      upDown_ = nullptr;
+      TSkinControl::AfterMessage(m);
+      break;
+    case SKM_PAINTCLIENT:
+      if (m.LParam == SkinMessageTag) {
+        if (m.WParam) {
+          TMessage paint{WM_PAINT, m.WParam, 0, 0};
+          CallSaved(paint);
+        }
+        m.Result = SkinMessageTag;
+      }
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+// The printed border: the DC's brush one pixel in, ButtonShadow on the edge.
+void TSkinEdit::PrintBorder(HDC dc) {
+  try {
+    RECT w{}, c{};
+    if (!SkinData || !GetWindowRect(Handle, &w) || !GetClientRect(Handle, &c)) return;
+    WindowRect = w;
+    const int width = w.right - w.left, height = w.bottom - w.top;
+    if (width - c.right < 2 || height - c.bottom < 2) return;
+    RECT r{0, 0, width, height};
+    RECT inner{1, 1, width - 1, height - 1};
+    FrameRect(dc, &inner, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+    FrameWith(dc, r, ResolveSkinColor(SkinData->Colors[scButtonShadow]));
+  } catch (...) {
+    // a failed print leaves the system's border
+  }
+}
+
+void TSkinEdit::FindUpDown() {
+  if (upDown_ || !SkinData || !Has(*SkinData, xcSpin)) return;
+  for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsSpinClass(child)) continue;
+    TComponent* owner =
+        Control ? static_cast<TComponent*>(Control) : (Host() ? &Host()->HostComponent() : nullptr);
+    if (!owner) return;
+    upDown_ = TComponent::CreateIn<TSkinUpDown>(owner);
+    upDown_->BelongsToEdit = true;
+    upDown_->AttachHandle(child, SkinData, Host(), SharedCanvas);
+    FreeNotification(upDown_);
+    return;
+  }
+}
+
+void TSkinEdit::Draw(HDC dc, const RECT&) {
+  if (!SkinData || !Handle) return;
+  FindUpDown();
+  DrawEditBorder(dc, Handle, SkinData->Colors[scButtonShadow], 2);
+}
+
+}  // namespace quarnel
