@@ -259,48 +259,6 @@ TEST(GalleryEndToEndTest, OpenSkinMenuLoadsTheChosenPackage) {
   EXPECT_EQ(code, 0u);
 }
 
-// The gallery's screenshot files in `folder` (a Windows path).
-int ShotsIn(const std::string& folder) {
-  WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA((folder + "\\gallery-*.bmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
-  int n = 0;
-  do ++n;
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  return n;
-}
-
-TEST(GalleryEndToEndTest, SaveScreenshotsOffersTheWorkingFolderAndSavesEveryPageThere) {
-  const std::string folder = testing_support::host_path(std::string(QUARNEL_SHOTS) + "/save-dialog");
-  CreateDirectoryA(testing_support::host_path(QUARNEL_SHOTS).c_str(), nullptr);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  for (int left = ShotsIn(folder); left > 0; left = ShotsIn(folder)) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\gallery-*.bmp").c_str(), &found);
-    DeleteFileA((folder + "\\" + found.cFileName).c_str());
-    FindClose(search);
-  }
-  Gallery g;
-  ASSERT_TRUE(g.program.Start(GALLERY_EXE, L"", folder));
-  ASSERT_TRUE(
-      WaitFor([&] { return (g.window = FindWindowW(L"TGalleryForm", L"Quarnel Skin Gallery")); }, 15000));
-  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(g.window); }));
-  FileMenuItem(g.window, 'S');
-  HWND browse = nullptr;
-  ASSERT_TRUE(
-      WaitFor([&] { return (browse = find_dialog(g.program.Id(), L"Browse for Folder")) != nullptr; }));
-  // The dialog opens on the working folder: OK alone, no click in its tree, saves there.
-  HWND tree = find_child(browse, nullptr, L"SysTreeView32");
-  ASSERT_TRUE(WaitFor([&] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0; }));
-  PostMessageW(browse, WM_COMMAND, IDOK, 0);
-  EXPECT_TRUE(WaitFor([&] { return ShotsIn(folder) >= 18; }, 60000)) << ShotsIn(folder);  // 6 pages, 3 looks
-  PostMessageW(g.window, WM_CLOSE, 0, 0);
-  DWORD code = 1234;
-  ASSERT_TRUE(g.program.WaitForExit(20000, code));
-  EXPECT_EQ(code, 0u);
-}
-
 TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
   ProgramProcess program;
   ASSERT_TRUE(program.Start(GALLERY_EXE, L"--skin \"C:\\no such folder\\gone.skn\""));

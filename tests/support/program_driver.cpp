@@ -12,19 +12,14 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(pi_.hThread);
 }
 
-bool ProgramProcess::Start(const std::string& exePath, const std::wstring& arguments,
-                           const std::string& folder) {
+bool ProgramProcess::Start(const std::string& exePath, const std::wstring& arguments) {
   std::wstring exe;
   for (char c : host_path(exePath)) exe += static_cast<wchar_t>(c);
   std::wstring cmd = L"\"" + exe + L"\"";
   if (!arguments.empty()) cmd += L" " + arguments;
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  std::wstring startIn;
-  if (!folder.empty())
-    for (char c : host_path(folder)) startIn += static_cast<wchar_t>(c);
-  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        startIn.empty() ? nullptr : startIn.c_str(), &si, &pi_);
+  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
 }
 
 bool ProgramProcess::WaitForExit(DWORD ms, DWORD& exitCode) {
@@ -94,8 +89,7 @@ std::wstring window_text(HWND wnd) {
   SendMessageTimeoutW(wnd, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 2000, &length);
   std::wstring text(length + 1, L'\0');
   DWORD_PTR got = 0;
-  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 2000,
-                      &got);
+  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 2000, &got);
   text.resize(got);
   return text;
 }

@@ -14,9 +14,8 @@ class ProgramProcess {
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;
-  // A build-machine path, made a Wine path here; `arguments` follow the program's name; the
-  // program starts in `folder` (a build-machine path) when one is given.
-  bool Start(const std::string& exePath, const std::wstring& arguments = L"", const std::string& folder = "");
+  // A build-machine path, made a Wine path here; `arguments` follow the program's name.
+  bool Start(const std::string& exePath, const std::wstring& arguments = L"");
   DWORD Id() const { return pi_.dwProcessId; }
   // Waits for the end; true with the exit code when it ended in time.
   bool WaitForExit(DWORD ms, DWORD& exitCode);
