@@ -160,11 +160,19 @@ bool IsDcEdit(const Ctx& c) {
 }
 
 // --- actions ------------------------------------------------------------------------------------
+// Tabs drawn as buttons: a "Style" other than tsTabs.
+bool IsButtonStyle(const Ctx& c) {
+  const std::string style = fw::AsciiLowerCase(GetEnumPropByName(&c.control, "Style"));
+  return !style.empty() && style != "tstabs";
+}
+// Button-style tabs of either member get the button skin; tab controls (not page controls) have
+// windowless children of their own painted after the pane (variant 2).
 void TabAction(const Ctx& c) {
+  const SkinClass cls = IsButtonStyle(c) ? SkinClass::TabBtn : SkinClass::Tab;
   if (Kind(c, "TPageControl"))
-    MakeFor(c, GetOrdPropByName(&c.control, "Style") > 0 ? SkinClass::TabBtn : SkinClass::Tab);
+    MakeFor(c, cls);
   else
-    MakeFor(c, SkinClass::Tab, false, 2);
+    MakeFor(c, cls, false, 2);
 }
 void MenuItemsOwnerDraw(const Ctx&) {}  // the menu items' drawing comes with the menu skins
 // Every band takes the face colour; the band collection holds its bands as its components.

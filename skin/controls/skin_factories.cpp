@@ -8,6 +8,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_tab.h"
 
 namespace quarnel {
 
@@ -53,6 +54,9 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
   t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
   t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
+  t[static_cast<size_t>(SkinClass::Tab)] = &MakeTabSkin;
+  t[static_cast<size_t>(SkinClass::TabBtn)] = &MakeTabBtnSkin;
+  t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
   return t;
 }
 

@@ -1,0 +1,86 @@
+// The tab skins: TSkinTab (tab and page controls, tabs on any side drawn from the Tabs element,
+// the pane, the up-down of tabs that do not fit, close boxes), TSkinTabBtn (button-style tabs
+// from the Buttons element) and TSkinTabSheet (the pages). The control keeps its own tab logic;
+// the skin paints over it. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/graphics/bitmap.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/tab_layout.h"
+
+namespace quarnel {
+
+class TDataSkinObject;
+
+// The tag that asks a page control for close boxes on its tabs.
+constexpr int kCloseBoxTabTag = 7777;
+
+class TSkinTab : public TSkinControl {
+ public:
+  explicit TSkinTab(TComponent* owner);
+  ~TSkinTab() override;
+
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override;
+
+  TabSide Side() const { return side_; }
+  bool CloseBoxes() const { return closeBoxes_; }
+  // The close box of each tab at the last draw (control coordinates; empty for tabs not drawn).
+  const std::vector<RECT>& CloseRects() const { return closeRects_; }
+  HWND UpDownWindow() const { return upDown_; }
+
+ protected:
+  // The strip of tabs drawn into `strip_` for a strip of `size`: `element`'s frames, caption
+  // colours per state (`selectedColour` for the selected tab).
+  void DrawTabs(const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image, bool buttons);
+  // Copies `strip_` (turned for side tabs) to `dc` at the strip's place.
+  void PresentStrip(HDC dc, const SkinRect& stripRect);
+  void DrawPane(HDC dc, const SkinRect& pane);
+  void PrepareImages();
+  // The first up-down child; skinned by handle when it is not yet.
+  void FindUpDown();
+  void ReadState();
+  void ExcludeUpDown(HDC dc) const;
+  bool ClickCloseBox(const TMessage& message);
+  std::wstring TabText(int index) const;
+  // Draws a tab's caption (icon and text) centred in `tab` of the drawn strip.
+  void DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF colour);
+
+  TabSide side_ = TabSide::Top;
+  bool closeBoxes_ = false;
+  std::vector<RECT> closeRects_;
+  TBitmap tabImage_, paneImage_;
+  SkinMargins tabMargins_, paneMargins_;
+  TBitmap strip_;
+  TBitmap frame_;  // the whole control composed off-screen
+  HWND upDown_ = nullptr;
+};
+
+// Tabs in button style: the top strip only, from the Buttons element.
+class TSkinTabBtn : public TSkinTab {
+ public:
+  using TSkinTab::TSkinTab;
+  void Draw(HDC dc, const RECT& rect) override;
+};
+
+class TSkinTabSheet : public TSkinControl {
+ public:
+  using TSkinControl::TSkinControl;
+  bool BeforeMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+};
+
+struct SkinRequest;
+// Factory of the tab skins: `Variant` from the request (2: windowless children are painted).
+TSkinControl* MakeTabSkin(const SkinRequest& request);
+TSkinControl* MakeTabBtnSkin(const SkinRequest& request);
+
+}  // namespace quarnel
