@@ -60,7 +60,7 @@ bool IsFurtherTabControl(const Ctx& c) {
   return Kind(c, "TCustomTabbedControl");
 }
 bool IsHeader(const Ctx& c) {
-  return Kind(c, "TCustomHeaderControl");
+  return Kind(c, "TCustomHeaderControl") || Kind(c, "THeaderControl");
 }
 bool IsCheckBox(const Ctx& c) {
   return Kind(c, "TCustomCheckBox");
@@ -135,7 +135,7 @@ bool IsDxGrid(const Ctx& c) {
   return ClassIs(c, "TDXTREELIST") || ClassIs(c, "TDXDBTREELIST") || ClassIs(c, "TDXDBGRID");
 }
 bool IsListView(const Ctx& c) {
-  return Kind(c, "TCustomListView");
+  return Kind(c, "TCustomListView") || Kind(c, "TListView");
 }
 bool IsMemo(const Ctx& c) {
   return Kind(c, "TCustomMemo") || Kind(c, "TMemo");

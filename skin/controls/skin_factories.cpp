@@ -6,6 +6,7 @@
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/controls/skin_tab.h"
@@ -57,6 +58,8 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Tab)] = &MakeTabSkin;
   t[static_cast<size_t>(SkinClass::TabBtn)] = &MakeTabBtnSkin;
   t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
+  t[static_cast<size_t>(SkinClass::Header)] = &MakeHeaderSkin;
+  t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;
   return t;
 }
 
