@@ -6,6 +6,7 @@
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
+#include "framework/controls/common_controls.h"
 #include "skin/controls/skin_header.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "tab_test_support.h"
@@ -160,6 +161,13 @@ TEST_F(HeadersTest, AListViewHasItsHeaderAndBarsSkinnedAndColumnClicksArrive) {
   ASSERT_TRUE(PumpUntil([&] { return columns.size() == 1; }));
   EXPECT_EQ(columns[0], 1);
   SaveShot(form->Handle(), "headers.bmp");
+
+  // A remade list view gets a list-view skin again, and its new header a header skin.
+  fw::RecreateWindow(*list);
+  auto* again = dynamic_cast<TSkinListView*>(ReskinScrolledControl(*formSkin, list->Handle()));
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->HeaderWindow(), list->HeaderHandle());
+  EXPECT_NE(dynamic_cast<TSkinHeader*>(formSkin->FindControlSkin(list->HeaderHandle())), nullptr);
 }
 
 TEST_F(HeadersTest, SkinOffGivesTheSystemHeaderBackAndRepaintsLeakNothing) {
