@@ -71,6 +71,34 @@ class TSkinTabBtn : public TSkinTab {
   void Draw(HDC dc, const RECT& rect) override;
 };
 
+// Tab sets (tabs below a page, drawn by the control itself): the tab image flipped, tabs laid
+// from the start margin as far as they fit, the scroller handed to its skin.
+class TSkinTab31 : public TSkinControl {
+ public:
+  using TSkinControl::TSkinControl;
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override;
+
+  // The tabs drawn at the last paint: index and place (control coordinates).
+  struct DrawnTab {
+    int index;
+    RECT rect;
+  };
+  const std::vector<DrawnTab>& DrawnTabs() const { return drawn_; }
+  HWND ScrollerWindow() const { return scroller_; }
+
+ private:
+  void PrepareImage();
+  TBitmap tabImage_;
+  SkinMargins margins_;
+  TBitmap bitmap_;
+  HWND scroller_ = nullptr;
+  std::vector<DrawnTab> drawn_;
+};
+
 class TSkinTabSheet : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
@@ -82,5 +110,6 @@ struct SkinRequest;
 // Factory of the tab skins: `Variant` from the request (2: windowless children are painted).
 TSkinControl* MakeTabSkin(const SkinRequest& request);
 TSkinControl* MakeTabBtnSkin(const SkinRequest& request);
+TSkinControl* MakeTab31Skin(const SkinRequest& request);
 
 }  // namespace quarnel
