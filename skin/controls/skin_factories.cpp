@@ -58,6 +58,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Tab)] = &MakeTabSkin;
   t[static_cast<size_t>(SkinClass::TabBtn)] = &MakeTabBtnSkin;
   t[static_cast<size_t>(SkinClass::Tab31)] = &MakeTab31Skin;
+  t[static_cast<size_t>(SkinClass::AdvPage)] = &MakeAdvPageSkin;
   t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
   t[static_cast<size_t>(SkinClass::Header)] = &MakeHeaderSkin;
   t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;

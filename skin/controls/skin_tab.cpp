@@ -94,16 +94,22 @@ void TSkinTab::PrepareImages() {
 }
 
 void TSkinTab::FindUpDown() {
-  if (upDown_ && IsWindow(upDown_) && GetParent(upDown_) == Handle) return;
-  upDown_ = Handle ? FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
-  if (!upDown_ || SendMessageW(upDown_, SKM_QUERYSKINNED, 0, 0) == 1 || !Host()) return;
+  upDown_ = SkinChildUpDown(*this, upDown_);
+}
+
+HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
+  HWND window = skin.Handle;
+  if (known && IsWindow(known) && GetParent(known) == window) return known;
+  HWND upDown = window ? FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
+  if (!upDown || SendMessageW(upDown, SKM_QUERYSKINNED, 0, 0) == 1 || !skin.Host()) return upDown;
   SkinRequest r;
-  r.owner = Control ? static_cast<TComponent*>(Control) : &Host()->HostComponent();
-  r.host = Host();
-  r.skinData = SkinData;
-  r.canvas = SharedCanvas;
-  r.window = upDown_;
+  r.owner = skin.Control ? static_cast<TComponent*>(skin.Control) : &skin.Host()->HostComponent();
+  r.host = skin.Host();
+  r.skinData = skin.SkinData;
+  r.canvas = skin.SharedCanvas;
+  r.window = upDown;
   MakeControlSkin(SkinClass::UpDown, r);
+  return upDown;
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {

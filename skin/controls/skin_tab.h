@@ -99,6 +99,23 @@ class TSkinTab31 : public TSkinControl {
   std::vector<DrawnTab> drawn_;
 };
 
+// Page controls that draw their own tabs from two bitmap properties: the skin gives them tab
+// pictures cut from the tab frames, and skins their up-down.
+class TSkinAdvPage : public TSkinControl {
+ public:
+  using TSkinControl::TSkinControl;
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void Detach() override;
+  void Draw(HDC dc, const RECT& rect) override;
+  void UpdateSkin() override;
+
+  int Mode = 0;  // 4: the tab pictures are given to the control
+
+ private:
+  void GiveTabPictures(bool empty);
+  HWND upDown_ = nullptr;
+};
+
 class TSkinTabSheet : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
@@ -111,5 +128,10 @@ struct SkinRequest;
 TSkinControl* MakeTabSkin(const SkinRequest& request);
 TSkinControl* MakeTabBtnSkin(const SkinRequest& request);
 TSkinControl* MakeTab31Skin(const SkinRequest& request);
+TSkinControl* MakeAdvPageSkin(const SkinRequest& request);
+
+// The first up-down child of `skin`'s window, handed to its skin by handle when it has none yet;
+// `known` is the one found before (kept while it is still the window's child).
+HWND SkinChildUpDown(TSkinControl& skin, HWND known);
 
 }  // namespace quarnel

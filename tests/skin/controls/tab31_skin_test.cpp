@@ -146,3 +146,63 @@ TEST_F(TabSetTest, TheScrollerIsHandedToItsSkinAsATabSetScroller) {
 
 }  // namespace
 }  // namespace quarnel::tabtest
+
+namespace quarnel::tabtest {
+namespace {
+
+// A page control of another family that draws its tabs from two pictures of its own.
+class TTestAdvPages : public TWinControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TWinControl::TWinControl;
+  TBitmap* TabBackGround() { return &normal_; }
+  TBitmap* TabBackGroundActive() { return &active_; }
+
+ private:
+  TBitmap normal_, active_;
+};
+const TClassInfo& TTestAdvPages::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TTestAdvPages>("TTestAdvPages", &TWinControl::StaticClass())
+          .Obj("TabBackGround", &TBitmap::StaticClass, &TTestAdvPages::TabBackGround)
+          .Obj("TabBackGroundActive", &TBitmap::StaticClass, &TTestAdvPages::TabBackGroundActive)
+          .Build();
+  return info;
+}
+
+TEST_F(TabSkinTest, PagesOfAnotherFamilyGetTabPicturesAndLoseThemAtDetach) {
+  MakeForm(R"(object AdvForm: TForm
+  ClientWidth = 240
+  ClientHeight = 80
+end
+)");
+  auto* pages = TComponent::CreateIn<TTestAdvPages>(form);
+  pages->SetParent(form);
+  pages->SetBounds(10, 10, 200, 60);
+  data->Skin3rd()->Add("TTestAdvPages=AdvPageControl");
+  formSkin->AttachControlSkins();
+  data->Skin3rd()->Delete(data->Skin3rd()->Count() - 1);
+  auto* skin = dynamic_cast<TSkinAdvPage*>(formSkin->FindControlSkin(pages->Handle()));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->Mode, 4);
+  TDataSkinBorder& e = *data->Tabs;
+  for (int frame = 1; frame <= 2; ++frame) {
+    TBitmap* picture = frame == 1 ? pages->TabBackGround() : pages->TabBackGroundActive();
+    ASSERT_EQ(picture->Width(), 100);
+    ASSERT_EQ(picture->Height(), 21);
+    TBitmap ref(100, 21);
+    const RECT all{0, 0, 100, 21};
+    FillRect(ref.DC(), &all, data->FaceBrush.get());
+    DrawSkinElement(ref.DC(), all, e.Image, false, e.Tile != 0, e.Trans != 0, e.FrameCount, frame,
+                    SkinMargins{e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight});
+    for (int x = 0; x < 100; x += 7)
+      EXPECT_EQ(picture->PixelAt(x, 1), ref.PixelAt(x, 1)) << frame << " " << x;
+  }
+  EXPECT_NE(pages->TabBackGround()->PixelAt(50, 1), pages->TabBackGroundActive()->PixelAt(50, 1));
+  skin->Detach();
+  EXPECT_TRUE(pages->TabBackGround()->Empty());
+  EXPECT_TRUE(pages->TabBackGroundActive()->Empty());
+}
+
+}  // namespace
+}  // namespace quarnel::tabtest
