@@ -317,6 +317,31 @@ TEST_F(TabsTest, CloseBoxesAskTheFormAndFreeThePage) {
   form->WindowProc = saved;
 }
 
+TEST_F(TabsTest, ABareTabWindowIsSkinnedByHandle) {
+  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_BOTTOM, 430, 270, 200, 80,
+                              form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(tabs, nullptr);
+  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  for (const wchar_t* text : {L"Left", L"Right"}) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(text);
+    SendMessageW(tabs, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+  }
+  SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
+  formSkin->DispatchWindow(tabs);
+  Pump(60);
+  TSkinTab* skin = dynamic_cast<TSkinTab*>(formSkin->FindControlSkin(tabs));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->Side(), TabSide::Bottom);
+  EXPECT_FALSE(skin->CloseBoxes());
+  EXPECT_EQ(OuterEdgeMismatches(tabs, 1, TabSide::Bottom, *data->Tabs, 2), 0);
+  EXPECT_EQ(OuterEdgeMismatches(tabs, 0, TabSide::Bottom, *data->Tabs, 1), 0);
+  DestroyWindow(tabs);
+  Pump(30);
+  EXPECT_EQ(skin->State, scsWindowGone);
+}
+
 TEST_F(TabsTest, SkinOffGivesTheSystemLookBackAndRepaintsLeakNothing) {
   auto* pages = Find<TPageControl>("PagesBottom");
   const Capture system = capture_window(pages->Handle());
