@@ -6,7 +6,6 @@
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
-#include "framework/controls/common_controls.h"
 #include "skin/controls/skin_header.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "tab_test_support.h"
@@ -163,7 +162,7 @@ TEST_F(HeadersTest, AListViewHasItsHeaderAndBarsSkinnedAndColumnClicksArrive) {
   SaveShot(form->Handle(), "headers.bmp");
 
   // A remade list view gets a list-view skin again, and its new header a header skin.
-  fw::RecreateWindow(*list);
+  list->RecreateWnd();
   auto* again = dynamic_cast<TSkinListView*>(ReskinScrolledControl(*formSkin, list->Handle()));
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->HeaderWindow(), list->HeaderHandle());
