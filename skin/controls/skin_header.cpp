@@ -8,6 +8,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
@@ -71,6 +72,11 @@ void TSkinHeader::AfterMessage(TMessage& m) {
       TrackLeave();
       break;
     }
+    case CM_RECREATEWND:
+      hot_ = pressed_ = -1;
+      TakeRemadeWindow(*this);
+      Repaint();
+      break;
     case WM_MOUSELEAVE:
       hot_ = -1;
       Repaint();

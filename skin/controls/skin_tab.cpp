@@ -97,6 +97,13 @@ void TSkinTab::FindUpDown() {
   upDown_ = SkinChildUpDown(*this, upDown_);
 }
 
+void TakeRemadeWindow(TSkinControl& skin) {
+  if (!skin.Control || !skin.Control->HandleAllocated()) return;
+  skin.Handle = skin.Control->Handle();
+  skin.State = scsAttached;
+  skin.Active = 1;
+}
+
 HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
   HWND window = skin.Handle;
   if (known && IsWindow(known) && GetParent(known) == window) return known;
@@ -132,12 +139,25 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
 
 void TSkinTab::AfterMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_SIZE:
-    case WM_STYLECHANGED:
-      // Tabs that stop fitting bring their up-down; a new side needs the images turned again.
+    case CM_RECREATEWND:
+      // The pages' windows were made again with the control's.
+      TakeRemadeWindow(*this);
+      if (Control)
+        for (int k = 0; k < Control->ControlCount(); ++k)
+          for (int i = 0; i < Control->Controls(k)->ComponentCount(); ++i)
+            if (auto* page = dynamic_cast<TSkinTabSheet*>(Control->Controls(k)->Components(i)))
+              TakeRemadeWindow(*page);
+      upDown_ = nullptr;
       ReadState();
       PrepareImages();
       FindUpDown();
+      Repaint();
+      break;
+    case WM_SIZE:
+      FindUpDown();  // tabs that stop fitting bring their up-down
+      break;
+    case WM_STYLECHANGED:
+      PrepareImages();  // a new side needs the images turned again
       break;
     default:
       TSkinControl::AfterMessage(m);

@@ -130,6 +130,10 @@ TSkinControl* MakeTabBtnSkin(const SkinRequest& request);
 TSkinControl* MakeTab31Skin(const SkinRequest& request);
 TSkinControl* MakeAdvPageSkin(const SkinRequest& request);
 
+// After the control's window was made again (CM_RECREATEWND): the skin takes the new window and
+// is active again, as it was before the old window went (the caller repaints).
+void TakeRemadeWindow(TSkinControl& skin);
+
 // The first up-down child of `skin`'s window, handed to its skin by handle when it has none yet;
 // `known` is the one found before (kept while it is still the window's child).
 HWND SkinChildUpDown(TSkinControl& skin, HWND known);

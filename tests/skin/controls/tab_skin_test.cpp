@@ -317,6 +317,21 @@ TEST_F(TabsTest, CloseBoxesAskTheFormAndFreeThePage) {
   form->WindowProc = saved;
 }
 
+TEST_F(TabsTest, TabsMovedToAnotherSideStaySkinnedOnTheRemadeWindow) {
+  formSkin->AttachControlSkins();
+  auto* pages = Find<TPageControl>("PagesTop");
+  TSkinTab* skin = SkinOf(pages);
+  ASSERT_NE(skin, nullptr);
+  pages->SetTabPosition(tpBottom);
+  Pump(60);
+  EXPECT_EQ(skin->Handle, pages->Handle());
+  EXPECT_EQ(skin->Active, 1);
+  EXPECT_EQ(skin->Side(), TabSide::Bottom);
+  EXPECT_EQ(OuterEdgeMismatches(pages->Handle(), 0, TabSide::Bottom, *data->Tabs, 2), 0);
+  EXPECT_EQ(testing_support::window_pixel(pages->ActivePage()->Handle(), 5, 5), ColorToRGB(data->FaceColor()))
+      << "its page is skinned again too";
+}
+
 TEST_F(TabsTest, ABareTabWindowIsSkinnedByHandle) {
   HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_BOTTOM, 430, 270, 200, 80,
                               form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
