@@ -54,6 +54,7 @@ void TSkinTab::UpdateSkin() {
 
 // The tab image turned to the tab side once, so that painting only cuts frames out of it.
 void TSkinTab::PrepareImages() {
+  backgroundPane_ = SkinRect{0, 0, -1, -1};
   tabImage_.SetSize(0, 0);
   paneImage_.SetSize(0, 0);
   if (!SkinData || !SkinData->Tabs) return;

@@ -61,6 +61,10 @@ class TSkinTab : public TSkinControl {
   SkinMargins tabMargins_, paneMargins_;
   TBitmap strip_;
   TBitmap frame_;  // the whole control composed off-screen
+  // The parent's colour with the pane over it, kept while the size and the pane stay the same:
+  // most of a repaint is the pane, which changes only with them.
+  TBitmap background_;
+  SkinRect backgroundPane_{0, 0, -1, -1};
   HWND upDown_ = nullptr;
 };
 

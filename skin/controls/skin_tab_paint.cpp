@@ -162,21 +162,25 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  frame_.SetSize(w, h);
-  HDC composed = frame_.DC();
-  FillParentColor(composed, RECT{0, 0, w, h});
-
   RECT display{0, 0, w, h};
   SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   const SkinRect control{0, 0, w, h};
   const SkinRect pane =
       TabPaneRect(SkinRect{display.left, display.top, display.right, display.bottom}, side_);
+  if (background_.Width() != w || background_.Height() != h || !(backgroundPane_ == pane)) {
+    background_.SetSize(w, h);
+    FillParentColor(background_.DC(), RECT{0, 0, w, h});
+    DrawPane(background_.DC(), pane);
+    backgroundPane_ = pane;
+  }
+  frame_.SetSize(w, h);
+  HDC composed = frame_.DC();
+  BitBlt(composed, 0, 0, w, h, background_.DC(), 0, 0, SRCCOPY);
   const SkinRect strip = TabStripRect(control, pane, side_);
   if (!tabImage_.Empty() && strip.Width() > 0 && strip.Height() > 0) {
     DrawTabs(strip, *SkinData->Tabs, tabImage_, false);
     PresentStrip(composed, strip);
   }
-  DrawPane(composed, pane);
 
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
