@@ -147,7 +147,21 @@ HBRUSH TCustomTabControl::ControlColorBrush(HDC dc) {
   return TWinControl::ControlColorBrush(dc);
 }
 
+void TCustomTabControl::SelectNextTab(bool forward) {
+  const int count = TabCount();
+  if (count == 0 || !CanChange()) return;
+  const int tab = ((SelectedTab() + (forward ? 1 : -1)) % count + count) % count;
+  SelectTab(tab);
+  SelectionChanged(tab);
+  Change();
+}
+
 void TCustomTabControl::WndProc(TMessage& m) {
+  if (m.Msg == CM_DIALOGKEY && m.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+    SelectNextTab(GetKeyState(VK_SHIFT) >= 0);
+    m.Result = 1;
+    return;
+  }
   if (m.Msg == CN_NOTIFY) {
     const auto* hdr = reinterpret_cast<const NMHDR*>(m.LParam);
     if (hdr->code == TCN_SELCHANGING) {

@@ -37,6 +37,8 @@ class TCustomTabControl : public TWinControl {
   RECT DisplayRect();
   // The tab at a client point, or -1.
   int IndexOfTabAt(int x, int y);
+  // Selects the next (or previous) tab, wrapping round, as Ctrl+Tab (Ctrl+Shift+Tab) does.
+  virtual void SelectNextTab(bool forward);
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
@@ -136,6 +138,7 @@ class TPageControl : public TCustomTabControl {
   TTabSheet* PageForTab(int tabIndex) const;
   // Shows the next (or previous) page whose tab is visible, wrapping round.
   void SelectNextPage(bool forward);
+  void SelectNextTab(bool forward) override { SelectNextPage(forward); }
   void Loaded() override;
 
  protected:

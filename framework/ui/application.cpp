@@ -139,6 +139,12 @@ bool TApplication::HandleDialogKey(const MSG& msg) {
   }
   TWinControl* control = TWinControl::FindControl(msg.hwnd);
   if (!control) return false;
+  if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+    // Ctrl+Tab turns the pages of the nearest tab control round the focus.
+    for (TWinControl* c = control; c; c = c->Parent())
+      if (c->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam)) return true;
+    return false;
+  }
   if (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) & mask) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   TCustomForm* form = GetParentForm(control);

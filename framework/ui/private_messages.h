@@ -53,6 +53,9 @@ constexpr UINT SKM_QUERYSKINNED = 0x3523;
 // Switches a control skin's painting off (wParam 0) or on (wParam > 0); never passed on.
 constexpr UINT SKM_ENABLESKIN = 0x3506;
 constexpr UINT SKM_PAINTCLIENT = 0xBC4A;
+// Sent to the form window by a skinned page control whose tab's close box was clicked (wParam
+// the control's window, lParam the tab index); an answer of 0 lets the page be freed.
+constexpr UINT SKM_CLOSETAB = 0x3507;
 constexpr UINT SKM_PAINTNC = 0xBC4B;
 constexpr UINT SKM_PING = 0xBC4D;
 constexpr UINT SKM_SKINNED = 0xBC4E;

@@ -62,7 +62,7 @@ bool IsFurtherTabControl(const Ctx& c) {
   return Kind(c, "TCustomTabbedControl");
 }
 bool IsHeader(const Ctx& c) {
-  return Kind(c, "TCustomHeaderControl");
+  return Kind(c, "TCustomHeaderControl") || Kind(c, "THeaderControl");
 }
 bool IsCheckBox(const Ctx& c) {
   return Kind(c, "TCustomCheckBox");
@@ -137,7 +137,7 @@ bool IsDxGrid(const Ctx& c) {
   return ClassIs(c, "TDXTREELIST") || ClassIs(c, "TDXDBTREELIST") || ClassIs(c, "TDXDBGRID");
 }
 bool IsListView(const Ctx& c) {
-  return Kind(c, "TCustomListView");
+  return Kind(c, "TCustomListView") || Kind(c, "TListView");
 }
 bool IsMemo(const Ctx& c) {
   return Kind(c, "TCustomMemo") || Kind(c, "TMemo");
@@ -162,11 +162,19 @@ bool IsDcEdit(const Ctx& c) {
 }
 
 // --- actions ------------------------------------------------------------------------------------
+// Tabs drawn as buttons: a "Style" other than tsTabs.
+bool IsButtonStyle(const Ctx& c) {
+  const std::string style = fw::AsciiLowerCase(GetEnumPropByName(&c.control, "Style"));
+  return !style.empty() && style != "tstabs";
+}
+// Button-style tabs of either member get the button skin; tab controls (not page controls) have
+// windowless children of their own painted after the pane (variant 2).
 void TabAction(const Ctx& c) {
+  const SkinClass cls = IsButtonStyle(c) ? SkinClass::TabBtn : SkinClass::Tab;
   if (Kind(c, "TPageControl"))
-    MakeFor(c, GetOrdPropByName(&c.control, "Style") > 0 ? SkinClass::TabBtn : SkinClass::Tab);
+    MakeFor(c, cls);
   else
-    MakeFor(c, SkinClass::Tab, false, 2);
+    MakeFor(c, cls, false, 2);
 }
 void MenuItemsOwnerDraw(const Ctx& c) {
   c.walker.Host().HostHookMenu(ObjectAs<TComponent>(::GetObjectPropByName(c.control, "Menu")));

@@ -10,11 +10,13 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/controls/skin_obj_image.h"
 #include "skin/controls/skin_range.h"
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_tab.h"
 
 namespace quarnel {
 
@@ -95,6 +97,13 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Edit)] = &MakeAndAttach<TSkinEdit>;
   t[static_cast<size_t>(SkinClass::ComBox)] = &MakeComBox;
   t[static_cast<size_t>(SkinClass::DateTime)] = &MakeAndAttach<TSkinDateTime>;
+  t[static_cast<size_t>(SkinClass::Tab)] = &MakeTabSkin;
+  t[static_cast<size_t>(SkinClass::TabBtn)] = &MakeTabBtnSkin;
+  t[static_cast<size_t>(SkinClass::Tab31)] = &MakeTab31Skin;
+  t[static_cast<size_t>(SkinClass::AdvPage)] = &MakeAdvPageSkin;
+  t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
+  t[static_cast<size_t>(SkinClass::Header)] = &MakeHeaderSkin;
+  t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;
   return t;
 }
 

@@ -6,6 +6,7 @@
 #include "framework/ui/control.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/skin_header.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
 
@@ -89,6 +90,9 @@ TSkinControl* ReskinScrolledControl(TControlSkinHost& host, HWND window) {
   for (int i = 0; i < control->ComponentCount(); ++i)
     if (dynamic_cast<TSkinScrollbar*>(control->Components(i))) old.push_back(control->Components(i));
   if (old.empty()) return nullptr;  // only a control that had a scroll skin gets a new one
+  // A list view's header skin went with the old header window.
+  for (int i = 0; i < control->ComponentCount(); ++i)
+    if (dynamic_cast<TSkinHeader*>(control->Components(i))) old.push_back(control->Components(i));
   for (TComponent* c : old) control->DestroyComponent(c);
   SkinRequest r;
   r.owner = control;
@@ -96,7 +100,8 @@ TSkinControl* ReskinScrolledControl(TControlSkinHost& host, HWND window) {
   r.skinData = host.HostSkinData();
   r.canvas = &host.HostCanvas();
   r.control = control;
-  return MakeScrollbarSkin(r);
+  const bool listView = control->InheritsFrom("TCustomListView") || control->InheritsFrom("TListView");
+  return MakeControlSkin(listView ? SkinClass::ListView : SkinClass::Scrollbar, r);
 }
 
 }  // namespace quarnel

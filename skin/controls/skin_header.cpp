@@ -1,0 +1,194 @@
+// TSkinHeader: hot tracking through the mouse-leave notification, the pressed item while the
+// button is held, and the items drawn off-screen from the Headerbar element with their text and
+// image; TSkinListView, which gives its header one. UI thread.
+#include "skin/controls/skin_header.h"
+
+#include <commctrl.h>
+
+#include "framework/win/handles.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/controls/skin_tab.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+TSkinHeader::TSkinHeader(TComponent* owner) : TSkinControl(owner) {}
+
+void TSkinHeader::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
+                         TCanvas* sharedCanvas) {
+  TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
+  hot_ = -1;
+}
+
+void TSkinHeader::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
+                               TCanvas* sharedCanvas) {
+  TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
+  hot_ = -1;
+}
+
+bool TSkinHeader::HasImage() const {
+  return SkinData && SkinData->Headerbar && !SkinData->Headerbar->Image.Empty();
+}
+
+bool TSkinHeader::BeforeMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      HandlePaint(m);
+      return false;
+    case WM_ERASEBKGND:
+      if (!HasImage()) return true;
+      m.Result = 1;
+      return false;
+    case WM_LBUTTONDOWN: {
+      // Held down on an item (not on a divider, which starts a resize): drawn pressed.
+      HDHITTESTINFO hit{};
+      hit.pt = {static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+      SendMessageW(Handle, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+      pressed_ = (hit.flags & HHT_ONHEADER) ? hit.iItem : -1;
+      if (pressed_ >= 0) InvalidateRect(Handle, nullptr, FALSE);
+      return TSkinControl::BeforeMessage(m);
+    }
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+void TSkinHeader::TrackLeave() {
+  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
+  TrackMouseEvent(&track);
+}
+
+void TSkinHeader::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_MOUSEMOVE: {
+      const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
+      const int item = HeaderItemAt(hotAreas_.data(), static_cast<int>(hotAreas_.size()), x, y);
+      if (item >= 0 && item != hot_) {
+        hot_ = item;
+        Repaint();
+      }
+      TrackLeave();
+      break;
+    }
+    case CM_RECREATEWND:
+      hot_ = pressed_ = -1;
+      TakeRemadeWindow(*this);
+      Repaint();
+      break;
+    case WM_MOUSELEAVE:
+      hot_ = -1;
+      Repaint();
+      break;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      if (pressed_ >= 0) {
+        pressed_ = -1;
+        Repaint();
+      }
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
+  TDataSkinObject& bar = *SkinData->Headerbar;
+  DrawElementFrame(dc, item, bar, bar.FrameCount, frame);
+  wchar_t text[201] = {};
+  HDITEMW info{};
+  info.mask = HDI_TEXT | HDI_FORMAT | HDI_IMAGE;
+  info.pszText = text;
+  info.cchTextMax = 200;
+  info.iImage = -1;
+  SendMessageW(Handle, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  const int justification = (info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? 2
+                            : (info.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? 1
+                                                                         : 0;
+  const int width = item.right - item.left;
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, HDM_GETIMAGELIST, 0, 0));
+  int iconW = 0, iconH = 0;
+  if (images && (info.fmt & HDF_IMAGE) && info.iImage >= 0) {
+    ImageList_GetIconSize(images, &iconW, &iconH);
+    if (iconW >= width) iconW = iconH = 0;
+  }
+  const std::wstring caption = info.pszText ? info.pszText : L"";
+  RECT measured{0, 0, 0, 0};
+  DrawTextWide(dc, caption, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  int x = item.left + CaptionStart(width, iconW, measured.right - measured.left, justification);
+  if (iconW > 0) {
+    ImageList_Draw(images, info.iImage, dc, x, item.top + (item.bottom - item.top - iconH) / 2,
+                   ILD_TRANSPARENT);
+    x += iconW;
+  }
+  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  SetTextColor(dc,
+               ResolveSkinColor(enabled ? SkinData->Colors[scWindowText] : SkinData->Colors[scButtonShadow]));
+  RECT textRect{x, item.top, item.right, item.bottom};
+  DrawTextWide(dc, caption, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+void TSkinHeader::Draw(HDC dc, const RECT& rect) {
+  if (!HasImage() || !dc) return;
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0) return;
+  bitmap_.SetSize(w, h);
+  HDC off = bitmap_.DC();
+  auto font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  fw::SelectGuard selectFont(off, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  SetBkMode(off, TRANSPARENT);
+  TDataSkinObject& bar = *SkinData->Headerbar;
+
+  const int count = static_cast<int>(SendMessageW(Handle, HDM_GETITEMCOUNT, 0, 0));
+  hotAreas_.assign(static_cast<size_t>(std::max(count, 0)), SkinRect{0, 0, 0, 0});
+  int end = 0;
+  for (int i = 0; i < count; ++i) {
+    RECT item{};
+    if (!SendMessageW(Handle, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+      continue;
+    item.top = 0;
+    item.bottom = h;
+    const int frame = i == pressed_ ? 3 : i == hot_ ? 2 : 1;
+    DrawItem(off, i, item, frame);
+    hotAreas_[static_cast<size_t>(i)] = HeaderHotArea(SkinRect{item.left, item.top, item.right, item.bottom});
+    end = std::max(end, static_cast<int>(item.right));
+  }
+  if (end < w) DrawElementFrame(off, RECT{end, 0, w, h}, bar, bar.FrameCount, 1);
+  BitBlt(dc, rect.left, rect.top, w, h, off, 0, 0, SRCCOPY);
+}
+
+// --- list views ----------------------------------------------------------------------------------
+
+void TSkinListView::AttachScrolled(TControl* control, TSkinData* skinData, TControlSkinHost* host,
+                                   TCanvas* canvas) {
+  TSkinScrollbar::AttachScrolled(control, skinData, host, canvas);
+  if (!Handle) return;
+  header_ = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
+  if (!header_ || SendMessageW(header_, SKM_QUERYSKINNED, 0, 0) == 1) return;
+  auto* header = TComponent::CreateIn<TSkinHeader>(control);
+  header->AttachHandle(header_, skinData, host, canvas);
+}
+
+// --- factories -----------------------------------------------------------------------------------
+
+TSkinControl* MakeHeaderSkin(const SkinRequest& r) {
+  if (!r.owner) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinHeader>(r.owner);
+  if (r.control)
+    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
+  else if (r.window)
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
+  return skin;
+}
+
+TSkinControl* MakeListViewSkin(const SkinRequest& r) {
+  if (!r.control) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinListView>(r.control);
+  skin->Variant = r.variant;
+  skin->AttachScrolled(r.control, r.skinData, r.host, r.canvas);
+  return skin;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,55 @@
+// Skins of column headings: TSkinHeader (header controls and the header of a list view: items
+// drawn from the Headerbar element, the one under the mouse hot, the one held down pressed) and
+// TSkinListView (a list view's scroll bars as for any scrolled control, plus its header). UI thread.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/graphics/bitmap.h"
+#include "skin/controls/skin_control.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/tab_layout.h"
+
+namespace quarnel {
+
+class TSkinHeader : public TSkinControl {
+ public:
+  explicit TSkinHeader(TComponent* owner);
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void Draw(HDC dc, const RECT& rect) override;
+
+  int HotItem() const { return hot_; }
+  int PressedItem() const { return pressed_; }
+
+ private:
+  bool HasImage() const;
+  void TrackLeave();
+  void DrawItem(HDC dc, int index, const RECT& item, int frame);
+
+  std::vector<SkinRect> hotAreas_;
+  int hot_ = -1;
+  int pressed_ = -1;
+  TBitmap bitmap_;
+};
+
+class TSkinListView : public TSkinScrollbar {
+ public:
+  using TSkinScrollbar::TSkinScrollbar;
+  void AttachScrolled(TControl* control, TSkinData* skinData, TControlSkinHost* host,
+                      TCanvas* canvas) override;
+  HWND HeaderWindow() const { return header_; }
+
+ private:
+  HWND header_ = nullptr;
+};
+
+struct SkinRequest;
+TSkinControl* MakeHeaderSkin(const SkinRequest& request);
+// A list view's skin, attached with AttachScrolled.
+TSkinControl* MakeListViewSkin(const SkinRequest& request);
+
+}  // namespace quarnel

@@ -1,0 +1,245 @@
+// TSkinTab: attaching to a tab or page control (or a bare tab window), the prepared tab and pane
+// images per tab side, the up-down shown when the tabs do not fit, close-box clicks; the page
+// skin TSkinTabSheet; the tab skins' factories. UI thread.
+#include "skin/controls/skin_tab.h"
+
+#include <commctrl.h>
+
+#include <utility>
+
+#include "framework/ui/graphic_control.h"
+#include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_skin_host.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+TSkinTab::TSkinTab(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinTab::~TSkinTab() = default;
+
+void TSkinTab::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
+  if (!Control) return;
+  ReadState();
+  // The framework's page control has no close buttons of its own, so the tag alone asks for them.
+  closeBoxes_ = Control->Tag() == kCloseBoxTabTag && Control->InheritsFrom("TPageControl");
+  PrepareImages();
+  FindUpDown();
+  Active = 1;
+}
+
+void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) {
+  if (Attached()) return;
+  TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
+  if (!Attached()) return;
+  ReadState();
+  PrepareImages();
+  FindUpDown();
+}
+
+void TSkinTab::ReadState() {
+  const LONG_PTR style = WindowLong(GWL_STYLE);
+  side_ = TabSideFromStyle(static_cast<unsigned long>(style));
+  Enabled = (style & WS_DISABLED) ? 0 : 1;
+  Focused = Handle && GetFocus() == Handle ? 1 : 0;
+}
+
+void TSkinTab::UpdateSkin() {
+  PrepareImages();
+  TSkinControl::UpdateSkin();
+}
+
+// The tab image turned to the tab side once, so that painting only cuts frames out of it.
+void TSkinTab::PrepareImages() {
+  backgroundPane_ = SkinRect{0, 0, -1, -1};
+  tabImage_.SetSize(0, 0);
+  paneImage_.SetSize(0, 0);
+  if (!SkinData || !SkinData->Tabs) return;
+  ReadState();
+  TDataSkinBorder& tabs = *SkinData->Tabs;
+  tabImage_.Assign(tabs.Image);
+  tabMargins_ = {tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
+  if (tabs.Style == 0) {
+    paneImage_.Assign(tabs.Image2);
+    paneMargins_ = {4, 5, 4, 4};
+  } else if (tabs.Style == 1 && SkinData->TabPane) {
+    TDataSkinObject& pane = *SkinData->TabPane;
+    paneImage_.Assign(pane.Image);
+    paneMargins_ = {pane.LeftWidth, pane.TopHeight, pane.RightWidth, pane.BottomHeight};
+  }
+  if (!tabImage_.Empty()) tabImage_.SetPixelFormat(pf24bit);
+  if (!paneImage_.Empty()) paneImage_.SetPixelFormat(pf24bit);
+  // The margins follow their image's edges.
+  SkinMargins& p = paneMargins_;
+  switch (side_) {
+    case TabSide::Top:
+      break;
+    case TabSide::Bottom:
+      FlipBitmap(tabImage_);
+      FlipBitmap(paneImage_);
+      std::swap(tabMargins_.TopHeight, tabMargins_.BottomHeight);
+      std::swap(p.TopHeight, p.BottomHeight);
+      break;
+    case TabSide::Left:
+      RotateLeft(paneImage_);
+      p = {p.TopHeight, p.RightWidth, p.BottomHeight, p.LeftWidth};
+      break;
+    case TabSide::Right:
+      RotateRight(paneImage_);
+      p = {p.BottomHeight, p.LeftWidth, p.TopHeight, p.RightWidth};
+      break;
+  }
+}
+
+void TSkinTab::FindUpDown() {
+  upDown_ = SkinChildUpDown(*this, upDown_);
+}
+
+void TakeRemadeWindow(TSkinControl& skin) {
+  if (!skin.Control || !skin.Control->HandleAllocated()) return;
+  skin.Handle = skin.Control->Handle();
+  skin.State = scsAttached;
+  skin.Active = 1;
+}
+
+HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
+  HWND window = skin.Handle;
+  if (known && IsWindow(known) && GetParent(known) == window) return known;
+  HWND upDown = window ? FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
+  if (!upDown || SendMessageW(upDown, SKM_QUERYSKINNED, 0, 0) == 1 || !skin.Host()) return upDown;
+  SkinRequest r;
+  r.owner = skin.Control ? static_cast<TComponent*>(skin.Control) : &skin.Host()->HostComponent();
+  r.host = skin.Host();
+  r.skinData = skin.SkinData;
+  r.canvas = skin.SharedCanvas;
+  r.window = upDown;
+  MakeControlSkin(SkinClass::UpDown, r);
+  return upDown;
+}
+
+bool TSkinTab::BeforeMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      HandlePaint(m);
+      return false;
+    case WM_ERASEBKGND:
+      // The paint covers the whole window: erasing first would only flicker.
+      m.Result = 1;
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a second quick click on the next tab's box
+      if (closeBoxes_ && ClickCloseBox(m)) return false;
+      return TSkinControl::BeforeMessage(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+void TSkinTab::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case CM_RECREATEWND:
+      // The pages' windows were made again with the control's.
+      TakeRemadeWindow(*this);
+      if (Control)
+        for (int k = 0; k < Control->ControlCount(); ++k)
+          for (int i = 0; i < Control->Controls(k)->ComponentCount(); ++i)
+            if (auto* page = dynamic_cast<TSkinTabSheet*>(Control->Controls(k)->Components(i)))
+              TakeRemadeWindow(*page);
+      upDown_ = nullptr;
+      ReadState();
+      PrepareImages();
+      FindUpDown();
+      Repaint();
+      break;
+    case WM_SIZE:
+      FindUpDown();  // tabs that stop fitting bring their up-down
+      break;
+    case WM_STYLECHANGED:
+      PrepareImages();  // a new side needs the images turned again
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+bool TSkinTab::ClickCloseBox(const TMessage& m) {
+  const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+  for (size_t i = 0; i < closeRects_.size(); ++i) {
+    if (!PtInRect(&closeRects_[i], p)) continue;
+    const int index = static_cast<int>(i);
+    HWND form = Host() ? Host()->HostWindow() : GetAncestor(Handle, GA_ROOT);
+    if (SendMessageW(form, SKM_CLOSETAB, reinterpret_cast<WPARAM>(Handle), index) != 0) return true;
+    if (Control) {
+      // The page whose tab it is; pages with hidden tabs have none.
+      for (int k = 0; k < Control->ControlCount(); ++k) {
+        TControl* page = Control->Controls(k);
+        if (GetOrdPropByName(page, "TabIndex") != index) continue;
+        if (TComponent* owner = page->Owner()) owner->DestroyComponent(page);
+        break;
+      }
+    } else {
+      SendMessageW(Handle, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    }
+    closeRects_.clear();
+    if (IsWindow(Handle)) InvalidateRect(Handle, nullptr, FALSE);
+    return true;
+  }
+  return false;
+}
+
+// --- pages ---------------------------------------------------------------------------------------
+
+bool TSkinTabSheet::BeforeMessage(TMessage& m) {
+  if (!TSkinControl::BeforeMessage(m)) return false;
+  if (Variant != 0) return true;
+  switch (m.Msg) {
+    case WM_PAINT:
+    case WM_PRINT:
+      HandlePaint(m);
+      return false;
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(Handle, &client);
+      if (SkinData) FillRect(reinterpret_cast<HDC>(m.WParam), &client, SkinData->FaceBrush.get());
+      m.Result = 1;
+      return false;
+    }
+    default:
+      return true;
+  }
+}
+
+void TSkinTabSheet::Draw(HDC dc, const RECT& rect) {
+  FillSkinColor(dc, rect);
+  if (Control) PaintGraphicChildren(*Control, dc);
+}
+
+// --- factories -----------------------------------------------------------------------------------
+
+namespace {
+template <class T>
+TSkinControl* MakeTabLike(const SkinRequest& r) {
+  if (!r.owner) return nullptr;
+  T* skin = TComponent::CreateIn<T>(r.owner);
+  if (r.control) {
+    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
+    if (r.variant) skin->Variant = r.variant;
+  } else if (r.window) {
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
+  }
+  return skin;
+}
+}  // namespace
+
+TSkinControl* MakeTabSkin(const SkinRequest& request) {
+  return MakeTabLike<TSkinTab>(request);
+}
+TSkinControl* MakeTabBtnSkin(const SkinRequest& request) {
+  return MakeTabLike<TSkinTabBtn>(request);
+}
+
+}  // namespace quarnel

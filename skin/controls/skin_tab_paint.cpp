@@ -1,0 +1,218 @@
+// Painting of the tab skins: the whole control composed off-screen (parent colour, the strip of
+// tabs drawn horizontally and turned for side tabs, the pane) and copied once, leaving out the
+// up-down; tab captions with their icons; the button-style strip. UI thread.
+#include <windows.h>
+// The common controls' declarations need windows.h first.
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/ui/graphic_control.h"
+#include "framework/win/handles.h"
+#include "skin/controls/skin_tab.h"
+#include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
+
+namespace quarnel {
+
+namespace {
+
+RECT ToRect(const SkinRect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+HFONT WindowFont(HWND window) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void DrawCloseBox(HDC dc, const SkinRect& box, COLORREF colour) {
+  fw::UniquePen pen(CreatePen(PS_SOLID, 1, colour));
+  fw::SelectGuard select(dc, pen.get());
+  const POINT outline[] = {{box.left, box.top},
+                           {box.right, box.top},
+                           {box.right, box.bottom},
+                           {box.left, box.bottom},
+                           {box.left, box.top}};
+  Polyline(dc, outline, 5);
+  MoveToEx(dc, box.left, box.top, nullptr);
+  LineTo(dc, box.right, box.bottom);
+  MoveToEx(dc, box.right, box.top, nullptr);
+  LineTo(dc, box.left, box.bottom);
+}
+
+}  // namespace
+
+std::wstring TSkinTab::TabText(int index) const {
+  if (UnicodeWindow()) {
+    wchar_t text[81] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 80;
+    SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return item.pszText ? std::wstring(item.pszText) : std::wstring();
+  }
+  char text[81] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 80;
+  SendMessageA(Handle, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  return item.pszText ? AnsiToWide(item.pszText) : std::wstring();
+}
+
+void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF colour) {
+  const std::wstring text = TabText(index);
+  TCITEMW item{};
+  item.mask = TCIF_IMAGE;
+  item.iImage = -1;
+  SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, TCM_GETIMAGELIST, 0, 0));
+  int iconW = 0, iconH = 0;
+  if (images && item.iImage >= 0) {
+    ImageList_GetIconSize(images, &iconW, &iconH);
+    if (iconW >= tab.Width()) iconW = iconH = 0;
+  }
+  RECT measured{0, 0, 0, 0};
+  DrawTextWide(dc, text, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  const int textW = measured.right - measured.left;
+  int x = tab.left + CaptionStart(tab.Width(), iconW, textW, 1);
+  if (iconW > 0) {
+    ImageList_Draw(images, item.iImage, dc, x, tab.top + (tab.Height() - iconH) / 2, ILD_TRANSPARENT);
+    x += iconW;
+  }
+  SetTextColor(dc, Enabled ? colour : ResolveSkinColor(SkinData->Colors[scButtonShadow]));
+  RECT textRect{x, tab.top, tab.right, tab.bottom};
+  DrawTextWide(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void TSkinTab::DrawTabs(const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image, bool buttons) {
+  const StripSize size = DrawnStripSize(stripRect, side_);
+  strip_.SetSize(size.width, size.height);
+  const RECT all{0, 0, size.width, size.height};
+  FillParentColor(strip_.DC(), all);
+  HDC dc = strip_.DC();
+  fw::SelectGuard font(dc, WindowFont(Handle));
+  SetBkMode(dc, TRANSPARENT);
+
+  const int count = static_cast<int>(SendMessageW(Handle, TCM_GETITEMCOUNT, 0, 0));
+  const int selected = static_cast<int>(SendMessageW(Handle, TCM_GETCURSEL, 0, 0));
+  closeRects_.assign(static_cast<size_t>(std::max(count, 0)), RECT{});
+  auto* button = dynamic_cast<TDataSkinButton*>(&element);
+  for (int i = 0; i < count; ++i) {
+    RECT item{};
+    if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+      continue;
+    const SkinRect tab =
+        TabInDrawnStrip(SkinRect{item.left, item.top, item.right, item.bottom}, stripRect, side_);
+    const int state = i == selected ? 2 : 1;
+    DrawSkinElement(
+        dc, ToRect(tab), image, false, element.Tile != 0, element.Trans != 0, element.FrameCount, state,
+        buttons ? SkinMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight}
+                : tabMargins_);
+    TColor colour = state == 1 ? element.NormalColour2 : element.MouseOverColour2;
+    if (buttons) {
+      const bool given = button && (state == 1 ? button->HasNormalColour2 : button->HasPressedColour2);
+      colour = given ? (state == 1 ? element.NormalColour2 : element.PressedColour2)
+                     : SkinData->Colors[scButtonText];
+    }
+    if (closeBoxes_) {
+      const SkinRect box = TabCloseBox(tab);
+      DrawCloseBox(dc, box, ResolveSkinColor(colour));
+      closeRects_[static_cast<size_t>(i)] = ToRect(CloseBoxInControl(box, stripRect, side_));
+    }
+    SkinRect captionArea = tab;
+    if (closeBoxes_) captionArea.right -= 8;  // the caption keeps clear of the box
+    DrawTabCaption(dc, i, captionArea, ResolveSkinColor(colour));
+  }
+}
+
+void TSkinTab::PresentStrip(HDC dc, const SkinRect& stripRect) {
+  if (!SideTabs(side_)) {
+    BitBlt(dc, stripRect.left, stripRect.top, stripRect.Width(), stripRect.Height(), strip_.DC(), 0, 0,
+           SRCCOPY);
+    return;
+  }
+  TBitmap turned;
+  turned.Assign(strip_);
+  if (side_ == TabSide::Left)
+    RotateLeft(turned);
+  else
+    RotateRight(turned);
+  BitBlt(dc, stripRect.left, stripRect.top, turned.Width(), turned.Height(), turned.DC(), 0, 0, SRCCOPY);
+}
+
+void TSkinTab::DrawPane(HDC dc, const SkinRect& pane) {
+  if (paneImage_.Empty() || pane.Width() <= 0 || pane.Height() <= 0) return;
+  DrawSkinElement(dc, ToRect(pane), paneImage_, false, false, false, 1, 1, paneMargins_);
+}
+
+void TSkinTab::ExcludeUpDown(HDC dc) const {
+  if (!upDown_ || !IsWindow(upDown_) || !IsWindowVisible(upDown_)) return;
+  RECT r;
+  GetWindowRect(upDown_, &r);
+  MapWindowPoints(nullptr, Handle, reinterpret_cast<POINT*>(&r), 2);
+  ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+}
+
+void TSkinTab::Draw(HDC dc, const RECT& rect) {
+  if (!SkinData || !SkinData->Tabs || !dc) return;
+  ReadState();
+  FindUpDown();
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0) return;
+  RECT display{0, 0, w, h};
+  SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const SkinRect control{0, 0, w, h};
+  const SkinRect pane =
+      TabPaneRect(SkinRect{display.left, display.top, display.right, display.bottom}, side_);
+  if (background_.Width() != w || background_.Height() != h || !(backgroundPane_ == pane)) {
+    background_.SetSize(w, h);
+    FillParentColor(background_.DC(), RECT{0, 0, w, h});
+    DrawPane(background_.DC(), pane);
+    backgroundPane_ = pane;
+  }
+  frame_.SetSize(w, h);
+  HDC composed = frame_.DC();
+  BitBlt(composed, 0, 0, w, h, background_.DC(), 0, 0, SRCCOPY);
+  const SkinRect strip = TabStripRect(control, pane, side_);
+  if (!tabImage_.Empty() && strip.Width() > 0 && strip.Height() > 0) {
+    DrawTabs(strip, *SkinData->Tabs, tabImage_, false);
+    PresentStrip(composed, strip);
+  }
+
+  fw::SavedDCState saved(dc);
+  ExcludeUpDown(dc);
+  BitBlt(dc, rect.left, rect.top, w, h, composed, 0, 0, SRCCOPY);
+  if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
+}
+
+// The strip at the top only, from the Buttons element; no pane is drawn around button tabs.
+void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
+  if (!SkinData || !SkinData->Buttons || SkinData->Buttons->Image.Empty() || !dc) return;
+  ReadState();
+  FindUpDown();
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0) return;
+  frame_.SetSize(w, h);
+  HDC composed = frame_.DC();
+  FillParentColor(composed, RECT{0, 0, w, h});
+  const TabSide side = side_;
+  side_ = TabSide::Top;
+  RECT display{0, 0, w, h};
+  SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  // Button tabs have no frame round the display area: the strip reaches down to it.
+  const SkinRect strip{0, 0, w, std::clamp(static_cast<int>(display.top), 0, h)};
+  if (strip.Width() > 0 && strip.Height() > 0) {
+    DrawTabs(strip, *SkinData->Buttons, SkinData->Buttons->Image, true);
+    PresentStrip(composed, strip);
+  }
+  side_ = side;
+  fw::SavedDCState saved(dc);
+  ExcludeUpDown(dc);
+  BitBlt(dc, rect.left, rect.top, w, h, composed, 0, 0, SRCCOPY);
+  if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
+}
+
+}  // namespace quarnel
