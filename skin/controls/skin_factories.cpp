@@ -22,11 +22,13 @@ namespace quarnel {
 
 namespace {
 
-// Owned by the request's owner; attached to the control when there is one, else by handle.
-template <class T>
-TSkinControl* MakeAndAttach(const SkinRequest& r) {
+// Owned by the request's owner; `prepare` sets what the object needs before it attaches; then
+// attached to the control when there is one, else by handle.
+template <class T, class Prepare>
+TSkinControl* MakePreparedAndAttach(const SkinRequest& r, Prepare prepare) {
   if (!r.owner) return nullptr;
   T* skin = TComponent::CreateIn<T>(r.owner);
+  prepare(*skin);
   if (r.control)
     skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   else if (r.window)
@@ -34,15 +36,14 @@ TSkinControl* MakeAndAttach(const SkinRequest& r) {
   return skin;
 }
 
+template <class T>
+TSkinControl* MakeAndAttach(const SkinRequest& r) {
+  return MakePreparedAndAttach<T>(r, [](T&) {});
+}
+
 TSkinControl* MakeBitButton(const SkinRequest& r) {
-  if (!r.owner) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinBitButton>(r.owner);
-  skin->ImageProperty = r.imageProperty;
-  if (r.control)
-    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
-  else if (r.window)
-    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
-  return skin;
+  return MakePreparedAndAttach<TSkinBitButton>(r,
+                                               [&](TSkinBitButton& s) { s.ImageProperty = r.imageProperty; });
 }
 
 TSkinControl* MakeSpeedButton(const SkinRequest& r) {
@@ -64,14 +65,12 @@ TSkinControl* MakeObjImage(const SkinRequest& r) {
 
 // An extended combo box is marked before it attaches.
 TSkinControl* MakeComBox(const SkinRequest& r) {
-  if (!r.owner) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinComBox>(r.owner);
-  skin->ExtendedCombo = r.extendedCombo;
-  if (r.control)
-    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
-  else if (r.window)
-    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
-  return skin;
+  return MakePreparedAndAttach<TSkinComBox>(r, [&](TSkinComBox& s) { s.ExtendedCombo = r.extendedCombo; });
+}
+
+// Variant 1: the scroller of a tab set, whose halves always point left and right.
+TSkinControl* MakeUpDown(const SkinRequest& r) {
+  return MakePreparedAndAttach<TSkinUpDown>(r, [&](TSkinUpDown& s) { s.ScrollerKind = r.variant; });
 }
 
 std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
@@ -92,7 +91,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
   t[static_cast<size_t>(SkinClass::Progress)] = &MakeAndAttach<TSkinProgress>;
   t[static_cast<size_t>(SkinClass::TrackBar)] = &MakeAndAttach<TSkinTrackBar>;
-  t[static_cast<size_t>(SkinClass::UpDown)] = &MakeAndAttach<TSkinUpDown>;
+  t[static_cast<size_t>(SkinClass::UpDown)] = &MakeUpDown;
   t[static_cast<size_t>(SkinClass::StatusBar)] = &MakeAndAttach<TSkinStatusBar>;
   t[static_cast<size_t>(SkinClass::Edit)] = &MakeAndAttach<TSkinEdit>;
   t[static_cast<size_t>(SkinClass::ComBox)] = &MakeComBox;
