@@ -6,13 +6,14 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "framework/win/handles.h"
-#include "skin/data/skin_data.h"
 #include "skin/data/format/skin_reader.h"
+#include "skin/data/skin_data.h"
 
 namespace quarnel {
 namespace {
@@ -35,10 +36,18 @@ bool ReadWholeFile(const std::wstring& path, std::vector<uint8_t>& bytes) {
   return true;
 }
 
-void ShowUnreadable(const std::wstring& path) {
+void ShowBox(const std::wstring& message) {
   const std::string title = Application() ? Application()->Title() : std::string();
-  MessageBoxW(nullptr, UnreadableSkinFileMessage(path).c_str(), fw::ToWide(title).c_str(),
-              MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+  MessageBoxW(nullptr, message.c_str(), fw::ToWide(title).c_str(), MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+}
+
+SkinFileNotifier& CurrentNotifier() {
+  static SkinFileNotifier notifier = ShowBox;
+  return notifier;
+}
+
+void ShowUnreadable(const std::wstring& path) {
+  if (CurrentNotifier()) CurrentNotifier()(UnreadableSkinFileMessage(path));
 }
 
 }  // namespace
@@ -59,6 +68,10 @@ std::wstring SkinFileArgument(const std::wstring& commandLine) {
 
 std::wstring UnreadableSkinFileMessage(const std::wstring& path) {
   return L"The skin file \"" + path + L"\" cannot be read.\nThe program goes on with its stored skin.";
+}
+
+SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier) {
+  return std::exchange(CurrentNotifier(), std::move(notifier));
 }
 
 bool UseSkinFile(TSkinData& data, const std::wstring& path) {
