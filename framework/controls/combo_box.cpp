@@ -245,11 +245,10 @@ namespace {
 void RemakeWindow(TCustomCombo& combo, TStringList& stored, int& itemIndex) {
   if (!combo.HandleAllocated()) return;
   const int selected = combo.ItemIndex();
-  std::vector<std::string> items = combo.Items()->ToVector();
-  combo.DestroyHandle();
-  stored.AssignLines(items);
+  // While the window lives the items are read from it, so the stored copy can be filled first.
+  stored.AssignLines(combo.Items()->ToVector());
   itemIndex = selected;
-  combo.Handle();
+  combo.RecreateWnd();
 }
 
 }  // namespace

@@ -45,12 +45,6 @@ UniqueImageList MakeSystemImageList(TImageList* list) {
   return images;
 }
 
-void RecreateWindow(TWinControl& control) {
-  if (!control.HandleAllocated()) return;
-  control.DestroyHandle();
-  control.Handle();
-}
-
 std::wstring ItemText(const std::string& text) {
   return ToWide(text);
 }

@@ -29,10 +29,6 @@ using UniqueImageList = UniqueHandle<ImageListTraits>;
 // A system image list holding the images of `list` with their transparency; empty for null.
 UniqueImageList MakeSystemImageList(TImageList* list);
 
-// Destroys the control's window (and its children's) and makes it again, so that styles that
-// the system reads only at creation take effect. Nothing happens while there is no window.
-void RecreateWindow(TWinControl& control);
-
 // Text for the wide item structures of the common controls (kept alive by the caller).
 std::wstring ItemText(const std::string& text);
 

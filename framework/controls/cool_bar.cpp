@@ -149,7 +149,7 @@ void TCoolBar::SetShowText(bool v) {
 void TCoolBar::SetFixedOrder(bool v) {
   if (v == fixedOrder_) return;
   fixedOrder_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCoolBar::ColorChanged() {

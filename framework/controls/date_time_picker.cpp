@@ -137,8 +137,7 @@ void TDateTimePicker::Remake() {
   if (!handle_) return;
   dateTime_ = DateTime();
   checked_ = Checked();
-  DestroyHandle();
-  Handle();
+  RecreateWnd();
 }
 
 double TDateTimePicker::DateTime() const {

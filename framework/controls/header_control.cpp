@@ -93,12 +93,12 @@ void THeaderControl::HandleCreated() {
 void THeaderControl::SetHotTrack(bool v) {
   if (v == hotTrack_) return;
   hotTrack_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void THeaderControl::SetImages(TImageList* images) {
   images_ = images;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 RECT THeaderControl::SectionRect(int index) {

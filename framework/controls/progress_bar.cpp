@@ -78,13 +78,13 @@ void TProgressBar::SetOrientation(int v) {
   orientation_ = v;
   if (!IsLoading()) std::swap(width_, height_);
   if (handle_) {
-    fw::RecreateWindow(*this);
+    RecreateWnd();
     SetBounds(left_, top_, width_, height_);
   }
 }
 
 void TProgressBar::SetSmooth(bool v) {
-  if (std::exchange(smooth_, v) != v) fw::RecreateWindow(*this);
+  if (std::exchange(smooth_, v) != v) RecreateWnd();
 }
 
 void TProgressBar::Loaded() {

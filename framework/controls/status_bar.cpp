@@ -88,7 +88,7 @@ void TStatusBar::SetSimpleText(const std::string& v) {
 void TStatusBar::SetSizeGrip(bool v) {
   if (v == sizeGrip_) return;
   sizeGrip_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 RECT TStatusBar::PanelRect(int index) {

@@ -61,25 +61,25 @@ void TCustomTabControl::HandleCreated() {
 void TCustomTabControl::SetStyle(int v) {
   if (v == style_) return;
   style_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCustomTabControl::SetTabPosition(int v) {
   if (v == tabPosition_) return;
   tabPosition_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCustomTabControl::SetMultiLine(bool v) {
   if (v == multiLine_) return;
   multiLine_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCustomTabControl::SetHotTrack(bool v) {
   if (v == hotTrack_) return;
   hotTrack_ = v;
-  fw::RecreateWindow(*this);
+  RecreateWnd();
 }
 
 void TCustomTabControl::SetImages(TImageList* images) {

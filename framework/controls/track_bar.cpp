@@ -113,17 +113,17 @@ void TTrackBar::SetOrientation(int v) {
   // A bar turned in code keeps its thickness across its new axis; a description gives both.
   if (!IsLoading()) std::swap(width_, height_);
   if (handle_) {
-    fw::RecreateWindow(*this);
+    RecreateWnd();
     SetBounds(left_, top_, width_, height_);
   }
 }
 
 void TTrackBar::SetTickMarks(int v) {
-  if (std::exchange(tickMarks_, v) != v) fw::RecreateWindow(*this);
+  if (std::exchange(tickMarks_, v) != v) RecreateWnd();
 }
 
 void TTrackBar::SetTickStyle(int v) {
-  if (std::exchange(tickStyle_, v) != v) fw::RecreateWindow(*this);
+  if (std::exchange(tickStyle_, v) != v) RecreateWnd();
 }
 
 void TTrackBar::SetFrequency(int v) {
@@ -135,7 +135,7 @@ void TTrackBar::SetSelStart(int v) {
   const bool had = selEnd_ > selStart_;
   selStart_ = v;
   if (had != (selEnd_ > selStart_))
-    fw::RecreateWindow(*this);
+    RecreateWnd();
   else
     ApplyToWindow();
 }
@@ -144,7 +144,7 @@ void TTrackBar::SetSelEnd(int v) {
   const bool had = selEnd_ > selStart_;
   selEnd_ = v;
   if (had != (selEnd_ > selStart_))
-    fw::RecreateWindow(*this);
+    RecreateWnd();
   else
     ApplyToWindow();
 }

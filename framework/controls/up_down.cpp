@@ -78,8 +78,7 @@ void TCustomUpDown::HandleCreated() {
 void TCustomUpDown::Remake() {
   if (!handle_) return;
   position_ = Position();
-  DestroyHandle();
-  Handle();
+  RecreateWnd();
 }
 
 void TCustomUpDown::SetAssociate(TWinControl* control) {

@@ -134,6 +134,10 @@ class TWinControl : public TControl {
   bool HandleAllocated() const { return handle_ != nullptr; }
   HWND RawHandle() const { return handle_; }
   virtual void DestroyHandle();
+  // Makes the window again (a style the system reads only at creation changed) through
+  // CM_RECREATEWND, so that whoever watches the control's messages sees the new window come.
+  // Nothing happens while there is no window.
+  void RecreateWnd();
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }

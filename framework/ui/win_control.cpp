@@ -95,6 +95,10 @@ void TWinControl::DestroyHandle() {
   handle_ = nullptr;
 }
 
+void TWinControl::RecreateWnd() {
+  if (handle_) Perform(CM_RECREATEWND);
+}
+
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   control->parent_ = this;
@@ -319,6 +323,12 @@ bool TWinControl::ReflectToChild(TMessage& m) {
 
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case CM_RECREATEWND:
+      if (handle_) {
+        DestroyHandle();
+        Handle();
+      }
+      return;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

@@ -116,8 +116,18 @@ TEST_F(BarControlsTest, AnEditedListLabelBecomesTheItemCaption) {
 TEST_F(BarControlsTest, StylesReadAtCreationMakeTheWindowAgainWithItsContent) {
   auto* status = Get<TStatusBar>("Status");
   HWND old = status->Handle();
+  // Whoever watches the control's messages (a control skin) sees the remake, after the new window
+  // exists, and can attach to it.
+  HWND seenAfterRemake = nullptr;
+  auto saved = status->WindowProc;
+  status->WindowProc = [&](TMessage& m) {
+    saved(m);  // WindowProc starts out calling WndProc
+    if (m.Msg == CM_RECREATEWND) seenAfterRemake = status->RawHandle();
+  };
   SetOrdPropByName(*status, "SizeGrip", 0);
+  status->WindowProc = saved;
   EXPECT_NE(status->Handle(), old);
+  EXPECT_EQ(seenAfterRemake, status->Handle());
   EXPECT_FALSE(GetWindowLongW(status->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
   EXPECT_EQ(SendMessageW(status->Handle(), SB_GETPARTS, 0, 0), 3);
 
