@@ -302,7 +302,7 @@ int main() {
     return 2;
   }
   Driver driver(gallery, pi.dwProcessId);
-  const DWORD total = static_cast<DWORD>(minutes * 60000), firstMinute = total < 60000 ? total / 2 : 60000;
+  const DWORD total = static_cast<DWORD>(minutes * 60000), firstMinute = total <= 60000 ? total / 2 : 60000;
   const DWORD start = GetTickCount();
   DWORD lastSwitch = start, first = 0, steps = 0, switches = 0;
   bool blue = true, counted = false, quiet = false;
