@@ -34,6 +34,7 @@
 #include "framework/ui/memo.h"
 #include "framework/ui/scroll_bar.h"
 #include "framework/ui/speed_button.h"
+#include "framework/win/object_counts.h"
 #include "gallery/demo_forms.h"
 #include "gallery/screenshots.h"
 
@@ -281,6 +282,12 @@ void TGalleryForm::AfterSkinForm(TObject*, HWND window, const std::string&) {
 }
 
 void TGalleryForm::WndProc(TMessage& m) {
+  // Long runs driven from another process (scripts/soak) ask how many objects the gallery holds.
+  static const UINT countsMessage = RegisterWindowMessageW(kObjectCountsMessage);
+  if (m.Msg == countsMessage) {
+    m.Result = MAKELRESULT(fw::GdiObjectCount(), fw::UserObjectCount());
+    return;
+  }
   switch (m.Msg) {
     case WM_FIRST_SKINNED:
       RedrawWindow(Handle(), nullptr, nullptr,

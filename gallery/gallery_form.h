@@ -14,6 +14,10 @@
 class TPageControl;
 class TStatusBar;
 
+// The registered message the gallery's main window answers with its GDI object count in the low
+// word of the result and its USER object count in the high word.
+inline constexpr wchar_t kObjectCountsMessage[] = L"QuarnelGalleryObjectCounts";
+
 class TGalleryForm : public TForm {
   FW_DECLARE_CLASS()
  public:

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "framework/core/text.h"
+#include "skin/data/format/skin_package.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/data/skin_resources.h"
 
@@ -105,13 +106,9 @@ std::string TSkinData::SkinStore() const {
 // The stored package: its 32-bit size, then its bytes.
 bool TSkinData::ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) {
   if (name != "SkinStream") return TComponent::ReadBinaryProperty(name, data);
-  uint32_t size = 0;
-  if (data.size() >= sizeof(size)) std::memcpy(&size, data.data(), sizeof(size));
-  // A size beyond the data actually stored takes only what is there.
-  const size_t available = data.size() >= sizeof(size) ? data.size() - sizeof(size) : 0;
-  if (size > available) size = static_cast<uint32_t>(available);
-  if (size > 0) {
-    packed_.assign(data.begin() + sizeof(size), data.begin() + sizeof(size) + size);
+  const std::span<const uint8_t> stored = StoredPackage(data);
+  if (!stored.empty()) {
+    packed_.assign(stored.begin(), stored.end());
     if (!IsDesigning()) LoadSkin();
   }
   return true;

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "framework/core/text.h"
@@ -18,10 +19,18 @@
 namespace quarnel {
 namespace {
 
-void ShowUnreadable(const std::wstring& path) {
+void ShowBox(const std::wstring& message) {
   const std::string title = Application() ? Application()->Title() : std::string();
-  MessageBoxW(nullptr, UnreadableSkinFileMessage(path).c_str(), fw::ToWide(title).c_str(),
-              MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+  MessageBoxW(nullptr, message.c_str(), fw::ToWide(title).c_str(), MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+}
+
+SkinFileNotifier& CurrentNotifier() {
+  static SkinFileNotifier notifier = ShowBox;
+  return notifier;
+}
+
+void ShowUnreadable(const std::wstring& path) {
+  if (CurrentNotifier()) CurrentNotifier()(UnreadableSkinFileMessage(path));
 }
 
 }  // namespace
@@ -42,6 +51,10 @@ std::wstring SkinFileArgument(const std::wstring& commandLine) {
 
 std::wstring UnreadableSkinFileMessage(const std::wstring& path) {
   return L"The skin file \"" + path + L"\" cannot be read.\nThe program goes on with its stored skin.";
+}
+
+SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier) {
+  return std::exchange(CurrentNotifier(), std::move(notifier));
 }
 
 bool UseSkinFile(TSkinData& data, const std::wstring& path) {

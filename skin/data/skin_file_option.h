@@ -1,6 +1,7 @@
 // A program started with a skin file on its command line ("--skin FILE"): the file is read,
 // checked, and put in force in place of the stored skin. User-interface thread.
 #pragma once
+#include <functional>
 #include <string>
 
 namespace quarnel {
@@ -18,5 +19,10 @@ bool UseSkinFile(TSkinData& data, const std::wstring& path);
 
 // The text of the box for a file that cannot be read.
 std::wstring UnreadableSkinFileMessage(const std::wstring& path);
+
+// Where the box for a file that cannot be read goes; returns the previous receiver. The default
+// shows a message box captioned with the application's title.
+using SkinFileNotifier = std::function<void(const std::wstring& message)>;
+SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier);
 
 }  // namespace quarnel

@@ -6,10 +6,10 @@
 
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "damaged_manifest.h"
 #include "framework/graphics/bmp_decode.h"
 #include "skin/data/format/quick_ini.h"
 #include "skin/data/format/skin_reader.h"
@@ -19,30 +19,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Damage {
-  std::string file, kind, outcome, entry;
-};
-
 Bytes ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<Damage> Manifest() {
-  std::ifstream in(std::string(DAMAGED_SKINS_DIR) + "/MANIFEST.tsv");
-  std::vector<Damage> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    Damage d;
-    std::getline(fields, d.file, '\t');
-    std::getline(fields, d.kind, '\t');
-    std::getline(fields, d.outcome, '\t');
-    std::getline(fields, d.entry, '\t');
-    rows.push_back(d);
-  }
-  return rows;
-}
+using damaged::Damage;
+using damaged::Manifest;
 
 fw::bmp::DecodedImage DecodeEntry(const quarnel::TSkinReader& reader, std::string_view name) {
   Bytes bytes;
@@ -97,7 +80,7 @@ TEST(DamagedSkins, EveryPackageLoadsOrIsRefusedAsTheManifestSays) {
     quarnel::TSkinReader reader;
     ASSERT_TRUE(reader.Load(good));
     const bool loaded = reader.Load(bytes);
-    if (d.outcome == "load fails, old skin stays") {
+    if (d.outcome == damaged::kRefused) {
       ++refused;
       EXPECT_FALSE(loaded);
       EXPECT_EQ(reader.Names(), healthy.Names());  // the previous package is still served

@@ -1,64 +1,16 @@
-// GDI and USER object counts, from the system or from the handle tables.
+// GDI and USER object counts: the framework's own counting.
 #include "tests/support/object_counts.h"
 
-#include <cstdint>
-
-#include "framework/graphics/dib_pool.h"
+#include "framework/win/object_counts.h"
 
 namespace testing_support {
-namespace {
-
-// Handle values are a table index in the low word; a zero high word matches any generation.
-constexpr uintptr_t kFirstHandle = 0x20, kLastHandle = 0xFFEF;
-
-BOOL CALLBACK CountOwnWindow(HWND wnd, LPARAM counter) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(wnd, &pid);
-  if (pid == GetCurrentProcessId()) ++*reinterpret_cast<DWORD*>(counter);
-  return TRUE;
-}
-
-BOOL CALLBACK CountOwnTree(HWND wnd, LPARAM counter) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(wnd, &pid);
-  if (pid != GetCurrentProcessId()) return TRUE;
-  ++*reinterpret_cast<DWORD*>(counter);
-  EnumChildWindows(wnd, CountOwnWindow, counter);  // every descendant, not only the children
-  return TRUE;
-}
-
-DWORD OwnWindows() {
-  DWORD count = 0;
-  const auto counter = reinterpret_cast<LPARAM>(&count);
-  EnumWindows(CountOwnTree, counter);
-  for (HWND wnd = nullptr; (wnd = FindWindowExW(HWND_MESSAGE, wnd, nullptr, nullptr)) != nullptr;)
-    CountOwnTree(wnd, counter);  // message-only windows are not among the top-level ones
-  return count;
-}
-
-DWORD OwnMenus() {
-  DWORD count = 0;
-  for (uintptr_t h = kFirstHandle; h <= kLastHandle; h += 2)
-    if (IsMenu(reinterpret_cast<HMENU>(h))) ++count;
-  return count;
-}
-
-}  // namespace
 
 DWORD gdi_objects() {
-  fw::DibPool::Empty();
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return reported;
-  DWORD live = 0;
-  for (uintptr_t h = kFirstHandle; h <= kLastHandle; ++h)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0) ++live;
-  return live;
+  return fw::GdiObjectCount();
 }
 
 DWORD user_objects() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  if (reported != 0) return reported;
-  return OwnWindows() + OwnMenus();
+  return fw::UserObjectCount();
 }
 
 }  // namespace testing_support

@@ -1,7 +1,5 @@
-// Counts of the GDI and USER objects this process holds, for leak checks. Where the system keeps
-// no count (Wine reports 0), they are counted here: GDI objects from the handle table, USER
-// objects as this process's windows and menus. Bitmap sections kept for reuse by the framework
-// are let go first, so a count reflects what is really held. User-interface thread.
+// Counts of the GDI and USER objects this process holds, for leak checks: the framework's own
+// counting (framework/win/object_counts.h) under the tests' names. User-interface thread.
 #pragma once
 #include <windows.h>
 

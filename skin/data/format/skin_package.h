@@ -1,9 +1,13 @@
 // Byte layout of a skin package shared by its reader and writer: the known format versions,
-// the size of the block each version skips before the name list, and the entry limit.
+// the size of the block each version skips before the name list, the entry limit, and the
+// package as a form stores it. Pure code, any thread.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <span>
 
 namespace quarnel {
 
@@ -37,6 +41,18 @@ constexpr std::optional<std::uint32_t> SkippedBlockSize(std::uint32_t version) {
     default:
       return std::nullopt;
   }
+}
+
+// The packed package held by a form's stored skin property: a signed 32-bit byte count, then the
+// bytes. A count of 0 or less means no package is stored; a count beyond the bytes present
+// takes only what is there.
+inline std::span<const std::uint8_t> StoredPackage(std::span<const std::uint8_t> stored) {
+  std::int32_t count = 0;
+  if (stored.size() < sizeof(count)) return {};
+  std::memcpy(&count, stored.data(), sizeof(count));
+  if (count <= 0) return {};
+  const std::span<const std::uint8_t> rest = stored.subspan(sizeof(count));
+  return rest.first(std::min<std::size_t>(rest.size(), static_cast<std::uint32_t>(count)));
 }
 
 }  // namespace quarnel

@@ -101,6 +101,9 @@ TEST_F(SkinDataTest, EmptyStreamWritesASizeOfZero) {
   EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", {0xFF, 0xFF, 0, 0, 1, 2, 3}));
   EXPECT_EQ(data->PackedSkin(), (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_TRUE(data->Empty());
+  // A negative size stores no package: the one held stays.
+  EXPECT_TRUE(data->ReadBinaryProperty("SkinStream", {0xFD, 0xFF, 0xFF, 0xFF, 4, 5, 6}));
+  EXPECT_EQ(data->PackedSkin(), (std::vector<uint8_t>{1, 2, 3}));
   EXPECT_FALSE(data->ReadBinaryProperty("Other", {}));
 }
 

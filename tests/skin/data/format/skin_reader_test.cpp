@@ -1,5 +1,6 @@
 // Skin package reader: the six layouts, the unknown-version notice, name-list splitting and
-// lookup rules, and packages whose tables or entries run past the end of the data.
+// lookup rules, packages whose tables or entries run past the end of the data, and the package
+// as a form stores it.
 #include "skin/data/format/skin_reader.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,19 @@ TEST(SkinReaderBounds, ClaimedSizeBeyondWhatTheStreamCanHoldIsCut) {
   reader.Load(packed);
   EXPECT_LE(reader.Data().size(), TSkinReader::UnpackedSizeLimit(2));
   EXPECT_LT(TSkinReader::UnpackedSizeLimit(2), 10000u);
+}
+
+TEST(StoredPackage, CountOfZeroOrLessIsNoPackage) {
+  const auto stored = [](Bytes bytes) {
+    const std::span<const std::uint8_t> package = StoredPackage(bytes);
+    return Bytes(package.begin(), package.end());
+  };
+  EXPECT_EQ(stored({3, 0, 0, 0, 1, 2, 3, 4}), (Bytes{1, 2, 3}));
+  EXPECT_EQ(stored({0xFF, 0xFF, 0, 0, 1, 2, 3}), (Bytes{1, 2, 3}));  // only what is there
+  EXPECT_EQ(stored({0, 0, 0, 0, 1, 2, 3}), Bytes{});
+  EXPECT_EQ(stored({0xFD, 0xFF, 0xFF, 0xFF, 1, 2, 3}), Bytes{});  // -3
+  EXPECT_EQ(stored({0, 0, 0, 0x80, 1, 2, 3}), Bytes{});           // the most negative count
+  EXPECT_EQ(stored({5, 0, 0}), Bytes{});
 }
 
 TEST(SkinReaderStreams, LoadReadsFromTheStartOfTheStream) {
