@@ -43,13 +43,8 @@ void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
 // --- messages -------------------------------------------------------------------------------------
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
+  if (PaintWholeWindow(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
     case WM_TIMER:
       KillTimer(Handle, 1);
       return false;

@@ -75,6 +75,9 @@ class TSkinControl : public TComponent {
   // --- shared handlers for subclasses that paint by themselves ------------------------------
   void HandlePaint(TMessage& message);            // WM_PAINT: own paint cycle unless wParam is a DC
   void HandleEraseBackground(TMessage& message);  // WM_ERASEBKGND: what lies under, result 1
+  // For a skin whose paint covers its whole window: WM_PAINT runs the skin's paint cycle and
+  // WM_ERASEBKGND is answered without erasing (it would only flicker). True for those two.
+  bool PaintWholeWindow(TMessage& message);
 
   // --- colour, fill and text helpers --------------------------------------------------------
   TColor SkinFaceColor() const;

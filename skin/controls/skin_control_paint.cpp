@@ -31,6 +31,16 @@ void TSkinControl::PaintWindow(HDC dc) {
 
 void TSkinControl::Draw(HDC, const RECT&) {}
 
+bool TSkinControl::PaintWholeWindow(TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    HandlePaint(message);
+    return true;
+  }
+  if (message.Msg != WM_ERASEBKGND) return false;
+  message.Result = 1;
+  return true;
+}
+
 void TSkinControl::HandlePaint(TMessage& message) {
   auto paint = [this](HDC dc) {
     RECT r;

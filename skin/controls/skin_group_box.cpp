@@ -21,16 +21,7 @@ void TSkinGroupBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool use
 bool TSkinGroupBox::BeforeMessage(TMessage& m) {
   const bool pass = TSkinControl::BeforeMessage(m);
   if (!pass || !Control) return pass;
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND:  // the paint covers every pixel
-      m.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !PaintWholeWindow(m);  // the paint covers every pixel
 }
 
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {

@@ -8,6 +8,7 @@
 #include "framework/core/properties.h"
 #include "framework/ui/control.h"
 #include "framework/ui/private_messages.h"
+#include "skin/controls/overlay_window_class.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
@@ -21,20 +22,6 @@ const wchar_t* const kGlyphNames[kMediaButtonCount] = {
     L"MPPLAY", L"MPPAUSE", L"MPSTOP", L"MPNEXT", L"MPPREV", L"MPSTEP", L"MPBACK", L"MPRECORD", L"MPEJECT"};
 // Buttons frames the bar uses.
 constexpr int kFrameNormal = 1, kFramePressed = 2, kFrameDisabled = 3, kFrameHot = 4;
-
-void RegisterOverlayClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kOverlayClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
-}
 
 unsigned SetProperty(TObject* object, const char* name) {
   const TPropInfo* p = object ? GetPropInfo(*object, name) : nullptr;
@@ -66,7 +53,7 @@ void TWMediaPlayer::Bind(TWinControl* control) {
   control_ = control;
   HWND target = control ? control->Handle() : nullptr;
   if (!target || window_) return;
-  RegisterOverlayClass();
+  EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(0, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(target),
                             nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_) subclass_.Install(window_, [this](TMessage& m) { HandleMessage(m); });

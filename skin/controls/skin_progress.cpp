@@ -27,17 +27,9 @@ SkinMargins MarginsOf(const TDataSkinObject& e) {
 }  // namespace
 
 bool TSkinProgress::BeforeMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT:
-      if (!ProgressElement(SkinData)) return true;
-      HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(m);
-  }
+  // Without the skin's progress element the system draws the bar.
+  if (m.Msg == WM_PAINT && !ProgressElement(SkinData)) return true;
+  return !PaintWholeWindow(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinProgress::Draw(HDC dc, const RECT& rect) {

@@ -56,16 +56,7 @@ int FrameOfType(UINT type) {
 }  // namespace
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
-    default:
-      return TSkinControl::BeforeMessage(m);
-  }
+  return !PaintWholeWindow(m) && TSkinControl::BeforeMessage(m);
 }
 
 void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {

@@ -121,14 +121,8 @@ HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
+  if (PaintWholeWindow(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND:
-      // The paint covers the whole window: erasing first would only flicker.
-      m.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a second quick click on the next tab's box
       if (closeBoxes_ && ClickCloseBox(m)) return false;

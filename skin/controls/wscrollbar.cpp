@@ -7,6 +7,7 @@
 
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
+#include "skin/controls/overlay_window_class.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/draw/optional_user_api.h"
 
@@ -15,20 +16,6 @@ namespace quarnel {
 namespace {
 
 constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
-
-void RegisterOverlayClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kOverlayClass;
-    return RegisterClassExW(&wc);
-  }();
-  (void)atom;
-}
 
 POINT PointOf(LPARAM lParam) {
   return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -52,7 +39,7 @@ TSkinData* TWScrollbar::SkinData() const {
 
 void TWScrollbar::Create(HWND parent) {
   if (window_ || !parent) return;
-  RegisterOverlayClass();
+  EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window_) subclass_.Install(window_, [this](TMessage& m) { HandleMessage(m); });
