@@ -136,6 +136,8 @@ TEST_F(ChoiceSkinTest, SpaceKeyPressesAndTogglesTheFocusedCheckBox) {
   data->Buttons->CheckFrameCount = 12;
   auto* box = Add<TCheckBox>(form, 20, 20, 160, 20);
   box->SetCaption("Keyboard");
+  // The pointer stays clear of the box: over it, the box would show its hot frames.
+  testing_support::move_mouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
   ShowAndSkin();
   SetForegroundWindow(form->Handle());
   SetFocus(box->Handle());
