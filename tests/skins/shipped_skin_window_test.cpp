@@ -12,6 +12,7 @@
 #include "shipped_skins.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
+#include "tests/skin/frame/main_form_fixture.h"
 #include "tests/support/window_support.h"
 
 namespace quarnel::skintest {
@@ -24,27 +25,7 @@ double Brightness(COLORREF c) {
   return (0.2126 * GetRValue(c) + 0.7152 * GetGValue(c) + 0.0722 * GetBValue(c)) / 255;
 }
 
-class ShippedSkinWindow : public ::testing::TestWithParam<TShippedSkin> {
- protected:
-  void SetUp() override {
-    TSkinManage::Destroy();
-    Application()->Initialize();
-    Application()->ClearTerminated();
-    Application()->SetTitle("Quarnel Ver:1.0");
-    form = Application()->CreateForm<TForm1>();
-  }
-  void TearDown() override {
-    Application()->DestroyComponent(form);
-    Application()->SetMainForm(nullptr);
-    flush_events(20);
-    TSkinManage::Destroy();
-  }
-  TWinSkinForm* Skin() const {
-    TSkinManage* m = TSkinManage::Instance();
-    return m && form->HandleAllocated() ? m->FindFormSkin(form->RawHandle()) : nullptr;
-  }
-  TForm1* form = nullptr;
-};
+class ShippedSkinWindow : public MainFormFixture<::testing::TestWithParam<TShippedSkin>> {};
 
 TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   TSkinData& data = *form->SkinData1;

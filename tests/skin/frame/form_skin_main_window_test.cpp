@@ -11,6 +11,7 @@
 #include "framework/ui/application.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
+#include "tests/skin/frame/main_form_fixture.h"
 #include "tests/support/window_support.h"
 
 namespace quarnel {
@@ -18,25 +19,8 @@ namespace {
 
 using testing_support::flush_events;
 
-class MainWindowSkinTest : public ::testing::Test {
+class MainWindowSkinTest : public MainFormFixture<> {
  protected:
-  void SetUp() override {
-    TSkinManage::Destroy();
-    Application()->Initialize();
-    Application()->ClearTerminated();
-    Application()->SetTitle("Quarnel Ver:1.0");
-    form = Application()->CreateForm<TForm1>();
-  }
-  void TearDown() override {
-    Application()->DestroyComponent(form);
-    Application()->SetMainForm(nullptr);
-    flush_events(20);
-    TSkinManage::Destroy();
-  }
-  TWinSkinForm* Skin() const {
-    TSkinManage* m = TSkinManage::Instance();
-    return m && form->HandleAllocated() ? m->FindFormSkin(form->RawHandle()) : nullptr;
-  }
   TWinSkinForm* WaitSkinned() {
     testing_support::wait_until(
         [&] { return Skin() && Skin()->SkinState == fsActive && Skin()->HoverTimerEnabled(); });
@@ -47,7 +31,6 @@ class MainWindowSkinTest : public ::testing::Test {
     const TDataSkinBorder& top = *form->SkinData1->FrameTop;
     return top.Image.Height() / (top.FrameCount > 0 ? top.FrameCount : 1);
   }
-  TForm1* form = nullptr;
 };
 
 TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
