@@ -34,8 +34,8 @@ void DrawCaptionIcon(HDC target, const RECT& buttonRect, const RECT& titleRect, 
 }  // namespace
 
 void TWinSkinForm::FreeCaptionButtons() {
-  if (HotObject && HotObject->IsCaptionButton()) HotObject = nullptr;
-  CaptionButtons.clear();
+  if (caption_.HotObject && caption_.HotObject->IsCaptionButton()) caption_.HotObject = nullptr;
+  caption_.Buttons.clear();
 }
 
 void TWinSkinForm::BuildCaptionButtons() {
@@ -46,35 +46,35 @@ void TWinSkinForm::BuildCaptionButtons() {
     auto button = std::make_unique<TWinSysButton>(this, record.get());
     if (button->IsIconButton()) {
       BuildIconBitmap();
-      if (record->Image.Empty()) record->Image.Assign(IconBitmap);
-      if (SkinData->AppIcon.Empty()) SkinData->AppIcon.Assign(IconBitmap);
+      if (record->Image.Empty()) record->Image.Assign(caption_.IconBitmap);
+      if (SkinData->AppIcon.Empty()) SkinData->AppIcon.Assign(caption_.IconBitmap);
       record->FrameCount = 1;
     }
-    CaptionButtons.push_back(std::move(button));
+    caption_.Buttons.push_back(std::move(button));
   }
 }
 
 void TWinSkinForm::BuildIconBitmap() {
   const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  IconBitmap.SetSize(cx, cy);
+  caption_.IconBitmap.SetSize(cx, cy);
   RECT all{0, 0, cx, cy};
   fw::UniqueBrush magenta(CreateSolidBrush(kSkinTransparentColor));
-  FillRect(IconBitmap.DC(), &all, magenta.get());
-  IconSize = cx;
+  FillRect(caption_.IconBitmap.DC(), &all, magenta.get());
+  caption_.IconSize = cx;
   if (HICON icon = WindowIcon(Window)) {
     fw::UniqueIcon small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
-    if (small) DrawIconEx(IconBitmap.DC(), 0, 0, small.get(), cx, cy, 0, nullptr, DI_NORMAL);
+    if (small) DrawIconEx(caption_.IconBitmap.DC(), 0, 0, small.get(), cx, cy, 0, nullptr, DI_NORMAL);
   }
 }
 
 bool TWinSkinForm::IsButtonVisible(TWinSysButton& button) {
   CaptionWindowFacts facts;
-  facts.maximized = WindowShowState == wssMaximized;
-  facts.active = Active;
-  facts.borderIcons = BorderIcons;
-  facts.dialogBorder = BorderKind == bkDialog;
-  facts.dialogClass = DialogClass;
-  if (FormKind == fkMDIFrame && MDIClient && MenuBarHeight > 0) {
+  facts.maximized = activation_.WindowShowState == wssMaximized;
+  facts.active = activation_.Active;
+  facts.borderIcons = activation_.BorderIcons;
+  facts.dialogBorder = activation_.BorderKind == bkDialog;
+  facts.dialogClass = activation_.DialogClass;
+  if (activation_.FormKind == fkMDIFrame && MDIClient && metrics_.MenuBarHeight > 0) {
     BOOL maximized = FALSE;
     if (SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
       facts.mdiChildControlsShown = maximized != FALSE;
@@ -92,13 +92,14 @@ bool TWinSkinForm::IsButtonVisible(TWinSysButton& button) {
 
 void TWinSkinForm::LayoutCaptionButtons() {
   CaptionPlacement where;
-  where.windowWidth = WindowSize.cx;
-  where.titleBack = {TitleBackRect.left, TitleBackRect.top, TitleBackRect.right, TitleBackRect.bottom};
-  where.borderRight = BorderRight;
+  where.windowWidth = metrics_.WindowSize.cx;
+  where.titleBack = {metrics_.TitleBackRect.left, metrics_.TitleBackRect.top, metrics_.TitleBackRect.right,
+                     metrics_.TitleBackRect.bottom};
+  where.borderRight = metrics_.BorderRight;
   where.menuBarLeft = SkinData && SkinData->MenuBar ? SkinData->MenuBar->LeftWidth : 0;
-  where.captionHeight = CaptionHeight;
-  where.menuBarHeight = MenuBarHeight;
-  for (auto& button : CaptionButtons) {
+  where.captionHeight = metrics_.CaptionHeight;
+  where.menuBarHeight = metrics_.MenuBarHeight;
+  for (auto& button : caption_.Buttons) {
     TDataSkinSysButton& skin = *button->Skin;
     if (!button->Visible || skin.Image.Empty()) continue;
     const int frameWidth = skin.Image.Width() / std::max(skin.FrameCount, 1);
@@ -110,14 +111,14 @@ void TWinSkinForm::LayoutCaptionButtons() {
 }
 
 void TWinSkinForm::PaintCaptionButtons(HDC target) {
-  for (auto& button : CaptionButtons) {
+  for (auto& button : caption_.Buttons) {
     TDataSkinSysButton& skin = *button->Skin;
     if (!button->Visible || skin.Image.Empty() || skin.Visibility == 100) continue;
     if (button->IsIconButton()) {
-      DrawCaptionIcon(target, button->Rect, TitleRect, IconSize, IconBitmap);
+      DrawCaptionIcon(target, button->Rect, metrics_.TitleRect, caption_.IconSize, caption_.IconBitmap);
       continue;
     }
-    const int frame = CaptionFrameForCaption(skin.FrameCount, Active, button->Enabled);
+    const int frame = CaptionFrameForCaption(skin.FrameCount, activation_.Active, button->Enabled);
     DrawSkinFrameStretched(target, button->Rect, skin.Image, true, skin.FrameCount, frame);
   }
 }
@@ -126,7 +127,7 @@ void TWinSkinForm::PaintCaptionButton(TWinSysButton& button, HDC windowDC) {
   TDataSkinSysButton& skin = *button.Skin;
   if (!button.Visible || skin.Image.Empty() || !windowDC) return;
   if (button.IsIconButton()) {
-    DrawCaptionIcon(windowDC, button.Rect, TitleRect, IconSize, IconBitmap);
+    DrawCaptionIcon(windowDC, button.Rect, metrics_.TitleRect, caption_.IconSize, caption_.IconBitmap);
     return;
   }
   const int frame =

@@ -14,32 +14,32 @@ constexpr int kHoverInterval = 250;  // ms between two ticks of the hover timer
 
 void TWinSkinForm::HideCaptionHint() {
   if (SkinData) SkinData->HideCaptionHint();
-  HintTimeCount = 0;
+  caption_.HintTimeCount = 0;
 }
 
 void TWinSkinForm::HoverTimerTick() {
   // The pointer may leave a hot bar item into the client area, where no non-client move comes.
-  if (MenuBar && !MenuTracking) {
+  if (menuBand_.Bar && !menuBand_.Tracking) {
     POINT cursor{};
     if (GetCursorPos(&cursor)) MenuBarMouseMove(FramePoint(cursor));
   }
-  if (MenuTracking || !HotObject) return;
+  if (menuBand_.Tracking || !caption_.HotObject) return;
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return;
   const POINT point = FramePoint(cursor);
-  if (!PtInRect(&HotObject->Rect, point)) {
-    HotObject->MouseLeave();
-    HotObject = nullptr;
+  if (!PtInRect(&caption_.HotObject->Rect, point)) {
+    caption_.HotObject->MouseLeave();
+    caption_.HotObject = nullptr;
     HideCaptionHint();
     return;
   }
-  if (!HotObject->IsCaptionButton() || !SkinData) return;
-  auto* button = static_cast<TWinSysButton*>(HotObject);
-  HintTimeCount += kHoverInterval;
+  if (!caption_.HotObject->IsCaptionButton() || !SkinData) return;
+  auto* button = static_cast<TWinSysButton*>(caption_.HotObject);
+  caption_.HintTimeCount += kHoverInterval;
   const int pause = Application()->HintPause(), hidePause = Application()->HintHidePause();
-  if (HintTimeCount >= 2 * pause + hidePause) {
+  if (caption_.HintTimeCount >= 2 * pause + hidePause) {
     SkinData->HideCaptionHint();
-  } else if (HintTimeCount >= 2 * pause) {
+  } else if (caption_.HintTimeCount >= 2 * pause) {
     const char* text = CaptionHintText(button->Skin->Action);
     RECT window{};
     if (!text || !GetWindowRect(Window, &window)) return;

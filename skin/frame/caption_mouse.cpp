@@ -18,7 +18,7 @@ POINT MessagePoint(const TMessage& message) {
 }  // namespace
 
 TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT framePoint) const {
-  for (const auto& button : CaptionButtons) {
+  for (const auto& button : caption_.Buttons) {
     if (button->Visible && button->Skin->Action >= 0 && PtInRect(&button->Rect, framePoint))
       return button.get();
   }
@@ -27,22 +27,22 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT framePoint) const {
 
 bool TWinSkinForm::SystemMenuHasClose() const {
   if (OlderWindowMenuSystem()) return true;
-  if (!SystemMenu) return false;
+  if (!caption_.SystemMenu) return false;
   MENUITEMINFOA info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_ID;
-  return GetMenuItemInfoA(SystemMenu, SC_CLOSE, FALSE, &info) != FALSE;
+  return GetMenuItemInfoA(caption_.SystemMenu, SC_CLOSE, FALSE, &info) != FALSE;
 }
 
 bool TWinSkinForm::NCMouseMove(TMessage& message) {
-  if (!Active) return true;
+  if (!activation_.Active) return true;
   if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
     button->MouseMove();
     return true;
   }
-  if (HotObject) {
-    HotObject->MouseLeave();
-    HotObject = nullptr;
+  if (caption_.HotObject) {
+    caption_.HotObject->MouseLeave();
+    caption_.HotObject = nullptr;
   }
   return MenuBarMouseMove(FramePoint(MessagePoint(message)));
 }
@@ -50,17 +50,18 @@ bool TWinSkinForm::NCMouseMove(TMessage& message) {
 bool TWinSkinForm::NCLButtonDown(TMessage& message) {
   HideCaptionHint();
   if (TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)))) {
-    if (!Active) SetForegroundWindow(Window);
+    if (!activation_.Active) SetForegroundWindow(Window);
     button->MouseDown();
     return true;
   }
-  if (MenuBar && message.WParam == HTMENU) {
-    if (!Active) SetForegroundWindow(Window);
-    OpenMenuButton(MenuBar->ButtonAt(FramePoint(MessagePoint(message))));
+  if (menuBand_.Bar && message.WParam == HTMENU) {
+    if (!activation_.Active) SetForegroundWindow(Window);
+    OpenMenuButton(menuBand_.Bar->ButtonAt(FramePoint(MessagePoint(message))));
     return true;
   }
   // A maximised window cannot be dragged by its caption.
-  if (WindowShowState == wssMaximized && Active && message.WParam == HTCAPTION) message.WParam = HTMENU;
+  if (activation_.WindowShowState == wssMaximized && activation_.Active && message.WParam == HTCAPTION)
+    message.WParam = HTMENU;
   return false;
 }
 
@@ -69,7 +70,7 @@ bool TWinSkinForm::NCLButtonUp(TMessage& message) {
   TWinSysButton* button = CaptionButtonAt(FramePoint(MessagePoint(message)));
   if (!button) return false;
   // Only the button that was pressed acts: releasing over another one does nothing.
-  if (HotObject == button && button->State == 2) {
+  if (caption_.HotObject == button && button->State == 2) {
     button->MouseUp();
     CaptionButtonClick(*button);
   }
@@ -85,16 +86,16 @@ bool TWinSkinForm::NCLButtonDblClk(TMessage& message) {
     return true;
   }
   // A second press on the bar soon after the first is a press like any other.
-  if (MenuBar && message.WParam == HTMENU) {
-    OpenMenuButton(MenuBar->ButtonAt(FramePoint(MessagePoint(message))));
+  if (menuBand_.Bar && message.WParam == HTMENU) {
+    OpenMenuButton(menuBand_.Bar->ButtonAt(FramePoint(MessagePoint(message))));
     return true;
   }
   if (message.WParam != HTCAPTION) return false;
-  if (WindowShowState != wssNormal) {
+  if (activation_.WindowShowState != wssNormal) {
     RestoreWindow();
     return true;
   }
-  if (BorderIcons & kbiMaximize) {
+  if (activation_.BorderIcons & kbiMaximize) {
     ToggleMaximize();
     return true;
   }
@@ -103,7 +104,7 @@ bool TWinSkinForm::NCLButtonDblClk(TMessage& message) {
 
 bool TWinSkinForm::NCRButtonDown(TMessage& message) {
   HideCaptionHint();
-  if (message.WParam != HTCAPTION || FormKind == fkMDIChild) return false;
+  if (message.WParam != HTCAPTION || activation_.FormKind == fkMDIChild) return false;
   ShowSystemMenu(MessagePoint(message));
   return true;
 }
@@ -111,7 +112,7 @@ bool TWinSkinForm::NCRButtonDown(TMessage& message) {
 void TWinSkinForm::CaptionButtonClick(TWinSysButton& button) {
   const int action = button.Skin->Action;
   auto sendToActiveChild = [this](WPARAM command) {
-    if (FormKind != fkMDIFrame || !MDIClient) return;
+    if (activation_.FormKind != fkMDIFrame || !MDIClient) return;
     auto child = reinterpret_cast<HWND>(SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, 0));
     if (child) SendMessageW(child, WM_SYSCOMMAND, command, 0);
   };
@@ -159,29 +160,29 @@ void TWinSkinForm::CaptionButtonClick(TWinSysButton& button) {
 }
 
 void TWinSkinForm::RestoreWindow() {
-  WindowShowState = wssNormal;
+  activation_.WindowShowState = wssNormal;
   PostMessageW(Window, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
 void TWinSkinForm::ToggleMaximize() {
-  if (WindowShowState == wssMaximized) {
+  if (activation_.WindowShowState == wssMaximized) {
     RestoreWindow();
     return;
   }
-  if (TFrameRegistry* manager = FrameRegistry(); manager && FormKind == fkMDIChild)
+  if (TFrameRegistry* manager = FrameRegistry(); manager && activation_.FormKind == fkMDIChild)
     manager->SetMaximizedChildMode(true);
-  WindowShowState = wssMaximized;
+  activation_.WindowShowState = wssMaximized;
   PostMessageW(Window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  HotObject = nullptr;
+  caption_.HotObject = nullptr;
 }
 
 void TWinSkinForm::ToggleMinimize() {
-  if (WindowShowState == wssMinimized) {
+  if (activation_.WindowShowState == wssMinimized) {
     RestoreWindow();
     return;
   }
-  WindowShowState = wssMinimized;
-  if (SystemMenu && !(BorderIcons & kbiKeepSystemMenuStyle)) {
+  activation_.WindowShowState = wssMinimized;
+  if (caption_.SystemMenu && !(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
     const LONG style = GetWindowLongW(Window, GWL_STYLE);
     SetWindowLongW(Window, GWL_STYLE, style | WS_SYSMENU);
   }

@@ -43,77 +43,79 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   SetHoverTimer(false);
   // The frame is painted whatever the menu options say: xcMainMenu decides only about the menu
   // band, so switching the menu skin off must not leave the whole window unskinned.
-  FrameEnabled = true;
+  activation_.FrameEnabled = true;
   const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
-  RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
-  ChildWindow = style & WS_CHILD;
+  activation_.RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
+  activation_.ChildWindow = style & WS_CHILD;
   const std::string className = ::quarnel::WindowClassName(Window);
-  DialogClass = className == "#32770" || className == "TMessageForm";
+  activation_.DialogClass = className == "#32770" || className == "TMessageForm";
   HWND owner = GetWindow(Window, GW_OWNER);
 
-  BorderIcons = 0;
-  if ((style & WS_SYSMENU) || SystemMenu) BorderIcons |= kbiSystemMenu;
-  if (style & WS_MINIMIZEBOX) BorderIcons |= kbiMinimize;
-  if (style & WS_MAXIMIZEBOX) BorderIcons |= kbiMaximize;
-  if (exStyle & WS_EX_CONTEXTHELP) BorderIcons |= kbiHelp;
+  activation_.BorderIcons = 0;
+  if ((style & WS_SYSMENU) || caption_.SystemMenu) activation_.BorderIcons |= kbiSystemMenu;
+  if (style & WS_MINIMIZEBOX) activation_.BorderIcons |= kbiMinimize;
+  if (style & WS_MAXIMIZEBOX) activation_.BorderIcons |= kbiMaximize;
+  if (exStyle & WS_EX_CONTEXTHELP) activation_.BorderIcons |= kbiHelp;
   ReadShowState();
   ReadFormKind(exStyle);
   ReadBorderKind(style, exStyle);
 
   const TSkinModuleState& system = SkinModule();
   if (SystemMajorVersion() > 4 && SystemMinorVersion() == 0 &&
-      ((system.IsNTPlatform && (exStyle & WS_EX_APPWINDOW)) || (!owner && FormKind != fkMDIChild)))
-    BorderIcons |= kbiKeepSystemMenuStyle;
+      ((system.IsNTPlatform && (exStyle & WS_EX_APPWINDOW)) ||
+       (!owner && activation_.FormKind != fkMDIChild)))
+    activation_.BorderIcons |= kbiKeepSystemMenuStyle;
   if (!system.IsNTPlatform) skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
-  if (FormKind == fkMDIFrame) {
-    SavedMenuUpdate = skinData->MenuUpdate();
+  if (activation_.FormKind == fkMDIFrame) {
+    menuBand_.SavedMenuUpdate = skinData->MenuUpdate();
     mdiClientSubclass_.Install(MDIClient, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
   }
   subclass_.Install(Window, Guarded(this, &TWinSkinForm::FrameWindowProc));
-  UnicodeWindow = subclass_.Unicode();
+  activation_.UnicodeWindow = subclass_.Unicode();
 
-  if (FrameEnabled) {
+  if (activation_.FrameEnabled) {
     // The skinned menu bar takes the native one off the window and keeps a band for it.
-    NativeMenu = GetMenu(Window);
+    menuBand_.NativeMenu = GetMenu(Window);
     ComputeFrameMetrics();
     CreateMenuBar();
   } else {
-    SkinState = fsActive;
+    activation_.SkinState = fsActive;
   }
-  if (FormKind == fkMDIChild) {
+  if (activation_.FormKind == fkMDIChild) {
     const int systemCaption = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
-    if (CaptionHeight < systemCaption) MenuBarHeight = systemCaption - CaptionHeight;
-    if (WindowShowState == wssMaximized && manager) manager->SetMaximizedChildMode(true);
+    if (metrics_.CaptionHeight < systemCaption)
+      metrics_.MenuBarHeight = systemCaption - metrics_.CaptionHeight;
+    if (activation_.WindowShowState == wssMaximized && manager) manager->SetMaximizedChildMode(true);
   }
 }
 
 void TWinSkinForm::ReadFormKind(LONG_PTR exStyle) {
-  FormKind = fkPlainForm;
+  activation_.FormKind = fkPlainForm;
   for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (fw::AsciiLowerCase(::quarnel::WindowClassName(child)) != "mdiclient") continue;
-    FormKind = fkMDIFrame;
+    activation_.FormKind = fkMDIFrame;
     MDIClient = child;
     if (TFrameRegistry* manager = FrameRegistry()) manager->SetMDIClient(child, ControlOfWindow(Window));
     return;
   }
   if (exStyle & WS_EX_MDICHILD) {
-    FormKind = fkMDIChild;
-    if (SkinData->Options() & Bit(xoMDIChildBorder)) FrameEnabled = false;
+    activation_.FormKind = fkMDIChild;
+    if (SkinData->Options() & Bit(xoMDIChildBorder)) activation_.FrameEnabled = false;
   }
 }
 
 void TWinSkinForm::ReadBorderKind(LONG_PTR style, LONG_PTR exStyle) {
-  BorderKind = bkSingle;
+  activation_.BorderKind = bkSingle;
   if ((style & WS_CAPTION) != WS_CAPTION)
-    BorderKind = bkNoBorder;
+    activation_.BorderKind = bkNoBorder;
   else if (style & WS_THICKFRAME)
-    BorderKind = bkSizeable;
+    activation_.BorderKind = bkSizeable;
   else if (style & kModalFrameStyle)
-    BorderKind = bkDialog;
-  if (exStyle & WS_EX_DLGMODALFRAME) BorderKind = bkDialog;
-  if (DialogClass) BorderKind = bkDialog;
+    activation_.BorderKind = bkDialog;
+  if (exStyle & WS_EX_DLGMODALFRAME) activation_.BorderKind = bkDialog;
+  if (activation_.DialogClass) activation_.BorderKind = bkDialog;
 }
 
 void TWinSkinForm::ReadShowState() {
@@ -124,85 +126,92 @@ void TWinSkinForm::ReadShowState() {
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
     case SW_SHOWMINNOACTIVE:
-      WindowShowState = wssMinimized;
+      activation_.WindowShowState = wssMinimized;
       break;
     case SW_SHOWMAXIMIZED:
-      WindowShowState = wssMaximized;
+      activation_.WindowShowState = wssMaximized;
       break;
     default:
-      WindowShowState = wssNormal;
+      activation_.WindowShowState = wssNormal;
       break;
   }
 }
 
 void TWinSkinForm::ComputeFrameMetrics() {
   if (!SkinData || SkinData->Empty()) return;
-  if (BorderKind == bkNoBorder) {
-    BorderLeft = CaptionHeight = BorderRight = BorderBottom = MenuBarHeight = 0;
+  if (activation_.BorderKind == bkNoBorder) {
+    metrics_.BorderLeft = metrics_.CaptionHeight = metrics_.BorderRight = metrics_.BorderBottom =
+        metrics_.MenuBarHeight = 0;
   } else {
-    CaptionHeight = FramePieceSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
-    BorderLeft = FramePieceSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
-    BorderRight = FramePieceSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
-    BorderBottom = FramePieceSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
+    metrics_.CaptionHeight =
+        FramePieceSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
+    metrics_.BorderLeft = FramePieceSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
+    metrics_.BorderRight =
+        FramePieceSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
+    metrics_.BorderBottom =
+        FramePieceSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
   }
   BuildCaptionButtons();
 }
 
 void TWinSkinForm::CompleteActivation() {
-  SystemMenu = GetSystemMenu(Window, FALSE);
+  caption_.SystemMenu = GetSystemMenu(Window, FALSE);
   BuildIconBitmap();
   RECT window{};
-  GetClientRect(Window, &ClientSize);
+  GetClientRect(Window, &metrics_.ClientSize);
   GetWindowRect(Window, &window);
-  NativeFrameExtra =
-      SIZE{window.right - window.left - ClientSize.right, window.bottom - window.top - ClientSize.bottom};
+  metrics_.NativeFrameExtra = SIZE{window.right - window.left - metrics_.ClientSize.right,
+                                   window.bottom - window.top - metrics_.ClientSize.bottom};
   if (Form) {
     AttachControlSkins();
     HookPopupMenus(Form, true);
   } else
     TControlWalker(*this).WalkChildWindows(Window);
-  if (SkinState == fsNotActivated) {
-    if (FormKind == fkMDIChild) {
-      if (WindowShowState == wssMaximized) {
+  if (activation_.SkinState == fsNotActivated) {
+    if (activation_.FormKind == fkMDIChild) {
+      if (activation_.WindowShowState == wssMaximized) {
         if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow())
           PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);
-      } else if (WindowShowState == wssNormal) {
-        SkinState = fsFitting;
+      } else if (activation_.WindowShowState == wssNormal) {
+        activation_.SkinState = fsFitting;
         FitWindowToFrame(false);
-        SkinState = fsActive;
+        activation_.SkinState = fsActive;
         UpdateWindowRegion();
       }
-    } else if (!ChildWindow && BorderKind != bkNoBorder && WindowShowState != wssMinimized) {
-      SkinState = fsFitting;
+    } else if (!activation_.ChildWindow && activation_.BorderKind != bkNoBorder &&
+               activation_.WindowShowState != wssMinimized) {
+      activation_.SkinState = fsFitting;
       FitWindowToFrame(false);
-      SkinState = fsActive;
-      if (WindowShowState == wssNormal)
+      activation_.SkinState = fsActive;
+      if (activation_.WindowShowState == wssNormal)
         UpdateWindowRegion();
-      else if (WindowShowState == wssMaximized)
+      else if (activation_.WindowShowState == wssMaximized)
         RefreshFrame();
     }
   }
   SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
-  SkinState = fsActive;
+  activation_.SkinState = fsActive;
   // Trace point "*****Skin Active finish": kept silent.
   SetHoverTimer(true);
 }
 
 void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
-  if (WindowShowState == wssMaximized) {
+  if (activation_.WindowShowState == wssMaximized) {
     RefreshFrame();
     return;
   }
-  if (DialogClass || SkinState == fsReskinning || keepClientSize) GetClientRect(Window, &ClientSize);
-  int width = ClientSize.right - ClientSize.left + BorderLeft + BorderRight;
-  int clientHeight = ClientSize.bottom - ClientSize.top;
+  if (activation_.DialogClass || activation_.SkinState == fsReskinning || keepClientSize)
+    GetClientRect(Window, &metrics_.ClientSize);
+  int width =
+      metrics_.ClientSize.right - metrics_.ClientSize.left + metrics_.BorderLeft + metrics_.BorderRight;
+  int clientHeight = metrics_.ClientSize.bottom - metrics_.ClientSize.top;
   if (!keepClientSize && Form) {
-    width = Form->ClientWidth() + BorderLeft + BorderRight;
-    clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
+    width = Form->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
+    clientHeight = Form->ClientHeight() - (activation_.FormKind == fkMDIChild ? 0 : metrics_.MenuBarHeight);
   }
-  const int height = clientHeight + CaptionHeight + BorderBottom + MenuBarHeight;
-  if (DialogClass && !keepClientSize) WidenForDialogTitle(width);
+  const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;
+  if (activation_.DialogClass && !keepClientSize) WidenForDialogTitle(width);
   SetWindowPos(Window, nullptr, 0, 0, width, height,
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
@@ -213,7 +222,7 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
   SIZE extent{};
   {
     fw::WindowDC screen(nullptr);
-    fw::SelectGuard font(screen.get(), CaptionFont.get());
+    fw::SelectGuard font(screen.get(), caption_.Font.get());
     GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   const int needed = SkinData->Title->TextShift() + extent.cx + SkinData->Title->TextRightClip();
@@ -234,9 +243,9 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
 POINT TWinSkinForm::FramePoint(POINT screenPoint) const {
   POINT point = screenPoint;
   ScreenToClient(Window, &point);
-  if (FormKind == fkMDIChild && WindowShowState == wssMinimized) return point;
-  point.x += BorderLeft;
-  point.y += CaptionHeight + MenuBarHeight;
+  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMinimized) return point;
+  point.x += metrics_.BorderLeft;
+  point.y += metrics_.CaptionHeight + metrics_.MenuBarHeight;
   return point;
 }
 

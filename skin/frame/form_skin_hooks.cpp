@@ -42,11 +42,11 @@ void TWinSkinForm::FormMessageHook(TMessage& m) {
 void TWinSkinForm::HandleFormSetText(TMessage& m) {
   if (SavedFormHook) SavedFormHook(m);
   if (!IsWindowVisible(Window)) return;
-  if (WindowShowState == wssMaximized) {
+  if (activation_.WindowShowState == wssMaximized) {
     if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow())
       PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);
   }
-  if (WindowShowState == wssMinimized)
+  if (activation_.WindowShowState == wssMinimized)
     PaintFrame(nullptr);
   else
     RefreshFrame();
@@ -59,7 +59,7 @@ void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
       MDIClientDestroyed(m);
       return;
     case WM_NCCALCSIZE:
-      if (FrameEnabled && !(SkinData->Options() & Bit(xoMDIScrollbar))) {
+      if (activation_.FrameEnabled && !(SkinData->Options() & Bit(xoMDIScrollbar))) {
         const LONG_PTR style = GetWindowLongPtrW(MDIClient, GWL_STYLE);
         SetWindowLongPtrW(MDIClient, GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
       }
@@ -72,11 +72,11 @@ void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
       BOOL maximized = FALSE;
       HWND active = reinterpret_cast<HWND>(
           SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-      if (FrameEnabled && manager) manager->SetMaximizedChildMode(active && maximized);
+      if (activation_.FrameEnabled && manager) manager->SetMaximizedChildMode(active && maximized);
       if (!active) {
-        SkinData->SetMenuUpdate(SavedMenuUpdate);
-        if (MenuBar) {
-          MenuBar->BuildButtons();
+        SkinData->SetMenuUpdate(menuBand_.SavedMenuUpdate);
+        if (menuBand_.Bar) {
+          menuBand_.Bar->BuildButtons();
           PaintFrame(nullptr);
         }
       }
@@ -84,11 +84,11 @@ void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
     }
     case WM_MDISETMENU:
       mdiClientSubclass_.Default(m);
-      if (FrameEnabled && m.WParam) AdoptNativeMenu(true);
+      if (activation_.FrameEnabled && m.WParam) AdoptNativeMenu(true);
       return;
     case WM_MDITILE:
     case WM_MDICASCADE:
-      if (FrameEnabled && manager) manager->SetMaximizedChildMode(false);
+      if (activation_.FrameEnabled && manager) manager->SetMaximizedChildMode(false);
       break;
     case SKM_MDIREDRAW:
       RedrawWindow(Window, nullptr, nullptr, kMDIRedrawFlags);

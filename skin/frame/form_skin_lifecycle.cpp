@@ -72,10 +72,16 @@ void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside) {
   skin.ForeignHotControl = nullptr;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), CaptionFont(MakeCaptionFont()) {
-  DoubleClickTime = GetDoubleClickTime();
-  SkinState = fsNotActivated;
-  Active = true;
+void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* form, TSkinData* skinData) {
+  Window = window;
+  WindowClassName = std::move(className);
+  if (form) Form = form;
+  if (skinData) SkinData = skinData;
+}
+
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
+  caption_.Font = MakeCaptionFont();
+  caption_.DoubleClickTime = GetDoubleClickTime();
 }
 
 TWinSkinForm::~TWinSkinForm() {
@@ -88,10 +94,10 @@ TWinSkinForm::~TWinSkinForm() {
     HookMainMenus(false);
     UnhookReferencedMenus();
   }
-  ReleaseControlSkins(formGoing || SkinState == fsDestroying || SkinState == fsDestroyed ||
-                      !IsWindow(Window));
+  ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
+                      activation_.SkinState == fsDestroyed || !IsWindow(Window));
   FreeCaptionButtons();
-  SystemMenuPopup.reset();
+  caption_.SystemMenuPopup.reset();
   if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(Window);
 }
 
@@ -105,7 +111,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   SkinData = skinData;
   HookMainMenus(true);
   Activate(skinData);
-  if (FrameEnabled) InstallFormHook();
+  if (activation_.FrameEnabled) InstallFormHook();
   SavedFormColor = form->Color();
   form->SetColor(skinData->FaceColor());
 }
@@ -131,13 +137,13 @@ void TWinSkinForm::RestoreProcedures() {
 }
 
 void TWinSkinForm::Detach() {
-  const bool destroying = SkinState == fsDestroying;
+  const bool destroying = activation_.SkinState == fsDestroying;
   if (Form && !destroying && !Form->IsDestroying()) {
     HookPopupMenus(Form, false);
     HookMainMenus(false);
     UnhookReferencedMenus();
   }
-  if (!FrameEnabled) {
+  if (!activation_.FrameEnabled) {
     SetHoverTimer(false);
     ReleaseControlSkins(destroying);
     if (Form && !destroying) Form->SetColor(SavedFormColor);
@@ -147,21 +153,23 @@ void TWinSkinForm::Detach() {
         if (auto* control = ObjectAs<TControl>(Form->Components(i))) control->Invalidate();
     return;
   }
-  SystemMenuPopup.reset();
+  caption_.SystemMenuPopup.reset();
   SetHoverTimer(false);
   if (!Subclassed()) return;
   RestoreFormHook();
   subclass_.Restore();
   ReleaseControlSkins(destroying);
   if (Form && !destroying) Form->SetColor(SavedFormColor);
-  if (SystemMenu && (BorderIcons & kbiSystemMenu) && !(BorderIcons & kbiKeepSystemMenuStyle))
+  if (caption_.SystemMenu && (activation_.BorderIcons & kbiSystemMenu) &&
+      !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
   // The skinned menu bar gives the native one back.
   FreeMenuBar();
-  if (NativeMenu && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
+  if (menuBand_.NativeMenu && GetMenu(Window) != menuBand_.NativeMenu) SetMenu(Window, menuBand_.NativeMenu);
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.
-  if (!destroying && SkinState != fsNotActivated && (!ChildWindow || FormKind == fkMDIChild))
+  if (!destroying && activation_.SkinState != fsNotActivated &&
+      (!activation_.ChildWindow || activation_.FormKind == fkMDIChild))
     ResizeToNativeFrame();
   RemoveRegion();
 }
@@ -170,20 +178,23 @@ void TWinSkinForm::Detach() {
 void TWinSkinForm::ResizeToNativeFrame() {
   RECT r{};
   GetWindowRect(Window, &r);
-  const int width = r.right - r.left + NativeFrameExtra.cx - BorderLeft - BorderRight;
-  const int height = r.bottom - r.top + NativeFrameExtra.cy - CaptionHeight - BorderBottom;
+  const int width =
+      r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
+  const int height =
+      r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight - metrics_.BorderBottom;
   POINT topLeft{r.left, r.top};
-  if (HWND parent = GetParent(Window); parent && FormKind == fkMDIChild) ScreenToClient(parent, &topLeft);
+  if (HWND parent = GetParent(Window); parent && activation_.FormKind == fkMDIChild)
+    ScreenToClient(parent, &topLeft);
   SetWindowPos(Window, nullptr, topLeft.x, topLeft.y, width, height,
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void TWinSkinForm::RemoveRegion() {
-  if (!Region && !RegionOwned) return;
+  if (!region_.Region && !region_.Owned) return;
   if (IsWindow(Window)) SetWindowRgn(Window, nullptr, TRUE);  // the system frees the region it held
-  Region = nullptr;
-  RegionOwned = false;
-  RegionSize = SIZE{};
+  region_.Region = nullptr;
+  region_.Owned = false;
+  region_.Size = SIZE{};
 }
 
 void TWinSkinForm::Reskin() {
@@ -196,17 +207,17 @@ void TWinSkinForm::Reskin() {
   for (TSkinControl* control : Controls)
     if (control) control->UpdateSkin();
   if (Form) HookPopupMenus(Form, true);
-  SkinState = fsReskinning;
-  if (FrameEnabled && Form) {
+  activation_.SkinState = fsReskinning;
+  if (activation_.FrameEnabled && Form) {
     // The client area keeps its size, so the form's layout stands: one frame change does, and
     // the region follows the new skin's pieces, built once for the final size.
-    RegionSize = SIZE{};
+    region_.Size = SIZE{};
     FitWindowToFrame(true);
-    if (RegionSize.cx == 0) UpdateWindowRegion();
+    if (region_.Size.cx == 0) UpdateWindowRegion();
   }
   SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
-  SkinState = fsActive;
+  activation_.SkinState = fsActive;
 }
 
 void TWinSkinForm::SetHoverTimer(bool enabled) {
@@ -229,7 +240,7 @@ void CALLBACK TWinSkinForm::HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
   }
   TWinSkinForm* self = it->second;
   try {
-    if (self->MenuTracking) return;
+    if (self->MenuBand().Tracking) return;
     self->HoverTimerTick();
     ReleaseHotControls(*self, true);
   } catch (...) {

@@ -15,33 +15,34 @@
 namespace quarnel {
 
 void TWinSkinForm::CreateMenuBar() {
-  MenuBar.reset();
-  if (!NativeMenu || FormKind == fkMDIChild || BorderKind == bkNoBorder) return;
+  menuBand_.Bar.reset();
+  if (!menuBand_.NativeMenu || activation_.FormKind == fkMDIChild || activation_.BorderKind == bkNoBorder)
+    return;
   if (!(SkinData->SkinControls() & Bit(xcMainMenu))) return;
   auto bar = std::make_unique<TWinSkinMenu>(Window, SkinData);
   bar->Menu = Form ? Form->Menu() : nullptr;
   if (!bar->BuildButtons()) return;
-  MenuBar = std::move(bar);
-  MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+  menuBand_.Bar = std::move(bar);
+  metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
 }
 
 void TWinSkinForm::FreeMenuBar() {
-  if (!MenuBar) return;
-  MenuBar->GiveBack();
-  MenuBar.reset();
-  MenuBarHeight = 0;
+  if (!menuBand_.Bar) return;
+  menuBand_.Bar->GiveBack();
+  menuBand_.Bar.reset();
+  metrics_.MenuBarHeight = 0;
 }
 
 // The item under the pointer is hot; the one that was hot before goes back to normal.
 bool TWinSkinForm::MenuBarMouseMove(POINT framePoint) {
-  if (!MenuBar) return false;
-  TMenuBtn* hot = MenuTracking ? nullptr : MenuBar->ButtonAt(framePoint);
-  for (TMenuBtn& button : MenuBar->Buttons) {
+  if (!menuBand_.Bar) return false;
+  TMenuBtn* hot = menuBand_.Tracking ? nullptr : menuBand_.Bar->ButtonAt(framePoint);
+  for (TMenuBtn& button : menuBand_.Bar->Buttons) {
     const int state = &button == hot ? 3 : 1;
     if (button.State == state || button.State == 2) continue;
     button.State = state;
     fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-    MenuBar->PaintButton(dc.get(), button);
+    menuBand_.Bar->PaintButton(dc.get(), button);
   }
   return hot != nullptr;
 }
@@ -93,19 +94,19 @@ int ArrowTarget(WPARAM key, int count) {
 LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
   auto* msg = reinterpret_cast<MSG*>(lParam);
   TWinSkinForm* form = track.Form;
-  if (form && form->RightToLeft && msg && msg->message == WM_KEYDOWN) {
+  if (form && form->Activation().RightToLeft && msg && msg->message == WM_KEYDOWN) {
     if (msg->wParam == VK_LEFT)
       msg->wParam = VK_RIGHT;
     else if (msg->wParam == VK_RIGHT)
       msg->wParam = VK_LEFT;
   }
   const LRESULT next = CallNextHookEx(track.Hook.get(), code, wParam, lParam);
-  if (next || code != MSGF_MENU || !form || !form->MenuBar || !msg) return next;
+  if (next || code != MSGF_MENU || !form || !form->MenuBar() || !msg) return next;
   if (!track.Started) {
     track.Started = true;
     PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);  // the drop-down opens on its first item
   }
-  const int count = static_cast<int>(form->MenuBar->Buttons.size());
+  const int count = static_cast<int>(form->MenuBar()->Buttons.size());
   int target = -1;
   switch (msg->message) {
     case WM_KEYDOWN:
@@ -113,7 +114,7 @@ LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEMOVE:
       if (msg->pt.x != track.LastPointer.x || msg->pt.y != track.LastPointer.y) {
-        if (TMenuBtn* under = form->MenuBar->ButtonAt(form->FramePoint(msg->pt))) target = under->Index;
+        if (TMenuBtn* under = form->MenuBar()->ButtonAt(form->FramePoint(msg->pt))) target = under->Index;
         track.LastPointer = msg->pt;
       }
       break;
@@ -130,7 +131,7 @@ LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
-  if (!button || !MenuBar) return false;
+  if (!button || !menuBand_.Bar) return false;
   // An item without a drop-down is a command of its own; one with a drop-down carries none.
   if (!button->SubMenu) {
     PostMessageW(Window, WM_COMMAND, button->Command, 0);
@@ -138,11 +139,11 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
   }
   if (track.Form) return false;  // a drop-down is open already
   int index = button->Index;
-  MenuTracking = true;
+  menuBand_.Tracking = true;
   track.Form = this;
   track.Hook.reset(SetWindowsHookExW(WH_MSGFILTER, &TrackHookProc, nullptr, GetCurrentThreadId()));
-  while (MenuBar && index >= 0 && index < static_cast<int>(MenuBar->Buttons.size())) {
-    TMenuBtn& open = MenuBar->Buttons[static_cast<size_t>(index)];
+  while (menuBand_.Bar && index >= 0 && index < static_cast<int>(menuBand_.Bar->Buttons.size())) {
+    TMenuBtn& open = menuBand_.Bar->Buttons[static_cast<size_t>(index)];
     track.CurrentIndex = index;
     track.NextIndex = -1;
     track.Started = false;
@@ -150,31 +151,31 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
     if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkMenuBarDropDown);
     {
       fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-      for (TMenuBtn& other : MenuBar->Buttons) {
+      for (TMenuBtn& other : menuBand_.Bar->Buttons) {
         other.State = &other == &open ? 2 : 1;
-        MenuBar->PaintButton(dc.get(), other);
+        menuBand_.Bar->PaintButton(dc.get(), other);
       }
     }
     RECT window{};
     GetWindowRect(Window, &window);
-    const int x = window.left + (RightToLeft ? open.Rect.right : open.Rect.left);
+    const int x = window.left + (activation_.RightToLeft ? open.Rect.right : open.Rect.left);
     const int y = window.top + open.Rect.bottom;
     if (open.ItemEnabled && open.SubMenu) {
-      MenuBar->OwnerDrawDropDown(open.SubMenu);
-      TrackPopupMenu(open.SubMenu, TPM_RIGHTBUTTON | (RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0, Window,
-                     nullptr);
-      if (MenuBar) MenuBar->RestoreDropDown();
+      menuBand_.Bar->OwnerDrawDropDown(open.SubMenu);
+      TrackPopupMenu(open.SubMenu, TPM_RIGHTBUTTON | (activation_.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0,
+                     Window, nullptr);
+      if (menuBand_.Bar) menuBand_.Bar->RestoreDropDown();
     }
-    if (MenuBar && index < static_cast<int>(MenuBar->Buttons.size())) {
-      MenuBar->Buttons[static_cast<size_t>(index)].State = 1;
+    if (menuBand_.Bar && index < static_cast<int>(menuBand_.Bar->Buttons.size())) {
+      menuBand_.Bar->Buttons[static_cast<size_t>(index)].State = 1;
       fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-      MenuBar->PaintButton(dc.get(), MenuBar->Buttons[static_cast<size_t>(index)]);
+      menuBand_.Bar->PaintButton(dc.get(), menuBand_.Bar->Buttons[static_cast<size_t>(index)]);
     }
     index = track.NextIndex;
   }
   track.Hook.reset();
   track = TrackState{};
-  MenuTracking = false;
+  menuBand_.Tracking = false;
   POINT cursor{};
   GetCursorPos(&cursor);
   MenuBarMouseMove(FramePoint(cursor));
@@ -183,7 +184,7 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
 
 // Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
 bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
-  if (!MenuBar || MenuTracking || GetCapture()) return false;
+  if (!menuBand_.Bar || menuBand_.Tracking || GetCapture()) return false;
   const auto key = static_cast<wchar_t>(LOWORD(m.LParam));
   if (key == L' ') {
     POINT origin{0, 0};
@@ -193,8 +194,8 @@ bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
     return true;
   }
   if (key == L'-') return false;
-  TMenuBtn* button = key == 0 ? (MenuBar->Buttons.empty() ? nullptr : &MenuBar->Buttons.front())
-                              : MenuBar->ButtonWithAccelerator(key);
+  TMenuBtn* button = key == 0 ? (menuBand_.Bar->Buttons.empty() ? nullptr : &menuBand_.Bar->Buttons.front())
+                              : menuBand_.Bar->ButtonWithAccelerator(key);
   if (!button && key != 0) return false;
   if (button) OpenMenuButton(button);
   m.Result = 1;
@@ -211,10 +212,9 @@ void TWinSkinForm::PostMenuBarPress(const TMenuBtn& button) {
 void TWinSkinForm::HandleDialogChar(TMessage& m) {
   if (SavedFormHook) SavedFormHook(m);
   if (m.Result) return;
-  const bool onlyAlt =
-      GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-  if (MenuBar && !MenuTracking) {
-    TMenuBtn* button = MenuBar->ButtonWithAccelerator(static_cast<wchar_t>(m.WParam));
+  const bool onlyAlt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  if (menuBand_.Bar && !menuBand_.Tracking) {
+    TMenuBtn* button = menuBand_.Bar->ButtonWithAccelerator(static_cast<wchar_t>(m.WParam));
     if (button && onlyAlt) {
       PostMenuBarPress(*button);
       m.Result = 1;
@@ -224,7 +224,7 @@ void TWinSkinForm::HandleDialogChar(TMessage& m) {
   // Forms without a bar of their own: an MDI child's keys belong to its frame, those of a
   // secondary form to the main form.
   TCustomForm* next = nullptr;
-  if (FormKind == fkMDIChild)
+  if (activation_.FormKind == fkMDIChild)
     next = ObjectAs<TCustomForm>(TWinControl::FindControl(GetAncestor(Window, GA_ROOT)));
   else if (Application() && Application()->MainForm() != Form)
     next = Application()->MainForm();
@@ -246,16 +246,16 @@ void TWinSkinForm::HandleMenuChanged(TMessage& m) {
 // no bar gets one.
 void TWinSkinForm::AdoptNativeMenu(bool rebuild) {
   HMENU menu = GetMenu(Window);
-  if (!menu || FormKind == fkMDIChild) return;
-  NativeMenu = menu;
-  if (!MenuBar) {
+  if (!menu || activation_.FormKind == fkMDIChild) return;
+  menuBand_.NativeMenu = menu;
+  if (!menuBand_.Bar) {
     CreateMenuBar();
-    if (MenuBar) RefreshFrame();  // the band takes its room from the client area
+    if (menuBand_.Bar) RefreshFrame();  // the band takes its room from the client area
     return;
   }
-  if (rebuild || MenuBar->NativeMenu != menu) {
-    MenuBar->Menu = Form ? Form->Menu() : nullptr;
-    MenuBar->BuildButtons();
+  if (rebuild || menuBand_.Bar->NativeMenu != menu) {
+    menuBand_.Bar->Menu = Form ? Form->Menu() : nullptr;
+    menuBand_.Bar->BuildButtons();
   }
   if (GetMenu(Window)) SetMenu(Window, nullptr);
   PaintFrame(nullptr);
@@ -267,7 +267,7 @@ void TWinSkinForm::HandleMenuBarClick(TMessage& m) {
     CaptionButtonClick(*button);
     return;
   }
-  if (MenuBar) OpenMenuButton(MenuBar->ButtonAt(frame));
+  if (menuBand_.Bar) OpenMenuButton(menuBand_.Bar->ButtonAt(frame));
 }
 
 }  // namespace quarnel

@@ -21,7 +21,7 @@ void TWinSkinForm::HookPopupMenus(TComponent* root, bool on) {
   // Turning off must not read the skin data, which may be gone by then.
   if (on) {
     if (!SkinData || !(SkinData->SkinControls() & Bit(xcPopupMenu))) return;
-    HookedDisableTag = SkinData->DisableTag();
+    menuBand_.HookedDisableTag = SkinData->DisableTag();
   }
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
@@ -30,7 +30,7 @@ void TWinSkinForm::HookPopupMenus(TComponent* root, bool on) {
       continue;
     }
     auto* popup = ObjectAs<TPopupMenu>(component);
-    if (!popup || popup->Tag() == HookedDisableTag) continue;
+    if (!popup || popup->Tag() == menuBand_.HookedDisableTag) continue;
     popup->SetOwnerDraw(on);
     HookMenuItems(*popup->Items(), on);
   }
@@ -61,16 +61,17 @@ void TWinSkinForm::HookMenuItems(TMenuItem& parent, bool on) {
 void TWinSkinForm::HookMainMenus(bool on) {
   if (!Form) return;
   if (!on) {
-    for (auto [menu, item] : mainMenuHooks_)
+    for (auto [menu, item] : menuBand_.MainMenuHooks)
       if (IsOwnedMainMenu(menu) && menu->FindItemByAddress(reinterpret_cast<ULONG_PTR>(item))) {
         item->OnDrawItem = nullptr;
         item->OnMeasureItem = nullptr;
       }
-    mainMenuHooks_.clear();
+    menuBand_.MainMenuHooks.clear();
     for (int i = 0; i < Form->ComponentCount(); ++i)
-      if (auto* menu = ObjectAs<TMainMenu>(Form->Components(i)); menu && menu->OwnerDraw() && mainMenusOwnerDrawn_)
+      if (auto* menu = ObjectAs<TMainMenu>(Form->Components(i));
+          menu && menu->OwnerDraw() && menuBand_.MainMenusOwnerDrawn)
         menu->SetOwnerDraw(false);
-    mainMenusOwnerDrawn_ = false;
+    menuBand_.MainMenusOwnerDrawn = false;
     return;
   }
   if (!SkinData || !(SkinData->SkinControls() & Bit(xcMenuItem))) return;
@@ -79,7 +80,7 @@ void TWinSkinForm::HookMainMenus(bool on) {
     if (!menu) continue;
     for (int j = 0; j < menu->Items()->Count(); ++j) HookMainMenuItems(*menu, *menu->Items()->Items(j));
     if (!menu->OwnerDraw()) {
-      mainMenusOwnerDrawn_ = true;
+      menuBand_.MainMenusOwnerDrawn = true;
       menu->SetOwnerDraw(true);
     }
   }
@@ -95,7 +96,7 @@ void TWinSkinForm::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
       item->OnMeasureItem = [this](TMenuItem* sender, TCanvas&, int& width, int&) {
         if (sender) ::quarnel::MeasureMainMenuItem(SkinData, *sender, width);
       };
-      mainMenuHooks_.emplace_back(&menu, item);
+      menuBand_.MainMenuHooks.emplace_back(&menu, item);
     }
     HookMainMenuItems(menu, *item);
   }
@@ -110,31 +111,35 @@ bool TWinSkinForm::IsOwnedMainMenu(TMainMenu* menu) const {
 void TWinSkinForm::HostHookMenu(TComponent* component) {
   auto* menu = ObjectAs<TMenu>(component);
   if (!menu || !SkinData || (Form && menu == Form->Menu())) return;  // the bar serves the form's own
-  if (std::find(hookedMenus_.begin(), hookedMenus_.end(), menu) != hookedMenus_.end()) return;
+  if (std::find(menuBand_.HookedMenus.begin(), menuBand_.HookedMenus.end(), menu) !=
+      menuBand_.HookedMenus.end())
+    return;
   menu->FreeNotification(this);
-  hookedMenus_.push_back(menu);
+  menuBand_.HookedMenus.push_back(menu);
   menu->SetOwnerDraw(true);
   HookMenuItems(*menu->Items(), true);
 }
 
 void TWinSkinForm::UnhookReferencedMenus() {
-  for (TMenu* menu : hookedMenus_) {
+  for (TMenu* menu : menuBand_.HookedMenus) {
     HookMenuItems(*menu->Items(), false);
     menu->SetOwnerDraw(false);
     menu->RemoveFreeNotification(this);
   }
-  hookedMenus_.clear();
+  menuBand_.HookedMenus.clear();
 }
 
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == opRemove)
-    hookedMenus_.erase(std::remove(hookedMenus_.begin(), hookedMenus_.end(), component), hookedMenus_.end());
+    menuBand_.HookedMenus.erase(
+        std::remove(menuBand_.HookedMenus.begin(), menuBand_.HookedMenus.end(), component),
+        menuBand_.HookedMenus.end());
 }
 
 void TWinSkinForm::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
   if (!item) return;
-  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{SkinData, RightToLeft}, *item, canvas,
+  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{SkinData, activation_.RightToLeft}, *item, canvas,
                               (state & ODS_SELECTED) != 0, rect);
 }
 

@@ -46,17 +46,18 @@ void NoteMaximizedChild(HWND mdiClient) {
 }  // namespace
 
 void TWinSkinForm::FrameWindowProc(TMessage& m) {
-  if (SkinState == fsNotActivated && m.Msg == WM_NCPAINT) {
+  if (activation_.SkinState == fsNotActivated && m.Msg == WM_NCPAINT) {
     m.Result = 0;
     return;
   }
   if (FirstDispatch(m)) return;
-  if (!FrameEnabled || (ChildWindow && FormKind != fkMDIChild)) {
+  if (!activation_.FrameEnabled || (activation_.ChildWindow && activation_.FormKind != fkMDIChild)) {
     Default(m);
     return;
   }
   if (SecondDispatch(m)) return;
-  if (SkinState == fsNotActivated || (FormKind == fkMDIChild && WindowShowState == wssMaximized)) {
+  if (activation_.SkinState == fsNotActivated ||
+      (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized)) {
     if (m.Msg != WM_SIZE) Default(m);  // WM_SIZE reached the previous procedure already
     return;
   }
@@ -72,35 +73,36 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       HandleNCDestroy(m);
       return true;
     case WM_NCACTIVATE:
-      if (SkinState != fsNotActivated || FormKind == fkMDIChild) return false;
+      if (activation_.SkinState != fsNotActivated || activation_.FormKind == fkMDIChild) return false;
       m.Result = 1;  // the system caption is never drawn; deactivation is not refused
       return true;
     case WM_NCUAHDRAWCAPTION:
       m.Result = 0;
       return true;
     case WM_MEASUREITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+      if (menuBand_.Bar && m.WParam == 0 &&
+          menuBand_.Bar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
         m.Result = TRUE;
         return true;
       }
       return false;
     case WM_DRAWITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), RightToLeft)) {
+      if (menuBand_.Bar && m.WParam == 0 &&
+          menuBand_.Bar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam),
+                                        activation_.RightToLeft)) {
         m.Result = TRUE;
         return true;
       }
       return false;
     case WM_MENUCHAR:
-      if (MenuBar && MenuBar->MenuChar(reinterpret_cast<HMENU>(m.LParam), static_cast<wchar_t>(LOWORD(m.WParam)),
-                                       m.Result))
+      if (menuBand_.Bar && menuBand_.Bar->MenuChar(reinterpret_cast<HMENU>(m.LParam),
+                                                   static_cast<wchar_t>(LOWORD(m.WParam)), m.Result))
         return true;
       return false;
     case WM_INITMENUPOPUP:
       if (TFrameRegistry* manager = FrameRegistry())
-        manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
-                                                                              : pkMenuBarDropDown);
+        manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == caption_.SystemMenu ? pkWindowMenu
+                                                                                       : pkMenuBarDropDown);
       Default(m);
       return true;
     case WM_CTLCOLORBTN:
@@ -131,7 +133,7 @@ bool TWinSkinForm::SecondDispatch(TMessage& m) {
       return false;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
-      Active = LOBYTE(m.WParam) != 0;
+      activation_.Active = LOBYTE(m.WParam) != 0;
       return false;
     case WM_GETMINMAXINFO:
       Default(m);
@@ -220,19 +222,19 @@ void TWinSkinForm::HandleControlColor(TMessage& m) {
 
 // Everything this object put on the window is taken off before the window's own last message.
 void TWinSkinForm::HandleNCDestroy(TMessage& m) {
-  SkinState = fsDestroying;
+  activation_.SkinState = fsDestroying;
   const WNDPROC previous = subclass_.Previous();
   const bool unicode = subclass_.Unicode();
-  if (!FrameEnabled) {
+  if (!activation_.FrameEnabled) {
     Detach();
   } else {
-    SystemMenuPopup.reset();
+    caption_.SystemMenuPopup.reset();
     // The bar taken off the window is not destroyed with it: it goes here, unless a menu
     // component owns it.
-    if (MenuBar) {
-      if (!MenuBar->Menu) DestroyMenu(MenuBar->NativeMenu);
-      MenuBar.reset();
-      NativeMenu = nullptr;
+    if (menuBand_.Bar) {
+      if (!menuBand_.Bar->Menu) DestroyMenu(menuBand_.Bar->NativeMenu);
+      menuBand_.Bar.reset();
+      menuBand_.NativeMenu = nullptr;
     }
     SetHoverTimer(false);
     RestoreProcedures();
@@ -241,7 +243,7 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
   subclass_.Restore();
   m.Result = unicode ? CallWindowProcW(previous, Window, m.Msg, m.WParam, m.LParam)
                      : CallWindowProcA(previous, Window, m.Msg, m.WParam, m.LParam);
-  SkinState = fsDestroyed;
+  activation_.SkinState = fsDestroyed;
 }
 
 void TWinSkinForm::HandleCommand(TMessage& m) {
@@ -258,15 +260,15 @@ void TWinSkinForm::HandleSysCommand(TMessage& m) {
       if (MenuBarKeyMenu(m)) return;
       break;
     case SC_MINIMIZE:
-      WindowShowState = wssMinimized;
+      activation_.WindowShowState = wssMinimized;
       break;
     case SC_MAXIMIZE:
-      WindowShowState = wssMaximized;
+      activation_.WindowShowState = wssMaximized;
       break;
     case SC_RESTORE:
-      WindowShowState = wssNormal;
+      activation_.WindowShowState = wssNormal;
       if (TFrameRegistry* manager = FrameRegistry();
-          manager && FormKind == fkMDIChild && manager->MaximizedChildMode())
+          manager && activation_.FormKind == fkMDIChild && manager->MaximizedChildMode())
         manager->SetMaximizedChildMode(false);
       break;
     default:
@@ -279,34 +281,35 @@ void TWinSkinForm::HandleSize(TMessage& m) {
   Default(m);
   switch (m.WParam) {
     case SIZE_RESTORED:
-      WindowShowState = wssNormal;
+      activation_.WindowShowState = wssNormal;
       break;
     case SIZE_MINIMIZED:
-      WindowShowState = wssMinimized;
+      activation_.WindowShowState = wssMinimized;
       break;
     case SIZE_MAXIMIZED:
-      WindowShowState = wssMaximized;
+      activation_.WindowShowState = wssMaximized;
       break;
     default:
       break;
   }
-  if (WindowShowState == wssMinimized) return;
-  if (FormKind == fkMDIChild) {
+  if (activation_.WindowShowState == wssMinimized) return;
+  if (activation_.FormKind == fkMDIChild) {
     TFrameRegistry* manager = FrameRegistry();
-    if ((manager && manager->MaximizedChildMode()) || WindowShowState != wssNormal) return;
+    if ((manager && manager->MaximizedChildMode()) || activation_.WindowShowState != wssNormal) return;
   }
-  if (SkinState == fsActive || SkinState == fsReskinning) UpdateWindowRegion();
+  if (activation_.SkinState == fsActive || activation_.SkinState == fsReskinning) UpdateWindowRegion();
 }
 
 void TWinSkinForm::HandleNCActivate(TMessage& m) {
-  Active = m.WParam != 0;
-  SetHoverTimer(Active);
-  if (!Active) ReleaseHotControls(*this, false);
-  if (FormKind == fkMDIFrame && MDIClient)
+  activation_.Active = m.WParam != 0;
+  SetHoverTimer(activation_.Active);
+  if (!activation_.Active) ReleaseHotControls(*this, false);
+  if (activation_.FormKind == fkMDIFrame && MDIClient)
     SendMessageW(MDIClient, WM_NCACTIVATE, m.WParam, 0);
-  else if (FormKind == fkMDIChild)
+  else if (activation_.FormKind == fkMDIChild)
     Default(m);
-  if (!(FormKind == fkMDIChild && WindowShowState == wssMaximized)) PaintFrame(nullptr);
+  if (!(activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized))
+    PaintFrame(nullptr);
   m.Result = 1;
 }
 
@@ -317,8 +320,8 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
     return;
   }
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
-  if ((FormKind == fkMDIChild && WindowShowState != wssNormal) || BorderKind == bkNoBorder ||
-      !params->lppos) {
+  if ((activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) ||
+      activation_.BorderKind == bkNoBorder || !params->lppos) {
     params->rgrc[1] = params->rgrc[0];
     m.Result = WVR_VALIDRECTS;
     return;
@@ -326,7 +329,8 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
   const WINDOWPOS& pos = *params->lppos;
   const FrameBox box =
       SkinClientBox(pos.x, pos.y, pos.cx, pos.cy,
-                    FrameSizes{BorderLeft, CaptionHeight, BorderRight, BorderBottom, MenuBarHeight});
+                    FrameSizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
+                               metrics_.BorderBottom, metrics_.MenuBarHeight});
   const RECT client{box.left, box.top, box.right, box.bottom};
   params->rgrc[0] = client;
   params->rgrc[1] = client;
@@ -337,18 +341,20 @@ void TWinSkinForm::HandleNCHitTest(TMessage& m) {
   Default(m);
   if (m.Result != HTNOWHERE && m.Result != HTCAPTION) return;
   const POINT frame = FramePoint(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-  m.Result = CaptionHitTest(static_cast<int>(m.Result), frame.y, CaptionHeight, MenuBarHeight);
+  m.Result =
+      CaptionHitTest(static_cast<int>(m.Result), frame.y, metrics_.CaptionHeight, metrics_.MenuBarHeight);
 }
 
 void TWinSkinForm::HandleNCPaint(TMessage& m) {
-  if (FormKind == fkMDIFrame) NoteMaximizedChild(MDIClient);
-  if (!(BorderIcons & kbiKeepSystemMenuStyle)) {
+  if (activation_.FormKind == fkMDIFrame) NoteMaximizedChild(MDIClient);
+  if (!(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
     const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(Window, GWL_STYLE, style & ~WS_SYSMENU);
   }
   m.Result = 0;
   if (!SkinData->FramePainting) return;
-  if ((FormKind == fkMDIChild && WindowShowState == wssMaximized) || BorderKind == bkNoBorder) {
+  if ((activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized) ||
+      activation_.BorderKind == bkNoBorder) {
     Default(m);
     return;
   }

@@ -38,9 +38,9 @@ void TWinSkinForm::RefreshFrame() {
 
 void TWinSkinForm::PaintFrame(HDC dc) {
   if (!FrameScratchBitmap() || !SkinData) return;
-  if (SkinState != fsActive && SkinState != fsReskinning) return;
-  if (BorderKind == bkNoBorder) return;
-  if (FormKind == fkMDIChild && WindowShowState == wssMaximized) return;
+  if (activation_.SkinState != fsActive && activation_.SkinState != fsReskinning) return;
+  if (activation_.BorderKind == bkNoBorder) return;
+  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized) return;
   std::optional<fw::WindowDC> own;
   if (!dc) {
     own.emplace(Window, fw::WindowDC::kWindow);
@@ -50,22 +50,24 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     try {
       RECT rect{};
       if (GetWindowRect(Window, &rect)) {
-        WindowRect = rect;
-        WindowSize = {rect.right - rect.left, rect.bottom - rect.top};
-        const int w = WindowSize.cx, h = WindowSize.cy;
-        if (WindowShowState != wssMinimized) {
-          PaintBorderPiece(TBorderPiece::Left, {0, 0, BorderLeft, h}, dc);
-          PaintBorderPiece(TBorderPiece::Right, {w - BorderRight, 0, w, h}, dc);
-          PaintBorderPiece(TBorderPiece::Bottom, {BorderLeft, h - BorderBottom, w - BorderRight, h}, dc);
+        metrics_.WindowRect = rect;
+        metrics_.WindowSize = {rect.right - rect.left, rect.bottom - rect.top};
+        const int w = metrics_.WindowSize.cx, h = metrics_.WindowSize.cy;
+        if (activation_.WindowShowState != wssMinimized) {
+          PaintBorderPiece(TBorderPiece::Left, {0, 0, metrics_.BorderLeft, h}, dc);
+          PaintBorderPiece(TBorderPiece::Right, {w - metrics_.BorderRight, 0, w, h}, dc);
+          PaintBorderPiece(TBorderPiece::Bottom,
+                           {metrics_.BorderLeft, h - metrics_.BorderBottom, w - metrics_.BorderRight, h}, dc);
         }
         // The maximised MDI child's buttons come and go with the child's state.
-        for (auto& button : CaptionButtons)
+        for (auto& button : caption_.Buttons)
           if (button->Skin->Visibility == 100) IsButtonVisible(*button);
         PaintCaption(dc);
-        if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
-          RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
-          if (MenuBar) {
-            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft);
+        if (activation_.WindowShowState != wssMinimized && metrics_.MenuBarHeight > 0) {
+          RECT band{metrics_.BorderLeft, metrics_.CaptionHeight, w - metrics_.BorderRight,
+                    metrics_.CaptionHeight + metrics_.MenuBarHeight};
+          if (menuBand_.Bar) {
+            menuBand_.Bar->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft);
             PaintMDIControls(dc);
           } else if (band.right > band.left)
             FillRect(dc, &band, SkinData->FaceBrush.get());
@@ -75,7 +77,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       // A failed paint leaves the frame as it was; the next paint tries again.
     }
   }
-  HotObject = nullptr;
+  caption_.HotObject = nullptr;
 }
 
 void TWinSkinForm::PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC target) {
@@ -83,7 +85,7 @@ void TWinSkinForm::PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC ta
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (!element || !target || width <= 0 || height <= 0) return;
   const bool stacked = piece == TBorderPiece::Top || piece == TBorderPiece::Bottom;
-  const int frame = (Active || element->FrameCount <= 1) ? 1 : 2;
+  const int frame = (activation_.Active || element->FrameCount <= 1) ? 1 : 2;
   SkinMargins margins;
   if (stacked) {
     margins.LeftWidth = element->LeftWidth;
@@ -93,36 +95,36 @@ void TWinSkinForm::PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC ta
     margins.BottomHeight = element->BottomHeight;
   }
   // The nine-part image is composed on the drawing helpers' reused surface and copied once.
-  DrawSkinElement(target, rect, element->Image, stacked, element->Tile != 1, false, element->FrameCount, frame,
-                  margins);
+  DrawSkinElement(target, rect, element->Image, stacked, element->Tile != 1, false, element->FrameCount,
+                  frame, margins);
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
-  const int w = WindowSize.cx, h = WindowSize.cy;
+  const int w = metrics_.WindowSize.cx, h = metrics_.WindowSize.cy;
   if (w <= 0 || h <= 0) return;
   RECT caption{};
-  if (WindowShowState == wssMinimized) {
-    CaptionBitmap.SetSize(w, h);
+  if (activation_.WindowShowState == wssMinimized) {
+    caption_.Bitmap.SetSize(w, h);
     RECT all{0, 0, w, h};
-    FillRect(CaptionBitmap.DC(), &all, SkinData->FaceBrush.get());
-    caption = {0, 0, w, CaptionHeight};
+    FillRect(caption_.Bitmap.DC(), &all, SkinData->FaceBrush.get());
+    caption = {0, 0, w, metrics_.CaptionHeight};
   } else {
-    if (CaptionHeight <= 0) return;
-    CaptionBitmap.SetSize(w, CaptionHeight);
-    BitBlt(CaptionBitmap.DC(), 0, 0, w, CaptionHeight, dc, 0, 0, SRCCOPY);
-    caption = {BorderLeft, 0, w - BorderRight, CaptionHeight};
+    if (metrics_.CaptionHeight <= 0) return;
+    caption_.Bitmap.SetSize(w, metrics_.CaptionHeight);
+    BitBlt(caption_.Bitmap.DC(), 0, 0, w, metrics_.CaptionHeight, dc, 0, 0, SRCCOPY);
+    caption = {metrics_.BorderLeft, 0, w - metrics_.BorderRight, metrics_.CaptionHeight};
   }
-  HDC band = CaptionBitmap.DC();
+  HDC band = caption_.Bitmap.DC();
   PaintBorderPiece(TBorderPiece::Top, caption, band);
   PaintTitle(caption);
   LayoutCaptionButtons();
   PaintCaptionButtons(band);
-  BitBlt(dc, 0, 0, CaptionBitmap.Width(), CaptionBitmap.Height(), band, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, 0, caption_.Bitmap.Width(), caption_.Bitmap.Height(), band, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
 }
 
 void TWinSkinForm::PaintMDIControls(HDC dc) {
-  for (auto& button : CaptionButtons) {
+  for (auto& button : caption_.Buttons) {
     TDataSkinSysButton& skin = *button->Skin;
     if (!button->Visible || skin.Image.Empty() || skin.Visibility != 100) continue;
     DrawSkinFrameStretched(dc, button->Rect, skin.Image, true, skin.FrameCount, 1);

@@ -39,20 +39,21 @@ int RegionBuildCount() {
   return regionBuilds;
 }
 
-void TWinSkinForm::UpdateWindowRegion() {
-  if (!FrameEnabled || SkinState == fsDestroyed || !SkinData) return;
+void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
+  if (!activation_.FrameEnabled || activation_.SkinState == fsDestroyed || !SkinData) return;
   RECT rect{};
   if (!GetWindowRect(Window, &rect)) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  if (FormKind == fkMDIChild && WindowShowState != wssNormal) return;
-  if (w == RegionSize.cx && h == RegionSize.cy && FormKind != fkMDIChild) return;
+  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) return;
+  if (!evenIfSameSize && w == region_.Size.cx && h == region_.Size.cy && activation_.FormKind != fkMDIChild)
+    return;
 
   // The previous region belongs to the system, which frees it when the new one replaces it.
-  Region = nullptr;
-  RegionOwned = false;
+  region_.Region = nullptr;
+  region_.Owned = false;
   ++regionBuilds;
-  RegionSize = {w, h};
+  region_.Size = {w, h};
 
   TDataSkinBorder *left = Piece(TBorderPiece::Left), *right = Piece(TBorderPiece::Right),
                   *top = Piece(TBorderPiece::Top), *bottom = Piece(TBorderPiece::Bottom);
@@ -61,21 +62,30 @@ void TWinSkinForm::UpdateWindowRegion() {
   if (!transparent(left) && !transparent(right) && !transparent(top) && !transparent(bottom)) {
     region.reset(CreateRectRgn(0, 0, w, h));
   } else {
-    region.reset(CreateRectRgn(BorderLeft, CaptionHeight, w - BorderRight, h - BorderBottom));
-    if (BorderKind != bkNoBorder) {
-      Join(region.get(), StripRegion(left, {0, 0, BorderLeft, h}, false, h > 1));
-      Join(region.get(), StripRegion(right, {w - BorderRight, 0, w, h}, false, h > 1));
+    region.reset(CreateRectRgn(metrics_.BorderLeft, metrics_.CaptionHeight, w - metrics_.BorderRight,
+                               h - metrics_.BorderBottom));
+    if (activation_.BorderKind != bkNoBorder) {
+      Join(region.get(), StripRegion(left, {0, 0, metrics_.BorderLeft, h}, false, h > 1));
+      Join(region.get(), StripRegion(right, {w - metrics_.BorderRight, 0, w, h}, false, h > 1));
       Join(region.get(),
-           StripRegion(bottom, {BorderLeft, h - BorderBottom, w - BorderRight, h}, true, BorderBottom >= 2));
+           StripRegion(bottom, {metrics_.BorderLeft, h - metrics_.BorderBottom, w - metrics_.BorderRight, h},
+                       true, metrics_.BorderBottom >= 2));
       Join(region.get(),
-           StripRegion(top, {BorderLeft, 0, w - BorderRight, CaptionHeight}, true, CaptionHeight > 1));
+           StripRegion(top, {metrics_.BorderLeft, 0, w - metrics_.BorderRight, metrics_.CaptionHeight}, true,
+                       metrics_.CaptionHeight > 1));
     }
   }
-  // Once it is the window's, the system owns the region: RegionOwned says the window holds ours.
+  // Once it is the window's, the system owns the region: Owned says the window holds ours.
   if (SetWindowRgn(Window, region.get(), TRUE)) {
-    Region = region.release();
-    RegionOwned = true;
+    region_.Region = region.release();
+    region_.Owned = true;
   }
+}
+
+void TWinSkinForm::RestoreChildOutline() {
+  activation_.WindowShowState = wssNormal;
+  UpdateWindowRegion();
+  if (!region_.Owned) RefreshFrame();
 }
 
 }  // namespace quarnel

@@ -32,18 +32,19 @@ std::wstring ReadWindowText(HWND window, bool unicodeWindow) {
 void TWinSkinForm::PaintTitle(const RECT& captionRect) {
   TDataSkinTitle* title = SkinData ? SkinData->Title.get() : nullptr;
   if (!title) return;
-  const std::wstring text = TitlePrefix + ReadWindowText(Window, UnicodeWindow) + TitleSuffix;
+  const std::wstring text =
+      caption_.TitlePrefix + ReadWindowText(Window, activation_.UnicodeWindow) + caption_.TitleSuffix;
 
-  ButtonReserve = 0;
-  for (auto& button : CaptionButtons) {
+  metrics_.ButtonReserve = 0;
+  for (auto& button : caption_.Buttons) {
     IsButtonVisible(*button);
     if (button->Skin->Align == 1 && button->Visible && !button->Skin->Image.Empty())
-      ButtonReserve = std::max(ButtonReserve, button->Skin->XCoord);
+      metrics_.ButtonReserve = std::max(metrics_.ButtonReserve, button->Skin->XCoord);
   }
 
-  HDC dc = CaptionBitmap.DC();
-  fw::SelectGuard font(dc, CaptionFont.get());
-  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(SkinData->Colors[Active ? 1 : 2]));
+  HDC dc = caption_.Bitmap.DC();
+  fw::SelectGuard font(dc, caption_.Font.get());
+  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(SkinData->Colors[activation_.Active ? 1 : 2]));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
   RECT measured = captionRect;
@@ -58,30 +59,31 @@ void TWinSkinForm::PaintTitle(const RECT& captionRect) {
   in.textAlignment = title->TextAlignment;
   in.textBackLeft = title->TextBackLeft;
   in.textBackRight = title->TextBackRight;
-  in.buttonReserve = ButtonReserve;
-  in.rightToLeft = RightToLeft;
+  in.buttonReserve = metrics_.ButtonReserve;
+  in.rightToLeft = activation_.RightToLeft;
   in.popupWindow = (GetWindowLongW(Window, GWL_STYLE) & WS_POPUP) != 0;
-  in.dialog = BorderKind == bkDialog;
+  in.dialog = activation_.BorderKind == bkDialog;
   const TitleLayout layout = LayoutTitle(in);
-  TitleBackRect = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
+  metrics_.TitleBackRect = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
 
   if (!title->Image.Empty()) {
     const RECT back{layout.back.left, captionRect.top, layout.back.right, captionRect.bottom};
     SkinMargins ends;
     ends.LeftWidth = title->TextBackLeft;
     ends.RightWidth = title->TextBackRight;
-    DrawSkinBar(CaptionBitmap.Canvas(), back, title->Image, true, true, 2, Active ? 1 : 2, ends);
+    DrawSkinBar(caption_.Bitmap.Canvas(), back, title->Image, true, true, 2, activation_.Active ? 1 : 2,
+                ends);
     // The canvas selects its own objects: put the caption's back for the text.
-    SelectObject(dc, CaptionFont.get());
+    SelectObject(dc, caption_.Font.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ResolveSkinColor(SkinData->Colors[Active ? 1 : 2]));
+    SetTextColor(dc, ResolveSkinColor(SkinData->Colors[activation_.Active ? 1 : 2]));
   }
 
   RECT textRect{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
   UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-  if (RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
+  if (activation_.RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
   if (textRect.right > textRect.left) DrawTextWide(dc, text, textRect, format);
-  TitleRect = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+  metrics_.TitleRect = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
 
   SetBkMode(dc, oldMode);
   SetTextColor(dc, oldColour);

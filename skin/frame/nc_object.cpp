@@ -9,13 +9,13 @@ namespace quarnel {
 
 TNCObject::~TNCObject() {
   // A frame rebuild may free the object under the pointer: never leave the frame pointing at it.
-  if (Form && Form->HotObject == this) Form->HotObject = nullptr;
+  if (Form && Form->HotObject() == this) Form->SetHotObject(nullptr);
 }
 
 void TNCObject::MouseDown() {
-  if (Form->HotObject && Form->HotObject != this) Form->HotObject->MouseLeave();
+  if (Form->HotObject() && Form->HotObject() != this) Form->HotObject()->MouseLeave();
   if (!Visible) return;
-  Form->HotObject = this;
+  Form->SetHotObject(this);
   State = ncsPressed;
   Paint();
 }
@@ -27,24 +27,24 @@ void TNCObject::MouseUp() {
 }
 
 void TNCObject::MouseMove() {
-  if (Form->HotObject == this) return;
-  if (Form->HotObject) Form->HotObject->MouseLeave();
+  if (Form->HotObject() == this) return;
+  if (Form->HotObject()) Form->HotObject()->MouseLeave();
   if (!Visible) return;
-  Form->HotObject = this;
+  Form->SetHotObject(this);
   State = ncsHot;
   Paint();
 }
 
 void TNCObject::MouseLeave() {
   if (!Visible) return;
-  Form->HotObject = nullptr;
+  Form->SetHotObject(nullptr);
   State = ncsNormal;
   Paint();
   Form->HideCaptionHint();
 }
 
 void TWinSysButton::Paint() {
-  fw::WindowDC dc(Form->Window, fw::WindowDC::kWindow);
+  fw::WindowDC dc(Form->HostWindow(), fw::WindowDC::kWindow);
   if (dc.get()) Form->PaintCaptionButton(*this, dc.get());
 }
 

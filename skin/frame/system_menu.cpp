@@ -17,22 +17,22 @@ enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGly
 
 void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
   const DWORD now = GetTickCount();
-  if (now - LastRightClickTick > DoubleClickTime) {
+  if (now - caption_.LastRightClickTick > caption_.DoubleClickTime) {
     if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkWindowMenu);
-    LastRightClickTick = now;
+    caption_.LastRightClickTick = now;
     BuildSystemMenu();
-    if (SystemMenuPopup) SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+    if (caption_.SystemMenuPopup) caption_.SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
     return;
   }
   // A second request within the double-click time: a double click on a caption button closes.
-  if (HotObject) {
+  if (caption_.HotObject) {
     SetHoverTimer(false);
     PostMessageW(Window, WM_CLOSE, 0, 0);
   }
 }
 
 void TWinSkinForm::BuildSystemMenu() {
-  SystemMenuPopup.reset();
+  caption_.SystemMenuPopup.reset();
   ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
@@ -53,15 +53,15 @@ void TWinSkinForm::BuildSystemMenu() {
       return item;
     };
     add(" Restore ", 0, [this] { RestoreWindow(); });
-    if (BorderIcons & kbiMaximize) add(" Maximize ", 1, [this] { ToggleMaximize(); });
-    if (BorderIcons & kbiMinimize) add(" Minimize ", 2, [this] { ToggleMinimize(); });
+    if (activation_.BorderIcons & kbiMaximize) add(" Maximize ", 1, [this] { ToggleMaximize(); });
+    if (activation_.BorderIcons & kbiMinimize) add(" Minimize ", 2, [this] { ToggleMinimize(); });
     add("-", 100, nullptr)->SetImageIndex(-1);
     add(" Close ", 3, [this] {
       SetHoverTimer(false);
       PostMessageW(Window, WM_CLOSE, 0, 0);
     })->SetShortCut("ALT+F4");
-  } else if (SystemMenu) {
-    const int count = GetMenuItemCount(SystemMenu);
+  } else if (caption_.SystemMenu) {
+    const int count = GetMenuItemCount(caption_.SystemMenu);
     for (int i = 0; i < count; ++i) {
       wchar_t text[80] = {};
       MENUITEMINFOW info{};
@@ -69,7 +69,7 @@ void TWinSkinForm::BuildSystemMenu() {
       info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
       info.dwTypeData = text;
       info.cch = static_cast<UINT>(std::size(text) - 1);
-      if (!GetMenuItemInfoW(SystemMenu, static_cast<UINT>(i), TRUE, &info)) continue;
+      if (!GetMenuItemInfoW(caption_.SystemMenu, static_cast<UINT>(i), TRUE, &info)) continue;
       std::wstring caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
       std::wstring keys;
       if (const size_t tab = caption.find(L'\t'); tab != std::wstring::npos) {
@@ -84,22 +84,24 @@ void TWinSkinForm::BuildSystemMenu() {
       switch (command & 0xFFF0) {
         case SC_SIZE:
         case SC_MOVE:
-          item->SetEnabled(WindowShowState != wssMaximized);
+          item->SetEnabled(activation_.WindowShowState != wssMaximized);
           break;
         case SC_MINIMIZE:
           item->SetImageIndex(kGlyphMinimize);
-          item->SetEnabled(WindowShowState != wssMinimized && (BorderIcons & kbiMinimize));
+          item->SetEnabled(activation_.WindowShowState != wssMinimized &&
+                           (activation_.BorderIcons & kbiMinimize));
           break;
         case SC_MAXIMIZE:
           item->SetImageIndex(kGlyphMaximize);
-          item->SetEnabled(WindowShowState != wssMaximized && (BorderIcons & kbiMaximize));
+          item->SetEnabled(activation_.WindowShowState != wssMaximized &&
+                           (activation_.BorderIcons & kbiMaximize));
           break;
         case SC_CLOSE:
           item->SetImageIndex(kGlyphClose);
           break;
         case SC_RESTORE:
           item->SetImageIndex(kGlyphRestore);
-          item->SetEnabled(WindowShowState != wssNormal);
+          item->SetEnabled(activation_.WindowShowState != wssNormal);
           break;
         default:
           break;
@@ -111,7 +113,7 @@ void TWinSkinForm::BuildSystemMenu() {
     }
   }
   HookMenuItems(*root, true);
-  SystemMenuPopup = std::move(popup);
+  caption_.SystemMenuPopup = std::move(popup);
 }
 
 }  // namespace quarnel

@@ -20,6 +20,7 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/frame/frame_state.h"
 #include "skin/frame/menus/menu_bar.h"
 
 class TControl;
@@ -40,11 +41,6 @@ class TWinSysButton;
 class TWinSkinMenu;
 struct TMenuBtn;
 
-enum TFormSkinState { fsNotActivated = 0, fsActive = 1, fsReskinning = 3, fsDestroying = 4, fsFitting = 5, fsDestroyed = 6 };
-enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
-enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNoBorder = 2, bkDialog = 3 };
-enum TBorderIconBits : unsigned { kbiMaximize = 1, kbiMinimize = 2, kbiHelp = 4, kbiSystemMenu = 8, kbiKeepSystemMenuStyle = 16 };
-enum TWindowShowState { wssNormal = 0, wssMaximized = 1, wssMinimized = 2 };
 enum class TBorderPiece { Left, Right, Top, Bottom };
 
 class TWinSkinForm : public TComponent, public TControlSkinHost {
@@ -53,8 +49,6 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   ~TWinSkinForm() override;
 
   // --- set up by the manager, then attach -----------------------------------------------------
-  HWND Window = nullptr;
-  std::string WindowClassName;
   void AttachForm(TSkinData* skinData, TCustomForm* form);
   void Activate(TSkinData* skinData);
   void ComputeFrameMetrics();
@@ -78,8 +72,11 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void PaintBorderPiece(TBorderPiece piece, const RECT& rect, HDC target);
   void PaintCaption(HDC dc);
   void PaintTitle(const RECT& captionRect);
-  void UpdateWindowRegion();
-  void RefreshFrame();  // SetWindowPos with SWP_FRAMECHANGED, nothing else changed
+  // Cuts the window outline again when the window size changed since the last cut, or always.
+  void UpdateWindowRegion(bool evenIfSameSize = false);
+  void RefreshFrame();
+  // An MDI child no longer shown maximised among its siblings: its skinned outline and frame back.
+  void RestoreChildOutline();  // SetWindowPos with SWP_FRAMECHANGED, nothing else changed
 
   // --- caption buttons, window menu, hints ----------------------------------------------------
   void BuildCaptionButtons();
@@ -114,17 +111,10 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HookMainMenus(bool on);
   void HookMainMenuItems(TMainMenu& menu, TMenuItem& parent);
   bool IsOwnedMainMenu(TMainMenu* menu) const;
-  std::vector<std::pair<TMainMenu*, TMenuItem*>> mainMenuHooks_;  // items given our handlers
-  bool mainMenusOwnerDrawn_ = false;  // owner-draw was switched on here
-  // Menus that controls refer to, drawn by the skin through HostHookMenu.
-  std::vector<TMenu*> hookedMenus_;
   void UnhookReferencedMenus();
   void Notification(TComponent* component, TOperation operation) override;
-  int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
   void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
   void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
-  // The skinned menu bar standing in for the window's native one (made at activation).
-  std::unique_ptr<TWinSkinMenu> MenuBar;
   void CreateMenuBar();
   void FreeMenuBar();
   void AdoptNativeMenu(bool rebuild);
@@ -154,58 +144,27 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   TSkinData* HostSkinData() const override { return SkinData; }
   TCanvas& HostCanvas() override { return Canvas; }
   std::vector<TSkinControl*>& ControlSkins() override { return Controls; }
-  bool HostFrameEnabled() const override { return FrameEnabled; }
+  bool HostFrameEnabled() const override { return activation_.FrameEnabled; }
 
-  // --- state ---------------------------------------------------------------------------------
-  TCustomForm* Form = nullptr;
-  TSkinData* SkinData = nullptr;
-  bool UnicodeWindow = false;
-  TWndMethod SavedFormHook;
-  TColor SavedFormColor = 0;
-  bool FrameEnabled = false;
-  TFormSkinState SkinState = fsNotActivated;
-  TFormKind FormKind = fkPlainForm;
-  TBorderKind BorderKind = bkSingle;
-  unsigned BorderIcons = 0;  // TBorderIconBits
-  TWindowShowState WindowShowState = wssNormal;
-  bool RightToLeft = false;
-  bool ChildWindow = false;
-  bool DialogClass = false;
-  bool Active = true;
-  int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
-  int MenuBarHeight = 0;
-  RECT ClientSize{};
-  SIZE NativeFrameExtra{};
-  RECT WindowRect{};
-  SIZE WindowSize{};
-  RECT TitleRect{};
-  RECT TitleBackRect{};  // the title rectangle before its text-back margins were taken off
-  int ButtonReserve = 0;
-  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
-  HMENU NativeMenu = nullptr;
-  HMENU SystemMenu = nullptr;
-  ComponentPtr<TPopupMenu> SystemMenuPopup;
-  TNCObject* HotObject = nullptr;
-  bool MenuTracking = false;
-  DWORD LastRightClickTick = 0;
-  DWORD DoubleClickTime = 0;
+  // --- state, read-only outside the frame object -----------------------------------------------
+  const TFrameActivation& Activation() const { return activation_; }
+  const TFrameMetrics& Metrics() const { return metrics_; }
+  const TCaptionState& Caption() const { return caption_; }
+  const TRegionState& RegionState() const { return region_; }
+  const TMenuBand& MenuBand() const { return menuBand_; }
+  TWinSkinMenu* MenuBar() const { return menuBand_.Bar.get(); }
+  const std::string& WindowClass() const { return WindowClassName; }
+  // The manager binds the frame object to its window before attaching; tools and tests that
+  // drive control skins without attaching a frame bind the form and skin data too.
+  void BindWindow(HWND window, std::string className, TCustomForm* form = nullptr,
+                  TSkinData* skinData = nullptr);
+  HWND MDIClientWindow() const { return MDIClient; }
+  // The non-client object under the pointer (a caption or band button), kept by those objects.
+  TNCObject* HotObject() const { return caption_.HotObject; }
+  void SetHotObject(TNCObject* object) { caption_.HotObject = object; }
   bool HoverTimerEnabled() const { return hoverTimer_ != 0; }
   void SetHoverTimer(bool enabled);
-  int HintTimeCount = 0;  // ms the pointer has rested on the hot caption button
-  TBitmap CaptionBitmap;
-  TBitmap IconBitmap;
-  int IconSize = 0;
-  HRGN Region = nullptr;  // owned while RegionOwned
-  bool RegionOwned = false;
-  SIZE RegionSize{};
-  std::vector<TSkinControl*> Controls;  // freed by ReleaseControlSkins
-  HWND MDIClient = nullptr;
-  bool SavedMenuUpdate = true;
-  fw::UniqueFont CaptionFont;
-  std::wstring TitlePrefix = L"  ", TitleSuffix = L" ";
-  TCanvas Canvas;        // shared with the control skin objects while they draw
-  TCanvas CaptionCanvas;
-  HWND ForeignHotControl = nullptr;  // a control skin of a foreign window under the pointer
+  TColor FormColorBeforeSkin() const { return SavedFormColor; }
 
   // Frame element by piece (never null once a skin is loaded).
   TDataSkinBorder* Piece(TBorderPiece piece) const;
@@ -239,6 +198,23 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HandleSysCommand(TMessage& message);
   void ReadShowState();
   void DeleteRegion();
+
+  HWND Window = nullptr;
+  std::string WindowClassName;
+  TCustomForm* Form = nullptr;
+  TSkinData* SkinData = nullptr;
+  TWndMethod SavedFormHook;
+  TColor SavedFormColor = 0;
+  HWND MDIClient = nullptr;
+  std::vector<TSkinControl*> Controls;  // freed by ReleaseControlSkins
+  TCanvas Canvas;                       // shared with the control skin objects while they draw
+  HWND ForeignHotControl = nullptr;     // a control skin of a foreign window under the pointer
+  TFrameActivation activation_;
+  TFrameMetrics metrics_;
+  TCaptionState caption_;
+  TRegionState region_;
+  TMenuBand menuBand_;
+  friend void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside);
 
   fw::WindowSubclass subclass_;
   fw::WindowSubclass mdiClientSubclass_;

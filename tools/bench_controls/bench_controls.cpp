@@ -149,9 +149,7 @@ int Run(int runs, const std::string& package) {
   skinned->Show();
   SetWindowPos(plain->Handle(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   auto frame = TComponent::Make<TWinSkinForm>();
-  frame->Window = skinned->Handle();
-  frame->Form = skinned;
-  frame->SkinData = skin.get();
+  frame->BindWindow(skinned->Handle(), "TForm", skinned, skin.get());
   frame->Activate(skin.get());
   SetForegroundWindow(skinned->Handle());
   Pump();

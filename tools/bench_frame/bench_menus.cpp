@@ -63,23 +63,24 @@ int Run(int runs, const std::string& package) {
   SetMenu(plain, MakeBar());
   SetMenu(skinned, MakeBar());
   auto frame = TComponent::Make<TWinSkinForm>();
-  frame->Window = skinned;
-  frame->WindowClassName = "QuarnelBenchMenus";
+  frame->BindWindow(skinned, "QuarnelBenchMenus");
   frame->Activate(skin.get());
   SetForegroundWindow(skinned);
   SendMessageW(skinned, SKM_ACTIVATE, 0, kActivateMessageParam);
   Pump();
-  if (!frame->MenuBar) {
+  if (!frame->MenuBar()) {
     std::fprintf(stderr, "the skinned window has no skinned menu bar\n");
     return 1;
   }
 
   RECT r{};
   GetWindowRect(skinned, &r);
-  const RECT band{frame->BorderLeft, frame->CaptionHeight, r.right - r.left - frame->BorderRight,
-                  frame->CaptionHeight + frame->MenuBarHeight};
+  const RECT band{frame->Metrics().BorderLeft, frame->Metrics().CaptionHeight,
+                  r.right - r.left - frame->Metrics().BorderRight,
+                  frame->Metrics().CaptionHeight + frame->Metrics().MenuBarHeight};
   fw::WindowDC dc(skinned, fw::WindowDC::kWindow);
-  const double skinnedBar = Median(runs, [&] { frame->MenuBar->PaintMenuBar(dc.get(), band, true, false); });
+  const double skinnedBar =
+      Median(runs, [&] { frame->MenuBar()->PaintMenuBar(dc.get(), band, true, false); });
   const double systemBar = Median(runs, [&] {
     DrawMenuBar(plain);
     RedrawWindow(plain, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);

@@ -91,7 +91,7 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
   // Windows skinned with it give up their skin, which they could no longer read.
   if (skinningCount_ == kSkinningCountDestroying) return;
   for (size_t i = formSkins_.size(); i-- > 0;) {
-    if (i >= formSkins_.size() || formSkins_[i]->SkinData != data) continue;
+    if (i >= formSkins_.size() || formSkins_[i]->HostSkinData() != data) continue;
     TWinSkinForm* skin = formSkins_[i];
     formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
     UnskinWindow(skin);
@@ -183,7 +183,7 @@ void TSkinManage::SkinAllForms(TSkinData* requester) {
 
 // Gives one window back its own look: procedures, frame and size, then a full repaint.
 void TSkinManage::UnskinWindow(TWinSkinForm* skin) {
-  HWND window = skin->Window;
+  HWND window = skin->HostWindow();
   skin->Detach();
   if (IsWindow(window)) {
     InvalidateRect(window, nullptr, TRUE);
@@ -198,7 +198,7 @@ void TSkinManage::UnskinAll(TSkinData* requester) {
   if (requester->SkinFormtype() == sfOnlyThisForm) {
     for (size_t i = formSkins_.size(); i-- > 0;) {
       TWinSkinForm* skin = formSkins_[i];
-      if (skin->SkinData != requester) continue;
+      if (skin->HostSkinData() != requester) continue;
       formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
       UnskinWindow(skin);
       FreeFormSkin(skin);
@@ -219,7 +219,7 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   PurgeFormSkins();
   if (requester->SkinFormtype() == sfOnlyThisForm) {
     for (TWinSkinForm* skin : formSkins_)
-      if (skin->SkinData == requester) {
+      if (skin->HostSkinData() == requester) {
         skin->FreeCaptionButtons();
         skin->ComputeFrameMetrics();
         skin->Reskin();
@@ -229,20 +229,20 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   }
   const std::vector<TWinSkinForm*> snapshot = formSkins_;
   for (TWinSkinForm* skin : snapshot)
-    if (skin->SkinData == requester) {
+    if (skin->HostSkinData() == requester) {
       skin->FreeCaptionButtons();
       skin->ComputeFrameMetrics();
     }
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
-        skin->SkinData == requester)
+        skin->HostSkinData() == requester)
       ReskinWithoutInterimPaints(skin);
 }
 
 // Re-skinning changes a window's frame and its region: painting each step would cost more than
 // the whole new look, so it is painted once at the end.
 void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
-  const HWND window = skin->Window;
+  const HWND window = skin->HostWindow();
   const bool visible = IsWindowVisible(window);
   if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
   skin->Reskin();
@@ -253,7 +253,7 @@ void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
 
 void TSkinManage::ResetCaptionButtons() {
   for (TWinSkinForm* skin : formSkins_)
-    if (skin->SkinData == currentSkinData_) skin->FreeCaptionButtons();
+    if (skin->HostSkinData() == currentSkinData_) skin->FreeCaptionButtons();
 }
 
 }  // namespace quarnel

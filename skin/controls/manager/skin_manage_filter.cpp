@@ -33,7 +33,7 @@ bool Contains(const std::string& text, const char* part) {
 TWinSkinForm* TSkinManage::FindFormSkin(HWND window) const {
   if (!window) return nullptr;
   for (TWinSkinForm* skin : formSkins_)
-    if (skin->Window == window) return skin;
+    if (skin->HostWindow() == window) return skin;
   return nullptr;
 }
 
@@ -122,8 +122,7 @@ TWinSkinForm* TSkinManage::AttachFormSkin(HWND window, TWinControl* formObject, 
     foreignSkins_.push_back(TComponent::Make<TWinSkinForm>());
     skin = foreignSkins_.back().get();
   }
-  skin->Window = window;
-  skin->WindowClassName = className;
+  skin->BindWindow(window, className);
   formSkins_.push_back(skin);
   if (auto* form = ObjectAs<TCustomForm>(formObject))
     skin->AttachForm(data, form);
@@ -141,7 +140,7 @@ bool TSkinManage::SkinForm(TCustomForm* form) {
 
 void TSkinManage::ForgetWindow(HWND window) {
   if (skinningCount_ == kSkinningCountDestroying) return;
-  std::erase_if(formSkins_, [window](TWinSkinForm* skin) { return skin->Window == window; });
+  std::erase_if(formSkins_, [window](TWinSkinForm* skin) { return skin->HostWindow() == window; });
 }
 
 // Entries always refer to live objects (each removes itself when destroyed); those whose
@@ -151,7 +150,7 @@ void TSkinManage::PurgeFormSkins() {
   for (size_t i = formSkins_.size(); i-- > 0;) {
     if (i >= formSkins_.size()) continue;
     TWinSkinForm* skin = formSkins_[i];
-    if (skin->SkinState != fsDestroyed) continue;
+    if (skin->Activation().SkinState != fsDestroyed) continue;
     formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
     FreeFormSkin(skin);
   }
@@ -174,13 +173,11 @@ void TSkinManage::SetMaximizedChildMode(bool on) {
   maximizedChildMode_ = on;
   if (mainSkinData_ && (mainSkinData_->Options() & Bit(xoMDIChildBorder))) return;
   for (TWinSkinForm* skin : formSkins_) {
-    if (skin->FormKind != fkMDIChild) continue;
+    if (skin->Activation().FormKind != fkMDIChild) continue;
     if (on) {
       skin->RemoveRegion();
-    } else if (skin->WindowShowState != wssMinimized) {
-      skin->WindowShowState = wssNormal;
-      skin->UpdateWindowRegion();
-      if (!skin->RegionOwned) skin->RefreshFrame();
+    } else if (skin->Activation().WindowShowState != wssMinimized) {
+      skin->RestoreChildOutline();
     }
   }
 }

@@ -347,7 +347,7 @@ TEST_F(DispatchTest, ChoiceAndContainerRowsHandOutTheirSkinsToTheControlsAndThei
 TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
   formSkin->AttachControlSkins();
   TSkinControl* skin = nullptr;
-  for (TSkinControl* s : formSkin->Controls)
+  for (TSkinControl* s : formSkin->ControlSkins())
     if (s->Control == memo) {
       EXPECT_EQ(skin, nullptr) << "one object per control";
       skin = s;
@@ -359,9 +359,9 @@ TEST_F(DispatchTest, AttachControlSkinsGivesThePushButtonItsSkinOnce) {
   formSkin->AttachControlSkins();
   ASSERT_TRUE(Skinned(button));
   EXPECT_NE(dynamic_cast<TSkinButton*>(formSkin->FindControlSkin(button->Handle())), nullptr);
-  const size_t count = formSkin->Controls.size();
+  const size_t count = formSkin->ControlSkins().size();
   formSkin->AttachControlSkins();  // the tab walk and a second pass add nothing
-  EXPECT_EQ(formSkin->Controls.size(), count);
+  EXPECT_EQ(formSkin->ControlSkins().size(), count);
 }
 
 TEST_F(DispatchTest, Skin3rdNilLeavesAClassUnskinnedWhateverTheRules) {
@@ -479,8 +479,7 @@ TEST_F(DispatchTest, BareDialogButtonPostsItsCommandToTheParent) {
                             dialog.get(), reinterpret_cast<HMENU>(1234), wc.hInstance, nullptr);
   ASSERT_NE(ok, nullptr);
   auto dialogSkin = TComponent::Make<TWinSkinForm>();
-  dialogSkin->Window = dialog.get();
-  dialogSkin->SkinData = data;
+  dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);
   dialogSkin->AttachControlSkins();  // no form: the child windows are walked
   TSkinControl* skin = dialogSkin->FindControlSkin(ok);
   ASSERT_NE(dynamic_cast<TSkinButton*>(skin), nullptr);

@@ -249,7 +249,7 @@ void CALLBACK DragTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsTheList) {
   HWND list = MakeBareList(form->Handle(), 10, 205, 100);
   auto* skin = TComponent::CreateIn<TComboxScrollBar>(formSkin.get());
-  skin->AttachHandle(list, data, formSkin.get(), &formSkin->Canvas);
+  skin->AttachHandle(list, data, formSkin.get(), &formSkin->HostCanvas());
   RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   Settle();
 

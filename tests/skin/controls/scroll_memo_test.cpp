@@ -314,7 +314,7 @@ TEST_F(ScrollMemoTest, NoObjectsLeakOverSkinOffOnCycles) {
   Settle();
   EXPECT_LE(testing_support::gdi_objects(), gdi + 3);
   EXPECT_LE(testing_support::user_objects(), user + 3);
-  EXPECT_TRUE(formSkin->Controls.empty());
+  EXPECT_TRUE(formSkin->ControlSkins().empty());
 
   // Painting switched off and on through the control's message.
   TSkinScrollbar* skin = SkinScrolled(memo);

@@ -107,7 +107,7 @@ TSkinScrollbar* ScrollSkinTest::SkinScrolled(TControl* control) {
   r.owner = control;
   r.host = formSkin.get();
   r.skinData = data;
-  r.canvas = &formSkin->Canvas;
+  r.canvas = &formSkin->HostCanvas();
   r.control = control;
   auto* skin = dynamic_cast<TSkinScrollbar*>(MakeScrollbarSkin(r));
   Settle();

@@ -65,7 +65,7 @@ class SkinBaseTest : public ::testing::Test {
   }
   TSkinControl* AttachBase(TWinControl* control, bool useSkinColor) {
     auto* skin = TComponent::CreateIn<TSkinControl>(control);
-    skin->Attach(formSkin.get(), data, useSkinColor, &formSkin->Canvas);
+    skin->Attach(formSkin.get(), data, useSkinColor, &formSkin->HostCanvas());
     return skin;
   }
   TSkinData* data = nullptr;
@@ -126,15 +126,15 @@ TEST_F(SkinBaseTest, AfterTheWindowIsGoneDetachLeavesTheControlAlone) {
   EXPECT_EQ(panel->Color(), data->FaceColor()) << "not given back once the window got WM_NCDESTROY";
   EXPECT_FALSE(panel->ParentBackground());
   formSkin->AttachControlSkins();  // frees the objects whose window is gone
-  EXPECT_TRUE(formSkin->Controls.empty());
+  EXPECT_TRUE(formSkin->ControlSkins().empty());
 }
 
 TEST_F(SkinBaseTest, FreeingTheControlFirstLeavesNothingDangling) {
   AttachBase(panel, false);
-  ASSERT_EQ(formSkin->Controls.size(), 1u);
+  ASSERT_EQ(formSkin->ControlSkins().size(), 1u);
   form->DestroyComponent(panel);
   panel = nullptr;
-  EXPECT_TRUE(formSkin->Controls.empty());
+  EXPECT_TRUE(formSkin->ControlSkins().empty());
 }
 
 TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {

@@ -21,9 +21,7 @@ inline TSkinData& BuiltInSkin() {
 // A frame object for `form`'s window drawing with `data`, made without the skin manager.
 inline ComponentPtr<TWinSkinForm> MakeFormSkin(TForm* form, TSkinData* data) {
   auto formSkin = TComponent::Make<TWinSkinForm>();
-  formSkin->Window = form->Handle();
-  formSkin->Form = form;
-  formSkin->SkinData = data;
+  formSkin->BindWindow(form->Handle(), "TForm", form, data);
   return formSkin;
 }
 

@@ -72,7 +72,7 @@ TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   EXPECT_EQ(maximise.State, 2);
   Release(w, Centre(maximise.Rect));
   ASSERT_TRUE(testing_support::wait_until([&] { return IsZoomed(w.hwnd()) != FALSE; }, 2000));
-  EXPECT_EQ(w.frame().WindowShowState, wssMaximized);
+  EXPECT_EQ(w.frame().Activation().WindowShowState, wssMaximized);
   w.Repaint();
   TWinSysButton& restore = *w.Button("BUTTON.RESTORE");
   EXPECT_TRUE(restore.Visible);
@@ -85,12 +85,12 @@ TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   Press(w, restore);
   Release(w, Centre(restore.Rect));
   ASSERT_TRUE(testing_support::wait_until([&] { return !IsZoomed(w.hwnd()); }, 2000));
-  EXPECT_EQ(w.frame().WindowShowState, wssNormal);
+  EXPECT_EQ(w.frame().Activation().WindowShowState, wssNormal);
 }
 
 TEST_F(CaptionButtonsTest, DialogHasNoIconButton) {
   SkinnedWindow w(*skin, L"Dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-  ASSERT_EQ(w.frame().BorderKind, bkDialog);
+  ASSERT_EQ(w.frame().Activation().BorderKind, bkDialog);
   EXPECT_FALSE(w.Button("BUTTON.ICON")->Visible);
   EXPECT_TRUE(w.Button("BUTTON.CLOSE")->Visible);
   // No minimise or maximise box: both are hidden.
@@ -100,7 +100,7 @@ TEST_F(CaptionButtonsTest, DialogHasNoIconButton) {
 TEST_F(CaptionButtonsTest, WindowWithoutWindowMenuHasNoCloseButton) {
   SkinnedWindow w(*skin, L"No menu",
                   WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-  EXPECT_FALSE(w.frame().BorderIcons & kbiSystemMenu);
+  EXPECT_FALSE(w.frame().Activation().BorderIcons & kbiSystemMenu);
   EXPECT_FALSE(w.Button("BUTTON.CLOSE")->Visible);
   // Maximise stays in view but cannot be clicked without the window menu.
   EXPECT_TRUE(w.Button("BUTTON.MAXIMIZE")->Visible);
@@ -112,7 +112,7 @@ TEST_F(CaptionButtonsTest, PressAndReleaseOutsideDoesNothing) {
   MessageSpy spy(w.hwnd());
   TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   Press(w, close);
-  EXPECT_EQ(w.frame().HotObject, &close);
+  EXPECT_EQ(w.frame().HotObject(), &close);
   Release(w, {w.Shot().width / 2, 15});  // the middle of the caption: no button
   EXPECT_TRUE(IsWindow(w.hwnd()));
   EXPECT_EQ(spy.count(WM_SYSCOMMAND), 0);
@@ -136,7 +136,7 @@ TEST_F(CaptionButtonsTest, ReleaseOverAnotherButtonDoesNothingReleaseOverItActs)
   Press(w, minimise);
   Release(w, Centre(minimise.Rect));
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(w.hwnd()) != FALSE; }, 2000));
-  EXPECT_EQ(w.frame().WindowShowState, wssMinimized);
+  EXPECT_EQ(w.frame().Activation().WindowShowState, wssMinimized);
 }
 
 TEST_F(CaptionButtonsTest, CloseButtonClosesTheWindow) {
@@ -151,23 +151,23 @@ TEST_F(CaptionButtonsTest, InactiveWindowDrawsFrameFourAndIgnoresPointerMoves) {
   SkinnedWindow w(*skin, L"Inactive");
   TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   w.Deactivate();
-  ASSERT_FALSE(w.frame().Active);
+  ASSERT_FALSE(w.frame().Activation().Active);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 4), 50);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
   testing_support::flush_events(20);
-  EXPECT_EQ(w.frame().HotObject, nullptr);
+  EXPECT_EQ(w.frame().HotObject(), nullptr);
   EXPECT_EQ(close.State, 1);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 4), 50);
   // Active again: the same move makes it hot and draws frame 3.
   w.Activate();
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 1), 50);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
-  EXPECT_EQ(w.frame().HotObject, &close);
+  EXPECT_EQ(w.frame().HotObject(), &close);
   EXPECT_EQ(close.State, 3);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 3), 50);
   // Leaving for the caption's middle puts it back to normal.
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
-  EXPECT_EQ(w.frame().HotObject, nullptr);
+  EXPECT_EQ(w.frame().HotObject(), nullptr);
   EXPECT_EQ(close.State, 1);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 1), 50);
 }
@@ -180,7 +180,7 @@ TEST_F(CaptionButtonsTest, HintShowsAfterTwiceTheHintPauseAndHidesAfterTheHidePa
   const POINT centre = w.Screen(Centre(close.Rect));
   SetCursorPos(centre.x, centre.y);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(centre.x, centre.y));
-  ASSERT_EQ(f.HotObject, &close);
+  ASSERT_EQ(f.HotObject(), &close);
   for (int i = 0; i < 3; ++i) f.HoverTimerTick();  // 750 ms
   EXPECT_FALSE(skin->HintShowing());
   f.HoverTimerTick();  // 1000 ms = twice the hint pause
@@ -192,9 +192,9 @@ TEST_F(CaptionButtonsTest, HintShowsAfterTwiceTheHintPauseAndHidesAfterTheHidePa
   // The pointer leaves: the button turns normal and is no longer hot.
   SetCursorPos(centre.x - 200, centre.y + 100);
   f.HoverTimerTick();
-  EXPECT_EQ(f.HotObject, nullptr);
+  EXPECT_EQ(f.HotObject(), nullptr);
   EXPECT_EQ(close.State, 1);
-  EXPECT_EQ(f.HintTimeCount, 0);
+  EXPECT_EQ(f.Caption().HintTimeCount, 0);
 }
 
 TEST_F(CaptionButtonsTest, DoubleClickOnCaptionMaximisesAndRestores) {

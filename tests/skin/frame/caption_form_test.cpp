@@ -25,7 +25,7 @@ class CaptionFormTest : public FormSkinTest {
     return frame;
   }
   TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
-    for (auto& b : frame.CaptionButtons)
+    for (auto& b : frame.Caption().Buttons)
       if (b->Skin->Name == name) return b.get();
     return nullptr;
   }
@@ -73,7 +73,7 @@ class MenuWatcher {
 TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->Window;
+  HWND window = frame->HostWindow();
   for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
     EXPECT_TRUE(Button(*frame, name)->Visible) << name;
   EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible);
@@ -83,13 +83,13 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect), MOUSEEVENTF_LEFTDOWN,
         MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(window) != FALSE; }, 2000));
-  EXPECT_EQ(frame->WindowShowState, wssMinimized);
+  EXPECT_EQ(frame->Activation().WindowShowState, wssMinimized);
 }
 
 TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->Window;
+  HWND window = frame->HostWindow();
   const RECT w = WindowRectOf(window);
   MenuWatcher watcher;
   Click({w.left + (w.right - w.left) / 2, w.top + 15}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -101,7 +101,7 @@ TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
 TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->Window;
+  HWND window = frame->HostWindow();
   TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
   ASSERT_TRUE(icon && icon->Visible);
   MenuWatcher watcher;
@@ -114,7 +114,7 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
 TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->Window;
+  HWND window = frame->HostWindow();
   const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect);
   SetCursorPos(at.x, at.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
@@ -122,7 +122,7 @@ TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   EXPECT_TRUE(testing_support::wait_until([&] { return data->HintShowing(); }, 3000));
   EXPECT_EQ(data->HintWindow.Text(), L"Maximize");
   SetCursorPos(at.x - 250, at.y + 200);
-  EXPECT_TRUE(testing_support::wait_until([&] { return !data->HintShowing() && !frame->HotObject; }, 2000));
+  EXPECT_TRUE(testing_support::wait_until([&] { return !data->HintShowing() && !frame->HotObject(); }, 2000));
 }
 
 }  // namespace

@@ -69,13 +69,13 @@ class MenuCloser {
 TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   SkinnedWindow w(*skin, L"Menu");
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(f.SystemMenu);
+  ASSERT_TRUE(f.Caption().SystemMenu);
   f.BuildSystemMenu();
-  ASSERT_TRUE(f.SystemMenuPopup);
-  TPopupMenu& menu = *f.SystemMenuPopup;
+  ASSERT_TRUE(f.Caption().SystemMenuPopup);
+  TPopupMenu& menu = *f.Caption().SystemMenuPopup;
   EXPECT_TRUE(menu.OwnerDraw());
   EXPECT_EQ(menu.Images(), &skin->MenuGlyphs);
-  EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(f.SystemMenu));
+  EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(f.Caption().SystemMenu));
 
   TMenuItem* restore = ItemByTag(menu, SC_RESTORE);
   TMenuItem* maximise = ItemByTag(menu, SC_MAXIMIZE);
@@ -101,33 +101,33 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   // Maximised: restore on, maximise, move and size off.
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
   testing_support::flush_events(50);
-  ASSERT_EQ(f.WindowShowState, wssMaximized);
+  ASSERT_EQ(f.Activation().WindowShowState, wssMaximized);
   f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_RESTORE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MAXIMIZE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MOVE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_SIZE)->Enabled());
+  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_RESTORE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MAXIMIZE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MOVE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_SIZE)->Enabled());
   // A grayed or disabled native item is disabled in the copy.
-  EnableMenuItem(f.SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  EnableMenuItem(f.Caption().SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
   f.BuildSystemMenu();
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Enabled());
-  EnableMenuItem(f.SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
-  EnableMenuItem(f.SystemMenu, SC_MOVE, MF_BYCOMMAND | MF_DISABLED);
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Enabled());
+  EnableMenuItem(f.Caption().SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+  EnableMenuItem(f.Caption().SystemMenu, SC_MOVE, MF_BYCOMMAND | MF_DISABLED);
   f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_MOVE)->Enabled());
+  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Enabled());
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MOVE)->Enabled());
   // A checked native item is checked in the copy.
-  CheckMenuItem(f.SystemMenu, SC_RESTORE, MF_BYCOMMAND | MF_CHECKED);
+  CheckMenuItem(f.Caption().SystemMenu, SC_RESTORE, MF_BYCOMMAND | MF_CHECKED);
   f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.SystemMenuPopup, SC_RESTORE)->Checked());
-  EXPECT_FALSE(ItemByTag(*f.SystemMenuPopup, SC_CLOSE)->Checked());
+  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_RESTORE)->Checked());
+  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Checked());
 }
 
 TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
   SkinnedWindow w(*skin, L"No box", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
   w.frame().BuildSystemMenu();
-  TMenuItem* minimise = ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE);
-  TMenuItem* maximise = ItemByTag(*w.frame().SystemMenuPopup, SC_MAXIMIZE);
+  TMenuItem* minimise = ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MINIMIZE);
+  TMenuItem* maximise = ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MAXIMIZE);
   ASSERT_NE(minimise, nullptr);
   ASSERT_NE(maximise, nullptr);
   EXPECT_FALSE(minimise->Enabled());
@@ -148,7 +148,7 @@ class TFreeWatcher : public TComponent {
 TEST_F(CaptionMenuTest, ReplacedWindowMenuTellsWhoeverWatchesIt) {
   SkinnedWindow w(*skin, L"Watched");
   w.frame().BuildSystemMenu();
-  TPopupMenu* first = w.frame().SystemMenuPopup.get();
+  TPopupMenu* first = w.frame().Caption().SystemMenuPopup.get();
   ASSERT_NE(first, nullptr);
   auto watcher = TComponent::Make<TFreeWatcher>();
   first->FreeNotification(watcher.get());
@@ -159,7 +159,7 @@ TEST_F(CaptionMenuTest, ReplacedWindowMenuTellsWhoeverWatchesIt) {
 TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
   SkinnedWindow w(*skin, L"Command");
   w.frame().BuildSystemMenu();
-  ItemByTag(*w.frame().SystemMenuPopup, SC_MINIMIZE)->Click();
+  ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MINIMIZE)->Click();
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(w.hwnd()) != FALSE; }, 2000));
 }
 
@@ -190,7 +190,7 @@ TEST_F(CaptionMenuTest, SecondRightClickOverAHotButtonClosesTheWindow) {
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect)));
-  ASSERT_NE(w.frame().HotObject, nullptr);
+  ASSERT_NE(w.frame().HotObject(), nullptr);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));
   EXPECT_EQ(closer.shown.load(), 1);

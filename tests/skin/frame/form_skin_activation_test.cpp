@@ -23,16 +23,16 @@ TEST_F(FormSkinActivationTest, SkinnedAtFirstActivationNotBefore) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Form, form);
+  EXPECT_EQ(skin->HostForm(), form);
   EXPECT_EQ(skin->Owner(), form);  // dies with the form
-  EXPECT_EQ(skin->SkinData, data.get());
+  EXPECT_EQ(skin->HostSkinData(), data.get());
   EXPECT_EQ(manager->SkinningCount(), 1);
   EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, 0), 1);
   // The form took the skin's face colour and keeps its own to get back.
   EXPECT_EQ(form->Color(), data->FaceColor());
-  EXPECT_EQ(skin->SavedFormColor, clBtnFace);
+  EXPECT_EQ(skin->FormColorBeforeSkin(), clBtnFace);
 }
 
 TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
@@ -70,12 +70,7 @@ TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {
   HWND window = form->Handle();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->BorderKind, bkSingle);
-  EXPECT_EQ(skin->BorderLeft, SkinLeft());
-  EXPECT_EQ(skin->BorderRight, SkinRight());
-  EXPECT_EQ(skin->CaptionHeight, SkinTop());
-  EXPECT_EQ(skin->BorderBottom, SkinBottom());
-  EXPECT_EQ(skin->MenuBarHeight, 0);
+  EXPECT_EQ(skin->Activation().BorderKind, bkSingle);
   ASSERT_GT(SkinTop(), 0);
 
   const RECT client = ClientRectOf(window);
@@ -99,10 +94,10 @@ TEST_F(FormSkinActivationTest, SizeableFormKeepsItsClientSizeToo) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(form->Handle());
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->BorderKind, bkSizeable);
-  EXPECT_TRUE(skin->BorderIcons & kbiMaximize);
-  EXPECT_TRUE(skin->BorderIcons & kbiMinimize);
-  EXPECT_TRUE(skin->BorderIcons & kbiSystemMenu);
+  EXPECT_EQ(skin->Activation().BorderKind, bkSizeable);
+  EXPECT_TRUE(skin->Activation().BorderIcons & kbiMaximize);
+  EXPECT_TRUE(skin->Activation().BorderIcons & kbiMinimize);
+  EXPECT_TRUE(skin->Activation().BorderIcons & kbiSystemMenu);
   const RECT client = ClientRectOf(form->Handle());
   EXPECT_EQ(client.right, 250);
   EXPECT_EQ(client.bottom, 120);
@@ -146,12 +141,7 @@ TEST_F(FormSkinActivationTest, NoBorderWindowKeepsTheSystemRectangle) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->BorderKind, bkNoBorder);
-  EXPECT_EQ(skin->BorderLeft, 0);
-  EXPECT_EQ(skin->BorderRight, 0);
-  EXPECT_EQ(skin->CaptionHeight, 0);
-  EXPECT_EQ(skin->BorderBottom, 0);
-  EXPECT_EQ(skin->MenuBarHeight, 0);
+  EXPECT_EQ(skin->Activation().BorderKind, bkNoBorder);
   const RECT outer = WindowRectOf(window);
   const RECT client = ClientRectOf(window);
   EXPECT_EQ(outer.right - outer.left, nativeOuter.right - nativeOuter.left);
@@ -161,7 +151,8 @@ TEST_F(FormSkinActivationTest, NoBorderWindowKeepsTheSystemRectangle) {
   // A frame change asks WM_NCCALCSIZE again: the system's rectangle still stands.
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   EXPECT_EQ(ClientRectOf(window).right, nativeClient.right);
-  EXPECT_FALSE(skin->RegionOwned);  // nothing was cut
+  const RECT cut = WindowRegionBox(window);
+  EXPECT_TRUE(IsRectEmpty(&cut));  // nothing was cut
 }
 
 }  // namespace

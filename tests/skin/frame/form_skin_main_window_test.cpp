@@ -23,7 +23,7 @@ class MainWindowSkinTest : public MainFormFixture<> {
  protected:
   TWinSkinForm* WaitSkinned() {
     testing_support::wait_until(
-        [&] { return Skin() && Skin()->SkinState == fsActive && Skin()->HoverTimerEnabled(); });
+        [&] { return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->HoverTimerEnabled(); });
     flush_events(50);
     return Skin();
   }
@@ -47,10 +47,10 @@ TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned();
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Form, form);
-  EXPECT_EQ(skin->SkinData, form->SkinData1);
-  EXPECT_EQ(skin->BorderKind, bkSingle);
-  EXPECT_EQ(skin->MenuBarHeight, 0);
+  EXPECT_EQ(skin->HostForm(), form);
+  EXPECT_EQ(skin->HostSkinData(), form->SkinData1);
+  EXPECT_EQ(skin->Activation().BorderKind, bkSingle);
+  EXPECT_EQ(skin->Metrics().MenuBarHeight, 0);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
   EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
   RECT client{}, outer{};
@@ -58,12 +58,12 @@ TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   GetWindowRect(window, &outer);
   EXPECT_EQ(client.right, 347);
   EXPECT_EQ(client.bottom, 181);
-  EXPECT_EQ(outer.bottom - outer.top, 181 + skin->CaptionHeight + skin->BorderBottom);
-  EXPECT_EQ(skin->CaptionHeight, FrameTop());
+  EXPECT_EQ(outer.bottom - outer.top, 181 + skin->Metrics().CaptionHeight + skin->Metrics().BorderBottom);
+  EXPECT_EQ(skin->Metrics().CaptionHeight, FrameTop());
   // The buttons and the memo are still where the description put them, in the client area.
   RECT button{};
   GetWindowRect(form->Button1->Handle(), &button);
-  EXPECT_GE(button.top, outer.top + skin->CaptionHeight);
+  EXPECT_GE(button.top, outer.top + skin->Metrics().CaptionHeight);
 }
 
 TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
@@ -76,7 +76,7 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
   EXPECT_TRUE(testing_support::save_bmp(active, "main_window_skinned_active.bmp"));
 
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);  // repaints the frame before it returns
-  EXPECT_FALSE(Skin()->Active);
+  EXPECT_FALSE(Skin()->Activation().Active);
   const auto inactive = testing_support::capture_window(window);
   EXPECT_TRUE(testing_support::save_bmp(inactive, "main_window_skinned_inactive.bmp"));
   // The caption is drawn from the other frame of the skin when the window is inactive.
@@ -87,14 +87,15 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
   SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
 
   ShowWindow(window, SW_MINIMIZE);
-  EXPECT_TRUE(testing_support::wait_until([&] { return Skin()->WindowShowState == wssMinimized; }));
+  EXPECT_TRUE(
+      testing_support::wait_until([&] { return Skin()->Activation().WindowShowState == wssMinimized; }));
   EXPECT_TRUE(testing_support::save_bmp(testing_support::capture_window(window),
                                         "main_window_skinned_minimised.bmp"));
   ShowWindow(window, SW_RESTORE);
   RECT client{};
   EXPECT_TRUE(testing_support::wait_until([&] {
     GetClientRect(window, &client);
-    return Skin()->WindowShowState == wssNormal && client.right == 347;
+    return Skin()->Activation().WindowShowState == wssNormal && client.right == 347;
   })) << client.right;
 }
 
@@ -113,7 +114,8 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
   if (!errorBox) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(errorBox);
-  if (!skin || skin->SkinState != fsActive || !skin->HoverTimerEnabled() || watchTicks < 6) return;
+  if (!skin || skin->Activation().SkinState != fsActive || !skin->HoverTimerEnabled() || watchTicks < 6)
+    return;
   errorBoxSkinned = true;
   RECT r{};
   GetWindowRect(errorBox, &r);

@@ -31,8 +31,8 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   ASSERT_TRUE(client);
   TWinSkinForm* frameSkin = WaitSkinned(frameWindow);
   ASSERT_NE(frameSkin, nullptr);
-  EXPECT_EQ(frameSkin->FormKind, fkMDIFrame);
-  EXPECT_EQ(frameSkin->MDIClient, client);
+  EXPECT_EQ(frameSkin->Activation().FormKind, fkMDIFrame);
+  EXPECT_EQ(frameSkin->MDIClientWindow(), client);
   EXPECT_EQ(manager->MDIClientWindow(), client);
   const auto clientProc = GetWindowLongPtrW(client, GWLP_WNDPROC);
 
@@ -43,15 +43,16 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   EXPECT_TRUE(GetWindowLongPtrW(childWindow, GWL_EXSTYLE) & WS_EX_MDICHILD);
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
-  EXPECT_EQ(childSkin->Form, child);
-  EXPECT_EQ(childSkin->FormKind, fkMDIChild);
+  EXPECT_EQ(childSkin->HostForm(), child);
+  EXPECT_EQ(childSkin->Activation().FormKind, fkMDIChild);
   EXPECT_TRUE(IsZoomed(childWindow));
-  EXPECT_EQ(childSkin->WindowShowState, wssMaximized);
+  EXPECT_EQ(childSkin->Activation().WindowShowState, wssMaximized);
   EXPECT_TRUE(manager->MaximizedChildMode());
   EXPECT_EQ(SendMessageW(childWindow, SKM_QUERYSKINNED, 0, 0), 1);
   // The maximised child is not cut and keeps the system's rectangle: its client fills the
   // MDI client (the system's maximised child has its frame outside the client window).
-  EXPECT_FALSE(childSkin->RegionOwned);
+  const RECT maximisedCut = WindowRegionBox(childWindow);
+  EXPECT_TRUE(IsRectEmpty(&maximisedCut));
   RECT childClient{}, mdiClient{};
   GetClientRect(childWindow, &childClient);
   GetClientRect(client, &mdiClient);
@@ -68,11 +69,13 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   SendMessageW(childWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
   flush_events(100);
   EXPECT_FALSE(IsZoomed(childWindow));
-  EXPECT_EQ(childSkin->WindowShowState, wssNormal);
+  EXPECT_EQ(childSkin->Activation().WindowShowState, wssNormal);
   EXPECT_FALSE(manager->MaximizedChildMode());
-  EXPECT_TRUE(childSkin->RegionOwned);
+  const RECT restoredCut = WindowRegionBox(childWindow);
+  EXPECT_FALSE(IsRectEmpty(&restoredCut));
   EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
-  EXPECT_EQ(ClientOrigin(childWindow).y, childSkin->CaptionHeight + childSkin->MenuBarHeight);
+  EXPECT_EQ(ClientOrigin(childWindow).y,
+            childSkin->Metrics().CaptionHeight + childSkin->Metrics().MenuBarHeight);
   testing_support::save_bmp(testing_support::capture_window(frameWindow), ShotPath("form_skin_mdi_restored"));
 }
 
@@ -88,7 +91,7 @@ TEST_F(FormSkinMDITest, NormalChildIsFittedAndDestroyingItLeavesTheFrameSkinned)
   child->Show();
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
-  EXPECT_EQ(childSkin->WindowShowState, wssNormal);
+  EXPECT_EQ(childSkin->Activation().WindowShowState, wssNormal);
   EXPECT_FALSE(manager->MaximizedChildMode());
   EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
   EXPECT_EQ(ClientRectOf(childWindow).right, 200);

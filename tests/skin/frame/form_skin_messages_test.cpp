@@ -38,14 +38,14 @@ TEST_F(FormSkinMessagesTest, SizeReachesThePreviousProcedure) {
   spy->clear();
   SendMessageW(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
   EXPECT_GE(spy->count(WM_SIZE), 1);
-  EXPECT_EQ(skin->WindowShowState, wssNormal);
+  EXPECT_EQ(skin->Activation().WindowShowState, wssNormal);
   // A real size change passes WM_SIZE on as well, and the region follows the new size.
   spy->clear();
   const RECT before = WindowRectOf(window);
   SetWindowPos(window, nullptr, 0, 0, before.right - before.left + 40, before.bottom - before.top,
                SWP_NOMOVE | SWP_NOZORDER);
   EXPECT_GE(spy->count(WM_SIZE), 1);
-  EXPECT_EQ(skin->RegionSize.cx, before.right - before.left + 40);
+  EXPECT_EQ(WindowRegionBox(window).right, before.right - before.left + 40);
 }
 
 TEST_F(FormSkinMessagesTest, NCActivateAnswersOneAndNeverReachesThePlainFormsDefault) {
@@ -53,10 +53,10 @@ TEST_F(FormSkinMessagesTest, NCActivateAnswersOneAndNeverReachesThePlainFormsDef
   ASSERT_NE(skin, nullptr);
   spy->clear();
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 1);
-  EXPECT_FALSE(skin->Active);
+  EXPECT_FALSE(skin->Activation().Active);
   EXPECT_FALSE(skin->HoverTimerEnabled());
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 1);
-  EXPECT_TRUE(skin->Active);
+  EXPECT_TRUE(skin->Activation().Active);
   EXPECT_TRUE(skin->HoverTimerEnabled());
   EXPECT_EQ(spy->count(WM_NCACTIVATE), 0);
   // The system's uxtheme caption request is answered without drawing.
@@ -126,11 +126,11 @@ TEST_F(FormSkinMessagesTest, WindowMenuCommandsArePostedAsSystemCommands) {
   flush_events(100);
   EXPECT_EQ(spy->count(WM_SYSCOMMAND), 1);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(skin->WindowShowState, wssMaximized);
+  EXPECT_EQ(skin->Activation().WindowShowState, wssMaximized);
   SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
   flush_events(50);
   EXPECT_FALSE(IsZoomed(window));
-  EXPECT_EQ(skin->WindowShowState, wssNormal);
+  EXPECT_EQ(skin->Activation().WindowShowState, wssNormal);
   EXPECT_EQ(ClientRectOf(window).right, 300);
   // Any other command goes to the form as it is.
   spy->clear();

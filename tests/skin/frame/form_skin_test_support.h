@@ -61,7 +61,7 @@ class FormSkinTest : public ::testing::Test {
   TWinSkinForm* WaitSkinned(HWND window) {
     testing_support::wait_until([&] {
       TWinSkinForm* skin = SkinOf(window);
-      return skin && skin->SkinState == fsActive && skin->HoverTimerEnabled();
+      return skin && skin->Activation().SkinState == fsActive && skin->HoverTimerEnabled();
     });
     testing_support::flush_events(30);
     return SkinOf(window);
@@ -93,6 +93,13 @@ class FormSkinTest : public ::testing::Test {
     ClientToScreen(window, &p);
     const RECT w = WindowRectOf(window);
     return POINT{p.x - w.left, p.y - w.top};
+  }
+  // The bounds of the outline cut for the window; empty when the window has none.
+  static RECT WindowRegionBox(HWND window) {
+    fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    RECT box{};
+    if (GetWindowRgn(window, region.get()) != ERROR) GetRgnBox(region.get(), &box);
+    return box;
   }
   static std::string ShotPath(const std::string& name) { return name + ".bmp"; }
 

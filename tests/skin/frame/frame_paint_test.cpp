@@ -33,17 +33,17 @@ TEST_F(FramePaintTest, BuiltInBorderAndCaptionPixelsAreTheSkinImagesActiveAndIna
   auto skin = LoadSkin(BuiltInPackage());
   SkinnedWindow w(*skin, L"Pixels");
   TWinSkinForm& f = w.frame();
-  ASSERT_EQ(f.SkinState, fsActive);
-  ASSERT_EQ(f.CaptionHeight, 30);
-  ASSERT_EQ(f.BorderLeft, 4);
-  ASSERT_EQ(f.BorderRight, 4);
+  ASSERT_EQ(f.Activation().SkinState, fsActive);
+  ASSERT_EQ(f.Metrics().CaptionHeight, 30);
+  ASSERT_EQ(f.Metrics().BorderLeft, 4);
+  ASSERT_EQ(f.Metrics().BorderRight, 4);
   TBitmap& left = skin->FrameLeft->Image;
   TBitmap& right = skin->FrameRight->Image;
   TBitmap& top = skin->FrameTop->Image;
 
   for (bool active : {true, false}) {
     if (!active) w.Deactivate();
-    ASSERT_EQ(f.Active, active);
+    ASSERT_EQ(f.Activation().Active, active);
     const Capture shot = w.Shot();
     const int W = shot.width, H = shot.height;
     const int side = active ? 0 : 4;   // frames side by side
@@ -92,7 +92,7 @@ TEST_F(FramePaintTest, OneFramePieceLooksTheSameActiveAndInactive) {
   recipe.text.replace(recipe.text.find(twoFrames), twoFrames.size(), "LeftFrame=1");
   auto skin = LoadSkin(PackSkin(recipe));
   SkinnedWindow w(*skin, L"One frame");
-  ASSERT_EQ(w.frame().BorderLeft, 8);
+  ASSERT_EQ(w.frame().Metrics().BorderLeft, 8);
   const int W = w.Shot().width;
   const COLORREF activeLeft = w.Shot().at(6, 150);
   EXPECT_EQ(activeLeft, kSideInactive);  // the one frame holds both colours side by side
@@ -111,7 +111,7 @@ TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
   ASSERT_LT(ink.left, ink.right) << "no title drawn";
 
   HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, f.CaptionFont.get());
+  HGDIOBJ old = SelectObject(screen, f.Caption().Font.get());
   SIZE prefix{};
   GetTextExtentPoint32W(screen, L"  ", 2, &prefix);
   TEXTMETRICW metrics{};
@@ -119,13 +119,13 @@ TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
 
-  EXPECT_EQ(f.TitleRect.left, 4 + 20);  // caption left + the skin's text shift
-  EXPECT_EQ(f.TitleRect.top, (30 - metrics.tmHeight) / 2);
-  EXPECT_GE(ink.left, f.TitleRect.left + prefix.cx);
-  EXPECT_LE(ink.left, f.TitleRect.left + prefix.cx + 3);
-  EXPECT_GE(ink.top, f.TitleRect.top);
-  EXPECT_LE(ink.bottom, f.TitleRect.bottom);
-  EXPECT_LE(ink.right, f.TitleRect.right);
+  EXPECT_EQ(f.Metrics().TitleRect.left, 4 + 20);  // caption left + the skin's text shift
+  EXPECT_EQ(f.Metrics().TitleRect.top, (30 - metrics.tmHeight) / 2);
+  EXPECT_GE(ink.left, f.Metrics().TitleRect.left + prefix.cx);
+  EXPECT_LE(ink.left, f.Metrics().TitleRect.left + prefix.cx + 3);
+  EXPECT_GE(ink.top, f.Metrics().TitleRect.top);
+  EXPECT_LE(ink.bottom, f.Metrics().TitleRect.bottom);
+  EXPECT_LE(ink.right, f.Metrics().TitleRect.right);
 }
 
 TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
@@ -136,10 +136,10 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   TWinSkinForm& f = w.frame();
   const Capture shot = w.Shot();
   const int W = shot.width;
-  EXPECT_EQ(f.TitleRect.right, W - 4 - 40);
+  EXPECT_EQ(f.Metrics().TitleRect.right, W - 4 - 40);
   const RECT ink = InkBox(shot, {4, 0, W - 4, 30}, kTopActive);
-  EXPECT_LE(ink.right, f.TitleRect.right);
-  EXPECT_GT(ink.right, f.TitleRect.right - 20);  // filled up to the clip, ending in "..."
+  EXPECT_LE(ink.right, f.Metrics().TitleRect.right);
+  EXPECT_GT(ink.right, f.Metrics().TitleRect.right - 20);  // filled up to the clip, ending in "..."
 
   // The same text drawn with an end ellipsis into the same rectangle gives the same pixels.
   TBitmap expected(W, 30, pf32bit);
@@ -147,16 +147,16 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   fw::UniqueBrush back(CreateSolidBrush(kTopActive));
   RECT all{0, 0, W, 30};
   FillRect(dc, &all, back.get());
-  HGDIOBJ old = SelectObject(dc, f.CaptionFont.get());
+  HGDIOBJ old = SelectObject(dc, f.Caption().Font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTitleActive);
   const std::wstring text = L"  " + title + L" ";
-  RECT r = f.TitleRect;
+  RECT r = f.Metrics().TitleRect;
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, old);
   int mismatches = 0;
-  for (int y = f.TitleRect.top; y < f.TitleRect.bottom; ++y)
+  for (int y = f.Metrics().TitleRect.top; y < f.Metrics().TitleRect.bottom; ++y)
     for (int x = 4; x < W - 4; ++x) mismatches += shot.at(x, y) != expected.PixelAt(x, y);
   EXPECT_EQ(mismatches, 0);
 }
@@ -166,8 +166,8 @@ TEST_F(FramePaintTest, PopupWindowTitleStopsFivePixelsBeforeTheButtons) {
   std::wstring title(200, L'W');
   SkinnedWindow w(*skin, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   TWinSkinForm& f = w.frame();
-  EXPECT_EQ(f.ButtonReserve, 73);  // the minimise button lies furthest from the right edge
-  EXPECT_EQ(f.TitleRect.right, w.Shot().width - 4 - 73 - 5);
+  EXPECT_EQ(f.Metrics().ButtonReserve, 73);  // the minimise button lies furthest from the right edge
+  EXPECT_EQ(f.Metrics().TitleRect.right, w.Shot().width - 4 - 73 - 5);
 }
 
 TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
@@ -175,14 +175,14 @@ TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
   SkinnedWindow normal(*skin, L"Same title", WS_OVERLAPPEDWINDOW, 0, 400, 300, 40, 40);
   SkinnedWindow dialog(*skin, L"Same title", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 400, 300,
                        40, 360);
-  ASSERT_EQ(dialog.frame().BorderKind, bkDialog);
+  ASSERT_EQ(dialog.frame().Activation().BorderKind, bkDialog);
   normal.Repaint();
   dialog.Repaint();
-  EXPECT_EQ(normal.frame().TitleRect.left - dialog.frame().TitleRect.left, 16);
+  EXPECT_EQ(normal.frame().Metrics().TitleRect.left - dialog.frame().Metrics().TitleRect.left, 16);
   const RECT normalInk = InkBox(normal.Shot(), {4, 0, normal.Shot().width - 4, 30},
-                                normal.frame().Active ? kTopActive : kTopInactive);
+                                normal.frame().Activation().Active ? kTopActive : kTopInactive);
   const RECT dialogInk = InkBox(dialog.Shot(), {4, 0, dialog.Shot().width - 4, 30},
-                                dialog.frame().Active ? kTopActive : kTopInactive);
+                                dialog.frame().Activation().Active ? kTopActive : kTopInactive);
   EXPECT_EQ(normalInk.left - dialogInk.left, 16);
 }
 
@@ -190,11 +190,11 @@ TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
   auto skin = LoadSkin(PackSkin(PlainSkin("TextAlignment=2")));
   SkinnedWindow w(*skin, L"Right to left", WS_OVERLAPPEDWINDOW, WS_EX_LEFTSCROLLBAR);
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(f.RightToLeft);
-  EXPECT_EQ(f.TitleRect.left, 4 + 20 + 10);
+  ASSERT_TRUE(f.Activation().RightToLeft);
+  EXPECT_EQ(f.Metrics().TitleRect.left, 4 + 20 + 10);
   const RECT ink = InkBox(w.Shot(), {4, 0, w.Shot().width - 4, 30}, kTopActive);
-  EXPECT_GE(ink.left, f.TitleRect.left);
-  EXPECT_LE(ink.right, f.TitleRect.right);
+  EXPECT_GE(ink.left, f.Metrics().TitleRect.left);
+  EXPECT_LE(ink.right, f.Metrics().TitleRect.right);
 }
 
 TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) {
@@ -206,19 +206,19 @@ TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) 
   auto skin = LoadSkin(PackSkin(recipe));
   SkinnedWindow w(*skin, L"Backdrop");
   TWinSkinForm& f = w.frame();
-  EXPECT_EQ(f.TitleRect.left, f.TitleBackRect.left + 3);
-  EXPECT_EQ(f.TitleRect.right, f.TitleBackRect.right - 5);
+  EXPECT_EQ(f.Metrics().TitleRect.left, f.Metrics().TitleBackRect.left + 3);
+  EXPECT_EQ(f.Metrics().TitleRect.right, f.Metrics().TitleBackRect.right - 5);
   Capture shot = w.Shot();
-  EXPECT_EQ(shot.at(f.TitleBackRect.left + 1, 1), kBackActive);
-  EXPECT_EQ(shot.at(f.TitleBackRect.right - 1, 28), kBackActive);
-  EXPECT_EQ(shot.at(f.TitleBackRect.left - 1, 1), kTopActive);
-  EXPECT_EQ(shot.at(f.TitleBackRect.right + 1, 1), kTopActive);
-  EXPECT_GT(CountColour(shot, f.TitleRect, kTitleActive), 10);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.left + 1, 1), kBackActive);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.right - 1, 28), kBackActive);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.left - 1, 1), kTopActive);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.right + 1, 1), kTopActive);
+  EXPECT_GT(CountColour(shot, f.Metrics().TitleRect, kTitleActive), 10);
   w.Deactivate();
   shot = w.Shot();
-  EXPECT_EQ(shot.at(f.TitleBackRect.left + 1, 1), kBackInactive);
-  EXPECT_EQ(shot.at(f.TitleBackRect.right + 1, 1), kTopInactive);
-  EXPECT_GT(CountColour(shot, f.TitleRect, kTitleInactive), 10);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.left + 1, 1), kBackInactive);
+  EXPECT_EQ(shot.at(f.Metrics().TitleBackRect.right + 1, 1), kTopInactive);
+  EXPECT_GT(CountColour(shot, f.Metrics().TitleRect, kTitleInactive), 10);
 }
 
 TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) {
@@ -226,11 +226,11 @@ TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) 
   SkinnedWindow w(*skin, L"Small");
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(testing_support::wait_until([&] { return f.WindowShowState == wssMinimized; }));
+  ASSERT_TRUE(testing_support::wait_until([&] { return f.Activation().WindowShowState == wssMinimized; }));
   w.Repaint();
   const Capture shot = w.Shot();
   ASSERT_GT(shot.width, 0);
-  const COLORREF band = f.Active ? kTopActive : kTopInactive;
+  const COLORREF band = f.Activation().Active ? kTopActive : kTopInactive;
   // The top piece spans the whole width, with no side pieces at all.
   EXPECT_EQ(shot.at(0, 1), band);
   EXPECT_EQ(shot.at(shot.width - 1, 1), band);
@@ -247,9 +247,9 @@ TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
   w.Repaint();
   const DWORD before = testing_support::gdi_objects();
   for (int i = 0; i < 50; ++i) {
-    w.frame().HotObject = w.Button("BUTTON.CLOSE");
+    w.frame().SetHotObject(w.Button("BUTTON.CLOSE"));
     w.frame().PaintFrame(nullptr);
-    EXPECT_EQ(w.frame().HotObject, nullptr);
+    EXPECT_EQ(w.frame().HotObject(), nullptr);
     if (i % 10 == 0) w.Deactivate(), w.Activate();
   }
   EXPECT_LE(testing_support::gdi_objects(), before);
@@ -263,14 +263,16 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   w.Save("frame_builtin_inactive.bmp");
   w.Activate();
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
-  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMaximized; }));
+  EXPECT_TRUE(
+      testing_support::wait_until([&] { return w.frame().Activation().WindowShowState == wssMaximized; }));
   w.Repaint();
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
   EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect.left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
-  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().WindowShowState == wssMinimized; }));
+  EXPECT_TRUE(
+      testing_support::wait_until([&] { return w.frame().Activation().WindowShowState == wssMinimized; }));
   w.Repaint();
   w.Save("frame_builtin_minimised.bmp");
 }

@@ -101,7 +101,7 @@ TEST_F(FrameRegionTest, RegionIsBuiltOncePerSizeChangeOnly) {
     SetWindowPos(w.hwnd(), nullptr, 0, 0, 300 + 20 * i, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     testing_support::flush_events(30);
     EXPECT_EQ(RegionBuildCount(), start + i);
-    EXPECT_EQ(f.RegionSize.cx, 300 + 20 * i);
+    EXPECT_EQ(f.RegionState().Size.cx, 300 + 20 * i);
   }
   // The region follows the new size: its box is the window's.
   fw::UniqueRegion region = WindowRegion(w.hwnd());

@@ -95,8 +95,7 @@ class SkinnedWindow {
     window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     frame_ = TComponent::Make<TWinSkinForm>();
-    frame_->Window = window_;
-    frame_->WindowClassName = "QuarnelFrameTestWindow";
+    frame_->BindWindow(window_, "QuarnelFrameTestWindow");
     frame_->Activate(&skin);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -128,7 +127,7 @@ class SkinnedWindow {
   void Save(const std::string& name) { testing_support::save_bmp(Shot(), name); }
   // The caption button made from the skin record named `name` (upper case), or null.
   TWinSysButton* Button(const std::string& name) {
-    for (auto& b : frame_->CaptionButtons)
+    for (auto& b : frame_->Caption().Buttons)
       if (b->Skin->Name == name) return b.get();
     return nullptr;
   }

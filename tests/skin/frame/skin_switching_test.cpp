@@ -25,7 +25,7 @@ class SkinSwitchingTest : public FormSkinTest {
   // Every caption button of every frame object points into the records now loaded.
   bool CaptionButtonsCurrent() const {
     for (TWinSkinForm* skin : manager->FormSkins())
-      for (auto& button : skin->CaptionButtons) {
+      for (auto& button : skin->Caption().Buttons) {
         const auto& records = data->SysButtons;
         if (std::none_of(records.begin(), records.end(),
                          [&](const auto& r) { return r.get() == button->Skin; }))
@@ -64,8 +64,8 @@ TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptio
   for (size_t i = 0; i < windows.size(); ++i) {
     TWinSkinForm* skin = SkinOf(windows[i]);
     ASSERT_NE(skin, nullptr) << i;
-    EXPECT_EQ(skin->SkinState, fsActive);
-    EXPECT_FALSE(skin->CaptionButtons.empty()) << i;
+    EXPECT_EQ(skin->Activation().SkinState, fsActive);
+    EXPECT_FALSE(skin->Caption().Buttons.empty()) << i;
     EXPECT_EQ(forms[i]->Color(), face) << i;
     const POINT origin = ClientOrigin(windows[i]);
     EXPECT_EQ(testing_support::window_pixel(windows[i], origin.x + 5, origin.y + 5, true), RGB(48, 48, 56))
@@ -84,7 +84,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   const DWORD gdiBefore = testing_support::gdi_objects(), userBefore = testing_support::user_objects();
 
   TWinSkinForm* first = SkinOf(windows[0]);
-  ASSERT_TRUE(first && !first->CaptionButtons.empty());
+  ASSERT_TRUE(first && !first->Caption().Buttons.empty());
   const RECT window = WindowRectOf(windows[0]);
   for (int i = 0; i < 100; ++i) {
     Switch(i % 2 ? blue : dark);
@@ -99,8 +99,8 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   for (HWND w : windows) {
     TWinSkinForm* skin = SkinOf(w);
     ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(skin->SkinState, fsActive);
-    EXPECT_FALSE(skin->CaptionButtons.empty());
+    EXPECT_EQ(skin->Activation().SkinState, fsActive);
+    EXPECT_FALSE(skin->Caption().Buttons.empty());
   }
   EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
   EXPECT_LE(testing_support::user_objects(), userBefore);
@@ -125,7 +125,7 @@ TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
   EXPECT_NE(WaitSkinned(frame->Handle()), nullptr);
   TWinSkinForm* again = WaitSkinned(child->Handle());
   ASSERT_NE(again, nullptr);
-  EXPECT_EQ(again->FormKind, fkMDIChild);
+  EXPECT_EQ(again->Activation().FormKind, fkMDIChild);
   EXPECT_EQ(SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
 
@@ -147,7 +147,7 @@ TEST_F(SkinSwitchingTest, AnOnlyThisFormComponentSkinsItsFormAtTheEndOfReading) 
   own->Loaded();
   TWinSkinForm* skin = SkinOf(form->Handle());  // at once, not at the next activation
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->SkinData, own);
+  EXPECT_EQ(skin->HostSkinData(), own);
 }
 
 }  // namespace

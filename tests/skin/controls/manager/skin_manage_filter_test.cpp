@@ -64,7 +64,7 @@ TEST_F(SkinManageFilterTest, PreviewClassesNeedThePreviewOption) {
   HWND plain = Show(L"QuarnelPlainWindow", 200, 120);
   TWinSkinForm* plainSkin = WaitSkinned(plain);
   ASSERT_NE(plainSkin, nullptr);  // a window of this module without a form object
-  EXPECT_EQ(plainSkin->Form, nullptr);
+  EXPECT_EQ(plainSkin->HostForm(), nullptr);
   data->SetOptions(data->Options() | Bit(xoPreview));
   EXPECT_TRUE(manager->MaySkinWindow(preview, "QuarnelPrintPREVIEWWindow"));
   EXPECT_TRUE(manager->SkinWindow(preview));
@@ -113,7 +113,7 @@ TEST_F(SkinManageFilterTest, AnotherModulesWindowIsSkinnedOnlyAsADialog) {
   SetActiveWindow(dialog);
   TWinSkinForm* skin = WaitSkinned(dialog);
   ASSERT_NE(skin, nullptr);
-  EXPECT_TRUE(skin->DialogClass);
+  EXPECT_TRUE(skin->Activation().DialogClass);
   // A dialog with the style bit 0x200 is left alone.
   HWND marked = CreateWindowExW(0, L"#32770", L"marked", WS_POPUP | WS_CAPTION | WS_VISIBLE | 0x200, 170, 170,
                                 200, 100, nullptr, nullptr, other, nullptr);

@@ -63,12 +63,12 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   SetForegroundWindow(window);
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   EXPECT_EQ(GetMenu(window), nullptr);
-  EXPECT_EQ(skin->MenuBar->Menu, menu);
-  ASSERT_EQ(skin->MenuBar->Buttons.size(), 2u);
-  EXPECT_EQ(skin->MenuBar->Buttons[0].MenuItem, menu->Items()->Items(0));
-  EXPECT_EQ(skin->MenuBar->Buttons[1].Caption, L"&View");
+  EXPECT_EQ(skin->MenuBar()->Menu, menu);
+  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 2u);
+  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, menu->Items()->Items(0));
+  EXPECT_EQ(skin->MenuBar()->Buttons[1].Caption, L"&View");
   HMENU fileMenu = GetSubMenu(menu->Handle(), 0);
 
   button->SetFocus();
@@ -97,7 +97,7 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   EXPECT_EQ(opened, 1);
   EXPECT_TRUE(ownerDrawn);
   EXPECT_FALSE(GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW);  // given back
-  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
 }
 
 TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
@@ -106,15 +106,15 @@ TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   HWND window = form->Handle();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   TMenuItem* help = menu->Items()->AddNew(form, "&Help");
   help->AddNew(form, "&About");
   menu->Rebuild();
   flush_events(20);
   EXPECT_EQ(GetMenu(window), nullptr);
-  ASSERT_EQ(skin->MenuBar->Buttons.size(), 3u);
-  EXPECT_EQ(skin->MenuBar->Buttons[2].MenuItem, help);
-  EXPECT_EQ(skin->MenuBar->NativeMenu, menu->Handle());
+  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
+  EXPECT_EQ(skin->MenuBar()->Buttons[2].MenuItem, help);
+  EXPECT_EQ(skin->MenuBar()->NativeMenu, menu->Handle());
   // Without the skin the window has the menu component's present bar, drawn by the system.
   manager->SetRunning(false);
   skin->Detach();
@@ -135,7 +135,7 @@ TEST_F(FormMenuBarTest, AToolBarsMenuIsOwnerDrawnWhileSkinned) {
   ASSERT_NE(skin, nullptr);
   EXPECT_TRUE(barMenu->OwnerDraw());
   EXPECT_TRUE(options->OnDrawItem);
-  EXPECT_TRUE(bar->Flat());  // the tool bar's own row ran: it is skinned as a tool bar too
+  EXPECT_TRUE(bar->Flat());         // the tool bar's own row ran: it is skinned as a tool bar too
   EXPECT_FALSE(menu->OwnerDraw());  // the form's own menu is the skinned bar's
   manager->SetRunning(false);
   skin->Detach();
@@ -150,7 +150,7 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   SetForegroundWindow(frameWindow);
   TWinSkinForm* skin = WaitSkinned(frameWindow);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
   child->SetFormStyle(fsMDIChild);
   child->SetWindowState(wsMaximized);
@@ -162,14 +162,14 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
 
   // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
   std::vector<TWinSysButton*> controls;
-  for (auto& b : skin->CaptionButtons)
+  for (auto& b : skin->Caption().Buttons)
     if (b->Skin->Visibility == 100 && b->Visible) controls.push_back(b.get());
   ASSERT_EQ(controls.size(), 3u);
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
   for (TWinSysButton* b : controls) {
-    EXPECT_GE(b->Rect.top, skin->CaptionHeight);
-    EXPECT_LE(b->Rect.bottom, skin->CaptionHeight + skin->MenuBarHeight);
+    EXPECT_GE(b->Rect.top, skin->Metrics().CaptionHeight);
+    EXPECT_LE(b->Rect.bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
     TBitmap& image = b->Skin->Image;
     const int frameWidth = image.Width() / std::max(b->Skin->FrameCount, 1);
     int same = 0;

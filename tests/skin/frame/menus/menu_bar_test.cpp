@@ -117,14 +117,14 @@ class MenuBarTest : public FormSkinTest {
 
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   EXPECT_EQ(GetMenu(window), nullptr);
-  EXPECT_EQ(skin->MenuBarHeight, GetSystemMetrics(SM_CYMENU));
-  EXPECT_EQ(ClientOrigin(window).y, skin->CaptionHeight + skin->MenuBarHeight);
-  ASSERT_EQ(skin->MenuBar->Buttons.size(), 3u);
-  const TMenuBtn& file = skin->MenuBar->Buttons[0];
-  EXPECT_EQ(file.Rect.left, skin->BorderLeft + data->MenuBar->LeftWidth + 4);
-  EXPECT_EQ(file.Rect.top, skin->CaptionHeight);
+  EXPECT_EQ(skin->Metrics().MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(ClientOrigin(window).y, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
+  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
+  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
+  EXPECT_EQ(file.Rect.left, skin->Metrics().BorderLeft + data->MenuBar->LeftWidth + 4);
+  EXPECT_EQ(file.Rect.top, skin->Metrics().CaptionHeight);
 
   skin->PaintFrame(nullptr);
   flush_events(30);
@@ -133,10 +133,11 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   // Every row of the band's left end comes from the element's first (active) frame, whose rows
   // are stretched to the band; captions are written in the skin's menu-bar text colour.
   TBitmap& image = data->MenuBar->Image;
-  for (int y = skin->CaptionHeight; y < skin->CaptionHeight + skin->MenuBarHeight; ++y) {
+  for (int y = skin->Metrics().CaptionHeight;
+       y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
     bool found = false;
     for (int row = 0; row < image.Height() / 2 && !found; ++row)
-      found = shot.at(skin->BorderLeft, y) == image.PixelAt(0, row);
+      found = shot.at(skin->Metrics().BorderLeft, y) == image.PixelAt(0, row);
     EXPECT_TRUE(found) << y;
   }
   const COLORREF text = ResolveSkinColor(data->Colors[scMenuBarText]);
@@ -153,8 +154,8 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
 
 TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
-  const TMenuBtn edit = skin->MenuBar->Buttons[1];
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  const TMenuBtn edit = skin->MenuBar()->Buttons[1];
   const RECT w = WindowRectOf(window);
   int kind = -1;
   const RECT drop =
@@ -162,7 +163,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   EXPECT_EQ(drop.left, w.left + edit.Rect.left);
   EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
   EXPECT_EQ(kind, pkMenuBarDropDown);
-  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
   // Its items are drawn by the skin: the selected first item in the element's look rather than
   // the system's highlight, its text in the skin's colours.
   ASSERT_FALSE(dropDownShot.pixels.empty());
@@ -179,7 +180,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   bool posted = false;
   MenuDriver::Run(
       [&] {
-        Click(ScreenCentre(skin->MenuBar->Buttons[0]));
+        Click(ScreenCentre(skin->MenuBar()->Buttons[0]));
         wait_until([&] { return posted && lastCommand != 0; }, 3000);
       },
       [&](HWND popup) {
@@ -195,9 +196,9 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
 
 TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn file = skin->MenuBar->Buttons[0], edit = skin->MenuBar->Buttons[1];
+  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1];
   auto under = [&](const TMenuBtn& b, const RECT& r) {
     return r.left == w.left + b.Rect.left && r.top == w.top + b.Rect.bottom;
   };
@@ -227,19 +228,19 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
       });
   EXPECT_EQ(phase, 4);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
 }
 
 TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
-  const TMenuBtn file = skin->MenuBar->Buttons[0];
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  const TMenuBtn file = skin->MenuBar()->Buttons[0];
   // The last item, Help, has no drop-down: the loop ends without choosing it.
   bool left = false;
   MenuDriver::Run(
       [&] {
         Click(ScreenCentre(file));
-        wait_until([&] { return left && !skin->MenuTracking; }, 3000);
+        wait_until([&] { return left && !skin->MenuBand().Tracking; }, 3000);
       },
       [&](HWND popup) {
         PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
@@ -248,24 +249,24 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
       },
       false);
   EXPECT_TRUE(left);
-  EXPECT_FALSE(skin->MenuTracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
   EXPECT_NE(lastCommand, kHelpCommand);
 }
 
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
-  Click(ScreenCentre(skin->MenuBar->Buttons[2]));
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  Click(ScreenCentre(skin->MenuBar()->Buttons[2]));
   EXPECT_TRUE(wait_until([] { return lastCommand == kHelpCommand; }));
   EXPECT_EQ(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)), false);
 }
 
 TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn& file = skin->MenuBar->Buttons[0];
-  const TMenuBtn& edit = skin->MenuBar->Buttons[1];
+  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
+  const TMenuBtn& edit = skin->MenuBar()->Buttons[1];
   // Alt+E opens Edit.
   RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
   EXPECT_EQ(drop.left, w.left + edit.Rect.left);
@@ -297,17 +298,17 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
   AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
   DestroyWindow(window);
-  window = CreateWindowExW(WS_EX_LEFTSCROLLBAR, BarWindowClass(), L"Right to left", WS_OVERLAPPEDWINDOW, 80, 80,
-                           360, 240, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
+  window = CreateWindowExW(WS_EX_LEFTSCROLLBAR, BarWindowClass(), L"Right to left", WS_OVERLAPPEDWINDOW, 80,
+                           80, 360, 240, nullptr, bar, GetModuleHandleW(nullptr), nullptr);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
   skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
-  ASSERT_TRUE(skin->RightToLeft);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  ASSERT_TRUE(skin->Activation().RightToLeft);
   skin->PaintFrame(nullptr);
-  const TMenuBtn first = skin->MenuBar->Buttons[0], second = skin->MenuBar->Buttons[1];
-  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->BorderRight;
+  const TMenuBtn first = skin->MenuBar()->Buttons[0], second = skin->MenuBar()->Buttons[1];
+  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->Metrics().BorderRight;
   EXPECT_EQ(first.Rect.right, bandRight - (data->MenuBar->RightWidth + 8));
   EXPECT_EQ(second.Rect.right, first.Rect.left);
   const RECT w = WindowRectOf(window);
@@ -319,9 +320,10 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
 // The bar's drop-down, opened and closed many times, leaves no GDI or USER object behind.
 TEST_F(MenuBarTest, OpeningTheDropDownManyTimesLeaksNothing) {
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
   auto openOnce = [&] {
-    return MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar->Buttons[0]); }, [](HWND) { return true; });
+    return MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]); },
+                           [](HWND) { return true; });
   };
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
   const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();

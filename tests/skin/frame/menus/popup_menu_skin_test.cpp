@@ -167,7 +167,7 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   const bool ran = MenuDriver::Run([&] { skin->ShowSystemMenu(at); },
                                    [&](HWND window) {
                                      kind = manager->PopupKind();
-                                     TMenuItem* items = skin->SystemMenuPopup->Items();
+                                     TMenuItem* items = skin->Caption().SystemMenuPopup->Items();
                                      for (int i = 0; i < items->Count(); ++i)
                                        if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
                                      shot = capture_window(window);
@@ -199,8 +199,9 @@ TEST_F(PopupMenuSkinTest, APopupIsFoundByTheItemWhoseChildrenItShows) {
   ASSERT_NE(skin, nullptr);
   const POINT at = FormPoint(40, 60);
   TBitmap* background = nullptr;
-  EXPECT_TRUE(MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
-                              [&](HWND) { return (background = manager->PopupBitmapOfItem(popup->Items())); }));
+  EXPECT_TRUE(
+      MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
+                      [&](HWND) { return (background = manager->PopupBitmapOfItem(popup->Items())); }));
   ASSERT_NE(background, nullptr);
   EXPECT_GT(background->Width(), 0);
   EXPECT_EQ(manager->PopupBitmapOfItem(popup->Items()), nullptr);

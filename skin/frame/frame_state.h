@@ -1,0 +1,115 @@
+// The frame object's state, grouped by concern: what kind of window it frames and where its
+// activation stands, the sizes it imposes, its caption and caption buttons, the window region it
+// cut and its menu band. Each group is written only by its TWinSkinForm; everyone else reads it
+// through the frame object's accessors. UI thread.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/win/handles.h"
+
+class TMainMenu;
+class TMenu;
+class TMenuItem;
+class TPopupMenu;
+
+namespace quarnel {
+
+class TNCObject;
+class TWinSysButton;
+class TWinSkinMenu;
+
+enum TFormSkinState {
+  fsNotActivated = 0,
+  fsActive = 1,
+  fsReskinning = 3,
+  fsDestroying = 4,
+  fsFitting = 5,
+  fsDestroyed = 6
+};
+enum TFormKind { fkPlainForm = 0, fkMDIFrame = 1, fkMDIChild = 2 };
+enum TBorderKind { bkSizeable = 0, bkSingle = 1, bkNoBorder = 2, bkDialog = 3 };
+enum TBorderIconBits : unsigned {
+  kbiMaximize = 1,
+  kbiMinimize = 2,
+  kbiHelp = 4,
+  kbiSystemMenu = 8,
+  kbiKeepSystemMenuStyle = 16
+};
+enum TWindowShowState { wssNormal = 0, wssMaximized = 1, wssMinimized = 2 };
+
+// The framed window's kind and styles as read at attach, and the frame's activation state.
+struct TFrameActivation {
+  TFormSkinState SkinState = fsNotActivated;
+  TFormKind FormKind = fkPlainForm;
+  TBorderKind BorderKind = bkSingle;
+  unsigned BorderIcons = 0;  // TBorderIconBits
+  TWindowShowState WindowShowState = wssNormal;
+  bool RightToLeft = false;
+  bool ChildWindow = false;
+  bool DialogClass = false;
+  bool UnicodeWindow = false;
+  bool FrameEnabled = false;
+  bool Active = true;  // the window shows the active frame
+};
+
+// The frame's sizes: the borders and caption the skin imposes, the menu band, the window and
+// client sizes they were computed for and the title's place in the caption.
+struct TFrameMetrics {
+  int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
+  int MenuBarHeight = 0;
+  RECT ClientSize{};
+  SIZE NativeFrameExtra{};
+  RECT WindowRect{};
+  SIZE WindowSize{};
+  RECT TitleRect{};
+  RECT TitleBackRect{};  // the title rectangle before its text-back margins were taken off
+  int ButtonReserve = 0;
+};
+
+// The caption: its buttons and the one under the pointer, the window menu, the title's font
+// and the bitmaps the caption is composed in.
+struct TCaptionState {
+  std::vector<std::unique_ptr<TWinSysButton>> Buttons;
+  TNCObject* HotObject = nullptr;
+  HMENU SystemMenu = nullptr;
+  ComponentPtr<TPopupMenu> SystemMenuPopup;
+  DWORD LastRightClickTick = 0;
+  DWORD DoubleClickTime = 0;
+  int HintTimeCount = 0;  // ms the pointer has rested on the hot caption button
+  TBitmap Bitmap;
+  TBitmap IconBitmap;
+  int IconSize = 0;
+  fw::UniqueFont Font;
+  std::wstring TitlePrefix = L"  ", TitleSuffix = L" ";
+  TCanvas Canvas;
+};
+
+// The window outline cut from the skin.
+struct TRegionState {
+  HRGN Region = nullptr;  // owned while Owned
+  bool Owned = false;
+  SIZE Size{};  // the window size the region was cut for
+};
+
+// The menu band: the skinned bar standing in for the native one, and the menus given the skin's
+// owner-drawn items.
+struct TMenuBand {
+  std::unique_ptr<TWinSkinMenu> Bar;
+  HMENU NativeMenu = nullptr;
+  bool Tracking = false;
+  bool SavedMenuUpdate = true;
+  std::vector<std::pair<TMainMenu*, TMenuItem*>> MainMenuHooks;  // items given our handlers
+  bool MainMenusOwnerDrawn = false;                              // owner-draw was switched on here
+  std::vector<TMenu*> HookedMenus;  // menus controls refer to, drawn through HostHookMenu
+  int HookedDisableTag = 0;         // the skin data's DisableTag when the popup menus were hooked
+};
+
+}  // namespace quarnel
