@@ -42,7 +42,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/win_skin_form.h"
-#include "tools/bench_common/bench_timing.h"
+#include "tools/bench_common/bench_skin.h"
 
 namespace quarnel::bench {
 namespace {
@@ -127,12 +127,8 @@ double FullRepaint(int runs, HWND window) {
 int Run(int runs, const std::string& package) {
   RegisterClasses();
   Application()->Initialize();
-  auto skin = TComponent::Make<TSkinData>();
-  skin->SetSkinFile(HostPath(package));
-  if (skin->Empty()) {
-    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
-    return 1;
-  }
+  auto skin = LoadBenchSkin(package);
+  if (!skin) return 1;
   const std::string text = ReadText(QUARNEL_BENCH_CONTROLS_FORM);
   if (text.empty()) {
     std::fprintf(stderr, "cannot read the form %s\n", QUARNEL_BENCH_CONTROLS_FORM);
@@ -186,7 +182,5 @@ int Run(int runs, const std::string& package) {
 }  // namespace quarnel::bench
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 101;
-  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
-  return quarnel::bench::Run(runs, package);
+  return quarnel::bench::BenchMain(argc, argv, 101, 5, QUARNEL_LONGHORN_BLUE_SKN, quarnel::bench::Run);
 }

@@ -13,7 +13,7 @@
 #include "framework/core/component.h"
 #include "skin/controls/skin_button.h"
 #include "skin/data/skin_data.h"
-#include "tools/bench_common/bench_timing.h"
+#include "tools/bench_common/bench_skin.h"
 
 namespace quarnel::bench {
 namespace {
@@ -26,10 +26,10 @@ HWND MakeButton(HWND parent, int x) {
 }
 
 int Run(int runs, const std::string& package) {
-  auto skin = TComponent::Make<TSkinData>();
-  skin->SetSkinFile(HostPath(package));
-  if (skin->Empty() || !skin->Buttons || skin->Buttons->Image.Empty()) {
-    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
+  auto skin = LoadBenchSkin(package);
+  if (!skin) return 1;
+  if (!skin->Buttons || skin->Buttons->Image.Empty()) {
+    std::fprintf(stderr, "the skin package %s has no button image\n", package.c_str());
     return 1;
   }
   HWND host = MakeBenchWindow(L"QuarnelBenchButtons", L"bench_buttons", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -50,11 +50,9 @@ int Run(int runs, const std::string& package) {
   const double draw = Median(runs, [&] { button->Draw(dc, rect); });
   ReleaseDC(skinned, dc);
   std::printf("push button 75 x 25, built-in skin, %d runs (medians)\n", runs);
-  std::printf("%-44s %9.1f us\n", "system button RedrawWindow (erase + paint)", system);
-  std::printf("%-44s %9.1f us   %5.2f x system\n", "skinned button RedrawWindow", skinnedPaint,
-              skinnedPaint / system);
-  std::printf("%-44s %9.1f us   %5.2f x system\n", "  of which Draw (off-screen + one copy)", draw,
-              draw / system);
+  PrintFigure(44, "system button RedrawWindow (erase + paint)", system);
+  PrintVersusSystem(44, "skinned button RedrawWindow", skinnedPaint, system);
+  PrintVersusSystem(44, "  of which Draw (off-screen + one copy)", draw, system);
   owner.reset();
   DestroyWindow(host);
   return 0;
@@ -64,7 +62,5 @@ int Run(int runs, const std::string& package) {
 }  // namespace quarnel::bench
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(11, std::atoi(argv[1])) : 2001;
-  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
-  return quarnel::bench::Run(runs, package);
+  return quarnel::bench::BenchMain(argc, argv, 2001, 11, QUARNEL_LONGHORN_BLUE_SKN, quarnel::bench::Run);
 }

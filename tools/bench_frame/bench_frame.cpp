@@ -15,7 +15,8 @@
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_paint.h"
 #include "skin/frame/win_skin_form.h"
-#include "tools/bench_common/bench_timing.h"
+#include "tools/bench_common/bench_skin.h"
+#include "tools/bench_frame/bench_frame_window.h"
 
 namespace quarnel::bench {
 namespace {
@@ -27,21 +28,12 @@ HWND MakeWindow(const wchar_t* title, int x) {
 }
 
 int Run(int runs, const std::string& package) {
-  auto skin = TComponent::Make<TSkinData>();
-  skin->SetSkinFile(HostPath(package));
-  if (skin->Empty()) {
-    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
-    return 1;
-  }
+  auto skin = LoadBenchSkin(package);
+  if (!skin) return 1;
 
   HWND plain = MakeWindow(L"Quarnel Ver:1.0", 20 + kWidth + 10);
   HWND skinned = MakeWindow(L"Quarnel Ver:1.0", 20);
-  auto frame = TComponent::Make<TWinSkinForm>();
-  frame->BindWindow(skinned, "QuarnelBenchFrame");
-  frame->Activate(skin.get());
-  SetForegroundWindow(skinned);
-  SendMessageW(skinned, SKM_ACTIVATE, 0, kActivateMessageParam);
-  Pump();
+  auto frame = SkinBenchWindow(skinned, "QuarnelBenchFrame", skin.get());
   // The twin gets the skinned window's outer size, so both frames cover the same area.
   RECT r{};
   GetWindowRect(skinned, &r);
@@ -76,12 +68,11 @@ int Run(int runs, const std::string& package) {
 
   std::printf("window %ld x %ld, built-in skin, %d runs (medians)\n", r.right - r.left, r.bottom - r.top,
               runs);
-  std::printf("%-46s %9.1f us   %5.2f x system\n", "PaintFrame (whole frame)", paint, paint / systemNC);
-  std::printf("%-46s %9.1f us   %5.2f x system\n", "skinned RedrawWindow(RDW_FRAME|RDW_UPDATENOW)", skinnedNC,
-              skinnedNC / systemNC);
-  std::printf("%-46s %9.1f us\n", "system RedrawWindow(RDW_FRAME|RDW_UPDATENOW)", systemNC);
-  std::printf("%-46s %9.1f us\n", "system WM_NCPAINT", systemNCPaint);
-  std::printf("%-46s %9.1f us\n", "UpdateWindowRegion after a size change", region);
+  PrintVersusSystem(46, "PaintFrame (whole frame)", paint, systemNC);
+  PrintVersusSystem(46, "skinned RedrawWindow(RDW_FRAME|RDW_UPDATENOW)", skinnedNC, systemNC);
+  PrintFigure(46, "system RedrawWindow(RDW_FRAME|RDW_UPDATENOW)", systemNC);
+  PrintFigure(46, "system WM_NCPAINT", systemNCPaint);
+  PrintFigure(46, "UpdateWindowRegion after a size change", region);
   std::printf("%-46s %9d builds for %d size changes (%.2f per change), %.0f us per change\n",
               "regions built by SetWindowPos resizes", builds, changes, static_cast<double>(builds) / changes,
               resizeTotal / changes);
@@ -96,7 +87,5 @@ int Run(int runs, const std::string& package) {
 }  // namespace quarnel::bench
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 200;
-  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
-  return quarnel::bench::Run(runs, package);
+  return quarnel::bench::BenchMain(argc, argv, 200, 5, QUARNEL_LONGHORN_BLUE_SKN, quarnel::bench::Run);
 }

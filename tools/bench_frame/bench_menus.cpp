@@ -17,7 +17,8 @@
 #include "skin/frame/menus/menu_bar.h"
 #include "skin/frame/menus/menu_item_paint.h"
 #include "skin/frame/win_skin_form.h"
-#include "tools/bench_common/bench_timing.h"
+#include "tools/bench_common/bench_skin.h"
+#include "tools/bench_frame/bench_frame_window.h"
 
 namespace quarnel::bench {
 namespace {
@@ -50,24 +51,15 @@ void CALLBACK MeasurePopup(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 int Run(int runs, const std::string& package) {
-  auto skin = TComponent::Make<TSkinData>();
-  skin->SetSkinFile(HostPath(package));
-  if (skin->Empty()) {
-    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
-    return 1;
-  }
+  auto skin = LoadBenchSkin(package);
+  if (!skin) return 1;
   HWND plain = MakeBenchWindow(L"QuarnelBenchMenus", L"System menu bar", WS_OVERLAPPEDWINDOW,
                                20 + kWidth + 10, 20, kWidth, kHeight);
   HWND skinned = MakeBenchWindow(L"QuarnelBenchMenus", L"Skinned menu bar", WS_OVERLAPPEDWINDOW, 20, 20,
                                  kWidth, kHeight);
   SetMenu(plain, MakeBar());
   SetMenu(skinned, MakeBar());
-  auto frame = TComponent::Make<TWinSkinForm>();
-  frame->BindWindow(skinned, "QuarnelBenchMenus");
-  frame->Activate(skin.get());
-  SetForegroundWindow(skinned);
-  SendMessageW(skinned, SKM_ACTIVATE, 0, kActivateMessageParam);
-  Pump();
+  auto frame = SkinBenchWindow(skinned, "QuarnelBenchMenus", skin.get());
   if (!frame->MenuBar()) {
     std::fprintf(stderr, "the skinned window has no skinned menu bar\n");
     return 1;
@@ -113,9 +105,8 @@ int Run(int runs, const std::string& package) {
 
   std::printf("menu bar of 5 items on a %ld x %ld window, %d runs (medians)\n", r.right - r.left,
               r.bottom - r.top, runs);
-  std::printf("%-46s %9.1f us   %5.2f x system\n", "skinned band PaintMenuBar", skinnedBar,
-              skinnedBar / systemBar);
-  std::printf("%-46s %9.1f us\n", "system DrawMenuBar + update (twin)", systemBar);
+  PrintVersusSystem(46, "skinned band PaintMenuBar", skinnedBar, systemBar);
+  PrintFigure(46, "system DrawMenuBar + update (twin)", systemBar);
   std::printf("%-46s %9.1f us   %5.2f x system\n", "skinned popup item DrawSkinMenuItem", skinnedItem,
               systemItem > 0 ? skinnedItem / systemItem : 0.0);
   std::printf("%-46s %9.1f us   (%.1f us for %d items)\n", "system popup item (repaint / items)", systemItem,
@@ -131,7 +122,5 @@ int Run(int runs, const std::string& package) {
 }  // namespace quarnel::bench
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 200;
-  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
-  return quarnel::bench::Run(runs, package);
+  return quarnel::bench::BenchMain(argc, argv, 200, 5, QUARNEL_LONGHORN_BLUE_SKN, quarnel::bench::Run);
 }

@@ -14,7 +14,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/skin_data.h"
-#include "tools/bench_common/bench_timing.h"
+#include "tools/bench_common/bench_skin.h"
 
 namespace quarnel::bench {
 namespace {
@@ -29,12 +29,8 @@ void Redraw(HWND window) {
 }
 
 int Run(int runs, const std::string& package) {
-  auto skin = TComponent::Make<TSkinData>();
-  skin->SetSkinFile(HostPath(package));
-  if (skin->Empty()) {
-    std::fprintf(stderr, "cannot load the skin package %s\n", package.c_str());
-    return 1;
-  }
+  auto skin = LoadBenchSkin(package);
+  if (!skin) return 1;
   HWND host = MakeBenchWindow(L"QuarnelBenchScroll", L"bench_scroll", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                               20, 20, 420, 300);
   HWND edit = MakeChild(host, L"EDIT", ES_MULTILINE | WS_VSCROLL, 10, 10, 180, 240);
@@ -96,13 +92,11 @@ int Run(int runs, const std::string& package) {
   });
 
   std::printf("vertical bar %d x %d, built-in skin, %d runs (medians)\n", width, height, runs);
-  std::printf("%-48s %9.1f us   %5.2f x system\n", "overlay RedrawWindow (WM_PAINT, one copy)", overlayRedraw,
-              overlayRedraw / systemRedraw);
-  std::printf("%-48s %9.1f us   %5.2f x system\n", "overlay Paint into its DC", paintDirect,
-              paintDirect / systemRedraw);
-  std::printf("%-48s %9.1f us\n", "  of which composing the off-screen bar", compose);
-  std::printf("%-48s %9.1f us\n", "system scroll bar RedrawWindow (same size)", systemRedraw);
-  std::printf("%-48s %9.1f us\n", "system edit frame + bar (RDW_FRAME)", systemNC);
+  PrintVersusSystem(48, "overlay RedrawWindow (WM_PAINT, one copy)", overlayRedraw, systemRedraw);
+  PrintVersusSystem(48, "overlay Paint into its DC", paintDirect, systemRedraw);
+  PrintFigure(48, "  of which composing the off-screen bar", compose);
+  PrintFigure(48, "system scroll bar RedrawWindow (same size)", systemRedraw);
+  PrintFigure(48, "system edit frame + bar (RDW_FRAME)", systemNC);
   std::printf("%-48s %9.1f us   overlay Paint = %5.2f x this\n",
               "system scroll bar WM_PAINT into a memory DC", systemPaint, paintDirect / systemPaint);
   DestroyWindow(host);
@@ -113,7 +107,5 @@ int Run(int runs, const std::string& package) {
 }  // namespace quarnel::bench
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 300;
-  const std::string package = argc > 2 ? argv[2] : QUARNEL_LONGHORN_BLUE_SKN;
-  return quarnel::bench::Run(runs, package);
+  return quarnel::bench::BenchMain(argc, argv, 300, 5, QUARNEL_LONGHORN_BLUE_SKN, quarnel::bench::Run);
 }
