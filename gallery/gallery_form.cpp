@@ -209,10 +209,12 @@ void TGalleryForm::ReloadClick(TObject*) {
 
 namespace {
 
-// The folder dialog opens on the folder given in `data`, so that OK alone saves where the
-// screenshots went last time.
+// The folder dialog says what it is for and opens on the folder given in `data`, so that OK
+// alone saves where the screenshots went last time.
 int CALLBACK StartInFolder(HWND dialog, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  if (msg != BFFM_INITIALIZED) return 0;
+  SetWindowTextW(dialog, L"Save screenshots");
+  SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
   return 0;
 }
 
@@ -226,7 +228,7 @@ void TGalleryForm::SaveShotsClick(TObject*) {
   BROWSEINFOW browse{};
   browse.hwndOwner = Handle();
   browse.lpszTitle = L"Folder for the screenshots";
-  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
   browse.lpfn = StartInFolder;
   browse.lParam = reinterpret_cast<LPARAM>(shotsFolder_.c_str());
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);

@@ -53,8 +53,8 @@ struct Gallery {
   HWND window = nullptr;
   HWND status = nullptr;
 
-  bool Start(const std::wstring& arguments = L"") {
-    if (!program.Start(GALLERY_EXE, arguments)) return false;
+  bool Start(const std::wstring& arguments = L"", const std::wstring& folder = L"") {
+    if (!program.Start(GALLERY_EXE, arguments, folder)) return false;
     return WaitFor(
         [&] {
           window = FindWindowW(L"TGalleryForm", L"Quarnel Skin Gallery");
@@ -257,6 +257,52 @@ TEST(GalleryEndToEndTest, OpenSkinMenuLoadsTheChosenPackage) {
   DWORD code = 1234;
   ASSERT_TRUE(g.program.WaitForExit(10000, code));
   EXPECT_EQ(code, 0u);
+}
+
+// "Save screenshots..." answered with OK: the folder dialog starts on the gallery's working folder.
+TEST(GalleryEndToEndTest, SaveScreenshotsMenuWritesThePicturesToTheChosenFolder) {
+  // A folder the dialog's tree shows (the temporary folder lies below a hidden one).
+  wchar_t here[MAX_PATH];
+  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, here), 0u);
+  const std::wstring folder =
+      std::wstring(here) + L"\\quarnel-shots-" + std::to_wstring(GetCurrentProcessId());
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  Gallery g;
+  ASSERT_TRUE(g.Start(L"", folder));
+  FileMenuItem(g.window, 'S');
+  HWND browse = nullptr;
+  ASSERT_TRUE(
+      WaitFor([&] { return (browse = find_dialog(g.program.Id(), L"Save screenshots")) != nullptr; }));
+  // The dialog names the selected folder in its edit box once it has walked down to it.
+  const std::wstring leaf = folder.substr(folder.find_last_of(L'\\') + 1);
+  HWND path = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] { return (path = find_child(browse, nullptr, L"Edit")) && window_text(path) == leaf; }, 60000))
+      << std::string(leaf.begin(), leaf.end()) << " / edit: "
+      << (path ? [](std::wstring t) { return std::string(t.begin(), t.end()); }(window_text(path)) : "none");
+  PostMessageW(browse, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(browse); }));
+  // Every page and both menus, unskinned and in each shipped skin; the last one written is the
+  // dark skin's window menu, after which the gallery goes back to the skin it had.
+  const std::wstring last = folder + L"\\gallery-graphite-dark-window-menu.bmp";
+  EXPECT_TRUE(WaitFor([&] { return GetFileAttributesW(last.c_str()) != INVALID_FILE_ATTRIBUTES; }, 90000));
+  EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
+  int saved = 0;
+  WIN32_FIND_DATAW found;
+  if (HANDLE search = FindFirstFileW((folder + L"\\gallery-*.bmp").c_str(), &found);
+      search != INVALID_HANDLE_VALUE) {
+    do {
+      ++saved;
+      DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  EXPECT_EQ(saved, 3 * (6 + 2));
+  PostMessageW(g.window, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(g.program.WaitForExit(10000, code));
+  EXPECT_EQ(code, 0u);
+  RemoveDirectoryW(folder.c_str());  // once the gallery no longer works in it
 }
 
 TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {

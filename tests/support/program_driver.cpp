@@ -12,14 +12,16 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(pi_.hThread);
 }
 
-bool ProgramProcess::Start(const std::string& exePath, const std::wstring& arguments) {
+bool ProgramProcess::Start(const std::string& exePath, const std::wstring& arguments,
+                           const std::wstring& folder) {
   std::wstring exe;
   for (char c : host_path(exePath)) exe += static_cast<wchar_t>(c);
   std::wstring cmd = L"\"" + exe + L"\"";
   if (!arguments.empty()) cmd += L" " + arguments;
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+  return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &si, &pi_);
 }
 
 bool ProgramProcess::WaitForExit(DWORD ms, DWORD& exitCode) {
@@ -89,7 +91,8 @@ std::wstring window_text(HWND wnd) {
   SendMessageTimeoutW(wnd, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 2000, &length);
   std::wstring text(length + 1, L'\0');
   DWORD_PTR got = 0;
-  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 2000, &got);
+  SendMessageTimeoutW(wnd, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK, 2000,
+                      &got);
   text.resize(got);
   return text;
 }

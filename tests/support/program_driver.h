@@ -14,8 +14,10 @@ class ProgramProcess {
   ~ProgramProcess();
   ProgramProcess(const ProgramProcess&) = delete;
   ProgramProcess& operator=(const ProgramProcess&) = delete;
-  // A build-machine path, made a Wine path here; `arguments` follow the program's name.
-  bool Start(const std::string& exePath, const std::wstring& arguments = L"");
+  // A build-machine path, made a Wine path here; `arguments` follow the program's name. The
+  // program works in `folder` when one is given, else in this process's working folder.
+  bool Start(const std::string& exePath, const std::wstring& arguments = L"",
+             const std::wstring& folder = L"");
   DWORD Id() const { return pi_.dwProcessId; }
   // Waits for the end; true with the exit code when it ended in time.
   bool WaitForExit(DWORD ms, DWORD& exitCode);
