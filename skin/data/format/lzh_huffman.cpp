@@ -11,8 +11,8 @@ void THuffmanTree::Reset() {
   std::array<std::uint16_t, kNodeCount> freq;
   for (unsigned i = 0; i < kSymbolCount; ++i) {
     freq[i] = 1;
-    child_[i] = static_cast<std::uint16_t>(i + kNodeCount);
-    parent_[i + kNodeCount] = static_cast<std::uint16_t>(i);
+    child_[i] = static_cast<std::uint16_t>(LeafCode(i));
+    parent_[LeafCode(i)] = static_cast<std::uint16_t>(i);
   }
   for (unsigned pair = 0, node = kSymbolCount; node <= kRoot; pair += 2, ++node) {
     freq[node] = static_cast<std::uint16_t>(freq[pair] + freq[pair + 1]);
@@ -69,8 +69,7 @@ void THuffmanTree::Rebuild() {
   }
   for (unsigned node = 0; node < kNodeCount; ++node) {
     const unsigned first = child_[node];
-    parent_[first] = static_cast<std::uint16_t>(node);
-    if (first < kNodeCount) parent_[first + 1] = static_cast<std::uint16_t>(node);
+    parent_[first] = parent_[first + 1] = static_cast<std::uint16_t>(node);
   }
   GapsFromFrequencies(freq.data());
 }

@@ -55,9 +55,18 @@ constexpr PositionCodeTables MakePositionCodeTables() {
 
 inline constexpr PositionCodeTables kPositionCode = MakePositionCodeTables();
 
+// A child entry of kNodeCount or more is a leaf: kNodeCount + 2 * symbol. Leaves are two apart
+// so that each has a spare parent entry behind its own, as an inner node's pair of slots has:
+// reordering writes both entries of whatever it moves without asking which kind it is.
+inline constexpr unsigned LeafCode(unsigned symbol) {
+  return kNodeCount + 2 * symbol;
+}
+inline constexpr unsigned SymbolOfLeaf(unsigned code) {
+  return (code - kNodeCount) / 2;
+}
+
 // Nodes are kept in order of non-decreasing frequency; the children of a node sit in a pair of
-// neighbouring slots (first child even, second odd). A child entry of kNodeCount or more is a
-// leaf holding symbol (entry - kNodeCount).
+// neighbouring slots (first child even, second odd).
 //
 // The frequencies themselves are not stored: each slot keeps its gap, how far its right
 // neighbour's count lies above its own (the root's gap is its distance to kRebuildFrequency).
@@ -72,7 +81,7 @@ class THuffmanTree {
   // Called after each coded symbol: rebuilds when the root is full, then counts the symbol.
   void Update(unsigned symbol) {
     if (Gap(kRoot) == 0) Rebuild();
-    std::size_t node = parent_[symbol + kNodeCount];
+    std::size_t node = parent_[LeafCode(symbol)];
     for (;;) {
       node = CountUpward(node);
       if (node == kSentinel) break;
@@ -84,7 +93,7 @@ class THuffmanTree {
   }
 
   unsigned Parent(unsigned node) const { return parent_[node]; }
-  unsigned LeafOf(unsigned symbol) const { return parent_[symbol + kNodeCount]; }
+  unsigned LeafOf(unsigned symbol) const { return parent_[LeafCode(symbol)]; }
   const std::uint16_t* Children() const { return child_.data(); }
 
  private:
@@ -102,13 +111,14 @@ class THuffmanTree {
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
     asm("jmp 2f\n"
         "1:\n\t"
-        "addw $1, -2(%[gap],%[node],2)\n\t"
-        "movzwl (%[parent],%[node],2), %k[node]\n"
+        "addw $1, %c[gap]-2(%[tree],%[node],2)\n\t"
+        "movzwl %c[parent](%[tree],%[node],2), %k[node]\n"
         "2:\n\t"
-        "subw $1, (%[gap],%[node],2)\n\t"
+        "subw $1, %c[gap](%[tree],%[node],2)\n\t"
         "jns 1b"
         : [node] "+r"(node)
-        : [gap] "r"(&Gap(0)), [parent] "r"(parent_.data())
+        : [tree] "r"(this), [gap] "i"(offsetof(THuffmanTree, gaps_) + sizeof(std::int16_t)),
+          [parent] "i"(offsetof(THuffmanTree, parent_))
         : "cc", "memory");
 #else
     while (--Gap(node) >= 0) {
@@ -130,11 +140,8 @@ class THuffmanTree {
     const std::size_t displaced = child_[target];
     child_[target] = static_cast<std::uint16_t>(moved);
     child_[node] = static_cast<std::uint16_t>(displaced);
-    // An inner node's children are a pair of slots; a leaf has one entry (written twice).
-    parent_[moved] = static_cast<std::uint16_t>(target);
-    parent_[moved + (moved < kNodeCount)] = static_cast<std::uint16_t>(target);
-    parent_[displaced] = static_cast<std::uint16_t>(node);
-    parent_[displaced + (displaced < kNodeCount)] = static_cast<std::uint16_t>(node);
+    parent_[moved] = parent_[moved + 1] = static_cast<std::uint16_t>(target);
+    parent_[displaced] = parent_[displaced + 1] = static_cast<std::uint16_t>(node);
     return target;
   }
 
@@ -150,7 +157,7 @@ class THuffmanTree {
       const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8));
       const unsigned zeros = static_cast<unsigned>(
           _mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(low, zero), _mm_cmpeq_epi16(high, zero))));
-      if (zeros != 0xFFFF) return skipped + static_cast<std::size_t>(std::countr_one(zeros));
+      if (zeros != 0xFFFF) return skipped + static_cast<std::size_t>(__builtin_ctz(~zeros));
     }
 #else
     std::size_t skipped = 0;
@@ -167,7 +174,7 @@ class THuffmanTree {
   // Slot -1 (counted with node 0, never read; reset with the rest), the nodes, the sentinel, and room for
   // the scan's wide reads.
   std::array<std::int16_t, 1 + kNodeCount + 1 + kScanWidth> gaps_{};
-  std::array<std::uint16_t, kNodeCount + kSymbolCount> parent_{};
+  std::array<std::uint16_t, kNodeCount + 2 * kSymbolCount> parent_{};
   std::array<std::uint16_t, kNodeCount> child_{};
 };
 

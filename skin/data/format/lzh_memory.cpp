@@ -110,7 +110,7 @@ std::size_t TLZH::DecodeMemory(const std::uint8_t* packed, std::size_t count, st
       const bool second = __builtin_add_overflow(bits, bits, &bits);
       node = child[node + second];
     }
-    const unsigned symbol = node - kNodeCount;
+    const unsigned symbol = SymbolOfLeaf(node);
     tree.Update(symbol);
 
     if (symbol < kFirstMatchSymbol) {
