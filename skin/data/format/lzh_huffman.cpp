@@ -21,6 +21,35 @@ void THuffmanTree::Reset() {
   }
   parent_[kRoot] = static_cast<std::uint16_t>(kSentinel);
   GapsFromFrequencies(freq.data());
+  prefixesStale_ = 1;
+}
+
+// Level by level: before step `depth`, prefixes_[p << (kPrefixBits - depth)] holds the walk's
+// state after the `depth` bits p. Leaves already reached are handed down unchanged; inner nodes
+// are opened, and every slot read is marked as one the table depends on.
+void THuffmanTree::BuildPrefixes() {
+  for (unsigned i = 0; i < prefixSlotCount_; ++i) prefixSource_[prefixSlots_[i]] = 0;
+  unsigned slots = 0;
+  const auto read = [&](unsigned slot, unsigned depth) {
+    prefixSource_[slot] = 1;
+    prefixSlots_[slots++] = static_cast<std::uint16_t>(slot);
+    return TPrefix{child_[slot], static_cast<std::uint16_t>(depth)};
+  };
+  prefixes_[0] = read(kRoot, 0);  // the root is inner: every code has at least one bit
+  for (unsigned depth = 0; depth < kPrefixBits; ++depth) {
+    const unsigned half = 1u << (kPrefixBits - depth - 1);
+    for (unsigned i = 0; i < (1u << kPrefixBits); i += 2 * half) {
+      const TPrefix state = prefixes_[i];
+      if (state.entry >= kNodeCount) {
+        prefixes_[i + half] = state;
+      } else {
+        prefixes_[i] = read(state.entry, depth + 1);
+        prefixes_[i + half] = read(state.entry + 1u, depth + 1);
+      }
+    }
+  }
+  prefixSlotCount_ = slots;
+  prefixesStale_ = 0;
 }
 
 void THuffmanTree::FrequenciesFromGaps(std::uint16_t* freq) const {
@@ -72,6 +101,7 @@ void THuffmanTree::Rebuild() {
     parent_[first] = parent_[first + 1] = static_cast<std::uint16_t>(node);
   }
   GapsFromFrequencies(freq.data());
+  prefixesStale_ = 1;
 }
 
 }  // namespace quarnel::lzh

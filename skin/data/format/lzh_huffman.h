@@ -1,6 +1,6 @@
 // Adaptive Huffman tree and fixed position code shared by the LZHUF decoder and encoder.
 // The tree codes 256 literal bytes and 58 match lengths; its frequencies adapt after every
-// symbol and are halved (and the tree rebuilt) when the root reaches the limit.
+// symbol and are halved (and the tree rebuilt) when the root reaches the limit. Any thread.
 #pragma once
 
 #include <array>
@@ -96,6 +96,21 @@ class THuffmanTree {
   unsigned LeafOf(unsigned symbol) const { return parent_[LeafCode(symbol)]; }
   const std::uint16_t* Children() const { return child_.data(); }
 
+  // The first kPrefixBits steps of the decoding walk, for every value of the next kPrefixBits
+  // bits: the child entry reached (a leaf once the code ends sooner) and the bits used. The
+  // table is kept until reordering or a rebuild touches a slot it was made from, which the
+  // top of the tree rarely sees.
+  static constexpr unsigned kPrefixBits = 4;
+  struct TPrefix {
+    std::uint16_t entry;
+    std::uint16_t length;
+  };
+  const TPrefix* Prefixes() {
+    if (prefixesStale_ != 0) [[unlikely]]
+      BuildPrefixes();
+    return prefixes_.data();
+  }
+
  private:
   static constexpr unsigned kSentinel = kNodeCount;  // the root's parent
   static constexpr unsigned kScanWidth = 16;         // gaps read at once past a slot
@@ -142,6 +157,7 @@ class THuffmanTree {
     child_[node] = static_cast<std::uint16_t>(displaced);
     parent_[moved] = parent_[moved + 1] = static_cast<std::uint16_t>(target);
     parent_[displaced] = parent_[displaced + 1] = static_cast<std::uint16_t>(node);
+    prefixesStale_ |= prefixSource_[node] | prefixSource_[target];
     return target;
   }
 
@@ -166,6 +182,8 @@ class THuffmanTree {
 #endif
   }
 
+  void BuildPrefixes();
+
   // Frequencies of all nodes from the gaps, and back.
   void FrequenciesFromGaps(std::uint16_t* freq) const;
   void GapsFromFrequencies(const std::uint16_t* freq);
@@ -176,6 +194,12 @@ class THuffmanTree {
   std::array<std::int16_t, 1 + kNodeCount + 1 + kScanWidth> gaps_{};
   std::array<std::uint16_t, kNodeCount + 2 * kSymbolCount> parent_{};
   std::array<std::uint16_t, kNodeCount> child_{};
+
+  std::array<TPrefix, 1u << kPrefixBits> prefixes_{};
+  std::array<std::uint8_t, kNodeCount> prefixSource_{};               // 1: a slot the table was made from
+  std::array<std::uint16_t, (2u << kPrefixBits) - 1> prefixSlots_{};  // those slots
+  unsigned prefixSlotCount_ = 0;
+  std::uint8_t prefixesStale_ = 1;
 };
 
 }  // namespace quarnel::lzh

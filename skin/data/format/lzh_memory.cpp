@@ -1,6 +1,6 @@
 // LZHUF decoding from one buffer into another: the bit buffer is reloaded eight packed bytes at
-// a time, and the output buffer itself serves as the sliding window (the ring's starting
-// contents are supplied for the positions before the first byte). Any thread.
+// a time, codes start with a table of the tree's top levels, and the output buffer itself serves
+// as the sliding window (the ring's starting contents are supplied). Any thread.
 #include <cstring>
 
 #include "skin/data/format/lzh.h"
@@ -104,7 +104,9 @@ std::size_t TLZH::DecodeMemory(const std::uint8_t* packed, std::size_t count, st
   std::size_t produced = 0;
   while (produced < size) {
     if ((bits & 0x0FFFFFFF) == 0) reload();  // fewer than 36 bits left
-    unsigned node = child[kRoot];
+    const THuffmanTree::TPrefix prefix = tree.Prefixes()[bits >> (64 - THuffmanTree::kPrefixBits)];
+    bits <<= prefix.length;
+    unsigned node = prefix.entry;
     while (node < kNodeCount) {
       // Doubling shifts the next bit out as the carry: one add per tree level.
       const bool second = __builtin_add_overflow(bits, bits, &bits);
