@@ -85,7 +85,6 @@ std::size_t TLZH::DecodeMemory(const std::uint8_t* packed, std::size_t count, st
   // loaded from.
   std::size_t index = 0;
   std::uint64_t bits = 1;  // as if the marker had just passed the bits before byte 0
-  const auto lastWhole = static_cast<std::ptrdiff_t>(count) - 8;  // last index with 8 bytes
   // A symbol and its position need at most 36 bits: while its root count is at most 0x8000 the
   // tree (a Huffman tree for its counts) is no deeper than 21, as a leaf at depth d needs a
   // root count of at least Fibonacci(d + 2), and a position takes at most 14. Reloading leaves
@@ -93,9 +92,15 @@ std::size_t TLZH::DecodeMemory(const std::uint8_t* packed, std::size_t count, st
   auto reload = [&] {
     const auto marker = static_cast<unsigned>(std::countr_zero(bits));  // bits used + offset
     index += marker >> 3;
-    const std::uint64_t word = static_cast<std::ptrdiff_t>(index) <= lastWhole
-                                   ? LoadBigEndian(packed + index)
-                                   : WordNearEnd(packed, count, index);
+    std::uint64_t word;
+    if (index + 8 <= count) [[likely]] {
+      word = LoadBigEndian(packed + index);
+    } else {
+      // Past the end the stream is zeros wherever it is read: the index stays at the end, so
+      // it cannot grow without bound on a long run of nothing.
+      index = index < count ? index : count;
+      word = WordNearEnd(packed, count, index);
+    }
     bits = (word | 1) << (marker & 7);  // the marker replaces the word's last bit
   };
   reload();
