@@ -189,8 +189,8 @@ class THuffmanTree {
   void GapsFromFrequencies(const std::uint16_t* freq);
   void Rebuild();
 
-  // Slot -1 (counted with node 0, never read; reset with the rest), the nodes, the sentinel, and room for
-  // the scan's wide reads.
+  // Slot -1 (counted along with node 0, its value unused), the nodes, the sentinel, and room
+  // for the scan's wide reads.
   std::array<std::int16_t, 1 + kNodeCount + 1 + kScanWidth> gaps_{};
   std::array<std::uint16_t, kNodeCount + 2 * kSymbolCount> parent_{};
   std::array<std::uint16_t, kNodeCount> child_{};
