@@ -97,7 +97,7 @@ void TLZH::DecodeWith(std::uint32_t size, Read&& read, Write&& write) {
       node = child[node + second];
     }
     assert(bits != 0);  // the marker is still there: the walk used buffered bits only
-    const unsigned symbol = node - kNodeCount;
+    const unsigned symbol = SymbolOfLeaf(node);
     tree.Update(symbol);
 
     if (symbol < kFirstMatchSymbol) {

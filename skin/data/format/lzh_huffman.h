@@ -1,6 +1,6 @@
 // Adaptive Huffman tree and fixed position code shared by the LZHUF decoder and encoder.
 // The tree codes 256 literal bytes and 58 match lengths; its frequencies adapt after every
-// symbol and are halved (and the tree rebuilt) when the root reaches the limit.
+// symbol and are halved (and the tree rebuilt) when the root reaches the limit. Any thread.
 #pragma once
 
 #include <array>
@@ -55,78 +55,151 @@ constexpr PositionCodeTables MakePositionCodeTables() {
 
 inline constexpr PositionCodeTables kPositionCode = MakePositionCodeTables();
 
+// A child entry of kNodeCount or more is a leaf: kNodeCount + 2 * symbol. Leaves are two apart
+// so that each has a spare parent entry behind its own, as an inner node's pair of slots has:
+// reordering writes both entries of whatever it moves without asking which kind it is.
+inline constexpr unsigned LeafCode(unsigned symbol) {
+  return kNodeCount + 2 * symbol;
+}
+inline constexpr unsigned SymbolOfLeaf(unsigned code) {
+  return (code - kNodeCount) / 2;
+}
+
 // Nodes are kept in order of non-decreasing frequency; the children of a node sit in a pair of
-// neighbouring slots (first child even, second odd). A child entry of kNodeCount or more is a
-// leaf holding symbol (entry - kNodeCount).
+// neighbouring slots (first child even, second odd).
+//
+// The frequencies themselves are not stored: each slot keeps its gap, how far its right
+// neighbour's count lies above its own (the root's gap is its distance to kRebuildFrequency).
+// Counting a node lowers its own gap and raises its left neighbour's; a gap that would go
+// negative is exactly a node whose count has overtaken its neighbour's, and the root's parent is
+// a sentinel slot whose gap goes negative on every visit, so the upward walk tests one sign per
+// level and nothing else.
 class THuffmanTree {
  public:
   void Reset();
 
   // Called after each coded symbol: rebuilds when the root is full, then counts the symbol.
   void Update(unsigned symbol) {
-    if (freq_[kRoot] == kRebuildFrequency) Rebuild();
-    std::size_t node = parent_[symbol + kNodeCount];
-    do {
-      std::uint16_t* const at = &freq_[node];
-      const std::uint16_t count = ++at[0];
-      if (count > at[1]) node = SwapForward(static_cast<unsigned>(node), count);
+    if (Gap(kRoot) == 0) Rebuild();
+    std::size_t node = parent_[LeafCode(symbol)];
+    for (;;) {
+      node = CountUpward(node);
+      if (node == kSentinel) break;
+      node = MoveForward(node);
+      ++Gap(node - 1);
       node = parent_[node];
-    } while (node != 0);
+    }
+    Gap(kSentinel) = 0;
   }
 
-  unsigned FirstChild(unsigned node) const { return child_[node]; }
   unsigned Parent(unsigned node) const { return parent_[node]; }
-  unsigned LeafOf(unsigned symbol) const { return parent_[symbol + kNodeCount]; }
-  unsigned Frequency(unsigned node) const { return freq_[node]; }
+  unsigned LeafOf(unsigned symbol) const { return parent_[LeafCode(symbol)]; }
   const std::uint16_t* Children() const { return child_.data(); }
 
+  // The first kPrefixBits steps of the decoding walk, for every value of the next kPrefixBits
+  // bits: the child entry reached (a leaf once the code ends sooner) and the bits used. The
+  // table is kept until reordering or a rebuild touches a slot it was made from, which the
+  // top of the tree rarely sees.
+  static constexpr unsigned kPrefixBits = 4;
+  struct TPrefix {
+    std::uint16_t entry;
+    std::uint16_t length;
+  };
+  const TPrefix* Prefixes() {
+    if (prefixesStale_ != 0) [[unlikely]]
+      BuildPrefixes();
+    return prefixes_.data();
+  }
+
  private:
-  // The node's count now exceeds its right neighbour's: exchange it with the last node of
-  // lower count so that the order stays sorted, and carry on from the node's new slot.
-  unsigned SwapForward(unsigned node, unsigned count) {
-    unsigned target = node + LowerAhead(node, count);  // most runs of equal counts are short
-    if (target == node + kLookAheadSlots) [[unlikely]]
-      target = LastBelow(target, count);
-    freq_[node] = freq_[target];
-    freq_[target] = static_cast<std::uint16_t>(count);
-    const unsigned moved = child_[node];
-    const unsigned displaced = child_[target];
+  static constexpr unsigned kSentinel = kNodeCount;  // the root's parent
+  static constexpr unsigned kScanWidth = 16;         // gaps read at once past a slot
+
+  std::int16_t& Gap(std::size_t node) { return gaps_[node + 1]; }
+  std::int16_t Gap(std::size_t node) const { return gaps_[node + 1]; }
+
+  // Counts `node` and its ancestors up to the first whose gap goes negative (a node that must
+  // move, or the sentinel) and returns that one; its gap is left at -1. This is the walk every
+  // symbol takes, some eight levels long; compilers differ widely in how many instructions
+  // they spend on it, so on x86 it is written out (four per level).
+  std::size_t CountUpward(std::size_t node) {
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    asm("jmp 2f\n"
+        "1:\n\t"
+        "addw $1, %c[gap]-2(%[tree],%[node],2)\n\t"
+        "movzwl %c[parent](%[tree],%[node],2), %k[node]\n"
+        "2:\n\t"
+        "subw $1, %c[gap](%[tree],%[node],2)\n\t"
+        "jns 1b"
+        : [node] "+r"(node)
+        : [tree] "r"(this), [gap] "i"(offsetof(THuffmanTree, gaps_) + sizeof(std::int16_t)),
+          [parent] "i"(offsetof(THuffmanTree, parent_))
+        : "cc", "memory");
+#else
+    while (--Gap(node) >= 0) {
+      ++Gap(node - 1);
+      node = parent_[node];
+    }
+#endif
+    return node;
+  }
+
+  // `node`'s count has just reached its right neighbour's (its gap went from 0 to -1): the node
+  // trades places with the last node of its old count, which then takes the increment instead.
+  // Nodes of equal count are interchangeable, so the order stays sorted. Returns the new slot.
+  std::size_t MoveForward(std::size_t node) {
+    Gap(node) = 0;
+    const std::size_t target = node + 1 + ZeroGapsFrom(node + 1);
+    --Gap(target);
+    const std::size_t moved = child_[node];
+    const std::size_t displaced = child_[target];
     child_[target] = static_cast<std::uint16_t>(moved);
     child_[node] = static_cast<std::uint16_t>(displaced);
-    // An inner node's children are a pair of slots; a leaf has one entry (written twice).
-    parent_[moved] = static_cast<std::uint16_t>(target);
-    parent_[moved + (moved < kNodeCount)] = static_cast<std::uint16_t>(target);
-    parent_[displaced] = static_cast<std::uint16_t>(node);
-    parent_[displaced + (displaced < kNodeCount)] = static_cast<std::uint16_t>(node);
+    parent_[moved] = parent_[moved + 1] = static_cast<std::uint16_t>(target);
+    parent_[displaced] = parent_[displaced + 1] = static_cast<std::uint16_t>(node);
+    prefixesStale_ |= prefixSource_[node] | prefixSource_[target];
     return target;
   }
-  // How many of the kLookAheadSlots slots after `node` (at least the first) hold a count below
-  // `count`. Counts are sorted, so they are the slots up to the last one below.
-  static constexpr unsigned kLookAheadSlots = 16;
-  unsigned LowerAhead(unsigned node, unsigned count) const {
+
+  // How many slots from `first` on have a zero gap. The run ends before the root, since the
+  // root's count exceeds every other node's, so the scan stops in the tree; it reads up to
+  // kScanWidth - 1 slots past the end of the run.
+  std::size_t ZeroGapsFrom(std::size_t first) const {
 #if defined(__SSE2__)
-    // Sixteen counts at once: saturating count - slot is zero where the slot is not lower.
-    const __m128i wanted = _mm_set1_epi16(static_cast<short>(count));
-    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq_[node + 1]));
-    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq_[node + 9]));
     const __m128i zero = _mm_setzero_si128();
-    const __m128i notLower = _mm_packs_epi16(_mm_cmpeq_epi16(_mm_subs_epu16(wanted, first), zero),
-                                             _mm_cmpeq_epi16(_mm_subs_epu16(wanted, second), zero));
-    return static_cast<unsigned>(
-        std::countr_zero(static_cast<unsigned>(_mm_movemask_epi8(notLower)) | 0x10000u));
+    for (std::size_t skipped = 0;; skipped += kScanWidth) {
+      const std::int16_t* const at = &gaps_[first + 1 + skipped];
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 8));
+      const unsigned zeros = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_packs_epi16(_mm_cmpeq_epi16(low, zero), _mm_cmpeq_epi16(high, zero))));
+      if (zeros != 0xFFFF) return skipped + static_cast<std::size_t>(__builtin_ctz(~zeros));
+    }
 #else
-    unsigned ahead = 1;
-    while (ahead < kLookAheadSlots && count > freq_[node + ahead + 1]) ++ahead;
-    return ahead;
+    std::size_t skipped = 0;
+    while (Gap(first + skipped) == 0) ++skipped;
+    return skipped;
 #endif
   }
-  unsigned LastBelow(unsigned from, unsigned count) const;
+
+  void BuildPrefixes();
+
+  // Frequencies of all nodes from the gaps, and back.
+  void FrequenciesFromGaps(std::uint16_t* freq) const;
+  void GapsFromFrequencies(const std::uint16_t* freq);
   void Rebuild();
 
-  // Behind the nodes: sentinels 0xFFFF, as many as LowerAhead reads past the root.
-  std::array<std::uint16_t, kNodeCount + kLookAheadSlots> freq_{};
-  std::array<std::uint16_t, kNodeCount + kSymbolCount> parent_{};
+  // Slot -1 (counted along with node 0, its value unused), the nodes, the sentinel, and room
+  // for the scan's wide reads.
+  std::array<std::int16_t, 1 + kNodeCount + 1 + kScanWidth> gaps_{};
+  std::array<std::uint16_t, kNodeCount + 2 * kSymbolCount> parent_{};
   std::array<std::uint16_t, kNodeCount> child_{};
+
+  std::array<TPrefix, 1u << kPrefixBits> prefixes_{};
+  std::array<std::uint8_t, kNodeCount> prefixSource_{};               // 1: a slot the table was made from
+  std::array<std::uint16_t, (2u << kPrefixBits) - 1> prefixSlots_{};  // those slots
+  unsigned prefixSlotCount_ = 0;
+  std::uint8_t prefixesStale_ = 1;
 };
 
 }  // namespace quarnel::lzh

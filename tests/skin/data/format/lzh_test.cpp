@@ -168,6 +168,25 @@ TEST(LzhMemory, AgreesOnTheSampleSkinWholeAndCutShort) {
   ExpectSameAsCallbacks(std::span<const std::uint8_t>(packed.data(), packed.size() - 5), size, "five short");
 }
 
+TEST(LzhMemory, AgreesWhileTheCommonestSymbolsChange) {
+  // Phases in which one byte dominates, then another: short codes near the root keep trading
+  // places, and rebuilds (over 0x8000 symbols) regroup the top of the tree, which the in-memory
+  // decoder's table of the tree's top levels has to follow.
+  Bytes data;
+  std::uint32_t seed = 5;
+  for (int phase = 0; phase < 150; ++phase) {
+    for (int i = 0; i < 1500; ++i) {
+      seed = seed * 1664525u + 1013904223u;
+      const unsigned roll = seed >> 24;
+      data.push_back(static_cast<std::uint8_t>(roll < 200 ? 'A' + phase % 26 : roll));
+    }
+  }
+  const Bytes packed = TLzhEncoder::Encode(data);
+  const auto size = static_cast<std::uint32_t>(data.size());
+  ExpectSameAsCallbacks(packed, size, "phases");
+  EXPECT_EQ(ReferenceDecode(packed, size), data);
+}
+
 TEST(LzhMemory, ReadsTheRingsFirstContentsAndRunsUpToTheEndOfTheBuffer) {
   // Matches into the spaces and the unwritten slots, short-distance runs of every distance
   // below sixteen, and a request that ends inside a long final match.
