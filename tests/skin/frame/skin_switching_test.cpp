@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form_skin_test_support.h"
+#include "framework/ui/thread.h"
 #include "skin/frame/nc_object.h"
 #include "tests/support/skin_variant.h"
 
@@ -104,6 +105,33 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   }
   EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
   EXPECT_LE(testing_support::user_objects(), userBefore);
+}
+
+// The user's own switch runs as soon as the message loop is back, not at once and not after the
+// usual delay; a request that comes after it schedules anew.
+TEST_F(SkinSwitchingTest, ASwitchAskedToRunSoonRunsOnceTheCurrentMessageIsDone) {
+  ShowForms(1);
+  uint32_t pendingThen = 99;
+  const auto pendingAfterQueuedCalls = [&] {
+    pendingThen = 99;
+    TThread::ForceQueue([&] { pendingThen = manager->PendingAction(); });
+    EXPECT_TRUE(wait_until([&] { return pendingThen != 99; }, 2000));
+    return pendingThen;
+  };
+  Switch(dark);
+  manager->RunPendingActionSoon();
+  EXPECT_EQ(manager->PendingAction(), saRefresh);
+  EXPECT_EQ(pendingAfterQueuedCalls(), saNone);
+  flush_events(30);
+  EXPECT_EQ(testing_support::window_pixel(forms[0]->Handle(), ClientOrigin(forms[0]->Handle()).x + 5,
+                                          ClientOrigin(forms[0]->Handle()).y + 5, true),
+            RGB(48, 48, 56));
+
+  Switch(blue);
+  manager->RunPendingActionSoon();
+  Switch(dark);
+  EXPECT_EQ(pendingAfterQueuedCalls(), saRefresh);
+  EXPECT_TRUE(manager->ActionTimerEnabled());
 }
 
 TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
