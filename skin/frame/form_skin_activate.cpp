@@ -21,6 +21,17 @@ namespace {
 
 constexpr LONG_PTR kModalFrameStyle = 0x80;  // DS_MODALFRAME
 
+// True when the client area sits where the skin's frame sizes put it: a frame change would
+// change nothing.
+bool ClientFitsFrame(HWND window, const FrameSizes& sizes) {
+  RECT outer{}, inner{};
+  if (!GetWindowRect(window, &outer) || !GetClientRect(window, &inner)) return false;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+  const FrameBox box =
+      SkinClientBox(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, sizes);
+  return box == FrameBox{inner.left, inner.top, inner.right, inner.bottom};
+}
+
 // Every message reaches the object's handler; an exception ends there.
 template <class Handler>
 fw::WindowSubclass::Handler Guarded(TWinSkinForm* self, Handler handler) {
@@ -190,21 +201,29 @@ void TWinSkinForm::CompleteActivation() {
 }
 
 void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
+  const FrameSizes sizes{BorderLeft, CaptionHeight, BorderRight, BorderBottom, MenuBarHeight};
+  if (keepClientSize && WindowShowState != wssMinimized && BorderKind != bkNoBorder &&
+      ClientFitsFrame(Window, sizes))
+    return;
+  // A new skin's frame of other sizes: the window is painted once when the switch is done.
+  const bool quiet = SkinState == fsReskinning && IsWindowVisible(Window);
+  if (quiet) SendMessageW(Window, WM_SETREDRAW, FALSE, 0);
   if (WindowShowState == wssMaximized) {
     RefreshFrame();
-    return;
+  } else {
+    if (DialogClass || SkinState == fsReskinning || keepClientSize) GetClientRect(Window, &ClientSize);
+    int width = ClientSize.right - ClientSize.left + BorderLeft + BorderRight;
+    int clientHeight = ClientSize.bottom - ClientSize.top;
+    if (!keepClientSize && Form) {
+      width = Form->ClientWidth() + BorderLeft + BorderRight;
+      clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
+    }
+    const int height = clientHeight + CaptionHeight + BorderBottom + MenuBarHeight;
+    if (DialogClass && !keepClientSize) WidenForDialogTitle(width);
+    SetWindowPos(Window, nullptr, 0, 0, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
   }
-  if (DialogClass || SkinState == fsReskinning || keepClientSize) GetClientRect(Window, &ClientSize);
-  int width = ClientSize.right - ClientSize.left + BorderLeft + BorderRight;
-  int clientHeight = ClientSize.bottom - ClientSize.top;
-  if (!keepClientSize && Form) {
-    width = Form->ClientWidth() + BorderLeft + BorderRight;
-    clientHeight = Form->ClientHeight() - (FormKind == fkMDIChild ? 0 : MenuBarHeight);
-  }
-  const int height = clientHeight + CaptionHeight + BorderBottom + MenuBarHeight;
-  if (DialogClass && !keepClientSize) WidenForDialogTitle(width);
-  SetWindowPos(Window, nullptr, 0, 0, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  if (quiet) SendMessageW(Window, WM_SETREDRAW, TRUE, 0);
 }
 
 // A dialog whose title would not fit grows, its controls moving right by half the growth.

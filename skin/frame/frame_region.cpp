@@ -1,5 +1,10 @@
 // The window outline: the inner rectangle joined with the opaque pixels of the border pieces
-// that have transparency, rebuilt only when the window size changes. UI thread.
+// that have transparency, rebuilt only when the window size changes, and the regions built
+// lately, kept for the skins and sizes that come back. UI thread.
+#include <cstdint>
+#include <deque>
+#include <vector>
+
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_paint.h"
@@ -33,7 +38,72 @@ fw::UniqueRegion StripRegion(TDataSkinBorder* piece, const RECT& strip, bool sta
 void Join(HRGN into, const fw::UniqueRegion& part) {
   if (part) CombineRgn(into, into, part.get(), RGN_OR);
 }
+
+// What a frame region is made of: the package its pieces came from, the window size, the frame
+// sizes and the border kind.
+struct FrameRegionKey {
+  uint64_t package;
+  int w, h, left, caption, right, bottom, borderKind;
+  bool operator==(const FrameRegionKey&) const = default;
+};
+
+// Regions built lately, as region data (no handles held): windows switching between skins or
+// sizes they had before take them from here. Bounded; the oldest goes first.
+struct CachedRegionData {
+  FrameRegionKey key;
+  std::vector<uint8_t> data;
+};
+constexpr size_t kCachedRegions = 24;
+std::deque<CachedRegionData>& RegionCache() {
+  static std::deque<CachedRegionData> cache;
+  return cache;
+}
+
+fw::UniqueRegion CachedRegion(const FrameRegionKey& key) {
+  if (key.package == 0) return fw::UniqueRegion();
+  for (const CachedRegionData& entry : RegionCache())
+    if (entry.key == key)
+      return fw::UniqueRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(entry.data.size()),
+                                              reinterpret_cast<const RGNDATA*>(entry.data.data())));
+  return fw::UniqueRegion();
+}
+
+void KeepRegion(const FrameRegionKey& key, HRGN region) {
+  if (key.package == 0) return;
+  const DWORD size = GetRegionData(region, 0, nullptr);
+  if (size == 0) return;
+  CachedRegionData entry{key, std::vector<uint8_t>(size)};
+  if (GetRegionData(region, size, reinterpret_cast<RGNDATA*>(entry.data.data())) != size) return;
+  auto& cache = RegionCache();
+  if (cache.size() >= kCachedRegions) cache.pop_front();
+  cache.push_back(std::move(entry));
+}
+
+// The inner rectangle joined with the opaque pixels of the transparent border pieces.
+fw::UniqueRegion BuildFrameRegion(const TWinSkinForm& f, int w, int h) {
+  ++regionBuilds;
+  TDataSkinBorder *left = f.Piece(TBorderPiece::Left), *right = f.Piece(TBorderPiece::Right),
+                  *top = f.Piece(TBorderPiece::Top), *bottom = f.Piece(TBorderPiece::Bottom);
+  auto transparent = [](TDataSkinBorder* p) { return p && p->Trans == 1; };
+  fw::UniqueRegion region;
+  if (!transparent(left) && !transparent(right) && !transparent(top) && !transparent(bottom))
+    return fw::UniqueRegion(CreateRectRgn(0, 0, w, h));
+  region.reset(CreateRectRgn(f.BorderLeft, f.CaptionHeight, w - f.BorderRight, h - f.BorderBottom));
+  if (region && f.BorderKind != bkNoBorder) {
+    Join(region.get(), StripRegion(left, {0, 0, f.BorderLeft, h}, false, h > 1));
+    Join(region.get(), StripRegion(right, {w - f.BorderRight, 0, w, h}, false, h > 1));
+    Join(region.get(), StripRegion(bottom, {f.BorderLeft, h - f.BorderBottom, w - f.BorderRight, h}, true,
+                                   f.BorderBottom >= 2));
+    Join(region.get(),
+         StripRegion(top, {f.BorderLeft, 0, w - f.BorderRight, f.CaptionHeight}, true, f.CaptionHeight > 1));
+  }
+  return region;
+}
 }  // namespace
+
+void ForgetCachedRegions() {
+  RegionCache().clear();
+}
 
 int RegionBuildCount() {
   return regionBuilds;
@@ -47,32 +117,28 @@ void TWinSkinForm::UpdateWindowRegion() {
   if (w <= 0 || h <= 0) return;
   if (FormKind == fkMDIChild && WindowShowState != wssNormal) return;
   if (w == RegionSize.cx && h == RegionSize.cy && FormKind != fkMDIChild) return;
+  RegionSize = {w, h};
 
+  const FrameRegionKey key{
+      SkinData->LoadedPackageKey(), w, h, BorderLeft, CaptionHeight, BorderRight, BorderBottom,
+      static_cast<int>(BorderKind)};
+  fw::UniqueRegion region = CachedRegion(key);
+  if (!region) {
+    region = BuildFrameRegion(*this, w, h);
+    if (!region) return;
+    KeepRegion(key, region.get());
+  }
+  // Setting a region is a frame change: the outline a new skin shares with the old one stays.
+  if (RegionOwned && IsWindow(Window)) {
+    fw::UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
+    if (current && GetWindowRgn(Window, current.get()) != ERROR && EqualRgn(current.get(), region.get()))
+      return;
+  }
   // The previous region belongs to the system, which frees it when the new one replaces it.
   Region = nullptr;
   RegionOwned = false;
-  ++regionBuilds;
-  RegionSize = {w, h};
-
-  TDataSkinBorder *left = Piece(TBorderPiece::Left), *right = Piece(TBorderPiece::Right),
-                  *top = Piece(TBorderPiece::Top), *bottom = Piece(TBorderPiece::Bottom);
-  auto transparent = [](TDataSkinBorder* p) { return p && p->Trans == 1; };
-  fw::UniqueRegion region;
-  if (!transparent(left) && !transparent(right) && !transparent(top) && !transparent(bottom)) {
-    region.reset(CreateRectRgn(0, 0, w, h));
-  } else {
-    region.reset(CreateRectRgn(BorderLeft, CaptionHeight, w - BorderRight, h - BorderBottom));
-    if (BorderKind != bkNoBorder) {
-      Join(region.get(), StripRegion(left, {0, 0, BorderLeft, h}, false, h > 1));
-      Join(region.get(), StripRegion(right, {w - BorderRight, 0, w, h}, false, h > 1));
-      Join(region.get(),
-           StripRegion(bottom, {BorderLeft, h - BorderBottom, w - BorderRight, h}, true, BorderBottom >= 2));
-      Join(region.get(),
-           StripRegion(top, {BorderLeft, 0, w - BorderRight, CaptionHeight}, true, CaptionHeight > 1));
-    }
-  }
-  // Once it is the window's, the system owns the region: RegionOwned says the window holds ours.
-  if (SetWindowRgn(Window, region.get(), TRUE)) {
+  // While re-skinning, the whole window is painted once at the end.
+  if (SetWindowRgn(Window, region.get(), SkinState != fsReskinning)) {
     Region = region.release();
     RegionOwned = true;
   }

@@ -253,19 +253,7 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
         skin->SkinData == requester)
-      ReskinWithoutInterimPaints(skin);
-}
-
-// Re-skinning changes a window's frame and its region: painting each step would cost more than
-// the whole new look, so it is painted once at the end.
-void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
-  const HWND window = skin->Window;
-  const bool visible = IsWindowVisible(window);
-  if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-  skin->Reskin();
-  if (!visible || !IsWindow(window)) return;
-  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      skin->Reskin();  // paints nothing itself: each window is painted once, after the switch
 }
 
 void TSkinManage::ResetCaptionButtons() {

@@ -136,7 +136,6 @@ class TSkinManage final : public TFrameRegistry {
   void SkinAllForms(TSkinData* requester);
   void UnskinAll(TSkinData* requester);
   void RefreshForms(TSkinData* requester);
-  void ReskinWithoutInterimPaints(TWinSkinForm* skin);
   static void UnskinWindow(TWinSkinForm* skin);
 
   std::vector<TSkinData*> skinDataList_;  // not owned
