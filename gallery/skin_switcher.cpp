@@ -133,7 +133,7 @@ void TSkinSwitcher::Complete(int64_t started) {
     data_.OnSkinChanged.code = nullptr;
     Finished(started_);
   };
-  manager->PostAction(manager->PendingAction(), 1);
+  manager->RunPendingActionSoon();
 }
 
 void TSkinSwitcher::Finished(int64_t started) {

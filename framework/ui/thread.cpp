@@ -1,6 +1,7 @@
 // Thread objects and the hand-over of calls to the user-interface thread: a message-only
 // window made on that thread runs queued calls when its private message arrives (any message
-// loop dispatches it), and a thread waiting for its calls is signalled through an event.
+// loop dispatches it), and a thread waiting for its calls is signalled through an event. Calls
+// queued without waiting run from the same message.
 #include "framework/ui/thread.h"
 
 #include <deque>
@@ -27,6 +28,7 @@ struct SyncQueue {
   std::mutex lock;
   std::condition_variable doneChanged;
   std::deque<SyncRequest*> pending;
+  std::deque<std::function<void()>> queued;  // ForceQueue: owned, nobody waits
   fw::UniqueKernelHandle pendingEvent{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
   HWND window = nullptr;
 };
@@ -36,8 +38,26 @@ SyncQueue& Queue() {
   return queue;
 }
 
+// Only the calls queued before this run: one queued by a call waits for the next message.
+void RunForcedCalls() {
+  SyncQueue& q = Queue();
+  std::deque<std::function<void()>> calls;
+  {
+    std::lock_guard<std::mutex> guard(q.lock);
+    calls.swap(q.queued);
+  }
+  for (auto& call : calls) {
+    try {
+      call();
+    } catch (...) {
+      // Nobody waits for a queued call: its failure ends with it, the others still run.
+    }
+  }
+}
+
 LRESULT CALLBACK SyncWindowProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == kRunQueuedCalls) {
+    RunForcedCalls();
     TThread::CheckSynchronize();
     return 0;
   }
@@ -177,6 +197,16 @@ void TThread::CheckSynchronize() {
     }
     q.doneChanged.notify_all();
   }
+}
+
+void TThread::ForceQueue(std::function<void()> call) {
+  EnsureSyncWindow();
+  SyncQueue& q = Queue();
+  std::lock_guard<std::mutex> guard(q.lock);
+  if (!q.window)
+    throw EInvalidOperation("ForceQueue needs a thread object made on the user-interface thread");
+  q.queued.push_back(std::move(call));
+  PostMessageW(q.window, kRunQueuedCalls, 0, 0);
 }
 
 void TThread::Synchronize(const std::function<void()>& call) {

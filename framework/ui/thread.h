@@ -1,5 +1,6 @@
 // `TThread`: a thread object made suspended, with termination request, self-suspension,
-// waiting, and `Synchronize`, which runs a call on the user-interface thread and waits for it.
+// waiting, `Synchronize`, which runs a call on the user-interface thread and waits for it, and
+// `ForceQueue`, which has a call run there once the current message is done.
 // Made and controlled from any thread; `Execute` runs on the new thread.
 #pragma once
 #include <windows.h>
@@ -44,6 +45,9 @@ class TThread {
   // Runs `call` on the user-interface thread and waits until it has run; an exception it throws
   // is thrown again here. On the user-interface thread it is called directly.
   static void Synchronize(const std::function<void()>& call);
+  // Runs `call` on the user-interface thread once the message being handled there is done (any
+  // message loop runs it, a modal one too); returns at once, from the user-interface thread too.
+  static void ForceQueue(std::function<void()> call);
   // Runs the calls that threads have handed over (user-interface thread).
   static void CheckSynchronize();
   static DWORD MainThreadId();

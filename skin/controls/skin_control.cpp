@@ -236,8 +236,24 @@ void TSkinControl::Repaint() {
     GraphicControl->Invalidate();
   } else if (Handle && IsWindow(Handle)) {
     InvalidateRect(Handle, nullptr, TRUE);
-    UpdateWindow(Handle);
+    if (!TDeferredRepaints::Active()) UpdateWindow(Handle);
   }
+}
+
+namespace {
+int deferredRepaints = 0;  // nesting depth
+}  // namespace
+
+TDeferredRepaints::TDeferredRepaints() {
+  ++deferredRepaints;
+}
+
+TDeferredRepaints::~TDeferredRepaints() {
+  --deferredRepaints;
+}
+
+bool TDeferredRepaints::Active() {
+  return deferredRepaints > 0;
 }
 
 void TSkinControl::ForwardMouseDown(const TMessage& message) {

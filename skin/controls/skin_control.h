@@ -151,6 +151,17 @@ TObject* GetObjectPropByName(TObject* object, std::string_view name, const TClas
 // Integer: the text as a number; enumeration or boolean: by value name; strings: as text.
 void SetPropByName(TObject* object, std::string_view name, std::string_view text);
 
+// While one lives, a control skin's Repaint only invalidates: a frame taking a new skin for all
+// its controls has each painted once, with the window, instead of one after the other.
+class TDeferredRepaints {
+ public:
+  TDeferredRepaints();
+  ~TDeferredRepaints();
+  TDeferredRepaints(const TDeferredRepaints&) = delete;
+  TDeferredRepaints& operator=(const TDeferredRepaints&) = delete;
+  static bool Active();
+};
+
 // --- drawing helpers ---------------------------------------------------------------------------
 // Shows what the control's parent paints under the control, into `dc` (the control's origin).
 void DrawParentBackground(TControl* control, HDC dc);

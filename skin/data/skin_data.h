@@ -123,6 +123,9 @@ class TSkinData : public TComponent, public TSkinElements {
   bool Empty() const { return notLoaded_; }  // no skin in force: not loaded or a failed load
   const std::vector<uint8_t>& PackedSkin() const { return packed_; }
   void SetPackedSkin(std::vector<uint8_t> packed) { packed_ = std::move(packed); }
+  // Names the package whose records are in force (0: none): equal keys, records read from equal
+  // bytes. What is derived from the records alone may be kept under it.
+  uint64_t LoadedPackageKey() const { return loadedKey_; }
 
   // Where the notice about a package of an unknown version goes, process-wide; returns the
   // previous one. The default shows it in a message box.
@@ -172,6 +175,7 @@ class TSkinData : public TComponent, public TSkinElements {
 
   std::vector<uint8_t> packed_;  // the packed package, as stored or read from the skin file
   bool notLoaded_ = true;
+  uint64_t loadedKey_ = 0;
   bool hintShowing_ = false;
   HWND lastFormSkinWindow_ = nullptr;
   bool unregistered_ = false;

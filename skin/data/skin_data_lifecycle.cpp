@@ -15,6 +15,13 @@
 namespace quarnel {
 
 namespace {
+// FNV-1a over the bytes and their count; never 0, which stands for no package.
+uint64_t PackageKey(const std::vector<uint8_t>& bytes) {
+  uint64_t hash = 0xcbf29ce484222325ull ^ bytes.size();
+  for (const uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3ull;
+  return hash ? hash : 1;
+}
+
 void ShowNotice(const std::string& message) {
   MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
 }
@@ -49,6 +56,7 @@ bool TSkinData::LoadSkin() {
     text.LoadFromText(std::string_view(reinterpret_cast<const char*>(entry.data()), entry.size()));
   LoadSkinElements(*this, reader, text);
   notLoaded_ = false;
+  loadedKey_ = PackageKey(packed_);
   return true;
 }
 

@@ -45,7 +45,8 @@ void TWinSkinForm::BuildCaptionButtons() {
     if (!record) continue;
     auto button = std::make_unique<TWinSysButton>(this, record.get());
     if (button->IsIconButton()) {
-      BuildIconBitmap();
+      // Made at activation and again at each WM_SETICON: a new skin does not change it.
+      if (caption_.IconBitmap.Empty()) BuildIconBitmap();
       if (record->Image.Empty()) record->Image.Assign(caption_.IconBitmap);
       if (SkinData->AppIcon.Empty()) SkinData->AppIcon.Assign(caption_.IconBitmap);
       record->FrameCount = 1;

@@ -21,6 +21,17 @@ namespace {
 
 constexpr LONG_PTR kModalFrameStyle = 0x80;  // DS_MODALFRAME
 
+// True when the client area sits where the skin's frame sizes put it: a frame change would
+// change nothing.
+bool ClientFitsFrame(HWND window, const FrameSizes& sizes) {
+  RECT outer{}, inner{};
+  if (!GetWindowRect(window, &outer) || !GetClientRect(window, &inner)) return false;
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&inner), 2);
+  const FrameBox box =
+      SkinClientBox(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, sizes);
+  return box == FrameBox{inner.left, inner.top, inner.right, inner.bottom};
+}
+
 // Every message reaches the object's handler; an exception ends there.
 template <class Handler>
 fw::WindowSubclass::Handler Guarded(TWinSkinForm* self, Handler handler) {
@@ -197,23 +208,32 @@ void TWinSkinForm::CompleteActivation() {
 }
 
 void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
+  const FrameSizes sizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
+                         metrics_.BorderBottom, metrics_.MenuBarHeight};
+  if (keepClientSize && activation_.WindowShowState != wssMinimized && activation_.BorderKind != bkNoBorder &&
+      ClientFitsFrame(Window, sizes))
+    return;
+  // A new skin's frame of other sizes: the window is painted once when the switch is done.
+  const bool quiet = activation_.SkinState == fsReskinning && IsWindowVisible(Window);
+  if (quiet) SendMessageW(Window, WM_SETREDRAW, FALSE, 0);
   if (activation_.WindowShowState == wssMaximized) {
     RefreshFrame();
-    return;
+  } else {
+    if (activation_.DialogClass || activation_.SkinState == fsReskinning || keepClientSize)
+      GetClientRect(Window, &metrics_.ClientSize);
+    int width =
+        metrics_.ClientSize.right - metrics_.ClientSize.left + metrics_.BorderLeft + metrics_.BorderRight;
+    int clientHeight = metrics_.ClientSize.bottom - metrics_.ClientSize.top;
+    if (!keepClientSize && Form) {
+      width = Form->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
+      clientHeight = Form->ClientHeight() - (activation_.FormKind == fkMDIChild ? 0 : metrics_.MenuBarHeight);
+    }
+    const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;
+    if (activation_.DialogClass && !keepClientSize) WidenForDialogTitle(width);
+    SetWindowPos(Window, nullptr, 0, 0, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
   }
-  if (activation_.DialogClass || activation_.SkinState == fsReskinning || keepClientSize)
-    GetClientRect(Window, &metrics_.ClientSize);
-  int width =
-      metrics_.ClientSize.right - metrics_.ClientSize.left + metrics_.BorderLeft + metrics_.BorderRight;
-  int clientHeight = metrics_.ClientSize.bottom - metrics_.ClientSize.top;
-  if (!keepClientSize && Form) {
-    width = Form->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
-    clientHeight = Form->ClientHeight() - (activation_.FormKind == fkMDIChild ? 0 : metrics_.MenuBarHeight);
-  }
-  const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;
-  if (activation_.DialogClass && !keepClientSize) WidenForDialogTitle(width);
-  SetWindowPos(Window, nullptr, 0, 0, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  if (quiet) SendMessageW(Window, WM_SETREDRAW, TRUE, 0);
 }
 
 // A dialog whose title would not fit grows, its controls moving right by half the growth.

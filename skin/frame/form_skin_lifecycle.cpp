@@ -204,17 +204,24 @@ void TWinSkinForm::Reskin() {
       if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
         embedded->SetColor(SkinData->FaceColor());
   }
-  for (TSkinControl* control : Controls)
-    if (control) control->UpdateSkin();
+  {
+    TDeferredRepaints deferred;  // each control is painted once, with the window, below
+    for (TSkinControl* control : Controls)
+      if (control) control->UpdateSkin();
+  }
   if (Form) HookPopupMenus(Form, true);
   activation_.SkinState = fsReskinning;
   if (activation_.FrameEnabled && Form) {
-    // The client area keeps its size, so the form's layout stands: one frame change does, and
-    // the region follows the new skin's pieces, built once for the final size.
+    // The client area keeps its size, so the form's layout stands: at most one frame change
+    // (none when the frame has the new skin's sizes already), and the region follows the new
+    // skin's pieces for the final size.
     region_.Size = SIZE{};
     FitWindowToFrame(true);
     if (region_.Size.cx == 0) UpdateWindowRegion();
   }
+  // Nothing above painted: the whole window is painted once, when the switch is done.
+  if (IsWindowVisible(Window))
+    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
   if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
   activation_.SkinState = fsActive;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <utility>
+#include <vector>
 
 #include "framework/core/error.h"
 #include "framework/ui/thread.h"
@@ -39,6 +41,22 @@ TEST(ThreadSyncTest, HandedOverCallsRunOnTheUserInterfaceThreadWhileItPumps) {
   ASSERT_TRUE(testing_support::wait_until([&] { return returned.load(); }, 5000));
   EXPECT_EQ(ranOn.load(), GetCurrentThreadId());
   EXPECT_EQ(GetCurrentThreadId(), TThread::MainThreadId());
+}
+
+// A queued call waits for the message loop, from the user-interface thread too; one queued by
+// a worker runs on the user-interface thread, in the order queued.
+TEST(ThreadSyncTest, QueuedCallsRunOnTheUserInterfaceThreadWhenItsLoopIsBack) {
+  std::vector<std::pair<int, DWORD>> ran;
+  TThread::ForceQueue([&] { ran.emplace_back(1, GetCurrentThreadId()); });
+  EXPECT_TRUE(ran.empty());
+  LambdaThread thread(
+      [&](LambdaThread&) { TThread::ForceQueue([&] { ran.emplace_back(2, GetCurrentThreadId()); }); });
+  thread.Resume();
+  thread.WaitFor();
+  EXPECT_TRUE(ran.empty());
+  ASSERT_TRUE(testing_support::wait_until([&] { return ran.size() == 2; }, 5000));
+  const DWORD ui = GetCurrentThreadId();
+  EXPECT_EQ(ran, (std::vector<std::pair<int, DWORD>>{{1, ui}, {2, ui}}));
 }
 
 TEST(ThreadSyncTest, OnTheUserInterfaceThreadTheCallRunsDirectly) {

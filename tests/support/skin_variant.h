@@ -1,5 +1,6 @@
-// Skin packages made for tests from a real one: the same package with another button face, so
-// that a switch to it shows in every window; and writing a package to a file. Test code.
+// Skin packages made for tests from a real one: the same package with one definition value
+// changed (another button face, so that a switch to it shows in every window; another frame);
+// and writing a package to a file. Test code.
 #pragma once
 #include <cstdint>
 #include <cstdio>
@@ -11,9 +12,10 @@
 
 namespace testing_support {
 
-// `packed` with the "ButtonFace" of its definition text set to `rgb` ("48 48 56"); empty when
-// `packed` cannot be read or has no button face.
-inline std::vector<uint8_t> WithButtonFace(const std::vector<uint8_t>& packed, const std::string& rgb) {
+// `packed` with the first "`key`=" line of its definition text set to `value`; empty when
+// `packed` cannot be read or has no such line.
+inline std::vector<uint8_t> WithDefinitionValue(const std::vector<uint8_t>& packed, const std::string& key,
+                                                const std::string& value) {
   quarnel::TSkinReader reader;
   if (!reader.Load(packed)) return {};
   quarnel::TSkinWriter writer;
@@ -23,15 +25,20 @@ inline std::vector<uint8_t> WithButtonFace(const std::vector<uint8_t>& packed, c
     reader.ExtractFile(name, entry);
     if (name.find(".ini") != std::string::npos) {
       std::string text(entry.begin(), entry.end());
-      const size_t at = text.find("ButtonFace=");
+      const size_t at = text.find("\n" + key + "=");
       if (at == std::string::npos) return {};
-      text.replace(at, text.find_first_of("\r\n", at) - at, "ButtonFace=" + rgb);
+      text.replace(at + 1, text.find_first_of("\r\n", at + 1) - at - 1, key + "=" + value);
       entry.assign(text.begin(), text.end());
       replaced = true;
     }
     writer.AddEntry(name, std::move(entry));
   }
   return replaced ? writer.Packed(reader.Header().Version) : std::vector<uint8_t>{};
+}
+
+// `packed` with its "ButtonFace" set to `rgb` ("48 48 56").
+inline std::vector<uint8_t> WithButtonFace(const std::vector<uint8_t>& packed, const std::string& rgb) {
+  return WithDefinitionValue(packed, "ButtonFace", rgb);
 }
 
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {

@@ -9,6 +9,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
+#include "framework/ui/thread.h"
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
@@ -24,6 +25,8 @@ constinit std::unique_ptr<TSkinManage> theManager;
 
 constexpr int kInitialTimerInterval = 100;
 bool hookDisabled = false;
+// Counts across managers, so that a call queued for one never runs another's action.
+uint32_t lastActionSerial = 0;
 
 }  // namespace
 
@@ -100,6 +103,7 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
 }
 
 void TSkinManage::PostAction(uint32_t action, int delayMs) {
+  actionSerial_ = ++lastActionSerial;
   pendingAction_ = action;
   actionInterval_ = delayMs;
   if (skinningCount_ != 0) {
@@ -110,6 +114,19 @@ void TSkinManage::PostAction(uint32_t action, int delayMs) {
   // No window was activated yet: nothing to walk, only the running state changes.
   if (action == saSkinOn) running_ = true;
   if (action == saSkinOff) running_ = false;
+}
+
+void TSkinManage::RunPendingActionSoon() {
+  if (pendingAction_ == saNone) return;
+  StopActionTimer();
+  // Never at once: the request may come from a control's own handler, whose skin object the
+  // action frees. A queued message runs without the timer's minimum delay.
+  const uint32_t serial = actionSerial_ = ++lastActionSerial;
+  TThread::ForceQueue([serial] {
+    TSkinManage* manager = Instance();
+    if (manager && manager->actionSerial_ == serial && manager->pendingAction_ != saNone)
+      manager->RunPendingAction();
+  });
 }
 
 void TSkinManage::StartActionTimer() {
@@ -236,19 +253,7 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
         skin->HostSkinData() == requester)
-      ReskinWithoutInterimPaints(skin);
-}
-
-// Re-skinning changes a window's frame and its region: painting each step would cost more than
-// the whole new look, so it is painted once at the end.
-void TSkinManage::ReskinWithoutInterimPaints(TWinSkinForm* skin) {
-  const HWND window = skin->HostWindow();
-  const bool visible = IsWindowVisible(window);
-  if (visible) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-  skin->Reskin();
-  if (!visible || !IsWindow(window)) return;
-  SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      skin->Reskin();  // paints nothing itself: each window is painted once, after the switch
 }
 
 void TSkinManage::ResetCaptionButtons() {

@@ -63,6 +63,9 @@ class TSkinManage final : public TFrameRegistry {
   // at once and a refresh is dropped.
   void PostAction(uint32_t action, int delayMs);
   uint32_t PendingAction() const { return pendingAction_; }
+  // Runs the pending action as soon as the current message is done instead of after its delay
+  // (a user's own switch, with nothing to gather); a later PostAction schedules anew.
+  void RunPendingActionSoon();
   bool ActionTimerEnabled() const { return actionTimer_ != 0; }
   int ActionTimerInterval() const { return actionInterval_; }
 
@@ -133,7 +136,6 @@ class TSkinManage final : public TFrameRegistry {
   void SkinAllForms(TSkinData* requester);
   void UnskinAll(TSkinData* requester);
   void RefreshForms(TSkinData* requester);
-  void ReskinWithoutInterimPaints(TWinSkinForm* skin);
   static void UnskinWindow(TWinSkinForm* skin);
 
   std::vector<TSkinData*> skinDataList_;  // not owned
@@ -143,6 +145,7 @@ class TSkinManage final : public TFrameRegistry {
   // A thread timer of its own: the manager lives until module end, beyond the framework's timers.
   UINT_PTR actionTimer_ = 0;
   int actionInterval_ = 100;
+  uint32_t actionSerial_ = 0;  // which PostAction a queued early run belongs to
   fw::UniqueHook hook_;
   bool running_ = false;
   int32_t skinningCount_ = 0;

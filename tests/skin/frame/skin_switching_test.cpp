@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form_skin_test_support.h"
+#include "framework/ui/thread.h"
 #include "skin/frame/nc_object.h"
 #include "tests/support/skin_variant.h"
 
@@ -104,6 +105,81 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   }
   EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
   EXPECT_LE(testing_support::user_objects(), userBefore);
+}
+
+// A frame of the same sizes is left where it is; one of other sizes is fitted around the same
+// client area. The outline follows each skin's pieces, also when a skin comes back.
+TEST_F(SkinSwitchingTest, EachWindowKeepsItsClientAreaAndTakesTheOutlineOfEachSkin) {
+  const HWND window = ShowForms(1)[0];
+  const auto settle = [&] {
+    ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+    flush_events(30);
+  };
+  const auto outline = [&] {
+    fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    return GetWindowRgn(window, region.get()) == ERROR ? fw::UniqueRegion() : std::move(region);
+  };
+  const RECT before = WindowRectOf(window), client = ClientRectOf(window);
+  const fw::UniqueRegion blueOutline = outline();
+  ASSERT_TRUE(blueOutline);
+
+  Switch(dark);
+  settle();
+  RECT now = WindowRectOf(window);
+  EXPECT_TRUE(EqualRect(&before, &now));
+
+  // The top piece cut into three frames instead of two: a lower caption.
+  Switch(testing_support::WithDefinitionValue(blue, "TopFrame", "3"));
+  settle();
+  const int lower = ClientOrigin(window).y;
+  EXPECT_EQ(lower, data->FrameTop->Image.Height() / 3);
+  const RECT fitted = WindowRectOf(window), fittedClient = ClientRectOf(window);
+  EXPECT_EQ(fitted.bottom - fitted.top,
+            before.bottom - before.top - (data->FrameTop->Image.Height() / 2 - lower));
+  EXPECT_TRUE(EqualRect(&client, &fittedClient));
+
+  // A left piece drawn whole: its corner is no longer cut away.
+  Switch(testing_support::WithDefinitionValue(blue, "LeftTrans", "0"));
+  settle();
+  const fw::UniqueRegion squareOutline = outline();
+  ASSERT_TRUE(squareOutline);
+  fw::UniqueRegion cut(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_GT(CombineRgn(cut.get(), squareOutline.get(), blueOutline.get(), RGN_DIFF), NULLREGION);
+  EXPECT_EQ(CombineRgn(cut.get(), blueOutline.get(), squareOutline.get(), RGN_DIFF), NULLREGION);
+  Switch(blue);
+  settle();
+  const fw::UniqueRegion again = outline();
+  ASSERT_TRUE(again);
+  EXPECT_TRUE(EqualRgn(again.get(), blueOutline.get()));
+  now = WindowRectOf(window);
+  EXPECT_TRUE(EqualRect(&before, &now));
+}
+
+// The user's own switch runs as soon as the message loop is back, not at once and not after the
+// usual delay; a request that comes after it schedules anew.
+TEST_F(SkinSwitchingTest, ASwitchAskedToRunSoonRunsOnceTheCurrentMessageIsDone) {
+  ShowForms(1);
+  uint32_t pendingThen = 99;
+  const auto pendingAfterQueuedCalls = [&] {
+    pendingThen = 99;
+    TThread::ForceQueue([&] { pendingThen = manager->PendingAction(); });
+    EXPECT_TRUE(wait_until([&] { return pendingThen != 99; }, 2000));
+    return pendingThen;
+  };
+  Switch(dark);
+  manager->RunPendingActionSoon();
+  EXPECT_EQ(manager->PendingAction(), saRefresh);
+  EXPECT_EQ(pendingAfterQueuedCalls(), saNone);
+  flush_events(30);
+  EXPECT_EQ(testing_support::window_pixel(forms[0]->Handle(), ClientOrigin(forms[0]->Handle()).x + 5,
+                                          ClientOrigin(forms[0]->Handle()).y + 5, true),
+            RGB(48, 48, 56));
+
+  Switch(blue);
+  manager->RunPendingActionSoon();
+  Switch(dark);
+  EXPECT_EQ(pendingAfterQueuedCalls(), saRefresh);
+  EXPECT_TRUE(manager->ActionTimerEnabled());
 }
 
 TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
