@@ -246,6 +246,25 @@ void TSkinMP::ActiveChanged() {
   if (overlay_) overlay_->Reposition();
 }
 
+// The overlay covers the control whole: while it shows, the control's own painting would only be
+// drawn over at once, so its paint cycle ends without it and the overlay is brought up to date.
+bool TSkinMP::BeforeMessage(TMessage& m) {
+  const bool covered = overlay_ && overlay_->Window() && IsWindowVisible(overlay_->Window());
+  if (covered && m.Msg == WM_ERASEBKGND) {
+    m.Result = 1;
+    return false;
+  }
+  if (covered && m.Msg == WM_PAINT && !m.WParam && Handle) {
+    PAINTSTRUCT ps;
+    BeginPaint(Handle, &ps);
+    EndPaint(Handle, &ps);
+    overlay_->Invalidate(true);
+    m.Result = 0;
+    return false;
+  }
+  return TSkinControl::BeforeMessage(m);
+}
+
 void TSkinMP::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_WINDOWPOSCHANGED:

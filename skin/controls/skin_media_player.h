@@ -72,6 +72,7 @@ class TSkinMP : public TSkinControl {
   ~TSkinMP() override;
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void Detach() override;
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void ActiveChanged() override;
   void UpdateSkin() override;
