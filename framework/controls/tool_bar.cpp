@@ -41,6 +41,8 @@ const TClassInfo& TToolBar::StaticClass() {
           .Int("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight)
           .Int("ButtonCount", &TToolBar::ButtonCount, nullptr)
           .Obj("Menu", &TMainMenu::StaticClass, &TToolBar::Menu, &TToolBar::SetMenu)
+          .Event("OnCustomDraw", &TToolBar::OnCustomDraw)
+          .Event("OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
           .Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;
@@ -264,10 +266,16 @@ TToolButton* TToolBar::ButtonOfCommand(int command) const {
   return command >= 1 && command <= ButtonCount() ? buttons_[static_cast<size_t>(command - 1)] : nullptr;
 }
 
+// What a button handler may leave out of the bar's own drawing of the button.
+constexpr unsigned kButtonDrawFlags = TBCDRF_NOEDGES | TBCDRF_HILITEHOTTRACK | TBCDRF_NOOFFSET |
+                                      TBCDRF_NOMARK | TBCDRF_NOETCHEDEFFECT | TBCDRF_BLENDICON |
+                                      TBCDRF_NOBACKGROUND;
+
 LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
   NMCUSTOMDRAW& cd = draw.nmcd;
   bool defaultDraw = true;
   TCanvas canvas;
+  canvas.Font().Assign(font_);
   canvas.SetHandle(cd.hdc);
   LRESULT result = CDRF_DODEFAULT;
   if (cd.dwDrawStage == CDDS_PREPAINT) {
@@ -276,8 +284,11 @@ LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
         (defaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT) | (OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : 0);
   } else if (cd.dwDrawStage == CDDS_ITEMPREPAINT && OnCustomDrawButton) {
     if (TToolButton* button = ButtonOfCommand(static_cast<int>(cd.dwItemSpec))) {
-      OnCustomDrawButton(this, button, canvas, cd.uItemState, defaultDraw);
-      result = defaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+      unsigned flags = 0;
+      OnCustomDrawButton(this, button, canvas, cd.uItemState, flags, defaultDraw);
+      // The bar draws the caption after the handler, in the colour the handler left.
+      draw.clrText = ColorToRGB(canvas.Font().Color());
+      result = defaultDraw ? CDRF_DODEFAULT | (flags & kButtonDrawFlags) : CDRF_SKIPDEFAULT;
     }
   }
   canvas.SetHandle(nullptr);

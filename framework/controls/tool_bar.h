@@ -62,12 +62,14 @@ class TToolButton : public TControl {
   TMenuItem* menuItem_ = nullptr;
 };
 
-// Custom-draw events: the whole bar before it draws, and each button (its state is the system's
-// custom-draw item state bits, CDIS_*). Clearing `defaultDraw` skips the bar's own drawing.
-using TTBCustomDrawEvent =
-    std::function<void(TToolBar* bar, TCanvas& canvas, const RECT& rect, bool& defaultDraw)>;
-using TTBCustomDrawBtnEvent = std::function<void(TToolBar* bar, TToolButton* button, TCanvas& canvas,
-                                                 unsigned state, bool& defaultDraw)>;
+// Custom-draw events, published so that callers reach them by name: the whole bar before it
+// draws (bar, canvas, rectangle, default drawing) and each button (bar, button, canvas, state as
+// the system's custom-draw item state bits CDIS_*, drawing flags, default drawing). Clearing the
+// default-draw flag skips the bar's own drawing; the drawing flags (TBCDRF_*, for example
+// TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND for a handler that drew the button's face) trim it. A
+// button's caption takes the canvas font's colour.
+using TTBCustomDrawEvent = TTypedEvent<TObject*, TCanvas&, const RECT&, bool&>;
+using TTBCustomDrawBtnEvent = TTypedEvent<TObject*, TControl*, TCanvas&, unsigned, unsigned&, bool&>;
 
 class TToolBar : public TWinControl {
   FW_DECLARE_CLASS()

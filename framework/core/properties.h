@@ -20,7 +20,7 @@ struct TEnumInfo {
   std::string name;
   std::vector<std::string> names;
   int ValueOf(std::string_view ident) const;  // -1 when unknown (case-insensitive)
-  std::string NameOf(int64_t value) const;     // empty when out of range
+  std::string NameOf(int64_t value) const;    // empty when out of range
 };
 
 // An event handler: code + the object it is bound to. Assigned when its code is set.
@@ -34,12 +34,28 @@ struct TNotifyEvent {
   }
 };
 
+// An event with its own parameters, held with the object its handler is bound to, so that a
+// caller that set it by name can tell later whether it is still its own.
+template <class... A>
+struct TTypedEvent {
+  std::function<void(A...)> code;
+  TObject* data = nullptr;
+  explicit operator bool() const { return static_cast<bool>(code); }
+  void operator()(A... args) const {
+    if (code) code(std::forward<A>(args)...);
+  }
+  void Clear() {
+    code = nullptr;
+    data = nullptr;
+  }
+};
+
 struct TPropInfo {
   std::string name;
   TTypeKind kind = TTypeKind::Integer;
-  const TEnumInfo* enumType = nullptr;      // Enumeration, Set
+  const TEnumInfo* enumType = nullptr;           // Enumeration, Set
   const TClassInfo& (*objectClass)() = nullptr;  // Object (a function: classes may refer to themselves)
-  std::function<int64_t(TObject&)> getOrd;  // Integer, Boolean, Enumeration, Set (bit mask)
+  std::function<int64_t(TObject&)> getOrd;       // Integer, Boolean, Enumeration, Set (bit mask)
   std::function<void(TObject&, int64_t)> setOrd;
   std::function<std::string(TObject&)> getStr;
   std::function<void(TObject&, const std::string&)> setStr;
@@ -51,6 +67,9 @@ struct TPropInfo {
   // An event with other parameters: binds a published method of `self` to the event of
   // `target`; false when the method's parameters differ from the event's.
   std::function<bool(TObject& target, TObject* self, const TMethodInfo& method)> bindTyped;
+  // A TTypedEvent<A...> member: its address and void(A...).
+  std::function<void*(TObject&)> typedEvent;
+  const std::type_info* eventSignature = nullptr;
   // Integer properties whose values have names (colours, character sets): name <-> value.
   bool (*identToInt)(std::string_view ident, int64_t& value) = nullptr;
   const char* (*intToIdent)(int64_t value) = nullptr;
@@ -71,6 +90,17 @@ void SetWideStrProp(TObject& obj, const TPropInfo& p, const std::wstring& value)
 TObject* GetObjectProp(TObject& obj, const TPropInfo& p);
 void SetObjectProp(TObject& obj, const TPropInfo& p, TObject* value);
 TNotifyEvent* GetEventProp(TObject& obj, const TPropInfo& p);
+
+// A typed event by name, for callers that know its parameters but not the class: null when
+// the object has no such event or its parameters are not A...
+template <class... A>
+TTypedEvent<A...>* GetTypedEventProp(TObject& obj, std::string_view name) {
+  const TPropInfo* p = GetPropInfo(obj, name);
+  if (!p || p->kind != TTypeKind::Event || !p->typedEvent || !p->eventSignature ||
+      *p->eventSignature != typeid(void(A...)))
+    return nullptr;
+  return static_cast<TTypedEvent<A...>*>(p->typedEvent(obj));
+}
 
 // The same by property name, for callers that do not know the class: a missing property reads
 // as -1 (ordinal), empty (text) or null (object), and setting one does nothing (false).
@@ -159,9 +189,7 @@ class TClassBuilder {
     p.getObj = [get](TObject& o) -> TObject* { return std::invoke(get, static_cast<C&>(o)); };
     if constexpr (!std::is_same_v<S, std::nullptr_t>) {
       using Arg = typename fw::detail::SetterArg<S>::type;
-      p.setObj = [set](TObject& o, TObject* v) {
-        std::invoke(set, static_cast<C&>(o), static_cast<Arg>(v));
-      };
+      p.setObj = [set](TObject& o, TObject* v) { std::invoke(set, static_cast<C&>(o), static_cast<Arg>(v)); };
     } else {
       p.readOnly = true;
     }
@@ -193,6 +221,26 @@ class TClassBuilder {
     info_.properties.push_back(std::move(p));
     return *this;
   }
+  // An event with its own parameters that callers may also reach by name and signature.
+  template <class... A>
+  TClassBuilder& Event(std::string name, TTypedEvent<A...> C::*field) {
+    TPropInfo p;
+    p.name = std::move(name);
+    p.kind = TTypeKind::Event;
+    p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
+      using Call = std::function<void(TObject*, A...)>;
+      if (!m.typed || !m.signature || *m.signature != typeid(void(A...))) return false;
+      auto call = std::static_pointer_cast<const Call>(m.typed);
+      TTypedEvent<A...>& event = static_cast<C&>(o).*field;
+      event.code = [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
+      event.data = self;
+      return true;
+    };
+    p.typedEvent = [field](TObject& o) -> void* { return &(static_cast<C&>(o).*field); };
+    p.eventSignature = &typeid(void(A...));
+    info_.properties.push_back(std::move(p));
+    return *this;
+  }
   // A published method that descriptions can bind events to by name.
   TClassBuilder& Method(std::string name, void (C::*method)(TObject*)) {
     TMethodInfo m;
@@ -220,14 +268,10 @@ class TClassBuilder {
     p.name = std::move(name);
     p.kind = kind;
     p.enumType = type;
-    p.getOrd = [get](TObject& o) {
-      return static_cast<int64_t>(std::invoke(get, static_cast<C&>(o)));
-    };
+    p.getOrd = [get](TObject& o) { return static_cast<int64_t>(std::invoke(get, static_cast<C&>(o))); };
     if constexpr (!std::is_same_v<S, std::nullptr_t>) {
       using Arg = typename fw::detail::SetterArg<S>::type;
-      p.setOrd = [set](TObject& o, int64_t v) {
-        std::invoke(set, static_cast<C&>(o), static_cast<Arg>(v));
-      };
+      p.setOrd = [set](TObject& o, int64_t v) { std::invoke(set, static_cast<C&>(o), static_cast<Arg>(v)); };
     } else {
       p.readOnly = true;
     }

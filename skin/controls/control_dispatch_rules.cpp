@@ -40,8 +40,7 @@ bool IsTabControl(const Ctx& c) {
 // A tool bar has a row of its own, which hooks its menu as well and gives it its skin.
 bool RefersToMenu(const Ctx& c) {
   return c.walker.Host().HostFrameEnabled() && !Kind(c, "TToolBar") &&
-         c.control.ClassInfo().FindProperty("Menu") &&
-         ::GetObjectPropByName(c.control, "Menu") != nullptr;
+         c.control.ClassInfo().FindProperty("Menu") && ::GetObjectPropByName(c.control, "Menu") != nullptr;
 }
 bool IsCoolBar(const Ctx& c) {
   return Kind(c, "TCustomCoolBar");
@@ -142,8 +141,10 @@ bool IsListView(const Ctx& c) {
 bool IsMemo(const Ctx& c) {
   return Kind(c, "TCustomMemo") || Kind(c, "TMemo");
 }
+// List boxes, and scroll boxes: these show system bars only while their content needs them,
+// so the window style alone would not find them.
 bool IsFurtherScrolled(const Ctx& c) {
-  return Kind(c, "TCustomListBox");
+  return Kind(c, "TCustomListBox") || Kind(c, "TScrollingWinControl");
 }
 bool IsWithScrollBars(const Ctx& c) {
   return HasScrollBarsOrScrolledKind(c.control);

@@ -1,6 +1,9 @@
-// TSkinBox: the face colour given to a container while skinned and its own colour back at
-// detach; TSkinBoxH: a bare container's background and its static children's colours. UI thread.
+// TSkinBox: the face and caption colours given to a container while skinned (a tool bar's
+// drawing handlers too) and its own back at detach; TSkinBoxH: a bare container's background and its static
+// children's colours. UI thread.
 #include "skin/controls/skin_box.h"
+
+#include <algorithm>
 
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -17,17 +20,68 @@ void TSkinBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinC
     TakeParentBackground();
     SavedColor = control->Color();
     control->SetColor(SkinFaceColor());
+    TakeCaptionColor();
   }
+  toolBarDraw_.Install(*control);
   State = scsAttached;
 }
 
 void TSkinBox::Detach() {
+  toolBarDraw_.Remove();
   if (State == scsAttached && UseSkinColor && Control) {
     GiveParentBackground();
     Control->SetColor(SavedColor);
+    GiveCaptionColor();
   }
   Active = 0;
   if (State != kBoxStateReleased && State != scsWindowGone) State = scsDetached;
+}
+
+void TSkinBox::UpdateSkin() {
+  TSkinControl::UpdateSkin();
+  if (captionColorTaken_ && Control) Control->Font()->SetColor(SkinCaptionColor(savedFontColor_, SkinData));
+}
+
+void TSkinBox::BeforeDestruction() {
+  toolBarDraw_.Remove();  // the bar is still whole: its owned objects go first
+  TSkinControl::BeforeDestruction();
+}
+
+void TSkinBox::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation == opRemove)
+    fontFollowers_.erase(std::remove(fontFollowers_.begin(), fontFollowers_.end(), component),
+                         fontFollowers_.end());
+}
+
+void TSkinBox::TakeCaptionColor() {
+  TFont* font = Control->Font();
+  const TColor own = font->Color();
+  const TColor skin = SkinCaptionColor(own, SkinData);
+  if (skin == own) return;
+  savedFontColor_ = own;
+  savedParentFont_ = Control->ParentFont();
+  for (int i = 0; i < Control->ControlCount(); ++i) {
+    TControl* child = Control->Controls(i);
+    if (!child->ParentFont()) continue;
+    fontFollowers_.push_back(child);
+    FreeNotification(child);
+  }
+  font->SetColor(skin);
+  for (TControl* child : fontFollowers_) child->Font()->SetColor(own);
+  captionColorTaken_ = true;
+}
+
+void TSkinBox::GiveCaptionColor() {
+  if (!captionColorTaken_) return;
+  captionColorTaken_ = false;
+  Control->Font()->SetColor(savedFontColor_);
+  if (savedParentFont_) Control->SetParentFont(true);
+  for (TControl* child : fontFollowers_) {
+    RemoveFreeNotification(child);
+    child->SetParentFont(true);
+  }
+  fontFollowers_.clear();
 }
 
 bool TSkinBoxH::BeforeMessage(TMessage& m) {

@@ -1,11 +1,15 @@
 // Containers: TSkinBox recolours a framework panel, tool bar, navigator or embedded form to the
-// skin's face colour and gives its own colour back at detach; TSkinBoxH paints a bare container
-// window (a nested dialog, a system tool bar) and the static children on it in the face colour.
-// UI thread.
+// skin's face and text colours (and gives a tool bar its drawing handlers) and gives its own
+// back at detach; TSkinBoxH paints a bare container window (a nested dialog, a system tool bar)
+// and the static children on it in the face colour. UI thread.
 #pragma once
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 #include "skin/controls/skin_control.h"
+#include "skin/controls/skin_toolbar_draw.h"
 
 namespace quarnel {
 
@@ -14,11 +18,28 @@ constexpr int32_t kBoxStateReleased = 4;
 
 class TSkinBox : public TSkinControl {
  public:
-  explicit TSkinBox(TComponent* owner) : TSkinControl(owner) {}
+  explicit TSkinBox(TComponent* owner) : TSkinControl(owner), toolBarDraw_(*this) {}
   // Recolours without taking the control's messages.
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void Detach() override;
   void AfterMessage(TMessage&) override {}
+  void UpdateSkin() override;
+  void BeforeDestruction() override;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  // A caption in the system's text colour would vanish on a dark face: while recoloured the box
+  // shows the skin's text colour. Children that followed its font keep the colour they had.
+  void TakeCaptionColor();
+  void GiveCaptionColor();
+
+  TToolBarSkinDraw toolBarDraw_;
+  bool captionColorTaken_ = false;
+  TColor savedFontColor_ = 0;
+  bool savedParentFont_ = false;
+  std::vector<TControl*> fontFollowers_;
 };
 
 class TSkinBoxH : public TSkinControl {

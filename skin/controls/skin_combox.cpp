@@ -45,7 +45,7 @@ void TSkinComBox::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
                                TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  if (Attached()) AttachParts(false);
+  if (Attached()) AttachParts(SkinListOfWindow);
 }
 
 void TSkinComBox::AttachParts(bool withListSkin) {

@@ -31,8 +31,8 @@ int TSkinComBox::FrameIndex(bool flat) {
   const HWND focus = GetFocus();
   Focused = focus && (focus == Handle || IsChild(Handle, focus)) ? 1 : 0;
   const bool enabled = !(style_ & WS_DISABLED);
-  // An open list keeps the button down.
-  const bool down = Pressed() || dropped_;
+  // An open list keeps the button down (a bare combo's drop-down is not reported to it).
+  const bool down = Pressed() || dropped_ || (!Control && SendMessageW(Handle, CB_GETDROPPEDSTATE, 0, 0));
   return flat ? FlatComboFrameIndex(down, Focused || Hot(), enabled)
               : ComboFrameIndex(down, Focused || Hot(), enabled);
 }

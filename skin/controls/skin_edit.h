@@ -63,6 +63,8 @@ class TSkinComBox : public TSkinControl {
   }
 
   bool ExtendedCombo = false;
+  // Attached by handle, the list's bar is skinned too (an extended combo's inner combo box).
+  bool SkinListOfWindow = false;
   bool DroppedDown() const { return dropped_; }
   int LastFrame() const { return lastFrame_; }  // ComboButton frame of the last draw, 0 before
   RECT ButtonRect() const { return buttonRect_; }

@@ -63,9 +63,29 @@ TSkinControl* MakeObjImage(const SkinRequest& r) {
   return skin;
 }
 
-// An extended combo box is marked before it attaches.
+// The combo box inside an extended combo's window, which it covers whole; null for others.
+HWND InnerComboBox(TControl* control) {
+  auto* windowed = ObjectAs<TWinControl>(control);
+  if (!windowed || !windowed->HandleAllocated()) return nullptr;
+  HWND child = GetWindow(windowed->RawHandle(), GW_CHILD);
+  char name[16] = {};
+  return child && GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, "ComboBox") == 0 ? child
+                                                                                              : nullptr;
+}
+
+// An extended combo box is marked before it attaches. A framework extended combo is skinned on
+// its inner combo box (all that shows of it), by handle, still owned by the control.
 TSkinControl* MakeComBox(const SkinRequest& r) {
-  return MakePreparedAndAttach<TSkinComBox>(r, [&](TSkinComBox& s) { s.ExtendedCombo = r.extendedCombo; });
+  SkinRequest request = r;
+  const HWND inner = InnerComboBox(r.control);
+  if (inner) {
+    request.control = nullptr;
+    request.window = inner;
+  }
+  return MakePreparedAndAttach<TSkinComBox>(request, [&](TSkinComBox& s) {
+    s.ExtendedCombo = r.extendedCombo;
+    s.SkinListOfWindow = inner != nullptr;
+  });
 }
 
 // Variant 1: the scroller of a tab set, whose halves always point left and right.

@@ -92,6 +92,15 @@ void TWMediaPlayer::Paint(HDC dc) {
   ReadButtonSets();
   const int count = VisibleMediaButtonCount(visible_);
   const int width = std::max(1L, client.right), height = std::max(1L, client.bottom);
+  // The bar changes only with its size, button sets, mouse state and skin: a repaint without
+  // such a change copies what was composed last.
+  const ComposedKey key{width,          height,     visible_, enabled_, colored_,
+                        pressedButton_, hotButton_, pressed_, data};
+  if (key == composed_ && buffer_.Width() == width && buffer_.Height() == height) {
+    BitBlt(dc, 0, 0, width, height, buffer_.DC(), 0, 0, SRCCOPY);
+    return;
+  }
+  composed_ = {};
   if (buffer_.Width() != width || buffer_.Height() != height) buffer_.SetSize(width, height);
   HDC canvas = buffer_.DC();
   skin_->FillSkinColor(canvas, RECT{0, 0, width, height});
@@ -119,6 +128,7 @@ void TWMediaPlayer::Paint(HDC dc) {
                    (cell.top + cell.bottom - info.bmHeight) / 2 + shift, info.bmWidth, info.bmHeight,
                    glyphDC.get(), 0, 0, info.bmWidth, info.bmHeight, kGlyphKey);
   }
+  composed_ = key;
   BitBlt(dc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
 }
 
@@ -224,8 +234,35 @@ void TSkinMP::Detach() {
   if (State != scsWindowGone) overlay_.reset();
 }
 
+void TSkinMP::UpdateSkin() {
+  if (overlay_) {
+    overlay_->Forget();
+    overlay_->Invalidate();
+  }
+  TSkinControl::UpdateSkin();
+}
+
 void TSkinMP::ActiveChanged() {
   if (overlay_) overlay_->Reposition();
+}
+
+// The overlay covers the control whole: while it shows, the control's own painting would only be
+// drawn over at once, so its paint cycle ends without it and the overlay is brought up to date.
+bool TSkinMP::BeforeMessage(TMessage& m) {
+  const bool covered = overlay_ && overlay_->Window() && IsWindowVisible(overlay_->Window());
+  if (covered && m.Msg == WM_ERASEBKGND) {
+    m.Result = 1;
+    return false;
+  }
+  if (covered && m.Msg == WM_PAINT && !m.WParam && Handle) {
+    PAINTSTRUCT ps;
+    BeginPaint(Handle, &ps);
+    EndPaint(Handle, &ps);
+    overlay_->Invalidate(true);
+    m.Result = 0;
+    return false;
+  }
+  return TSkinControl::BeforeMessage(m);
 }
 
 void TSkinMP::AfterMessage(TMessage& m) {

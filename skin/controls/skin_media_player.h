@@ -35,6 +35,8 @@ class TWMediaPlayer {
   int HotButton() const { return hotButton_; }
   // Paints the bar into `dc` at the overlay's origin.
   void Paint(HDC dc);
+  // The composed bar is built again at the next paint (a new skin).
+  void Forget() { composed_ = {}; }
 
  private:
   void HandleMessage(TMessage& message);
@@ -53,6 +55,15 @@ class TWMediaPlayer {
   int hotButton_ = -1;                                          // the button under the cursor
   bool pressed_ = false;
   TBitmap buffer_;
+  // What the buffer was composed for: a paint with the same key only copies it.
+  struct ComposedKey {
+    int width = 0, height = 0;
+    unsigned visible = 0, enabled = 0, colored = 0;
+    int pressedButton = -1, hotButton = -1;
+    bool pressed = false;
+    const void* skin = nullptr;
+    bool operator==(const ComposedKey&) const = default;
+  } composed_;
 };
 
 class TSkinMP : public TSkinControl {
@@ -61,8 +72,10 @@ class TSkinMP : public TSkinControl {
   ~TSkinMP() override;
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void Detach() override;
+  bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void ActiveChanged() override;
+  void UpdateSkin() override;
   TWMediaPlayer* Overlay() const { return overlay_.get(); }
 
  private:

@@ -46,6 +46,13 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
     UseSkinColor = 1;
     SetPropByName(control, "FixedColor", std::to_string(skinData->FaceColor()));
   }
+  // A scrolling container shows its inside on the skin's face, like a panel.
+  if (control->InheritsFrom("TScrollingWinControl") && skinData) {
+    TakeParentBackground();
+    savedContainerColor_ = control->Color();
+    containerColorTaken_ = true;
+    control->SetColor(skinData->FaceColor());
+  }
 
   const LONG_PTR style = GetWindowLongPtrW(windowed->Handle(), GWL_STYLE);
   const bool horizontalOnly = (style & WS_HSCROLL) && !(style & WS_VSCROLL);
@@ -69,6 +76,11 @@ void TSkinScrollbar::Detach() {
   if (UseSkinColor && Control && State != scsWindowGone)
     SetPropByName(Control, "FixedColor", std::to_string(SavedColor));
   UseSkinColor = 0;
+  if (containerColorTaken_ && Control && State != scsWindowGone) {
+    GiveParentBackground();
+    Control->SetColor(savedContainerColor_);
+  }
+  containerColorTaken_ = false;
   TSkinControl::Detach();
   if (State != scsWindowGone) {
     horz_.reset();
@@ -79,6 +91,7 @@ void TSkinScrollbar::Detach() {
 void TSkinScrollbar::UpdateSkin() {
   if (HasIntegerProperty(Control, "FixedColor") && SkinData)
     SetPropByName(Control, "FixedColor", std::to_string(SkinData->FaceColor()));
+  if (containerColorTaken_ && Control && SkinData) Control->SetColor(SkinData->FaceColor());
 }
 
 bool TSkinScrollbar::BeforeMessage(TMessage& m) {

@@ -1,6 +1,6 @@
 // Skin objects of scrolled controls: TSkinScrollbar (a framework control: two overlays, the
-// two-pixel border, the fixed-area colour) and TSkinScrollbarH (the same for a bare window),
-// plus the creation functions the control dispatch and the frame object call. UI thread.
+// two-pixel border, the fixed-area colour, a scrolling container's face colour) and TSkinScrollbarH (the same
+// for a bare window), plus the creation functions the control dispatch and the frame object call. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -47,6 +47,8 @@ class TSkinScrollbar : public TSkinControl {
   std::unique_ptr<TWScrollbar> horz_, vert_;
   bool drawBorder_ = false;
   bool scrolledAttached_ = false;
+  bool containerColorTaken_ = false;  // a scrolling container shows the face colour
+  TColor savedContainerColor_ = 0;
 };
 
 class TSkinScrollbarH : public TSkinControl {

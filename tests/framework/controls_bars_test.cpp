@@ -129,12 +129,26 @@ TEST_F(BarControlsTest, ToolBarButtonsClickCheckAndDropTheirMenu) {
   ASSERT_TRUE(GetPropInfo(*bar, "Flat"));
   EXPECT_TRUE(SetEnumProp(*bar, *GetPropInfo(*bar, "Flat"), "True"));
   EXPECT_TRUE(GetWindowLongW(bar->Handle(), GWL_STYLE) & TBSTYLE_FLAT);
-  std::vector<TToolButton*> drawnButtons;
-  bar->OnCustomDrawButton = [&](TToolBar*, TToolButton* b, TCanvas&, unsigned, bool&) {
+  // The event is published: reached by name and its parameters, and a caption takes the colour
+  // the handler leaves in the canvas font.
+  EXPECT_FALSE((GetTypedEventProp<TObject*, TCanvas&, const RECT&>(*bar, "OnCustomDraw")));
+  auto* buttonEvent = GetTypedEventProp<TObject*, TControl*, TCanvas&, unsigned, unsigned&, bool&>(
+      *bar, "OnCustomDrawButton");
+  ASSERT_TRUE(buttonEvent);
+  EXPECT_FALSE(*buttonEvent);
+  std::vector<TControl*> drawnButtons;
+  buttonEvent->code = [&](TObject*, TControl* b, TCanvas& canvas, unsigned, unsigned&, bool&) {
     drawnButtons.push_back(b);
+    canvas.Font().SetColor(RGB(255, 0, 0));
   };
   bar->Repaint();
   EXPECT_TRUE(wait_until([&] { return drawnButtons.size() >= 3; }));
+  const RECT caption = bar->ButtonRect(bold);
+  int red = 0;
+  for (int y = caption.top; y < caption.bottom; ++y)
+    for (int x = caption.left; x < caption.right; ++x)
+      red += testing_support::window_pixel(bar->Handle(), x, y) == RGB(255, 0, 0);
+  EXPECT_GT(red, 5) << "the caption is drawn in the handler's colour";
 
   int clicks = 0;
   bold->OnClick.code = [&](TObject* sender) { clicks += sender == bold; };

@@ -189,6 +189,25 @@ TEST(DescriptionReadTest, EventsWithParametersBindOnlyToMethodsOfTheSameParamete
             "Line 2: Method Weighed does not have the parameters of OnPoke");
 }
 
+TEST(DescriptionReadTest, TypedEventsBindByNameAndAreReachedByTheirParameters) {
+  auto root = TComponent::Make<TSampleRoot>();
+  ReadComponent(*root,
+                "object Root: TSampleRoot\n  object B: TSample\n    OnMeasure = Weighed\n  end\nend\n");
+  auto* b = ObjectAs<TSample>(root->FindComponent("B"));
+  ASSERT_TRUE(b && b->OnMeasure);
+  EXPECT_EQ(b->OnMeasure.data, root.get()) << "the handler remembers whom it is bound to";
+  int amount = 4;
+  b->OnMeasure(b, amount);
+  EXPECT_EQ(amount, 8);
+  EXPECT_EQ((GetTypedEventProp<TObject*, int&>(*b, "OnMeasure")), &b->OnMeasure);
+  EXPECT_EQ((GetTypedEventProp<TObject*, int>(*b, "OnMeasure")), nullptr) << "other parameters";
+  EXPECT_EQ((GetTypedEventProp<TObject*, int&>(*b, "OnWeigh")), nullptr) << "a plain function event";
+  EXPECT_EQ((GetTypedEventProp<TObject*, int&>(*b, "Size")), nullptr);
+  b->OnMeasure.Clear();
+  EXPECT_FALSE(b->OnMeasure);
+  EXPECT_EQ(b->OnMeasure.data, nullptr);
+}
+
 TEST(DescriptionReadTest, AReferenceToAComponentFurtherDownIsSetOnceItExists) {
   auto root = TComponent::Make<TSampleRoot>();
   ReadComponent(*root, "object Root: TSampleRoot\n  Buddy = Later\n  object Later: TSample\n  end\nend\n");

@@ -25,6 +25,7 @@ const TClassInfo& TSample::StaticClass() {
           .IntNamed("Colour", &TSample::Colour, &TSample::SetColour, ColourIdent, ColourName)
           .Event("OnPoke", &TSample::OnPoke)
           .Event("OnWeigh", &TSample::OnWeigh)
+          .Event("OnMeasure", &TSample::OnMeasure)
           .Build();
   static const bool registered = (RegisterComponentClass(info), true);
   (void)registered;

@@ -19,7 +19,9 @@ inline bool ColourIdent(std::string_view ident, int64_t& value) {
   if (ident == "clBtnFace") return value = 0xFF00000F, true;
   return false;
 }
-inline const char* ColourName(int64_t value) { return value == 0xFF ? "clRed" : nullptr; }
+inline const char* ColourName(int64_t value) {
+  return value == 0xFF ? "clRed" : nullptr;
+}
 
 // A collection item with a text and a size.
 class TSampleItem : public TCollectionItem {
@@ -82,6 +84,7 @@ class TSample : public TComponent {
 
   TNotifyEvent OnPoke;
   std::function<void(TObject* sender, int& amount)> OnWeigh;  // an event with parameters
+  TTypedEvent<TObject*, int&> OnMeasure;                      // the same, reachable by name
   std::vector<uint8_t> blob;
   TComponent* parentComponent = nullptr;
 

@@ -4,10 +4,12 @@
 // bar painted into its frame with its own thumb drag, and replacing a scroll skin.
 #include <algorithm>
 
+#include "framework/controls/scroll_box.h"
 #include "framework/graphics/color.h"
 #include "framework/win/window_thunk.h"
 #include "scroll_test_support.h"
 #include "skin/controls/combox_scrollbar.h"
+#include "skin/controls/control_walker.h"
 #include "skin/controls/skin_sccontrol.h"
 
 namespace quarnel::scrolltest {
@@ -134,6 +136,34 @@ TEST_F(ScrollControlsTest, FixedColourTakesTheFaceColourWhileAttached) {
   skin->Detach();
   EXPECT_EQ(grid->FixedColor(), 0x123456);
   EXPECT_EQ(skin->VertBar(), nullptr) << "detaching frees the overlays";
+}
+
+TEST_F(ScrollControlsTest, ScrollBoxShowsItsInsideOnTheFaceAndItsLaterBarsSkinned) {
+  auto* box = TComponent::CreateIn<TScrollBox>(form);
+  box->SetParent(form);
+  box->SetBounds(10, 210, 120, 80);
+  box->SetColor(0x123456);
+  auto* child = TComponent::CreateIn<TMemo>(form);
+  child->SetBounds(4, 4, 40, 50);
+  child->SetParent(box);
+  Settle();
+  ASSERT_FALSE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_VSCROLL) << "its content fits: no bars yet";
+  TControlWalker(*formSkin).DispatchControl(box, form);
+  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->FindControlSkin(box->Handle()));
+  ASSERT_NE(skin, nullptr) << "a scroll box gets its scroll skin whether or not it shows bars";
+  Settle();
+  EXPECT_EQ(box->Color(), data->FaceColor());
+  EXPECT_EQ(capture_window(box->Handle()).at(100, 60), ColorToRGB(data->FaceColor()));
+
+  // A box made smaller than its content gets the system's bar, and the overlay covers it.
+  box->SetHeight(40);
+  Settle();
+  ASSERT_TRUE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_VSCROLL);
+  ASSERT_TRUE(wait_until([&] { return skin->VertBar()->Shown(); }, 2000));
+  EXPECT_TRUE(SameRect(ScreenRect(skin->VertBar()->Window()), SystemBar(box->Handle(), true).rcScrollBar));
+
+  skin->Detach();
+  EXPECT_EQ(box->Color(), static_cast<TColor>(0x123456));
 }
 
 TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {

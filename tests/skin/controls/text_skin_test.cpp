@@ -224,6 +224,51 @@ TEST_F(RangeSkinTest, LeftScrollBarComboDrawsItsButtonAtTheLeft) {
   SaveShot(w, "combo_left_scroll_bar.bmp");
 }
 
+TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList) {
+  auto* combo = TComponent::CreateIn<TComboBoxEx>(form);
+  combo->SetParent(form);
+  combo->SetBounds(10, 220, 140, 120);
+  for (int i = 0; i < 20; ++i) combo->Items()->Add("item " + std::to_string(i));
+  HWND outer = combo->Handle();
+  SkinControls();
+  // The inner combo box covers the whole window: that is where the skin goes.
+  HWND inner = GetWindow(outer, GW_CHILD);
+  auto* skin = dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(inner));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->Owner(), combo);
+  ASSERT_NE(dynamic_cast<TComboxScrollBar*>(skin->ListSkin()), nullptr) << "its list's bar is skinned";
+  Shot(inner);
+  EXPECT_EQ(skin->LastFrame(), 1);
+  const RECT button = skin->ButtonRect();
+  ASSERT_GT(button.right - button.left, 4);
+  move_mouse(ScreenPoint(inner, (button.left + button.right) / 2, (button.top + button.bottom) / 2));
+  ASSERT_TRUE(wait_until([&] { return skin->LastFrame() == 4; })) << skin->LastFrame();
+  // The lit button shows ComboButton's frame 4 where it is not transparent.
+  const Capture lit = testing_support::capture_window(inner);
+  TBitmap reference(lit.width, lit.height, pf32bit);
+  DrawSkinFrameStretched(reference.DC(), button, data->ComboButton->Image, false, 4, 4);
+  int same = 0, compared = 0;
+  for (int y = button.top; y < button.bottom; ++y)
+    for (int x = button.left; x < button.right; ++x)
+      if (reference.PixelAt(x, y) != 0xFF00FF) ++compared, same += lit.at(x, y) == reference.PixelAt(x, y);
+  EXPECT_GT(compared, 20);
+  EXPECT_EQ(same, compared);
+
+  mouse_left_button(true);
+  Settle(30);
+  mouse_left_button(false);
+  ASSERT_TRUE(wait_until([&] { return SendMessageW(inner, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+  EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 2; }))
+      << "the open list keeps it down";
+  SendMessageW(inner, CB_SETCURSEL, 3, 0);
+  SendMessageW(inner, CB_SHOWDROPDOWN, FALSE, 0);
+  move_mouse(POINT{0, 0});
+  Find<TWinControl>("Edit1")->SetFocus();
+  EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 1; })) << skin->LastFrame();
+  EXPECT_EQ(combo->ItemIndex(), 3);
+  SaveShot(outer, "comboex_skinned.bmp");
+}
+
 TEST_F(RangeSkinTest, TextKindsLookAsTheSystemDrawsThemWithTheSkinOff) {
   const char* names[] = {"Edit1", "ComboList", "ComboDrop", "DateDrop", "Spin1"};
   std::vector<Capture> system;
