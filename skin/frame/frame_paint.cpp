@@ -2,6 +2,8 @@
 // caption band composed off-screen and copied once; the frame element of each piece. UI thread.
 #include "skin/frame/frame_paint.h"
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "skin/data/draw/draw_helpers.h"
@@ -65,7 +67,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         if (WindowShowState != wssMinimized && MenuBarHeight > 0) {
           RECT band{BorderLeft, CaptionHeight, w - BorderRight, CaptionHeight + MenuBarHeight};
           if (MenuBar) {
-            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft);
+            MenuBar->PaintMenuBar(dc, band, Active, RightToLeft, MDIControlsLeft());
             PaintMDIControls(dc);
           } else if (band.right > band.left)
             FillRect(dc, &band, SkinData->FaceBrush.get());
@@ -119,6 +121,14 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   PaintCaptionButtons(band);
   BitBlt(dc, 0, 0, CaptionBitmap.Width(), CaptionBitmap.Height(), band, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
+}
+
+int TWinSkinForm::MDIControlsLeft() const {
+  int left = INT_MAX;
+  for (const auto& button : CaptionButtons)
+    if (button->Visible && !button->Skin->Image.Empty() && button->Skin->Visibility == 100)
+      left = std::min<int>(left, button->Rect.left);
+  return left;
 }
 
 void TWinSkinForm::PaintMDIControls(HDC dc) {

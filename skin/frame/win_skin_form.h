@@ -131,6 +131,8 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HandleMenuBarClick(TMessage& message);  // SKM_MENUBARCLICK: lParam, a screen point
   // The maximised MDI child's buttons, drawn in the band.
   void PaintMDIControls(HDC windowDC);
+  // Frame x of the leftmost of them shown, INT_MAX when none is.
+  int MDIControlsLeft() const;
   bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
   bool OpenMenuButton(TMenuBtn* button);
   bool MenuBarKeyMenu(TMessage& message);  // true: handled

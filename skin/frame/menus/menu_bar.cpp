@@ -100,7 +100,7 @@ void TWinSkinMenu::GiveBack() {
   if (NativeMenu && IsWindow(Window) && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
 }
 
-void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft) {
+void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft, int rightEdge) {
   const int w = band.right - band.left, h = band.bottom - band.top;
   if (w <= 0 || h <= 0 || !dc) return;
   BarRect = band;
@@ -122,6 +122,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool righ
   fw::UniqueFont font = MenuFont();
   int start = 6;
   if (element) start = rightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
+  if (rightToLeft && rightEdge < band.right) start = std::max<int>(start, band.right - rightEdge + 5);
   std::vector<int> widths;
   {
     fw::SelectGuard keep(bar, font.get());

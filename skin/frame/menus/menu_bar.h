@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -44,8 +45,10 @@ class TWinSkinMenu {
   bool BuildButtons();
   // Puts the native bar back on the window.
   void GiveBack();
-  // Draws the band (frame coordinates) into the window DC and lays the items out.
-  void PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft);
+  // Draws the band (frame coordinates) into the window DC and lays the items out. Right to
+  // left, the items end 5 pixels before `rightEdge` (a frame x) when that lies inside the band:
+  // the leftmost button of a maximised MDI child stands there.
+  void PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft, int rightEdge = INT_MAX);
   // Redraws one item in its state over the saved band background.
   void PaintButton(HDC dc, const TMenuBtn& button);
   // The visible button with a caption under a frame point, or null.
