@@ -148,6 +148,7 @@ void TWinSkinForm::Detach() {
     return;
   }
   SystemMenuPopup.reset();
+  ForeignMenuItems.Restore();
   SetHoverTimer(false);
   if (!Subclassed()) return;
   RestoreFormHook();

@@ -79,29 +79,40 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       m.Result = 0;
       return true;
     case WM_MEASUREITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+      if (m.WParam != 0) return false;
+      if (auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+          (MenuBar && MenuBar->MeasureNativeItem(*measure)) || ForeignMenuItems.Measure(*measure)) {
         m.Result = TRUE;
         return true;
       }
       return false;
     case WM_DRAWITEM:
-      if (MenuBar && m.WParam == 0 &&
-          MenuBar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), RightToLeft)) {
+      if (m.WParam != 0) return false;
+      if (const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+          (MenuBar && MenuBar->DrawNativeItem(*draw, RightToLeft)) ||
+          ForeignMenuItems.Draw(*draw, RightToLeft)) {
         m.Result = TRUE;
         return true;
       }
       return false;
-    case WM_MENUCHAR:
-      if (MenuBar && MenuBar->MenuChar(reinterpret_cast<HMENU>(m.LParam), static_cast<wchar_t>(LOWORD(m.WParam)),
-                                       m.Result))
-        return true;
-      return false;
-    case WM_INITMENUPOPUP:
+    case WM_MENUCHAR: {
+      const auto menu = reinterpret_cast<HMENU>(m.LParam);
+      const auto key = static_cast<wchar_t>(LOWORD(m.WParam));
+      return (MenuBar && MenuBar->MenuChar(menu, key, m.Result)) ||
+             ForeignMenuItems.MenuChar(menu, key, m.Result);
+    }
+    case WM_INITMENUPOPUP: {
+      const auto menu = reinterpret_cast<HMENU>(m.WParam);
+      const bool windowMenu = HIWORD(m.LParam) != 0 || menu == SystemMenu;
       if (TFrameRegistry* manager = FrameRegistry())
-        manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? pkWindowMenu
-                                                                              : pkMenuBarDropDown);
+        manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
       Default(m);
+      TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
+      return true;
+    }
+    case WM_EXITMENULOOP:
+      Default(m);
+      ForeignMenuItems.Restore();
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
@@ -227,6 +238,7 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
     Detach();
   } else {
     SystemMenuPopup.reset();
+    ForeignMenuItems.Restore();
     // The bar taken off the window is not destroyed with it: it goes here, unless a menu
     // component owns it.
     if (MenuBar) {

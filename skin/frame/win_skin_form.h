@@ -123,6 +123,10 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   int HookedDisableTag = 0;  // the skin data's DisableTag when the popup menus were hooked
   void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
   void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
+  // Native menus that no menu component of ours draws (a foreign window's menus, the system's
+  // window menu): their items are the skin's while their popup is shown.
+  TNativeMenuItems ForeignMenuItems;
+  void TakeForeignMenu(HMENU menu, bool windowMenu);
   // The skinned menu bar standing in for the window's native one (made at activation).
   std::unique_ptr<TWinSkinMenu> MenuBar;
   void CreateMenuBar();
