@@ -208,6 +208,15 @@ void TWinSkinForm::PostMenuBarPress(const TMenuBtn& button) {
   PostMessageW(Window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
 }
 
+bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
+  if (!MenuBar || MenuTracking || GetCapture() || key == 0 || key == L' ' || key == L'-') return false;
+  const bool onlyAlt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  TMenuBtn* button = MenuBar->ButtonWithAccelerator(key);
+  if (!button || !onlyAlt) return false;
+  PostMenuBarPress(*button);
+  return true;
+}
+
 void TWinSkinForm::HandleDialogChar(TMessage& m) {
   if (SavedFormHook) SavedFormHook(m);
   if (m.Result) return;

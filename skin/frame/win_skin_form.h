@@ -142,6 +142,8 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   bool MenuBarKeyMenu(TMessage& message);  // true: handled
   // Alt+letter typed in one of the form's controls: the bar item with that accelerator opens.
   void HandleDialogChar(TMessage& message);
+  // The same for a child window of any kind, from its keyboard-menu command; true: taken.
+  bool ChildKeyMenu(wchar_t key);
   // A press on a bar item, posted so that it opens once the present message is done.
   void PostMenuBarPress(const TMenuBtn& button);
 

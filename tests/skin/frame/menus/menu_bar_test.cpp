@@ -288,6 +288,36 @@ TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
   EXPECT_EQ(drop.top, origin.y);
 }
 
+// Alt+letter and F10 typed in a child control reach the skinned bar, which stands in for the
+// native bar the system would look for on the window; with Shift held too the letter does not.
+TEST_F(MenuBarTest, KeysTypedInAChildControlOpenTheSkinnedBar) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar, nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 120, 24, window,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetFocus(edit);
+  ASSERT_TRUE(wait_until([&] { return GetFocus() == edit; }));
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn& file = skin->MenuBar->Buttons[0];
+  const TMenuBtn& editItem = skin->MenuBar->Buttons[1];
+  RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
+  EXPECT_EQ(drop.left, w.left + editItem.Rect.left);
+  EXPECT_EQ(drop.top, w.top + editItem.Rect.bottom);
+  SetFocus(edit);
+  drop = DropDownAfter([] { Keys({{VK_F10, true}, {VK_F10, false}}); });
+  EXPECT_EQ(drop.left, w.left + file.Rect.left);
+  EXPECT_EQ(drop.top, w.top + file.Rect.bottom);
+
+  SetFocus(edit);
+  Keys({{VK_SHIFT, true}, {VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}, {VK_SHIFT, false}});
+  flush_events(60);
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  EXPECT_FALSE(popup && IsWindowVisible(popup));
+  EXPECT_FALSE(skin->MenuTracking);
+  if (popup && IsWindowVisible(popup)) EndMenu();
+  DestroyWindow(edit);
+}
+
 // A right-to-left window lays its items out from the right edge, and an item's drop-down opens
 // right-aligned at the item's right edge.
 TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
