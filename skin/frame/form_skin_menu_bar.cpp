@@ -183,16 +183,18 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
 
 // Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
 bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
-  if (!MenuBar || MenuTracking || GetCapture()) return false;
+  if (MenuTracking || GetCapture()) return false;
   const auto key = static_cast<wchar_t>(LOWORD(m.LParam));
-  if (key == L' ') {
+  // Alt+Space on any window with a window menu: the system would look for the window-menu
+  // style, which the frame has taken off.
+  if (key == L' ' && (MenuBar || (BorderIcons & kbiSystemMenu))) {
     POINT origin{0, 0};
     ClientToScreen(Window, &origin);
     ShowSystemMenu(origin);
     m.Result = 0;
     return true;
   }
-  if (key == L'-') return false;
+  if (!MenuBar || key == L' ' || key == L'-') return false;
   TMenuBtn* button = key == 0 ? (MenuBar->Buttons.empty() ? nullptr : &MenuBar->Buttons.front())
                               : MenuBar->ButtonWithAccelerator(key);
   if (!button && key != 0) return false;

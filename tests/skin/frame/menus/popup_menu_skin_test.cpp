@@ -254,6 +254,41 @@ TEST_F(PopupMenuSkinTest, MenuBackgroundOptionShowsThePictureBetweenItems) {
   DestroyMenu(menu);
 }
 
+// Alt+Space shows the skinned window menu at the client area's corner on a window without a
+// menu bar too (the system would look for the window-menu style the frame has taken off).
+TEST_F(PopupMenuSkinTest, AltSpaceShowsTheWindowMenuWithoutAMenuBar) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  ASSERT_EQ(skin->MenuBar, nullptr);
+  SetForegroundWindow(form->Handle());
+  testing_support::wait_until([&] { return GetForegroundWindow() == form->Handle(); });
+  RECT where{};
+  int kind = -1;
+  const bool ran = MenuDriver::Run(
+      [&] {
+        for (auto [key, up] :
+             {std::pair{VK_MENU, false}, {VK_SPACE, false}, {VK_SPACE, true}, {VK_MENU, true}}) {
+          INPUT in{};
+          in.type = INPUT_KEYBOARD;
+          in.ki.wVk = static_cast<WORD>(key);
+          in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+          SendInput(1, &in, sizeof in);
+        }
+        testing_support::wait_until([&] { return where.right > 0; }, 3000);
+      },
+      [&](HWND window) {
+        GetWindowRect(window, &where);
+        kind = manager->PopupKind();
+        return true;
+      });
+  ASSERT_TRUE(ran);
+  POINT origin{0, 0};
+  ClientToScreen(form->Handle(), &origin);
+  EXPECT_EQ(kind, pkWindowMenu);
+  EXPECT_EQ(where.left, origin.x);
+  EXPECT_EQ(where.top, origin.y);
+}
+
 TEST_F(PopupMenuSkinTest, OpeningMenusManyTimesLeaksNothing) {
   MakeForm();
   ASSERT_NE(skin, nullptr);
