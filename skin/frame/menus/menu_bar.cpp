@@ -1,5 +1,5 @@
-// TWinSkinMenu: reading the native bar, laying its items out, drawing the band from the skin,
-// and the skin's drawing of the items of an open drop-down. UI thread of the window.
+// TWinSkinMenu: reading the native bar, laying its items out, drawing the band and its items
+// from the skin, and finding items by position and accelerator. UI thread of the window.
 #include "skin/frame/menus/menu_bar.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include "framework/win/handles.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/menus/menu_item_paint.h"
 
 namespace quarnel {
 

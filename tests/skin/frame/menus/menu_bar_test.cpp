@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/draw/draw_helpers.h"
-#include "tests/skin/frame/form_skin_test_support.h"
-#include "tests/skin/frame/menus/menu_driver.h"
+#include "tests/skin/frame/menus/bar_window_fixture.h"
 #include "tests/support/object_counts.h"
 
 namespace quarnel::testing {
@@ -14,106 +13,6 @@ namespace {
 
 using testing_support::flush_events;
 using testing_support::wait_until;
-
-constexpr UINT kOpenCommand = 101, kQuitCommand = 102, kHelpCommand = 201;
-UINT lastCommand = 0;
-
-LRESULT CALLBACK BarWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) lastCommand = LOWORD(wParam);
-  return DefWindowProcW(window, msg, wParam, lParam);
-}
-
-const wchar_t* BarWindowClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = BarWindowProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    cls.lpszClassName = L"QuarnelMenuBarTestWindow";
-    RegisterClassW(&cls);
-    return L"QuarnelMenuBarTestWindow";
-  }();
-  return name;
-}
-
-void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  for (auto [key, down] : keys) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &in, sizeof in);
-  }
-}
-
-class MenuBarTest : public FormSkinTest {
- protected:
-  void SetUp() override {
-    FormSkinTest::SetUp();
-    lastCommand = 0;
-    HMENU bar = CreateMenu();
-    HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
-    AppendMenuW(file, MF_STRING, kQuitCommand, L"&Quit");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HMENU edit = CreatePopupMenu();
-    AppendMenuW(edit, MF_STRING, 301, L"&Copy");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
-    AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
-    window = CreateWindowExW(0, BarWindowClass(), L"Menu bar", WS_OVERLAPPEDWINDOW, 80, 80, 360, 240, nullptr,
-                             bar, GetModuleHandleW(nullptr), nullptr);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    skin = WaitSkinned(window);
-  }
-  void TearDown() override {
-    if (IsWindow(window)) DestroyWindow(window);
-    FormSkinTest::TearDown();
-  }
-  POINT ScreenCentre(const TMenuBtn& button) const {
-    const RECT w = WindowRectOf(window);
-    return {w.left + (button.Rect.left + button.Rect.right) / 2,
-            w.top + (button.Rect.top + button.Rect.bottom) / 2};
-  }
-  // Opens a bar item by `input` and reads where its drop-down appeared; the menu is closed.
-  // With a `shot` name the window and its open drop-down are saved for people to look at.
-  RECT DropDownAfter(const std::function<void()>& input, int* kind = nullptr, const char* shot = nullptr) {
-    RECT where{};
-    bool seen = false;
-    int ticks = 0;
-    MenuDriver::Run(
-        [&] {
-          input();
-          wait_until([&] { return seen; }, 3000);
-        },
-        [&](HWND popup) {
-          GetWindowRect(popup, &where);
-          if (kind) *kind = manager->PopupKind();
-          // A picture waits a few ticks, until the drop-down has painted itself.
-          if (shot && ++ticks < 6) return false;
-          if (shot) {
-            RECT both = WindowRectOf(window);
-            UnionRect(&both, &both, &where);
-            testing_support::save_bmp(testing_support::capture_screen_rect(both), ShotPath(shot));
-            dropDownShot = testing_support::capture_window(popup);
-          }
-          seen = true;
-          return true;
-        });
-    flush_events(30);
-    return where;
-  }
-  void Click(POINT at) {
-    testing_support::move_mouse(at);
-    flush_events(20);
-    testing_support::mouse_left_button(true);
-    testing_support::mouse_left_button(false);
-  }
-  HWND window = nullptr;
-  TWinSkinForm* skin = nullptr;
-  testing_support::Capture dropDownShot;
-};
 
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   ASSERT_NE(skin, nullptr);
@@ -344,96 +243,6 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
   const RECT drop = DropDownAfter([&] { Click(ScreenCentre(first)); });
   EXPECT_EQ(drop.right, w.left + first.Rect.right);
   EXPECT_EQ(drop.top, w.top + first.Rect.bottom);
-}
-
-// Menus the window's own code pops up with the system's tracking (a context menu, its window
-// menu) are drawn by the skin while shown, and their items are the program's again afterwards.
-TEST_F(MenuBarTest, TheWindowsOwnPopupMenusAreDrawnByTheSkin) {
-  ASSERT_NE(skin, nullptr);
-  HMENU context = CreatePopupMenu();
-  AppendMenuW(context, MF_STRING, 401, L"&Alpha");
-  AppendMenuW(context, MF_STRING | MF_CHECKED, 402, L"&Beta");
-  AppendMenuW(context, MF_STRING | MF_GRAYED, 403, L"&Gamma");
-  AppendMenuW(context, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(context, MF_STRING, 404, L"&Delta\tCtrl+D");
-  MENUITEMINFOW own{};
-  own.cbSize = sizeof own;
-  own.fMask = MIIM_DATA;
-  own.dwItemData = 0x5151;
-  SetMenuItemInfoW(context, 0, TRUE, &own);
-  const RECT w = WindowRectOf(window);
-  testing_support::move_mouse(POINT{w.right + 150, w.bottom + 150});
-
-  // Shows `menu` for the window and returns its picture with item `hot` under the pointer.
-  auto shown = [&](HMENU menu, int hot, bool& ownerDrawn, RECT& hotRect) {
-    testing_support::Capture shot;
-    MenuDriver::Run(
-        [&] { TrackPopupMenu(menu, TPM_RIGHTBUTTON, w.left + 40, w.top + 90, 0, window, nullptr); },
-        [&](HWND popup) {
-          RECT screen{};
-          GetWindowRect(popup, &screen);
-          GetMenuItemRect(nullptr, menu, static_cast<UINT>(hot), &hotRect);
-          if (!(GetMenuState(menu, static_cast<UINT>(hot), MF_BYPOSITION) & MF_HILITE)) {
-            testing_support::move_mouse(
-                POINT{(hotRect.left + hotRect.right) / 2, (hotRect.top + hotRect.bottom) / 2});
-            return false;
-          }
-          OffsetRect(&hotRect, -screen.left, -screen.top);
-          ownerDrawn = (GetMenuState(menu, 0, MF_BYPOSITION) & MF_OWNERDRAW) != 0;
-          flush_events();
-          shot = testing_support::capture_window(popup);
-          return true;
-        });
-    testing_support::move_mouse(POINT{w.right + 150, w.bottom + 150});
-    flush_events(20);
-    return shot;
-  };
-  // The hot item is in the skin's selected look and colours, nowhere the system's highlight.
-  const COLORREF hotText = ResolveSkinColor(data->Colors[scHilightText]);
-  auto skinLook = [&](const testing_support::Capture& shot, const RECT& hot) {
-    int highlight = 0, text = 0;
-    for (int y = hot.top; y < hot.bottom; ++y)
-      for (int x = hot.left; x < hot.right; ++x) text += shot.at(x, y) == hotText;
-    for (COLORREF pixel : shot.pixels) highlight += pixel == GetSysColor(COLOR_HIGHLIGHT);
-    EXPECT_EQ(highlight, 0);
-    EXPECT_GT(text, 10);
-  };
-
-  bool ownerDrawn = false;
-  RECT hot{};
-  const testing_support::Capture contextShot = shown(context, 0, ownerDrawn, hot);
-  ASSERT_FALSE(contextShot.pixels.empty());
-  testing_support::save_bmp(contextShot, ShotPath("foreign_menu_longhorn_blue"));
-  EXPECT_TRUE(ownerDrawn);
-  skinLook(contextShot, hot);
-  // Given back: type, data and text as the program made them.
-  wchar_t text[32] = {};
-  MENUITEMINFOW after{};
-  after.cbSize = sizeof after;
-  after.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_STRING | MIIM_STATE | MIIM_ID;
-  after.dwTypeData = text;
-  after.cch = 31;
-  ASSERT_TRUE(GetMenuItemInfoW(context, 0, TRUE, &after));
-  EXPECT_EQ(after.fType, static_cast<UINT>(MFT_STRING));
-  EXPECT_EQ(after.dwItemData, 0x5151u);
-  EXPECT_EQ(after.wID, 401u);
-  EXPECT_STREQ(text, L"&Alpha");
-  EXPECT_EQ(GetMenuState(context, 3, MF_BYPOSITION) & (MF_SEPARATOR | MF_OWNERDRAW),
-            static_cast<UINT>(MF_SEPARATOR));
-  EXPECT_EQ(GetMenuState(context, 1, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
-  DestroyMenu(context);
-
-  // The system's window menu, popped up by the program itself (its first item, Restore, is
-  // disabled: the second is the hot one).
-  HMENU windowMenu = GetSystemMenu(window, FALSE);
-  ASSERT_NE(windowMenu, nullptr);
-  ownerDrawn = false;
-  const testing_support::Capture menuShot = shown(windowMenu, 1, ownerDrawn, hot);
-  ASSERT_FALSE(menuShot.pixels.empty());
-  testing_support::save_bmp(menuShot, ShotPath("foreign_window_menu_longhorn_blue"));
-  EXPECT_TRUE(ownerDrawn);
-  skinLook(menuShot, hot);
-  EXPECT_FALSE(GetMenuState(windowMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW);
 }
 
 // The bar's drop-down, opened and closed many times, leaves no GDI or USER object behind.
