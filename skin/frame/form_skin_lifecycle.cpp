@@ -154,6 +154,7 @@ void TWinSkinForm::Detach() {
     return;
   }
   caption_.SystemMenuPopup.reset();
+  menuBand_.ForeignItems.Restore();
   SetHoverTimer(false);
   if (!Subclassed()) return;
   RestoreFormHook();

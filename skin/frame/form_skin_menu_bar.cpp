@@ -184,16 +184,18 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
 
 // Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
 bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
-  if (!menuBand_.Bar || menuBand_.Tracking || GetCapture()) return false;
+  if (menuBand_.Tracking || GetCapture()) return false;
   const auto key = static_cast<wchar_t>(LOWORD(m.LParam));
-  if (key == L' ') {
+  // Alt+Space on any window with a window menu: the system would look for the window-menu
+  // style, which the frame has taken off.
+  if (key == L' ' && (menuBand_.Bar || (activation_.BorderIcons & kbiSystemMenu))) {
     POINT origin{0, 0};
     ClientToScreen(Window, &origin);
     ShowSystemMenu(origin);
     m.Result = 0;
     return true;
   }
-  if (key == L'-') return false;
+  if (!menuBand_.Bar || key == L' ' || key == L'-') return false;
   TMenuBtn* button = key == 0 ? (menuBand_.Bar->Buttons.empty() ? nullptr : &menuBand_.Bar->Buttons.front())
                               : menuBand_.Bar->ButtonWithAccelerator(key);
   if (!button && key != 0) return false;
@@ -207,6 +209,16 @@ void TWinSkinForm::PostMenuBarPress(const TMenuBtn& button) {
   GetWindowRect(Window, &window);
   const POINT at{window.left + button.Rect.left + 1, window.top + button.Rect.top + 1};
   PostMessageW(Window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+}
+
+bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
+  if (!menuBand_.Bar || menuBand_.Tracking || GetCapture() || key == 0 || key == L' ' || key == L'-')
+    return false;
+  const bool onlyAlt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+  TMenuBtn* button = menuBand_.Bar->ButtonWithAccelerator(key);
+  if (!button || !onlyAlt) return false;
+  PostMenuBarPress(*button);
+  return true;
 }
 
 void TWinSkinForm::HandleDialogChar(TMessage& m) {

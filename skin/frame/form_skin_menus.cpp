@@ -137,6 +137,17 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
         menuBand_.HookedMenus.end());
 }
 
+// A menu about to be shown for this window that no menu component of ours draws: its items
+// become the skin's until the menu loop ends, when the kind of menu is skinned at all.
+void TWinSkinForm::TakeForeignMenu(HMENU menu, bool windowMenu) {
+  if (!menu || !activation_.FrameEnabled || !SkinData || SkinData->Empty()) return;
+  if (Form && !windowMenu) return;  // a form's own menus are drawn through their components
+  const TSkinControlSet kinds = windowMenu ? Bit(xcSystemMenu) : Bit(xcMainMenu) | Bit(xcMenuItem);
+  if (!(SkinData->SkinControls() & kinds)) return;
+  menuBand_.ForeignItems.SkinData = SkinData;
+  menuBand_.ForeignItems.OwnerDraw(menu, false);
+}
+
 void TWinSkinForm::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
   if (!item) return;
   ::quarnel::DrawSkinMenuItem(TMenuItemPaint{SkinData, activation_.RightToLeft}, *item, canvas,

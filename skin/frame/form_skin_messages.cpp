@@ -80,30 +80,41 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       m.Result = 0;
       return true;
     case WM_MEASUREITEM:
-      if (menuBand_.Bar && m.WParam == 0 &&
-          menuBand_.Bar->MeasureNativeItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
+      if (m.WParam != 0) return false;
+      if (auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+          (menuBand_.Bar && menuBand_.Bar->MeasureNativeItem(*measure)) ||
+          menuBand_.ForeignItems.Measure(*measure)) {
         m.Result = TRUE;
         return true;
       }
       return false;
     case WM_DRAWITEM:
-      if (menuBand_.Bar && m.WParam == 0 &&
-          menuBand_.Bar->DrawNativeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam),
-                                        activation_.RightToLeft)) {
+      if (m.WParam != 0) return false;
+      if (const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+          (menuBand_.Bar && menuBand_.Bar->DrawNativeItem(*draw, activation_.RightToLeft)) ||
+          menuBand_.ForeignItems.Draw(*draw, activation_.RightToLeft)) {
         m.Result = TRUE;
         return true;
       }
       return false;
-    case WM_MENUCHAR:
-      if (menuBand_.Bar && menuBand_.Bar->MenuChar(reinterpret_cast<HMENU>(m.LParam),
-                                                   static_cast<wchar_t>(LOWORD(m.WParam)), m.Result))
-        return true;
-      return false;
-    case WM_INITMENUPOPUP:
+    case WM_MENUCHAR: {
+      const auto menu = reinterpret_cast<HMENU>(m.LParam);
+      const auto key = static_cast<wchar_t>(LOWORD(m.WParam));
+      return (menuBand_.Bar && menuBand_.Bar->MenuChar(menu, key, m.Result)) ||
+             menuBand_.ForeignItems.MenuChar(menu, key, m.Result);
+    }
+    case WM_INITMENUPOPUP: {
+      const auto menu = reinterpret_cast<HMENU>(m.WParam);
+      const bool windowMenu = HIWORD(m.LParam) != 0 || menu == caption_.SystemMenu;
       if (TFrameRegistry* manager = FrameRegistry())
-        manager->SetPopupKind(reinterpret_cast<HMENU>(m.WParam) == caption_.SystemMenu ? pkWindowMenu
-                                                                                       : pkMenuBarDropDown);
+        manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
       Default(m);
+      TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
+      return true;
+    }
+    case WM_EXITMENULOOP:
+      Default(m);
+      menuBand_.ForeignItems.Restore();
       return true;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
@@ -229,6 +240,7 @@ void TWinSkinForm::HandleNCDestroy(TMessage& m) {
     Detach();
   } else {
     caption_.SystemMenuPopup.reset();
+    menuBand_.ForeignItems.Restore();
     // The bar taken off the window is not destroyed with it: it goes here, unless a menu
     // component owns it.
     if (menuBand_.Bar) {

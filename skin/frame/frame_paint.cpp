@@ -2,6 +2,8 @@
 // caption band composed off-screen and copied once; the frame element of each piece. UI thread.
 #include "skin/frame/frame_paint.h"
 
+#include <algorithm>
+#include <climits>
 #include <optional>
 
 #include "skin/data/draw/draw_helpers.h"
@@ -67,7 +69,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
           RECT band{metrics_.BorderLeft, metrics_.CaptionHeight, w - metrics_.BorderRight,
                     metrics_.CaptionHeight + metrics_.MenuBarHeight};
           if (menuBand_.Bar) {
-            menuBand_.Bar->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft);
+            menuBand_.Bar->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft,
+                                        MDIControlsLeft());
             PaintMDIControls(dc);
           } else if (band.right > band.left)
             FillRect(dc, &band, SkinData->FaceBrush.get());
@@ -121,6 +124,14 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   PaintCaptionButtons(band);
   BitBlt(dc, 0, 0, caption_.Bitmap.Width(), caption_.Bitmap.Height(), band, 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
+}
+
+int TWinSkinForm::MDIControlsLeft() const {
+  int left = INT_MAX;
+  for (const auto& button : caption_.Buttons)
+    if (button->Visible && !button->Skin->Image.Empty() && button->Skin->Visibility == 100)
+      left = std::min<int>(left, button->Rect.left);
+  return left;
 }
 
 void TWinSkinForm::PaintMDIControls(HDC dc) {

@@ -14,6 +14,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/win/handles.h"
+#include "skin/frame/menus/native_menu_items.h"
 
 class TMainMenu;
 class TMenu;
@@ -110,6 +111,7 @@ struct TMenuBand {
   bool MainMenusOwnerDrawn = false;                              // owner-draw was switched on here
   std::vector<TMenu*> HookedMenus;  // menus controls refer to, drawn through HostHookMenu
   int HookedDisableTag = 0;         // the skin data's DisableTag when the popup menus were hooked
+  TNativeMenuItems ForeignItems;    // items of native menus no menu component draws, while shown
 };
 
 }  // namespace quarnel

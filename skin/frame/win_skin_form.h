@@ -115,17 +115,24 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void Notification(TComponent* component, TOperation operation) override;
   void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
   void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
+  // Native menus that no menu component of ours draws (a foreign window's menus, the system's
+  // window menu): their items are the skin's while their popup is shown.
+  void TakeForeignMenu(HMENU menu, bool windowMenu);
   void CreateMenuBar();
   void FreeMenuBar();
   void AdoptNativeMenu(bool rebuild);
   void HandleMenuBarClick(TMessage& message);  // SKM_MENUBARCLICK: lParam, a screen point
   // The maximised MDI child's buttons, drawn in the band.
   void PaintMDIControls(HDC windowDC);
+  // Frame x of the leftmost of them shown, INT_MAX when none is.
+  int MDIControlsLeft() const;
   bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
   bool OpenMenuButton(TMenuBtn* button);
   bool MenuBarKeyMenu(TMessage& message);  // true: handled
   // Alt+letter typed in one of the form's controls: the bar item with that accelerator opens.
   void HandleDialogChar(TMessage& message);
+  // The same for a child window of any kind, from its keyboard-menu command; true: taken.
+  bool ChildKeyMenu(wchar_t key);
   // A press on a bar item, posted so that it opens once the present message is done.
   void PostMenuBarPress(const TMenuBtn& button);
 

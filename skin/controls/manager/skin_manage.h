@@ -127,6 +127,9 @@ class TSkinManage final : public TFrameRegistry {
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   static void CALLBACK ActionTimerProc(HWND, UINT, UINT_PTR id, DWORD);
   void OnWindowCreating(HWND window, const CBT_CREATEWNDA& create);
+  // A keyboard-menu command the system is about to carry out for a child window; true when
+  // the skinned bar of the child's window took it.
+  bool RouteChildKeyMenu(WPARAM command, LPARAM key) const;
   void StartActionTimer();
   void StopActionTimer();
   bool PassesWindowFilter(HWND window, TWinControl*& formObject, std::string& className) const;

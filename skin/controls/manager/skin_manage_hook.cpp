@@ -1,5 +1,6 @@
 // The skin manager's thread hook: windows being created (size grips, popup menus, MDI
-// children), destroyed (popup menus) and activated (skinned at their first activation).
+// children), destroyed (popup menus) and activated (skinned at their first activation), and
+// keyboard-menu commands of child windows (for the skinned menu bar).
 // UI thread only.
 #include <string>
 
@@ -40,6 +41,9 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
       if (manager->skinningCount_ == 0) manager->skinningCount_ = 1;
       manager->SkinWindow(window);
       break;
+    case HCBT_SYSCOMMAND:
+      if (manager->RouteChildKeyMenu(wParam, lParam)) return 1;  // the system does nothing more
+      break;
     default:
       break;
   }
@@ -58,6 +62,19 @@ void TSkinManage::OnWindowCreating(HWND window, const CBT_CREATEWNDA& create) {
   }
   if (!(style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
   if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
+}
+
+// Alt+letter typed in a control comes to the system as the control's keyboard-menu command,
+// and the system looks for a native bar on the control's top-level window, which a skinned bar
+// has taken away: the letter goes to the skinned bar instead. The window's own commands reach
+// its frame object first, through its window procedure.
+bool TSkinManage::RouteChildKeyMenu(WPARAM command, LPARAM key) const {
+  if ((command & 0xFFF0) != SC_KEYMENU) return false;
+  HWND focus = GetFocus();
+  HWND root = focus ? GetAncestor(focus, GA_ROOT) : nullptr;
+  if (!root || root == focus) return false;
+  TWinSkinForm* skin = FindFormSkin(root);
+  return skin && skin->ChildKeyMenu(static_cast<wchar_t>(key));
 }
 
 }  // namespace quarnel

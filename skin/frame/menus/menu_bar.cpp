@@ -1,5 +1,5 @@
-// TWinSkinMenu: reading the native bar, laying its items out, drawing the band from the skin,
-// and the skin's drawing of the items of an open drop-down. UI thread of the window.
+// TWinSkinMenu: reading the native bar, laying its items out, drawing the band and its items
+// from the skin, and finding items by position and accelerator. UI thread of the window.
 #include "skin/frame/menus/menu_bar.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include "framework/win/handles.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/menus/menu_item_paint.h"
 
 namespace quarnel {
 
@@ -100,7 +99,7 @@ void TWinSkinMenu::GiveBack() {
   if (NativeMenu && IsWindow(Window) && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
 }
 
-void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft) {
+void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft, int rightEdge) {
   const int w = band.right - band.left, h = band.bottom - band.top;
   if (w <= 0 || h <= 0 || !dc) return;
   BarRect = band;
@@ -122,6 +121,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool righ
   fw::UniqueFont font = MenuFont();
   int start = 6;
   if (element) start = rightToLeft ? element->RightWidth + 8 : element->LeftWidth + 4;
+  if (rightToLeft && rightEdge < band.right) start = std::max<int>(start, band.right - rightEdge + 5);
   std::vector<int> widths;
   {
     fw::SelectGuard keep(bar, font.get());
@@ -188,142 +188,6 @@ TMenuBtn* TWinSkinMenu::ButtonWithAccelerator(wchar_t key) {
   for (TMenuBtn& button : Buttons)
     if (button.ItemEnabled && button.Visible && Accelerator(button.Caption) == upper) return &button;
   return nullptr;
-}
-
-void TWinSkinMenu::OwnerDrawDropDown(HMENU menu) {
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_DATA;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    if (info.hSubMenu) OwnerDrawDropDown(info.hSubMenu);
-    if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;  // the program draws these itself
-    ownerDrawn_.push_back(TNativeItem{menu, static_cast<UINT>(i), info.fType, info.dwItemData});
-    info.fMask = MIIM_FTYPE | MIIM_DATA;
-    info.fType |= MFT_OWNERDRAW;
-    info.dwItemData = ownerDrawn_.size();  // 1-based: which record this item is
-    SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-  }
-}
-
-void TWinSkinMenu::RestoreDropDown() {
-  for (const TNativeItem& item : ownerDrawn_) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_DATA;
-    info.fType = item.Type;
-    info.dwItemData = item.Data;
-    SetMenuItemInfoW(item.Menu, item.Position, TRUE, &info);
-  }
-  ownerDrawn_.clear();
-}
-
-const TWinSkinMenu::TNativeItem* TWinSkinMenu::NativeItem(ULONG_PTR data) const {
-  if (data == 0 || data > ownerDrawn_.size()) return nullptr;
-  return &ownerDrawn_[data - 1];
-}
-
-namespace {
-
-// The item's text ("" for a separator) and states, read from the native menu.
-std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
-  wchar_t text[80] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING | MIIM_STATE;
-  info.dwTypeData = text;
-  info.cch = static_cast<UINT>(std::size(text) - 1);
-  GetMenuItemInfoW(menu, position, TRUE, &info);
-  state = info.fState;
-  return text;
-}
-
-}  // namespace
-
-bool TWinSkinMenu::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
-  const auto owned = [&](const TNativeItem& item) { return item.Menu == menu; };
-  if (std::none_of(ownerDrawn_.begin(), ownerDrawn_.end(), owned)) return false;
-  const auto upper = static_cast<wchar_t>(std::towupper(key));
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-    UINT state = 0;
-    const std::wstring text = NativeText(menu, static_cast<UINT>(i), state);
-    if ((state & MFS_DISABLED) || Accelerator(text) != upper) continue;
-    result = MAKELRESULT(i, MNC_EXECUTE);
-    return true;
-  }
-  result = MAKELRESULT(0, MNC_IGNORE);
-  return true;
-}
-
-
-TMenuItem* TWinSkinMenu::FormItem(const TNativeItem& native) const {
-  const UINT id = GetMenuItemID(native.Menu, static_cast<int>(native.Position));
-  return Menu && id != static_cast<UINT>(-1) ? Menu->FindItem(id) : nullptr;
-}
-
-bool TWinSkinMenu::MeasureNativeItem(MEASUREITEMSTRUCT& measure) {
-  const TNativeItem* item = measure.CtlType == ODT_MENU ? NativeItem(measure.itemData) : nullptr;
-  if (!item) return false;
-  fw::UniqueDC dc = fw::CreateMemoryDC();
-  fw::UniqueFont font = MenuFont();
-  fw::SelectGuard keep(dc.get(), font.get());
-  // An item of the form's menu is measured the framework's way plus the skin's room.
-  if (TMenuItem* formItem = FormItem(*item)) {
-    TCanvas canvas(dc.get());
-    int width = 0, height = 0;
-    formItem->DefaultMeasure(canvas, width, height);
-    MeasureMainMenuItem(SkinData, *formItem, width);
-    canvas.SetHandle(nullptr);
-    measure.itemWidth = static_cast<UINT>(std::max(width, 0));
-    measure.itemHeight = static_cast<UINT>(std::max(height, 0));
-    return true;
-  }
-  UINT state = 0;
-  const std::wstring text =
-      (item->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(item->Menu, item->Position, state);
-  if (text.empty()) {
-    measure.itemWidth = 26;
-    measure.itemHeight = 8;
-    return true;
-  }
-  RECT r{0, 0, 0, 0};
-  DrawTextWide(dc.get(), text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-  TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuItem.get() : nullptr;
-  measure.itemWidth = static_cast<UINT>(r.right + 26 + 16 + (element ? element->LeftWidth : 0));
-  measure.itemHeight = static_cast<UINT>(std::max<LONG>(r.bottom, 16) + 4);
-  return true;
-}
-
-bool TWinSkinMenu::DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
-  const TNativeItem* native = draw.CtlType == ODT_MENU ? NativeItem(draw.itemData) : nullptr;
-  if (!native) return false;
-  TCanvas canvas(draw.hDC);
-  const int saved = SaveDC(draw.hDC);
-  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-  if (TMenuItem* formItem = FormItem(*native)) {
-    DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
-    canvas.SetHandle(nullptr);
-    RestoreDC(draw.hDC, saved);
-    return true;
-  }
-  UINT state = 0;
-  std::wstring text =
-      (native->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(native->Menu, native->Position, state);
-  std::wstring keys;
-  if (const size_t tab = text.find(L'\t'); tab != std::wstring::npos) {
-    keys = text.substr(tab + 1);
-    text.resize(tab);
-  }
-  ComponentPtr<TMenuItem> item = TComponent::Make<TMenuItem>();
-  item->SetCaption(text.empty() ? "-" : fw::FromWide(text));
-  item->SetShortCut(fw::FromWide(keys));
-  item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
-  item->SetChecked((state & MFS_CHECKED) != 0);
-  item->SetDefault((state & MFS_DEFAULT) != 0);
-  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, selected, draw.rcItem);
-  canvas.SetHandle(nullptr);
-  RestoreDC(draw.hDC, saved);
-  return true;
 }
 
 }  // namespace quarnel

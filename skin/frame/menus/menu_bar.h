@@ -5,10 +5,12 @@
 #pragma once
 #include <windows.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
+#include "skin/frame/menus/native_menu_items.h"
 
 class TMainMenu;
 class TMenuItem;
@@ -44,8 +46,10 @@ class TWinSkinMenu {
   bool BuildButtons();
   // Puts the native bar back on the window.
   void GiveBack();
-  // Draws the band (frame coordinates) into the window DC and lays the items out.
-  void PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft);
+  // Draws the band (frame coordinates) into the window DC and lays the items out. Right to
+  // left, the items end 5 pixels before `rightEdge` (a frame x) when that lies inside the band:
+  // the leftmost button of a maximised MDI child stands there.
+  void PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft, int rightEdge = INT_MAX);
   // Redraws one item in its state over the saved band background.
   void PaintButton(HDC dc, const TMenuBtn& button);
   // The visible button with a caption under a frame point, or null.
@@ -55,14 +59,20 @@ class TWinSkinMenu {
 
   // The items of a drop-down (at every depth) are drawn by the skin while it is open: they are
   // made owner-drawn, and Restore puts back what they were.
-  void OwnerDrawDropDown(HMENU menu);
-  void RestoreDropDown();
+  void OwnerDrawDropDown(HMENU menu) {
+    DropDownItems.SkinData = SkinData;
+    DropDownItems.Menu = Menu;
+    DropDownItems.OwnerDraw(menu, true);
+  }
+  void RestoreDropDown() { DropDownItems.Restore(); }
   // Owner-draw records of those items; false for any other item.
-  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure);
-  bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft);
-  // A key typed in one of those drop-downs: owner-drawn items lose the system's mnemonics, so
-  // the item whose "&" letter matches is chosen here (false: not one of our drop-downs).
-  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
+  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure) { return DropDownItems.Measure(measure); }
+  bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
+    return DropDownItems.Draw(draw, rightToLeft);
+  }
+  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
+    return DropDownItems.MenuChar(menu, key, result);
+  }
 
   HWND Window = nullptr;
   TSkinData* SkinData = nullptr;
@@ -74,16 +84,7 @@ class TWinSkinMenu {
 
  private:
   void DrawCaption(HDC dc, const TMenuBtn& button);
-  struct TNativeItem {
-    HMENU Menu;
-    UINT Position;
-    UINT Type;
-    ULONG_PTR Data;
-  };
-  const TNativeItem* NativeItem(ULONG_PTR data) const;
-  // The form's menu item behind a native item (by its command), or null.
-  TMenuItem* FormItem(const TNativeItem& native) const;
-  std::vector<TNativeItem> ownerDrawn_;
+  TNativeMenuItems DropDownItems;
 };
 
 }  // namespace quarnel

@@ -131,6 +131,7 @@ void TWinSkinPopMenu::WindowProc(TMessage& m) {
     case WM_PAINT:
       subclass_.Default(m);
       PaintBorderBands();
+      PaintBetweenItems();
       return;
     case WM_PRINT:
       return HandlePrint(m);
@@ -179,6 +180,34 @@ void TWinSkinPopMenu::PaintBorderBands() {
   HDC dc = MenuWindowDC(Window);
   if (!dc) return;
   CopyBorderBands(dc);
+  ReleaseDC(Window, dc);
+}
+
+// With xoMenuBG the picture shows wherever no item stands. The system's client paint may fill
+// its whole client area first (Wine's does), so the picture goes back there after it.
+void TWinSkinPopMenu::PaintBetweenItems() {
+  if (!SkinData || !(SkinData->Options() & Bit(xoMenuBG))) return;
+  if (!MenuBackgroundBitmap && !BuildBackground()) return;
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(Window, MN_GETHMENU, 0, 0));
+  RECT client{};
+  if (!menu || !GetClientRect(Window, &client)) return;
+  // The border is the same picture, so the whole client area may take it.
+  fw::UniqueRegion open(CreateRectRgnIndirect(&client));
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+    RECT item{};
+    if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item)) continue;
+    MapWindowPoints(nullptr, Window, reinterpret_cast<POINT*>(&item), 2);
+    // A menu scrolled by the system has arrows where items run out of room: left to it.
+    if (item.top < client.top || item.bottom > client.bottom) return;
+    fw::UniqueRegion covered(CreateRectRgnIndirect(&item));
+    CombineRgn(open.get(), open.get(), covered.get(), RGN_DIFF);
+  }
+  HDC dc = GetDC(Window);
+  if (!dc) return;
+  SelectClipRgn(dc, open.get());
+  const POINT offset = ClientOffset();
+  BitBlt(dc, 0, 0, client.right, client.bottom, MenuBackgroundBitmap->DC(), offset.x, offset.y, SRCCOPY);
+  SelectClipRgn(dc, nullptr);
   ReleaseDC(Window, dc);
 }
 

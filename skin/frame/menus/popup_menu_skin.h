@@ -56,6 +56,7 @@ class TWinSkinPopMenu {
   void HandlePrint(TMessage& m);
   void CopyBorderBands(HDC dc);
   void PaintBorderBands();
+  void PaintBetweenItems();
 
   std::function<bool()> enabled_;
   fw::WindowSubclass subclass_;

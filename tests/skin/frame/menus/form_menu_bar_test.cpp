@@ -208,5 +208,59 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(childWindow); }));
 }
 
+// Right to left, the bar's items run leftwards from the band's right end; with a maximised MDI
+// child its buttons stand there, and the items end 5 pixels before the leftmost of them.
+TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
+  TForm* frame = NewMenuForm(fsMDIForm);
+  frame->SetBounds(60, 60, 420, 240);
+  HWND frameWindow = frame->Handle();
+  SetWindowLongPtrW(frameWindow, GWL_EXSTYLE,
+                    GetWindowLongPtrW(frameWindow, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  frame->Show();
+  SetForegroundWindow(frameWindow);
+  TWinSkinForm* skin = WaitSkinned(frameWindow);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  ASSERT_TRUE(skin->Activation().RightToLeft);
+  TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
+  child->SetFormStyle(fsMDIChild);
+  child->SetWindowState(wsMaximized);
+  child->Show();
+  ASSERT_NE(WaitSkinned(child->Handle()), nullptr);
+  skin->PaintFrame(nullptr);
+  flush_events(30);
+
+  const TWinSysButton* leftmost = nullptr;
+  for (auto& b : skin->Caption().Buttons)
+    if (b->Skin->Visibility == 100 && b->Visible && (!leftmost || b->Rect.left < leftmost->Rect.left))
+      leftmost = b.get();
+  ASSERT_NE(leftmost, nullptr);
+  const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons;
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].Rect.right, leftmost->Rect.left - 5);
+  EXPECT_EQ(items[1].Rect.right, items[0].Rect.left);
+  // A point on the leftmost button is the button's, not a bar item's.
+  const POINT onButton{leftmost->Rect.left + 2, (leftmost->Rect.top + leftmost->Rect.bottom) / 2};
+  EXPECT_EQ(skin->MenuBar()->ButtonAt(onButton), nullptr);
+  // No caption is written beside or behind the buttons: the band right of the items shows no
+  // text ink outside the buttons' images.
+  const testing_support::Capture shot = testing_support::capture_window(frameWindow);
+  testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_right_to_left"));
+  const COLORREF ink = ResolveSkinColor(data->Colors[scMenuBarText]);
+  auto onAButton = [&](int x, int y) {
+    for (auto& b : skin->Caption().Buttons)
+      if (b->Skin->Visibility == 100 && b->Visible && PtInRect(&b->Rect, POINT{x, y})) return true;
+    return false;
+  };
+  int over = 0, inItems = 0;
+  for (int y = skin->Metrics().CaptionHeight; y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
+    for (int x = items[0].Rect.right; x < shot.width - skin->Metrics().BorderRight; ++x)
+      over += !onAButton(x, y) && shot.at(x, y) == ink;
+    for (int x = items[1].Rect.left; x < items[0].Rect.right; ++x) inItems += shot.at(x, y) == ink;
+  }
+  EXPECT_GT(inItems, 10);
+  EXPECT_EQ(over, 0);
+}
+
 }  // namespace
 }  // namespace quarnel::testing

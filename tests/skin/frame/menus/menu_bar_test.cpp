@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/draw/draw_helpers.h"
-#include "tests/skin/frame/form_skin_test_support.h"
-#include "tests/skin/frame/menus/menu_driver.h"
+#include "tests/skin/frame/menus/bar_window_fixture.h"
 #include "tests/support/object_counts.h"
 
 namespace quarnel::testing {
@@ -14,106 +13,6 @@ namespace {
 
 using testing_support::flush_events;
 using testing_support::wait_until;
-
-constexpr UINT kOpenCommand = 101, kQuitCommand = 102, kHelpCommand = 201;
-UINT lastCommand = 0;
-
-LRESULT CALLBACK BarWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_COMMAND) lastCommand = LOWORD(wParam);
-  return DefWindowProcW(window, msg, wParam, lParam);
-}
-
-const wchar_t* BarWindowClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = BarWindowProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    cls.lpszClassName = L"QuarnelMenuBarTestWindow";
-    RegisterClassW(&cls);
-    return L"QuarnelMenuBarTestWindow";
-  }();
-  return name;
-}
-
-void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  for (auto [key, down] : keys) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &in, sizeof in);
-  }
-}
-
-class MenuBarTest : public FormSkinTest {
- protected:
-  void SetUp() override {
-    FormSkinTest::SetUp();
-    lastCommand = 0;
-    HMENU bar = CreateMenu();
-    HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
-    AppendMenuW(file, MF_STRING, kQuitCommand, L"&Quit");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HMENU edit = CreatePopupMenu();
-    AppendMenuW(edit, MF_STRING, 301, L"&Copy");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
-    AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
-    window = CreateWindowExW(0, BarWindowClass(), L"Menu bar", WS_OVERLAPPEDWINDOW, 80, 80, 360, 240, nullptr,
-                             bar, GetModuleHandleW(nullptr), nullptr);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    skin = WaitSkinned(window);
-  }
-  void TearDown() override {
-    if (IsWindow(window)) DestroyWindow(window);
-    FormSkinTest::TearDown();
-  }
-  POINT ScreenCentre(const TMenuBtn& button) const {
-    const RECT w = WindowRectOf(window);
-    return {w.left + (button.Rect.left + button.Rect.right) / 2,
-            w.top + (button.Rect.top + button.Rect.bottom) / 2};
-  }
-  // Opens a bar item by `input` and reads where its drop-down appeared; the menu is closed.
-  // With a `shot` name the window and its open drop-down are saved for people to look at.
-  RECT DropDownAfter(const std::function<void()>& input, int* kind = nullptr, const char* shot = nullptr) {
-    RECT where{};
-    bool seen = false;
-    int ticks = 0;
-    MenuDriver::Run(
-        [&] {
-          input();
-          wait_until([&] { return seen; }, 3000);
-        },
-        [&](HWND popup) {
-          GetWindowRect(popup, &where);
-          if (kind) *kind = manager->PopupKind();
-          // A picture waits a few ticks, until the drop-down has painted itself.
-          if (shot && ++ticks < 6) return false;
-          if (shot) {
-            RECT both = WindowRectOf(window);
-            UnionRect(&both, &both, &where);
-            testing_support::save_bmp(testing_support::capture_screen_rect(both), ShotPath(shot));
-            dropDownShot = testing_support::capture_window(popup);
-          }
-          seen = true;
-          return true;
-        });
-    flush_events(30);
-    return where;
-  }
-  void Click(POINT at) {
-    testing_support::move_mouse(at);
-    flush_events(20);
-    testing_support::mouse_left_button(true);
-    testing_support::mouse_left_button(false);
-  }
-  HWND window = nullptr;
-  TWinSkinForm* skin = nullptr;
-  testing_support::Capture dropDownShot;
-};
 
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   ASSERT_NE(skin, nullptr);
@@ -287,6 +186,36 @@ TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
   EXPECT_EQ(kind, pkWindowMenu);
   EXPECT_EQ(drop.left, origin.x);
   EXPECT_EQ(drop.top, origin.y);
+}
+
+// Alt+letter and F10 typed in a child control reach the skinned bar, which stands in for the
+// native bar the system would look for on the window; with Shift held too the letter does not.
+TEST_F(MenuBarTest, KeysTypedInAChildControlOpenTheSkinnedBar) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 120, 24, window,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetFocus(edit);
+  ASSERT_TRUE(wait_until([&] { return GetFocus() == edit; }));
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
+  const TMenuBtn& editItem = skin->MenuBar()->Buttons[1];
+  RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
+  EXPECT_EQ(drop.left, w.left + editItem.Rect.left);
+  EXPECT_EQ(drop.top, w.top + editItem.Rect.bottom);
+  SetFocus(edit);
+  drop = DropDownAfter([] { Keys({{VK_F10, true}, {VK_F10, false}}); });
+  EXPECT_EQ(drop.left, w.left + file.Rect.left);
+  EXPECT_EQ(drop.top, w.top + file.Rect.bottom);
+
+  SetFocus(edit);
+  Keys({{VK_SHIFT, true}, {VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}, {VK_SHIFT, false}});
+  flush_events(60);
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  EXPECT_FALSE(popup && IsWindowVisible(popup));
+  EXPECT_FALSE(skin->MenuBand().Tracking);
+  if (popup && IsWindowVisible(popup)) EndMenu();
+  DestroyWindow(edit);
 }
 
 // A right-to-left window lays its items out from the right edge, and an item's drop-down opens

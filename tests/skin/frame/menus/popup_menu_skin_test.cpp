@@ -207,6 +207,89 @@ TEST_F(PopupMenuSkinTest, APopupIsFoundByTheItemWhoseChildrenItShows) {
   EXPECT_EQ(manager->PopupBitmapOfItem(popup->Items()), nullptr);
 }
 
+// With xoMenuBG the skin's menu background shows where no item stands (below the short column
+// of a two-column menu); without it that place keeps the system's menu colour.
+TEST_F(PopupMenuSkinTest, MenuBackgroundOptionShowsThePictureBetweenItems) {
+  // A plain picture that the system's colour cannot be mistaken for.
+  TBitmap& image = data->MenuBackground->Image;
+  const COLORREF paint = RGB(40, 160, 90);
+  {
+    fw::UniqueBrush brush(CreateSolidBrush(paint));
+    const RECT all{0, 0, image.Width(), image.Height()};
+    FillRect(image.DC(), &all, brush.get());
+  }
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 1, L"One");
+  AppendMenuW(menu, MF_STRING, 2, L"Two");
+  AppendMenuW(menu, MF_STRING, 3, L"Three");
+  AppendMenuW(menu, MF_STRING | MF_MENUBARBREAK, 4, L"Four");
+  const POINT at = FormPoint(40, 60);
+  testing_support::move_mouse(POINT{at.x + 300, at.y + 300});
+  // Pixels of the picture's colour, and all pixels, in the empty place below "Four".
+  auto belowTheShortColumn = [&](bool option, int& pictured) {
+    data->SetOptions(option ? data->Options() | Bit(xoMenuBG) : data->Options() & ~Bit(xoMenuBG));
+    Capture shot;
+    RECT empty{};
+    int ticks = 0;
+    EXPECT_TRUE(MenuDriver::Run(
+        [&] { TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, form->Handle(), nullptr); },
+        [&](HWND window) {
+          if (++ticks < 4) return false;  // until it has painted
+          const RECT four = ItemRect(window, 3), three = ItemRect(window, 2);
+          empty = RECT{four.left + 2, four.bottom + 1, four.right - 2, three.bottom - 1};
+          shot = capture_window(window);
+          return true;
+        }));
+    testing_support::save_bmp(shot, ShotPath(option ? "menu_bg_option_on" : "menu_bg_option_off"));
+    pictured = CountIn(shot, empty, paint);
+    return (empty.right - empty.left) * (empty.bottom - empty.top);
+  };
+  int pictured = 0;
+  const int area = belowTheShortColumn(true, pictured);
+  ASSERT_GT(area, 100);
+  EXPECT_EQ(pictured, area);
+  belowTheShortColumn(false, pictured);
+  EXPECT_EQ(pictured, 0);
+  DestroyMenu(menu);
+}
+
+// Alt+Space shows the skinned window menu at the client area's corner on a window without a
+// menu bar too (the system would look for the window-menu style the frame has taken off).
+TEST_F(PopupMenuSkinTest, AltSpaceShowsTheWindowMenuWithoutAMenuBar) {
+  MakeForm();
+  ASSERT_NE(skin, nullptr);
+  ASSERT_EQ(skin->MenuBar(), nullptr);
+  SetForegroundWindow(form->Handle());
+  testing_support::wait_until([&] { return GetForegroundWindow() == form->Handle(); });
+  RECT where{};
+  int kind = -1;
+  const bool ran = MenuDriver::Run(
+      [&] {
+        for (auto [key, up] :
+             {std::pair{VK_MENU, false}, {VK_SPACE, false}, {VK_SPACE, true}, {VK_MENU, true}}) {
+          INPUT in{};
+          in.type = INPUT_KEYBOARD;
+          in.ki.wVk = static_cast<WORD>(key);
+          in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+          SendInput(1, &in, sizeof in);
+        }
+        testing_support::wait_until([&] { return where.right > 0; }, 3000);
+      },
+      [&](HWND window) {
+        GetWindowRect(window, &where);
+        kind = manager->PopupKind();
+        return true;
+      });
+  ASSERT_TRUE(ran);
+  POINT origin{0, 0};
+  ClientToScreen(form->Handle(), &origin);
+  EXPECT_EQ(kind, pkWindowMenu);
+  EXPECT_EQ(where.left, origin.x);
+  EXPECT_EQ(where.top, origin.y);
+}
+
 TEST_F(PopupMenuSkinTest, OpeningMenusManyTimesLeaksNothing) {
   MakeForm();
   ASSERT_NE(skin, nullptr);

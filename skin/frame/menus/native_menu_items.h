@@ -1,0 +1,55 @@
+// TNativeMenuItems: the items of native menus drawn by the skin while their popup is shown. They
+// are made owner-drawn for that time (text, identifiers and states stay as they are), measured
+// and drawn in the skin's item look, and given back their own type and data afterwards.
+// UI thread of the window that owns the menus.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+class TMainMenu;
+class TMenuItem;
+
+namespace quarnel {
+
+class TSkinData;
+
+class TNativeMenuItems {
+ public:
+  TSkinData* SkinData = nullptr;
+  // The form's menu component: items of it (found by command) are measured and drawn from the
+  // framework's item; null for the menus of a window without one.
+  TMainMenu* Menu = nullptr;
+
+  // Makes the items of `menu` owner-drawn, and those of its submenus at every depth when
+  // `deep`. Items that are owner-drawn already or bitmaps are the program's and stay as they are.
+  void OwnerDraw(HMENU menu, bool deep);
+  // Gives every item taken back what it was; an item its program has changed since is left.
+  void Restore();
+  bool Empty() const { return items_.empty(); }
+  bool Holds(HMENU menu) const;
+
+  // Owner-draw records of the items taken; false for any other item.
+  bool Measure(MEASUREITEMSTRUCT& measure) const;
+  bool Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const;
+  // A key typed in one of those menus: owner-drawn items lose the system's mnemonics, so the
+  // item whose "&" letter matches is chosen here (false: not one of our menus).
+  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
+
+ private:
+  struct TItem {
+    HMENU Menu;
+    UINT Position;
+    UINT Id;
+    UINT Type;
+    ULONG_PTR Data;
+    bool Branch;  // opens a submenu (whose identifier the system may give as it likes)
+  };
+  // The record an owner-draw message's item data names, when the identifier matches too.
+  const TItem* Find(ULONG_PTR data, UINT id) const;
+  // The form's menu item behind a native item (by its command), or null.
+  TMenuItem* FormItem(const TItem& native) const;
+  std::vector<TItem> items_;
+};
+
+}  // namespace quarnel
