@@ -212,10 +212,13 @@ void TWinSkinForm::Reskin() {
   }
   if (Form) HookPopupMenus(Form, true);
   activation_.SkinState = fsReskinning;
-  if (activation_.FrameEnabled && Form) {
-    // The client area keeps its size, so the form's layout stands: at most one frame change
-    // (none when the frame has the new skin's sizes already), and the region follows the new
-    // skin's pieces for the final size.
+  // A top-level window without a form (a dialog or message box of the system's) is refitted too:
+  // its client area would otherwise keep the old skin's frame sizes under the new skin's frame.
+  const bool foreignTopLevel = !Form && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
+  if (activation_.FrameEnabled && (Form || foreignTopLevel)) {
+    // The client area keeps its size, so the layout stands: at most one frame change (none when
+    // the frame has the new skin's sizes already), and the region follows the new skin's pieces
+    // for the final size.
     region_.Size = SIZE{};
     FitWindowToFrame(true);
     if (region_.Size.cx == 0) UpdateWindowRegion();

@@ -135,10 +135,24 @@ void PressKey(WORD key, bool alt = false) {
 }
 
 // Chooses an item of the gallery's "&File" menu from the keyboard, as a user does.
+// A drop-down menu of the program's, shown.
+bool MenuShown(DWORD pid) {
+  for (HWND w = FindWindowW(L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return true;
+  }
+  return false;
+}
+
+// The File menu opened with Alt+F and, once it shows, the item with `accessKey` chosen.
 void FileMenuItem(HWND gallery, WORD accessKey) {
   SetForegroundWindow(gallery);
   testing_support::wait_until([&] { return GetForegroundWindow() == gallery; });
+  DWORD pid = 0;
+  GetWindowThreadProcessId(gallery, &pid);
   PressKey('F', true);
+  WaitFor([&] { return MenuShown(pid); });
   PressKey(accessKey);
 }
 

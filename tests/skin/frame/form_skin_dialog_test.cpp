@@ -7,6 +7,7 @@
 #include "form_skin_test_support.h"
 #include "framework/core/error.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "tests/support/skin_variant.h"
 
 namespace quarnel::testing {
 namespace {
@@ -70,6 +71,29 @@ class FormSkinDialogTest : public FormSkinTest {
            data->Title->TextRightClip();
   }
 };
+
+// A skin switch with another caption height refits an open dialog around its client area.
+TEST_F(FormSkinDialogTest, ASkinSwitchRefitsAnOpenDialog) {
+  std::vector<WORD> tmpl = DialogTemplate(L"Switch", 120, 60);
+  HWND dialog =
+      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                 nullptr, &PlainDialogProc, 0);
+  ASSERT_TRUE(dialog);
+  ASSERT_NE(WaitSkinned(dialog), nullptr);
+  const int top = SkinTop();
+  ASSERT_TRUE(testing_support::wait_until([&] { return ClientOrigin(dialog).y == top; }));
+  const RECT client = ClientRectOf(dialog);
+  data->SetPackedSkin(testing_support::WithDefinitionValue(data->PackedSkin(), "TopFrame", "3"));
+  ASSERT_TRUE(data->LoadSkin());
+  data->ApplySkin();
+  const int lower = data->FrameTop->Image.Height() / 3;
+  ASSERT_NE(lower, top);
+  EXPECT_TRUE(testing_support::wait_until([&] { return ClientOrigin(dialog).y == lower; }, 3000))
+      << ClientOrigin(dialog).y << " for a caption of " << lower;
+  const RECT after = ClientRectOf(dialog);
+  EXPECT_TRUE(EqualRect(&client, &after));
+  DestroyWindow(dialog);
+}
 
 TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   const std::wstring title = L"A dialog title far too long for so narrow a dialog window";
