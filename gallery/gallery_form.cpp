@@ -287,7 +287,11 @@ void TGalleryForm::WndProc(TMessage& m) {
   // Long runs driven from another process (scripts/soak) ask how many objects the gallery holds.
   static const UINT countsMessage = RegisterWindowMessageW(kObjectCountsMessage);
   if (m.Msg == countsMessage) {
-    m.Result = MAKELRESULT(fw::GdiObjectCount(), fw::UserObjectCount());
+    const WPARAM what = m.WParam;
+    m.Result = what == 0               ? MAKELRESULT(fw::GdiObjectCount(), fw::UserObjectCount())
+               : what == kCountWindows ? fw::OwnWindowCount()
+               : what == kCountMenus   ? fw::OwnMenuCount()
+                                       : fw::GdiObjectCount(static_cast<DWORD>(what));
     return;
   }
   switch (m.Msg) {

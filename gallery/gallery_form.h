@@ -15,8 +15,10 @@ class TPageControl;
 class TStatusBar;
 
 // The registered message the gallery's main window answers with its GDI object count in the low
-// word of the result and its USER object count in the high word.
+// word of the result and its USER object count in the high word. With a `wParam` it answers one
+// figure: the GDI objects of that kind (`OBJ_BITMAP`...), or its windows or its menus.
 inline constexpr wchar_t kObjectCountsMessage[] = L"QuarnelGalleryObjectCounts";
+inline constexpr WPARAM kCountWindows = 0x100, kCountMenus = 0x101;
 
 class TGalleryForm : public TForm {
   FW_DECLARE_CLASS()

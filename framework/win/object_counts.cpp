@@ -27,7 +27,9 @@ BOOL CALLBACK CountOwnTree(HWND wnd, LPARAM counter) {
   return TRUE;
 }
 
-DWORD OwnWindows() {
+}  // namespace
+
+DWORD OwnWindowCount() {
   DWORD count = 0;
   const auto counter = reinterpret_cast<LPARAM>(&count);
   EnumWindows(CountOwnTree, counter);
@@ -36,29 +38,29 @@ DWORD OwnWindows() {
   return count;
 }
 
-DWORD OwnMenus() {
+DWORD OwnMenuCount() {
   DWORD count = 0;
   for (uintptr_t h = kFirstHandle; h <= kLastHandle; h += 2)
     if (IsMenu(reinterpret_cast<HMENU>(h))) ++count;
   return count;
 }
 
-}  // namespace
-
-DWORD GdiObjectCount() {
+DWORD GdiObjectCount(DWORD type) {
   fw::DibPool::Empty();
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const DWORD reported = type ? 0 : GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return reported;
   DWORD live = 0;
-  for (uintptr_t h = kFirstHandle; h <= kLastHandle; ++h)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0) ++live;
+  for (uintptr_t h = kFirstHandle; h <= kLastHandle; ++h) {
+    const DWORD found = GetObjectType(reinterpret_cast<HGDIOBJ>(h));
+    if (found != 0 && (type == 0 || found == type)) ++live;
+  }
   return live;
 }
 
 DWORD UserObjectCount() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   if (reported != 0) return reported;
-  return OwnWindows() + OwnMenus();
+  return OwnWindowCount() + OwnMenuCount();
 }
 
 }  // namespace fw

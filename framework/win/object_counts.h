@@ -7,7 +7,11 @@
 
 namespace fw {
 
-DWORD GdiObjectCount();
+// Every GDI object, or only those of one kind (`OBJ_BITMAP`, `OBJ_REGION`...) when `type` is set.
+DWORD GdiObjectCount(DWORD type = 0);
 DWORD UserObjectCount();
+// The two halves of the USER count where the system keeps none: windows and menus.
+DWORD OwnWindowCount();
+DWORD OwnMenuCount();
 
 }  // namespace fw

@@ -2,6 +2,7 @@
 // message method, reflected clicks, memo lines, fonts and tab order.
 #include <gtest/gtest.h>
 
+#include "framework/controls/panel.h"
 #include "framework/core/text.h"
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
@@ -162,6 +163,42 @@ TEST_F(ControlsTest, EnterPressesTheDefaultButton) {
   EXPECT_TRUE(form->DialogKey(VK_RETURN, notes));
   EXPECT_EQ(form->clicks.size(), 1u);
   EXPECT_FALSE(form->DialogKey(VK_ESCAPE, notes));  // no cancel button
+}
+
+TEST_F(ControlsTest, EscapeInAMemoLeavesTheWindowItLiesOnAlone) {
+  TPanel::StaticClass();
+  Application()->DestroyComponent(form);
+  form = Application()->CreateForm<TTestForm>();
+  ReadComponent(*form, R"(object TestForm: TTestForm
+  ClientWidth = 200
+  ClientHeight = 120
+  object Box: TPanel
+    Width = 200
+    Height = 120
+    object Notes: TMemo
+      Left = 10
+      Top = 10
+      Width = 180
+      Height = 60
+    end
+  end
+end
+)");
+  auto* box = ObjectAs<TPanel>(form->FindComponent("Box"));
+  notes = ObjectAs<TMemo>(form->FindComponent("Notes"));
+  ASSERT_TRUE(box && notes);
+  form->Show();
+  ASSERT_TRUE(testing_support::wait_until([&] { return GetActiveWindow() == form->Handle(); }));
+  notes->SetFocus();
+  const HWND boxWindow = box->Handle();
+  // Through the application's key handling, as a typed key goes.
+  PostMessageW(notes->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+  for (int i = 0; i < 20; ++i) {
+    Application()->ProcessMessages();
+    Sleep(5);
+  }
+  EXPECT_TRUE(IsWindow(boxWindow));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 
 TEST_F(ControlsTest, ClientSizeIsExactAfterTheWindowIsMade) {

@@ -2,16 +2,21 @@
 // number of minutes with real clicks and keys on every page, menus and popup menus opened and
 // closed, the dialog demo and its dialogs, the MDI demo with its children maximised, resizes,
 // and a skin switch every second. Prints the gallery's GDI and USER object counts after the
-// first minute and at the end, taken in the same quiet state; exits 0 when the end counts are
-// within 2% of the first. Console program, one thread.
+// first minute (which opens with a look at every page and dialog) and at the end, taken in the
+// same quiet state; exits 0 when the end counts are within 2% of the first. For finding what
+// grows: --trace adds the counts by kind and the growth after each kind of step, --only=0,7
+// limits the steps to those kinds, --no-switch leaves the skin alone. Console program, one thread.
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,7 +26,29 @@
 namespace {
 
 constexpr wchar_t kCountsMessage[] = L"QuarnelGalleryObjectCounts";  // answered by the gallery
+constexpr WPARAM kCountWindows = 0x100, kCountMenus = 0x101;         // its other questions
 enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
+enum Steps {
+  kPageStep,
+  kClickStep,
+  kKeyStep,
+  kMenuBarStep,
+  kPopupStep,
+  kDialogStep,
+  kMdiStep,
+  kResizeStep,
+  kCloseStep,
+  kStepKinds
+};
+constexpr const char* kStepNames[kStepKinds] = {"page",   "clicks", "keys",   "menu bar", "popup",
+                                                "dialog", "MDI",    "resize", "close"};
+
+struct Options {
+  std::wstring gallery;
+  double minutes = 10;
+  bool trace = false, switches = true;
+  unsigned kinds = (1u << kStepKinds) - 1;  // bit n: step kind n may be chosen
+};
 
 // Runs in every wait, so that the skin switches keep their one-second beat during long steps.
 std::function<void()> everyWait;
@@ -118,6 +145,30 @@ RECT ToolRect(HWND bar, int index) {
   return r;
 }
 
+// The gallery's windows by class name, for --trace.
+struct ClassCount {
+  DWORD pid;
+  std::map<std::wstring, int> classes;
+};
+
+BOOL CALLBACK CountClass(HWND window, LPARAM p) {
+  auto* count = reinterpret_cast<ClassCount*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64];
+  if (owner == count->pid && GetClassNameW(window, name, 64)) ++count->classes[name];
+  return TRUE;
+}
+
+BOOL CALLBACK CountTree(HWND window, LPARAM p) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != reinterpret_cast<ClassCount*>(p)->pid) return TRUE;
+  CountClass(window, p);
+  EnumChildWindows(window, CountClass, p);
+  return TRUE;
+}
+
 class Driver {
  public:
   Driver(HWND gallery, DWORD pid) : gallery_(gallery), pid_(pid), random_(20) {}
@@ -152,55 +203,90 @@ class Driver {
       }
   }
 
-  // One scripted step, chosen at random (seeded, so every run is the same).
-  void Step() {
+  // One scripted step, chosen at random (seeded, so every run is the same) among `kinds`; only
+  // a pause when there are none. Returns its kind, or -1 for the pause.
+  int Step(unsigned kinds) {
+    if (kinds == 0) {
+      Pump(500);
+      return -1;
+    }
+    int kind = Pick(kStepKinds);
+    while (!(kinds & (1u << kind))) kind = Pick(kStepKinds);
+    Do(kind);
+    return kind;
+  }
+
+  // The run's first minute opens with a look at everything: every page with clicks, keys and its
+  // popup menu, the menu bar, both demos and each dialog the steps open. What the program makes
+  // on a first look and then keeps (each control's drawing buffers, the system's own objects
+  // behind its dialogs) is then in place when the first count is taken, so the end count
+  // compares like with like.
+  void Tour() {
+    HWND pages = Child(gallery_, L"TPageControl");
+    const int pageCount = static_cast<int>(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
+    for (int page = 0; page < pageCount; ++page) {
+      SendMessageW(pages, TCM_SETCURFOCUS, page, 0);
+      Pump(300);
+      Do(kClickStep);
+      Do(kKeyStep);
+      Do(kPopupStep);
+    }
+    SendMessageW(pages, TCM_SETCURFOCUS, 0, 0);
+    Do(kMenuBarStep);
+    DialogDemo(0);
+    DialogDemo(1);
+    Do(kMdiStep);
+    Do(kCloseStep);
+  }
+
+  void Do(int kind) {
     HWND pages = Child(gallery_, L"TPageControl");
     const int pageCount = static_cast<int>(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
     RECT client{};
     GetClientRect(pages, &client);
-    switch (Pick(9)) {
-      case 0:  // another page, as a click on its tab does
+    switch (kind) {
+      case kPageStep:  // another page, as a click on its tab does
         SendMessageW(pages, TCM_SETCURFOCUS, Pick(pageCount > 0 ? pageCount : 1), 0);
         break;
-      case 1:  // clicks on whatever lies on the page
+      case kClickStep:  // clicks on whatever lies on the page
         Front(gallery_);
         for (int i = 0; i < 3; ++i) Click(pages, 10 + Pick(client.right - 20), 30 + Pick(client.bottom - 40));
         Key(VK_ESCAPE);
         break;
-      case 2:  // keys: through the controls, pressing and moving
+      case kKeyStep:  // keys: through the controls, pressing and moving
         Front(gallery_);
         for (WORD key : {VK_TAB, VK_SPACE, VK_DOWN, VK_RIGHT, VK_TAB, VK_UP}) Key(key);
         break;
-      case 3:  // the menu bar's drop-downs, opened and closed
+      case kMenuBarStep:  // the menu bar's drop-downs, opened and closed
         Front(gallery_);
         Key('F', VK_MENU);
         Key(VK_RIGHT);
         Key(VK_ESCAPE);
         Key(VK_ESCAPE);
         break;
-      case 4:  // the page's popup menu
+      case kPopupStep:  // the page's popup menu
         Front(gallery_);
         Click(pages, client.right / 2, client.bottom / 2, true);
         Key(VK_DOWN);
         Key(VK_ESCAPE);
         break;
-      case 5:  // the dialog demo and one of its dialogs
-        DialogDemo();
+      case kDialogStep:  // the dialog demo and one of its dialogs
+        DialogDemo(Pick(2));
         break;
-      case 6:  // the MDI demo, its children maximised and restored
+      case kMdiStep:  // the MDI demo, its children maximised and restored
         MdiDemo();
         break;
-      case 7: {  // a resize from outside
+      case kResizeStep:  // a resize from outside
         SetWindowPos(gallery_, nullptr, 0, 0, 620 + Pick(300), 480 + Pick(220), SWP_NOMOVE | SWP_NOZORDER);
         break;
-      }
       default:
         CloseExtras();
         break;
     }
   }
 
-  void DialogDemo() {
+  // `which` 0: the message box; 1: the system controls dialog (the file dialog is left alone).
+  void DialogDemo(int which) {
     Tool(kDialogs);
     HWND demo = nullptr;
     if (!WaitFor([&] { return (demo = Window(L"TDialogDemoForm", nullptr)) != nullptr; }, 3000)) return;
@@ -209,8 +295,7 @@ class Driver {
          b = FindWindowExW(demo, b, L"TButton", nullptr))
       all.push_back(b);
     if (all.empty()) return;
-    // The message box or the system controls dialog (the file dialog's answer is left alone).
-    HWND button = all[Pick(2) == 0 ? 0 : all.size() - 1];
+    HWND button = all[which == 0 ? 0 : all.size() - 1];
     PostMessageW(button, BM_CLICK, 0, 0);
     HWND box = nullptr;
     if (WaitFor([&] { return (box = Window(L"#32770", nullptr)) != nullptr; }, 3000)) {
@@ -250,10 +335,59 @@ class Driver {
     SetWindowPos(gallery_, nullptr, 0, 0, 740, 580, SWP_NOMOVE | SWP_NOZORDER);
     Tool(kBlue);
     Pump(1500);
+    return Ask(0);
+  }
+  // One of the gallery's counts (see kObjectCountsMessage in gallery/gallery_form.h).
+  DWORD Ask(WPARAM what) {
     static const UINT message = RegisterWindowMessageW(kCountsMessage);
     DWORD_PTR answer = 0;
-    SendMessageTimeoutW(gallery_, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    SendMessageTimeoutW(gallery_, message, what, 0, SMTO_ABORTIFHUNG, 5000, &answer);
     return static_cast<DWORD>(answer);
+  }
+  void PrintKinds() {
+    static const struct {
+      DWORD type;
+      const char* name;
+    } kinds[] = {{OBJ_DC, "DC"},         {OBJ_MEMDC, "memory DC"},
+                 {OBJ_BITMAP, "bitmap"}, {OBJ_BRUSH, "brush"},
+                 {OBJ_PEN, "pen"},       {OBJ_EXTPEN, "ext pen"},
+                 {OBJ_FONT, "font"},     {OBJ_REGION, "region"},
+                 {OBJ_PAL, "palette"},   {OBJ_ENHMETADC, "enh metafile DC"}};
+    std::printf("  GDI by kind:");
+    for (const auto& kind : kinds)
+      if (const DWORD n = Ask(kind.type)) std::printf(" %s %lu,", kind.name, n);
+    std::printf(" USER: windows %lu, menus %lu\n  windows by class:", Ask(kCountWindows), Ask(kCountMenus));
+    ClassCount count{pid_, {}};
+    EnumWindows(CountTree, reinterpret_cast<LPARAM>(&count));
+    for (const auto& [name, n] : count.classes) std::printf(" %ls %d,", name.c_str(), n);
+    std::printf("\n");
+  }
+
+  // --trace: the change of both counts after each step, summed by the kind of step.
+  void Traced(int kind) {
+    Pump(200);
+    const DWORD now = Ask(0);
+    if (traced_ && kind >= 0) {
+      growth_[kind][0] += static_cast<long>(LOWORD(now)) - LOWORD(traced_);
+      growth_[kind][1] += static_cast<long>(HIWORD(now)) - HIWORD(traced_);
+      ++taken_[kind];
+    }
+    traced_ = now;
+  }
+  void PrintGrowth() {
+    std::printf("  growth by step kind (steps: GDI, USER):");
+    for (int kind = 0; kind < kStepKinds; ++kind)
+      if (taken_[kind])
+        std::printf(" %s %lu: %+ld %+ld;", kStepNames[kind], taken_[kind], growth_[kind][0],
+                    growth_[kind][1]);
+    std::printf("\n");
+    std::fflush(stdout);
+  }
+  // Starts the sums afresh; the quiet state's own changes count for no step.
+  void ForgetTrace() {
+    traced_ = 0;
+    growth_ = {};
+    taken_ = {};
   }
 
  private:
@@ -262,7 +396,48 @@ class Driver {
   HWND gallery_;
   DWORD pid_;
   std::minstd_rand random_;
+  DWORD traced_ = 0;
+  std::array<std::array<long, 2>, kStepKinds> growth_{};
+  std::array<unsigned long, kStepKinds> taken_{};
 };
+
+bool ReadOptions(Options& options) {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv) return false;
+  bool ok = true;
+  int plain = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg == L"--trace") {
+      options.trace = true;
+    } else if (arg == L"--no-switch") {
+      options.switches = false;
+    } else if (arg.rfind(L"--only=", 0) == 0) {
+      options.kinds = 0;
+      for (const wchar_t* p = arg.c_str() + 7; *p;) {
+        wchar_t* end = nullptr;
+        const long kind = std::wcstol(p, &end, 10);
+        if (end == p || kind < 0 || kind >= kStepKinds) {
+          ok = false;
+          break;
+        }
+        options.kinds |= 1u << kind;
+        p = *end == L',' ? end + 1 : end;
+      }
+    } else if (plain == 0) {
+      options.gallery = arg;
+      ++plain;
+    } else if (plain == 1) {
+      options.minutes = _wtof(arg.c_str());
+      ++plain;
+    } else {
+      ok = false;
+    }
+  }
+  LocalFree(argv);
+  return ok && !options.gallery.empty() && options.minutes > 0;
+}
 
 bool Within2Percent(DWORD first, DWORD last) {
   const long difference = std::labs(static_cast<long>(last) - static_cast<long>(first));
@@ -272,15 +447,14 @@ bool Within2Percent(DWORD first, DWORD last) {
 }  // namespace
 
 int main() {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv || argc < 2) {
-    std::fprintf(stderr, "usage: soak_driver <gallery.exe> [minutes]\n");
+  Options options;
+  if (!ReadOptions(options)) {
+    std::fprintf(stderr,
+                 "usage: soak_driver <gallery.exe> [minutes] [--trace] [--only=0,7...] [--no-switch]\n");
     return 2;
   }
-  const double minutes = argc > 2 ? _wtof(argv[2]) : 10.0;
-  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-  LocalFree(argv);
+  const double minutes = options.minutes;
+  std::wstring command = L"\"" + options.gallery + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -307,12 +481,13 @@ int main() {
   DWORD lastSwitch = start, first = 0, steps = 0, switches = 0;
   bool blue = true, counted = false, quiet = false;
   everyWait = [&] {
-    if (GetTickCount() - lastSwitch < 1000 || quiet) return;  // a skin switch every second
+    if (GetTickCount() - lastSwitch < 1000 || quiet || !options.switches) return;  // every second
     blue = !blue;
     driver.Tool(blue ? kBlue : kDark);
     lastSwitch = GetTickCount();
     ++switches;
   };
+  driver.Tour();
   while (GetTickCount() - start < total) {
     if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) {
       std::fprintf(stderr, "the gallery ended during the run, after %lu steps\n", steps);
@@ -324,15 +499,25 @@ int main() {
       quiet = false;
       counted = true;
       std::printf("after %.1f min: GDI %u, USER %u\n", firstMinute / 60000.0, LOWORD(first), HIWORD(first));
+      if (options.trace) {
+        driver.PrintKinds();
+        driver.PrintGrowth();
+        driver.ForgetTrace();
+      }
       std::fflush(stdout);
     }
-    driver.Step();
+    const int kind = driver.Step(options.kinds);
+    if (options.trace) driver.Traced(kind);
     ++steps;
   }
   quiet = true;
   const DWORD last = driver.Counts();
   std::printf("at the end (%.1f min, %lu steps, %lu skin switches): GDI %u, USER %u\n", minutes, steps,
               switches, LOWORD(last), HIWORD(last));
+  if (options.trace) {
+    driver.PrintKinds();
+    driver.PrintGrowth();
+  }
   const bool pass = counted && first != 0 && Within2Percent(LOWORD(first), LOWORD(last)) &&
                     Within2Percent(HIWORD(first), HIWORD(last));
   std::printf("%s\n",
