@@ -275,11 +275,12 @@ TEST(GalleryEndToEndTest, OpenSkinMenuLoadsTheChosenPackage) {
 
 // "Save screenshots..." answered with OK: the folder dialog starts on the gallery's working folder.
 TEST(GalleryEndToEndTest, SaveScreenshotsMenuWritesThePicturesToTheChosenFolder) {
-  // A folder the dialog's tree shows (the temporary folder lies below a hidden one).
-  wchar_t here[MAX_PATH];
-  ASSERT_GT(GetCurrentDirectoryW(MAX_PATH, here), 0u);
+  // A folder the dialog's tree shows (the temporary folder lies below a hidden one) and reaches
+  // in few steps: a drive's root lists quickly, the build machine's root (Z:) does not.
+  wchar_t system[MAX_PATH];
+  ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 2u);
   const std::wstring folder =
-      std::wstring(here) + L"\\quarnel-shots-" + std::to_wstring(GetCurrentProcessId());
+      std::wstring(system, 3) + L"quarnel-shots-" + std::to_wstring(GetCurrentProcessId());
   ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
   Gallery g;
   ASSERT_TRUE(g.Start(L"", folder));
