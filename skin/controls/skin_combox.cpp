@@ -110,10 +110,27 @@ void TSkinComBox::ReleaseParts() {
   simpleListBar_ = nullptr;
 }
 
+// True when the pending update is the whole window: no non-client part and a rectangular update
+// region the size of the client area.
+bool TSkinComBox::UpdateCoversWindow() const {
+  RECT client{}, window{};
+  if (!GetClientRect(Handle, &client) || !GetWindowRect(Handle, &window) ||
+      client.right != window.right - window.left || client.bottom != window.bottom - window.top)
+    return false;
+  fw::UniqueRegion update(CreateRectRgn(0, 0, 0, 0));
+  RECT box{};
+  return update && GetUpdateRgn(Handle, update.get(), FALSE) == SIMPLEREGION &&
+         GetRgnBox(update.get(), &box) == SIMPLEREGION && EqualRect(&box, &client);
+}
+
 // The combo paints into the skin's own paint cycle and the button goes over it on the same DC.
 bool TSkinComBox::BeforeMessage(TMessage& m) {
   if (m.Msg != WM_PAINT || m.WParam || !Handle) return TSkinControl::BeforeMessage(m);
+  // The WM_NCPAINT that BeginPaint sends need not draw the button when this paint covers every
+  // pixel that draw would: the draw after the combo's paint puts the same button over it.
+  paintCoversWindow_ = UpdateCoversWindow();
   fw::PaintDC dc(Handle);
+  paintCoversWindow_ = false;
   TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0, 0};
   CallSaved(own);
   RECT r{};
@@ -155,7 +172,7 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
       // Only the frame was painted: the button goes over it again without a new paint cycle
       // (within one, it is drawn once, after the combo painted).
-      if (!GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
+      if (!paintCoversWindow_ && !GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -75,6 +75,7 @@ class TSkinComBox : public TSkinControl {
   void ReleaseParts();
   void RefreshButton();
   bool QueryInfo();
+  bool UpdateCoversWindow() const;
   void InnerEditMessage(TMessage& message);
   void DrawFlat(HDC dc, const RECT& rect);
   void DrawElement(HDC dc, const RECT& rect);
@@ -86,6 +87,7 @@ class TSkinComBox : public TSkinControl {
   bool haveInfo_ = false;
   RECT buttonRect_{};
   bool dropped_ = false;
+  bool paintCoversWindow_ = false;  // within BeginPaint of a paint that covers the whole window
   int lastFrame_ = 0;
   HWND innerEdit_ = nullptr;
   fw::WindowSubclass innerSubclass_;

@@ -123,6 +123,31 @@ TEST_F(RangeSkinTest, ComboButtonLightsOnlyOverTheButtonAndOpensItsList) {
   EXPECT_EQ(skin->LastFrame(), 3);
 }
 
+// A paint with the frame draws the button once, after the combo's own paint: whole, client-only
+// and partial repaints must all leave the same skinned pixels.
+TEST_F(RangeSkinTest, ComboLooksTheSameAfterWholeClientAndPartialRepaints) {
+  SkinControls();
+  for (const char* name : {"ComboList", "ComboDrop"}) {
+    SCOPED_TRACE(name);
+    HWND combo = Window(name);
+    ASSERT_NE(combo, nullptr);
+    const Capture whole = Shot(combo);
+    EXPECT_GT(Differences(whole, ShotWithSkinOff(combo)), 20) << "the skin draws the button";
+    auto repaint = [combo](const RECT* part, UINT flags) {
+      RedrawWindow(combo, part, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | flags);
+      flush_events(20);
+      return testing_support::capture_window(combo);
+    };
+    RECT left{};
+    GetClientRect(combo, &left);
+    left.right /= 2;
+    EXPECT_EQ(Differences(whole, repaint(nullptr, 0)), 0) << "client only";
+    EXPECT_EQ(Differences(whole, repaint(&left, RDW_FRAME)), 0) << "the left half with the frame";
+    EXPECT_EQ(Differences(whole, repaint(nullptr, RDW_FRAME)), 0) << "whole again";
+  }
+}
+
 TEST_F(RangeSkinTest, DropDownListScrollsWithASkinnedBar) {
   SkinControls();
   HWND combo = Window("ComboList");
