@@ -167,7 +167,13 @@ void TGalleryForm::UpdateStatus() {
 void TGalleryForm::UseBuiltInSkin(size_t index) {
   switcher_->UseBuiltIn(index);
   if (!switcher_->SkinOn()) switcher_->SetSkinOn(true);
-  UpdateStatus();
+  UpdateStatusUnlessPending();
+}
+
+// A queued switch updates the status bar when it is done (OnSwitched): changing it now would paint
+// the bar once more, in the skin that is on its way out.
+void TGalleryForm::UpdateStatusUnlessPending() {
+  if (!switcher_->Pending()) UpdateStatus();
 }
 
 void TGalleryForm::SkinMenuClick(TObject* sender) {
@@ -194,17 +200,17 @@ void TGalleryForm::OpenSkinClick(TObject*) {
   if (!GetOpenFileNameW(&open)) return;
   switcher_->UseFile(path);
   if (!switcher_->SkinOn()) switcher_->SetSkinOn(true);
-  UpdateStatus();
+  UpdateStatusUnlessPending();
 }
 
 void TGalleryForm::SkinOffClick(TObject*) {
   switcher_->SetSkinOn(!switcher_->SkinOn());
-  UpdateStatus();
+  UpdateStatusUnlessPending();
 }
 
 void TGalleryForm::ReloadClick(TObject*) {
   switcher_->Reload();
-  UpdateStatus();
+  UpdateStatusUnlessPending();
 }
 
 namespace {

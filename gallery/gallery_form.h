@@ -65,6 +65,7 @@ class TGalleryForm : public TForm {
  private:
   void BuildSkinMenu();
   void MarkSkinMenu();
+  void UpdateStatusUnlessPending();
   void SkinMenuClick(TObject* sender);
 
   std::unique_ptr<gallery::TSkinSwitcher> switcher_;

@@ -18,14 +18,28 @@ HICON WindowIcon(HWND window) {
   return icon;
 }
 
+// The application's icon at the caption's size. Scaling it costs about a millisecond, once per
+// frame paint of every window; every frame shows the same icon, so one copy serves them all and
+// is made again only when the icon or the size changes.
+HICON ScaledAppIcon(HICON appIcon, int iconSize) {
+  static HICON source = nullptr;
+  static int size = 0;
+  static fw::UniqueIcon copy;
+  if (appIcon != source || iconSize != size || !copy) {
+    copy.reset(static_cast<HICON>(CopyImage(appIcon, IMAGE_ICON, iconSize, iconSize, 0)));
+    source = appIcon;
+    size = iconSize;
+  }
+  return copy.get();
+}
+
 // The application's icon centred on the title; without one, the window's icon bitmap.
 void DrawCaptionIcon(HDC target, const RECT& buttonRect, const RECT& titleRect, int iconSize,
                      TBitmap& iconBitmap) {
   if (HICON appIcon = WindowIcon(Application()->Handle()); appIcon && iconSize > 0) {
-    fw::UniqueIcon copy(static_cast<HICON>(CopyImage(appIcon, IMAGE_ICON, iconSize, iconSize, 0)));
-    if (copy) {
+    if (HICON scaled = ScaledAppIcon(appIcon, iconSize)) {
       const int y = titleRect.top + (titleRect.bottom - titleRect.top) / 2 - iconSize / 2;
-      DrawIconEx(target, 8, y, copy.get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
+      DrawIconEx(target, 8, y, scaled, iconSize, iconSize, 0, nullptr, DI_NORMAL);
       return;
     }
   }

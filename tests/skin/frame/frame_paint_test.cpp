@@ -1,11 +1,15 @@
 // Frame painting on real windows: border and caption pixels equal to the skin images', active
-// and inactive; the title's colour, place, ellipsis, dialog shift and right-to-left placement;
-// a minimised window's caption band; screenshots of the built-in skin.
+// and inactive; the title's colour, place, ellipsis, dialog shift and right-to-left placement; the
+// application's icon as it changes; a minimised window's caption band; screenshots of the built-in skin.
 #include "skin/frame/frame_paint.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "frame_test_support.h"
+#include "framework/ui/application.h"
+#include "framework/win/handles.h"
 
 namespace quarnel::frametest {
 namespace {
@@ -253,6 +257,42 @@ TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
     if (i % 10 == 0) w.Deactivate(), w.Activate();
   }
   EXPECT_LE(testing_support::gdi_objects(), before);
+}
+
+// A small icon of one opaque colour.
+fw::UniqueIcon SolidIcon(COLORREF colour) {
+  constexpr int kSize = 16;
+  const DWORD pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+  const std::vector<DWORD> pixels(kSize * kSize, pixel);
+  const std::vector<BYTE> mask(kSize * kSize / 8, 0);  // all opaque
+  fw::UniqueBitmap colourBits(CreateBitmap(kSize, kSize, 1, 32, pixels.data()));
+  fw::UniqueBitmap maskBits(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
+  ICONINFO info{TRUE, 0, 0, maskBits.get(), colourBits.get()};
+  return fw::UniqueIcon(CreateIconIndirect(&info));
+}
+
+// The caption keeps a scaled copy of the application's icon between paints: a new icon shows at
+// the next paint, and so does the first one again.
+TEST_F(FramePaintTest, CaptionShowsTheApplicationsIconAsItChanges) {
+  auto skin = LoadSkin(BuiltInPackage());
+  Application()->Initialize();  // the caption shows the icon of the application's window
+  SkinnedWindow w(*skin, L"Icon");
+  HWND app = Application()->Handle();
+  ASSERT_NE(app, nullptr);
+  const int size = w.frame().Caption().IconSize;
+  ASSERT_GT(size, 2);
+  const RECT title = w.frame().Metrics().TitleRect;
+  const int x = 8 + size / 2, y = title.top + (title.bottom - title.top) / 2;
+  const fw::UniqueIcon red = SolidIcon(RGB(255, 0, 0)), blue = SolidIcon(RGB(0, 0, 255));
+  ASSERT_TRUE(red && blue);
+  const LPARAM previous = SendMessageW(app, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red.get()));
+  for (HICON icon : {red.get(), blue.get(), red.get()}) {
+    SendMessageW(app, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    w.Repaint();
+    EXPECT_EQ(w.Shot().at(x, y), icon == red.get() ? RGB(255, 0, 0) : RGB(0, 0, 255));
+  }
+  SendMessageW(app, WM_SETICON, ICON_SMALL, previous);
+  w.Repaint();
 }
 
 TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
