@@ -10,17 +10,11 @@
 #include "framework/win/handles.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/menus/menu_item_paint.h"
 
 namespace quarnel {
 
 namespace {
-
-fw::UniqueFont MenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
 
 TDataSkinObject* BarElement(TSkinData* data) {
   if (!data || data->Empty() || !data->MenuBar || data->MenuBar->Image.Empty()) return nullptr;

@@ -28,7 +28,7 @@ struct TMenuBtn {
   HMENU SubMenu = nullptr;
   UINT Command = 0;
   TMenuItem* MenuItem = nullptr;  // the form's menu item for it, when the form has a menu component
-  RECT Rect{};  // frame coordinates, empty when invisible
+  RECT Rect{};                    // frame coordinates, empty when invisible
   int State = 1;
 };
 

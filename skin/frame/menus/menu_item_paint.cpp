@@ -17,6 +17,14 @@
 
 namespace quarnel {
 
+fw::UniqueFont MenuFont(bool bold) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
 namespace {
 
 constexpr WORD kCheckBitmap = 32760;  // OBM_CHECK, a system bitmap
@@ -31,14 +39,6 @@ TDataSkinObject* ItemElement(const TMenuItemPaint& look) {
 COLORREF SkinColour(const TMenuItemPaint& look, int index, int systemIndex) {
   if (!look.SkinData || look.SkinData->Empty()) return GetSysColor(systemIndex);
   return ResolveSkinColor(look.SkinData->Colors[static_cast<size_t>(index)]);
-}
-
-fw::UniqueFont MenuFont(bool bold) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
 // The popup window the item is being drawn in: the window of the DC, else the newest popup

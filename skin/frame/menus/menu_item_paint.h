@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/win/handles.h"
+
 class TCanvas;
 class TMenuItem;
 
@@ -11,6 +13,9 @@ namespace quarnel {
 
 class TSkinData;
 class TDataSkinObject;
+
+// The system's menu font, in bold for a default item.
+fw::UniqueFont MenuFont(bool bold = false);
 
 struct TMenuItemPaint {
   TSkinData* SkinData = nullptr;

@@ -17,13 +17,6 @@ namespace quarnel {
 
 namespace {
 
-fw::UniqueFont MenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
-
 // The item's text ("" for a separator) and states, read from the native menu.
 std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
   wchar_t text[80] = {};
