@@ -204,6 +204,14 @@ class TClassBuilder {
     info_.properties.push_back(std::move(p));
     return *this;
   }
+  // The method `m` called on `self`, when its parameters are `A...`; empty otherwise.
+  template <class... A>
+  static std::function<void(A...)> BoundMethod(TObject* self, const TMethodInfo& m) {
+    using Call = std::function<void(TObject*, A...)>;
+    if (!m.typed || !m.signature || *m.signature != typeid(void(A...))) return {};
+    auto call = std::static_pointer_cast<const Call>(m.typed);
+    return [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
+  }
   // An event with its own parameters (a std::function member), bound to methods of the
   // same parameters.
   template <class... A>
@@ -212,10 +220,9 @@ class TClassBuilder {
     p.name = std::move(name);
     p.kind = TTypeKind::Event;
     p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
-      using Call = std::function<void(TObject*, A...)>;
-      if (!m.typed || !m.signature || *m.signature != typeid(void(A...))) return false;
-      auto call = std::static_pointer_cast<const Call>(m.typed);
-      static_cast<C&>(o).*field = [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
+      auto code = BoundMethod<A...>(self, m);
+      if (!code) return false;
+      static_cast<C&>(o).*field = std::move(code);
       return true;
     };
     info_.properties.push_back(std::move(p));
@@ -228,11 +235,10 @@ class TClassBuilder {
     p.name = std::move(name);
     p.kind = TTypeKind::Event;
     p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
-      using Call = std::function<void(TObject*, A...)>;
-      if (!m.typed || !m.signature || *m.signature != typeid(void(A...))) return false;
-      auto call = std::static_pointer_cast<const Call>(m.typed);
+      auto code = BoundMethod<A...>(self, m);
+      if (!code) return false;
       TTypedEvent<A...>& event = static_cast<C&>(o).*field;
-      event.code = [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
+      event.code = std::move(code);
       event.data = self;
       return true;
     };

@@ -121,7 +121,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::Tab31)] = &MakeTab31Skin;
   t[static_cast<size_t>(SkinClass::AdvPage)] = &MakeAdvPageSkin;
   t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
-  t[static_cast<size_t>(SkinClass::Header)] = &MakeHeaderSkin;
+  t[static_cast<size_t>(SkinClass::Header)] = &MakeAndAttach<TSkinHeader>;
   t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;
   return t;
 }

@@ -173,16 +173,6 @@ void TSkinListView::AttachScrolled(TControl* control, TSkinData* skinData, TCont
 
 // --- factories -----------------------------------------------------------------------------------
 
-TSkinControl* MakeHeaderSkin(const SkinRequest& r) {
-  if (!r.owner) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinHeader>(r.owner);
-  if (r.control)
-    skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
-  else if (r.window)
-    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
-  return skin;
-}
-
 TSkinControl* MakeListViewSkin(const SkinRequest& r) {
   if (!r.control) return nullptr;
   auto* skin = TComponent::CreateIn<TSkinListView>(r.control);

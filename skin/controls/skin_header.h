@@ -48,7 +48,6 @@ class TSkinListView : public TSkinScrollbar {
 };
 
 struct SkinRequest;
-TSkinControl* MakeHeaderSkin(const SkinRequest& request);
 // A list view's skin, attached with AttachScrolled.
 TSkinControl* MakeListViewSkin(const SkinRequest& request);
 
