@@ -19,9 +19,11 @@ class TWinControl;
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Shift state bits of mouse and key events.
 using TShiftState = unsigned;
-constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
+constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
+                      ssDouble = 64;
 TShiftState KeysToShiftState(WPARAM keys);  // from the MK_* bits of a mouse message
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 class TControl : public TComponent {
   FW_DECLARE_CLASS()
@@ -108,6 +110,21 @@ class TControl : public TComponent {
   bool parentFont_ = true;
   std::string hint_;
   bool showHint_ = false;
+};
+
+// While one lives, controls' Invalidate does nothing: its holder invalidates the windows
+// concerned as a whole afterwards, and each single invalidation would be a round trip to the
+// window system for nothing. User-interface thread.
+class TInvalidationsSuspended {
+ public:
+  TInvalidationsSuspended() { ++depth_; }
+  ~TInvalidationsSuspended() { --depth_; }
+  TInvalidationsSuspended(const TInvalidationsSuspended&) = delete;
+  TInvalidationsSuspended& operator=(const TInvalidationsSuspended&) = delete;
+  static bool Active() { return depth_ > 0; }
+
+ private:
+  static inline int depth_ = 0;
 };
 
 // Window creation parameters a control fills before its window is made.

@@ -17,7 +17,7 @@ TGraphicControl::~TGraphicControl() {
 }
 
 void TGraphicControl::Invalidate() {
-  if (!parent_ || !parent_->HandleAllocated()) return;
+  if (!parent_ || !parent_->HandleAllocated() || TInvalidationsSuspended::Active()) return;
   const RECT r = BoundsRect();
   InvalidateRect(parent_->RawHandle(), &r, TRUE);
 }

@@ -74,8 +74,8 @@ void TWinControl::CreateWnd() {
   const WindowClassInfo& cls = RegisterControlClass(ClassName(), p.superClass, p.classStyle, p.cursor);
   defWndProc_ = cls.defaultProc;
   CreatingControl() = this;
-  HWND wnd = CreateWindowExW(p.exStyle, cls.name.c_str(), p.caption.c_str(), p.style, p.x, p.y,
-                             p.width, p.height, p.wndParent, p.menu, GetModuleHandleW(nullptr), p.param);
+  HWND wnd = CreateWindowExW(p.exStyle, cls.name.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
+                             p.height, p.wndParent, p.menu, GetModuleHandleW(nullptr), p.param);
   CreatingControl() = nullptr;
   if (wnd && !handle_) AttachHandle(wnd);
 }
@@ -119,7 +119,9 @@ void TWinControl::InsertControl(TControl* control) {
   }
 }
 
-void TWinControl::InsertInTabList(TWinControl* child) { tabList_.push_back(child); }
+void TWinControl::InsertInTabList(TWinControl* child) {
+  tabList_.push_back(child);
+}
 
 bool TWinControl::HasGraphicChildren() const {
   for (TControl* c : controls_)
@@ -183,7 +185,9 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+  return handle_ && GetFocus() == handle_;
+}
 
 void TWinControl::SetFocus() {
   if (HWND wnd = Handle()) ::SetFocus(wnd);
@@ -241,9 +245,13 @@ int TWinControl::ClientHeight() const {
   return r.bottom;
 }
 
-void TWinControl::SetClientWidth(int v) { SetWidth(width_ - ClientWidth() + v); }
+void TWinControl::SetClientWidth(int v) {
+  SetWidth(width_ - ClientWidth() + v);
+}
 
-void TWinControl::SetClientHeight(int v) { SetHeight(height_ - ClientHeight() + v); }
+void TWinControl::SetClientHeight(int v) {
+  SetHeight(height_ - ClientHeight() + v);
+}
 
 void TWinControl::FontChanged() {
   if (handle_) {
@@ -292,7 +300,7 @@ HBRUSH TWinControl::ControlColorBrush(HDC dc) {
 }
 
 void TWinControl::Invalidate() {
-  if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+  if (handle_ && !TInvalidationsSuspended::Active()) InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TWinControl::Repaint() {
@@ -441,7 +449,8 @@ void TWinControl::DefaultHandler(TMessage& m) {
 ATOM TWinControl::ControlAtom() {
   static ATOM atom = []() {
     wchar_t name[64];
-    wsprintfW(name, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
+    wsprintfW(name, L"ControlOfs%.8X%.8X",
+              static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
               static_cast<unsigned>(GetCurrentThreadId()));
     return GlobalAddAtomW(name);
   }();
@@ -450,5 +459,6 @@ ATOM TWinControl::ControlAtom() {
 
 TWinControl* TWinControl::FindControl(HWND wnd) {
   if (!wnd) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom()))));
+  return static_cast<TWinControl*>(
+      GetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom()))));
 }

@@ -232,11 +232,12 @@ void TSkinControl::AfterMessage(TMessage& message) {
 }
 
 void TSkinControl::Repaint() {
+  if (TDeferredRepaints::Active()) return;  // the frame repaints its window and every child at the end
   if (GraphicControl) {
     GraphicControl->Invalidate();
   } else if (Handle && IsWindow(Handle)) {
     InvalidateRect(Handle, nullptr, TRUE);
-    if (!TDeferredRepaints::Active()) UpdateWindow(Handle);
+    UpdateWindow(Handle);
   }
 }
 

@@ -151,8 +151,9 @@ TObject* GetObjectPropByName(TObject* object, std::string_view name, const TClas
 // Integer: the text as a number; enumeration or boolean: by value name; strings: as text.
 void SetPropByName(TObject* object, std::string_view name, std::string_view text);
 
-// While one lives, a control skin's Repaint only invalidates: a frame taking a new skin for all
-// its controls has each painted once, with the window, instead of one after the other.
+// While one lives, neither control skins nor the framework's controls repaint or invalidate
+// anything: a frame taking a new skin for all its controls invalidates its whole window once
+// afterwards and has each control painted once, with the window.
 class TDeferredRepaints {
  public:
   TDeferredRepaints();
@@ -160,6 +161,9 @@ class TDeferredRepaints {
   TDeferredRepaints(const TDeferredRepaints&) = delete;
   TDeferredRepaints& operator=(const TDeferredRepaints&) = delete;
   static bool Active();
+
+ private:
+  TInvalidationsSuspended framework_;
 };
 
 // --- drawing helpers ---------------------------------------------------------------------------

@@ -199,29 +199,30 @@ void TWinSkinForm::RemoveRegion() {
 }
 
 void TWinSkinForm::Reskin() {
-  if (Form) {
-    Form->SetColor(SkinData->FaceColor());
-    for (int i = 0; i < Form->ComponentCount(); ++i)
-      if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
-        embedded->SetColor(SkinData->FaceColor());
-  }
   {
-    TDeferredRepaints deferred;  // each control is painted once, with the window, below
+    // Nothing in here paints or invalidates: the whole window is invalidated once, below.
+    TDeferredRepaints deferred;
+    if (Form) {
+      Form->SetColor(SkinData->FaceColor());
+      for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
+          embedded->SetColor(SkinData->FaceColor());
+    }
     for (TSkinControl* control : Controls)
       if (control) control->UpdateSkin();
-  }
-  if (Form) HookPopupMenus(Form, true);
-  activation_.SkinState = fsReskinning;
-  // A top-level window without a form (a dialog or message box of the system's) is refitted too:
-  // its client area would otherwise keep the old skin's frame sizes under the new skin's frame.
-  const bool foreignTopLevel = !Form && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
-  if (activation_.FrameEnabled && (Form || foreignTopLevel)) {
-    // The client area keeps its size, so the layout stands: at most one frame change (none when
-    // the frame has the new skin's sizes already), and the region follows the new skin's pieces
-    // for the final size.
-    region_.Size = SIZE{};
-    FitWindowToFrame(true);
-    if (region_.Size.cx == 0) UpdateWindowRegion();
+    if (Form) HookPopupMenus(Form, true);
+    activation_.SkinState = fsReskinning;
+    // A top-level window without a form (a dialog or message box of the system's) is refitted
+    // too: its client area would otherwise keep the old skin's frame sizes under the new frame.
+    const bool foreignTopLevel = !Form && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
+    if (activation_.FrameEnabled && (Form || foreignTopLevel)) {
+      // The client area keeps its size, so the layout stands: at most one frame change (none
+      // when the frame has the new skin's sizes already), and the region follows the new skin's
+      // pieces for the final size.
+      region_.Size = SIZE{};
+      FitWindowToFrame(true);
+      if (region_.Size.cx == 0) UpdateWindowRegion();
+    }
   }
   // Nothing above painted: the whole window is painted once, when the switch is done.
   if (IsWindowVisible(Window))

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form_skin_test_support.h"
+#include "framework/controls/panel.h"
 #include "framework/ui/thread.h"
 #include "skin/frame/nc_object.h"
 #include "tests/support/skin_variant.h"
@@ -54,7 +55,17 @@ class SkinSwitchingTest : public FormSkinTest {
 };
 
 TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptionButtons) {
-  const std::vector<HWND> windows = ShowForms(3);
+  // A panel on the first form: the switch invalidates no control on its own, so the panel shows
+  // the new face only if the window's repaint reaches its children.
+  TForm* first = NewForm(bsSizeable, 220, 120, "Switch with a panel");
+  auto* panel = TComponent::CreateIn<TPanel>(first);
+  panel->SetParent(first);
+  panel->SetBounds(100, 40, 100, 60);
+  panel->SetCaption("");
+  first->Show();
+  ASSERT_NE(WaitSkinned(first->Handle()), nullptr);
+  std::vector<HWND> windows = ShowForms(2);
+  windows.insert(windows.begin(), first->Handle());
   Switch(dark);
   // Until the refresh runs, no caption button is left pointing at a freed record.
   EXPECT_TRUE(CaptionButtonsCurrent());
@@ -72,6 +83,7 @@ TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptio
     EXPECT_EQ(testing_support::window_pixel(windows[i], origin.x + 5, origin.y + 5, true), RGB(48, 48, 56))
         << i;
   }
+  EXPECT_EQ(testing_support::window_pixel(panel->Handle(), 50, 30, false), RGB(48, 48, 56));
   EXPECT_TRUE(CaptionButtonsCurrent());
 }
 
