@@ -7,6 +7,7 @@
 #include "framework/ui/application.h"
 #include "framework/win/handles.h"
 #include "skin/data/draw/optional_user_api.h"
+#include "skin/data/format/unpacked_packages.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_data_observer.h"
 #include "skin/data/skin_element_loader.h"
@@ -20,6 +21,12 @@ uint64_t PackageKey(const std::vector<uint8_t>& bytes) {
   uint64_t hash = 0xcbf29ce484222325ull ^ bytes.size();
   for (const uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3ull;
   return hash ? hash : 1;
+}
+
+// Switching back and forth between skins finds the package it left a moment ago already unpacked.
+TUnpackedPackages& RecentPackages() {
+  static TUnpackedPackages recent;
+  return recent;
 }
 
 void ShowNotice(const std::string& message) {
@@ -44,7 +51,7 @@ bool TSkinData::LoadSkin() {
   notLoaded_ = true;
   if (IsDesigning()) return false;
   TSkinReader reader;
-  if (!reader.Load(packed_)) {  // the previous records stay in force
+  if (!reader.LoadUnpacked(RecentPackages().Unpack(packed_))) {  // the previous records stay in force
     if (reader.Result() == TSkinReader::TResult::UnknownVersion) Notify(TSkinReader::kOlderSkinMessage);
     return false;
   }

@@ -58,7 +58,7 @@ std::uint32_t TSkinReader::UnpackedSizeLimit(std::size_t packedBytes) {
   return static_cast<std::uint32_t>(std::min(bound, kHardLimit));
 }
 
-bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
+TSkinReader::Bytes TSkinReader::Unpack(std::span<const std::uint8_t> packed) {
   const std::uint32_t declared = WordAt(packed, 0);
   const std::span<const std::uint8_t> stream = Slice(packed, 4, packed.size());
   const std::uint32_t size = std::min(declared, UnpackedSizeLimit(stream.size()));
@@ -67,7 +67,11 @@ bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
   Bytes unpacked(std::size_t{size} + lzh::kLookAhead - 1);
   const std::size_t produced = TLZH().DecodeMemory(stream.data(), stream.size(), size, unpacked.data());
   unpacked.resize(produced);
-  return LoadUnpacked(unpacked);
+  return unpacked;
+}
+
+bool TSkinReader::Load(std::span<const std::uint8_t> packed) {
+  return LoadUnpacked(Unpack(packed));
 }
 
 bool TSkinReader::LoadUnpacked(std::span<const std::uint8_t> unpacked) {

@@ -26,6 +26,8 @@ class TSkinReader {
   // most kMaxSkinEntries entries; otherwise names, sizes and data stay as they were.
   bool Load(std::span<const std::uint8_t> packed);
   bool Load(std::istream& packed);
+  // The unpacking step alone: the package as it was before packing, cut to UnpackedSizeLimit.
+  static Bytes Unpack(std::span<const std::uint8_t> packed);
   // The parsing step alone, on an already unpacked package.
   bool LoadUnpacked(std::span<const std::uint8_t> unpacked);
   // How the last load ended.

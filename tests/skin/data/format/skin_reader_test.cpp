@@ -33,14 +33,6 @@ Bytes Layout(std::uint32_t version, std::uint32_t skipped, std::string_view name
   return out;
 }
 
-Bytes Packed(const Bytes& unpacked) {
-  Bytes out;
-  PutWord(out, static_cast<std::uint32_t>(unpacked.size()));
-  const Bytes stream = TLzhEncoder::Encode(unpacked);
-  out.insert(out.end(), stream.begin(), stream.end());
-  return out;
-}
-
 std::string Entry(const TSkinReader& reader, std::string_view name) {
   Bytes target{'x'};
   reader.ExtractFile(name, target);
@@ -60,7 +52,7 @@ class SkinReaderVersions : public SkinReaderNotices, public ::testing::WithParam
 TEST_P(SkinReaderVersions, NameListFollowsTheSkippedBlock) {
   const auto [version, skipped] = GetParam();
   TSkinReader reader;
-  ASSERT_TRUE(reader.Load(Packed(Layout(version, skipped, "a.bmp\r\nb.ini", {2, 3}, "AAbbb"))));
+  ASSERT_TRUE(reader.Load(PackedPackage(Layout(version, skipped, "a.bmp\r\nb.ini", {2, 3}, "AAbbb"))));
   EXPECT_EQ(reader.Header().Version, version);
   EXPECT_EQ(reader.Names(), (std::vector<std::string>{"a.bmp", "b.ini"}));
   EXPECT_EQ(Entry(reader, "a.bmp"), "AA");
@@ -75,8 +67,8 @@ INSTANTIATE_TEST_SUITE_P(AllLayouts, SkinReaderVersions,
 
 TEST_F(SkinReaderNotices, UnknownVersionIsReportedAndKeepsTheLoadedSkin) {
   TSkinReader reader;
-  ASSERT_TRUE(reader.Load(Packed(Layout(60000, 117, "keep.bmp", {1}, "K"))));
-  EXPECT_FALSE(reader.Load(Packed(Layout(10000, 0, "new.bmp", {1}, "N"))));
+  ASSERT_TRUE(reader.Load(PackedPackage(Layout(60000, 117, "keep.bmp", {1}, "K"))));
+  EXPECT_FALSE(reader.Load(PackedPackage(Layout(10000, 0, "new.bmp", {1}, "N"))));
   EXPECT_EQ(reader.Result(), Result::UnknownVersion);
   EXPECT_EQ(reader.Names(), std::vector<std::string>{"keep.bmp"});
   EXPECT_EQ(Entry(reader, "keep.bmp"), "K");
@@ -212,7 +204,7 @@ TEST(StoredPackage, CountOfZeroOrLessIsNoPackage) {
 }
 
 TEST(SkinReaderStreams, LoadReadsFromTheStartOfTheStream) {
-  const Bytes packed = Packed(Layout(50000, 48, "one.ini", {3}, "abc"));
+  const Bytes packed = PackedPackage(Layout(50000, 48, "one.ini", {3}, "abc"));
   std::stringstream stream(std::string(packed.begin(), packed.end()));
   stream.seekg(7);
   TSkinReader reader;

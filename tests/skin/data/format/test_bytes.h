@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/data/format/lzh.h"
+#include "skin/data/format/lzh_encoder.h"
 
 namespace quarnel::testing {
 
@@ -37,6 +38,15 @@ inline Bytes Decode(std::span<const std::uint8_t> packed, std::uint32_t size) {
         return 1;
       },
       [&](std::uint8_t byte) { out.push_back(byte); });
+  return out;
+}
+
+// `unpacked` as a package stores it: its size word, then the LZHUF stream.
+inline Bytes PackedPackage(const Bytes& unpacked) {
+  Bytes out;
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(unpacked.size() >> (8 * i)));
+  const Bytes stream = TLzhEncoder::Encode(unpacked);
+  out.insert(out.end(), stream.begin(), stream.end());
   return out;
 }
 
