@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/win/window_thunk.h"
+#include "tests/support/window_support.h"
 
 namespace {
 
@@ -19,14 +20,7 @@ LRESULT CALLBACK ProbeWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 const wchar_t* ProbeClass() {
-  static ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ProbeWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"QuarnelThunkProbe";
-    return RegisterClassW(&wc);
-  }();
-  return atom ? L"QuarnelThunkProbe" : nullptr;
+  return testing_support::test_window_class(L"QuarnelThunkProbe", ProbeWindowProc, nullptr);
 }
 
 struct WindowGuard {

@@ -7,6 +7,17 @@
 
 namespace testing_support {
 
+const wchar_t* test_window_class(const wchar_t* name, WNDPROC proc, HBRUSH background) {
+  WNDCLASSW cls{};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &cls)) return name;
+  cls.lpfnWndProc = proc;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  cls.hbrBackground = background;
+  cls.lpszClassName = name;
+  return RegisterClassW(&cls) ? name : nullptr;
+}
+
 void flush_events(DWORD ms) {
   DWORD start = GetTickCount();
   do {

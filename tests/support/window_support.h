@@ -25,6 +25,11 @@ bool wait_until(Pred done, DWORD ms = 3000) {
   return true;
 }
 
+// Registers a window class of the test program (once: later calls with the same name only give
+// the name back) with `proc`, the arrow cursor and `background`; returns the name.
+const wchar_t* test_window_class(const wchar_t* name, WNDPROC proc = DefWindowProcW,
+                                 HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+
 // Reads one pixel of a window as 0x00BBGGRR through a copy of the window's DC.
 COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow = false);
 

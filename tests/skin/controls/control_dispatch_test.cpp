@@ -468,15 +468,13 @@ struct DialogRecorder {
 };
 
 TEST_F(DispatchTest, BareDialogButtonPostsItsCommandToTheParent) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DialogRecorder::Proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"ControlsTestDialog";
-  RegisterClassW(&wc);
-  fw::UniqueWindow dialog(CreateWindowExW(0, L"ControlsTestDialog", L"Dialog", WS_POPUP | WS_VISIBLE, 60, 60,
-                                          200, 120, nullptr, nullptr, wc.hInstance, nullptr));
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const wchar_t* cls =
+      testing_support::test_window_class(L"ControlsTestDialog", DialogRecorder::Proc, nullptr);
+  fw::UniqueWindow dialog(CreateWindowExW(0, cls, L"Dialog", WS_POPUP | WS_VISIBLE, 60, 60, 200, 120, nullptr,
+                                          nullptr, instance, nullptr));
   HWND ok = CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 75, 25,
-                            dialog.get(), reinterpret_cast<HMENU>(1234), wc.hInstance, nullptr);
+                            dialog.get(), reinterpret_cast<HMENU>(1234), instance, nullptr);
   ASSERT_NE(ok, nullptr);
   auto dialogSkin = TComponent::Make<TWinSkinForm>();
   dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);

@@ -74,17 +74,7 @@ inline ComponentPtr<TSkinData> LoadSkin(const Bytes& package) {
 }
 
 inline const wchar_t* TestWindowClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = DefWindowProcW;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    cls.lpszClassName = L"QuarnelFrameTestWindow";
-    RegisterClassW(&cls);
-    return L"QuarnelFrameTestWindow";
-  }();
-  return name;
+  return testing_support::test_window_class(L"QuarnelFrameTestWindow");
 }
 
 // A real window skinned by a frame object through its own activation.

@@ -21,12 +21,7 @@ class SkinManageFilterTest : public FormSkinTest {
     FormSkinTest::TearDown();
   }
   static void Register(const wchar_t* name) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &PlainWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = name;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    RegisterClassW(&wc);
+    testing_support::test_window_class(name, &PlainWindowProc, nullptr);
   }
   // A shown, activated top-level window of a class of this test, made for `instance`.
   HWND Show(const wchar_t* cls, int width, int height, HINSTANCE instance = GetModuleHandleW(nullptr)) {

@@ -22,17 +22,7 @@ inline LRESULT CALLBACK BarWindowProc(HWND window, UINT msg, WPARAM wParam, LPAR
 }
 
 inline const wchar_t* BarWindowClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = BarWindowProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    cls.lpszClassName = L"QuarnelMenuBarTestWindow";
-    RegisterClassW(&cls);
-    return L"QuarnelMenuBarTestWindow";
-  }();
-  return name;
+  return testing_support::test_window_class(L"QuarnelMenuBarTestWindow", BarWindowProc);
 }
 
 inline void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
