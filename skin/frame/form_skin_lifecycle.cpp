@@ -46,6 +46,13 @@ void TWinSkinForm::AttachControlSkins() {
   TControlWalker(*this).AttachControlSkins();
 }
 
+void TWinSkinForm::HandleParentNotify(TMessage& m) {
+  Default(m);
+  if (Form || LOWORD(m.WParam) != WM_CREATE || childWalkPosted_) return;
+  if (activation_.SkinState == fsNotActivated) return;  // the activation walks them anyway
+  childWalkPosted_ = PostMessageW(Window, SKM_WALKCHILDREN, 0, SkinMessageTag) != FALSE;
+}
+
 void TWinSkinForm::ReleaseControlSkins(bool destroying) {
   TControlWalker(*this).ReleaseControlSkins(destroying);
 }

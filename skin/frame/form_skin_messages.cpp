@@ -127,6 +127,14 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
     case SKM_RESKINSCROLL:
       ReskinScrolledControl(*this, reinterpret_cast<HWND>(m.WParam));
       return true;
+    case WM_PARENTNOTIFY:
+      HandleParentNotify(m);
+      return true;
+    case SKM_WALKCHILDREN:
+      if (m.LParam != SkinMessageTag) return false;
+      childWalkPosted_ = false;
+      AttachControlSkins();
+      return true;
     case SKM_QUERYSKINNED:
       m.Result = 1;
       PostMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);

@@ -1,6 +1,7 @@
 // A list view without a framework control, held by a child window of a dialog the way a shell
 // folder view holds the open-file dialog's list: reached by the dialog's walk, its header and
-// bar drawn from the skin, column clicks still arriving, and the system look back at skin off.
+// bar drawn from the skin, column clicks still arriving, the system look back at skin off, and a
+// list view made later (a new folder opened) skinned as well.
 #include <windows.h>
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
@@ -198,6 +199,23 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   SkinOff();
   EXPECT_EQ(testing_support::gdi_objects(), gdi);
   EXPECT_EQ(testing_support::user_objects(), user);
+}
+
+TEST_F(BareListViewTest, AListViewMadeAfterwardsIsSkinnedToo) {
+  // Skinned as the manager skins a dialog: the frame object takes the window, then activates.
+  dialogSkin = TComponent::Make<TWinSkinForm>();
+  dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);
+  dialogSkin->Activate(data);
+  SendMessageW(dialog.get(), SKM_ACTIVATE, 0, kActivateMessageParam);
+  Pump(60);
+  ASSERT_NE(dialogSkin->FindControlSkin(list), nullptr);
+  // Opening another folder: the shell replaces its view by a new one holding a new list.
+  DestroyWindow(GetParent(list));
+  list = AddFolderView(dialog.get());
+  header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->FindControlSkin(list)); }));
+  EXPECT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header)), nullptr);
+  EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
 }
 
 }  // namespace
