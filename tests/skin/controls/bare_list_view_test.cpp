@@ -152,26 +152,38 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   EXPECT_EQ(mismatches, 0);
   EXPECT_NE(skinnedHeader.pixels, ownHeader.pixels);
 
-  // What shows over the system's bar is the skin's picture of that bar.
+  // What shows over the system's bar is the skin's picture of that bar, also once the keyboard
+  // has moved the list to its end.
   TWScrollbar* vertical = skin->VertBar();
   ASSERT_NE(vertical, nullptr);
   ASSERT_TRUE(vertical->Shown());
-  const SCROLLBARINFO info = VerticalBar();
-  TScrollBarPaint paint;
-  paint.width = bar.right - bar.left;
-  paint.height = bar.bottom - bar.top;
-  paint.vertical = true;
-  paint.arrowSize = vertical->ArrowSize();
-  paint.thumbStart = info.xyThumbTop;
-  paint.thumbEnd = info.xyThumbBottom;
-  TBitmap picture;
-  ASSERT_TRUE(PaintSkinScrollBar(*data, paint, picture));
-  const Capture skinnedBar = capture_screen_rect(bar);
-  int barMismatches = 0;
-  for (int y = 0; y < paint.height; ++y)
-    for (int x = 0; x < paint.width; ++x) barMismatches += skinnedBar.at(x, y) != picture.PixelAt(x, y);
-  EXPECT_EQ(barMismatches, 0);
-  EXPECT_NE(skinnedBar.pixels, ownBar.pixels);
+  auto barMismatches = [&] {
+    const SCROLLBARINFO info = VerticalBar();
+    TScrollBarPaint paint;
+    paint.width = bar.right - bar.left;
+    paint.height = bar.bottom - bar.top;
+    paint.vertical = true;
+    paint.arrowSize = vertical->ArrowSize();
+    paint.thumbStart = info.xyThumbTop;
+    paint.thumbEnd = info.xyThumbBottom;
+    TBitmap picture;
+    if (!PaintSkinScrollBar(*data, paint, picture)) return -1;
+    const Capture shown = capture_screen_rect(bar);
+    int mismatches = 0;
+    for (int y = 0; y < paint.height; ++y)
+      for (int x = 0; x < paint.width; ++x) mismatches += shown.at(x, y) != picture.PixelAt(x, y);
+    return mismatches;
+  };
+  EXPECT_EQ(barMismatches(), 0);
+  EXPECT_NE(capture_screen_rect(bar).pixels, ownBar.pixels);
+  const LONG thumbAtTop = VerticalBar().xyThumbTop;
+  SetFocus(list);
+  PressKey(VK_END);
+  ASSERT_TRUE(PumpUntil([&] { return VerticalBar().xyThumbTop > thumbAtTop; }));
+  Pump(60);
+  EXPECT_EQ(barMismatches(), 0) << "the bar follows the list";
+  PressKey(VK_HOME);
+  ASSERT_TRUE(PumpUntil([&] { return VerticalBar().xyThumbTop == thumbAtTop; }));
 
   // A real click on the second column reaches the view as the list's column click.
   ClickAt(header, item.right + 40, (item.top + item.bottom) / 2);
