@@ -46,11 +46,18 @@ void TWinSkinForm::AttachControlSkins() {
   TControlWalker(*this).AttachControlSkins();
 }
 
-void TWinSkinForm::HandleParentNotify(TMessage& m) {
+bool TWinSkinForm::HandleNewChildren(TMessage& m) {
+  if (m.Msg == SKM_WALKCHILDREN) {
+    if (m.LParam != SkinMessageTag) return false;
+    childWalkPosted_ = false;
+    AttachControlSkins();  // windows that have their skin already are passed over
+    return true;
+  }
   Default(m);
-  if (Form || LOWORD(m.WParam) != WM_CREATE || childWalkPosted_) return;
-  if (activation_.SkinState == fsNotActivated) return;  // the activation walks them anyway
+  if (Form || LOWORD(m.WParam) != WM_CREATE || childWalkPosted_) return true;
+  if (activation_.SkinState == fsNotActivated) return true;  // the activation walks them anyway
   childWalkPosted_ = PostMessageW(Window, SKM_WALKCHILDREN, 0, SkinMessageTag) != FALSE;
+  return true;
 }
 
 void TWinSkinForm::ReleaseControlSkins(bool destroying) {

@@ -128,13 +128,8 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
       ReskinScrolledControl(*this, reinterpret_cast<HWND>(m.WParam));
       return true;
     case WM_PARENTNOTIFY:
-      HandleParentNotify(m);
-      return true;
     case SKM_WALKCHILDREN:
-      if (m.LParam != SkinMessageTag) return false;
-      childWalkPosted_ = false;
-      AttachControlSkins();
-      return true;
+      return HandleNewChildren(m);
     case SKM_QUERYSKINNED:
       m.Result = 1;
       PostMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);

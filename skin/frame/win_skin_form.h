@@ -185,8 +185,8 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HandleEraseBackground(TMessage& message);
   void HandleControlColor(TMessage& message);
   // A foreign window's new child windows (a dialog that makes a view again) are skinned once
-  // the burst of creations is over.
-  void HandleParentNotify(TMessage& message);
+  // the burst of creations is over: WM_PARENTNOTIFY posts SKM_WALKCHILDREN. True: handled.
+  bool HandleNewChildren(TMessage& message);
   void HandleCommand(TMessage& message);
   void HandleMenuChanged(TMessage& message);
   void HandleNCMouse(TMessage& message);
