@@ -1,14 +1,17 @@
-// Screenshots of the gallery's pages, its File drop-down and its window menu in every skin.
-// User-interface thread.
+// Screenshots of the gallery's pages, its File drop-down, its window menu and the dialog demo's
+// open-file dialog in every skin. User-interface thread.
 #include "gallery/screenshots.h"
 
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <cctype>
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/ui/application.h"
+#include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
 #include "gallery/demo_forms.h"
 #include "gallery/gallery_form.h"
@@ -91,6 +94,77 @@ int SaveMenu(HWND window, wchar_t key, const std::wstring& path) {
   return menuShot.saved ? 1 : 0;
 }
 
+// The open-file dialog, taken from inside its modal loop by a thread timer: once it is skinned
+// (when a skin is on) it is sent to the system folder, which has files enough for a scroll bar,
+// then switched to its details view, which shows the list's column header, and saved.
+struct OpenFileShot {
+  std::wstring path;
+  bool skinned = false;
+  int ticks = 0;
+  int step = 0;
+  int stepTick = 0;
+  bool saved = false;
+};
+OpenFileShot openFileShot;
+
+BOOL CALLBACK FindOpenFileDialog(HWND window, LPARAM result) {
+  wchar_t name[16] = {};
+  if (!GetClassNameW(window, name, 16) || lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window))
+    return TRUE;
+  if (!FindWindowExW(window, nullptr, L"SHELLDLL_DefView", nullptr)) return TRUE;
+  *reinterpret_cast<HWND*>(result) = window;
+  return FALSE;
+}
+
+void CALLBACK ShootOpenFile(HWND, UINT, UINT_PTR, DWORD) {
+  OpenFileShot& shot = openFileShot;
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindOpenFileDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog) return;
+  ++shot.ticks;
+  const bool waited = shot.ticks - shot.stepTick >= 10;
+  auto next = [&] {
+    ++shot.step;
+    shot.stepTick = shot.ticks;
+  };
+  if (shot.step == 0 && waited && (!shot.skinned || SendMessageW(dialog, SKM_QUERYSKINNED, 0, 0) == 1)) {
+    wchar_t system[MAX_PATH] = L"";
+    GetSystemDirectoryW(system, MAX_PATH);
+    // A folder typed as the file name opens that folder.
+    SetDlgItemTextW(dialog, 1148, system);  // the file name box
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    next();
+  } else if (shot.step == 1 && waited) {
+    HWND bar = FindWindowExW(dialog, nullptr, L"ToolbarWindow32", nullptr);
+    const int count = bar ? static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0)) : 0;
+    TBBUTTON details{};  // the last button of the dialog's tool bar
+    if (count > 0 && SendMessageW(bar, TB_GETBUTTON, count - 1, reinterpret_cast<LPARAM>(&details)))
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(details.idCommand, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(bar));
+    next();
+  } else if (shot.step == 2 && waited) {
+    SetForegroundWindow(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    next();
+  } else if (shot.step == 3 && waited) {
+    RECT r{};
+    GetWindowRect(dialog, &r);
+    shot.saved = SaveScreenRect(r, shot.path);
+    next();
+  }
+  if (shot.step == 4 || shot.ticks > 400) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Runs the dialog demo's open-file dialog and saves it; returns when the dialog has closed.
+int SaveOpenFileDialog(TDialogDemoForm& demo, bool skinned, const std::wstring& path) {
+  openFileShot = OpenFileShot{path, skinned};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &ShootOpenFile);
+  demo.OpenFileClick(nullptr);
+  KillTimer(nullptr, timer);
+  PumpFor(100);
+  return openFileShot.saved ? 1 : 0;
+}
+
 }  // namespace
 
 void PumpFor(int ms) {
@@ -140,8 +214,10 @@ int SaveScreenshots(TGalleryForm& form, const std::wstring& folder) {
     saved += SaveMenu(form.Handle(), L' ', base + L"gallery-" + slug + L"-window-menu.bmp");
     if (TMdiDemoForm* mdi = MdiDemo(); mdi && IsWindowVisible(mdi->Handle()))
       saved += SaveWindow(mdi->Handle(), base + L"gallery-" + slug + L"-mdi.bmp");
-    if (TDialogDemoForm* dialogs = DialogDemo(); dialogs && IsWindowVisible(dialogs->Handle()))
+    if (TDialogDemoForm* dialogs = DialogDemo(); dialogs && IsWindowVisible(dialogs->Handle())) {
       saved += SaveWindow(dialogs->Handle(), base + L"gallery-" + slug + L"-dialogs.bmp");
+      saved += SaveOpenFileDialog(*dialogs, mode > 0, base + L"gallery-" + slug + L"-open-file.bmp");
+    }
   }
 
   form.ShowPage(wasPage);

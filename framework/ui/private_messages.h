@@ -48,6 +48,9 @@ constexpr UINT SKM_BUTTONVISIBLE = 0x3515;
 constexpr UINT SKM_MDIREDRAW = 0x3516;
 constexpr UINT SKM_RESKINSCROLL = 0x3517;
 constexpr UINT SKM_MENUBARCLICK = 0x3518;
+// Posted to a foreign window's frame object (lParam SkinMessageTag) after child windows were
+// made: their control skins are attached.
+constexpr UINT SKM_WALKCHILDREN = 0x3519;
 // A window answers 1 when a skin object already serves it.
 constexpr UINT SKM_QUERYSKINNED = 0x3523;
 // Switches a control skin's painting off (wParam 0) or on (wParam > 0); never passed on.

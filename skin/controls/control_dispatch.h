@@ -182,6 +182,7 @@ enum class WindowAction {
   SkinInnerCombo,  // ComBox on the window's top child
   WalkThenBoxH,    // WalkChildWindows, then BoxH
   WalkPanel,       // WalkChildWindows, the framework control takes the face colour
+  WalkOnly,        // WalkChildWindows; the window itself shows nothing of its own
   FaceColourOnly,
 };
 struct WindowDecision {

@@ -73,6 +73,12 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
   if (lowerClass == "msctls_updown32") return Has(data, xcSpin) ? skin(SkinClass::UpDown) : WindowDecision{};
   if (lowerClass == "msctls_statusbar32")
     return Has(data, xcStatusBar) ? skin(SkinClass::StatusBar) : WindowDecision{};
+  // List views and headers under the options of their framework kinds; a shell folder view
+  // only holds its list view.
+  if (lowerClass == "syslistview32")
+    return Has(data, xcScrollbar) ? skin(SkinClass::ListView) : WindowDecision{};
+  if (lowerClass == "sysheader32") return Has(data, xcPanel) ? skin(SkinClass::Header) : WindowDecision{};
+  if (lowerClass == "shelldll_defview") return {WindowAction::WalkOnly, SkinClass::Count};
   return {};
 }
 
@@ -116,6 +122,9 @@ void TControlWalker::DispatchWindow(HWND window) {
     case WindowAction::WalkPanel:
       WalkChildWindows(window);
       faceColour();
+      break;
+    case WindowAction::WalkOnly:
+      WalkChildWindows(window);
       break;
     case WindowAction::FaceColourOnly:
       faceColour();

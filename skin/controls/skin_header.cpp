@@ -1,6 +1,6 @@
 // TSkinHeader: hot tracking through the mouse-leave notification, the pressed item while the
 // button is held, and the items drawn off-screen from the Headerbar element with their text and
-// image; TSkinListView, which gives its header one. UI thread.
+// image; TSkinListView and TSkinListViewH, which give their header one. UI thread.
 #include "skin/controls/skin_header.h"
 
 #include <commctrl.h>
@@ -171,10 +171,37 @@ void TSkinListView::AttachScrolled(TControl* control, TSkinData* skinData, TCont
   header->AttachHandle(header_, skinData, host, canvas);
 }
 
+void TSkinListViewH::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) {
+  TSkinScrollbarH::AttachHandle(window, skinData, host, canvas);
+  if (Attached()) AttachHeader();
+}
+
+void TSkinListViewH::AttachHeader() {
+  if (!Handle || !Host() || !Active) return;
+  const auto header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
+  if (!header || header == header_) return;
+  header_ = header;
+  if (SendMessageW(header, SKM_QUERYSKINNED, 0, 0) == 1) return;
+  // Owned and released like every other bare window's skin of the host, not through this object.
+  auto* skin = TComponent::CreateIn<TSkinHeader>(Owner() ? Owner() : this);
+  skin->AttachHandle(header, SkinData, Host(), SharedCanvas);
+}
+
+void TSkinListViewH::AfterMessage(TMessage& m) {
+  // Some list views make their header only when they first switch to the report view.
+  if (m.Msg == WM_STYLECHANGED || m.Msg == LVM_SETVIEW) AttachHeader();
+  TSkinScrollbarH::AfterMessage(m);
+}
+
 // --- factories -----------------------------------------------------------------------------------
 
 TSkinControl* MakeListViewSkin(const SkinRequest& r) {
-  if (!r.control) return nullptr;
+  if (!r.control) {
+    if (!r.owner || !r.window) return nullptr;
+    auto* skin = TComponent::CreateIn<TSkinListViewH>(r.owner);
+    skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
+    return skin;
+  }
   auto* skin = TComponent::CreateIn<TSkinListView>(r.control);
   skin->Variant = r.variant;
   skin->AttachScrolled(r.control, r.skinData, r.host, r.canvas);

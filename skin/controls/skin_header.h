@@ -1,6 +1,7 @@
 // Skins of column headings: TSkinHeader (header controls and the header of a list view: items
-// drawn from the Headerbar element, the one under the mouse hot, the one held down pressed) and
-// TSkinListView (a list view's scroll bars as for any scrolled control, plus its header). UI thread.
+// drawn from the Headerbar element, the one under the mouse hot, the one held down pressed),
+// TSkinListView (a list view's scroll bars as for any scrolled control, plus its header) and
+// TSkinListViewH (the same for a list view without a framework control). UI thread.
 #pragma once
 #include <windows.h>
 
@@ -47,8 +48,22 @@ class TSkinListView : public TSkinScrollbar {
   HWND header_ = nullptr;
 };
 
+// A bare list view (a dialog's, a shell view's): its bars as any bare scrolled window's, and its
+// header, which may only come with the report view, skinned by handle as soon as it exists.
+class TSkinListViewH : public TSkinScrollbarH {
+ public:
+  using TSkinScrollbarH::TSkinScrollbarH;
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) override;
+  void AfterMessage(TMessage& message) override;
+  HWND HeaderWindow() const { return header_; }
+
+ private:
+  void AttachHeader();
+  HWND header_ = nullptr;
+};
+
 struct SkinRequest;
-// A list view's skin, attached with AttachScrolled.
+// A list view's skin: attached with AttachScrolled to a framework control, else by handle.
 TSkinControl* MakeListViewSkin(const SkinRequest& request);
 
 }  // namespace quarnel

@@ -46,6 +46,20 @@ void TWinSkinForm::AttachControlSkins() {
   TControlWalker(*this).AttachControlSkins();
 }
 
+bool TWinSkinForm::HandleNewChildren(TMessage& m) {
+  if (m.Msg == SKM_WALKCHILDREN) {
+    if (m.LParam != SkinMessageTag) return false;
+    childWalkPosted_ = false;
+    AttachControlSkins();  // windows that have their skin already are passed over
+    return true;
+  }
+  Default(m);
+  if (Form || LOWORD(m.WParam) != WM_CREATE || childWalkPosted_) return true;
+  if (activation_.SkinState == fsNotActivated) return true;  // the activation walks them anyway
+  childWalkPosted_ = PostMessageW(Window, SKM_WALKCHILDREN, 0, SkinMessageTag) != FALSE;
+  return true;
+}
+
 void TWinSkinForm::ReleaseControlSkins(bool destroying) {
   TControlWalker(*this).ReleaseControlSkins(destroying);
 }

@@ -127,6 +127,9 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
     case SKM_RESKINSCROLL:
       ReskinScrolledControl(*this, reinterpret_cast<HWND>(m.WParam));
       return true;
+    case WM_PARENTNOTIFY:
+    case SKM_WALKCHILDREN:
+      return HandleNewChildren(m);
     case SKM_QUERYSKINNED:
       m.Result = 1;
       PostMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);

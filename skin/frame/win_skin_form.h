@@ -184,6 +184,9 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HandleNCDestroy(TMessage& message);
   void HandleEraseBackground(TMessage& message);
   void HandleControlColor(TMessage& message);
+  // A foreign window's new child windows (a dialog that makes a view again) are skinned once
+  // the burst of creations is over: WM_PARENTNOTIFY posts SKM_WALKCHILDREN. True: handled.
+  bool HandleNewChildren(TMessage& message);
   void HandleCommand(TMessage& message);
   void HandleMenuChanged(TMessage& message);
   void HandleNCMouse(TMessage& message);
@@ -227,6 +230,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   fw::WindowSubclass mdiClientSubclass_;
   UINT_PTR hoverTimer_ = 0;
   bool formHooked_ = false;
+  bool childWalkPosted_ = false;
 };
 
 // Control skins of a foreign window marked as under the pointer are told it left: all of them,

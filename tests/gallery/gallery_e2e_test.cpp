@@ -211,7 +211,8 @@ TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
   for (HWND child : MdiChildren(mdi))
     EXPECT_TRUE(WaitFor([&] { return Skinned(child); })) << window_text(child);
 
-  // The dialog demo: a message box and the dialog of plain system controls are skinned too.
+  // The dialog demo: a message box, the open-file dialog and the dialog of plain system controls
+  // are skinned too.
   g.Tool(kDialogs);
   HWND demo = nullptr;
   ASSERT_TRUE(
@@ -221,6 +222,7 @@ TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
     const wchar_t *button, *title;
     WPARAM close;
   } dialogs[] = {{L"&Message box", L"Message box", IDCANCEL},
+                 {L"&Open file...", L"Open", IDCANCEL},
                  {L"&System controls dialog", L"System controls", IDOK}};
   for (const auto& d : dialogs) {
     HWND button = find_child(demo, d.button);
@@ -229,6 +231,13 @@ TEST(GalleryEndToEndTest, SwitchesSkinsAndSkinsEveryWindowItOpens) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = find_dialog(pid, d.title)) != nullptr; })) << d.title;
     EXPECT_TRUE(WaitFor([&] { return Skinned(box); })) << d.title;
+    if (std::wstring(d.title) == L"Open") {
+      // The file list inside the shell's view, and its column header.
+      HWND list = find_child(box, nullptr, L"SysListView32");
+      ASSERT_NE(list, nullptr);
+      EXPECT_TRUE(WaitFor([&] { return Skinned(list); }));
+      EXPECT_TRUE(WaitFor([&] { return Skinned(find_child(list, nullptr, L"SysHeader32")); }));
+    }
     if (d.close == IDOK) {
       // Its edit, combo box, progress bar and track bar (by their dialog item numbers).
       for (int item : {104, 105, 108, 109})

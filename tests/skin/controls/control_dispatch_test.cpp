@@ -452,9 +452,15 @@ TEST(WindowTableTest, CommonControlsOfDialogsFollowTheirOptions) {
   EXPECT_EQ(DecideWindow("msctls_updown32", 0, d).skinClass, SkinClass::UpDown);
   EXPECT_EQ(DecideWindow("msctls_statusbar32", 0, d).skinClass, SkinClass::StatusBar);
   EXPECT_EQ(DecideWindow("tprogressbar", 0, d).skinClass, SkinClass::Progress);
-  d.SetSkinControls(saved & ~(Bit(xcProgress) | Bit(xcTrackBar) | Bit(xcSpin) | Bit(xcStatusBar)));
-  for (const char* cls : {"msctls_progress32", "msctls_trackbar32", "msctls_updown32", "msctls_statusbar32"})
+  EXPECT_EQ(DecideWindow("syslistview32", LVS_REPORT, d).skinClass, SkinClass::ListView);
+  EXPECT_EQ(DecideWindow("sysheader32", 0, d).skinClass, SkinClass::Header);
+  d.SetSkinControls(saved & ~(Bit(xcProgress) | Bit(xcTrackBar) | Bit(xcSpin) | Bit(xcStatusBar) |
+                              Bit(xcScrollbar) | Bit(xcPanel)));
+  for (const char* cls : {"msctls_progress32", "msctls_trackbar32", "msctls_updown32", "msctls_statusbar32",
+                          "syslistview32", "sysheader32"})
     EXPECT_EQ(DecideWindow(cls, 0, d).action, WindowAction::Nothing) << cls;
+  EXPECT_EQ(DecideWindow("shelldll_defview", 0, d).action, WindowAction::WalkOnly)
+      << "its list is walked still";
   d.SetSkinControls(saved);
 }
 
