@@ -1,7 +1,7 @@
 // The walk over a window's child windows that have no framework control (dialog controls and
 // foreign classes): the class table deciding each window's control skin. UI thread.
 #include <windows.h>
-
+// The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -48,7 +48,13 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
   if (lowerClass == "comboboxex32")
     return Has(data, xcCombo) ? WindowDecision{WindowAction::SkinInnerCombo, SkinClass::ComBox}
                               : WindowDecision{};
-  if (lowerClass == "scrollbar") return (style & WS_TABSTOP) ? WindowDecision{} : skin(SkinClass::Sizer);
+  if (lowerClass == "scrollbar") {
+    // A size box or grip is filled with the face colour; any other bar is a real scroll bar, which
+    // the face colour would blank out.
+    if (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) return skin(SkinClass::Sizer);
+    return Has(data, xcScrollbar) ? skin(SkinClass::ScControl) : WindowDecision{};
+  }
+  if (lowerClass == "listbox") return Has(data, xcScrollbar) ? skin(SkinClass::Scrollbar) : WindowDecision{};
   if (lowerClass == "systreeview32") return {};
   if (lowerClass == "#32770")
     return (style & WS_TABSTOP) ? WindowDecision{}

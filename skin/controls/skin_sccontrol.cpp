@@ -1,5 +1,5 @@
-// TSkinScControl: one kind-2 overlay over a framework scroll-bar control, moved, repainted and
-// hidden with it; TSkinSizer: a size grip painted in the face colour. UI thread.
+// TSkinScControl: one kind-2 overlay over a scroll-bar control, moved, repainted and hidden with
+// it; TSkinSizer: a size grip painted in the face colour. UI thread.
 #include "skin/controls/skin_sccontrol.h"
 
 #include "skin/controls/control_dispatch.h"
@@ -21,6 +21,15 @@ void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TCont
   if (!control->Visible()) bar_->Hide();
   HookControl(*control);
   State = scsAttached;
+}
+
+void TSkinScControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) {
+  if (bar_ || Attached() || !IsWindow(window)) return;
+  TSkinControl::AttachHandle(window, skinData, host, canvas);
+  if (!Attached()) return;
+  bar_ = std::make_unique<TWScrollbar>(this);
+  bar_->BindWindow(window, skControl);
+  if (!IsWindowVisible(window)) bar_->Hide();
 }
 
 void TSkinScControl::Detach() {
@@ -75,9 +84,14 @@ void TSkinSizer::Draw(HDC dc, const RECT& rect) {
 }
 
 TSkinControl* MakeScControlSkin(const SkinRequest& r) {
-  if (!r.control) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinScControl>(r.control);
-  skin->AttachControl(r.control, r.skinData, r.host, r.canvas);
+  if (r.control) {
+    auto* skin = TComponent::CreateIn<TSkinScControl>(r.control);
+    skin->AttachControl(r.control, r.skinData, r.host, r.canvas);
+    return skin;
+  }
+  if (!r.owner || !r.window) return nullptr;
+  auto* skin = TComponent::CreateIn<TSkinScControl>(r.owner);
+  skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   return skin;
 }
 

@@ -1,5 +1,5 @@
-// Skin objects of separate scroll-bar controls: TSkinScControl (a framework scroll-bar control
-// covered by one kind-2 overlay) and TSkinSizer (a size grip filled with the face colour), with
+// Skin objects of separate scroll-bar controls: TSkinScControl (a scroll-bar control, framework
+// or bare, covered by one kind-2 overlay) and TSkinSizer (a size grip filled with the face colour), with
 // their creation functions for the dispatch's factory table. UI thread.
 #pragma once
 #include <windows.h>
@@ -19,6 +19,8 @@ class TSkinScControl : public TSkinControl {
   ~TSkinScControl() override;
 
   void AttachControl(TControl* control, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas);
+  // A scroll-bar control of a dialog, without a framework control.
+  void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) override;
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;

@@ -437,8 +437,11 @@ TEST(WindowTableTest, ButtonStylesAndClasses) {
     EXPECT_EQ(DecideWindow("button", style, d).skinClass, SkinClass::Button) << style;
   EXPECT_EQ(DecideWindow("combobox", CBS_SIMPLE, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("combobox", CBS_DROPDOWNLIST, d).skinClass, SkinClass::ComBox);
-  EXPECT_EQ(DecideWindow("scrollbar", WS_TABSTOP, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("scrollbar", SBS_HORZ | WS_TABSTOP, d).skinClass, SkinClass::ScControl);
+  EXPECT_EQ(DecideWindow("scrollbar", SBS_VERT, d).skinClass, SkinClass::ScControl) << "a bar, not a grip";
   EXPECT_EQ(DecideWindow("scrollbar", SBS_SIZEGRIP, d).skinClass, SkinClass::Sizer);
+  EXPECT_EQ(DecideWindow("scrollbar", SBS_SIZEBOX, d).skinClass, SkinClass::Sizer);
+  EXPECT_EQ(DecideWindow("listbox", WS_VSCROLL, d).skinClass, SkinClass::Scrollbar);
   EXPECT_EQ(DecideWindow("#32770", 0, d).action, WindowAction::WalkThenBoxH);
   EXPECT_EQ(DecideWindow("edit", 0, d).skinClass, SkinClass::Edit);
   EXPECT_EQ(DecideWindow("static", 0, d).action, WindowAction::Nothing);
@@ -457,7 +460,7 @@ TEST(WindowTableTest, CommonControlsOfDialogsFollowTheirOptions) {
   d.SetSkinControls(saved & ~(Bit(xcProgress) | Bit(xcTrackBar) | Bit(xcSpin) | Bit(xcStatusBar) |
                               Bit(xcScrollbar) | Bit(xcPanel)));
   for (const char* cls : {"msctls_progress32", "msctls_trackbar32", "msctls_updown32", "msctls_statusbar32",
-                          "syslistview32", "sysheader32"})
+                          "syslistview32", "sysheader32", "listbox", "scrollbar"})
     EXPECT_EQ(DecideWindow(cls, 0, d).action, WindowAction::Nothing) << cls;
   EXPECT_EQ(DecideWindow("shelldll_defview", 0, d).action, WindowAction::WalkOnly)
       << "its list is walked still";

@@ -1,7 +1,7 @@
 // Scroll skins beyond the memo's bars under Wine: the border painted on request, overlays that
 // follow the control (move, hide, disable, scroll notifications), list boxes, the fixed-area
-// colour, a separate scroll-bar control's kind-2 overlay, a bare window's bars, a list window's
-// bar painted into its frame with its own thumb drag, and replacing a scroll skin.
+// colour, a separate scroll-bar control's kind-2 overlay (framework or bare), a bare window's bars, a list
+// window's bar painted into its frame with its own thumb drag, and replacing a scroll skin.
 #include <algorithm>
 
 #include "framework/controls/scroll_box.h"
@@ -166,6 +166,28 @@ TEST_F(ScrollControlsTest, ScrollBoxShowsItsInsideOnTheFaceAndItsLaterBarsSkinne
   EXPECT_EQ(box->Color(), static_cast<TColor>(0x123456));
 }
 
+// The kind-2 overlay `bar` shows the skin's thumb where `position` of a range of 0 to 50 with a
+// page of 10 puts it.
+void ExpectControlThumbAt(TSkinData& data, TWScrollbar& bar, int position) {
+  const RECT rect = ScreenRect(bar.Window());
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top, arrow = bar.ArrowSize();
+  const int thickness = ScrollThickness(data.Scrollbar->Image.Height(), arrow);
+  const ThumbExtent t = ControlThumb(height, arrow, {0, 50, 10, position});
+  const RECT thumb{0, t.start, width, t.start + t.length};
+  EXPECT_EQ(Pixels(capture_window(bar.Window()), thumb),
+            ThumbReference(data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb))
+      << "position " << position;
+}
+
+// A click on the track after the thumb of a vertical bar.
+void ClickTrackEnd(TWScrollbar& bar) {
+  const RECT rect = ScreenRect(bar.Window());
+  move_mouse({(rect.left + rect.right) / 2, rect.bottom - bar.ArrowSize() - 4});
+  testing_support::flush_events(60);
+  mouse_left_button(true);
+  mouse_left_button(false);
+}
+
 TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   TScrollBar* control = Find<TScrollBar>("Bar");
   ASSERT_EQ(control->Kind(), sbVertical);
@@ -182,29 +204,44 @@ TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   EXPECT_EQ(bar.Kind(), skControl);
   EXPECT_TRUE(bar.Vertical());
   EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), ScreenRect(control->Handle())));
-
-  const RECT rect = ScreenRect(bar.Window());
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top, arrow = bar.ArrowSize();
-  const int thickness = ScrollThickness(data->Scrollbar->Image.Height(), arrow);
-  auto thumbAt = [&](int position) { return ControlThumb(height, arrow, {0, 50, 10, position}); };
-  ThumbExtent t = thumbAt(0);
-  Capture c = capture_window(bar.Window());
-  RECT thumb{0, t.start, width, t.start + t.length};
-  EXPECT_EQ(Pixels(c, thumb),
-            ThumbReference(*data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb));
+  ExpectControlThumbAt(*data, bar, 0);
 
   // A click on the track after the thumb pages the control through its own handling.
-  move_mouse({(rect.left + rect.right) / 2, rect.bottom - arrow - 4});
-  Settle();
-  mouse_left_button(true);
-  mouse_left_button(false);
+  ClickTrackEnd(bar);
   ASSERT_TRUE(wait_until([&] { return control->Position() == 10; }, 3000)) << control->Position();
   Settle();
-  t = thumbAt(10);
-  c = capture_window(bar.Window());
-  thumb = RECT{0, t.start, width, t.start + t.length};
-  EXPECT_EQ(Pixels(c, thumb),
-            ThumbReference(*data, width, height, arrow, t.start, t.start + t.length, thickness, 1, thumb));
+  ExpectControlThumbAt(*data, bar, 10);
+}
+
+// A dialog's scroll-bar control has no framework control: the walk covers it all the same, and
+// its requests go to its parent, which moves it.
+TEST_F(ScrollControlsTest, BareScrollBarControlIsCoveredByAKindTwoOverlayToo) {
+  HWND bare = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 320, 140,
+                              17, 140, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 50, 10, 0, 0};
+  SetScrollInfo(bare, SB_CTL, &info, TRUE);
+  fw::WindowSubclass parent;
+  parent.Install(form->Handle(), [&](TMessage& m) {
+    if (m.Msg == WM_VSCROLL && reinterpret_cast<HWND>(m.LParam) == bare && LOWORD(m.WParam) == SB_PAGEDOWN)
+      SetScrollPos(bare, SB_CTL, GetScrollPos(bare, SB_CTL) + 10, TRUE);
+    parent.Default(m);
+  });
+  TControlWalker(*formSkin).DispatchWindow(bare);
+  auto* skin = dynamic_cast<TSkinScControl*>(formSkin->FindControlSkin(bare));
+  ASSERT_NE(skin, nullptr);
+  Settle();
+  TWScrollbar& bar = *skin->Bar();
+  ASSERT_TRUE(bar.Shown());
+  EXPECT_TRUE(bar.Vertical());
+  EXPECT_TRUE(SameRect(ScreenRect(bar.Window()), ScreenRect(bare)));
+  ExpectControlThumbAt(*data, bar, 0);
+  ClickTrackEnd(bar);
+  ASSERT_TRUE(wait_until([&] { return GetScrollPos(bare, SB_CTL) == 10; }, 3000));
+  Settle();
+  ExpectControlThumbAt(*data, bar, 10);
+  parent.Restore();
+  formSkin->ReleaseControlSkins(false);
+  DestroyWindow(bare);
 }
 
 // A bare list window (no framework control) of `count` items, child of `parent`.
