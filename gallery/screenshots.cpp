@@ -1,5 +1,5 @@
 // Screenshots of the gallery's pages, its File drop-down, its window menu and the dialog demo's
-// open-file dialog in every skin. User-interface thread.
+// open-file and system-controls dialogs in every skin. User-interface thread.
 #include "gallery/screenshots.h"
 
 #include <windows.h>
@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <cctype>
+#include <utility>
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
@@ -94,75 +95,101 @@ int SaveMenu(HWND window, wchar_t key, const std::wstring& path) {
   return menuShot.saved ? 1 : 0;
 }
 
-// The open-file dialog, taken from inside its modal loop by a thread timer: once it is skinned
-// (when a skin is on) it is sent to the system folder, which has files enough for a scroll bar,
-// then switched to its details view, which shows the list's column header, and saved.
-struct OpenFileShot {
+// A modal dialog of the dialog demo, taken from inside its modal loop by a thread timer: once it
+// is skinned (when a skin is on), its own steps run ten ticks apart, then it is repainted whole,
+// saved and closed.
+struct DialogShot {
   std::wstring path;
   bool skinned = false;
+  bool (*isTheDialog)(HWND) = nullptr;
+  std::vector<void (*)(HWND)> steps;
   int ticks = 0;
-  int step = 0;
+  size_t step = 0;
   int stepTick = 0;
   bool saved = false;
 };
-OpenFileShot openFileShot;
+DialogShot dialogShot;
 
-BOOL CALLBACK FindOpenFileDialog(HWND window, LPARAM result) {
+BOOL CALLBACK FindShotDialog(HWND window, LPARAM result) {
   wchar_t name[16] = {};
-  if (!GetClassNameW(window, name, 16) || lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window))
+  if (!GetClassNameW(window, name, 16) || lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window) ||
+      !dialogShot.isTheDialog(window))
     return TRUE;
-  if (!FindWindowExW(window, nullptr, L"SHELLDLL_DefView", nullptr)) return TRUE;
   *reinterpret_cast<HWND*>(result) = window;
   return FALSE;
 }
 
-void CALLBACK ShootOpenFile(HWND, UINT, UINT_PTR, DWORD) {
-  OpenFileShot& shot = openFileShot;
+void CALLBACK ShootDialog(HWND, UINT, UINT_PTR, DWORD) {
+  DialogShot& shot = dialogShot;
   HWND dialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindOpenFileDialog, reinterpret_cast<LPARAM>(&dialog));
+  EnumThreadWindows(GetCurrentThreadId(), FindShotDialog, reinterpret_cast<LPARAM>(&dialog));
   if (!dialog) return;
   ++shot.ticks;
-  const bool waited = shot.ticks - shot.stepTick >= 10;
-  auto next = [&] {
+  const size_t last = shot.steps.size() + 2;  // the steps, the repaint, the picture
+  if (shot.step < last && shot.ticks - shot.stepTick >= 10 &&
+      (shot.step > 0 || !shot.skinned || SendMessageW(dialog, SKM_QUERYSKINNED, 0, 0) == 1)) {
+    if (shot.step < shot.steps.size()) {
+      shot.steps[shot.step](dialog);
+    } else if (shot.step == shot.steps.size()) {
+      SetForegroundWindow(dialog);
+      RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    } else {
+      RECT r{};
+      GetWindowRect(dialog, &r);
+      shot.saved = SaveScreenRect(r, shot.path);
+    }
     ++shot.step;
     shot.stepTick = shot.ticks;
-  };
-  if (shot.step == 0 && waited && (!shot.skinned || SendMessageW(dialog, SKM_QUERYSKINNED, 0, 0) == 1)) {
-    wchar_t system[MAX_PATH] = L"";
-    GetSystemDirectoryW(system, MAX_PATH);
-    // A folder typed as the file name opens that folder.
-    SetDlgItemTextW(dialog, 1148, system);  // the file name box
-    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    next();
-  } else if (shot.step == 1 && waited) {
-    HWND bar = FindWindowExW(dialog, nullptr, L"ToolbarWindow32", nullptr);
-    const int count = bar ? static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0)) : 0;
-    TBBUTTON details{};  // the last button of the dialog's tool bar
-    if (count > 0 && SendMessageW(bar, TB_GETBUTTON, count - 1, reinterpret_cast<LPARAM>(&details)))
-      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(details.idCommand, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(bar));
-    next();
-  } else if (shot.step == 2 && waited) {
-    SetForegroundWindow(dialog);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    next();
-  } else if (shot.step == 3 && waited) {
-    RECT r{};
-    GetWindowRect(dialog, &r);
-    shot.saved = SaveScreenRect(r, shot.path);
-    next();
   }
-  if (shot.step == 4 || shot.ticks > 400) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  if (shot.step == last || shot.ticks > 400) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
-// Runs the dialog demo's open-file dialog and saves it; returns when the dialog has closed.
-int SaveOpenFileDialog(TDialogDemoForm& demo, bool skinned, const std::wstring& path) {
-  openFileShot = OpenFileShot{path, skinned};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &ShootOpenFile);
-  demo.OpenFileClick(nullptr);
+// Runs `show` (which returns when its dialog has closed) and saves the dialog on the way.
+template <class Show>
+int SaveDialog(DialogShot shot, Show show) {
+  dialogShot = std::move(shot);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &ShootDialog);
+  show();
   KillTimer(nullptr, timer);
   PumpFor(100);
-  return openFileShot.saved ? 1 : 0;
+  return dialogShot.saved ? 1 : 0;
+}
+
+// The open-file dialog is sent to the system folder, which has files enough for a scroll bar,
+// then switched to its details view, which shows the list's column header.
+void OpenSystemFolder(HWND dialog) {
+  wchar_t system[MAX_PATH] = L"";
+  GetSystemDirectoryW(system, MAX_PATH);
+  // A folder typed as the file name opens that folder.
+  SetDlgItemTextW(dialog, 1148, system);  // the file name box
+  SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void ShowDetails(HWND dialog) {
+  HWND bar = FindWindowExW(dialog, nullptr, L"ToolbarWindow32", nullptr);
+  const int count = bar ? static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0)) : 0;
+  TBBUTTON details{};  // the last button of the dialog's tool bar
+  if (count > 0 && SendMessageW(bar, TB_GETBUTTON, count - 1, reinterpret_cast<LPARAM>(&details)))
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(details.idCommand, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar));
+}
+
+bool IsOpenFileDialog(HWND dialog) {
+  return FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr) != nullptr;
+}
+
+bool IsSystemControlsDialog(HWND dialog) {
+  return GetDlgItem(dialog, 110) && GetDlgItem(dialog, 111);  // its tab control and group box
+}
+
+// The dialog demo's own dialogs: the open-file dialog and the dialog of plain system controls.
+int SaveDemoDialogs(TDialogDemoForm& demo, bool skinned, const std::wstring& prefix) {
+  int saved = SaveDialog(
+      DialogShot{prefix + L"open-file.bmp", skinned, IsOpenFileDialog, {OpenSystemFolder, ShowDetails}},
+      [&] { demo.OpenFileClick(nullptr); });
+  saved += SaveDialog(DialogShot{prefix + L"system-controls.bmp", skinned, IsSystemControlsDialog, {}},
+                      [&] { RunTemplateDialog(demo.Handle()); });
+  return saved;
 }
 
 }  // namespace
@@ -216,7 +243,7 @@ int SaveScreenshots(TGalleryForm& form, const std::wstring& folder) {
       saved += SaveWindow(mdi->Handle(), base + L"gallery-" + slug + L"-mdi.bmp");
     if (TDialogDemoForm* dialogs = DialogDemo(); dialogs && IsWindowVisible(dialogs->Handle())) {
       saved += SaveWindow(dialogs->Handle(), base + L"gallery-" + slug + L"-dialogs.bmp");
-      saved += SaveOpenFileDialog(*dialogs, mode > 0, base + L"gallery-" + slug + L"-open-file.bmp");
+      saved += SaveDemoDialogs(*dialogs, mode > 0, base + L"gallery-" + slug + L"-");
     }
   }
 
