@@ -136,6 +136,15 @@ class Driver {
     if (found) GetWindowThreadProcessId(found, &owner);
     return owner == pid_ ? found : nullptr;
   }
+  // Whether a menu of the gallery is down (a drop-down of its bar, a popup or a window menu).
+  bool MenuOpen() const {
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr;) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(menu, &owner);
+      if (owner == pid_ && IsWindowVisible(menu)) return true;
+    }
+    return false;
+  }
   void Front(HWND window) {
     SetForegroundWindow(window);
     WaitFor([&] { return GetForegroundWindow() == window; }, 1000);
@@ -285,6 +294,7 @@ class Driver {
     CloseExtras();
     SendMessageW(Child(gallery_, L"TPageControl"), TCM_SETCURFOCUS, 0, 0);
     SetWindowPos(gallery_, nullptr, 0, 0, 740, 580, SWP_NOMOVE | SWP_NOZORDER);
+    for (int i = 0; i < 3 && MenuOpen(); ++i) Key(VK_ESCAPE);
     Tool(kBlue);
     Pump(1500);
     return Ask(0);
@@ -349,6 +359,9 @@ int main() {
   bool blue = true, counted = false, quiet = false;
   everyWait = [&] {
     if (GetTickCount() - lastSwitch < 1000 || quiet || !options.switches) return;  // every second
+    // Not while a menu is down: the click would land on the menu's items, not on the tool bar
+    // (the file menu's first item opens the file dialog, which the run leaves alone).
+    if (driver.MenuOpen()) return;
     blue = !blue;
     driver.Tool(blue ? kBlue : kDark);
     lastSwitch = GetTickCount();
