@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/graphics/dib_pool.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "gallery/demo_forms.h"
 #include "gallery/gallery_form.h"
 #include "gallery/screenshots.h"
@@ -48,7 +49,8 @@ double TimedStart(const std::wstring& exePath, bool skinOn) {
 }  // namespace
 
 unsigned long GdiObjectCount() {
-  fw::DibPool::Empty();  // sections kept for reuse are not held by any window
+  fw::ScratchBitmap::Empty();  // drawing buffers and sections kept for reuse are not held by any window
+  fw::DibPool::Empty();
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return reported;
   // Handle values are a table index in the low word; a zero high word matches any generation.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/graphics/dib_pool.h"
+#include "framework/graphics/scratch_bitmap.h"
 
 namespace fw {
 namespace {
@@ -46,6 +47,7 @@ DWORD OwnMenuCount() {
 }
 
 DWORD GdiObjectCount(DWORD type) {
+  fw::ScratchBitmap::Empty();  // first: its bitmaps give their sections to the pool
   fw::DibPool::Empty();
   const DWORD reported = type ? 0 : GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   if (reported != 0) return reported;

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/draw/optional_user_api.h"
@@ -76,9 +77,10 @@ void TComboxScrollBar::Draw(HDC dc, const RECT&) {
   p.enabled = !(bar.rgstate[0] & kBarUnavailable);
   p.active = dragging_ ? spThumb : spNone;
   p.dragging = dragging_;
-  if (!PaintSkinScrollBar(*SkinData, p, buffer_)) return;
+  const fw::ScratchBitmap buffer(p.width, p.height);
+  if (!PaintSkinScrollBar(*SkinData, p, buffer.Bitmap())) return;
   BitBlt(dc, bar.rcScrollBar.left - window.left, bar.rcScrollBar.top - window.top, p.width, p.height,
-         buffer_.DC(), 0, 0, SRCCOPY);
+         buffer.DC(), 0, 0, SRCCOPY);
 }
 
 bool TComboxScrollBar::DragThumb(const TMessage& m) {

@@ -33,7 +33,6 @@ class TComboxScrollBar : public TSkinControl {
   bool DragThumb(const TMessage& message);
   void TrackThumb(POINT press, const SCROLLBARINFO& bar);
 
-  TBitmap buffer_;
   bool dragging_ = false;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // false once destroyed
 };

@@ -140,8 +140,9 @@ int TSkinButton::FrameIndex() const {
 
 HDC TSkinButton::PrepareBitmap(const RECT& rect) {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  if (Bitmap.Width() != w || Bitmap.Height() != h) Bitmap.SetSize(w, h);
-  HDC dc = Bitmap.DC();
+  buffer_.reset();
+  buffer_.emplace(w, h);
+  HDC dc = buffer_->DC();
   const RECT local{0, 0, w, h};
   if (TransparentBackground && OwnerControl())
     DrawParentBackground(OwnerControl(), dc);
@@ -199,10 +200,13 @@ void TSkinButton::DrawCaptionCentred(HDC dc, const RECT& rect) {
 }
 
 void TSkinButton::Present(HDC dc, const RECT& rect) {
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, Bitmap.DC(), 0, 0, SRCCOPY);
+  if (buffer_)
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, buffer_->DC(), 0, 0,
+           SRCCOPY);
   if (fontDC_) SelectObject(fontDC_, savedFont_);
   fontDC_ = nullptr;
   savedFont_ = nullptr;
+  buffer_.reset();
 }
 
 HDC TSkinButton::DrawFace(const RECT& rect, bool normalOnlyInState1, int& index) {

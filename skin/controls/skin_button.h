@@ -4,9 +4,11 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/skin_control.h"
 
@@ -34,18 +36,19 @@ class TSkinButton : public TSkinControl {
   TDataSkinButton* ButtonsElement() const;  // null when the skin has none or its image is empty
   void RefreshState();
   int FrameIndex() const;
-  HDC PrepareBitmap(const RECT& rect);  // sized, background drawn; the bitmap's DC
+  // A drawing buffer of the rect's size, lent until Present, with the background drawn; its DC.
+  HDC PrepareBitmap(const RECT& rect);
   // The state's frame of the skin's buttons drawn off-screen with the text font and colours
   // chosen; the bitmap's DC, or null without a buttons element. `index` gets the frame.
   HDC DrawFace(const RECT& rect, bool normalOnlyInState1, int& index);
   void ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInState1);
   void SelectTextFont(HDC dc);  // the control's font, or the window's for a bare window
   void DrawCaptionCentred(HDC dc, const RECT& rect);
-  void Present(HDC dc, const RECT& rect);  // copies the bitmap and restores the DC's font
+  void Present(HDC dc, const RECT& rect);  // copies the buffer and gives it back
   void RaiseClick();
   void SetDefaultTransparency();
 
-  TBitmap Bitmap;
+  std::optional<fw::ScratchBitmap> buffer_;
   bool default_ = false;
   int lastFrame_ = 0;
   HGDIOBJ savedFont_ = nullptr;

@@ -4,6 +4,7 @@
 #include "skin/controls/skin_check.h"
 
 #include "framework/core/text.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
 #include "skin/controls/button_layout.h"
@@ -126,9 +127,8 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
     DrawSkinFrameCentred(dc, glyph, *image, true, frames, lastFrame_);
     return;
   }
-  if (bitmap_.Width() != local.right || bitmap_.Height() != local.bottom)
-    bitmap_.SetSize(local.right, local.bottom);
-  HDC canvas = bitmap_.DC();
+  const fw::ScratchBitmap buffer(local.right, local.bottom);
+  HDC canvas = buffer.DC();
   const RECT all = ToRect(local);
   if (!Transparent)
     FillSkinColor(canvas, all);

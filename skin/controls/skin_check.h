@@ -40,7 +40,6 @@ class TSkinChoice : public TSkinControl {
 
  private:
   void DrawCaption(HDC dc, const SkinRect& textBox, DWORD style);
-  TBitmap bitmap_;
   int lastFrame_ = 0;
 };
 

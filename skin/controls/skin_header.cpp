@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
@@ -134,8 +135,9 @@ void TSkinHeader::Draw(HDC dc, const RECT& rect) {
   if (!HasImage() || !dc) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  bitmap_.SetSize(w, h);
-  HDC off = bitmap_.DC();
+  // Cleared: transparent parts of the items show black, as on a fresh bitmap.
+  const fw::ScratchBitmap buffer(w, h, pf24bit, true);
+  HDC off = buffer.DC();
   auto font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
   fw::SelectGuard selectFont(off, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   SetBkMode(off, TRANSPARENT);

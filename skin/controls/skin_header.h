@@ -34,7 +34,6 @@ class TSkinHeader : public TSkinControl {
   std::vector<SkinRect> hotAreas_;
   int hot_ = -1;
   int pressed_ = -1;
-  TBitmap bitmap_;
 };
 
 class TSkinListView : public TSkinScrollbar {

@@ -96,13 +96,13 @@ void TWMediaPlayer::Paint(HDC dc) {
   // such a change copies what was composed last.
   const ComposedKey key{width,          height,     visible_, enabled_, colored_,
                         pressedButton_, hotButton_, pressed_, data};
-  if (key == composed_ && buffer_.Width() == width && buffer_.Height() == height) {
-    BitBlt(dc, 0, 0, width, height, buffer_.DC(), 0, 0, SRCCOPY);
+  const fw::ScratchBitmap image(image_, width, height);
+  if (image.Kept() && key == composed_) {
+    BitBlt(dc, 0, 0, width, height, image.DC(), 0, 0, SRCCOPY);
     return;
   }
   composed_ = {};
-  if (buffer_.Width() != width || buffer_.Height() != height) buffer_.SetSize(width, height);
-  HDC canvas = buffer_.DC();
+  HDC canvas = image.DC();
   skin_->FillSkinColor(canvas, RECT{0, 0, width, height});
   TDataSkinButton* buttons =
       data && data->Buttons && !data->Buttons->Image.Empty() ? data->Buttons.get() : nullptr;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/media_layout.h"
@@ -54,8 +55,8 @@ class TWMediaPlayer {
   int pressedButton_ = -1;                                      // the button under the press
   int hotButton_ = -1;                                          // the button under the cursor
   bool pressed_ = false;
-  TBitmap buffer_;
-  // What the buffer was composed for: a paint with the same key only copies it.
+  fw::KeptImage image_;  // the bar composed off-screen
+  // What the image was composed for: a paint with the same key only copies it.
   struct ComposedKey {
     int width = 0, height = 0;
     unsigned visible = 0, enabled = 0, colored = 0;

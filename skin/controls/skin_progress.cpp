@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
@@ -22,6 +23,19 @@ TDataSkinBorder* ProgressElement(TSkinData* data) {
 
 SkinMargins MarginsOf(const TDataSkinObject& e) {
   return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
+}
+
+// `lying` turned a quarter anticlockwise into `standing`, which is as wide as `lying` is high.
+void TurnLeftInto(TBitmap& lying, TBitmap& standing) {
+  const int w = lying.Width(), h = lying.Height();
+  uint8_t* top = standing.ScanLine(0);  // the rows follow each other from the top
+  if (!top) return;
+  const size_t stride = static_cast<size_t>(standing.Stride());
+  // Old (x, y) lands on (y, w - 1 - x).
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* row = lying.ScanLine(y);
+    for (int x = 0; x < w; ++x) std::memcpy(top + (w - 1 - x) * stride + 3 * y, row + 3 * x, 3);
+  }
 }
 
 }  // namespace
@@ -45,9 +59,8 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
   const int filled = ProgressFilledLength(length, range.iLow, range.iHigh, position);
   lastFilled_ = filled;
 
-  bitmap_.SetPixelFormat(pf24bit);
-  bitmap_.SetSize(length, thickness);
-  HDC b = bitmap_.DC();
+  const fw::ScratchBitmap lying(length, thickness);
+  HDC b = lying.DC();
   const RECT all{0, 0, length, thickness};
   FillSkinColor(b, all);
   if (p->Style == 1) {
@@ -56,8 +69,13 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
     DrawElementFrame(b, all, *p, p->FrameCount, 1);
     if (filled > 0) DrawElementFrame(b, RECT{0, 0, filled, thickness}, *p, p->FrameCount, 2);
   }
-  if (vertical) RotateLeft(bitmap_);
-  BitBlt(dc, rect.left, rect.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+  if (!vertical) {
+    BitBlt(dc, rect.left, rect.top, w, h, b, 0, 0, SRCCOPY);
+    return;
+  }
+  const fw::ScratchBitmap standing(w, h);
+  TurnLeftInto(lying.Bitmap(), standing.Bitmap());
+  BitBlt(dc, rect.left, rect.top, w, h, standing.DC(), 0, 0, SRCCOPY);
 }
 
 void TSkinProgress::DrawTwoElements(HDC b, int length, int thickness, int filled) {

@@ -7,22 +7,27 @@
 #include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "skin/controls/skin_control.h"
 
 namespace quarnel {
 
-// One frame of a skin image stretched to a size, kept for the next paint of the same size, frame
-// and image (controls repaint far more often than they change size or state).
+// One frame of a skin image stretched to a size, kept in the shared drawing buffers for the next
+// paint of the same size, frame and image (controls repaint far more often than they change size
+// or state).
 class TStretchedFrame {
  public:
   void Draw(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame, bool transparent);
   // The frame's transparent pixels filled with `background` once, then one plain copy a paint.
   void DrawOn(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame, COLORREF background);
-  void Forget() { source_ = nullptr; }
+  void Forget() {
+    source_ = nullptr;
+    stretched_.Forget();
+  }
 
  private:
-  bool Stale(const RECT& rect, TBitmap& image, int frameCount, int frame, COLORREF background) const;
-  TBitmap bitmap_;
+  bool Stale(TBitmap& image, int frameCount, int frame, COLORREF background) const;
+  fw::KeptImage stretched_;
   HBITMAP source_ = nullptr;
   int frameCount_ = 0, frame_ = 0;
   COLORREF background_ = CLR_INVALID;
@@ -37,7 +42,6 @@ class TSkinProgress : public TSkinControl {
 
  private:
   void DrawTwoElements(HDC dc, int length, int thickness, int filled);
-  TBitmap bitmap_;
   int lastFilled_ = -1;
 };
 
@@ -54,7 +58,6 @@ class TSkinTrackBar : public TSkinControl {
   // A track bar of a dialog sends its custom drawing to the dialog: it is painted over instead.
   void PaintBareWindow(TMessage& message);
   bool Vertical() const;
-  TBitmap buffer_;
   TStretchedFrame thumb_;
 };
 
@@ -66,6 +69,7 @@ class TSkinUpDown : public TSkinControl {
   void Draw(HDC dc, const RECT& rect) override;
   void UpdateSkin() override {
     composed_ = Composed{};  // a new skin's image may come in a recycled handle
+    image_.Forget();
     TSkinControl::UpdateSkin();
   }
 
@@ -75,8 +79,8 @@ class TSkinUpDown : public TSkinControl {
 
  private:
   int HalfUnderCursor() const;
-  TBitmap bitmap_;
-  // What the bitmap holds: size, states of both halves, orientation and image.
+  fw::KeptImage image_;
+  // What the image holds: size, states of both halves, orientation and skin image.
   struct Composed {
     int w = 0, h = 0, state0 = 0, state1 = 0;
     bool horizontal = false;

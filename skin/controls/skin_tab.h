@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/tab_layout.h"
 
@@ -38,11 +39,11 @@ class TSkinTab : public TSkinControl {
   HWND UpDownWindow() const { return upDown_; }
 
  protected:
-  // The strip of tabs drawn into `strip_` for a strip of `size`: `element`'s frames, caption
-  // colours per state (`selectedColour` for the selected tab).
-  void DrawTabs(const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image, bool buttons);
-  // Copies `strip_` (turned for side tabs) to `dc` at the strip's place.
-  void PresentStrip(HDC dc, const SkinRect& stripRect);
+  // The strip of tabs at `stripRect` drawn off-screen, then copied (turned for side tabs) onto
+  // `composed`: `element`'s frames, caption colours per state.
+  void DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image,
+                bool buttons);
+  void PresentStrip(HDC dc, const SkinRect& stripRect, TBitmap& strip);
   void DrawPane(HDC dc, const SkinRect& pane);
   void PrepareImages();
   // The first up-down child; skinned by handle when it is not yet.
@@ -59,11 +60,9 @@ class TSkinTab : public TSkinControl {
   std::vector<RECT> closeRects_;
   TBitmap tabImage_, paneImage_;
   SkinMargins tabMargins_, paneMargins_;
-  TBitmap strip_;
-  TBitmap frame_;  // the whole control composed off-screen
   // The parent's colour with the pane over it, kept while the size and the pane stay the same:
   // most of a repaint is the pane, which changes only with them.
-  TBitmap background_;
+  fw::KeptImage background_;
   SkinRect backgroundPane_{0, 0, -1, -1};
   HWND upDown_ = nullptr;
 };
@@ -98,7 +97,6 @@ class TSkinTab31 : public TSkinControl {
   void PrepareImage();
   TBitmap tabImage_;
   SkinMargins margins_;
-  TBitmap bitmap_;
   HWND scroller_ = nullptr;
   std::vector<DrawnTab> drawn_;
 };

@@ -3,6 +3,7 @@
 // flipped tab image off-screen and copies them once, and skins the scroller. UI thread.
 #include "framework/core/strings.h"
 #include "framework/graphics/font.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
@@ -78,8 +79,8 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
   if (!dc || !Control || !SkinData || !SkinData->Tabs || tabImage_.Empty()) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  bitmap_.SetSize(w, h);
-  HDC off = bitmap_.DC();
+  const fw::ScratchBitmap buffer(w, h);
+  HDC off = buffer.DC();
   FillSkinColor(off, RECT{0, 0, w, h});
   fw::SelectGuard font(off, Control->Font()->Handle());
   SetBkMode(off, TRANSPARENT);

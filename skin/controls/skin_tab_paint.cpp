@@ -87,12 +87,13 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
   DrawTextWide(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void TSkinTab::DrawTabs(const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image, bool buttons) {
+void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image,
+                        bool buttons) {
   const StripSize size = DrawnStripSize(stripRect, side_);
-  strip_.SetSize(size.width, size.height);
+  const fw::ScratchBitmap strip(size.width, size.height);
   const RECT all{0, 0, size.width, size.height};
-  FillParentColor(strip_.DC(), all);
-  HDC dc = strip_.DC();
+  HDC dc = strip.DC();
+  FillParentColor(dc, all);
   fw::SelectGuard font(dc, WindowFont(Handle));
   SetBkMode(dc, TRANSPARENT);
 
@@ -126,16 +127,17 @@ void TSkinTab::DrawTabs(const SkinRect& stripRect, TDataSkinObject& element, TBi
     if (closeBoxes_) captionArea.right -= 8;  // the caption keeps clear of the box
     DrawTabCaption(dc, i, captionArea, ResolveSkinColor(colour));
   }
+  PresentStrip(composed, stripRect, strip.Bitmap());
 }
 
-void TSkinTab::PresentStrip(HDC dc, const SkinRect& stripRect) {
+void TSkinTab::PresentStrip(HDC dc, const SkinRect& stripRect, TBitmap& strip) {
   if (!SideTabs(side_)) {
-    BitBlt(dc, stripRect.left, stripRect.top, stripRect.Width(), stripRect.Height(), strip_.DC(), 0, 0,
+    BitBlt(dc, stripRect.left, stripRect.top, stripRect.Width(), stripRect.Height(), strip.DC(), 0, 0,
            SRCCOPY);
     return;
   }
   TBitmap turned;
-  turned.Assign(strip_);
+  turned.Assign(strip);
   if (side_ == TabSide::Left)
     RotateLeft(turned);
   else
@@ -167,20 +169,18 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
   const SkinRect control{0, 0, w, h};
   const SkinRect pane =
       TabPaneRect(SkinRect{display.left, display.top, display.right, display.bottom}, side_);
-  if (background_.Width() != w || background_.Height() != h || !(backgroundPane_ == pane)) {
-    background_.SetSize(w, h);
-    FillParentColor(background_.DC(), RECT{0, 0, w, h});
-    DrawPane(background_.DC(), pane);
+  const fw::ScratchBitmap background(background_, w, h);
+  if (!background.Kept() || !(backgroundPane_ == pane)) {
+    FillParentColor(background.DC(), RECT{0, 0, w, h});
+    DrawPane(background.DC(), pane);
     backgroundPane_ = pane;
   }
-  frame_.SetSize(w, h);
-  HDC composed = frame_.DC();
-  BitBlt(composed, 0, 0, w, h, background_.DC(), 0, 0, SRCCOPY);
+  const fw::ScratchBitmap frame(w, h);
+  HDC composed = frame.DC();
+  BitBlt(composed, 0, 0, w, h, background.DC(), 0, 0, SRCCOPY);
   const SkinRect strip = TabStripRect(control, pane, side_);
-  if (!tabImage_.Empty() && strip.Width() > 0 && strip.Height() > 0) {
-    DrawTabs(strip, *SkinData->Tabs, tabImage_, false);
-    PresentStrip(composed, strip);
-  }
+  if (!tabImage_.Empty() && strip.Width() > 0 && strip.Height() > 0)
+    DrawTabs(composed, strip, *SkinData->Tabs, tabImage_, false);
 
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
@@ -195,8 +195,8 @@ void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  frame_.SetSize(w, h);
-  HDC composed = frame_.DC();
+  const fw::ScratchBitmap frame(w, h);
+  HDC composed = frame.DC();
   FillParentColor(composed, RECT{0, 0, w, h});
   const TabSide side = side_;
   side_ = TabSide::Top;
@@ -204,10 +204,8 @@ void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   // Button tabs have no frame round the display area: the strip reaches down to it.
   const SkinRect strip{0, 0, w, std::clamp(static_cast<int>(display.top), 0, h)};
-  if (strip.Width() > 0 && strip.Height() > 0) {
-    DrawTabs(strip, *SkinData->Buttons, SkinData->Buttons->Image, true);
-    PresentStrip(composed, strip);
-  }
+  if (strip.Width() > 0 && strip.Height() > 0)
+    DrawTabs(composed, strip, *SkinData->Buttons, SkinData->Buttons->Image, true);
   side_ = side;
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);

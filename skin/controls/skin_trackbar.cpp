@@ -99,8 +99,8 @@ void TSkinTrackBar::PaintBareWindow(TMessage& m) {
     CallSaved(m);
     return;
   }
-  buffer_.SetSize(client.right, client.bottom);
-  HDC b = buffer_.DC();
+  const fw::ScratchBitmap buffer(client.right, client.bottom);
+  HDC b = buffer.DC();
   TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(b), 0, 0};
   CallSaved(own);
   // The bar's own channel and thumb give way to its background before the skin's are drawn.
@@ -130,29 +130,24 @@ void TStretchedFrame::Draw(HDC dc, const RECT& rect, TBitmap& image, int frameCo
                            bool transparent) {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0 || image.Empty()) return;
-  if (source_ != image.Handle() || bitmap_.Width() != w || bitmap_.Height() != h ||
-      frameCount_ != frameCount || frame_ != frame) {
-    bitmap_.SetPixelFormat(pf24bit);
-    bitmap_.SetSize(w, h);
+  const fw::ScratchBitmap stretched(stretched_, w, h);
+  if (!stretched.Kept() || source_ != image.Handle() || frameCount_ != frameCount || frame_ != frame) {
     const SkinRect f = SelectFrame(image.Width(), image.Height(), frameCount, frame, false);
-    const int oldMode = SetStretchBltMode(bitmap_.DC(), COLORONCOLOR);
-    StretchBlt(bitmap_.DC(), 0, 0, w, h, image.DC(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
-    SetStretchBltMode(bitmap_.DC(), oldMode);
+    SetStretchBltMode(stretched.DC(), COLORONCOLOR);
+    StretchBlt(stretched.DC(), 0, 0, w, h, image.DC(), f.left, f.top, f.Width(), f.Height(), SRCCOPY);
     source_ = image.Handle();
     frameCount_ = frameCount;
     frame_ = frame;
     background_ = CLR_INVALID;
   }
   if (transparent)
-    DrawTransparent(dc, rect, bitmap_, kSkinTransparentColor);
+    DrawTransparent(dc, rect, stretched.Bitmap(), kSkinTransparentColor);
   else
-    BitBlt(dc, rect.left, rect.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+    BitBlt(dc, rect.left, rect.top, w, h, stretched.DC(), 0, 0, SRCCOPY);
 }
 
-bool TStretchedFrame::Stale(const RECT& r, TBitmap& image, int frameCount, int frame,
-                            COLORREF background) const {
-  return source_ != image.Handle() || bitmap_.Width() != r.right - r.left ||
-         bitmap_.Height() != r.bottom - r.top || frameCount_ != frameCount || frame_ != frame ||
+bool TStretchedFrame::Stale(TBitmap& image, int frameCount, int frame, COLORREF background) const {
+  return source_ != image.Handle() || frameCount_ != frameCount || frame_ != frame ||
          background_ != background;
 }
 
@@ -160,19 +155,18 @@ void TStretchedFrame::DrawOn(HDC dc, const RECT& rect, TBitmap& image, int frame
                              COLORREF background) {
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0 || image.Empty()) return;
-  if (Stale(rect, image, frameCount, frame, background)) {
-    bitmap_.SetPixelFormat(pf24bit);
-    bitmap_.SetSize(w, h);
+  const fw::ScratchBitmap stretched(stretched_, w, h);
+  if (!stretched.Kept() || Stale(image, frameCount, frame, background)) {
     const RECT all{0, 0, w, h};
     fw::UniqueBrush fill(CreateSolidBrush(background));
-    FillRect(bitmap_.DC(), &all, fill.get());
-    DrawSkinFrameStretched(bitmap_.DC(), all, image, true, frameCount, frame);
+    FillRect(stretched.DC(), &all, fill.get());
+    DrawSkinFrameStretched(stretched.DC(), all, image, true, frameCount, frame);
     source_ = image.Handle();
     frameCount_ = frameCount;
     frame_ = frame;
     background_ = background;
   }
-  BitBlt(dc, rect.left, rect.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+  BitBlt(dc, rect.left, rect.top, w, h, stretched.DC(), 0, 0, SRCCOPY);
 }
 
 void TSkinTrackBar::UpdateSkin() {

@@ -138,13 +138,13 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
     lastState_[i] = UpDownHalfState(under == i && (Pressed() || Hot()), Pressed(), enabled);
   // The halves are composed again only when something they show changed.
   const Composed now{w, h, lastState_[0], lastState_[1], horizontal, e ? e->Image.Handle() : nullptr};
-  if (now == composed_) {
-    BitBlt(dc, area.left, area.top, w, h, bitmap_.DC(), 0, 0, SRCCOPY);
+  const fw::ScratchBitmap image(image_, w, h);
+  if (image.Kept() && now == composed_) {
+    BitBlt(dc, area.left, area.top, w, h, image.DC(), 0, 0, SRCCOPY);
     return;
   }
   composed_ = now;
-  bitmap_.SetSize(w, h);
-  HDC b = bitmap_.DC();
+  HDC b = image.DC();
   FillSkinColor(b, RECT{0, 0, w, h});
   const auto halves = UpDownHalves(SkinRect{0, 0, w, h}, horizontal);
   for (int i = 0; i < 2; ++i) {

@@ -121,7 +121,6 @@ class TWScrollbar {
   bool dragging_ = false;
   bool shown_ = false;
   RECT barRect_{};
-  TBitmap buffer_;               // off-screen image of the bar, kept between paints
   std::shared_ptr<bool> alive_;  // false once destroyed (a forwarded press may outlive us)
 };
 

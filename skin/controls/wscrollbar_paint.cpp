@@ -1,6 +1,7 @@
 // Scroll-bar painting from the skin: track, arrows, thumb and grip drawn into an off-screen
 // bitmap and copied in one transfer; used by the overlays and by list windows whose bar is
 // painted into their frame. UI thread.
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
@@ -95,12 +96,13 @@ void TWScrollbar::Paint(HDC dc) {
   p.enabled = !(bar.state & kBarUnavailable);
   p.active = active_;
   p.dragging = dragging_;
-  if (!PaintSkinScrollBar(*data, p, buffer_)) return;
+  const fw::ScratchBitmap buffer(p.width, p.height);
+  if (!PaintSkinScrollBar(*data, p, buffer.Bitmap())) return;
 
   if (kind_ == skControl)
-    StretchBlt(dc, 0, 0, client.right, client.bottom, buffer_.DC(), 0, 0, p.width, p.height, SRCCOPY);
+    StretchBlt(dc, 0, 0, client.right, client.bottom, buffer.DC(), 0, 0, p.width, p.height, SRCCOPY);
   else
-    BitBlt(dc, 0, 0, p.width, p.height, buffer_.DC(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, p.width, p.height, buffer.DC(), 0, 0, SRCCOPY);
 }
 
 }  // namespace quarnel

@@ -4,51 +4,27 @@
 // and a skin switch every second. Prints the gallery's GDI and USER object counts after the
 // first minute (which opens with a look at every page and dialog) and at the end, taken in the
 // same quiet state; exits 0 when the end counts are within 2% of the first. For finding what
-// grows: --trace adds the counts by kind and the growth after each kind of step, --only=0,7
-// limits the steps to those kinds, --no-switch leaves the skin alone. Console program, one thread.
+// grows: --trace, --only and --no-switch (soak_trace.h). Console program, one thread.
 #include <windows.h>
 // After windows.h, which it builds on.
 #include <commctrl.h>
-#include <shellapi.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <cwchar>
 #include <functional>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "framework/win/handles.h"
+#include "tools/soak/soak_trace.h"
 
 namespace {
 
-constexpr wchar_t kCountsMessage[] = L"QuarnelGalleryObjectCounts";  // answered by the gallery
-constexpr WPARAM kCountWindows = 0x100, kCountMenus = 0x101;         // its other questions
-enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
-enum Steps {
-  kPageStep,
-  kClickStep,
-  kKeyStep,
-  kMenuBarStep,
-  kPopupStep,
-  kDialogStep,
-  kMdiStep,
-  kResizeStep,
-  kCloseStep,
-  kStepKinds
-};
-constexpr const char* kStepNames[kStepKinds] = {"page",   "clicks", "keys",   "menu bar", "popup",
-                                                "dialog", "MDI",    "resize", "close"};
+using namespace soak;
 
-struct Options {
-  std::wstring gallery;
-  double minutes = 10;
-  bool trace = false, switches = true;
-  unsigned kinds = (1u << kStepKinds) - 1;  // bit n: step kind n may be chosen
-};
+constexpr wchar_t kCountsMessage[] = L"QuarnelGalleryObjectCounts";  // answered by the gallery
+enum Tools { kOpen, kBlue, kDark, kOffOn, kReload, kSeparator, kMdi, kDialogs };
 
 // Runs in every wait, so that the skin switches keep their one-second beat during long steps.
 std::function<void()> everyWait;
@@ -145,30 +121,6 @@ RECT ToolRect(HWND bar, int index) {
   return r;
 }
 
-// The gallery's windows by class name, for --trace.
-struct ClassCount {
-  DWORD pid;
-  std::map<std::wstring, int> classes;
-};
-
-BOOL CALLBACK CountClass(HWND window, LPARAM p) {
-  auto* count = reinterpret_cast<ClassCount*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64];
-  if (owner == count->pid && GetClassNameW(window, name, 64)) ++count->classes[name];
-  return TRUE;
-}
-
-BOOL CALLBACK CountTree(HWND window, LPARAM p) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != reinterpret_cast<ClassCount*>(p)->pid) return TRUE;
-  CountClass(window, p);
-  EnumChildWindows(window, CountClass, p);
-  return TRUE;
-}
-
 class Driver {
  public:
   Driver(HWND gallery, DWORD pid) : gallery_(gallery), pid_(pid), random_(20) {}
@@ -183,6 +135,15 @@ class Driver {
     DWORD owner = 0;
     if (found) GetWindowThreadProcessId(found, &owner);
     return owner == pid_ ? found : nullptr;
+  }
+  // Whether a menu of the gallery is down (a drop-down of its bar, a popup or a window menu).
+  bool MenuOpen() const {
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr;) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(menu, &owner);
+      if (owner == pid_ && IsWindowVisible(menu)) return true;
+    }
+    return false;
   }
   void Front(HWND window) {
     SetForegroundWindow(window);
@@ -333,6 +294,7 @@ class Driver {
     CloseExtras();
     SendMessageW(Child(gallery_, L"TPageControl"), TCM_SETCURFOCUS, 0, 0);
     SetWindowPos(gallery_, nullptr, 0, 0, 740, 580, SWP_NOMOVE | SWP_NOZORDER);
+    for (int i = 0; i < 3 && MenuOpen(); ++i) Key(VK_ESCAPE);
     Tool(kBlue);
     Pump(1500);
     return Ask(0);
@@ -344,51 +306,6 @@ class Driver {
     SendMessageTimeoutW(gallery_, message, what, 0, SMTO_ABORTIFHUNG, 5000, &answer);
     return static_cast<DWORD>(answer);
   }
-  void PrintKinds() {
-    static const struct {
-      DWORD type;
-      const char* name;
-    } kinds[] = {{OBJ_DC, "DC"},         {OBJ_MEMDC, "memory DC"},
-                 {OBJ_BITMAP, "bitmap"}, {OBJ_BRUSH, "brush"},
-                 {OBJ_PEN, "pen"},       {OBJ_EXTPEN, "ext pen"},
-                 {OBJ_FONT, "font"},     {OBJ_REGION, "region"},
-                 {OBJ_PAL, "palette"},   {OBJ_ENHMETADC, "enh metafile DC"}};
-    std::printf("  GDI by kind:");
-    for (const auto& kind : kinds)
-      if (const DWORD n = Ask(kind.type)) std::printf(" %s %lu,", kind.name, n);
-    std::printf(" USER: windows %lu, menus %lu\n  windows by class:", Ask(kCountWindows), Ask(kCountMenus));
-    ClassCount count{pid_, {}};
-    EnumWindows(CountTree, reinterpret_cast<LPARAM>(&count));
-    for (const auto& [name, n] : count.classes) std::printf(" %ls %d,", name.c_str(), n);
-    std::printf("\n");
-  }
-
-  // --trace: the change of both counts after each step, summed by the kind of step.
-  void Traced(int kind) {
-    Pump(200);
-    const DWORD now = Ask(0);
-    if (traced_ && kind >= 0) {
-      growth_[kind][0] += static_cast<long>(LOWORD(now)) - LOWORD(traced_);
-      growth_[kind][1] += static_cast<long>(HIWORD(now)) - HIWORD(traced_);
-      ++taken_[kind];
-    }
-    traced_ = now;
-  }
-  void PrintGrowth() {
-    std::printf("  growth by step kind (steps: GDI, USER):");
-    for (int kind = 0; kind < kStepKinds; ++kind)
-      if (taken_[kind])
-        std::printf(" %s %lu: %+ld %+ld;", kStepNames[kind], taken_[kind], growth_[kind][0],
-                    growth_[kind][1]);
-    std::printf("\n");
-    std::fflush(stdout);
-  }
-  // Starts the sums afresh; the quiet state's own changes count for no step.
-  void ForgetTrace() {
-    traced_ = 0;
-    growth_ = {};
-    taken_ = {};
-  }
 
  private:
   int Pick(int n) { return n > 0 ? static_cast<int>(random_() % static_cast<unsigned>(n)) : 0; }
@@ -396,48 +313,7 @@ class Driver {
   HWND gallery_;
   DWORD pid_;
   std::minstd_rand random_;
-  DWORD traced_ = 0;
-  std::array<std::array<long, 2>, kStepKinds> growth_{};
-  std::array<unsigned long, kStepKinds> taken_{};
 };
-
-bool ReadOptions(Options& options) {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv) return false;
-  bool ok = true;
-  int plain = 0;
-  for (int i = 1; i < argc; ++i) {
-    const std::wstring arg = argv[i];
-    if (arg == L"--trace") {
-      options.trace = true;
-    } else if (arg == L"--no-switch") {
-      options.switches = false;
-    } else if (arg.rfind(L"--only=", 0) == 0) {
-      options.kinds = 0;
-      for (const wchar_t* p = arg.c_str() + 7; *p;) {
-        wchar_t* end = nullptr;
-        const long kind = std::wcstol(p, &end, 10);
-        if (end == p || kind < 0 || kind >= kStepKinds) {
-          ok = false;
-          break;
-        }
-        options.kinds |= 1u << kind;
-        p = *end == L',' ? end + 1 : end;
-      }
-    } else if (plain == 0) {
-      options.gallery = arg;
-      ++plain;
-    } else if (plain == 1) {
-      options.minutes = _wtof(arg.c_str());
-      ++plain;
-    } else {
-      ok = false;
-    }
-  }
-  LocalFree(argv);
-  return ok && !options.gallery.empty() && options.minutes > 0;
-}
 
 bool Within2Percent(DWORD first, DWORD last) {
   const long difference = std::labs(static_cast<long>(last) - static_cast<long>(first));
@@ -447,7 +323,7 @@ bool Within2Percent(DWORD first, DWORD last) {
 }  // namespace
 
 int main() {
-  Options options;
+  SoakOptions options;
   if (!ReadOptions(options)) {
     std::fprintf(stderr,
                  "usage: soak_driver <gallery.exe> [minutes] [--trace] [--only=0,7...] [--no-switch]\n");
@@ -476,12 +352,16 @@ int main() {
     return 2;
   }
   Driver driver(gallery, pi.dwProcessId);
+  StepTrace trace([&](WPARAM what) { return driver.Ask(what); }, pi.dwProcessId);
   const DWORD total = static_cast<DWORD>(minutes * 60000), firstMinute = total <= 60000 ? total / 2 : 60000;
   const DWORD start = GetTickCount();
   DWORD lastSwitch = start, first = 0, steps = 0, switches = 0;
   bool blue = true, counted = false, quiet = false;
   everyWait = [&] {
     if (GetTickCount() - lastSwitch < 1000 || quiet || !options.switches) return;  // every second
+    // Not while a menu is down: the click would land on the menu's items, not on the tool bar
+    // (the file menu's first item opens the file dialog, which the run leaves alone).
+    if (driver.MenuOpen()) return;
     blue = !blue;
     driver.Tool(blue ? kBlue : kDark);
     lastSwitch = GetTickCount();
@@ -500,14 +380,17 @@ int main() {
       counted = true;
       std::printf("after %.1f min: GDI %u, USER %u\n", firstMinute / 60000.0, LOWORD(first), HIWORD(first));
       if (options.trace) {
-        driver.PrintKinds();
-        driver.PrintGrowth();
-        driver.ForgetTrace();
+        trace.PrintKinds();
+        trace.PrintGrowth();
+        trace.Forget();
       }
       std::fflush(stdout);
     }
     const int kind = driver.Step(options.kinds);
-    if (options.trace) driver.Traced(kind);
+    if (options.trace) {
+      Pump(200);
+      trace.After(kind);
+    }
     ++steps;
   }
   quiet = true;
@@ -515,8 +398,8 @@ int main() {
   std::printf("at the end (%.1f min, %lu steps, %lu skin switches): GDI %u, USER %u\n", minutes, steps,
               switches, LOWORD(last), HIWORD(last));
   if (options.trace) {
-    driver.PrintKinds();
-    driver.PrintGrowth();
+    trace.PrintKinds();
+    trace.PrintGrowth();
   }
   const bool pass = counted && first != 0 && Within2Percent(LOWORD(first), LOWORD(last)) &&
                     Within2Percent(HIWORD(first), HIWORD(last));

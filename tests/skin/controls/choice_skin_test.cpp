@@ -3,10 +3,14 @@
 // toggle and keep a radio group exclusive, the right-button style, the group box caption over
 // its frame, dialog controls skinned, colours given back, the system look restored with
 // the skin off, and repeated repaints that leak nothing.
+#include <vector>
+
 #include "framework/controls/check_box.h"
 #include "framework/controls/group_box.h"
 #include "framework/controls/panel.h"
+#include "framework/graphics/scratch_bitmap.h"
 #include "framework/ui/private_messages.h"
+#include "framework/win/object_counts.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_group_box.h"
@@ -253,6 +257,40 @@ TEST_F(ChoiceSkinTest, NestedDialogAndItsStaticTextStandOnTheFaceColour) {
   const COLORREF face = ColorToRGB(data->FaceColor());
   EXPECT_EQ(capture_window(nested).at(190, 90), face);
   EXPECT_EQ(capture_window(text).at(118, 18), face);
+}
+
+// A page of check boxes, each drawn whole off-screen, shown, painted and hidden again: the boxes
+// share the drawing buffers rather than each keeping its own.
+TEST_F(ChoiceSkinTest, APageOfCheckBoxesLeavesNoDrawingBufferPerBox) {
+  MakeStrip(data->Buttons->CheckImage, 4);
+  data->Buttons->CheckFrameCount = 4;
+  auto* page = Add<TPanel>(form, 0, 0, 410, 290);
+  page->SetVisible(false);
+  constexpr int kBoxes = 32;
+  std::vector<TCheckBox*> boxes;
+  for (int i = 0; i < kBoxes; ++i) {
+    auto* box = TComponent::CreateIn<TCheckBox>(form);
+    box->SetParent(page);
+    box->SetBounds(10 + (i % 2) * 200, 10 + (i / 2) * 17, 150 + i, 16);  // each of its own size
+    box->SetCaption("Box");
+    boxes.push_back(box);
+  }
+  ShowAndSkin();
+  // A drawing buffer is a bitmap and a memory DC (the window DCs are the system's own cache).
+  const auto buffers = [] { return fw::GdiObjectCount(OBJ_BITMAP) + fw::GdiObjectCount(OBJ_MEMDC); };
+  const DWORD before = buffers();
+  page->SetVisible(true);
+  flush_events(50);
+  for (TCheckBox* box : boxes) {
+    ASSERT_NE(SkinOf<TSkinCheckBox>(box->Handle()), nullptr);
+    RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(GlyphFrame(box->Handle()), 1);  // painted by the skin, the caption beside
+  }
+  page->SetVisible(false);
+  flush_events(50);
+  EXPECT_LE(fw::ScratchBitmap::Count(), fw::ScratchBitmap::kMaxEntries);
+  const DWORD after = buffers();
+  EXPECT_LE(after, before + 4) << "before " << before << ", after " << after;
 }
 
 TEST_F(ChoiceSkinTest, RepaintingEachKindAThousandTimesLeaksNothing) {
