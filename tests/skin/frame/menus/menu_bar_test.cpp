@@ -7,6 +7,7 @@
 #include "skin/data/draw/draw_helpers.h"
 #include "tests/skin/frame/menus/bar_window_fixture.h"
 #include "tests/support/object_counts.h"
+#include "tests/support/skin_variant.h"
 
 namespace quarnel::testing {
 namespace {
@@ -257,6 +258,45 @@ TEST_F(MenuBarTest, OpeningTheDropDownManyTimesLeaksNothing) {
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
   const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
   for (int i = 0; i < 300; ++i) ASSERT_TRUE(openOnce()) << i;
+  EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
+  EXPECT_LE(testing_support::user_objects(), user + 2);
+}
+
+// Drop-downs opened in one skin, then in another and back, many times: nothing made to draw a
+// skin's menus outlives that skin.
+TEST_F(MenuBarTest, DropDownsInAlternatingSkinsLeakNothing) {
+  const skintest::Bytes blue = data->PackedSkin(), dark = testing_support::WithButtonFace(blue, "48 48 56");
+  ASSERT_FALSE(dark.empty());
+  auto use = [&](const skintest::Bytes& package) {
+    data->SetPackedSkin(package);
+    ASSERT_TRUE(data->LoadSkin());
+    data->ApplySkin();
+    ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+    skin = WaitSkinned(window);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->MenuBar(), nullptr);
+  };
+  // Both drop-downs, each left open until its items have been drawn.
+  auto openBoth = [&] {
+    for (size_t i = 0; i < 2; ++i) {
+      int ticks = 0;
+      ASSERT_TRUE(MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[i]); },
+                                  [&](HWND) { return ++ticks > 3; }))
+          << i;
+    }
+  };
+  // One round in each skin first, so that caches and pooled sections reach their working size.
+  openBoth();
+  use(dark);
+  openBoth();
+  use(blue);
+  openBoth();
+  const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
+  for (int round = 0; round < 20; ++round) {
+    use(round % 2 ? blue : dark);
+    openBoth();
+  }
+  use(blue);
   EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
   EXPECT_LE(testing_support::user_objects(), user + 2);
 }
