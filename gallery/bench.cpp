@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "framework/graphics/dib_pool.h"
-#include "framework/graphics/scratch_bitmap.h"
+#include "framework/win/object_counts.h"
 #include "gallery/demo_forms.h"
 #include "gallery/gallery_form.h"
 #include "gallery/screenshots.h"
@@ -48,18 +47,6 @@ double TimedStart(const std::wstring& exePath, bool skinOn) {
 
 }  // namespace
 
-unsigned long GdiObjectCount() {
-  fw::ScratchBitmap::Empty();  // drawing buffers and sections kept for reuse are not held by any window
-  fw::DibPool::Empty();
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return reported;
-  // Handle values are a table index in the low word; a zero high word matches any generation.
-  unsigned long live = 0;
-  for (uintptr_t h = 0x20; h <= 0xFFEF; ++h)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0) ++live;
-  return live;
-}
-
 int RunBench(TGalleryForm& form, const std::wstring& exePath) {
   TSkinSwitcher& switcher = form.Switcher();
   form.Show();
@@ -70,11 +57,11 @@ int RunBench(TGalleryForm& form, const std::wstring& exePath) {
   switcher.SetSkinOn(false);
   WaitForSwitch(switcher);
   PumpFor(300);
-  const unsigned long gdiOff = GdiObjectCount();
+  const DWORD gdiOff = fw::GdiObjectCount();
   form.UseBuiltInSkin(0);
   WaitForSwitch(switcher);
   PumpFor(300);
-  const unsigned long gdiOn = GdiObjectCount();
+  const DWORD gdiOn = fw::GdiObjectCount();
 
   const size_t skins = BuiltInSkins().size();
   std::vector<double> times;
@@ -87,7 +74,7 @@ int RunBench(TGalleryForm& form, const std::wstring& exePath) {
   form.UseBuiltInSkin(0);
   WaitForSwitch(switcher);
   PumpFor(300);
-  const unsigned long gdiAfter = GdiObjectCount();
+  const DWORD gdiAfter = fw::GdiObjectCount();
 
   std::vector<double> startOn, startOff;
   for (int i = 0; i < kStarts; ++i) {

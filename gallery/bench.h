@@ -11,7 +11,4 @@ namespace gallery {
 // of `exePath`; returns the process exit code.
 int RunBench(TGalleryForm& form, const std::wstring& exePath);
 
-// GDI objects this process holds (from the handle table where the system keeps no count).
-unsigned long GdiObjectCount();
-
 }  // namespace gallery

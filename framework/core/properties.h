@@ -212,36 +212,39 @@ class TClassBuilder {
     auto call = std::static_pointer_cast<const Call>(m.typed);
     return [self, call](A... args) { (*call)(self, std::forward<A>(args)...); };
   }
+  // An event property bound to methods of parameters `A...`: `assign`(object, self, code) stores
+  // the bound method in the object.
+  template <class... A, class Assign>
+  static TPropInfo TypedEventProperty(std::string name, Assign assign) {
+    TPropInfo p;
+    p.name = std::move(name);
+    p.kind = TTypeKind::Event;
+    p.bindTyped = [assign](TObject& o, TObject* self, const TMethodInfo& m) {
+      auto code = BoundMethod<A...>(self, m);
+      if (!code) return false;
+      assign(static_cast<C&>(o), self, std::move(code));
+      return true;
+    };
+    return p;
+  }
   // An event with its own parameters (a std::function member), bound to methods of the
   // same parameters.
   template <class... A>
   TClassBuilder& Event(std::string name, std::function<void(A...)> C::*field) {
-    TPropInfo p;
-    p.name = std::move(name);
-    p.kind = TTypeKind::Event;
-    p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
-      auto code = BoundMethod<A...>(self, m);
-      if (!code) return false;
-      static_cast<C&>(o).*field = std::move(code);
-      return true;
-    };
-    info_.properties.push_back(std::move(p));
+    info_.properties.push_back(TypedEventProperty<A...>(
+        std::move(name),
+        [field](C& o, TObject*, std::function<void(A...)> code) { o.*field = std::move(code); }));
     return *this;
   }
   // An event with its own parameters that callers may also reach by name and signature.
   template <class... A>
   TClassBuilder& Event(std::string name, TTypedEvent<A...> C::*field) {
-    TPropInfo p;
-    p.name = std::move(name);
-    p.kind = TTypeKind::Event;
-    p.bindTyped = [field](TObject& o, TObject* self, const TMethodInfo& m) {
-      auto code = BoundMethod<A...>(self, m);
-      if (!code) return false;
-      TTypedEvent<A...>& event = static_cast<C&>(o).*field;
-      event.code = std::move(code);
-      event.data = self;
-      return true;
-    };
+    TPropInfo p = TypedEventProperty<A...>(std::move(name),
+                                           [field](C& o, TObject* self, std::function<void(A...)> code) {
+                                             TTypedEvent<A...>& event = o.*field;
+                                             event.code = std::move(code);
+                                             event.data = self;
+                                           });
     p.typedEvent = [field](TObject& o) -> void* { return &(static_cast<C&>(o).*field); };
     p.eventSignature = &typeid(void(A...));
     info_.properties.push_back(std::move(p));

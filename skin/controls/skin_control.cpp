@@ -232,29 +232,14 @@ void TSkinControl::AfterMessage(TMessage& message) {
 }
 
 void TSkinControl::Repaint() {
-  if (TDeferredRepaints::Active()) return;  // the frame repaints its window and every child at the end
+  // A frame taking a new skin invalidates its window and every child once, at the end.
+  if (TInvalidationsSuspended::Active()) return;
   if (GraphicControl) {
     GraphicControl->Invalidate();
   } else if (Handle && IsWindow(Handle)) {
     InvalidateRect(Handle, nullptr, TRUE);
     UpdateWindow(Handle);
   }
-}
-
-namespace {
-int deferredRepaints = 0;  // nesting depth
-}  // namespace
-
-TDeferredRepaints::TDeferredRepaints() {
-  ++deferredRepaints;
-}
-
-TDeferredRepaints::~TDeferredRepaints() {
-  --deferredRepaints;
-}
-
-bool TDeferredRepaints::Active() {
-  return deferredRepaints > 0;
 }
 
 void TSkinControl::ForwardMouseDown(const TMessage& message) {

@@ -151,21 +151,6 @@ TObject* GetObjectPropByName(TObject* object, std::string_view name, const TClas
 // Integer: the text as a number; enumeration or boolean: by value name; strings: as text.
 void SetPropByName(TObject* object, std::string_view name, std::string_view text);
 
-// While one lives, neither control skins nor the framework's controls repaint or invalidate
-// anything: a frame taking a new skin for all its controls invalidates its whole window once
-// afterwards and has each control painted once, with the window.
-class TDeferredRepaints {
- public:
-  TDeferredRepaints();
-  ~TDeferredRepaints();
-  TDeferredRepaints(const TDeferredRepaints&) = delete;
-  TDeferredRepaints& operator=(const TDeferredRepaints&) = delete;
-  static bool Active();
-
- private:
-  TInvalidationsSuspended framework_;
-};
-
 // --- drawing helpers ---------------------------------------------------------------------------
 // Shows what the control's parent paints under the control, into `dc` (the control's origin).
 void DrawParentBackground(TControl* control, HDC dc);

@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
@@ -23,19 +22,6 @@ TDataSkinBorder* ProgressElement(TSkinData* data) {
 
 SkinMargins MarginsOf(const TDataSkinObject& e) {
   return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
-}
-
-// `lying` turned a quarter anticlockwise into `standing`, which is as wide as `lying` is high.
-void TurnLeftInto(TBitmap& lying, TBitmap& standing) {
-  const int w = lying.Width(), h = lying.Height();
-  uint8_t* top = standing.ScanLine(0);  // the rows follow each other from the top
-  if (!top) return;
-  const size_t stride = static_cast<size_t>(standing.Stride());
-  // Old (x, y) lands on (y, w - 1 - x).
-  for (int y = 0; y < h; ++y) {
-    const uint8_t* row = lying.ScanLine(y);
-    for (int x = 0; x < w; ++x) std::memcpy(top + (w - 1 - x) * stride + 3 * y, row + 3 * x, 3);
-  }
 }
 
 }  // namespace
@@ -74,7 +60,7 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
     return;
   }
   const fw::ScratchBitmap standing(w, h);
-  TurnLeftInto(lying.Bitmap(), standing.Bitmap());
+  RotateLeftInto(lying.Bitmap(), standing.Bitmap());
   BitBlt(dc, rect.left, rect.top, w, h, standing.DC(), 0, 0, SRCCOPY);
 }
 

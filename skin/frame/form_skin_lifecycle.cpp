@@ -215,7 +215,7 @@ void TWinSkinForm::RemoveRegion() {
 void TWinSkinForm::Reskin() {
   {
     // Nothing in here paints or invalidates: the whole window is invalidated once, below.
-    TDeferredRepaints deferred;
+    TInvalidationsSuspended suspended;
     if (Form) {
       Form->SetColor(SkinData->FaceColor());
       for (int i = 0; i < Form->ComponentCount(); ++i)

@@ -1,5 +1,5 @@
-// In-place bitmap transforms used by the skin loader: magenta replacement, mirror, flip and the
-// two quarter turns. UI thread.
+// Bitmap transforms used by the skin loader and the control skins: magenta replacement, mirror,
+// flip and the quarter turns, in place or into a bitmap of the turned size. UI thread.
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -80,6 +80,21 @@ void RotateLeft(TBitmap& bitmap) {
   const int w = bitmap.Width(), h = bitmap.Height();
   // Old (x, y) lands on (y, w - 1 - x): new (nx, ny) comes from old (w - 1 - ny, nx).
   Rebuild(bitmap, h, w, [w](int nx, int ny) { return std::pair{w - 1 - ny, nx}; });
+}
+
+void RotateLeftInto(TBitmap& source, TBitmap& target) {
+  const int w = source.Width(), h = source.Height();
+  if (w <= 0 || h <= 0 || target.Width() != h || target.Height() != w || target.PixelFormat() != pf24bit ||
+      source.PixelFormat() != pf24bit)
+    return;
+  uint8_t* top = target.ScanLine(0);  // the rows follow each other from the top
+  if (!top) return;
+  const size_t stride = static_cast<size_t>(target.Stride());
+  // Old (x, y) lands on (y, w - 1 - x).
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* row = source.ScanLine(y);
+    for (int x = 0; x < w; ++x) std::memcpy(top + (w - 1 - x) * stride + 3 * y, row + 3 * x, 3);
+  }
 }
 
 void RotateRight(TBitmap& bitmap) {

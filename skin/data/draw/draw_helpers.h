@@ -62,6 +62,9 @@ void MirrorBitmap(TBitmap& bitmap);
 void FlipBitmap(TBitmap& bitmap);
 void RotateLeft(TBitmap& bitmap);   // anticlockwise
 void RotateRight(TBitmap& bitmap);  // clockwise
+// `source` turned anticlockwise into `target`, which already has the turned size; both 24-bit.
+// For bitmaps that must not be resized, such as lent drawing buffers.
+void RotateLeftInto(TBitmap& source, TBitmap& target);
 
 // 8-bit text of the system's ANSI code page as wide text.
 std::wstring AnsiToWide(std::string_view text);

@@ -29,6 +29,20 @@ COLORREF Shadow(TSkinData& data) {
   return ResolveSkinColor(data.Colors[scButtonShadow]);
 }
 
+// The combo window's button area shows ComboButton's frame 4 (lit) wherever the frame is not
+// transparent.
+void ExpectLitComboButton(TSkinData& data, HWND combo, const RECT& button) {
+  const Capture lit = testing_support::capture_window(combo);
+  TBitmap reference(lit.width, lit.height, pf32bit);
+  DrawSkinFrameStretched(reference.DC(), button, data.ComboButton->Image, false, 4, 4);
+  int same = 0, compared = 0;
+  for (int y = button.top; y < button.bottom; ++y)
+    for (int x = button.left; x < button.right; ++x)
+      if (reference.PixelAt(x, y) != 0xFF00FF) ++compared, same += lit.at(x, y) == reference.PixelAt(x, y);
+  EXPECT_GT(compared, 20);
+  EXPECT_EQ(same, compared);
+}
+
 TEST_F(RangeSkinTest, EachTextKindGetsItsSkin) {
   SkinControls();
   EXPECT_NE(SkinOf<TSkinEdit>("Edit1"), nullptr);
@@ -95,16 +109,7 @@ TEST_F(RangeSkinTest, ComboButtonLightsOnlyOverTheButtonAndOpensItsList) {
   move_mouse(ScreenPoint(combo, (button.left + button.right) / 2, (button.top + button.bottom) / 2));
   ASSERT_TRUE(wait_until([&] { return skin->LastFrame() == 4; })) << skin->LastFrame();
   // The lit button is ComboButton's frame 4.
-  const Capture lit = testing_support::capture_window(combo);
-  TDataSkinBorder& image = *data->ComboButton;
-  TBitmap reference(lit.width, lit.height, pf32bit);
-  DrawSkinFrameStretched(reference.DC(), button, image.Image, false, 4, 4);
-  int same = 0, compared = 0;
-  for (int y = button.top; y < button.bottom; ++y)
-    for (int x = button.left; x < button.right; ++x)
-      if (reference.PixelAt(x, y) != 0xFF00FF) ++compared, same += lit.at(x, y) == reference.PixelAt(x, y);
-  EXPECT_GT(compared, 20);
-  EXPECT_EQ(same, compared);
+  ExpectLitComboButton(*data, combo, button);
   SaveShot(combo, "combo_hot.bmp");
 
   mouse_left_button(true);
@@ -269,15 +274,7 @@ TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList)
   move_mouse(ScreenPoint(inner, (button.left + button.right) / 2, (button.top + button.bottom) / 2));
   ASSERT_TRUE(wait_until([&] { return skin->LastFrame() == 4; })) << skin->LastFrame();
   // The lit button shows ComboButton's frame 4 where it is not transparent.
-  const Capture lit = testing_support::capture_window(inner);
-  TBitmap reference(lit.width, lit.height, pf32bit);
-  DrawSkinFrameStretched(reference.DC(), button, data->ComboButton->Image, false, 4, 4);
-  int same = 0, compared = 0;
-  for (int y = button.top; y < button.bottom; ++y)
-    for (int x = button.left; x < button.right; ++x)
-      if (reference.PixelAt(x, y) != 0xFF00FF) ++compared, same += lit.at(x, y) == reference.PixelAt(x, y);
-  EXPECT_GT(compared, 20);
-  EXPECT_EQ(same, compared);
+  ExpectLitComboButton(*data, inner, button);
 
   mouse_left_button(true);
   Settle(30);

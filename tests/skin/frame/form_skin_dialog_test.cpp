@@ -56,6 +56,12 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) {
   return msg == WM_INITDIALOG ? TRUE : FALSE;
 }
 
+// A modeless dialog of `tmpl` that handles nothing itself.
+HWND ShowPlainDialog(const std::vector<WORD>& tmpl) {
+  return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
+                                    nullptr, &PlainDialogProc, 0);
+}
+
 POINT ChildPosition(HWND dialog, HWND child) {
   RECT r{};
   GetWindowRect(child, &r);
@@ -75,9 +81,7 @@ class FormSkinDialogTest : public FormSkinTest {
 // A skin switch with another caption height refits an open dialog around its client area.
 TEST_F(FormSkinDialogTest, ASkinSwitchRefitsAnOpenDialog) {
   std::vector<WORD> tmpl = DialogTemplate(L"Switch", 120, 60);
-  HWND dialog =
-      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                 nullptr, &PlainDialogProc, 0);
+  HWND dialog = ShowPlainDialog(tmpl);
   ASSERT_TRUE(dialog);
   ASSERT_NE(WaitSkinned(dialog), nullptr);
   const int top = SkinTop();
@@ -103,9 +107,7 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   form->Show();
   ASSERT_NE(WaitSkinned(form->Handle()), nullptr);
 
-  HWND dialog =
-      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                 nullptr, &PlainDialogProc, 0);
+  HWND dialog = ShowPlainDialog(tmpl);
   ASSERT_TRUE(dialog);
   HWND button = GetDlgItem(dialog, kButtonId);
   ASSERT_TRUE(button);
@@ -140,9 +142,7 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
 
 TEST_F(FormSkinDialogTest, DialogWithShortTitleKeepsItsWidth) {
   std::vector<WORD> tmpl = DialogTemplate(L"Hi", 160, 60);
-  HWND dialog =
-      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(tmpl.data()),
-                                 nullptr, &PlainDialogProc, 0);
+  HWND dialog = ShowPlainDialog(tmpl);
   ASSERT_TRUE(dialog);
   HWND button = GetDlgItem(dialog, kButtonId);
   const RECT nativeClient = ClientRectOf(dialog);
