@@ -10,6 +10,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/graphic_control.h"
 #include "framework/ui/window_class.h"
+#include "framework/ui/window_controls.h"
 #include "framework/win/handles.h"
 
 const TClassInfo& TWinControl::StaticClass() {
@@ -23,6 +24,7 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  fw::ForgetWindowControl(linkedWindow_, this);
   for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
 }
 
@@ -83,6 +85,15 @@ void TWinControl::CreateWnd() {
 void TWinControl::AttachHandle(HWND wnd) {
   handle_ = wnd;
   SetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())), this);
+  fw::RememberWindowControl(wnd, this);
+  linkedWindow_ = wnd;
+}
+
+void TWinControl::DetachHandle() {
+  if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
+  fw::ForgetWindowControl(linkedWindow_, this);
+  linkedWindow_ = nullptr;
+  handle_ = nullptr;
 }
 
 void TWinControl::HandleCreated() {
@@ -94,6 +105,8 @@ void TWinControl::DestroyHandle() {
   HWND wnd = handle_;
   DestroyWindow(wnd);  // children go with it; WM_NCDESTROY clears each handle
   handle_ = nullptr;
+  fw::ForgetWindowControl(linkedWindow_, this);  // when the window outlived the call
+  linkedWindow_ = nullptr;
 }
 
 void TWinControl::RecreateWnd() {
@@ -418,8 +431,7 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_NCDESTROY:
       DefaultHandler(m);
-      if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
-      handle_ = nullptr;
+      DetachHandle();
       return;
     default:
       break;
@@ -459,6 +471,5 @@ ATOM TWinControl::ControlAtom() {
 
 TWinControl* TWinControl::FindControl(HWND wnd) {
   if (!wnd) return nullptr;
-  return static_cast<TWinControl*>(
-      GetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom()))));
+  return fw::WindowControl(wnd);  // the property's value, read without asking the window system
 }

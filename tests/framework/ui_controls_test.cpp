@@ -25,8 +25,9 @@ class TTestForm : public TForm {
 };
 
 const TClassInfo& TTestForm::StaticClass() {
-  static const TClassInfo info =
-      TClassBuilder<TTestForm>("TTestForm", &TForm::StaticClass()).Method("Clicked", &TTestForm::Clicked).Build();
+  static const TClassInfo info = TClassBuilder<TTestForm>("TTestForm", &TForm::StaticClass())
+                                     .Method("Clicked", &TTestForm::Clicked)
+                                     .Build();
   return info;
 }
 
@@ -78,7 +79,8 @@ class ControlsTest : public ::testing::Test {
 TEST_F(ControlsTest, ControlOfWindowPropertyFindsTheControl) {
   HWND wnd = ok->Handle();
   wchar_t name[64];
-  wsprintfW(name, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
+  wsprintfW(name, L"ControlOfs%.8X%.8X",
+            static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
             static_cast<unsigned>(GetCurrentThreadId()));
   EXPECT_EQ(GetPropW(wnd, name), static_cast<void*>(static_cast<TWinControl*>(ok)));
   EXPECT_EQ(TWinControl::FindControl(form->Handle()), form);
@@ -86,6 +88,24 @@ TEST_F(ControlsTest, ControlOfWindowPropertyFindsTheControl) {
   wchar_t cls[32];
   GetClassNameW(wnd, cls, 32);
   EXPECT_STREQ(cls, L"TButton");
+}
+
+// The link is kept in the process too: it must end with the window, and with the control.
+TEST_F(ControlsTest, FindControlEndsWithTheWindowAndWithTheControl) {
+  HWND first = ok->Handle();
+  DestroyWindow(first);  // from outside the control, as a parent's destruction would
+  EXPECT_EQ(TWinControl::FindControl(first), nullptr);
+  HWND second = ok->Handle();  // made again on demand
+  ASSERT_NE(second, first);
+  EXPECT_EQ(TWinControl::FindControl(second), ok);
+
+  auto* spare = TComponent::CreateIn<TButton>(form);
+  spare->SetParent(form);
+  HWND spareWindow = spare->Handle();
+  EXPECT_EQ(TWinControl::FindControl(spareWindow), spare);
+  form->DestroyComponent(spare);
+  EXPECT_FALSE(IsWindow(spareWindow));
+  EXPECT_EQ(TWinControl::FindControl(spareWindow), nullptr);
 }
 
 TEST_F(ControlsTest, ClickReachesTheHandlerThroughTheParent) {

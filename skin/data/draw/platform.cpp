@@ -67,9 +67,7 @@ GdiPlatform CurrentPlatform() {
 }
 
 TWinControl* ControlOfWindow(HWND window) {
-  if (!window) return nullptr;
-  return static_cast<TWinControl*>(
-      GetPropA(window, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(SkinModule().ControlAtom))));
+  return TWinControl::FindControl(window);  // the same link as the ControlAtom property
 }
 
 std::string WindowClassName(HWND window) {
