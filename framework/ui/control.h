@@ -231,6 +231,8 @@ class TWinControl : public TControl {
   bool ReflectToChild(TMessage& message);
   // Windowless children: painted after this window, told about the mouse over them.
   bool HasGraphicChildren() const;
+  // Borders, caption or scroll bars: the window is larger than its client area.
+  bool HasNonClientArea() const;
   void PaintWithGraphicChildren(TMessage& message);
   TControl* graphicHover_ = nullptr;
   TControl* graphicCapture_ = nullptr;

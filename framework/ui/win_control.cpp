@@ -136,6 +136,12 @@ void TWinControl::InsertInTabList(TWinControl* child) {
   tabList_.push_back(child);
 }
 
+bool TWinControl::HasNonClientArea() const {
+  RECT window{}, client{};
+  if (!GetWindowRect(handle_, &window) || !GetClientRect(handle_, &client)) return true;
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 bool TWinControl::HasGraphicChildren() const {
   for (TControl* c : controls_)
     if (ObjectAs<TGraphicControl>(c)) return true;
@@ -399,6 +405,14 @@ void TWinControl::WndProc(TMessage& m) {
       if (resized) BoundsChanged();
       return;
     }
+    case WM_NCPAINT:
+      // Nothing to paint outside a client area that fills the window; the default handling
+      // would still ask the window system for a window DC.
+      if (!HasNonClientArea()) {
+        m.Result = 0;
+        return;
+      }
+      break;
     case WM_PAINT:
       if (HasGraphicChildren()) {
         PaintWithGraphicChildren(m);

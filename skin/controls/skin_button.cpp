@@ -128,7 +128,7 @@ TDataSkinButton* TSkinButton::ButtonsElement() const {
 }
 
 void TSkinButton::RefreshState() {
-  Focused = Handle && GetFocus() == Handle ? 1 : 0;
+  Focused = HasFocus() ? 1 : 0;
   Enabled = Handle && !(WindowLong(GWL_STYLE) & WS_DISABLED) ? 1 : 0;
   default_ = fw::AsciiLowerCase(GetEnumPropByName(Control, "Default")) == "true";
   Caption = Control ? GetTextPropByName(Control, "Caption") : WindowTextWide(Handle);

@@ -116,7 +116,7 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
   const int gw = image->Width() / frames, gh = image->Height();
   const DWORD style = static_cast<DWORD>(WindowLong(GWL_STYLE));
   Enabled = (style & WS_DISABLED) ? 0 : 1;
-  Focused = GetFocus() == Handle ? 1 : 0;
+  Focused = HasFocus() ? 1 : 0;
   const LRESULT buttonState = SendMessageW(Handle, BM_GETSTATE, 0, 0);
   lastFrame_ = FrameIndex(style, buttonState);
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};

@@ -84,6 +84,7 @@ void TSkinControl::Attach(TControlSkinHost* host, TSkinData* skinData, bool useS
   SharedCanvas = sharedCanvas;
   Control = control;
   Handle = control->Handle();
+  focus_ = FocusKnown::Unknown;
   unicodeWindow_ = Handle && IsWindowUnicode(Handle);
   if (skinData) FreeNotification(skinData);
   HookControl(*control);
@@ -105,6 +106,7 @@ void TSkinControl::BindWindowedControl(TWinControl* control, TSkinData* skinData
   SharedCanvas = canvas;
   Control = control;
   Handle = control->Handle();
+  focus_ = FocusKnown::Unknown;
   if (skinData) FreeNotification(skinData);
   Register(host);
 }
@@ -115,6 +117,7 @@ void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHo
   SkinData = skinData;
   SharedCanvas = sharedCanvas;
   Handle = window;
+  focus_ = FocusKnown::Unknown;
   Enabled = 1;
   Variant = 0;
   if (skinData) FreeNotification(skinData);
@@ -161,6 +164,8 @@ void TSkinControl::GiveParentBackground() {
 // --- message flow ---------------------------------------------------------------------------------
 
 void TSkinControl::SkinWindowProc(TMessage& message) {
+  if (message.Msg == WM_SETFOCUS) focus_ = FocusKnown::Focused;
+  if (message.Msg == WM_KILLFOCUS) focus_ = FocusKnown::NotFocused;
   if (message.Msg == SKM_ENABLESKIN) {
     Active = message.WParam > 0 ? 1 : 0;
     ActiveChanged();
@@ -175,6 +180,13 @@ void TSkinControl::SkinWindowProc(TMessage& message) {
     CallSaved(message);
     AfterMessage(message);
   }
+}
+
+bool TSkinControl::HasFocus() {
+  if (!Handle) return false;
+  if (focus_ == FocusKnown::Unknown || !HookInstalled())
+    focus_ = GetFocus() == Handle ? FocusKnown::Focused : FocusKnown::NotFocused;
+  return focus_ == FocusKnown::Focused;
 }
 
 void TSkinControl::CallSaved(TMessage& message) {
@@ -220,6 +232,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
       // The old window's last message detached this object; it serves the new one again.
       if (Control && Control->HandleAllocated() && attached_) {
         Handle = Control->RawHandle();
+        focus_ = FocusKnown::Unknown;
         unicodeWindow_ = IsWindowUnicode(Handle) != FALSE;
         Active = 1;
         State = scsAttached;

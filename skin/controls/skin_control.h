@@ -108,6 +108,11 @@ class TSkinControl : public TComponent {
   int32_t Variant = 0;
   uint8_t ParentBackgroundTaken = 0;
 
+  // Whether the window has the keyboard focus: asked of the window system once while the skin is
+  // hooked, then followed through the window's own WM_SETFOCUS and WM_KILLFOCUS (under Wine every
+  // GetFocus is a round trip to the window server).
+  bool HasFocus();
+
   bool Hot() const { return MouseState & kMouseHot; }
   bool Pressed() const { return MouseState & kMousePressed; }
   void SetHot(bool on) { MouseState = on ? MouseState | kMouseHot : MouseState & ~kMouseHot; }
@@ -135,6 +140,8 @@ class TSkinControl : public TComponent {
   TControl* hookedControl_ = nullptr;
   bool unicodeWindow_ = false;
   bool attached_ = false;
+  enum class FocusKnown : uint8_t { Unknown, Focused, NotFocused };
+  FocusKnown focus_ = FocusKnown::Unknown;
   TControlSkinHost* host_ = nullptr;
   TComponent* hostComponent_ = nullptr;  // the host as a component, for its free notification
 };

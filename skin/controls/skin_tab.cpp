@@ -44,7 +44,7 @@ void TSkinTab::ReadState() {
   const LONG_PTR style = WindowLong(GWL_STYLE);
   side_ = TabSideFromStyle(static_cast<unsigned long>(style));
   Enabled = (style & WS_DISABLED) ? 0 : 1;
-  Focused = Handle && GetFocus() == Handle ? 1 : 0;
+  Focused = HasFocus() ? 1 : 0;
 }
 
 void TSkinTab::UpdateSkin() {

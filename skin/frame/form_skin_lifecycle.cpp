@@ -209,6 +209,7 @@ void TWinSkinForm::RemoveRegion() {
   if (IsWindow(Window)) SetWindowRgn(Window, nullptr, TRUE);  // the system frees the region it held
   region_.Region = nullptr;
   region_.Owned = false;
+  region_.Applied.reset();
   region_.Size = SIZE{};
 }
 

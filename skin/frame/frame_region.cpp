@@ -136,18 +136,18 @@ void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
     KeepRegion(key, region.get());
   }
   // Setting a region is a frame change: the outline a new skin shares with the old one stays.
-  if (region_.Owned && IsWindow(Window)) {
-    fw::UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
-    if (current && GetWindowRgn(Window, current.get()) != ERROR && EqualRgn(current.get(), region.get()))
-      return;
-  }
+  if (region_.Owned && region_.Applied && EqualRgn(region_.Applied.get(), region.get())) return;
+  fw::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
+  if (copy && CombineRgn(copy.get(), region.get(), nullptr, RGN_COPY) == ERROR) copy.reset();
   // The previous region belongs to the system, which frees it when the new one replaces it.
   region_.Region = nullptr;
   region_.Owned = false;
+  region_.Applied.reset();
   // While re-skinning, the whole window is painted once at the end.
   if (SetWindowRgn(Window, region.get(), activation_.SkinState != fsReskinning)) {
     region_.Region = region.release();
     region_.Owned = true;
+    region_.Applied = std::move(copy);
   }
 }
 

@@ -97,7 +97,8 @@ struct TCaptionState {
 struct TRegionState {
   HRGN Region = nullptr;  // owned while Owned
   bool Owned = false;
-  SIZE Size{};  // the window size the region was cut for
+  fw::UniqueRegion Applied;  // a copy of the outline last set, compared without asking the window
+  SIZE Size{};               // the window size the region was cut for
 };
 
 // The menu band: the skinned bar standing in for the native one, and the menus given the skin's

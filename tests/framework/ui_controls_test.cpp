@@ -108,6 +108,26 @@ TEST_F(ControlsTest, FindControlEndsWithTheWindowAndWithTheControl) {
   EXPECT_EQ(TWinControl::FindControl(spareWindow), nullptr);
 }
 
+// Windows without a border skip the default frame paint; one with a border still gets it.
+TEST_F(ControlsTest, AFrameRepaintRedrawsTheBorderOfAControlThatHasOne) {
+  form->Show();
+  HWND memo = notes->Handle();
+  ASSERT_NE(GetWindowLongPtrW(memo, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  flush_events(50);
+  const COLORREF edge = testing_support::capture_window(memo).at(0, 0);
+  const COLORREF wiped = RGB(255, 0, 255);
+  ASSERT_NE(edge, wiped);
+  HDC dc = GetWindowDC(memo);
+  RECT whole{0, 0, 4, 4};
+  HBRUSH brush = CreateSolidBrush(wiped);
+  FillRect(dc, &whole, brush);
+  DeleteObject(brush);
+  ReleaseDC(memo, dc);
+  ASSERT_EQ(testing_support::capture_window(memo).at(0, 0), wiped);
+  RedrawWindow(memo, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(testing_support::capture_window(memo).at(0, 0), edge);
+}
+
 TEST_F(ControlsTest, ClickReachesTheHandlerThroughTheParent) {
   SendMessageW(ok->Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(form->clicks.size(), 1u);

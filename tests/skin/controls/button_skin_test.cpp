@@ -33,6 +33,19 @@ TEST_F(MainButtonsTest, EveryButtonGetsAButtonSkin) {
   EXPECT_EQ(SkinOf(form->Button1)->Owner(), form->Button1);
 }
 
+// The focus frame follows the keyboard focus from button to button, away to the memo and back.
+TEST_F(MainButtonsTest, TheFocusFrameFollowsTheFocus) {
+  form->Button1->SetFocus();
+  EXPECT_TRUE(Shows(form->Button1, 5));
+  form->Button2->SetFocus();
+  EXPECT_TRUE(Shows(form->Button2, 5));
+  EXPECT_TRUE(Shows(form->Button1, 1)) << "the focus left it";
+  form->Memo1->SetFocus();
+  EXPECT_TRUE(Shows(form->Button2, 1));
+  form->Button1->SetFocus();
+  EXPECT_TRUE(Shows(form->Button1, 5)) << "and came back";
+}
+
 TEST_F(MainButtonsTest, NormalFocusedHotPressedAndDisabledFrames) {
   form->Button1->SetFocus();
   EXPECT_TRUE(Shows(form->Button1, 5)) << "focused";
