@@ -184,7 +184,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
 
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
-  BitBlt(dc, rect.left, rect.top, w, h, composed, 0, 0, SRCCOPY);
+  CopyToVisible(dc, rect, composed, 0, 0);  // the page it holds covers most of it
   if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
 }
 
@@ -209,7 +209,7 @@ void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   side_ = side;
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
-  BitBlt(dc, rect.left, rect.top, w, h, composed, 0, 0, SRCCOPY);
+  CopyToVisible(dc, rect, composed, 0, 0);  // the page it holds covers most of it
   if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
 }
 

@@ -46,6 +46,10 @@ void DrawSkinFrameStretched(HDC dc, const RECT& rect, TBitmap& image, bool trans
 void DrawSkinFrameCentred(HDC dc, const RECT& rect, TBitmap& image, bool transparent, int frameCount,
                           int frame);
 
+// Copies `source` from (sx, sy) onto `target` of `dc` (a plain BitBlt), but only the pieces the
+// DC can reach: a window DC clipped by child windows is copied piece by piece.
+void CopyToVisible(HDC dc, const RECT& target, HDC source, int sx, int sy);
+
 // `image` from its top-left corner at the rectangle's size, without the pixels of `key`.
 void DrawTransparent(HDC dc, const RECT& rect, TBitmap& image, TColor key);
 // The same through a chosen path: one masked transfer (NT) or XOR, AND, XOR (the others).
