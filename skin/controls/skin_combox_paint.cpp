@@ -28,8 +28,12 @@ int FramesOf(const TDataSkinObject& e, int fallback) {
 }  // namespace
 
 int TSkinComBox::FrameIndex(bool flat) {
-  const HWND focus = GetFocus();
-  Focused = focus && (focus == Handle || IsChild(Handle, focus)) ? 1 : 0;
+  if ((style_ & 3) == CBS_DROPDOWNLIST) {
+    Focused = HasFocus() ? 1 : 0;  // the list's own window takes the focus
+  } else {
+    const HWND focus = GetFocus();  // the edit inside takes it: the combo box hears nothing
+    Focused = focus && (focus == Handle || IsChild(Handle, focus)) ? 1 : 0;
+  }
   const bool enabled = !(style_ & WS_DISABLED);
   // An open list keeps the button down (a bare combo's drop-down is not reported to it).
   const bool down = Pressed() || dropped_ || (!Control && SendMessageW(Handle, CB_GETDROPPEDSTATE, 0, 0));
