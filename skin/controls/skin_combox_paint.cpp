@@ -28,10 +28,12 @@ int FramesOf(const TDataSkinObject& e, int fallback) {
 }  // namespace
 
 int TSkinComBox::FrameIndex(bool flat) {
-  if ((style_ & 3) == CBS_DROPDOWNLIST) {
-    Focused = HasFocus() ? 1 : 0;  // the list's own window takes the focus
+  if (Control && Control->RawHandle() == Handle && (style_ & 3) == CBS_DROPDOWNLIST) {
+    Focused = HasFocus() ? 1 : 0;  // a framework drop-down list takes the focus itself
   } else {
-    const HWND focus = GetFocus();  // the edit inside takes it: the combo box hears nothing
+    // An edit inside takes it (an editable combo box's, or the one a ComboBoxEx lays over its
+    // drop-down list): the combo box hears nothing of it.
+    const HWND focus = GetFocus();
     Focused = focus && (focus == Handle || IsChild(Handle, focus)) ? 1 : 0;
   }
   const bool enabled = !(style_ & WS_DISABLED);

@@ -288,6 +288,11 @@ TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList)
   Find<TWinControl>("Edit1")->SetFocus();
   EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 1; })) << skin->LastFrame();
   EXPECT_EQ(combo->ItemIndex(), 3);
+  // The focus in the edit it lays over its list lights the button, as for an editable combo box.
+  HWND edit = reinterpret_cast<HWND>(SendMessageW(outer, CBEM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(edit, nullptr);
+  SetFocus(edit);
+  EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 4; })) << skin->LastFrame();
   SaveShot(outer, "comboex_skinned.bmp");
 }
 
