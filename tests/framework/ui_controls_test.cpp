@@ -10,6 +10,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/memo.h"
 #include "framework/ui/timer.h"
+#include "framework/win/handles.h"
 #include "tests/support/window_support.h"
 
 using testing_support::flush_events;
@@ -117,12 +118,12 @@ TEST_F(ControlsTest, AFrameRepaintRedrawsTheBorderOfAControlThatHasOne) {
   const COLORREF edge = testing_support::capture_window(memo).at(0, 0);
   const COLORREF wiped = RGB(255, 0, 255);
   ASSERT_NE(edge, wiped);
-  HDC dc = GetWindowDC(memo);
-  RECT whole{0, 0, 4, 4};
-  HBRUSH brush = CreateSolidBrush(wiped);
-  FillRect(dc, &whole, brush);
-  DeleteObject(brush);
-  ReleaseDC(memo, dc);
+  {
+    const fw::WindowDC dc(memo, fw::WindowDC::kWindow);
+    const fw::UniqueBrush brush(CreateSolidBrush(wiped));
+    const RECT corner{0, 0, 4, 4};
+    FillRect(dc.get(), &corner, brush.get());
+  }
   ASSERT_EQ(testing_support::capture_window(memo).at(0, 0), wiped);
   RedrawWindow(memo, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(testing_support::capture_window(memo).at(0, 0), edge);
