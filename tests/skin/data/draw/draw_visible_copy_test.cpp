@@ -17,20 +17,19 @@ constexpr COLORREF kChild = RGB(20, 160, 30);
 
 LRESULT CALLBACK GreenChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    fw::UniqueBrush green(CreateSolidBrush(kChild));
-    FillRect(dc, &ps.rcPaint, green.get());
-    EndPaint(window, &ps);
+    const fw::PaintDC dc(window);
+    const fw::UniqueBrush green(CreateSolidBrush(kChild));
+    FillRect(dc.get(), &dc.info().rcPaint, green.get());
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
 TEST(CopyToVisible, LeavesChildWindowsAndExcludedPartsAlone) {
-  HWND parent = CreateWindowExW(0, testing_support::test_window_class(L"VisibleCopyParent"), L"",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, 200, 120, nullptr, nullptr,
-                                nullptr, nullptr);
+  const fw::UniqueWindow parentWindow(CreateWindowExW(
+      0, testing_support::test_window_class(L"VisibleCopyParent"), L"",
+      WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40, 200, 120, nullptr, nullptr, nullptr, nullptr));
+  HWND parent = parentWindow.get();
   HWND child =
       CreateWindowExW(0, testing_support::test_window_class(L"VisibleCopyChild", GreenChildProc), L"",
                       WS_CHILD | WS_VISIBLE, 20, 30, 160, 80, parent, nullptr, nullptr, nullptr);
@@ -38,17 +37,17 @@ TEST(CopyToVisible, LeavesChildWindowsAndExcludedPartsAlone) {
   testing_support::flush_events(50);
   const auto source = draw_test::Filled(200, 120, kSource);
 
-  HDC dc = GetDC(parent);
-  ExcludeClipRect(dc, 0, 0, 10, 10);
-  CopyToVisible(dc, RECT{0, 0, 200, 120}, source->DC(), 0, 0);
-  ReleaseDC(parent, dc);
+  {
+    const fw::WindowDC dc(parent);
+    ExcludeClipRect(dc.get(), 0, 0, 10, 10);
+    CopyToVisible(dc.get(), RECT{0, 0, 200, 120}, source->DC(), 0, 0);
+  }
 
   EXPECT_EQ(window_pixel(parent, 100, 10), kSource) << "above the child";
   EXPECT_EQ(window_pixel(parent, 5, 60), kSource) << "left of the child";
   EXPECT_EQ(window_pixel(parent, 199, 119), kSource) << "the last corner";
   EXPECT_EQ(window_pixel(parent, 100, 60), kChild) << "the child keeps its pixels";
   EXPECT_NE(window_pixel(parent, 5, 5), kSource) << "the excluded corner";
-  DestroyWindow(parent);
 }
 
 TEST(CopyToVisible, MemoryAndMovedOriginGetThePlainCopy) {
