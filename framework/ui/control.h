@@ -214,6 +214,9 @@ class TWinControl : public TControl {
   void TurnTo(int& orientation, int value);
   bool OfferDialogChar(TMessage& message);
 
+  // Ends the link between this control and its window (property and FindControl's table).
+  void DetachHandle();
+
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
@@ -226,7 +229,6 @@ class TWinControl : public TControl {
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
   void AttachHandle(HWND wnd);
-  void DetachHandle();
   void InsertInTabList(TWinControl* child);
   bool ReflectToChild(TMessage& message);
   // Windowless children: painted after this window, told about the mouse over them.
@@ -236,7 +238,6 @@ class TWinControl : public TControl {
   void PaintWithGraphicChildren(TMessage& message);
   TControl* graphicHover_ = nullptr;
   TControl* graphicCapture_ = nullptr;
-  HWND linkedWindow_ = nullptr;  // the window this control is linked to for FindControl
 };
 
 // The form a control stands on (its topmost windowed parent that is a form), or null.

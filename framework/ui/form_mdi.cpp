@@ -52,7 +52,7 @@ void TCustomForm::DestroyHandle() {
   if (handle_ && mdiChildWindow_) {
     if (HWND client = GetParent(handle_)) {
       SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
-      handle_ = nullptr;
+      DetachHandle();  // when the window outlived the message
       return;
     }
   }

@@ -24,7 +24,7 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-  fw::ForgetWindowControl(linkedWindow_, this);
+  fw::ForgetWindowControl(handle_, this);
   for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
 }
 
@@ -86,13 +86,12 @@ void TWinControl::AttachHandle(HWND wnd) {
   handle_ = wnd;
   SetPropW(wnd, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())), this);
   fw::RememberWindowControl(wnd, this);
-  linkedWindow_ = wnd;
 }
 
 void TWinControl::DetachHandle() {
-  if (handle_) RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
-  fw::ForgetWindowControl(linkedWindow_, this);
-  linkedWindow_ = nullptr;
+  if (!handle_) return;
+  RemovePropW(handle_, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(ControlAtom())));
+  fw::ForgetWindowControl(handle_, this);
   handle_ = nullptr;
 }
 
@@ -102,11 +101,8 @@ void TWinControl::HandleCreated() {
 
 void TWinControl::DestroyHandle() {
   if (!handle_) return;
-  HWND wnd = handle_;
-  DestroyWindow(wnd);  // children go with it; WM_NCDESTROY clears each handle
-  handle_ = nullptr;
-  fw::ForgetWindowControl(linkedWindow_, this);  // when the window outlived the call
-  linkedWindow_ = nullptr;
+  DestroyWindow(handle_);  // children go with it; WM_NCDESTROY detaches each control
+  DetachHandle();          // when the window outlived the call
 }
 
 void TWinControl::RecreateWnd() {

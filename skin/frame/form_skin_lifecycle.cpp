@@ -205,9 +205,8 @@ void TWinSkinForm::ResizeToNativeFrame() {
 }
 
 void TWinSkinForm::RemoveRegion() {
-  if (!region_.Region && !region_.Owned) return;
+  if (!region_.Owned) return;
   if (IsWindow(Window)) SetWindowRgn(Window, nullptr, TRUE);  // the system frees the region it held
-  region_.Region = nullptr;
   region_.Owned = false;
   region_.Applied.reset();
   region_.Size = SIZE{};

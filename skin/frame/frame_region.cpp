@@ -140,12 +140,11 @@ void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
   fw::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
   if (copy && CombineRgn(copy.get(), region.get(), nullptr, RGN_COPY) == ERROR) copy.reset();
   // The previous region belongs to the system, which frees it when the new one replaces it.
-  region_.Region = nullptr;
   region_.Owned = false;
   region_.Applied.reset();
   // While re-skinning, the whole window is painted once at the end.
   if (SetWindowRgn(Window, region.get(), activation_.SkinState != fsReskinning)) {
-    region_.Region = region.release();
+    region.release();  // the system's now
     region_.Owned = true;
     region_.Applied = std::move(copy);
   }

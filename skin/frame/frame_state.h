@@ -95,8 +95,7 @@ struct TCaptionState {
 
 // The window outline cut from the skin.
 struct TRegionState {
-  HRGN Region = nullptr;  // owned while Owned
-  bool Owned = false;
+  bool Owned = false;        // the window holds an outline of ours (the system owns it)
   fw::UniqueRegion Applied;  // a copy of the outline last set, compared without asking the window
   SIZE Size{};               // the window size the region was cut for
 };
