@@ -5,7 +5,6 @@
 #include <exception>
 
 #include "app/main_form.h"
-#include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "skin/data/skin_file_option.h"
 
@@ -18,10 +17,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // "--skin FILE" starts with that package; a bad file is reported and the stored one stays.
     const std::wstring skinFile = quarnel::SkinFileArgument(GetCommandLineW());
     if (!skinFile.empty()) quarnel::UseSkinFile(*form->SkinData1, skinFile);
-  } catch (const std::exception& e) {
+  } catch (...) {
     // Failing to build the main window ends the program before the loop runs.
-    MessageBoxW(nullptr, fw::ToWide(TApplication::ErrorBoxText(e.what())).c_str(), L"Application Error",
-                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    app->HandleException(std::current_exception());
     app->Shutdown();
     return 1;
   }

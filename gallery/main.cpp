@@ -103,9 +103,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // A bad file is reported and the stored skin stays.
     if (!options.SkinFile.empty()) form->Switcher().UseFile(options.SkinFile);
     form->UpdateStatus();
-  } catch (const std::exception& e) {
-    MessageBoxW(nullptr, fw::ToWide(TApplication::ErrorBoxText(e.what())).c_str(), L"Application Error",
-                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  } catch (...) {
+    app->HandleException(std::current_exception());
     app->Shutdown();
     return 1;
   }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "framework/win/handles.h"
 #include "skin/data/draw/optional_user_api.h"
@@ -29,8 +30,10 @@ TUnpackedPackages& RecentPackages() {
   return recent;
 }
 
+// Captioned with the program's name: a box titled "Error" does not say whose it is.
 void ShowNotice(const std::string& message) {
-  MessageBoxA(nullptr, message.c_str(), nullptr, MB_OK | MB_ICONWARNING);
+  const std::string title = Application() ? Application()->Title() : std::string();
+  MessageBoxW(nullptr, fw::ToWide(message).c_str(), fw::ToWide(title).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 TSkinData::Notifier& CurrentNotifier() {

@@ -29,8 +29,23 @@ SkinFileNotifier& CurrentNotifier() {
   return notifier;
 }
 
-void ShowUnreadable(const std::wstring& path) {
-  if (CurrentNotifier()) CurrentNotifier()(UnreadableSkinFileMessage(path));
+// Every refusal names the file and the reason, so a user who typed the command knows what to mend.
+void ShowRefused(const std::wstring& path, const wchar_t* why) {
+  if (CurrentNotifier())
+    CurrentNotifier()(L"The skin file \"" + path + L"\" cannot be used: " + why +
+                      L".\nThe program goes on with its stored skin.");
+}
+
+const wchar_t* WhyRefused(const TSkinReader& reader) {
+  switch (reader.Result()) {
+    case TSkinReader::TResult::TooManyEntries:
+      return L"it holds more entries than a skin package may";
+    case TSkinReader::TResult::UnknownVersion:
+    case TSkinReader::TResult::Loaded:
+      break;
+  }
+  // A cut or foreign file reads as a package of a version nobody made.
+  return L"it is not a skin package, or one of a version this program does not know";
 }
 
 }  // namespace
@@ -49,10 +64,6 @@ std::wstring SkinFileArgument(const std::wstring& commandLine) {
   return file;
 }
 
-std::wstring UnreadableSkinFileMessage(const std::wstring& path) {
-  return L"The skin file \"" + path + L"\" cannot be read.\nThe program goes on with its stored skin.";
-}
-
 SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier) {
   return std::exchange(CurrentNotifier(), std::move(notifier));
 }
@@ -60,19 +71,23 @@ SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier) {
 bool UseSkinFile(TSkinData& data, const std::wstring& path) {
   std::vector<uint8_t> packed;
   if (!ReadWholeFile(path, packed)) {
-    ShowUnreadable(path);
+    ShowRefused(path, L"it cannot be read");
+    return false;
+  }
+  if (packed.empty()) {
+    ShowRefused(path, L"it is empty");
     return false;
   }
   TSkinReader check;
   if (!check.Load(packed)) {
-    if (check.Result() == TSkinReader::TResult::UnknownVersion)
-      TSkinData::Notify(TSkinReader::kOlderSkinMessage);
-    else
-      ShowUnreadable(path);
+    ShowRefused(path, WhyRefused(check));
     return false;
   }
   data.SetPackedSkin(std::move(packed));
-  if (!data.LoadSkin()) return false;
+  if (!data.LoadSkin()) {
+    ShowRefused(path, L"its skin cannot be loaded");
+    return false;
+  }
   data.ApplySkin();
   return true;
 }

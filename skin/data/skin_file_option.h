@@ -12,15 +12,11 @@ class TSkinData;
 std::wstring SkinFileArgument(const std::wstring& commandLine);
 
 // Puts the skin package in `path` in force for `data`. A file that cannot be read, or that is
-// not a skin package, changes nothing: it is reported in a message box (the package reader's
-// own message for a package it does not know, otherwise one naming the file). True when the
-// file's skin is now in force.
+// not a skin package, changes nothing: it is reported in a message box captioned with the
+// program's name that names the file and says why. True when the file's skin is now in force.
 bool UseSkinFile(TSkinData& data, const std::wstring& path);
 
-// The text of the box for a file that cannot be read.
-std::wstring UnreadableSkinFileMessage(const std::wstring& path);
-
-// Where the box for a file that cannot be read goes; returns the previous receiver. The default
+// Where the box for a file that cannot be used goes; returns the previous receiver. The default
 // shows a message box captioned with the application's title.
 using SkinFileNotifier = std::function<void(const std::wstring& message)>;
 SkinFileNotifier SetSkinFileNotifier(SkinFileNotifier notifier);

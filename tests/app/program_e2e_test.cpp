@@ -120,22 +120,28 @@ TEST(ProgramSkinOptionTest, StartsWithTheSkinFileNamedOnTheCommandLine) {
   DeleteFileW(path.c_str());
 }
 
-// A file that cannot be read, and one that is not a skin package: each is reported, and the
-// program goes on with its stored skin.
+// A file that cannot be read, an empty one and one that is not a skin package: each is reported
+// in a box of the program's that names the file and why, and the program goes on with its
+// stored skin.
 TEST(ProgramSkinOptionTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
   const std::wstring junk = TempFile(L"quarnel-junk.skn");
+  const std::wstring empty = TempFile(L"quarnel-empty.skn");
   ASSERT_TRUE(testing_support::WriteBytes(Narrow(junk), std::vector<uint8_t>(300, 0x5A)));
+  ASSERT_TRUE(testing_support::WriteBytes(Narrow(empty), {}));
   const struct {
-    std::wstring file, title, says;
-  } cases[] = {{L"C:\\no such folder\\missing.skn", L"Quarnel", L"missing.skn"},
-               {junk, L"Error", L"This is Older Skin File"}};
+    std::wstring file, why;
+  } cases[] = {{L"C:\\no such folder\\missing.skn", L"cannot be read"},
+               {empty, L"is empty"},
+               {junk, L"is not a skin package"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(Narrow(c.file));
     ProgramProcess program;
     ASSERT_TRUE(program.Start(QUARNEL_EXE, L"--skin \"" + c.file + L"\""));
-    HWND box = WaitForDialog(program.Id(), c.title.c_str());
+    HWND box = WaitForDialog(program.Id(), L"Quarnel");
     ASSERT_NE(box, nullptr);
-    EXPECT_NE(testing_support::static_text_of(box).find(c.says), std::wstring::npos);
+    const std::wstring text = testing_support::static_text_of(box);
+    EXPECT_NE(text.find(L"\"" + c.file + L"\""), std::wstring::npos) << Narrow(text);
+    EXPECT_NE(text.find(c.why), std::wstring::npos) << Narrow(text);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     HWND wnd = testing_support::wait_for_main_window(program.Id());
     ASSERT_NE(wnd, nullptr);
@@ -145,6 +151,7 @@ TEST(ProgramSkinOptionTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
     ASSERT_TRUE(program.WaitForExit(10000, code));
   }
   DeleteFileW(junk.c_str());
+  DeleteFileW(empty.c_str());
 }
 
 }  // namespace
