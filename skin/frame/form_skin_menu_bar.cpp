@@ -23,6 +23,7 @@ void TWinSkinForm::CreateMenuBar() {
   bar->Menu = Form ? Form->Menu() : nullptr;
   if (!bar->BuildButtons()) return;
   menuBand_.Bar = std::move(bar);
+  menuBand_.SystemBar = false;
   metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
 }
 
