@@ -91,6 +91,7 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
     menuBand_.NativeMenu = GetMenu(Window);
     ComputeFrameMetrics();
     CreateMenuBar();
+    SyncSystemBar();
   } else {
     activation_.SkinState = fsActive;
   }
@@ -226,7 +227,10 @@ void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
     int clientHeight = metrics_.ClientSize.bottom - metrics_.ClientSize.top;
     if (!keepClientSize && Form) {
       width = Form->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
-      clientHeight = Form->ClientHeight() - (activation_.FormKind == fkMDIChild ? 0 : metrics_.MenuBarHeight);
+      // The band of a skinned bar was the native bar's room in the client area; a native bar
+      // kept on the window has its room outside it already.
+      const bool bandInClient = activation_.FormKind != fkMDIChild && !menuBand_.SystemBar;
+      clientHeight = Form->ClientHeight() - (bandInClient ? metrics_.MenuBarHeight : 0);
     }
     const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;
     if (activation_.DialogClass && !keepClientSize) WidenForDialogTitle(width);

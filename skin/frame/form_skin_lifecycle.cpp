@@ -99,6 +99,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
 }
 
 TWinSkinForm::~TWinSkinForm() {
+  AbandonMenuTracking();  // a menu loop of ours may be running further up the stack
   SetHoverTimer(false);
   RestoreProcedures();
   const bool formGoing = Form && Form->IsDestroying();
@@ -152,6 +153,7 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = activation_.SkinState == fsDestroying;
+  AbandonMenuTracking();
   if (Form && !destroying && !Form->IsDestroying()) {
     HookPopupMenus(Form, false);
     HookMainMenus(false);
@@ -195,8 +197,9 @@ void TWinSkinForm::ResizeToNativeFrame() {
   GetWindowRect(Window, &r);
   const int width =
       r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
-  const int height =
-      r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight - metrics_.BorderBottom;
+  // A native bar kept on the window counts in the system's frame already.
+  const int height = r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight -
+                     metrics_.BorderBottom - (menuBand_.SystemBar ? metrics_.MenuBarHeight : 0);
   POINT topLeft{r.left, r.top};
   if (HWND parent = GetParent(Window); parent && activation_.FormKind == fkMDIChild)
     ScreenToClient(parent, &topLeft);

@@ -1,6 +1,6 @@
 // TWinSkinForm and its skinned menu bar: taking the native bar at activation and after menu
-// changes, hot tracking of the bar items, opening an item's drop-down under it with the system's
-// popup tracking, and keyboard access (keyboard-menu command, Alt+letter). UI thread of the window.
+// changes, hot tracking of the bar items and keyboard access (keyboard-menu command, Alt+letter).
+// Opening the drop-downs is form_skin_menu_tracking.cpp's. UI thread of the window.
 #include <windowsx.h>
 
 #include "framework/ui/application.h"
@@ -23,11 +23,47 @@ void TWinSkinForm::CreateMenuBar() {
   bar->Menu = Form ? Form->Menu() : nullptr;
   if (!bar->BuildButtons()) return;
   menuBand_.Bar = std::move(bar);
+  menuBand_.SystemBar = false;
   metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+}
+
+namespace {
+
+using DrawMenuBarTempProc = DWORD(WINAPI*)(HWND, HDC, LPRECT, HMENU, HFONT);
+
+// The system's drawing of a menu bar at a place of the caller's choosing (not in every system's
+// headers, so looked up).
+DrawMenuBarTempProc DrawMenuBarTempEntry() {
+  static const auto entry = reinterpret_cast<DrawMenuBarTempProc>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "DrawMenuBarTemp")));
+  return entry;
+}
+
+}  // namespace
+
+void TWinSkinForm::SyncSystemBar() {
+  if (menuBand_.Bar || activation_.FormKind == fkMDIChild || activation_.BorderKind == bkNoBorder) return;
+  menuBand_.SystemBar = GetMenu(Window) != nullptr && DrawMenuBarTempEntry() != nullptr;
+  metrics_.MenuBarHeight = menuBand_.SystemBar ? GetSystemMetrics(SM_CYMENU) : 0;
+}
+
+void TWinSkinForm::LayOutSystemBar(HDC dc, RECT band) {
+  HMENU menu = GetMenu(Window);
+  const DrawMenuBarTempProc draw = DrawMenuBarTempEntry();
+  if (!menuBand_.SystemBar || !menu || !draw || !dc || band.right <= band.left) return;
+  // The system lays a bar out afresh only after one of its items changed (an item set as it is
+  // will do): then its items stand in the band, where the system also tracks the pointer over
+  // them and opens their drop-downs.
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STATE;
+  if (GetMenuItemInfoW(menu, 0, TRUE, &info)) SetMenuItemInfoW(menu, 0, TRUE, &info);
+  draw(Window, dc, &band, menu, nullptr);
 }
 
 void TWinSkinForm::FreeMenuBar() {
   if (!menuBand_.Bar) return;
+  AbandonMenuTracking();
   menuBand_.Bar->GiveBack();
   menuBand_.Bar.reset();
   metrics_.MenuBarHeight = 0;
@@ -47,141 +83,6 @@ bool TWinSkinForm::MenuBarMouseMove(POINT framePoint) {
   return hot != nullptr;
 }
 
-namespace {
-
-// The drop-down tracking of the one menu loop that can run at a time (it is modal).
-struct TrackState {
-  fw::UniqueHook Hook;
-  TWinSkinForm* Form = nullptr;
-  int CurrentIndex = -1;
-  int NextIndex = -1;  // the bar item to open once the present drop-down has closed
-  bool Started = false;
-  POINT LastPointer{};
-};
-TrackState track;
-
-struct OpenMenus {
-  int Depth = 0;         // popup menu windows of this thread on screen
-  int OpenBranches = 0;  // of their menus, those whose selected item has a submenu
-};
-
-BOOL CALLBACK CountMenu(HWND window, LPARAM data) {
-  auto& open = *reinterpret_cast<OpenMenus*>(data);
-  if (!IsWindowVisible(window) || WindowClassName(window) != "#32768") return TRUE;
-  ++open.Depth;
-  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
-    if ((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) && GetSubMenu(menu, i))
-      ++open.OpenBranches;
-  return TRUE;
-}
-
-OpenMenus CountOpenMenus() {
-  OpenMenus open;
-  EnumThreadWindows(GetCurrentThreadId(), &CountMenu, reinterpret_cast<LPARAM>(&open));
-  return open;
-}
-
-// Left leaves the drop-down for the previous bar item only from the drop-down's own level;
-// right goes to the next one unless the selected item opens a submenu.
-int ArrowTarget(WPARAM key, int count) {
-  const OpenMenus open = CountOpenMenus();
-  if (key == VK_LEFT && open.Depth <= 1) return (track.CurrentIndex + count - 1) % count;
-  if (key == VK_RIGHT && open.OpenBranches < open.Depth) return (track.CurrentIndex + 1) % count;
-  return -1;
-}
-
-LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  auto* msg = reinterpret_cast<MSG*>(lParam);
-  TWinSkinForm* form = track.Form;
-  if (form && form->Activation().RightToLeft && msg && msg->message == WM_KEYDOWN) {
-    if (msg->wParam == VK_LEFT)
-      msg->wParam = VK_RIGHT;
-    else if (msg->wParam == VK_RIGHT)
-      msg->wParam = VK_LEFT;
-  }
-  const LRESULT next = CallNextHookEx(track.Hook.get(), code, wParam, lParam);
-  if (next || code != MSGF_MENU || !form || !form->MenuBar() || !msg) return next;
-  if (!track.Started) {
-    track.Started = true;
-    PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);  // the drop-down opens on its first item
-  }
-  const int count = static_cast<int>(form->MenuBar()->Buttons.size());
-  int target = -1;
-  switch (msg->message) {
-    case WM_KEYDOWN:
-      if (msg->wParam == VK_LEFT || msg->wParam == VK_RIGHT) target = ArrowTarget(msg->wParam, count);
-      break;
-    case WM_MOUSEMOVE:
-      if (msg->pt.x != track.LastPointer.x || msg->pt.y != track.LastPointer.y) {
-        if (TMenuBtn* under = form->MenuBar()->ButtonAt(form->FramePoint(msg->pt))) target = under->Index;
-        track.LastPointer = msg->pt;
-      }
-      break;
-    default:
-      break;
-  }
-  if (target < 0 || target == track.CurrentIndex || count == 0) return 0;
-  // The system's loop ends and OpenMenuButton opens the other item when it returns.
-  track.NextIndex = target;
-  EndMenu();
-  return 1;
-}
-
-}  // namespace
-
-bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
-  if (!button || !menuBand_.Bar) return false;
-  // An item without a drop-down is a command of its own; one with a drop-down carries none.
-  if (!button->SubMenu) {
-    PostMessageW(Window, WM_COMMAND, button->Command, 0);
-    return false;
-  }
-  if (track.Form) return false;  // a drop-down is open already
-  int index = button->Index;
-  menuBand_.Tracking = true;
-  track.Form = this;
-  track.Hook.reset(SetWindowsHookExW(WH_MSGFILTER, &TrackHookProc, nullptr, GetCurrentThreadId()));
-  while (menuBand_.Bar && index >= 0 && index < static_cast<int>(menuBand_.Bar->Buttons.size())) {
-    TMenuBtn& open = menuBand_.Bar->Buttons[static_cast<size_t>(index)];
-    track.CurrentIndex = index;
-    track.NextIndex = -1;
-    track.Started = false;
-    GetCursorPos(&track.LastPointer);
-    if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkMenuBarDropDown);
-    {
-      fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-      for (TMenuBtn& other : menuBand_.Bar->Buttons) {
-        other.State = &other == &open ? 2 : 1;
-        menuBand_.Bar->PaintButton(dc.get(), other);
-      }
-    }
-    RECT window{};
-    GetWindowRect(Window, &window);
-    const int x = window.left + (activation_.RightToLeft ? open.Rect.right : open.Rect.left);
-    const int y = window.top + open.Rect.bottom;
-    if (open.ItemEnabled && open.SubMenu) {
-      menuBand_.Bar->OwnerDrawDropDown(open.SubMenu);
-      TrackPopupMenu(open.SubMenu, TPM_RIGHTBUTTON | (activation_.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0,
-                     Window, nullptr);
-      if (menuBand_.Bar) menuBand_.Bar->RestoreDropDown();
-    }
-    if (menuBand_.Bar && index < static_cast<int>(menuBand_.Bar->Buttons.size())) {
-      menuBand_.Bar->Buttons[static_cast<size_t>(index)].State = 1;
-      fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-      menuBand_.Bar->PaintButton(dc.get(), menuBand_.Bar->Buttons[static_cast<size_t>(index)]);
-    }
-    index = track.NextIndex;
-  }
-  track.Hook.reset();
-  track = TrackState{};
-  menuBand_.Tracking = false;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MenuBarMouseMove(FramePoint(cursor));
-  return true;
-}
-
 // Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
 bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
   if (menuBand_.Tracking || GetCapture()) return false;
@@ -196,6 +97,12 @@ bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
     return true;
   }
   if (!menuBand_.Bar || key == L' ' || key == L'-') return false;
+  // A letter opens its item only with Alt alone: Shift or Ctrl held too, the key is not the
+  // bar's (the command is also sent without any key down, by programs, so Alt is not asked for).
+  if (key != 0 && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0)) {
+    m.Result = 0;
+    return true;
+  }
   TMenuBtn* button = key == 0 ? (menuBand_.Bar->Buttons.empty() ? nullptr : &menuBand_.Bar->Buttons.front())
                               : menuBand_.Bar->ButtonWithAccelerator(key);
   if (!button && key != 0) return false;
@@ -262,7 +169,8 @@ void TWinSkinForm::AdoptNativeMenu(bool rebuild) {
   menuBand_.NativeMenu = menu;
   if (!menuBand_.Bar) {
     CreateMenuBar();
-    if (menuBand_.Bar) RefreshFrame();  // the band takes its room from the client area
+    SyncSystemBar();
+    RefreshFrame();  // the band takes its room from the client area
     return;
   }
   if (rebuild || menuBand_.Bar->NativeMenu != menu) {

@@ -237,6 +237,7 @@ void TWinSkinForm::HandleControlColor(TMessage& m) {
 // Everything this object put on the window is taken off before the window's own last message.
 void TWinSkinForm::HandleNCDestroy(TMessage& m) {
   activation_.SkinState = fsDestroying;
+  AbandonMenuTracking();
   const WNDPROC previous = subclass_.Previous();
   const bool unicode = subclass_.Unicode();
   if (!activation_.FrameEnabled) {
@@ -341,6 +342,7 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
     m.Result = WVR_VALIDRECTS;
     return;
   }
+  if (!menuBand_.Bar) SyncSystemBar();
   const WINDOWPOS& pos = *params->lppos;
   const FrameBox box =
       SkinClientBox(pos.x, pos.y, pos.cx, pos.cy,
@@ -350,11 +352,19 @@ void TWinSkinForm::HandleNCCalcSize(TMessage& m) {
   params->rgrc[0] = client;
   params->rgrc[1] = client;
   m.Result = WVR_VALIDRECTS;
+  if (menuBand_.SystemBar) {
+    // The system has just laid its bar out in its own frame's place: it goes into the band.
+    fw::UniqueDC memory = fw::CreateMemoryDC();
+    LayOutSystemBar(memory.get(),
+                    RECT{metrics_.BorderLeft, metrics_.CaptionHeight, pos.cx - metrics_.BorderRight,
+                         metrics_.CaptionHeight + metrics_.MenuBarHeight});
+  }
 }
 
 void TWinSkinForm::HandleNCHitTest(TMessage& m) {
   Default(m);
-  if (m.Result != HTNOWHERE && m.Result != HTCAPTION) return;
+  // The system places a native bar kept on the window below its own caption, not the skin's.
+  if (m.Result != HTNOWHERE && m.Result != HTCAPTION && m.Result != HTMENU) return;
   const POINT frame = FramePoint(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
   m.Result =
       CaptionHitTest(static_cast<int>(m.Result), frame.y, metrics_.CaptionHeight, metrics_.MenuBarHeight);

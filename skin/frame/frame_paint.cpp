@@ -72,6 +72,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
             menuBand_.Bar->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft,
                                         MDIControlsLeft());
             PaintMDIControls(dc);
+          } else if (menuBand_.SystemBar) {
+            LayOutSystemBar(dc, band);
           } else if (band.right > band.left)
             FillRect(dc, &band, SkinData->FaceBrush.get());
         }

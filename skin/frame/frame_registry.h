@@ -24,6 +24,9 @@ class TFrameRegistry {
   virtual HWND MDIClientWindow() const = 0;
   virtual void SetMDIClient(HWND client, TWinControl* form) = 0;
   virtual void SetPopupKind(int32_t kind) = 0;
+  // While on, the popups that open show items the skin draws (the skinned window menu): they
+  // are skinned whatever the options say of their kind.
+  virtual void SetSkinDrawnPopups(bool on) = 0;
 
  protected:
   ~TFrameRegistry() = default;

@@ -106,6 +106,7 @@ struct TMenuBand {
   std::unique_ptr<TWinSkinMenu> Bar;
   HMENU NativeMenu = nullptr;
   bool Tracking = false;
+  bool SystemBar = false;  // no skinned bar: the window keeps its native one, drawn by the system
   bool SavedMenuUpdate = true;
   std::vector<std::pair<TMainMenu*, TMenuItem*>> MainMenuHooks;  // items given our handlers
   bool MainMenusOwnerDrawn = false;                              // owner-draw was switched on here

@@ -18,10 +18,14 @@ enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGly
 void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
   const DWORD now = GetTickCount();
   if (now - caption_.LastRightClickTick > caption_.DoubleClickTime) {
-    if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkWindowMenu);
+    TFrameRegistry* manager = FrameRegistry();
+    if (manager) manager->SetPopupKind(pkWindowMenu);
     caption_.LastRightClickTick = now;
     BuildSystemMenu();
+    // Its items are the skin's whatever the options say, so its window is the skin's too.
+    if (manager) manager->SetSkinDrawnPopups(true);
     if (caption_.SystemMenuPopup) caption_.SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+    if (TFrameRegistry* still = FrameRegistry()) still->SetSkinDrawnPopups(false);
     return;
   }
   // A second request within the double-click time: a double click on a caption button closes.

@@ -120,6 +120,10 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void TakeForeignMenu(HMENU menu, bool windowMenu);
   void CreateMenuBar();
   void FreeMenuBar();
+  // A window with a native bar that the skin does not draw keeps it, in the band below the
+  // skinned caption: the band is sized for it, and the system lays it out and draws it there.
+  void SyncSystemBar();
+  void LayOutSystemBar(HDC dc, RECT band);
   void AdoptNativeMenu(bool rebuild);
   void HandleMenuBarClick(TMessage& message);  // SKM_MENUBARCLICK: lParam, a screen point
   // The maximised MDI child's buttons, drawn in the band.
@@ -127,7 +131,12 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   // Frame x of the leftmost of them shown, INT_MAX when none is.
   int MDIControlsLeft() const;
   bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
+  // Opens the item's drop-down and runs menu mode on the bar until it ends; false when the
+  // item has no drop-down (its command is posted).
   bool OpenMenuButton(TMenuBtn* button);
+  // Ends an open menu at once, when this object is about to go or to give its menu back: the
+  // drop-down's items are the system's again and the loop touches this object no more.
+  void AbandonMenuTracking();
   bool MenuBarKeyMenu(TMessage& message);  // true: handled
   // Alt+letter typed in one of the form's controls: the bar item with that accelerator opens.
   void HandleDialogChar(TMessage& message);
@@ -192,6 +201,11 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void HandleNCMouse(TMessage& message);
   void HandleFormSetText(TMessage& message);
   void MDIClientDestroyed(TMessage& message);
+  // Menu mode on the bar: the item shown open (-1: none), the loop while the hot item has no
+  // drop-down to show, and the end of menu mode.
+  void ShowOpenItem(int index);
+  int BarLoop(int index);
+  void EndMenuTracking();
   void InstallFormHook();
   void RestoreFormHook();
   // Puts back every procedure this object replaced (form hook, window, MDI client).

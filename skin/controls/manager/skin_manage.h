@@ -110,6 +110,7 @@ class TSkinManage final : public TFrameRegistry {
   // --- popup menus ------------------------------------------------------------------------------
   int32_t PopupKind() const { return popupKind_; }
   void SetPopupKind(int32_t kind) override { popupKind_ = kind; }
+  void SetSkinDrawnPopups(bool on) override { skinDrawnPopups_ = on; }
   bool PopupTracking() const { return popupTracking_; }
   void SetPopupTracking(bool on) { popupTracking_ = on; }
   // True when the popup window was taken into the list.
@@ -155,6 +156,7 @@ class TSkinManage final : public TFrameRegistry {
   bool bulkMode_ = false;
   bool maximizedChildMode_ = false;
   int32_t popupKind_ = pkContextMenu;
+  bool skinDrawnPopups_ = false;
   bool popupTracking_ = false;
   HWND mdiClient_ = nullptr;
   TWinControl* mdiForm_ = nullptr;

@@ -38,7 +38,7 @@ bool TSkinManage::SkinPopupMenu(HWND popup) {
   if (SendMessageA(popup, SKM_QUERYSKINNED, 0, 0) == 1 || IsPopupSkinned(popup)) return false;
   TSkinData* data = ChooseSkinData(popup);
   if (!data || data->Empty()) return false;
-  if (!PopupKindAllowed(popupKind_, data->SkinControls())) return false;
+  if (!skinDrawnPopups_ && !PopupKindAllowed(popupKind_, data->SkinControls())) return false;
   auto skin = std::make_unique<TWinSkinPopMenu>();
   skin->Attach(popup, data, [] {
     TSkinManage* manager = Instance();

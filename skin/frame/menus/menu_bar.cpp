@@ -52,6 +52,20 @@ std::vector<RECT> MenuBarLayout(const RECT& band, const std::vector<int>& widths
   return rects;
 }
 
+// The form's item a native bar item stands for. The menu component's own bar was filled from its
+// items in order (an owner-drawn item carries its item's address); any other menu on the window
+// (one an MDI child brings, say) is the program's, and only its items without a text of their
+// own are the form's, found by command.
+TMenuItem* TWinSkinMenu::FormItemOf(const MENUITEMINFOW& info, int position, int count,
+                                    TMenuItem* root) const {
+  if (!Menu || !root) return nullptr;
+  if (info.fType & MFT_OWNERDRAW) return Menu->FindItemByAddress(info.dwItemData);
+  if (Menu->HandleAllocated() && Menu->Handle() == NativeMenu)
+    return root->Count() == count ? root->Items(position) : nullptr;
+  if ((info.fType & MFT_SEPARATOR) || info.cch > 0 || info.hSubMenu) return nullptr;
+  return Menu->FindItem(info.wID);
+}
+
 bool TWinSkinMenu::BuildButtons() {
   HMENU menu = GetMenu(Window);
   if (menu) NativeMenu = menu;
@@ -63,7 +77,7 @@ bool TWinSkinMenu::BuildButtons() {
     wchar_t text[80] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING | MIIM_DATA;
     info.dwTypeData = text;
     info.cch = static_cast<UINT>(std::size(text) - 1);
     if (!GetMenuItemInfoW(NativeMenu, static_cast<UINT>(i), TRUE, &info)) continue;
@@ -73,15 +87,14 @@ bool TWinSkinMenu::BuildButtons() {
     button.ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
     button.SubMenu = info.hSubMenu;
     button.Command = info.wID;
-    // The form's item in the same place says what the bar shows (its handle stands for the
-    // command of an item with children, so the place is what matches).
-    TMenuItem* item = root && root->Count() == count ? root->Items(i) : nullptr;
-    if (!item && Menu) item = Menu->FindItem(info.wID);
-    if (item) {
+    if (TMenuItem* item = FormItemOf(info, i, count, root)) {
       button.MenuItem = item;
       button.Caption = fw::ToWide(item->Caption());
       button.ItemEnabled = item->Enabled();
-      button.SubMenu = item->Count() > 0 ? info.hSubMenu : nullptr;
+      if (item->Count() == 0) {
+        button.SubMenu = nullptr;
+        button.Command = item->Command();
+      }
     }
     Buttons.push_back(std::move(button));
   }

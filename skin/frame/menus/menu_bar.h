@@ -84,6 +84,7 @@ class TWinSkinMenu {
 
  private:
   void DrawCaption(HDC dc, const TMenuBtn& button);
+  TMenuItem* FormItemOf(const MENUITEMINFOW& info, int position, int count, TMenuItem* root) const;
   TNativeMenuItems DropDownItems;
 };
 

@@ -30,6 +30,10 @@ std::wstring NativeText(HMENU menu, UINT position, UINT& state) {
   return text;
 }
 
+ULONG_PTR MarkOf(const void* record) {
+  return reinterpret_cast<ULONG_PTR>(record);
+}
+
 }  // namespace
 
 void TNativeMenuItems::OwnerDraw(HMENU menu, bool deep) {
@@ -40,46 +44,55 @@ void TNativeMenuItems::OwnerDraw(HMENU menu, bool deep) {
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
     if (deep && info.hSubMenu) OwnerDraw(info.hSubMenu, true);
     if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) continue;  // the program draws these itself
-    items_.push_back(
-        TItem{menu, static_cast<UINT>(i), info.wID, info.fType, info.dwItemData, info.hSubMenu != nullptr});
+    items_.push_back(std::make_unique<TItem>(
+        TItem{menu, info.wID, info.fType, info.dwItemData, info.hSubMenu != nullptr}));
     info.fMask = MIIM_FTYPE | MIIM_DATA;
     info.fType |= MFT_OWNERDRAW;
-    info.dwItemData = items_.size();  // 1-based: which record this item is
+    info.dwItemData = MarkOf(items_.back().get());
     SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
   }
 }
 
-void TNativeMenuItems::Restore() {
-  for (size_t i = 0; i < items_.size(); ++i) {
-    const TItem& item = items_[i];
+int TNativeMenuItems::PositionOf(const TItem& item) {
+  for (int i = 0, n = GetMenuItemCount(item.Menu); i < n; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
-    if (!GetMenuItemInfoW(item.Menu, item.Position, TRUE, &info)) continue;
-    // An item changed, moved or deleted by its program since is not ours to set any more.
-    if (!(info.fType & MFT_OWNERDRAW) || info.dwItemData != i + 1) continue;
+    if (GetMenuItemInfoW(item.Menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW) &&
+        info.dwItemData == MarkOf(&item))
+      return i;
+  }
+  return -1;
+}
+
+void TNativeMenuItems::Restore() {
+  for (const std::unique_ptr<TItem>& item : items_) {
+    // An item deleted or changed by its program since carries our mark no more.
+    const int position = PositionOf(*item);
+    if (position < 0) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_DATA;
-    info.fType = item.Type;
-    info.dwItemData = item.Data;
-    SetMenuItemInfoW(item.Menu, item.Position, TRUE, &info);
+    info.fType = item->Type;
+    info.dwItemData = item->Data;
+    SetMenuItemInfoW(item->Menu, static_cast<UINT>(position), TRUE, &info);
   }
   items_.clear();
 }
 
 bool TNativeMenuItems::Holds(HMENU menu) const {
-  return menu &&
-         std::any_of(items_.begin(), items_.end(), [menu](const TItem& item) { return item.Menu == menu; });
+  return menu && std::any_of(items_.begin(), items_.end(),
+                             [menu](const std::unique_ptr<TItem>& item) { return item->Menu == menu; });
 }
 
 const TNativeMenuItems::TItem* TNativeMenuItems::Find(ULONG_PTR data, UINT id) const {
-  if (data == 0 || data > items_.size()) return nullptr;
-  const TItem& item = items_[data - 1];
-  return item.Id == id || item.Branch ? &item : nullptr;
+  for (const std::unique_ptr<TItem>& item : items_)
+    if (MarkOf(item.get()) == data) return item->Id == id || item->Branch ? item.get() : nullptr;
+  return nullptr;
 }
 
 TMenuItem* TNativeMenuItems::FormItem(const TItem& native) const {
-  const UINT id = GetMenuItemID(native.Menu, static_cast<int>(native.Position));
-  return Menu && id != static_cast<UINT>(-1) ? Menu->FindItem(id) : nullptr;
+  return Menu && !native.Branch ? Menu->FindItem(native.Id) : nullptr;
 }
 
 bool TNativeMenuItems::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
@@ -114,8 +127,10 @@ bool TNativeMenuItems::Measure(MEASUREITEMSTRUCT& measure) const {
     return true;
   }
   UINT state = 0;
-  const std::wstring text =
-      (item->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(item->Menu, item->Position, state);
+  const int position = PositionOf(*item);
+  const std::wstring text = (item->Type & MFT_SEPARATOR) || position < 0
+                                ? std::wstring()
+                                : NativeText(item->Menu, static_cast<UINT>(position), state);
   if (text.empty()) {
     measure.itemWidth = 26;
     measure.itemHeight = 8;
@@ -142,8 +157,10 @@ bool TNativeMenuItems::Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const 
     return true;
   }
   UINT state = 0;
-  std::wstring text =
-      (native->Type & MFT_SEPARATOR) ? std::wstring() : NativeText(native->Menu, native->Position, state);
+  const int position = PositionOf(*native);
+  std::wstring text = (native->Type & MFT_SEPARATOR) || position < 0
+                          ? std::wstring()
+                          : NativeText(native->Menu, static_cast<UINT>(position), state);
   std::wstring keys;
   if (const size_t tab = text.find(L'\t'); tab != std::wstring::npos) {
     keys = text.substr(tab + 1);

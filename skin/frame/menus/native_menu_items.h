@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 class TMainMenu;
@@ -24,7 +25,8 @@ class TNativeMenuItems {
   // Makes the items of `menu` owner-drawn, and those of its submenus at every depth when
   // `deep`. Items that are owner-drawn already or bitmaps are the program's and stay as they are.
   void OwnerDraw(HMENU menu, bool deep);
-  // Gives every item taken back what it was; an item its program has changed since is left.
+  // Gives every item taken back what it was, wherever it stands now (its program may have
+  // inserted or deleted items since); an item its program has changed since is left.
   void Restore();
   bool Empty() const { return items_.empty(); }
   bool Holds(HMENU menu) const;
@@ -37,9 +39,10 @@ class TNativeMenuItems {
   bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const;
 
  private:
+  // What an item taken was. Its address is the item data it carries while taken: a mark of
+  // ours that no other record (of this set or another) and no position shares.
   struct TItem {
     HMENU Menu;
-    UINT Position;
     UINT Id;
     UINT Type;
     ULONG_PTR Data;
@@ -47,9 +50,11 @@ class TNativeMenuItems {
   };
   // The record an owner-draw message's item data names, when the identifier matches too.
   const TItem* Find(ULONG_PTR data, UINT id) const;
+  // Where the item carrying `item`'s mark stands in its menu now, or -1.
+  static int PositionOf(const TItem& item);
   // The form's menu item behind a native item (by its command), or null.
   TMenuItem* FormItem(const TItem& native) const;
-  std::vector<TItem> items_;
+  std::vector<std::unique_ptr<TItem>> items_;
 };
 
 }  // namespace quarnel

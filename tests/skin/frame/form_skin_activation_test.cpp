@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include "form_skin_test_support.h"
+#include "framework/ui/menu.h"
+#include "tests/skin/frame/menus/menu_driver.h"
 
 namespace quarnel::testing {
 namespace {
@@ -53,15 +55,55 @@ TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
   EXPECT_EQ(manager->FormSkins().size(), 1u);
 }
 
+// With the menu-bar skin off the frame is still the skin's, and the form's menu bar stays the
+// system's: it has a band of its own below the skinned caption, where the system draws it and
+// where a click opens its drop-down.
 TEST_F(FormSkinActivationTest, FrameIsSkinnedWithTheMainMenuOptionOff) {
   data->SetSkinControls(data->SkinControls() & ~Bit(xcMainMenu));
   TForm* form = NewForm(bsSingle, 300, 200);
+  auto* menu = TComponent::CreateIn<TMainMenu>(form);
+  menu->Items()->AddNew(form, "&File")->AddNew(form, "&Open");
+  menu->Items()->AddNew(form, "&Help")->AddNew(form, "&About");
+  form->SetMenu(menu);
   form->Show();
   HWND window = form->Handle();
-  ASSERT_NE(WaitSkinned(window), nullptr);
+  SetForegroundWindow(window);
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(skin->MenuBar(), nullptr);
+  EXPECT_EQ(GetMenu(window), menu->Handle());
+  const int band = GetSystemMetrics(SM_CYMENU);
   const RECT outer = WindowRectOf(window);
-  EXPECT_EQ(outer.bottom - outer.top, 200 + SkinTop() + SkinBottom());
-  EXPECT_EQ(ClientOrigin(window).y, SkinTop());
+  EXPECT_EQ(ClientRectOf(window).bottom, 200);
+  EXPECT_EQ(outer.bottom - outer.top, 200 + SkinTop() + band + SkinBottom());
+  EXPECT_EQ(ClientOrigin(window).y, SkinTop() + band);
+
+  // What the window painted by itself: the band in the system's menu colours, with text.
+  flush_events(50);
+  const testing_support::Capture shot = testing_support::capture_window(window);
+  testing_support::save_bmp(shot, ShotPath("form_skin_system_menu_bar"));
+  int face = 0, ink = 0, all = 0;
+  for (int y = SkinTop(); y < SkinTop() + band - 1; ++y)
+    for (int x = SkinLeft(); x < shot.width - SkinRight(); ++x, ++all) {
+      face += shot.at(x, y) == GetSysColor(COLOR_MENU) || shot.at(x, y) == GetSysColor(COLOR_MENUBAR);
+      ink += shot.at(x, y) == GetSysColor(COLOR_MENUTEXT);
+    }
+  EXPECT_GT(face, all / 2);
+  EXPECT_GT(ink, 10);
+
+  // A click on the bar's first item opens the system's drop-down below the band.
+  RECT drop{};
+  MenuDriver::Run(
+      [&] {
+        testing_support::move_mouse(POINT{outer.left + SkinLeft() + 12, outer.top + SkinTop() + band / 2});
+        flush_events(20);
+        testing_support::mouse_left_button(true);
+        testing_support::mouse_left_button(false);
+        testing_support::wait_until([&] { return drop.bottom != 0; }, 3000);
+      },
+      [&](HWND popup) { return GetWindowRect(popup, &drop) != FALSE; });
+  EXPECT_NEAR(drop.top, outer.top + SkinTop() + band, 2);
+  EXPECT_NEAR(drop.left, outer.left + SkinLeft(), 4);
 }
 
 TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {

@@ -12,6 +12,7 @@
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/frame/main_form_fixture.h"
+#include "tests/skin/frame/menus/menu_driver.h"
 #include "tests/support/window_support.h"
 
 namespace quarnel {
@@ -97,6 +98,53 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
     GetClientRect(window, &client);
     return Skin()->Activation().WindowShowState == wssNormal && client.right == 347;
   })) << client.right;
+}
+
+// Alt+Space shows the skinned window menu; its popup window is the skin's too (the program's
+// options leave the window menu out): it answers the skin's query and its border comes from
+// the skin's menu background.
+TEST_F(MainWindowSkinTest, WindowMenuFromAltSpaceIsASkinnedPopup) {
+  form->Show();
+  HWND window = form->Handle();
+  SetForegroundWindow(window);
+  ASSERT_NE(WaitSkinned(), nullptr);
+  TSkinData& data = *form->SkinData1;
+  ASSERT_FALSE(data.SkinControls() & Bit(xcSystemMenu));
+  ASSERT_TRUE(data.MenuBackground && !data.MenuBackground->Image.Empty());
+  auto key = [](WORD vk, bool down) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &in, sizeof in);
+  };
+  LRESULT answer = 0;
+  bool listed = false;
+  int ticks = 0, same = 0;
+  bool done = false;
+  const bool seen = quarnel::testing::MenuDriver::Run(
+      [&] {
+        key(VK_MENU, true);
+        key(VK_SPACE, true);
+        key(VK_SPACE, false);
+        key(VK_MENU, false);
+        testing_support::wait_until([&] { return done; }, 3000);
+      },
+      [&](HWND popup) {
+        if (++ticks < 6) return false;  // until it has painted itself
+        answer = SendMessageW(popup, SKM_QUERYSKINNED, 0, 0);
+        listed = TSkinManage::Instance()->IsPopupSkinned(popup);
+        const testing_support::Capture shot = testing_support::capture_window(popup);
+        testing_support::save_bmp(shot, "main_window_window_menu.bmp");
+        TBitmap& image = data.MenuBackground->Image;
+        for (int y = 0; y < 3; ++y)
+          for (int x = 0; x < 3; ++x) same += shot.at(x, y) == image.PixelAt(x, y);
+        return done = true;
+      });
+  ASSERT_TRUE(seen);
+  EXPECT_EQ(answer, 1);
+  EXPECT_TRUE(listed);
+  EXPECT_EQ(same, 9);
 }
 
 // The error box is watched from inside its own loop by a thread timer.

@@ -15,9 +15,13 @@ namespace quarnel::testing {
 
 constexpr UINT kOpenCommand = 101, kQuitCommand = 102, kHelpCommand = 201;
 inline UINT lastCommand = 0;
+// When set, the window's program puts a "&New" item first into each drop-down it is about to show.
+inline bool insertOnInit = false;
 
 inline LRESULT CALLBACK BarWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_COMMAND) lastCommand = LOWORD(wParam);
+  if (msg == WM_INITMENUPOPUP && insertOnInit)
+    InsertMenuW(reinterpret_cast<HMENU>(wParam), 0, MF_BYPOSITION | MF_STRING, 150, L"&New");
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
@@ -40,6 +44,7 @@ class MenuBarTest : public FormSkinTest {
   void SetUp() override {
     FormSkinTest::SetUp();
     lastCommand = 0;
+    insertOnInit = false;
     HMENU bar = CreateMenu();
     HMENU file = CreatePopupMenu();
     AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");

@@ -100,6 +100,38 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   EXPECT_FALSE(skin->MenuBand().Tracking);
 }
 
+// Shift+Alt+letter typed in a control opens nothing; Alt+letter by the same road opens the item.
+TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
+  TForm* form = NewMenuForm();
+  form->Show();
+  HWND window = form->Handle();
+  SetForegroundWindow(window);
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  // True when the keys opened a drop-down (the driver ends its loop).
+  auto opens = [&](bool shift) {
+    button->SetFocus();
+    EXPECT_TRUE(wait_until([&] { return GetFocus() == button->Handle(); }));
+    bool opened = false;
+    MenuDriver::Run(
+        [&] {
+          if (shift) Key(VK_SHIFT, true);
+          Key(VK_MENU, true);
+          Key('F', true);
+          Key('F', false);
+          Key(VK_MENU, false);
+          if (shift) Key(VK_SHIFT, false);
+          wait_until([&] { return opened; }, 600);
+        },
+        [&](HWND) { return opened = true; });
+    return opened;
+  };
+  EXPECT_FALSE(opens(true));
+  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_TRUE(opens(false));
+}
+
 TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   TForm* form = NewMenuForm();
   form->Show();
@@ -119,6 +151,45 @@ TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   manager->SetRunning(false);
   skin->Detach();
   EXPECT_EQ(GetMenu(window), menu->Handle());
+}
+
+// A menu of the same item count set on the MDI frame shows its own captions and states, not the
+// frame form's, and the band the window repaints by itself shows them.
+TEST_F(FormMenuBarTest, AnMDIMenuOfTheSameCountShowsItsOwnItems) {
+  TForm* frame = NewMenuForm(fsMDIForm);
+  frame->Show();
+  HWND window = frame->Handle();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  const int top = skin->Metrics().CaptionHeight, bottom = top + skin->Metrics().MenuBarHeight;
+  auto band = [&] {
+    const testing_support::Capture shot = testing_support::capture_window(window);
+    std::vector<COLORREF> rows;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < shot.width; ++x) rows.push_back(shot.at(x, y));
+    return rows;
+  };
+  const std::vector<COLORREF> before = band();
+  HMENU other = CreateMenu();
+  HMENU window1 = CreatePopupMenu(), tools = CreatePopupMenu();
+  AppendMenuW(window1, MF_STRING, 601, L"&Cascade");
+  AppendMenuW(tools, MF_STRING, 602, L"&Options");
+  AppendMenuW(other, MF_POPUP, reinterpret_cast<UINT_PTR>(window1), L"&Window");
+  AppendMenuW(other, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
+  SendMessageW(frame->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0);
+  flush_events(30);
+  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 2u);
+  EXPECT_EQ(skin->MenuBar()->Buttons[0].Caption, L"&Window");
+  EXPECT_EQ(skin->MenuBar()->Buttons[1].Caption, L"&Tools");
+  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, nullptr);
+  EXPECT_FALSE(skin->MenuBar()->Buttons[1].ItemEnabled);
+  EXPECT_EQ(skin->MenuBar()->Buttons[0].SubMenu, window1);
+  EXPECT_NE(band(), before);
+  SendMessageW(frame->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(menu->Handle()), 0);
+  flush_events(30);
+  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, menu->Items()->Items(0));
+  DestroyMenu(other);
 }
 
 // A tool bar's menu is drawn by the skin while the form is skinned, and by the system after.
@@ -157,27 +228,30 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   child->Show();
   HWND childWindow = child->Handle();
   ASSERT_NE(WaitSkinned(childWindow), nullptr);
-  skin->PaintFrame(nullptr);
-  flush_events(30);
+  flush_events(50);  // the band as the frame repaints it by itself once the child is maximised
 
   // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
   std::vector<TWinSysButton*> controls;
   for (auto& b : skin->Caption().Buttons)
     if (b->Skin->Visibility == 100 && b->Visible) controls.push_back(b.get());
   ASSERT_EQ(controls.size(), 3u);
+  // Pixels of a button's image (its first frame) found at its place in a capture.
+  auto drawn = [&](const TWinSysButton& b, const testing_support::Capture& shot) {
+    TBitmap& image = b.Skin->Image;
+    const int frameWidth = image.Width() / std::max(b.Skin->FrameCount, 1);
+    int same = 0;
+    for (int x = 0; x < frameWidth && x < b.Rect.right - b.Rect.left; ++x)
+      for (int y = 0; y < image.Height() && y < b.Rect.bottom - b.Rect.top; ++y)
+        same += image.PixelAt(x, y) != kSkinTransparentColor &&
+                shot.at(b.Rect.left + x, b.Rect.top + y) == image.PixelAt(x, y);
+    return same;
+  };
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
   for (TWinSysButton* b : controls) {
     EXPECT_GE(b->Rect.top, skin->Metrics().CaptionHeight);
     EXPECT_LE(b->Rect.bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
-    TBitmap& image = b->Skin->Image;
-    const int frameWidth = image.Width() / std::max(b->Skin->FrameCount, 1);
-    int same = 0;
-    for (int x = 0; x < frameWidth && x < b->Rect.right - b->Rect.left; ++x)
-      for (int y = 0; y < image.Height() && y < b->Rect.bottom - b->Rect.top; ++y)
-        same += image.PixelAt(x, y) != kSkinTransparentColor &&
-                shot.at(b->Rect.left + x, b->Rect.top + y) == image.PixelAt(x, y);
-    EXPECT_GT(same, 10) << b->Skin->Action;
+    EXPECT_GT(drawn(*b, shot), 10) << b->Skin->Action;
   }
   const auto find = [&](int action) {
     for (TWinSysButton* b : controls)
@@ -198,11 +272,11 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
 
   // Maximised again, the close button reached by SKM_MENUBARCLICK closes it (the form hides).
   SendMessageW(frame->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
-  flush_events(30);
-  skin->PaintFrame(nullptr);
+  flush_events(50);  // the band repainted by itself, its buttons back in place
   TWinSysButton* close = find(9);
   ASSERT_NE(close, nullptr);
   ASSERT_TRUE(close->Visible);
+  EXPECT_GT(drawn(*close, testing_support::capture_window(frameWindow)), 10);
   SendMessageW(frameWindow, SKM_MENUBARCLICK, 0,
                MAKELPARAM(w.left + close->Rect.left + 2, w.top + close->Rect.top + 2));
   EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(childWindow); }));
@@ -227,8 +301,7 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   child->SetWindowState(wsMaximized);
   child->Show();
   ASSERT_NE(WaitSkinned(child->Handle()), nullptr);
-  skin->PaintFrame(nullptr);
-  flush_events(30);
+  flush_events(50);  // what the frame paints by itself once the child is maximised
 
   const TWinSysButton* leftmost = nullptr;
   for (auto& b : skin->Caption().Buttons)

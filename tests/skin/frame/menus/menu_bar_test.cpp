@@ -26,8 +26,8 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   EXPECT_EQ(file.Rect.left, skin->Metrics().BorderLeft + data->MenuBar->LeftWidth + 4);
   EXPECT_EQ(file.Rect.top, skin->Metrics().CaptionHeight);
 
-  skin->PaintFrame(nullptr);
-  flush_events(30);
+  // What the window painted by itself.
+  flush_events(50);
   const testing_support::Capture shot = testing_support::capture_window(window);
   testing_support::save_bmp(shot, ShotPath("menu_bar_longhorn_blue"));
   // Every row of the band's left end comes from the element's first (active) frame, whose rows
@@ -131,26 +131,146 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
   EXPECT_FALSE(skin->MenuBand().Tracking);
 }
 
+// Left on the first item's drop-down makes the last item hot; Help has no drop-down, so menu mode
+// stays on the bar with Help shown open (framed in the skin's highlight colour), and Left again
+// opens Edit's drop-down.
 TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  const TMenuBtn file = skin->MenuBar()->Buttons[0];
-  // The last item, Help, has no drop-down: the loop ends without choosing it.
-  bool left = false;
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1];
+  const RECT help = skin->MenuBar()->Buttons[2].Rect;
+  const COLORREF frame = ResolveSkinColor(data->Colors[scButtonHilight]);
+  auto under = [&](const TMenuBtn& b, HWND popup) {
+    RECT r{};
+    return popup && GetWindowRect(popup, &r) && r.left == w.left + b.Rect.left &&
+           r.top == w.top + b.Rect.bottom;
+  };
+  int phase = 0, framed = 0;
   MenuDriver::Run(
       [&] {
         Click(ScreenCentre(file));
-        wait_until([&] { return left && !skin->MenuBand().Tracking; }, 3000);
+        wait_until([&] { return phase == 3; }, 5000);
       },
       [&](HWND popup) {
-        PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
-        left = true;
-        return true;
+        if (phase == 0 && under(file, popup)) {
+          PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
+          phase = 1;
+        } else if (phase == 1 && !popup && skin->MenuBand().Tracking &&
+                   skin->MenuBar()->Buttons[2].State == 2) {
+          const testing_support::Capture shot = testing_support::capture_window(window);
+          for (int x = help.left; x < help.right; ++x) framed += shot.at(x, help.top) == frame;
+          Keys({{VK_LEFT, true}, {VK_LEFT, false}});
+          phase = 2;
+        } else if (phase == 2 && under(edit, popup)) {
+          phase = 3;
+          return true;
+        }
+        return false;
       },
-      false);
-  EXPECT_TRUE(left);
+      true, true);
+  EXPECT_EQ(phase, 3);
+  EXPECT_GT(framed, (help.right - help.left) / 2);
+  flush_events(30);
   EXPECT_FALSE(skin->MenuBand().Tracking);
   EXPECT_NE(lastCommand, kHelpCommand);
+}
+
+// The pointer moved from an open drop-down onto an item without one keeps menu mode: that item
+// is hot, nothing is chosen, and the pointer on another item opens its drop-down.
+TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  const RECT w = WindowRectOf(window);
+  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1],
+                 help = skin->MenuBar()->Buttons[2];
+  int phase = 0;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(file));
+        wait_until([&] { return phase == 3; }, 5000);
+      },
+      [&](HWND popup) {
+        RECT r{};
+        if (popup) GetWindowRect(popup, &r);
+        if (phase == 0 && popup && r.left == w.left + file.Rect.left) {
+          testing_support::move_mouse(ScreenCentre(help));
+          phase = 1;
+        } else if (phase == 1 && !popup && skin->MenuBar()->Buttons[2].State == 2) {
+          EXPECT_TRUE(skin->MenuBand().Tracking);
+          testing_support::move_mouse(ScreenCentre(edit));
+          phase = 2;
+        } else if (phase == 2 && popup && r.left == w.left + edit.Rect.left) {
+          phase = 3;
+          return true;
+        }
+        return false;
+      },
+      true, true);
+  EXPECT_EQ(phase, 3);
+  flush_events(30);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_EQ(lastCommand, 0u);
+}
+
+// A disabled item with a drop-down: the keyboard passes over it, the pointer makes it hot, and
+// a press on it opens nothing and posts nothing; Alt ends menu mode (and opens no item again).
+TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kOpenCommand, L"&Open");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  HMENU tools = CreatePopupMenu();
+  AppendMenuW(tools, MF_STRING, 401, L"&Options");
+  AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
+  AppendMenuW(bar, MF_STRING, kHelpCommand, L"&Help");
+  DestroyWindow(window);
+  window = CreateWindowExW(0, BarWindowClass(), L"Disabled item", WS_OVERLAPPEDWINDOW, 80, 80, 360, 240,
+                           nullptr, bar, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
+  const std::vector<TMenuBtn> items = skin->MenuBar()->Buttons;
+  ASSERT_FALSE(items[1].ItemEnabled);
+  auto state = [&](int i) { return skin->MenuBar()->Buttons[static_cast<size_t>(i)].State; };
+  int phase = 0, quiet = 0, after = 0;
+  bool opened = false;
+  MenuDriver::Run(
+      [&] {
+        Click(ScreenCentre(items[0]));
+        wait_until([&] { return phase == 5; }, 6000);
+      },
+      [&](HWND popup) {
+        if (phase >= 2 && popup) opened = true;  // from menu mode on the bar on
+        if (phase == 0 && popup) {
+          PostMessageW(popup, WM_KEYDOWN, VK_RIGHT, 0);  // over Tools to Help
+          phase = 1;
+        } else if (phase == 1 && !popup && state(2) == 2) {
+          testing_support::move_mouse(ScreenCentre(items[1]));
+          phase = 2;
+        } else if (phase == 2 && state(1) == 2) {
+          testing_support::mouse_left_button(true);
+          testing_support::mouse_left_button(false);
+          phase = 3;
+        } else if (phase == 3 && ++quiet > 10) {
+          EXPECT_TRUE(skin->MenuBand().Tracking);
+          EXPECT_EQ(state(1), 2);
+          Keys({{VK_MENU, true}, {VK_MENU, false}});
+          phase = 4;
+        } else if (phase == 4 && (popup || ++after > 10)) {
+          phase = 5;  // a drop-down shown now was opened by the Alt key's release
+          return true;
+        }
+        return false;
+      },
+      true, true);
+  EXPECT_EQ(phase, 5);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(lastCommand, 0u);
+  EXPECT_FALSE(skin->MenuBand().Tracking);
 }
 
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
@@ -245,6 +365,69 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
   const RECT drop = DropDownAfter([&] { Click(ScreenCentre(first)); });
   EXPECT_EQ(drop.right, w.left + first.Rect.right);
   EXPECT_EQ(drop.top, w.top + first.Rect.bottom);
+}
+
+// A program that inserts items into a drop-down as it is about to show gets every item back as
+// it was: the skin's items are known by a mark of their own, not by where they stood.
+TEST_F(MenuBarTest, ItemsInsertedWhileADropDownOpensAreAllGivenBack) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  HMENU file = skin->MenuBar()->Buttons[0].SubMenu;
+  insertOnInit = true;
+  for (int round = 0; round < 2; ++round) {
+    int ticks = 0;
+    ASSERT_TRUE(MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]); },
+                                [&](HWND) { return ++ticks > 3; }));
+  }
+  insertOnInit = false;
+  ASSERT_EQ(GetMenuItemCount(file), 4);
+  const wchar_t* texts[] = {L"&New", L"&New", L"&Open", L"&Quit"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_FALSE(GetMenuState(file, static_cast<UINT>(i), MF_BYPOSITION) & MF_OWNERDRAW) << i;
+    wchar_t text[32] = {};
+    GetMenuStringW(file, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
+    EXPECT_STREQ(text, texts[i]) << i;
+  }
+}
+
+// The skin switched off by the manager's timer while a drop-down is open: the loop ends, the
+// window has its native bar back, and its items are the system's again, drawn by the system.
+TEST_F(MenuBarTest, SkinSwitchedOffWhileADropDownIsOpenGivesBackAMenuTheSystemDraws) {
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  HMENU file = skin->MenuBar()->Buttons[0].SubMenu;
+  int ticks = 0;
+  bool off = false;
+  MenuDriver::Run(
+      [&] {
+        skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]);  // the object is gone when this returns
+      },
+      [&](HWND) {
+        if (++ticks < 4) return false;  // its items have been drawn by the skin
+        data->SetActive(false);
+        manager->RunPendingAction();
+        off = true;
+        return true;
+      });
+  ASSERT_TRUE(off);
+  EXPECT_EQ(SkinOf(window), nullptr);
+  EXPECT_NE(GetMenu(window), nullptr);
+  for (int i = 0; i < GetMenuItemCount(file); ++i)
+    EXPECT_FALSE(GetMenuState(file, static_cast<UINT>(i), MF_BYPOSITION) & MF_OWNERDRAW) << i;
+  // Opened by the system now, the drop-down shows its texts in the system's menu text colour.
+  int ink = 0, shown = 0;
+  MenuDriver::Run(
+      [&] {
+        Keys({{VK_MENU, true}, {'F', true}, {'F', false}, {VK_MENU, false}});
+        wait_until([&] { return ink > 0; }, 2000);
+      },
+      [&](HWND popup) {
+        if (++shown < 4) return false;  // until it has painted itself
+        for (COLORREF pixel : testing_support::capture_window(popup).pixels)
+          ink += pixel == GetSysColor(COLOR_MENUTEXT);
+        return true;
+      });
+  EXPECT_GT(ink, 20);
 }
 
 // The bar's drop-down, opened and closed many times, leaves no GDI or USER object behind.

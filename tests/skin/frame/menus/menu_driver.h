@@ -14,10 +14,13 @@ namespace quarnel::testing {
 class MenuDriver {
  public:
   using Step = std::function<bool(HWND popup)>;
-  // With `close` false the menu is left to close on its own (a step posted keys to it).
-  static bool Run(const std::function<void()>& open, Step step, bool close = true) {
+  // With `close` false the menu is left to close on its own (a step posted keys to it). With
+  // `everyTick` the step also runs while no popup is shown (menu mode on the bar alone); it
+  // then gets null.
+  static bool Run(const std::function<void()>& open, Step step, bool close = true, bool everyTick = false) {
     current_ = std::move(step);
     close_ = close;
+    everyTick_ = everyTick;
     ticks_ = 0;
     finished_ = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &MenuDriver::Tick);
@@ -32,8 +35,9 @@ class MenuDriver {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (!current_) return;
     HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup && !IsWindowVisible(popup)) popup = nullptr;
     const bool timeUp = ++ticks_ > 500;
-    if (timeUp || (popup && IsWindowVisible(popup) && current_(popup))) {
+    if (timeUp || ((popup || everyTick_) && current_(popup))) {
       finished_ = !timeUp;
       current_ = nullptr;
       if (close_ || timeUp) EndMenu();
@@ -43,6 +47,7 @@ class MenuDriver {
   static inline int ticks_ = 0;
   static inline bool finished_ = false;
   static inline bool close_ = true;
+  static inline bool everyTick_ = false;
 };
 
 }  // namespace quarnel::testing
