@@ -2,7 +2,9 @@
 // manner of Wine's user32 message tests: a spy put on the form's window before it is skinned
 // records what reaches it, and each case compares that with the whole expected list, so a
 // message passed on twice or lost fails. Size change, activation, frame repaint, a menu opened
-// by key. Test code, UI thread.
+// by key, and the first activation that puts the frame on. Test code, UI thread.
+#include <utility>
+
 #include "form_skin_test_support.h"
 #include "framework/ui/menu.h"
 #include "tests/skin/frame/menus/menu_driver.h"
@@ -40,6 +42,42 @@ class FormSkinSequenceTest : public FormSkinTest {
   std::unique_ptr<MessageSpy> spy;
 };
 
+// The first activation is where the frame is put on: the form sees its activation once, the
+// frame's own activation message and caption activation never, the fitting to the skin's frame
+// (no size change of the client) and the outline cut.
+TEST_F(FormSkinSequenceTest, FirstActivationSkinsTheFormBelowItsOwnMessages) {
+  SpiedForm(NewForm(bsSizeable, 300, 200));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_TRUE(spy->sequence_is({{WM_SHOWWINDOW, kWParam, TRUE},
+                                {WM_WINDOWPOSCHANGING},
+                                {SKM_QUERYSKINNED},  // the manager asks before it skins
+                                {WM_QUERYNEWPALETTE, kOptional},
+                                {WM_ACTIVATEAPP, kOptional},
+                                {WM_ACTIVATE, kWParam, WA_ACTIVE},
+                                {WM_IME_SELECT, kOptional},
+                                {WM_SETFOCUS},
+                                {WM_ERASEBKGND, kOptional},
+                                {WM_WINDOWPOSCHANGED},
+                                {WM_SIZE, kWParam, SIZE_RESTORED},
+                                {WM_MOVE},
+                                // fitted to the skin's frame
+                                {WM_WINDOWPOSCHANGING},
+                                {WM_GETMINMAXINFO, kOptional},
+                                {WM_NCCALCSIZE, kWParam, TRUE},
+                                {WM_STYLECHANGING, kWParam, static_cast<WPARAM>(GWL_STYLE)},
+                                {WM_STYLECHANGED, kWParam, static_cast<WPARAM>(GWL_STYLE)},
+                                {WM_ERASEBKGND, kOptional},
+                                {WM_WINDOWPOSCHANGED},
+                                {WM_MOVE},
+                                // the outline cut
+                                {WM_WINDOWPOSCHANGING},
+                                {WM_NCCALCSIZE, kWParam, TRUE},
+                                {WM_ERASEBKGND, kOptional},
+                                {WM_WINDOWPOSCHANGED},
+                                {SKM_SKINNED, kWParam, 0},
+                                {WM_PAINT, kOptional}}));
+}
+
 TEST_F(FormSkinSequenceTest, SizeChangeReachesTheFormOnce) {
   HWND window = SpiedForm(NewForm(bsSizeable, 300, 200));
   ASSERT_NE(skin, nullptr);
@@ -64,10 +102,16 @@ TEST_F(FormSkinSequenceTest, SizeChangeReachesTheFormOnce) {
                                 {WM_WINDOWPOSCHANGED}}));
   EXPECT_EQ(WindowRegionBox(window).right, before.right - before.left + 40);
 
-  spy->clear();
-  ShowWindow(window, SW_MAXIMIZE);
-  EXPECT_EQ(spy->count(WM_SIZE), 1) << spy->sequence_is({});
-  EXPECT_EQ(skin->Activation().WindowShowState, wssMaximized);
+  // Maximised, restored, minimised: one WM_SIZE each, and the frame follows the state.
+  const std::pair<int, TWindowShowState> changes[] = {
+      {SW_MAXIMIZE, wssMaximized}, {SW_RESTORE, wssNormal}, {SW_MINIMIZE, wssMinimized}};
+  for (const auto& [show, state] : changes) {
+    spy->clear();
+    ShowWindow(window, show);
+    flush_events(30);
+    EXPECT_EQ(spy->count(WM_SIZE), 1) << "show command " << show;
+    EXPECT_EQ(skin->Activation().WindowShowState, state);
+  }
 }
 
 TEST_F(FormSkinSequenceTest, ActivationReachesTheFormOnceAndItsCaptionNever) {
