@@ -9,27 +9,12 @@ namespace quarnel::testing {
 namespace {
 
 using testing_support::flush_events;
-using testing_support::MessageSpy;
 
-class FormSkinMessagesTest : public FormSkinTest {
+class FormSkinMessagesTest : public SpiedFormTest {
  protected:
-  // A shown, skinned form with a spy below the frame object.
   HWND SpiedForm(int borderStyle = bsSingle) {
-    form = NewForm(borderStyle, 300, 200);
-    HWND window = form->Handle();
-    spy = std::make_unique<MessageSpy>(window);
-    form->Show();
-    skin = WaitSkinned(window);
-    return window;
+    return SpiedFormTest::SpiedForm(NewForm(borderStyle, 300, 200));
   }
-  void TearDown() override {
-    for (TForm* f : forms) f->DestroyHandle();  // the spy goes after the window
-    spy.reset();
-    FormSkinTest::TearDown();
-  }
-  TForm* form = nullptr;
-  TWinSkinForm* skin = nullptr;
-  std::unique_ptr<MessageSpy> spy;
 };
 
 TEST_F(FormSkinMessagesTest, SizeReachesThePreviousProcedure) {

@@ -12,35 +12,13 @@
 namespace quarnel::testing {
 namespace {
 
-using testing_support::Expected;
 using testing_support::flush_events;
 using testing_support::key_event;
 using testing_support::kOptional;
 using testing_support::kWParam;
-using testing_support::MessageSpy;
 using testing_support::wait_until;
 
-class FormSkinSequenceTest : public FormSkinTest {
- protected:
-  // A shown, skinned, active form with a spy below its frame object.
-  HWND SpiedForm(TForm* made) {
-    form = made;
-    HWND window = form->Handle();
-    spy = std::make_unique<MessageSpy>(window);
-    form->Show();
-    SetForegroundWindow(window);
-    skin = WaitSkinned(window);
-    return window;
-  }
-  void TearDown() override {
-    for (TForm* f : forms) f->DestroyHandle();  // the spy goes after the window
-    spy.reset();
-    FormSkinTest::TearDown();
-  }
-  TForm* form = nullptr;
-  TWinSkinForm* skin = nullptr;
-  std::unique_ptr<MessageSpy> spy;
-};
+using FormSkinSequenceTest = SpiedFormTest;
 
 // The first activation is where the frame is put on: the form sees its activation once, the
 // frame's own activation message and caption activation never, the fitting to the skin's frame
