@@ -58,7 +58,7 @@ void TWinSkinForm::FrameWindowProc(TMessage& m) {
   if (SecondDispatch(m)) return;
   if (activation_.SkinState == fsNotActivated ||
       (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized)) {
-    if (m.Msg != WM_SIZE) Default(m);  // WM_SIZE reached the previous procedure already
+    Default(m);
     return;
   }
   ThirdDispatch(m);
@@ -139,12 +139,13 @@ bool TWinSkinForm::FirstDispatch(TMessage& m) {
   }
 }
 
-// True when the message is done; false: on to the third dispatch.
+// True when the message is done; false: on to the third dispatch. Every message that ends
+// here has reached the previous procedure exactly once (or, by design, not at all).
 bool TWinSkinForm::SecondDispatch(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE:
       HandleSize(m);
-      return false;
+      return true;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
       activation_.Active = LOBYTE(m.WParam) != 0;
@@ -180,9 +181,6 @@ bool TWinSkinForm::SecondDispatch(TMessage& m) {
 
 void TWinSkinForm::ThirdDispatch(TMessage& m) {
   switch (m.Msg) {
-    case WM_SIZE:
-      HandleSize(m);
-      return;
     case WM_WINDOWPOSCHANGING:
       Default(m);
       return;

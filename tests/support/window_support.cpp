@@ -123,42 +123,6 @@ bool save_bmp(const Capture& c, const std::string& path) {
   return true;
 }
 
-namespace {
-const wchar_t kSpyProp[] = L"QuarnelTestSpy";
-}
-
-MessageSpy::MessageSpy(HWND wnd) : wnd_(wnd) {
-  SetPropW(wnd, kSpyProp, this);
-  old_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-}
-
-MessageSpy::~MessageSpy() {
-  if (IsWindow(wnd_)) {
-    SetWindowLongPtrW(wnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old_));
-    RemovePropW(wnd_, kSpyProp);
-  }
-}
-
-LRESULT CALLBACK MessageSpy::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = static_cast<MessageSpy*>(GetPropW(wnd, kSpyProp));
-  if (!self) return DefWindowProcW(wnd, msg, wp, lp);
-  self->messages.push_back(msg);
-  return CallWindowProcW(self->old_, wnd, msg, wp, lp);
-}
-
-int MessageSpy::count(UINT msg) const {
-  int n = 0;
-  for (UINT m : messages) n += m == msg;
-  return n;
-}
-
-bool MessageSpy::saw_in_order(const std::vector<UINT>& expected) const {
-  size_t i = 0;
-  for (UINT m : messages)
-    if (i < expected.size() && m == expected[i]) ++i;
-  return i == expected.size();
-}
-
 void move_mouse(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   INPUT in{};
@@ -173,6 +137,14 @@ void mouse_left_button(bool down) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+void key_event(WORD key, bool down) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
   SendInput(1, &in, sizeof in);
 }
 

@@ -1,11 +1,13 @@
 // Helpers for tests that drive real windows under Wine + Xvfb: pumping the queue, reading
-// pixels back, saving screenshots, and a message spy. User-interface thread of the test.
+// pixels back, saving screenshots, real mouse and keys (the message spy: message_spy.h).
+// User-interface thread of the test.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+#include "tests/support/message_spy.h"
 #include "tests/support/object_counts.h"
 
 namespace testing_support {
@@ -37,6 +39,8 @@ COLORREF window_pixel(HWND wnd, int x, int y, bool wholeWindow = false);
 // pressed or released where it is.
 void move_mouse(POINT screen);
 void mouse_left_button(bool down);
+// A real key press or release (virtual-key code) through SendInput.
+void key_event(WORD key, bool down);
 
 // Copies a window (its whole rectangle) into a 32-bit top-down pixel array.
 struct Capture {
@@ -49,25 +53,6 @@ Capture capture_screen_rect(const RECT& r);
 
 // Writes a capture as a 24-bit BMP (the test scripts turn them into PNG for people to look at).
 bool save_bmp(const Capture& c, const std::string& path);
-
-// Records the messages a window receives by subclassing it.
-class MessageSpy {
- public:
-  explicit MessageSpy(HWND wnd);
-  ~MessageSpy();
-  MessageSpy(const MessageSpy&) = delete;
-  MessageSpy& operator=(const MessageSpy&) = delete;
-  std::vector<UINT> messages;
-  void clear() { messages.clear(); }
-  int count(UINT msg) const;
-  // True when `expected` appears in order (not necessarily adjacent) in what was recorded.
-  bool saw_in_order(const std::vector<UINT>& expected) const;
-
- private:
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
-  HWND wnd_;
-  WNDPROC old_;
-};
 
 // Width in pixels of `text` in the system's caption font.
 int caption_text_width(const std::wstring& text);

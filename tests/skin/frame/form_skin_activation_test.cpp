@@ -37,6 +37,57 @@ TEST_F(FormSkinActivationTest, SkinnedAtFirstActivationNotBefore) {
   EXPECT_EQ(skin->FormColorBeforeSkin(), clBtnFace);
 }
 
+// The skin data's events around a form's skinning: before it, the form and its window are
+// still their own, and what the program changes there is what the skin starts from.
+TEST_F(FormSkinActivationTest, BeforeSkinFormComesFirstWithTheFormStillItsOwn) {
+  TForm* form = NewForm(bsSingle, 300, 200);
+  HWND window = form->Handle();
+  char className[101] = {};
+  GetClassNameA(window, className, sizeof className);
+  const LONG_PTR ownProcedure = GetWindowLongPtrW(window, GWLP_WNDPROC);
+  std::vector<std::string> events;
+  data->OnBeforeSkinForm = [&](TObject* sender, HWND hwnd, const std::string& name) {
+    events.push_back("before");
+    EXPECT_EQ(sender, form);
+    EXPECT_EQ(hwnd, window);
+    EXPECT_EQ(name, className);
+    EXPECT_NE(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), ownProcedure);
+    EXPECT_EQ(form->Color(), clBtnFace);
+    form->SetColor(clTeal);  // the program's decision, taken before the skin's
+  };
+  data->OnAfterSkinForm = [&](TObject* sender, HWND hwnd, const std::string&) {
+    events.push_back("after");
+    EXPECT_EQ(sender, form);
+    EXPECT_EQ(hwnd, window);
+    EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
+  };
+  form->Show();
+  TWinSkinForm* skin = WaitSkinned(window);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(events, (std::vector<std::string>{"before", "after"}));
+  EXPECT_EQ(form->Color(), data->FaceColor());
+  EXPECT_EQ(skin->FormColorBeforeSkin(), clTeal);
+  // Unskinned, the form gets back the colour the program chose.
+  manager->SetRunning(false);
+  skin->Detach();
+  EXPECT_EQ(form->Color(), clTeal);
+
+  // A window without a form object is skinned without the event before.
+  events.clear();
+  data->OnAfterSkinForm = [&](TObject* sender, HWND, const std::string&) {
+    events.push_back(sender ? "after form" : "after");
+  };
+  manager->SetRunning(true);
+  HWND plain = CreateWindowExW(0, testing_support::test_window_class(L"QuarnelPlainFrame"), L"plain",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 240, 160, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(plain);
+  EXPECT_NE(WaitSkinned(plain), nullptr);
+  EXPECT_EQ(events, (std::vector<std::string>{"after"}));
+  DestroyWindow(plain);
+}
+
 TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
   TForm* shown = NewForm(bsSingle, 200, 100);
   TForm* hidden = NewForm(bsSingle, 200, 100, "hidden");

@@ -4,6 +4,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,30 @@ class FormSkinTest : public ::testing::Test {
   ComponentPtr<TSkinData> data;
   TSkinManage* manager = nullptr;
   std::vector<TForm*> forms;
+};
+
+// A fixture whose form has a message spy below its frame object: put on the window before the
+// frame object replaces its procedure, the spy sees what the frame passes on.
+class SpiedFormTest : public FormSkinTest {
+ protected:
+  // Shows the form, activates it and waits until it is skinned; gives its window.
+  HWND SpiedForm(TForm* made) {
+    form = made;
+    HWND window = form->Handle();
+    spy = std::make_unique<testing_support::MessageSpy>(window);
+    form->Show();
+    SetForegroundWindow(window);
+    skin = WaitSkinned(window);
+    return window;
+  }
+  void TearDown() override {
+    for (TForm* f : forms) f->DestroyHandle();  // the spy goes after the window
+    spy.reset();
+    FormSkinTest::TearDown();
+  }
+  TForm* form = nullptr;
+  TWinSkinForm* skin = nullptr;
+  std::unique_ptr<testing_support::MessageSpy> spy;
 };
 
 }  // namespace quarnel::testing

@@ -103,16 +103,25 @@ TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
 }
 
 TEST_F(SkinManageTest, DestroyRemovesTheHook) {
+  // An activation reaches the hook: the manager counts it.
+  auto activateNewWindow = [] {
+    HWND window = CreateWindowExW(0, L"STATIC", L"activate me", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 100,
+                                  50, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(window);
+    testing_support::flush_events(20);
+    DestroyWindow(window);
+  };
   TSkinManage::Ensure().InstallHook();
+  activateNewWindow();
+  ASSERT_EQ(TSkinManage::Instance()->SkinningCount(), 1);
   TSkinManage::Destroy();
   EXPECT_EQ(TSkinManage::Instance(), nullptr);
-  // Windows activated afterwards still work: the hook is gone, not left dangling.
-  HWND window = CreateWindowExW(0, L"STATIC", L"after", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 100, 50,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetActiveWindow(window);
-  testing_support::flush_events(20);
-  EXPECT_TRUE(IsWindow(window));
-  DestroyWindow(window);
+  // A later manager that installs no hook of its own hears of no activation: a hook of the old
+  // one left in place would find the new manager and count it.
+  TSkinManage& later = TSkinManage::Ensure();
+  ASSERT_FALSE(later.HookInstalled());
+  activateNewWindow();
+  EXPECT_EQ(later.SkinningCount(), 0);
 }
 
 }  // namespace
