@@ -67,7 +67,7 @@ class TSkinTab : public TSkinControl {
   HWND upDown_ = nullptr;
 };
 
-// Tabs in button style: the top strip only, from the Buttons element.
+// Tabs in button style on any side, from the Buttons element.
 class TSkinTabBtn : public TSkinTab {
  public:
   using TSkinTab::TSkinTab;
