@@ -161,6 +161,7 @@ void TSkinTab::ExcludeUpDown(HDC dc) const {
 void TSkinTab::Draw(HDC dc, const RECT& rect) {
   if (!SkinData || !SkinData->Tabs || !dc) return;
   ReadState();
+  closeBoxes_ = WantsCloseBoxes();  // the control's own setting may have changed since
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;

@@ -1,7 +1,8 @@
 // Tab skins under Wine: tabs on every side drawn from the Tabs frames (bottom flipped, sides
-// turned), button tabs on every side from the Buttons frames, pages in the face colour, selection by mouse and
-// keyboard, the up-down of tabs that do not fit, close boxes and their message, the system look
-// back with the skin off, and repaints that leak nothing.
+// turned), button tabs on every side from the Buttons frames, pages in the face colour, selection
+// by mouse and keyboard, the up-down of tabs that do not fit, close boxes and their message (none
+// on a page control with close buttons of its own), the system look back with the skin off, and
+// repaints that leak nothing.
 #include <windows.h>
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
@@ -382,6 +383,69 @@ TEST_F(TabsTest, CloseBoxesAskTheFormAndFreeThePage) {
   ASSERT_TRUE(PumpUntil([&] { return asked.size() == 2; }));
   EXPECT_EQ(pages->PageCount(), 2);
   EXPECT_EQ(form->FindComponent("CloseTwo"), nullptr) << "the page is freed";
+  form->WindowProc = saved;
+}
+
+// A page control of another family that can show close buttons of its own.
+class TOwnClosePageControl : public TPageControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TPageControl::TPageControl;
+  bool ShowCloseButton() const { return showCloseButton_; }
+  void SetShowCloseButton(bool v) { showCloseButton_ = v; }
+
+ private:
+  bool showCloseButton_ = false;
+};
+const TClassInfo& TOwnClosePageControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TOwnClosePageControl>("TOwnClosePageControl", &TPageControl::StaticClass())
+          .Bool(kOwnCloseButtonsProperty, &TOwnClosePageControl::ShowCloseButton,
+                &TOwnClosePageControl::SetShowCloseButton)
+          .Build();
+  return info;
+}
+
+TEST_F(TabsTest, APageControlWithCloseButtonsOfItsOwnGetsNoCloseBoxes) {
+  auto* pages = TComponent::CreateIn<TOwnClosePageControl>(form);
+  pages->SetParent(form);
+  pages->SetBounds(430, 260, 220, 90);
+  pages->SetTag(kCloseBoxTabTag);
+  pages->SetShowCloseButton(true);
+  for (const char* caption : {"First tab", "Second tab"}) {
+    auto* page = TComponent::CreateIn<TTabSheet>(form);
+    page->SetCaption(caption);
+    page->SetPageControl(pages);
+  }
+  pages->SetActivePageIndex(0);
+  Pump(30);
+  std::vector<LPARAM> asked;
+  TWndMethod saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == SKM_CLOSETAB) asked.push_back(m.LParam);
+    saved(m);
+  };
+  formSkin->AttachControlSkins();
+  Pump(60);
+  TSkinTab* skin = SkinOf(pages);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_FALSE(skin->CloseBoxes()) << "its own buttons are on";
+  const Capture own = capture_window(pages->Handle());
+  // Where the skin's box would be, the click is the control's own: it selects the tab.
+  const RECT item = ItemRect(pages->Handle(), 1);
+  ClickAt(pages->Handle(), item.right - 5, item.top + 5);
+  EXPECT_TRUE(PumpUntil([&] { return pages->ActivePageIndex() == 1; }));
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(pages->PageCount(), 2);
+
+  // With its own buttons off the tag's close boxes come back at the next paint.
+  pages->SetShowCloseButton(false);
+  pages->SetActivePageIndex(0);
+  RedrawWindow(pages->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(60);
+  EXPECT_TRUE(skin->CloseBoxes());
+  ASSERT_EQ(skin->CloseRects().size(), 2u);
+  EXPECT_NE(capture_window(pages->Handle()).pixels, own.pixels) << "the boxes are drawn";
   form->WindowProc = saved;
 }
 
