@@ -1,6 +1,7 @@
 // TSkinHeader: hot tracking through the mouse-leave notification, the pressed item while the
-// button is held, and the items drawn off-screen from the Headerbar element with their text and
-// image; TSkinListView and TSkinListViewH, which give their header one. UI thread.
+// button is held, and the items drawn off-screen from the Headerbar element with their text,
+// image and sort arrow, owner-drawn ones left to their owner; TSkinListView and TSkinListViewH,
+// which give their header one. UI thread.
 #include "skin/controls/skin_header.h"
 
 #include <commctrl.h>
