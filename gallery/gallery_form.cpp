@@ -9,6 +9,7 @@
 
 #include "framework/controls/check_box.h"
 #include "framework/controls/combo_box.h"
+#include "framework/controls/cool_bar.h"
 #include "framework/controls/date_time_picker.h"
 #include "framework/controls/group_box.h"
 #include "framework/controls/header_control.h"
@@ -91,7 +92,8 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
                                 &TStatusBar::StaticClass(),   &TToolBar::StaticClass(),
                                 &TToolButton::StaticClass(),  &TTrackBar::StaticClass(),
                                 &TProgressBar::StaticClass(), &THeaderControl::StaticClass(),
-                                &TListView::StaticClass(),    &TMediaPlayer::StaticClass()})
+                                &TListView::StaticClass(),    &TMediaPlayer::StaticClass(),
+                                &TCoolBar::StaticClass()})
     RegisterComponentClass(*cls);
   ReadDescriptionResource();
   SkinData1 = Required<quarnel::TSkinData>(*this, "SkinData1");

@@ -189,13 +189,29 @@ void TCoolBar::UpdateBands() {
   updating_ = false;
 }
 
+// A themed bar draws every band in the theme's colours whatever colour the band was given:
+// bands of a colour of their own are filled with it again, inside their borders.
+void TCoolBar::FillOwnColouredBands(HDC dc) {
+  for (int i = 0; i < bands_.Count() && i < BandCount(); ++i) {
+    const TCoolBand* band = bands_.Items(i);
+    RECT r{};
+    if (band->parentColor_ || !band->visible_ ||
+        !SendMessageW(handle_, RB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)))
+      continue;
+    fw::UniqueBrush brush(CreateSolidBrush(ColorToRGB(band->color_)));
+    FillRect(dc, &r, brush.get());
+  }
+}
+
 void TCoolBar::WndProc(TMessage& m) {
   if (m.Msg == WM_ERASEBKGND) {
     // The bar paints its bands; the area below the last row is the bar's colour.
     RECT r;
     GetClientRect(handle_, &r);
-    FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
+    const auto dc = reinterpret_cast<HDC>(m.WParam);
+    FillRect(dc, &r, ColorBrush());
     DefaultHandler(m);
+    FillOwnColouredBands(dc);
     m.Result = 1;
     return;
   }

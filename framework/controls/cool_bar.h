@@ -77,6 +77,7 @@ class TCoolBar : public TWinControl {
   friend class TCoolBand;
   void AdoptChildren();
   void UpdateBands();
+  void FillOwnColouredBands(HDC dc);
   TOwnedCollection<TCoolBand> bands_;
   bool showText_ = true;
   bool fixedOrder_ = false;

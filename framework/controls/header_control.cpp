@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
 
 const TEnumInfo& HeaderSectionStyleEnum() {
@@ -148,6 +149,17 @@ void THeaderControl::UpdateSection(int index) {
 }
 
 void THeaderControl::WndProc(TMessage& m) {
+  if (m.Msg == CN_DRAWITEM) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    if (THeaderSection* section = SectionAt(static_cast<int>(draw->itemID)); section && OnDrawSection) {
+      TCanvas canvas;
+      canvas.SetHandle(draw->hDC);
+      OnDrawSection(this, section, canvas, draw->rcItem, (draw->itemState & ODS_SELECTED) != 0);
+      canvas.SetHandle(nullptr);
+    }
+    m.Result = TRUE;
+    return;
+  }
   if (m.Msg == CN_NOTIFY) {
     const auto* hdr = reinterpret_cast<const NMHEADERW*>(m.LParam);
     switch (hdr->hdr.code) {

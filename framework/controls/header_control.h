@@ -1,6 +1,6 @@
 // `THeaderControl` over the system header ("SysHeader32"): sections with text, width, limits,
 // alignment, image and click permission (`THeaderSection`), hot tracking, and the section click
-// and resize events. User-interface thread.
+// and resize events, owner-drawn sections drawn by an event. User-interface thread.
 #pragma once
 #include <functional>
 
@@ -9,6 +9,7 @@
 #include "framework/core/collection.h"
 #include "framework/ui/control.h"
 
+class TCanvas;
 class THeaderControl;
 
 enum THeaderSectionStyle { hsText, hsOwnerDraw };
@@ -53,6 +54,10 @@ class THeaderSection : public TCollectionItem {
 };
 
 using TSectionNotifyEvent = std::function<void(THeaderControl* header, THeaderSection* section)>;
+// Draws an owner-drawn (hsOwnerDraw) section on `canvas` within `rect`; `pressed` while it is
+// held down.
+using TDrawSectionEvent = std::function<void(THeaderControl* header, THeaderSection* section, TCanvas& canvas,
+                                             const RECT& rect, bool pressed)>;
 
 class THeaderControl : public TWinControl {
   FW_DECLARE_CLASS()
@@ -69,6 +74,7 @@ class THeaderControl : public TWinControl {
 
   TSectionNotifyEvent OnSectionClick;
   TSectionNotifyEvent OnSectionResize;
+  TDrawSectionEvent OnDrawSection;
 
  protected:
   void CreateParams(TCreateParams& params) override;

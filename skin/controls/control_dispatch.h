@@ -37,6 +37,7 @@ enum class SkinClass {
   GroupBox,
   Box,
   BoxH,
+  CoolBar,
   Tab,
   TabBtn,
   Tab31,

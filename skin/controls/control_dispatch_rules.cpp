@@ -43,7 +43,7 @@ bool RefersToMenu(const Ctx& c) {
          c.control.ClassInfo().FindProperty("Menu") && ::GetObjectPropByName(c.control, "Menu") != nullptr;
 }
 bool IsCoolBar(const Ctx& c) {
-  return Kind(c, "TCustomCoolBar");
+  return Kind(c, "TCoolBar") || Kind(c, "TCustomCoolBar");
 }
 bool IsTabSet(const Ctx& c) {
   return ClassIs(c, "TTABSET");
@@ -180,12 +180,9 @@ void TabAction(const Ctx& c) {
 void MenuItemsOwnerDraw(const Ctx& c) {
   c.walker.Host().HostHookMenu(ObjectAs<TComponent>(::GetObjectPropByName(c.control, "Menu")));
 }
-// Every band takes the face colour; the band collection holds its bands as its components.
+// Every band takes the face colour, through an object that gives the bands their own back.
 void CoolBarBands(const Ctx& c) {
-  auto* bands = ObjectAs<TComponent>(GetObjectPropByName(&c.control, "Bands", TComponent::StaticClass()));
-  if (!bands) return;
-  const std::string face = std::to_string(c.skinData.FaceColor());
-  for (int i = 0; i < bands->ComponentCount(); ++i) SetPropByName(bands->Components(i), "Color", face);
+  MakeFor(c, SkinClass::CoolBar);
 }
 void Tab31(const Ctx& c) {
   MakeFor(c, SkinClass::Tab31);

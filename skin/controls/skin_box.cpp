@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/core/collection.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
@@ -83,6 +84,57 @@ void TSkinBox::GiveCaptionColor() {
   }
   fontFollowers_.clear();
 }
+
+// --- cool bars -----------------------------------------------------------------------------------
+
+namespace {
+TCollection* BandsOf(TControl* control) {
+  return ObjectAs<TCollection>(GetObjectPropByName(control, "Bands", TCollection::StaticClass()));
+}
+}  // namespace
+
+void TSkinCoolBar::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
+  if (Attached() || State != scsCreated) return;
+  auto* control = ObjectAs<TWinControl>(Owner());
+  if (!control) return;
+  BindWindowedControl(control, skinData, host, sharedCanvas);
+  if (TCollection* bands = BandsOf(Control))
+    for (int i = 0; i < bands->Count(); ++i)
+      saved_.push_back({std::to_string(GetOrdPropByName(bands->Item(i), "Color")),
+                        GetEnumPropByName(bands->Item(i), "ParentColor")});
+  ColourBands();
+  State = scsAttached;
+}
+
+void TSkinCoolBar::ColourBands() {
+  TCollection* bands = BandsOf(Control);
+  if (!bands) return;
+  const std::string face = std::to_string(SkinFaceColor());
+  bands->BeginUpdate();  // the bar is brought up to date once, not per band
+  for (int i = 0; i < bands->Count(); ++i) SetPropByName(bands->Item(i), "Color", face);
+  bands->EndUpdate();
+}
+
+void TSkinCoolBar::Detach() {
+  TCollection* bands = State == scsAttached ? BandsOf(Control) : nullptr;
+  if (bands) {
+    bands->BeginUpdate();
+    // The colour first: setting it ends following the bar, which the saved setting may restore.
+    for (int i = 0; i < bands->Count() && i < static_cast<int>(saved_.size()); ++i) {
+      SetPropByName(bands->Item(i), "Color", saved_[static_cast<size_t>(i)].color);
+      SetPropByName(bands->Item(i), "ParentColor", saved_[static_cast<size_t>(i)].parentColor);
+    }
+    bands->EndUpdate();
+  }
+  Active = 0;
+  if (State != scsWindowGone) State = scsDetached;
+}
+
+void TSkinCoolBar::UpdateSkin() {
+  if (State == scsAttached) ColourBands();
+}
+
+// --- bare containers -----------------------------------------------------------------------------
 
 bool TSkinBoxH::BeforeMessage(TMessage& m) {
   switch (m.Msg) {

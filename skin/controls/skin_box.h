@@ -1,11 +1,13 @@
 // Containers: TSkinBox recolours a framework panel, tool bar, navigator or embedded form to the
 // skin's face and text colours (and gives a tool bar its drawing handlers) and gives its own
 // back at detach; TSkinBoxH paints a bare container window (a nested dialog, a system tool bar)
-// and the static children on it in the face colour. UI thread.
+// and the static children on it in the face colour; TSkinCoolBar colours a cool bar's bands.
+// UI thread.
 #pragma once
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/controls/skin_control.h"
@@ -40,6 +42,24 @@ class TSkinBox : public TSkinControl {
   TColor savedFontColor_ = 0;
   bool savedParentFont_ = false;
   std::vector<TControl*> fontFollowers_;
+};
+
+// Every band of a cool bar (the items of its "Bands" collection) takes the face colour while
+// skinned, a new skin's too, and gets its own colour back at detach. No messages are taken.
+class TSkinCoolBar : public TSkinControl {
+ public:
+  explicit TSkinCoolBar(TComponent* owner) : TSkinControl(owner) {}
+  void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
+  void Detach() override;
+  void AfterMessage(TMessage&) override {}
+  void UpdateSkin() override;
+
+ private:
+  void ColourBands();
+  struct SavedBand {
+    std::string color, parentColor;
+  };
+  std::vector<SavedBand> saved_;
 };
 
 class TSkinBoxH : public TSkinControl {

@@ -107,6 +107,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::GroupBox)] = &MakeAndAttach<TSkinGroupBox>;
   t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
   t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
+  t[static_cast<size_t>(SkinClass::CoolBar)] = &MakeAndAttach<TSkinCoolBar>;
   t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
   t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
   t[static_cast<size_t>(SkinClass::Progress)] = &MakeAndAttach<TSkinProgress>;

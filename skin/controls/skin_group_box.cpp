@@ -30,7 +30,9 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
   if (Caption.empty() && Control) Caption = GetTextPropByName(Control, "Caption");
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   fw::SavedDCState keepState(dc);
-  SetViewportOrgEx(dc, rect.left, rect.top, nullptr);
+  // Relative to the origin already set: a transparent child asks for the part under it through
+  // a DC whose origin is shifted by the child's place.
+  OffsetViewportOrgEx(dc, rect.left, rect.top, nullptr);
   if (Control) FillSkinColor(dc, RECT{0, 0, width, height});
 
   HFONT font =

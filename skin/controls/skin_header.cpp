@@ -1,6 +1,7 @@
 // TSkinHeader: hot tracking through the mouse-leave notification, the pressed item while the
-// button is held, and the items drawn off-screen from the Headerbar element with their text and
-// image; TSkinListView and TSkinListViewH, which give their header one. UI thread.
+// button is held, and the items drawn off-screen from the Headerbar element with their text,
+// image and sort arrow, owner-drawn ones left to their owner; TSkinListView and TSkinListViewH,
+// which give their header one. UI thread.
 #include "skin/controls/skin_header.h"
 
 #include <commctrl.h>
@@ -95,6 +96,31 @@ void TSkinHeader::AfterMessage(TMessage& m) {
   }
 }
 
+namespace {
+
+// The window a header tells of its items (its owner-drawn ones included): its parent.
+HWND HeaderOwner(HWND header) {
+  return GetParent(header);
+}
+
+void DrawSortArrow(HDC dc, const SkinRect& box, bool up, COLORREF colour) {
+  if (box.Width() <= 0) return;
+  fw::UniqueBrush brush(CreateSolidBrush(colour));
+  for (const SkinRect& row : SortArrowShape(box, up).rows) {
+    const RECT r{row.left, row.top, row.right, row.bottom};
+    FillRect(dc, &r, brush.get());
+  }
+}
+
+HDITEMW ItemFormat(HWND header, int index) {
+  HDITEMW info{};
+  info.mask = HDI_FORMAT | HDI_LPARAM;
+  SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  return info;
+}
+
+}  // namespace
+
 void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   TDataSkinObject& bar = *SkinData->Headerbar;
   DrawElementFrame(dc, item, bar, bar.FrameCount, frame);
@@ -105,10 +131,14 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   info.cchTextMax = 200;
   info.iImage = -1;
   SendMessageW(Handle, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  if (info.fmt & HDF_OWNERDRAW) return;  // its owner draws it over the frame
+  const bool sorted = (info.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
   const int justification = (info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? 2
                             : (info.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? 1
                                                                          : 0;
-  const int width = item.right - item.left;
+  // The caption keeps clear of the sort arrow at the item's right.
+  const int right = sorted ? std::max<int>(item.left, item.right - kSortArrowSpace) : item.right;
+  const int width = right - item.left;
   auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, HDM_GETIMAGELIST, 0, 0));
   int iconW = 0, iconH = 0;
   if (images && (info.fmt & HDF_IMAGE) && info.iImage >= 0) {
@@ -118,17 +148,50 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   const std::wstring caption = info.pszText ? info.pszText : L"";
   RECT measured{0, 0, 0, 0};
   DrawTextWide(dc, caption, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  int x = item.left + CaptionStart(width, iconW, measured.right - measured.left, justification);
+  const int textW = measured.right - measured.left;
+  int x = item.left + CaptionStart(width, iconW, textW, justification);
   if (iconW > 0) {
     ImageList_Draw(images, info.iImage, dc, x, item.top + (item.bottom - item.top - iconH) / 2,
                    ILD_TRANSPARENT);
     x += iconW;
   }
   const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-  SetTextColor(dc,
-               ResolveSkinColor(enabled ? SkinData->Colors[scWindowText] : SkinData->Colors[scButtonShadow]));
-  RECT textRect{x, item.top, item.right, item.bottom};
+  const COLORREF colour =
+      ResolveSkinColor(enabled ? SkinData->Colors[scWindowText] : SkinData->Colors[scButtonShadow]);
+  SetTextColor(dc, colour);
+  RECT textRect{x, item.top, right, item.bottom};
   DrawTextWide(dc, caption, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (sorted) {
+    const int captionRight = std::min(x + textW, right);
+    DrawSortArrow(dc,
+                  HeaderSortArrowBox(SkinRect{item.left, item.top, item.right, item.bottom}, captionRight),
+                  (info.fmt & HDF_SORTUP) != 0, colour);
+  }
+}
+
+// Owner-drawn items are the owner's: it is asked to draw each as the header itself would ask,
+// into the window's DC, over the skin's frame.
+void TSkinHeader::DrawOwnerItems(HDC dc, const RECT& rect, const std::vector<RECT>& items) {
+  HWND owner = HeaderOwner(Handle);
+  if (!owner) return;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const HDITEMW info = ItemFormat(Handle, static_cast<int>(i));
+    if (!(info.fmt & HDF_OWNERDRAW) || IsRectEmpty(&items[i])) continue;
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_HEADER;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(Handle));
+    draw.itemID = static_cast<UINT>(i);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = static_cast<int>(i) == pressed_ ? ODS_SELECTED : 0;
+    draw.hwndItem = Handle;
+    draw.hDC = dc;
+    draw.rcItem = items[i];
+    OffsetRect(&draw.rcItem, rect.left, rect.top);
+    draw.itemData = static_cast<ULONG_PTR>(info.lParam);
+    fw::SavedDCState keep(dc);
+    IntersectClipRect(dc, draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom);
+    SendMessageW(owner, WM_DRAWITEM, static_cast<WPARAM>(draw.CtlID), reinterpret_cast<LPARAM>(&draw));
+  }
 }
 
 void TSkinHeader::Draw(HDC dc, const RECT& rect) {
@@ -145,6 +208,7 @@ void TSkinHeader::Draw(HDC dc, const RECT& rect) {
 
   const int count = static_cast<int>(SendMessageW(Handle, HDM_GETITEMCOUNT, 0, 0));
   hotAreas_.assign(static_cast<size_t>(std::max(count, 0)), SkinRect{0, 0, 0, 0});
+  std::vector<RECT> items(static_cast<size_t>(std::max(count, 0)), RECT{});
   int end = 0;
   for (int i = 0; i < count; ++i) {
     RECT item{};
@@ -154,11 +218,13 @@ void TSkinHeader::Draw(HDC dc, const RECT& rect) {
     item.bottom = h;
     const int frame = i == pressed_ ? 3 : i == hot_ ? 2 : 1;
     DrawItem(off, i, item, frame);
+    items[static_cast<size_t>(i)] = item;
     hotAreas_[static_cast<size_t>(i)] = HeaderHotArea(SkinRect{item.left, item.top, item.right, item.bottom});
     end = std::max(end, static_cast<int>(item.right));
   }
   if (end < w) DrawElementFrame(off, RECT{end, 0, w, h}, bar, bar.FrameCount, 1);
   BitBlt(dc, rect.left, rect.top, w, h, off, 0, 0, SRCCOPY);
+  DrawOwnerItems(dc, rect, items);
 }
 
 // --- list views ----------------------------------------------------------------------------------

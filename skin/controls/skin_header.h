@@ -29,7 +29,9 @@ class TSkinHeader : public TSkinControl {
  private:
   bool HasImage() const;
   void TrackLeave();
+  // Draws a section's frame and, unless it is owner-drawn, its caption and sort arrow.
   void DrawItem(HDC dc, int index, const RECT& item, int frame);
+  void DrawOwnerItems(HDC dc, const RECT& rect, const std::vector<RECT>& items);
 
   std::vector<SkinRect> hotAreas_;
   int hot_ = -1;

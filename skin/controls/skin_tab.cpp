@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "framework/core/text.h"
 #include "framework/ui/graphic_control.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
@@ -24,8 +25,7 @@ void TSkinTab::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinC
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   if (!Control) return;
   ReadState();
-  // The framework's page control has no close buttons of its own, so the tag alone asks for them.
-  closeBoxes_ = Control->Tag() == kCloseBoxTabTag && Control->InheritsFrom("TPageControl");
+  closeBoxes_ = WantsCloseBoxes();
   PrepareImages();
   FindUpDown();
   Active = 1;
@@ -38,6 +38,13 @@ void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* 
   ReadState();
   PrepareImages();
   FindUpDown();
+}
+
+// The tag asks a page control for the skin's close boxes, unless it shows close buttons of its
+// own: the clicks are then its own, and a second box on each tab would only hide them.
+bool TSkinTab::WantsCloseBoxes() const {
+  return Control && Control->Tag() == kCloseBoxTabTag && Control->InheritsFrom("TPageControl") &&
+         fw::AsciiLowerCase(GetEnumPropByName(Control, kOwnCloseButtonsProperty)) != "true";
 }
 
 void TSkinTab::ReadState() {

@@ -19,6 +19,8 @@ class TDataSkinObject;
 
 // The tag that asks a page control for close boxes on its tabs.
 constexpr int kCloseBoxTabTag = 7777;
+// The boolean property of a page control that shows close buttons of its own.
+constexpr char kOwnCloseButtonsProperty[] = "ShowCloseButton";
 
 class TSkinTab : public TSkinControl {
  public:
@@ -49,6 +51,7 @@ class TSkinTab : public TSkinControl {
   // The first up-down child; skinned by handle when it is not yet.
   void FindUpDown();
   void ReadState();
+  bool WantsCloseBoxes() const;
   void ExcludeUpDown(HDC dc) const;
   bool ClickCloseBox(const TMessage& message);
   std::wstring TabText(int index) const;
@@ -67,7 +70,7 @@ class TSkinTab : public TSkinControl {
   HWND upDown_ = nullptr;
 };
 
-// Tabs in button style: the top strip only, from the Buttons element.
+// Tabs in button style on any side, from the Buttons element.
 class TSkinTabBtn : public TSkinTab {
  public:
   using TSkinTab::TSkinTab;

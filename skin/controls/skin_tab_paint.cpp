@@ -161,6 +161,7 @@ void TSkinTab::ExcludeUpDown(HDC dc) const {
 void TSkinTab::Draw(HDC dc, const RECT& rect) {
   if (!SkinData || !SkinData->Tabs || !dc) return;
   ReadState();
+  closeBoxes_ = WantsCloseBoxes();  // the control's own setting may have changed since
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
@@ -188,7 +189,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
   if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
 }
 
-// The strip at the top only, from the Buttons element; no pane is drawn around button tabs.
+// Button tabs on any side, from the Buttons element; no pane is drawn around them.
 void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   if (!SkinData || !SkinData->Buttons || SkinData->Buttons->Image.Empty() || !dc) return;
   ReadState();
@@ -197,16 +198,9 @@ void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   if (w <= 0 || h <= 0) return;
   const fw::ScratchBitmap frame(w, h);
   HDC composed = frame.DC();
-  FillParentColor(composed, RECT{0, 0, w, h});
-  const TabSide side = side_;
-  side_ = TabSide::Top;
-  RECT display{0, 0, w, h};
-  SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  // Button tabs have no frame round the display area: the strip reaches down to it.
-  const SkinRect strip{0, 0, w, std::clamp(static_cast<int>(display.top), 0, h)};
-  if (strip.Width() > 0 && strip.Height() > 0)
-    DrawTabs(composed, strip, *SkinData->Buttons, SkinData->Buttons->Image, true);
-  side_ = side;
+  // Button tabs have no pane round the display area, and the rows of buttons at the sides may
+  // reach past what the control reports as its edge: the strip is the whole control.
+  DrawTabs(composed, SkinRect{0, 0, w, h}, *SkinData->Buttons, SkinData->Buttons->Image, true);
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
   CopyToVisible(dc, rect, composed, 0, 0);  // the page it holds covers most of it

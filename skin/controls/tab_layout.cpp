@@ -124,4 +124,21 @@ int HeaderItemAt(const SkinRect* hotAreas, int count, int x, int y) {
   return -1;
 }
 
+SkinRect HeaderSortArrowBox(const SkinRect& item, int captionRight) {
+  const int left = std::min(captionRight + kSortArrowGap, item.right - kSortArrowGap - kSortArrowWidth);
+  if (left < item.left + 1 || item.Height() < kSortArrowHeight) return {};
+  const int top = item.top + (item.Height() - kSortArrowHeight) / 2;
+  return RectAt(left, top, kSortArrowWidth, kSortArrowHeight);
+}
+
+SortArrowRows SortArrowShape(const SkinRect& box, bool up) {
+  SortArrowRows shape;
+  const int middle = box.left + kSortArrowWidth / 2;
+  for (int i = 0; i < kSortArrowHeight; ++i) {
+    const int half = up ? i : kSortArrowHeight - 1 - i;  // the apex row is one pixel wide
+    shape.rows[i] = {middle - half, box.top + i, middle + half + 1, box.top + i + 1};
+  }
+  return shape;
+}
+
 }  // namespace quarnel

@@ -47,4 +47,18 @@ SkinRect HeaderHotArea(const SkinRect& item);
 // The item whose hot area holds the point, or -1.
 int HeaderItemAt(const SkinRect* hotAreas, int count, int x, int y);
 
+// A header item's sort arrow: a triangle kSortArrowWidth wide and kSortArrowHeight high,
+// vertically centred, kSortArrowGap after the caption that ends at `captionRight` but no nearer
+// than kSortArrowGap to the item's right edge. Empty when the item has no room for it.
+constexpr int kSortArrowWidth = 9, kSortArrowHeight = 5, kSortArrowGap = 6;
+// What a caption leaves free at the right of an item that shows a sort arrow.
+constexpr int kSortArrowSpace = kSortArrowWidth + 2 * kSortArrowGap;
+SkinRect HeaderSortArrowBox(const SkinRect& item, int captionRight);
+// The rows of the arrow in `box`, one pixel high each, from the top: widening downward when it
+// points up, narrowing when it points down.
+struct SortArrowRows {
+  SkinRect rows[kSortArrowHeight];
+};
+SortArrowRows SortArrowShape(const SkinRect& box, bool up);
+
 }  // namespace quarnel

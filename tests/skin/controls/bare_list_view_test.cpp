@@ -1,7 +1,8 @@
 // A list view without a framework control, held by a child window of a dialog the way a shell
 // folder view holds the open-file dialog's list: reached by the dialog's walk, its header and
-// bar drawn from the skin, column clicks still arriving, the system look back at skin off, and a
-// list view made later (a new folder opened) skinned as well.
+// bar drawn from the skin, column clicks still arriving, an owner-drawn heading left to the
+// program, the system look back at skin off, and a list view made later (a new folder opened)
+// skinned as well.
 #include <windows.h>
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
@@ -228,6 +229,56 @@ TEST_F(BareListViewTest, AListViewMadeAfterwardsIsSkinnedToo) {
   ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->FindControlSkin(list)); }));
   EXPECT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header)), nullptr);
   EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
+}
+
+// The program behind a details view that draws the heading of a column itself: the header asks
+// the list (its parent) to draw it.
+struct OwnerDrawnHeading {
+  static constexpr COLORREF kColour = RGB(40, 170, 90);
+  static inline WNDPROC previous = nullptr;
+  static inline std::vector<UINT> asked;
+  static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+    if (m == WM_DRAWITEM && draw->CtlType == ODT_HEADER) {
+      asked.push_back(draw->itemID);
+      HBRUSH brush = CreateSolidBrush(kColour);
+      FillRect(draw->hDC, &draw->rcItem, brush);
+      DeleteObject(brush);
+      return TRUE;
+    }
+    return CallWindowProcW(previous, w, m, wp, lp);
+  }
+};
+
+TEST_F(BareListViewTest, AnOwnerDrawnColumnHeadingIsLeftToItsOwner) {
+  OwnerDrawnHeading::asked.clear();
+  OwnerDrawnHeading::previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OwnerDrawnHeading::Proc)));
+  HDITEMW format{};
+  format.mask = HDI_FORMAT;
+  format.fmt = HDF_OWNERDRAW;
+  SendMessageW(header, HDM_SETITEMW, 1, reinterpret_cast<LPARAM>(&format));
+  Skin();
+  ASSERT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header)), nullptr);
+  OwnerDrawnHeading::asked.clear();
+  RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(30);
+  ASSERT_FALSE(OwnerDrawnHeading::asked.empty()) << "the list is asked to draw the heading";
+  EXPECT_EQ(OwnerDrawnHeading::asked.back(), 1u);
+  RECT item{}, first{};
+  SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  const Capture shot = capture_window(header);
+  int owners = 0;
+  for (int y = item.top; y < item.bottom; ++y)
+    for (int x = item.left; x < item.right; ++x) owners += shot.at(x, y) == OwnerDrawnHeading::kColour;
+  EXPECT_EQ(owners, (item.right - item.left) * (item.bottom - item.top)) << "the owner's drawing shows";
+  int elsewhere = 0;
+  for (int y = first.top; y < first.bottom; ++y)
+    for (int x = first.left; x < first.right; ++x) elsewhere += shot.at(x, y) == OwnerDrawnHeading::kColour;
+  EXPECT_EQ(elsewhere, 0) << "the owner draws only its own heading";
+  SkinOff();
+  SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerDrawnHeading::previous));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "framework/controls/check_box.h"
 #include "framework/controls/group_box.h"
 #include "framework/controls/panel.h"
+#include "framework/controls/radio_group.h"
 #include "framework/graphics/scratch_bitmap.h"
 #include "framework/ui/private_messages.h"
 #include "framework/win/object_counts.h"
@@ -175,6 +176,47 @@ TEST_F(ChoiceSkinTest, GroupBoxCaptionInterruptsItsRoundedFrame) {
   EXPECT_EQ(c.at(1, c.height / 2), shadow) << "left side of the frame";
   EXPECT_EQ(c.at(c.width / 2, c.height / 2), ColorToRGB(data->FaceColor()));
   SaveShot(group->Handle(), "group_box");
+}
+
+// A transparent check box or radio button shows the part of its group that lies under it: inside
+// the group that is the plain face, never the group's own corner, frame line or caption.
+TEST_F(ChoiceSkinTest, TransparentChoicesInsideAGroupShowThePartOfTheGroupUnderThem) {
+  MakeStrip(data->Buttons->CheckImage, 4);
+  data->Buttons->CheckFrameCount = 4;
+  MakeStrip(data->Buttons->RadioImage, 4);
+  data->Buttons->RadioFrameCount = 4;
+  auto* group = Add<TGroupBox>(form, 10, 10, 190, 130);
+  group->SetCaption("Group caption");
+  auto* box = Add<TCheckBox>(group, 40, 40, 140, 20);
+  auto* radio = Add<TRadioButton>(group, 40, 80, 140, 20);
+  auto* radios = Add<TRadioGroup>(form, 210, 10, 190, 130);
+  radios->SetCaption("Radio group caption");
+  radios->Items()->Add("First");
+  radios->Items()->Add("Second");
+  std::vector<TControl*> inside{box, radio};
+  box->SetCaption("Box");
+  radio->SetCaption("Radio");
+  for (int i = 0; i < radios->ButtonCount(); ++i) inside.push_back(radios->Buttons(i));
+  for (TControl* c : inside) c->SetTag(kTransparentChoiceTag);
+  ShowAndSkin();
+  ASSERT_NE(SkinOf<TSkinGroupBox>(group->Handle()), nullptr);
+  ASSERT_NE(SkinOf<TSkinGroupBox>(radios->Handle()), nullptr);
+  const COLORREF face = ColorToRGB(data->FaceColor());
+  for (TControl* c : inside) {
+    HWND window = static_cast<TWinControl*>(c)->Handle();
+    auto* skin = SkinOf<TSkinChoice>(window);
+    ASSERT_NE(skin, nullptr) << c->Caption();
+    ASSERT_EQ(skin->Transparent, 1);
+    ASSERT_EQ(skin->Variant, 1) << "painted whole by the skin";
+    const testing_support::Capture shot = capture_window(window);
+    // The right part of the control holds neither glyph nor caption: only what is under it.
+    int other = 0;
+    for (int y = 0; y < shot.height; ++y)
+      for (int x = shot.width - 40; x < shot.width; ++x) other += shot.at(x, y) != face;
+    EXPECT_EQ(other, 0) << c->Caption() << ": pixels of the group's corner or caption";
+    EXPECT_EQ(FrameOf(shot.at(kGlyph / 2, shot.height / 2)), 1) << "its glyph is drawn";
+  }
+  SaveShot(form->Handle(), "transparent_choices_in_groups");
 }
 
 TEST_F(ChoiceSkinTest, DialogCheckBoxIsPaintedWholeAndItsGroupBoxOver) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/controls/check_box.h"
+#include "framework/controls/cool_bar.h"
 #include "framework/controls/date_time_picker.h"
 #include "framework/controls/group_box.h"
 #include "framework/controls/media_player.h"
@@ -29,6 +30,7 @@
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"
+#include "tests/support/wine_paths.h"
 
 namespace quarnel {
 namespace {
@@ -47,41 +49,6 @@ const TClassInfo& TTestRadioGroup::StaticClass() {
   return info;
 }
 
-// A control with bands, each of which has its own colour.
-class TTestBand : public TComponent {
-  FW_DECLARE_CLASS()
- public:
-  using TComponent::TComponent;
-  int32_t Color() const { return color_; }
-  void SetColor(int32_t color) { color_ = color; }
-
- private:
-  int32_t color_ = 0;
-};
-const TClassInfo& TTestBand::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TTestBand>("TTestBand", &TComponent::StaticClass())
-                                     .Int("Color", &TTestBand::Color, &TTestBand::SetColor)
-                                     .Build();
-  return info;
-}
-class TCustomCoolBar : public TWinControl {
-  FW_DECLARE_CLASS()
- public:
-  explicit TCustomCoolBar(TComponent* owner)
-      : TWinControl(owner), bands_(TComponent::CreateIn<TComponent>(this)) {
-    for (int i = 0; i < 2; ++i) TComponent::CreateIn<TTestBand>(bands_);
-  }
-  TComponent* Bands() const { return bands_; }
-
- private:
-  TComponent* bands_;
-};
-const TClassInfo& TCustomCoolBar::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TCustomCoolBar>("TCustomCoolBar", &TWinControl::StaticClass())
-                                     .Obj("Bands", &TComponent::StaticClass, &TCustomCoolBar::Bands)
-                                     .Build();
-  return info;
-}
 // A check box of a foreign library, whose class name is not all upper case.
 class TRzTestCheck : public TWinControl {
   FW_DECLARE_CLASS()
@@ -273,13 +240,56 @@ TEST_F(DispatchTest, SeparateScrollBarGetsItsOwnSkin) {
 }
 
 TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
-  auto* cool = Add<TCustomCoolBar>(10, 170, 200, 30);
-  flush_events();
+  const COLORREF face = ColorToRGB(data->FaceColor());
+  ASSERT_NE(face, ColorToRGB(clBtnFace)) << "the bands' own colour would pass for the skin's";
+  auto* cool = Add<TCoolBar>(10, 170, 360, 60);
+  for (const char* text : {"First", "Second"}) {
+    auto* edit = TComponent::CreateIn<TEdit>(form);
+    edit->SetParent(cool);
+    edit->SetBounds(0, 0, 80, 22);
+    TCoolBand* band = cool->Bands()->Add();
+    band->SetText(text);
+    band->SetWidth(170);
+    band->SetBreak(false);
+    band->SetControl(edit);
+  }
+  flush_events(30);
+  ASSERT_EQ(cool->BandCount(), 2);
   formSkin->AttachControlSkins();
-  ASSERT_EQ(cool->Bands()->ComponentCount(), 2);
-  for (int i = 0; i < 2; ++i)
-    EXPECT_EQ(static_cast<TTestBand*>(cool->Bands()->Components(i))->Color(),
-              static_cast<int32_t>(data->FaceColor()));
+  flush_events(50);
+  const testing_support::Capture shot = testing_support::capture_window(cool->Handle());
+  testing_support::save_bmp(shot, testing_support::host_path(std::string(QUARNEL_SHOTS) + "/cool_bar.bmp"));
+  for (int i = 0; i < 2; ++i) {
+    TCoolBand* band = cool->Bands()->Items(i);
+    EXPECT_EQ(band->Color(), data->FaceColor()) << i;
+    // The band's own area, round its control, shows the colour.
+    RECT r{}, child{};
+    SendMessageW(cool->Handle(), RB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    GetWindowRect(band->Control()->Handle(), &child);
+    MapWindowPoints(nullptr, cool->Handle(), reinterpret_cast<POINT*>(&child), 2);
+    int own = 0, faced = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) {
+        if (x >= child.left && x < child.right && y >= child.top && y < child.bottom) continue;
+        ++own;
+        faced += shot.at(x, y) == face;
+      }
+    ASSERT_GT(own, 0) << i;
+    EXPECT_GT(faced * 2, own) << "band " << i << ": " << faced << " of " << own;
+  }
+  // A new skin's face is taken too; at detach the bands follow the bar's colour again.
+  TSkinControl* skin = formSkin->FindControlSkin(cool->Handle());
+  ASSERT_NE(skin, nullptr);
+  const TColor saved = data->Colors[scButtonFace];
+  data->Colors[scButtonFace] = 0x123456;
+  skin->UpdateSkin();
+  data->Colors[scButtonFace] = saved;
+  EXPECT_EQ(cool->Bands()->Items(1)->Color(), static_cast<TColor>(0x123456));
+  skin->Detach();
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(cool->Bands()->Items(i)->ParentColor()) << i;
+    EXPECT_EQ(cool->Bands()->Items(i)->Color(), cool->Color()) << i;
+  }
 }
 
 TEST_F(DispatchTest, SingleScrollBarKindMakesOneOverlay) {

@@ -1,12 +1,13 @@
 // Header skins under Wine: items drawn from the Headerbar frames, the item under the mouse hot
 // (one at a time, cleared when the mouse leaves), the held item pressed, clicks reaching the
-// section and column events, a list view's header and bars skinned, and repaints that leak
-// nothing.
+// section and column events, sort arrows, owner-drawn sections left to their owner, a list
+// view's header and bars skinned, and repaints that leak nothing.
 #include <windows.h>
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
 #include "skin/controls/skin_header.h"
+#include "skin/controls/tab_layout.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "tab_test_support.h"
 
@@ -131,6 +132,104 @@ TEST_F(HeadersTest, AHeldItemIsPressedAndItsClickReachesTheSectionEvent) {
   ASSERT_TRUE(PumpUntil([&] { return clicked.size() == 1; }));
   EXPECT_EQ(clicked[0], 1);
   EXPECT_EQ(skin->PressedItem(), -1);
+}
+
+// Where two captures differ within columns [x0, x1): the pixels per row that became `colour`,
+// from the first such row to the last; `other` counts the pixels that changed to anything else.
+std::vector<int> ChangedRows(const Capture& a, const Capture& b, int x0, int x1, COLORREF colour,
+                             int& other) {
+  std::vector<int> rows;
+  other = 0;
+  for (int y = 0; y < a.height; ++y) {
+    int n = 0;
+    for (int x = x0; x < x1; ++x) {
+      if (a.at(x, y) == b.at(x, y)) continue;
+      if (b.at(x, y) == colour)
+        ++n;
+      else
+        ++other;
+    }
+    if (n > 0 || !rows.empty()) rows.push_back(n);
+  }
+  while (!rows.empty() && rows.back() == 0) rows.pop_back();
+  return rows;
+}
+
+TEST_F(HeadersTest, SortArrowsPointTheWayOfTheSortInTheTextColour) {
+  ASSERT_NE(HeaderSkin(), nullptr);
+  auto set = [&](int index, int sort, const wchar_t* text) {
+    wchar_t buffer[64] = {};
+    HDITEMW item{};
+    item.mask = HDI_FORMAT | HDI_TEXT;
+    item.pszText = buffer;
+    item.cchTextMax = 63;
+    SendMessageW(header->Handle(), HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    item.fmt = (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | sort;
+    if (text) item.pszText = const_cast<wchar_t*>(text);
+    SendMessageW(header->Handle(), HDM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    RedrawWindow(header->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(30);
+    return capture_window(header->Handle());
+  };
+  const COLORREF text = ColorToRGB(data->Colors[scWindowText]);
+  const std::vector<int> up{1, 3, 5, 7, 9}, down{9, 7, 5, 3, 1};
+  int other = 0;
+
+  // A left-aligned caption stays where it is: the arrow is all that changes.
+  const Capture plain = set(0, 0, nullptr);
+  EXPECT_EQ(ChangedRows(plain, set(0, HDF_SORTUP, nullptr), 0, plain.width, text, other), up);
+  EXPECT_EQ(other, 0);
+  const Capture sortedDown = set(0, HDF_SORTDOWN, nullptr);
+  EXPECT_EQ(ChangedRows(plain, sortedDown, 0, plain.width, text, other), down);
+  EXPECT_EQ(other, 0);
+  set(0, 0, nullptr);
+
+  // A right-aligned caption moves left to make room for the arrow at the item's right.
+  const RECT size = Section(1);
+  const Capture blank = set(1, 0, L"");
+  set(1, 0, L"Size");
+  EXPECT_EQ(
+      ChangedRows(blank, set(1, HDF_SORTUP, nullptr), size.right - kSortArrowSpace, size.right, text, other),
+      up);
+  EXPECT_EQ(other, 0) << "no caption under the arrow";
+  SaveShot(form->Handle(), "header_sort_arrow.bmp");
+  EXPECT_EQ(ChangedRows(blank, set(1, HDF_SORTDOWN, nullptr), size.right - kSortArrowSpace, size.right, text,
+                        other),
+            down);
+}
+
+TEST_F(HeadersTest, OwnerDrawnSectionsAreLeftToTheirOwner) {
+  ASSERT_NE(HeaderSkin(), nullptr);
+  constexpr COLORREF kOwnerColour = RGB(200, 30, 160);
+  std::vector<std::pair<int, bool>> asked;
+  header->OnDrawSection = [&](THeaderControl*, THeaderSection* section, TCanvas& canvas, const RECT& r,
+                              bool pressed) {
+    asked.emplace_back(section->Index(), pressed);
+    canvas.Brush().SetColor(static_cast<TColor>(kOwnerColour));
+    canvas.FillRect(RECT{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2});
+  };
+  header->Sections()->Items(2)->SetStyle(hsOwnerDraw);
+  RedrawWindow(header->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  ASSERT_TRUE(PumpUntil([&] { return !asked.empty(); })) << "the owner is asked to draw its section";
+  Pump(30);
+  EXPECT_EQ(asked.back(), std::make_pair(2, false));
+  const RECT item = Section(2);
+  Capture c = capture_window(header->Handle());
+  int owners = 0;
+  for (int y = item.top + 2; y < item.bottom - 2; ++y)
+    for (int x = item.left + 2; x < item.right - 2; ++x) owners += c.at(x, y) == kOwnerColour;
+  EXPECT_EQ(owners, (item.right - item.left - 4) * (item.bottom - item.top - 4))
+      << "no caption drawn over it";
+  EXPECT_EQ(BottomEdgeMismatches(0, 1), 0) << "the other sections are the skin's";
+
+  // Held down, it is drawn pressed by its owner.
+  testing_support::move_mouse(ScreenPoint(header->Handle(), (item.left + item.right) / 2, 10));
+  Pump(30);
+  testing_support::mouse_left_button(true);
+  EXPECT_TRUE(PumpUntil([&] { return asked.back() == std::make_pair(2, true); }));
+  testing_support::mouse_left_button(false);
+  Pump(30);
+  SaveShot(form->Handle(), "header_owner_drawn.bmp");
 }
 
 TEST_F(HeadersTest, AListViewHasItsHeaderAndBarsSkinnedAndColumnClicksArrive) {

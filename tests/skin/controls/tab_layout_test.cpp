@@ -89,5 +89,23 @@ TEST(TabLayoutTest, HeaderHotAreasLeaveThreePixelsAtEachDivider) {
   EXPECT_EQ(HeaderItemAt(areas, 2, 100, 25), -1);
 }
 
+TEST(TabLayoutTest, SortArrowFollowsTheCaptionButStaysInsideItsItem) {
+  const SkinRect item{100, 0, 200, 20};
+  EXPECT_EQ(HeaderSortArrowBox(item, 130), (SkinRect{136, 7, 145, 12}));
+  EXPECT_EQ(HeaderSortArrowBox(item, 195), (SkinRect{185, 7, 194, 12})) << "a long caption";
+  EXPECT_EQ(HeaderSortArrowBox(SkinRect{100, 0, 112, 20}, 101), SkinRect{}) << "no room";
+  EXPECT_EQ(HeaderSortArrowBox(SkinRect{0, 0, 100, 4}, 10), SkinRect{}) << "too low";
+}
+
+TEST(TabLayoutTest, SortArrowPointsTheWayOfTheSort) {
+  const SkinRect box{10, 20, 19, 25};
+  const SortArrowRows up = SortArrowShape(box, true), down = SortArrowShape(box, false);
+  EXPECT_EQ(up.rows[0], (SkinRect{14, 20, 15, 21})) << "the apex on top";
+  EXPECT_EQ(up.rows[4], (SkinRect{10, 24, 19, 25})) << "the base fills the box";
+  EXPECT_EQ(down.rows[0], (SkinRect{10, 20, 19, 21}));
+  EXPECT_EQ(down.rows[4], (SkinRect{14, 24, 15, 25}));
+  for (int i = 1; i < kSortArrowHeight; ++i) EXPECT_EQ(up.rows[i].Width(), up.rows[i - 1].Width() + 2);
+}
+
 }  // namespace
 }  // namespace quarnel

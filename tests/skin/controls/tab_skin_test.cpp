@@ -1,7 +1,8 @@
 // Tab skins under Wine: tabs on every side drawn from the Tabs frames (bottom flipped, sides
-// turned), button tabs from the Buttons frames, pages in the face colour, selection by mouse and
-// keyboard, the up-down of tabs that do not fit, close boxes and their message, the system look
-// back with the skin off, and repaints that leak nothing.
+// turned), button tabs on every side from the Buttons frames, pages in the face colour, selection
+// by mouse and keyboard, the up-down of tabs that do not fit, close boxes and their message (none
+// on a page control with close buttons of its own), the system look back with the skin off, and
+// repaints that leak nothing.
 #include <windows.h>
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
@@ -22,7 +23,7 @@ const char* kForm = R"(object TabForm: TForm
   Top = 30
   Caption = 'Tabs'
   ClientWidth = 660
-  ClientHeight = 360
+  ClientHeight = 450
   object PagesTop: TPageControl
     Left = 10
     Top = 10
@@ -118,6 +119,42 @@ const char* kForm = R"(object TabForm: TForm
       'Beta')
     TabIndex = 0
   end
+  object ButtonsBottom: TTabControl
+    Left = 220
+    Top = 280
+    Width = 200
+    Height = 50
+    Style = tsButtons
+    TabPosition = tpBottom
+    Tabs.Strings = (
+      'Alpha'
+      'Beta')
+    TabIndex = 0
+  end
+  object ButtonsLeft: TTabControl
+    Left = 10
+    Top = 345
+    Width = 110
+    Height = 95
+    Style = tsFlatButtons
+    TabPosition = tpLeft
+    Tabs.Strings = (
+      'Alpha'
+      'Beta')
+    TabIndex = 0
+  end
+  object ButtonsRight: TTabControl
+    Left = 130
+    Top = 345
+    Width = 110
+    Height = 95
+    Style = tsButtons
+    TabPosition = tpRight
+    Tabs.Strings = (
+      'Alpha'
+      'Beta')
+    TabIndex = 0
+  end
 end
 )";
 
@@ -135,7 +172,10 @@ class TabsTest : public TabSkinTest {
 
   // How many of a tab's outer-edge pixels differ from `frame` of `element`'s image drawn at the
   // tab's size over the parent's colour (flipped for bottom tabs, turned for side tabs).
-  int OuterEdgeMismatches(HWND tabs, int index, TabSide side, TDataSkinObject& element, int frame) {
+  // Button tabs (`buttons`) keep their image the right way up at the bottom, and no pane covers
+  // their inner edge, which is compared too.
+  int OuterEdgeMismatches(HWND tabs, int index, TabSide side, TDataSkinObject& element, int frame,
+                          bool buttons = false) {
     const RECT item = ItemRect(tabs, index);
     const bool turned = side == TabSide::Left || side == TabSide::Right;
     const int w = turned ? item.bottom - item.top : item.right - item.left;
@@ -143,7 +183,7 @@ class TabsTest : public TabSkinTest {
     TBitmap image;
     image.Assign(element.Image);
     SkinMargins m{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
-    if (side == TabSide::Bottom) {
+    if (side == TabSide::Bottom && !buttons) {
       FlipBitmap(image);
       std::swap(m.TopHeight, m.BottomHeight);
     }
@@ -155,9 +195,11 @@ class TabsTest : public TabSkinTest {
                     element.FrameCount, frame, m);
     const Capture c = capture_window(tabs);
     int mismatches = 0;
-    const int rows = element.TopHeight;
-    for (int r = 0; r < rows; ++r) {
-      const int y = side == TabSide::Bottom ? h - 1 - r : r;
+    std::vector<int> rows;
+    for (int r = 0; r < element.TopHeight; ++r)
+      rows.push_back(side == TabSide::Bottom && !buttons ? h - 1 - r : r);
+    for (int r = 0; buttons && r < element.BottomHeight; ++r) rows.push_back(h - 1 - r);
+    for (int y : rows) {
       for (int x = 0; x < w; ++x) {
         int cx = item.left + x, cy = item.top + 1 + y;
         if (side == TabSide::Bottom) cy = item.top - 1 + y;
@@ -193,11 +235,38 @@ TEST_F(TabsTest, TabsOnEverySideAreDrawnFromTheTabFrames) {
     ASSERT_NE(dynamic_cast<TSkinTabSheet*>(formSkin->FindControlSkin(page->Handle())), nullptr);
     EXPECT_EQ(testing_support::window_pixel(page->Handle(), 5, 5), ColorToRGB(data->FaceColor()));
   }
-  auto* buttons = Find<TTabControl>("ButtonTabs");
-  ASSERT_NE(dynamic_cast<TSkinTabBtn*>(SkinOf(buttons)), nullptr);
-  EXPECT_EQ(OuterEdgeMismatches(buttons->Handle(), 0, TabSide::Top, *data->Buttons, 2), 0);
-  EXPECT_EQ(OuterEdgeMismatches(buttons->Handle(), 1, TabSide::Top, *data->Buttons, 1), 0);
   SaveShot(form->Handle(), "tabs_every_side.bmp");
+}
+
+TEST_F(TabsTest, ButtonTabsOnEverySideAreDrawnFromTheButtonFrames) {
+  formSkin->AttachControlSkins();
+  Pump(100);
+  struct Case {
+    const char* name;
+    TabSide side;
+  };
+  for (const Case& k : {Case{"ButtonTabs", TabSide::Top}, Case{"ButtonsBottom", TabSide::Bottom},
+                        Case{"ButtonsLeft", TabSide::Left}, Case{"ButtonsRight", TabSide::Right}}) {
+    auto* tabs = Find<TTabControl>(k.name);
+    TSkinTab* skin = SkinOf(tabs);
+    ASSERT_NE(dynamic_cast<TSkinTabBtn*>(skin), nullptr) << k.name;
+    EXPECT_EQ(skin->Side(), k.side) << k.name;
+    ASSERT_EQ(tabs->TabIndex(), 0);
+    // The selected button shows frame 2, the other frame 1, and the two differ on that edge.
+    TDataSkinObject& buttons = *data->Buttons;
+    EXPECT_EQ(OuterEdgeMismatches(tabs->Handle(), 0, k.side, buttons, 2, true), 0) << k.name;
+    EXPECT_EQ(OuterEdgeMismatches(tabs->Handle(), 1, k.side, buttons, 1, true), 0) << k.name;
+    EXPECT_GT(OuterEdgeMismatches(tabs->Handle(), 1, k.side, buttons, 2, true), 0) << k.name;
+  }
+  // A click on the second button selects it, and it is drawn selected.
+  auto* bottom = Find<TTabControl>("ButtonsBottom");
+  const RECT second = ItemRect(bottom->Handle(), 1);
+  ClickAt(bottom->Handle(), (second.left + second.right) / 2, (second.top + second.bottom) / 2);
+  ASSERT_TRUE(PumpUntil([&] { return bottom->TabIndex() == 1; }));
+  Pump(60);
+  EXPECT_EQ(OuterEdgeMismatches(bottom->Handle(), 1, TabSide::Bottom, *data->Buttons, 2, true), 0);
+  EXPECT_EQ(OuterEdgeMismatches(bottom->Handle(), 0, TabSide::Bottom, *data->Buttons, 1, true), 0);
+  SaveShot(form->Handle(), "button_tabs_every_side.bmp");
 }
 
 TEST_F(TabsTest, TabsAreSelectedByMouseAndKeyboard) {
@@ -314,6 +383,69 @@ TEST_F(TabsTest, CloseBoxesAskTheFormAndFreeThePage) {
   ASSERT_TRUE(PumpUntil([&] { return asked.size() == 2; }));
   EXPECT_EQ(pages->PageCount(), 2);
   EXPECT_EQ(form->FindComponent("CloseTwo"), nullptr) << "the page is freed";
+  form->WindowProc = saved;
+}
+
+// A page control of another family that can show close buttons of its own.
+class TOwnClosePageControl : public TPageControl {
+  FW_DECLARE_CLASS()
+ public:
+  using TPageControl::TPageControl;
+  bool ShowCloseButton() const { return showCloseButton_; }
+  void SetShowCloseButton(bool v) { showCloseButton_ = v; }
+
+ private:
+  bool showCloseButton_ = false;
+};
+const TClassInfo& TOwnClosePageControl::StaticClass() {
+  static const TClassInfo info =
+      TClassBuilder<TOwnClosePageControl>("TOwnClosePageControl", &TPageControl::StaticClass())
+          .Bool(kOwnCloseButtonsProperty, &TOwnClosePageControl::ShowCloseButton,
+                &TOwnClosePageControl::SetShowCloseButton)
+          .Build();
+  return info;
+}
+
+TEST_F(TabsTest, APageControlWithCloseButtonsOfItsOwnGetsNoCloseBoxes) {
+  auto* pages = TComponent::CreateIn<TOwnClosePageControl>(form);
+  pages->SetParent(form);
+  pages->SetBounds(430, 260, 220, 90);
+  pages->SetTag(kCloseBoxTabTag);
+  pages->SetShowCloseButton(true);
+  for (const char* caption : {"First tab", "Second tab"}) {
+    auto* page = TComponent::CreateIn<TTabSheet>(form);
+    page->SetCaption(caption);
+    page->SetPageControl(pages);
+  }
+  pages->SetActivePageIndex(0);
+  Pump(30);
+  std::vector<LPARAM> asked;
+  TWndMethod saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == SKM_CLOSETAB) asked.push_back(m.LParam);
+    saved(m);
+  };
+  formSkin->AttachControlSkins();
+  Pump(60);
+  TSkinTab* skin = SkinOf(pages);
+  ASSERT_NE(skin, nullptr);
+  EXPECT_FALSE(skin->CloseBoxes()) << "its own buttons are on";
+  const Capture own = capture_window(pages->Handle());
+  // Where the skin's box would be, the click is the control's own: it selects the tab.
+  const RECT item = ItemRect(pages->Handle(), 1);
+  ClickAt(pages->Handle(), item.right - 5, item.top + 5);
+  EXPECT_TRUE(PumpUntil([&] { return pages->ActivePageIndex() == 1; }));
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(pages->PageCount(), 2);
+
+  // With its own buttons off the tag's close boxes come back at the next paint.
+  pages->SetShowCloseButton(false);
+  pages->SetActivePageIndex(0);
+  RedrawWindow(pages->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump(60);
+  EXPECT_TRUE(skin->CloseBoxes());
+  ASSERT_EQ(skin->CloseRects().size(), 2u);
+  EXPECT_NE(capture_window(pages->Handle()).pixels, own.pixels) << "the boxes are drawn";
   form->WindowProc = saved;
 }
 
