@@ -10,6 +10,7 @@
 #include "skin/controls/button_layout.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -85,10 +86,7 @@ void TSkinChoice::AfterMessage(TMessage& m) {
       Repaint();
       break;
     case WM_MOUSEMOVE:
-      if (Handle) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-        TrackMouseEvent(&track);
-      }
+      TrackMouseLeave(Handle);
       if (!Hot()) {
         SetHot(true);
         Repaint();

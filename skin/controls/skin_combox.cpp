@@ -152,8 +152,7 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case WM_KILLFOCUS:
       break;
     case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-      TrackMouseEvent(&track);
+      TrackMouseLeave(Handle);
       const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
       const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
       const bool over = PtInRect(&buttonRect_, p) != FALSE;

@@ -219,13 +219,7 @@ void TWScrollbar::OnMouseMove(TMessage& m) {
     active_ = part;
     Invalidate();
   }
-  if (auto track = OptionalUserApi().TrackMouseEvent) {
-    TRACKMOUSEEVENT tme{};
-    tme.cbSize = sizeof tme;
-    tme.dwFlags = TME_LEAVE;
-    tme.hwndTrack = window_;
-    track(&tme);
-  }
+  TrackMouseLeave(window_);
 }
 
 void TWScrollbar::OnMouseLeave(TMessage&) {

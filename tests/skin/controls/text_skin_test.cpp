@@ -17,6 +17,7 @@
 #include "skin/controls/skin_range.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 
 namespace quarnel::rangetest {
 namespace {
@@ -294,6 +295,38 @@ TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList)
   SetFocus(edit);
   EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 4; })) << skin->LastFrame();
   SaveShot(outer, "comboex_skinned.bmp");
+}
+
+// A stand-in for the user-interface library's TrackMouseEvent that records which windows asked.
+TOptionalUserApi::TrackMouseEventFn systemTrack = nullptr;
+std::vector<HWND> tracked;
+BOOL WINAPI RecordingTrack(LPTRACKMOUSEEVENT request) {
+  tracked.push_back(request->hwndTrack);
+  return systemTrack ? systemTrack(request) : FALSE;
+}
+
+// The system may lack TrackMouseEvent: the skins ask for the pointer's leave only through the entry
+// looked up at start.
+TEST_F(RangeSkinTest, PointerLeaveIsAskedThroughTheEntryLookedUpAtStart) {
+  SkinControls();
+  auto* picker = SkinOf<TSkinDateTime>("DateDrop");
+  ASSERT_NE(picker, nullptr);
+  ASSERT_NE(SkinOf<TSkinUpDown>("UpDown1"), nullptr);
+  systemTrack = OptionalUserApi().TrackMouseEvent;
+  tracked.clear();
+  OptionalUserApi().TrackMouseEvent = &RecordingTrack;
+  struct PutBack {
+    ~PutBack() { OptionalUserApi().TrackMouseEvent = systemTrack; }
+  } putBack;
+  for (HWND w : {Window("ComboList"), Window("UpDown1"), picker->Arrow()->Handle()}) {
+    RECT r{};
+    GetClientRect(w, &r);
+    move_mouse(ScreenPoint(w, r.right / 2, r.bottom / 4 + 1));
+    EXPECT_TRUE(wait_until([&] { return std::find(tracked.begin(), tracked.end(), w) != tracked.end(); }))
+        << WindowClassName(w);
+    move_mouse(POINT{0, 0});
+    Settle(30);
+  }
 }
 
 TEST_F(RangeSkinTest, TextKindsLookAsTheSystemDrawsThemWithTheSkinOff) {
