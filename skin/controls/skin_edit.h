@@ -43,6 +43,7 @@ class TSkinEdit : public TSkinControl {
  private:
   void FindUpDown();
   void PrintBorder(HDC dc);
+  void RestoreInnerRing(HDC dc);   // dc may be null: the client DC is used
   TSkinUpDown* upDown_ = nullptr;  // owned by the control (or the host for a bare edit)
   bool ownsFrame_ = false;         // the border is drawn at WM_NCPAINT, not after each paint
 };

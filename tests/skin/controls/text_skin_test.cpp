@@ -95,6 +95,47 @@ TEST_F(RangeSkinTest, EditBorderIsShadowThenWhiteAndNoBorderGetsNone) {
   DestroyWindow(framed);
 }
 
+// The skin's border is drawn in place of the system's; its inner white ring lies on the client's
+// outermost pixels, which the edit paints in its own colour.
+TEST_F(RangeSkinTest, EditKeepsItsInnerWhiteRingWhateverItsColour) {
+  SkinControls();
+  // `inside`: the edit's own colour, or 0 for any colour but white.
+  auto expectRing = [&](HWND w, COLORREF inside) {
+    for (const Capture& c : {Shot(w), (InvalidateRect(w, nullptr, TRUE), UpdateWindow(w), flush_events(20),
+                                       testing_support::capture_window(w))}) {
+      EXPECT_EQ(c.at(0, c.height / 2), Shadow(*data));
+      int notWhite = 0;
+      for (int x = 2; x < c.width - 2; ++x)
+        notWhite += (c.at(x, 2) != 0xFFFFFFu) + (c.at(x, c.height - 3) != 0xFFFFFFu);
+      for (int y = 2; y < c.height - 2; ++y)
+        notWhite += (c.at(2, y) != 0xFFFFFFu) + (c.at(c.width - 3, y) != 0xFFFFFFu);
+      EXPECT_EQ(notWhite, 0) << "the inner ring is whole";
+      const COLORREF own = c.at(c.width - 5, 4);
+      if (inside)
+        EXPECT_EQ(own, inside) << "the edit painted its own colour inside";
+      else
+        EXPECT_NE(own, 0xFFFFFFu) << "the edit painted a colour of its own inside";
+    }
+  };
+  {
+    SCOPED_TRACE("coloured");
+    Find<TEdit>("Edit1")->SetColor(clYellow);
+    expectRing(Window("Edit1"), 0x00FFFFu);
+  }
+  {
+    SCOPED_TRACE("a dialog's read-only edit");
+    HWND readOnly =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"read only", WS_CHILD | WS_VISIBLE | ES_READONLY, 10, 225,
+                        100, 22, form->Handle(), nullptr, nullptr, nullptr);
+    TControlWalker(*formSkin).DispatchWindow(readOnly);
+    ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->FindControlSkin(readOnly)), nullptr);
+    expectRing(readOnly, 0);
+    SaveShot(readOnly, "edit_read_only.bmp");
+    formSkin->ReleaseControlSkins(false);
+    DestroyWindow(readOnly);
+  }
+}
+
 TEST_F(RangeSkinTest, ComboButtonLightsOnlyOverTheButtonAndOpensItsList) {
   SkinControls();
   HWND combo = Window("ComboList");
