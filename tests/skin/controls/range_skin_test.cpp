@@ -176,20 +176,25 @@ TEST_F(RangeSkinTest, StatusBarPanelsWithAndWithoutGrip) {
   SaveShot(panels, "statusbar_panels.bmp");
   SaveShot(simple, "statusbar_simple.bmp");
   EXPECT_TRUE(withGrip->LastDrewGrip());
-  EXPECT_FALSE(plain->LastDrewGrip());
-  // The grip: ExtraImages frame 5 at the corner, one pixel in.
+  // The grip: ExtraImages frame 5 at the corner, one pixel in; none on a bar without the style.
   TDataSkinObject& extra = *data->ExtraImages;
   const int fw = extra.Image.Width() / 5, fh = extra.Image.Height();
-  int matched = 0, compared = 0;
-  for (int y = 0; y < fh; ++y)
-    for (int x = 0; x < fw; ++x) {
-      const COLORREF want = extra.Image.PixelAt(4 * fw + x, y);
-      if (want == 0xFF00FF) continue;
-      ++compared;
-      matched += bar.at(bar.width - 1 - fw + x, bar.height - 1 - fh + y) == want;
-    }
+  int compared = 0;
+  auto gripPixels = [&](const Capture& c) {
+    int matched = 0;
+    compared = 0;
+    for (int y = 0; y < fh; ++y)
+      for (int x = 0; x < fw; ++x) {
+        const COLORREF want = extra.Image.PixelAt(4 * fw + x, y);
+        if (want == 0xFF00FF) continue;
+        ++compared;
+        matched += c.at(c.width - 1 - fw + x, c.height - 1 - fh + y) == want;
+      }
+    return matched;
+  };
+  EXPECT_EQ(gripPixels(bar), compared);
   EXPECT_GT(compared, 5);
-  EXPECT_EQ(matched, compared);
+  EXPECT_LT(gripPixels(one), compared / 2) << "no grip without the size-grip style";
   // Panel edges come from the StatusBarEdges frames: lowered (1) at the first panel's left edge,
   // raised (2) at the second's; their edge columns differ.
   TDataSkinObject& edges = *data->StatusBarEdges;
@@ -205,6 +210,21 @@ TEST_F(RangeSkinTest, StatusBarPanelsWithAndWithoutGrip) {
   EXPECT_TRUE(inColumn(bar.at(second.left, bar.height / 2), ew));
   EXPECT_NE(bar.at(0, bar.height / 2), bar.at(second.left, bar.height / 2));
   EXPECT_NE(Differences(one, ShotWithSkinOff(simple)), 0);
+}
+
+// The bar's text is drawn in the regular style whatever the control's font style.
+TEST_F(RangeSkinTest, StatusBarTextIgnoresABoldOrItalicFont) {
+  SkinControls();
+  auto* bar = Find<TWinControl>("StatusPanels");
+  HWND w = bar->Handle();
+  const Capture regular = Shot(w);
+  bar->Font()->SetStyle((1u << fsBold) | (1u << fsItalic));
+  LOGFONTW lf{};
+  ASSERT_EQ(GetObjectW(bar->Font()->Handle(), sizeof lf, &lf), static_cast<int>(sizeof lf));
+  ASSERT_GT(lf.lfWeight, FW_NORMAL);
+  ASSERT_TRUE(lf.lfItalic);
+  EXPECT_EQ(Differences(Shot(w), regular), 0);
+  bar->Font()->SetStyle(0);
 }
 
 TEST_F(RangeSkinTest, SkinOffGivesTheSystemLookBackExactly) {
