@@ -34,6 +34,13 @@ TSkinControl* TSkinComBox::ListSkin() const {
   return simpleListBar_;
 }
 
+void TSkinComBox::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == listBar_) listBar_ = nullptr;
+  if (component == simpleListBar_) simpleListBar_ = nullptr;
+}
+
 void TSkinComBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
   if (Attached()) return;

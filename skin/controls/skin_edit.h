@@ -71,6 +71,11 @@ class TSkinComBox : public TSkinControl {
   RECT ButtonRect() const { return buttonRect_; }
   TSkinControl* ListSkin() const;
 
+ protected:
+  // A list skin freed elsewhere (its window destroyed, then purged by the frame object) is
+  // forgotten here.
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   void AttachParts(bool withListSkin);
   void ReleaseParts();

@@ -370,6 +370,23 @@ TEST_F(RangeSkinTest, PointerLeaveIsAskedThroughTheEntryLookedUpAtStart) {
   }
 }
 
+// The list's skin goes with the list's window (the frame object frees what lost its window at
+// its next walk): the combo's skin must not keep it.
+TEST_F(RangeSkinTest, ComboForgetsItsListSkinOnceTheListWindowIsGone) {
+  SkinControls();
+  for (const char* name : {"ComboList", "ComboSimple"}) {
+    SCOPED_TRACE(name);
+    auto* skin = SkinOf<TSkinComBox>(name);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->ListSkin(), nullptr);
+    DestroyWindow(skin->ListSkin()->Handle);
+    formSkin->AttachControlSkins();
+    EXPECT_EQ(skin->ListSkin(), nullptr);
+    skin->Detach();  // lets go of its parts: none is left to free twice
+    EXPECT_EQ(skin->ListSkin(), nullptr);
+  }
+}
+
 TEST_F(RangeSkinTest, TextKindsLookAsTheSystemDrawsThemWithTheSkinOff) {
   const char* names[] = {"Edit1", "ComboList", "ComboDrop", "DateDrop", "Spin1"};
   std::vector<Capture> system;
