@@ -281,19 +281,38 @@ TEST_F(RangeSkinTest, SpinEditButtonsStepTheValueAndLeaveTheBorder) {
   EXPECT_TRUE(wait_until([&] { return spin->Value() == 1; })) << spin->Value();
 }
 
+// With the left-scroll-bar style the button is drawn at the left from the mirrored image: the
+// mirrored combo's left end is the plain combo's right end, mirrored.
 TEST_F(RangeSkinTest, LeftScrollBarComboDrawsItsButtonAtTheLeft) {
-  auto* combo = TComponent::CreateIn<TComboBox>(form);
-  combo->SetParent(form);
-  combo->SetBounds(10, 220, 120, 21);
-  combo->Items()->Add("mirrored");
-  HWND w = combo->Handle();
-  SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  auto make = [&](int x) {
+    auto* combo = TComponent::CreateIn<TComboBox>(form);
+    combo->SetParent(form);
+    combo->SetStyle(csDropDownList);
+    combo->SetBounds(x, 220, 120, 21);
+    combo->Items()->Add("item");
+    return combo->Handle();
+  };
+  HWND plain = make(10);
+  HWND mirrored = make(140);
+  SetWindowLongPtrW(mirrored, GWL_EXSTYLE, GetWindowLongPtrW(mirrored, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
   SkinControls();
-  auto* skin = dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(w));
-  ASSERT_NE(skin, nullptr);
-  Shot(w);
-  EXPECT_LT(skin->ButtonRect().right, 30) << "the button is on the left";
-  SaveShot(w, "combo_left_scroll_bar.bmp");
+  ASSERT_NE(dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(mirrored)), nullptr);
+  move_mouse(POINT{0, 0});
+  Find<TWinControl>("Edit1")->SetFocus();
+  Settle();
+  const Capture p = Shot(plain), m = Shot(mirrored);
+  ASSERT_EQ(p.width, m.width);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  int mirroredSame = 0, rightSame = 0, compared = 0;
+  for (int y = 2; y < p.height - 2; ++y)
+    for (int x = 2; x < a; ++x) {
+      ++compared;
+      mirroredSame += m.at(x, y) == p.at(p.width - 1 - x, y);
+      rightSame += m.at(m.width - 1 - x, y) == p.at(p.width - 1 - x, y);
+    }
+  EXPECT_GE(mirroredSame * 10, compared * 9) << "the button, mirrored, at the left";
+  EXPECT_LT(rightSame * 2, compared) << "no button at the right";
+  SaveShot(mirrored, "combo_left_scroll_bar.bmp");
 }
 
 TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList) {
