@@ -281,8 +281,8 @@ TEST_F(RangeSkinTest, SpinEditButtonsStepTheValueAndLeaveTheBorder) {
   EXPECT_TRUE(wait_until([&] { return spin->Value() == 1; })) << spin->Value();
 }
 
-// With the left-scroll-bar style the button is drawn at the left from the mirrored image: the
-// mirrored combo's left end is the plain combo's right end, mirrored.
+// With the left-scroll-bar style the button is drawn at the left: the mirrored combo's left end
+// looks as the plain combo's right end, mirrored (the built-in skin's button is symmetric).
 TEST_F(RangeSkinTest, LeftScrollBarComboDrawsItsButtonAtTheLeft) {
   auto make = [&](int x) {
     auto* combo = TComponent::CreateIn<TComboBox>(form);
