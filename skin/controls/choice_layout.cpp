@@ -47,8 +47,67 @@ int RadioFrameIndex(bool checked, bool disabled, bool hot, bool pressed, int fra
 }
 
 namespace {
-ChoiceBoxes Place(const SkinRect& r, int gw, int gh, bool rightButton, int rightInset, int textGap) {
-  const int top = r.top + (r.bottom - r.top - gh) / 2;
+// The style bits of a button's content alignment (the system's values).
+constexpr unsigned kStyleLeft = 0x100, kStyleRight = 0x200, kStyleCentre = 0x300;
+constexpr unsigned kStyleTop = 0x400, kStyleBottom = 0x800, kStyleVCentre = 0xC00;
+constexpr unsigned kStyleMultiline = 0x2000;
+
+int VerticalStart(const SkinRect& r, int height, ChoiceVertical v) {
+  switch (v) {
+    case ChoiceVertical::Top:
+      return r.top;
+    case ChoiceVertical::Bottom:
+      return r.bottom - height;
+    case ChoiceVertical::Middle:
+      break;
+  }
+  return r.top + (r.bottom - r.top - height) / 2;
+}
+}  // namespace
+
+ChoiceAlignment ChoiceAlignmentOf(unsigned style, bool pushLike) {
+  ChoiceAlignment a;
+  switch (style & kStyleCentre) {
+    case kStyleLeft:
+      a.horizontal = ChoiceHorizontal::Left;
+      break;
+    case kStyleRight:
+      a.horizontal = ChoiceHorizontal::Right;
+      break;
+    case kStyleCentre:
+      a.horizontal = ChoiceHorizontal::Centre;
+      break;
+    default:
+      a.horizontal = pushLike ? ChoiceHorizontal::Centre : ChoiceHorizontal::Left;
+      break;
+  }
+  switch (style & kStyleVCentre) {
+    case kStyleTop:
+      a.vertical = ChoiceVertical::Top;
+      break;
+    case kStyleBottom:
+      a.vertical = ChoiceVertical::Bottom;
+      break;
+    default:
+      a.vertical = ChoiceVertical::Middle;
+      break;
+  }
+  a.multiline = (style & kStyleMultiline) != 0;
+  return a;
+}
+
+SkinRect AlignInArea(const SkinRect& area, int width, int height, const ChoiceAlignment& a) {
+  int left = area.left;
+  if (a.horizontal == ChoiceHorizontal::Right) left = area.right - width;
+  if (a.horizontal == ChoiceHorizontal::Centre) left = area.left + (area.right - area.left - width) / 2;
+  const int top = VerticalStart(area, height, a.vertical);
+  return {left, top, left + width, top + height};
+}
+
+namespace {
+ChoiceBoxes Place(const SkinRect& r, int gw, int gh, bool rightButton, int rightInset, int textGap,
+                  ChoiceVertical vertical) {
+  const int top = VerticalStart(r, gh, vertical);
   ChoiceBoxes b;
   if (rightButton) {
     const int right = r.right - rightInset;
@@ -62,12 +121,12 @@ ChoiceBoxes Place(const SkinRect& r, int gw, int gh, bool rightButton, int right
 }
 }  // namespace
 
-ChoiceBoxes CheckBoxLayout(const SkinRect& rect, int gw, int gh, bool rightButton) {
-  return Place(rect, gw, gh, rightButton, 0, 2);
+ChoiceBoxes CheckBoxLayout(const SkinRect& rect, int gw, int gh, bool rightButton, ChoiceVertical vertical) {
+  return Place(rect, gw, gh, rightButton, 0, 2, vertical);
 }
 
-ChoiceBoxes RadioLayout(const SkinRect& rect, int gw, int gh, bool rightButton) {
-  return Place(rect, gw, gh, rightButton, 1, 2);
+ChoiceBoxes RadioLayout(const SkinRect& rect, int gw, int gh, bool rightButton, ChoiceVertical vertical) {
+  return Place(rect, gw, gh, rightButton, 1, 2, vertical);
 }
 
 SkinRect CentreTextVertically(const SkinRect& text, int measuredHeight) {

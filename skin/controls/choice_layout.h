@@ -34,15 +34,34 @@ int CheckFrameIndex(const ChoiceState& state, int frameCount);
 // four (normal, hot, pressed, disabled) for unchecked and checked.
 int RadioFrameIndex(bool checked, bool disabled, bool hot, bool pressed, int frameCount);
 
+// Where a button's content (caption or image) sits in its box, as its window style asks.
+enum class ChoiceHorizontal { Left, Centre, Right };
+enum class ChoiceVertical { Top, Middle, Bottom };
+struct ChoiceAlignment {
+  ChoiceHorizontal horizontal = ChoiceHorizontal::Left;
+  ChoiceVertical vertical = ChoiceVertical::Middle;
+  bool multiline = false;
+};
+// The alignment of a button style's BS_LEFT/BS_RIGHT/BS_CENTER, BS_TOP/BS_BOTTOM/BS_VCENTER and
+// BS_MULTILINE bits (the values are the system's). Without horizontal bits a push-like button
+// centres its content as push buttons do; check boxes and radio buttons start at the left.
+ChoiceAlignment ChoiceAlignmentOf(unsigned style, bool pushLike);
+// A box of `width` x `height` placed in `area` as the alignment asks (vertical centre: half the
+// height difference, rounded toward zero).
+SkinRect AlignInArea(const SkinRect& area, int width, int height, const ChoiceAlignment& alignment);
+
 struct ChoiceBoxes {
   SkinRect glyph;
   SkinRect text;
 };
-// Glyph of `glyphWidth` x `glyphHeight` vertically centred at the left edge, or at the right edge
-// for the right-button style; the caption takes the rest less a 2-pixel gap.
-ChoiceBoxes CheckBoxLayout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton);
+// Glyph of `glyphWidth` x `glyphHeight` at the left edge, or at the right edge for the
+// right-button style; vertically centred, or at the top or bottom as the caption is aligned.
+// The caption takes the rest less a 2-pixel gap.
+ChoiceBoxes CheckBoxLayout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
+                           ChoiceVertical vertical = ChoiceVertical::Middle);
 // The same for radio buttons, except that a right-hand glyph ends 1 pixel before the edge.
-ChoiceBoxes RadioLayout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton);
+ChoiceBoxes RadioLayout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
+                        ChoiceVertical vertical = ChoiceVertical::Middle);
 
 // The caption box moved down so that a text `measuredHeight` high is centred in it.
 SkinRect CentreTextVertically(const SkinRect& text, int measuredHeight);

@@ -7,6 +7,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -82,10 +83,7 @@ void TSkinButton::AfterMessage(TMessage& m) {
         SetHot(true);
         Repaint();
       }
-      if (Handle) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-        TrackMouseEvent(&track);
-      }
+      TrackMouseLeave(Handle);
       break;
     case WM_LBUTTONUP:
       if (Pressed()) {

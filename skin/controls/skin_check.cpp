@@ -1,6 +1,7 @@
 // TSkinChoice, TSkinCheckBox and TSkinRadioButton: the glyph frame from the window's state and
-// the control's properties, composed off-screen with the caption and copied in one transfer; a
-// control whose image is missing keeps painting itself. UI thread.
+// the control's properties, composed off-screen with the caption (or the button's own image),
+// placed as the button style asks, and copied in one transfer; a push-like button is drawn as a
+// push button. A control whose image is missing keeps painting itself. UI thread.
 #include "skin/controls/skin_check.h"
 
 #include "framework/core/text.h"
@@ -10,6 +11,7 @@
 #include "skin/controls/button_layout.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -34,7 +36,7 @@ void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
                          TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  TBitmap* image = Image();
+  TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
   Variant = Control && image && !image->Empty() ? 1 : 0;
   const bool tagged = Control && Control->Tag() == kTransparentChoiceTag;
   Transparent = tagged || (SkinData && HasOption(*SkinData, xoTransparent)) ? 1 : 0;
@@ -44,9 +46,14 @@ void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
                                TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  TBitmap* image = Image();
+  TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
   Variant = Attached() && image && !image->Empty() ? 1 : 0;
   Transparent = SkinData && HasOption(*SkinData, xoTransparent) ? 1 : 0;
+}
+
+TBitmap* TSkinChoice::ImageFor(DWORD style) const {
+  if (!(style & BS_PUSHLIKE)) return Image();
+  return SkinData && SkinData->Buttons ? &SkinData->Buttons->Image : nullptr;
 }
 
 bool TSkinChoice::BeforeMessage(TMessage& m) {
@@ -80,15 +87,13 @@ void TSkinChoice::AfterMessage(TMessage& m) {
     case WM_LBUTTONDBLCLK:
     case BM_SETSTATE:
     case BM_SETCHECK:
+    case BM_SETIMAGE:
     case CM_FOCUSCHANGED:
     case kChoiceRepaintMessage:
       Repaint();
       break;
     case WM_MOUSEMOVE:
-      if (Handle) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-        TrackMouseEvent(&track);
-      }
+      TrackMouseLeave(Handle);
       if (!Hot()) {
         SetHot(true);
         Repaint();
@@ -106,21 +111,35 @@ void TSkinChoice::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinChoice::FillBackground(HDC dc, const RECT& all) const {
+  if (!Transparent)
+    FillSkinColor(dc, all);
+  else if (Control)
+    DrawParentBackground(Control, dc);
+  else
+    FillParentColor(dc, all);
+}
+
 void TSkinChoice::Draw(HDC dc, const RECT& rect) {
-  TBitmap* image = Image();
+  const DWORD style = Handle ? static_cast<DWORD>(WindowLong(GWL_STYLE)) : 0;
+  TBitmap* image = ImageFor(style);
   if (!image || image->Empty() || !Handle) {
     Variant = 0;
     return;
   }
+  if (style & BS_PUSHLIKE) {
+    if (Variant == 1) DrawPushLike(dc, rect, style);
+    return;  // without its own paint the system's push button stays
+  }
   const int frames = FramesOf(*image, FrameCount());
   const int gw = image->Width() / frames, gh = image->Height();
-  const DWORD style = static_cast<DWORD>(WindowLong(GWL_STYLE));
   Enabled = (style & WS_DISABLED) ? 0 : 1;
   Focused = HasFocus() ? 1 : 0;
   const LRESULT buttonState = SendMessageW(Handle, BM_GETSTATE, 0, 0);
   lastFrame_ = FrameIndex(style, buttonState);
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  const ChoiceBoxes boxes = Layout(local, gw, gh, (style & BS_RIGHTBUTTON) != 0);
+  const ChoiceVertical vertical = ChoiceAlignmentOf(style, false).vertical;
+  const ChoiceBoxes boxes = Layout(local, gw, gh, (style & BS_RIGHTBUTTON) != 0, vertical);
   RECT glyph = ToRect(boxes.glyph);
   if (Variant != 1) {  // the control painted itself: the skin's glyph goes over its box
     OffsetRect(&glyph, rect.left, rect.top);
@@ -129,41 +148,99 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
   }
   const fw::ScratchBitmap buffer(local.right, local.bottom);
   HDC canvas = buffer.DC();
-  const RECT all = ToRect(local);
-  if (!Transparent)
-    FillSkinColor(canvas, all);
-  else if (Control)
-    DrawParentBackground(Control, canvas);
-  else
-    FillParentColor(canvas, all);
+  FillBackground(canvas, ToRect(local));
   DrawSkinFrameCentred(canvas, glyph, *image, true, frames, lastFrame_);
-  DrawCaption(canvas, boxes.text, style);
+  DrawContent(canvas, boxes.text, style, false, CaptionColour());
   BitBlt(dc, rect.left, rect.top, local.right, local.bottom, canvas, 0, 0, SRCCOPY);
 }
 
-void TSkinChoice::DrawCaption(HDC dc, const SkinRect& textBox, DWORD style) {
+void TSkinChoice::DrawPushLike(HDC dc, const RECT& rect, DWORD style) {
+  TDataSkinButton* buttons = SkinData->Buttons.get();
+  Enabled = (style & WS_DISABLED) ? 0 : 1;
+  Focused = HasFocus() ? 1 : 0;
+  const LRESULT buttonState = SendMessageW(Handle, BM_GETSTATE, 0, 0);
+  // A checked push-like button stays pushed in, as the system shows it.
+  const bool in = (buttonState & (BST_CHECKED | BST_PUSHED | BST_INDETERMINATE)) != 0;
+  lastFrame_ = ButtonFrameIndex(Enabled != 0, in, Hot(), Focused != 0);
+  const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  const fw::ScratchBitmap buffer(local.right, local.bottom);
+  HDC canvas = buffer.DC();
+  FillBackground(canvas, ToRect(local));
+  DrawElementFrame(canvas, ToRect(local), *buttons, buttons->FrameCount, lastFrame_);
+  const SkinRect box{2, 2, local.right - 2, local.bottom - 2};
+  DrawContent(canvas, box, style, true, PushLikeTextColour(lastFrame_));
+  BitBlt(dc, rect.left, rect.top, local.right, local.bottom, canvas, 0, 0, SRCCOPY);
+}
+
+TColor TSkinChoice::CaptionColour() const {
+  if (!Enabled) return clBtnShadow;
+  return SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), SkinData);
+}
+
+// The push buttons' caption colours: the skin's, per frame.
+TColor TSkinChoice::PushLikeTextColour(int frameIndex) const {
+  if (!Enabled) return clBtnShadow;
+  TColor colour = Control ? Control->Font()->Color() : SkinData->Colors[scButtonText];
+  const TDataSkinButton* b = SkinData->Buttons.get();
+  if (b->HasNormalColour2) colour = b->NormalColour2;
+  if (frameIndex == 4 && b->HasMouseOverColour2) colour = b->MouseOverColour2;
+  if (frameIndex == 2 && b->HasPressedColour2) colour = b->PressedColour2;
+  return colour;
+}
+
+void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pushLike, TColor textColour) {
+  ChoiceAlignment alignment = ChoiceAlignmentOf(style, pushLike);
+  if (style & (BS_ICON | BS_BITMAP)) {
+    DrawImage(dc, box, style, alignment);
+    return;
+  }
   Caption = Control ? GetTextPropByName(Control, "Caption") : WindowTextWide(Handle);
   HFONT font =
       Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fw::SelectGuard keepFont(dc, font);
   fw::SavedDCState keepState(dc);
-  const TColor text =
-      !Enabled ? TColor(clBtnShadow)
-               : SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), SkinData);
-  SetTextColor(dc, ResolveSkinColor(text));
+  SetTextColor(dc, ResolveSkinColor(textColour));
   SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
   SetBkMode(dc, TRANSPARENT);
-  UINT format = RightToLeftFlags(DT_WORDBREAK | DT_EXPANDTABS);
-  if ((format & kFormatRtlReading) && (style & BS_RIGHTBUTTON)) format |= DT_RIGHT;
-  RECT box = ToRect(textBox);
-  RECT measured = box;
+  UINT format = RightToLeftFlags(DT_EXPANDTABS | (alignment.multiline ? DT_WORDBREAK : DT_SINGLELINE));
+  // Right-to-left reading puts a left-text caption at the right unless the style says otherwise.
+  if ((format & kFormatRtlReading) && (style & BS_RIGHTBUTTON) && !(style & BS_CENTER))
+    alignment.horizontal = ChoiceHorizontal::Right;
+  if (alignment.horizontal == ChoiceHorizontal::Centre) format |= DT_CENTER;
+  if (alignment.horizontal == ChoiceHorizontal::Right) format |= DT_RIGHT;
+  RECT measured = ToRect(box);
   const int height = DrawTextWide(dc, Caption, measured, format | DT_CALCRECT);
-  RECT place = ToRect(CentreTextVertically(textBox, height));
+  RECT place = ToRect(AlignInArea(box, box.right - box.left, height, alignment));
   // Systems of version 6 mark the focus themselves elsewhere: no rectangle around the caption.
   const bool versionSix = SystemMajorVersion() == 6;
   if (Focused && !Caption.empty() && !versionSix) DrawCaptionFocus(dc, format, place);
   DrawTextWide(dc, Caption, place, format);
+}
+
+// The image the program gave the button (BM_SETIMAGE), greyed when the button is disabled.
+void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const ChoiceAlignment& alignment) {
+  const bool icon = (style & BS_ICON) != 0;
+  HANDLE image =
+      reinterpret_cast<HANDLE>(SendMessageW(Handle, BM_GETIMAGE, icon ? IMAGE_ICON : IMAGE_BITMAP, 0));
+  if (!image) return;
+  SIZE size{};
+  if (icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(static_cast<HICON>(image), &info)) return;
+    const fw::UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bm{};
+    if (!GetObjectW(colour ? colour.get() : mask.get(), sizeof bm, &bm)) return;
+    size = {bm.bmWidth, colour ? bm.bmHeight : bm.bmHeight / 2};
+  } else {
+    BITMAP bm{};
+    if (!GetObjectW(image, sizeof bm, &bm)) return;
+    size = {bm.bmWidth, bm.bmHeight};
+  }
+  const SkinRect at = AlignInArea(box, size.cx, size.cy, alignment);
+  const UINT flags = (icon ? DST_ICON : DST_BITMAP) | (Enabled ? DSS_NORMAL : DSS_DISABLED);
+  DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, at.left, at.top, size.cx, size.cy,
+             flags);
 }
 
 // --- check boxes ----------------------------------------------------------------------------------
@@ -210,8 +287,9 @@ int TSkinCheckBox::FrameIndex(DWORD style, LRESULT buttonState) {
   return CheckFrameIndex(s, FramesOf(*Image(), FrameCount()));
 }
 
-ChoiceBoxes TSkinCheckBox::Layout(const SkinRect& rect, int gw, int gh, bool rightButton) const {
-  return CheckBoxLayout(rect, gw, gh, rightButton);
+ChoiceBoxes TSkinCheckBox::Layout(const SkinRect& rect, int gw, int gh, bool rightButton,
+                                  ChoiceVertical vertical) const {
+  return CheckBoxLayout(rect, gw, gh, rightButton, vertical);
 }
 
 // --- radio buttons --------------------------------------------------------------------------------
@@ -231,8 +309,9 @@ int TSkinRadioButton::FrameIndex(DWORD style, LRESULT buttonState) {
                          FramesOf(*Image(), FrameCount()));
 }
 
-ChoiceBoxes TSkinRadioButton::Layout(const SkinRect& rect, int gw, int gh, bool rightButton) const {
-  return RadioLayout(rect, gw, gh, rightButton);
+ChoiceBoxes TSkinRadioButton::Layout(const SkinRect& rect, int gw, int gh, bool rightButton,
+                                     ChoiceVertical vertical) const {
+  return RadioLayout(rect, gw, gh, rightButton, vertical);
 }
 
 }  // namespace quarnel

@@ -27,7 +27,8 @@ class TSkinChoice : public TSkinControl {
   void Draw(HDC dc, const RECT& rect) override;
 
   uint8_t Transparent = 0;
-  int LastFrameIndex() const { return lastFrame_; }  // the glyph frame of the last draw, 0 before
+  // The glyph frame of the last draw (of the Buttons image for a push-like button), 0 before.
+  int LastFrameIndex() const { return lastFrame_; }
 
  protected:
   // The skin's image for this kind (null or empty: the control paints itself) and its frames.
@@ -35,11 +36,20 @@ class TSkinChoice : public TSkinControl {
   virtual int FrameCount() const = 0;
   // The frame for the window's current state (`buttonState` from BM_GETSTATE).
   virtual int FrameIndex(DWORD style, LRESULT buttonState) = 0;
-  virtual ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight,
-                             bool rightButton) const = 0;
+  virtual ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
+                             ChoiceVertical vertical) const = 0;
 
  private:
-  void DrawCaption(HDC dc, const SkinRect& textBox, DWORD style);
+  // The image the window's style draws from: the push-button frames for BS_PUSHLIKE.
+  TBitmap* ImageFor(DWORD style) const;
+  void FillBackground(HDC dc, const RECT& rect) const;
+  // A push-like button: the Buttons frame of its state, in (checked) or out, content centred.
+  void DrawPushLike(HDC dc, const RECT& rect, DWORD style);
+  // The caption, or the image of a BS_ICON or BS_BITMAP button, placed in `box` as the style asks.
+  void DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pushLike, TColor textColour);
+  void DrawImage(HDC dc, const SkinRect& box, DWORD style, const ChoiceAlignment& alignment);
+  TColor CaptionColour() const;
+  TColor PushLikeTextColour(int frameIndex) const;
   int lastFrame_ = 0;
 };
 
@@ -55,7 +65,8 @@ class TSkinCheckBox : public TSkinChoice {
   TBitmap* Image() const override;
   int FrameCount() const override;
   int FrameIndex(DWORD style, LRESULT buttonState) override;
-  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton) const override;
+  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
+                     ChoiceVertical vertical) const override;
 };
 
 class TSkinRadioButton : public TSkinChoice {
@@ -66,7 +77,8 @@ class TSkinRadioButton : public TSkinChoice {
   TBitmap* Image() const override;
   int FrameCount() const override;
   int FrameIndex(DWORD style, LRESULT buttonState) override;
-  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton) const override;
+  ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
+                     ChoiceVertical vertical) const override;
 };
 
 }  // namespace quarnel

@@ -34,6 +34,13 @@ TSkinControl* TSkinComBox::ListSkin() const {
   return simpleListBar_;
 }
 
+void TSkinComBox::Notification(TComponent* component, TOperation operation) {
+  TSkinControl::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == listBar_) listBar_ = nullptr;
+  if (component == simpleListBar_) simpleListBar_ = nullptr;
+}
+
 void TSkinComBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
   if (Attached()) return;
@@ -152,8 +159,7 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case WM_KILLFOCUS:
       break;
     case WM_MOUSEMOVE: {
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-      TrackMouseEvent(&track);
+      TrackMouseLeave(Handle);
       const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
       const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
       const bool over = PtInRect(&buttonRect_, p) != FALSE;

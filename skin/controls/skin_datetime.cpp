@@ -6,6 +6,7 @@
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -57,8 +58,7 @@ void TArrowButton::WndProc(TMessage& m) {
       return;
     case WM_MOUSEMOVE:
       if (!hot_ && pickerEnabled) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, RawHandle(), 0};
-        TrackMouseEvent(&track);
+        TrackMouseLeave(RawHandle());
         hot_ = true;
         Invalidate();
       }

@@ -120,7 +120,10 @@ bool TSkinEdit::BeforeMessage(TMessage& m) {
 void TSkinEdit::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      if (!ownsFrame_) PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      if (!ownsFrame_)
+        PaintWindow(reinterpret_cast<HDC>(m.WParam));
+      else
+        RestoreInnerRing(reinterpret_cast<HDC>(m.WParam));
       break;
     case WM_NCPAINT:
       // The frame alone repainted (focus, size): the system's border would show again. Within a
@@ -154,6 +157,30 @@ void TSkinEdit::AfterMessage(TMessage& m) {
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+// The frame's inner white ring lies on the client's outermost pixels when the system's border is
+// thinner than the skin's: the edit's own paint covers it there with its colour (read-only,
+// disabled and coloured edits are not white), so it goes back over the client after each paint.
+void TSkinEdit::RestoreInnerRing(HDC given) {
+  RECT w{}, c{};
+  if (!Handle || !GetWindowRect(Handle, &w) || !GetClientRect(Handle, &c)) return;
+  POINT origin{0, 0};
+  ClientToScreen(Handle, &origin);
+  const int ox = origin.x - w.left, oy = origin.y - w.top;
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  constexpr int kRingEdge = 2;  // the inner ring's offset from the window's edge
+  if (ox > kRingEdge && oy > kRingEdge && width - ox - c.right > kRingEdge &&
+      height - oy - c.bottom > kRingEdge)
+    return;  // the ring lies outside the client
+  const RECT ring{kRingEdge - ox, kRingEdge - oy, width - kRingEdge - ox, height - kRingEdge - oy};
+  HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  if (given) {
+    DrawRing(given, ring, 1, white);
+    return;
+  }
+  fw::WindowDC dc(Handle);
+  if (dc.get()) DrawRing(dc.get(), ring, 1, white);
 }
 
 // The printed border: the DC's brush one pixel in, ButtonShadow on the edge.

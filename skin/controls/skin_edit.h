@@ -43,6 +43,7 @@ class TSkinEdit : public TSkinControl {
  private:
   void FindUpDown();
   void PrintBorder(HDC dc);
+  void RestoreInnerRing(HDC dc);   // dc may be null: the client DC is used
   TSkinUpDown* upDown_ = nullptr;  // owned by the control (or the host for a bare edit)
   bool ownsFrame_ = false;         // the border is drawn at WM_NCPAINT, not after each paint
 };
@@ -69,6 +70,11 @@ class TSkinComBox : public TSkinControl {
   int LastFrame() const { return lastFrame_; }  // ComboButton frame of the last draw, 0 before
   RECT ButtonRect() const { return buttonRect_; }
   TSkinControl* ListSkin() const;
+
+ protected:
+  // A list skin freed elsewhere (its window destroyed, then purged by the frame object) is
+  // forgotten here.
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void AttachParts(bool withListSkin);

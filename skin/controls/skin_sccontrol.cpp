@@ -1,7 +1,8 @@
 // TSkinScControl: one kind-2 overlay over a scroll-bar control, moved, repainted and hidden with
-// it; TSkinSizer: a size grip painted in the face colour. UI thread.
+// it, showing the control's hint; TSkinSizer: a size grip painted in the face colour. UI thread.
 #include "skin/controls/skin_sccontrol.h"
 
+#include "framework/core/text.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/data/skin_data.h"
 
@@ -18,6 +19,9 @@ void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TCont
   BindWindowedControl(windowed, skinData, host, canvas);
   bar_ = std::make_unique<TWScrollbar>(this);
   bar_->Bind(windowed, skControl);
+  // The overlay takes the pointer from the control, and so its hint.
+  if (fw::AsciiLowerCase(GetEnumPropByName(control, "ShowHint")) == "true")
+    bar_->SetHint(GetTextPropByName(control, "Hint"));
   if (!control->Visible()) bar_->Hide();
   HookControl(*control);
   State = scsAttached;

@@ -1,11 +1,13 @@
 // TSkinStatusBar: the bar composed in one bitmap shared by every status bar skin of the process:
-// each panel on its StatusBarEdges frame (lowered 1, raised 2, none 3) with its text, or the one
-// simple panel, then the size grip from ExtraImages; owner-drawn panels are left to their
-// handler. UI thread.
+// each panel on its StatusBarEdges frame (lowered 1, raised 2, none 3) with its text in the
+// regular style, or the one simple panel, then the size grip from ExtraImages; owner-drawn
+// panels are left to their handler. UI thread.
 #include <windows.h>
 // after windows.h, whose types it uses
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "framework/ui/graphic_control.h"
@@ -48,6 +50,23 @@ UINT TakeAlignment(std::wstring& text) {
   return tabs == 0 ? DT_LEFT : tabs == 1 ? DT_CENTER : DT_RIGHT;
 }
 
+// The bar's text is drawn in the regular style: `source` without bold, italic, underline or
+// strike-out. The plain copy is kept for the next paint with the same font.
+HFONT RegularStyle(HFONT source) {
+  static fw::UniqueFont plain;
+  static LOGFONTW made{};
+  LOGFONTW lf{};
+  if (!source || GetObjectW(source, sizeof lf, &lf) != sizeof lf) return source;
+  if (lf.lfWeight <= FW_NORMAL && !lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut) return source;
+  lf.lfWeight = std::min<LONG>(lf.lfWeight, FW_NORMAL);
+  lf.lfItalic = lf.lfUnderline = lf.lfStrikeOut = 0;
+  if (!plain || std::memcmp(&lf, &made, sizeof lf) != 0) {
+    plain.reset(CreateFontIndirectW(&lf));
+    made = lf;
+  }
+  return plain ? plain.get() : source;
+}
+
 int FrameOfType(UINT type) {
   if (type & SBT_NOBORDERS) return 3;
   return (type & SBT_POPOUT) ? 2 : 1;
@@ -70,7 +89,8 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
   FillSkinColor(b, bar);
   HFONT font =
       Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
-  fw::SelectGuard keepFont(b, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  fw::SelectGuard keepFont(b, RegularStyle(font));
   TDataSkinObject* edges = SkinData->StatusBarEdges.get();
   SetTextColor(b, ResolveSkinColor(edges ? edges->NormalColour2 : SkinData->Colors[scButtonText]));
   SetBkMode(b, TRANSPARENT);

@@ -36,6 +36,8 @@ bool TSkinTrackBar::BeforeMessage(TMessage& m) {
   if (m.Msg == WM_NOTIFY || m.Msg == CN_NOTIFY) {
     auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(m.LParam);
     if (!draw || draw->hdr.code != static_cast<UINT>(NM_CUSTOMDRAW)) return true;
+    // Without a skin (its data component gone) the bar draws itself.
+    if (!SkinData) return true;
     if (draw->dwDrawStage == CDDS_PREPAINT) {
       m.Result = CDRF_NOTIFYITEMDRAW;
     } else if (draw->dwDrawStage == CDDS_ITEMPREPAINT) {
@@ -59,6 +61,7 @@ bool TSkinTrackBar::BeforeMessage(TMessage& m) {
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc) {
+  if (!SkinData) return;
   RECT r{};
   SendMessageW(Handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
   TDataSkinObject* image = Vertical() ? Usable(SkinData->TrackThumbVert) : nullptr;
@@ -74,6 +77,7 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
 }
 
 void TSkinTrackBar::DrawChannel(HDC dc) {
+  if (!SkinData) return;
   RECT reported{};
   SendMessageW(Handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
   if (Vertical()) {

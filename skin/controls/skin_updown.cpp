@@ -10,6 +10,7 @@
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -79,8 +80,7 @@ void TSkinUpDown::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_MOUSEMOVE: {
       // The half under the pointer lights up; the system tells when the pointer leaves.
-      TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-      TrackMouseEvent(&track);
+      TrackMouseLeave(Handle);
       const int half = HalfUnderCursor();
       SetHot(half >= 0);
       if (half != hotHalf_) {

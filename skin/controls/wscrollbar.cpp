@@ -4,8 +4,11 @@
 #include "skin/controls/wscrollbar.h"
 
 #include <windowsx.h>
+// after windows.h, whose types it uses
+#include <commctrl.h>
 
 #include "framework/core/text.h"
+#include "framework/ui/application.h"
 #include "framework/ui/control.h"
 #include "skin/controls/overlay_window_class.h"
 #include "skin/controls/skin_control.h"
@@ -28,6 +31,7 @@ TWScrollbar::TWScrollbar(TSkinControl* skin)
 
 TWScrollbar::~TWScrollbar() {
   *alive_ = false;
+  hint_.reset();
   HWND window = window_;
   subclass_.Restore();
   if (window && IsWindow(window)) DestroyWindow(window);
@@ -129,6 +133,26 @@ void TWScrollbar::Hide() {
   if (window_) ShowWindow(window_, SW_HIDE);
 }
 
+void TWScrollbar::SetHint(const std::wstring& text) {
+  hint_.reset();
+  hintText_ = text;
+  if (!window_ || hintText_.empty()) return;
+  hint_.reset(CreateWindowExW(
+      WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr));
+  if (!hint_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  tool.lpszText = hintText_.data();
+  SendMessageW(hint_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  // The application's hint pauses, as for its other hints.
+  SendMessageW(hint_.get(), TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(Application()->HintPause(), 0));
+  SendMessageW(hint_.get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(Application()->HintHidePause(), 0));
+}
+
 void TWScrollbar::Enable(bool enabled) {
   if (window_) EnableWindow(window_, enabled);
 }
@@ -207,6 +231,7 @@ void TWScrollbar::HandleMessage(TMessage& m) {
 }
 
 void TWScrollbar::OnDestroyed(TMessage& m) {
+  hint_.reset();
   subclass_.Default(m);
   subclass_.Restore();
   window_ = nullptr;
@@ -219,13 +244,7 @@ void TWScrollbar::OnMouseMove(TMessage& m) {
     active_ = part;
     Invalidate();
   }
-  if (auto track = OptionalUserApi().TrackMouseEvent) {
-    TRACKMOUSEEVENT tme{};
-    tme.cbSize = sizeof tme;
-    tme.dwFlags = TME_LEAVE;
-    tme.hwndTrack = window_;
-    track(&tme);
-  }
+  TrackMouseLeave(window_);
 }
 
 void TWScrollbar::OnMouseLeave(TMessage&) {

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/scroll_geometry.h"
 
@@ -67,6 +69,9 @@ class TWScrollbar {
   void Reposition();
   void Hide();
   void Enable(bool enabled);
+  // The covered control's hint, shown as a tooltip over the overlay (which takes the pointer from
+  // the control); empty: none.
+  void SetHint(const std::wstring& text);
   void Invalidate();  // repaints at once when shown
   ScrollPart HitTest(POINT overlayPoint) const;
   // What the system says about the target's bar (kind 2: computed from the control).
@@ -121,6 +126,8 @@ class TWScrollbar {
   bool dragging_ = false;
   bool shown_ = false;
   RECT barRect_{};
+  fw::UniqueWindow hint_;  // the tooltip of the hint
+  std::wstring hintText_;
   std::shared_ptr<bool> alive_;  // false once destroyed (a forwarded press may outlive us)
 };
 

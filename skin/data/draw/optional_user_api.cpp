@@ -33,4 +33,14 @@ TOptionalUserApi& OptionalUserApi() {
   return api;
 }
 
+bool TrackMouseLeave(HWND window) {
+  auto track = OptionalUserApi().TrackMouseEvent;
+  if (!track || !window) return false;
+  TRACKMOUSEEVENT leave{};
+  leave.cbSize = sizeof leave;
+  leave.dwFlags = TME_LEAVE;
+  leave.hwndTrack = window;
+  return track(&leave) != FALSE;
+}
+
 }  // namespace quarnel

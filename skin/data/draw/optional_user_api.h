@@ -21,4 +21,8 @@ struct TOptionalUserApi {
 // entry to stand for an older system and put it back afterwards.
 TOptionalUserApi& OptionalUserApi();
 
+// Asks for WM_MOUSELEAVE when the pointer leaves `window`, through the looked-up entry; false
+// (nothing asked) where the system has none.
+bool TrackMouseLeave(HWND window);
+
 }  // namespace quarnel

@@ -92,6 +92,28 @@ TEST(ChoiceLayoutTest, GlyphSitsCentredAtTheLeftOrAtTheRightForTheRightButtonSty
   EXPECT_EQ(tall.glyph.top, -2) << "a glyph taller than the control is centred over it";
 }
 
+TEST(ChoiceLayoutTest, ButtonStyleBitsPlaceTheContent) {
+  // BS_RIGHT 0x200, BS_CENTER 0x300, BS_TOP 0x400, BS_BOTTOM 0x800, BS_VCENTER 0xC00, BS_MULTILINE 0x2000.
+  const SkinRect area{10, 0, 110, 40};
+  auto at = [&](unsigned style, bool pushLike) {
+    return AlignInArea(area, 20, 10, ChoiceAlignmentOf(style, pushLike));
+  };
+  EXPECT_EQ(at(0, false).left, 10) << "a check box starts at the left";
+  EXPECT_EQ(at(0, true).left, 50) << "a push-like one centres";
+  EXPECT_EQ(at(0x100, true).left, 10);
+  EXPECT_EQ(at(0x200, false).left, 90);
+  EXPECT_EQ(at(0x300, false).left, 50);
+  EXPECT_EQ(at(0, false).top, 15);
+  EXPECT_EQ(at(0x400, false).top, 0);
+  EXPECT_EQ(at(0x800, false).bottom, 40);
+  EXPECT_EQ(at(0xC00, false).top, 15) << "both bits centre";
+  EXPECT_FALSE(ChoiceAlignmentOf(0x300, false).multiline);
+  EXPECT_TRUE(ChoiceAlignmentOf(0x2000, false).multiline);
+  const SkinRect r{0, 0, 100, 40};
+  EXPECT_EQ(CheckBoxLayout(r, 13, 13, false, ChoiceVertical::Top).glyph.top, 0);
+  EXPECT_EQ(RadioLayout(r, 13, 13, true, ChoiceVertical::Bottom).glyph.bottom, 40);
+}
+
 TEST(ChoiceLayoutTest, CaptionCentringAndGroupFrameTop) {
   const SkinRect moved = CentreTextVertically(SkinRect{15, 0, 100, 20}, 13);
   EXPECT_EQ(moved.top, 3);

@@ -3,6 +3,7 @@
 // toggle and keep a radio group exclusive, the right-button style, the group box caption over
 // its frame, dialog controls skinned, colours given back, the system look restored with
 // the skin off, and repeated repaints that leak nothing.
+#include <algorithm>
 #include <vector>
 
 #include "framework/controls/check_box.h"
@@ -11,6 +12,7 @@
 #include "framework/controls/radio_group.h"
 #include "framework/graphics/scratch_bitmap.h"
 #include "framework/ui/private_messages.h"
+#include "framework/win/handles.h"
 #include "framework/win/object_counts.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check.h"
@@ -28,11 +30,16 @@ int GlyphFrame(HWND window, bool right = false) {
   return FrameOf(c.at(right ? c.width - kGlyph / 2 - 1 : kGlyph / 2, c.height / 2));
 }
 
-// Frames expected per state: unchecked, checked, grayed, disabled, checked disabled, hot, pressed.
+// Frames expected per state: unchecked, checked, grayed, disabled, checked disabled, hot, pressed,
+// checked and hot.
 struct CheckCase {
   int frames;
-  int unchecked, checked, grayed, disabled, checkedDisabled, hot, pressed;
+  int unchecked, checked, grayed, disabled, checkedDisabled, hot, pressed, checkedHot;
 };
+
+bool Pushed(HWND window) {
+  return (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
 
 class CheckFramesTest : public ChoiceFormTest, public ::testing::WithParamInterface<CheckCase> {};
 
@@ -65,20 +72,28 @@ TEST_P(CheckFramesTest, EachStateShowsItsFrame) {
   box->SetState(cbUnchecked);
   box->SetEnabled(true);
 
-  // Hot under the pointer, pressed while the button is down, checked by the release over it.
+  // Hot under the pointer, pressed while the button is down, checked by the release over it. Each
+  // stage waits for the event to have reached the box before reading the frame: a short strip
+  // shows no hot or pressed frame of its own, so the frame alone could not tell.
   testing_support::move_mouse(CentreOf(w, 40));
-  ASSERT_TRUE(testing_support::wait_until([&] { return GlyphFrame(w) == k.hot; }, 2000)) << GlyphFrame(w);
+  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Hot(); }, 2000));
+  flush_events(30);
+  EXPECT_EQ(GlyphFrame(w), k.hot);
   testing_support::mouse_left_button(true);
-  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(w) == k.pressed; }, 2000)) << GlyphFrame(w);
+  ASSERT_TRUE(testing_support::wait_until([&] { return Pushed(w); }, 2000));
+  flush_events(30);
+  EXPECT_EQ(GlyphFrame(w), k.pressed);
   testing_support::mouse_left_button(false);
   EXPECT_TRUE(testing_support::wait_until([&] { return box->State() == cbChecked; }, 2000));
+  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(w) == k.checkedHot; }, 2000))
+      << "checked under the pointer: " << GlyphFrame(w);
   SaveShot(w, ("check_" + std::to_string(k.frames) + "_frames").c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(ImageSizes, CheckFramesTest,
-                         ::testing::Values(CheckCase{4, 1, 2, 4, 3, 4, 1, 1},
-                                           CheckCase{5, 1, 2, 4, 3, 4, 1, 1},
-                                           CheckCase{12, 1, 5, 9, 4, 8, 2, 3}),
+                         ::testing::Values(CheckCase{4, 1, 2, 4, 3, 4, 1, 1, 2},
+                                           CheckCase{5, 1, 2, 4, 3, 4, 1, 1, 2},
+                                           CheckCase{12, 1, 5, 9, 4, 8, 2, 3, 6}),
                          [](const auto& info) { return std::to_string(info.param.frames) + "Frames"; });
 
 class RadioFramesTest : public ChoiceFormTest, public ::testing::WithParamInterface<CheckCase> {};
@@ -98,12 +113,20 @@ TEST_P(RadioFramesTest, ClicksKeepTheGroupExclusiveAndEachStateShowsItsFrame) {
   EXPECT_EQ(GlyphFrame(one->Handle()), k.checked);
   EXPECT_EQ(GlyphFrame(two->Handle()), k.unchecked);
 
-  testing_support::move_mouse(CentreOf(two->Handle(), 40));
-  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(two->Handle()) == k.hot; }, 2000));
+  HWND w = two->Handle();
+  auto* skin = SkinOf<TSkinRadioButton>(w);
+  testing_support::move_mouse(CentreOf(w, 40));
+  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Hot(); }, 2000));
+  flush_events(30);
+  EXPECT_EQ(GlyphFrame(w), k.hot);
   testing_support::mouse_left_button(true);
-  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(two->Handle()) == k.pressed; }, 2000));
+  ASSERT_TRUE(testing_support::wait_until([&] { return Pushed(w); }, 2000));
+  flush_events(30);
+  EXPECT_EQ(GlyphFrame(w), k.pressed);
   testing_support::mouse_left_button(false);
   ASSERT_TRUE(testing_support::wait_until([&] { return two->Checked(); }, 2000));
+  EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(w) == k.checkedHot; }, 2000))
+      << "checked under the pointer: " << GlyphFrame(w);
   EXPECT_FALSE(one->Checked());
   testing_support::move_mouse(CentreOf(form->Handle()));
   EXPECT_TRUE(testing_support::wait_until([&] { return GlyphFrame(two->Handle()) == k.checked; }, 2000))
@@ -118,8 +141,8 @@ TEST_P(RadioFramesTest, ClicksKeepTheGroupExclusiveAndEachStateShowsItsFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ImageSizes, RadioFramesTest,
-                         ::testing::Values(CheckCase{4, 1, 2, 0, 3, 4, 1, 1},
-                                           CheckCase{8, 1, 5, 0, 4, 8, 2, 3}),
+                         ::testing::Values(CheckCase{4, 1, 2, 0, 3, 4, 1, 1, 2},
+                                           CheckCase{8, 1, 5, 0, 4, 8, 2, 3, 6}),
                          [](const auto& info) { return std::to_string(info.param.frames) + "Frames"; });
 
 using ChoiceSkinTest = ChoiceFormTest;
@@ -249,6 +272,166 @@ TEST_F(ChoiceSkinTest, DialogCheckBoxIsPaintedWholeAndItsGroupBoxOver) {
   EXPECT_EQ(g.at(1, g.height / 2), shadow);
   EXPECT_EQ(g.at(g.width - 2, g.height / 2), shadow);
   SaveShot(form->Handle(), "dialog_choices");
+}
+
+// The bounding box of what is drawn in `area` of a capture that is neither background nor a
+// frame of the synthetic strip: the caption's ink.
+struct Ink {
+  int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+  bool Any() const { return right >= 0; }
+};
+Ink InkOf(const testing_support::Capture& c, RECT area) {
+  const COLORREF background = c.at(c.width - 1, 0);
+  Ink ink;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (c.at(x, y) != background && FrameOf(c.at(x, y)) == 0) {
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y);
+        ink.bottom = std::max(ink.bottom, y);
+      }
+  return ink;
+}
+
+class DialogChoiceTest : public ChoiceFormTest {
+ protected:
+  void SetUp() override {
+    ChoiceFormTest::SetUp();
+    MakeStrip(data->Buttons->CheckImage, 4);
+    data->Buttons->CheckFrameCount = 4;
+    form->Show();
+    flush_events(30);
+    formSkin = controltest::MakeFormSkin(form, data);
+  }
+  // A dialog's BUTTON window of `style`, skinned by handle as the walk does it.
+  HWND Button(DWORD style, const wchar_t* text, int x, int y, int w, int h) {
+    HWND b = CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form->Handle(),
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    TControlWalker(*formSkin).DispatchWindow(b);
+    flush_events(30);
+    return b;
+  }
+};
+
+TEST_F(DialogChoiceTest, AlignmentStylesPlaceTheBoxAndTheCaption) {
+  auto shot = [](HWND w) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return capture_window(w);
+  };
+  const int w = 200, h = 40;
+  const RECT text{kGlyph + 2, 0, w, h};
+  HWND plain = Button(BS_AUTOCHECKBOX, L"Ab", 10, 10, w, h);
+  ASSERT_NE(SkinOf<TSkinCheckBox>(plain), nullptr);
+  const auto p = shot(plain);
+  EXPECT_EQ(FrameOf(p.at(kGlyph / 2, h / 2)), 1);
+  const Ink plainInk = InkOf(p, text);
+  ASSERT_TRUE(plainInk.Any());
+  EXPECT_LT(plainInk.right, 60) << "left-aligned by default";
+  EXPECT_GT(plainInk.top, 8) << "and vertically centred";
+
+  const auto left = shot(Button(BS_AUTOCHECKBOX | BS_LEFTTEXT, L"Ab", 10, 55, w, h));
+  EXPECT_EQ(FrameOf(left.at(w - kGlyph / 2 - 1, h / 2)), 1) << "BS_LEFTTEXT: the box at the right";
+  EXPECT_EQ(FrameOf(left.at(kGlyph / 2, h / 2)), 0);
+
+  const auto right = shot(Button(BS_AUTOCHECKBOX | BS_RIGHT, L"Ab", 10, 100, w, h));
+  EXPECT_GT(InkOf(right, text).left, 150) << "BS_RIGHT";
+  const Ink centre = InkOf(shot(Button(BS_AUTOCHECKBOX | BS_CENTER, L"Ab", 10, 145, w, h)), text);
+  EXPECT_GT(centre.left, 70) << "BS_CENTER";
+  EXPECT_LT(centre.right, 150);
+
+  const auto top = shot(Button(BS_AUTOCHECKBOX | BS_TOP, L"Ab", 10, 190, w, h));
+  EXPECT_EQ(FrameOf(top.at(kGlyph / 2, 2)), 1) << "BS_TOP: the box at the top";
+  EXPECT_EQ(FrameOf(top.at(kGlyph / 2, h - 3)), 0);
+  EXPECT_LT(InkOf(top, text).bottom, h / 2);
+  const auto bottom = shot(Button(BS_AUTORADIOBUTTON | BS_BOTTOM, L"Ab", 10, 235, w, h));
+  EXPECT_GT(InkOf(bottom, text).top, h / 2) << "BS_BOTTOM";
+
+  // A caption too long for one line wraps only with BS_MULTILINE.
+  const wchar_t* longText = L"one two three four";
+  const Ink single =
+      InkOf(shot(Button(BS_AUTOCHECKBOX, longText, 220, 10, 80, 60)), RECT{kGlyph + 2, 0, 80, 60});
+  const Ink multi = InkOf(shot(Button(BS_AUTOCHECKBOX | BS_MULTILINE, longText, 220, 80, 80, 60)),
+                          RECT{kGlyph + 2, 0, 80, 60});
+  ASSERT_TRUE(single.Any() && multi.Any());
+  EXPECT_LT(single.bottom - single.top, 14) << "one line";
+  EXPECT_GT(multi.bottom - multi.top, single.bottom - single.top + 6) << "wrapped";
+  SaveShot(form->Handle(), "dialog_choice_styles");
+}
+
+TEST_F(DialogChoiceTest, IconButtonKeepsItsImage) {
+  constexpr COLORREF kIconColour = RGB(10, 200, 30);
+  fw::UniqueDC memory(CreateCompatibleDC(nullptr));
+  fw::WindowDC screen(nullptr);
+  fw::UniqueBitmap colour(CreateCompatibleBitmap(screen.get(), 16, 16));
+  fw::UniqueBitmap mask(CreateBitmap(16, 16, 1, 1, nullptr));
+  {
+    fw::SelectGuard keep(memory.get(), colour.get());
+    const RECT all{0, 0, 16, 16};
+    fw::UniqueBrush brush(CreateSolidBrush(kIconColour));
+    FillRect(memory.get(), &all, brush.get());
+  }
+  {
+    fw::SelectGuard keep(memory.get(), mask.get());
+    PatBlt(memory.get(), 0, 0, 16, 16, BLACKNESS);  // opaque everywhere
+  }
+  ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
+  fw::UniqueIcon icon(CreateIconIndirect(&info));  // copies both bitmaps
+  ASSERT_NE(icon.get(), nullptr);
+  HWND box = Button(BS_AUTOCHECKBOX | BS_ICON, L"text", 10, 10, 120, 30);
+  ASSERT_NE(SkinOf<TSkinCheckBox>(box), nullptr);
+  SendMessageW(box, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.get()));
+  flush_events(30);
+  const auto c = capture_window(box);
+  int iconPixels = 0;
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) iconPixels += c.at(x, y) == kIconColour;
+  EXPECT_EQ(iconPixels, 16 * 16) << "the icon, whole, in place of the caption";
+  EXPECT_EQ(FrameOf(c.at(kGlyph / 2, c.height / 2)), 1) << "beside the skin's box";
+  SendMessageW(box, BM_SETIMAGE, IMAGE_ICON, 0);
+}
+
+// A push-like check box is a toggle push button: the Buttons frames, pushed in while checked.
+TEST_F(DialogChoiceTest, PushLikeCheckBoxLooksAndActsAsAPushButton) {
+  TDataSkinButton& buttons = *data->Buttons;
+  ASSERT_FALSE(buttons.Image.Empty());
+  const int w = 120, h = 30;
+  testing_support::move_mouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
+  HWND toggle = Button(BS_AUTOCHECKBOX | BS_PUSHLIKE, L"Toggle", 10, 10, w, h);
+  auto* skin = SkinOf<TSkinCheckBox>(toggle);
+  ASSERT_NE(skin, nullptr);
+  // The button's edge columns, away from its centred caption, against the frame drawn alone.
+  auto edges = [&](const testing_support::Capture& c) {
+    std::vector<COLORREF> out;
+    for (int y = 0; y < h; ++y)
+      for (int x : {0, 1, 2, w - 3, w - 2, w - 1}) out.push_back(c.at(x, y));
+    return out;
+  };
+  auto frame = [&](int index) {
+    testing_support::Capture c;
+    c.width = w;
+    c.height = h;
+    TBitmap reference(w, h, pf32bit);
+    const RECT all{0, 0, w, h};
+    TSkinControl::FillColor(reference.DC(), all, data->FaceColor());
+    DrawElementFrame(reference.DC(), all, buttons, buttons.FrameCount, index);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) c.pixels.push_back(reference.PixelAt(x, y));
+    return edges(c);
+  };
+  ASSERT_NE(frame(1), frame(2)) << "the skin's normal and pressed frames differ at the edges";
+  EXPECT_EQ(edges(capture_window(toggle)), frame(1));
+  ClickAt(CentreOf(toggle, 20));
+  EXPECT_EQ(SendMessageW(toggle, BM_GETCHECK, 0, 0), BST_CHECKED) << "a click toggles it";
+  testing_support::move_mouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
+  SetFocus(nullptr);  // neither hot nor focused now
+  flush_events(60);
+  RedrawWindow(toggle, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(edges(capture_window(toggle)), frame(2)) << "checked: pushed in";
+  SaveShot(toggle, "dialog_push_like");
+  SendMessageW(toggle, BM_SETCHECK, BST_UNCHECKED, 0);
+  EXPECT_TRUE(testing_support::wait_until([&] { return edges(capture_window(toggle)) == frame(1); }, 2000))
+      << "unchecked, and no longer hot once the pointer left: out again";
 }
 
 TEST_F(ChoiceSkinTest, SkinOffGivesTheSystemLookBackAndOnSkinsAgain) {

@@ -12,6 +12,8 @@
 #include "skin/controls/control_walker.h"
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "tests/skin/controls/skin_test_form.h"
+#include "tests/support/wine_paths.h"
 
 namespace quarnel::rangetest {
 namespace {
@@ -118,13 +120,57 @@ TEST_F(RangeSkinTest, TrackBarDrawsTheSkinThumbKeepsItsTicksAndFollowsADrag) {
   EXPECT_EQ(bar->Position(), SendMessageW(track, TBM_GETPOS, 0, 0));
 }
 
+// The channel of a vertical bar is TrackVert's image standing up, centred across the channel: a
+// row of the channel away from the thumb shows one of the image's middle rows.
 TEST_F(RangeSkinTest, VerticalTrackBarUsesTheVerticalChannel) {
   SkinControls();
   HWND track = Window("TrackV");
+  ASSERT_TRUE(data->TrackVert && !data->TrackVert->Image.Empty());
+  TBitmap& image = data->TrackVert->Image;
   const Capture skinned = Shot(track);
   SaveShot(track, "trackbar_vertical.bmp");
-  const Capture off = ShotWithSkinOff(track);
-  EXPECT_GT(Differences(skinned, off), 20);
+  RECT channel{}, thumb{};
+  SendMessageW(track, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  SendMessageW(track, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  if (channel.right - channel.left > channel.bottom - channel.top)  // reported lying down
+    channel = RECT{channel.top, channel.left, channel.bottom, channel.right};
+  const int y = channel.bottom - data->TrackVert->BottomHeight - 3;  // the thumb is at the top
+  ASSERT_GT(y, thumb.bottom);
+  const int centre = (channel.left + channel.right) / 2;
+  // The image's row `row`, placed so its middle falls on the channel's middle (within a pixel).
+  auto rowShown = [&](int row) {
+    for (int left = centre - image.Width() / 2 - 1; left <= centre - image.Width() / 2 + 1; ++left) {
+      int compared = 0, same = 0;
+      for (int x = 0; x < image.Width(); ++x) {
+        const COLORREF want = image.PixelAt(x, row);
+        if (want == 0xFF00FF || left + x < 0 || left + x >= skinned.width) continue;
+        ++compared;
+        same += skinned.at(left + x, y) == want;
+      }
+      if (compared > 0 && same == compared) return true;
+    }
+    return false;
+  };
+  bool shown = false;
+  for (int row = data->TrackVert->TopHeight; row < image.Height() - data->TrackVert->BottomHeight && !shown;
+       ++row)
+    shown = rowShown(row);
+  EXPECT_TRUE(shown) << "row " << y << " of the channel is not TrackVert's";
+}
+
+// Its skin data component freed, a track bar's skin has nothing to draw with: the bar draws itself.
+TEST_F(RangeSkinTest, TrackBarWithoutItsSkinDataDrawsAsTheSystemDoes) {
+  HWND track = Window("TrackH");
+  const Capture system = Shot(track);
+  auto own = TComponent::Make<TSkinData>();
+  own->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
+  ASSERT_FALSE(own->Empty());
+  auto* skin = TComponent::CreateIn<TSkinTrackBar>(Find<TTrackBar>("TrackH"));
+  TControlSkinHost& host = *formSkin;
+  skin->Attach(&host, own.get(), false, &host.HostCanvas());
+  EXPECT_GT(Differences(Shot(track), system), 20) << "skinned";
+  own.reset();
+  EXPECT_EQ(Differences(Shot(track), system), 0);
 }
 
 TEST_F(RangeSkinTest, UpDownClicksChangeTheBuddyAndShowTheirStates) {
@@ -176,20 +222,27 @@ TEST_F(RangeSkinTest, StatusBarPanelsWithAndWithoutGrip) {
   SaveShot(panels, "statusbar_panels.bmp");
   SaveShot(simple, "statusbar_simple.bmp");
   EXPECT_TRUE(withGrip->LastDrewGrip());
-  EXPECT_FALSE(plain->LastDrewGrip());
-  // The grip: ExtraImages frame 5 at the corner, one pixel in.
+  // The grip: ExtraImages frame 5 at the corner, one pixel in; none on a bar without the style.
   TDataSkinObject& extra = *data->ExtraImages;
   const int fw = extra.Image.Width() / 5, fh = extra.Image.Height();
-  int matched = 0, compared = 0;
-  for (int y = 0; y < fh; ++y)
-    for (int x = 0; x < fw; ++x) {
-      const COLORREF want = extra.Image.PixelAt(4 * fw + x, y);
-      if (want == 0xFF00FF) continue;
-      ++compared;
-      matched += bar.at(bar.width - 1 - fw + x, bar.height - 1 - fh + y) == want;
-    }
+  int compared = 0;
+  auto gripPixels = [&](const Capture& c) {
+    int matched = 0;
+    compared = 0;
+    for (int y = 0; y < fh; ++y)
+      for (int x = 0; x < fw; ++x) {
+        const COLORREF want = extra.Image.PixelAt(4 * fw + x, y);
+        if (want == 0xFF00FF) continue;
+        ++compared;
+        matched += c.at(c.width - 1 - fw + x, c.height - 1 - fh + y) == want;
+      }
+    return matched;
+  };
+  const int withStyle = gripPixels(bar);
+  EXPECT_EQ(withStyle, compared);
   EXPECT_GT(compared, 5);
-  EXPECT_EQ(matched, compared);
+  const int withoutStyle = gripPixels(one);
+  EXPECT_LT(withoutStyle * 2, compared) << "no grip without the size-grip style";
   // Panel edges come from the StatusBarEdges frames: lowered (1) at the first panel's left edge,
   // raised (2) at the second's; their edge columns differ.
   TDataSkinObject& edges = *data->StatusBarEdges;
@@ -205,6 +258,21 @@ TEST_F(RangeSkinTest, StatusBarPanelsWithAndWithoutGrip) {
   EXPECT_TRUE(inColumn(bar.at(second.left, bar.height / 2), ew));
   EXPECT_NE(bar.at(0, bar.height / 2), bar.at(second.left, bar.height / 2));
   EXPECT_NE(Differences(one, ShotWithSkinOff(simple)), 0);
+}
+
+// The bar's text is drawn in the regular style whatever the control's font style.
+TEST_F(RangeSkinTest, StatusBarTextIgnoresABoldOrItalicFont) {
+  SkinControls();
+  auto* bar = Find<TWinControl>("StatusPanels");
+  HWND w = bar->Handle();
+  const Capture regular = Shot(w);
+  bar->Font()->SetStyle((1u << fsBold) | (1u << fsItalic));
+  LOGFONTW lf{};
+  ASSERT_EQ(GetObjectW(bar->Font()->Handle(), sizeof lf, &lf), static_cast<int>(sizeof lf));
+  ASSERT_GT(lf.lfWeight, FW_NORMAL);
+  ASSERT_TRUE(lf.lfItalic);
+  EXPECT_EQ(Differences(Shot(w), regular), 0);
+  bar->Font()->SetStyle(0);
 }
 
 TEST_F(RangeSkinTest, SkinOffGivesTheSystemLookBackExactly) {

@@ -1,8 +1,13 @@
 // Scroll skins beyond the memo's bars under Wine: the border painted on request, overlays that
 // follow the control (move, hide, disable, scroll notifications), list boxes, the fixed-area
-// colour, a separate scroll-bar control's kind-2 overlay (framework or bare), a bare window's bars, a list
-// window's bar painted into its frame with its own thumb drag, and replacing a scroll skin.
+// colour, a separate scroll-bar control's kind-2 overlay (framework or bare) and its hint, a bare window's
+// bars, a list window's bar painted into its frame with its own thumb drag, and replacing a scroll skin.
+#include <windows.h>
+// after windows.h, whose types it uses
+#include <commctrl.h>
+
 #include <algorithm>
+#include <vector>
 
 #include "framework/controls/scroll_box.h"
 #include "framework/graphics/color.h"
@@ -211,6 +216,52 @@ TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   ASSERT_TRUE(wait_until([&] { return control->Position() == 10; }, 3000)) << control->Position();
   Settle();
   ExpectControlThumbAt(*data, bar, 10);
+}
+
+// The tooltips of this thread that are on screen.
+std::vector<HWND> ShownTooltips() {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM list) {
+        wchar_t name[32] = {};
+        GetClassNameW(w, name, 32);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(w))
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The overlay lies over the control and takes the pointer from it: the control's hint shows over it.
+TEST_F(ScrollControlsTest, SeparateScrollBarOverlayShowsTheControlsHint) {
+  TScrollBar* control = Find<TScrollBar>("Bar");
+  control->SetHint("Scroll the list");
+  control->SetShowHint(true);
+  SkinRequest r;
+  r.owner = control;
+  r.host = formSkin.get();
+  r.skinData = data;
+  r.control = control;
+  auto* skin = dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
+  ASSERT_NE(skin, nullptr);
+  Settle();
+  ASSERT_TRUE(skin->Bar()->Shown());
+  ASSERT_TRUE(ShownTooltips().empty());
+  const RECT rect = ScreenRect(skin->Bar()->Window());
+  move_mouse({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  ASSERT_TRUE(wait_until([] { return !ShownTooltips().empty(); }, 3000)) << "no hint shown";
+  HWND tip = ShownTooltips().front();
+  wchar_t text[64] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.lpszText = text;
+  ASSERT_TRUE(SendMessageW(tip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_STREQ(text, L"Scroll the list");
+  EXPECT_EQ(tool.hwnd, skin->Bar()->Window());
+  move_mouse({0, 0});
+  Settle();
 }
 
 // A dialog's scroll-bar control has no framework control: the walk covers it all the same, and

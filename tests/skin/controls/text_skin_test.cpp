@@ -17,6 +17,7 @@
 #include "skin/controls/skin_range.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 
 namespace quarnel::rangetest {
 namespace {
@@ -92,6 +93,47 @@ TEST_F(RangeSkinTest, EditBorderIsShadowThenWhiteAndNoBorderGetsNone) {
   formSkin->ReleaseControlSkins(false);
   DestroyWindow(flat);
   DestroyWindow(framed);
+}
+
+// The skin's border is drawn in place of the system's; its inner white ring lies on the client's
+// outermost pixels, which the edit paints in its own colour.
+TEST_F(RangeSkinTest, EditKeepsItsInnerWhiteRingWhateverItsColour) {
+  SkinControls();
+  // `inside`: the edit's own colour, or 0 for any colour but white.
+  auto expectRing = [&](HWND w, COLORREF inside) {
+    for (const Capture& c : {Shot(w), (InvalidateRect(w, nullptr, TRUE), UpdateWindow(w), flush_events(20),
+                                       testing_support::capture_window(w))}) {
+      EXPECT_EQ(c.at(0, c.height / 2), Shadow(*data));
+      int notWhite = 0;
+      for (int x = 2; x < c.width - 2; ++x)
+        notWhite += (c.at(x, 2) != 0xFFFFFFu) + (c.at(x, c.height - 3) != 0xFFFFFFu);
+      for (int y = 2; y < c.height - 2; ++y)
+        notWhite += (c.at(2, y) != 0xFFFFFFu) + (c.at(c.width - 3, y) != 0xFFFFFFu);
+      EXPECT_EQ(notWhite, 0) << "the inner ring is whole";
+      const COLORREF own = c.at(c.width - 5, 4);
+      if (inside)
+        EXPECT_EQ(own, inside) << "the edit painted its own colour inside";
+      else
+        EXPECT_NE(own, 0xFFFFFFu) << "the edit painted a colour of its own inside";
+    }
+  };
+  {
+    SCOPED_TRACE("coloured");
+    Find<TEdit>("Edit1")->SetColor(clYellow);
+    expectRing(Window("Edit1"), 0x00FFFFu);
+  }
+  {
+    SCOPED_TRACE("a dialog's read-only edit");
+    HWND readOnly =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"read only", WS_CHILD | WS_VISIBLE | ES_READONLY, 10, 225,
+                        100, 22, form->Handle(), nullptr, nullptr, nullptr);
+    TControlWalker(*formSkin).DispatchWindow(readOnly);
+    ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->FindControlSkin(readOnly)), nullptr);
+    expectRing(readOnly, 0);
+    SaveShot(readOnly, "edit_read_only.bmp");
+    formSkin->ReleaseControlSkins(false);
+    DestroyWindow(readOnly);
+  }
 }
 
 TEST_F(RangeSkinTest, ComboButtonLightsOnlyOverTheButtonAndOpensItsList) {
@@ -239,19 +281,38 @@ TEST_F(RangeSkinTest, SpinEditButtonsStepTheValueAndLeaveTheBorder) {
   EXPECT_TRUE(wait_until([&] { return spin->Value() == 1; })) << spin->Value();
 }
 
+// With the left-scroll-bar style the button is drawn at the left: the mirrored combo's left end
+// looks as the plain combo's right end, mirrored (the built-in skin's button is symmetric).
 TEST_F(RangeSkinTest, LeftScrollBarComboDrawsItsButtonAtTheLeft) {
-  auto* combo = TComponent::CreateIn<TComboBox>(form);
-  combo->SetParent(form);
-  combo->SetBounds(10, 220, 120, 21);
-  combo->Items()->Add("mirrored");
-  HWND w = combo->Handle();
-  SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  auto make = [&](int x) {
+    auto* combo = TComponent::CreateIn<TComboBox>(form);
+    combo->SetParent(form);
+    combo->SetStyle(csDropDownList);
+    combo->SetBounds(x, 220, 120, 21);
+    combo->Items()->Add("item");
+    return combo->Handle();
+  };
+  HWND plain = make(10);
+  HWND mirrored = make(140);
+  SetWindowLongPtrW(mirrored, GWL_EXSTYLE, GetWindowLongPtrW(mirrored, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
   SkinControls();
-  auto* skin = dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(w));
-  ASSERT_NE(skin, nullptr);
-  Shot(w);
-  EXPECT_LT(skin->ButtonRect().right, 30) << "the button is on the left";
-  SaveShot(w, "combo_left_scroll_bar.bmp");
+  ASSERT_NE(dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(mirrored)), nullptr);
+  move_mouse(POINT{0, 0});
+  Find<TWinControl>("Edit1")->SetFocus();
+  Settle();
+  const Capture p = Shot(plain), m = Shot(mirrored);
+  ASSERT_EQ(p.width, m.width);
+  const int a = GetSystemMetrics(SM_CXHSCROLL);
+  int mirroredSame = 0, rightSame = 0, compared = 0;
+  for (int y = 2; y < p.height - 2; ++y)
+    for (int x = 2; x < a; ++x) {
+      ++compared;
+      mirroredSame += m.at(x, y) == p.at(p.width - 1 - x, y);
+      rightSame += m.at(m.width - 1 - x, y) == p.at(p.width - 1 - x, y);
+    }
+  EXPECT_GE(mirroredSame * 10, compared * 9) << "the button, mirrored, at the left";
+  EXPECT_LT(rightSame * 2, compared) << "no button at the right";
+  SaveShot(mirrored, "combo_left_scroll_bar.bmp");
 }
 
 TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList) {
@@ -294,6 +355,55 @@ TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList)
   SetFocus(edit);
   EXPECT_TRUE(wait_until([&] { return Shot(inner), skin->LastFrame() == 4; })) << skin->LastFrame();
   SaveShot(outer, "comboex_skinned.bmp");
+}
+
+// A stand-in for the user-interface library's TrackMouseEvent that records which windows asked.
+TOptionalUserApi::TrackMouseEventFn systemTrack = nullptr;
+std::vector<HWND> tracked;
+BOOL WINAPI RecordingTrack(LPTRACKMOUSEEVENT request) {
+  tracked.push_back(request->hwndTrack);
+  return systemTrack ? systemTrack(request) : FALSE;
+}
+
+// The system may lack TrackMouseEvent: the skins ask for the pointer's leave only through the entry
+// looked up at start.
+TEST_F(RangeSkinTest, PointerLeaveIsAskedThroughTheEntryLookedUpAtStart) {
+  SkinControls();
+  auto* picker = SkinOf<TSkinDateTime>("DateDrop");
+  ASSERT_NE(picker, nullptr);
+  ASSERT_NE(SkinOf<TSkinUpDown>("UpDown1"), nullptr);
+  systemTrack = OptionalUserApi().TrackMouseEvent;
+  tracked.clear();
+  OptionalUserApi().TrackMouseEvent = &RecordingTrack;
+  struct PutBack {
+    ~PutBack() { OptionalUserApi().TrackMouseEvent = systemTrack; }
+  } putBack;
+  for (HWND w : {Window("ComboList"), Window("UpDown1"), picker->Arrow()->Handle()}) {
+    RECT r{};
+    GetClientRect(w, &r);
+    move_mouse(ScreenPoint(w, r.right / 2, r.bottom / 4 + 1));
+    EXPECT_TRUE(wait_until([&] { return std::find(tracked.begin(), tracked.end(), w) != tracked.end(); }))
+        << WindowClassName(w);
+    move_mouse(POINT{0, 0});
+    Settle(30);
+  }
+}
+
+// The list's skin goes with the list's window (the frame object frees what lost its window at
+// its next walk): the combo's skin must not keep it.
+TEST_F(RangeSkinTest, ComboForgetsItsListSkinOnceTheListWindowIsGone) {
+  SkinControls();
+  for (const char* name : {"ComboList", "ComboSimple"}) {
+    SCOPED_TRACE(name);
+    auto* skin = SkinOf<TSkinComBox>(name);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->ListSkin(), nullptr);
+    DestroyWindow(skin->ListSkin()->Handle);
+    formSkin->AttachControlSkins();
+    EXPECT_EQ(skin->ListSkin(), nullptr);
+    skin->Detach();  // lets go of its parts: none is left to free twice
+    EXPECT_EQ(skin->ListSkin(), nullptr);
+  }
 }
 
 TEST_F(RangeSkinTest, TextKindsLookAsTheSystemDrawsThemWithTheSkinOff) {
