@@ -4,6 +4,19 @@
 
 #include "framework/win/handles.h"
 
+namespace {
+// Systems without TrackMouseEvent still run the program; windowless children then just miss
+// the leave notice. Looked up once, by name.
+void TrackParentLeave(HWND parent) {
+  using TrackFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+  static const auto track = reinterpret_cast<TrackFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "TrackMouseEvent")));
+  if (!track) return;
+  TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, parent, 0};
+  track(&leave);
+}
+}  // namespace
+
 const TClassInfo& TGraphicControl::StaticClass() {
   static const TClassInfo info =
       TClassBuilder<TGraphicControl>("TGraphicControl", &TControl::StaticClass()).Build();
@@ -119,8 +132,7 @@ bool RouteGraphicMouse(TWinControl& parent, TMessage& m, TControl*& hover, TCont
         hover = over;
         if (hover) {
           hover->Perform(CM_MOUSEENTER);
-          TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent.RawHandle(), 0};
-          TrackMouseEvent(&track);
+          TrackParentLeave(parent.RawHandle());
         }
       }
       if (TControl* target = capture ? capture : over)

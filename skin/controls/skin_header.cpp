@@ -12,6 +12,7 @@
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -58,8 +59,7 @@ bool TSkinHeader::BeforeMessage(TMessage& m) {
 }
 
 void TSkinHeader::TrackLeave() {
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle, 0};
-  TrackMouseEvent(&track);
+  TrackMouseLeave(Handle);
 }
 
 void TSkinHeader::AfterMessage(TMessage& m) {

@@ -10,6 +10,7 @@
 #include "framework/ui/private_messages.h"
 #include "skin/controls/overlay_window_class.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -207,8 +208,7 @@ void TWMediaPlayer::OnMouseMove(TMessage& m) {
   GetClientRect(window_, &client);
   const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   const int hot = PtInRect(&client, p) ? MediaButtonAt(p.x, client.right, visible_) : -1;
-  TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
-  TrackMouseEvent(&track);
+  TrackMouseLeave(window_);
   if (hot != hotButton_) {
     hotButton_ = hot;
     Invalidate();
