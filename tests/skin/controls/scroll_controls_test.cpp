@@ -23,7 +23,18 @@ namespace {
 using testing_support::capture_window;
 using testing_support::wait_until;
 
-using ScrollControlsTest = ScrollSkinTest;
+class ScrollControlsTest : public ScrollSkinTest {
+ protected:
+  // The skin the dispatch gives a separate scroll-bar control.
+  TSkinScControl* SkinOfBarControl(TScrollBar* control) {
+    SkinRequest r;
+    r.owner = control;
+    r.host = formSkin.get();
+    r.skinData = data;
+    r.control = control;
+    return dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
+  }
+};
 
 bool SameRect(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -196,12 +207,7 @@ void ClickTrackEnd(TWScrollbar& bar) {
 TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   TScrollBar* control = Find<TScrollBar>("Bar");
   ASSERT_EQ(control->Kind(), sbVertical);
-  SkinRequest r;
-  r.owner = control;
-  r.host = formSkin.get();
-  r.skinData = data;
-  r.control = control;
-  auto* skin = dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
+  auto* skin = SkinOfBarControl(control);
   ASSERT_NE(skin, nullptr);
   Settle();
   TWScrollbar& bar = *skin->Bar();
@@ -239,12 +245,7 @@ TEST_F(ScrollControlsTest, SeparateScrollBarOverlayShowsTheControlsHint) {
   TScrollBar* control = Find<TScrollBar>("Bar");
   control->SetHint("Scroll the list");
   control->SetShowHint(true);
-  SkinRequest r;
-  r.owner = control;
-  r.host = formSkin.get();
-  r.skinData = data;
-  r.control = control;
-  auto* skin = dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
+  auto* skin = SkinOfBarControl(control);
   ASSERT_NE(skin, nullptr);
   Settle();
   ASSERT_TRUE(skin->Bar()->Shown());

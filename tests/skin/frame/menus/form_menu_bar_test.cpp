@@ -18,15 +18,8 @@ namespace quarnel::testing {
 namespace {
 
 using testing_support::flush_events;
+using testing_support::key_event;
 using testing_support::wait_until;
-
-void Key(WORD key, bool down) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = key;
-  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &in, sizeof in);
-}
 
 class FormMenuBarTest : public FormSkinTest {
  protected:
@@ -77,18 +70,18 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   bool ownerDrawn = false;
   MenuDriver::Run(
       [&] {
-        Key(VK_MENU, true);
-        Key('F', true);
-        Key('F', false);
-        Key(VK_MENU, false);
+        key_event(VK_MENU, true);
+        key_event('F', true);
+        key_event('F', false);
+        key_event(VK_MENU, false);
         wait_until([&] { return opened > 0; }, 4000);
       },
       [&](HWND popup) {
         seen = popup;
         // While it is open its items are drawn by the skin.
         ownerDrawn = (GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW) != 0;
-        Key('O', true);
-        Key('O', false);
+        key_event('O', true);
+        key_event('O', false);
         return true;
       },
       false);
@@ -116,12 +109,12 @@ TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
     bool opened = false;
     MenuDriver::Run(
         [&] {
-          if (shift) Key(VK_SHIFT, true);
-          Key(VK_MENU, true);
-          Key('F', true);
-          Key('F', false);
-          Key(VK_MENU, false);
-          if (shift) Key(VK_SHIFT, false);
+          if (shift) key_event(VK_SHIFT, true);
+          key_event(VK_MENU, true);
+          key_event('F', true);
+          key_event('F', false);
+          key_event(VK_MENU, false);
+          if (shift) key_event(VK_SHIFT, false);
           wait_until([&] { return opened; }, 600);
         },
         [&](HWND) { return opened = true; });
