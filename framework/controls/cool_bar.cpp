@@ -163,12 +163,15 @@ int TCoolBar::BandCount() const {
 
 void TCoolBar::UpdateBands() {
   if (!handle_ || updating_) return;
-  // Widths the user dragged are kept while the bands are made again.
-  if (BandCount() == bands_.Count())
+  // With as many bands as before each is set in place, keeping the widths the user dragged:
+  // making them again moves every child window, many round trips to the window server for what
+  // is often only a new colour.
+  const bool inPlace = BandCount() == bands_.Count();
+  if (inPlace)
     for (int i = 0; i < bands_.Count(); ++i) bands_.Items(i)->width_ = bands_.Items(i)->Width();
   updating_ = true;
   SendMessageW(handle_, RB_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color_)));
-  while (SendMessageW(handle_, RB_GETBANDCOUNT, 0, 0) > 0) SendMessageW(handle_, RB_DELETEBAND, 0, 0);
+  while (!inPlace && SendMessageW(handle_, RB_GETBANDCOUNT, 0, 0) > 0) SendMessageW(handle_, RB_DELETEBAND, 0, 0);
   for (int i = 0; i < bands_.Count(); ++i) {
     TCoolBand* band = bands_.Items(i);
     std::wstring text = fw::ItemText(showText_ ? band->text_ : std::string());
@@ -184,7 +187,16 @@ void TCoolBar::UpdateBands() {
     info.clrFore = ColorToRGB(clBtnText);
     info.clrBack = ColorToRGB(band->Color());
     info.hwndChild = band->control_ && band->control_->Parent() == this ? band->control_->Handle() : nullptr;
-    SendMessageW(handle_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+    if (!inPlace) {
+      SendMessageW(handle_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+      continue;
+    }
+    REBARBANDINFOW current{};
+    current.cbSize = sizeof current;
+    current.fMask = RBBIM_CHILD;
+    SendMessageW(handle_, RB_GETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&current));
+    if (current.hwndChild == info.hwndChild) info.fMask &= ~RBBIM_CHILD;
+    SendMessageW(handle_, RB_SETBANDINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
   }
   updating_ = false;
 }
