@@ -148,6 +148,13 @@ void key_event(WORD key, bool down) {
   SendInput(1, &in, sizeof in);
 }
 
+void alt_letter(WORD letter) {
+  key_event(VK_MENU, true);
+  key_event(letter, true);
+  key_event(letter, false);
+  key_event(VK_MENU, false);
+}
+
 int caption_text_width(const std::wstring& text) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;

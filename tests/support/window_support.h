@@ -41,6 +41,8 @@ void move_mouse(POINT screen);
 void mouse_left_button(bool down);
 // A real key press or release (virtual-key code) through SendInput.
 void key_event(WORD key, bool down);
+// Alt+letter typed for real: Alt down, the letter pressed and released, Alt up.
+void alt_letter(WORD letter);
 
 // Copies a window (its whole rectangle) into a 32-bit top-down pixel array.
 struct Capture {

@@ -148,10 +148,7 @@ TEST_F(FormSkinSequenceTest, MenuOpenedByKeyReachesTheFormOnceEach) {
   bool shown = false;
   MenuDriver::Run(
       [&] {
-        key_event(VK_MENU, true);
-        key_event('F', true);
-        key_event('F', false);
-        key_event(VK_MENU, false);
+        testing_support::alt_letter('F');
         wait_until([&] { return shown && !skin->MenuBand().Tracking; });
       },
       [&](HWND) { return shown = true; });

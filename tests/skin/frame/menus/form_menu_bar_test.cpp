@@ -70,10 +70,7 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   bool ownerDrawn = false;
   MenuDriver::Run(
       [&] {
-        key_event(VK_MENU, true);
-        key_event('F', true);
-        key_event('F', false);
-        key_event(VK_MENU, false);
+        testing_support::alt_letter('F');
         wait_until([&] { return opened > 0; }, 4000);
       },
       [&](HWND popup) {
@@ -110,10 +107,7 @@ TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
     MenuDriver::Run(
         [&] {
           if (shift) key_event(VK_SHIFT, true);
-          key_event(VK_MENU, true);
-          key_event('F', true);
-          key_event('F', false);
-          key_event(VK_MENU, false);
+          testing_support::alt_letter('F');
           if (shift) key_event(VK_SHIFT, false);
           wait_until([&] { return opened; }, 600);
         },
