@@ -24,6 +24,14 @@ using testing_support::wait_until;
 class FormMenuBarTest : public FormSkinTest {
  protected:
   // A form with "&File" (Open, a line, Quit) and "&View" (Zoom), and a focused button.
+  // Shows the form (in front when asked) and waits for its skin; null unless it has a skinned bar.
+  TWinSkinForm* ShowWithSkinnedBar(TForm* form, bool inFront) {
+    form->Show();
+    if (inFront) SetForegroundWindow(form->Handle());
+    TWinSkinForm* skin = WaitSkinned(form->Handle());
+    return skin && skin->MenuBar() ? skin : nullptr;
+  }
+
   TForm* NewMenuForm(int style = fsNormal) {
     TForm* form = NewForm(bsSizeable, 320, 180, "Form menu");
     form->SetFormStyle(style);
@@ -51,12 +59,9 @@ class FormMenuBarTest : public FormSkinTest {
 
 TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByItsLetter) {
   TForm* form = NewMenuForm();
-  form->Show();
-  HWND window = form->Handle();
-  SetForegroundWindow(window);
-  TWinSkinForm* skin = WaitSkinned(window);
+  TWinSkinForm* skin = ShowWithSkinnedBar(form, true);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar(), nullptr);
+  HWND window = form->Handle();
   EXPECT_EQ(GetMenu(window), nullptr);
   EXPECT_EQ(skin->MenuBar()->Menu, menu);
   ASSERT_EQ(skin->MenuBar()->Buttons.size(), 2u);
@@ -93,12 +98,8 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
 // Shift+Alt+letter typed in a control opens nothing; Alt+letter by the same road opens the item.
 TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
   TForm* form = NewMenuForm();
-  form->Show();
-  HWND window = form->Handle();
-  SetForegroundWindow(window);
-  TWinSkinForm* skin = WaitSkinned(window);
+  TWinSkinForm* skin = ShowWithSkinnedBar(form, true);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar(), nullptr);
   // True when the keys opened a drop-down (the driver ends its loop).
   auto opens = [&](bool shift) {
     button->SetFocus();
@@ -121,11 +122,9 @@ TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
 
 TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   TForm* form = NewMenuForm();
-  form->Show();
-  HWND window = form->Handle();
-  TWinSkinForm* skin = WaitSkinned(window);
+  TWinSkinForm* skin = ShowWithSkinnedBar(form, false);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar(), nullptr);
+  HWND window = form->Handle();
   TMenuItem* help = menu->Items()->AddNew(form, "&Help");
   help->AddNew(form, "&About");
   menu->Rebuild();
@@ -144,11 +143,9 @@ TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
 // frame form's, and the band the window repaints by itself shows them.
 TEST_F(FormMenuBarTest, AnMDIMenuOfTheSameCountShowsItsOwnItems) {
   TForm* frame = NewMenuForm(fsMDIForm);
-  frame->Show();
-  HWND window = frame->Handle();
-  TWinSkinForm* skin = WaitSkinned(window);
+  TWinSkinForm* skin = ShowWithSkinnedBar(frame, false);
   ASSERT_NE(skin, nullptr);
-  ASSERT_NE(skin->MenuBar(), nullptr);
+  HWND window = frame->Handle();
   const int top = skin->Metrics().CaptionHeight, bottom = top + skin->Metrics().MenuBarHeight;
   auto band = [&] {
     const testing_support::Capture shot = testing_support::capture_window(window);
