@@ -12,10 +12,10 @@
 
 #include "framework/graphics/bitmap.h"
 #include "framework/ui/application.h"
-#include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
 #include "gallery/demo_forms.h"
 #include "gallery/gallery_form.h"
+#include "skin/data/skin_messages.h"
 
 namespace gallery {
 namespace {

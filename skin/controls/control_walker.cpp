@@ -7,10 +7,10 @@
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
 #include "framework/ui/form.h"
-#include "framework/ui/private_messages.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/skin_control.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

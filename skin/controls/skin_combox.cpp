@@ -8,6 +8,7 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

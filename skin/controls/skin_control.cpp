@@ -7,6 +7,7 @@
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

@@ -17,6 +17,7 @@
 #include "framework/ui/message.h"
 #include "framework/win/window_thunk.h"
 #include "skin/data/draw/platform.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

@@ -16,6 +16,7 @@
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

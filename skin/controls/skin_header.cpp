@@ -14,6 +14,7 @@
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

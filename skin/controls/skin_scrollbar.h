@@ -8,6 +8,7 @@
 
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

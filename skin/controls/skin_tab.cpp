@@ -13,6 +13,7 @@
 #include "skin/controls/control_skin_host.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 

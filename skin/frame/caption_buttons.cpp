@@ -4,6 +4,7 @@
 #include "framework/ui/application.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/caption_layout.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"

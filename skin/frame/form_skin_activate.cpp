@@ -10,6 +10,7 @@
 #include "skin/controls/control_walker.h"
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"

@@ -3,6 +3,7 @@
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"

@@ -8,6 +8,7 @@
 #include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"

@@ -8,6 +8,7 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"

@@ -20,6 +20,7 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/frame_state.h"
 #include "skin/frame/menus/menu_bar.h"
 

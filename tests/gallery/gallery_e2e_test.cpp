@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/skin_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"

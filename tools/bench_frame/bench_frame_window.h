@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "framework/ui/private_messages.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/win_skin_form.h"
 #include "tools/bench_common/bench_timing.h"
 

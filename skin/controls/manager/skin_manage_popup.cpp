@@ -6,6 +6,7 @@
 #include "framework/ui/menu.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 

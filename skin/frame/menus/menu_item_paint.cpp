@@ -46,8 +46,7 @@ COLORREF SkinColour(const TMenuItemPaint& look, int index, int systemIndex) {
 TWinSkinPopMenu* PopupOfCanvas(TCanvas& canvas) {
   HWND window = WindowFromDC(canvas.Handle());
   TWinSkinPopMenu* popup = TWinSkinPopMenu::OfWindow(window);
-  if (popup && !popup->MenuHandle && window)
-    popup->MenuHandle = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+  if (popup) popup->LearnMenu();
   return popup;
 }
 
@@ -60,12 +59,11 @@ void FillItemBackground(const TMenuItemPaint& look, TMenuItem& item, TCanvas& ca
   const RECT all{0, 0, bitmap.Width(), bitmap.Height()};
   const TMenuItem* parent = item.Parent();
   TWinSkinPopMenu* popup = PopupOfCanvas(canvas);
-  if (popup && !popup->Item) popup->Item = parent;
+  if (popup) popup->CarryItem(parent);
   if (!popup && parent) popup = TWinSkinPopMenu::AssignItem(parent);
-  if (popup && (popup->MenuBackgroundBitmap || popup->BuildBackground())) {
+  if (TBitmap* background = popup ? popup->Background() : nullptr) {
     const POINT offset = popup->ClientOffset();
-    BitBlt(dc, 0, 0, all.right, all.bottom, popup->MenuBackgroundBitmap->DC(), r.left + offset.x,
-           r.top + offset.y, SRCCOPY);
+    BitBlt(dc, 0, 0, all.right, all.bottom, background->DC(), r.left + offset.x, r.top + offset.y, SRCCOPY);
     return;
   }
   fw::UniqueBrush brush(CreateSolidBrush(SkinColour(look, scMenu, COLOR_MENU)));

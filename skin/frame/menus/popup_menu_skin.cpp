@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel {
 
@@ -48,17 +48,17 @@ const std::vector<TWinSkinPopMenu*>& TWinSkinPopMenu::LivePopups() {
 
 TWinSkinPopMenu* TWinSkinPopMenu::OfWindow(HWND window) {
   for (TWinSkinPopMenu* popup : Live())
-    if (popup->Window == window && window) return popup;
+    if (popup->window_ == window && window) return popup;
   return nullptr;
 }
 
 TWinSkinPopMenu* TWinSkinPopMenu::ForMenu(HMENU menu) {
   auto& live = Live();
   for (TWinSkinPopMenu* popup : live)
-    if (popup->MenuHandle == menu && menu) return popup;
+    if (popup->menu_ == menu && menu) return popup;
   for (auto it = live.rbegin(); it != live.rend(); ++it)
-    if (!(*it)->MenuHandle) {
-      (*it)->MenuHandle = menu;
+    if (!(*it)->menu_) {
+      (*it)->menu_ = menu;
       return *it;
     }
   return nullptr;
@@ -67,10 +67,10 @@ TWinSkinPopMenu* TWinSkinPopMenu::ForMenu(HMENU menu) {
 TWinSkinPopMenu* TWinSkinPopMenu::AssignItem(const void* item) {
   auto& live = Live();
   for (TWinSkinPopMenu* popup : live)
-    if (popup->Item == item && item) return popup;
+    if (popup->item_ == item && item) return popup;
   for (auto it = live.rbegin(); it != live.rend(); ++it)
-    if (!(*it)->Item) {
-      (*it)->Item = item;
+    if (!(*it)->item_) {
+      (*it)->item_ = item;
       return *it;
     }
   return nullptr;
@@ -78,95 +78,111 @@ TWinSkinPopMenu* TWinSkinPopMenu::AssignItem(const void* item) {
 
 TBitmap* TWinSkinPopMenu::BitmapOfItem(const void* item) {
   for (TWinSkinPopMenu* popup : Live())
-    if (popup->Item == item && item && (popup->MenuBackgroundBitmap || popup->BuildBackground()))
-      return popup->MenuBackgroundBitmap.get();
+    if (popup->item_ == item && item) return popup->Background();
   return nullptr;
 }
 
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData, std::function<bool()> enabled) {
-  Window = window;
-  SkinData = skinData;
-  MenuHandle = nullptr;
+  window_ = window;
+  skinData_ = skinData;
+  menu_ = nullptr;
   enabled_ = std::move(enabled);
   subclass_.Install(window, [this](TMessage& m) { WindowProc(m); });
 }
 
 void TWinSkinPopMenu::Detach() {
   subclass_.Restore();
-  MenuBackgroundBitmap.reset();
+  background_.reset();
 }
 
 bool TWinSkinPopMenu::BuildBackground() {
-  TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuBackground.get() : nullptr;
-  if (!element || element->Image.Empty() || !Window) return false;
+  TDataSkinObject* element = skinData_ && !skinData_->Empty() ? skinData_->MenuBackground.get() : nullptr;
+  if (!element || element->Image.Empty() || !window_) return false;
   RECT r{};
-  GetWindowRect(Window, &r);
+  GetWindowRect(window_, &r);
   OffsetRect(&r, -r.left, -r.top);
   if (r.right <= 0 || r.bottom <= 0) return false;
   const SkinMargins margins{element->LeftWidth, element->TopHeight, element->RightWidth,
                             element->BottomHeight};
-  MenuBackgroundBitmap = BuildSkinBitmap(r, element->Image, margins, false, element->Tile == 1, 1, 1);
-  return MenuBackgroundBitmap != nullptr;
+  background_ = BuildSkinBitmap(r, element->Image, margins, false, element->Tile == 1, 1, 1);
+  return background_ != nullptr;
+}
+
+TBitmap* TWinSkinPopMenu::Background() {
+  return background_ || BuildBackground() ? background_.get() : nullptr;
+}
+
+void TWinSkinPopMenu::LearnMenu() {
+  if (!menu_ && window_) menu_ = reinterpret_cast<HMENU>(SendMessageW(window_, MN_GETHMENU, 0, 0));
 }
 
 void TWinSkinPopMenu::WindowProc(TMessage& m) {
+  const auto previous = [this, &m] { subclass_.Default(m); };
   if (m.Msg == SKM_QUERYSKINNED) {
     m.Result = 1;
     return;
   }
   if (enabled_ && !enabled_()) return subclass_.Default(m);
+  bool handled = false;
   switch (m.Msg) {
-    case WM_DESTROY: {
-      const WNDPROC previous = subclass_.Previous();
-      const bool unicode = subclass_.Unicode();
-      Detach();
-      m.Result = unicode ? CallWindowProcW(previous, Window, m.Msg, m.WParam, m.LParam)
-                         : CallWindowProcA(previous, Window, m.Msg, m.WParam, m.LParam);
-      return;
-    }
+    case WM_DESTROY:
+      return DetachAndForward(m);
     case WM_ERASEBKGND:
-      return HandleEraseBackground(m);
+      handled = OnEraseBackground(previous, m.Result);
+      break;
     case WM_NCPAINT:
-      return HandleNCPaint(m);
+      handled = OnNcPaint(m.WParam);
+      break;
     case WM_PAINT:
-      subclass_.Default(m);
-      PaintBorderBands();
-      PaintBetweenItems();
-      return;
+      previous();
+      return OnPainted();
     case WM_PRINT:
-      return HandlePrint(m);
+      handled = OnPrint(reinterpret_cast<HDC>(m.WParam), previous);
+      break;
     default:
-      return subclass_.Default(m);
+      break;
   }
+  if (!handled) subclass_.Default(m);
+}
+
+void TWinSkinPopMenu::DetachAndForward(TMessage& m) {
+  const WNDPROC previous = subclass_.Previous();
+  const bool unicode = subclass_.Unicode();
+  Detach();
+  m.Result = unicode ? CallWindowProcW(previous, window_, m.Msg, m.WParam, m.LParam)
+                     : CallWindowProcA(previous, window_, m.Msg, m.WParam, m.LParam);
 }
 
 // With xoMenuBG the client area is left unerased so that the background painted with the frame
 // shows between and behind the items.
-void TWinSkinPopMenu::HandleEraseBackground(TMessage& m) {
-  if (!SkinModule().IsNTPlatform) {
-    m.Result = 0;
-    return;
-  }
-  const bool keepBackground = SkinData && (SkinData->Options() & Bit(xoMenuBG));
-  if (!keepBackground) subclass_.Default(m);
-  m.Result = 1;
+bool TWinSkinPopMenu::OnEraseBackground(const std::function<void()>& previous, LRESULT& result) {
+  if (!SkinModule().IsNTPlatform) return true;  // answered 0: not erased
+  const bool keepBackground = skinData_ && (skinData_->Options() & Bit(xoMenuBG));
+  if (!keepBackground) previous();
+  result = 1;
+  return true;
 }
 
-void TWinSkinPopMenu::HandleNCPaint(TMessage& m) {
-  if (m.WParam != 1 || !BuildBackground()) return subclass_.Default(m);
-  HDC dc = MenuWindowDC(Window);
-  if (!dc) return subclass_.Default(m);
+// Only a paint of the whole frame (region 1) is the skin's.
+bool TWinSkinPopMenu::OnNcPaint(WPARAM region) {
+  if (region != 1 || !BuildBackground()) return false;
+  HDC dc = MenuWindowDC(window_);
+  if (!dc) return false;
   CopyBorderBands(dc);
-  BitBlt(dc, 0, 0, MenuBackgroundBitmap->Width(), MenuBackgroundBitmap->Height(), MenuBackgroundBitmap->DC(),
-         0, 0, SRCCOPY);
-  ReleaseDC(Window, dc);
-  m.Result = 0;
+  BitBlt(dc, 0, 0, background_->Width(), background_->Height(), background_->DC(), 0, 0, SRCCOPY);
+  ReleaseDC(window_, dc);
+  return true;
+}
+
+void TWinSkinPopMenu::OnPainted() {
+  PaintBorderBands();
+  PaintBetweenItems();
 }
 
 // The border bands first, so the frame is complete even when a whole copy is clipped.
 void TWinSkinPopMenu::CopyBorderBands(HDC dc) {
-  const int w = MenuBackgroundBitmap->Width(), h = MenuBackgroundBitmap->Height();
-  HDC source = MenuBackgroundBitmap->DC();
+  const int w = background_->Width(), h = background_->Height();
+  HDC source = background_->DC();
   BitBlt(dc, 0, 0, w, kMenuBorder, source, 0, 0, SRCCOPY);
   BitBlt(dc, 0, h - kMenuBorder, w, kMenuBorder, source, 0, h - kMenuBorder, SRCCOPY);
   BitBlt(dc, 0, 0, kMenuBorder, h, source, 0, 0, SRCCOPY);
@@ -176,62 +192,62 @@ void TWinSkinPopMenu::CopyBorderBands(HDC dc) {
 // Where the system draws the menu's border in its client paint (Wine's popup menus have no
 // non-client area), the skin's border goes back over it once the items are painted.
 void TWinSkinPopMenu::PaintBorderBands() {
-  if (!MenuBackgroundBitmap && !BuildBackground()) return;
-  HDC dc = MenuWindowDC(Window);
+  if (!background_ && !BuildBackground()) return;
+  HDC dc = MenuWindowDC(window_);
   if (!dc) return;
   CopyBorderBands(dc);
-  ReleaseDC(Window, dc);
+  ReleaseDC(window_, dc);
 }
 
 // With xoMenuBG the picture shows wherever no item stands. The system's client paint may fill
 // its whole client area first (Wine's does), so the picture goes back there after it.
 void TWinSkinPopMenu::PaintBetweenItems() {
-  if (!SkinData || !(SkinData->Options() & Bit(xoMenuBG))) return;
-  if (!MenuBackgroundBitmap && !BuildBackground()) return;
-  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(Window, MN_GETHMENU, 0, 0));
+  if (!skinData_ || !(skinData_->Options() & Bit(xoMenuBG))) return;
+  if (!background_ && !BuildBackground()) return;
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window_, MN_GETHMENU, 0, 0));
   RECT client{};
-  if (!menu || !GetClientRect(Window, &client)) return;
+  if (!menu || !GetClientRect(window_, &client)) return;
   // The border is the same picture, so the whole client area may take it.
   fw::UniqueRegion open(CreateRectRgnIndirect(&client));
   for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
     RECT item{};
     if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item)) continue;
-    MapWindowPoints(nullptr, Window, reinterpret_cast<POINT*>(&item), 2);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&item), 2);
     // A menu scrolled by the system has arrows where items run out of room: left to it.
     if (item.top < client.top || item.bottom > client.bottom) return;
     fw::UniqueRegion covered(CreateRectRgnIndirect(&item));
     CombineRgn(open.get(), open.get(), covered.get(), RGN_DIFF);
   }
-  HDC dc = GetDC(Window);
+  HDC dc = GetDC(window_);
   if (!dc) return;
   SelectClipRgn(dc, open.get());
   const POINT offset = ClientOffset();
-  BitBlt(dc, 0, 0, client.right, client.bottom, MenuBackgroundBitmap->DC(), offset.x, offset.y, SRCCOPY);
+  BitBlt(dc, 0, 0, client.right, client.bottom, background_->DC(), offset.x, offset.y, SRCCOPY);
   SelectClipRgn(dc, nullptr);
-  ReleaseDC(Window, dc);
+  ReleaseDC(window_, dc);
 }
 
 POINT TWinSkinPopMenu::ClientOffset() const {
   POINT origin{0, 0};
   RECT window{};
-  if (!ClientToScreen(Window, &origin) || !GetWindowRect(Window, &window))
+  if (!ClientToScreen(window_, &origin) || !GetWindowRect(window_, &window))
     return POINT{kMenuBorder, kMenuBorder};
   return POINT{origin.x - window.left, origin.y - window.top};
 }
 
 // Menu animations print the window into a bitmap: the skin picture first, then the system
 // prints the items inside the border on top of it.
-void TWinSkinPopMenu::HandlePrint(TMessage& m) {
-  if (!BuildBackground()) return subclass_.Default(m);
-  HDC dc = reinterpret_cast<HDC>(m.WParam);
-  const int w = MenuBackgroundBitmap->Width(), h = MenuBackgroundBitmap->Height();
-  BitBlt(dc, 0, 0, w, h, MenuBackgroundBitmap->DC(), 0, 0, SRCCOPY);
+bool TWinSkinPopMenu::OnPrint(HDC dc, const std::function<void()>& previous) {
+  if (!BuildBackground()) return false;
+  const int w = background_->Width(), h = background_->Height();
+  BitBlt(dc, 0, 0, w, h, background_->DC(), 0, 0, SRCCOPY);
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   fw::UniqueRegion clip(CreateRectRgn(kMenuBorder, kMenuBorder, w - kMenuBorder, h - kMenuBorder));
   SelectClipRgn(dc, clip.get());
-  subclass_.Default(m);
+  previous();
   SelectClipRgn(dc, nullptr);
   SetBkMode(dc, oldMode);
+  return true;
 }
 
 }  // namespace quarnel

@@ -27,16 +27,18 @@ class TWinSkinPopMenu {
   void Detach();
   bool Attached() const { return subclass_.Installed(); }
 
-  HWND Window = nullptr;
-  TSkinData* SkinData = nullptr;
-  std::unique_ptr<TBitmap> MenuBackgroundBitmap;
-  HMENU MenuHandle = nullptr;  // learnt from the first item drawn in the window
-  const void* Item = nullptr;  // the menu item (a parent of drawn items) this window shows
-
-  // Rebuilds the background for the window's present size; false without a MenuBackground image.
-  bool BuildBackground();
+  HWND Window() const { return window_; }
+  // The background picture for the window's present size, made when first asked for; null
+  // without a MenuBackground image.
+  TBitmap* Background();
   // Where the client area starts in the window (the items' coordinates are client ones).
   POINT ClientOffset() const;
+  // The popup learns which menu it shows from its window, once.
+  void LearnMenu();
+  // The menu item (a parent of drawn items) this window shows, unless it knows one already.
+  void CarryItem(const void* item) {
+    if (!item_) item_ = item;
+  }
 
   // Live popup objects, oldest first.
   static const std::vector<TWinSkinPopMenu*>& LivePopups();
@@ -50,14 +52,25 @@ class TWinSkinPopMenu {
   static TBitmap* BitmapOfItem(const void* item);
 
  private:
+  // Every case is one line: a handler that returns true has answered the message (in `result`),
+  // false passes it on to the window's own procedure.
   void WindowProc(TMessage& m);
-  void HandleEraseBackground(TMessage& m);
-  void HandleNCPaint(TMessage& m);
-  void HandlePrint(TMessage& m);
+  // The window goes: the skin lets go of it first, then the message reaches its own procedure.
+  void DetachAndForward(TMessage& m);
+  bool OnEraseBackground(const std::function<void()>& previous, LRESULT& result);
+  bool OnNcPaint(WPARAM region);
+  void OnPainted();
+  bool OnPrint(HDC dc, const std::function<void()>& previous);
+  bool BuildBackground();
   void CopyBorderBands(HDC dc);
   void PaintBorderBands();
   void PaintBetweenItems();
 
+  HWND window_ = nullptr;
+  TSkinData* skinData_ = nullptr;
+  std::unique_ptr<TBitmap> background_;
+  HMENU menu_ = nullptr;        // learnt from the first item drawn in the window
+  const void* item_ = nullptr;  // the menu item (a parent of drawn items) this window shows
   std::function<bool()> enabled_;
   fw::WindowSubclass subclass_;
 };

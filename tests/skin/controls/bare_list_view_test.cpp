@@ -10,6 +10,7 @@
 #include "skin/controls/skin_header.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "tab_test_support.h"
 
 namespace quarnel::tabtest {

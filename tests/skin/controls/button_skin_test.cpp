@@ -5,6 +5,7 @@
 #include "button_test_support.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/manager/skin_manage.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::buttontest {
 namespace {

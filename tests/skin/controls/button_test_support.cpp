@@ -2,6 +2,7 @@
 #include "button_test_support.h"
 
 #include "skin/controls/manager/skin_manage.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/controls/skin_test_form.h"
 
 namespace quarnel::buttontest {

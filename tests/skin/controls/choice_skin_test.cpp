@@ -11,12 +11,12 @@
 #include "framework/controls/panel.h"
 #include "framework/controls/radio_group.h"
 #include "framework/graphics/scratch_bitmap.h"
-#include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
 #include "framework/win/object_counts.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_group_box.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/controls/choice_test_support.h"
 
 namespace quarnel::choicetest {

@@ -27,6 +27,7 @@
 #include "skin/controls/skin_sccontrol.h"
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"

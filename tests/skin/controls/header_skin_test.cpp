@@ -9,6 +9,7 @@
 #include "skin/controls/skin_header.h"
 #include "skin/controls/tab_layout.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "tab_test_support.h"
 
 namespace quarnel::tabtest {

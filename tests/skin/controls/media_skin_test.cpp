@@ -8,6 +8,7 @@
 #include "skin/controls/media_layout.h"
 #include "skin/controls/skin_media_player.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/controls/choice_test_support.h"
 
 namespace quarnel::choicetest {

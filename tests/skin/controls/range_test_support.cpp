@@ -11,6 +11,7 @@
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/memo.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/object_counts.h"
 #include "tests/support/wine_paths.h"

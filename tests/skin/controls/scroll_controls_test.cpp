@@ -16,6 +16,7 @@
 #include "skin/controls/combox_scrollbar.h"
 #include "skin/controls/control_walker.h"
 #include "skin/controls/skin_sccontrol.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::scrolltest {
 namespace {

@@ -4,6 +4,7 @@
 // corner square and object counts over many skin-off/on cycles.
 #include "framework/graphics/color.h"
 #include "scroll_test_support.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::scrolltest {
 namespace {

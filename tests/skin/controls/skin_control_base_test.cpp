@@ -9,6 +9,7 @@
 #include "framework/ui/form.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/controls/skin_test_form.h"
 #include "tests/support/window_support.h"

@@ -11,6 +11,7 @@
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "tab_test_support.h"
 
 namespace quarnel::tabtest {

@@ -18,6 +18,7 @@
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::rangetest {
 namespace {

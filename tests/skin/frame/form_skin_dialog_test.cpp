@@ -7,6 +7,7 @@
 #include "form_skin_test_support.h"
 #include "framework/core/error.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "tests/support/skin_variant.h"
 
 namespace quarnel::testing {

@@ -10,6 +10,7 @@
 #include "framework/core/error.h"
 #include "framework/ui/application.h"
 #include "skin/controls/manager/skin_manage.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/frame/main_form_fixture.h"
 #include "tests/skin/frame/menus/menu_driver.h"

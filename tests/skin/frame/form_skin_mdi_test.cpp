@@ -2,6 +2,7 @@
 // over its procedure, the child is skinned at creation, the maximised-child mode is on, the
 // maximised child keeps the system's rectangle and no region; restoring it gives it the skin.
 #include "form_skin_test_support.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::testing {
 namespace {

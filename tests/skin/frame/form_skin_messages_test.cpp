@@ -4,6 +4,7 @@
 // commands, and the window's end.
 #include "form_skin_test_support.h"
 #include "framework/win/window_thunk.h"
+#include "skin/data/skin_messages.h"
 
 namespace quarnel::testing {
 namespace {

@@ -3,7 +3,7 @@
 // inside the skin's frame, and is shot for people to look at.
 #include <gtest/gtest.h>
 
-#include "framework/ui/private_messages.h"
+#include "skin/data/skin_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"

@@ -7,6 +7,7 @@
 
 #include "form_skin_test_support.h"
 #include "framework/ui/menu.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/frame/menus/menu_driver.h"
 
 namespace quarnel::testing {

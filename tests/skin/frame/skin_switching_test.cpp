@@ -7,6 +7,7 @@
 #include "form_skin_test_support.h"
 #include "framework/controls/panel.h"
 #include "framework/ui/thread.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/nc_object.h"
 #include "tests/support/skin_variant.h"
 

@@ -3,6 +3,7 @@
 // a hundred off/on cycles leak no GDI or USER object and leave no window subclassed; refresh
 // re-skins keeping the client size.
 #include "framework/win/window_thunk.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/frame/form_skin_test_support.h"
 
 namespace quarnel::testing {

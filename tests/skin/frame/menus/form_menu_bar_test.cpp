@@ -10,6 +10,7 @@
 #include "framework/ui/button.h"
 #include "framework/ui/menu.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/nc_object.h"
 #include "tests/skin/frame/form_skin_test_support.h"
 #include "tests/skin/frame/menus/menu_driver.h"
@@ -310,7 +311,8 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
     return false;
   };
   int over = 0, inItems = 0;
-  for (int y = skin->Metrics().CaptionHeight; y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
+  for (int y = skin->Metrics().CaptionHeight;
+       y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
     for (int x = items[0].Rect.right; x < shot.width - skin->Metrics().BorderRight; ++x)
       over += !onAButton(x, y) && shot.at(x, y) == ink;
     for (int x = items[1].Rect.left; x < items[0].Rect.right; ++x) inItems += shot.at(x, y) == ink;

@@ -9,6 +9,7 @@
 #include "framework/graphics/image_list.h"
 #include "framework/ui/menu.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_messages.h"
 #include "tests/skin/frame/form_skin_test_support.h"
 #include "tests/skin/frame/menus/menu_driver.h"
 
