@@ -294,40 +294,49 @@ void TGalleryForm::AfterSkinForm(TObject*, HWND window, const std::string&) {
 void TGalleryForm::WndProc(TMessage& m) {
   // Long runs driven from another process (scripts/soak) ask how many objects the gallery holds.
   static const UINT countsMessage = RegisterWindowMessageW(kObjectCountsMessage);
-  if (m.Msg == countsMessage) {
-    const WPARAM what = m.WParam;
-    m.Result = what == 0               ? MAKELRESULT(fw::GdiObjectCount(), fw::UserObjectCount())
-               : what == kCountWindows ? fw::OwnWindowCount()
-               : what == kCountMenus   ? fw::OwnMenuCount()
-                                       : fw::GdiObjectCount(static_cast<DWORD>(what));
-    return;
-  }
+  bool handled = false;
+  if (m.Msg == countsMessage) handled = ObjectCounts(m.WParam, m.Result);
   switch (m.Msg) {
-    case WM_FIRST_SKINNED:
-      RedrawWindow(Handle(), nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      if (firstSkinnedMs_ < 0) firstSkinnedMs_ = gallery::TicksToMs(gallery::NowTicks() - startTicks_);
-      return;
-    case WM_PAINT:
-      TForm::WndProc(m);
-      // Without a skin the first paint of the client is the first look the user gets.
-      if (firstSkinnedMs_ < 0 && !switcher_->SkinOn()) PostMessageW(Handle(), WM_FIRST_SKINNED, 0, 0);
-      return;
-    case WM_CONTEXTMENU: {
-      auto* popup = ObjectAs<TPopupMenu>(
-          FindComponent("Popup" + PageNames().at(static_cast<size_t>(CurrentPage() - 1))));
-      if (!popup) break;
-      POINT at{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-      if (m.LParam == -1) {  // from the keyboard: at the window's centre
-        RECT r;
-        GetWindowRect(Handle(), &r);
-        at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-      }
-      popup->Popup(at.x, at.y);
-      return;
-    }
-    default:
-      break;
+    case WM_FIRST_SKINNED: handled = FirstSkinned(); break;
+    case WM_PAINT: handled = WmPaint(m); break;
+    case WM_CONTEXTMENU: handled = WmContextMenu(m.LParam); break;
+    default: break;
   }
+  if (!handled) TForm::WndProc(m);
+}
+
+bool TGalleryForm::ObjectCounts(WPARAM what, LRESULT& result) {
+  result = what == 0               ? MAKELRESULT(fw::GdiObjectCount(), fw::UserObjectCount())
+           : what == kCountWindows ? fw::OwnWindowCount()
+           : what == kCountMenus   ? fw::OwnMenuCount()
+                                   : fw::GdiObjectCount(static_cast<DWORD>(what));
+  return true;
+}
+
+bool TGalleryForm::FirstSkinned() {
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (firstSkinnedMs_ < 0) firstSkinnedMs_ = gallery::TicksToMs(gallery::NowTicks() - startTicks_);
+  return true;
+}
+
+// Without a skin the first paint of the client is the first look the user gets.
+bool TGalleryForm::WmPaint(TMessage& m) {
   TForm::WndProc(m);
+  if (firstSkinnedMs_ < 0 && !switcher_->SkinOn()) PostMessageW(Handle(), WM_FIRST_SKINNED, 0, 0);
+  return true;
+}
+
+// The page's own popup menu, at the pointer or, from the keyboard, at the window's centre.
+bool TGalleryForm::WmContextMenu(LPARAM where) {
+  auto* popup =
+      ObjectAs<TPopupMenu>(FindComponent("Popup" + PageNames().at(static_cast<size_t>(CurrentPage() - 1))));
+  if (!popup) return false;
+  POINT at{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+  if (where == -1) {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+  popup->Popup(at.x, at.y);
+  return true;
 }

@@ -63,6 +63,11 @@ class TGalleryForm : public TForm {
   void WndProc(TMessage& message) override;
 
  private:
+  bool ObjectCounts(WPARAM what, LRESULT& result);
+  bool FirstSkinned();
+  // The first paint's moment is taken after the form painted.
+  bool WmPaint(TMessage& m);
+  bool WmContextMenu(LPARAM where);
   void BuildSkinMenu();
   void MarkSkinMenu();
   void UpdateStatusUnlessPending();

@@ -95,11 +95,17 @@ void TCustomCheckBox::Toggle() {
 }
 
 void TCustomCheckBox::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND) {
-    if (HIWORD(m.WParam) == BN_CLICKED) Toggle();
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam)); break;
+    default: break;
   }
-  TButtonControl::WndProc(m);
+  if (!handled) TButtonControl::WndProc(m);
+}
+
+bool TCustomCheckBox::CnCommand(WORD code) {
+  if (code == BN_CLICKED) Toggle();
+  return true;
 }
 
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
@@ -136,9 +142,15 @@ void TRadioButton::SetAlignment(int v) {
 }
 
 void TRadioButton::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND) {
-    if (HIWORD(m.WParam) == BN_CLICKED) SetChecked(true);
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam)); break;
+    default: break;
   }
-  TButtonControl::WndProc(m);
+  if (!handled) TButtonControl::WndProc(m);
+}
+
+bool TRadioButton::CnCommand(WORD code) {
+  if (code == BN_CLICKED) SetChecked(true);
+  return true;
 }

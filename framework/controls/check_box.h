@@ -30,6 +30,7 @@ class TCustomCheckBox : public TButtonControl {
   virtual void Toggle();
 
  private:
+  bool CnCommand(WORD code);
   int state_ = cbUnchecked;
   bool allowGrayed_ = false;
   int alignment_ = lrRightJustify;
@@ -57,6 +58,7 @@ class TRadioButton : public TButtonControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnCommand(WORD code);
   bool checked_ = false;
   int alignment_ = lrRightJustify;
 };

@@ -159,8 +159,16 @@ void TCustomCombo::SetDroppedDown(bool v) {
 }
 
 void TCustomCombo::WndProc(TMessage& m) {
-  if (m.Msg != CN_COMMAND) return TWinControl::WndProc(m);
-  switch (HIWORD(m.WParam)) {
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam), m.Result); break;
+    default: break;
+  }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TCustomCombo::CnCommand(WORD code, LRESULT& result) {
+  switch (code) {
     case CBN_SELCHANGE: {
       itemIndex_ = ItemIndex();
       // The system fills the edit part only after this notification; the handlers see the item.
@@ -187,7 +195,8 @@ void TCustomCombo::WndProc(TMessage& m) {
     default:
       break;
   }
-  m.Result = 0;
+  result = 0;
+  return true;
 }
 
 const TClassInfo& TCustomComboBox::StaticClass() {
@@ -313,18 +322,27 @@ void TCustomComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void TCustomComboBox::WndProc(TMessage& m) {
-  if (m.Msg == WM_ERASEBKGND && style_ == csSimple) {
-    // Below a simple combo's list (whole items only) the parent shows through.
-    fw::EraseContainer(*this, reinterpret_cast<HDC>(m.WParam), ColorBrush(), true);
-    m.Result = 1;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case CN_DRAWITEM: handled = CnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), m.Result); break;
+    default: break;
   }
-  if (m.Msg == CN_DRAWITEM) {
-    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
-    m.Result = TRUE;
-    return;
-  }
-  TCustomCombo::WndProc(m);
+  if (!handled) TCustomCombo::WndProc(m);
+}
+
+// Below a simple combo's list (whole items only) the parent shows through.
+bool TCustomComboBox::WmEraseBackground(HDC dc, LRESULT& result) {
+  if (style_ != csSimple) return false;
+  fw::EraseContainer(*this, dc, ColorBrush(), true);
+  result = 1;
+  return true;
+}
+
+bool TCustomComboBox::CnDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result) {
+  DrawItem(item);
+  result = TRUE;
+  return true;
 }
 
 const TClassInfo& TCustomComboBoxEx::StaticClass() {

@@ -51,6 +51,7 @@ class TCustomCombo : public TWinControl {
   int dropDownCount_ = 8;
 
  private:
+  bool CnCommand(WORD code, LRESULT& result);
   std::unique_ptr<TStrings> items_;
 };
 
@@ -85,6 +86,8 @@ class TCustomComboBox : public TCustomCombo {
   int ListHeight() const override;
 
  private:
+  bool WmEraseBackground(HDC dc, LRESULT& result);
+  bool CnDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result);
   void DrawItem(const DRAWITEMSTRUCT& item);
   int style_ = csDropDown;
   bool sorted_ = false;

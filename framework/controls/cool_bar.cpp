@@ -216,16 +216,22 @@ void TCoolBar::FillOwnColouredBands(HDC dc) {
 }
 
 void TCoolBar::WndProc(TMessage& m) {
-  if (m.Msg == WM_ERASEBKGND) {
-    // The bar paints its bands; the area below the last row is the bar's colour.
-    RECT r;
-    GetClientRect(handle_, &r);
-    const auto dc = reinterpret_cast<HDC>(m.WParam);
-    FillRect(dc, &r, ColorBrush());
-    DefaultHandler(m);
-    FillOwnColouredBands(dc);
-    m.Result = 1;
-    return;
+  const auto inherited = [this, &m] { DefaultHandler(m); };
+  bool handled = false;
+  switch (m.Msg) {
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), inherited, m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// The bar paints its bands; the area below the last row is the bar's colour.
+bool TCoolBar::WmEraseBackground(HDC dc, const std::function<void()>& inherited, LRESULT& result) {
+  RECT r;
+  GetClientRect(handle_, &r);
+  FillRect(dc, &r, ColorBrush());
+  inherited();
+  FillOwnColouredBands(dc);
+  result = 1;
+  return true;
 }

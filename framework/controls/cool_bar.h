@@ -74,6 +74,7 @@ class TCoolBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool WmEraseBackground(HDC dc, const std::function<void()>& inherited, LRESULT& result);
   friend class TCoolBand;
   void AdoptChildren();
   void UpdateBands();

@@ -214,11 +214,19 @@ void TDateTimePicker::SetChecked(bool v) {
 }
 
 void TDateTimePicker::WndProc(TMessage& m) {
-  if (m.Msg != CN_NOTIFY) return TWinControl::WndProc(m);
-  switch (reinterpret_cast<NMHDR*>(m.LParam)->code) {
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<const NMHDR*>(m.LParam), m.Result); break;
+    default: break;
+  }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TDateTimePicker::CnNotify(const NMHDR& header, LRESULT& result) {
+  switch (header.code) {
     case DTN_DATETIMECHANGE: {
-      const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(m.LParam);
-      if (change->dwFlags == GDT_VALID) dateTime_ = SystemTimeToDateTime(change->st);
+      const auto& change = reinterpret_cast<const NMDATETIMECHANGE&>(header);
+      if (change.dwFlags == GDT_VALID) dateTime_ = SystemTimeToDateTime(change.st);
       OnChange(this);
       break;
     }
@@ -233,5 +241,6 @@ void TDateTimePicker::WndProc(TMessage& m) {
     default:
       break;
   }
-  m.Result = 0;
+  result = 0;
+  return true;
 }

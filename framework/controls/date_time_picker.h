@@ -48,6 +48,7 @@ class TDateTimePicker : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnNotify(const NMHDR& header, LRESULT& result);
   void Remake();
   double dateTime_;
   int kind_ = dtkDate;

@@ -49,18 +49,25 @@ int TCustomGroupBox::CaptionHeight() {
 }
 
 void TCustomGroupBox::WndProc(TMessage& m) {
+  bool handled = false;
   switch (m.Msg) {
-    case WM_ERASEBKGND:
-      fw::EraseContainer(*this, reinterpret_cast<HDC>(m.WParam), ColorBrush(), parentBackground_);
-      m.Result = 1;
-      return;
-    case WM_NCHITTEST:
-      // The system's group box lets the mouse through to what lies beneath; ours is a container
-      // that takes clicks on its empty parts like any other control.
-      DefaultHandler(m);
-      if (m.Result == HTTRANSPARENT) m.Result = HTCLIENT;
-      return;
-    default:
-      TWinControl::WndProc(m);
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case WM_NCHITTEST: handled = WmNcHitTest(m); break;
+    default: break;
   }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TCustomGroupBox::WmEraseBackground(HDC dc, LRESULT& result) {
+  fw::EraseContainer(*this, dc, ColorBrush(), parentBackground_);
+  result = 1;
+  return true;
+}
+
+// The system's group box lets the mouse through to what lies beneath; ours is a container that
+// takes clicks on its empty parts like any other control.
+bool TCustomGroupBox::WmNcHitTest(TMessage& m) {
+  DefaultHandler(m);
+  if (m.Result == HTTRANSPARENT) m.Result = HTCLIENT;
+  return true;
 }

@@ -19,6 +19,9 @@ class TCustomGroupBox : public TWinControl {
   int CaptionHeight();
 
  private:
+  bool WmEraseBackground(HDC dc, LRESULT& result);
+  // The system's answer, with its transparent parts made the box's own.
+  bool WmNcHitTest(TMessage& m);
   bool parentBackground_ = false;
 };
 

@@ -149,43 +149,48 @@ void THeaderControl::UpdateSection(int index) {
 }
 
 void THeaderControl::WndProc(TMessage& m) {
-  if (m.Msg == CN_DRAWITEM) {
-    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-    if (THeaderSection* section = SectionAt(static_cast<int>(draw->itemID)); section && OnDrawSection) {
-      TCanvas canvas;
-      canvas.SetHandle(draw->hDC);
-      OnDrawSection(this, section, canvas, draw->rcItem, (draw->itemState & ODS_SELECTED) != 0);
-      canvas.SetHandle(nullptr);
-    }
-    m.Result = TRUE;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_DRAWITEM: handled = CnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), m.Result); break;
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<const NMHEADERW*>(m.LParam), m.Result); break;
+    default: break;
   }
-  if (m.Msg == CN_NOTIFY) {
-    const auto* hdr = reinterpret_cast<const NMHEADERW*>(m.LParam);
-    switch (hdr->hdr.code) {
-      case HDN_ITEMCLICKW:
-      case HDN_ITEMCLICKA:
-        if (THeaderSection* section = SectionAt(hdr->iItem);
-            section && section->allowClick_ && OnSectionClick)
-          OnSectionClick(this, section);
-        return;
-      case HDN_ITEMCHANGINGW:
-      case HDN_ITEMCHANGINGA:
-        // Dragging stays within the section's limits.
-        if (THeaderSection* section = SectionAt(hdr->iItem);
-            section && hdr->pitem && (hdr->pitem->mask & HDI_WIDTH)) {
-          m.Result = hdr->pitem->cxy < section->minWidth_ || hdr->pitem->cxy > section->maxWidth_;
-          return;
-        }
-        break;
-      case HDN_ENDTRACKW:
-      case HDN_ENDTRACKA:
-        if (THeaderSection* section = SectionAt(hdr->iItem); section && OnSectionResize)
-          OnSectionResize(this, section);
-        return;
-      default:
-        break;
-    }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool THeaderControl::CnDrawItem(const DRAWITEMSTRUCT& draw, LRESULT& result) {
+  if (THeaderSection* section = SectionAt(static_cast<int>(draw.itemID)); section && OnDrawSection) {
+    TCanvas canvas;
+    canvas.SetHandle(draw.hDC);
+    OnDrawSection(this, section, canvas, draw.rcItem, (draw.itemState & ODS_SELECTED) != 0);
+    canvas.SetHandle(nullptr);
   }
-  TWinControl::WndProc(m);
+  result = TRUE;
+  return true;
+}
+
+bool THeaderControl::CnNotify(const NMHEADERW& header, LRESULT& result) {
+  switch (header.hdr.code) {
+    case HDN_ITEMCLICKW:
+    case HDN_ITEMCLICKA:
+      if (THeaderSection* section = SectionAt(header.iItem); section && section->allowClick_ && OnSectionClick)
+        OnSectionClick(this, section);
+      return true;
+    case HDN_ITEMCHANGINGW:
+    case HDN_ITEMCHANGINGA:
+      // Dragging stays within the section's limits.
+      if (THeaderSection* section = SectionAt(header.iItem);
+          section && header.pitem && (header.pitem->mask & HDI_WIDTH)) {
+        result = header.pitem->cxy < section->minWidth_ || header.pitem->cxy > section->maxWidth_;
+        return true;
+      }
+      return false;
+    case HDN_ENDTRACKW:
+    case HDN_ENDTRACKA:
+      if (THeaderSection* section = SectionAt(header.iItem); section && OnSectionResize)
+        OnSectionResize(this, section);
+      return true;
+    default:
+      return false;
+  }
 }

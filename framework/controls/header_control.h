@@ -82,6 +82,8 @@ class THeaderControl : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnDrawItem(const DRAWITEMSTRUCT& draw, LRESULT& result);
+  bool CnNotify(const NMHEADERW& header, LRESULT& result);
   friend class THeaderSection;
   void UpdateSections();
   void UpdateSection(int index);

@@ -350,10 +350,16 @@ void TListView::Notify(const NMHDR& hdr, LRESULT& result) {
 }
 
 void TListView::WndProc(TMessage& m) {
-  if (m.Msg == CN_NOTIFY) {
-    m.Result = 0;
-    Notify(*reinterpret_cast<const NMHDR*>(m.LParam), m.Result);
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<const NMHDR*>(m.LParam), m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TListView::CnNotify(const NMHDR& header, LRESULT& result) {
+  result = 0;
+  Notify(header, result);
+  return true;
 }

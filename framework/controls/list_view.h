@@ -99,6 +99,7 @@ class TListView : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnNotify(const NMHDR& header, LRESULT& result);
   friend class TListItem;
   friend class TListColumn;
   void UpdateStyle(DWORD mask, DWORD bits);

@@ -207,55 +207,72 @@ void TMediaPlayer::ClickButton(TMPBtnType button) {
 
 void TMediaPlayer::WndProc(TMessage& m) {
   const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
+  bool handled = false;
   switch (m.Msg) {
-    case WM_PAINT: {
-      fw::PaintDC dc(handle_);
-      Paint(dc.get());
-      return;
-    }
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
+    case WM_PAINT: handled = WmPaint(); break;
+    case WM_ERASEBKGND: handled = WmEraseBackground(m.Result); break;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      const int b = ButtonAt(x);
-      if (b >= 0 && (enabled_ & Bit(b))) {
-        pressed_ = b;
-        pressedIn_ = true;
-        SetCapture(handle_);
-        Repaint();
-      }
-      return;
-    }
-    case WM_MOUSEMOVE:
-      if (pressed_ >= 0) {
-        const bool in = ButtonAt(x) == pressed_ && y >= 0 && y < ClientHeight();
-        if (in != pressedIn_) {
-          pressedIn_ = in;
-          Repaint();
-        }
-      }
-      break;
-    case WM_LBUTTONUP:
-      // The press may have lost the capture on the way (an overlay hands presses on): the
-      // release over the same button still clicks it.
-      if (pressed_ >= 0) {
-        const int b = pressed_;
-        const bool click = ButtonAt(x) == b && y >= 0 && y < ClientHeight();
-        pressed_ = -1;
-        if (GetCapture() == handle_) ReleaseCapture();
-        Repaint();
-        if (click) ClickButton(static_cast<TMPBtnType>(b));
-      }
-      return;
-    case MM_MCINOTIFY:
-      if (static_cast<UINT>(m.LParam) == device_) {
-        UpdateAutoEnabled();
-        OnNotify(this);
-      }
-      return;
-    default:
-      break;
+    case WM_LBUTTONDBLCLK: handled = WmLButtonDown(x); break;
+    case WM_MOUSEMOVE: handled = WmMouseMove(x, y); break;
+    case WM_LBUTTONUP: handled = WmLButtonUp(x, y); break;
+    case MM_MCINOTIFY: handled = MmMciNotify(static_cast<UINT>(m.LParam)); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TMediaPlayer::WmPaint() {
+  fw::PaintDC dc(handle_);
+  Paint(dc.get());
+  return true;
+}
+
+bool TMediaPlayer::WmEraseBackground(LRESULT& result) {
+  result = 1;
+  return true;
+}
+
+bool TMediaPlayer::WmLButtonDown(int x) {
+  const int b = ButtonAt(x);
+  if (b >= 0 && (enabled_ & Bit(b))) {
+    pressed_ = b;
+    pressedIn_ = true;
+    SetCapture(handle_);
+    Repaint();
+  }
+  return true;
+}
+
+// The pressed button shows up while the pointer is over it; the move still reaches the control.
+bool TMediaPlayer::WmMouseMove(int x, int y) {
+  if (pressed_ >= 0) {
+    const bool in = ButtonAt(x) == pressed_ && y >= 0 && y < ClientHeight();
+    if (in != pressedIn_) {
+      pressedIn_ = in;
+      Repaint();
+    }
+  }
+  return false;
+}
+
+// The press may have lost the capture on the way (an overlay hands presses on): the release over
+// the same button still clicks it.
+bool TMediaPlayer::WmLButtonUp(int x, int y) {
+  if (pressed_ >= 0) {
+    const int b = pressed_;
+    const bool click = ButtonAt(x) == b && y >= 0 && y < ClientHeight();
+    pressed_ = -1;
+    if (GetCapture() == handle_) ReleaseCapture();
+    Repaint();
+    if (click) ClickButton(static_cast<TMPBtnType>(b));
+  }
+  return true;
+}
+
+bool TMediaPlayer::MmMciNotify(UINT device) {
+  if (device == device_) {
+    UpdateAutoEnabled();
+    OnNotify(this);
+  }
+  return true;
 }

@@ -98,6 +98,12 @@ class TMediaPlayer : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool WmPaint();
+  bool WmEraseBackground(LRESULT& result);
+  bool WmLButtonDown(int x);
+  bool WmMouseMove(int x, int y);
+  bool WmLButtonUp(int x, int y);
+  bool MmMciNotify(UINT device);
   bool Check(DWORD result);
   DWORD Send(UINT command, DWORD_PTR flags, void* params) const;
   void UpdateAutoEnabled();

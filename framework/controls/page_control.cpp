@@ -105,14 +105,20 @@ void TTabSheet::TextChanged() {
 }
 
 void TTabSheet::WndProc(TMessage& m) {
-  if (m.Msg == WM_ERASEBKGND) {
-    RECT r;
-    GetClientRect(handle_, &r);
-    FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-    m.Result = 1;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TTabSheet::WmEraseBackground(HDC dc, LRESULT& result) {
+  RECT r;
+  GetClientRect(handle_, &r);
+  FillRect(dc, &r, ColorBrush());
+  result = 1;
+  return true;
 }
 
 TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}

@@ -105,9 +105,9 @@ void TCustomPanel::Paint(HDC dc) {
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }
 
-void TCustomPanel::HandlePaint(TMessage& m) {
-  // A paint message may bring its own DC (a parent painting this panel into a bitmap).
-  if (HDC given = reinterpret_cast<HDC>(m.WParam)) {
+// A paint message may bring its own DC (a parent painting this panel into a bitmap).
+bool TCustomPanel::WmPaint(HDC given, LRESULT& result) {
+  if (given) {
     Paint(given);
     PaintGraphicChildren(*this, given);
   } else {
@@ -115,23 +115,29 @@ void TCustomPanel::HandlePaint(TMessage& m) {
     Paint(dc.get());
     PaintGraphicChildren(*this, dc.get());
   }
-  m.Result = 0;
+  result = 0;
+  return true;
 }
 
 void TCustomPanel::WndProc(TMessage& m) {
+  bool handled = false;
   switch (m.Msg) {
-    case WM_ERASEBKGND:
-      fw::EraseContainer(*this, reinterpret_cast<HDC>(m.WParam), ColorBrush(), parentBackground_);
-      m.Result = 1;
-      return;
-    case WM_PAINT:
-      HandlePaint(m);
-      return;
-    case WM_PRINTCLIENT:
-      SendMessageW(handle_, WM_ERASEBKGND, m.WParam, 0);
-      Paint(reinterpret_cast<HDC>(m.WParam));
-      return;
-    default:
-      TWinControl::WndProc(m);
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case WM_PAINT: handled = WmPaint(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case WM_PRINTCLIENT: handled = WmPrintClient(reinterpret_cast<HDC>(m.WParam)); break;
+    default: break;
   }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TCustomPanel::WmEraseBackground(HDC dc, LRESULT& result) {
+  fw::EraseContainer(*this, dc, ColorBrush(), parentBackground_);
+  result = 1;
+  return true;
+}
+
+bool TCustomPanel::WmPrintClient(HDC dc) {
+  SendMessageW(handle_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  Paint(dc);
+  return true;
 }

@@ -40,7 +40,9 @@ class TCustomPanel : public TWinControl {
     field = value;
     Invalidate();
   }
-  void HandlePaint(TMessage& message);
+  bool WmEraseBackground(HDC dc, LRESULT& result);
+  bool WmPaint(HDC given, LRESULT& result);
+  bool WmPrintClient(HDC dc);
 
   int alignment_ = taCenter;
   int bevelInner_ = bvNone;

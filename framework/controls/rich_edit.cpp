@@ -93,10 +93,16 @@ void TCustomRichEdit::FontChanged() {
 }
 
 void TCustomRichEdit::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND) {
-    if (HIWORD(m.WParam) == EN_CHANGE) OnChange(this);
-    m.Result = 0;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam), m.Result); break;
+    default: break;
   }
-  TCustomMemo::WndProc(m);
+  if (!handled) TCustomMemo::WndProc(m);
+}
+
+bool TCustomRichEdit::CnCommand(WORD code, LRESULT& result) {
+  if (code == EN_CHANGE) OnChange(this);
+  result = 0;
+  return true;
 }

@@ -23,6 +23,7 @@ class TCustomRichEdit : public TCustomMemo {
   void FontChanged() override;
 
  private:
+  bool CnCommand(WORD code, LRESULT& result);
   void ApplyColors();
   bool plainText_ = false;
   bool hideSelection_ = true;

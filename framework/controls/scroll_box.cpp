@@ -212,34 +212,47 @@ void TScrollingWinControl::HandleScroll(TControlScrollBar& bar, int request) {
 }
 
 void TScrollingWinControl::WndProc(TMessage& m) {
+  bool handled = false;
   switch (m.Msg) {
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-      if (m.LParam) break;  // a scroll-bar control's notification: reflected to it
-      HandleScroll(m.Msg == WM_VSCROLL ? vert_ : horz_, LOWORD(m.WParam));
-      m.Result = 0;
-      return;
-    case WM_MOUSEWHEEL: {
-      TControlScrollBar& bar = vert_.IsScrollBarVisible() ? vert_ : horz_;
-      if (!bar.IsScrollBarVisible()) break;
-      const int notches = static_cast<short>(HIWORD(m.WParam)) / WHEEL_DELTA;
-      ScrollTo(bar, bar.position_ - notches * bar.increment_ * 3);
-      m.Result = 0;
-      return;
-    }
+    case WM_HSCROLL: handled = WmScroll(horz_, LOWORD(m.WParam), reinterpret_cast<HWND>(m.LParam), m.Result); break;
+    case WM_VSCROLL: handled = WmScroll(vert_, LOWORD(m.WParam), reinterpret_cast<HWND>(m.LParam), m.Result); break;
+    case WM_MOUSEWHEEL: handled = WmMouseWheel(static_cast<short>(HIWORD(m.WParam)), m.Result); break;
     case WM_SIZE:
-    case WM_PARENTNOTIFY:
-      TWinControl::WndProc(m);
-      UpdateScrollBars();
-      return;
-    case WM_ERASEBKGND:
-      fw::EraseContainer(*this, reinterpret_cast<HDC>(m.WParam), ColorBrush(), false);
-      m.Result = 1;
-      return;
-    default:
-      break;
+    case WM_PARENTNOTIFY: handled = WmLayoutChanged(m); break;
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    default: break;
   }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// A scroll-bar control's notification (from a bar window) is reflected to it.
+bool TScrollingWinControl::WmScroll(TControlScrollBar& bar, WORD request, HWND barWindow, LRESULT& result) {
+  if (barWindow) return false;
+  HandleScroll(bar, request);
+  result = 0;
+  return true;
+}
+
+bool TScrollingWinControl::WmMouseWheel(short delta, LRESULT& result) {
+  TControlScrollBar& bar = vert_.IsScrollBarVisible() ? vert_ : horz_;
+  if (!bar.IsScrollBarVisible()) return false;
+  const int notches = delta / WHEEL_DELTA;
+  ScrollTo(bar, bar.position_ - notches * bar.increment_ * 3);
+  result = 0;
+  return true;
+}
+
+// A new size or a child made or gone: the message takes its way, then the bars follow.
+bool TScrollingWinControl::WmLayoutChanged(TMessage& m) {
   TWinControl::WndProc(m);
+  UpdateScrollBars();
+  return true;
+}
+
+bool TScrollingWinControl::WmEraseBackground(HDC dc, LRESULT& result) {
+  fw::EraseContainer(*this, dc, ColorBrush(), false);
+  result = 1;
+  return true;
 }
 
 TScrollBox::TScrollBox(TComponent* owner) : TScrollingWinControl(owner), borderStyle_(bsSingleBorder) {

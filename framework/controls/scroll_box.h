@@ -54,6 +54,10 @@ class TScrollingWinControl : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool WmScroll(TControlScrollBar& bar, WORD request, HWND barWindow, LRESULT& result);
+  bool WmMouseWheel(short delta, LRESULT& result);
+  bool WmLayoutChanged(TMessage& m);
+  bool WmEraseBackground(HDC dc, LRESULT& result);
   friend class TControlScrollBar;
   int ChildExtent(bool vertical) const;
   int ClientExtent(bool vertical) const;

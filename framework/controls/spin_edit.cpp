@@ -45,21 +45,31 @@ void TSpinButton::HandleCreated() {
 }
 
 void TSpinButton::WndProc(TMessage& m) {
-  if (m.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(m.LParam)->code == UDN_DELTAPOS) {
-    const auto* delta = reinterpret_cast<NMUPDOWN*>(m.LParam);
-    if (focusControl_ && focusControl_->CanFocus() && !focusControl_->Focused()) focusControl_->SetFocus();
-    if (delta->iDelta > 0)
-      OnUpClick(this);
-    else if (delta->iDelta < 0)
-      OnDownClick(this);
-    m.Result = 1;  // the position stays where it is
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<const NMHDR*>(m.LParam), m.Result); break;
+    case CN_HSCROLL:
+    case CN_VSCROLL: handled = CnScroll(m.Result); break;
+    default: break;
   }
-  if (m.Msg == CN_VSCROLL || m.Msg == CN_HSCROLL) {
-    m.Result = 0;
-    return;
-  }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TSpinButton::CnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code != UDN_DELTAPOS) return false;
+  const auto& delta = reinterpret_cast<const NMUPDOWN&>(header);
+  if (focusControl_ && focusControl_->CanFocus() && !focusControl_->Focused()) focusControl_->SetFocus();
+  if (delta.iDelta > 0)
+    OnUpClick(this);
+  else if (delta.iDelta < 0)
+    OnDownClick(this);
+  result = 1;  // the position stays where it is
+  return true;
+}
+
+bool TSpinButton::CnScroll(LRESULT& result) {
+  result = 0;
+  return true;
 }
 
 const TClassInfo& TSpinEdit::StaticClass() {
@@ -150,26 +160,33 @@ void TSpinEdit::SetEditorEnabled(bool v) {
 }
 
 void TSpinEdit::WndProc(TMessage& m) {
+  bool handled = false;
   switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == EN_CHANGE) OnChange(this);
-      m.Result = 0;
-      return;
-    case WM_KEYDOWN:
-      if (m.WParam == VK_UP || m.WParam == VK_DOWN) {
-        if (!readOnly_) m.WParam == VK_UP ? StepUp() : StepDown();
-        m.Result = 0;
-        return;
-      }
-      break;
-    case WM_KILLFOCUS: {
-      // Leaving the edit puts what was typed back in range.
-      const std::string normal = std::to_string(Value());
-      if (Text() != normal) SetText(normal);
-      break;
-    }
-    default:
-      break;
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam), m.Result); break;
+    case WM_KEYDOWN: handled = WmKeyDown(static_cast<UINT>(m.WParam), m.Result); break;
+    case WM_KILLFOCUS: handled = WmKillFocus(); break;
+    default: break;
   }
-  TCustomEdit::WndProc(m);
+  if (!handled) TCustomEdit::WndProc(m);
+}
+
+bool TSpinEdit::CnCommand(WORD code, LRESULT& result) {
+  if (code == EN_CHANGE) OnChange(this);
+  result = 0;
+  return true;
+}
+
+// Up and down step the value; other keys reach the edit.
+bool TSpinEdit::WmKeyDown(UINT key, LRESULT& result) {
+  if (key != VK_UP && key != VK_DOWN) return false;
+  if (!readOnly_) key == VK_UP ? StepUp() : StepDown();
+  result = 0;
+  return true;
+}
+
+// Leaving the edit puts what was typed back in range; the edit still sees the focus go.
+bool TSpinEdit::WmKillFocus() {
+  const std::string normal = std::to_string(Value());
+  if (Text() != normal) SetText(normal);
+  return false;
 }

@@ -19,6 +19,8 @@ class TSpinButton : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnNotify(const NMHDR& header, LRESULT& result);
+  bool CnScroll(LRESULT& result);
   TWinControl* focusControl_ = nullptr;
 };
 
@@ -50,6 +52,9 @@ class TSpinEdit : public TCustomEdit {
   void BoundsChanged() override;
 
  private:
+  bool CnCommand(WORD code, LRESULT& result);
+  bool WmKeyDown(UINT key, LRESULT& result);
+  bool WmKillFocus();
   int Clamp(int v) const;
   void PlaceButton();
   TSpinButton* button_;  // owned as a component of the edit

@@ -137,17 +137,22 @@ void TStatusBar::UpdatePanel(int index) {
 }
 
 void TStatusBar::WndProc(TMessage& m) {
-  if (m.Msg == CN_DRAWITEM) {
-    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-    const int index = static_cast<int>(draw->itemData);
-    if (OnDrawPanel && index >= 0 && index < panels_.Count()) {
-      TCanvas canvas;
-      canvas.SetHandle(draw->hDC);
-      OnDrawPanel(this, panels_.Items(index), canvas, draw->rcItem);
-      canvas.SetHandle(nullptr);
-    }
-    m.Result = TRUE;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_DRAWITEM: handled = CnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TStatusBar::CnDrawItem(const DRAWITEMSTRUCT& draw, LRESULT& result) {
+  const int index = static_cast<int>(draw.itemData);
+  if (OnDrawPanel && index >= 0 && index < panels_.Count()) {
+    TCanvas canvas;
+    canvas.SetHandle(draw.hDC);
+    OnDrawPanel(this, panels_.Items(index), canvas, draw.rcItem);
+    canvas.SetHandle(nullptr);
+  }
+  result = TRUE;
+  return true;
 }

@@ -71,6 +71,7 @@ class TStatusBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnDrawItem(const DRAWITEMSTRUCT& draw, LRESULT& result);
   void UpdatePanels();
   void UpdatePanel(int index);
   TOwnedCollection<TStatusPanel> panels_;

@@ -157,24 +157,34 @@ void TCustomTabControl::SelectNextTab(bool forward) {
 }
 
 void TCustomTabControl::WndProc(TMessage& m) {
-  if (m.Msg == CM_DIALOGKEY && m.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
-    SelectNextTab(GetKeyState(VK_SHIFT) >= 0);
-    m.Result = 1;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CM_DIALOGKEY: handled = CmDialogKey(static_cast<UINT>(m.WParam), m.Result); break;
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<const NMHDR*>(m.LParam), m.Result); break;
+    default: break;
   }
-  if (m.Msg == CN_NOTIFY) {
-    const auto* hdr = reinterpret_cast<const NMHDR*>(m.LParam);
-    if (hdr->code == TCN_SELCHANGING) {
-      m.Result = CanChange() ? FALSE : TRUE;
-      return;
-    }
-    if (hdr->code == TCN_SELCHANGE) {
-      SelectionChanged(SelectedTab());
-      Change();
-      return;
-    }
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab page through the tabs.
+bool TCustomTabControl::CmDialogKey(UINT key, LRESULT& result) {
+  if (key != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return false;
+  SelectNextTab(GetKeyState(VK_SHIFT) >= 0);
+  result = 1;
+  return true;
+}
+
+bool TCustomTabControl::CnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code == TCN_SELCHANGING) {
+    result = CanChange() ? FALSE : TRUE;
+    return true;
   }
-  TWinControl::WndProc(m);
+  if (header.code == TCN_SELCHANGE) {
+    SelectionChanged(SelectedTab());
+    Change();
+    return true;
+  }
+  return false;
 }
 
 const TClassInfo& TTabControl::StaticClass() {

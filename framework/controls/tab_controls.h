@@ -62,6 +62,8 @@ class TCustomTabControl : public TWinControl {
   int SelectedTab() const;
 
  private:
+  bool CmDialogKey(UINT key, LRESULT& result);
+  bool CnNotify(const NMHDR& header, LRESULT& result);
   void ApplyImages();
   int style_ = tsTabs;
   int tabPosition_ = tpTop;
@@ -116,6 +118,7 @@ class TTabSheet : public TWinControl {
   void TextChanged() override;
 
  private:
+  bool WmEraseBackground(HDC dc, LRESULT& result);
   friend class TPageControl;
   TPageControl* pageControl_ = nullptr;
   bool tabVisible_ = true;

@@ -296,43 +296,55 @@ LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
 }
 
 void TToolBar::WndProc(TMessage& m) {
-  // Owner-drawn items of the menu this bar drops come to the bar, the popups' owner.
-  if (m.Msg == WM_DRAWITEM && menu_ &&
-      menu_->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) {
-    m.Result = TRUE;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case WM_DRAWITEM: handled = WmDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), m.Result); break;
+    case WM_MEASUREITEM: handled = WmMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam), m.Result); break;
+    case CN_COMMAND: handled = CnCommand(LOWORD(m.WParam)); break;
+    case CN_NOTIFY: handled = CnNotify(*reinterpret_cast<NMHDR*>(m.LParam), m.Result); break;
+    default: break;
   }
-  if (m.Msg == WM_MEASUREITEM && menu_ &&
-      menu_->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) {
-    m.Result = TRUE;
-    return;
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// Owner-drawn items of the menu this bar drops come to the bar, the popups' owner.
+bool TToolBar::WmDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result) {
+  if (!menu_ || !menu_->DispatchDrawItem(item)) return false;
+  result = TRUE;
+  return true;
+}
+
+bool TToolBar::WmMeasureItem(MEASUREITEMSTRUCT& item, LRESULT& result) {
+  if (!menu_ || !menu_->DispatchMeasureItem(item)) return false;
+  result = TRUE;
+  return true;
+}
+
+// A click checks the button and may uncheck the others of its group.
+bool TToolBar::CnCommand(WORD command) {
+  if (TToolButton* button = ButtonOfCommand(command)) {
+    for (TToolButton* b : buttons_) b->down_ = b->Down();
+    button->Click();
   }
-  if (m.Msg == CN_COMMAND) {
-    if (TToolButton* button = ButtonOfCommand(LOWORD(m.WParam))) {
-      // A click checks the button and may uncheck the others of its group.
-      for (TToolButton* b : buttons_) b->down_ = b->Down();
-      button->Click();
-    }
-    return;
+  return true;
+}
+
+bool TToolBar::CnNotify(NMHDR& header, LRESULT& result) {
+  if (header.code == TBN_DROPDOWN) {
+    TToolButton* button = ButtonOfCommand(reinterpret_cast<NMTOOLBARW&>(header).iItem);
+    result = button && button->CheckMenuDropdown() ? TBDDRET_DEFAULT : TBDDRET_NODEFAULT;
+    return true;
   }
-  if (m.Msg == CN_NOTIFY) {
-    auto* hdr = reinterpret_cast<NMHDR*>(m.LParam);
-    if (hdr->code == TBN_DROPDOWN) {
-      TToolButton* button = ButtonOfCommand(reinterpret_cast<NMTOOLBARW*>(m.LParam)->iItem);
-      m.Result = button && button->CheckMenuDropdown() ? TBDDRET_DEFAULT : TBDDRET_NODEFAULT;
-      return;
-    }
-    if (hdr->code == TBN_GETINFOTIPW) {
-      // The bar's tooltip shows the button's hint.
-      auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(m.LParam);
-      if (TToolButton* button = ButtonOfCommand(tip->iItem); button && tip->pszText && tip->cchTextMax > 0)
-        lstrcpynW(tip->pszText, fw::ItemText(button->Hint()).c_str(), tip->cchTextMax);
-      return;
-    }
-    if (hdr->code == NM_CUSTOMDRAW) {
-      m.Result = CustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(m.LParam));
-      return;
-    }
+  if (header.code == TBN_GETINFOTIPW) {
+    // The bar's tooltip shows the button's hint.
+    auto& tip = reinterpret_cast<NMTBGETINFOTIPW&>(header);
+    if (TToolButton* button = ButtonOfCommand(tip.iItem); button && tip.pszText && tip.cchTextMax > 0)
+      lstrcpynW(tip.pszText, fw::ItemText(button->Hint()).c_str(), tip.cchTextMax);
+    return true;
   }
-  TWinControl::WndProc(m);
+  if (header.code == NM_CUSTOMDRAW) {
+    result = CustomDraw(reinterpret_cast<NMTBCUSTOMDRAW&>(header));
+    return true;
+  }
+  return false;
 }

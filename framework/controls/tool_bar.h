@@ -104,6 +104,10 @@ class TToolBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool WmDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result);
+  bool WmMeasureItem(MEASUREITEMSTRUCT& item, LRESULT& result);
+  bool CnCommand(WORD command);
+  bool CnNotify(NMHDR& header, LRESULT& result);
   friend class TToolButton;
   void InsertButton(TToolButton* button);
   void RemoveButton(TToolButton* button);

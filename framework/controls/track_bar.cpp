@@ -158,16 +158,23 @@ void TTrackBar::SetTick(int value) {
 }
 
 void TTrackBar::WndProc(TMessage& m) {
-  if (m.Msg == CN_HSCROLL || m.Msg == CN_VSCROLL) {
-    const int position = static_cast<int>(SendMessageW(handle_, TBM_GETPOS, 0, 0));
-    if (position != position_) {
-      position_ = position;
-      OnChange(this);
-    }
-    m.Result = 0;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_HSCROLL:
+    case CN_VSCROLL: handled = CnScroll(m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TTrackBar::CnScroll(LRESULT& result) {
+  const int position = static_cast<int>(SendMessageW(handle_, TBM_GETPOS, 0, 0));
+  if (position != position_) {
+    position_ = position;
+    OnChange(this);
+  }
+  result = 0;
+  return true;
 }
 
 void TTrackBar::Loaded() {

@@ -51,6 +51,7 @@ class TTrackBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnScroll(LRESULT& result);
   void SetRange(int min, int max);
   void ApplyToWindow();
   int min_ = 0, max_ = 10, position_ = 0;

@@ -156,13 +156,20 @@ void TCustomUpDown::SetThousands(bool v) {
 }
 
 void TCustomUpDown::WndProc(TMessage& m) {
-  if (m.Msg == CN_VSCROLL || m.Msg == CN_HSCROLL) {
-    if (LOWORD(m.WParam) == SB_THUMBPOSITION) {
-      position_ = Position();
-      Click();
-    }
-    m.Result = 0;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_HSCROLL:
+    case CN_VSCROLL: handled = CnScroll(LOWORD(m.WParam), m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TCustomUpDown::CnScroll(WORD code, LRESULT& result) {
+  if (code == SB_THUMBPOSITION) {
+    position_ = Position();
+    Click();
+  }
+  result = 0;
+  return true;
 }

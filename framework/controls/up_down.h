@@ -44,6 +44,7 @@ class TCustomUpDown : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnScroll(WORD code, LRESULT& result);
   void SetRange(int min, int max);
   // Styles the system reads only when the window is made: make it again.
   void Remake();

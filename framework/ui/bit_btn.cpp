@@ -44,12 +44,18 @@ void TBitBtn::CreateParams(TCreateParams& p) {
 }
 
 void TBitBtn::WndProc(TMessage& m) {
-  if (m.Msg == CN_DRAWITEM) {
-    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam));
-    m.Result = TRUE;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_DRAWITEM: handled = CnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam), m.Result); break;
+    default: break;
   }
-  TButton::WndProc(m);
+  if (!handled) TButton::WndProc(m);
+}
+
+bool TBitBtn::CnDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result) {
+  DrawItem(item);
+  result = TRUE;
+  return true;
 }
 
 void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {

@@ -42,6 +42,7 @@ class TBitBtn : public TButton {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnDrawItem(const DRAWITEMSTRUCT& item, LRESULT& result);
   void DrawItem(const DRAWITEMSTRUCT& item);
   TBitmap glyph_;
   int numGlyphs_ = 1;

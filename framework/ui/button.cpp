@@ -36,11 +36,17 @@ void TButtonControl::CreateParams(TCreateParams& p) {
 }
 
 void TButtonControl::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND) {
-    if (HIWORD(m.WParam) == BN_CLICKED) Click();
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam)); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TButtonControl::CnCommand(WORD code) {
+  if (code == BN_CLICKED) Click();
+  return true;
 }
 
 TButton::TButton(TComponent* owner) : TButtonControl(owner) {}

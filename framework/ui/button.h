@@ -11,6 +11,9 @@ class TButtonControl : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+
+ private:
+  bool CnCommand(WORD code);
 };
 
 class TButton : public TButtonControl {

@@ -47,47 +47,45 @@ void TGraphicControl::VisibleChanged() {
 }
 
 void TGraphicControl::WndProc(TMessage& m) {
+  const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
+  bool handled = false;
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(m);
-      return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      HandleButtonDown(m);
-      return;
-    case WM_LBUTTONUP:
-      HandleButtonUp(m);
-      return;
-    case CM_MOUSEENTER:
-      mouseInControl_ = true;
-      return;
-    case CM_MOUSELEAVE:
-      mouseInControl_ = false;
-      return;
-    default:
-      TControl::WndProc(m);
-      return;
+    case WM_PAINT: handled = WmPaint(reinterpret_cast<HDC>(m.WParam)); break;
+    case WM_LBUTTONDOWN: handled = WmLButtonDown(KeysToShiftState(m.WParam), x, y); break;
+    case WM_LBUTTONDBLCLK: handled = WmLButtonDown(KeysToShiftState(m.WParam) | ssDouble, x, y); break;
+    case WM_LBUTTONUP: handled = WmLButtonUp(x, y); break;
+    case CM_MOUSEENTER: handled = CmMouseOver(true); break;
+    case CM_MOUSELEAVE: handled = CmMouseOver(false); break;
+    default: break;
   }
+  if (!handled) TControl::WndProc(m);
 }
 
-void TGraphicControl::HandlePaint(TMessage& m) {
-  if (!m.WParam) return;
-  canvas_.SetHandle(reinterpret_cast<HDC>(m.WParam));
+// The parent hands its DC to the windowless control it paints.
+bool TGraphicControl::WmPaint(HDC dc) {
+  if (!dc) return true;
+  canvas_.SetHandle(dc);
   Paint();
   canvas_.SetHandle(nullptr);
+  return true;
 }
 
-void TGraphicControl::HandleButtonDown(TMessage& m) {
+bool TGraphicControl::WmLButtonDown(TShiftState shift, int x, int y) {
   buttonDown_ = true;
-  MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
-            static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+  MouseDown(mbLeft, shift, x, y);
+  return true;
 }
 
-void TGraphicControl::HandleButtonUp(TMessage& m) {
-  if (!buttonDown_) return;
+bool TGraphicControl::WmLButtonUp(int x, int y) {
+  if (!buttonDown_) return true;
   buttonDown_ = false;
-  const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
   if (x >= 0 && y >= 0 && x < width_ && y < height_ && enabled_) Click();
+  return true;
+}
+
+bool TGraphicControl::CmMouseOver(bool inside) {
+  mouseInControl_ = inside;
+  return true;
 }
 
 namespace {

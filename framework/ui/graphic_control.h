@@ -26,9 +26,10 @@ class TGraphicControl : public TControl {
   void FontChanged() override { Invalidate(); }
 
  private:
-  void HandlePaint(TMessage& message);
-  void HandleButtonDown(TMessage& message);
-  void HandleButtonUp(TMessage& message);
+  bool WmPaint(HDC dc);
+  bool WmLButtonDown(TShiftState shift, int x, int y);
+  bool WmLButtonUp(int x, int y);
+  bool CmMouseOver(bool inside);
 
   TCanvas canvas_;
   bool buttonDown_ = false;

@@ -131,10 +131,18 @@ void TCustomListBox::SetItemHeight(int v) {
 }
 
 void TCustomListBox::WndProc(TMessage& m) {
-  if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == LBN_SELCHANGE) {
-    itemIndex_ = ItemIndex();
-    OnClick(this);
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_COMMAND: handled = CnCommand(HIWORD(m.WParam)); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// A selection change is the list's click; other notifications take the default way.
+bool TCustomListBox::CnCommand(WORD code) {
+  if (code != LBN_SELCHANGE) return false;
+  itemIndex_ = ItemIndex();
+  OnClick(this);
+  return true;
 }

@@ -28,6 +28,7 @@ class TCustomListBox : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnCommand(WORD code);
   friend class TListBoxStrings;
   std::unique_ptr<TStrings> items_;
   TStringList stored_;  // the items while there is no window

@@ -194,16 +194,22 @@ void TCustomMemo::CreateParams(TCreateParams& p) {
 }
 
 void TCustomMemo::WndProc(TMessage& m) {
-  if (m.Msg == WM_GETDLGCODE) {
-    // Asked with the key's message, the system's multi-line edit takes itself for a dialog's
-    // control and answers Escape by closing its parent (the page or form it lies on). The keys
-    // it keeps are decided here from the memo's own properties, so it is asked without one.
-    m.LParam = 0;
-    TCustomEdit::WndProc(m);
-    if (wantTabs_) m.Result |= DLGC_WANTTAB;
-    else m.Result &= ~DLGC_WANTTAB;
-    if (!wantReturns_) m.Result &= ~DLGC_WANTALLKEYS;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case WM_GETDLGCODE: handled = WmGetDlgCode(m); break;
+    default: break;
   }
+  if (!handled) TCustomEdit::WndProc(m);
+}
+
+// Asked with the key's message, the system's multi-line edit takes itself for a dialog's control
+// and answers Escape by closing its parent (the page or form it lies on). The keys it keeps are
+// decided here from the memo's own properties, so it is asked without one.
+bool TCustomMemo::WmGetDlgCode(TMessage& m) {
+  m.LParam = 0;
   TCustomEdit::WndProc(m);
+  if (wantTabs_) m.Result |= DLGC_WANTTAB;
+  else m.Result &= ~DLGC_WANTTAB;
+  if (!wantReturns_) m.Result &= ~DLGC_WANTALLKEYS;
+  return true;
 }

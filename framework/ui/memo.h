@@ -63,6 +63,8 @@ class TCustomMemo : public TCustomEdit {
   void WndProc(TMessage& message) override;
 
  private:
+  // Forwards the message without the key's message, then keeps the memo's own keys.
+  bool WmGetDlgCode(TMessage& m);
   std::unique_ptr<TStrings> lines_;
   bool wordWrap_ = true;
   int scrollBars_ = ssNone;

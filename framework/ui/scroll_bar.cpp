@@ -118,15 +118,22 @@ void TScrollBar::Scroll(int request, int trackPosition) {
 }
 
 void TScrollBar::WndProc(TMessage& m) {
-  if (m.Msg == CN_HSCROLL || m.Msg == CN_VSCROLL) {
-    // The 16-bit position of the notification is too small for large ranges: ask the bar.
-    SCROLLINFO si{};
-    si.cbSize = sizeof si;
-    si.fMask = SIF_TRACKPOS;
-    GetScrollInfo(handle_, SB_CTL, &si);
-    Scroll(LOWORD(m.WParam), si.nTrackPos);
-    m.Result = 0;
-    return;
+  bool handled = false;
+  switch (m.Msg) {
+    case CN_HSCROLL:
+    case CN_VSCROLL: handled = CnScroll(LOWORD(m.WParam), m.Result); break;
+    default: break;
   }
-  TWinControl::WndProc(m);
+  if (!handled) TWinControl::WndProc(m);
+}
+
+bool TScrollBar::CnScroll(WORD code, LRESULT& result) {
+  // The 16-bit position of the notification is too small for large ranges: ask the bar.
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_TRACKPOS;
+  GetScrollInfo(handle_, SB_CTL, &si);
+  Scroll(code, si.nTrackPos);
+  result = 0;
+  return true;
 }

@@ -36,6 +36,7 @@ class TScrollBar : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
+  bool CnScroll(WORD code, LRESULT& result);
   void Scroll(int request, int trackPosition);
   void ApplyToWindow();
   int kind_ = sbHorizontal;
