@@ -41,13 +41,9 @@ COLORREF SkinColour(const TMenuItemPaint& look, int index, int systemIndex) {
   return ResolveSkinColor(look.SkinData->Colors[static_cast<size_t>(index)]);
 }
 
-// The popup window the item is being drawn in: the window of the DC, else the newest popup
-// that has not learnt its menu yet.
+// The popup window the item is being drawn in: the window of the DC, or null.
 TWinSkinPopMenu* PopupOfCanvas(TCanvas& canvas) {
-  HWND window = WindowFromDC(canvas.Handle());
-  TWinSkinPopMenu* popup = TWinSkinPopMenu::OfWindow(window);
-  if (popup) popup->LearnMenu();
-  return popup;
+  return TWinSkinPopMenu::OfWindow(WindowFromDC(canvas.Handle()));
 }
 
 // The item's own bitmap: the popup's background under the item, or the skin's menu colour. The

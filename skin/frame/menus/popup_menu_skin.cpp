@@ -42,25 +42,9 @@ TWinSkinPopMenu::~TWinSkinPopMenu() {
   live.erase(std::remove(live.begin(), live.end(), this), live.end());
 }
 
-const std::vector<TWinSkinPopMenu*>& TWinSkinPopMenu::LivePopups() {
-  return Live();
-}
-
 TWinSkinPopMenu* TWinSkinPopMenu::OfWindow(HWND window) {
   for (TWinSkinPopMenu* popup : Live())
     if (popup->window_ == window && window) return popup;
-  return nullptr;
-}
-
-TWinSkinPopMenu* TWinSkinPopMenu::ForMenu(HMENU menu) {
-  auto& live = Live();
-  for (TWinSkinPopMenu* popup : live)
-    if (popup->menu_ == menu && menu) return popup;
-  for (auto it = live.rbegin(); it != live.rend(); ++it)
-    if (!(*it)->menu_) {
-      (*it)->menu_ = menu;
-      return *it;
-    }
   return nullptr;
 }
 
@@ -85,7 +69,6 @@ TBitmap* TWinSkinPopMenu::BitmapOfItem(const void* item) {
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData, std::function<bool()> enabled) {
   window_ = window;
   skinData_ = skinData;
-  menu_ = nullptr;
   enabled_ = std::move(enabled);
   subclass_.Install(window, [this](TMessage& m) { WindowProc(m); });
 }
@@ -110,10 +93,6 @@ bool TWinSkinPopMenu::BuildBackground() {
 
 TBitmap* TWinSkinPopMenu::Background() {
   return background_ || BuildBackground() ? background_.get() : nullptr;
-}
-
-void TWinSkinPopMenu::LearnMenu() {
-  if (!menu_ && window_) menu_ = reinterpret_cast<HMENU>(SendMessageW(window_, MN_GETHMENU, 0, 0));
 }
 
 void TWinSkinPopMenu::WindowProc(TMessage& m) {

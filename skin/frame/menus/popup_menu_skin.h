@@ -33,19 +33,13 @@ class TWinSkinPopMenu {
   TBitmap* Background();
   // Where the client area starts in the window (the items' coordinates are client ones).
   POINT ClientOffset() const;
-  // The popup learns which menu it shows from its window, once.
-  void LearnMenu();
   // The menu item (a parent of drawn items) this window shows, unless it knows one already.
   void CarryItem(const void* item) {
     if (!item_) item_ = item;
   }
 
-  // Live popup objects, oldest first.
-  static const std::vector<TWinSkinPopMenu*>& LivePopups();
   // The popup object of a popup window, or null.
   static TWinSkinPopMenu* OfWindow(HWND window);
-  // The popup showing `menu`; a menu not known yet is given to the newest popup without one.
-  static TWinSkinPopMenu* ForMenu(HMENU menu);
   // The popup carrying `item`; an item not known yet is given to the newest popup without one.
   static TWinSkinPopMenu* AssignItem(const void* item);
   // The background picture of the popup carrying `item`, or null.
@@ -69,7 +63,6 @@ class TWinSkinPopMenu {
   HWND window_ = nullptr;
   TSkinData* skinData_ = nullptr;
   std::unique_ptr<TBitmap> background_;
-  HMENU menu_ = nullptr;        // learnt from the first item drawn in the window
   const void* item_ = nullptr;  // the menu item (a parent of drawn items) this window shows
   std::function<bool()> enabled_;
   fw::WindowSubclass subclass_;
