@@ -40,6 +40,9 @@ class TSkinChoice : public TSkinControl {
                              ChoiceVertical vertical) const = 0;
 
  private:
+  // Message handlers; `handled` is what the base made of the message.
+  bool OnPaint(TMessage& message, bool handled);
+  bool OnEraseBackground(TMessage& message, bool handled);
   // The image the window's style draws from: the push-button frames for BS_PUSHLIKE.
   TBitmap* ImageFor(DWORD style) const;
   void FillBackground(HDC dc, const RECT& rect) const;

@@ -27,6 +27,7 @@ class TSkinHeader : public TSkinControl {
   int PressedItem() const { return pressed_; }
 
  private:
+  void OnLButtonDown(POINT at);  // the press goes on to the control
   bool HasImage() const;
   void TrackLeave();
   // Draws a section's frame and, unless it is owner-drawn, its caption and sort arrow.
