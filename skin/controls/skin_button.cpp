@@ -26,7 +26,7 @@ TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
 void TSkinButton::SetDefaultTransparency() {
   TControl* control = OwnerControl();
   bool tagged = control && control->Tag() == kTransparentButtonTag;
-  TransparentBackground = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent)) ? 1 : 0;
+  transparentBackground_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
 }
 
 void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
@@ -167,9 +167,9 @@ HDC TSkinButton::PrepareBitmap(const RECT& rect) {
   buffer_.emplace(w, h);
   HDC dc = buffer_->DC();
   const RECT local{0, 0, w, h};
-  if (TransparentBackground && OwnerControl())
+  if (transparentBackground_ && OwnerControl())
     DrawParentBackground(OwnerControl(), dc);
-  else if (TransparentBackground)
+  else if (transparentBackground_)
     FillParentColor(dc, local);
   else
     FillSkinColor(dc, local);

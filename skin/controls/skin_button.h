@@ -27,7 +27,7 @@ class TSkinButton : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  uint8_t TransparentBackground = 0;
+  bool TransparentBackground() const { return transparentBackground_; }
   bool IsDefault() const { return default_; }
   int LastFrameIndex() const { return lastFrame_; }  // Buttons frame of the last draw, 0 before
 
@@ -57,6 +57,7 @@ class TSkinButton : public TSkinControl {
   void SetDefaultTransparency();
 
   std::optional<fw::ScratchBitmap> buffer_;
+  bool transparentBackground_ = false;
   bool default_ = false;
   int lastFrame_ = 0;
   HGDIOBJ savedFont_ = nullptr;

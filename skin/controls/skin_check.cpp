@@ -39,7 +39,7 @@ void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
   TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
   SetVariant(Control() && image && !image->Empty() ? 1 : 0);
   const bool tagged = Control() && Control()->Tag() == kTransparentChoiceTag;
-  Transparent = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent)) ? 1 : 0;
+  transparent_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
 }
 
 void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
@@ -48,7 +48,7 @@ void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
   TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
   SetVariant(Attached() && image && !image->Empty() ? 1 : 0);
-  Transparent = SkinData() && HasOption(*SkinData(), xoTransparent) ? 1 : 0;
+  transparent_ = SkinData() && HasOption(*SkinData(), xoTransparent);
 }
 
 TBitmap* TSkinChoice::ImageFor(DWORD style) const {
@@ -78,7 +78,7 @@ bool TSkinChoice::OnPaint(TMessage& m, bool handled) {
 }
 
 bool TSkinChoice::OnEraseBackground(TMessage& m, bool handled) {
-  if (Transparent) {
+  if (transparent_) {
     HandleEraseBackground(m);
     return true;
   }
@@ -99,17 +99,10 @@ void TSkinChoice::AfterMessage(TMessage& m) {
       Repaint();
       break;
     case WM_MOUSEMOVE:
-      TrackMouseLeave(Window());
-      if (!Hot()) {
-        SetHot(true);
-        Repaint();
-      }
+      OnMouseMove();
       break;
     case WM_MOUSELEAVE:
-      if (Hot()) {
-        SetHot(false);
-        Repaint();
-      }
+      OnMouseLeave();
       break;
     default:
       TSkinControl::AfterMessage(m);
@@ -117,8 +110,21 @@ void TSkinChoice::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinChoice::OnMouseMove() {
+  TrackMouseLeave(Window());
+  if (Hot()) return;
+  SetHot(true);
+  Repaint();
+}
+
+void TSkinChoice::OnMouseLeave() {
+  if (!Hot()) return;
+  SetHot(false);
+  Repaint();
+}
+
 void TSkinChoice::FillBackground(HDC dc, const RECT& all) const {
-  if (!Transparent)
+  if (!transparent_)
     FillSkinColor(dc, all);
   else if (Control())
     DrawParentBackground(Control(), dc);
@@ -254,12 +260,12 @@ void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const Choi
 void TSkinCheckBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
   if (Attached()) return;
-  BoundState = 0;
+  boundState_ = 0;
   TSkinChoice::Attach(host, skinData, useSkinColor, sharedCanvas);
 }
 
 void TSkinCheckBox::AfterMessage(TMessage& m) {
-  if (m.Msg == BM_SETCHECK) BoundState = static_cast<int>(m.WParam) + 1;
+  if (m.Msg == BM_SETCHECK) boundState_ = static_cast<int>(m.WParam) + 1;
   TSkinChoice::AfterMessage(m);
 }
 
@@ -282,8 +288,8 @@ int TSkinCheckBox::FrameIndex(DWORD style, LRESULT buttonState) {
     } else if (info.FindProperty("Checked")) {
       s.base = IsTrue(Control(), "Checked") ? kCheckChecked : kCheckUnchecked;
     }
-    if (info.FindProperty("DataField") && BoundState != 0)
-      s.base = BoundState == 3 ? kCheckGrayed : BoundState;
+    if (info.FindProperty("DataField") && boundState_ != 0)
+      s.base = boundState_ == 3 ? kCheckGrayed : boundState_;
     if (info.FindProperty("DataBinding")) s.base = kCheckUnchecked;
   }
   s.disabled = (style & WS_DISABLED) != 0;

@@ -89,7 +89,6 @@ class TSkinControl : public TComponent {
   int32_t Variant() const { return variant_; }
   bool UsesSkinColor() const { return useSkinColor_; }
   bool Attached() const { return attached_; }
-  bool HookInstalled() const { return savedHook_ != nullptr || subclass_.Installed(); }
   TControlSkinHost* Host() const { return host_; }
   TSkinData* SkinData() const { return skinData_; }
   TCanvas* SharedCanvas() const { return sharedCanvas_; }
@@ -177,6 +176,7 @@ class TSkinControl : public TComponent {
 
  private:
   void Unregister();
+  bool HookInstalled() const { return savedHook_ != nullptr || subclass_.Installed(); }
   bool OnNcDestroy(TMessage& message);
   void OnRecreateWindow();
   void DrawWhole(HDC dc);  // Draw over the window's whole rectangle, a failure swallowed

@@ -64,36 +64,50 @@ void TSkinHeader::TrackLeave() {
 
 void TSkinHeader::AfterMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_MOUSEMOVE: {
-      const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
-      const int item = HeaderItemAt(hotAreas_.data(), static_cast<int>(hotAreas_.size()), x, y);
-      if (item >= 0 && item != hot_) {
-        hot_ = item;
-        Repaint();
-      }
-      TrackLeave();
+    case WM_MOUSEMOVE:
+      OnMouseMove(MousePoint(m.LParam));
       break;
-    }
     case CM_RECREATEWND:
-      hot_ = pressed_ = -1;
-      TakeRemadeWindow();
-      Repaint();
+      OnRecreated();
       break;
     case WM_MOUSELEAVE:
-      hot_ = -1;
-      Repaint();
+      OnMouseLeave();
       break;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-      if (pressed_ >= 0) {
-        pressed_ = -1;
-        Repaint();
-      }
+      OnRelease();
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+void TSkinHeader::OnMouseMove(POINT at) {
+  const int item = HeaderItemAt(hotAreas_.data(), static_cast<int>(hotAreas_.size()), at.x, at.y);
+  if (item >= 0 && item != hot_) {
+    hot_ = item;
+    Repaint();
+  }
+  TrackLeave();
+}
+
+void TSkinHeader::OnRecreated() {
+  hot_ = pressed_ = -1;
+  TakeRemadeWindow();
+  Repaint();
+}
+
+void TSkinHeader::OnMouseLeave() {
+  hot_ = -1;
+  Repaint();
+}
+
+// The press ends (released or the capture taken away): no item is drawn pressed.
+void TSkinHeader::OnRelease() {
+  if (pressed_ < 0) return;
+  pressed_ = -1;
+  Repaint();
 }
 
 namespace {

@@ -28,6 +28,10 @@ class TSkinHeader : public TSkinControl {
 
  private:
   void OnLButtonDown(POINT at);  // the press goes on to the control
+  void OnMouseMove(POINT at);
+  void OnRecreated();
+  void OnMouseLeave();
+  void OnRelease();
   bool HasImage() const;
   void TrackLeave();
   // Draws a section's frame and, unless it is owner-drawn, its caption and sort arrow.

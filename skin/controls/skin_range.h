@@ -85,6 +85,8 @@ class TSkinUpDown : public TSkinControl {
   bool OnEraseBackground(HDC dc, TMessage& message);
   bool OnLButtonDown(TMessage& message);
   bool OnLButtonUp(TMessage& message);
+  void OnMouseMove();
+  void OnMouseLeave();
   int HalfUnderCursor() const;
   bool belongsToEdit_;
   int scrollerKind_;

@@ -90,26 +90,32 @@ bool TSkinUpDown::OnLButtonUp(TMessage& m) {
 
 void TSkinUpDown::AfterMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_MOUSEMOVE: {
-      // The half under the pointer lights up; the system tells when the pointer leaves.
-      TrackMouseLeave(Window());
-      const int half = HalfUnderCursor();
-      SetHot(half >= 0);
-      if (half != hotHalf_) {
-        hotHalf_ = half;
-        PaintWindow(nullptr);
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove();
       break;
-    }
     case WM_MOUSELEAVE:
-      SetHot(false);
-      hotHalf_ = -1;
-      PaintWindow(nullptr);
+      OnMouseLeave();
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+// The half under the pointer lights up; the system tells when the pointer leaves.
+void TSkinUpDown::OnMouseMove() {
+  TrackMouseLeave(Window());
+  const int half = HalfUnderCursor();
+  SetHot(half >= 0);
+  if (half == hotHalf_) return;
+  hotHalf_ = half;
+  PaintWindow(nullptr);
+}
+
+void TSkinUpDown::OnMouseLeave() {
+  SetHot(false);
+  hotHalf_ = -1;
+  PaintWindow(nullptr);
 }
 
 int TSkinUpDown::HalfUnderCursor() const {

@@ -229,7 +229,7 @@ TEST_F(ChoiceSkinTest, TransparentChoicesInsideAGroupShowThePartOfTheGroupUnderT
     HWND window = static_cast<TWinControl*>(c)->Handle();
     auto* skin = SkinOf<TSkinChoice>(window);
     ASSERT_NE(skin, nullptr) << c->Caption();
-    ASSERT_EQ(skin->Transparent, 1);
+    ASSERT_TRUE(skin->Transparent());
     ASSERT_EQ(skin->Variant(), 1) << "painted whole by the skin";
     const testing_support::Capture shot = capture_window(window);
     // The right part of the control holds neither glyph nor caption: only what is under it.
