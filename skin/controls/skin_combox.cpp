@@ -166,61 +166,82 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       break;
-    case WM_MOUSEMOVE: {
-      TrackMouseLeave(Window());
-      const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-      const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-      const bool over = PtInRect(&buttonRect_, p) != FALSE;
-      if (Hot() && (!over || !enabled)) {
-        SetHot(false);
-        RefreshButton();
-      } else if (!Hot() && over && enabled) {
-        SetHot(true);
-        RefreshButton();
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove(MousePoint(m.LParam));
       break;
-    }
     case WM_DRAWITEM:
       RefreshButton();
       break;
     case WM_NCPAINT:
-      // Only the frame was painted: the button goes over it again without a new paint cycle
-      // (within one, it is drawn once, after the combo painted).
-      if (!paintCoversWindow_ && !GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+      OnNcPainted();
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      SetPressed(true);
-      RefreshButton();
+      OnButtonPressed(true);
       break;
     case WM_LBUTTONUP:
-      SetPressed(false);
-      RefreshButton();
+      OnButtonPressed(false);
       break;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-      if (Hot()) {
-        SetHot(false);
-        RefreshButton();
-      }
+      OnMouseLeave();
       break;
     case CM_RECREATEWND:
-      // A new window with a new list: its parts are attached again.
-      TSkinControl::AfterMessage(m);
-      ReleaseParts();
-      if (Window() && IsWindow(Window())) AttachParts(true);
+      OnRecreated(m);
       break;
     case CN_COMMAND:
-      if (HIWORD(m.WParam) == CBN_DROPDOWN) dropped_ = true;
-      if (HIWORD(m.WParam) == CBN_CLOSEUP) {
-        dropped_ = false;
-        SetPressed(false);
-        RefreshButton();
-      }
+      OnCommand(HIWORD(m.WParam));
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
+  }
+}
+
+// The button is hot while the pointer is over it and the combo enabled.
+void TSkinComBox::OnMouseMove(POINT at) {
+  TrackMouseLeave(Window());
+  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool over = PtInRect(&buttonRect_, at) != FALSE;
+  if (Hot() && (!over || !enabled)) {
+    SetHot(false);
+    RefreshButton();
+  } else if (!Hot() && over && enabled) {
+    SetHot(true);
+    RefreshButton();
+  }
+}
+
+// Only the frame was painted: the button goes over it again without a new paint cycle (within
+// one, it is drawn once, after the combo painted).
+void TSkinComBox::OnNcPainted() {
+  if (!paintCoversWindow_ && !GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+}
+
+void TSkinComBox::OnButtonPressed(bool down) {
+  SetPressed(down);
+  RefreshButton();
+}
+
+void TSkinComBox::OnMouseLeave() {
+  if (!Hot()) return;
+  SetHot(false);
+  RefreshButton();
+}
+
+// A new window with a new list: its parts are attached again.
+void TSkinComBox::OnRecreated(TMessage& m) {
+  TSkinControl::AfterMessage(m);
+  ReleaseParts();
+  if (Window() && IsWindow(Window())) AttachParts(true);
+}
+
+void TSkinComBox::OnCommand(UINT code) {
+  if (code == CBN_DROPDOWN) dropped_ = true;
+  if (code == CBN_CLOSEUP) {
+    dropped_ = false;
+    SetPressed(false);
+    RefreshButton();
   }
 }
 

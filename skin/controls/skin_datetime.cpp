@@ -153,22 +153,44 @@ bool TSkinDateTime::OnNcPaint(TMessage& m) {
 }
 
 void TSkinDateTime::AfterMessage(TMessage& m) {
-  if (m.Msg == WM_PAINT && ownsFrame_) {
-    if (arrow_) arrow_->Place();
-    return;
+  switch (m.Msg) {
+    case WM_PAINT:
+      OnPainted(m);
+      break;
+    case CM_RECREATEWND:
+      OnRecreated(m);
+      break;
+    case WM_SIZE:
+      OnSized(m);
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
   }
-  if (m.Msg == CM_RECREATEWND && arrow_) {
-    // The arrow's window went with the picker's old window: it is made again in the new one.
+}
+
+// With the skin's own frame the arrow only follows the picker; otherwise the base repaints.
+void TSkinDateTime::OnPainted(TMessage& m) {
+  if (!ownsFrame_) {
     TSkinControl::AfterMessage(m);
-    arrow_->Bind(this, Control());
     return;
   }
-  if (m.Msg == WM_SIZE && arrow_) {
-    arrow_->Place();
-    arrow_->Invalidate();
-    return;
-  }
+  if (arrow_) arrow_->Place();
+}
+
+// The arrow's window went with the picker's old window: it is made again in the new one.
+void TSkinDateTime::OnRecreated(TMessage& m) {
   TSkinControl::AfterMessage(m);
+  if (arrow_) arrow_->Bind(this, Control());
+}
+
+void TSkinDateTime::OnSized(TMessage& m) {
+  if (!arrow_) {
+    TSkinControl::AfterMessage(m);
+    return;
+  }
+  arrow_->Place();
+  arrow_->Invalidate();
 }
 
 void TSkinDateTime::UpdateSkin() {

@@ -128,43 +128,63 @@ bool TSkinEdit::OnNcPaint(TMessage& m) {
 void TSkinEdit::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      if (!ownsFrame_)
-        PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      else
-        RestoreInnerRing(reinterpret_cast<HDC>(m.WParam));
+      OnPainted(reinterpret_cast<HDC>(m.WParam));
       break;
     case WM_NCPAINT:
-      // The frame alone repainted (focus, size): the system's border would show again. Within a
-      // paint cycle (client still to be painted) the border is drawn once, after the paint.
-      if (!GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+      OnNcPainted();
       break;
     case WM_PRINT:
-      if (m.WParam) {
-        PrintBorder(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        fw::WindowDC dc(Window(), fw::WindowDC::kWindow);
-        if (dc.get()) PrintBorder(dc.get());
-      }
+      OnPrint(reinterpret_cast<HDC>(m.WParam));
       break;
     case CM_RECREATEWND:
-      // The spin button went with the old window; the new one is found at the next draw.
-      if (upDown_) RemoveFreeNotification(upDown_);
-      upDown_ = nullptr;
-      TSkinControl::AfterMessage(m);
+      OnRecreated(m);
       break;
     case SKM_PAINTCLIENT:
-      if (m.LParam == SkinMessageTag) {
-        if (m.WParam) {
-          TMessage paint{WM_PAINT, m.WParam, 0, 0};
-          CallSaved(paint);
-        }
-        m.Result = SkinMessageTag;
-      }
+      OnPaintClient(m);
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+void TSkinEdit::OnPainted(HDC dc) {
+  if (!ownsFrame_)
+    PaintWindow(dc);
+  else
+    RestoreInnerRing(dc);
+}
+
+// The frame alone repainted (focus, size): the system's border would show again. Within a paint
+// cycle (client still to be painted) the border is drawn once, after the paint.
+void TSkinEdit::OnNcPainted() {
+  if (!GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+}
+
+void TSkinEdit::OnPrint(HDC dc) {
+  if (dc) {
+    PrintBorder(dc);
+  } else {
+    fw::WindowDC windowDC(Window(), fw::WindowDC::kWindow);
+    if (windowDC.get()) PrintBorder(windowDC.get());
+  }
+}
+
+// The spin button went with the old window; the new one is found at the next draw.
+void TSkinEdit::OnRecreated(TMessage& m) {
+  if (upDown_) RemoveFreeNotification(upDown_);
+  upDown_ = nullptr;
+  TSkinControl::AfterMessage(m);
+}
+
+// The engine's own request for the client's paint into a DC (wParam), answered with the tag.
+void TSkinEdit::OnPaintClient(TMessage& m) {
+  if (m.LParam != SkinMessageTag) return;
+  if (m.WParam) {
+    TMessage paint{WM_PAINT, m.WParam, 0, 0};
+    CallSaved(paint);
+  }
+  m.Result = SkinMessageTag;
 }
 
 // The frame's inner white ring lies on the client's outermost pixels when the system's border is

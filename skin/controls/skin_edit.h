@@ -42,6 +42,11 @@ class TSkinEdit : public TSkinControl {
 
  private:
   bool OnNcPaint(TMessage& message);
+  void OnPainted(HDC dc);
+  void OnNcPainted();
+  void OnPrint(HDC dc);
+  void OnRecreated(TMessage& message);
+  void OnPaintClient(TMessage& message);
   void FindUpDown();
   void PrintBorder(HDC dc);
   void RestoreInnerRing(HDC dc);   // dc may be null: the client DC is used
@@ -79,6 +84,12 @@ class TSkinComBox : public TSkinControl {
 
  private:
   bool OnPaint(TMessage& message);
+  void OnMouseMove(POINT at);
+  void OnNcPainted();
+  void OnButtonPressed(bool down);
+  void OnMouseLeave();
+  void OnRecreated(TMessage& message);
+  void OnCommand(UINT code);
   void AttachParts(bool withListSkin);
   void ReleaseParts();
   void RefreshButton();
@@ -149,6 +160,9 @@ class TSkinDateTime : public TSkinControl {
 
  private:
   bool OnNcPaint(TMessage& message);
+  void OnPainted(TMessage& message);
+  void OnRecreated(TMessage& message);
+  void OnSized(TMessage& message);
   TArrowButton* arrow_ = nullptr;  // owned by this object
   bool ownsFrame_ = false;
 };

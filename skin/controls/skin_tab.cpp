@@ -137,18 +137,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
 void TSkinTab::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case CM_RECREATEWND:
-      // The pages' windows were made again with the control's.
-      TakeRemadeWindow();
-      if (Control())
-        for (int k = 0; k < Control()->ControlCount(); ++k)
-          for (int i = 0; i < Control()->Controls(k)->ComponentCount(); ++i)
-            if (auto* page = dynamic_cast<TSkinTabSheet*>(Control()->Controls(k)->Components(i)))
-              page->TakeRemadeWindow();
-      upDown_ = nullptr;
-      ReadState();
-      PrepareImages();
-      FindUpDown();
-      Repaint();
+      OnRecreated();
       break;
     case WM_SIZE:
       FindUpDown();  // tabs that stop fitting bring their up-down
@@ -160,6 +149,21 @@ void TSkinTab::AfterMessage(TMessage& m) {
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+// The control made its window again, and the pages' windows with it.
+void TSkinTab::OnRecreated() {
+  TakeRemadeWindow();
+  if (Control())
+    for (int k = 0; k < Control()->ControlCount(); ++k)
+      for (int i = 0; i < Control()->Controls(k)->ComponentCount(); ++i)
+        if (auto* page = dynamic_cast<TSkinTabSheet*>(Control()->Controls(k)->Components(i)))
+          page->TakeRemadeWindow();
+  upDown_ = nullptr;
+  ReadState();
+  PrepareImages();
+  FindUpDown();
+  Repaint();
 }
 
 bool TSkinTab::ClickCloseBox(POINT p) {

@@ -55,6 +55,7 @@ class TSkinTab : public TSkinControl {
   bool WantsCloseBoxes() const;
   void ExcludeUpDown(HDC dc) const;
   bool ClickCloseBox(POINT at);  // true: a close box was under the press
+  void OnRecreated();
   std::wstring TabText(int index) const;
   // Draws a tab's caption (icon and text) centred in `tab` of the drawn strip.
   void DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF colour);
