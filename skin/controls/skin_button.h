@@ -105,6 +105,10 @@ class TSkinSpeedButton : public TSkinBitButton {
  private:
   bool OnPaint(TMessage& message);
   bool OnLButtonDown(TMessage& message);
+  void OnSpaceKey(UINT key, bool down);
+  void OnReleased();
+  void OnPointerEnter();
+  void OnPointerLeave();
   void DrawOn(HDC dc);
   bool painting_ = false;
   int lastState_ = 0;

@@ -70,34 +70,47 @@ void TSkinSpeedButton::AfterMessage(TMessage& m) {
       UnhookControl();
       break;
     case WM_KEYDOWN:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(true);
-        PaintWindow(nullptr);
-      }
+      OnSpaceKey(static_cast<UINT>(m.WParam), true);
       break;
     case WM_KEYUP:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(false);
-        PaintWindow(nullptr);
-      }
+      OnSpaceKey(static_cast<UINT>(m.WParam), false);
       break;
     case WM_LBUTTONUP:
-      SetPressed(false);
-      PaintWindow(nullptr);
+      OnReleased();
       break;
     case CM_MOUSEENTER:
-      SetHot(true);
-      PaintWindow(nullptr);
+      OnPointerEnter();
       break;
     case CM_MOUSELEAVE:
-      SetHot(false);
-      SetPressed(false);
-      if (GraphicControl() && GraphicControl()->Visible()) PaintWindow(nullptr);
+      OnPointerLeave();
       break;
     default:
       TSkinButton::AfterMessage(m);
       break;
   }
+}
+
+// Windowless: every change of look is painted at once on the parent's DC.
+void TSkinSpeedButton::OnSpaceKey(UINT key, bool down) {
+  if (key != VK_SPACE) return;
+  SetPressed(down);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnReleased() {
+  SetPressed(false);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnPointerEnter() {
+  SetHot(true);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnPointerLeave() {
+  SetHot(false);
+  SetPressed(false);
+  if (GraphicControl() && GraphicControl()->Visible()) PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::PaintWindow(HDC dc) {
