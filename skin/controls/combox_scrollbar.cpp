@@ -38,11 +38,11 @@ TComboxScrollBar::~TComboxScrollBar() {
 bool TComboxScrollBar::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_NCPAINT:
-      return true;  // the list paints its frame; the bar is painted over it afterwards
+      return false;  // the list paints its frame; the bar is painted over it afterwards
     case WM_NCMOUSEMOVE:
-      return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
+      return m.WParam == HTHSCROLL || m.WParam == HTVSCROLL;  // over the bar: the skin's, not the list's
     case WM_NCLBUTTONDOWN:
-      return !DragThumb(m);
+      return DragThumb(m);
     default:
       return TSkinControl::BeforeMessage(m);
   }
@@ -64,9 +64,9 @@ void TComboxScrollBar::AfterMessage(TMessage& m) {
 
 void TComboxScrollBar::Draw(HDC dc, const RECT&) {
   SCROLLBARINFO bar;
-  if (!SkinData || !dc || !QueryVerticalBar(Handle, bar)) return;
+  if (!SkinData() || !dc || !QueryVerticalBar(Window(), bar)) return;
   RECT window{};
-  if (!GetWindowRect(Handle, &window)) return;
+  if (!GetWindowRect(Window(), &window)) return;
   TScrollBarPaint p;
   p.width = bar.rcScrollBar.right - bar.rcScrollBar.left;
   p.height = bar.rcScrollBar.bottom - bar.rcScrollBar.top;
@@ -78,7 +78,7 @@ void TComboxScrollBar::Draw(HDC dc, const RECT&) {
   p.active = dragging_ ? spThumb : spNone;
   p.dragging = dragging_;
   const fw::ScratchBitmap buffer(p.width, p.height);
-  if (!PaintSkinScrollBar(*SkinData, p, buffer.Bitmap())) return;
+  if (!PaintSkinScrollBar(*SkinData(), p, buffer.Bitmap())) return;
   BitBlt(dc, bar.rcScrollBar.left - window.left, bar.rcScrollBar.top - window.top, p.width, p.height,
          buffer.DC(), 0, 0, SRCCOPY);
 }
@@ -86,7 +86,7 @@ void TComboxScrollBar::Draw(HDC dc, const RECT&) {
 bool TComboxScrollBar::DragThumb(const TMessage& m) {
   if (m.WParam != HTVSCROLL || dragging_) return false;
   SCROLLBARINFO bar;
-  if (!QueryVerticalBar(Handle, bar)) return false;
+  if (!QueryVerticalBar(Window(), bar)) return false;
   const POINT press{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   const int along = press.y - bar.rcScrollBar.top;
   if (along < bar.xyThumbTop || along >= bar.xyThumbBottom) return false;
@@ -95,7 +95,7 @@ bool TComboxScrollBar::DragThumb(const TMessage& m) {
 }
 
 void TComboxScrollBar::TrackThumb(POINT press, const SCROLLBARINFO& bar) {
-  const HWND window = Handle;
+  const HWND window = Window();
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_ALL;

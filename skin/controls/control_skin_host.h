@@ -25,8 +25,14 @@ class TControlSkinHost {
   virtual TSkinData* HostSkinData() const = 0;
   // The canvas every control skin of this host draws with.
   virtual TCanvas& HostCanvas() = 0;
-  // The control skins registered with this host, in attach order.
-  virtual std::vector<TSkinControl*>& ControlSkins() = 0;
+  // The control skins registered with this host, in attach order. Read only: a skin joins and
+  // leaves through the two operations below.
+  virtual const std::vector<TSkinControl*>& ControlSkins() const = 0;
+  // Adds `skin` at the end unless it is registered already.
+  virtual void RegisterControlSkin(TSkinControl& skin) = 0;
+  virtual void UnregisterControlSkin(TSkinControl& skin) = 0;
+  // The registered skin serving `window`, or null.
+  virtual TSkinControl* FindControlSkin(HWND window) const = 0;
   // The host paints its own frame (a menu band included).
   virtual bool HostFrameEnabled() const = 0;
   // A menu a control refers to (its "Menu" property) is drawn in the skin's look from now on.

@@ -3,6 +3,7 @@
 #include "skin/controls/control_walker.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
@@ -26,10 +27,9 @@ std::string UpperClassName(const TObject& object) {
 }  // namespace
 
 void TControlWalker::AttachControlSkins() {
-  std::vector<TSkinControl*>& controls = host_.ControlSkins();
-  for (TSkinControl* skin : std::vector<TSkinControl*>(controls))
-    if (skin->State == scsWindowGone) {
-      controls.erase(std::remove(controls.begin(), controls.end(), skin), controls.end());
+  for (TSkinControl* skin : std::vector<TSkinControl*>(host_.ControlSkins()))
+    if (skin->State() == scsWindowGone) {
+      host_.UnregisterControlSkin(*skin);
       if (TComponent* owner = skin->Owner()) owner->DestroyComponent(skin);
     }
   if (!host_.HostSkinData()) return;
@@ -74,7 +74,7 @@ bool TControlWalker::HasControlSkin(TControl* control) const {
   if (control->Perform(SKM_QUERYSKINNED) == 1) return true;
   const std::vector<TSkinControl*>& controls = host_.ControlSkins();
   return std::any_of(controls.begin(), controls.end(), [control](const TSkinControl* skin) {
-    return skin->Control == control || skin->GraphicControl == control;
+    return skin->Control() == control || skin->GraphicControl() == control;
   });
 }
 
@@ -100,7 +100,7 @@ void TControlWalker::DispatchControl(TControl* control, TComponent* owner) {
     auto* skin = dynamic_cast<TSkinControl*>(made);
     const std::vector<TSkinControl*>& controls = host_.ControlSkins();
     if (skin && std::find(controls.begin(), controls.end(), skin) == controls.end()) {
-      skin->Attach(&host_, &data, skin->UseSkinColor != 0, &host_.HostCanvas());
+      skin->Attach(&host_, &data, skin->UsesSkinColor(), &host_.HostCanvas());
       if (control->InheritsFrom("TCustomPanel")) WalkChildControls(ObjectAs<TWinControl>(control));
     }
     return;
@@ -113,24 +113,16 @@ void TControlWalker::DispatchControl(TControl* control, TComponent* owner) {
 }
 
 void TControlWalker::ReleaseControlSkins(bool destroying) {
-  std::vector<TSkinControl*>& controls = host_.ControlSkins();
-  while (!controls.empty()) {
-    TSkinControl* skin = controls.front();
-    controls.erase(controls.begin());
-    if (!destroying && skin->State != scsWindowGone) skin->Detach();
+  while (!host_.ControlSkins().empty()) {
+    TSkinControl* skin = host_.ControlSkins().front();
+    host_.UnregisterControlSkin(*skin);
+    if (!destroying && skin->State() != scsWindowGone) skin->Detach();
     if (TComponent* owner = skin->Owner()) owner->DestroyComponent(skin);
   }
 }
 
 TSkinControl* TControlWalker::FindControlSkin(HWND window) const {
-  return FindControlSkinIn(host_.ControlSkins(), window);
-}
-
-TSkinControl* FindControlSkinIn(const std::vector<TSkinControl*>& skins, HWND window) {
-  if (!window) return nullptr;
-  for (TSkinControl* skin : skins)
-    if (skin->Handle == window) return skin;
-  return nullptr;
+  return host_.FindControlSkin(window);
 }
 
 bool IsExcludedControlClass(std::string_view upperClass) {

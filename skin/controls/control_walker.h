@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 class TComponent;
 class TControl;
@@ -43,8 +42,5 @@ class TControlWalker {
 
   TControlSkinHost& host_;
 };
-
-// The control skin object of `window` among `skins`, or null.
-TSkinControl* FindControlSkinIn(const std::vector<TSkinControl*>& skins, HWND window);
 
 }  // namespace quarnel

@@ -19,17 +19,17 @@ void TSkinAdvPage::Attach(TControlSkinHost* host, TSkinData* skinData, bool useS
                           TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  if (Mode == kPictureMode) GiveTabPictures(false);
+  if (mode_ == kPictureMode) GiveTabPictures(false);
   upDown_ = SkinChildUpDown(*this, upDown_);
 }
 
 void TSkinAdvPage::UpdateSkin() {
-  if (Mode == kPictureMode) GiveTabPictures(false);
+  if (mode_ == kPictureMode) GiveTabPictures(false);
   TSkinControl::UpdateSkin();
 }
 
 void TSkinAdvPage::Detach() {
-  if (Active && State != scsWindowGone && Mode == kPictureMode) GiveTabPictures(true);
+  if (Active() && State() != scsWindowGone && mode_ == kPictureMode) GiveTabPictures(true);
   TSkinControl::Detach();
 }
 
@@ -39,14 +39,14 @@ void TSkinAdvPage::Draw(HDC, const RECT&) {
 
 // Frame 1 for the tabs, frame 2 for the active one; empty pictures give the control its own look.
 void TSkinAdvPage::GiveTabPictures(bool empty) {
-  if (!Control) return;
+  if (!Control()) return;
   const char* names[] = {"TabBackGround", "TabBackGroundActive"};
   for (int i = 0; i < 2; ++i) {
-    auto* target = ObjectAs<TBitmap>(GetObjectPropByName(Control, names[i], TBitmap::StaticClass()));
+    auto* target = ObjectAs<TBitmap>(GetObjectPropByName(Control(), names[i], TBitmap::StaticClass()));
     if (!target) continue;
     TBitmap picture;
-    if (!empty && SkinData && SkinData->Tabs && !SkinData->Tabs->Image.Empty()) {
-      TDataSkinBorder& tabs = *SkinData->Tabs;
+    if (!empty && SkinData() && SkinData()->Tabs && !SkinData()->Tabs->Image.Empty()) {
+      TDataSkinBorder& tabs = *SkinData()->Tabs;
       picture.SetSize(kPictureWidth, kPictureHeight);
       const RECT all{0, 0, kPictureWidth, kPictureHeight};
       FillSkinColor(picture.DC(), all);
@@ -55,13 +55,12 @@ void TSkinAdvPage::GiveTabPictures(bool empty) {
     }
     target->Assign(picture);
   }
-  Control->Invalidate();
+  Control()->Invalidate();
 }
 
 TSkinControl* MakeAdvPageSkin(const SkinRequest& r) {
   if (!r.control) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinAdvPage>(r.control);
-  skin->Mode = r.variant;
+  auto* skin = TComponent::CreateIn<TSkinAdvPage>(r.control, r.variant);
   skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   return skin;
 }

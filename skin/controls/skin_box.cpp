@@ -12,35 +12,34 @@
 namespace quarnel {
 
 void TSkinBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
-  if (Attached() || State != scsCreated) return;
+  if (Attached() || State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
-  UseSkinColor = useSkinColor ? 1 : 0;
   BindWindowedControl(control, skinData, host, sharedCanvas);
-  if (UseSkinColor) {
+  if (useSkinColor) {
     TakeParentBackground();
-    SavedColor = control->Color();
+    TakeSkinColor(control->Color());
     control->SetColor(SkinFaceColor());
     TakeCaptionColor();
   }
   toolBarDraw_.Install(*control);
-  State = scsAttached;
+  MarkAttached();
 }
 
 void TSkinBox::Detach() {
   toolBarDraw_.Remove();
-  if (State == scsAttached && UseSkinColor && Control) {
+  if (State() == scsAttached && UsesSkinColor() && Control()) {
     GiveParentBackground();
-    Control->SetColor(SavedColor);
+    Control()->SetColor(SavedColor());
     GiveCaptionColor();
   }
-  Active = 0;
-  if (State != kBoxStateReleased && State != scsWindowGone) State = scsDetached;
+  MarkDetached();
 }
 
 void TSkinBox::UpdateSkin() {
   TSkinControl::UpdateSkin();
-  if (captionColorTaken_ && Control) Control->Font()->SetColor(SkinCaptionColor(savedFontColor_, SkinData));
+  if (captionColorTaken_ && Control())
+    Control()->Font()->SetColor(SkinCaptionColor(savedFontColor_, SkinData()));
 }
 
 void TSkinBox::BeforeDestruction() {
@@ -56,14 +55,14 @@ void TSkinBox::Notification(TComponent* component, TOperation operation) {
 }
 
 void TSkinBox::TakeCaptionColor() {
-  TFont* font = Control->Font();
+  TFont* font = Control()->Font();
   const TColor own = font->Color();
-  const TColor skin = SkinCaptionColor(own, SkinData);
+  const TColor skin = SkinCaptionColor(own, SkinData());
   if (skin == own) return;
   savedFontColor_ = own;
-  savedParentFont_ = Control->ParentFont();
-  for (int i = 0; i < Control->ControlCount(); ++i) {
-    TControl* child = Control->Controls(i);
+  savedParentFont_ = Control()->ParentFont();
+  for (int i = 0; i < Control()->ControlCount(); ++i) {
+    TControl* child = Control()->Controls(i);
     if (!child->ParentFont()) continue;
     fontFollowers_.push_back(child);
     FreeNotification(child);
@@ -76,8 +75,8 @@ void TSkinBox::TakeCaptionColor() {
 void TSkinBox::GiveCaptionColor() {
   if (!captionColorTaken_) return;
   captionColorTaken_ = false;
-  Control->Font()->SetColor(savedFontColor_);
-  if (savedParentFont_) Control->SetParentFont(true);
+  Control()->Font()->SetColor(savedFontColor_);
+  if (savedParentFont_) Control()->SetParentFont(true);
   for (TControl* child : fontFollowers_) {
     RemoveFreeNotification(child);
     child->SetParentFont(true);
@@ -94,20 +93,20 @@ TCollection* BandsOf(TControl* control) {
 }  // namespace
 
 void TSkinCoolBar::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
-  if (Attached() || State != scsCreated) return;
+  if (Attached() || State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   BindWindowedControl(control, skinData, host, sharedCanvas);
-  if (TCollection* bands = BandsOf(Control))
+  if (TCollection* bands = BandsOf(Control()))
     for (int i = 0; i < bands->Count(); ++i)
       saved_.push_back({std::to_string(GetOrdPropByName(bands->Item(i), "Color")),
                         GetEnumPropByName(bands->Item(i), "ParentColor")});
   ColourBands();
-  State = scsAttached;
+  MarkAttached();
 }
 
 void TSkinCoolBar::ColourBands() {
-  TCollection* bands = BandsOf(Control);
+  TCollection* bands = BandsOf(Control());
   if (!bands) return;
   const std::string face = std::to_string(SkinFaceColor());
   bands->BeginUpdate();  // the bar is brought up to date once, not per band
@@ -116,7 +115,7 @@ void TSkinCoolBar::ColourBands() {
 }
 
 void TSkinCoolBar::Detach() {
-  TCollection* bands = State == scsAttached ? BandsOf(Control) : nullptr;
+  TCollection* bands = State() == scsAttached ? BandsOf(Control()) : nullptr;
   if (bands) {
     bands->BeginUpdate();
     // The colour first: setting it ends following the bar, which the saved setting may restore.
@@ -126,38 +125,45 @@ void TSkinCoolBar::Detach() {
     }
     bands->EndUpdate();
   }
-  Active = 0;
-  if (State != scsWindowGone) State = scsDetached;
+  MarkDetached();
 }
 
 void TSkinCoolBar::UpdateSkin() {
-  if (State == scsAttached) ColourBands();
+  if (State() == scsAttached) ColourBands();
 }
 
 // --- bare containers -----------------------------------------------------------------------------
 
 bool TSkinBoxH::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_ERASEBKGND: {
-      RECT window{};
-      GetWindowRect(Handle, &window);
-      FillSkinColor(reinterpret_cast<HDC>(m.WParam),
-                    RECT{0, 0, window.right - window.left, window.bottom - window.top});
-      m.Result = 1;  // erased: the paint that follows need not do it again
-      return false;
-    }
+    case WM_ERASEBKGND:
+      return OnEraseBackground(m);
     case WM_CTLCOLORSTATIC:
-      CallSaved(m);
-      if (SkinData && SkinData->FaceBrush) {
-        HDC dc = reinterpret_cast<HDC>(m.WParam);
-        SetBkColor(dc, ResolveSkinColor(SkinData->FaceColor()));
-        SetTextColor(dc, ResolveSkinColor(SkinData->Colors[scButtonText]));
-        m.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush.get());
-      }
-      return false;
+      return OnCtlColorStatic(m);
     default:
       return TSkinControl::BeforeMessage(m);
   }
+}
+
+bool TSkinBoxH::OnEraseBackground(TMessage& m) {
+  RECT window{};
+  GetWindowRect(Window(), &window);
+  FillSkinColor(reinterpret_cast<HDC>(m.WParam),
+                RECT{0, 0, window.right - window.left, window.bottom - window.top});
+  m.Result = 1;  // erased: the paint that follows need not do it again
+  return true;
+}
+
+// The static children take the face colour and the skin's text colour.
+bool TSkinBoxH::OnCtlColorStatic(TMessage& m) {
+  CallSaved(m);
+  if (SkinData() && SkinData()->FaceBrush) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    SetBkColor(dc, ResolveSkinColor(SkinData()->FaceColor()));
+    SetTextColor(dc, ResolveSkinColor(SkinData()->Colors[scButtonText]));
+    m.Result = reinterpret_cast<LRESULT>(SkinData()->FaceBrush.get());
+  }
+  return true;
 }
 
 }  // namespace quarnel

@@ -15,9 +15,6 @@
 
 namespace quarnel {
 
-// A State of a box whose control is going away: detaching then leaves its colour alone.
-constexpr int32_t kBoxStateReleased = 4;
-
 class TSkinBox : public TSkinControl {
  public:
   explicit TSkinBox(TComponent* owner) : TSkinControl(owner), toolBarDraw_(*this) {}
@@ -66,6 +63,10 @@ class TSkinBoxH : public TSkinControl {
  public:
   explicit TSkinBoxH(TComponent* owner) : TSkinControl(owner) {}
   bool BeforeMessage(TMessage& message) override;
+
+ private:
+  bool OnEraseBackground(TMessage& message);
+  bool OnCtlColorStatic(TMessage& message);
 };
 
 }  // namespace quarnel

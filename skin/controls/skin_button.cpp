@@ -26,17 +26,17 @@ TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
 void TSkinButton::SetDefaultTransparency() {
   TControl* control = OwnerControl();
   bool tagged = control && control->Tag() == kTransparentButtonTag;
-  TransparentBackground = tagged || (SkinData && HasOption(*SkinData, xoTransparent)) ? 1 : 0;
+  transparentBackground_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
 }
 
 void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  Variant = 0;
-  if (Control) {
-    std::string lower = fw::AsciiLowerCase(Control->ClassName());
-    if (lower.rfind("trz", 0) == 0 || lower.rfind("tel", 0) == 0) Variant = 1;
+  SetVariant(0);
+  if (Control()) {
+    std::string lower = fw::AsciiLowerCase(Control()->ClassName());
+    if (lower.rfind("trz", 0) == 0 || lower.rfind("tel", 0) == 0) SetVariant(1);
   }
   SetDefaultTransparency();
 }
@@ -44,18 +44,16 @@ void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
 // --- messages -------------------------------------------------------------------------------------
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
-  if (PaintWholeWindow(m)) return false;
   switch (m.Msg) {
+    case WM_PAINT:
+      return PaintSelf(m);
+    case WM_ERASEBKGND:
+      return EraseNothing(m);
     case WM_TIMER:
-      KillTimer(Handle, 1);
-      return false;
+      return OnTimer();
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (!Focused && Handle) SetFocus(Handle);
-      SetPressed(true);
-      PaintWindow(nullptr);
-      if (Variant == 0 && Control) ForwardMouseDown(m);
-      return false;
+      return OnLButtonDown(m.WParam, MousePoint(m.LParam));
     default:
       return TSkinControl::BeforeMessage(m);
   }
@@ -67,35 +65,19 @@ void TSkinButton::AfterMessage(TMessage& m) {
       PaintWindow(nullptr);
       break;
     case WM_KEYDOWN:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(true);
-        Repaint();
-      }
+      OnKey(static_cast<UINT>(m.WParam), true);
       break;
     case WM_KEYUP:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(false);
-        Repaint();
-      }
+      OnKey(static_cast<UINT>(m.WParam), false);
       break;
     case WM_MOUSEMOVE:
-      if (Enabled && !Hot()) {
-        SetHot(true);
-        Repaint();
-      }
-      TrackMouseLeave(Handle);
+      OnMouseMove();
       break;
     case WM_LBUTTONUP:
-      if (Pressed()) {
-        SetPressed(false);
-        Repaint();
-        RaiseClick();  // last: the click may free this object
-      }
+      OnLButtonUp();  // last: the click may free this object
       break;
     case WM_MOUSELEAVE:
-      SetHot(false);
-      SetPressed(false);
-      Repaint();
+      OnMouseLeave();
       break;
     case CM_DIALOGKEY:
     case CM_FOCUSCHANGED:
@@ -107,33 +89,76 @@ void TSkinButton::AfterMessage(TMessage& m) {
   }
 }
 
+// A timer the control may have left running is stopped, and not passed on.
+bool TSkinButton::OnTimer() {
+  KillTimer(Window(), 1);
+  return true;
+}
+
+// Pressed at once; the control's own mouse-down follows unless the class clicks by itself.
+bool TSkinButton::OnLButtonDown(WPARAM keys, POINT at) {
+  if (!Focused() && Window()) SetFocus(Window());
+  SetPressed(true);
+  PaintWindow(nullptr);
+  if (Variant() == 0 && Control()) ForwardMouseDown(keys, at);
+  return true;
+}
+
+// Space presses the button and lets it go again.
+void TSkinButton::OnKey(UINT key, bool down) {
+  if (key != VK_SPACE) return;
+  SetPressed(down);
+  Repaint();
+}
+
+void TSkinButton::OnMouseMove() {
+  if (Enabled() && !Hot()) {
+    SetHot(true);
+    Repaint();
+  }
+  TrackMouseLeave(Window());
+}
+
+void TSkinButton::OnLButtonUp() {
+  if (!Pressed()) return;
+  SetPressed(false);
+  Repaint();
+  RaiseClick();  // last: the click may free this object
+}
+
+void TSkinButton::OnMouseLeave() {
+  SetHot(false);
+  SetPressed(false);
+  Repaint();
+}
+
 void TSkinButton::RaiseClick() {
-  if (Control) {
-    Control->Click();
+  if (Control()) {
+    Control()->Click();
     return;
   }
-  if (!Handle) return;
-  const bool frameworkButton = fw::AsciiLowerCase(WindowClassName(Handle)) == "tbutton";
-  const WPARAM id = frameworkButton ? 0 : static_cast<WPARAM>(GetDlgCtrlID(Handle));
-  PostMessageW(GetParent(Handle), WM_COMMAND, id, reinterpret_cast<LPARAM>(Handle));
+  if (!Window()) return;
+  const bool frameworkButton = fw::AsciiLowerCase(WindowClassName(Window())) == "tbutton";
+  const WPARAM id = frameworkButton ? 0 : static_cast<WPARAM>(GetDlgCtrlID(Window()));
+  PostMessageW(GetParent(Window()), WM_COMMAND, id, reinterpret_cast<LPARAM>(Window()));
 }
 
 // --- drawing --------------------------------------------------------------------------------------
 
 TDataSkinButton* TSkinButton::ButtonsElement() const {
-  if (!SkinData || !SkinData->Buttons || SkinData->Buttons->Image.Empty()) return nullptr;
-  return SkinData->Buttons.get();
+  if (!SkinData() || !SkinData()->Buttons || SkinData()->Buttons->Image.Empty()) return nullptr;
+  return SkinData()->Buttons.get();
 }
 
 void TSkinButton::RefreshState() {
-  Focused = HasFocus() ? 1 : 0;
-  Enabled = Handle && !(WindowLong(GWL_STYLE) & WS_DISABLED) ? 1 : 0;
-  default_ = fw::AsciiLowerCase(GetEnumPropByName(Control, "Default")) == "true";
-  Caption = Control ? GetTextPropByName(Control, "Caption") : WindowTextWide(Handle);
+  SetFocused(HasFocus());
+  SetEnabled(Window() && !(WindowLong(GWL_STYLE) & WS_DISABLED));
+  default_ = fw::AsciiLowerCase(GetEnumPropByName(Control(), "Default")) == "true";
+  SetCaption(Control() ? GetTextPropByName(Control(), "Caption") : WindowTextWide(Window()));
 }
 
 int TSkinButton::FrameIndex() const {
-  return ButtonFrameIndex(Enabled, Pressed(), Hot(), Focused || default_);
+  return ButtonFrameIndex(Enabled(), Pressed(), Hot(), Focused() || default_);
 }
 
 HDC TSkinButton::PrepareBitmap(const RECT& rect) {
@@ -142,9 +167,9 @@ HDC TSkinButton::PrepareBitmap(const RECT& rect) {
   buffer_.emplace(w, h);
   HDC dc = buffer_->DC();
   const RECT local{0, 0, w, h};
-  if (TransparentBackground && OwnerControl())
+  if (transparentBackground_ && OwnerControl())
     DrawParentBackground(OwnerControl(), dc);
-  else if (TransparentBackground)
+  else if (transparentBackground_)
     FillParentColor(dc, local);
   else
     FillSkinColor(dc, local);
@@ -155,8 +180,8 @@ void TSkinButton::SelectTextFont(HDC dc) {
   HFONT font = nullptr;
   if (TControl* control = OwnerControl())
     font = control->Font()->Handle();
-  else if (Handle)
-    font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  else if (Window())
+    font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   HGDIOBJ old = SelectObject(dc, font);
   if (!fontDC_) {
@@ -166,24 +191,24 @@ void TSkinButton::SelectTextFont(HDC dc) {
 }
 
 void TSkinButton::ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInState1) {
-  TDataSkinButton* b = SkinData ? SkinData->Buttons.get() : nullptr;
+  TDataSkinButton* b = SkinData() ? SkinData()->Buttons.get() : nullptr;
   TColor colour = clBtnText;
   if (TControl* control = OwnerControl())
     colour = control->Font()->Color();
-  else if (SkinData)
-    colour = SkinData->Colors[scButtonText];
+  else if (SkinData())
+    colour = SkinData()->Colors[scButtonText];
   if (b) {
     if (b->HasNormalColour2 && (!normalOnlyInState1 || frameIndex == 1)) colour = b->NormalColour2;
     if (frameIndex == 4 && b->HasMouseOverColour2) colour = b->MouseOverColour2;
     if (frameIndex == 2 && b->HasPressedColour2) colour = b->PressedColour2;
   }
-  if (!Enabled) colour = clBtnShadow;
+  if (!Enabled()) colour = clBtnShadow;
   SetTextColor(dc, ResolveSkinColor(colour));
   SetBkMode(dc, TRANSPARENT);
 }
 
 void TSkinButton::DrawCaptionCentred(HDC dc, const RECT& rect) {
-  const std::wstring text = SplitCaptionLines(Caption);
+  const std::wstring text = SplitCaptionLines(Caption());
   const UINT flags = RightToLeftFlags(DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
   RECT box{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
   RECT measured = box;
@@ -191,7 +216,7 @@ void TSkinButton::DrawCaptionCentred(HDC dc, const RECT& rect) {
   const SkinRect m{0, 0, measured.right - measured.left, measured.bottom - measured.top};
   RECT place = ToRect(CentreCaption(m, FromRect(rect)));
   DrawTextWide(dc, text, place, flags);
-  if (Focused && !(SkinData && HasOption(*SkinData, xoNoFocusRect))) {
+  if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
     RECT focus{place.left - 2, place.top - 2, place.right + 2, place.bottom + 2};
     DrawFocusRect(dc, &focus);
   }

@@ -27,11 +27,19 @@ class TSkinButton : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  uint8_t TransparentBackground = 0;
+  bool TransparentBackground() const { return transparentBackground_; }
   bool IsDefault() const { return default_; }
   int LastFrameIndex() const { return lastFrame_; }  // Buttons frame of the last draw, 0 before
 
  protected:
+  // Message handlers (true: handled).
+  bool OnTimer();
+  bool OnLButtonDown(WPARAM keys, POINT at);
+  void OnKey(UINT key, bool down);
+  void OnMouseMove();
+  void OnLButtonUp();
+  void OnMouseLeave();
+
   // Steps shared by the button skins' drawing.
   TDataSkinButton* ButtonsElement() const;  // null when the skin has none or its image is empty
   void RefreshState();
@@ -49,6 +57,7 @@ class TSkinButton : public TSkinControl {
   void SetDefaultTransparency();
 
   std::optional<fw::ScratchBitmap> buffer_;
+  bool transparentBackground_ = false;
   bool default_ = false;
   int lastFrame_ = 0;
   HGDIOBJ savedFont_ = nullptr;
@@ -58,15 +67,19 @@ class TSkinButton : public TSkinControl {
 // A glyph button; the glyph and its layout come from the control's properties.
 class TSkinBitButton : public TSkinButton {
  public:
-  explicit TSkinBitButton(TComponent* owner) : TSkinButton(owner) {}
+  // `imageProperty` "PngImage": the glyph is the image held in that property; empty: "Glyph".
+  explicit TSkinBitButton(TComponent* owner, std::string imageProperty = {})
+      : TSkinButton(owner), imageProperty_(std::move(imageProperty)) {}
   void Draw(HDC dc, const RECT& rect) override;
-  std::string ImageProperty;  // "PngImage": the glyph is the image held in that property
 
  protected:
   // The glyph frame to draw (an own bitmap or a copy from the image list); empty: none.
   // `forcedFrame` > 0 picks the glyph frame instead of the pressed/disabled rule.
   bool TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int forcedFrame = 0);
   void DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameIndex, int glyphFrame = 0);
+
+ private:
+  std::string imageProperty_;
 };
 
 // A drop-down button: glyph, caption and the arrow.
@@ -79,7 +92,8 @@ class TSkinMenuButton : public TSkinButton {
 // A windowless speed button, drawn on its own canvas through its parent's DC.
 class TSkinSpeedButton : public TSkinBitButton {
  public:
-  explicit TSkinSpeedButton(TComponent* owner) : TSkinBitButton(owner) {}
+  explicit TSkinSpeedButton(TComponent* owner, std::string imageProperty = {})
+      : TSkinBitButton(owner, std::move(imageProperty)) {}
   ~TSkinSpeedButton() override;
   void Init(TControlSkinHost* host, TSkinData* skinData, TCanvas* sharedCanvas);
   bool BeforeMessage(TMessage& message) override;
@@ -89,6 +103,12 @@ class TSkinSpeedButton : public TSkinBitButton {
   int LastState() const { return lastState_; }
 
  private:
+  bool OnPaint(TMessage& message);
+  bool OnLButtonDown(TMessage& message);
+  void OnSpaceKey(UINT key, bool down);
+  void OnReleased();
+  void OnPointerEnter();
+  void OnPointerLeave();
   void DrawOn(HDC dc);
   bool painting_ = false;
   int lastState_ = 0;

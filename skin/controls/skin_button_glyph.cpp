@@ -40,10 +40,10 @@ SIZE MeasureText(HDC dc, const std::wstring& text, const RECT& box) {
 
 bool TSkinBitButton::TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int forcedFrame) {
   TObject* owner = OwnerControl();
-  const std::string property = ImageProperty.empty() ? "Glyph" : ImageProperty;
+  const std::string property = imageProperty_.empty() ? "Glyph" : imageProperty_;
   auto* source = static_cast<TBitmap*>(GetObjectPropByName(owner, property, TBitmap::StaticClass()));
   if (source && !source->Empty()) {
-    int frames = ImageProperty.empty() ? static_cast<int>(GetOrdPropByName(owner, "NumGlyphs")) : 1;
+    int frames = imageProperty_.empty() ? static_cast<int>(GetOrdPropByName(owner, "NumGlyphs")) : 1;
     if (frames < 1) frames = 1;
     const int w = source->Width() / frames, h = source->Height();
     if (w <= 0) return false;
@@ -65,7 +65,7 @@ bool TSkinBitButton::TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int f
     if (disabled >= 0 && disabled < images->Count()) drawn = disabled;
   }
   glyph.SetSize(images->Width(), images->Height());
-  TSkinControl::FillColor(glyph.DC(), RECT{0, 0, images->Width(), images->Height()}, kGlyphKey);
+  FillColor(glyph.DC(), RECT{0, 0, images->Width(), images->Height()}, kGlyphKey);
   images->Draw(glyph.Canvas(), 0, 0, static_cast<int>(drawn));
   glyph.SetTransparentColor(kGlyphKey);
   return true;
@@ -74,7 +74,7 @@ bool TSkinBitButton::TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int f
 void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameIndex, int glyphFrame) {
   TObject* owner = OwnerControl();
   TBitmap glyph;
-  const bool hasGlyph = TakeGlyph(glyph, Pressed() || frameIndex == 2, Enabled != 0, glyphFrame);
+  const bool hasGlyph = TakeGlyph(glyph, Pressed() || frameIndex == 2, Enabled(), glyphFrame);
   const Size2 g = hasGlyph ? Size2{glyph.Width(), glyph.Height()} : Size2{};
   const GlyphLayout layout = GlyphLayoutFromName(fw::AsciiLowerCase(GetEnumPropByName(owner, "Layout")));
   const bool horizontal = layout == GlyphLayout::Left || layout == GlyphLayout::Right;
@@ -85,7 +85,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameInde
     else
       textBox.bottom -= g.cy + 2;
   }
-  const SIZE t = MeasureText(dc, Caption, textBox);
+  const SIZE t = MeasureText(dc, Caption(), textBox);
   const Size2 b{rect.right - rect.left, rect.bottom - rect.top};
   int margin = static_cast<int>(GetOrdPropByName(owner, "Margin"));
   int spacing = static_cast<int>(GetOrdPropByName(owner, "Spacing"));
@@ -95,21 +95,22 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameInde
     DrawTransparent(dc, RECT{p.glyphX, p.glyphY, p.glyphX + g.cx, p.glyphY + g.cy}, glyph,
                     glyph.TransparentColor());
   }
-  if (Caption.empty()) return;
+  if (Caption().empty()) return;
   RECT text{p.textX, p.textY, p.textX + t.cx, p.textY + t.cy};
   UINT flags = DT_WORDBREAK | DT_EXPANDTABS |
                (p.textRightAligned ? DT_RIGHT
                 : horizontal       ? DT_LEFT
                                    : DT_CENTER);
-  DrawTextWide(dc, Caption, text, RightToLeftFlags(flags));
-  if (Focused && !(SkinData && HasOption(*SkinData, xoNoFocusRect))) {
+  DrawTextWide(dc, Caption(), text, RightToLeftFlags(flags));
+  if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
     RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
     DrawFocusRect(dc, &focus);
   }
 }
 
 void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
-  if (GraphicControl && fw::AsciiLowerCase(GetEnumPropByName(GraphicControl, "Visible")) == "false") return;
+  if (GraphicControl() && fw::AsciiLowerCase(GetEnumPropByName(GraphicControl(), "Visible")) == "false")
+    return;
   int index = 0;
   HDC bitmapDC = DrawFace(rect, false, index);
   if (!bitmapDC) return;
@@ -129,7 +130,7 @@ void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
   const bool hasGlyph = source && !source->Empty();
   const Size2 g = hasGlyph ? Size2{source->Width(), source->Height()} : Size2{};
   RECT textBox{2, 2, local.right - g.cx - kMenuArrowWidth - 2, local.bottom - 2};
-  const SIZE t = MeasureText(bitmapDC, Caption, textBox);
+  const SIZE t = MeasureText(bitmapDC, Caption(), textBox);
   const Size2 b{local.right, local.bottom};
   const MenuButtonPlaces p =
       LayoutMenuButton(b, g, Size2{t.cx, t.cy}, static_cast<int>(GetOrdPropByName(owner, "Margin")),
@@ -137,17 +138,17 @@ void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
   if (hasGlyph)
     DrawTransparent(bitmapDC, RECT{p.glyphX, p.glyphY, p.glyphX + g.cx, p.glyphY + g.cy}, *source,
                     source->TransparentColor());
-  if (!Caption.empty()) {
+  if (!Caption().empty()) {
     RECT text{p.textX, p.textY, p.textX + t.cx, p.textY + t.cy};
-    DrawTextWide(bitmapDC, Caption, text, RightToLeftFlags(DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT));
-    if (Focused && !(SkinData && HasOption(*SkinData, xoNoFocusRect))) {
+    DrawTextWide(bitmapDC, Caption(), text, RightToLeftFlags(DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT));
+    if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
       RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
       DrawFocusRect(bitmapDC, &focus);
     }
   }
   const POINT arrow[3] = {
       {p.arrowX, p.arrowY + 2}, {p.arrowX - 3, p.arrowY - 1}, {p.arrowX + 3, p.arrowY - 1}};
-  const COLORREF arrowColour = GetSysColor(Enabled ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
+  const COLORREF arrowColour = GetSysColor(Enabled() ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
   fw::UniqueBrush brush(CreateSolidBrush(arrowColour));
   fw::UniquePen pen(CreatePen(PS_SOLID, 1, arrowColour));
   {

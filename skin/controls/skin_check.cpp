@@ -37,9 +37,9 @@ void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
-  Variant = Control && image && !image->Empty() ? 1 : 0;
-  const bool tagged = Control && Control->Tag() == kTransparentChoiceTag;
-  Transparent = tagged || (SkinData && HasOption(*SkinData, xoTransparent)) ? 1 : 0;
+  SetVariant(Control() && image && !image->Empty() ? 1 : 0);
+  const bool tagged = Control() && Control()->Tag() == kTransparentChoiceTag;
+  transparent_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
 }
 
 void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
@@ -47,37 +47,43 @@ void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
   if (Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
   TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
-  Variant = Attached() && image && !image->Empty() ? 1 : 0;
-  Transparent = SkinData && HasOption(*SkinData, xoTransparent) ? 1 : 0;
+  SetVariant(Attached() && image && !image->Empty() ? 1 : 0);
+  transparent_ = SkinData() && HasOption(*SkinData(), xoTransparent);
 }
 
 TBitmap* TSkinChoice::ImageFor(DWORD style) const {
   if (!(style & BS_PUSHLIKE)) return Image();
-  return SkinData && SkinData->Buttons ? &SkinData->Buttons->Image : nullptr;
+  return SkinData() && SkinData()->Buttons ? &SkinData()->Buttons->Image : nullptr;
 }
 
 bool TSkinChoice::BeforeMessage(TMessage& m) {
-  const bool pass = TSkinControl::BeforeMessage(m);
+  const bool handled = TSkinControl::BeforeMessage(m);
   switch (m.Msg) {
     case WM_PAINT:
     case WM_PRINTCLIENT:
     case WM_PRINT:
-      if (Variant != 1) return pass;
-      HandlePaint(m);
-      return false;
+      return OnPaint(m, handled);
     case WM_ERASEBKGND:
-      if (Transparent) {
-        HandleEraseBackground(m);
-        return false;
-      }
-      if (Variant == 1) {  // the paint covers every pixel
-        m.Result = 1;
-        return false;
-      }
-      return pass;
+      return OnEraseBackground(m, handled);
     default:
-      return pass;
+      return handled;
   }
+}
+
+// Painted whole by the skin (variant 1); otherwise the control paints and the glyph goes over.
+bool TSkinChoice::OnPaint(TMessage& m, bool handled) {
+  if (Variant() != 1) return handled;
+  HandlePaint(m);
+  return true;
+}
+
+bool TSkinChoice::OnEraseBackground(TMessage& m, bool handled) {
+  if (transparent_) {
+    HandleEraseBackground(m);
+    return true;
+  }
+  if (Variant() == 1) return EraseNothing(m);  // the paint covers every pixel
+  return handled;
 }
 
 void TSkinChoice::AfterMessage(TMessage& m) {
@@ -93,17 +99,10 @@ void TSkinChoice::AfterMessage(TMessage& m) {
       Repaint();
       break;
     case WM_MOUSEMOVE:
-      TrackMouseLeave(Handle);
-      if (!Hot()) {
-        SetHot(true);
-        Repaint();
-      }
+      OnMouseMove();
       break;
     case WM_MOUSELEAVE:
-      if (Hot()) {
-        SetHot(false);
-        Repaint();
-      }
+      OnMouseLeave();
       break;
     default:
       TSkinControl::AfterMessage(m);
@@ -111,37 +110,50 @@ void TSkinChoice::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinChoice::OnMouseMove() {
+  TrackMouseLeave(Window());
+  if (Hot()) return;
+  SetHot(true);
+  Repaint();
+}
+
+void TSkinChoice::OnMouseLeave() {
+  if (!Hot()) return;
+  SetHot(false);
+  Repaint();
+}
+
 void TSkinChoice::FillBackground(HDC dc, const RECT& all) const {
-  if (!Transparent)
+  if (!transparent_)
     FillSkinColor(dc, all);
-  else if (Control)
-    DrawParentBackground(Control, dc);
+  else if (Control())
+    DrawParentBackground(Control(), dc);
   else
     FillParentColor(dc, all);
 }
 
 void TSkinChoice::Draw(HDC dc, const RECT& rect) {
-  const DWORD style = Handle ? static_cast<DWORD>(WindowLong(GWL_STYLE)) : 0;
+  const DWORD style = Window() ? static_cast<DWORD>(WindowLong(GWL_STYLE)) : 0;
   TBitmap* image = ImageFor(style);
-  if (!image || image->Empty() || !Handle) {
-    Variant = 0;
+  if (!image || image->Empty() || !Window()) {
+    SetVariant(0);
     return;
   }
   if (style & BS_PUSHLIKE) {
-    if (Variant == 1) DrawPushLike(dc, rect, style);
+    if (Variant() == 1) DrawPushLike(dc, rect, style);
     return;  // without its own paint the system's push button stays
   }
   const int frames = FramesOf(*image, FrameCount());
   const int gw = image->Width() / frames, gh = image->Height();
-  Enabled = (style & WS_DISABLED) ? 0 : 1;
-  Focused = HasFocus() ? 1 : 0;
-  const LRESULT buttonState = SendMessageW(Handle, BM_GETSTATE, 0, 0);
+  SetEnabled(!(style & WS_DISABLED));
+  SetFocused(HasFocus());
+  const LRESULT buttonState = SendMessageW(Window(), BM_GETSTATE, 0, 0);
   lastFrame_ = FrameIndex(style, buttonState);
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   const ChoiceVertical vertical = ChoiceAlignmentOf(style, false).vertical;
   const ChoiceBoxes boxes = Layout(local, gw, gh, (style & BS_RIGHTBUTTON) != 0, vertical);
   RECT glyph = ToRect(boxes.glyph);
-  if (Variant != 1) {  // the control painted itself: the skin's glyph goes over its box
+  if (Variant() != 1) {  // the control painted itself: the skin's glyph goes over its box
     OffsetRect(&glyph, rect.left, rect.top);
     DrawSkinFrameCentred(dc, glyph, *image, true, frames, lastFrame_);
     return;
@@ -155,13 +167,13 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
 }
 
 void TSkinChoice::DrawPushLike(HDC dc, const RECT& rect, DWORD style) {
-  TDataSkinButton* buttons = SkinData->Buttons.get();
-  Enabled = (style & WS_DISABLED) ? 0 : 1;
-  Focused = HasFocus() ? 1 : 0;
-  const LRESULT buttonState = SendMessageW(Handle, BM_GETSTATE, 0, 0);
+  TDataSkinButton* buttons = SkinData()->Buttons.get();
+  SetEnabled(!(style & WS_DISABLED));
+  SetFocused(HasFocus());
+  const LRESULT buttonState = SendMessageW(Window(), BM_GETSTATE, 0, 0);
   // A checked push-like button stays pushed in, as the system shows it.
   const bool in = (buttonState & (BST_CHECKED | BST_PUSHED | BST_INDETERMINATE)) != 0;
-  lastFrame_ = ButtonFrameIndex(Enabled != 0, in, Hot(), Focused != 0);
+  lastFrame_ = ButtonFrameIndex(Enabled(), in, Hot(), Focused());
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   const fw::ScratchBitmap buffer(local.right, local.bottom);
   HDC canvas = buffer.DC();
@@ -173,15 +185,15 @@ void TSkinChoice::DrawPushLike(HDC dc, const RECT& rect, DWORD style) {
 }
 
 TColor TSkinChoice::CaptionColour() const {
-  if (!Enabled) return clBtnShadow;
-  return SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), SkinData);
+  if (!Enabled()) return clBtnShadow;
+  return SkinCaptionColor(Control() ? Control()->Font()->Color() : TColor(clBtnText), SkinData());
 }
 
 // The push buttons' caption colours: the skin's, per frame.
 TColor TSkinChoice::PushLikeTextColour(int frameIndex) const {
-  if (!Enabled) return clBtnShadow;
-  TColor colour = Control ? Control->Font()->Color() : SkinData->Colors[scButtonText];
-  const TDataSkinButton* b = SkinData->Buttons.get();
+  if (!Enabled()) return clBtnShadow;
+  TColor colour = Control() ? Control()->Font()->Color() : SkinData()->Colors[scButtonText];
+  const TDataSkinButton* b = SkinData()->Buttons.get();
   if (b->HasNormalColour2) colour = b->NormalColour2;
   if (frameIndex == 4 && b->HasMouseOverColour2) colour = b->MouseOverColour2;
   if (frameIndex == 2 && b->HasPressedColour2) colour = b->PressedColour2;
@@ -194,9 +206,9 @@ void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pus
     DrawImage(dc, box, style, alignment);
     return;
   }
-  Caption = Control ? GetTextPropByName(Control, "Caption") : WindowTextWide(Handle);
-  HFONT font =
-      Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  SetCaption(Control() ? GetTextPropByName(Control(), "Caption") : WindowTextWide(Window()));
+  HFONT font = Control() ? Control()->Font()->Handle()
+                         : reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fw::SelectGuard keepFont(dc, font);
   fw::SavedDCState keepState(dc);
@@ -210,19 +222,19 @@ void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pus
   if (alignment.horizontal == ChoiceHorizontal::Centre) format |= DT_CENTER;
   if (alignment.horizontal == ChoiceHorizontal::Right) format |= DT_RIGHT;
   RECT measured = ToRect(box);
-  const int height = DrawTextWide(dc, Caption, measured, format | DT_CALCRECT);
+  const int height = DrawTextWide(dc, Caption(), measured, format | DT_CALCRECT);
   RECT place = ToRect(AlignInArea(box, box.right - box.left, height, alignment));
   // Systems of version 6 mark the focus themselves elsewhere: no rectangle around the caption.
   const bool versionSix = SystemMajorVersion() == 6;
-  if (Focused && !Caption.empty() && !versionSix) DrawCaptionFocus(dc, format, place);
-  DrawTextWide(dc, Caption, place, format);
+  if (Focused() && !Caption().empty() && !versionSix) DrawCaptionFocus(dc, format, place);
+  DrawTextWide(dc, Caption(), place, format);
 }
 
 // The image the program gave the button (BM_SETIMAGE), greyed when the button is disabled.
 void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const ChoiceAlignment& alignment) {
   const bool icon = (style & BS_ICON) != 0;
   HANDLE image =
-      reinterpret_cast<HANDLE>(SendMessageW(Handle, BM_GETIMAGE, icon ? IMAGE_ICON : IMAGE_BITMAP, 0));
+      reinterpret_cast<HANDLE>(SendMessageW(Window(), BM_GETIMAGE, icon ? IMAGE_ICON : IMAGE_BITMAP, 0));
   if (!image) return;
   SIZE size{};
   if (icon) {
@@ -238,7 +250,7 @@ void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const Choi
     size = {bm.bmWidth, bm.bmHeight};
   }
   const SkinRect at = AlignInArea(box, size.cx, size.cy, alignment);
-  const UINT flags = (icon ? DST_ICON : DST_BITMAP) | (Enabled ? DSS_NORMAL : DSS_DISABLED);
+  const UINT flags = (icon ? DST_ICON : DST_BITMAP) | (Enabled() ? DSS_NORMAL : DSS_DISABLED);
   DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, at.left, at.top, size.cx, size.cy,
              flags);
 }
@@ -248,36 +260,36 @@ void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const Choi
 void TSkinCheckBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
   if (Attached()) return;
-  BoundState = 0;
+  boundState_ = 0;
   TSkinChoice::Attach(host, skinData, useSkinColor, sharedCanvas);
 }
 
 void TSkinCheckBox::AfterMessage(TMessage& m) {
-  if (m.Msg == BM_SETCHECK) BoundState = static_cast<int>(m.WParam) + 1;
+  if (m.Msg == BM_SETCHECK) boundState_ = static_cast<int>(m.WParam) + 1;
   TSkinChoice::AfterMessage(m);
 }
 
 TBitmap* TSkinCheckBox::Image() const {
-  return SkinData && SkinData->Buttons ? &SkinData->Buttons->CheckImage : nullptr;
+  return SkinData() && SkinData()->Buttons ? &SkinData()->Buttons->CheckImage : nullptr;
 }
 
 int TSkinCheckBox::FrameCount() const {
-  return SkinData && SkinData->Buttons ? SkinData->Buttons->CheckFrameCount : 0;
+  return SkinData() && SkinData()->Buttons ? SkinData()->Buttons->CheckFrameCount : 0;
 }
 
 int TSkinCheckBox::FrameIndex(DWORD style, LRESULT buttonState) {
   ChoiceState s;
   s.base = (buttonState & BST_CHECKED) ? kCheckChecked : kCheckUnchecked;
-  if (Control) {
-    const TClassInfo& info = Control->ClassInfo();
+  if (Control()) {
+    const TClassInfo& info = Control()->ClassInfo();
     if (info.FindProperty("State")) {
-      if (int named = CheckStateFromName(fw::AsciiLowerCase(GetEnumPropByName(Control, "State"))))
+      if (int named = CheckStateFromName(fw::AsciiLowerCase(GetEnumPropByName(Control(), "State"))))
         s.base = named;
     } else if (info.FindProperty("Checked")) {
-      s.base = IsTrue(Control, "Checked") ? kCheckChecked : kCheckUnchecked;
+      s.base = IsTrue(Control(), "Checked") ? kCheckChecked : kCheckUnchecked;
     }
-    if (info.FindProperty("DataField") && BoundState != 0)
-      s.base = BoundState == 3 ? kCheckGrayed : BoundState;
+    if (info.FindProperty("DataField") && boundState_ != 0)
+      s.base = boundState_ == 3 ? kCheckGrayed : boundState_;
     if (info.FindProperty("DataBinding")) s.base = kCheckUnchecked;
   }
   s.disabled = (style & WS_DISABLED) != 0;
@@ -295,16 +307,16 @@ ChoiceBoxes TSkinCheckBox::Layout(const SkinRect& rect, int gw, int gh, bool rig
 // --- radio buttons --------------------------------------------------------------------------------
 
 TBitmap* TSkinRadioButton::Image() const {
-  return SkinData && SkinData->Buttons ? &SkinData->Buttons->RadioImage : nullptr;
+  return SkinData() && SkinData()->Buttons ? &SkinData()->Buttons->RadioImage : nullptr;
 }
 
 int TSkinRadioButton::FrameCount() const {
-  return SkinData && SkinData->Buttons ? SkinData->Buttons->RadioFrameCount : 0;
+  return SkinData() && SkinData()->Buttons ? SkinData()->Buttons->RadioFrameCount : 0;
 }
 
 int TSkinRadioButton::FrameIndex(DWORD style, LRESULT buttonState) {
   bool checked = (buttonState & BST_CHECKED) != 0;
-  if (Control && Control->ClassInfo().FindProperty("Checked")) checked = IsTrue(Control, "Checked");
+  if (Control() && Control()->ClassInfo().FindProperty("Checked")) checked = IsTrue(Control(), "Checked");
   return RadioFrameIndex(checked, (style & WS_DISABLED) != 0, Hot(), (buttonState & BST_PUSHED) != 0,
                          FramesOf(*Image(), FrameCount()));
 }

@@ -26,7 +26,7 @@ class TSkinChoice : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  uint8_t Transparent = 0;
+  bool Transparent() const { return transparent_; }
   // The glyph frame of the last draw (of the Buttons image for a push-like button), 0 before.
   int LastFrameIndex() const { return lastFrame_; }
 
@@ -40,6 +40,11 @@ class TSkinChoice : public TSkinControl {
                              ChoiceVertical vertical) const = 0;
 
  private:
+  // Message handlers; `handled` is what the base made of the message.
+  bool OnPaint(TMessage& message, bool handled);
+  bool OnEraseBackground(TMessage& message, bool handled);
+  void OnMouseMove();
+  void OnMouseLeave();
   // The image the window's style draws from: the push-button frames for BS_PUSHLIKE.
   TBitmap* ImageFor(DWORD style) const;
   void FillBackground(HDC dc, const RECT& rect) const;
@@ -51,6 +56,7 @@ class TSkinChoice : public TSkinControl {
   TColor CaptionColour() const;
   TColor PushLikeTextColour(int frameIndex) const;
   int lastFrame_ = 0;
+  bool transparent_ = false;
 };
 
 class TSkinCheckBox : public TSkinChoice {
@@ -59,7 +65,7 @@ class TSkinCheckBox : public TSkinChoice {
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void AfterMessage(TMessage& message) override;
   // 0 none; 1 unchecked, 2 checked, 3 indeterminate, from the last BM_SETCHECK.
-  int BoundState = 0;
+  int BoundState() const { return boundState_; }
 
  protected:
   TBitmap* Image() const override;
@@ -67,6 +73,9 @@ class TSkinCheckBox : public TSkinChoice {
   int FrameIndex(DWORD style, LRESULT buttonState) override;
   ChoiceBoxes Layout(const SkinRect& rect, int glyphWidth, int glyphHeight, bool rightButton,
                      ChoiceVertical vertical) const override;
+
+ private:
+  int boundState_ = 0;
 };
 
 class TSkinRadioButton : public TSkinChoice {

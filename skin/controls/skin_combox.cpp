@@ -26,7 +26,7 @@ bool TSkinComBox::QueryInfo() {
   auto query = OptionalUserApi().GetComboBoxInfo;
   info_ = COMBOBOXINFO{};
   info_.cbSize = sizeof info_;
-  haveInfo_ = query && Handle && query(Handle, &info_);
+  haveInfo_ = query && Window() && query(Window(), &info_);
   return haveInfo_;
 }
 
@@ -53,7 +53,7 @@ void TSkinComBox::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
                                TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  if (Attached()) AttachParts(SkinListOfWindow);
+  if (Attached()) AttachParts(skinListOfWindow_);
 }
 
 void TSkinComBox::AttachParts(bool withListSkin) {
@@ -62,9 +62,9 @@ void TSkinComBox::AttachParts(bool withListSkin) {
   if ((style_ & 3) != CBS_SIMPLE || (style_ & CBS_DROPDOWN)) {
     if ((style_ & CBS_DROPDOWN) && QueryInfo() && withListSkin && info_.hwndList) {
       listBar_ = TComponent::CreateIn<TComboxScrollBar>(this);
-      listBar_->AttachHandle(info_.hwndList, SkinData, Host(), SharedCanvas);
+      listBar_->AttachHandle(info_.hwndList, SkinData(), Host(), SharedCanvas());
     }
-    HWND edit = GetWindow(Handle, GW_CHILD);
+    HWND edit = GetWindow(Window(), GW_CHILD);
     if (!UnicodeWindow() && edit &&
         innerSubclass_.Install(edit, [this](TMessage& m) { InnerEditMessage(m); }))
       innerEdit_ = edit;
@@ -75,13 +75,13 @@ void TSkinComBox::AttachParts(bool withListSkin) {
   if (SendMessageW(list, SKM_QUERYSKINNED, 0, 0) == 1 || !(GetWindowLongPtrW(list, GWL_STYLE) & WS_CHILD))
     return;
   simpleListBar_ = TComponent::CreateIn<TSkinScrollbarH>(this);
-  simpleListBar_->AttachHandle(list, SkinData, Host(), SharedCanvas);
+  simpleListBar_->AttachHandle(list, SkinData(), Host(), SharedCanvas());
 }
 
 // The edit part of the combo: its own procedure first, then the combo's button follows it.
 void TSkinComBox::InnerEditMessage(TMessage& m) {
   innerSubclass_.Default(m);
-  if (!Active) return;
+  if (!Active()) return;
   if (m.Msg == WM_PAINT) {
     PaintWindow(nullptr);
   } else if (IsButtonDown(m.Msg)) {
@@ -96,8 +96,8 @@ void TSkinComBox::InnerEditMessage(TMessage& m) {
 // The combo and its edit and list again, children included: a combo box does not clip its
 // children, so erasing it alone would wipe them. A simple combo has no button to refresh.
 void TSkinComBox::RefreshButton() {
-  if (!Handle || !IsWindow(Handle) || (WindowLong(GWL_STYLE) & 3) == CBS_SIMPLE) return;
-  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (!Window() || !IsWindow(Window()) || (WindowLong(GWL_STYLE) & 3) == CBS_SIMPLE) return;
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TSkinComBox::Detach() {
@@ -111,7 +111,7 @@ void TSkinComBox::ReleaseParts() {
   for (TSkinControl* part :
        {static_cast<TSkinControl*>(listBar_), static_cast<TSkinControl*>(simpleListBar_)}) {
     if (!part) continue;
-    if (part->State != scsWindowGone) part->Detach();
+    if (part->State() != scsWindowGone) part->Detach();
     DestroyComponent(part);
   }
   listBar_ = nullptr;
@@ -122,28 +122,36 @@ void TSkinComBox::ReleaseParts() {
 // region the size of the client area.
 bool TSkinComBox::UpdateCoversWindow() const {
   RECT client{}, window{};
-  if (!GetClientRect(Handle, &client) || !GetWindowRect(Handle, &window) ||
+  if (!GetClientRect(Window(), &client) || !GetWindowRect(Window(), &window) ||
       client.right != window.right - window.left || client.bottom != window.bottom - window.top)
     return false;
   fw::UniqueRegion update(CreateRectRgn(0, 0, 0, 0));
   RECT box{};
-  return update && GetUpdateRgn(Handle, update.get(), FALSE) == SIMPLEREGION &&
+  return update && GetUpdateRgn(Window(), update.get(), FALSE) == SIMPLEREGION &&
          GetRgnBox(update.get(), &box) == SIMPLEREGION && EqualRect(&box, &client);
 }
 
 // The combo paints into the skin's own paint cycle and the button goes over it on the same DC.
 bool TSkinComBox::BeforeMessage(TMessage& m) {
-  if (m.Msg != WM_PAINT || m.WParam || !Handle) return TSkinControl::BeforeMessage(m);
+  switch (m.Msg) {
+    case WM_PAINT:
+      return !m.WParam && Window() && OnPaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+// The combo paints into the paint DC first; the skin's border and button go over it.
+bool TSkinComBox::OnPaint(TMessage& m) {
   // The WM_NCPAINT that BeginPaint sends need not draw the button when this paint covers every
   // pixel that draw would: the draw after the combo's paint puts the same button over it.
   paintCoversWindow_ = UpdateCoversWindow();
-  fw::PaintDC dc(Handle);
+  fw::PaintDC dc(Window());
   paintCoversWindow_ = false;
   TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(dc.get()), 0, 0};
   CallSaved(own);
   RECT r{};
-  if (GetWindowRect(Handle, &r)) {
-    WindowRect = r;
+  if (GetWindowRect(Window(), &r)) {
     try {
       Draw(dc.get(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
     } catch (...) {
@@ -151,7 +159,7 @@ bool TSkinComBox::BeforeMessage(TMessage& m) {
     }
   }
   m.Result = 0;
-  return false;
+  return true;
 }
 
 void TSkinComBox::AfterMessage(TMessage& m) {
@@ -159,61 +167,82 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       break;
-    case WM_MOUSEMOVE: {
-      TrackMouseLeave(Handle);
-      const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-      const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-      const bool over = PtInRect(&buttonRect_, p) != FALSE;
-      if (Hot() && (!over || !enabled)) {
-        SetHot(false);
-        RefreshButton();
-      } else if (!Hot() && over && enabled) {
-        SetHot(true);
-        RefreshButton();
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove(MousePoint(m.LParam));
       break;
-    }
     case WM_DRAWITEM:
       RefreshButton();
       break;
     case WM_NCPAINT:
-      // Only the frame was painted: the button goes over it again without a new paint cycle
-      // (within one, it is drawn once, after the combo painted).
-      if (!paintCoversWindow_ && !GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
+      OnNcPainted();
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      SetPressed(true);
-      RefreshButton();
+      OnButtonPressed(true);
       break;
     case WM_LBUTTONUP:
-      SetPressed(false);
-      RefreshButton();
+      OnButtonPressed(false);
       break;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-      if (Hot()) {
-        SetHot(false);
-        RefreshButton();
-      }
+      OnMouseLeave();
       break;
     case CM_RECREATEWND:
-      // A new window with a new list: its parts are attached again.
-      TSkinControl::AfterMessage(m);
-      ReleaseParts();
-      if (Handle && IsWindow(Handle)) AttachParts(true);
+      OnRecreated(m);
       break;
     case CN_COMMAND:
-      if (HIWORD(m.WParam) == CBN_DROPDOWN) dropped_ = true;
-      if (HIWORD(m.WParam) == CBN_CLOSEUP) {
-        dropped_ = false;
-        SetPressed(false);
-        RefreshButton();
-      }
+      OnCommand(HIWORD(m.WParam));
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
+  }
+}
+
+// The button is hot while the pointer is over it and the combo enabled.
+void TSkinComBox::OnMouseMove(POINT at) {
+  TrackMouseLeave(Window());
+  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool over = PtInRect(&buttonRect_, at) != FALSE;
+  if (Hot() && (!over || !enabled)) {
+    SetHot(false);
+    RefreshButton();
+  } else if (!Hot() && over && enabled) {
+    SetHot(true);
+    RefreshButton();
+  }
+}
+
+// Only the frame was painted: the button goes over it again without a new paint cycle (within
+// one, it is drawn once, after the combo painted).
+void TSkinComBox::OnNcPainted() {
+  if (!paintCoversWindow_ && !GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+}
+
+void TSkinComBox::OnButtonPressed(bool down) {
+  SetPressed(down);
+  RefreshButton();
+}
+
+void TSkinComBox::OnMouseLeave() {
+  if (!Hot()) return;
+  SetHot(false);
+  RefreshButton();
+}
+
+// A new window with a new list: its parts are attached again.
+void TSkinComBox::OnRecreated(TMessage& m) {
+  TSkinControl::AfterMessage(m);
+  ReleaseParts();
+  if (Window() && IsWindow(Window())) AttachParts(true);
+}
+
+void TSkinComBox::OnCommand(UINT code) {
+  if (code == CBN_DROPDOWN) dropped_ = true;
+  if (code == CBN_CLOSEUP) {
+    dropped_ = false;
+    SetPressed(false);
+    RefreshButton();
   }
 }
 

@@ -28,24 +28,24 @@ int FramesOf(const TDataSkinObject& e, int fallback) {
 }  // namespace
 
 int TSkinComBox::FrameIndex(bool flat) {
-  if (Control && Control->RawHandle() == Handle && (style_ & 3) == CBS_DROPDOWNLIST) {
-    Focused = HasFocus() ? 1 : 0;  // a framework drop-down list takes the focus itself
+  if (Control() && Control()->RawHandle() == Window() && (style_ & 3) == CBS_DROPDOWNLIST) {
+    SetFocused(HasFocus());  // a framework drop-down list takes the focus itself
   } else {
     // An edit inside takes it (an editable combo box's, or the one a ComboBoxEx lays over its
     // drop-down list): the combo box hears nothing of it.
     const HWND focus = GetFocus();
-    Focused = focus && (focus == Handle || IsChild(Handle, focus)) ? 1 : 0;
+    SetFocused(focus && (focus == Window() || IsChild(Window(), focus)));
   }
   const bool enabled = !(style_ & WS_DISABLED);
   // An open list keeps the button down (a bare combo's drop-down is not reported to it).
-  const bool down = Pressed() || dropped_ || (!Control && SendMessageW(Handle, CB_GETDROPPEDSTATE, 0, 0));
-  return flat ? FlatComboFrameIndex(down, Focused || Hot(), enabled)
-              : ComboFrameIndex(down, Focused || Hot(), enabled);
+  const bool down = Pressed() || dropped_ || (!Control() && SendMessageW(Window(), CB_GETDROPPEDSTATE, 0, 0));
+  return flat ? FlatComboFrameIndex(down, Focused() || Hot(), enabled)
+              : ComboFrameIndex(down, Focused() || Hot(), enabled);
 }
 
 void TSkinComBox::Draw(HDC dc, const RECT& rect) {
-  TDataSkinBorder* button = SkinData ? SkinData->ComboButton.get() : nullptr;
-  if (!button || button->Image.Empty() || !Handle) return;
+  TDataSkinBorder* button = SkinData() ? SkinData()->ComboButton.get() : nullptr;
+  if (!button || button->Image.Empty() || !Window()) return;
   style_ = static_cast<DWORD>(WindowLong(GWL_STYLE));
   exStyle_ = static_cast<DWORD>(WindowLong(GWL_EXSTYLE));
   if (QueryInfo()) {
@@ -54,7 +54,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
   }
   if (button->Style == 1) {
     DrawFlat(dc, rect);
-  } else if (ExtendedCombo) {
+  } else if (extendedCombo_) {
     DrawExtended(dc, rect);
   } else {
     DrawElement(dc, rect);
@@ -62,7 +62,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
 }
 
 void TSkinComBox::DrawFlat(HDC dc, const RECT& rect) {
-  TDataSkinBorder& button = *SkinData->ComboButton;
+  TDataSkinBorder& button = *SkinData()->ComboButton;
   const int index = FrameIndex(true);
   lastFrame_ = index;
   const int frames = FramesOf(button, 4);
@@ -73,7 +73,7 @@ void TSkinComBox::DrawFlat(HDC dc, const RECT& rect) {
                       button.Image.Height(), exStyle_ & WS_EX_LEFTSCROLLBAR);
   const RECT column = ToRect(boxes.column);
   FillRect(dc, &column, brush);
-  DrawRing(dc, rect, 1, CachedSolidBrush(ResolveSkinColor(SkinData->Colors[scButtonShadow])));
+  DrawRing(dc, rect, 1, CachedSolidBrush(ResolveSkinColor(SkinData()->Colors[scButtonShadow])));
   buttonRect_ = ToRect(boxes.glyph);
   // On a solid column the glyph is composed with its colour once; otherwise drawn transparent.
   LOGBRUSH solid{};
@@ -86,16 +86,16 @@ void TSkinComBox::DrawFlat(HDC dc, const RECT& rect) {
 void TSkinComBox::DrawExtended(HDC dc, const RECT&) {
   const int index = FrameIndex(false);
   lastFrame_ = index;
-  DrawEditBorder(dc, Handle, SkinData->Colors[scButtonShadow], 1);
+  DrawEditBorder(dc, Window(), SkinData()->Colors[scButtonShadow], 1);
   if (!haveInfo_) return;
   FillSkinColor(dc, info_.rcButton);
-  if (TDataSkinObject* arrow = SkinData->ComboArrow.get(); arrow && !arrow->Image.Empty())
+  if (TDataSkinObject* arrow = SkinData()->ComboArrow.get(); arrow && !arrow->Image.Empty())
     DrawSkinFrameStretched(dc, info_.rcButton, arrow->Image, true, FramesOf(*arrow, 4), index);
 }
 
 void TSkinComBox::DrawElement(HDC dc, const RECT& rect) {
-  TDataSkinBorder& button = *SkinData->ComboButton;
-  TDataSkinObject* sunk = SkinData->SunkEdge.get();
+  TDataSkinBorder& button = *SkinData()->ComboButton;
+  TDataSkinObject* sunk = SkinData()->SunkEdge.get();
   const int index = FrameIndex(false);
   lastFrame_ = index;
   const bool left = exStyle_ & WS_EX_LEFTSCROLLBAR;
@@ -112,7 +112,7 @@ void TSkinComBox::DrawElement(HDC dc, const RECT& rect) {
   buttonRect_ = ToRect(boxes.button);
   TBitmap& image = left && !button.Image2.Empty() ? button.Image2 : button.Image;
   DrawSkinFrameStretched(dc, buttonRect_, image, true, FramesOf(button, 4), index);
-  TDataSkinObject* extra = SkinData->ExtraImages.get();
+  TDataSkinObject* extra = SkinData()->ExtraImages.get();
   if (!extra || extra->Image.Empty()) return;
   DrawSkinFrameCentred(dc, ToRect(boxes.glyph), extra->Image, true, FramesOf(*extra, 5), index);
 }

@@ -2,8 +2,6 @@
 // SkinWindowProc, detaching and destruction that puts back what was replaced. UI thread.
 #include "skin/controls/skin_control.h"
 
-#include <algorithm>
-
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/data/skin_data.h"
@@ -11,7 +9,7 @@
 
 namespace quarnel {
 
-TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
+TSkinControl::TSkinControl(TComponent* owner, int32_t variant) : TComponent(owner), variant_(variant) {}
 
 TSkinControl::~TSkinControl() {
   UnhookControl();
@@ -37,7 +35,7 @@ void TSkinControl::Notification(TComponent* component, TOperation operation) {
     hookedControl_ = nullptr;  // the control goes first: nothing to put back
     savedHook_ = nullptr;
   }
-  if (component == SkinData) SkinData = nullptr;
+  if (component == skinData_) skinData_ = nullptr;
 }
 
 void TSkinControl::Register(TControlSkinHost* host) {
@@ -46,14 +44,12 @@ void TSkinControl::Register(TControlSkinHost* host) {
   if (!host) return;
   hostComponent_ = &host->HostComponent();
   FreeNotification(hostComponent_);
-  auto& list = host->ControlSkins();
-  if (std::find(list.begin(), list.end(), this) == list.end()) list.push_back(this);
+  host->RegisterControlSkin(*this);
 }
 
 void TSkinControl::Unregister() {
   if (!host_) return;
-  auto& list = host_->ControlSkins();
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  host_->UnregisterControlSkin(*this);
   RemoveFreeNotification(hostComponent_);
   host_ = nullptr;
   hostComponent_ = nullptr;
@@ -80,86 +76,119 @@ void TSkinControl::Attach(TControlSkinHost* host, TSkinData* skinData, bool useS
   if (attached_) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
-  UseSkinColor = useSkinColor ? 1 : 0;
-  SkinData = skinData;
-  SharedCanvas = sharedCanvas;
-  Control = control;
-  Handle = control->Handle();
+  useSkinColor_ = useSkinColor;
+  skinData_ = skinData;
+  sharedCanvas_ = sharedCanvas;
+  control_ = control;
+  window_ = control->Handle();
   focus_ = FocusKnown::Unknown;
-  unicodeWindow_ = Handle && IsWindowUnicode(Handle);
+  unicodeWindow_ = window_ && IsWindowUnicode(window_);
   if (skinData) FreeNotification(skinData);
   HookControl(*control);
   Register(host);
-  if (UseSkinColor) {
+  if (useSkinColor_) {
     TakeParentBackground();
-    SavedColor = control->Color();
+    savedColor_ = control->Color();
     control->SetColor(SkinFaceColor());
   }
-  if (ParentBackgroundTaken) Variant = 1;
+  if (parentBackgroundTaken_) variant_ = 1;
   control->Invalidate();
   attached_ = true;
-  State = scsAttached;
+  state_ = scsAttached;
 }
 
 void TSkinControl::BindWindowedControl(TWinControl* control, TSkinData* skinData, TControlSkinHost* host,
                                        TCanvas* canvas) {
-  SkinData = skinData;
-  SharedCanvas = canvas;
-  Control = control;
-  Handle = control->Handle();
+  skinData_ = skinData;
+  sharedCanvas_ = canvas;
+  control_ = control;
+  window_ = control->Handle();
   focus_ = FocusKnown::Unknown;
   if (skinData) FreeNotification(skinData);
   Register(host);
+}
+
+void TSkinControl::BindGraphicControl(TControl* control, TSkinData* skinData, TControlSkinHost* host,
+                                      TCanvas* canvas) {
+  skinData_ = skinData;
+  sharedCanvas_ = canvas;
+  graphicControl_ = control;
+  if (skinData) FreeNotification(skinData);
+  HookControl(*control);
+  Register(host);
+  state_ = scsAttached;
 }
 
 void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                 TCanvas* sharedCanvas) {
   if (attached_ || !IsWindow(window)) return;
-  SkinData = skinData;
-  SharedCanvas = sharedCanvas;
-  Handle = window;
+  skinData_ = skinData;
+  sharedCanvas_ = sharedCanvas;
+  window_ = window;
   focus_ = FocusKnown::Unknown;
-  Enabled = 1;
-  Variant = 0;
+  enabled_ = true;
+  variant_ = 0;
   if (skinData) FreeNotification(skinData);
   Register(host);
   unicodeWindow_ = IsWindowUnicode(window) != FALSE;
-  Caption = WindowTextWide(window);
+  caption_ = WindowTextWide(window);
   subclass_.Install(window, [this](TMessage& m) { SkinWindowProc(m); });
   InvalidateRect(window, nullptr, TRUE);
   attached_ = true;
-  State = scsAttached;
+  state_ = scsAttached;
+}
+
+void TSkinControl::AttachHandleFor(TWinControl& control, TSkinData* skinData, TControlSkinHost* host,
+                                   TCanvas* canvas) {
+  control_ = &control;
+  AttachHandle(control.Handle(), skinData, host, canvas);
+}
+
+void TSkinControl::FollowControlWindow() {
+  if (control_ && control_->HandleAllocated()) window_ = control_->RawHandle();
 }
 
 void TSkinControl::Detach() {
-  if (!Active) return;
-  Active = 0;
-  if (State != scsWindowGone && UseSkinColor && Control) {
+  if (!active_) return;
+  active_ = false;
+  if (state_ != scsWindowGone && useSkinColor_ && control_) {
     GiveParentBackground();
-    Control->SetColor(SavedColor);
+    control_->SetColor(savedColor_);
   }
 }
 
+void TSkinControl::MarkDetached() {
+  active_ = false;
+  if (state_ == scsAttached) state_ = scsDetached;
+}
+
+void TSkinControl::TakeRemadeWindow() {
+  if (!control_ || !control_->HandleAllocated()) return;
+  window_ = control_->Handle();
+  state_ = scsAttached;
+  active_ = true;
+}
+
 void TSkinControl::UpdateSkin() {
-  if (UseSkinColor && Control) Control->SetColor(SkinFaceColor());
+  if (useSkinColor_ && control_) control_->SetColor(SkinFaceColor());
   Repaint();
 }
 
 void TSkinControl::TakeParentBackground() {
-  if (!Control || (SkinData && HasOption(*SkinData, xoParentBackGround))) return;
-  if (!Control->ClassInfo().FindProperty("ParentBackground")) return;
-  std::string value = GetEnumPropByName(Control, "ParentBackground");
+  if (!control_ || (skinData_ && HasOption(*skinData_, xoParentBackGround))) return;
+  if (!control_->ClassInfo().FindProperty("ParentBackground")) return;
+  std::string value = GetEnumPropByName(control_, "ParentBackground");
   for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (value == "true") {
-    ParentBackgroundTaken = 1;
-    SetPropByName(Control, "ParentBackground", "False");
+    parentBackgroundTaken_ = true;
+    SetPropByName(control_, "ParentBackground", "False");
   }
 }
 
 void TSkinControl::GiveParentBackground() {
-  if (!Control || !ParentBackgroundTaken) return;
-  if (SkinData && HasOption(*SkinData, xoParentBackGround)) return;
-  SetPropByName(Control, "ParentBackground", "True");
+  if (!control_ || !parentBackgroundTaken_) return;
+  if (skinData_ && HasOption(*skinData_, xoParentBackGround)) return;
+  SetPropByName(control_, "ParentBackground", "True");
 }
 
 // --- message flow ---------------------------------------------------------------------------------
@@ -168,25 +197,24 @@ void TSkinControl::SkinWindowProc(TMessage& message) {
   if (message.Msg == WM_SETFOCUS) focus_ = FocusKnown::Focused;
   if (message.Msg == WM_KILLFOCUS) focus_ = FocusKnown::NotFocused;
   if (message.Msg == SKM_ENABLESKIN) {
-    Active = message.WParam > 0 ? 1 : 0;
+    active_ = message.WParam > 0;
     ActiveChanged();
-    if (Active) Repaint();
+    if (active_) Repaint();
     return;
   }
-  if (!Active) {
+  if (!active_) {
     CallSaved(message);
     return;
   }
-  if (BeforeMessage(message)) {
-    CallSaved(message);
-    AfterMessage(message);
-  }
+  if (BeforeMessage(message)) return;
+  CallSaved(message);
+  AfterMessage(message);
 }
 
 bool TSkinControl::HasFocus() {
-  if (!Handle) return false;
+  if (!window_) return false;
   if (focus_ == FocusKnown::Unknown || !HookInstalled())
-    focus_ = GetFocus() == Handle ? FocusKnown::Focused : FocusKnown::NotFocused;
+    focus_ = GetFocus() == window_ ? FocusKnown::Focused : FocusKnown::NotFocused;
   return focus_ == FocusKnown::Focused;
 }
 
@@ -204,16 +232,20 @@ void TSkinControl::CallSaved(TMessage& message) {
 bool TSkinControl::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCDESTROY:
-      State = scsWindowGone;
-      CallSaved(message);
-      if (Active) Detach();
-      return false;
+      return OnNcDestroy(message);
     case SKM_QUERYSKINNED:
       message.Result = 1;
-      return false;
-    default:
       return true;
+    default:
+      return false;
   }
+}
+
+bool TSkinControl::OnNcDestroy(TMessage& message) {
+  state_ = scsWindowGone;
+  CallSaved(message);
+  if (active_) Detach();
+  return true;
 }
 
 void TSkinControl::AfterMessage(TMessage& message) {
@@ -229,51 +261,54 @@ void TSkinControl::AfterMessage(TMessage& message) {
       PaintWindow(reinterpret_cast<HDC>(message.WParam));
       break;
     case CM_RECREATEWND:
-      // The control made its window again: the hook stays on the control, the window is new.
-      // The old window's last message detached this object; it serves the new one again.
-      if (Control && Control->HandleAllocated() && attached_) {
-        Handle = Control->RawHandle();
-        focus_ = FocusKnown::Unknown;
-        unicodeWindow_ = IsWindowUnicode(Handle) != FALSE;
-        Active = 1;
-        State = scsAttached;
-        Repaint();
-      }
+      OnRecreateWindow();
       break;
     default:
       break;
   }
 }
 
+// The control made its window again: the hook stays on the control, the window is new. The old
+// window's last message detached this object; it serves the new one again.
+void TSkinControl::OnRecreateWindow() {
+  if (!control_ || !control_->HandleAllocated() || !attached_) return;
+  window_ = control_->RawHandle();
+  focus_ = FocusKnown::Unknown;
+  unicodeWindow_ = IsWindowUnicode(window_) != FALSE;
+  active_ = true;
+  state_ = scsAttached;
+  Repaint();
+}
+
 void TSkinControl::Repaint() {
   // A frame taking a new skin invalidates its window and every child once, at the end.
   if (TInvalidationsSuspended::Active()) return;
-  if (GraphicControl) {
-    GraphicControl->Invalidate();
-  } else if (Handle && IsWindow(Handle)) {
-    InvalidateRect(Handle, nullptr, TRUE);
-    UpdateWindow(Handle);
+  if (graphicControl_) {
+    graphicControl_->Invalidate();
+  } else if (window_ && IsWindow(window_)) {
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
   }
 }
 
-void TSkinControl::ForwardMouseDown(const TMessage& message) {
+void TSkinControl::ForwardMouseDown(WPARAM keys, POINT at) {
   TControl* control = OwnerControl();
   if (!control) return;
-  int x = static_cast<short>(LOWORD(message.LParam));
-  int y = static_cast<short>(HIWORD(message.LParam));
+  int x = at.x;
+  int y = at.y;
   if (control->Width() > kLParamCoordinateLimit || control->Height() > kLParamCoordinateLimit) {
     POINT p{};
     GetCursorPos(&p);
-    if (Handle) ScreenToClient(Handle, &p);
+    if (window_) ScreenToClient(window_, &p);
     x = p.x;
     y = p.y;
   }
-  control->MouseDown(mbLeft, KeysToShiftState(message.WParam), x, y);
+  control->MouseDown(mbLeft, KeysToShiftState(keys), x, y);
 }
 
 LONG_PTR TSkinControl::WindowLong(int index) const {
-  if (!Handle) return 0;
-  return unicodeWindow_ ? GetWindowLongPtrW(Handle, index) : GetWindowLongPtrA(Handle, index);
+  if (!window_) return 0;
+  return unicodeWindow_ ? GetWindowLongPtrW(window_, index) : GetWindowLongPtrA(window_, index);
 }
 
 }  // namespace quarnel

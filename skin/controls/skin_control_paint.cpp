@@ -12,71 +12,55 @@
 
 namespace quarnel {
 
-void TSkinControl::PaintWindow(HDC dc) {
+void TSkinControl::DrawWhole(HDC dc) {
   RECT r;
-  if (!Handle || !GetWindowRect(Handle, &r)) return;
-  WindowRect = r;
-  const RECT local{0, 0, r.right - r.left, r.bottom - r.top};
+  if (!GetWindowRect(window_, &r)) return;
   try {
-    if (dc) {
-      Draw(dc, local);
-    } else {
-      fw::WindowDC windowDC(Handle, fw::WindowDC::kWindow);
-      if (windowDC.get()) Draw(windowDC.get(), local);
-    }
+    Draw(dc, RECT{0, 0, r.right - r.left, r.bottom - r.top});
   } catch (...) {
     // a failed paint leaves what was on the screen
   }
 }
 
-void TSkinControl::Draw(HDC, const RECT&) {}
-
-bool TSkinControl::PaintWholeWindow(TMessage& message) {
-  if (message.Msg == WM_PAINT) {
-    HandlePaint(message);
-    return true;
+void TSkinControl::PaintWindow(HDC dc) {
+  if (!window_) return;
+  if (dc) {
+    DrawWhole(dc);
+  } else {
+    fw::WindowDC windowDC(window_, fw::WindowDC::kWindow);
+    if (windowDC.get()) DrawWhole(windowDC.get());
   }
-  if (message.Msg != WM_ERASEBKGND) return false;
-  message.Result = 1;
-  return true;
 }
 
+void TSkinControl::Draw(HDC, const RECT&) {}
+
 void TSkinControl::HandlePaint(TMessage& message) {
-  auto paint = [this](HDC dc) {
-    RECT r;
-    if (!GetWindowRect(Handle, &r)) return;
-    WindowRect = r;
-    try {
-      Draw(dc, RECT{0, 0, r.right - r.left, r.bottom - r.top});
-    } catch (...) {
-    }
-  };
   if (message.WParam) {
-    paint(reinterpret_cast<HDC>(message.WParam));
+    DrawWhole(reinterpret_cast<HDC>(message.WParam));
   } else {
-    fw::PaintDC dc(Handle);
-    paint(dc.get());
+    fw::PaintDC dc(window_);
+    DrawWhole(dc.get());
   }
   message.Result = 0;
 }
 
 void TSkinControl::HandleEraseBackground(TMessage& message) {
   HDC dc = reinterpret_cast<HDC>(message.WParam);
-  if (Control) {
-    DrawParentBackground(Control, dc);
-  } else if (Handle) {
+  if (control_) {
+    DrawParentBackground(control_, dc);
+  } else if (window_) {
     RECT client;
-    GetClientRect(Handle, &client);
+    GetClientRect(window_, &client);
     FillParentColor(dc, client);
   }
   message.Result = 1;
 }
 
 TColor TSkinControl::SkinFaceColor() const {
-  return SkinData ? SkinData->FaceColor() : clBtnFace;
+  return skinData_ ? skinData_->FaceColor() : clBtnFace;
 }
 
-void TSkinControl::FillColor(HDC dc, const RECT& rect, TColor color) {
+void FillColor(HDC dc, const RECT& rect, TColor color) {
   fw::UniqueBrush brush(CreateSolidBrush(ResolveSkinColor(color)));
   FillRect(dc, &rect, brush.get());
 }
@@ -88,7 +72,7 @@ void TSkinControl::FillSkinColor(HDC dc, const RECT& rect) const {
 void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
   TControl* control = OwnerControl();
   TWinControl* parent = control ? control->Parent() : nullptr;
-  if (!parent && Handle) parent = TWinControl::FindControl(GetParent(Handle));
+  if (!parent && window_) parent = TWinControl::FindControl(GetParent(window_));
   const TPropInfo* info = parent ? GetPropInfo(*parent, "Color") : nullptr;
   if (info && info->kind == TTypeKind::Integer)
     FillColor(dc, rect, static_cast<TColor>(GetOrdProp(*parent, *info)));
@@ -98,13 +82,13 @@ void TSkinControl::FillParentColor(HDC dc, const RECT& rect) const {
 
 bool TSkinControl::ReadingRightToLeft() const {
   TControl* control = OwnerControl();
-  if (!control) return Handle && (WindowLong(GWL_EXSTYLE) & WS_EX_RTLREADING);
+  if (!control) return window_ && (WindowLong(GWL_EXSTYLE) & WS_EX_RTLREADING);
   return fw::AsciiLowerCase(GetEnumPropByName(control, "BiDiMode")) == "bdrighttoleft";
 }
 
 void TSkinControl::DrawCaptionFocus(HDC dc, UINT format, const RECT& rect) const {
   RECT measured = rect;
-  DrawTextWide(dc, Caption, measured, format | DT_CALCRECT | DT_NOCLIP);
+  DrawTextWide(dc, caption_, measured, format | DT_CALCRECT | DT_NOCLIP);
   const SkinRect f = CaptionFocusRect(SkinRect{measured.left, measured.top, measured.right, measured.bottom},
                                       SkinRect{rect.left, rect.top, rect.right, rect.bottom}, format);
   const RECT focus{f.left, f.top, f.right, f.bottom};

@@ -100,8 +100,8 @@ void TArrowButton::PaintArrow() {
   HWND self = RawHandle();
   {
     fw::PaintDC dc(self);
-    TSkinData* data = skin_ ? skin_->SkinData : nullptr;
-    if (!data || !pickerWindow_ || !skin_->Active) {
+    TSkinData* data = skin_ ? skin_->SkinData() : nullptr;
+    if (!data || !pickerWindow_ || !skin_->Active()) {
       lastFrame_ = 0;
     } else {
       RECT picker{};
@@ -118,48 +118,79 @@ void TArrowButton::PaintArrow() {
     }
   }
   // With the skin off the picker shows its own arrow.
-  if (skin_ && !skin_->Active) ShowWindow(self, SW_HIDE);
+  if (skin_ && !skin_->Active()) ShowWindow(self, SW_HIDE);
 }
 
 void TSkinDateTime::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  if (!Control) return;
+  if (!Control()) return;
   arrow_ = TComponent::CreateIn<TArrowButton>(this);
-  arrow_->Bind(this, Control);
+  arrow_->Bind(this, Control());
 }
 
 void TSkinDateTime::Detach() {
   TSkinControl::Detach();
-  if (arrow_ && arrow_->HandleAllocated() && State != scsWindowGone) ShowWindow(arrow_->RawHandle(), SW_HIDE);
+  if (arrow_ && arrow_->HandleAllocated() && State() != scsWindowGone)
+    ShowWindow(arrow_->RawHandle(), SW_HIDE);
 }
 
 bool TSkinDateTime::BeforeMessage(TMessage& m) {
-  if (PaintsOwnFrame(*this, m)) {
-    ownsFrame_ = true;
-    return false;
+  switch (m.Msg) {
+    case WM_NCPAINT:
+      return OnNcPaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
   }
-  return TSkinControl::BeforeMessage(m);
+}
+
+// A bordered window without scroll bars gets the skin's border in place of the system's frame.
+bool TSkinDateTime::OnNcPaint(TMessage& m) {
+  if (!PaintsOwnFrame(*this, m)) return false;
+  ownsFrame_ = true;
+  return true;
 }
 
 void TSkinDateTime::AfterMessage(TMessage& m) {
-  if (m.Msg == WM_PAINT && ownsFrame_) {
-    if (arrow_) arrow_->Place();
-    return;
+  switch (m.Msg) {
+    case WM_PAINT:
+      OnPainted(m);
+      break;
+    case CM_RECREATEWND:
+      OnRecreated(m);
+      break;
+    case WM_SIZE:
+      OnSized(m);
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
   }
-  if (m.Msg == CM_RECREATEWND && arrow_) {
-    // The arrow's window went with the picker's old window: it is made again in the new one.
+}
+
+// With the skin's own frame the arrow only follows the picker; otherwise the base repaints.
+void TSkinDateTime::OnPainted(TMessage& m) {
+  if (!ownsFrame_) {
     TSkinControl::AfterMessage(m);
-    arrow_->Bind(this, Control);
     return;
   }
-  if (m.Msg == WM_SIZE && arrow_) {
-    arrow_->Place();
-    arrow_->Invalidate();
-    return;
-  }
+  if (arrow_) arrow_->Place();
+}
+
+// The arrow's window went with the picker's old window: it is made again in the new one.
+void TSkinDateTime::OnRecreated(TMessage& m) {
   TSkinControl::AfterMessage(m);
+  if (arrow_) arrow_->Bind(this, Control());
+}
+
+void TSkinDateTime::OnSized(TMessage& m) {
+  if (!arrow_) {
+    TSkinControl::AfterMessage(m);
+    return;
+  }
+  arrow_->Place();
+  arrow_->Invalidate();
 }
 
 void TSkinDateTime::UpdateSkin() {
@@ -171,9 +202,9 @@ void TSkinDateTime::UpdateSkin() {
 }
 
 void TSkinDateTime::Draw(HDC dc, const RECT&) {
-  if (!SkinData || !Handle) return;
+  if (!SkinData() || !Window()) return;
   if (arrow_) arrow_->Place();
-  DrawEditBorder(dc, Handle, SkinData->Colors[scButtonShadow], 1);
+  DrawEditBorder(dc, Window(), SkinData()->Colors[scButtonShadow], 1);
 }
 
 }  // namespace quarnel

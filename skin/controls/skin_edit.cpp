@@ -100,9 +100,9 @@ void TSkinEdit::Notification(TComponent* component, TOperation operation) {
 }
 
 bool PaintsOwnFrame(TSkinControl& skin, TMessage& m) {
-  if (m.Msg != WM_NCPAINT || !skin.Handle) return false;
+  if (m.Msg != WM_NCPAINT || !skin.Window()) return false;
   RECT w{}, c{};
-  if (!GetWindowRect(skin.Handle, &w) || !GetClientRect(skin.Handle, &c)) return false;
+  if (!GetWindowRect(skin.Window(), &w) || !GetClientRect(skin.Window(), &c)) return false;
   if (!HasClientBorder(w.right - w.left, w.bottom - w.top, c.right, c.bottom)) return false;
   if (skin.WindowLong(GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return false;
   skin.PaintWindow(nullptr);
@@ -111,48 +111,37 @@ bool PaintsOwnFrame(TSkinControl& skin, TMessage& m) {
 }
 
 bool TSkinEdit::BeforeMessage(TMessage& m) {
-  if (PaintsOwnFrame(*this, m)) {
-    ownsFrame_ = true;
-    return false;
+  switch (m.Msg) {
+    case WM_NCPAINT:
+      return OnNcPaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
   }
-  return TSkinControl::BeforeMessage(m);
+}
+
+// A bordered window without scroll bars gets the skin's border in place of the system's frame.
+bool TSkinEdit::OnNcPaint(TMessage& m) {
+  if (!PaintsOwnFrame(*this, m)) return false;
+  ownsFrame_ = true;
+  return true;
 }
 
 void TSkinEdit::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      if (!ownsFrame_)
-        PaintWindow(reinterpret_cast<HDC>(m.WParam));
-      else
-        RestoreInnerRing(reinterpret_cast<HDC>(m.WParam));
+      OnPainted(reinterpret_cast<HDC>(m.WParam));
       break;
     case WM_NCPAINT:
-      // The frame alone repainted (focus, size): the system's border would show again. Within a
-      // paint cycle (client still to be painted) the border is drawn once, after the paint.
-      if (!GetUpdateRect(Handle, nullptr, FALSE)) PaintWindow(nullptr);
+      OnNcPainted();
       break;
     case WM_PRINT:
-      if (m.WParam) {
-        PrintBorder(reinterpret_cast<HDC>(m.WParam));
-      } else {
-        fw::WindowDC dc(Handle, fw::WindowDC::kWindow);
-        if (dc.get()) PrintBorder(dc.get());
-      }
+      OnPrint(reinterpret_cast<HDC>(m.WParam));
       break;
     case CM_RECREATEWND:
-      // The spin button went with the old window; the new one is found at the next draw.
-      if (upDown_) RemoveFreeNotification(upDown_);
-      upDown_ = nullptr;
-      TSkinControl::AfterMessage(m);
+      OnRecreated(m);
       break;
     case SKM_PAINTCLIENT:
-      if (m.LParam == SkinMessageTag) {
-        if (m.WParam) {
-          TMessage paint{WM_PAINT, m.WParam, 0, 0};
-          CallSaved(paint);
-        }
-        m.Result = SkinMessageTag;
-      }
+      OnPaintClient(m);
       break;
     default:
       TSkinControl::AfterMessage(m);
@@ -160,14 +149,53 @@ void TSkinEdit::AfterMessage(TMessage& m) {
   }
 }
 
+void TSkinEdit::OnPainted(HDC dc) {
+  if (!ownsFrame_)
+    PaintWindow(dc);
+  else
+    RestoreInnerRing(dc);
+}
+
+// The frame alone repainted (focus, size): the system's border would show again. Within a paint
+// cycle (client still to be painted) the border is drawn once, after the paint.
+void TSkinEdit::OnNcPainted() {
+  if (!GetUpdateRect(Window(), nullptr, FALSE)) PaintWindow(nullptr);
+}
+
+void TSkinEdit::OnPrint(HDC dc) {
+  if (dc) {
+    PrintBorder(dc);
+  } else {
+    fw::WindowDC windowDC(Window(), fw::WindowDC::kWindow);
+    if (windowDC.get()) PrintBorder(windowDC.get());
+  }
+}
+
+// The spin button went with the old window; the new one is found at the next draw.
+void TSkinEdit::OnRecreated(TMessage& m) {
+  if (upDown_) RemoveFreeNotification(upDown_);
+  upDown_ = nullptr;
+  TSkinControl::AfterMessage(m);
+}
+
+// The engine's own request for the client's paint into a DC (wParam), answered with the tag.
+void TSkinEdit::OnPaintClient(TMessage& m) {
+  if (m.LParam != SkinMessageTag) return;
+  if (m.WParam) {
+    TMessage paint{WM_PAINT, m.WParam, 0, 0};
+    CallSaved(paint);
+  }
+  m.Result = SkinMessageTag;
+}
+
 // The frame's inner white ring lies on the client's outermost pixels when the system's border is
 // thinner than the skin's: the edit's own paint covers it there with its colour (read-only,
 // disabled and coloured edits are not white), so it goes back over the client after each paint.
 void TSkinEdit::RestoreInnerRing(HDC given) {
   RECT w{}, c{};
-  if (!Handle || !GetWindowRect(Handle, &w) || !GetClientRect(Handle, &c)) return;
+  if (!Window() || !GetWindowRect(Window(), &w) || !GetClientRect(Window(), &c)) return;
   POINT origin{0, 0};
-  ClientToScreen(Handle, &origin);
+  ClientToScreen(Window(), &origin);
   const int ox = origin.x - w.left, oy = origin.y - w.top;
   const int width = w.right - w.left, height = w.bottom - w.top;
   constexpr int kRingEdge = 2;  // the inner ring's offset from the window's edge
@@ -180,7 +208,7 @@ void TSkinEdit::RestoreInnerRing(HDC given) {
     DrawRing(given, ring, 1, white);
     return;
   }
-  fw::WindowDC dc(Handle);
+  fw::WindowDC dc(Window());
   if (dc.get()) DrawRing(dc.get(), ring, 1, white);
 }
 
@@ -188,38 +216,36 @@ void TSkinEdit::RestoreInnerRing(HDC given) {
 void TSkinEdit::PrintBorder(HDC dc) {
   try {
     RECT w{}, c{};
-    if (!SkinData || !GetWindowRect(Handle, &w) || !GetClientRect(Handle, &c)) return;
-    WindowRect = w;
+    if (!SkinData() || !GetWindowRect(Window(), &w) || !GetClientRect(Window(), &c)) return;
     const int width = w.right - w.left, height = w.bottom - w.top;
     if (width - c.right < 2 || height - c.bottom < 2) return;
     RECT r{0, 0, width, height};
     RECT inner{1, 1, width - 1, height - 1};
     FrameRect(dc, &inner, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
-    FrameWith(dc, r, ResolveSkinColor(SkinData->Colors[scButtonShadow]));
+    FrameWith(dc, r, ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
   } catch (...) {
     // a failed print leaves the system's border
   }
 }
 
 void TSkinEdit::FindUpDown() {
-  if (upDown_ || !SkinData || !Has(*SkinData, xcSpin)) return;
-  for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  if (upDown_ || !SkinData() || !Has(*SkinData(), xcSpin)) return;
+  for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsSpinClass(child)) continue;
     TComponent* owner =
-        Control ? static_cast<TComponent*>(Control) : (Host() ? &Host()->HostComponent() : nullptr);
+        Control() ? static_cast<TComponent*>(Control()) : (Host() ? &Host()->HostComponent() : nullptr);
     if (!owner) return;
-    upDown_ = TComponent::CreateIn<TSkinUpDown>(owner);
-    upDown_->BelongsToEdit = true;
-    upDown_->AttachHandle(child, SkinData, Host(), SharedCanvas);
+    upDown_ = TComponent::CreateIn<TSkinUpDown>(owner, 0, true);
+    upDown_->AttachHandle(child, SkinData(), Host(), SharedCanvas());
     FreeNotification(upDown_);
     return;
   }
 }
 
 void TSkinEdit::Draw(HDC dc, const RECT&) {
-  if (!SkinData || !Handle) return;
+  if (!SkinData() || !Window()) return;
   FindUpDown();
-  DrawEditBorder(dc, Handle, SkinData->Colors[scButtonShadow], 2);
+  DrawEditBorder(dc, Window(), SkinData()->Colors[scButtonShadow], 2);
 }
 
 }  // namespace quarnel

@@ -41,6 +41,12 @@ class TSkinEdit : public TSkinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  bool OnNcPaint(TMessage& message);
+  void OnPainted(HDC dc);
+  void OnNcPainted();
+  void OnPrint(HDC dc);
+  void OnRecreated(TMessage& message);
+  void OnPaintClient(TMessage& message);
   void FindUpDown();
   void PrintBorder(HDC dc);
   void RestoreInnerRing(HDC dc);   // dc may be null: the client DC is used
@@ -50,7 +56,10 @@ class TSkinEdit : public TSkinControl {
 
 class TSkinComBox : public TSkinControl {
  public:
-  explicit TSkinComBox(TComponent* owner) : TSkinControl(owner) {}
+  // `extendedCombo`: an extended combo box; `skinListOfWindow`: attached by handle, the list's
+  // bar is skinned too (an extended combo's inner combo box).
+  explicit TSkinComBox(TComponent* owner, bool extendedCombo = false, bool skinListOfWindow = false)
+      : TSkinControl(owner), extendedCombo_(extendedCombo), skinListOfWindow_(skinListOfWindow) {}
   ~TSkinComBox() override;
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) override;
@@ -63,9 +72,6 @@ class TSkinComBox : public TSkinControl {
     TSkinControl::UpdateSkin();
   }
 
-  bool ExtendedCombo = false;
-  // Attached by handle, the list's bar is skinned too (an extended combo's inner combo box).
-  bool SkinListOfWindow = false;
   bool DroppedDown() const { return dropped_; }
   int LastFrame() const { return lastFrame_; }  // ComboButton frame of the last draw, 0 before
   RECT ButtonRect() const { return buttonRect_; }
@@ -77,6 +83,13 @@ class TSkinComBox : public TSkinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  bool OnPaint(TMessage& message);
+  void OnMouseMove(POINT at);
+  void OnNcPainted();
+  void OnButtonPressed(bool down);
+  void OnMouseLeave();
+  void OnRecreated(TMessage& message);
+  void OnCommand(UINT code);
   void AttachParts(bool withListSkin);
   void ReleaseParts();
   void RefreshButton();
@@ -88,6 +101,8 @@ class TSkinComBox : public TSkinControl {
   void DrawExtended(HDC dc, const RECT& rect);
   int FrameIndex(bool flat);
 
+  bool extendedCombo_;
+  bool skinListOfWindow_;
   DWORD style_ = 0, exStyle_ = 0;
   COMBOBOXINFO info_{};
   bool haveInfo_ = false;
@@ -144,6 +159,10 @@ class TSkinDateTime : public TSkinControl {
   TArrowButton* Arrow() const { return arrow_; }
 
  private:
+  bool OnNcPaint(TMessage& message);
+  void OnPainted(TMessage& message);
+  void OnRecreated(TMessage& message);
+  void OnSized(TMessage& message);
   TArrowButton* arrow_ = nullptr;  // owned by this object
   bool ownsFrame_ = false;
 };

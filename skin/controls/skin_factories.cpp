@@ -22,13 +22,12 @@ namespace quarnel {
 
 namespace {
 
-// Owned by the request's owner; `prepare` sets what the object needs before it attaches; then
-// attached to the control when there is one, else by handle.
-template <class T, class Prepare>
-TSkinControl* MakePreparedAndAttach(const SkinRequest& r, Prepare prepare) {
+// Made with `args`, owned by the request's owner; then attached to the control when there is
+// one, else by handle.
+template <class T, class... A>
+TSkinControl* MakeAndAttach(const SkinRequest& r, A&&... args) {
   if (!r.owner) return nullptr;
-  T* skin = TComponent::CreateIn<T>(r.owner);
-  prepare(*skin);
+  T* skin = TComponent::CreateIn<T>(r.owner, std::forward<A>(args)...);
   if (r.control)
     skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   else if (r.window)
@@ -37,19 +36,17 @@ TSkinControl* MakePreparedAndAttach(const SkinRequest& r, Prepare prepare) {
 }
 
 template <class T>
-TSkinControl* MakeAndAttach(const SkinRequest& r) {
-  return MakePreparedAndAttach<T>(r, [](T&) {});
+TSkinControl* MakePlain(const SkinRequest& r) {
+  return MakeAndAttach<T>(r);
 }
 
 TSkinControl* MakeBitButton(const SkinRequest& r) {
-  return MakePreparedAndAttach<TSkinBitButton>(r,
-                                               [&](TSkinBitButton& s) { s.ImageProperty = r.imageProperty; });
+  return MakeAndAttach<TSkinBitButton>(r, r.imageProperty);
 }
 
 TSkinControl* MakeSpeedButton(const SkinRequest& r) {
   if (!r.control) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinSpeedButton>(r.control);
-  skin->ImageProperty = r.imageProperty;
+  auto* skin = TComponent::CreateIn<TSkinSpeedButton>(r.control, r.imageProperty);
   skin->Init(r.host, r.skinData, r.canvas);
   return skin;
 }
@@ -57,8 +54,7 @@ TSkinControl* MakeSpeedButton(const SkinRequest& r) {
 // The foreign control's kind comes with the request.
 TSkinControl* MakeObjImage(const SkinRequest& r) {
   if (!r.control) return nullptr;
-  auto* skin = TComponent::CreateIn<TSkinObjImage>(r.control);
-  skin->Kind = r.variant;
+  auto* skin = TComponent::CreateIn<TSkinObjImage>(r.control, r.variant);
   skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
   return skin;
 }
@@ -82,47 +78,44 @@ TSkinControl* MakeComBox(const SkinRequest& r) {
     request.control = nullptr;
     request.window = inner;
   }
-  return MakePreparedAndAttach<TSkinComBox>(request, [&](TSkinComBox& s) {
-    s.ExtendedCombo = r.extendedCombo;
-    s.SkinListOfWindow = inner != nullptr;
-  });
+  return MakeAndAttach<TSkinComBox>(request, r.extendedCombo, inner != nullptr);
 }
 
 // Variant 1: the scroller of a tab set, whose halves always point left and right.
 TSkinControl* MakeUpDown(const SkinRequest& r) {
-  return MakePreparedAndAttach<TSkinUpDown>(r, [&](TSkinUpDown& s) { s.ScrollerKind = r.variant; });
+  return MakeAndAttach<TSkinUpDown>(r, r.variant);
 }
 
 std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> t{};
-  t[static_cast<size_t>(SkinClass::Button)] = &MakeAndAttach<TSkinButton>;
+  t[static_cast<size_t>(SkinClass::Button)] = &MakePlain<TSkinButton>;
   t[static_cast<size_t>(SkinClass::BitButton)] = &MakeBitButton;
-  t[static_cast<size_t>(SkinClass::MenuButton)] = &MakeAndAttach<TSkinMenuButton>;
+  t[static_cast<size_t>(SkinClass::MenuButton)] = &MakePlain<TSkinMenuButton>;
   t[static_cast<size_t>(SkinClass::SpeedButton)] = &MakeSpeedButton;
   t[static_cast<size_t>(SkinClass::Scrollbar)] = &MakeScrollbarSkin;
   t[static_cast<size_t>(SkinClass::ScControl)] = &MakeScControlSkin;
   t[static_cast<size_t>(SkinClass::Sizer)] = &MakeSizerSkin;
-  t[static_cast<size_t>(SkinClass::CheckBox)] = &MakeAndAttach<TSkinCheckBox>;
-  t[static_cast<size_t>(SkinClass::RadioButton)] = &MakeAndAttach<TSkinRadioButton>;
-  t[static_cast<size_t>(SkinClass::GroupBox)] = &MakeAndAttach<TSkinGroupBox>;
-  t[static_cast<size_t>(SkinClass::Box)] = &MakeAndAttach<TSkinBox>;
-  t[static_cast<size_t>(SkinClass::BoxH)] = &MakeAndAttach<TSkinBoxH>;
-  t[static_cast<size_t>(SkinClass::CoolBar)] = &MakeAndAttach<TSkinCoolBar>;
-  t[static_cast<size_t>(SkinClass::MP)] = &MakeAndAttach<TSkinMP>;
+  t[static_cast<size_t>(SkinClass::CheckBox)] = &MakePlain<TSkinCheckBox>;
+  t[static_cast<size_t>(SkinClass::RadioButton)] = &MakePlain<TSkinRadioButton>;
+  t[static_cast<size_t>(SkinClass::GroupBox)] = &MakePlain<TSkinGroupBox>;
+  t[static_cast<size_t>(SkinClass::Box)] = &MakePlain<TSkinBox>;
+  t[static_cast<size_t>(SkinClass::BoxH)] = &MakePlain<TSkinBoxH>;
+  t[static_cast<size_t>(SkinClass::CoolBar)] = &MakePlain<TSkinCoolBar>;
+  t[static_cast<size_t>(SkinClass::MP)] = &MakePlain<TSkinMP>;
   t[static_cast<size_t>(SkinClass::ObjImage)] = &MakeObjImage;
-  t[static_cast<size_t>(SkinClass::Progress)] = &MakeAndAttach<TSkinProgress>;
-  t[static_cast<size_t>(SkinClass::TrackBar)] = &MakeAndAttach<TSkinTrackBar>;
+  t[static_cast<size_t>(SkinClass::Progress)] = &MakePlain<TSkinProgress>;
+  t[static_cast<size_t>(SkinClass::TrackBar)] = &MakePlain<TSkinTrackBar>;
   t[static_cast<size_t>(SkinClass::UpDown)] = &MakeUpDown;
-  t[static_cast<size_t>(SkinClass::StatusBar)] = &MakeAndAttach<TSkinStatusBar>;
-  t[static_cast<size_t>(SkinClass::Edit)] = &MakeAndAttach<TSkinEdit>;
+  t[static_cast<size_t>(SkinClass::StatusBar)] = &MakePlain<TSkinStatusBar>;
+  t[static_cast<size_t>(SkinClass::Edit)] = &MakePlain<TSkinEdit>;
   t[static_cast<size_t>(SkinClass::ComBox)] = &MakeComBox;
-  t[static_cast<size_t>(SkinClass::DateTime)] = &MakeAndAttach<TSkinDateTime>;
+  t[static_cast<size_t>(SkinClass::DateTime)] = &MakePlain<TSkinDateTime>;
   t[static_cast<size_t>(SkinClass::Tab)] = &MakeTabSkin;
   t[static_cast<size_t>(SkinClass::TabBtn)] = &MakeTabBtnSkin;
   t[static_cast<size_t>(SkinClass::Tab31)] = &MakeTab31Skin;
   t[static_cast<size_t>(SkinClass::AdvPage)] = &MakeAdvPageSkin;
-  t[static_cast<size_t>(SkinClass::TabSheet)] = &MakeAndAttach<TSkinTabSheet>;
-  t[static_cast<size_t>(SkinClass::Header)] = &MakeAndAttach<TSkinHeader>;
+  t[static_cast<size_t>(SkinClass::TabSheet)] = &MakePlain<TSkinTabSheet>;
+  t[static_cast<size_t>(SkinClass::Header)] = &MakePlain<TSkinHeader>;
   t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;
   return t;
 }

@@ -15,37 +15,44 @@ void TSkinGroupBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool use
                            TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  Variant = Control ? 1 : 0;
+  SetVariant(Control() ? 1 : 0);
 }
 
 bool TSkinGroupBox::BeforeMessage(TMessage& m) {
-  const bool pass = TSkinControl::BeforeMessage(m);
-  if (!pass || !Control) return pass;
-  return !PaintWholeWindow(m);  // the paint covers every pixel
+  const bool handled = TSkinControl::BeforeMessage(m);
+  if (handled || !Control()) return handled;
+  switch (m.Msg) {  // a framework group box is painted whole
+    case WM_PAINT:
+      return PaintSelf(m);
+    case WM_ERASEBKGND:
+      return EraseNothing(m);
+    default:
+      return false;
+  }
 }
 
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
-  if (!Handle) return;
-  Caption = WindowTextWide(Handle);
-  if (Caption.empty() && Control) Caption = GetTextPropByName(Control, "Caption");
+  if (!Window()) return;
+  SetCaption(WindowTextWide(Window()));
+  if (Caption().empty() && Control()) SetCaption(GetTextPropByName(Control(), "Caption"));
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   fw::SavedDCState keepState(dc);
   // Relative to the origin already set: a transparent child asks for the part under it through
   // a DC whose origin is shifted by the child's place.
   OffsetViewportOrgEx(dc, rect.left, rect.top, nullptr);
-  if (Control) FillSkinColor(dc, RECT{0, 0, width, height});
+  if (Control()) FillSkinColor(dc, RECT{0, 0, width, height});
 
-  HFONT font =
-      Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  HFONT font = Control() ? Control()->Font()->Handle()
+                         : reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   if (!font)
-    font =
-        static_cast<HFONT>(GetStockObject(Control ? DEFAULT_GUI_FONT : SYSTEM_FONT));  // as the system draws
+    font = static_cast<HFONT>(
+        GetStockObject(Control() ? DEFAULT_GUI_FONT : SYSTEM_FONT));  // as the system draws
   SelectObject(dc, font);
   SIZE zero{};
   GetTextExtentPoint32W(dc, L"0", 1, &zero);
   const int top = GroupFrameTop(zero.cy);
-  TSkinData* data = SkinData;
-  if (!Control && data && data->FaceBrush) {
+  TSkinData* data = SkinData();
+  if (!Control() && data && data->FaceBrush) {
     // Over the system's frame and caption: two face-coloured rings and the caption band.
     RECT outer{0, top, width, height}, inner{1, top + 1, width - 1, height - 1};
     FrameRect(dc, &outer, data->FaceBrush.get());
@@ -59,17 +66,17 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   RoundRect(dc, 1, top, width - 1, height - 1, 5, 5);
 
-  SetTextColor(
-      dc, ResolveSkinColor(SkinCaptionColor(Control ? Control->Font()->Color() : TColor(clBtnText), data)));
+  SetTextColor(dc, ResolveSkinColor(
+                       SkinCaptionColor(Control() ? Control()->Font()->Color() : TColor(clBtnText), data)));
   SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
   SetBkMode(dc, OPAQUE);
   const bool right = (WindowLong(GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
   RECT text =
       right ? RECT{0, 0, width - kGroupCaptionIndent, height} : RECT{kGroupCaptionIndent, 0, width, height};
-  if (!Caption.empty())
-    DrawTextWide(dc, Caption, text, RightToLeftFlags(DT_EXPANDTABS | (right ? DT_RIGHT : 0)));
+  if (!Caption().empty())
+    DrawTextWide(dc, Caption(), text, RightToLeftFlags(DT_EXPANDTABS | (right ? DT_RIGHT : 0)));
   SelectObject(dc, GetStockObject(BLACK_PEN));  // the pen is freed before the state comes back
-  if (auto* w = ObjectAs<TWinControl>(Control)) PaintGraphicChildren(*w, dc);
+  if (auto* w = ObjectAs<TWinControl>(Control())) PaintGraphicChildren(*w, dc);
 }
 
 }  // namespace quarnel

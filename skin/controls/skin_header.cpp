@@ -33,68 +33,82 @@ void TSkinHeader::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHos
 }
 
 bool TSkinHeader::HasImage() const {
-  return SkinData && SkinData->Headerbar && !SkinData->Headerbar->Image.Empty();
+  return SkinData() && SkinData()->Headerbar && !SkinData()->Headerbar->Image.Empty();
 }
 
 bool TSkinHeader::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      HandlePaint(m);
-      return false;
+      return PaintSelf(m);
     case WM_ERASEBKGND:
-      if (!HasImage()) return true;
-      m.Result = 1;
-      return false;
-    case WM_LBUTTONDOWN: {
-      // Held down on an item (not on a divider, which starts a resize): drawn pressed.
-      HDHITTESTINFO hit{};
-      hit.pt = {static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
-      SendMessageW(Handle, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-      pressed_ = (hit.flags & HHT_ONHEADER) ? hit.iItem : -1;
-      if (pressed_ >= 0) InvalidateRect(Handle, nullptr, FALSE);
+      return HasImage() && EraseNothing(m);
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(MousePoint(m.LParam));
       return TSkinControl::BeforeMessage(m);
-    }
     default:
       return TSkinControl::BeforeMessage(m);
   }
 }
 
+// Held down on an item (not on a divider, which starts a resize): drawn pressed.
+void TSkinHeader::OnLButtonDown(POINT at) {
+  HDHITTESTINFO hit{};
+  hit.pt = at;
+  SendMessageW(Window(), HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  pressed_ = (hit.flags & HHT_ONHEADER) ? hit.iItem : -1;
+  if (pressed_ >= 0) InvalidateRect(Window(), nullptr, FALSE);
+}
+
 void TSkinHeader::TrackLeave() {
-  TrackMouseLeave(Handle);
+  TrackMouseLeave(Window());
 }
 
 void TSkinHeader::AfterMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_MOUSEMOVE: {
-      const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
-      const int item = HeaderItemAt(hotAreas_.data(), static_cast<int>(hotAreas_.size()), x, y);
-      if (item >= 0 && item != hot_) {
-        hot_ = item;
-        Repaint();
-      }
-      TrackLeave();
+    case WM_MOUSEMOVE:
+      OnMouseMove(MousePoint(m.LParam));
       break;
-    }
     case CM_RECREATEWND:
-      hot_ = pressed_ = -1;
-      TakeRemadeWindow(*this);
-      Repaint();
+      OnRecreated();
       break;
     case WM_MOUSELEAVE:
-      hot_ = -1;
-      Repaint();
+      OnMouseLeave();
       break;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-      if (pressed_ >= 0) {
-        pressed_ = -1;
-        Repaint();
-      }
+      OnRelease();
       break;
     default:
       TSkinControl::AfterMessage(m);
       break;
   }
+}
+
+void TSkinHeader::OnMouseMove(POINT at) {
+  const int item = HeaderItemAt(hotAreas_.data(), static_cast<int>(hotAreas_.size()), at.x, at.y);
+  if (item >= 0 && item != hot_) {
+    hot_ = item;
+    Repaint();
+  }
+  TrackLeave();
+}
+
+void TSkinHeader::OnRecreated() {
+  hot_ = pressed_ = -1;
+  TakeRemadeWindow();
+  Repaint();
+}
+
+void TSkinHeader::OnMouseLeave() {
+  hot_ = -1;
+  Repaint();
+}
+
+// The press ends (released or the capture taken away): no item is drawn pressed.
+void TSkinHeader::OnRelease() {
+  if (pressed_ < 0) return;
+  pressed_ = -1;
+  Repaint();
 }
 
 namespace {
@@ -123,7 +137,7 @@ HDITEMW ItemFormat(HWND header, int index) {
 }  // namespace
 
 void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
-  TDataSkinObject& bar = *SkinData->Headerbar;
+  TDataSkinObject& bar = *SkinData()->Headerbar;
   DrawElementFrame(dc, item, bar, bar.FrameCount, frame);
   wchar_t text[201] = {};
   HDITEMW info{};
@@ -131,7 +145,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   info.pszText = text;
   info.cchTextMax = 200;
   info.iImage = -1;
-  SendMessageW(Handle, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  SendMessageW(Window(), HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
   if (info.fmt & HDF_OWNERDRAW) return;  // its owner draws it over the frame
   const bool sorted = (info.fmt & (HDF_SORTUP | HDF_SORTDOWN)) != 0;
   const int justification = (info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT    ? 2
@@ -140,7 +154,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   // The caption keeps clear of the sort arrow at the item's right.
   const int right = sorted ? std::max<int>(item.left, item.right - kSortArrowSpace) : item.right;
   const int width = right - item.left;
-  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, HDM_GETIMAGELIST, 0, 0));
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Window(), HDM_GETIMAGELIST, 0, 0));
   int iconW = 0, iconH = 0;
   if (images && (info.fmt & HDF_IMAGE) && info.iImage >= 0) {
     ImageList_GetIconSize(images, &iconW, &iconH);
@@ -158,7 +172,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
   }
   const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
   const COLORREF colour =
-      ResolveSkinColor(enabled ? SkinData->Colors[scWindowText] : SkinData->Colors[scButtonShadow]);
+      ResolveSkinColor(enabled ? SkinData()->Colors[scWindowText] : SkinData()->Colors[scButtonShadow]);
   SetTextColor(dc, colour);
   RECT textRect{x, item.top, right, item.bottom};
   DrawTextWide(dc, caption, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -173,18 +187,18 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
 // Owner-drawn items are the owner's: it is asked to draw each as the header itself would ask,
 // into the window's DC, over the skin's frame.
 void TSkinHeader::DrawOwnerItems(HDC dc, const RECT& rect, const std::vector<RECT>& items) {
-  HWND owner = HeaderOwner(Handle);
+  HWND owner = HeaderOwner(Window());
   if (!owner) return;
   for (size_t i = 0; i < items.size(); ++i) {
-    const HDITEMW info = ItemFormat(Handle, static_cast<int>(i));
+    const HDITEMW info = ItemFormat(Window(), static_cast<int>(i));
     if (!(info.fmt & HDF_OWNERDRAW) || IsRectEmpty(&items[i])) continue;
     DRAWITEMSTRUCT draw{};
     draw.CtlType = ODT_HEADER;
-    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(Handle));
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(Window()));
     draw.itemID = static_cast<UINT>(i);
     draw.itemAction = ODA_DRAWENTIRE;
     draw.itemState = static_cast<int>(i) == pressed_ ? ODS_SELECTED : 0;
-    draw.hwndItem = Handle;
+    draw.hwndItem = Window();
     draw.hDC = dc;
     draw.rcItem = items[i];
     OffsetRect(&draw.rcItem, rect.left, rect.top);
@@ -202,18 +216,18 @@ void TSkinHeader::Draw(HDC dc, const RECT& rect) {
   // Cleared: transparent parts of the items show black, as on a fresh bitmap.
   const fw::ScratchBitmap buffer(w, h, pf24bit, true);
   HDC off = buffer.DC();
-  auto font = reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   fw::SelectGuard selectFont(off, font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   SetBkMode(off, TRANSPARENT);
-  TDataSkinObject& bar = *SkinData->Headerbar;
+  TDataSkinObject& bar = *SkinData()->Headerbar;
 
-  const int count = static_cast<int>(SendMessageW(Handle, HDM_GETITEMCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(Window(), HDM_GETITEMCOUNT, 0, 0));
   hotAreas_.assign(static_cast<size_t>(std::max(count, 0)), SkinRect{0, 0, 0, 0});
   std::vector<RECT> items(static_cast<size_t>(std::max(count, 0)), RECT{});
   int end = 0;
   for (int i = 0; i < count; ++i) {
     RECT item{};
-    if (!SendMessageW(Handle, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+    if (!SendMessageW(Window(), HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
       continue;
     item.top = 0;
     item.bottom = h;
@@ -233,8 +247,8 @@ void TSkinHeader::Draw(HDC dc, const RECT& rect) {
 void TSkinListView::AttachScrolled(TControl* control, TSkinData* skinData, TControlSkinHost* host,
                                    TCanvas* canvas) {
   TSkinScrollbar::AttachScrolled(control, skinData, host, canvas);
-  if (!Handle) return;
-  header_ = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
+  if (!Window()) return;
+  header_ = reinterpret_cast<HWND>(SendMessageW(Window(), LVM_GETHEADER, 0, 0));
   if (!header_ || SendMessageW(header_, SKM_QUERYSKINNED, 0, 0) == 1) return;
   auto* header = TComponent::CreateIn<TSkinHeader>(control);
   header->AttachHandle(header_, skinData, host, canvas);
@@ -246,14 +260,14 @@ void TSkinListViewH::AttachHandle(HWND window, TSkinData* skinData, TControlSkin
 }
 
 void TSkinListViewH::AttachHeader() {
-  if (!Handle || !Host() || !Active) return;
-  const auto header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
+  if (!Window() || !Host() || !Active()) return;
+  const auto header = reinterpret_cast<HWND>(SendMessageW(Window(), LVM_GETHEADER, 0, 0));
   if (!header || header == header_) return;
   header_ = header;
   if (SendMessageW(header, SKM_QUERYSKINNED, 0, 0) == 1) return;
   // Owned and released like every other bare window's skin of the host, not through this object.
   auto* skin = TComponent::CreateIn<TSkinHeader>(Owner() ? Owner() : this);
-  skin->AttachHandle(header, SkinData, Host(), SharedCanvas);
+  skin->AttachHandle(header, SkinData(), Host(), SharedCanvas());
 }
 
 void TSkinListViewH::AfterMessage(TMessage& m) {
@@ -271,8 +285,7 @@ TSkinControl* MakeListViewSkin(const SkinRequest& r) {
     skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
     return skin;
   }
-  auto* skin = TComponent::CreateIn<TSkinListView>(r.control);
-  skin->Variant = r.variant;
+  auto* skin = TComponent::CreateIn<TSkinListView>(r.control, r.variant);
   skin->AttachScrolled(r.control, r.skinData, r.host, r.canvas);
   return skin;
 }

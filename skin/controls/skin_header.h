@@ -27,6 +27,11 @@ class TSkinHeader : public TSkinControl {
   int PressedItem() const { return pressed_; }
 
  private:
+  void OnLButtonDown(POINT at);  // the press goes on to the control
+  void OnMouseMove(POINT at);
+  void OnRecreated();
+  void OnMouseLeave();
+  void OnRelease();
   bool HasImage() const;
   void TrackLeave();
   // Draws a section's frame and, unless it is owner-drawn, its caption and sort arrow.

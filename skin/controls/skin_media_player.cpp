@@ -67,7 +67,7 @@ void TWMediaPlayer::Reposition() {
   RECT r;
   GetWindowRect(target, &r);
   MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&r), 2);
-  const bool show = IsWindowVisible(target) && skin_ && skin_->Active;
+  const bool show = IsWindowVisible(target) && skin_ && skin_->Active();
   SetWindowPos(window_, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   Invalidate();
@@ -89,7 +89,7 @@ void TWMediaPlayer::ReadButtonSets() {
 void TWMediaPlayer::Paint(HDC dc) {
   RECT client;
   GetClientRect(window_, &client);
-  TSkinData* data = skin_ ? skin_->SkinData : nullptr;
+  TSkinData* data = skin_ ? skin_->SkinData() : nullptr;
   ReadButtonSets();
   const int count = VisibleMediaButtonCount(visible_);
   const int width = std::max(1L, client.right), height = std::max(1L, client.bottom);
@@ -224,14 +224,14 @@ TSkinMP::~TSkinMP() = default;
 void TSkinMP::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  if (!Control) return;
+  if (!Control()) return;
   overlay_ = std::make_unique<TWMediaPlayer>(this);
-  overlay_->Bind(Control);
+  overlay_->Bind(Control());
 }
 
 void TSkinMP::Detach() {
   TSkinControl::Detach();
-  if (State != scsWindowGone) overlay_.reset();
+  if (State() != scsWindowGone) overlay_.reset();
 }
 
 void TSkinMP::UpdateSkin() {
@@ -249,20 +249,28 @@ void TSkinMP::ActiveChanged() {
 // The overlay covers the control whole: while it shows, the control's own painting would only be
 // drawn over at once, so its paint cycle ends without it and the overlay is brought up to date.
 bool TSkinMP::BeforeMessage(TMessage& m) {
-  const bool covered = overlay_ && overlay_->Window() && IsWindowVisible(overlay_->Window());
-  if (covered && m.Msg == WM_ERASEBKGND) {
-    m.Result = 1;
-    return false;
+  switch (m.Msg) {
+    case WM_ERASEBKGND:
+      return Covered() && EraseNothing(m);
+    case WM_PAINT:
+      return Covered() && !m.WParam && Window() && OnCoveredPaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
   }
-  if (covered && m.Msg == WM_PAINT && !m.WParam && Handle) {
-    PAINTSTRUCT ps;
-    BeginPaint(Handle, &ps);
-    EndPaint(Handle, &ps);
-    overlay_->Invalidate(true);
-    m.Result = 0;
-    return false;
-  }
-  return TSkinControl::BeforeMessage(m);
+}
+
+bool TSkinMP::Covered() const {
+  return overlay_ && overlay_->Window() && IsWindowVisible(overlay_->Window());
+}
+
+// Under the overlay the control paints nothing: its update region is emptied, the overlay paints.
+bool TSkinMP::OnCoveredPaint(TMessage& m) {
+  PAINTSTRUCT ps;
+  BeginPaint(Window(), &ps);
+  EndPaint(Window(), &ps);
+  overlay_->Invalidate(true);
+  m.Result = 0;
+  return true;
 }
 
 void TSkinMP::AfterMessage(TMessage& m) {

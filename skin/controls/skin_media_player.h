@@ -80,6 +80,8 @@ class TSkinMP : public TSkinControl {
   TWMediaPlayer* Overlay() const { return overlay_.get(); }
 
  private:
+  bool Covered() const;  // the overlay shows over the control
+  bool OnCoveredPaint(TMessage& message);
   std::unique_ptr<TWMediaPlayer> overlay_;
 };
 

@@ -47,26 +47,26 @@ int ObjImageSourceFrame(int kind, int glyph, int frameCount) {
 }
 
 void TSkinObjImage::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
-  if (Attached() || State != scsCreated) return;
+  if (Attached() || State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   BindWindowedControl(control, skinData, host, sharedCanvas);
   GiveGlyphs();
-  State = scsAttached;
+  MarkAttached();
 }
 
 bool TSkinObjImage::BuildStrip(TBitmap& strip) const {
-  if (!SkinData || !SkinData->Buttons) return false;
-  TDataSkinButton& b = *SkinData->Buttons;
-  TBitmap& image = Kind == oikRadioButton ? b.RadioImage : b.CheckImage;
+  if (!SkinData() || !SkinData()->Buttons) return false;
+  TDataSkinButton& b = *SkinData()->Buttons;
+  TBitmap& image = kind_ == oikRadioButton ? b.RadioImage : b.CheckImage;
   if (image.Empty()) return false;
-  int frames = Kind == oikRadioButton ? b.RadioFrameCount : b.CheckFrameCount;
+  int frames = kind_ == oikRadioButton ? b.RadioFrameCount : b.CheckFrameCount;
   if (frames <= 0) frames = std::max(1, image.Width() / std::max(1, image.Height()));
   const int gw = image.Width() / frames, gh = image.Height();
-  const int count = ObjImageGlyphCount(Kind);
+  const int count = ObjImageGlyphCount(kind_);
   strip.SetSize(gw * count, gh);
   for (int i = 0; i < count; ++i) {
-    const int source = ObjImageSourceFrame(Kind, i, frames);
+    const int source = ObjImageSourceFrame(kind_, i, frames);
     BitBlt(strip.DC(), i * gw, 0, gw, gh, image.DC(), (source - 1) * gw, 0, SRCCOPY);
   }
   strip.SetTransparentColor(kStripKey);
@@ -74,41 +74,40 @@ bool TSkinObjImage::BuildStrip(TBitmap& strip) const {
 }
 
 TBitmap* TSkinObjImage::PropertiesGlyph() const {
-  TObject* properties = GetObjectPropByName(Control, "Properties", TPersistent::StaticClass());
+  TObject* properties = GetObjectPropByName(Control(), "Properties", TPersistent::StaticClass());
   return ObjectAs<TBitmap>(GetObjectPropByName(properties, "Glyph", TBitmap::StaticClass()));
 }
 
 void TSkinObjImage::GiveGlyphs() {
-  if (!Control) return;
+  if (!Control()) return;
   TBitmap strip;
   if (!BuildStrip(strip)) return;
-  if (Kind == oikPropertiesBox) {
+  if (kind_ == oikPropertiesBox) {
     if (TBitmap* glyph = PropertiesGlyph()) glyph->Assign(strip);
     return;
   }
-  auto* target = ObjectAs<TBitmap>(GetObjectPropByName(Control, "CustomGlyphs", TBitmap::StaticClass()));
+  auto* target = ObjectAs<TBitmap>(GetObjectPropByName(Control(), "CustomGlyphs", TBitmap::StaticClass()));
   if (!target) return;
   target->Assign(strip);
-  SetPropByName(Control, "TransparentColor", std::to_string(kStripKey));
+  SetPropByName(Control(), "TransparentColor", std::to_string(kStripKey));
   // Switched off and on so that the control reloads the strip.
-  SetPropByName(Control, "UseCustomGlyphs", "False");
-  SetPropByName(Control, "UseCustomGlyphs", "True");
+  SetPropByName(Control(), "UseCustomGlyphs", "False");
+  SetPropByName(Control(), "UseCustomGlyphs", "True");
 }
 
 void TSkinObjImage::Detach() {
-  if (State == scsAttached && Control) {
-    if (Kind == oikPropertiesBox) {
+  if (State() == scsAttached && Control()) {
+    if (kind_ == oikPropertiesBox) {
       if (TBitmap* glyph = PropertiesGlyph()) glyph->SetSize(0, 0);
     } else {
-      SetPropByName(Control, "UseCustomGlyphs", "False");
+      SetPropByName(Control(), "UseCustomGlyphs", "False");
     }
   }
-  Active = 0;
-  if (State == scsAttached) State = scsDetached;
+  MarkDetached();
 }
 
 void TSkinObjImage::UpdateSkin() {
-  if (State == scsAttached) GiveGlyphs();
+  if (State() == scsAttached) GiveGlyphs();
 }
 
 }  // namespace quarnel

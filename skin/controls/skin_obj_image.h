@@ -16,19 +16,20 @@ enum TObjImageKind : int32_t {
 
 class TSkinObjImage : public TSkinControl {
  public:
-  explicit TSkinObjImage(TComponent* owner) : TSkinControl(owner) {}
+  explicit TSkinObjImage(TComponent* owner, int32_t kind = oikCheckBox) : TSkinControl(owner), kind_(kind) {}
   // Hands the glyphs over; no message of the control is taken.
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void Detach() override;
   void UpdateSkin() override;
 
-  int32_t Kind = oikCheckBox;
+  int32_t Kind() const { return kind_; }
 
  private:
   void GiveGlyphs();
   // The strip of glyphs for the kind from the skin's check or radio image; false without one.
   bool BuildStrip(TBitmap& strip) const;
   TBitmap* PropertiesGlyph() const;
+  int32_t kind_;
 };
 
 // The frames (from 1) of a skin strip of `frameCount` that the foreign strip's glyphs copy, in

@@ -27,21 +27,26 @@ SkinMargins MarginsOf(const TDataSkinObject& e) {
 }  // namespace
 
 bool TSkinProgress::BeforeMessage(TMessage& m) {
-  // Without the skin's progress element the system draws the bar.
-  if (m.Msg == WM_PAINT && !ProgressElement(SkinData)) return true;
-  return !PaintWholeWindow(m) && TSkinControl::BeforeMessage(m);
+  switch (m.Msg) {
+    case WM_PAINT:  // without the skin's progress element the system draws the bar
+      return ProgressElement(SkinData()) && PaintSelf(m);
+    case WM_ERASEBKGND:
+      return EraseNothing(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
 }
 
 void TSkinProgress::Draw(HDC dc, const RECT& rect) {
-  TDataSkinBorder* p = ProgressElement(SkinData);
-  if (!p || !Handle) return;
+  TDataSkinBorder* p = ProgressElement(SkinData());
+  if (!p || !Window()) return;
   const bool vertical = WindowLong(GWL_STYLE) & PBS_VERTICAL;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   const int length = vertical ? h : w, thickness = vertical ? w : h;
   if (length <= 0 || thickness <= 0) return;
   PBRANGE range{};
-  SendMessageW(Handle, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
-  const int position = static_cast<int>(SendMessageW(Handle, PBM_GETPOS, 0, 0));
+  SendMessageW(Window(), PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+  const int position = static_cast<int>(SendMessageW(Window(), PBM_GETPOS, 0, 0));
   const int filled = ProgressFilledLength(length, range.iLow, range.iHigh, position);
   lastFilled_ = filled;
 
@@ -65,9 +70,9 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
 }
 
 void TSkinProgress::DrawTwoElements(HDC b, int length, int thickness, int filled) {
-  TDataSkinBorder& p = *SkinData->Progress;
+  TDataSkinBorder& p = *SkinData()->Progress;
   DrawSkinElement(b, RECT{0, 0, length, thickness}, p.Image, false, false, p.Trans != 0, 1, 1, MarginsOf(p));
-  TDataSkinObject* chunk = SkinData->ProgressChunk.get();
+  TDataSkinObject* chunk = SkinData()->ProgressChunk.get();
   if (filled <= 0 || !chunk || chunk->Image.Empty()) return;
   const int frames = std::max(chunk->FrameCount, 1);
   if (chunk->Tile == 1) {

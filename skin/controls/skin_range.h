@@ -55,6 +55,8 @@ class TSkinTrackBar : public TSkinControl {
   void DrawChannel(HDC dc);
 
  private:
+  bool OnNotify(TMessage& message, const NMHDR* header);
+  bool OnBarePaint(TMessage& message);
   // A track bar of a dialog sends its custom drawing to the dialog: it is painted over instead.
   void PaintBareWindow(TMessage& message);
   bool Vertical() const;
@@ -63,7 +65,10 @@ class TSkinTrackBar : public TSkinControl {
 
 class TSkinUpDown : public TSkinControl {
  public:
-  explicit TSkinUpDown(TComponent* owner) : TSkinControl(owner) {}
+  // `scrollerKind` 1: the scroller of a tab set (always left and right); `belongsToEdit`: the
+  // spin button inside an edit.
+  explicit TSkinUpDown(TComponent* owner, int scrollerKind = 0, bool belongsToEdit = false)
+      : TSkinControl(owner), belongsToEdit_(belongsToEdit), scrollerKind_(scrollerKind) {}
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
@@ -73,12 +78,18 @@ class TSkinUpDown : public TSkinControl {
     TSkinControl::UpdateSkin();
   }
 
-  bool BelongsToEdit = false;
-  int ScrollerKind = 0;  // 1: the scroller of a tab set (always left and right)
+  bool BelongsToEdit() const { return belongsToEdit_; }
   int LastState(int half) const { return lastState_[half]; }
 
  private:
+  bool OnEraseBackground(HDC dc, TMessage& message);
+  bool OnLButtonDown(TMessage& message);
+  bool OnLButtonUp(TMessage& message);
+  void OnMouseMove();
+  void OnMouseLeave();
   int HalfUnderCursor() const;
+  bool belongsToEdit_;
+  int scrollerKind_;
   fw::KeptImage image_;
   // What the image holds: size, states of both halves, orientation and skin image.
   struct Composed {

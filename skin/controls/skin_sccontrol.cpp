@@ -24,7 +24,7 @@ void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TCont
     bar_->SetHint(GetTextPropByName(control, "Hint"));
   if (!control->Visible()) bar_->Hide();
   HookControl(*control);
-  State = scsAttached;
+  MarkAttached();
 }
 
 void TSkinScControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) {
@@ -38,7 +38,7 @@ void TSkinScControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkin
 
 void TSkinScControl::Detach() {
   TSkinControl::Detach();
-  if (State != scsWindowGone) bar_.reset();
+  if (State() != scsWindowGone) bar_.reset();
 }
 
 void TSkinScControl::AfterMessage(TMessage& m) {
@@ -75,7 +75,7 @@ void TSkinScControl::AfterMessage(TMessage& m) {
 }
 
 void TSkinScControl::RefreshAndReposition() {
-  if (Control && Control->HandleAllocated()) Handle = Control->RawHandle();
+  FollowControlWindow();
   if (bar_) bar_->Reposition();
 }
 

@@ -29,7 +29,8 @@ void FrameWith(HDC dc, const RECT& rect, TColor color) {
 
 }  // namespace
 
-TSkinScrollbar::TSkinScrollbar(TComponent* owner) : TSkinControl(owner) {}
+TSkinScrollbar::TSkinScrollbar(TComponent* owner, int32_t variant, bool singleBar)
+    : TSkinControl(owner, variant), singleBar_(singleBar) {}
 
 TSkinScrollbar::~TSkinScrollbar() = default;
 
@@ -40,11 +41,10 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
   BindWindowedControl(windowed, skinData, host, canvas);
 
   drawBorder_ = fw::AsciiLowerCase(GetEnumPropByName(control, "BorderStyle")) != "bsnone";
-  if (control->ClassName() == "TImageScrollBox" || Variant == 1) drawBorder_ = false;
+  if (control->ClassName() == "TImageScrollBox" || Variant() == 1) drawBorder_ = false;
 
   if (HasIntegerProperty(control, "FixedColor") && skinData) {
-    SavedColor = static_cast<TColor>(GetOrdPropByName(control, "FixedColor"));
-    UseSkinColor = 1;
+    TakeSkinColor(static_cast<TColor>(GetOrdPropByName(control, "FixedColor")));
     SetPropByName(control, "FixedColor", std::to_string(skinData->FaceColor()));
   }
   // A scrolling container shows its inside on the skin's face, like a panel.
@@ -57,11 +57,11 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
 
   const LONG_PTR style = GetWindowLongPtrW(windowed->Handle(), GWL_STYLE);
   const bool horizontalOnly = (style & WS_HSCROLL) && !(style & WS_VSCROLL);
-  if (!SingleBar || horizontalOnly) {
+  if (!singleBar_ || horizontalOnly) {
     horz_ = std::make_unique<TWScrollbar>(this);
     horz_->Bind(windowed, skHorizontal);
   }
-  if (!SingleBar || !horizontalOnly) {
+  if (!singleBar_ || !horizontalOnly) {
     vert_ = std::make_unique<TWScrollbar>(this);
     vert_->Bind(windowed, skVertical);
   }
@@ -70,39 +70,46 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
 
   HookControl(*control);
   scrolledAttached_ = true;
-  State = scsAttached;
+  MarkAttached();
 }
 
 void TSkinScrollbar::Detach() {
-  if (UseSkinColor && Control && State != scsWindowGone)
-    SetPropByName(Control, "FixedColor", std::to_string(SavedColor));
-  UseSkinColor = 0;
-  if (containerColorTaken_ && Control && State != scsWindowGone) {
+  if (UsesSkinColor() && Control() && State() != scsWindowGone)
+    SetPropByName(Control(), "FixedColor", std::to_string(SavedColor()));
+  DropSkinColor();
+  if (containerColorTaken_ && Control() && State() != scsWindowGone) {
     GiveParentBackground();
-    Control->SetColor(savedContainerColor_);
+    Control()->SetColor(savedContainerColor_);
   }
   containerColorTaken_ = false;
   TSkinControl::Detach();
-  if (State != scsWindowGone) {
+  if (State() != scsWindowGone) {
     horz_.reset();
     vert_.reset();
   }
 }
 
 void TSkinScrollbar::UpdateSkin() {
-  if (HasIntegerProperty(Control, "FixedColor") && SkinData)
-    SetPropByName(Control, "FixedColor", std::to_string(SkinData->FaceColor()));
-  if (containerColorTaken_ && Control && SkinData) Control->SetColor(SkinData->FaceColor());
+  if (HasIntegerProperty(Control(), "FixedColor") && SkinData())
+    SetPropByName(Control(), "FixedColor", std::to_string(SkinData()->FaceColor()));
+  if (containerColorTaken_ && Control() && SkinData()) Control()->SetColor(SkinData()->FaceColor());
 }
 
 bool TSkinScrollbar::BeforeMessage(TMessage& m) {
-  if (m.Msg != WM_NCPAINT) return TSkinControl::BeforeMessage(m);
-  if (!drawBorder_) return true;
-  // The control paints its frame and system bars first; the border goes over the frame.
+  switch (m.Msg) {
+    case WM_NCPAINT:
+      return drawBorder_ && OnNcPaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+// The control paints its frame and system bars first; the border goes over the frame.
+bool TSkinScrollbar::OnNcPaint(TMessage& m) {
   CallSaved(m);
-  fw::WindowDC dc(Handle, fw::WindowDC::kWindow);
+  fw::WindowDC dc(Window(), fw::WindowDC::kWindow);
   if (dc.get()) DrawBorder(dc.get());
-  return false;
+  return true;
 }
 
 void TSkinScrollbar::AfterMessage(TMessage& m) {
@@ -126,11 +133,11 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
       m.WParam ? RepositionBars() : HideBars();
       break;
     case CM_ENABLEDCHANGED:
-      EnableBars(Control && Control->Enabled());
+      EnableBars(Control() && Control()->Enabled());
       break;
     case CM_RECREATEWND:
-      if (Control && Host())
-        PostMessageW(Host()->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Handle), 0);
+      if (Control() && Host())
+        PostMessageW(Host()->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Window()), 0);
       break;
     case SKM_PAINTNC:
       PaintNonClient(m);
@@ -162,14 +169,14 @@ void TSkinScrollbar::Draw(HDC dc, const RECT&) {
 }
 
 void TSkinScrollbar::DrawBorder(HDC dc) {
-  if (!SkinData || !Handle) return;
+  if (!SkinData() || !Window()) return;
   RECT r{};
-  if (!GetWindowRect(Handle, &r)) return;
+  if (!GetWindowRect(Window(), &r)) return;
   try {
     OffsetRect(&r, -r.left, -r.top);
-    FrameWith(dc, r, SkinData->Colors[scButtonShadow]);
+    FrameWith(dc, r, SkinData()->Colors[scButtonShadow]);
     InflateRect(&r, -1, -1);
-    FrameWith(dc, r, SkinData->FaceColor());
+    FrameWith(dc, r, SkinData()->FaceColor());
   } catch (...) {
     // A border that cannot be drawn is left as the control drew it.
   }

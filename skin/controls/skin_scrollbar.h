@@ -16,7 +16,9 @@ struct SkinRequest;
 
 class TSkinScrollbar : public TSkinControl {
  public:
-  explicit TSkinScrollbar(TComponent* owner);
+  // `variant` 1: no border of the skin's; `singleBar`: one overlay only, the horizontal one when
+  // the control shows only a horizontal bar, else the vertical one.
+  explicit TSkinScrollbar(TComponent* owner, int32_t variant = 0, bool singleBar = false);
   ~TSkinScrollbar() override;
 
   // Attaches to a scrolled control (used instead of Attach).
@@ -34,15 +36,12 @@ class TSkinScrollbar : public TSkinControl {
   TWScrollbar* HorzBar() const { return horz_.get(); }
   TWScrollbar* VertBar() const { return vert_.get(); }
 
-  // One overlay only: the horizontal one when the control shows only a horizontal bar, else the
-  // vertical one. Set before AttachScrolled.
-  bool SingleBar = false;
-
  protected:
   void RepositionBars();
   void RepaintBars();
   void HideBars();
   void PaintNonClient(TMessage& message);  // SKM_PAINTNC
+  bool OnNcPaint(TMessage& message);
   void EnableBars(bool enabled);
 
   std::unique_ptr<TWScrollbar> horz_, vert_;
@@ -50,6 +49,7 @@ class TSkinScrollbar : public TSkinControl {
   bool scrolledAttached_ = false;
   bool containerColorTaken_ = false;  // a scrolling container shows the face colour
   TColor savedContainerColor_ = 0;
+  bool singleBar_ = false;
 };
 
 class TSkinScrollbarH : public TSkinControl {

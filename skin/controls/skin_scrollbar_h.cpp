@@ -28,14 +28,14 @@ void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TControlSki
 
 void TSkinScrollbarH::Detach() {
   TSkinControl::Detach();
-  if (State != scsWindowGone) {
+  if (State() != scsWindowGone) {
     horz_.reset();
     vert_.reset();
   }
 }
 
 void TSkinScrollbarH::AfterMessage(TMessage& m) {
-  if (vert_ && !IsWindowVisible(Handle)) vert_->Hide();
+  if (vert_ && !IsWindowVisible(Window())) vert_->Hide();
   switch (m.Msg) {
     case WM_SIZE:
       RepositionAndRepaint();
@@ -70,9 +70,7 @@ void TSkinScrollbarH::Draw(HDC dc, const RECT&) {
 
 TSkinControl* MakeScrollbarSkin(const SkinRequest& r) {
   if (r.control) {
-    auto* skin = TComponent::CreateIn<TSkinScrollbar>(r.control);
-    skin->Variant = r.variant;
-    skin->SingleBar = r.singleBar;
+    auto* skin = TComponent::CreateIn<TSkinScrollbar>(r.control, r.variant, r.singleBar);
     skin->AttachScrolled(r.control, r.skinData, r.host, r.canvas);
     return skin;
   }

@@ -24,35 +24,39 @@ TSkinSpeedButton::~TSkinSpeedButton() {
 
 void TSkinSpeedButton::Init(TControlSkinHost* host, TSkinData* skinData, TCanvas* sharedCanvas) {
   auto* control = ObjectAs<TControl>(Owner());
-  if (!control || GraphicControl) return;
-  SkinData = skinData;
-  SharedCanvas = sharedCanvas;
-  GraphicControl = control;
-  if (skinData) FreeNotification(skinData);
-  HookControl(*control);
-  Register(host);
-  State = scsAttached;
+  if (!control || GraphicControl()) return;
+  BindGraphicControl(control, skinData, host, sharedCanvas);
   SetDefaultTransparency();
 }
 
 bool TSkinSpeedButton::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      if (!m.WParam) return true;
-      DrawOn(reinterpret_cast<HDC>(m.WParam));
-      m.Result = 1;
-      return false;
+      return OnPaint(m);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      CallSaved(m);
-      SetPressed(true);
-      PaintWindow(nullptr);
-      return false;
+      return OnLButtonDown(m);
     case WM_LBUTTONUP:
-      return true;
+      return false;
     default:
       return TSkinButton::BeforeMessage(m);
   }
+}
+
+// A paint into the parent's DC (the parent paints its windowless children) is the skin's.
+bool TSkinSpeedButton::OnPaint(TMessage& m) {
+  if (!m.WParam) return false;
+  DrawOn(reinterpret_cast<HDC>(m.WParam));
+  m.Result = 1;
+  return true;
+}
+
+// The control takes the press first, then the skin shows it.
+bool TSkinSpeedButton::OnLButtonDown(TMessage& m) {
+  CallSaved(m);
+  SetPressed(true);
+  PaintWindow(nullptr);
+  return true;
 }
 
 void TSkinSpeedButton::AfterMessage(TMessage& m) {
@@ -66,29 +70,19 @@ void TSkinSpeedButton::AfterMessage(TMessage& m) {
       UnhookControl();
       break;
     case WM_KEYDOWN:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(true);
-        PaintWindow(nullptr);
-      }
+      OnSpaceKey(static_cast<UINT>(m.WParam), true);
       break;
     case WM_KEYUP:
-      if (m.WParam == VK_SPACE) {
-        SetPressed(false);
-        PaintWindow(nullptr);
-      }
+      OnSpaceKey(static_cast<UINT>(m.WParam), false);
       break;
     case WM_LBUTTONUP:
-      SetPressed(false);
-      PaintWindow(nullptr);
+      OnReleased();
       break;
     case CM_MOUSEENTER:
-      SetHot(true);
-      PaintWindow(nullptr);
+      OnPointerEnter();
       break;
     case CM_MOUSELEAVE:
-      SetHot(false);
-      SetPressed(false);
-      if (GraphicControl && GraphicControl->Visible()) PaintWindow(nullptr);
+      OnPointerLeave();
       break;
     default:
       TSkinButton::AfterMessage(m);
@@ -96,25 +90,48 @@ void TSkinSpeedButton::AfterMessage(TMessage& m) {
   }
 }
 
+// Windowless: every change of look is painted at once on the parent's DC.
+void TSkinSpeedButton::OnSpaceKey(UINT key, bool down) {
+  if (key != VK_SPACE) return;
+  SetPressed(down);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnReleased() {
+  SetPressed(false);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnPointerEnter() {
+  SetHot(true);
+  PaintWindow(nullptr);
+}
+
+void TSkinSpeedButton::OnPointerLeave() {
+  SetHot(false);
+  SetPressed(false);
+  if (GraphicControl() && GraphicControl()->Visible()) PaintWindow(nullptr);
+}
+
 void TSkinSpeedButton::PaintWindow(HDC dc) {
-  if (!GraphicControl) return;
+  if (!GraphicControl()) return;
   if (dc) {
     DrawOn(dc);
     return;
   }
-  TWinControl* parent = GraphicControl->Parent();
+  TWinControl* parent = GraphicControl()->Parent();
   if (!parent || !parent->HandleAllocated()) return;
   fw::WindowDC parentDC(parent->RawHandle());
   if (!parentDC.get()) return;
   fw::SavedDCState saved(parentDC.get());
-  SetViewportOrgEx(parentDC.get(), GraphicControl->Left(), GraphicControl->Top(), nullptr);
-  IntersectClipRect(parentDC.get(), 0, 0, GraphicControl->Width(), GraphicControl->Height());
+  SetViewportOrgEx(parentDC.get(), GraphicControl()->Left(), GraphicControl()->Top(), nullptr);
+  IntersectClipRect(parentDC.get(), 0, 0, GraphicControl()->Width(), GraphicControl()->Height());
   DrawOn(parentDC.get());
 }
 
 void TSkinSpeedButton::DrawOn(HDC dc) {
-  if (!GraphicControl || painting_ || ReadsFalse(GraphicControl, "Visible")) return;
-  const RECT rect{0, 0, GraphicControl->Width(), GraphicControl->Height()};
+  if (!GraphicControl() || painting_ || ReadsFalse(GraphicControl(), "Visible")) return;
+  const RECT rect{0, 0, GraphicControl()->Width(), GraphicControl()->Height()};
   if (rect.right <= 0 || rect.bottom <= 0) return;
   painting_ = true;
   try {
@@ -126,17 +143,17 @@ void TSkinSpeedButton::DrawOn(HDC dc) {
 
 void TSkinSpeedButton::Draw(HDC dc, const RECT& rect) {
   TDataSkinButton* buttons = ButtonsElement();
-  if (!buttons || !GraphicControl) return;
-  const bool down = ReadsTrue(GraphicControl, "Down");
-  Enabled = ReadsTrue(GraphicControl, "Enabled") ? 1 : 0;
-  Focused = 0;
-  Caption = GetTextPropByName(GraphicControl, "Caption");
-  const int state = SpeedButtonState(down, Enabled, Pressed(), Hot());
+  if (!buttons || !GraphicControl()) return;
+  const bool down = ReadsTrue(GraphicControl(), "Down");
+  SetEnabled(ReadsTrue(GraphicControl(), "Enabled"));
+  SetFocused(0);
+  SetCaption(GetTextPropByName(GraphicControl(), "Caption"));
+  const int state = SpeedButtonState(down, Enabled(), Pressed(), Hot());
   lastState_ = state;
   lastFrame_ = state;
   HDC bitmapDC = PrepareBitmap(rect);
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  if (SpeedButtonDrawsFrame(state, ReadsTrue(GraphicControl, "Flat")))
+  if (SpeedButtonDrawsFrame(state, ReadsTrue(GraphicControl(), "Flat")))
     DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, state);
   SelectTextFont(bitmapDC);
   ApplyTextColours(bitmapDC, state, false);

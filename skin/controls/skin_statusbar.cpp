@@ -75,11 +75,18 @@ int FrameOfType(UINT type) {
 }  // namespace
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
-  return !PaintWholeWindow(m) && TSkinControl::BeforeMessage(m);
+  switch (m.Msg) {
+    case WM_PAINT:
+      return PaintSelf(m);
+    case WM_ERASEBKGND:
+      return EraseNothing(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
 }
 
 void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
-  if (!SkinData || !Handle) return;
+  if (!SkinData() || !Window()) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
   TBitmap& bitmap = SharedBitmap();
@@ -87,18 +94,18 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
   HDC b = bitmap.DC();
   const RECT bar{0, 0, w, h};
   FillSkinColor(b, bar);
-  HFONT font =
-      Control ? Control->Font()->Handle() : reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  HFONT font = Control() ? Control()->Font()->Handle()
+                         : reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fw::SelectGuard keepFont(b, RegularStyle(font));
-  TDataSkinObject* edges = SkinData->StatusBarEdges.get();
-  SetTextColor(b, ResolveSkinColor(edges ? edges->NormalColour2 : SkinData->Colors[scButtonText]));
+  TDataSkinObject* edges = SkinData()->StatusBarEdges.get();
+  SetTextColor(b, ResolveSkinColor(edges ? edges->NormalColour2 : SkinData()->Colors[scButtonText]));
   SetBkMode(b, TRANSPARENT);
   DrawPanels(b, bar);
 
   const bool grip = WindowLong(GWL_STYLE) & SBARS_SIZEGRIP;
   lastGrip_ = false;
-  TDataSkinObject* extra = SkinData->ExtraImages.get();
+  TDataSkinObject* extra = SkinData()->ExtraImages.get();
   if (grip && extra && !extra->Image.Empty()) {
     const int frames = extra->FrameCount > 0 ? extra->FrameCount : 5;
     const SkinRect g = StatusGripRect(w, h, extra->Image.Width() / frames, extra->Image.Height());
@@ -106,27 +113,27 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
     lastGrip_ = true;
   }
   BitBlt(dc, rect.left, rect.top, w, h, b, 0, 0, SRCCOPY);
-  if (Control) PaintGraphicChildren(*Control, dc);
+  if (Control()) PaintGraphicChildren(*Control(), dc);
   DrawOwnerPanels(dc);
 }
 
 // The simple panel's text: the control's, or what the window holds under the simple part's
 // number (some systems keep it under part 0 instead).
 std::wstring TSkinStatusBar::SimpleText() const {
-  if (Control && Control->ClassInfo().FindProperty("SimpleText"))
-    return GetTextPropByName(Control, "SimpleText");
-  PartText part = ReadPart(Handle, SB_SIMPLEID);
-  if (part.text.empty()) part = ReadPart(Handle, 0);
+  if (Control() && Control()->ClassInfo().FindProperty("SimpleText"))
+    return GetTextPropByName(Control(), "SimpleText");
+  PartText part = ReadPart(Window(), SB_SIMPLEID);
+  if (part.text.empty()) part = ReadPart(Window(), 0);
   TakeAlignment(part.text);
   return part.text;
 }
 
 void TSkinStatusBar::DrawPanels(HDC b, const RECT& bar) {
-  TDataSkinObject* edges = SkinData->StatusBarEdges.get();
+  TDataSkinObject* edges = SkinData()->StatusBarEdges.get();
   const bool withEdges = edges && !edges->Image.Empty();
   const int edgeFrames = withEdges && edges->FrameCount > 0 ? edges->FrameCount : 3;
   const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-  if (!enabled) SetTextColor(b, ResolveSkinColor(SkinData->Colors[scButtonShadow]));
+  if (!enabled) SetTextColor(b, ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
   const bool rtl = ReadingRightToLeft();
   auto text = [&](std::wstring s, RECT r, UINT align) {
     if (s.empty()) s = L" ";
@@ -135,17 +142,17 @@ void TSkinStatusBar::DrawPanels(HDC b, const RECT& bar) {
                  RightToLeftFlags(align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS));
   };
 
-  if (SendMessageW(Handle, SB_ISSIMPLE, 0, 0)) {
+  if (SendMessageW(Window(), SB_ISSIMPLE, 0, 0)) {
     if (withEdges) DrawElementFrame(b, bar, *edges, edgeFrames, 1);
     text(SimpleText(), RECT{bar.left + 2, bar.top, bar.right - 2, bar.bottom}, DT_LEFT);
     return;
   }
-  const int count = static_cast<int>(SendMessageW(Handle, SB_GETPARTS, 0, 0));
+  const int count = static_cast<int>(SendMessageW(Window(), SB_GETPARTS, 0, 0));
   for (int i = 0; i < count; ++i) {
     RECT r{};
-    SendMessageW(Handle, SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    SendMessageW(Window(), SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     if (i + 1 == count) r.right = bar.right;
-    PartText part = ReadPart(Handle, i);
+    PartText part = ReadPart(Window(), i);
     if (withEdges) DrawElementFrame(b, r, *edges, edgeFrames, FrameOfType(part.type));
     if (part.type & SBT_OWNERDRAW) continue;
     const UINT align = TakeAlignment(part.text);
@@ -155,20 +162,20 @@ void TSkinStatusBar::DrawPanels(HDC b, const RECT& bar) {
 
 // Owner-drawn parts are drawn by whoever owns them, as the bar itself would ask them.
 void TSkinStatusBar::DrawOwnerPanels(HDC dc) {
-  if (SendMessageW(Handle, SB_ISSIMPLE, 0, 0)) return;
-  const int count = static_cast<int>(SendMessageW(Handle, SB_GETPARTS, 0, 0));
+  if (SendMessageW(Window(), SB_ISSIMPLE, 0, 0)) return;
+  const int count = static_cast<int>(SendMessageW(Window(), SB_GETPARTS, 0, 0));
   for (int i = 0; i < count; ++i) {
-    const LRESULT info = SendMessageW(Handle, SB_GETTEXTLENGTHW, static_cast<WPARAM>(i), 0);
+    const LRESULT info = SendMessageW(Window(), SB_GETTEXTLENGTHW, static_cast<WPARAM>(i), 0);
     if (!(HIWORD(info) & SBT_OWNERDRAW)) continue;
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_STATIC;
-    item.CtlID = static_cast<UINT>(GetDlgCtrlID(Handle));
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(Window()));
     item.itemID = static_cast<UINT>(i);
-    item.hwndItem = Handle;
+    item.hwndItem = Window();
     item.hDC = dc;
-    SendMessageW(Handle, SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item.rcItem));
-    item.itemData = static_cast<ULONG_PTR>(SendMessageW(Handle, SB_GETTEXTW, static_cast<WPARAM>(i), 0));
-    SendMessageW(GetParent(Handle), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Window(), SB_GETRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item.rcItem));
+    item.itemData = static_cast<ULONG_PTR>(SendMessageW(Window(), SB_GETTEXTW, static_cast<WPARAM>(i), 0));
+    SendMessageW(GetParent(Window()), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
   }
 }
 

@@ -17,19 +17,19 @@
 
 namespace quarnel {
 
-TSkinTab::TSkinTab(TComponent* owner) : TSkinControl(owner) {}
+TSkinTab::TSkinTab(TComponent* owner, int32_t variant) : TSkinControl(owner), requestedVariant_(variant) {}
 
 TSkinTab::~TSkinTab() = default;
 
 void TSkinTab::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
   if (Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  if (!Control) return;
+  if (requestedVariant_) SetVariant(requestedVariant_);
+  if (!Control()) return;
   ReadState();
   closeBoxes_ = WantsCloseBoxes();
   PrepareImages();
   FindUpDown();
-  Active = 1;
 }
 
 void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) {
@@ -44,15 +44,15 @@ void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* 
 // The tag asks a page control for the skin's close boxes, unless it shows close buttons of its
 // own: the clicks are then its own, and a second box on each tab would only hide them.
 bool TSkinTab::WantsCloseBoxes() const {
-  return Control && Control->Tag() == kCloseBoxTabTag && Control->InheritsFrom("TPageControl") &&
-         fw::AsciiLowerCase(GetEnumPropByName(Control, kOwnCloseButtonsProperty)) != "true";
+  return Control() && Control()->Tag() == kCloseBoxTabTag && Control()->InheritsFrom("TPageControl") &&
+         fw::AsciiLowerCase(GetEnumPropByName(Control(), kOwnCloseButtonsProperty)) != "true";
 }
 
 void TSkinTab::ReadState() {
   const LONG_PTR style = WindowLong(GWL_STYLE);
   side_ = TabSideFromStyle(static_cast<unsigned long>(style));
-  Enabled = (style & WS_DISABLED) ? 0 : 1;
-  Focused = HasFocus() ? 1 : 0;
+  SetEnabled(!(style & WS_DISABLED));
+  SetFocused(HasFocus());
 }
 
 void TSkinTab::UpdateSkin() {
@@ -65,16 +65,16 @@ void TSkinTab::PrepareImages() {
   backgroundPane_ = SkinRect{0, 0, -1, -1};
   tabImage_.SetSize(0, 0);
   paneImage_.SetSize(0, 0);
-  if (!SkinData || !SkinData->Tabs) return;
+  if (!SkinData() || !SkinData()->Tabs) return;
   ReadState();
-  TDataSkinBorder& tabs = *SkinData->Tabs;
+  TDataSkinBorder& tabs = *SkinData()->Tabs;
   tabImage_.Assign(tabs.Image);
   tabMargins_ = {tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight};
   if (tabs.Style == 0) {
     paneImage_.Assign(tabs.Image2);
     paneMargins_ = {4, 5, 4, 4};
-  } else if (tabs.Style == 1 && SkinData->TabPane) {
-    TDataSkinObject& pane = *SkinData->TabPane;
+  } else if (tabs.Style == 1 && SkinData()->TabPane) {
+    TDataSkinObject& pane = *SkinData()->TabPane;
     paneImage_.Assign(pane.Image);
     paneMargins_ = {pane.LeftWidth, pane.TopHeight, pane.RightWidth, pane.BottomHeight};
   }
@@ -106,35 +106,30 @@ void TSkinTab::FindUpDown() {
   upDown_ = SkinChildUpDown(*this, upDown_);
 }
 
-void TakeRemadeWindow(TSkinControl& skin) {
-  if (!skin.Control || !skin.Control->HandleAllocated()) return;
-  skin.Handle = skin.Control->Handle();
-  skin.State = scsAttached;
-  skin.Active = 1;
-}
-
 HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
-  HWND window = skin.Handle;
+  HWND window = skin.Window();
   if (known && IsWindow(known) && GetParent(known) == window) return known;
   HWND upDown = window ? FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
   if (!upDown || SendMessageW(upDown, SKM_QUERYSKINNED, 0, 0) == 1 || !skin.Host()) return upDown;
   SkinRequest r;
-  r.owner = skin.Control ? static_cast<TComponent*>(skin.Control) : &skin.Host()->HostComponent();
+  r.owner = skin.Control() ? static_cast<TComponent*>(skin.Control()) : &skin.Host()->HostComponent();
   r.host = skin.Host();
-  r.skinData = skin.SkinData;
-  r.canvas = skin.SharedCanvas;
+  r.skinData = skin.SkinData();
+  r.canvas = skin.SharedCanvas();
   r.window = upDown;
   MakeControlSkin(SkinClass::UpDown, r);
   return upDown;
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
-  if (PaintWholeWindow(m)) return false;
   switch (m.Msg) {
+    case WM_PAINT:
+      return PaintSelf(m);
+    case WM_ERASEBKGND:
+      return EraseNothing(m);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a second quick click on the next tab's box
-      if (closeBoxes_ && ClickCloseBox(m)) return false;
-      return TSkinControl::BeforeMessage(m);
+      return (closeBoxes_ && ClickCloseBox(MousePoint(m.LParam))) || TSkinControl::BeforeMessage(m);
     default:
       return TSkinControl::BeforeMessage(m);
   }
@@ -143,18 +138,7 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
 void TSkinTab::AfterMessage(TMessage& m) {
   switch (m.Msg) {
     case CM_RECREATEWND:
-      // The pages' windows were made again with the control's.
-      TakeRemadeWindow(*this);
-      if (Control)
-        for (int k = 0; k < Control->ControlCount(); ++k)
-          for (int i = 0; i < Control->Controls(k)->ComponentCount(); ++i)
-            if (auto* page = dynamic_cast<TSkinTabSheet*>(Control->Controls(k)->Components(i)))
-              TakeRemadeWindow(*page);
-      upDown_ = nullptr;
-      ReadState();
-      PrepareImages();
-      FindUpDown();
-      Repaint();
+      OnRecreated();
       break;
     case WM_SIZE:
       FindUpDown();  // tabs that stop fitting bring their up-down
@@ -168,26 +152,40 @@ void TSkinTab::AfterMessage(TMessage& m) {
   }
 }
 
-bool TSkinTab::ClickCloseBox(const TMessage& m) {
-  const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+// The control made its window again, and the pages' windows with it.
+void TSkinTab::OnRecreated() {
+  TakeRemadeWindow();
+  if (Control())
+    for (int k = 0; k < Control()->ControlCount(); ++k)
+      for (int i = 0; i < Control()->Controls(k)->ComponentCount(); ++i)
+        if (auto* page = dynamic_cast<TSkinTabSheet*>(Control()->Controls(k)->Components(i)))
+          page->TakeRemadeWindow();
+  upDown_ = nullptr;
+  ReadState();
+  PrepareImages();
+  FindUpDown();
+  Repaint();
+}
+
+bool TSkinTab::ClickCloseBox(POINT p) {
   for (size_t i = 0; i < closeRects_.size(); ++i) {
     if (!PtInRect(&closeRects_[i], p)) continue;
     const int index = static_cast<int>(i);
-    HWND form = Host() ? Host()->HostWindow() : GetAncestor(Handle, GA_ROOT);
-    if (SendMessageW(form, SKM_CLOSETAB, reinterpret_cast<WPARAM>(Handle), index) != 0) return true;
-    if (Control) {
+    HWND form = Host() ? Host()->HostWindow() : GetAncestor(Window(), GA_ROOT);
+    if (SendMessageW(form, SKM_CLOSETAB, reinterpret_cast<WPARAM>(Window()), index) != 0) return true;
+    if (Control()) {
       // The page whose tab it is; pages with hidden tabs have none.
-      for (int k = 0; k < Control->ControlCount(); ++k) {
-        TControl* page = Control->Controls(k);
+      for (int k = 0; k < Control()->ControlCount(); ++k) {
+        TControl* page = Control()->Controls(k);
         if (GetOrdPropByName(page, "TabIndex") != index) continue;
         if (TComponent* owner = page->Owner()) owner->DestroyComponent(page);
         break;
       }
     } else {
-      SendMessageW(Handle, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+      SendMessageW(Window(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
     }
     closeRects_.clear();
-    if (IsWindow(Handle)) InvalidateRect(Handle, nullptr, FALSE);
+    if (IsWindow(Window())) InvalidateRect(Window(), nullptr, FALSE);
     return true;
   }
   return false;
@@ -196,28 +194,30 @@ bool TSkinTab::ClickCloseBox(const TMessage& m) {
 // --- pages ---------------------------------------------------------------------------------------
 
 bool TSkinTabSheet::BeforeMessage(TMessage& m) {
-  if (!TSkinControl::BeforeMessage(m)) return false;
-  if (Variant != 0) return true;
+  if (TSkinControl::BeforeMessage(m)) return true;
+  if (Variant() != 0) return false;
   switch (m.Msg) {
     case WM_PAINT:
     case WM_PRINT:
       HandlePaint(m);
-      return false;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(Handle, &client);
-      if (SkinData) FillRect(reinterpret_cast<HDC>(m.WParam), &client, SkinData->FaceBrush.get());
-      m.Result = 1;
-      return false;
-    }
-    default:
       return true;
+    case WM_ERASEBKGND:
+      return OnEraseBackground(reinterpret_cast<HDC>(m.WParam), m);
+    default:
+      return false;
   }
+}
+
+bool TSkinTabSheet::OnEraseBackground(HDC dc, TMessage& m) {
+  RECT client;
+  GetClientRect(Window(), &client);
+  if (SkinData()) FillRect(dc, &client, SkinData()->FaceBrush.get());
+  return EraseNothing(m);
 }
 
 void TSkinTabSheet::Draw(HDC dc, const RECT& rect) {
   FillSkinColor(dc, rect);
-  if (Control) PaintGraphicChildren(*Control, dc);
+  if (Control()) PaintGraphicChildren(*Control(), dc);
 }
 
 // --- factories -----------------------------------------------------------------------------------
@@ -226,10 +226,9 @@ namespace {
 template <class T>
 TSkinControl* MakeTabLike(const SkinRequest& r) {
   if (!r.owner) return nullptr;
-  T* skin = TComponent::CreateIn<T>(r.owner);
+  T* skin = TComponent::CreateIn<T>(r.owner, r.variant);
   if (r.control) {
     skin->Attach(r.host, r.skinData, r.useSkinColor, r.canvas);
-    if (r.variant) skin->Variant = r.variant;
   } else if (r.window) {
     skin->AttachHandle(r.window, r.skinData, r.host, r.canvas);
   }

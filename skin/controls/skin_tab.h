@@ -24,7 +24,8 @@ constexpr char kOwnCloseButtonsProperty[] = "ShowCloseButton";
 
 class TSkinTab : public TSkinControl {
  public:
-  explicit TSkinTab(TComponent* owner);
+  // `variant` 2: the control's windowless children are painted over the pane.
+  explicit TSkinTab(TComponent* owner, int32_t variant = 0);
   ~TSkinTab() override;
 
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
@@ -53,7 +54,8 @@ class TSkinTab : public TSkinControl {
   void ReadState();
   bool WantsCloseBoxes() const;
   void ExcludeUpDown(HDC dc) const;
-  bool ClickCloseBox(const TMessage& message);
+  bool ClickCloseBox(POINT at);  // true: a close box was under the press
+  void OnRecreated();
   std::wstring TabText(int index) const;
   // Draws a tab's caption (icon and text) centred in `tab` of the drawn strip.
   void DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF colour);
@@ -68,6 +70,7 @@ class TSkinTab : public TSkinControl {
   fw::KeptImage background_;
   SkinRect backgroundPane_{0, 0, -1, -1};
   HWND upDown_ = nullptr;
+  int32_t requestedVariant_ = 0;  // taken on attaching to a framework control
 };
 
 // Tabs in button style on any side, from the Buttons element.
@@ -97,6 +100,7 @@ class TSkinTab31 : public TSkinControl {
   HWND ScrollerWindow() const { return scroller_; }
 
  private:
+  bool OnPaint(TMessage& message);
   void PrepareImage();
   TBitmap tabImage_;
   SkinMargins margins_;
@@ -108,16 +112,18 @@ class TSkinTab31 : public TSkinControl {
 // pictures cut from the tab frames, and skins their up-down.
 class TSkinAdvPage : public TSkinControl {
  public:
-  using TSkinControl::TSkinControl;
+  // `mode` 4: the tab pictures are given to the control.
+  explicit TSkinAdvPage(TComponent* owner, int mode = 0) : TSkinControl(owner), mode_(mode) {}
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void Detach() override;
   void Draw(HDC dc, const RECT& rect) override;
   void UpdateSkin() override;
 
-  int Mode = 0;  // 4: the tab pictures are given to the control
+  int Mode() const { return mode_; }
 
  private:
   void GiveTabPictures(bool empty);
+  int mode_;
   HWND upDown_ = nullptr;
 };
 
@@ -126,6 +132,9 @@ class TSkinTabSheet : public TSkinControl {
   using TSkinControl::TSkinControl;
   bool BeforeMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
+
+ private:
+  bool OnEraseBackground(HDC dc, TMessage& message);
 };
 
 struct SkinRequest;
@@ -134,10 +143,6 @@ TSkinControl* MakeTabSkin(const SkinRequest& request);
 TSkinControl* MakeTabBtnSkin(const SkinRequest& request);
 TSkinControl* MakeTab31Skin(const SkinRequest& request);
 TSkinControl* MakeAdvPageSkin(const SkinRequest& request);
-
-// After the control's window was made again (CM_RECREATEWND): the skin takes the new window and
-// is active again, as it was before the old window went (the caller repaints).
-void TakeRemadeWindow(TSkinControl& skin);
 
 // The first up-down child of `skin`'s window, handed to its skin by handle when it has none yet;
 // `known` is the one found before (kept while it is still the window's child).

@@ -24,8 +24,7 @@ void TSkinTab31::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanv
   if (Attached()) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
-  Control = control;
-  AttachHandle(control->Handle(), skinData, host, sharedCanvas);
+  AttachHandleFor(*control, skinData, host, sharedCanvas);
   PrepareImage();
   // The scroller is the control's first component when it has one.
   auto* scroller = control->ComponentCount() > 0 ? ObjectAs<TWinControl>(control->Components(0)) : nullptr;
@@ -44,8 +43,8 @@ void TSkinTab31::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanv
 
 void TSkinTab31::PrepareImage() {
   tabImage_.SetSize(0, 0);
-  if (!SkinData || !SkinData->Tabs) return;
-  TDataSkinBorder& tabs = *SkinData->Tabs;
+  if (!SkinData() || !SkinData()->Tabs) return;
+  TDataSkinBorder& tabs = *SkinData()->Tabs;
   tabImage_.Assign(tabs.Image);
   FlipBitmap(tabImage_);
   margins_ = {tabs.LeftWidth, tabs.BottomHeight, tabs.RightWidth, tabs.TopHeight};
@@ -59,15 +58,18 @@ void TSkinTab31::UpdateSkin() {
 bool TSkinTab31::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      // Painted here; the control's own paint that follows finds nothing left to paint.
-      HandlePaint(m);
-      return true;
+      return OnPaint(m);
     case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
+      return EraseNothing(m);
     default:
       return TSkinControl::BeforeMessage(m);
   }
+}
+
+// Painted here; the control's own paint that follows finds nothing left to paint.
+bool TSkinTab31::OnPaint(TMessage& m) {
+  HandlePaint(m);
+  return false;
 }
 
 void TSkinTab31::AfterMessage(TMessage& m) {
@@ -76,23 +78,23 @@ void TSkinTab31::AfterMessage(TMessage& m) {
 }
 
 void TSkinTab31::Draw(HDC dc, const RECT& rect) {
-  if (!dc || !Control || !SkinData || !SkinData->Tabs || tabImage_.Empty()) return;
+  if (!dc || !Control() || !SkinData() || !SkinData()->Tabs || tabImage_.Empty()) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
   const fw::ScratchBitmap buffer(w, h);
   HDC off = buffer.DC();
   FillSkinColor(off, RECT{0, 0, w, h});
-  fw::SelectGuard font(off, Control->Font()->Handle());
+  fw::SelectGuard font(off, Control()->Font()->Handle());
   SetBkMode(off, TRANSPARENT);
 
-  auto* tabs = ObjectAs<TStrings>(GetObjectPropByName(Control, "Tabs", TStrings::StaticClass()));
+  auto* tabs = ObjectAs<TStrings>(GetObjectPropByName(Control(), "Tabs", TStrings::StaticClass()));
   const int count = tabs ? tabs->Count() : 0;
-  const int selected = static_cast<int>(GetOrdPropByName(Control, "TabIndex"));
-  const int first = std::max<int>(0, static_cast<int>(GetOrdPropByName(Control, "FirstIndex")));
-  const int available = w - std::max<int>(0, static_cast<int>(GetOrdPropByName(Control, "EndMargin")));
+  const int selected = static_cast<int>(GetOrdPropByName(Control(), "TabIndex"));
+  const int first = std::max<int>(0, static_cast<int>(GetOrdPropByName(Control(), "FirstIndex")));
+  const int available = w - std::max<int>(0, static_cast<int>(GetOrdPropByName(Control(), "EndMargin")));
   const bool scrollerShown = scroller_ && IsWindow(scroller_) && IsWindowVisible(scroller_);
-  int x = std::max<int>(0, static_cast<int>(GetOrdPropByName(Control, "StartMargin")));
-  TDataSkinBorder& element = *SkinData->Tabs;
+  int x = std::max<int>(0, static_cast<int>(GetOrdPropByName(Control(), "StartMargin")));
+  TDataSkinBorder& element = *SkinData()->Tabs;
   drawn_.clear();
   for (int i = first; i < count; ++i) {
     const std::wstring text = AnsiToWide(tabs->Get(i));

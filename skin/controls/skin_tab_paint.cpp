@@ -50,7 +50,7 @@ std::wstring TSkinTab::TabText(int index) const {
     item.mask = TCIF_TEXT;
     item.pszText = text;
     item.cchTextMax = 80;
-    SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(Window(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return item.pszText ? std::wstring(item.pszText) : std::wstring();
   }
   char text[81] = {};
@@ -58,7 +58,7 @@ std::wstring TSkinTab::TabText(int index) const {
   item.mask = TCIF_TEXT;
   item.pszText = text;
   item.cchTextMax = 80;
-  SendMessageA(Handle, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SendMessageA(Window(), TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   return item.pszText ? AnsiToWide(item.pszText) : std::wstring();
 }
 
@@ -67,8 +67,8 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
   TCITEMW item{};
   item.mask = TCIF_IMAGE;
   item.iImage = -1;
-  SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle, TCM_GETIMAGELIST, 0, 0));
+  SendMessageW(Window(), TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(Window(), TCM_GETIMAGELIST, 0, 0));
   int iconW = 0, iconH = 0;
   if (images && item.iImage >= 0) {
     ImageList_GetIconSize(images, &iconW, &iconH);
@@ -82,7 +82,7 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
     ImageList_Draw(images, item.iImage, dc, x, tab.top + (tab.Height() - iconH) / 2, ILD_TRANSPARENT);
     x += iconW;
   }
-  SetTextColor(dc, Enabled ? colour : ResolveSkinColor(SkinData->Colors[scButtonShadow]));
+  SetTextColor(dc, Enabled() ? colour : ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
   RECT textRect{x, tab.top, tab.right, tab.bottom};
   DrawTextWide(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
@@ -94,16 +94,16 @@ void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject
   const RECT all{0, 0, size.width, size.height};
   HDC dc = strip.DC();
   FillParentColor(dc, all);
-  fw::SelectGuard font(dc, WindowFont(Handle));
+  fw::SelectGuard font(dc, WindowFont(Window()));
   SetBkMode(dc, TRANSPARENT);
 
-  const int count = static_cast<int>(SendMessageW(Handle, TCM_GETITEMCOUNT, 0, 0));
-  const int selected = static_cast<int>(SendMessageW(Handle, TCM_GETCURSEL, 0, 0));
+  const int count = static_cast<int>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
+  const int selected = static_cast<int>(SendMessageW(Window(), TCM_GETCURSEL, 0, 0));
   closeRects_.assign(static_cast<size_t>(std::max(count, 0)), RECT{});
   auto* button = dynamic_cast<TDataSkinButton*>(&element);
   for (int i = 0; i < count; ++i) {
     RECT item{};
-    if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+    if (!SendMessageW(Window(), TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
       continue;
     const SkinRect tab =
         TabInDrawnStrip(SkinRect{item.left, item.top, item.right, item.bottom}, stripRect, side_);
@@ -116,7 +116,7 @@ void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject
     if (buttons) {
       const bool given = button && (state == 1 ? button->HasNormalColour2 : button->HasPressedColour2);
       colour = given ? (state == 1 ? element.NormalColour2 : element.PressedColour2)
-                     : SkinData->Colors[scButtonText];
+                     : SkinData()->Colors[scButtonText];
     }
     if (closeBoxes_) {
       const SkinRect box = TabCloseBox(tab);
@@ -154,19 +154,19 @@ void TSkinTab::ExcludeUpDown(HDC dc) const {
   if (!upDown_ || !IsWindow(upDown_) || !IsWindowVisible(upDown_)) return;
   RECT r;
   GetWindowRect(upDown_, &r);
-  MapWindowPoints(nullptr, Handle, reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
   ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void TSkinTab::Draw(HDC dc, const RECT& rect) {
-  if (!SkinData || !SkinData->Tabs || !dc) return;
+  if (!SkinData() || !SkinData()->Tabs || !dc) return;
   ReadState();
   closeBoxes_ = WantsCloseBoxes();  // the control's own setting may have changed since
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
   RECT display{0, 0, w, h};
-  SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  SendMessageW(Window(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   const SkinRect control{0, 0, w, h};
   const SkinRect pane =
       TabPaneRect(SkinRect{display.left, display.top, display.right, display.bottom}, side_);
@@ -181,17 +181,17 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
   BitBlt(composed, 0, 0, w, h, background.DC(), 0, 0, SRCCOPY);
   const SkinRect strip = TabStripRect(control, pane, side_);
   if (!tabImage_.Empty() && strip.Width() > 0 && strip.Height() > 0)
-    DrawTabs(composed, strip, *SkinData->Tabs, tabImage_, false);
+    DrawTabs(composed, strip, *SkinData()->Tabs, tabImage_, false);
 
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
   CopyToVisible(dc, rect, composed, 0, 0);  // the page it holds covers most of it
-  if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
+  if (Variant() == 2 && Control()) PaintGraphicChildren(*Control(), dc);
 }
 
 // Button tabs on any side, from the Buttons element; no pane is drawn around them.
 void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
-  if (!SkinData || !SkinData->Buttons || SkinData->Buttons->Image.Empty() || !dc) return;
+  if (!SkinData() || !SkinData()->Buttons || SkinData()->Buttons->Image.Empty() || !dc) return;
   ReadState();
   FindUpDown();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
@@ -200,11 +200,11 @@ void TSkinTabBtn::Draw(HDC dc, const RECT& rect) {
   HDC composed = frame.DC();
   // Button tabs have no pane round the display area, and the rows of buttons at the sides may
   // reach past what the control reports as its edge: the strip is the whole control.
-  DrawTabs(composed, SkinRect{0, 0, w, h}, *SkinData->Buttons, SkinData->Buttons->Image, true);
+  DrawTabs(composed, SkinRect{0, 0, w, h}, *SkinData()->Buttons, SkinData()->Buttons->Image, true);
   fw::SavedDCState saved(dc);
   ExcludeUpDown(dc);
   CopyToVisible(dc, rect, composed, 0, 0);  // the page it holds covers most of it
-  if (Variant == 2 && Control) PaintGraphicChildren(*Control, dc);
+  if (Variant() == 2 && Control()) PaintGraphicChildren(*Control(), dc);
 }
 
 }  // namespace quarnel

@@ -69,7 +69,7 @@ void TToolBarSkinDraw::Remove() {
 }
 
 void TToolBarSkinDraw::DrawBackground(TCanvas& canvas, const RECT& rect) {
-  TSkinData* data = owner_.SkinData;
+  TSkinData* data = owner_.SkinData();
   if (!data || !data->Toolbar || data->Toolbar->Image.Empty() || HasOption(*data, xoToolbarBK)) return;
   HDC dc = canvas.Handle();
   const int previous = SetStretchBltMode(dc, COLORONCOLOR);
@@ -78,8 +78,9 @@ void TToolBarSkinDraw::DrawBackground(TCanvas& canvas, const RECT& rect) {
 }
 
 bool TToolBarSkinDraw::DrawButton(TControl* button, TCanvas& canvas, unsigned state) {
-  TSkinData* data = owner_.SkinData;
-  if (!button || !data || owner_.State != scsAttached || !owner_.Active || HasOption(*data, xoToolbarButton))
+  TSkinData* data = owner_.SkinData();
+  if (!button || !data || owner_.State() != scsAttached || !owner_.Active() ||
+      HasOption(*data, xoToolbarButton))
     return false;
   TDataSkinButton* element = data->Buttons.get();
   if (!element || element->Image.Empty()) return false;

@@ -33,55 +33,66 @@ bool TSkinTrackBar::Vertical() const {
 }
 
 bool TSkinTrackBar::BeforeMessage(TMessage& m) {
-  if (m.Msg == WM_NOTIFY || m.Msg == CN_NOTIFY) {
-    auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(m.LParam);
-    if (!draw || draw->hdr.code != static_cast<UINT>(NM_CUSTOMDRAW)) return true;
-    // Without a skin (its data component gone) the bar draws itself.
-    if (!SkinData) return true;
-    if (draw->dwDrawStage == CDDS_PREPAINT) {
-      m.Result = CDRF_NOTIFYITEMDRAW;
-    } else if (draw->dwDrawStage == CDDS_ITEMPREPAINT) {
-      if (draw->dwItemSpec == TBCD_TICS) {
-        m.Result = CDRF_DODEFAULT;
-      } else if (draw->dwItemSpec == TBCD_THUMB) {
-        DrawThumb(draw->hdc);
-        m.Result = CDRF_SKIPDEFAULT;
-      } else if (draw->dwItemSpec == TBCD_CHANNEL) {
-        DrawChannel(draw->hdc);
-        m.Result = CDRF_SKIPDEFAULT;
-      }
+  switch (m.Msg) {
+    case WM_NOTIFY:
+    case CN_NOTIFY:
+      return OnNotify(m, reinterpret_cast<const NMHDR*>(m.LParam));
+    case WM_PAINT:
+      return !Control() && OnBarePaint(m);
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+// The bar's custom drawing: the skin draws the thumb and the channel, the bar its tics.
+bool TSkinTrackBar::OnNotify(TMessage& m, const NMHDR* header) {
+  if (!header || header->code != static_cast<UINT>(NM_CUSTOMDRAW)) return false;
+  auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(m.LParam);
+  // Without a skin (its data component gone) the bar draws itself.
+  if (!SkinData()) return false;
+  if (draw->dwDrawStage == CDDS_PREPAINT) {
+    m.Result = CDRF_NOTIFYITEMDRAW;
+  } else if (draw->dwDrawStage == CDDS_ITEMPREPAINT) {
+    if (draw->dwItemSpec == TBCD_TICS) {
+      m.Result = CDRF_DODEFAULT;
+    } else if (draw->dwItemSpec == TBCD_THUMB) {
+      DrawThumb(draw->hdc);
+      m.Result = CDRF_SKIPDEFAULT;
+    } else if (draw->dwItemSpec == TBCD_CHANNEL) {
+      DrawChannel(draw->hdc);
+      m.Result = CDRF_SKIPDEFAULT;
     }
-    return false;
   }
-  if (m.Msg == WM_PAINT && !Control) {
-    PaintBareWindow(m);
-    return false;
-  }
-  return TSkinControl::BeforeMessage(m);
+  return true;
+}
+
+bool TSkinTrackBar::OnBarePaint(TMessage& m) {
+  PaintBareWindow(m);
+  return true;
 }
 
 void TSkinTrackBar::DrawThumb(HDC dc) {
-  if (!SkinData) return;
+  if (!SkinData()) return;
   RECT r{};
-  SendMessageW(Handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
-  TDataSkinObject* image = Vertical() ? Usable(SkinData->TrackThumbVert) : nullptr;
-  if (!image) image = Usable(SkinData->TrackThumbHorz);
+  SendMessageW(Window(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&r));
+  TDataSkinObject* image = Vertical() ? Usable(SkinData()->TrackThumbVert) : nullptr;
+  if (!image) image = Usable(SkinData()->TrackThumbHorz);
   if (image) {
     thumb_.Draw(dc, r, image->Image, 5, 2, true);
     return;
   }
-  fw::UniquePen pen(CreatePen(PS_SOLID, 1, ResolveSkinColor(SkinData->Colors[scButtonShadow])));
+  fw::UniquePen pen(CreatePen(PS_SOLID, 1, ResolveSkinColor(SkinData()->Colors[scButtonShadow])));
   fw::SelectGuard p(dc, pen.get());
   fw::SelectGuard b(dc, GetStockObject(NULL_BRUSH));
   Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void TSkinTrackBar::DrawChannel(HDC dc) {
-  if (!SkinData) return;
+  if (!SkinData()) return;
   RECT reported{};
-  SendMessageW(Handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
+  SendMessageW(Window(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
   if (Vertical()) {
-    TDataSkinObject* e = Usable(SkinData->TrackVert);
+    TDataSkinObject* e = Usable(SkinData()->TrackVert);
     if (!e) return;
     const RECT place = ToRect(VerticalChannelPlace(FromRect(reported), e->Image.Width()));
     // Top and bottom rows at their own size, the middle stretched.
@@ -89,7 +100,7 @@ void TSkinTrackBar::DrawChannel(HDC dc) {
                     SkinMargins{0, e->TopHeight, 0, e->BottomHeight});
     return;
   }
-  TDataSkinObject* e = Usable(SkinData->Track);
+  TDataSkinObject* e = Usable(SkinData()->Track);
   if (!e) return;
   const RECT place = ToRect(HorizontalChannelPlace(FromRect(reported), e->Image.Height()));
   DrawSkinElement(dc, place, e->Image, false, false, e->Trans != 0, 1, 1,
@@ -98,8 +109,8 @@ void TSkinTrackBar::DrawChannel(HDC dc) {
 
 void TSkinTrackBar::PaintBareWindow(TMessage& m) {
   RECT client{};
-  GetClientRect(Handle, &client);
-  if (client.right <= 0 || client.bottom <= 0 || !SkinData) {
+  GetClientRect(Window(), &client);
+  if (client.right <= 0 || client.bottom <= 0 || !SkinData()) {
     CallSaved(m);
     return;
   }
@@ -108,12 +119,13 @@ void TSkinTrackBar::PaintBareWindow(TMessage& m) {
   TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(b), 0, 0};
   CallSaved(own);
   // The bar's own channel and thumb give way to its background before the skin's are drawn.
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-      GetParent(Handle), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(b), reinterpret_cast<LPARAM>(Handle)));
+  auto brush =
+      reinterpret_cast<HBRUSH>(SendMessageW(GetParent(Window()), WM_CTLCOLORSTATIC,
+                                            reinterpret_cast<WPARAM>(b), reinterpret_cast<LPARAM>(Window())));
   if (!brush) brush = GetSysColorBrush(COLOR_BTNFACE);
   RECT channel{}, thumb{};
-  SendMessageW(Handle, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
-  SendMessageW(Handle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  SendMessageW(Window(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  SendMessageW(Window(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
   if (Vertical() && channel.right - channel.left > channel.bottom - channel.top)
     channel = RECT{channel.top, channel.left, channel.bottom, channel.right};
   FillRect(b, &channel, brush);
@@ -124,7 +136,7 @@ void TSkinTrackBar::PaintBareWindow(TMessage& m) {
   if (m.WParam) {
     present(reinterpret_cast<HDC>(m.WParam));
   } else {
-    fw::PaintDC dc(Handle);
+    fw::PaintDC dc(Window());
     present(dc.get());
   }
   m.Result = 0;
@@ -178,8 +190,8 @@ void TSkinTrackBar::UpdateSkin() {
   // Taking the focus and giving it back makes the bar draw its thumb again; done only within
   // the bar's own window, so that a new skin never activates another one.
   const HWND had = GetFocus();
-  if (had && had != Handle && GetAncestor(had, GA_ROOT) == GetAncestor(Handle, GA_ROOT)) {
-    SetFocus(Handle);
+  if (had && had != Window() && GetAncestor(had, GA_ROOT) == GetAncestor(Window(), GA_ROOT)) {
+    SetFocus(Window());
     SetFocus(had);
   }
   Repaint();

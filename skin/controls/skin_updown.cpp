@@ -50,49 +50,51 @@ void DrawPlainArrow(HDC dc, const RECT& r, int direction, COLORREF colour) {
 bool TSkinUpDown::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      HandlePaint(m);
-      return false;
+      return PaintSelf(m);
     case WM_ERASEBKGND:
-      if (!Control) {
-        RECT client{};
-        GetClientRect(Handle, &client);
-        FillColor(reinterpret_cast<HDC>(m.WParam), client, 0xFFFFFF);
-      }
-      m.Result = 1;
-      return false;
+      return OnEraseBackground(reinterpret_cast<HDC>(m.WParam), m);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      CallSaved(m);
-      SetPressed(true);
-      PaintWindow(nullptr);
-      return false;
+      return OnLButtonDown(m);
     case WM_LBUTTONUP:
-      SetPressed(false);
-      CallSaved(m);
-      PaintWindow(nullptr);
-      return false;
+      return OnLButtonUp(m);
     default:
       return TSkinControl::BeforeMessage(m);
   }
 }
 
+// A bare up-down is cleared to white first; the paint covers the rest.
+bool TSkinUpDown::OnEraseBackground(HDC dc, TMessage& m) {
+  if (!Control()) {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    FillColor(dc, client, 0xFFFFFF);
+  }
+  return EraseNothing(m);
+}
+
+// The control takes the press (it starts its repeat), then the skin shows the half pressed.
+bool TSkinUpDown::OnLButtonDown(TMessage& m) {
+  CallSaved(m);
+  SetPressed(true);
+  PaintWindow(nullptr);
+  return true;
+}
+
+bool TSkinUpDown::OnLButtonUp(TMessage& m) {
+  SetPressed(false);
+  CallSaved(m);
+  PaintWindow(nullptr);
+  return true;
+}
+
 void TSkinUpDown::AfterMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_MOUSEMOVE: {
-      // The half under the pointer lights up; the system tells when the pointer leaves.
-      TrackMouseLeave(Handle);
-      const int half = HalfUnderCursor();
-      SetHot(half >= 0);
-      if (half != hotHalf_) {
-        hotHalf_ = half;
-        PaintWindow(nullptr);
-      }
+    case WM_MOUSEMOVE:
+      OnMouseMove();
       break;
-    }
     case WM_MOUSELEAVE:
-      SetHot(false);
-      hotHalf_ = -1;
-      PaintWindow(nullptr);
+      OnMouseLeave();
       break;
     default:
       TSkinControl::AfterMessage(m);
@@ -100,11 +102,27 @@ void TSkinUpDown::AfterMessage(TMessage& m) {
   }
 }
 
+// The half under the pointer lights up; the system tells when the pointer leaves.
+void TSkinUpDown::OnMouseMove() {
+  TrackMouseLeave(Window());
+  const int half = HalfUnderCursor();
+  SetHot(half >= 0);
+  if (half == hotHalf_) return;
+  hotHalf_ = half;
+  PaintWindow(nullptr);
+}
+
+void TSkinUpDown::OnMouseLeave() {
+  SetHot(false);
+  hotHalf_ = -1;
+  PaintWindow(nullptr);
+}
+
 int TSkinUpDown::HalfUnderCursor() const {
   RECT window{};
   POINT cursor{};
-  if (!GetWindowRect(Handle, &window) || !GetCursorPos(&cursor) || !PtInRect(&window, cursor)) return -1;
-  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || ScrollerKind == 1;
+  if (!GetWindowRect(Window(), &window) || !GetCursorPos(&cursor) || !PtInRect(&window, cursor)) return -1;
+  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
   const auto halves =
       UpDownHalves(SkinRect{0, 0, window.right - window.left, window.bottom - window.top}, horizontal);
   const POINT local{cursor.x - window.left, cursor.y - window.top};
@@ -116,22 +134,22 @@ int TSkinUpDown::HalfUnderCursor() const {
 }
 
 void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
-  if (!SkinData || !Handle) return;
+  if (!SkinData() || !Window()) return;
   SkinRect area{rect.left, rect.top, rect.right, rect.bottom};
-  if (BelongsToEdit) {
+  if (belongsToEdit_) {
     RECT client{};
-    GetClientRect(Handle, &client);
+    GetClientRect(Window(), &client);
     FillColor(dc, client, 0xFFFFFF);
     RECT own{}, parent{};
-    if (GetWindowRect(Handle, &own) && GetWindowRect(GetParent(Handle), &parent))
+    if (GetWindowRect(Window(), &own) && GetWindowRect(GetParent(Window()), &parent))
       area =
           UpDownInsideEdit(area, own.top - parent.top, parent.right - own.right, parent.bottom - own.bottom);
   }
   const int w = area.Width(), h = area.Height();
   if (w <= 0 || h <= 0) return;
-  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || ScrollerKind == 1;
+  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
   const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
-  TDataSkinBorder* e = horizontal ? SkinData->UpDownHorz.get() : SkinData->UpDownVert.get();
+  TDataSkinBorder* e = horizontal ? SkinData()->UpDownHorz.get() : SkinData()->UpDownVert.get();
   if (e && e->Image.Empty()) e = nullptr;
   const int under = HalfUnderCursor();
   for (int i = 0; i < 2; ++i)
@@ -151,7 +169,7 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
     const int state = lastState_[i];
     const RECT half = ToRect(halves[i]);
     if (!e) {
-      const TColor ink = enabled ? SkinData->Colors[scButtonText] : SkinData->Colors[scButtonShadow];
+      const TColor ink = enabled ? SkinData()->Colors[scButtonText] : SkinData()->Colors[scButtonShadow];
       DrawPlainArrow(b, half, (horizontal ? 2 : 0) + i, ResolveSkinColor(ink));
       continue;
     }

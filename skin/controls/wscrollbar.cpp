@@ -38,7 +38,7 @@ TWScrollbar::~TWScrollbar() {
 }
 
 TSkinData* TWScrollbar::SkinData() const {
-  return skin_ ? skin_->SkinData : nullptr;
+  return skin_ ? skin_->SkinData() : nullptr;
 }
 
 void TWScrollbar::Create(HWND parent) {

@@ -20,7 +20,7 @@ void FillFace(HDC dc, const RECT& rect, TSkinData& data) {
   if (data.FaceBrush) {
     FillRect(dc, &rect, data.FaceBrush.get());
   } else {
-    TSkinControl::FillColor(dc, rect, data.FaceColor());
+    FillColor(dc, rect, data.FaceColor());
   }
 }
 

@@ -1,17 +1,15 @@
-// The loader's last steps, built from the elements just read: fixed frame counts, the mirrored
-// combo button, the composed combo strips and arrow, the frame colour and the toolbar
-// gradient. UI thread.
+// The loader's last steps, built from the elements just read: fixed frame counts (the element
+// table's and the few that depend on the text), the mirrored combo button, the composed combo
+// strips and arrow, the frame colour and the toolbar gradient. UI thread.
 #include "skin/data/draw/draw_helpers.h"
-#include "skin/data/skin_element_loader.h"
 #include "skin/data/format/skin_values.h"
+#include "skin/data/skin_element_loader.h"
+#include "skin/data/skin_element_table.h"
 
 namespace quarnel::detail {
 
 namespace {
 
-void SetCount(const std::unique_ptr<TDataSkinObject>& slot, int32_t count) {
-  if (slot) slot->FrameCount = count;
-}
 template <class T>
 void SetCount(const std::unique_ptr<T>& slot, int32_t count) {
   if (slot) slot->FrameCount = count;
@@ -31,22 +29,10 @@ void FillMagenta(HDC dc, const RECT& rect) {
 void ApplyFrameCounts(TSkinElements& e, const TSkinDefinition& text) {
   SetCount(e.Buttons, 5);
   SetCount(e.Title, 2);
-  SetCount(e.MenuBar, 2);
-  SetCount(e.GroupBoxEdge, 2);
+  for (const TElementRow& row : ElementRows())
+    if (TDataSkinObject* record = row.record(e); record && row.frames > 0) record->FrameCount = row.frames;
   if (e.Progress) e.Progress->FrameCount = e.Progress->Style != 0 ? 1 : 2;
-  for (auto* slot : {&e.Toolbar, &e.TabPane, &e.MenuBackground}) SetCount(*slot, 1);
-  SetCount(e.GroupBox, 1);
-  for (auto* slot : {&e.ToolBars, &e.ExtraImages, &e.MenuItem, &e.TrackThumbHorz, &e.TrackThumbVert,
-                     &e.TrackThumbLeft, &e.TrackThumbRight, &e.TrackThumbUp, &e.TrackThumbDown})
-    SetCount(*slot, 5);
-  SetCount(e.Tabs, 5);
-  SetCount(e.StatusBarEdges, 3);
-  for (auto* slot : {&e.SunkEdge, &e.HorzScroll, &e.VertScroll}) SetCount(*slot, 4);
-  SetCount(e.ComboButton, 4);
   if (e.Headerbar && e.Headerbar->FrameCount == 0) e.Headerbar->FrameCount = 5;
-  SetCount(e.Scrollbar, 23);
-  SetCount(e.UpDownHorz, 8);
-  SetCount(e.UpDownVert, 8);
   SetCount(e.HorzScrollThumb, text.ReadInteger("HorzScrollThumb", "FrameCount", 3));
   SetCount(e.VertScrollThumb, text.ReadInteger("VertScrollThumb", "FrameCount", 3));
 

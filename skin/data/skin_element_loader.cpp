@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #include "skin/data/draw/draw_helpers.h"
-#include "skin/data/skin_resources.h"
 #include "skin/data/format/skin_values.h"
+#include "skin/data/skin_element_table.h"
+#include "skin/data/skin_resources.h"
 
 namespace quarnel {
 
@@ -45,35 +46,16 @@ class Loader {
     detail::LoadCaptionButtons(e_, package_, text_);
     ReadButtons();
     ReadTitle();
+    // Every slot of the table is made again or left empty: nothing of the previous skin stays.
+    for (const TElementRow& row : ElementRows())
+      if (row.read != TElementRead::Derived) row.reset(e_);
     ReadProgress();
-    e_.ProgressChunk = Generic<TDataSkinObject>("Progress.Chunk", true);
     ReadMenuBar();
-    e_.GroupBoxEdge = Generic<TDataSkinObject>("GroupBoxEdge", true);
-    if ((e_.GroupBox = Generic<TDataSkinBoxLabel>("GroupBox", false))) {
-      e_.GroupBox->BackgroundAlignment = text_.ReadInteger("GroupBox", "BackgroundAlignment", 0);
-      e_.GroupBox->BackgroundLeftShift = text_.ReadInteger("GroupBox", "BackgroundLeftShift", 0);
-      e_.GroupBox->BackgroundRightShift = text_.ReadInteger("GroupBox", "BackgroundRightShift", 0);
-    }
-    if ((e_.Tabs = Generic<TDataSkinBorder>("Tabs", false)))
-      LoadPackageImage(package_, text_.ReadString("Tabs", "Border"), e_.Tabs->Image2);
-    e_.StatusBarEdges = Generic<TDataSkinObject>("StatusBarEdges", true);
-    if ((e_.TabPane = Generic<TDataSkinObject>("Tab.Pane", true))) {
-      TDataSkinObject& pane = *e_.TabPane;
-      pane.LeftWidth = AtMost(pane.LeftWidth, 4);
-      pane.TopHeight = AtMost(pane.TopHeight, 4);
-      pane.RightWidth = AtMost(pane.RightWidth, 4);
-      pane.BottomHeight = AtMost(pane.BottomHeight, 4);
-    }
-    e_.ToolBars = Generic<TDataSkinObject>("ToolBars", true);
-    if ((e_.ComboButton = Generic<TDataSkinBorder>("ComboButton", false)))
-      LoadPackageImage(package_, text_.ReadString("ComboButton", "****"), e_.ComboButton->Image2);
-    e_.SunkEdge = Generic<TDataSkinObject>("SunkEdge", true);
-    detail::MirrorComboButton(e_);
-    ReadExtraElements();
-    ReadUpDown(e_.UpDownHorz, "UpDown.Horz");
-    ReadUpDown(e_.UpDownVert, "UpDown.Vert");
+    for (const TElementRow& row : ElementRows())
+      if (row.read == TElementRead::Generic || row.read == TElementRead::GenericFramed) ReadGeneric(row);
     ReadTrack(e_.Track, "Track", "TRACK");
     ReadTrack(e_.TrackVert, "TRACKVERT", "TRACKVERT");
+    detail::MirrorComboButton(e_);
     detail::ApplyFrameCounts(e_, text_);
     detail::ComposeCombo(e_);
     detail::BuildComboArrow(e_);
@@ -120,11 +102,15 @@ class Loader {
     r.PressedColour2 = text_.ReadColor(s, "PressedColour2", buttonText_);
   }
 
-  template <class T>
-  std::unique_ptr<T> Generic(std::string_view section, bool withFrame, std::string_view imageKey = "Image") {
-    auto record = Begin<T>(section, imageKey);
-    if (record) ReadGenericKeys(*record, section, withFrame);
-    return record;
+  // A table row read the generic way: a record when its image key has a value, then the row's
+  // extra keys.
+  void ReadGeneric(const TElementRow& row) {
+    const std::string value = text_.ReadString(row.section, "Image");
+    if (value.empty()) return;
+    TDataSkinObject& record = *row.renew(e_, row.section, buttonText_);
+    LoadPackageImage(package_, value, record.Image);
+    ReadGenericKeys(record, row.section, row.read == TElementRead::GenericFramed);
+    if (row.readExtra) row.readExtra(record, TElementSource{package_, text_});
   }
 
   // The four borders always exist; their two margins run along the border.
@@ -229,35 +215,13 @@ class Loader {
     e_.MenuBar = std::move(m);
   }
 
-  void ReadExtraElements() {
-    const std::pair<std::unique_ptr<TDataSkinObject>*, const char*> slots[] = {
-        {&e_.ExtraImages, "ExtraImages"},
-        {&e_.Headerbar, "Headerbar"},
-        {&e_.MenuItem, "MenuItem"},
-        {&e_.MenuBackground, "MenuBackground"},
-        {&e_.Scrollbar, "Scrollbar"},
-        {&e_.HorzScroll, "HorzScroll"},
-        {&e_.VertScroll, "VertScroll"},
-        {&e_.HorzScrollThumb, "HorzScrollThumb"},
-        {&e_.VertScrollThumb, "VertScrollThumb"},
-        {&e_.TrackThumbHorz, "Trackbar.ThumbHorz"},
-        {&e_.TrackThumbVert, "Trackbar.ThumbVert"},
-        {&e_.TrackThumbLeft, "Trackbar.ThumbLeft"},
-        {&e_.TrackThumbRight, "Trackbar.ThumbRight"},
-        {&e_.TrackThumbUp, "Trackbar.ThumbUp"},
-        {&e_.TrackThumbDown, "Trackbar.ThumbDown"}};
-    for (const auto& [slot, section] : slots) *slot = Generic<TDataSkinObject>(section, true);
-  }
-
-  void ReadUpDown(std::unique_ptr<TDataSkinBorder>& slot, std::string_view section) {
-    slot = Generic<TDataSkinBorder>(section, false);
-    if (slot) LoadPackageImage(package_, text_.ReadString(section, "GlyphImage"), slot->Image2);
-  }
-
   // Without a section of its own the track is the program's built-in bitmap.
   void ReadTrack(std::unique_ptr<TDataSkinObject>& slot, std::string_view section, const char* resource) {
-    slot = Generic<TDataSkinObject>(section, true);
-    if (slot) return;
+    if (auto record = Begin<TDataSkinObject>(section, "Image")) {
+      ReadGenericKeys(*record, section, true);
+      slot = std::move(record);
+      return;
+    }
     slot = std::make_unique<TDataSkinObject>(std::string(section), buttonText_);
     LoadResourceBitmap(resource, slot->Image);
     slot->LeftWidth = slot->TopHeight = slot->RightWidth = slot->BottomHeight = 3;

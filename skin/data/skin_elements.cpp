@@ -1,6 +1,8 @@
 // Element records and the slot set of a skin. UI thread.
 #include "skin/data/skin_elements.h"
 
+#include "skin/data/skin_element_table.h"
+
 namespace quarnel {
 
 TDataSkinObject::TDataSkinObject(std::string name, TColor textColour)
@@ -28,15 +30,7 @@ void TSkinElements::ResetRecords() {
   Buttons = std::make_unique<TDataSkinButton>("", text);
   Title = std::make_unique<TDataSkinTitle>("", text);
   SysButtons.clear();
-  for (auto* slot : {&Toolbar,        &ComboArrow,      &ProgressChunk,   &MenuBar,        &GroupBoxEdge,
-                     &StatusBarEdges, &TabPane,         &ToolBars,        &SunkEdge,       &ExtraImages,
-                     &Headerbar,      &MenuItem,        &MenuBackground,  &Scrollbar,      &HorzScroll,
-                     &VertScroll,     &HorzScrollThumb, &VertScrollThumb, &TrackThumbHorz, &TrackThumbVert,
-                     &TrackThumbLeft, &TrackThumbRight, &TrackThumbUp,    &TrackThumbDown, &Track,
-                     &TrackVert})
-    slot->reset();
-  for (auto* slot : {&Progress, &Tabs, &ComboButton, &UpDownHorz, &UpDownVert}) slot->reset();
-  GroupBox.reset();
+  for (const TElementRow& row : ElementRows()) row.reset(*this);
 }
 
 }  // namespace quarnel

@@ -137,7 +137,7 @@ struct TSkinElements {
   // Present after a load.
   std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;  // caption buttons, then 3 MDI
   std::unique_ptr<TDataSkinObject> Toolbar, ComboArrow;
-  // Present when the skin has them.
+  // Present when the skin has them. Each optional slot has its row in skin_element_table.cpp.
   std::unique_ptr<TDataSkinBorder> Progress, Tabs, ComboButton, UpDownHorz, UpDownVert;
   std::unique_ptr<TDataSkinBoxLabel> GroupBox;
   std::unique_ptr<TDataSkinObject> ProgressChunk, MenuBar, GroupBoxEdge, StatusBarEdges, TabPane, ToolBars,
@@ -148,7 +148,8 @@ struct TSkinElements {
   fw::UniqueBrush FaceBrush;  // solid brush of Colors[scButtonFace]
 
   TColor FaceColor() const { return Colors[scButtonFace]; }
-  // Frees every optional record and the caption buttons; the always-present ones are renewed.
+  // Frees every optional record (every row of the element table) and the caption buttons; the
+  // always-present ones are renewed.
   void ResetRecords();
 };
 

@@ -65,10 +65,6 @@ void TWinSkinForm::ReleaseControlSkins(bool destroying) {
   TControlWalker(*this).ReleaseControlSkins(destroying);
 }
 
-TSkinControl* TWinSkinForm::FindControlSkin(HWND window) const {
-  return FindControlSkinIn(Controls, window);
-}
-
 void TWinSkinForm::DispatchWindow(HWND window) {
   TControlWalker(*this).DispatchWindow(window);
 }
@@ -80,9 +76,9 @@ void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside) {
   for (TSkinControl* control : skin.Controls) {
     if (!control || !control->Hot()) continue;
     RECT r{};
-    if (onlyOutside && GetWindowRect(control->Handle, &r) && PtInRect(&r, cursor)) continue;
+    if (onlyOutside && GetWindowRect(control->Window(), &r) && PtInRect(&r, cursor)) continue;
     control->SetHot(false);
-    if (control->Handle) InvalidateRect(control->Handle, nullptr, FALSE);
+    if (control->Window()) InvalidateRect(control->Window(), nullptr, FALSE);
   }
   skin.ForeignHotControl = nullptr;
 }

@@ -20,6 +20,7 @@
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/control_skin_list.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/frame_state.h"
 #include "skin/frame/menus/menu_bar.h"
@@ -150,7 +151,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   void AttachControlSkins();
   // Frees every control skin object; unless destroying, each first restores its control.
   void ReleaseControlSkins(bool destroying);
-  TSkinControl* FindControlSkin(HWND window) const;
+  TSkinControl* FindControlSkin(HWND window) const override { return Controls.Find(window); }
   void DispatchWindow(HWND window);
 
   // --- the host of the control skins -----------------------------------------------------------
@@ -160,7 +161,9 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   TCustomForm* HostForm() const override { return Form; }
   TSkinData* HostSkinData() const override { return SkinData; }
   TCanvas& HostCanvas() override { return Canvas; }
-  std::vector<TSkinControl*>& ControlSkins() override { return Controls; }
+  const std::vector<TSkinControl*>& ControlSkins() const override { return Controls.Items(); }
+  void RegisterControlSkin(TSkinControl& skin) override { Controls.Register(skin); }
+  void UnregisterControlSkin(TSkinControl& skin) override { Controls.Unregister(skin); }
   bool HostFrameEnabled() const override { return activation_.FrameEnabled; }
 
   // --- state, read-only outside the frame object -----------------------------------------------
@@ -231,9 +234,9 @@ class TWinSkinForm : public TComponent, public TControlSkinHost {
   TWndMethod SavedFormHook;
   TColor SavedFormColor = 0;
   HWND MDIClient = nullptr;
-  std::vector<TSkinControl*> Controls;  // freed by ReleaseControlSkins
-  TCanvas Canvas;                       // shared with the control skin objects while they draw
-  HWND ForeignHotControl = nullptr;     // a control skin of a foreign window under the pointer
+  TControlSkinList Controls;         // freed by ReleaseControlSkins
+  TCanvas Canvas;                    // shared with the control skin objects while they draw
+  HWND ForeignHotControl = nullptr;  // a control skin of a foreign window under the pointer
   TFrameActivation activation_;
   TFrameMetrics metrics_;
   TCaptionState caption_;

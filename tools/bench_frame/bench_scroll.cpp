@@ -53,9 +53,10 @@ int Run(int runs, const std::string& package) {
   SetScrollInfo(plain, SB_CTL, &si, TRUE);
   Pump();
 
-  // The overlay belongs to a plain skin object that only lends it the skin.
+  // The overlay belongs to a plain skin object (on the host window, which is not measured) that
+  // only lends it the skin.
   auto owner = TComponent::Make<TSkinControl>();
-  owner->SkinData = skin.get();
+  owner->AttachHandle(host, skin.get(), nullptr, nullptr);
   TWScrollbar overlay(owner.get());
   overlay.BindWindow(edit, skVertical);
   Pump();

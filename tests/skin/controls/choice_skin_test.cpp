@@ -54,7 +54,7 @@ TEST_P(CheckFramesTest, EachStateShowsItsFrame) {
   HWND w = box->Handle();
   auto* skin = SkinOf<TSkinCheckBox>(w);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Variant, 1);
+  EXPECT_EQ(skin->Variant(), 1);
   EXPECT_EQ(GlyphFrame(w), k.unchecked);
   box->SetState(cbChecked);
   flush_events(30);
@@ -229,8 +229,8 @@ TEST_F(ChoiceSkinTest, TransparentChoicesInsideAGroupShowThePartOfTheGroupUnderT
     HWND window = static_cast<TWinControl*>(c)->Handle();
     auto* skin = SkinOf<TSkinChoice>(window);
     ASSERT_NE(skin, nullptr) << c->Caption();
-    ASSERT_EQ(skin->Transparent, 1);
-    ASSERT_EQ(skin->Variant, 1) << "painted whole by the skin";
+    ASSERT_TRUE(skin->Transparent());
+    ASSERT_EQ(skin->Variant(), 1) << "painted whole by the skin";
     const testing_support::Capture shot = capture_window(window);
     // The right part of the control holds neither glyph nor caption: only what is under it.
     int other = 0;
@@ -260,7 +260,7 @@ TEST_F(ChoiceSkinTest, DialogCheckBoxIsPaintedWholeAndItsGroupBoxOver) {
   flush_events(60);
   auto* checkSkin = SkinOf<TSkinCheckBox>(check);
   ASSERT_NE(checkSkin, nullptr);
-  EXPECT_EQ(checkSkin->Variant, 1) << "painted whole, caption included";
+  EXPECT_EQ(checkSkin->Variant(), 1) << "painted whole, caption included";
   ASSERT_NE(SkinOf<TSkinGroupBox>(group), nullptr);
   EXPECT_EQ(GlyphFrame(check), 1);
   ClickAt(CentreOf(check, 40));
@@ -413,7 +413,7 @@ TEST_F(DialogChoiceTest, PushLikeCheckBoxLooksAndActsAsAPushButton) {
     c.height = h;
     TBitmap reference(w, h, pf32bit);
     const RECT all{0, 0, w, h};
-    TSkinControl::FillColor(reference.DC(), all, data->FaceColor());
+    FillColor(reference.DC(), all, data->FaceColor());
     DrawElementFrame(reference.DC(), all, buttons, buttons.FrameCount, index);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) c.pixels.push_back(reference.PixelAt(x, y));

@@ -359,7 +359,7 @@ TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
   formSkin->AttachControlSkins();
   TSkinControl* skin = nullptr;
   for (TSkinControl* s : formSkin->ControlSkins())
-    if (s->Control == memo) {
+    if (s->Control() == memo) {
       EXPECT_EQ(skin, nullptr) << "one object per control";
       skin = s;
     }

@@ -23,10 +23,10 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 void MakeGlyph(TBitmap& glyph, int frames) {
   glyph.SetSize(16 * frames, 16);
   RECT all{0, 0, 16 * frames, 16};
-  TSkinControl::FillColor(glyph.DC(), all, 0xFF00FF);
+  FillColor(glyph.DC(), all, 0xFF00FF);
   for (int f = 0; f < frames; ++f) {
     RECT square{f * 16 + 2, 2, f * 16 + 14, 14};
-    TSkinControl::FillColor(glyph.DC(), square, f == 0 ? kRed : kBlue);
+    FillColor(glyph.DC(), square, f == 0 ? kRed : kBlue);
   }
 }
 
@@ -95,7 +95,7 @@ TEST_F(GlyphButtonTest, DispatchGivesGlyphAndSpeedButtonsTheirSkins) {
   EXPECT_NE(dynamic_cast<TSkinBitButton*>(formSkin->FindControlSkin(bit->Handle())), nullptr);
   bool speedSkinned = false;
   for (TSkinControl* s : formSkin->ControlSkins())
-    speedSkinned |= s->GraphicControl == speed && dynamic_cast<TSkinSpeedButton*>(s);
+    speedSkinned |= s->GraphicControl() == speed && dynamic_cast<TSkinSpeedButton*>(s);
   EXPECT_TRUE(speedSkinned);
 }
 

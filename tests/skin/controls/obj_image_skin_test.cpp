@@ -105,9 +105,9 @@ TEST_F(ObjImageSkinTest, ForeignCheckAndRadioGetSkinStripsAndTheirOwnGlyphsBackA
   ASSERT_NE(checkSkin, nullptr);
   ASSERT_NE(radioSkin, nullptr);
   ASSERT_NE(cxSkin, nullptr);
-  EXPECT_EQ(checkSkin->Kind, oikCheckBox);
-  EXPECT_EQ(radioSkin->Kind, oikRadioButton);
-  EXPECT_EQ(cxSkin->Kind, oikPropertiesBox);
+  EXPECT_EQ(checkSkin->Kind(), oikCheckBox);
+  EXPECT_EQ(radioSkin->Kind(), oikRadioButton);
+  EXPECT_EQ(cxSkin->Kind(), oikPropertiesBox);
 
   EXPECT_TRUE(check->UseCustomGlyphs());
   EXPECT_EQ(check->reloads, 1);

@@ -146,7 +146,6 @@ TEST_F(ScrollControlsTest, FixedColourTakesTheFaceColourWhileAttached) {
   grid->SetBounds(10, 210, 100, 60);
   TSkinScrollbar* skin = SkinScrolled(grid);
   EXPECT_EQ(grid->FixedColor(), static_cast<int>(data->FaceColor()));
-  EXPECT_EQ(skin->SavedColor, static_cast<TColor>(0x123456));
   grid->SetFixedColor(7);
   skin->UpdateSkin();
   EXPECT_EQ(grid->FixedColor(), static_cast<int>(data->FaceColor()));

@@ -79,8 +79,8 @@ TEST_F(SkinBaseTest, SkinColourAndParentBackgroundAreTakenAndGivenBack) {
   TSkinControl* skin = AttachBase(panel, true);
   EXPECT_EQ(panel->Color(), data->FaceColor());
   EXPECT_FALSE(panel->ParentBackground());
-  EXPECT_EQ(skin->Variant, 1);
-  EXPECT_EQ(skin->State, scsAttached);
+  EXPECT_EQ(skin->Variant(), 1);
+  EXPECT_EQ(skin->State(), scsAttached);
   skin->Detach();
   EXPECT_EQ(panel->Color(), static_cast<TColor>(0x123456));
   EXPECT_TRUE(panel->ParentBackground());
@@ -92,7 +92,7 @@ TEST_F(SkinBaseTest, ParentBackgroundStaysWhenTheSkinOptionAsksForIt) {
   TSkinControl* skin = AttachBase(panel, true);
   data->SetOptions(saved);
   EXPECT_TRUE(panel->ParentBackground());
-  EXPECT_EQ(skin->Variant, 0);
+  EXPECT_EQ(skin->Variant(), 0);
 }
 
 TEST_F(SkinBaseTest, UpdateSkinAppliesTheNewFaceColour) {
@@ -122,8 +122,8 @@ TEST_F(SkinBaseTest, QuerySkinnedIsAnsweredAndNotPassedOn) {
 TEST_F(SkinBaseTest, AfterTheWindowIsGoneDetachLeavesTheControlAlone) {
   TSkinControl* skin = AttachBase(panel, true);
   panel->DestroyHandle();
-  EXPECT_EQ(skin->State, scsWindowGone);
-  EXPECT_EQ(skin->Active, 0);
+  EXPECT_EQ(skin->State(), scsWindowGone);
+  EXPECT_FALSE(skin->Active());
   EXPECT_EQ(panel->Color(), data->FaceColor()) << "not given back once the window got WM_NCDESTROY";
   EXPECT_FALSE(panel->ParentBackground());
   formSkin->AttachControlSkins();  // frees the objects whose window is gone
@@ -148,12 +148,19 @@ TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {
 TEST_F(SkinBaseTest, EnableSkinSwitchesTheHooksOffAndOn) {
   TSkinControl* skin = AttachBase(panel, false);
   SendMessageW(panel->Handle(), SKM_ENABLESKIN, 0, 0);
-  EXPECT_EQ(skin->Active, 0);
+  EXPECT_FALSE(skin->Active());
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
   SendMessageW(panel->Handle(), SKM_ENABLESKIN, 2, 0);
-  EXPECT_EQ(skin->Active, 1);
+  EXPECT_TRUE(skin->Active());
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
+
+// The base's forwarding as a skin uses it (a push button hands its press on this way).
+class TForwardingSkin : public TSkinControl {
+ public:
+  using TSkinControl::ForwardMouseDown;
+  using TSkinControl::TSkinControl;
+};
 
 TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
   int gotX = -1, gotY = -1;
@@ -162,24 +169,23 @@ TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
     gotX = x;
     gotY = y;
   };
-  TSkinControl* skin = AttachBase(panel, false);
+  auto* skin = TComponent::CreateIn<TForwardingSkin>(panel);
+  skin->Attach(formSkin.get(), data, false, &formSkin->HostCanvas());
   panel->SetLogicalHeight(40000);
   POINT cursor{60, 70};
   SetCursorPos(cursor.x, cursor.y);
   POINT expected = cursor;
   ScreenToClient(panel->Handle(), &expected);
   ASSERT_FALSE(expected.x == 3 && expected.y == 4);
-  TMessage m{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4), 0};
-  skin->ForwardMouseDown(m);
+  skin->ForwardMouseDown(MK_LBUTTON, POINT{3, 4});
   EXPECT_EQ(gotX, expected.x);
   EXPECT_EQ(gotY, expected.y);
   panel->SetLogicalHeight(60);
-  skin->ForwardMouseDown(m);
+  skin->ForwardMouseDown(MK_LBUTTON, POINT{3, 4});
   EXPECT_EQ(gotX, 3);
   EXPECT_EQ(gotY, 4);
   // Negative positions (a drag started outside) keep their sign.
-  TMessage left{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(-5), 4), 0};
-  skin->ForwardMouseDown(left);
+  skin->ForwardMouseDown(MK_LBUTTON, MousePoint(MAKELPARAM(static_cast<WORD>(-5), 4)));
   EXPECT_EQ(gotX, -5);
 }
 
@@ -207,7 +213,7 @@ TEST(DrawElementFrameTest, MarginsTileAndTransparencyComeFromTheElement) {
       p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
     }
   TBitmap target(26, 22, pf32bit);
-  TSkinControl::FillColor(target.DC(), RECT{0, 0, 26, 22}, background);
+  FillColor(target.DC(), RECT{0, 0, 26, 22}, background);
   const RECT rect{3, 2, 23, 20};  // 20 x 18: the 6 x 8 centre tiles over 14 x 14
   DrawElementFrame(target.DC(), rect, element, 2, 2);
   auto from = [](int v, int size, int low, int high, int centre) {

@@ -184,7 +184,7 @@ end
   data->Skin3rd()->Delete(data->Skin3rd()->Count() - 1);
   auto* skin = dynamic_cast<TSkinAdvPage*>(formSkin->FindControlSkin(pages->Handle()));
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Mode, 4);
+  EXPECT_EQ(skin->Mode(), 4);
   TDataSkinBorder& e = *data->Tabs;
   for (int frame = 1; frame <= 2; ++frame) {
     TBitmap* picture = frame == 1 ? pages->TabBackGround() : pages->TabBackGroundActive();

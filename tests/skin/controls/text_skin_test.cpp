@@ -51,7 +51,7 @@ TEST_F(RangeSkinTest, EachTextKindGetsItsSkin) {
   auto* spin = SkinOf<TSkinEdit>("Spin1");
   ASSERT_NE(spin, nullptr);
   ASSERT_NE(spin->UpDown(), nullptr) << "the spin button is skinned as the edit's up-down";
-  EXPECT_TRUE(spin->UpDown()->BelongsToEdit);
+  EXPECT_TRUE(spin->UpDown()->BelongsToEdit());
   auto* drop = SkinOf<TSkinComBox>("ComboList");
   ASSERT_NE(drop, nullptr);
   EXPECT_NE(dynamic_cast<TComboxScrollBar*>(drop->ListSkin()), nullptr);
@@ -206,7 +206,7 @@ TEST_F(RangeSkinTest, DropDownListScrollsWithASkinnedBar) {
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetComboBoxInfo(combo, &info));
   ASSERT_TRUE(wait_until([&] { return IsWindowVisible(info.hwndList) != FALSE; }));
-  ASSERT_EQ(skin->ListSkin()->Handle, info.hwndList);
+  ASSERT_EQ(skin->ListSkin()->Window(), info.hwndList);
   SCROLLBARINFO bar{};
   bar.cbSize = sizeof bar;
   ASSERT_TRUE(GetScrollBarInfo(info.hwndList, OBJID_VSCROLL, &bar));
@@ -271,7 +271,7 @@ TEST_F(RangeSkinTest, SpinEditButtonsStepTheValueAndLeaveTheBorder) {
   ASSERT_NE(skin->UpDown(), nullptr);
   EXPECT_EQ(shown.at(shown.width - 1, shown.height / 2), Shadow(*data)) << "the edit's border stays visible";
   EXPECT_EQ(shown.at(shown.width - 2, shown.height / 2), 0xFFFFFFu);
-  HWND button = skin->UpDown()->Handle;
+  HWND button = skin->UpDown()->Window();
   RECT r{};
   GetWindowRect(button, &r);
   move_mouse(POINT{(r.left + r.right) / 2, r.top + (r.bottom - r.top) / 4});
@@ -399,7 +399,7 @@ TEST_F(RangeSkinTest, ComboForgetsItsListSkinOnceTheListWindowIsGone) {
     auto* skin = SkinOf<TSkinComBox>(name);
     ASSERT_NE(skin, nullptr);
     ASSERT_NE(skin->ListSkin(), nullptr);
-    DestroyWindow(skin->ListSkin()->Handle);
+    DestroyWindow(skin->ListSkin()->Window());
     formSkin->AttachControlSkins();
     EXPECT_EQ(skin->ListSkin(), nullptr);
     skin->Detach();  // lets go of its parts: none is left to free twice
@@ -417,11 +417,11 @@ TEST_F(RangeSkinTest, TextKindsLookAsTheSystemDrawsThemWithTheSkinOff) {
     EXPECT_GT(Differences(Shot(w), system[i]), 0) << names[i] << " is skinned";
     SendMessageW(w, SKM_ENABLESKIN, 0, 0);
     if (auto* edit = SkinOf<TSkinEdit>(names[i]); edit && edit->UpDown())
-      SendMessageW(edit->UpDown()->Handle, SKM_ENABLESKIN, 0, 0);
+      SendMessageW(edit->UpDown()->Window(), SKM_ENABLESKIN, 0, 0);
     EXPECT_EQ(Differences(Shot(w), system[i]), 0) << names[i] << " looks as the system draws it";
     SendMessageW(w, SKM_ENABLESKIN, 1, 0);
     if (auto* edit = SkinOf<TSkinEdit>(names[i]); edit && edit->UpDown())
-      SendMessageW(edit->UpDown()->Handle, SKM_ENABLESKIN, 1, 0);
+      SendMessageW(edit->UpDown()->Window(), SKM_ENABLESKIN, 1, 0);
     EXPECT_GT(Differences(Shot(w), system[i]), 0) << names[i] << " is skinned again";
   }
 }
@@ -464,7 +464,7 @@ TEST_F(RangeSkinTest, SkinsFollowAWindowMadeAgain) {
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
   ASSERT_NE(skin->ListSkin(), nullptr);
-  EXPECT_EQ(skin->ListSkin()->Handle, info.hwndList);
+  EXPECT_EQ(skin->ListSkin()->Window(), info.hwndList);
   Shot(combo->Handle());
   EXPECT_EQ(skin->LastFrame(), 1);
 }
