@@ -18,9 +18,9 @@ void TWinSkinForm::CreateMenuBar() {
   menuBand_.Bar.reset();
   if (!menuBand_.NativeMenu || activation_.FormKind == fkMDIChild || activation_.BorderKind == bkNoBorder)
     return;
-  if (!(SkinData->SkinControls() & Bit(xcMainMenu))) return;
-  auto bar = std::make_unique<TWinSkinMenu>(Window, SkinData);
-  bar->Menu = Form ? Form->Menu() : nullptr;
+  if (!(skinData_->SkinControls() & Bit(xcMainMenu))) return;
+  auto bar = std::make_unique<TWinSkinMenu>(window_, skinData_);
+  bar->Menu = form_ ? form_->Menu() : nullptr;
   if (!bar->BuildButtons()) return;
   menuBand_.Bar = std::move(bar);
   menuBand_.SystemBar = false;
@@ -43,12 +43,12 @@ DrawMenuBarTempProc DrawMenuBarTempEntry() {
 
 void TWinSkinForm::SyncSystemBar() {
   if (menuBand_.Bar || activation_.FormKind == fkMDIChild || activation_.BorderKind == bkNoBorder) return;
-  menuBand_.SystemBar = GetMenu(Window) != nullptr && DrawMenuBarTempEntry() != nullptr;
+  menuBand_.SystemBar = GetMenu(window_) != nullptr && DrawMenuBarTempEntry() != nullptr;
   metrics_.MenuBarHeight = menuBand_.SystemBar ? GetSystemMetrics(SM_CYMENU) : 0;
 }
 
 void TWinSkinForm::LayOutSystemBar(HDC dc, RECT band) {
-  HMENU menu = GetMenu(Window);
+  HMENU menu = GetMenu(window_);
   const DrawMenuBarTempProc draw = DrawMenuBarTempEntry();
   if (!menuBand_.SystemBar || !menu || !draw || !dc || band.right <= band.left) return;
   // The system lays a bar out afresh only after one of its items changed (an item set as it is
@@ -58,7 +58,7 @@ void TWinSkinForm::LayOutSystemBar(HDC dc, RECT band) {
   info.cbSize = sizeof info;
   info.fMask = MIIM_STATE;
   if (GetMenuItemInfoW(menu, 0, TRUE, &info)) SetMenuItemInfoW(menu, 0, TRUE, &info);
-  draw(Window, dc, &band, menu, nullptr);
+  draw(window_, dc, &band, menu, nullptr);
 }
 
 void TWinSkinForm::FreeMenuBar() {
@@ -77,22 +77,21 @@ bool TWinSkinForm::MenuBarMouseMove(POINT framePoint) {
     const int state = &button == hot ? 3 : 1;
     if (button.State == state || button.State == 2) continue;
     button.State = state;
-    fw::WindowDC dc(Window, fw::WindowDC::kWindow);
+    fw::WindowDC dc(window_, fw::WindowDC::kWindow);
     menuBand_.Bar->PaintButton(dc.get(), button);
   }
   return hot != nullptr;
 }
 
 // Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
-bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
+bool TWinSkinForm::MenuBarKeyMenu(TMessage& m, wchar_t key) {
   if (menuBand_.Tracking || GetCapture()) return false;
-  const auto key = static_cast<wchar_t>(LOWORD(m.LParam));
   // Alt+Space on any window with a window menu: the system would look for the window-menu
   // style, which the frame has taken off.
   if (key == L' ' && (menuBand_.Bar || (activation_.BorderIcons & kbiSystemMenu))) {
     POINT origin{0, 0};
-    ClientToScreen(Window, &origin);
-    ShowSystemMenu(origin);
+    ClientToScreen(window_, &origin);
+    caption_.ShowSystemMenu(origin);
     m.Result = 0;
     return true;
   }
@@ -113,9 +112,9 @@ bool TWinSkinForm::MenuBarKeyMenu(TMessage& m) {
 
 void TWinSkinForm::PostMenuBarPress(const TMenuBtn& button) {
   RECT window{};
-  GetWindowRect(Window, &window);
+  GetWindowRect(window_, &window);
   const POINT at{window.left + button.Rect.left + 1, window.top + button.Rect.top + 1};
-  PostMessageW(Window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+  PostMessageW(window_, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
 }
 
 bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
@@ -128,43 +127,46 @@ bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
   return true;
 }
 
-void TWinSkinForm::HandleDialogChar(TMessage& m) {
-  if (SavedFormHook) SavedFormHook(m);
-  if (m.Result) return;
+bool TWinSkinForm::OnDialogChar(TMessage& m, wchar_t key) {
+  if (savedFormHook_) savedFormHook_(m);
+  if (m.Result) return true;
   const bool onlyAlt = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
   if (menuBand_.Bar && !menuBand_.Tracking) {
-    TMenuBtn* button = menuBand_.Bar->ButtonWithAccelerator(static_cast<wchar_t>(m.WParam));
+    TMenuBtn* button = menuBand_.Bar->ButtonWithAccelerator(key);
     if (button && onlyAlt) {
       PostMenuBarPress(*button);
       m.Result = 1;
     }
-    return;
+    return true;
   }
   // Forms without a bar of their own: an MDI child's keys belong to its frame, those of a
   // secondary form to the main form.
   TCustomForm* next = nullptr;
   if (activation_.FormKind == fkMDIChild)
-    next = ObjectAs<TCustomForm>(TWinControl::FindControl(GetAncestor(Window, GA_ROOT)));
-  else if (Application() && Application()->MainForm() != Form)
+    next = ObjectAs<TCustomForm>(TWinControl::FindControl(GetAncestor(window_, GA_ROOT)));
+  else if (Application() && Application()->MainForm() != form_)
     next = Application()->MainForm();
-  if (next && next != Form && next->HandleAllocated()) m.Result = next->Perform(m.Msg, m.WParam, m.LParam);
+  if (next && next != form_ && next->HandleAllocated()) m.Result = next->Perform(m.Msg, m.WParam, m.LParam);
+  return true;
 }
 
 // The frame is not painted while the menu changes; then the skinned bar takes the new menu.
-void TWinSkinForm::HandleMenuChanged(TMessage& m) {
-  const bool painting = SkinData->FramePainting;
-  SkinData->FramePainting = false;
+bool TWinSkinForm::OnMenuChanged(TMessage& m) {
+  if (!FrameDrawn()) return false;
+  const bool painting = skinData_->FramePainting;
+  skinData_->FramePainting = false;
   Default(m);
-  SkinData->FramePainting = painting;
+  skinData_->FramePainting = painting;
   HookMainMenus(true);  // items added since are drawn by the skin too
-  AdoptNativeMenu(SkinData->MenuUpdate());
+  AdoptNativeMenu(skinData_->MenuUpdate());
+  return true;
 }
 
 // A menu put back on the window is read into the skinned bar (always when its handle is a new
 // one: the old one is gone with its items) and taken off the window again; a window that had
 // no bar gets one.
 void TWinSkinForm::AdoptNativeMenu(bool rebuild) {
-  HMENU menu = GetMenu(Window);
+  HMENU menu = GetMenu(window_);
   if (!menu || activation_.FormKind == fkMDIChild) return;
   menuBand_.NativeMenu = menu;
   if (!menuBand_.Bar) {
@@ -174,20 +176,23 @@ void TWinSkinForm::AdoptNativeMenu(bool rebuild) {
     return;
   }
   if (rebuild || menuBand_.Bar->NativeMenu != menu) {
-    menuBand_.Bar->Menu = Form ? Form->Menu() : nullptr;
+    menuBand_.Bar->Menu = form_ ? form_->Menu() : nullptr;
     menuBand_.Bar->BuildButtons();
   }
-  if (GetMenu(Window)) SetMenu(Window, nullptr);
+  if (GetMenu(window_)) SetMenu(window_, nullptr);
   PaintFrame(nullptr);
 }
 
-void TWinSkinForm::HandleMenuBarClick(TMessage& m) {
-  const POINT frame = FramePoint(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
-  if (TWinSysButton* button = CaptionButtonAt(frame)) {
-    CaptionButtonClick(*button);
-    return;
+// SKM_MENUBARCLICK: a press on the band at a screen point, posted.
+bool TWinSkinForm::OnMenuBarClick(POINT screen) {
+  if (!FrameDrawn()) return false;
+  const POINT frame = FramePoint(screen);
+  if (TWinSysButton* button = caption_.ButtonAt(frame)) {
+    caption_.ButtonClick(*button);
+    return true;
   }
   if (menuBand_.Bar) OpenMenuButton(menuBand_.Bar->ButtonAt(frame));
+  return true;
 }
 
 }  // namespace quarnel

@@ -155,7 +155,7 @@ bool IsEatenInput(UINT message) {
 
 void TWinSkinForm::ShowOpenItem(int index) {
   if (!menuBand_.Bar) return;
-  fw::WindowDC dc(Window, fw::WindowDC::kWindow);
+  fw::WindowDC dc(window_, fw::WindowDC::kWindow);
   for (TMenuBtn& button : menuBand_.Bar->Buttons) {
     const int state = button.Index == index ? 2 : 1;
     if (button.State == state) continue;
@@ -168,7 +168,7 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
   if (!button || !menuBand_.Bar) return false;
   // An item without a drop-down is a command of its own; one with a drop-down carries none.
   if (!button->SubMenu) {
-    PostMessageW(Window, WM_COMMAND, button->Command, 0);
+    PostMessageW(window_, WM_COMMAND, button->Command, 0);
     return false;
   }
   if (track.Form) return false;  // a drop-down is open already
@@ -187,13 +187,13 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
     if (Openable(open)) {
       if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkMenuBarDropDown);
       RECT window{};
-      GetWindowRect(Window, &window);
+      GetWindowRect(window_, &window);
       const int x = window.left + (activation_.RightToLeft ? open.Rect.right : open.Rect.left);
       const int y = window.top + open.Rect.bottom;
       HMENU dropDown = open.SubMenu;
       menuBand_.Bar->OwnerDrawDropDown(dropDown);
       TrackPopupMenu(dropDown, TPM_RIGHTBUTTON | (activation_.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0,
-                     Window, nullptr);
+                     window_, nullptr);
       if (track.Abandoned) return true;  // this object is gone
       if (menuBand_.Bar) menuBand_.Bar->RestoreDropDown();
     } else {
@@ -225,7 +225,7 @@ void TWinSkinForm::AbandonMenuTracking() {
   track = TrackState{};
   track.Abandoned = true;
   menuBand_.Tracking = false;
-  if (GetCapture() == Window) ReleaseCapture();
+  if (GetCapture() == window_) ReleaseCapture();
   EndMenu();
 }
 
@@ -234,7 +234,7 @@ void TWinSkinForm::AbandonMenuTracking() {
 // it, Escape, Alt or a press elsewhere ends the mode. The result is the item whose drop-down
 // opens next, or -1.
 int TWinSkinForm::BarLoop(int index) {
-  SetCapture(Window);
+  SetCapture(window_);
   int hot = index;
   int next = -1;
   bool done = false;
@@ -255,14 +255,14 @@ int TWinSkinForm::BarLoop(int index) {
     if (Openable(*button)) {
       next = button->Index;
     } else if (!button->SubMenu) {
-      if (button->ItemEnabled) PostMessageW(Window, WM_COMMAND, button->Command, 0);
+      if (button->ItemEnabled) PostMessageW(window_, WM_COMMAND, button->Command, 0);
     } else {
       return;  // a disabled item with a drop-down: nothing to open, nothing to post
     }
     done = true;
   };
   while (!done) {
-    if (GetCapture() != Window) break;  // the mouse went elsewhere (cancel mode, another window)
+    if (GetCapture() != window_) break;  // the mouse went elsewhere (cancel mode, another window)
     MSG msg{};
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
@@ -300,7 +300,7 @@ int TWinSkinForm::BarLoop(int index) {
     }
     if (!menuBand_.Bar) break;
   }
-  if (GetCapture() == Window) ReleaseCapture();
+  if (GetCapture() == window_) ReleaseCapture();
   return next;
 }
 

@@ -16,12 +16,12 @@ constexpr char kRichEditFormClass[] = "TwwRichEditForm";
 }  // namespace
 
 void TWinSkinForm::HookPopupMenus(TComponent* root, bool on) {
-  if (!root || WindowClassName == kRichEditFormClass) return;
-  if (Form && Form->ClassName() == kRichEditFormClass) return;
+  if (!root || windowClassName_ == kRichEditFormClass) return;
+  if (form_ && form_->ClassName() == kRichEditFormClass) return;
   // Turning off must not read the skin data, which may be gone by then.
   if (on) {
-    if (!SkinData || !(SkinData->SkinControls() & Bit(xcPopupMenu))) return;
-    menuBand_.HookedDisableTag = SkinData->DisableTag();
+    if (!skinData_ || !(skinData_->SkinControls() & Bit(xcPopupMenu))) return;
+    menuBand_.HookedDisableTag = skinData_->DisableTag();
   }
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
@@ -59,7 +59,7 @@ void TWinSkinForm::HookMenuItems(TMenuItem& parent, bool on) {
 // The drop-downs of the form's main menus (the bar's own titles are the skinned bar's); an item
 // with a draw handler of its own keeps it.
 void TWinSkinForm::HookMainMenus(bool on) {
-  if (!Form) return;
+  if (!form_) return;
   if (!on) {
     for (auto [menu, item] : menuBand_.MainMenuHooks)
       if (IsOwnedMainMenu(menu) && menu->FindItemByAddress(reinterpret_cast<ULONG_PTR>(item))) {
@@ -67,16 +67,16 @@ void TWinSkinForm::HookMainMenus(bool on) {
         item->OnMeasureItem = nullptr;
       }
     menuBand_.MainMenuHooks.clear();
-    for (int i = 0; i < Form->ComponentCount(); ++i)
-      if (auto* menu = ObjectAs<TMainMenu>(Form->Components(i));
+    for (int i = 0; i < form_->ComponentCount(); ++i)
+      if (auto* menu = ObjectAs<TMainMenu>(form_->Components(i));
           menu && menu->OwnerDraw() && menuBand_.MainMenusOwnerDrawn)
         menu->SetOwnerDraw(false);
     menuBand_.MainMenusOwnerDrawn = false;
     return;
   }
-  if (!SkinData || !(SkinData->SkinControls() & Bit(xcMenuItem))) return;
-  for (int i = 0; i < Form->ComponentCount(); ++i) {
-    auto* menu = ObjectAs<TMainMenu>(Form->Components(i));
+  if (!skinData_ || !(skinData_->SkinControls() & Bit(xcMenuItem))) return;
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    auto* menu = ObjectAs<TMainMenu>(form_->Components(i));
     if (!menu) continue;
     for (int j = 0; j < menu->Items()->Count(); ++j) HookMainMenuItems(*menu, *menu->Items()->Items(j));
     if (!menu->OwnerDraw()) {
@@ -94,7 +94,7 @@ void TWinSkinForm::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
         DrawSkinMenuItem(sender, canvas, rect, state);
       };
       item->OnMeasureItem = [this](TMenuItem* sender, TCanvas&, int& width, int&) {
-        if (sender) ::quarnel::MeasureMainMenuItem(SkinData, *sender, width);
+        if (sender) ::quarnel::MeasureMainMenuItem(skinData_, *sender, width);
       };
       menuBand_.MainMenuHooks.emplace_back(&menu, item);
     }
@@ -103,14 +103,14 @@ void TWinSkinForm::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
 }
 
 bool TWinSkinForm::IsOwnedMainMenu(TMainMenu* menu) const {
-  for (int i = 0; Form && i < Form->ComponentCount(); ++i)
-    if (Form->Components(i) == menu) return true;
+  for (int i = 0; form_ && i < form_->ComponentCount(); ++i)
+    if (form_->Components(i) == menu) return true;
   return false;
 }
 
 void TWinSkinForm::HostHookMenu(TComponent* component) {
   auto* menu = ObjectAs<TMenu>(component);
-  if (!menu || !SkinData || (Form && menu == Form->Menu())) return;  // the bar serves the form's own
+  if (!menu || !skinData_ || (form_ && menu == form_->Menu())) return;  // the bar serves the form's own
   if (std::find(menuBand_.HookedMenus.begin(), menuBand_.HookedMenus.end(), menu) !=
       menuBand_.HookedMenus.end())
     return;
@@ -140,22 +140,22 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
 // A menu about to be shown for this window that no menu component of ours draws: its items
 // become the skin's until the menu loop ends, when the kind of menu is skinned at all.
 void TWinSkinForm::TakeForeignMenu(HMENU menu, bool windowMenu) {
-  if (!menu || !activation_.FrameEnabled || !SkinData || SkinData->Empty()) return;
-  if (Form && !windowMenu) return;  // a form's own menus are drawn through their components
+  if (!menu || !activation_.FrameEnabled || !skinData_ || skinData_->Empty()) return;
+  if (form_ && !windowMenu) return;  // a form's own menus are drawn through their components
   const TSkinControlSet kinds = windowMenu ? Bit(xcSystemMenu) : Bit(xcMainMenu) | Bit(xcMenuItem);
-  if (!(SkinData->SkinControls() & kinds)) return;
-  menuBand_.ForeignItems.SkinData = SkinData;
+  if (!(skinData_->SkinControls() & kinds)) return;
+  menuBand_.ForeignItems.SkinData = skinData_;
   menuBand_.ForeignItems.OwnerDraw(menu, false);
 }
 
 void TWinSkinForm::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
   if (!item) return;
-  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{SkinData, activation_.RightToLeft}, *item, canvas,
+  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{skinData_, activation_.RightToLeft}, *item, canvas,
                               (state & ODS_SELECTED) != 0, rect);
 }
 
 void TWinSkinForm::MeasurePopupMenuItem(TMenuItem* item, TCanvas&, int& width, int&) {
-  if (item) ::quarnel::MeasurePopupMenuItem(SkinData, *item, width);
+  if (item) ::quarnel::MeasurePopupMenuItem(skinData_, *item, width);
 }
 
 }  // namespace quarnel

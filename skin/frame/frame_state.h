@@ -1,6 +1,7 @@
 // The frame object's state, grouped by concern: what kind of window it frames and where its
-// activation stands, the sizes it imposes, its caption and caption buttons, the window region it
-// cut and its menu band. Each group is written only by its TWinSkinForm; everyone else reads it
+// activation stands, the sizes it imposes and its menu band (the caption is TFrameCaption's and
+// the window outline TFrameOutline's).
+// Each group is written only by its TWinSkinForm; everyone else reads it
 // through the frame object's accessors. UI thread.
 #pragma once
 #include <windows.h>
@@ -23,8 +24,6 @@ class TPopupMenu;
 
 namespace quarnel {
 
-class TNCObject;
-class TWinSysButton;
 class TWinSkinMenu;
 
 enum TFormSkinState {
@@ -61,8 +60,8 @@ struct TFrameActivation {
   bool Active = true;  // the window shows the active frame
 };
 
-// The frame's sizes: the borders and caption the skin imposes, the menu band, the window and
-// client sizes they were computed for and the title's place in the caption.
+// The frame's sizes: the borders and caption the skin imposes, the menu band, and the window and
+// client sizes they were computed for.
 struct TFrameMetrics {
   int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
   int MenuBarHeight = 0;
@@ -70,34 +69,6 @@ struct TFrameMetrics {
   SIZE NativeFrameExtra{};
   RECT WindowRect{};
   SIZE WindowSize{};
-  RECT TitleRect{};
-  RECT TitleBackRect{};  // the title rectangle before its text-back margins were taken off
-  int ButtonReserve = 0;
-};
-
-// The caption: its buttons and the one under the pointer, the window menu, the title's font
-// and the bitmaps the caption is composed in.
-struct TCaptionState {
-  std::vector<std::unique_ptr<TWinSysButton>> Buttons;
-  TNCObject* HotObject = nullptr;
-  HMENU SystemMenu = nullptr;
-  ComponentPtr<TPopupMenu> SystemMenuPopup;
-  DWORD LastRightClickTick = 0;
-  DWORD DoubleClickTime = 0;
-  int HintTimeCount = 0;  // ms the pointer has rested on the hot caption button
-  TBitmap Bitmap;
-  TBitmap IconBitmap;
-  int IconSize = 0;
-  fw::UniqueFont Font;
-  std::wstring TitlePrefix = L"  ", TitleSuffix = L" ";
-  TCanvas Canvas;
-};
-
-// The window outline cut from the skin.
-struct TRegionState {
-  bool Owned = false;        // the window holds an outline of ours (the system owns it)
-  fw::UniqueRegion Applied;  // a copy of the outline last set, compared without asking the window
-  SIZE Size{};               // the window size the region was cut for
 };
 
 // The menu band: the skinned bar standing in for the native one, and the menus given the skin's
