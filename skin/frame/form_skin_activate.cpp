@@ -80,7 +80,7 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (!system.IsNTPlatform) skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
   if (activation_.FormKind == fkMDIFrame) {
-    menuBand_.SavedMenuUpdate = skinData->MenuUpdate();
+    menuBand_.SaveMenuUpdate(skinData->MenuUpdate());
     mdiClientSubclass_.Install(mdiClient_, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
   }
   subclass_.Install(window_, Guarded(this, &TWinSkinForm::FrameWindowProc));
@@ -88,10 +88,10 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
 
   if (activation_.FrameEnabled) {
     // The skinned menu bar takes the native one off the window and keeps a band for it.
-    menuBand_.NativeMenu = GetMenu(window_);
+    menuBand_.TakeNativeMenu();
     ComputeFrameMetrics();
-    CreateMenuBar();
-    SyncSystemBar();
+    menuBand_.CreateBar();
+    menuBand_.SyncSystemBar();
   } else {
     activation_.SkinState = fsActive;
   }
@@ -177,7 +177,7 @@ void TWinSkinForm::CompleteActivation() {
                                    window.bottom - window.top - metrics_.ClientSize.bottom};
   if (form_) {
     AttachControlSkins();
-    HookPopupMenus(form_, true);
+    menuBand_.HookPopupMenus(form_, true);
   } else
     TControlWalker(*this).WalkChildWindows(window_);
   if (activation_.SkinState == fsNotActivated) {
@@ -230,7 +230,7 @@ void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
       width = form_->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
       // The band of a skinned bar was the native bar's room in the client area; a native bar
       // kept on the window has its room outside it already.
-      const bool bandInClient = activation_.FormKind != fkMDIChild && !menuBand_.SystemBar;
+      const bool bandInClient = activation_.FormKind != fkMDIChild && !menuBand_.SystemBar();
       clientHeight = form_->ClientHeight() - (bandInClient ? metrics_.MenuBarHeight : 0);
     }
     const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;

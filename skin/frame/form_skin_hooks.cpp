@@ -1,5 +1,6 @@
 // TWinSkinForm's form message hook (the framework form's replaceable message method while its
 // frame is skinned) and the MDI client's procedure of an MDI frame. UI thread of the window.
+#include "framework/ui/application.h"
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/data/skin_data.h"
@@ -63,6 +64,21 @@ bool TWinSkinForm::OnFormPing(TMessage& m, LPARAM tag) {
   return true;
 }
 
+bool TWinSkinForm::OnDialogChar(TMessage& m, wchar_t key) {
+  if (savedFormHook_) savedFormHook_(m);
+  if (m.Result) return true;
+  if (menuBand_.DialogChar(key, m.Result)) return true;
+  // Forms without a bar of their own: an MDI child's keys belong to its frame, those of a
+  // secondary form to the main form.
+  TCustomForm* next = nullptr;
+  if (activation_.FormKind == fkMDIChild)
+    next = ObjectAs<TCustomForm>(TWinControl::FindControl(GetAncestor(window_, GA_ROOT)));
+  else if (Application() && Application()->MainForm() != form_)
+    next = Application()->MainForm();
+  if (next && next != form_ && next->HandleAllocated()) m.Result = next->Perform(m.Msg, m.WParam, m.LParam);
+  return true;
+}
+
 // The MDI client's own procedure sees what this one does not take, once.
 void TWinSkinForm::MDIClientWindowProc(TMessage& m) {
   if (!OnMDIClientMessage(m)) mdiClientSubclass_.Default(m);
@@ -106,9 +122,9 @@ bool TWinSkinForm::OnMDIDestroy(TMessage& m) {
   TFrameRegistry* manager = FrameRegistry();
   if (activation_.FrameEnabled && manager) manager->SetMaximizedChildMode(active && maximized);
   if (!active) {
-    skinData_->SetMenuUpdate(menuBand_.SavedMenuUpdate);
-    if (menuBand_.Bar) {
-      menuBand_.Bar->BuildButtons();
+    skinData_->SetMenuUpdate(menuBand_.SavedMenuUpdate());
+    if (menuBand_.Bar()) {
+      menuBand_.Bar()->BuildButtons();
       PaintFrame(nullptr);
     }
   }
@@ -117,7 +133,7 @@ bool TWinSkinForm::OnMDIDestroy(TMessage& m) {
 
 bool TWinSkinForm::OnMDISetMenu(TMessage& m, HMENU frameMenu) {
   mdiClientSubclass_.Default(m);
-  if (activation_.FrameEnabled && frameMenu) AdoptNativeMenu(true);
+  if (activation_.FrameEnabled && frameMenu) menuBand_.AdoptNativeMenu(true);
   return true;
 }
 

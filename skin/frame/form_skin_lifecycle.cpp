@@ -57,6 +57,19 @@ void TWinSkinForm::ReleaseHotControls(bool onlyOutside) {
   }
 }
 
+void TWinSkinForm::HostHookMenu(TComponent* menu) {
+  menuBand_.HookReferencedMenu(menu);
+}
+
+void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove) menuBand_.ForgetMenu(component);
+}
+
+bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
+  return menuBand_.ChildKeyMenu(key);
+}
+
 void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* form, TSkinData* skinData) {
   window_ = window;
   windowClassName_ = std::move(className);
@@ -64,18 +77,18 @@ void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* f
   if (skinData) skinData_ = skinData;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), caption_(*this) {}
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), caption_(*this), menuBand_(*this) {}
 
 TWinSkinForm::~TWinSkinForm() {
-  AbandonMenuTracking();  // a menu loop of ours may be running further up the stack
+  menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack
   caption_.SetHoverTimer(false);
   RestoreProcedures();
   const bool formGoing = form_ && form_->IsDestroying();
   // The items' handlers call this object: they go with it.
   if (form_ && !formGoing) {
-    HookPopupMenus(form_, false);
-    HookMainMenus(false);
-    UnhookReferencedMenus();
+    menuBand_.HookPopupMenus(form_, false);
+    menuBand_.HookMainMenus(false);
+    menuBand_.UnhookReferencedMenus();
   }
   ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
                       activation_.SkinState == fsDestroyed || !IsWindow(window_));
@@ -92,7 +105,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
     if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
   }
   skinData_ = skinData;
-  HookMainMenus(true);
+  menuBand_.HookMainMenus(true);
   Activate(skinData);
   if (activation_.FrameEnabled) InstallFormHook();
   savedFormColor_ = form->Color();
@@ -121,11 +134,11 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = activation_.SkinState == fsDestroying;
-  AbandonMenuTracking();
+  menuBand_.AbandonTracking();
   if (form_ && !destroying && !form_->IsDestroying()) {
-    HookPopupMenus(form_, false);
-    HookMainMenus(false);
-    UnhookReferencedMenus();
+    menuBand_.HookPopupMenus(form_, false);
+    menuBand_.HookMainMenus(false);
+    menuBand_.UnhookReferencedMenus();
   }
   if (!activation_.FrameEnabled) {
     caption_.SetHoverTimer(false);
@@ -138,7 +151,7 @@ void TWinSkinForm::Detach() {
     return;
   }
   caption_.DropSystemMenuPopup();
-  menuBand_.ForeignItems.Restore();
+  menuBand_.RestoreForeignMenus();
   caption_.SetHoverTimer(false);
   if (!Subclassed()) return;
   RestoreFormHook();
@@ -149,9 +162,8 @@ void TWinSkinForm::Detach() {
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
   // The skinned menu bar gives the native one back.
-  FreeMenuBar();
-  if (menuBand_.NativeMenu && GetMenu(window_) != menuBand_.NativeMenu)
-    SetMenu(window_, menuBand_.NativeMenu);
+  menuBand_.FreeBar();
+  menuBand_.GiveBackNativeMenu();
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.
   if (!destroying && activation_.SkinState != fsNotActivated &&
@@ -168,7 +180,7 @@ void TWinSkinForm::ResizeToNativeFrame() {
       r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
   // A native bar kept on the window counts in the system's frame already.
   const int height = r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight -
-                     metrics_.BorderBottom - (menuBand_.SystemBar ? metrics_.MenuBarHeight : 0);
+                     metrics_.BorderBottom - (menuBand_.SystemBar() ? metrics_.MenuBarHeight : 0);
   POINT topLeft{r.left, r.top};
   if (HWND parent = GetParent(window_); parent && activation_.FormKind == fkMDIChild)
     ScreenToClient(parent, &topLeft);
@@ -194,7 +206,7 @@ void TWinSkinForm::Reskin() {
     }
     for (TSkinControl* control : controls_)
       if (control) control->UpdateSkin();
-    if (form_) HookPopupMenus(form_, true);
+    if (form_) menuBand_.HookPopupMenus(form_, true);
     activation_.SkinState = fsReskinning;
     // A top-level window without a form (a dialog or message box of the system's) is refitted
     // too: its client area would otherwise keep the old skin's frame sizes under the new frame.
@@ -219,13 +231,13 @@ void TWinSkinForm::Reskin() {
 // A tick of the caption's hover timer: the bar item and the caption button under the pointer,
 // and the foreign window's control skins it left.
 void TWinSkinForm::CaptionHoverTick() {
-  if (menuBand_.Tracking) return;
+  if (menuBand_.Tracking()) return;
   // The pointer may leave a hot bar item into the client area, where no non-client move comes.
-  if (menuBand_.Bar) {
+  if (menuBand_.Bar()) {
     POINT cursor{};
-    if (GetCursorPos(&cursor)) MenuBarMouseMove(FramePoint(cursor));
+    if (GetCursorPos(&cursor)) menuBand_.MouseMove(FramePoint(cursor));
   }
-  if (!menuBand_.Tracking) caption_.HoverTick();
+  if (!menuBand_.Tracking()) caption_.HoverTick();
   ReleaseHotControls(true);
 }
 

@@ -112,8 +112,7 @@ bool TWinSkinForm::OnNcUahDrawCaption(TMessage& m) {
 
 bool TWinSkinForm::OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure) {
   if (control != 0) return false;
-  if ((menuBand_.Bar && menuBand_.Bar->MeasureNativeItem(measure)) ||
-      menuBand_.ForeignItems.Measure(measure)) {
+  if (menuBand_.MeasureItem(measure)) {
     m.Result = TRUE;
     return true;
   }
@@ -122,8 +121,7 @@ bool TWinSkinForm::OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& m
 
 bool TWinSkinForm::OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw) {
   if (control != 0) return false;
-  if ((menuBand_.Bar && menuBand_.Bar->DrawNativeItem(draw, activation_.RightToLeft)) ||
-      menuBand_.ForeignItems.Draw(draw, activation_.RightToLeft)) {
+  if (menuBand_.DrawItem(draw)) {
     m.Result = TRUE;
     return true;
   }
@@ -131,8 +129,7 @@ bool TWinSkinForm::OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& d
 }
 
 bool TWinSkinForm::OnMenuChar(TMessage& m, wchar_t key, HMENU menu) {
-  return (menuBand_.Bar && menuBand_.Bar->MenuChar(menu, key, m.Result)) ||
-         menuBand_.ForeignItems.MenuChar(menu, key, m.Result);
+  return menuBand_.MenuChar(menu, key, m.Result);
 }
 
 bool TWinSkinForm::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu) {
@@ -140,13 +137,13 @@ bool TWinSkinForm::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu) {
   if (TFrameRegistry* manager = FrameRegistry())
     manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
   Default(m);
-  TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
+  menuBand_.TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
   return true;
 }
 
 bool TWinSkinForm::OnExitMenuLoop(TMessage& m) {
   Default(m);
-  menuBand_.ForeignItems.Restore();
+  menuBand_.RestoreForeignMenus();
   return true;
 }
 
@@ -199,21 +196,17 @@ bool TWinSkinForm::OnQuerySkinned(TMessage& m) {
 // Everything this object put on the window is taken off before the window's own last message.
 bool TWinSkinForm::OnNcDestroy(TMessage& m) {
   activation_.SkinState = fsDestroying;
-  AbandonMenuTracking();
+  menuBand_.AbandonTracking();
   const WNDPROC previous = subclass_.Previous();
   const bool unicode = subclass_.Unicode();
   if (!activation_.FrameEnabled) {
     Detach();
   } else {
     caption_.DropSystemMenuPopup();
-    menuBand_.ForeignItems.Restore();
+    menuBand_.RestoreForeignMenus();
     // The bar taken off the window is not destroyed with it: it goes here, unless a menu
     // component owns it.
-    if (menuBand_.Bar) {
-      if (!menuBand_.Bar->Menu) DestroyMenu(menuBand_.Bar->NativeMenu);
-      menuBand_.Bar.reset();
-      menuBand_.NativeMenu = nullptr;
-    }
+    menuBand_.DestroyWithWindow();
     caption_.SetHoverTimer(false);
     RestoreProcedures();
     ReleaseControlSkins(true);

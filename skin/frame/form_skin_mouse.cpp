@@ -21,7 +21,7 @@ bool TWinSkinForm::OnNcMouseMove(POINT screen) {
     caption_.Hot()->MouseLeave();
     caption_.SetHot(nullptr);
   }
-  return MenuBarMouseMove(FramePoint(screen));
+  return menuBand_.MouseMove(FramePoint(screen));
 }
 
 bool TWinSkinForm::OnNcLButtonDown(TMessage& m, UINT hit, POINT screen) {
@@ -32,9 +32,9 @@ bool TWinSkinForm::OnNcLButtonDown(TMessage& m, UINT hit, POINT screen) {
     button->MouseDown();
     return true;
   }
-  if (menuBand_.Bar && hit == HTMENU) {
+  if (menuBand_.Bar() && hit == HTMENU) {
     if (!activation_.Active) SetForegroundWindow(window_);
-    OpenMenuButton(menuBand_.Bar->ButtonAt(FramePoint(screen)));
+    menuBand_.OpenButton(menuBand_.Bar()->ButtonAt(FramePoint(screen)));
     return true;
   }
   // A maximised window cannot be dragged by its caption: the press goes on as one on the menu.
@@ -66,8 +66,8 @@ bool TWinSkinForm::OnNcLButtonDblClk(UINT hit, POINT screen) {
     return true;
   }
   // A second press on the bar soon after the first is a press like any other.
-  if (menuBand_.Bar && hit == HTMENU) {
-    OpenMenuButton(menuBand_.Bar->ButtonAt(FramePoint(screen)));
+  if (menuBand_.Bar() && hit == HTMENU) {
+    menuBand_.OpenButton(menuBand_.Bar()->ButtonAt(FramePoint(screen)));
     return true;
   }
   if (hit != HTCAPTION) return false;

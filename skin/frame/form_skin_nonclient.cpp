@@ -102,7 +102,7 @@ bool TWinSkinForm::OnSysCommand(TMessage& m, UINT command, wchar_t menuKey) {
   if (!FrameDrawn()) return false;
   switch (command) {
     case SC_KEYMENU:
-      if (MenuBarKeyMenu(m, menuKey)) return true;
+      if (OnKeyMenu(m, menuKey)) return true;
       break;
     case SC_MINIMIZE:
       activation_.WindowShowState = wssMinimized;
@@ -120,6 +120,45 @@ bool TWinSkinForm::OnSysCommand(TMessage& m, UINT command, wchar_t menuKey) {
       break;
   }
   return false;
+}
+
+// Alt+letter, F10 and Alt+Space reach the window as its keyboard-menu command.
+bool TWinSkinForm::OnKeyMenu(TMessage& m, wchar_t key) {
+  if (menuBand_.Tracking() || GetCapture()) return false;
+  // Alt+Space on any window with a window menu: the system would look for the window-menu
+  // style, which the frame has taken off.
+  if (key == L' ' && (menuBand_.Bar() || (activation_.BorderIcons & kbiSystemMenu))) {
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    caption_.ShowSystemMenu(origin);
+    m.Result = 0;
+    return true;
+  }
+  return menuBand_.KeyMenu(key, m.Result);
+}
+
+// The frame is not painted while the menu changes; then the skinned bar takes the new menu.
+bool TWinSkinForm::OnMenuChanged(TMessage& m) {
+  if (!FrameDrawn()) return false;
+  const bool painting = skinData_->FramePainting;
+  skinData_->FramePainting = false;
+  Default(m);
+  skinData_->FramePainting = painting;
+  menuBand_.HookMainMenus(true);  // items added since are drawn by the skin too
+  menuBand_.AdoptNativeMenu(skinData_->MenuUpdate());
+  return true;
+}
+
+// SKM_MENUBARCLICK: a press on the band at a screen point, posted.
+bool TWinSkinForm::OnMenuBarClick(POINT screen) {
+  if (!FrameDrawn()) return false;
+  const POINT frame = FramePoint(screen);
+  if (TWinSysButton* button = caption_.ButtonAt(frame)) {
+    caption_.ButtonClick(*button);
+    return true;
+  }
+  if (menuBand_.Bar()) menuBand_.OpenButton(menuBand_.Bar()->ButtonAt(frame));
+  return true;
 }
 
 bool TWinSkinForm::OnNcActivate(TMessage& m, bool active) {
@@ -155,7 +194,7 @@ bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS*
     m.Result = WVR_VALIDRECTS;
     return true;
   }
-  if (!menuBand_.Bar) SyncSystemBar();
+  if (!menuBand_.Bar()) menuBand_.SyncSystemBar();
   const WINDOWPOS& pos = *params->lppos;
   const FrameBox box =
       SkinClientBox(pos.x, pos.y, pos.cx, pos.cy,
@@ -165,12 +204,12 @@ bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS*
   params->rgrc[0] = client;
   params->rgrc[1] = client;
   m.Result = WVR_VALIDRECTS;
-  if (menuBand_.SystemBar) {
+  if (menuBand_.SystemBar()) {
     // The system has just laid its bar out in its own frame's place: it goes into the band.
     fw::UniqueDC memory = fw::CreateMemoryDC();
-    LayOutSystemBar(memory.get(),
-                    RECT{metrics_.BorderLeft, metrics_.CaptionHeight, pos.cx - metrics_.BorderRight,
-                         metrics_.CaptionHeight + metrics_.MenuBarHeight});
+    menuBand_.LayOutSystemBar(memory.get(),
+                              RECT{metrics_.BorderLeft, metrics_.CaptionHeight, pos.cx - metrics_.BorderRight,
+                                   metrics_.CaptionHeight + metrics_.MenuBarHeight});
   }
   return true;
 }

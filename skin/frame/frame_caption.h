@@ -16,7 +16,6 @@
 #include "framework/win/handles.h"
 #include "skin/frame/frame_state.h"
 
-
 namespace quarnel {
 
 class TNCObject;

@@ -81,12 +81,12 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         if (activation_.WindowShowState != wssMinimized && metrics_.MenuBarHeight > 0) {
           RECT band{metrics_.BorderLeft, metrics_.CaptionHeight, w - metrics_.BorderRight,
                     metrics_.CaptionHeight + metrics_.MenuBarHeight};
-          if (menuBand_.Bar) {
-            menuBand_.Bar->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft,
-                                        caption_.MDIControlsLeft());
+          if (menuBand_.Bar()) {
+            menuBand_.Bar()->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft,
+                                          caption_.MDIControlsLeft());
             caption_.PaintMDIControls(dc);
-          } else if (menuBand_.SystemBar) {
-            LayOutSystemBar(dc, band);
+          } else if (menuBand_.SystemBar()) {
+            menuBand_.LayOutSystemBar(dc, band);
           } else if (band.right > band.left)
             FillRect(dc, &band, skinData_->FaceBrush.get());
         }

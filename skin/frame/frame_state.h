@@ -1,30 +1,11 @@
-// The frame object's state, grouped by concern: what kind of window it frames and where its
-// activation stands, the sizes it imposes and its menu band (the caption is TFrameCaption's and
-// the window outline TFrameOutline's).
-// Each group is written only by its TWinSkinForm; everyone else reads it
+// The frame object's own state, grouped by concern: what kind of window it frames and where its
+// activation stands, and the sizes it imposes (the caption, the outline and the menu band are
+// parts of their own). Each group is written only by its TWinSkinForm; everyone else reads it
 // through the frame object's accessors. UI thread.
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "framework/core/component.h"
-#include "framework/graphics/bitmap.h"
-#include "framework/graphics/canvas.h"
-#include "framework/win/handles.h"
-#include "skin/frame/menus/native_menu_items.h"
-
-class TMainMenu;
-class TMenu;
-class TMenuItem;
-class TPopupMenu;
-
 namespace quarnel {
-
-class TWinSkinMenu;
 
 enum TFormSkinState {
   fsNotActivated = 0,
@@ -69,21 +50,6 @@ struct TFrameMetrics {
   SIZE NativeFrameExtra{};
   RECT WindowRect{};
   SIZE WindowSize{};
-};
-
-// The menu band: the skinned bar standing in for the native one, and the menus given the skin's
-// owner-drawn items.
-struct TMenuBand {
-  std::unique_ptr<TWinSkinMenu> Bar;
-  HMENU NativeMenu = nullptr;
-  bool Tracking = false;
-  bool SystemBar = false;  // no skinned bar: the window keeps its native one, drawn by the system
-  bool SavedMenuUpdate = true;
-  std::vector<std::pair<TMainMenu*, TMenuItem*>> MainMenuHooks;  // items given our handlers
-  bool MainMenusOwnerDrawn = false;                              // owner-draw was switched on here
-  std::vector<TMenu*> HookedMenus;  // menus controls refer to, drawn through HostHookMenu
-  int HookedDisableTag = 0;         // the skin data's DisableTag when the popup menus were hooked
-  TNativeMenuItems ForeignItems;    // items of native menus no menu component draws, while shown
 };
 
 }  // namespace quarnel

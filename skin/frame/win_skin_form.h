@@ -22,6 +22,7 @@
 #include "framework/win/window_thunk.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/frame/frame_caption.h"
+#include "skin/frame/frame_menu_band.h"
 #include "skin/frame/frame_outline.h"
 #include "skin/frame/frame_state.h"
 #include "skin/frame/menus/menu_bar.h"
@@ -42,7 +43,10 @@ class TWinSysButton;
 class TWinSkinMenu;
 struct TMenuBtn;
 
-class TWinSkinForm : public TComponent, public TControlSkinHost, private TCaptionOwner {
+class TWinSkinForm : public TComponent,
+                     public TControlSkinHost,
+                     private TCaptionOwner,
+                     private TMenuBandOwner {
  public:
   explicit TWinSkinForm(TComponent* owner);
   ~TWinSkinForm() override;
@@ -93,8 +97,8 @@ class TWinSkinForm : public TComponent, public TControlSkinHost, private TCaptio
   const TFrameActivation& Activation() const { return activation_; }
   const TFrameMetrics& Metrics() const { return metrics_; }
   const TFrameCaption& Caption() const { return caption_; }
-  TWinSkinMenu* MenuBar() const { return menuBand_.Bar.get(); }
-  const TMenuBand& MenuBand() const { return menuBand_; }
+  TWinSkinMenu* MenuBar() const { return menuBand_.Bar(); }
+  const TFrameMenuBand& MenuBand() const { return menuBand_; }
   POINT FramePoint(POINT screenPoint) const;
 
   void Notification(TComponent* component, TOperation operation) override;
@@ -127,49 +131,23 @@ class TWinSkinForm : public TComponent, public TControlSkinHost, private TCaptio
   HWND CaptionMDIClient() const override { return mdiClient_; }
   POINT CaptionFramePoint(POINT screen) const override { return FramePoint(screen); }
   void CaptionCommand(TCaptionCommand command) override;
-  void CaptionMenuBuilt(TMenuItem& root) override { HookMenuItems(root, true); }
+  void CaptionMenuBuilt(TMenuItem& root) override { menuBand_.HookMenuItems(root, true); }
   void CaptionHoverTick() override;
   void RestoreWindow();
   void ToggleMaximize();
   void ToggleMinimize();
 
-  // --- menus --------------------------------------------------------------------------------------
-  // Switches the popup menu components owned by `root` (and by forms it owns) to skinned
-  // owner-drawn items, or back.
-  void HookPopupMenus(TComponent* root, bool on);
-  void HookMenuItems(TMenuItem& parent, bool on);
-  // With xcMenuItem: the form's main menus owner-drawn below their titles, in the skin's look.
-  void HookMainMenus(bool on);
-  void HookMainMenuItems(TMainMenu& menu, TMenuItem& parent);
-  bool IsOwnedMainMenu(TMainMenu* menu) const;
-  void UnhookReferencedMenus();
-  void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
-  void MeasurePopupMenuItem(TMenuItem* item, TCanvas& canvas, int& width, int& height);
-  // Native menus that no menu component of ours draws (a foreign window's menus, the system's
-  // window menu): their items are the skin's while their popup is shown.
-  void TakeForeignMenu(HMENU menu, bool windowMenu);
-  void CreateMenuBar();
-  void FreeMenuBar();
-  // A window with a native bar that the skin does not draw keeps it, in the band below the
-  // skinned caption: the band is sized for it, and the system lays it out and draws it there.
-  void SyncSystemBar();
-  void LayOutSystemBar(HDC dc, RECT band);
-  void AdoptNativeMenu(bool rebuild);
-  bool MenuBarMouseMove(POINT framePoint);  // true: over a bar item
-  // Opens the item's drop-down and runs menu mode on the bar until it ends; false when the
-  // item has no drop-down (its command is posted).
-  bool OpenMenuButton(TMenuBtn* button);
-  // Ends an open menu at once, when this object is about to go or to give its menu back: the
-  // drop-down's items are the system's again and the loop touches this object no more.
-  void AbandonMenuTracking();
-  bool MenuBarKeyMenu(TMessage& message, wchar_t key);  // true: handled
-  // A press on a bar item, posted so that it opens once the present message is done.
-  void PostMenuBarPress(const TMenuBtn& button);
-  // Menu mode on the bar: the item shown open (-1: none), the loop while the hot item has no
-  // drop-down to show, and the end of menu mode.
-  void ShowOpenItem(int index);
-  int BarLoop(int index);
-  void EndMenuTracking();
+  // --- the menu band's owner ------------------------------------------------------------------
+  HWND BandWindow() const override { return window_; }
+  const std::string& BandWindowClass() const override { return windowClassName_; }
+  TSkinData* BandSkin() const override { return skinData_; }
+  TCustomForm* BandForm() const override { return form_; }
+  const TFrameActivation& BandFacts() const override { return activation_; }
+  POINT BandFramePoint(POINT screen) const override { return FramePoint(screen); }
+  void BandHeightChanged(int height) override { metrics_.MenuBarHeight = height; }
+  TComponent& BandComponent() override { return *this; }
+  void BandRepaintFrame() override { PaintFrame(nullptr); }
+  void BandRefitFrame() override { RefreshFrame(); }
 
   // --- messages ---------------------------------------------------------------------------------
   void FrameWindowProc(TMessage& message);
@@ -205,6 +183,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost, private TCaptio
   bool OnSetIcon(TMessage& m);
   bool OnCommand(UINT id);
   bool OnSysCommand(TMessage& m, UINT command, wchar_t menuKey);
+  bool OnKeyMenu(TMessage& m, wchar_t key);
   bool OnMenuBarClick(POINT screen);
   bool OnMenuChanged(TMessage& m);
   bool OnNcActivate(TMessage& m, bool active);
@@ -247,7 +226,7 @@ class TWinSkinForm : public TComponent, public TControlSkinHost, private TCaptio
   TFrameMetrics metrics_;
   TFrameCaption caption_;
   TFrameOutline outline_;
-  TMenuBand menuBand_;
+  TFrameMenuBand menuBand_;
   fw::WindowSubclass subclass_;
   fw::WindowSubclass mdiClientSubclass_;
   bool formHooked_ = false;

@@ -73,7 +73,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   EXPECT_EQ(drop.left, w.left + edit.Rect.left);
   EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
   EXPECT_EQ(kind, pkMenuBarDropDown);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   // Its items are drawn by the skin: the selected first item in the element's look rather than
   // the system's highlight, its text in the skin's colours.
   ASSERT_FALSE(dropDownShot.pixels.empty());
@@ -138,7 +138,7 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
       });
   EXPECT_EQ(phase, 4);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
 }
 
 // Left on the first item's drop-down makes the last item hot; Help has no drop-down, so menu mode
@@ -166,7 +166,7 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
         if (phase == 0 && under(file, popup)) {
           PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
           phase = 1;
-        } else if (phase == 1 && !popup && skin->MenuBand().Tracking &&
+        } else if (phase == 1 && !popup && skin->MenuBand().Tracking() &&
                    skin->MenuBar()->Buttons[2].State == 2) {
           const testing_support::Capture shot = testing_support::capture_window(window);
           for (int x = help.left; x < help.right; ++x) framed += shot.at(x, help.top) == frame;
@@ -182,7 +182,7 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
   EXPECT_EQ(phase, 3);
   EXPECT_GT(framed, (help.right - help.left) / 2);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   EXPECT_NE(lastCommand, kHelpCommand);
 }
 
@@ -207,7 +207,7 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
           testing_support::move_mouse(ScreenCentre(help));
           phase = 1;
         } else if (phase == 1 && !popup && skin->MenuBar()->Buttons[2].State == 2) {
-          EXPECT_TRUE(skin->MenuBand().Tracking);
+          EXPECT_TRUE(skin->MenuBand().Tracking());
           testing_support::move_mouse(ScreenCentre(edit));
           phase = 2;
         } else if (phase == 2 && popup && r.left == w.left + edit.Rect.left) {
@@ -219,7 +219,7 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
       true, true);
   EXPECT_EQ(phase, 3);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   EXPECT_EQ(lastCommand, 0u);
 }
 
@@ -266,7 +266,7 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
           testing_support::mouse_left_button(false);
           phase = 3;
         } else if (phase == 3 && ++quiet > 10) {
-          EXPECT_TRUE(skin->MenuBand().Tracking);
+          EXPECT_TRUE(skin->MenuBand().Tracking());
           EXPECT_EQ(state(1), 2);
           Keys({{VK_MENU, true}, {VK_MENU, false}});
           phase = 4;
@@ -280,7 +280,7 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
   EXPECT_EQ(phase, 5);
   EXPECT_FALSE(opened);
   EXPECT_EQ(lastCommand, 0u);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
 }
 
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
@@ -344,7 +344,7 @@ TEST_F(MenuBarTest, KeysTypedInAChildControlOpenTheSkinnedBar) {
   flush_events(60);
   HWND popup = FindWindowW(L"#32768", nullptr);
   EXPECT_FALSE(popup && IsWindowVisible(popup));
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   if (popup && IsWindowVisible(popup)) EndMenu();
   DestroyWindow(edit);
 }
