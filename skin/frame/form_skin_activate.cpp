@@ -11,6 +11,7 @@
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
@@ -151,19 +152,13 @@ void TWinSkinForm::ReadShowState() {
 
 void TWinSkinForm::ComputeFrameMetrics() {
   if (!skinData_ || skinData_->Empty()) return;
-  if (activation_.BorderKind == bkNoBorder) {
-    metrics_.BorderLeft = metrics_.CaptionHeight = metrics_.BorderRight = metrics_.BorderBottom =
-        metrics_.MenuBarHeight = 0;
-  } else {
-    metrics_.CaptionHeight =
-        FramePieceSize(skinData_->FrameTop->Image.Height(), skinData_->FrameTop->FrameCount);
-    metrics_.BorderLeft =
-        FramePieceSize(skinData_->FrameLeft->Image.Width(), skinData_->FrameLeft->FrameCount);
-    metrics_.BorderRight =
-        FramePieceSize(skinData_->FrameRight->Image.Width(), skinData_->FrameRight->FrameCount);
-    metrics_.BorderBottom =
-        FramePieceSize(skinData_->FrameBottom->Image.Height(), skinData_->FrameBottom->FrameCount);
-  }
+  const bool noBorder = activation_.BorderKind == bkNoBorder;
+  const FrameSizes sizes = SkinBorderSizes(*skinData_, noBorder);
+  metrics_.BorderLeft = sizes.left;
+  metrics_.CaptionHeight = sizes.caption;
+  metrics_.BorderRight = sizes.right;
+  metrics_.BorderBottom = sizes.bottom;
+  if (noBorder) metrics_.MenuBarHeight = 0;
   caption_.BuildButtons();
 }
 
