@@ -1,13 +1,18 @@
-// Caption buttons of a frame: built from the skin's records, shown or hidden by their codes,
-// laid out by alignment, painted into the caption band or alone onto the window; the window
-// icon bitmap and its drawing. UI thread.
+// TFrameCaption's buttons: built from the skin's records, shown or hidden by their codes, laid
+// out by alignment, painted into the caption band or alone onto the window; the window icon
+// bitmap and its drawing; the caption band composed. UI thread.
+#include <algorithm>
+#include <climits>
+
 #include "framework/ui/application.h"
+#include "framework/ui/private_messages.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/caption_layout.h"
+#include "skin/frame/frame_caption.h"
+#include "skin/frame/frame_paint.h"
 #include "skin/frame/nc_object.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -48,55 +53,76 @@ void DrawCaptionIcon(HDC target, const RECT& buttonRect, const RECT& titleRect, 
 }
 }  // namespace
 
-void TWinSkinForm::FreeCaptionButtons() {
-  if (caption_.HotObject && caption_.HotObject->IsCaptionButton()) caption_.HotObject = nullptr;
-  caption_.Buttons.clear();
+namespace {
+fw::UniqueFont MakeCaptionFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return fw::UniqueFont();
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+}  // namespace
+
+TFrameCaption::TFrameCaption(TCaptionOwner& owner)
+    : owner_(owner), doubleClickTime_(GetDoubleClickTime()), font_(MakeCaptionFont()) {}
+
+TFrameCaption::~TFrameCaption() {
+  SetHoverTimer(false);
+  FreeButtons();
+  systemMenuPopup_.reset();
 }
 
-void TWinSkinForm::BuildCaptionButtons() {
-  FreeCaptionButtons();
-  if (!SkinData) return;
-  for (auto& record : SkinData->SysButtons) {
+void TFrameCaption::FreeButtons() {
+  if (hot_ && hot_->IsCaptionButton()) hot_ = nullptr;
+  buttons_.clear();
+}
+
+void TFrameCaption::BuildButtons() {
+  FreeButtons();
+  TSkinData* skin = owner_.CaptionSkin();
+  if (!skin) return;
+  for (auto& record : skin->SysButtons) {
     if (!record) continue;
     auto button = std::make_unique<TWinSysButton>(this, record.get());
     if (button->IsIconButton()) {
       // Made at activation and again at each WM_SETICON: a new skin does not change it.
-      if (caption_.IconBitmap.Empty()) BuildIconBitmap();
-      if (record->Image.Empty()) record->Image.Assign(caption_.IconBitmap);
-      if (SkinData->AppIcon.Empty()) SkinData->AppIcon.Assign(caption_.IconBitmap);
+      if (iconBitmap_.Empty()) BuildIconBitmap();
+      if (record->Image.Empty()) record->Image.Assign(iconBitmap_);
+      if (skin->AppIcon.Empty()) skin->AppIcon.Assign(iconBitmap_);
       record->FrameCount = 1;
     }
-    caption_.Buttons.push_back(std::move(button));
+    buttons_.push_back(std::move(button));
   }
 }
 
-void TWinSkinForm::BuildIconBitmap() {
+void TFrameCaption::BuildIconBitmap() {
   const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  caption_.IconBitmap.SetSize(cx, cy);
+  iconBitmap_.SetSize(cx, cy);
   RECT all{0, 0, cx, cy};
   fw::UniqueBrush magenta(CreateSolidBrush(kSkinTransparentColor));
-  FillRect(caption_.IconBitmap.DC(), &all, magenta.get());
-  caption_.IconSize = cx;
-  if (HICON icon = WindowIcon(Window)) {
+  FillRect(iconBitmap_.DC(), &all, magenta.get());
+  iconSize_ = cx;
+  if (HICON icon = WindowIcon(owner_.CaptionWindow())) {
     fw::UniqueIcon small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
-    if (small) DrawIconEx(caption_.IconBitmap.DC(), 0, 0, small.get(), cx, cy, 0, nullptr, DI_NORMAL);
+    if (small) DrawIconEx(iconBitmap_.DC(), 0, 0, small.get(), cx, cy, 0, nullptr, DI_NORMAL);
   }
 }
 
-bool TWinSkinForm::IsButtonVisible(TWinSysButton& button) {
+bool TFrameCaption::IsButtonVisible(TWinSysButton& button) {
+  const TFrameActivation& a = owner_.CaptionFacts();
   CaptionWindowFacts facts;
-  facts.maximized = activation_.WindowShowState == wssMaximized;
-  facts.active = activation_.Active;
-  facts.borderIcons = activation_.BorderIcons;
-  facts.dialogBorder = activation_.BorderKind == bkDialog;
-  facts.dialogClass = activation_.DialogClass;
-  if (activation_.FormKind == fkMDIFrame && MDIClient && metrics_.MenuBarHeight > 0) {
+  facts.maximized = a.WindowShowState == wssMaximized;
+  facts.active = a.Active;
+  facts.borderIcons = a.BorderIcons;
+  facts.dialogBorder = a.BorderKind == bkDialog;
+  facts.dialogClass = a.DialogClass;
+  HWND mdiClient = owner_.CaptionMDIClient();
+  if (a.FormKind == fkMDIFrame && mdiClient && owner_.CaptionMetrics().MenuBarHeight > 0) {
     BOOL maximized = FALSE;
-    if (SendMessageW(MDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
+    if (SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
       facts.mdiChildControlsShown = maximized != FALSE;
   }
   const int action = button.Skin->Action;
-  HWND window = Window;
+  HWND window = owner_.CaptionWindow();
   const CaptionButtonShown shown = CaptionButtonVisibility(
       action, button.Skin->Visibility, button.Skin->Visibility1, facts, [window, action](int code) {
         return SendMessageW(window, SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
@@ -106,49 +132,103 @@ bool TWinSkinForm::IsButtonVisible(TWinSysButton& button) {
   return shown.visible;
 }
 
-void TWinSkinForm::LayoutCaptionButtons() {
+void TFrameCaption::LayoutButtons() {
+  const TFrameMetrics& m = owner_.CaptionMetrics();
+  TSkinData* skin = owner_.CaptionSkin();
   CaptionPlacement where;
-  where.windowWidth = metrics_.WindowSize.cx;
-  where.titleBack = {metrics_.TitleBackRect.left, metrics_.TitleBackRect.top, metrics_.TitleBackRect.right,
-                     metrics_.TitleBackRect.bottom};
-  where.borderRight = metrics_.BorderRight;
-  where.menuBarLeft = SkinData && SkinData->MenuBar ? SkinData->MenuBar->LeftWidth : 0;
-  where.captionHeight = metrics_.CaptionHeight;
-  where.menuBarHeight = metrics_.MenuBarHeight;
-  for (auto& button : caption_.Buttons) {
-    TDataSkinSysButton& skin = *button->Skin;
-    if (!button->Visible || skin.Image.Empty()) continue;
-    const int frameWidth = skin.Image.Width() / std::max(skin.FrameCount, 1);
+  where.windowWidth = m.WindowSize.cx;
+  where.titleBack = {titleBackRect_.left, titleBackRect_.top, titleBackRect_.right, titleBackRect_.bottom};
+  where.borderRight = m.BorderRight;
+  where.menuBarLeft = skin && skin->MenuBar ? skin->MenuBar->LeftWidth : 0;
+  where.captionHeight = m.CaptionHeight;
+  where.menuBarHeight = m.MenuBarHeight;
+  for (auto& button : buttons_) {
+    TDataSkinSysButton& record = *button->Skin;
+    if (!button->Visible || record.Image.Empty()) continue;
+    const int frameWidth = record.Image.Width() / std::max(record.FrameCount, 1);
     const TitleBox previous{button->Rect.left, button->Rect.top, button->Rect.right, button->Rect.bottom};
-    const TitleBox box = PlaceCaptionButton(skin.Align, skin.XCoord, skin.YCoord, frameWidth,
-                                            skin.Image.Height(), where, previous);
+    const TitleBox box = PlaceCaptionButton(record.Align, record.XCoord, record.YCoord, frameWidth,
+                                            record.Image.Height(), where, previous);
     button->Rect = {box.left, box.top, box.right, box.bottom};
   }
 }
 
-void TWinSkinForm::PaintCaptionButtons(HDC target) {
-  for (auto& button : caption_.Buttons) {
-    TDataSkinSysButton& skin = *button->Skin;
-    if (!button->Visible || skin.Image.Empty() || skin.Visibility == 100) continue;
+void TFrameCaption::PaintButtons(HDC target) {
+  const bool active = owner_.CaptionFacts().Active;
+  for (auto& button : buttons_) {
+    TDataSkinSysButton& record = *button->Skin;
+    if (!button->Visible || record.Image.Empty() || record.Visibility == 100) continue;
     if (button->IsIconButton()) {
-      DrawCaptionIcon(target, button->Rect, metrics_.TitleRect, caption_.IconSize, caption_.IconBitmap);
+      DrawCaptionIcon(target, button->Rect, titleRect_, iconSize_, iconBitmap_);
       continue;
     }
-    const int frame = CaptionFrameForCaption(skin.FrameCount, activation_.Active, button->Enabled);
-    DrawSkinFrameStretched(target, button->Rect, skin.Image, true, skin.FrameCount, frame);
+    const int frame = CaptionFrameForCaption(record.FrameCount, active, button->Enabled);
+    DrawSkinFrameStretched(target, button->Rect, record.Image, true, record.FrameCount, frame);
   }
 }
 
-void TWinSkinForm::PaintCaptionButton(TWinSysButton& button, HDC windowDC) {
-  TDataSkinSysButton& skin = *button.Skin;
-  if (!button.Visible || skin.Image.Empty() || !windowDC) return;
+void TFrameCaption::PaintButton(const TWinSysButton& button) {
+  TDataSkinSysButton& record = *button.Skin;
+  if (!button.Visible || record.Image.Empty()) return;
+  fw::WindowDC dc(owner_.CaptionWindow(), fw::WindowDC::kWindow);
+  if (!dc.get()) return;
   if (button.IsIconButton()) {
-    DrawCaptionIcon(windowDC, button.Rect, metrics_.TitleRect, caption_.IconSize, caption_.IconBitmap);
+    DrawCaptionIcon(dc.get(), button.Rect, titleRect_, iconSize_, iconBitmap_);
     return;
   }
   const int frame =
-      CaptionFrameForState(button.State, skin.FrameCount, button.Enabled, skin.Visibility == 100);
-  DrawSkinFrameStretched(windowDC, button.Rect, skin.Image, true, skin.FrameCount, frame);
+      CaptionFrameForState(button.State, record.FrameCount, button.Enabled, record.Visibility == 100);
+  DrawSkinFrameStretched(dc.get(), button.Rect, record.Image, true, record.FrameCount, frame);
+}
+
+// The caption band: composed in the caption bitmap from the window's present pixels (the
+// corners outside the outline stay), then copied once.
+void TFrameCaption::Paint(HDC dc) {
+  const TFrameMetrics& m = owner_.CaptionMetrics();
+  const TFrameActivation& a = owner_.CaptionFacts();
+  TSkinData* skin = owner_.CaptionSkin();
+  const int w = m.WindowSize.cx, h = m.WindowSize.cy;
+  if (w <= 0 || h <= 0) return;
+  RECT caption{};
+  if (a.WindowShowState == wssMinimized) {
+    bitmap_.SetSize(w, h);
+    RECT all{0, 0, w, h};
+    FillRect(bitmap_.DC(), &all, skin->FaceBrush.get());
+    caption = {0, 0, w, m.CaptionHeight};
+  } else {
+    if (m.CaptionHeight <= 0) return;
+    bitmap_.SetSize(w, m.CaptionHeight);
+    BitBlt(bitmap_.DC(), 0, 0, w, m.CaptionHeight, dc, 0, 0, SRCCOPY);
+    caption = {m.BorderLeft, 0, w - m.BorderRight, m.CaptionHeight};
+  }
+  HDC band = bitmap_.DC();
+  PaintBorderPiece(skin->FrameTop.get(), true, a.Active, caption, band);
+  PaintTitle(caption);
+  LayoutButtons();
+  PaintButtons(band);
+  BitBlt(dc, 0, 0, bitmap_.Width(), bitmap_.Height(), band, 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TFrameCaption::UpdateMDIControls() {
+  for (auto& button : buttons_)
+    if (button->Skin->Visibility == 100) IsButtonVisible(*button);
+}
+
+int TFrameCaption::MDIControlsLeft() const {
+  int left = INT_MAX;
+  for (const auto& button : buttons_)
+    if (button->Visible && !button->Skin->Image.Empty() && button->Skin->Visibility == 100)
+      left = std::min<int>(left, button->Rect.left);
+  return left;
+}
+
+void TFrameCaption::PaintMDIControls(HDC dc) {
+  for (auto& button : buttons_) {
+    TDataSkinSysButton& record = *button->Skin;
+    if (!button->Visible || record.Image.Empty() || record.Visibility != 100) continue;
+    DrawSkinFrameStretched(dc, button->Rect, record.Image, true, record.FrameCount, 1);
+  }
 }
 
 }  // namespace quarnel

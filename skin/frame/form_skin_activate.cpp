@@ -12,6 +12,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_metrics.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
@@ -51,21 +52,21 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (Subclassed()) return;
   TFrameRegistry* manager = FrameRegistry();
   if (manager) manager->SetSkinningCount(1);
-  SkinData = skinData;
-  SetHoverTimer(false);
+  skinData_ = skinData;
+  caption_.SetHoverTimer(false);
   // The frame is painted whatever the menu options say: xcMainMenu decides only about the menu
   // band, so switching the menu skin off must not leave the whole window unskinned.
   activation_.FrameEnabled = true;
-  const LONG_PTR style = GetWindowLongPtrW(Window, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(Window, GWL_EXSTYLE);
+  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
   activation_.RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
   activation_.ChildWindow = style & WS_CHILD;
-  const std::string className = ::quarnel::WindowClassName(Window);
+  const std::string className = ::quarnel::WindowClassName(window_);
   activation_.DialogClass = className == "#32770" || className == "TMessageForm";
-  HWND owner = GetWindow(Window, GW_OWNER);
+  HWND owner = GetWindow(window_, GW_OWNER);
 
   activation_.BorderIcons = 0;
-  if ((style & WS_SYSMENU) || caption_.SystemMenu) activation_.BorderIcons |= kbiSystemMenu;
+  if ((style & WS_SYSMENU) || caption_.SystemMenu()) activation_.BorderIcons |= kbiSystemMenu;
   if (style & WS_MINIMIZEBOX) activation_.BorderIcons |= kbiMinimize;
   if (style & WS_MAXIMIZEBOX) activation_.BorderIcons |= kbiMaximize;
   if (exStyle & WS_EX_CONTEXTHELP) activation_.BorderIcons |= kbiHelp;
@@ -81,18 +82,18 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (!system.IsNTPlatform) skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
   if (activation_.FormKind == fkMDIFrame) {
-    menuBand_.SavedMenuUpdate = skinData->MenuUpdate();
-    mdiClientSubclass_.Install(MDIClient, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
+    menuBand_.SaveMenuUpdate(skinData->MenuUpdate());
+    mdiClientSubclass_.Install(mdiClient_, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
   }
-  subclass_.Install(Window, Guarded(this, &TWinSkinForm::FrameWindowProc));
+  subclass_.Install(window_, Guarded(this, &TWinSkinForm::FrameWindowProc));
   activation_.UnicodeWindow = subclass_.Unicode();
 
   if (activation_.FrameEnabled) {
     // The skinned menu bar takes the native one off the window and keeps a band for it.
-    menuBand_.NativeMenu = GetMenu(Window);
+    menuBand_.TakeNativeMenu();
     ComputeFrameMetrics();
-    CreateMenuBar();
-    SyncSystemBar();
+    menuBand_.CreateBar();
+    menuBand_.SyncSystemBar();
   } else {
     activation_.SkinState = fsActive;
   }
@@ -106,16 +107,16 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
 
 void TWinSkinForm::ReadFormKind(LONG_PTR exStyle) {
   activation_.FormKind = fkPlainForm;
-  for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (fw::AsciiLowerCase(::quarnel::WindowClassName(child)) != "mdiclient") continue;
     activation_.FormKind = fkMDIFrame;
-    MDIClient = child;
-    if (TFrameRegistry* manager = FrameRegistry()) manager->SetMDIClient(child, ControlOfWindow(Window));
+    mdiClient_ = child;
+    if (TFrameRegistry* manager = FrameRegistry()) manager->SetMDIClient(child, ControlOfWindow(window_));
     return;
   }
   if (exStyle & WS_EX_MDICHILD) {
     activation_.FormKind = fkMDIChild;
-    if (SkinData->Options() & Bit(xoMDIChildBorder)) activation_.FrameEnabled = false;
+    if (skinData_->Options() & Bit(xoMDIChildBorder)) activation_.FrameEnabled = false;
   }
 }
 
@@ -134,7 +135,7 @@ void TWinSkinForm::ReadBorderKind(LONG_PTR style, LONG_PTR exStyle) {
 void TWinSkinForm::ReadShowState() {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (!GetWindowPlacement(Window, &placement)) return;
+  if (!GetWindowPlacement(window_, &placement)) return;
   switch (placement.showCmd) {
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
@@ -151,35 +152,30 @@ void TWinSkinForm::ReadShowState() {
 }
 
 void TWinSkinForm::ComputeFrameMetrics() {
-  if (!SkinData || SkinData->Empty()) return;
-  if (activation_.BorderKind == bkNoBorder) {
-    metrics_.BorderLeft = metrics_.CaptionHeight = metrics_.BorderRight = metrics_.BorderBottom =
-        metrics_.MenuBarHeight = 0;
-  } else {
-    metrics_.CaptionHeight =
-        FramePieceSize(SkinData->FrameTop->Image.Height(), SkinData->FrameTop->FrameCount);
-    metrics_.BorderLeft = FramePieceSize(SkinData->FrameLeft->Image.Width(), SkinData->FrameLeft->FrameCount);
-    metrics_.BorderRight =
-        FramePieceSize(SkinData->FrameRight->Image.Width(), SkinData->FrameRight->FrameCount);
-    metrics_.BorderBottom =
-        FramePieceSize(SkinData->FrameBottom->Image.Height(), SkinData->FrameBottom->FrameCount);
-  }
-  BuildCaptionButtons();
+  if (!skinData_ || skinData_->Empty()) return;
+  const bool noBorder = activation_.BorderKind == bkNoBorder;
+  const FrameSizes sizes = SkinBorderSizes(*skinData_, noBorder);
+  metrics_.BorderLeft = sizes.left;
+  metrics_.CaptionHeight = sizes.caption;
+  metrics_.BorderRight = sizes.right;
+  metrics_.BorderBottom = sizes.bottom;
+  if (noBorder) metrics_.MenuBarHeight = 0;
+  caption_.BuildButtons();
 }
 
 void TWinSkinForm::CompleteActivation() {
-  caption_.SystemMenu = GetSystemMenu(Window, FALSE);
-  BuildIconBitmap();
+  caption_.ReadSystemMenu();
+  caption_.BuildIconBitmap();
   RECT window{};
-  GetClientRect(Window, &metrics_.ClientSize);
-  GetWindowRect(Window, &window);
+  GetClientRect(window_, &metrics_.ClientSize);
+  GetWindowRect(window_, &window);
   metrics_.NativeFrameExtra = SIZE{window.right - window.left - metrics_.ClientSize.right,
                                    window.bottom - window.top - metrics_.ClientSize.bottom};
-  if (Form) {
+  if (form_) {
     AttachControlSkins();
-    HookPopupMenus(Form, true);
+    menuBand_.HookPopupMenus(form_, true);
   } else
-    TControlWalker(*this).WalkChildWindows(Window);
+    TControlWalker(*this).WalkChildWindows(window_);
   if (activation_.SkinState == fsNotActivated) {
     if (activation_.FormKind == fkMDIChild) {
       if (activation_.WindowShowState == wssMaximized) {
@@ -202,63 +198,63 @@ void TWinSkinForm::CompleteActivation() {
         RefreshFrame();
     }
   }
-  SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
-  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
+  SendMessageW(window_, SKM_SKINNED, 0, SkinMessageTag);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, windowClassName_);
   activation_.SkinState = fsActive;
   // Trace point "*****Skin Active finish": kept silent.
-  SetHoverTimer(true);
+  caption_.SetHoverTimer(true);
 }
 
 void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
   const FrameSizes sizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
                          metrics_.BorderBottom, metrics_.MenuBarHeight};
   if (keepClientSize && activation_.WindowShowState != wssMinimized && activation_.BorderKind != bkNoBorder &&
-      ClientFitsFrame(Window, sizes))
+      ClientFitsFrame(window_, sizes))
     return;
   // A new skin's frame of other sizes: the window is painted once when the switch is done.
-  const bool quiet = activation_.SkinState == fsReskinning && IsWindowVisible(Window);
-  if (quiet) SendMessageW(Window, WM_SETREDRAW, FALSE, 0);
+  const bool quiet = activation_.SkinState == fsReskinning && IsWindowVisible(window_);
+  if (quiet) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
   if (activation_.WindowShowState == wssMaximized) {
     RefreshFrame();
   } else {
     if (activation_.DialogClass || activation_.SkinState == fsReskinning || keepClientSize)
-      GetClientRect(Window, &metrics_.ClientSize);
+      GetClientRect(window_, &metrics_.ClientSize);
     int width =
         metrics_.ClientSize.right - metrics_.ClientSize.left + metrics_.BorderLeft + metrics_.BorderRight;
     int clientHeight = metrics_.ClientSize.bottom - metrics_.ClientSize.top;
-    if (!keepClientSize && Form) {
-      width = Form->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
+    if (!keepClientSize && form_) {
+      width = form_->ClientWidth() + metrics_.BorderLeft + metrics_.BorderRight;
       // The band of a skinned bar was the native bar's room in the client area; a native bar
       // kept on the window has its room outside it already.
-      const bool bandInClient = activation_.FormKind != fkMDIChild && !menuBand_.SystemBar;
-      clientHeight = Form->ClientHeight() - (bandInClient ? metrics_.MenuBarHeight : 0);
+      const bool bandInClient = activation_.FormKind != fkMDIChild && !menuBand_.SystemBar();
+      clientHeight = form_->ClientHeight() - (bandInClient ? metrics_.MenuBarHeight : 0);
     }
     const int height = clientHeight + metrics_.CaptionHeight + metrics_.BorderBottom + metrics_.MenuBarHeight;
     if (activation_.DialogClass && !keepClientSize) WidenForDialogTitle(width);
-    SetWindowPos(Window, nullptr, 0, 0, width, height,
+    SetWindowPos(window_, nullptr, 0, 0, width, height,
                  SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
   }
-  if (quiet) SendMessageW(Window, WM_SETREDRAW, TRUE, 0);
+  if (quiet) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
 }
 
 // A dialog whose title would not fit grows, its controls moving right by half the growth.
 void TWinSkinForm::WidenForDialogTitle(int& width) {
-  const std::wstring text = WindowTextWide(Window);
+  const std::wstring text = WindowTextWide(window_);
   SIZE extent{};
   {
     fw::WindowDC screen(nullptr);
-    fw::SelectGuard font(screen.get(), caption_.Font.get());
+    fw::SelectGuard font(screen.get(), caption_.Font());
     GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
-  const int needed = SkinData->Title->TextShift() + extent.cx + SkinData->Title->TextRightClip();
+  const int needed = skinData_->Title->TextShift() + extent.cx + skinData_->Title->TextRightClip();
   const TitleFit fit = FitDialogTitle(width, needed);
   if (fit.width == width) return;
   const int shift = fit.childShift;
-  for (HWND child = GetWindow(Window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r{};
     GetWindowRect(child, &r);
     POINT topLeft{r.left, r.top};
-    ScreenToClient(Window, &topLeft);
+    ScreenToClient(window_, &topLeft);
     SetWindowPos(child, nullptr, topLeft.x + shift, topLeft.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
   }
@@ -267,7 +263,7 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
 
 POINT TWinSkinForm::FramePoint(POINT screenPoint) const {
   POINT point = screenPoint;
-  ScreenToClient(Window, &point);
+  ScreenToClient(window_, &point);
   if (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMinimized) return point;
   point.x += metrics_.BorderLeft;
   point.y += metrics_.CaptionHeight + metrics_.MenuBarHeight;

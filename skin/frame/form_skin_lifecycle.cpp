@@ -1,8 +1,6 @@
 // TWinSkinForm's life: construction and destruction, attaching to a form, giving the window
-// back its own look (Detach), taking a new skin (Reskin), the window region's removal and the
-// hover timer. UI thread of the skinned window.
-#include <map>
-
+// back its own look (Detach), taking a new skin (ApplySkin), and the hover timer's tick. UI
+// thread of the skinned window.
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/controls/control_walker.h"
@@ -17,21 +15,7 @@ namespace quarnel {
 
 namespace {
 
-constexpr UINT kHoverInterval = 250;
 TFrameRegistry* installedRegistry = nullptr;
-
-// Thread timers carry no object: each running timer is found here by its id.
-std::map<UINT_PTR, TWinSkinForm*>& HoverTimers() {
-  static std::map<UINT_PTR, TWinSkinForm*> timers;
-  return timers;
-}
-
-fw::UniqueFont MakeCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return fw::UniqueFont();
-  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
-}
 
 }  // namespace
 
@@ -47,20 +31,6 @@ void TWinSkinForm::AttachControlSkins() {
   TControlWalker(*this).AttachControlSkins();
 }
 
-bool TWinSkinForm::HandleNewChildren(TMessage& m) {
-  if (m.Msg == SKM_WALKCHILDREN) {
-    if (m.LParam != SkinMessageTag) return false;
-    childWalkPosted_ = false;
-    AttachControlSkins();  // windows that have their skin already are passed over
-    return true;
-  }
-  Default(m);
-  if (Form || LOWORD(m.WParam) != WM_CREATE || childWalkPosted_) return true;
-  if (activation_.SkinState == fsNotActivated) return true;  // the activation walks them anyway
-  childWalkPosted_ = PostMessageW(Window, SKM_WALKCHILDREN, 0, SkinMessageTag) != FALSE;
-  return true;
-}
-
 void TWinSkinForm::ReleaseControlSkins(bool destroying) {
   TControlWalker(*this).ReleaseControlSkins(destroying);
 }
@@ -69,77 +39,88 @@ void TWinSkinForm::DispatchWindow(HWND window) {
   TControlWalker(*this).DispatchWindow(window);
 }
 
-void ReleaseHotControls(TWinSkinForm& skin, bool onlyOutside) {
-  if (skin.Form) return;
+// Control skins of a foreign window marked as under the pointer are told it left: all of them,
+// or only those whose window no longer holds the cursor.
+void TWinSkinForm::ReleaseHotControls(bool onlyOutside) {
+  if (form_) return;
   POINT cursor{};
   GetCursorPos(&cursor);
-  for (TSkinControl* control : skin.Controls) {
+  for (TSkinControl* control : controls_) {
     if (!control || !control->Hot()) continue;
     RECT r{};
     if (onlyOutside && GetWindowRect(control->Window(), &r) && PtInRect(&r, cursor)) continue;
     control->SetHot(false);
     if (control->Window()) InvalidateRect(control->Window(), nullptr, FALSE);
   }
-  skin.ForeignHotControl = nullptr;
+}
+
+void TWinSkinForm::HostHookMenu(TComponent* menu) {
+  menuBand_.HookReferencedMenu(menu);
+}
+
+void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove) menuBand_.ForgetMenu(component);
+}
+
+bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
+  return menuBand_.ChildKeyMenu(key);
 }
 
 void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* form, TSkinData* skinData) {
-  Window = window;
-  WindowClassName = std::move(className);
-  if (form) Form = form;
-  if (skinData) SkinData = skinData;
+  window_ = window;
+  windowClassName_ = std::move(className);
+  if (form) form_ = form;
+  if (skinData) skinData_ = skinData;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner) {
-  caption_.Font = MakeCaptionFont();
-  caption_.DoubleClickTime = GetDoubleClickTime();
-}
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), caption_(*this), menuBand_(*this) {}
 
 TWinSkinForm::~TWinSkinForm() {
-  AbandonMenuTracking();  // a menu loop of ours may be running further up the stack
-  SetHoverTimer(false);
+  menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack
+  caption_.SetHoverTimer(false);
   RestoreProcedures();
-  const bool formGoing = Form && Form->IsDestroying();
+  const bool formGoing = form_ && form_->IsDestroying();
   // The items' handlers call this object: they go with it.
-  if (Form && !formGoing) {
-    HookPopupMenus(Form, false);
-    HookMainMenus(false);
-    UnhookReferencedMenus();
+  if (form_ && !formGoing) {
+    menuBand_.HookPopupMenus(form_, false);
+    menuBand_.HookMainMenus(false);
+    menuBand_.UnhookReferencedMenus();
   }
   ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
-                      activation_.SkinState == fsDestroyed || !IsWindow(Window));
-  FreeCaptionButtons();
-  caption_.SystemMenuPopup.reset();
-  if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(Window);
+                      activation_.SkinState == fsDestroyed || !IsWindow(window_));
+  caption_.FreeButtons();
+  caption_.DropSystemMenuPopup();
+  if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(window_);
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
-  Form = form;
-  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, Window, WindowClassName);
+  form_ = form;
+  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, window_, windowClassName_);
   // The framework's forms do not scroll; a form with a scroll property would lose it here.
   if (skinData->SkinControls() & Bit(xcMenuItem)) {
     if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
   }
-  SkinData = skinData;
-  HookMainMenus(true);
+  skinData_ = skinData;
+  menuBand_.HookMainMenus(true);
   Activate(skinData);
   if (activation_.FrameEnabled) InstallFormHook();
-  SavedFormColor = form->Color();
+  savedFormColor_ = form->Color();
   form->SetColor(skinData->FaceColor());
 }
 
 void TWinSkinForm::InstallFormHook() {
-  if (!Form || formHooked_) return;
-  SavedFormHook = Form->WindowProc;
-  Form->WindowProc = [this](TMessage& message) { FormMessageHook(message); };
+  if (!form_ || formHooked_) return;
+  savedFormHook_ = form_->WindowProc;
+  form_->WindowProc = [this](TMessage& message) { FormMessageHook(message); };
   formHooked_ = true;
 }
 
 void TWinSkinForm::RestoreFormHook() {
   if (!formHooked_) return;
   formHooked_ = false;
-  if (Form) Form->WindowProc = SavedFormHook;
-  SavedFormHook = nullptr;
+  if (form_) form_->WindowProc = savedFormHook_;
+  savedFormHook_ = nullptr;
 }
 
 void TWinSkinForm::RestoreProcedures() {
@@ -150,36 +131,36 @@ void TWinSkinForm::RestoreProcedures() {
 
 void TWinSkinForm::Detach() {
   const bool destroying = activation_.SkinState == fsDestroying;
-  AbandonMenuTracking();
-  if (Form && !destroying && !Form->IsDestroying()) {
-    HookPopupMenus(Form, false);
-    HookMainMenus(false);
-    UnhookReferencedMenus();
+  menuBand_.AbandonTracking();
+  if (form_ && !destroying && !form_->IsDestroying()) {
+    menuBand_.HookPopupMenus(form_, false);
+    menuBand_.HookMainMenus(false);
+    menuBand_.UnhookReferencedMenus();
   }
   if (!activation_.FrameEnabled) {
-    SetHoverTimer(false);
+    caption_.SetHoverTimer(false);
     ReleaseControlSkins(destroying);
-    if (Form && !destroying) Form->SetColor(SavedFormColor);
+    if (form_ && !destroying) form_->SetColor(savedFormColor_);
     RestoreProcedures();
-    if (Form)
-      for (int i = 0; i < Form->ComponentCount(); ++i)
-        if (auto* control = ObjectAs<TControl>(Form->Components(i))) control->Invalidate();
+    if (form_)
+      for (int i = 0; i < form_->ComponentCount(); ++i)
+        if (auto* control = ObjectAs<TControl>(form_->Components(i))) control->Invalidate();
     return;
   }
-  caption_.SystemMenuPopup.reset();
-  menuBand_.ForeignItems.Restore();
-  SetHoverTimer(false);
+  caption_.DropSystemMenuPopup();
+  menuBand_.RestoreForeignMenus();
+  caption_.SetHoverTimer(false);
   if (!Subclassed()) return;
   RestoreFormHook();
   subclass_.Restore();
   ReleaseControlSkins(destroying);
-  if (Form && !destroying) Form->SetColor(SavedFormColor);
-  if (caption_.SystemMenu && (activation_.BorderIcons & kbiSystemMenu) &&
+  if (form_ && !destroying) form_->SetColor(savedFormColor_);
+  if (caption_.SystemMenu() && (activation_.BorderIcons & kbiSystemMenu) &&
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
-    SetWindowLongPtrW(Window, GWL_STYLE, GetWindowLongPtrW(Window, GWL_STYLE) | WS_SYSMENU);
+    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
   // The skinned menu bar gives the native one back.
-  FreeMenuBar();
-  if (menuBand_.NativeMenu && GetMenu(Window) != menuBand_.NativeMenu) SetMenu(Window, menuBand_.NativeMenu);
+  menuBand_.FreeBar();
+  menuBand_.GiveBackNativeMenu();
   mdiClientSubclass_.Restore();
   // A window whose activation never completed still has the system's frame.
   if (!destroying && activation_.SkinState != fsNotActivated &&
@@ -191,87 +172,70 @@ void TWinSkinForm::Detach() {
 // The window keeps its client area and gets the system's frame around it again.
 void TWinSkinForm::ResizeToNativeFrame() {
   RECT r{};
-  GetWindowRect(Window, &r);
+  GetWindowRect(window_, &r);
   const int width =
       r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
   // A native bar kept on the window counts in the system's frame already.
   const int height = r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight -
-                     metrics_.BorderBottom - (menuBand_.SystemBar ? metrics_.MenuBarHeight : 0);
+                     metrics_.BorderBottom - (menuBand_.SystemBar() ? metrics_.MenuBarHeight : 0);
   POINT topLeft{r.left, r.top};
-  if (HWND parent = GetParent(Window); parent && activation_.FormKind == fkMDIChild)
+  if (HWND parent = GetParent(window_); parent && activation_.FormKind == fkMDIChild)
     ScreenToClient(parent, &topLeft);
-  SetWindowPos(Window, nullptr, topLeft.x, topLeft.y, width, height,
+  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, width, height,
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
-void TWinSkinForm::RemoveRegion() {
-  if (!region_.Owned) return;
-  if (IsWindow(Window)) SetWindowRgn(Window, nullptr, TRUE);  // the system frees the region it held
-  region_.Owned = false;
-  region_.Applied.reset();
-  region_.Size = SIZE{};
+void TWinSkinForm::ApplySkin() {
+  caption_.FreeButtons();
+  ComputeFrameMetrics();
+  Reskin();
 }
 
 void TWinSkinForm::Reskin() {
   {
     // Nothing in here paints or invalidates: the whole window is invalidated once, below.
     TInvalidationsSuspended suspended;
-    if (Form) {
-      Form->SetColor(SkinData->FaceColor());
-      for (int i = 0; i < Form->ComponentCount(); ++i)
-        if (auto* embedded = ObjectAs<TCustomForm>(Form->Components(i)))
-          embedded->SetColor(SkinData->FaceColor());
+    if (form_) {
+      form_->SetColor(skinData_->FaceColor());
+      for (int i = 0; i < form_->ComponentCount(); ++i)
+        if (auto* embedded = ObjectAs<TCustomForm>(form_->Components(i)))
+          embedded->SetColor(skinData_->FaceColor());
     }
-    for (TSkinControl* control : Controls)
+    for (TSkinControl* control : controls_)
       if (control) control->UpdateSkin();
-    if (Form) HookPopupMenus(Form, true);
+    if (form_) menuBand_.HookPopupMenus(form_, true);
     activation_.SkinState = fsReskinning;
     // A top-level window without a form (a dialog or message box of the system's) is refitted
     // too: its client area would otherwise keep the old skin's frame sizes under the new frame.
-    const bool foreignTopLevel = !Form && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
-    if (activation_.FrameEnabled && (Form || foreignTopLevel)) {
+    const bool foreignTopLevel = !form_ && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
+    if (activation_.FrameEnabled && (form_ || foreignTopLevel)) {
       // The client area keeps its size, so the layout stands: at most one frame change (none
       // when the frame has the new skin's sizes already), and the region follows the new skin's
       // pieces for the final size.
-      region_.Size = SIZE{};
+      outline_.ForgetSize();
       FitWindowToFrame(true);
-      if (region_.Size.cx == 0) UpdateWindowRegion();
+      if (!outline_.CutSinceForget()) UpdateWindowRegion();
     }
   }
   // Nothing above painted: the whole window is painted once, when the switch is done.
-  if (IsWindowVisible(Window))
-    RedrawWindow(Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  SendMessageW(Window, SKM_SKINNED, 0, SkinMessageTag);
-  if (SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Window, WindowClassName);
+  if (IsWindowVisible(window_))
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  SendMessageW(window_, SKM_SKINNED, 0, SkinMessageTag);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, windowClassName_);
   activation_.SkinState = fsActive;
 }
 
-void TWinSkinForm::SetHoverTimer(bool enabled) {
-  if (enabled == (hoverTimer_ != 0)) return;
-  if (enabled) {
-    hoverTimer_ = SetTimer(nullptr, 0, kHoverInterval, &TWinSkinForm::HoverTimerProc);
-    if (hoverTimer_) HoverTimers()[hoverTimer_] = this;
-    return;
+// A tick of the caption's hover timer: the bar item and the caption button under the pointer,
+// and the foreign window's control skins it left.
+void TWinSkinForm::CaptionHoverTick() {
+  if (menuBand_.Tracking()) return;
+  // The pointer may leave a hot bar item into the client area, where no non-client move comes.
+  if (menuBand_.Bar()) {
+    POINT cursor{};
+    if (GetCursorPos(&cursor)) menuBand_.MouseMove(FramePoint(cursor));
   }
-  KillTimer(nullptr, hoverTimer_);
-  HoverTimers().erase(hoverTimer_);
-  hoverTimer_ = 0;
-}
-
-void CALLBACK TWinSkinForm::HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-  auto it = HoverTimers().find(id);
-  if (it == HoverTimers().end()) {
-    KillTimer(nullptr, id);
-    return;
-  }
-  TWinSkinForm* self = it->second;
-  try {
-    if (self->MenuBand().Tracking) return;
-    self->HoverTimerTick();
-    ReleaseHotControls(*self, true);
-  } catch (...) {
-    // A failed hover update leaves the caption as it is; the next tick tries again.
-  }
+  if (!menuBand_.Tracking()) caption_.HoverTick();
+  ReleaseHotControls(true);
 }
 
 }  // namespace quarnel

@@ -1,31 +1,11 @@
-// The frame object's state, grouped by concern: what kind of window it frames and where its
-// activation stands, the sizes it imposes, its caption and caption buttons, the window region it
-// cut and its menu band. Each group is written only by its TWinSkinForm; everyone else reads it
+// The frame object's own state, grouped by concern: what kind of window it frames and where its
+// activation stands, and the sizes it imposes (the caption, the outline and the menu band are
+// parts of their own). Each group is written only by its TWinSkinForm; everyone else reads it
 // through the frame object's accessors. UI thread.
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "framework/core/component.h"
-#include "framework/graphics/bitmap.h"
-#include "framework/graphics/canvas.h"
-#include "framework/win/handles.h"
-#include "skin/frame/menus/native_menu_items.h"
-
-class TMainMenu;
-class TMenu;
-class TMenuItem;
-class TPopupMenu;
-
 namespace quarnel {
-
-class TNCObject;
-class TWinSysButton;
-class TWinSkinMenu;
 
 enum TFormSkinState {
   fsNotActivated = 0,
@@ -61,8 +41,8 @@ struct TFrameActivation {
   bool Active = true;  // the window shows the active frame
 };
 
-// The frame's sizes: the borders and caption the skin imposes, the menu band, the window and
-// client sizes they were computed for and the title's place in the caption.
+// The frame's sizes: the borders and caption the skin imposes, the menu band, and the window and
+// client sizes they were computed for.
 struct TFrameMetrics {
   int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
   int MenuBarHeight = 0;
@@ -70,49 +50,6 @@ struct TFrameMetrics {
   SIZE NativeFrameExtra{};
   RECT WindowRect{};
   SIZE WindowSize{};
-  RECT TitleRect{};
-  RECT TitleBackRect{};  // the title rectangle before its text-back margins were taken off
-  int ButtonReserve = 0;
-};
-
-// The caption: its buttons and the one under the pointer, the window menu, the title's font
-// and the bitmaps the caption is composed in.
-struct TCaptionState {
-  std::vector<std::unique_ptr<TWinSysButton>> Buttons;
-  TNCObject* HotObject = nullptr;
-  HMENU SystemMenu = nullptr;
-  ComponentPtr<TPopupMenu> SystemMenuPopup;
-  DWORD LastRightClickTick = 0;
-  DWORD DoubleClickTime = 0;
-  int HintTimeCount = 0;  // ms the pointer has rested on the hot caption button
-  TBitmap Bitmap;
-  TBitmap IconBitmap;
-  int IconSize = 0;
-  fw::UniqueFont Font;
-  std::wstring TitlePrefix = L"  ", TitleSuffix = L" ";
-  TCanvas Canvas;
-};
-
-// The window outline cut from the skin.
-struct TRegionState {
-  bool Owned = false;        // the window holds an outline of ours (the system owns it)
-  fw::UniqueRegion Applied;  // a copy of the outline last set, compared without asking the window
-  SIZE Size{};               // the window size the region was cut for
-};
-
-// The menu band: the skinned bar standing in for the native one, and the menus given the skin's
-// owner-drawn items.
-struct TMenuBand {
-  std::unique_ptr<TWinSkinMenu> Bar;
-  HMENU NativeMenu = nullptr;
-  bool Tracking = false;
-  bool SystemBar = false;  // no skinned bar: the window keeps its native one, drawn by the system
-  bool SavedMenuUpdate = true;
-  std::vector<std::pair<TMainMenu*, TMenuItem*>> MainMenuHooks;  // items given our handlers
-  bool MainMenusOwnerDrawn = false;                              // owner-draw was switched on here
-  std::vector<TMenu*> HookedMenus;  // menus controls refer to, drawn through HostHookMenu
-  int HookedDisableTag = 0;         // the skin data's DisableTag when the popup menus were hooked
-  TNativeMenuItems ForeignItems;    // items of native menus no menu component draws, while shown
 };
 
 }  // namespace quarnel

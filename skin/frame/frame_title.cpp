@@ -1,17 +1,20 @@
-// The caption title: the window text read wide or narrow, placed by the title layout, drawn
+// TFrameCaption's title: the window text read wide or narrow, placed by the title layout, drawn
 // over its optional backdrop into the caption bitmap. UI thread.
 #include <algorithm>
 #include <vector>
 
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_caption.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/title_layout.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
 namespace {
+// The title stands off the caption's start and end by these.
+const std::wstring kTitlePrefix = L"  ", kTitleSuffix = L" ";
+
 std::wstring ReadWindowText(HWND window, bool unicodeWindow) {
   if (unicodeWindow && CurrentPlatform() == GdiPlatform::Nt) {
     const int length = GetWindowTextLengthW(window);
@@ -29,22 +32,24 @@ std::wstring ReadWindowText(HWND window, bool unicodeWindow) {
 }
 }  // namespace
 
-void TWinSkinForm::PaintTitle(const RECT& captionRect) {
-  TDataSkinTitle* title = SkinData ? SkinData->Title.get() : nullptr;
+void TFrameCaption::PaintTitle(const RECT& captionRect) {
+  TSkinData* skin = owner_.CaptionSkin();
+  const TFrameActivation& a = owner_.CaptionFacts();
+  HWND window = owner_.CaptionWindow();
+  TDataSkinTitle* title = skin ? skin->Title.get() : nullptr;
   if (!title) return;
-  const std::wstring text =
-      caption_.TitlePrefix + ReadWindowText(Window, activation_.UnicodeWindow) + caption_.TitleSuffix;
+  const std::wstring text = kTitlePrefix + ReadWindowText(window, a.UnicodeWindow) + kTitleSuffix;
 
-  metrics_.ButtonReserve = 0;
-  for (auto& button : caption_.Buttons) {
+  buttonReserve_ = 0;
+  for (auto& button : buttons_) {
     IsButtonVisible(*button);
     if (button->Skin->Align == 1 && button->Visible && !button->Skin->Image.Empty())
-      metrics_.ButtonReserve = std::max(metrics_.ButtonReserve, button->Skin->XCoord);
+      buttonReserve_ = std::max(buttonReserve_, button->Skin->XCoord);
   }
 
-  HDC dc = caption_.Bitmap.DC();
-  fw::SelectGuard font(dc, caption_.Font.get());
-  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(SkinData->Colors[activation_.Active ? 1 : 2]));
+  HDC dc = bitmap_.DC();
+  fw::SelectGuard font(dc, font_.get());
+  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(skin->Colors[a.Active ? 1 : 2]));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
   RECT measured = captionRect;
@@ -59,31 +64,30 @@ void TWinSkinForm::PaintTitle(const RECT& captionRect) {
   in.textAlignment = title->TextAlignment;
   in.textBackLeft = title->TextBackLeft;
   in.textBackRight = title->TextBackRight;
-  in.buttonReserve = metrics_.ButtonReserve;
-  in.rightToLeft = activation_.RightToLeft;
-  in.popupWindow = (GetWindowLongW(Window, GWL_STYLE) & WS_POPUP) != 0;
-  in.dialog = activation_.BorderKind == bkDialog;
+  in.buttonReserve = buttonReserve_;
+  in.rightToLeft = a.RightToLeft;
+  in.popupWindow = (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) != 0;
+  in.dialog = a.BorderKind == bkDialog;
   const TitleLayout layout = LayoutTitle(in);
-  metrics_.TitleBackRect = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
+  titleBackRect_ = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
 
   if (!title->Image.Empty()) {
     const RECT back{layout.back.left, captionRect.top, layout.back.right, captionRect.bottom};
     SkinMargins ends;
     ends.LeftWidth = title->TextBackLeft;
     ends.RightWidth = title->TextBackRight;
-    DrawSkinBar(caption_.Bitmap.Canvas(), back, title->Image, true, true, 2, activation_.Active ? 1 : 2,
-                ends);
+    DrawSkinBar(bitmap_.Canvas(), back, title->Image, true, true, 2, a.Active ? 1 : 2, ends);
     // The canvas selects its own objects: put the caption's back for the text.
-    SelectObject(dc, caption_.Font.get());
+    SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ResolveSkinColor(SkinData->Colors[activation_.Active ? 1 : 2]));
+    SetTextColor(dc, ResolveSkinColor(skin->Colors[a.Active ? 1 : 2]));
   }
 
   RECT textRect{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
   UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-  if (activation_.RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
+  if (a.RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
   if (textRect.right > textRect.left) DrawTextWide(dc, text, textRect, format);
-  metrics_.TitleRect = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+  titleRect_ = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
 
   SetBkMode(dc, oldMode);
   SetTextColor(dc, oldColour);

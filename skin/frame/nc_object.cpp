@@ -3,19 +3,19 @@
 #include "skin/frame/nc_object.h"
 
 #include "skin/data/skin_elements.h"
-#include "skin/frame/win_skin_form.h"
+#include "skin/frame/frame_caption.h"
 
 namespace quarnel {
 
 TNCObject::~TNCObject() {
-  // A frame rebuild may free the object under the pointer: never leave the frame pointing at it.
-  if (Form && Form->HotObject() == this) Form->SetHotObject(nullptr);
+  // A frame rebuild may free the object under the pointer: never leave the caption pointing at it.
+  if (caption_ && caption_->Hot() == this) caption_->SetHot(nullptr);
 }
 
 void TNCObject::MouseDown() {
-  if (Form->HotObject() && Form->HotObject() != this) Form->HotObject()->MouseLeave();
+  if (caption_->Hot() && caption_->Hot() != this) caption_->Hot()->MouseLeave();
   if (!Visible) return;
-  Form->SetHotObject(this);
+  caption_->SetHot(this);
   State = ncsPressed;
   Paint();
 }
@@ -27,25 +27,24 @@ void TNCObject::MouseUp() {
 }
 
 void TNCObject::MouseMove() {
-  if (Form->HotObject() == this) return;
-  if (Form->HotObject()) Form->HotObject()->MouseLeave();
+  if (caption_->Hot() == this) return;
+  if (caption_->Hot()) caption_->Hot()->MouseLeave();
   if (!Visible) return;
-  Form->SetHotObject(this);
+  caption_->SetHot(this);
   State = ncsHot;
   Paint();
 }
 
 void TNCObject::MouseLeave() {
   if (!Visible) return;
-  Form->SetHotObject(nullptr);
+  caption_->SetHot(nullptr);
   State = ncsNormal;
   Paint();
-  Form->HideCaptionHint();
+  caption_->HideHint();
 }
 
 void TWinSysButton::Paint() {
-  fw::WindowDC dc(Form->HostWindow(), fw::WindowDC::kWindow);
-  if (dc.get()) Form->PaintCaptionButton(*this, dc.get());
+  caption_->PaintButton(*this);
 }
 
 bool TWinSysButton::IsIconButton() const {

@@ -1,24 +1,23 @@
 // The non-client objects of a skinned frame: TNCObject (a rectangle of the frame that follows
 // the pointer through normal, pressed, hot and disabled) and TWinSysButton, a caption button
-// made from a skin record. Created and freed by their TWinSkinForm. UI thread.
+// made from a skin record. Created and freed by their TFrameCaption. UI thread.
 #pragma once
 #include <windows.h>
 
 namespace quarnel {
 
-class TWinSkinForm;
+class TFrameCaption;
 class TDataSkinSysButton;
 
 enum NCState { ncsNormal = 1, ncsPressed = 2, ncsHot = 3, ncsDisabled = 4 };
 
 class TNCObject {
  public:
-  explicit TNCObject(TWinSkinForm* form) : Form(form) {}
+  explicit TNCObject(TFrameCaption* caption) : caption_(caption) {}
   virtual ~TNCObject();
   TNCObject(const TNCObject&) = delete;
   TNCObject& operator=(const TNCObject&) = delete;
 
-  TWinSkinForm* Form;
   RECT Rect{};  // frame coordinates
   bool Visible = false;
   int State = ncsNormal;
@@ -31,11 +30,14 @@ class TNCObject {
   virtual void Paint() {}
   // A caption button (as opposed to a menu bar button).
   virtual bool IsCaptionButton() const { return false; }
+
+ protected:
+  TFrameCaption* caption_;
 };
 
 class TWinSysButton : public TNCObject {
  public:
-  TWinSysButton(TWinSkinForm* form, TDataSkinSysButton* skin) : TNCObject(form), Skin(skin) {}
+  TWinSysButton(TFrameCaption* caption, TDataSkinSysButton* skin) : TNCObject(caption), Skin(skin) {}
   TDataSkinSysButton* Skin;
   void Paint() override;
   bool IsCaptionButton() const override { return true; }

@@ -1,12 +1,13 @@
-// The window menu of a skinned frame: an owner-drawn popup copied from the system's window
+// TFrameCaption's window menu: an owner-drawn popup copied from the system's window
 // menu (glyphs from the skin data's menu glyphs), shown on the caption's right click and on
 // the icon button. UI thread.
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
+#include "skin/frame/frame_caption.h"
 #include "skin/frame/frame_registry.h"
-#include "skin/frame/win_skin_form.h"
+#include "skin/frame/nc_object.h"
 
 namespace quarnel {
 
@@ -15,34 +16,39 @@ constexpr int kSystemMenuTag = 33333;
 enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGlyphClose = 3 };
 }  // namespace
 
-void TWinSkinForm::ShowSystemMenu(POINT screenPoint) {
+void TFrameCaption::ReadSystemMenu() {
+  systemMenu_ = GetSystemMenu(owner_.CaptionWindow(), FALSE);
+}
+
+void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
   const DWORD now = GetTickCount();
-  if (now - caption_.LastRightClickTick > caption_.DoubleClickTime) {
+  if (now - lastRightClickTick_ > doubleClickTime_) {
     TFrameRegistry* manager = FrameRegistry();
     if (manager) manager->SetPopupKind(pkWindowMenu);
-    caption_.LastRightClickTick = now;
+    lastRightClickTick_ = now;
     BuildSystemMenu();
     // Its items are the skin's whatever the options say, so its window is the skin's too.
     if (manager) manager->SetSkinDrawnPopups(true);
-    if (caption_.SystemMenuPopup) caption_.SystemMenuPopup->Popup(screenPoint.x, screenPoint.y);
+    if (systemMenuPopup_) systemMenuPopup_->Popup(screenPoint.x, screenPoint.y);
     if (TFrameRegistry* still = FrameRegistry()) still->SetSkinDrawnPopups(false);
     return;
   }
   // A second request within the double-click time: a double click on a caption button closes.
-  if (caption_.HotObject) {
+  if (hot_) {
     SetHoverTimer(false);
-    PostMessageW(Window, WM_CLOSE, 0, 0);
+    PostMessageW(owner_.CaptionWindow(), WM_CLOSE, 0, 0);
   }
 }
 
-void TWinSkinForm::BuildSystemMenu() {
-  caption_.SystemMenuPopup.reset();
+void TFrameCaption::BuildSystemMenu() {
+  systemMenuPopup_.reset();
   ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
-  if (SkinData) popup->SetImages(&SkinData->MenuGlyphs);
+  if (TSkinData* skin = owner_.CaptionSkin()) popup->SetImages(&skin->MenuGlyphs);
   TMenuItem* root = popup->Items();
-  HWND window = Window;
+  HWND window = owner_.CaptionWindow();
+  const TFrameActivation& a = owner_.CaptionFacts();
   auto post = [window](WPARAM command) {
     TNotifyEvent event;
     event.code = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };
@@ -56,16 +62,18 @@ void TWinSkinForm::BuildSystemMenu() {
       if (action) item->OnClick.code = [action](TObject*) { action(); };
       return item;
     };
-    add(" Restore ", 0, [this] { RestoreWindow(); });
-    if (activation_.BorderIcons & kbiMaximize) add(" Maximize ", 1, [this] { ToggleMaximize(); });
-    if (activation_.BorderIcons & kbiMinimize) add(" Minimize ", 2, [this] { ToggleMinimize(); });
+    add(" Restore ", 0, [this] { owner_.CaptionCommand(TCaptionCommand::Restore); });
+    if (a.BorderIcons & kbiMaximize)
+      add(" Maximize ", 1, [this] { owner_.CaptionCommand(TCaptionCommand::ToggleMaximize); });
+    if (a.BorderIcons & kbiMinimize)
+      add(" Minimize ", 2, [this] { owner_.CaptionCommand(TCaptionCommand::ToggleMinimize); });
     add("-", 100, nullptr)->SetImageIndex(-1);
-    add(" Close ", 3, [this] {
+    add(" Close ", 3, [this, window] {
       SetHoverTimer(false);
-      PostMessageW(Window, WM_CLOSE, 0, 0);
+      PostMessageW(window, WM_CLOSE, 0, 0);
     })->SetShortCut("ALT+F4");
-  } else if (caption_.SystemMenu) {
-    const int count = GetMenuItemCount(caption_.SystemMenu);
+  } else if (systemMenu_) {
+    const int count = GetMenuItemCount(systemMenu_);
     for (int i = 0; i < count; ++i) {
       wchar_t text[80] = {};
       MENUITEMINFOW info{};
@@ -73,7 +81,7 @@ void TWinSkinForm::BuildSystemMenu() {
       info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
       info.dwTypeData = text;
       info.cch = static_cast<UINT>(std::size(text) - 1);
-      if (!GetMenuItemInfoW(caption_.SystemMenu, static_cast<UINT>(i), TRUE, &info)) continue;
+      if (!GetMenuItemInfoW(systemMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
       std::wstring caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
       std::wstring keys;
       if (const size_t tab = caption.find(L'\t'); tab != std::wstring::npos) {
@@ -88,24 +96,22 @@ void TWinSkinForm::BuildSystemMenu() {
       switch (command & 0xFFF0) {
         case SC_SIZE:
         case SC_MOVE:
-          item->SetEnabled(activation_.WindowShowState != wssMaximized);
+          item->SetEnabled(a.WindowShowState != wssMaximized);
           break;
         case SC_MINIMIZE:
           item->SetImageIndex(kGlyphMinimize);
-          item->SetEnabled(activation_.WindowShowState != wssMinimized &&
-                           (activation_.BorderIcons & kbiMinimize));
+          item->SetEnabled(a.WindowShowState != wssMinimized && (a.BorderIcons & kbiMinimize));
           break;
         case SC_MAXIMIZE:
           item->SetImageIndex(kGlyphMaximize);
-          item->SetEnabled(activation_.WindowShowState != wssMaximized &&
-                           (activation_.BorderIcons & kbiMaximize));
+          item->SetEnabled(a.WindowShowState != wssMaximized && (a.BorderIcons & kbiMaximize));
           break;
         case SC_CLOSE:
           item->SetImageIndex(kGlyphClose);
           break;
         case SC_RESTORE:
           item->SetImageIndex(kGlyphRestore);
-          item->SetEnabled(activation_.WindowShowState != wssNormal);
+          item->SetEnabled(a.WindowShowState != wssNormal);
           break;
         default:
           break;
@@ -116,8 +122,8 @@ void TWinSkinForm::BuildSystemMenu() {
       if (info.fState & MFS_DEFAULT) item->SetDefault(true);
     }
   }
-  HookMenuItems(*root, true);
-  caption_.SystemMenuPopup = std::move(popup);
+  owner_.CaptionMenuBuilt(*root);
+  systemMenuPopup_ = std::move(popup);
 }
 
 }  // namespace quarnel

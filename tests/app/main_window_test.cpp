@@ -111,16 +111,20 @@ TEST_F(MainWindowTest, ControlsStandWhereTheDescriptionPutsThem) {
   EXPECT_EQ(form->Font()->Name(), "\xCB\xCE\xCC\xE5");
   EXPECT_EQ(form->Font()->Height(), -12);
   EXPECT_EQ(form->Button3->Font()->Name(), "\xCB\xCE\xCC\xE5");  // controls take the form's font
-  // The description's colour is kept aside while the skin's face colour is in force.
+  // The skin's face colour is in force; the description's colour is kept aside for the form
+  // to get back (seen at the end).
   auto* skin = FormSkin();
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->FormColorBeforeSkin(), clBtnFace);
   EXPECT_EQ(form->Color(), form->SkinData1->FaceColor());
   // The address watch stays idle: no thread, no history file.
   ASSERT_NE(form->IdIPWatch1, nullptr);
   EXPECT_FALSE(form->IdIPWatch1->Active());
   EXPECT_FALSE(form->IdIPWatch1->HistoryEnabled());
   EXPECT_EQ(form->IdIPWatch1->HistoryFilename(), "iphist.dat");
+  // Unskinned, the form has the description's colour again.
+  quarnel::TSkinManage::Instance()->SetRunning(false);
+  skin->Detach();
+  EXPECT_EQ(form->Color(), clBtnFace);
 }
 
 TEST_F(MainWindowTest, TabWalksButton1Memo1Button2Button3) {

@@ -33,8 +33,9 @@ TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   ASSERT_TRUE(data.LoadSkin()) << GetParam().PackagePath();
   ASSERT_EQ(data.SkinName, GetParam().name);
   form->Show();
-  ASSERT_TRUE(testing_support::wait_until(
-      [&] { return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->HoverTimerEnabled(); }));
+  ASSERT_TRUE(testing_support::wait_until([&] {
+    return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
+  }));
   flush_events(150);
   HWND window = form->Handle();
   const auto shot = testing_support::capture_window(window);

@@ -237,23 +237,17 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   if (requester->SkinFormtype() == sfOnlyThisForm) {
     for (TWinSkinForm* skin : formSkins_)
       if (skin->HostSkinData() == requester) {
-        skin->FreeCaptionButtons();
-        skin->ComputeFrameMetrics();
-        skin->Reskin();
+        skin->ApplySkin();
         break;
       }
     return;
   }
+  // A re-skin may end windows (and their frame objects): only those still listed take it.
   const std::vector<TWinSkinForm*> snapshot = formSkins_;
-  for (TWinSkinForm* skin : snapshot)
-    if (skin->HostSkinData() == requester) {
-      skin->FreeCaptionButtons();
-      skin->ComputeFrameMetrics();
-    }
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
         skin->HostSkinData() == requester)
-      skin->Reskin();  // paints nothing itself: each window is painted once, after the switch
+      skin->ApplySkin();  // paints nothing itself: each window is painted once, after the switch
 }
 
 void TSkinManage::ResetCaptionButtons() {

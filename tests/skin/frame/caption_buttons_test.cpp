@@ -21,7 +21,7 @@ class CaptionButtonsTest : public FrameTest {
 };
 
 // Pixels of a button's rectangle equal to frame `frame` of its image, outside its magenta.
-int ButtonPixelsMatch(const Capture& shot, TWinSysButton& b, int frame) {
+int ButtonPixelsMatch(const Capture& shot, const TWinSysButton& b, int frame) {
   TBitmap& image = b.Skin->Image;
   const int fw = image.Width() / b.Skin->FrameCount;
   int compared = 0, mismatches = 0;
@@ -35,7 +35,7 @@ int ButtonPixelsMatch(const Capture& shot, TWinSysButton& b, int frame) {
   return compared > 0 && mismatches == 0 ? compared : -mismatches;
 }
 
-void Press(SkinnedWindow& w, TWinSysButton& b) {
+void Press(SkinnedWindow& w, const TWinSysButton& b) {
   SendMessageW(w.hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, w.ScreenParam(Centre(b.Rect)));
 }
 void Release(SkinnedWindow& w, POINT framePoint) {
@@ -59,14 +59,19 @@ TEST_F(CaptionButtonsTest, NormalWindowShowsCloseMaximiseMinimiseAndIcon) {
   EXPECT_EQ(w.Button("BUTTON.ICON")->Rect.top, 7);
   for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE"})
     EXPECT_GT(ButtonPixelsMatch(shot, *w.Button(name), 1), 50) << name;
-  // Hit testing finds them, and nothing between them and the title.
-  EXPECT_EQ(w.frame().CaptionButtonAt(Centre(w.Button("BUTTON.CLOSE")->Rect)), w.Button("BUTTON.CLOSE"));
-  EXPECT_EQ(w.frame().CaptionButtonAt({W / 2, 15}), nullptr);
+  // The pointer finds them, and nothing between them and the title.
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
+  EXPECT_EQ(close.State, ncsHot);
+  EXPECT_EQ(w.frame().Caption().Hot(), &close);
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam({W / 2, 15}));
+  EXPECT_EQ(close.State, ncsNormal);
+  EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
 }
 
 TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   SkinnedWindow w(*skin, L"Maximise");
-  TWinSysButton& maximise = *w.Button("BUTTON.MAXIMIZE");
+  const TWinSysButton& maximise = *w.Button("BUTTON.MAXIMIZE");
   const int fromRight = w.Shot().width - maximise.Rect.left;
   Press(w, maximise);
   EXPECT_EQ(maximise.State, 2);
@@ -74,7 +79,7 @@ TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   ASSERT_TRUE(testing_support::wait_until([&] { return IsZoomed(w.hwnd()) != FALSE; }, 2000));
   EXPECT_EQ(w.frame().Activation().WindowShowState, wssMaximized);
   w.Repaint();
-  TWinSysButton& restore = *w.Button("BUTTON.RESTORE");
+  const TWinSysButton& restore = *w.Button("BUTTON.RESTORE");
   EXPECT_TRUE(restore.Visible);
   EXPECT_FALSE(maximise.Visible);
   const Capture shot = w.Shot();
@@ -110,9 +115,10 @@ TEST_F(CaptionButtonsTest, WindowWithoutWindowMenuHasNoCloseButton) {
 TEST_F(CaptionButtonsTest, PressAndReleaseOutsideDoesNothing) {
   SkinnedWindow w(*skin, L"Outside");
   MessageSpy spy(w.hwnd());
-  TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   Press(w, close);
-  EXPECT_EQ(w.frame().HotObject(), &close);
+  EXPECT_EQ(w.frame().Caption().Hot(), &close);
+  EXPECT_EQ(close.State, ncsPressed);
   Release(w, {w.Shot().width / 2, 15});  // the middle of the caption: no button
   EXPECT_TRUE(IsWindow(w.hwnd()));
   EXPECT_EQ(spy.count(WM_SYSCOMMAND), 0);
@@ -121,8 +127,8 @@ TEST_F(CaptionButtonsTest, PressAndReleaseOutsideDoesNothing) {
 
 TEST_F(CaptionButtonsTest, ReleaseOverAnotherButtonDoesNothingReleaseOverItActs) {
   SkinnedWindow w(*skin, L"Another");
-  TWinSysButton& close = *w.Button("BUTTON.CLOSE");
-  TWinSysButton& minimise = *w.Button("BUTTON.MINIMIZE");
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const TWinSysButton& minimise = *w.Button("BUTTON.MINIMIZE");
   {
     MessageSpy spy(w.hwnd());
     Press(w, close);
@@ -141,7 +147,7 @@ TEST_F(CaptionButtonsTest, ReleaseOverAnotherButtonDoesNothingReleaseOverItActs)
 
 TEST_F(CaptionButtonsTest, CloseButtonClosesTheWindow) {
   SkinnedWindow w(*skin, L"Close");
-  TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   Press(w, close);
   Release(w, Centre(close.Rect));
   EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));
@@ -149,52 +155,56 @@ TEST_F(CaptionButtonsTest, CloseButtonClosesTheWindow) {
 
 TEST_F(CaptionButtonsTest, InactiveWindowDrawsFrameFourAndIgnoresPointerMoves) {
   SkinnedWindow w(*skin, L"Inactive");
-  TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   w.Deactivate();
   ASSERT_FALSE(w.frame().Activation().Active);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 4), 50);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
   testing_support::flush_events(20);
-  EXPECT_EQ(w.frame().HotObject(), nullptr);
+  EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
   EXPECT_EQ(close.State, 1);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 4), 50);
   // Active again: the same move makes it hot and draws frame 3.
   w.Activate();
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 1), 50);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
-  EXPECT_EQ(w.frame().HotObject(), &close);
+  EXPECT_EQ(w.frame().Caption().Hot(), &close);
   EXPECT_EQ(close.State, 3);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 3), 50);
   // Leaving for the caption's middle puts it back to normal.
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
-  EXPECT_EQ(w.frame().HotObject(), nullptr);
+  EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
   EXPECT_EQ(close.State, 1);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 1), 50);
 }
 
+// The frame's own 250 ms hover timer drives the hint: shown after twice the 500 ms hint pause,
+// hidden once the 2500 ms hide pause has passed after that.
 TEST_F(CaptionButtonsTest, HintShowsAfterTwiceTheHintPauseAndHidesAfterTheHidePause) {
   SkinnedWindow w(*skin, L"Hints");
-  TWinSkinForm& f = w.frame();
-  f.SetHoverTimer(false);  // ticks are driven by hand here
-  TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   const POINT centre = w.Screen(Centre(close.Rect));
   SetCursorPos(centre.x, centre.y);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(centre.x, centre.y));
-  ASSERT_EQ(f.HotObject(), &close);
-  for (int i = 0; i < 3; ++i) f.HoverTimerTick();  // 750 ms
-  EXPECT_FALSE(skin->HintShowing());
-  f.HoverTimerTick();  // 1000 ms = twice the hint pause
-  EXPECT_TRUE(skin->HintShowing());
+  ASSERT_EQ(w.frame().Caption().Hot(), &close);
+  const DWORD start = GetTickCount();
+  ASSERT_TRUE(testing_support::wait_until([&] { return skin->HintShowing(); }, 3000));
+  const DWORD shownAfter = GetTickCount() - start;
+  EXPECT_GE(shownAfter, 700u);  // four ticks at the earliest, less a tick's slack
   EXPECT_TRUE(skin->HintWindow.IsVisible());
   EXPECT_EQ(skin->HintWindow.Text(), L"Close");
-  for (int i = 0; i < 10; ++i) f.HoverTimerTick();  // 3500 ms: the hide pause has passed
-  EXPECT_FALSE(skin->HintShowing());
+  ASSERT_TRUE(testing_support::wait_until([&] { return !skin->HintShowing(); }, 6000));
+  EXPECT_GE(GetTickCount() - start, 3200u);  // 3500 ms, less a tick's slack
+  EXPECT_EQ(close.State, ncsHot);            // the pointer still rests on it
   // The pointer leaves: the button turns normal and is no longer hot.
   SetCursorPos(centre.x - 200, centre.y + 100);
-  f.HoverTimerTick();
-  EXPECT_EQ(f.HotObject(), nullptr);
+  EXPECT_TRUE(testing_support::wait_until([&] { return w.frame().Caption().Hot() == nullptr; }, 2000));
   EXPECT_EQ(close.State, 1);
-  EXPECT_EQ(f.Caption().HintTimeCount, 0);
+  // Back on it, the count starts again: no hint before twice the pause.
+  SetCursorPos(centre.x, centre.y);
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(centre.x, centre.y));
+  testing_support::flush_events(400);
+  EXPECT_FALSE(skin->HintShowing());
 }
 
 TEST_F(CaptionButtonsTest, DoubleClickOnCaptionMaximisesAndRestores) {

@@ -24,9 +24,10 @@ class CaptionFormTest : public FormSkinTest {
     testing_support::flush_events(50);
     return frame;
   }
-  TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
-    for (auto& b : frame.Caption().Buttons)
-      if (b->Skin->Name == name) return b.get();
+  const TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
+    const TFrameCaption& caption = frame.Caption();
+    for (size_t i = 0; i < caption.ButtonCount(); ++i)
+      if (caption.Button(i).Skin->Name == name) return &caption.Button(i);
     return nullptr;
   }
   POINT ScreenCentre(HWND window, const RECT& frameRect) {
@@ -102,7 +103,7 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
   HWND window = frame->HostWindow();
-  TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
+  const TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
   ASSERT_TRUE(icon && icon->Visible);
   MenuWatcher watcher;
   Click(ScreenCentre(window, icon->Rect), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
@@ -122,7 +123,8 @@ TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   EXPECT_TRUE(testing_support::wait_until([&] { return data->HintShowing(); }, 3000));
   EXPECT_EQ(data->HintWindow.Text(), L"Maximize");
   SetCursorPos(at.x - 250, at.y + 200);
-  EXPECT_TRUE(testing_support::wait_until([&] { return !data->HintShowing() && !frame->HotObject(); }, 2000));
+  EXPECT_TRUE(
+      testing_support::wait_until([&] { return !data->HintShowing() && !frame->Caption().Hot(); }, 2000));
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ class CaptionMenuTest : public FrameTest {
   ComponentPtr<TSkinData> skin;
 };
 
-TMenuItem* ItemByTag(TPopupMenu& menu, int tag) {
+TMenuItem* ItemByTag(const TPopupMenu& menu, int tag) {
   for (int i = 0; i < menu.Items()->Count(); ++i)
     if (menu.Items()->Items(i)->Tag() == tag) return menu.Items()->Items(i);
   return nullptr;
@@ -67,16 +67,31 @@ class MenuCloser {
   std::thread thread_;
 };
 
+// The window menu as the frame builds it for a right click on the caption: shown, closed, and
+// read back. A right click within the double-click time of the one before shows none, so the
+// time passes first.
+const TPopupMenu& WindowMenu(SkinnedWindow& w) {
+  Sleep(GetDoubleClickTime() + 50);
+  {
+    MenuCloser closer(false);
+    SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
+    testing_support::flush_events(20);
+    EXPECT_EQ(closer.shown.load(), 1);
+  }
+  const TPopupMenu* menu = w.frame().Caption().SystemMenuPopup();
+  EXPECT_NE(menu, nullptr);
+  return *menu;
+}
+
 TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   SkinnedWindow w(*skin, L"Menu");
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(f.Caption().SystemMenu);
-  f.BuildSystemMenu();
-  ASSERT_TRUE(f.Caption().SystemMenuPopup);
-  TPopupMenu& menu = *f.Caption().SystemMenuPopup;
+  HMENU systemMenu = GetSystemMenu(w.hwnd(), FALSE);
+  ASSERT_TRUE(systemMenu);
+  const TPopupMenu& menu = WindowMenu(w);
   EXPECT_TRUE(menu.OwnerDraw());
   EXPECT_EQ(menu.Images(), &skin->MenuGlyphs);
-  EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(f.Caption().SystemMenu));
+  EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(systemMenu));
 
   TMenuItem* restore = ItemByTag(menu, SC_RESTORE);
   TMenuItem* maximise = ItemByTag(menu, SC_MAXIMIZE);
@@ -103,32 +118,37 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
   testing_support::flush_events(50);
   ASSERT_EQ(f.Activation().WindowShowState, wssMaximized);
-  f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_RESTORE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MAXIMIZE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MOVE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_SIZE)->Enabled());
+  {
+    const TPopupMenu& maximised = WindowMenu(w);
+    EXPECT_TRUE(ItemByTag(maximised, SC_RESTORE)->Enabled());
+    EXPECT_FALSE(ItemByTag(maximised, SC_MAXIMIZE)->Enabled());
+    EXPECT_FALSE(ItemByTag(maximised, SC_MOVE)->Enabled());
+    EXPECT_FALSE(ItemByTag(maximised, SC_SIZE)->Enabled());
+  }
   // A grayed or disabled native item is disabled in the copy.
-  EnableMenuItem(f.Caption().SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-  f.BuildSystemMenu();
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Enabled());
-  EnableMenuItem(f.Caption().SystemMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
-  EnableMenuItem(f.Caption().SystemMenu, SC_MOVE, MF_BYCOMMAND | MF_DISABLED);
-  f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Enabled());
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_MOVE)->Enabled());
+  EnableMenuItem(systemMenu, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  EXPECT_FALSE(ItemByTag(WindowMenu(w), SC_CLOSE)->Enabled());
+  EnableMenuItem(systemMenu, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+  EnableMenuItem(systemMenu, SC_MOVE, MF_BYCOMMAND | MF_DISABLED);
+  {
+    const TPopupMenu& copy = WindowMenu(w);
+    EXPECT_TRUE(ItemByTag(copy, SC_CLOSE)->Enabled());
+    EXPECT_FALSE(ItemByTag(copy, SC_MOVE)->Enabled());
+  }
   // A checked native item is checked in the copy.
-  CheckMenuItem(f.Caption().SystemMenu, SC_RESTORE, MF_BYCOMMAND | MF_CHECKED);
-  f.BuildSystemMenu();
-  EXPECT_TRUE(ItemByTag(*f.Caption().SystemMenuPopup, SC_RESTORE)->Checked());
-  EXPECT_FALSE(ItemByTag(*f.Caption().SystemMenuPopup, SC_CLOSE)->Checked());
+  CheckMenuItem(systemMenu, SC_RESTORE, MF_BYCOMMAND | MF_CHECKED);
+  {
+    const TPopupMenu& copy = WindowMenu(w);
+    EXPECT_TRUE(ItemByTag(copy, SC_RESTORE)->Checked());
+    EXPECT_FALSE(ItemByTag(copy, SC_CLOSE)->Checked());
+  }
 }
 
 TEST_F(CaptionMenuTest, MinimiseItemDisabledWithoutTheMinimiseBox) {
   SkinnedWindow w(*skin, L"No box", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
-  w.frame().BuildSystemMenu();
-  TMenuItem* minimise = ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MINIMIZE);
-  TMenuItem* maximise = ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MAXIMIZE);
+  const TPopupMenu& menu = WindowMenu(w);
+  TMenuItem* minimise = ItemByTag(menu, SC_MINIMIZE);
+  TMenuItem* maximise = ItemByTag(menu, SC_MAXIMIZE);
   ASSERT_NE(minimise, nullptr);
   ASSERT_NE(maximise, nullptr);
   EXPECT_FALSE(minimise->Enabled());
@@ -148,19 +168,18 @@ class TFreeWatcher : public TComponent {
 
 TEST_F(CaptionMenuTest, ReplacedWindowMenuTellsWhoeverWatchesIt) {
   SkinnedWindow w(*skin, L"Watched");
-  w.frame().BuildSystemMenu();
-  TPopupMenu* first = w.frame().Caption().SystemMenuPopup.get();
-  ASSERT_NE(first, nullptr);
+  // A watcher's registration changes nothing the frame reads: the menu is taken as the component
+  // anyone may watch.
+  auto* first = const_cast<TPopupMenu*>(&WindowMenu(w));
   auto watcher = TComponent::Make<TFreeWatcher>();
   first->FreeNotification(watcher.get());
-  w.frame().BuildSystemMenu();
+  WindowMenu(w);
   EXPECT_EQ(watcher->Removed, std::vector<TComponent*>{first});
 }
 
 TEST_F(CaptionMenuTest, ClickingAnItemPostsItsCommand) {
   SkinnedWindow w(*skin, L"Command");
-  w.frame().BuildSystemMenu();
-  ItemByTag(*w.frame().Caption().SystemMenuPopup, SC_MINIMIZE)->Click();
+  ItemByTag(WindowMenu(w), SC_MINIMIZE)->Click();
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(w.hwnd()) != FALSE; }, 2000));
 }
 
@@ -199,21 +218,26 @@ TEST_F(CaptionMenuTest, SecondRightClickOverAHotButtonClosesTheWindow) {
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect)));
-  ASSERT_NE(w.frame().HotObject(), nullptr);
+  ASSERT_NE(w.frame().Caption().Hot(), nullptr);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));
   EXPECT_EQ(closer.shown.load(), 1);
 }
 
 TEST_F(CaptionMenuTest, RightClickOutsideTheCaptionIsLeftToTheSystem) {
-  SkinnedWindow w(*skin, L"Border");
+  SkinnedWindow w(SkinnedWindow::Spied{}, *skin, L"Border");
   MenuCloser closer;
-  TMessage message;
-  message.Msg = WM_NCRBUTTONDOWN;
-  message.WParam = HTLEFT;
-  message.LParam = w.ScreenParam({1, 100});
-  EXPECT_FALSE(w.frame().NCRButtonDown(message));
+  w.spy().clear();
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTLEFT, w.ScreenParam({1, 100}));
+  testing_support::flush_events(20);
+  EXPECT_EQ(w.spy().count(WM_NCRBUTTONDOWN), 1);  // passed on once
   EXPECT_EQ(closer.shown.load(), 0);
+  // On the caption the frame takes the press itself: the window menu opens, nothing is passed on.
+  w.spy().clear();
+  SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
+  testing_support::flush_events(20);
+  EXPECT_EQ(w.spy().count(WM_NCRBUTTONDOWN), 0);
+  EXPECT_EQ(closer.shown.load(), 1);
 }
 
 }  // namespace

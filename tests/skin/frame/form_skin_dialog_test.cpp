@@ -121,7 +121,9 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   EXPECT_EQ(skin->Owner(), nullptr);  // the manager frees it
   EXPECT_TRUE(skin->Activation().DialogClass);
   EXPECT_EQ(skin->Activation().BorderKind, bkDialog);
-  EXPECT_EQ(skin->WindowClass(), "#32770");
+  char className[16] = {};
+  GetClassNameA(skin->HostWindow(), className, sizeof className);
+  EXPECT_STREQ(className, "#32770");
   EXPECT_EQ(SendMessageW(dialog, SKM_QUERYSKINNED, 0, 0), 1);
 
   const int fitted = nativeClient.right + SkinLeft() + SkinRight();
@@ -185,7 +187,7 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!watch->box) watch->box = FindWindowW(L"#32770", watch->title.c_str());
   if (!watch->box) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(watch->box);
-  if (!skin || skin->Activation().SkinState != fsActive || !skin->HoverTimerEnabled()) return;
+  if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled()) return;
   if (watch->ticks < 5) return;  // let the frame paint
   watch->skinned = true;
   RECT r{}, c{};

@@ -24,8 +24,9 @@ using testing_support::flush_events;
 class MainWindowSkinTest : public MainFormFixture<> {
  protected:
   TWinSkinForm* WaitSkinned() {
-    testing_support::wait_until(
-        [&] { return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->HoverTimerEnabled(); });
+    testing_support::wait_until([&] {
+      return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
+    });
     flush_events(50);
     return Skin();
   }
@@ -163,7 +164,8 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
   if (!errorBox) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(errorBox);
-  if (!skin || skin->Activation().SkinState != fsActive || !skin->HoverTimerEnabled() || watchTicks < 6)
+  if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled() ||
+      watchTicks < 6)
     return;
   errorBoxSkinned = true;
   RECT r{};

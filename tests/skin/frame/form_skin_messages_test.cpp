@@ -40,10 +40,10 @@ TEST_F(FormSkinMessagesTest, NCActivateAnswersOneAndNeverReachesThePlainFormsDef
   spy->clear();
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 1);
   EXPECT_FALSE(skin->Activation().Active);
-  EXPECT_FALSE(skin->HoverTimerEnabled());
+  EXPECT_FALSE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 1);
   EXPECT_TRUE(skin->Activation().Active);
-  EXPECT_TRUE(skin->HoverTimerEnabled());
+  EXPECT_TRUE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(spy->count(WM_NCACTIVATE), 0);
   // The system's uxtheme caption request is answered without drawing.
   EXPECT_EQ(SendMessageW(window, WM_NCUAHDRAWCAPTION, 0, 0), 0);

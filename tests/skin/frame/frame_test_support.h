@@ -17,6 +17,7 @@
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/data/skin_test_package.h"
+#include "tests/support/message_spy.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
@@ -82,24 +83,21 @@ inline const wchar_t* TestWindowClass() {
 class SkinnedWindow {
  public:
   SkinnedWindow(TSkinData& skin, const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW,
-                DWORD exStyle = 0, int width = 400, int height = 300, int x = 60, int y = 60) {
-    window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
-    frame_ = TComponent::Make<TWinSkinForm>();
-    frame_->BindWindow(window_, "QuarnelFrameTestWindow");
-    frame_->Activate(&skin);
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    SendMessageW(window_, SKM_ACTIVATE, 0, kActivateMessageParam);
-    testing_support::flush_events(50);
-  }
+                DWORD exStyle = 0, int width = 400, int height = 300, int x = 60, int y = 60)
+      : SkinnedWindow(false, skin, title, style, exStyle, width, height, x, y) {}
+  // With a message spy put on the window before the frame object: it sees what the frame
+  // passes on to the window's own procedure.
+  struct Spied {};
+  SkinnedWindow(Spied, TSkinData& skin, const std::wstring& title) : SkinnedWindow(true, skin, title) {}
   ~SkinnedWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
     frame_.reset();
+    spy_.reset();
   }
   SkinnedWindow(const SkinnedWindow&) = delete;
   SkinnedWindow& operator=(const SkinnedWindow&) = delete;
 
+  testing_support::MessageSpy& spy() { return *spy_; }
   HWND hwnd() const { return window_; }
   TWinSkinForm& frame() { return *frame_; }
   void Repaint() {
@@ -117,9 +115,10 @@ class SkinnedWindow {
   testing_support::Capture Shot() { return testing_support::capture_window(window_); }
   void Save(const std::string& name) { testing_support::save_bmp(Shot(), name); }
   // The caption button made from the skin record named `name` (upper case), or null.
-  TWinSysButton* Button(const std::string& name) {
-    for (auto& b : frame_->Caption().Buttons)
-      if (b->Skin->Name == name) return b.get();
+  const TWinSysButton* Button(const std::string& name) {
+    const TFrameCaption& caption = frame_->Caption();
+    for (size_t i = 0; i < caption.ButtonCount(); ++i)
+      if (caption.Button(i).Skin->Name == name) return &caption.Button(i);
     return nullptr;
   }
   // Screen point of a frame point.
@@ -134,7 +133,22 @@ class SkinnedWindow {
   }
 
  private:
+  SkinnedWindow(bool spied, TSkinData& skin, const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW,
+                DWORD exStyle = 0, int width = 400, int height = 300, int x = 60, int y = 60) {
+    window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (spied) spy_ = std::make_unique<testing_support::MessageSpy>(window_);
+    frame_ = TComponent::Make<TWinSkinForm>();
+    frame_->BindWindow(window_, "QuarnelFrameTestWindow");
+    frame_->Activate(&skin);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SendMessageW(window_, SKM_ACTIVATE, 0, kActivateMessageParam);
+    testing_support::flush_events(50);
+  }
+
   HWND window_ = nullptr;
+  std::unique_ptr<testing_support::MessageSpy> spy_;
   ComponentPtr<TWinSkinForm> frame_;
 };
 

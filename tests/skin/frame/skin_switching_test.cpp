@@ -28,10 +28,11 @@ class SkinSwitchingTest : public FormSkinTest {
   // Every caption button of every frame object points into the records now loaded.
   bool CaptionButtonsCurrent() const {
     for (TWinSkinForm* skin : manager->FormSkins())
-      for (auto& button : skin->Caption().Buttons) {
+      for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i) {
         const auto& records = data->SysButtons;
+        const TWinSysButton& button = skin->Caption().Button(i);
         if (std::none_of(records.begin(), records.end(),
-                         [&](const auto& r) { return r.get() == button->Skin; }))
+                         [&](const auto& r) { return r.get() == button.Skin; }))
           return false;
       }
     return true;
@@ -78,7 +79,7 @@ TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptio
     TWinSkinForm* skin = SkinOf(windows[i]);
     ASSERT_NE(skin, nullptr) << i;
     EXPECT_EQ(skin->Activation().SkinState, fsActive);
-    EXPECT_FALSE(skin->Caption().Buttons.empty()) << i;
+    EXPECT_FALSE(skin->Caption().ButtonCount() == 0) << i;
     EXPECT_EQ(forms[i]->Color(), face) << i;
     const POINT origin = ClientOrigin(windows[i]);
     EXPECT_EQ(testing_support::window_pixel(windows[i], origin.x + 5, origin.y + 5, true), RGB(48, 48, 56))
@@ -98,7 +99,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   const DWORD gdiBefore = testing_support::gdi_objects(), userBefore = testing_support::user_objects();
 
   TWinSkinForm* first = SkinOf(windows[0]);
-  ASSERT_TRUE(first && !first->Caption().Buttons.empty());
+  ASSERT_TRUE(first && !first->Caption().ButtonCount() == 0);
   const RECT window = WindowRectOf(windows[0]);
   for (int i = 0; i < 100; ++i) {
     Switch(i % 2 ? blue : dark);
@@ -114,7 +115,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
     TWinSkinForm* skin = SkinOf(w);
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->Activation().SkinState, fsActive);
-    EXPECT_FALSE(skin->Caption().Buttons.empty());
+    EXPECT_FALSE(skin->Caption().ButtonCount() == 0);
   }
   EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
   EXPECT_LE(testing_support::user_objects(), userBefore);

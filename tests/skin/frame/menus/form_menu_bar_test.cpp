@@ -93,7 +93,7 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   EXPECT_EQ(opened, 1);
   EXPECT_TRUE(ownerDrawn);
   EXPECT_FALSE(GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW);  // given back
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
 }
 
 // Shift+Alt+letter typed in a control opens nothing; Alt+letter by the same road opens the item.
@@ -117,7 +117,7 @@ TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
     return opened;
   };
   EXPECT_FALSE(opens(true));
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   EXPECT_TRUE(opens(false));
 }
 
@@ -216,9 +216,10 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   flush_events(50);  // the band as the frame repaints it by itself once the child is maximised
 
   // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
-  std::vector<TWinSysButton*> controls;
-  for (auto& b : skin->Caption().Buttons)
-    if (b->Skin->Visibility == 100 && b->Visible) controls.push_back(b.get());
+  std::vector<const TWinSysButton*> controls;
+  for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
+    if (const TWinSysButton& b = skin->Caption().Button(i); b.Skin->Visibility == 100 && b.Visible)
+      controls.push_back(&b);
   ASSERT_EQ(controls.size(), 3u);
   // Pixels of a button's image (its first frame) found at its place in a capture.
   auto drawn = [&](const TWinSysButton& b, const testing_support::Capture& shot) {
@@ -233,18 +234,18 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   };
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
-  for (TWinSysButton* b : controls) {
+  for (const TWinSysButton* b : controls) {
     EXPECT_GE(b->Rect.top, skin->Metrics().CaptionHeight);
     EXPECT_LE(b->Rect.bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
     EXPECT_GT(drawn(*b, shot), 10) << b->Skin->Action;
   }
   const auto find = [&](int action) {
-    for (TWinSysButton* b : controls)
+    for (const TWinSysButton* b : controls)
       if (b->Skin->Action == action) return b;
-    return static_cast<TWinSysButton*>(nullptr);
+    return static_cast<const TWinSysButton*>(nullptr);
   };
   // A real click on minimise minimises the child.
-  TWinSysButton* minimise = find(7);
+  const TWinSysButton* minimise = find(7);
   ASSERT_NE(minimise, nullptr);
   const RECT w = WindowRectOf(frameWindow);
   const POINT at{w.left + (minimise->Rect.left + minimise->Rect.right) / 2,
@@ -258,7 +259,7 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   // Maximised again, the close button reached by SKM_MENUBARCLICK closes it (the form hides).
   SendMessageW(frame->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
   flush_events(50);  // the band repainted by itself, its buttons back in place
-  TWinSysButton* close = find(9);
+  const TWinSysButton* close = find(9);
   ASSERT_NE(close, nullptr);
   ASSERT_TRUE(close->Visible);
   EXPECT_GT(drawn(*close, testing_support::capture_window(frameWindow)), 10);
@@ -289,9 +290,10 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   flush_events(50);  // what the frame paints by itself once the child is maximised
 
   const TWinSysButton* leftmost = nullptr;
-  for (auto& b : skin->Caption().Buttons)
-    if (b->Skin->Visibility == 100 && b->Visible && (!leftmost || b->Rect.left < leftmost->Rect.left))
-      leftmost = b.get();
+  for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
+    if (const TWinSysButton& b = skin->Caption().Button(i);
+        b.Skin->Visibility == 100 && b.Visible && (!leftmost || b.Rect.left < leftmost->Rect.left))
+      leftmost = &b;
   ASSERT_NE(leftmost, nullptr);
   const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons;
   ASSERT_EQ(items.size(), 2u);
@@ -306,8 +308,10 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_right_to_left"));
   const COLORREF ink = ResolveSkinColor(data->Colors[scMenuBarText]);
   auto onAButton = [&](int x, int y) {
-    for (auto& b : skin->Caption().Buttons)
-      if (b->Skin->Visibility == 100 && b->Visible && PtInRect(&b->Rect, POINT{x, y})) return true;
+    for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
+      if (const TWinSysButton& b = skin->Caption().Button(i);
+          b.Skin->Visibility == 100 && b.Visible && PtInRect(&b.Rect, POINT{x, y}))
+        return true;
     return false;
   };
   int over = 0, inItems = 0;

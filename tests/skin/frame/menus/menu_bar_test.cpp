@@ -15,6 +15,16 @@ namespace {
 using testing_support::flush_events;
 using testing_support::wait_until;
 
+// A press on bar item `index` where the pointer would make it: the frame opens its drop-down
+// and runs menu mode until it ends.
+void PressItem(TWinSkinForm& skin, size_t index) {
+  RECT window{};
+  GetWindowRect(skin.HostWindow(), &window);
+  const RECT item = skin.MenuBar()->Buttons[index].Rect;
+  const POINT at{window.left + (item.left + item.right) / 2, window.top + (item.top + item.bottom) / 2};
+  SendMessageW(skin.HostWindow(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+}
+
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
@@ -63,7 +73,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   EXPECT_EQ(drop.left, w.left + edit.Rect.left);
   EXPECT_EQ(drop.top, w.top + edit.Rect.bottom);
   EXPECT_EQ(kind, pkMenuBarDropDown);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   // Its items are drawn by the skin: the selected first item in the element's look rather than
   // the system's highlight, its text in the skin's colours.
   ASSERT_FALSE(dropDownShot.pixels.empty());
@@ -128,7 +138,7 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
       });
   EXPECT_EQ(phase, 4);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
 }
 
 // Left on the first item's drop-down makes the last item hot; Help has no drop-down, so menu mode
@@ -156,7 +166,7 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
         if (phase == 0 && under(file, popup)) {
           PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
           phase = 1;
-        } else if (phase == 1 && !popup && skin->MenuBand().Tracking &&
+        } else if (phase == 1 && !popup && skin->MenuBand().Tracking() &&
                    skin->MenuBar()->Buttons[2].State == 2) {
           const testing_support::Capture shot = testing_support::capture_window(window);
           for (int x = help.left; x < help.right; ++x) framed += shot.at(x, help.top) == frame;
@@ -172,7 +182,7 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
   EXPECT_EQ(phase, 3);
   EXPECT_GT(framed, (help.right - help.left) / 2);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   EXPECT_NE(lastCommand, kHelpCommand);
 }
 
@@ -197,7 +207,7 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
           testing_support::move_mouse(ScreenCentre(help));
           phase = 1;
         } else if (phase == 1 && !popup && skin->MenuBar()->Buttons[2].State == 2) {
-          EXPECT_TRUE(skin->MenuBand().Tracking);
+          EXPECT_TRUE(skin->MenuBand().Tracking());
           testing_support::move_mouse(ScreenCentre(edit));
           phase = 2;
         } else if (phase == 2 && popup && r.left == w.left + edit.Rect.left) {
@@ -209,7 +219,7 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
       true, true);
   EXPECT_EQ(phase, 3);
   flush_events(30);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   EXPECT_EQ(lastCommand, 0u);
 }
 
@@ -256,7 +266,7 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
           testing_support::mouse_left_button(false);
           phase = 3;
         } else if (phase == 3 && ++quiet > 10) {
-          EXPECT_TRUE(skin->MenuBand().Tracking);
+          EXPECT_TRUE(skin->MenuBand().Tracking());
           EXPECT_EQ(state(1), 2);
           Keys({{VK_MENU, true}, {VK_MENU, false}});
           phase = 4;
@@ -270,7 +280,7 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
   EXPECT_EQ(phase, 5);
   EXPECT_FALSE(opened);
   EXPECT_EQ(lastCommand, 0u);
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
 }
 
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
@@ -334,7 +344,7 @@ TEST_F(MenuBarTest, KeysTypedInAChildControlOpenTheSkinnedBar) {
   flush_events(60);
   HWND popup = FindWindowW(L"#32768", nullptr);
   EXPECT_FALSE(popup && IsWindowVisible(popup));
-  EXPECT_FALSE(skin->MenuBand().Tracking);
+  EXPECT_FALSE(skin->MenuBand().Tracking());
   if (popup && IsWindowVisible(popup)) EndMenu();
   DestroyWindow(edit);
 }
@@ -376,8 +386,7 @@ TEST_F(MenuBarTest, ItemsInsertedWhileADropDownOpensAreAllGivenBack) {
   insertOnInit = true;
   for (int round = 0; round < 2; ++round) {
     int ticks = 0;
-    ASSERT_TRUE(MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]); },
-                                [&](HWND) { return ++ticks > 3; }));
+    ASSERT_TRUE(MenuDriver::Run([&] { PressItem(*skin, 0); }, [&](HWND) { return ++ticks > 3; }));
   }
   insertOnInit = false;
   ASSERT_EQ(GetMenuItemCount(file), 4);
@@ -400,7 +409,7 @@ TEST_F(MenuBarTest, SkinSwitchedOffWhileADropDownIsOpenGivesBackAMenuTheSystemDr
   bool off = false;
   MenuDriver::Run(
       [&] {
-        skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]);  // the object is gone when this returns
+        PressItem(*skin, 0);  // the object is gone when this returns
       },
       [&](HWND) {
         if (++ticks < 4) return false;  // its items have been drawn by the skin
@@ -434,10 +443,7 @@ TEST_F(MenuBarTest, SkinSwitchedOffWhileADropDownIsOpenGivesBackAMenuTheSystemDr
 TEST_F(MenuBarTest, OpeningTheDropDownManyTimesLeaksNothing) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  auto openOnce = [&] {
-    return MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[0]); },
-                           [](HWND) { return true; });
-  };
+  auto openOnce = [&] { return MenuDriver::Run([&] { PressItem(*skin, 0); }, [](HWND) { return true; }); };
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(openOnce());
   const DWORD gdi = testing_support::gdi_objects(), user = testing_support::user_objects();
   for (int i = 0; i < 300; ++i) ASSERT_TRUE(openOnce()) << i;
@@ -463,9 +469,7 @@ TEST_F(MenuBarTest, DropDownsInAlternatingSkinsLeakNothing) {
   auto openBoth = [&] {
     for (size_t i = 0; i < 2; ++i) {
       int ticks = 0;
-      ASSERT_TRUE(MenuDriver::Run([&] { skin->OpenMenuButton(&skin->MenuBar()->Buttons[i]); },
-                                  [&](HWND) { return ++ticks > 3; }))
-          << i;
+      ASSERT_TRUE(MenuDriver::Run([&] { PressItem(*skin, i); }, [&](HWND) { return ++ticks > 3; })) << i;
     }
   };
   // One round in each skin first, so that caches and pooled sections reach their working size.

@@ -165,16 +165,17 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   Capture shot;
   RECT close{};
   int kind = -1;
-  const bool ran = MenuDriver::Run([&] { skin->ShowSystemMenu(at); },
-                                   [&](HWND window) {
-                                     kind = manager->PopupKind();
-                                     TMenuItem* items = skin->Caption().SystemMenuPopup->Items();
-                                     for (int i = 0; i < items->Count(); ++i)
-                                       if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
-                                     shot = capture_window(window);
-                                     testing_support::save_bmp(shot, ShotPath("window_menu_longhorn_blue"));
-                                     return manager->IsPopupSkinned(window);
-                                   });
+  const bool ran = MenuDriver::Run(
+      [&] { SendMessageW(skin->HostWindow(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
+      [&](HWND window) {
+        kind = manager->PopupKind();
+        TMenuItem* items = skin->Caption().SystemMenuPopup()->Items();
+        for (int i = 0; i < items->Count(); ++i)
+          if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
+        shot = capture_window(window);
+        testing_support::save_bmp(shot, ShotPath("window_menu_longhorn_blue"));
+        return manager->IsPopupSkinned(window);
+      });
   ASSERT_TRUE(ran);
   EXPECT_EQ(kind, pkWindowMenu);
   // The close glyph of the skin's menu glyphs sits in the glyph column of the last item.

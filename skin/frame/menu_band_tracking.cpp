@@ -1,12 +1,12 @@
-// TWinSkinForm's menu mode on its skinned bar: an item's drop-down opened under it with the
+// TFrameMenuBand's menu mode on its skinned bar: an item's drop-down opened under it with the
 // system's popup tracking, a message-filter hook that moves the open drop-down from item to item
 // with the arrow keys and the pointer, and the frame's own loop for the time the hot item has no
-// drop-down to show (an item that is a command, or a disabled one). A frame object that goes
-// while the menu is open ends the loop first. UI thread of the window.
+// drop-down to show (an item that is a command, or a disabled one). A band that goes while the
+// menu is open ends the loop first. UI thread of the window.
 #include "skin/data/draw/platform.h"
+#include "skin/frame/frame_menu_band.h"
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/menus/menu_bar.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -15,11 +15,11 @@ namespace {
 // The drop-down tracking of the one menu loop that can run at a time (it is modal).
 struct TrackState {
   fw::UniqueHook Hook;
-  TWinSkinForm* Form = nullptr;
+  TFrameMenuBand* Band = nullptr;
   int CurrentIndex = -1;
   int NextIndex = -1;  // the bar item to open once the present drop-down has closed
   bool Started = false;
-  bool Abandoned = false;  // the frame object went during the loop: nothing of it may be touched
+  bool Abandoned = false;  // the band went during the loop: nothing of it may be touched
   POINT LastPointer{};
 };
 TrackState track;
@@ -85,16 +85,15 @@ WPARAM ReadingKey(WPARAM key, bool rightToLeft) {
 
 LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
   auto* msg = reinterpret_cast<MSG*>(lParam);
-  TWinSkinForm* form = track.Form;
-  if (form && msg && msg->message == WM_KEYDOWN)
-    msg->wParam = ReadingKey(msg->wParam, form->Activation().RightToLeft);
+  TFrameMenuBand* band = track.Band;
+  if (band && msg && msg->message == WM_KEYDOWN) msg->wParam = ReadingKey(msg->wParam, band->RightToLeft());
   const LRESULT next = CallNextHookEx(track.Hook.get(), code, wParam, lParam);
-  if (next || code != MSGF_MENU || !form || !form->MenuBar() || !msg) return next;
+  if (next || code != MSGF_MENU || !band || !band->Bar() || !msg) return next;
   if (!track.Started) {
     track.Started = true;
     PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);  // the drop-down opens on its first item
   }
-  const std::vector<TMenuBtn>& buttons = form->MenuBar()->Buttons;
+  const std::vector<TMenuBtn>& buttons = band->Bar()->Buttons;
   int target = -1;
   switch (msg->message) {
     case WM_KEYDOWN:
@@ -102,7 +101,7 @@ LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEMOVE:
       if (msg->pt.x != track.LastPointer.x || msg->pt.y != track.LastPointer.y) {
-        if (TMenuBtn* under = form->MenuBar()->ButtonAt(form->FramePoint(msg->pt))) target = under->Index;
+        if (TMenuBtn* under = band->Bar()->ButtonAt(band->FramePoint(msg->pt))) target = under->Index;
         track.LastPointer = msg->pt;
       }
       break;
@@ -110,7 +109,7 @@ LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
       break;
   }
   if (target < 0 || target == track.CurrentIndex) return 0;
-  // The system's loop ends and OpenMenuButton goes on with the other item when it returns.
+  // The system's loop ends and OpenButton goes on with the other item when it returns.
   track.NextIndex = target;
   EndMenu();
   return 1;
@@ -153,79 +152,80 @@ bool IsEatenInput(UINT message) {
 
 }  // namespace
 
-void TWinSkinForm::ShowOpenItem(int index) {
-  if (!menuBand_.Bar) return;
-  fw::WindowDC dc(Window, fw::WindowDC::kWindow);
-  for (TMenuBtn& button : menuBand_.Bar->Buttons) {
+void TFrameMenuBand::ShowOpenItem(int index) {
+  if (!bar_) return;
+  fw::WindowDC dc(owner_.BandWindow(), fw::WindowDC::kWindow);
+  for (TMenuBtn& button : bar_->Buttons) {
     const int state = button.Index == index ? 2 : 1;
     if (button.State == state) continue;
     button.State = state;
-    menuBand_.Bar->PaintButton(dc.get(), button);
+    bar_->PaintButton(dc.get(), button);
   }
 }
 
-bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
-  if (!button || !menuBand_.Bar) return false;
+bool TFrameMenuBand::OpenButton(TMenuBtn* button) {
+  HWND hwnd = owner_.BandWindow();
+  if (!button || !bar_) return false;
   // An item without a drop-down is a command of its own; one with a drop-down carries none.
   if (!button->SubMenu) {
-    PostMessageW(Window, WM_COMMAND, button->Command, 0);
+    PostMessageW(hwnd, WM_COMMAND, button->Command, 0);
     return false;
   }
-  if (track.Form) return false;  // a drop-down is open already
+  if (track.Band) return false;  // a drop-down is open already
   int index = button->Index;
-  menuBand_.Tracking = true;
+  tracking_ = true;
   track = TrackState{};
-  track.Form = this;
+  track.Band = this;
   track.Hook.reset(SetWindowsHookExW(WH_MSGFILTER, &TrackHookProc, nullptr, GetCurrentThreadId()));
-  while (menuBand_.Bar && index >= 0 && index < static_cast<int>(menuBand_.Bar->Buttons.size())) {
+  while (bar_ && index >= 0 && index < static_cast<int>(bar_->Buttons.size())) {
     track.CurrentIndex = index;
     track.NextIndex = -1;
     track.Started = false;
     GetCursorPos(&track.LastPointer);
     ShowOpenItem(index);
-    const TMenuBtn& open = menuBand_.Bar->Buttons[static_cast<size_t>(index)];
+    const TMenuBtn& open = bar_->Buttons[static_cast<size_t>(index)];
     if (Openable(open)) {
       if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkMenuBarDropDown);
       RECT window{};
-      GetWindowRect(Window, &window);
-      const int x = window.left + (activation_.RightToLeft ? open.Rect.right : open.Rect.left);
+      GetWindowRect(hwnd, &window);
+      const int x = window.left + (RightToLeft() ? open.Rect.right : open.Rect.left);
       const int y = window.top + open.Rect.bottom;
       HMENU dropDown = open.SubMenu;
-      menuBand_.Bar->OwnerDrawDropDown(dropDown);
-      TrackPopupMenu(dropDown, TPM_RIGHTBUTTON | (activation_.RightToLeft ? TPM_RIGHTALIGN : 0), x, y, 0,
-                     Window, nullptr);
-      if (track.Abandoned) return true;  // this object is gone
-      if (menuBand_.Bar) menuBand_.Bar->RestoreDropDown();
+      bar_->OwnerDrawDropDown(dropDown);
+      TrackPopupMenu(dropDown, TPM_RIGHTBUTTON | (RightToLeft() ? TPM_RIGHTALIGN : 0), x, y, 0, hwnd,
+                     nullptr);
+      if (track.Abandoned) return true;  // this band is gone
+      if (bar_) bar_->RestoreDropDown();
     } else {
       track.NextIndex = BarLoop(index);
       if (track.Abandoned) return true;
     }
     index = track.NextIndex;
   }
-  EndMenuTracking();
+  EndTracking();
   POINT cursor{};
   GetCursorPos(&cursor);
-  MenuBarMouseMove(FramePoint(cursor));
+  MouseMove(FramePoint(cursor));
   return true;
 }
 
-void TWinSkinForm::EndMenuTracking() {
-  if (track.Form != this) return;
+void TFrameMenuBand::EndTracking() {
+  if (track.Band != this) return;
   track.Hook.reset();
   track = TrackState{};
-  menuBand_.Tracking = false;
+  tracking_ = false;
   ShowOpenItem(-1);
 }
 
-void TWinSkinForm::AbandonMenuTracking() {
-  if (track.Form != this) return;
+void TFrameMenuBand::AbandonTracking() {
+  if (track.Band != this) return;
   // The drop-down's items are given back before the menu is, so that the system draws them.
-  if (menuBand_.Bar) menuBand_.Bar->RestoreDropDown();
+  if (bar_) bar_->RestoreDropDown();
   track.Hook.reset();
   track = TrackState{};
   track.Abandoned = true;
-  menuBand_.Tracking = false;
-  if (GetCapture() == Window) ReleaseCapture();
+  tracking_ = false;
+  if (GetCapture() == owner_.BandWindow()) ReleaseCapture();
   EndMenu();
 }
 
@@ -233,15 +233,16 @@ void TWinSkinForm::AbandonMenuTracking() {
 // disabled ones), the pointer makes the item under it hot, a press or Enter on a command posts
 // it, Escape, Alt or a press elsewhere ends the mode. The result is the item whose drop-down
 // opens next, or -1.
-int TWinSkinForm::BarLoop(int index) {
-  SetCapture(Window);
+int TFrameMenuBand::BarLoop(int index) {
+  HWND hwnd = owner_.BandWindow();
+  SetCapture(hwnd);
   int hot = index;
   int next = -1;
   bool done = false;
   POINT last = track.LastPointer;
   auto moveTo = [&](int target) {
     if (target < 0 || target == hot) return;
-    if (Openable(menuBand_.Bar->Buttons[static_cast<size_t>(target)])) {
+    if (Openable(bar_->Buttons[static_cast<size_t>(target)])) {
       next = target;
       done = true;
       return;
@@ -255,14 +256,14 @@ int TWinSkinForm::BarLoop(int index) {
     if (Openable(*button)) {
       next = button->Index;
     } else if (!button->SubMenu) {
-      if (button->ItemEnabled) PostMessageW(Window, WM_COMMAND, button->Command, 0);
+      if (button->ItemEnabled) PostMessageW(hwnd, WM_COMMAND, button->Command, 0);
     } else {
       return;  // a disabled item with a drop-down: nothing to open, nothing to post
     }
     done = true;
   };
   while (!done) {
-    if (GetCapture() != Window) break;  // the mouse went elsewhere (cancel mode, another window)
+    if (GetCapture() != hwnd) break;  // the mouse went elsewhere (cancel mode, another window)
     MSG msg{};
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
@@ -270,8 +271,8 @@ int TWinSkinForm::BarLoop(int index) {
       break;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-      const std::vector<TMenuBtn>& buttons = menuBand_.Bar->Buttons;
-      const WPARAM key = ReadingKey(msg.wParam, activation_.RightToLeft);
+      const std::vector<TMenuBtn>& buttons = bar_->Buttons;
+      const WPARAM key = ReadingKey(msg.wParam, RightToLeft());
       if (key == VK_LEFT || key == VK_RIGHT) {
         moveTo(KeyboardNeighbour(buttons, hot, key == VK_LEFT ? -1 : 1));
       } else if (key == VK_ESCAPE || key == VK_MENU || key == VK_F10) {
@@ -279,16 +280,16 @@ int TWinSkinForm::BarLoop(int index) {
       } else if (key == VK_RETURN || key == VK_DOWN) {
         choose(&buttons[static_cast<size_t>(hot)]);
       } else if (const UINT ch = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_CHAR); ch) {
-        choose(menuBand_.Bar->ButtonWithAccelerator(static_cast<wchar_t>(ch & 0xFFFF)));
+        choose(bar_->ButtonWithAccelerator(static_cast<wchar_t>(ch & 0xFFFF)));
       }
     } else if (msg.message == WM_MOUSEMOVE) {
       if (msg.pt.x != last.x || msg.pt.y != last.y) {
         last = msg.pt;
         // The pointer may rest on a disabled item, which the keyboard passes over.
-        if (TMenuBtn* under = menuBand_.Bar->ButtonAt(FramePoint(msg.pt))) moveTo(under->Index);
+        if (TMenuBtn* under = bar_->ButtonAt(FramePoint(msg.pt))) moveTo(under->Index);
       }
     } else if (IsPress(msg.message)) {
-      TMenuBtn* under = menuBand_.Bar->ButtonAt(FramePoint(msg.pt));
+      TMenuBtn* under = bar_->ButtonAt(FramePoint(msg.pt));
       if (!under)
         done = true;
       else if (msg.message == WM_LBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN)
@@ -296,11 +297,11 @@ int TWinSkinForm::BarLoop(int index) {
     } else if (!IsEatenInput(msg.message)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
-      if (track.Abandoned) return -1;  // this object went meanwhile
+      if (track.Abandoned) return -1;  // this band went meanwhile
     }
-    if (!menuBand_.Bar) break;
+    if (!bar_) break;
   }
-  if (GetCapture() == Window) ReleaseCapture();
+  if (GetCapture() == hwnd) ReleaseCapture();
   return next;
 }
 

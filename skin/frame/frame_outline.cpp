@@ -1,6 +1,7 @@
-// The window outline: the inner rectangle joined with the opaque pixels of the border pieces
-// that have transparency, rebuilt only when the window size changes, and the regions built
-// lately, kept for the skins and sizes that come back. UI thread.
+// TFrameOutline's members: the outline built from the skin's border pieces, the regions kept
+// for reuse, and the outline set on the window. UI thread.
+#include "skin/frame/frame_outline.h"
+
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -8,7 +9,6 @@
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_paint.h"
-#include "skin/frame/win_skin_form.h"
 
 namespace quarnel {
 
@@ -80,23 +80,21 @@ void KeepRegion(const FrameRegionKey& key, HRGN region) {
 }
 
 // The inner rectangle joined with the opaque pixels of the transparent border pieces.
-fw::UniqueRegion BuildFrameRegion(const TWinSkinForm& f, int w, int h) {
+fw::UniqueRegion BuildFrameRegion(const TFrameOutline::Source& source, int w, int h) {
   ++regionBuilds;
-  const TFrameMetrics& m = f.Metrics();
-  TDataSkinBorder *left = f.Piece(TBorderPiece::Left), *right = f.Piece(TBorderPiece::Right),
-                  *top = f.Piece(TBorderPiece::Top), *bottom = f.Piece(TBorderPiece::Bottom);
+  const FrameSizes& m = source.sizes;
+  TDataSkinBorder *left = source.skin->FrameLeft.get(), *right = source.skin->FrameRight.get(),
+                  *top = source.skin->FrameTop.get(), *bottom = source.skin->FrameBottom.get();
   auto transparent = [](TDataSkinBorder* p) { return p && p->Trans == 1; };
   fw::UniqueRegion region;
   if (!transparent(left) && !transparent(right) && !transparent(top) && !transparent(bottom))
     return fw::UniqueRegion(CreateRectRgn(0, 0, w, h));
-  region.reset(CreateRectRgn(m.BorderLeft, m.CaptionHeight, w - m.BorderRight, h - m.BorderBottom));
-  if (region && f.Activation().BorderKind != bkNoBorder) {
-    Join(region.get(), StripRegion(left, {0, 0, m.BorderLeft, h}, false, h > 1));
-    Join(region.get(), StripRegion(right, {w - m.BorderRight, 0, w, h}, false, h > 1));
-    Join(region.get(), StripRegion(bottom, {m.BorderLeft, h - m.BorderBottom, w - m.BorderRight, h}, true,
-                                   m.BorderBottom >= 2));
-    Join(region.get(),
-         StripRegion(top, {m.BorderLeft, 0, w - m.BorderRight, m.CaptionHeight}, true, m.CaptionHeight > 1));
+  region.reset(CreateRectRgn(m.left, m.caption, w - m.right, h - m.bottom));
+  if (region && !source.noBorder) {
+    Join(region.get(), StripRegion(left, {0, 0, m.left, h}, false, h > 1));
+    Join(region.get(), StripRegion(right, {w - m.right, 0, w, h}, false, h > 1));
+    Join(region.get(), StripRegion(bottom, {m.left, h - m.bottom, w - m.right, h}, true, m.bottom >= 2));
+    Join(region.get(), StripRegion(top, {m.left, 0, w - m.right, m.caption}, true, m.caption > 1));
   }
   return region;
 }
@@ -110,50 +108,43 @@ int RegionBuildCount() {
   return regionBuilds;
 }
 
-void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
-  if (!activation_.FrameEnabled || activation_.SkinState == fsDestroyed || !SkinData) return;
+void TFrameOutline::Update(HWND window, const Source& source, bool evenIfSameSize) {
   RECT rect{};
-  if (!GetWindowRect(Window, &rect)) return;
+  if (!source.skin || !GetWindowRect(window, &rect)) return;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) return;
-  if (!evenIfSameSize && w == region_.Size.cx && h == region_.Size.cy && activation_.FormKind != fkMDIChild)
-    return;
-  region_.Size = {w, h};
+  if (!evenIfSameSize && w == size_.cx && h == size_.cy) return;
+  size_ = {w, h};
 
-  const FrameRegionKey key{SkinData->LoadedPackageKey(),
-                           w,
-                           h,
-                           metrics_.BorderLeft,
-                           metrics_.CaptionHeight,
-                           metrics_.BorderRight,
-                           metrics_.BorderBottom,
-                           static_cast<int>(activation_.BorderKind)};
+  const FrameSizes& m = source.sizes;
+  const FrameRegionKey key{
+      source.skin->LoadedPackageKey(), w, h, m.left, m.caption, m.right, m.bottom, source.borderKind};
   fw::UniqueRegion region = CachedRegion(key);
   if (!region) {
-    region = BuildFrameRegion(*this, w, h);
+    region = BuildFrameRegion(source, w, h);
     if (!region) return;
     KeepRegion(key, region.get());
   }
   // Setting a region is a frame change: the outline a new skin shares with the old one stays.
-  if (region_.Owned && region_.Applied && EqualRgn(region_.Applied.get(), region.get())) return;
+  if (owned_ && applied_ && EqualRgn(applied_.get(), region.get())) return;
   fw::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
   if (copy && CombineRgn(copy.get(), region.get(), nullptr, RGN_COPY) == ERROR) copy.reset();
   // The previous region belongs to the system, which frees it when the new one replaces it.
-  region_.Owned = false;
-  region_.Applied.reset();
-  // While re-skinning, the whole window is painted once at the end.
-  if (SetWindowRgn(Window, region.get(), activation_.SkinState != fsReskinning)) {
+  owned_ = false;
+  applied_.reset();
+  if (SetWindowRgn(window, region.get(), source.redraw)) {
     region.release();  // the system's now
-    region_.Owned = true;
-    region_.Applied = std::move(copy);
+    owned_ = true;
+    applied_ = std::move(copy);
   }
 }
 
-void TWinSkinForm::RestoreChildOutline() {
-  activation_.WindowShowState = wssNormal;
-  UpdateWindowRegion();
-  if (!region_.Owned) RefreshFrame();
+void TFrameOutline::Remove(HWND window) {
+  if (!owned_) return;
+  if (IsWindow(window)) SetWindowRgn(window, nullptr, TRUE);  // the system frees the region it held
+  owned_ = false;
+  applied_.reset();
+  size_ = SIZE{};
 }
 
 }  // namespace quarnel

@@ -1,0 +1,121 @@
+// TFrameCaption: the caption of a skinned frame, a part of its frame object. It owns the caption
+// buttons and the one under the pointer, the hover timer and the buttons' hints, the window
+// menu, the window icon bitmap and the title, and composes the caption band off-screen. It
+// reaches its frame object only through TCaptionOwner. Members are defined in caption_*.cpp,
+// system_menu.cpp and frame_title.cpp. UI thread of the skinned window.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/component.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/ui/menu.h"
+#include "framework/win/handles.h"
+#include "skin/frame/frame_state.h"
+
+namespace quarnel {
+
+class TNCObject;
+class TSkinData;
+class TWinSysButton;
+
+// The window commands of the caption's buttons and window menu: they change the frame's show
+// state, which is its frame object's.
+enum class TCaptionCommand { Restore, ToggleMaximize, ToggleMinimize };
+
+// What the caption asks of its frame object.
+class TCaptionOwner {
+ public:
+  virtual HWND CaptionWindow() const = 0;
+  virtual TSkinData* CaptionSkin() const = 0;
+  virtual const TFrameActivation& CaptionFacts() const = 0;
+  virtual const TFrameMetrics& CaptionMetrics() const = 0;
+  virtual HWND CaptionMDIClient() const = 0;
+  virtual POINT CaptionFramePoint(POINT screen) const = 0;
+  virtual void CaptionCommand(TCaptionCommand command) = 0;
+  // The window menu's items are drawn by the skin like the form's menus.
+  virtual void CaptionMenuBuilt(TMenuItem& root) = 0;
+  // A tick of the hover timer: the frame's parts under the pointer are looked at again.
+  virtual void CaptionHoverTick() = 0;
+
+ protected:
+  ~TCaptionOwner() = default;
+};
+
+class TFrameCaption {
+ public:
+  explicit TFrameCaption(TCaptionOwner& owner);
+  ~TFrameCaption();
+  TFrameCaption(const TFrameCaption&) = delete;
+  TFrameCaption& operator=(const TFrameCaption&) = delete;
+
+  // --- buttons --------------------------------------------------------------------------------
+  void BuildButtons();
+  void FreeButtons();
+  void BuildIconBitmap();
+  // The shown button with an action at a frame point, or null.
+  TWinSysButton* ButtonAt(POINT framePoint) const;
+  size_t ButtonCount() const { return buttons_.size(); }
+  const TWinSysButton& Button(size_t index) const { return *buttons_[index]; }
+  void ButtonClick(TWinSysButton& button);
+  // Painting: the caption band composed into `dc` (the window DC), one button alone on the
+  // window, and the maximised MDI child's buttons in the menu band (shown or not with the
+  // child's state, which UpdateMDIControls reads).
+  void Paint(HDC dc);
+  void PaintButton(const TWinSysButton& button);
+  void UpdateMDIControls();
+  void PaintMDIControls(HDC windowDC);
+  // Frame x of the leftmost MDI child button shown, INT_MAX when none is.
+  int MDIControlsLeft() const;
+
+  // --- the object under the pointer, the hover timer and hints --------------------------------
+  TNCObject* Hot() const { return hot_; }
+  void SetHot(TNCObject* object) { hot_ = object; }
+  void SetHoverTimer(bool enabled);
+  bool HoverTimerEnabled() const { return hoverTimer_ != 0; }
+  void HoverTick();
+  void HideHint();
+
+  // --- the window menu and the title ----------------------------------------------------------
+  void ReadSystemMenu();
+  HMENU SystemMenu() const { return systemMenu_; }
+  void ShowSystemMenu(POINT screenPoint);
+  void BuildSystemMenu();
+  const TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
+  void DropSystemMenuPopup() { systemMenuPopup_.reset(); }
+  HFONT Font() const { return font_.get(); }
+  int IconSize() const { return iconSize_; }
+  const RECT& TitleRect() const { return titleRect_; }
+  const RECT& TitleBackRect() const { return titleBackRect_; }
+  int ButtonReserve() const { return buttonReserve_; }
+
+ private:
+  static void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  bool IsButtonVisible(TWinSysButton& button);
+  void LayoutButtons();
+  void PaintButtons(HDC target);
+  void PaintTitle(const RECT& captionRect);
+  bool SystemMenuHasClose() const;
+
+  TCaptionOwner& owner_;
+  std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+  TNCObject* hot_ = nullptr;
+  UINT_PTR hoverTimer_ = 0;
+  int hintTimeCount_ = 0;  // ms the pointer has rested on the hot caption button
+  HMENU systemMenu_ = nullptr;
+  ComponentPtr<TPopupMenu> systemMenuPopup_;
+  DWORD lastRightClickTick_ = 0;
+  DWORD doubleClickTime_ = 0;
+  TBitmap bitmap_;  // the caption band, composed off-screen
+  TBitmap iconBitmap_;
+  int iconSize_ = 0;
+  fw::UniqueFont font_;
+  RECT titleRect_{};
+  RECT titleBackRect_{};  // the title rectangle before its text-back margins were taken off
+  int buttonReserve_ = 0;
+};
+
+}  // namespace quarnel
