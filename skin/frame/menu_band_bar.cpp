@@ -34,7 +34,7 @@ void TFrameMenuBand::CreateBar() {
   if (!nativeMenu_ || a.FormKind == fkMDIChild || a.BorderKind == bkNoBorder) return;
   if (!(skin->SkinControls() & Bit(xcMainMenu))) return;
   auto bar = std::make_unique<TWinSkinMenu>(owner_.BandWindow(), skin);
-  bar->Menu = form ? form->Menu() : nullptr;
+  bar->SetMenuComponent(form ? form->Menu() : nullptr);
   if (!bar->BuildButtons()) return;
   bar_ = std::move(bar);
   systemBar_ = false;
@@ -78,7 +78,7 @@ void TFrameMenuBand::GiveBackNativeMenu() {
 
 void TFrameMenuBand::DestroyWithWindow() {
   if (!bar_) return;
-  if (!bar_->Menu) DestroyMenu(bar_->NativeMenu);
+  if (!bar_->MenuComponent()) DestroyMenu(bar_->NativeMenu());
   bar_.reset();
   nativeMenu_ = nullptr;
 }
@@ -86,14 +86,9 @@ void TFrameMenuBand::DestroyWithWindow() {
 // The item under the pointer is hot; the one that was hot before goes back to normal.
 bool TFrameMenuBand::MouseMove(POINT framePoint) {
   if (!bar_) return false;
-  TMenuBtn* hot = tracking_ ? nullptr : bar_->ButtonAt(framePoint);
-  for (TMenuBtn& button : bar_->Buttons) {
-    const int state = &button == hot ? 3 : 1;
-    if (button.State == state || button.State == 2) continue;
-    button.State = state;
-    fw::WindowDC dc(owner_.BandWindow(), fw::WindowDC::kWindow);
-    bar_->PaintButton(dc.get(), button);
-  }
+  const TMenuBtn* hot = tracking_ ? nullptr : bar_->ButtonAt(framePoint);
+  // An item shown open stays so.
+  bar_->ShowStates([hot](const TMenuBtn& button) { return button.State == 2 ? 2 : &button == hot ? 3 : 1; });
   return hot != nullptr;
 }
 
@@ -107,8 +102,7 @@ bool TFrameMenuBand::KeyMenu(wchar_t key, LRESULT& result) {
     result = 0;
     return true;
   }
-  TMenuBtn* button = key == 0 ? (bar_->Buttons.empty() ? nullptr : &bar_->Buttons.front())
-                              : bar_->ButtonWithAccelerator(key);
+  TMenuBtn* button = key == 0 ? bar_->FirstButton() : bar_->ButtonWithAccelerator(key);
   if (!button && key != 0) return false;
   if (button) OpenButton(button);
   result = 1;
@@ -157,9 +151,9 @@ void TFrameMenuBand::AdoptNativeMenu(bool rebuild) {
     owner_.BandRefitFrame();  // the band takes its room from the client area
     return;
   }
-  if (rebuild || bar_->NativeMenu != menu) {
+  if (rebuild || bar_->NativeMenu() != menu) {
     TCustomForm* form = owner_.BandForm();
-    bar_->Menu = form ? form->Menu() : nullptr;
+    bar_->SetMenuComponent(form ? form->Menu() : nullptr);
     bar_->BuildButtons();
   }
   if (GetMenu(window)) SetMenu(window, nullptr);

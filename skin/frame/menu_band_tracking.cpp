@@ -93,7 +93,7 @@ LRESULT CALLBACK TrackHookProc(int code, WPARAM wParam, LPARAM lParam) {
     track.Started = true;
     PostMessageW(msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);  // the drop-down opens on its first item
   }
-  const std::vector<TMenuBtn>& buttons = band->Bar()->Buttons;
+  const std::vector<TMenuBtn>& buttons = band->Bar()->Buttons();
   int target = -1;
   switch (msg->message) {
     case WM_KEYDOWN:
@@ -154,13 +154,7 @@ bool IsEatenInput(UINT message) {
 
 void TFrameMenuBand::ShowOpenItem(int index) {
   if (!bar_) return;
-  fw::WindowDC dc(owner_.BandWindow(), fw::WindowDC::kWindow);
-  for (TMenuBtn& button : bar_->Buttons) {
-    const int state = button.Index == index ? 2 : 1;
-    if (button.State == state) continue;
-    button.State = state;
-    bar_->PaintButton(dc.get(), button);
-  }
+  bar_->ShowStates([index](const TMenuBtn& button) { return button.Index == index ? 2 : 1; });
 }
 
 bool TFrameMenuBand::OpenButton(TMenuBtn* button) {
@@ -177,13 +171,13 @@ bool TFrameMenuBand::OpenButton(TMenuBtn* button) {
   track = TrackState{};
   track.Band = this;
   track.Hook.reset(SetWindowsHookExW(WH_MSGFILTER, &TrackHookProc, nullptr, GetCurrentThreadId()));
-  while (bar_ && index >= 0 && index < static_cast<int>(bar_->Buttons.size())) {
+  while (bar_ && index >= 0 && index < static_cast<int>(bar_->Buttons().size())) {
     track.CurrentIndex = index;
     track.NextIndex = -1;
     track.Started = false;
     GetCursorPos(&track.LastPointer);
     ShowOpenItem(index);
-    const TMenuBtn& open = bar_->Buttons[static_cast<size_t>(index)];
+    const TMenuBtn& open = bar_->Buttons()[static_cast<size_t>(index)];
     if (Openable(open)) {
       if (TFrameRegistry* manager = FrameRegistry()) manager->SetPopupKind(pkMenuBarDropDown);
       RECT window{};
@@ -242,7 +236,7 @@ int TFrameMenuBand::BarLoop(int index) {
   POINT last = track.LastPointer;
   auto moveTo = [&](int target) {
     if (target < 0 || target == hot) return;
-    if (Openable(bar_->Buttons[static_cast<size_t>(target)])) {
+    if (Openable(bar_->Buttons()[static_cast<size_t>(target)])) {
       next = target;
       done = true;
       return;
@@ -271,7 +265,7 @@ int TFrameMenuBand::BarLoop(int index) {
       break;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
-      const std::vector<TMenuBtn>& buttons = bar_->Buttons;
+      const std::vector<TMenuBtn>& buttons = bar_->Buttons();
       const WPARAM key = ReadingKey(msg.wParam, RightToLeft());
       if (key == VK_LEFT || key == VK_RIGHT) {
         moveTo(KeyboardNeighbour(buttons, hot, key == VK_LEFT ? -1 : 1));

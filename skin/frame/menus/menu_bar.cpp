@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <optional>
 
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
@@ -58,21 +59,21 @@ std::vector<RECT> MenuBarLayout(const RECT& band, const std::vector<int>& widths
 // own are the form's, found by command.
 TMenuItem* TWinSkinMenu::FormItemOf(const MENUITEMINFOW& info, int position, int count,
                                     TMenuItem* root) const {
-  if (!Menu || !root) return nullptr;
-  if (info.fType & MFT_OWNERDRAW) return Menu->FindItemByAddress(info.dwItemData);
-  if (Menu->HandleAllocated() && Menu->Handle() == NativeMenu)
+  if (!menu_ || !root) return nullptr;
+  if (info.fType & MFT_OWNERDRAW) return menu_->FindItemByAddress(info.dwItemData);
+  if (menu_->HandleAllocated() && menu_->Handle() == nativeMenu_)
     return root->Count() == count ? root->Items(position) : nullptr;
   if ((info.fType & MFT_SEPARATOR) || info.cch > 0 || info.hSubMenu) return nullptr;
-  return Menu->FindItem(info.wID);
+  return menu_->FindItem(info.wID);
 }
 
 bool TWinSkinMenu::BuildButtons() {
-  HMENU menu = GetMenu(Window);
-  if (menu) NativeMenu = menu;
-  if (!NativeMenu) return false;
-  Buttons.clear();
-  const int count = GetMenuItemCount(NativeMenu);
-  TMenuItem* root = Menu ? Menu->Items() : nullptr;
+  HMENU menu = GetMenu(window_);
+  if (menu) nativeMenu_ = menu;
+  if (!nativeMenu_) return false;
+  buttons_.clear();
+  const int count = GetMenuItemCount(nativeMenu_);
+  TMenuItem* root = menu_ ? menu_->Items() : nullptr;
   for (int i = 0; i < count; ++i) {
     wchar_t text[80] = {};
     MENUITEMINFOW info{};
@@ -80,9 +81,9 @@ bool TWinSkinMenu::BuildButtons() {
     info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING | MIIM_DATA;
     info.dwTypeData = text;
     info.cch = static_cast<UINT>(std::size(text) - 1);
-    if (!GetMenuItemInfoW(NativeMenu, static_cast<UINT>(i), TRUE, &info)) continue;
+    if (!GetMenuItemInfoW(nativeMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
     TMenuBtn button;
-    button.Index = static_cast<int>(Buttons.size());
+    button.Index = static_cast<int>(buttons_.size());
     button.Caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
     button.ItemEnabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
     button.SubMenu = info.hSubMenu;
@@ -96,32 +97,32 @@ bool TWinSkinMenu::BuildButtons() {
         button.Command = item->Command();
       }
     }
-    Buttons.push_back(std::move(button));
+    buttons_.push_back(std::move(button));
   }
-  if (GetMenu(Window)) SetMenu(Window, nullptr);
+  if (GetMenu(window_)) SetMenu(window_, nullptr);
   return true;
 }
 
 void TWinSkinMenu::GiveBack() {
-  if (NativeMenu && IsWindow(Window) && GetMenu(Window) != NativeMenu) SetMenu(Window, NativeMenu);
+  if (nativeMenu_ && IsWindow(window_) && GetMenu(window_) != nativeMenu_) SetMenu(window_, nativeMenu_);
 }
 
 void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool rightToLeft, int rightEdge) {
   const int w = band.right - band.left, h = band.bottom - band.top;
   if (w <= 0 || h <= 0 || !dc) return;
-  BarRect = band;
-  BarBitmap.SetSize(w, h);
-  HDC bar = BarBitmap.DC();
+  barRect_ = band;
+  barBitmap_.SetSize(w, h);
+  HDC bar = barBitmap_.DC();
   const RECT local{0, 0, w, h};
-  TDataSkinObject* element = BarElement(SkinData);
+  TDataSkinObject* element = BarElement(skinData_);
   if (element) {
     const SkinMargins margins{element->LeftWidth, 0, element->RightWidth, 0};
     if (element->Tile == 1)
       DrawSkinElement(bar, local, element->Image, true, false, false, 2, active ? 1 : 2, margins);
     else
-      DrawSkinBar(BarBitmap.Canvas(), local, element->Image, true, false, 2, active ? 1 : 2, margins);
+      DrawSkinBar(barBitmap_.Canvas(), local, element->Image, true, false, 2, active ? 1 : 2, margins);
   } else {
-    fw::UniqueBrush brush(CreateSolidBrush(ResolveSkinColor(SkinData->Colors[scMenuBar])));
+    fw::UniqueBrush brush(CreateSolidBrush(ResolveSkinColor(skinData_->Colors[scMenuBar])));
     FillRect(bar, &local, brush.get());
   }
 
@@ -132,7 +133,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool righ
   std::vector<int> widths;
   {
     fw::SelectGuard keep(bar, font.get());
-    for (const TMenuBtn& button : Buttons) {
+    for (const TMenuBtn& button : buttons_) {
       if (!button.Visible) {
         widths.push_back(-1);
         continue;
@@ -143,19 +144,19 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& band, bool active, bool righ
     }
   }
   const std::vector<RECT> rects = MenuBarLayout(band, widths, start, rightToLeft);
-  for (size_t i = 0; i < Buttons.size(); ++i) Buttons[i].Rect = rects[i];
+  for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i].Rect = rects[i];
 
-  // The items go onto a copy, so that BarBitmap keeps the bare background for PaintButton.
+  // The items go onto a copy, so that barBitmap_ keeps the bare background for PaintButton.
   TBitmap composed(w, h, pf24bit);
   BitBlt(composed.DC(), 0, 0, w, h, bar, 0, 0, SRCCOPY);
-  for (const TMenuBtn& button : Buttons) {
+  for (const TMenuBtn& button : buttons_) {
     if (!button.Visible || button.Caption.empty()) continue;
     TMenuBtn shifted = button;
     OffsetRect(&shifted.Rect, -band.left, -band.top);
     DrawCaption(composed.DC(), shifted);
   }
   BitBlt(dc, band.left, band.top, w, h, composed.DC(), 0, 0, SRCCOPY);
-  for (const TMenuBtn& button : Buttons)
+  for (const TMenuBtn& button : buttons_)
     if (button.State != 1) PaintButton(dc, button);
 }
 
@@ -163,36 +164,49 @@ void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& button) {
   fw::UniqueFont font = MenuFont();
   fw::SelectGuard keep(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, button.ItemEnabled ? ResolveSkinColor(SkinData->Colors[scMenuBarText])
+  SetTextColor(dc, button.ItemEnabled ? ResolveSkinColor(skinData_->Colors[scMenuBarText])
                                       : GetSysColor(COLOR_BTNSHADOW));
   RECT r = button.Rect;
   DrawTextWide(dc, button.Caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 void TWinSkinMenu::PaintButton(HDC dc, const TMenuBtn& button) {
-  if (!dc || BarBitmap.Empty() || IsRectEmpty(&button.Rect)) return;
-  const int w = button.Rect.right - button.Rect.left, h = BarRect.bottom - BarRect.top;
+  if (!dc || barBitmap_.Empty() || IsRectEmpty(&button.Rect)) return;
+  const int w = button.Rect.right - button.Rect.left, h = barRect_.bottom - barRect_.top;
   TBitmap item(w, h, pf24bit);
-  BitBlt(item.DC(), 0, 0, w, h, BarBitmap.DC(), button.Rect.left - BarRect.left, 0, SRCCOPY);
+  BitBlt(item.DC(), 0, 0, w, h, barBitmap_.DC(), button.Rect.left - barRect_.left, 0, SRCCOPY);
   TMenuBtn shifted = button;
-  shifted.Rect = RECT{0, button.Rect.top - BarRect.top, w, button.Rect.bottom - BarRect.top};
+  shifted.Rect = RECT{0, button.Rect.top - barRect_.top, w, button.Rect.bottom - barRect_.top};
   if (button.State == 2 || button.State == 3) {
-    fw::UniqueBrush frame(CreateSolidBrush(ResolveSkinColor(SkinData->Colors[scButtonHilight])));
+    fw::UniqueBrush frame(CreateSolidBrush(ResolveSkinColor(skinData_->Colors[scButtonHilight])));
     FrameRect(item.DC(), &shifted.Rect, frame.get());
   }
   DrawCaption(item.DC(), shifted);
-  BitBlt(dc, button.Rect.left, BarRect.top, w, h, item.DC(), 0, 0, SRCCOPY);
+  BitBlt(dc, button.Rect.left, barRect_.top, w, h, item.DC(), 0, 0, SRCCOPY);
+}
+
+// The window DC is taken only once an item's look changes: the pointer moving over one item
+// changes nothing.
+void TWinSkinMenu::ShowStates(const std::function<int(const TMenuBtn&)>& stateOf) {
+  std::optional<fw::WindowDC> dc;
+  for (TMenuBtn& button : buttons_) {
+    const int state = stateOf(button);
+    if (button.State == state) continue;
+    button.State = state;
+    if (!dc) dc.emplace(window_, fw::WindowDC::kWindow);
+    PaintButton(dc->get(), button);
+  }
 }
 
 TMenuBtn* TWinSkinMenu::ButtonAt(POINT framePoint) {
-  for (TMenuBtn& button : Buttons)
+  for (TMenuBtn& button : buttons_)
     if (button.Visible && !button.Caption.empty() && PtInRect(&button.Rect, framePoint)) return &button;
   return nullptr;
 }
 
 TMenuBtn* TWinSkinMenu::ButtonWithAccelerator(wchar_t key) {
   const auto upper = static_cast<wchar_t>(std::towupper(key));
-  for (TMenuBtn& button : Buttons)
+  for (TMenuBtn& button : buttons_)
     if (button.ItemEnabled && button.Visible && Accelerator(button.Caption) == upper) return &button;
   return nullptr;
 }

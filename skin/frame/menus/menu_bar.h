@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ std::vector<RECT> MenuBarLayout(const RECT& band, const std::vector<int>& widths
 
 class TWinSkinMenu {
  public:
-  TWinSkinMenu(HWND window, TSkinData* skinData) : Window(window), SkinData(skinData) {}
+  TWinSkinMenu(HWND window, TSkinData* skinData) : window_(window), skinData_(skinData) {}
 
   // Reads the window's native bar into Buttons and takes the bar off the window; false (and
   // nothing changed) when the window has no menu bar.
@@ -60,8 +61,8 @@ class TWinSkinMenu {
   // The items of a drop-down (at every depth) are drawn by the skin while it is open: they are
   // made owner-drawn, and Restore puts back what they were.
   void OwnerDrawDropDown(HMENU menu) {
-    DropDownItems.SkinData = SkinData;
-    DropDownItems.Menu = Menu;
+    DropDownItems.SkinData = skinData_;
+    DropDownItems.Menu = menu_;
     DropDownItems.OwnerDraw(menu, true);
   }
   void RestoreDropDown() { DropDownItems.Restore(); }
@@ -74,18 +75,26 @@ class TWinSkinMenu {
     return DropDownItems.MenuChar(menu, key, result);
   }
 
-  HWND Window = nullptr;
-  TSkinData* SkinData = nullptr;
-  TMainMenu* Menu = nullptr;  // the form's menu component, or null (a window without one)
-  HMENU NativeMenu = nullptr;
-  std::vector<TMenuBtn> Buttons;
-  RECT BarRect{};
-  TBitmap BarBitmap;  // the band's background at the last paint, without items
+  // The form's menu component, or null (a window without one): its items are the bar's.
+  TMainMenu* MenuComponent() const { return menu_; }
+  void SetMenuComponent(TMainMenu* menu) { menu_ = menu; }
+  HMENU NativeMenu() const { return nativeMenu_; }
+  const std::vector<TMenuBtn>& Buttons() const { return buttons_; }
+  TMenuBtn* FirstButton() { return buttons_.empty() ? nullptr : &buttons_.front(); }
+  // Gives each item the state `stateOf` names for it and redraws those that changed.
+  void ShowStates(const std::function<int(const TMenuBtn&)>& stateOf);
 
  private:
   void DrawCaption(HDC dc, const TMenuBtn& button);
   TMenuItem* FormItemOf(const MENUITEMINFOW& info, int position, int count, TMenuItem* root) const;
   TNativeMenuItems DropDownItems;
+  HWND window_ = nullptr;
+  TSkinData* skinData_ = nullptr;
+  TMainMenu* menu_ = nullptr;
+  HMENU nativeMenu_ = nullptr;
+  std::vector<TMenuBtn> buttons_;
+  RECT barRect_{};
+  TBitmap barBitmap_;  // the band's background at the last paint, without items
 };
 
 }  // namespace quarnel

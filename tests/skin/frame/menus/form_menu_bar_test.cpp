@@ -64,10 +64,10 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   ASSERT_NE(skin, nullptr);
   HWND window = form->Handle();
   EXPECT_EQ(GetMenu(window), nullptr);
-  EXPECT_EQ(skin->MenuBar()->Menu, menu);
-  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 2u);
-  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, menu->Items()->Items(0));
-  EXPECT_EQ(skin->MenuBar()->Buttons[1].Caption, L"&View");
+  EXPECT_EQ(skin->MenuBar()->MenuComponent(), menu);
+  ASSERT_EQ(skin->MenuBar()->Buttons().size(), 2u);
+  EXPECT_EQ(skin->MenuBar()->Buttons()[0].MenuItem, menu->Items()->Items(0));
+  EXPECT_EQ(skin->MenuBar()->Buttons()[1].Caption, L"&View");
   HMENU fileMenu = GetSubMenu(menu->Handle(), 0);
 
   button->SetFocus();
@@ -131,9 +131,9 @@ TEST_F(FormMenuBarTest, ARebuiltMenuIsReadAgainAndStaysOffTheWindow) {
   menu->Rebuild();
   flush_events(20);
   EXPECT_EQ(GetMenu(window), nullptr);
-  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
-  EXPECT_EQ(skin->MenuBar()->Buttons[2].MenuItem, help);
-  EXPECT_EQ(skin->MenuBar()->NativeMenu, menu->Handle());
+  ASSERT_EQ(skin->MenuBar()->Buttons().size(), 3u);
+  EXPECT_EQ(skin->MenuBar()->Buttons()[2].MenuItem, help);
+  EXPECT_EQ(skin->MenuBar()->NativeMenu(), menu->Handle());
   // Without the skin the window has the menu component's present bar, drawn by the system.
   manager->SetRunning(false);
   skin->Detach();
@@ -164,16 +164,16 @@ TEST_F(FormMenuBarTest, AnMDIMenuOfTheSameCountShowsItsOwnItems) {
   AppendMenuW(other, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
   SendMessageW(frame->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0);
   flush_events(30);
-  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 2u);
-  EXPECT_EQ(skin->MenuBar()->Buttons[0].Caption, L"&Window");
-  EXPECT_EQ(skin->MenuBar()->Buttons[1].Caption, L"&Tools");
-  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, nullptr);
-  EXPECT_FALSE(skin->MenuBar()->Buttons[1].ItemEnabled);
-  EXPECT_EQ(skin->MenuBar()->Buttons[0].SubMenu, window1);
+  ASSERT_EQ(skin->MenuBar()->Buttons().size(), 2u);
+  EXPECT_EQ(skin->MenuBar()->Buttons()[0].Caption, L"&Window");
+  EXPECT_EQ(skin->MenuBar()->Buttons()[1].Caption, L"&Tools");
+  EXPECT_EQ(skin->MenuBar()->Buttons()[0].MenuItem, nullptr);
+  EXPECT_FALSE(skin->MenuBar()->Buttons()[1].ItemEnabled);
+  EXPECT_EQ(skin->MenuBar()->Buttons()[0].SubMenu, window1);
   EXPECT_NE(band(), before);
   SendMessageW(frame->ClientHandle(), WM_MDISETMENU, reinterpret_cast<WPARAM>(menu->Handle()), 0);
   flush_events(30);
-  EXPECT_EQ(skin->MenuBar()->Buttons[0].MenuItem, menu->Items()->Items(0));
+  EXPECT_EQ(skin->MenuBar()->Buttons()[0].MenuItem, menu->Items()->Items(0));
   DestroyMenu(other);
 }
 
@@ -295,7 +295,7 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
         b.Skin->Visibility == 100 && b.Visible && (!leftmost || b.Rect.left < leftmost->Rect.left))
       leftmost = &b;
   ASSERT_NE(leftmost, nullptr);
-  const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons;
+  const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons();
   ASSERT_EQ(items.size(), 2u);
   EXPECT_EQ(items[0].Rect.right, leftmost->Rect.left - 5);
   EXPECT_EQ(items[1].Rect.right, items[0].Rect.left);

@@ -20,7 +20,7 @@ using testing_support::wait_until;
 void PressItem(TWinSkinForm& skin, size_t index) {
   RECT window{};
   GetWindowRect(skin.HostWindow(), &window);
-  const RECT item = skin.MenuBar()->Buttons[index].Rect;
+  const RECT item = skin.MenuBar()->Buttons()[index].Rect;
   const POINT at{window.left + (item.left + item.right) / 2, window.top + (item.top + item.bottom) / 2};
   SendMessageW(skin.HostWindow(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
 }
@@ -31,8 +31,8 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   EXPECT_EQ(GetMenu(window), nullptr);
   EXPECT_EQ(skin->Metrics().MenuBarHeight, GetSystemMetrics(SM_CYMENU));
   EXPECT_EQ(ClientOrigin(window).y, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
-  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
-  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
+  ASSERT_EQ(skin->MenuBar()->Buttons().size(), 3u);
+  const TMenuBtn& file = skin->MenuBar()->Buttons()[0];
   EXPECT_EQ(file.Rect.left, skin->Metrics().BorderLeft + data->MenuBar->LeftWidth + 4);
   EXPECT_EQ(file.Rect.top, skin->Metrics().CaptionHeight);
 
@@ -65,7 +65,7 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
 TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  const TMenuBtn edit = skin->MenuBar()->Buttons[1];
+  const TMenuBtn edit = skin->MenuBar()->Buttons()[1];
   const RECT w = WindowRectOf(window);
   int kind = -1;
   const RECT drop =
@@ -90,7 +90,7 @@ TEST_F(MenuBarTest, ClickOpensTheDropDownUnderItsItemAndItsCommandArrives) {
   bool posted = false;
   MenuDriver::Run(
       [&] {
-        Click(ScreenCentre(skin->MenuBar()->Buttons[0]));
+        Click(ScreenCentre(skin->MenuBar()->Buttons()[0]));
         wait_until([&] { return posted && lastCommand != 0; }, 3000);
       },
       [&](HWND popup) {
@@ -108,7 +108,7 @@ TEST_F(MenuBarTest, ArrowsAndPointerMoveBetweenBarItemsWhileOpen) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1];
+  const TMenuBtn file = skin->MenuBar()->Buttons()[0], edit = skin->MenuBar()->Buttons()[1];
   auto under = [&](const TMenuBtn& b, const RECT& r) {
     return r.left == w.left + b.Rect.left && r.top == w.top + b.Rect.bottom;
   };
@@ -148,8 +148,8 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1];
-  const RECT help = skin->MenuBar()->Buttons[2].Rect;
+  const TMenuBtn file = skin->MenuBar()->Buttons()[0], edit = skin->MenuBar()->Buttons()[1];
+  const RECT help = skin->MenuBar()->Buttons()[2].Rect;
   const COLORREF frame = ResolveSkinColor(data->Colors[scButtonHilight]);
   auto under = [&](const TMenuBtn& b, HWND popup) {
     RECT r{};
@@ -167,7 +167,7 @@ TEST_F(MenuBarTest, LeftFromTheFirstItemWrapsToTheLast) {
           PostMessageW(popup, WM_KEYDOWN, VK_LEFT, 0);
           phase = 1;
         } else if (phase == 1 && !popup && skin->MenuBand().Tracking() &&
-                   skin->MenuBar()->Buttons[2].State == 2) {
+                   skin->MenuBar()->Buttons()[2].State == 2) {
           const testing_support::Capture shot = testing_support::capture_window(window);
           for (int x = help.left; x < help.right; ++x) framed += shot.at(x, help.top) == frame;
           Keys({{VK_LEFT, true}, {VK_LEFT, false}});
@@ -192,8 +192,8 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn file = skin->MenuBar()->Buttons[0], edit = skin->MenuBar()->Buttons[1],
-                 help = skin->MenuBar()->Buttons[2];
+  const TMenuBtn file = skin->MenuBar()->Buttons()[0], edit = skin->MenuBar()->Buttons()[1],
+                 help = skin->MenuBar()->Buttons()[2];
   int phase = 0;
   MenuDriver::Run(
       [&] {
@@ -206,7 +206,7 @@ TEST_F(MenuBarTest, PointerOnAnItemWithoutDropDownKeepsMenuMode) {
         if (phase == 0 && popup && r.left == w.left + file.Rect.left) {
           testing_support::move_mouse(ScreenCentre(help));
           phase = 1;
-        } else if (phase == 1 && !popup && skin->MenuBar()->Buttons[2].State == 2) {
+        } else if (phase == 1 && !popup && skin->MenuBar()->Buttons()[2].State == 2) {
           EXPECT_TRUE(skin->MenuBand().Tracking());
           testing_support::move_mouse(ScreenCentre(edit));
           phase = 2;
@@ -242,10 +242,10 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
   skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  ASSERT_EQ(skin->MenuBar()->Buttons.size(), 3u);
-  const std::vector<TMenuBtn> items = skin->MenuBar()->Buttons;
+  ASSERT_EQ(skin->MenuBar()->Buttons().size(), 3u);
+  const std::vector<TMenuBtn> items = skin->MenuBar()->Buttons();
   ASSERT_FALSE(items[1].ItemEnabled);
-  auto state = [&](int i) { return skin->MenuBar()->Buttons[static_cast<size_t>(i)].State; };
+  auto state = [&](int i) { return skin->MenuBar()->Buttons()[static_cast<size_t>(i)].State; };
   int phase = 0, quiet = 0, after = 0;
   bool opened = false;
   MenuDriver::Run(
@@ -286,7 +286,7 @@ TEST_F(MenuBarTest, DisabledItemIsPassedOverByKeysAndOpensNothing) {
 TEST_F(MenuBarTest, ItemWithoutDropDownPostsItsCommand) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  Click(ScreenCentre(skin->MenuBar()->Buttons[2]));
+  Click(ScreenCentre(skin->MenuBar()->Buttons()[2]));
   EXPECT_TRUE(wait_until([] { return lastCommand == kHelpCommand; }));
   EXPECT_EQ(FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr)), false);
 }
@@ -295,8 +295,8 @@ TEST_F(MenuBarTest, KeyboardOpensTheBarAndTheWindowMenu) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
   const RECT w = WindowRectOf(window);
-  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
-  const TMenuBtn& edit = skin->MenuBar()->Buttons[1];
+  const TMenuBtn& file = skin->MenuBar()->Buttons()[0];
+  const TMenuBtn& edit = skin->MenuBar()->Buttons()[1];
   // Alt+E opens Edit.
   RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
   EXPECT_EQ(drop.left, w.left + edit.Rect.left);
@@ -329,8 +329,8 @@ TEST_F(MenuBarTest, KeysTypedInAChildControlOpenTheSkinnedBar) {
   SetFocus(edit);
   ASSERT_TRUE(wait_until([&] { return GetFocus() == edit; }));
   const RECT w = WindowRectOf(window);
-  const TMenuBtn& file = skin->MenuBar()->Buttons[0];
-  const TMenuBtn& editItem = skin->MenuBar()->Buttons[1];
+  const TMenuBtn& file = skin->MenuBar()->Buttons()[0];
+  const TMenuBtn& editItem = skin->MenuBar()->Buttons()[1];
   RECT drop = DropDownAfter([] { Keys({{VK_MENU, true}, {'E', true}, {'E', false}, {VK_MENU, false}}); });
   EXPECT_EQ(drop.left, w.left + editItem.Rect.left);
   EXPECT_EQ(drop.top, w.top + editItem.Rect.bottom);
@@ -367,7 +367,7 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
   ASSERT_NE(skin->MenuBar(), nullptr);
   ASSERT_TRUE(skin->Activation().RightToLeft);
   skin->PaintFrame(nullptr);
-  const TMenuBtn first = skin->MenuBar()->Buttons[0], second = skin->MenuBar()->Buttons[1];
+  const TMenuBtn first = skin->MenuBar()->Buttons()[0], second = skin->MenuBar()->Buttons()[1];
   const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->Metrics().BorderRight;
   EXPECT_EQ(first.Rect.right, bandRight - (data->MenuBar->RightWidth + 8));
   EXPECT_EQ(second.Rect.right, first.Rect.left);
@@ -382,7 +382,7 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
 TEST_F(MenuBarTest, ItemsInsertedWhileADropDownOpensAreAllGivenBack) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  HMENU file = skin->MenuBar()->Buttons[0].SubMenu;
+  HMENU file = skin->MenuBar()->Buttons()[0].SubMenu;
   insertOnInit = true;
   for (int round = 0; round < 2; ++round) {
     int ticks = 0;
@@ -404,7 +404,7 @@ TEST_F(MenuBarTest, ItemsInsertedWhileADropDownOpensAreAllGivenBack) {
 TEST_F(MenuBarTest, SkinSwitchedOffWhileADropDownIsOpenGivesBackAMenuTheSystemDraws) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  HMENU file = skin->MenuBar()->Buttons[0].SubMenu;
+  HMENU file = skin->MenuBar()->Buttons()[0].SubMenu;
   int ticks = 0;
   bool off = false;
   MenuDriver::Run(
