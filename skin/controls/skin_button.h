@@ -27,7 +27,6 @@ class TSkinButton : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void Draw(HDC dc, const RECT& rect) override;
 
-  bool TransparentBackground() const { return transparentBackground_; }
   bool IsDefault() const { return default_; }
   int LastFrameIndex() const { return lastFrame_; }  // Buttons frame of the last draw, 0 before
 

@@ -65,7 +65,6 @@ class TSkinCheckBox : public TSkinChoice {
   void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) override;
   void AfterMessage(TMessage& message) override;
   // 0 none; 1 unchecked, 2 checked, 3 indeterminate, from the last BM_SETCHECK.
-  int BoundState() const { return boundState_; }
 
  protected:
   TBitmap* Image() const override;

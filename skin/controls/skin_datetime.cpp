@@ -139,17 +139,10 @@ void TSkinDateTime::Detach() {
 bool TSkinDateTime::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_NCPAINT:
-      return OnNcPaint(m);
+      return PaintsOwnFrame(*this, m, ownsFrame_);
     default:
       return TSkinControl::BeforeMessage(m);
   }
-}
-
-// A bordered window without scroll bars gets the skin's border in place of the system's frame.
-bool TSkinDateTime::OnNcPaint(TMessage& m) {
-  if (!PaintsOwnFrame(*this, m)) return false;
-  ownsFrame_ = true;
-  return true;
 }
 
 void TSkinDateTime::AfterMessage(TMessage& m) {

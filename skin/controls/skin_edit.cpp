@@ -99,7 +99,7 @@ void TSkinEdit::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == upDown_) upDown_ = nullptr;
 }
 
-bool PaintsOwnFrame(TSkinControl& skin, TMessage& m) {
+bool PaintsOwnFrame(TSkinControl& skin, TMessage& m, bool& ownsFrame) {
   if (m.Msg != WM_NCPAINT || !skin.Window()) return false;
   RECT w{}, c{};
   if (!GetWindowRect(skin.Window(), &w) || !GetClientRect(skin.Window(), &c)) return false;
@@ -107,23 +107,17 @@ bool PaintsOwnFrame(TSkinControl& skin, TMessage& m) {
   if (skin.WindowLong(GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return false;
   skin.PaintWindow(nullptr);
   m.Result = 0;
+  ownsFrame = true;
   return true;
 }
 
 bool TSkinEdit::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_NCPAINT:
-      return OnNcPaint(m);
+      return PaintsOwnFrame(*this, m, ownsFrame_);
     default:
       return TSkinControl::BeforeMessage(m);
   }
-}
-
-// A bordered window without scroll bars gets the skin's border in place of the system's frame.
-bool TSkinEdit::OnNcPaint(TMessage& m) {
-  if (!PaintsOwnFrame(*this, m)) return false;
-  ownsFrame_ = true;
-  return true;
 }
 
 void TSkinEdit::AfterMessage(TMessage& m) {

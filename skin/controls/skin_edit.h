@@ -21,8 +21,9 @@ class TSkinScrollbarH;
 // unless the window has no non-client border.
 void DrawEditBorder(HDC dc, HWND window, TColor shadow, int whiteFrames);
 // The border of a bordered window without scroll bars drawn in place of the system's frame, for
-// WM_NCPAINT: one window DC a paint instead of the system's frame and the skin's over it.
-bool PaintsOwnFrame(TSkinControl& skin, TMessage& message);
+// WM_NCPAINT: one window DC a paint instead of the system's frame and the skin's over it. When
+// it is drawn, `ownsFrame` is set: the skin keeps that frame from then on.
+bool PaintsOwnFrame(TSkinControl& skin, TMessage& message, bool& ownsFrame);
 // A ring `thickness` pixels wide just inside `r`, filled with `brush`.
 void DrawRing(HDC dc, const RECT& r, int thickness, HBRUSH brush);
 // A solid brush of `colour`, kept for the next paint that asks for the same colour.
@@ -41,7 +42,6 @@ class TSkinEdit : public TSkinControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  bool OnNcPaint(TMessage& message);
   void OnPainted(HDC dc);
   void OnNcPainted();
   void OnPrint(HDC dc);
@@ -159,7 +159,6 @@ class TSkinDateTime : public TSkinControl {
   TArrowButton* Arrow() const { return arrow_; }
 
  private:
-  bool OnNcPaint(TMessage& message);
   void OnPainted(TMessage& message);
   void OnRecreated(TMessage& message);
   void OnSized(TMessage& message);
