@@ -62,8 +62,8 @@ fw::UniqueFont MakeCaptionFont() {
 }
 }  // namespace
 
-TFrameCaption::TFrameCaption(TCaptionOwner& owner)
-    : owner_(owner), doubleClickTime_(GetDoubleClickTime()), font_(MakeCaptionFont()) {}
+TFrameCaption::TFrameCaption(const TFrameView& view, TCaptionOwner& owner)
+    : view_(view), owner_(owner), doubleClickTime_(GetDoubleClickTime()), font_(MakeCaptionFont()) {}
 
 TFrameCaption::~TFrameCaption() {
   SetHoverTimer(false);
@@ -78,7 +78,7 @@ void TFrameCaption::FreeButtons() {
 
 void TFrameCaption::BuildButtons() {
   FreeButtons();
-  TSkinData* skin = owner_.CaptionSkin();
+  TSkinData* skin = view_.Skin();
   if (!skin) return;
   for (auto& record : skin->SysButtons) {
     if (!record) continue;
@@ -101,28 +101,28 @@ void TFrameCaption::BuildIconBitmap() {
   fw::UniqueBrush magenta(CreateSolidBrush(kSkinTransparentColor));
   FillRect(iconBitmap_.DC(), &all, magenta.get());
   iconSize_ = cx;
-  if (HICON icon = WindowIcon(owner_.CaptionWindow())) {
+  if (HICON icon = WindowIcon(view_.Window())) {
     fw::UniqueIcon small(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE)));
     if (small) DrawIconEx(iconBitmap_.DC(), 0, 0, small.get(), cx, cy, 0, nullptr, DI_NORMAL);
   }
 }
 
 bool TFrameCaption::IsButtonVisible(TWinSysButton& button) {
-  const TFrameActivation& a = owner_.CaptionFacts();
+  const TFrameActivation& a = view_.Facts();
   CaptionWindowFacts facts;
   facts.maximized = a.WindowShowState == wssMaximized;
   facts.active = a.Active;
   facts.borderIcons = a.BorderIcons;
   facts.dialogBorder = a.BorderKind == bkDialog;
   facts.dialogClass = a.DialogClass;
-  HWND mdiClient = owner_.CaptionMDIClient();
-  if (a.FormKind == fkMDIFrame && mdiClient && owner_.CaptionMetrics().MenuBarHeight > 0) {
+  HWND mdiClient = view_.MDIClient();
+  if (a.FormKind == fkMDIFrame && mdiClient && view_.Metrics().MenuBarHeight > 0) {
     BOOL maximized = FALSE;
     if (SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
       facts.mdiChildControlsShown = maximized != FALSE;
   }
   const int action = button.Skin->Action;
-  HWND window = owner_.CaptionWindow();
+  HWND window = view_.Window();
   const CaptionButtonShown shown = CaptionButtonVisibility(
       action, button.Skin->Visibility, button.Skin->Visibility1, facts, [window, action](int code) {
         return SendMessageW(window, SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
@@ -133,8 +133,8 @@ bool TFrameCaption::IsButtonVisible(TWinSysButton& button) {
 }
 
 void TFrameCaption::LayoutButtons() {
-  const TFrameMetrics& m = owner_.CaptionMetrics();
-  TSkinData* skin = owner_.CaptionSkin();
+  const TFrameMetrics& m = view_.Metrics();
+  TSkinData* skin = view_.Skin();
   CaptionPlacement where;
   where.windowWidth = m.WindowSize.cx;
   where.titleBack = {titleBackRect_.left, titleBackRect_.top, titleBackRect_.right, titleBackRect_.bottom};
@@ -154,7 +154,7 @@ void TFrameCaption::LayoutButtons() {
 }
 
 void TFrameCaption::PaintButtons(HDC target) {
-  const bool active = owner_.CaptionFacts().Active;
+  const bool active = view_.Facts().Active;
   for (auto& button : buttons_) {
     TDataSkinSysButton& record = *button->Skin;
     if (!button->Visible || record.Image.Empty() || record.Visibility == 100) continue;
@@ -170,7 +170,7 @@ void TFrameCaption::PaintButtons(HDC target) {
 void TFrameCaption::PaintButton(const TWinSysButton& button) {
   TDataSkinSysButton& record = *button.Skin;
   if (!button.Visible || record.Image.Empty()) return;
-  fw::WindowDC dc(owner_.CaptionWindow(), fw::WindowDC::kWindow);
+  fw::WindowDC dc(view_.Window(), fw::WindowDC::kWindow);
   if (!dc.get()) return;
   if (button.IsIconButton()) {
     DrawCaptionIcon(dc.get(), button.Rect, titleRect_, iconSize_, iconBitmap_);
@@ -184,9 +184,9 @@ void TFrameCaption::PaintButton(const TWinSysButton& button) {
 // The caption band: composed in the caption bitmap from the window's present pixels (the
 // corners outside the outline stay), then copied once.
 void TFrameCaption::Paint(HDC dc) {
-  const TFrameMetrics& m = owner_.CaptionMetrics();
-  const TFrameActivation& a = owner_.CaptionFacts();
-  TSkinData* skin = owner_.CaptionSkin();
+  const TFrameMetrics& m = view_.Metrics();
+  const TFrameActivation& a = view_.Facts();
+  TSkinData* skin = view_.Skin();
   const int w = m.WindowSize.cx, h = m.WindowSize.cy;
   if (w <= 0 || h <= 0) return;
   RECT caption{};

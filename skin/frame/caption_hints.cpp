@@ -47,7 +47,7 @@ void CALLBACK TFrameCaption::HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void TFrameCaption::HideHint() {
-  if (TSkinData* skin = owner_.CaptionSkin()) skin->HideCaptionHint();
+  if (TSkinData* skin = view_.Skin()) skin->HideCaptionHint();
   hintTimeCount_ = 0;
 }
 
@@ -55,14 +55,14 @@ void TFrameCaption::HoverTick() {
   if (!hot_) return;
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return;
-  const POINT point = owner_.CaptionFramePoint(cursor);
+  const POINT point = view_.FramePoint(cursor);
   if (!PtInRect(&hot_->Rect, point)) {
     hot_->MouseLeave();
     hot_ = nullptr;
     HideHint();
     return;
   }
-  TSkinData* skin = owner_.CaptionSkin();
+  TSkinData* skin = view_.Skin();
   if (!hot_->IsCaptionButton() || !skin) return;
   auto* button = static_cast<TWinSysButton*>(hot_);
   hintTimeCount_ += static_cast<int>(kHoverInterval);
@@ -72,7 +72,7 @@ void TFrameCaption::HoverTick() {
   } else if (hintTimeCount_ >= 2 * pause) {
     const char* text = CaptionHintText(button->Skin->Action);
     RECT window{};
-    if (!text || !GetWindowRect(owner_.CaptionWindow(), &window)) return;
+    if (!text || !GetWindowRect(view_.Window(), &window)) return;
     const int x = button->Rect.left + window.left, y = cursor.y + 24;
     skin->ShowCaptionHint({x, y, x, y}, text);
   }

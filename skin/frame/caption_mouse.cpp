@@ -29,11 +29,11 @@ bool TFrameCaption::SystemMenuHasClose() const {
 }
 
 void TFrameCaption::ButtonClick(TWinSysButton& button) {
-  HWND window = owner_.CaptionWindow();
+  HWND window = view_.Window();
   const int action = button.Skin->Action;
   auto sendToActiveChild = [this](WPARAM command) {
-    HWND mdiClient = owner_.CaptionMDIClient();
-    if (owner_.CaptionFacts().FormKind != fkMDIFrame || !mdiClient) return;
+    HWND mdiClient = view_.MDIClient();
+    if (view_.Facts().FormKind != fkMDIFrame || !mdiClient) return;
     auto child = reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0));
     if (child) SendMessageW(child, WM_SYSCOMMAND, command, 0);
   };

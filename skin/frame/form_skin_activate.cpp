@@ -14,6 +14,7 @@
 #include "skin/frame/form_skin_geometry.h"
 #include "skin/frame/frame_metrics.h"
 #include "skin/frame/frame_registry.h"
+#include "skin/frame/guarded_handler.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -32,18 +33,6 @@ bool ClientFitsFrame(HWND window, const FrameSizes& sizes) {
   const FrameBox box =
       SkinClientBox(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, sizes);
   return box == FrameBox{inner.left, inner.top, inner.right, inner.bottom};
-}
-
-// Every message reaches the object's handler; an exception ends there.
-template <class Handler>
-fw::WindowSubclass::Handler Guarded(TWinSkinForm* self, Handler handler) {
-  return [self, handler](TMessage& message) {
-    try {
-      (self->*handler)(message);
-    } catch (...) {
-      message.Result = 0;
-    }
-  };
 }
 
 }  // namespace
@@ -83,7 +72,7 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
 
   if (activation_.FormKind == fkMDIFrame) {
     menuBand_.SaveMenuUpdate(skinData->MenuUpdate());
-    mdiClientSubclass_.Install(mdiClient_, Guarded(this, &TWinSkinForm::MDIClientWindowProc));
+    mdiClient_.Install();
   }
   subclass_.Install(window_, Guarded(this, &TWinSkinForm::FrameWindowProc));
   activation_.UnicodeWindow = subclass_.Unicode();
@@ -110,7 +99,7 @@ void TWinSkinForm::ReadFormKind(LONG_PTR exStyle) {
   for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (fw::AsciiLowerCase(::quarnel::WindowClassName(child)) != "mdiclient") continue;
     activation_.FormKind = fkMDIFrame;
-    mdiClient_ = child;
+    mdiClient_.SetWindow(child);
     if (TFrameRegistry* manager = FrameRegistry()) manager->SetMDIClient(child, ControlOfWindow(window_));
     return;
   }
@@ -172,10 +161,10 @@ void TWinSkinForm::CompleteActivation() {
   metrics_.NativeFrameExtra = SIZE{window.right - window.left - metrics_.ClientSize.right,
                                    window.bottom - window.top - metrics_.ClientSize.bottom};
   if (form_) {
-    AttachControlSkins();
-    menuBand_.HookPopupMenus(form_, true);
+    controls_.AttachControlSkins();
+    menuHooks_.HookPopupMenus(form_, true);
   } else
-    TControlWalker(*this).WalkChildWindows(window_);
+    TControlWalker(controls_).WalkChildWindows(window_);
   if (activation_.SkinState == fsNotActivated) {
     if (activation_.FormKind == fkMDIChild) {
       if (activation_.WindowShowState == wssMaximized) {
@@ -206,8 +195,7 @@ void TWinSkinForm::CompleteActivation() {
 }
 
 void TWinSkinForm::FitWindowToFrame(bool keepClientSize) {
-  const FrameSizes sizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
-                         metrics_.BorderBottom, metrics_.MenuBarHeight};
+  const FrameSizes sizes = view_.Sizes();
   if (keepClientSize && activation_.WindowShowState != wssMinimized && activation_.BorderKind != bkNoBorder &&
       ClientFitsFrame(window_, sizes))
     return;
@@ -259,15 +247,6 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
   }
   width = fit.width;
-}
-
-POINT TWinSkinForm::FramePoint(POINT screenPoint) const {
-  POINT point = screenPoint;
-  ScreenToClient(window_, &point);
-  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMinimized) return point;
-  point.x += metrics_.BorderLeft;
-  point.y += metrics_.CaptionHeight + metrics_.MenuBarHeight;
-  return point;
 }
 
 }  // namespace quarnel

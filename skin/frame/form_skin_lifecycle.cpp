@@ -27,40 +27,9 @@ void SetFrameRegistry(TFrameRegistry* registry) {
   installedRegistry = registry;
 }
 
-void TWinSkinForm::AttachControlSkins() {
-  TControlWalker(*this).AttachControlSkins();
-}
-
-void TWinSkinForm::ReleaseControlSkins(bool destroying) {
-  TControlWalker(*this).ReleaseControlSkins(destroying);
-}
-
-void TWinSkinForm::DispatchWindow(HWND window) {
-  TControlWalker(*this).DispatchWindow(window);
-}
-
-// Control skins of a foreign window marked as under the pointer are told it left: all of them,
-// or only those whose window no longer holds the cursor.
-void TWinSkinForm::ReleaseHotControls(bool onlyOutside) {
-  if (form_) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  for (TSkinControl* control : controls_) {
-    if (!control || !control->Hot()) continue;
-    RECT r{};
-    if (onlyOutside && GetWindowRect(control->Window(), &r) && PtInRect(&r, cursor)) continue;
-    control->SetHot(false);
-    if (control->Window()) InvalidateRect(control->Window(), nullptr, FALSE);
-  }
-}
-
-void TWinSkinForm::HostHookMenu(TComponent* menu) {
-  menuBand_.HookReferencedMenu(menu);
-}
-
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove) menuBand_.ForgetMenu(component);
+  if (operation == opRemove) menuHooks_.ForgetMenu(component);
 }
 
 bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
@@ -74,7 +43,17 @@ void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* f
   if (skinData) skinData_ = skinData;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), caption_(*this), menuBand_(*this) {}
+TWinSkinForm::TWinSkinForm(TComponent* owner)
+    : TComponent(owner),
+      mdiClient_(view_, menuBand_),
+      view_(window_, windowClassName_, form_, skinData_, mdiClient_.Window(), activation_, metrics_,
+            subclass_),
+      caption_(view_, *this),
+      menuHooks_(view_, *this),
+      menuBand_(view_, menuHooks_, *this),
+      controls_(view_, *this, menuHooks_),
+      formHook_(view_, menuBand_, *this),
+      pointer_(view_, caption_, menuBand_, *this) {}
 
 TWinSkinForm::~TWinSkinForm() {
   menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack
@@ -83,12 +62,12 @@ TWinSkinForm::~TWinSkinForm() {
   const bool formGoing = form_ && form_->IsDestroying();
   // The items' handlers call this object: they go with it.
   if (form_ && !formGoing) {
-    menuBand_.HookPopupMenus(form_, false);
-    menuBand_.HookMainMenus(false);
-    menuBand_.UnhookReferencedMenus();
+    menuHooks_.HookPopupMenus(form_, false);
+    menuHooks_.HookMainMenus(false);
+    menuHooks_.UnhookReferencedMenus();
   }
-  ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
-                      activation_.SkinState == fsDestroyed || !IsWindow(window_));
+  controls_.ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
+                                activation_.SkinState == fsDestroyed || !IsWindow(window_));
   caption_.FreeButtons();
   caption_.DropSystemMenuPopup();
   if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(window_);
@@ -102,45 +81,30 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
     if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
   }
   skinData_ = skinData;
-  menuBand_.HookMainMenus(true);
+  menuHooks_.HookMainMenus(true);
   Activate(skinData);
-  if (activation_.FrameEnabled) InstallFormHook();
-  savedFormColor_ = form->Color();
-  form->SetColor(skinData->FaceColor());
-}
-
-void TWinSkinForm::InstallFormHook() {
-  if (!form_ || formHooked_) return;
-  savedFormHook_ = form_->WindowProc;
-  form_->WindowProc = [this](TMessage& message) { FormMessageHook(message); };
-  formHooked_ = true;
-}
-
-void TWinSkinForm::RestoreFormHook() {
-  if (!formHooked_) return;
-  formHooked_ = false;
-  if (form_) form_->WindowProc = savedFormHook_;
-  savedFormHook_ = nullptr;
+  if (activation_.FrameEnabled) formHook_.Install();
+  formHook_.TakeSkinColor(skinData->FaceColor());
 }
 
 void TWinSkinForm::RestoreProcedures() {
-  RestoreFormHook();
+  formHook_.Restore();
   subclass_.Restore();
-  mdiClientSubclass_.Restore();
+  mdiClient_.Restore();
 }
 
 void TWinSkinForm::Detach() {
   const bool destroying = activation_.SkinState == fsDestroying;
   menuBand_.AbandonTracking();
   if (form_ && !destroying && !form_->IsDestroying()) {
-    menuBand_.HookPopupMenus(form_, false);
-    menuBand_.HookMainMenus(false);
-    menuBand_.UnhookReferencedMenus();
+    menuHooks_.HookPopupMenus(form_, false);
+    menuHooks_.HookMainMenus(false);
+    menuHooks_.UnhookReferencedMenus();
   }
   if (!activation_.FrameEnabled) {
     caption_.SetHoverTimer(false);
-    ReleaseControlSkins(destroying);
-    if (form_ && !destroying) form_->SetColor(savedFormColor_);
+    controls_.ReleaseControlSkins(destroying);
+    if (!destroying) formHook_.GiveColorBack();
     RestoreProcedures();
     if (form_)
       for (int i = 0; i < form_->ComponentCount(); ++i)
@@ -151,17 +115,17 @@ void TWinSkinForm::Detach() {
   menuBand_.RestoreForeignMenus();
   caption_.SetHoverTimer(false);
   if (!Subclassed()) return;
-  RestoreFormHook();
+  formHook_.Restore();
   subclass_.Restore();
-  ReleaseControlSkins(destroying);
-  if (form_ && !destroying) form_->SetColor(savedFormColor_);
+  controls_.ReleaseControlSkins(destroying);
+  if (!destroying) formHook_.GiveColorBack();
   if (caption_.SystemMenu() && (activation_.BorderIcons & kbiSystemMenu) &&
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
   // The skinned menu bar gives the native one back.
   menuBand_.FreeBar();
   menuBand_.GiveBackNativeMenu();
-  mdiClientSubclass_.Restore();
+  mdiClient_.Restore();
   // A window whose activation never completed still has the system's frame.
   if (!destroying && activation_.SkinState != fsNotActivated &&
       (!activation_.ChildWindow || activation_.FormKind == fkMDIChild))
@@ -201,9 +165,8 @@ void TWinSkinForm::Reskin() {
         if (auto* embedded = ObjectAs<TCustomForm>(form_->Components(i)))
           embedded->SetColor(skinData_->FaceColor());
     }
-    for (TSkinControl* control : controls_)
-      if (control) control->UpdateSkin();
-    if (form_) menuBand_.HookPopupMenus(form_, true);
+    controls_.UpdateSkins();
+    if (form_) menuHooks_.HookPopupMenus(form_, true);
     activation_.SkinState = fsReskinning;
     // A top-level window without a form (a dialog or message box of the system's) is refitted
     // too: its client area would otherwise keep the old skin's frame sizes under the new frame.
@@ -232,10 +195,10 @@ void TWinSkinForm::CaptionHoverTick() {
   // The pointer may leave a hot bar item into the client area, where no non-client move comes.
   if (menuBand_.Bar()) {
     POINT cursor{};
-    if (GetCursorPos(&cursor)) menuBand_.MouseMove(FramePoint(cursor));
+    if (GetCursorPos(&cursor)) menuBand_.MouseMove(view_.FramePoint(cursor));
   }
   if (!menuBand_.Tracking()) caption_.HoverTick();
-  ReleaseHotControls(true);
+  controls_.ReleaseHotControls(true);
 }
 
 }  // namespace quarnel

@@ -7,7 +7,6 @@
 
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
-#include "skin/controls/skin_scrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -48,17 +47,17 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_ERASEBKGND:       return OnEraseBackground(m, reinterpret_cast<HDC>(m.WParam));
     case WM_NCDESTROY:        return OnNcDestroy(m);
     case WM_NCUAHDRAWCAPTION: return OnNcUahDrawCaption(m);
-    case WM_MEASUREITEM:      return OnMeasureItem(m, Id(m.WParam), Ref<MEASUREITEMSTRUCT>(m.LParam));
-    case WM_DRAWITEM:         return OnDrawItem(m, Id(m.WParam), Ref<const DRAWITEMSTRUCT>(m.LParam));
-    case WM_MENUCHAR:         return OnMenuChar(m, Key(m.WParam), reinterpret_cast<HMENU>(m.LParam));
+    case WM_MEASUREITEM:      return menuBand_.OnMeasureItem(m, Id(m.WParam), Ref<MEASUREITEMSTRUCT>(m.LParam));
+    case WM_DRAWITEM:         return menuBand_.OnDrawItem(m, Id(m.WParam), Ref<const DRAWITEMSTRUCT>(m.LParam));
+    case WM_MENUCHAR:         return menuBand_.OnMenuChar(m, Key(m.WParam), reinterpret_cast<HMENU>(m.LParam));
     case WM_INITMENUPOPUP:    return OnInitMenuPopup(m, reinterpret_cast<HMENU>(m.WParam), HIWORD(m.LParam));
-    case WM_EXITMENULOOP:     return OnExitMenuLoop(m);
+    case WM_EXITMENULOOP:     return menuBand_.OnExitMenuLoop(m);
     case WM_CTLCOLORBTN:      return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), false);
     case WM_CTLCOLORSTATIC:   return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), true);
     case SKM_ACTIVATE:        return OnCompleteActivation(m.LParam);
-    case SKM_RESKINSCROLL:    return OnReskinScroll(reinterpret_cast<HWND>(m.WParam));
-    case WM_PARENTNOTIFY:     return OnParentNotify(m, LOWORD(m.WParam));
-    case SKM_WALKCHILDREN:    return OnWalkChildren(m.LParam);
+    case SKM_RESKINSCROLL:    return controls_.OnReskinScroll(reinterpret_cast<HWND>(m.WParam));
+    case WM_PARENTNOTIFY:     return controls_.OnParentNotify(m, LOWORD(m.WParam));
+    case SKM_WALKCHILDREN:    return controls_.OnWalkChildren(m.LParam);
     case SKM_QUERYSKINNED:    return OnQuerySkinned(m);
     case WM_SIZE:             return OnSize(m, Id(m.WParam));
     case WM_ACTIVATE:         return OnActivate(LOWORD(m.WParam) != WA_INACTIVE);
@@ -67,33 +66,21 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_SETICON:          return OnSetIcon(m);
     case WM_COMMAND:          return OnCommand(LOWORD(m.WParam));
     case WM_SYSCOMMAND:       return OnSysCommand(m, Id(m.WParam & 0xFFF0), Key(m.LParam));
-    case SKM_MENUBARCLICK:    return OnMenuBarClick(ScreenPoint(m.LParam));
-    case CM_MENUCHANGED:      return OnMenuChanged(m);
+    case SKM_MENUBARCLICK:    return pointer_.OnMenuBarClick(ScreenPoint(m.LParam));
+    case CM_MENUCHANGED:      return menuBand_.OnMenuChanged(m);
     case WM_NCACTIVATE:       return OnNcActivate(m, m.WParam != 0);
     case WM_NCCALCSIZE:       return OnNcCalcSize(m, m.WParam != 0, Ptr<NCCALCSIZE_PARAMS>(m.LParam));
     case WM_NCHITTEST:        return OnNcHitTest(m, ScreenPoint(m.LParam));
     case WM_NCPAINT:          return OnNcPaint(m);
-    case WM_NCMOUSEMOVE:      return OnNcMouseMove(ScreenPoint(m.LParam));
-    case WM_NCLBUTTONDOWN:    return OnNcLButtonDown(m, Id(m.WParam), ScreenPoint(m.LParam));
-    case WM_NCLBUTTONUP:      return OnNcLButtonUp(ScreenPoint(m.LParam));
-    case WM_NCLBUTTONDBLCLK:  return OnNcLButtonDblClk(Id(m.WParam), ScreenPoint(m.LParam));
-    case WM_NCRBUTTONDOWN:    return OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
+    case WM_NCMOUSEMOVE:      return pointer_.OnNcMouseMove(ScreenPoint(m.LParam));
+    case WM_NCLBUTTONDOWN:    return pointer_.OnNcLButtonDown(m, Id(m.WParam), ScreenPoint(m.LParam));
+    case WM_NCLBUTTONUP:      return pointer_.OnNcLButtonUp(ScreenPoint(m.LParam));
+    case WM_NCLBUTTONDBLCLK:  return pointer_.OnNcLButtonDblClk(Id(m.WParam), ScreenPoint(m.LParam));
+    case WM_NCRBUTTONDOWN:    return pointer_.OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
     case SKM_REPAINTFRAME:    return OnRepaintFrame();
     default:                  return false;
   }
   // clang-format on
-}
-
-// A window whose frame the skin draws: a top-level window with the frame on, or an MDI child.
-bool TWinSkinForm::FrameDrawn() const {
-  return activation_.FrameEnabled && !(activation_.ChildWindow && activation_.FormKind != fkMDIChild);
-}
-
-// Its non-client area is the frame's once activated, except a maximised MDI child's, which the
-// system draws in its frame's band.
-bool TWinSkinForm::NonClientDrawn() const {
-  return FrameDrawn() && activation_.SkinState != fsNotActivated &&
-         !(activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized);
 }
 
 bool TWinSkinForm::OnEraseBackground(TMessage& m, HDC dc) {
@@ -111,40 +98,12 @@ bool TWinSkinForm::OnNcUahDrawCaption(TMessage& m) {
   return true;
 }
 
-bool TWinSkinForm::OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure) {
-  if (control != 0) return false;
-  if (menuBand_.MeasureItem(measure)) {
-    m.Result = TRUE;
-    return true;
-  }
-  return false;
-}
-
-bool TWinSkinForm::OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw) {
-  if (control != 0) return false;
-  if (menuBand_.DrawItem(draw)) {
-    m.Result = TRUE;
-    return true;
-  }
-  return false;
-}
-
-bool TWinSkinForm::OnMenuChar(TMessage& m, wchar_t key, HMENU menu) {
-  return menuBand_.MenuChar(menu, key, m.Result);
-}
-
 bool TWinSkinForm::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu) {
   const bool windowMenu = systemMenu || menu == caption_.SystemMenu();
   if (TFrameRegistry* manager = FrameRegistry())
     manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
   Default(m);
   menuBand_.TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
-  return true;
-}
-
-bool TWinSkinForm::OnExitMenuLoop(TMessage& m) {
-  Default(m);
-  menuBand_.RestoreForeignMenus();
   return true;
 }
 
@@ -163,28 +122,6 @@ bool TWinSkinForm::OnControlColor(TMessage& m, HDC dc, bool staticText) {
 bool TWinSkinForm::OnCompleteActivation(LPARAM tag) {
   if (tag != kActivateMessageParam) return false;
   CompleteActivation();
-  return true;
-}
-
-bool TWinSkinForm::OnReskinScroll(HWND control) {
-  ReskinScrolledControl(*this, control);
-  return true;
-}
-
-// A foreign window's new child windows (a dialog that makes a view again) are skinned once the
-// burst of creations is over.
-bool TWinSkinForm::OnParentNotify(TMessage& m, UINT event) {
-  Default(m);
-  if (form_ || event != WM_CREATE || childWalkPosted_) return true;
-  if (activation_.SkinState == fsNotActivated) return true;  // the activation walks them anyway
-  childWalkPosted_ = PostMessageW(window_, SKM_WALKCHILDREN, 0, SkinMessageTag) != FALSE;
-  return true;
-}
-
-bool TWinSkinForm::OnWalkChildren(LPARAM tag) {
-  if (tag != SkinMessageTag) return false;
-  childWalkPosted_ = false;
-  AttachControlSkins();  // windows that have their skin already are passed over
   return true;
 }
 
@@ -210,7 +147,7 @@ bool TWinSkinForm::OnNcDestroy(TMessage& m) {
     menuBand_.DestroyWithWindow();
     caption_.SetHoverTimer(false);
     RestoreProcedures();
-    ReleaseControlSkins(true);
+    controls_.ReleaseControlSkins(true);
   }
   subclass_.Restore();
   m.Result = unicode ? CallWindowProcW(previous, window_, m.Msg, m.WParam, m.LParam)

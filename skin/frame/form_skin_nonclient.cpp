@@ -40,7 +40,7 @@ void NoteMaximizedChild(HWND mdiClient) {
 }  // namespace
 
 bool TWinSkinForm::OnSize(TMessage& m, UINT kind) {
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   Default(m);
   switch (kind) {
     case SIZE_RESTORED:
@@ -65,26 +65,26 @@ bool TWinSkinForm::OnSize(TMessage& m, UINT kind) {
 }
 
 bool TWinSkinForm::OnActivate(bool active) {
-  if (FrameDrawn()) activation_.Active = active;
+  if (view_.FrameDrawn()) activation_.Active = active;
   return false;
 }
 
 bool TWinSkinForm::OnGetMinMaxInfo(TMessage& m) {
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   Default(m);
   ReadShowState();
   return true;
 }
 
 bool TWinSkinForm::OnWindowPosChanged(TMessage& m) {
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   ReadShowState();
   Default(m);
   return true;
 }
 
 bool TWinSkinForm::OnSetIcon(TMessage& m) {
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   Default(m);
   caption_.BuildIconBitmap();
   return true;
@@ -93,13 +93,13 @@ bool TWinSkinForm::OnSetIcon(TMessage& m) {
 // The skinned window menu's commands come as commands of the window: they go on as the
 // window's own commands.
 bool TWinSkinForm::OnCommand(UINT id) {
-  if (!FrameDrawn() || !IsWindowMenuCommand(id)) return false;
+  if (!view_.FrameDrawn() || !IsWindowMenuCommand(id)) return false;
   PostMessageW(window_, WM_SYSCOMMAND, id, 0);
   return true;
 }
 
 bool TWinSkinForm::OnSysCommand(TMessage& m, UINT command, wchar_t menuKey) {
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   switch (command) {
     case SC_KEYMENU:
       if (OnKeyMenu(m, menuKey)) return true;
@@ -137,42 +137,18 @@ bool TWinSkinForm::OnKeyMenu(TMessage& m, wchar_t key) {
   return menuBand_.KeyMenu(key, m.Result);
 }
 
-// The frame is not painted while the menu changes; then the skinned bar takes the new menu.
-bool TWinSkinForm::OnMenuChanged(TMessage& m) {
-  if (!FrameDrawn()) return false;
-  const bool painting = skinData_->FramePainting;
-  skinData_->FramePainting = false;
-  Default(m);
-  skinData_->FramePainting = painting;
-  menuBand_.HookMainMenus(true);  // items added since are drawn by the skin too
-  menuBand_.AdoptNativeMenu(skinData_->MenuUpdate());
-  return true;
-}
-
-// SKM_MENUBARCLICK: a press on the band at a screen point, posted.
-bool TWinSkinForm::OnMenuBarClick(POINT screen) {
-  if (!FrameDrawn()) return false;
-  const POINT frame = FramePoint(screen);
-  if (TWinSysButton* button = caption_.ButtonAt(frame)) {
-    caption_.ButtonClick(*button);
-    return true;
-  }
-  if (menuBand_.Bar()) menuBand_.OpenButton(menuBand_.Bar()->ButtonAt(frame));
-  return true;
-}
-
 bool TWinSkinForm::OnNcActivate(TMessage& m, bool active) {
   if (activation_.SkinState == fsNotActivated && activation_.FormKind != fkMDIChild) {
     m.Result = 1;  // the system caption is never drawn; deactivation is not refused
     return true;
   }
-  if (!FrameDrawn()) return false;
+  if (!view_.FrameDrawn()) return false;
   activation_.Active = active;
-  if (!NonClientDrawn()) return false;
+  if (!view_.NonClientDrawn()) return false;
   caption_.SetHoverTimer(activation_.Active);
-  if (!activation_.Active) ReleaseHotControls(false);
-  if (activation_.FormKind == fkMDIFrame && mdiClient_)
-    SendMessageW(mdiClient_, WM_NCACTIVATE, m.WParam, 0);
+  if (!activation_.Active) controls_.ReleaseHotControls(false);
+  if (activation_.FormKind == fkMDIFrame && mdiClient_.Window())
+    SendMessageW(mdiClient_.Window(), WM_NCACTIVATE, m.WParam, 0);
   else if (activation_.FormKind == fkMDIChild)
     Default(m);
   if (!(activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized))
@@ -182,7 +158,7 @@ bool TWinSkinForm::OnNcActivate(TMessage& m, bool active) {
 }
 
 bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS* params) {
-  if (!NonClientDrawn()) return false;
+  if (!view_.NonClientDrawn()) return false;
   Default(m);
   if (!validRects) {
     m.Result = 0;
@@ -196,10 +172,7 @@ bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS*
   }
   if (!menuBand_.Bar()) menuBand_.SyncSystemBar();
   const WINDOWPOS& pos = *params->lppos;
-  const FrameBox box =
-      SkinClientBox(pos.x, pos.y, pos.cx, pos.cy,
-                    FrameSizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
-                               metrics_.BorderBottom, metrics_.MenuBarHeight});
+  const FrameBox box = SkinClientBox(pos.x, pos.y, pos.cx, pos.cy, view_.Sizes());
   const RECT client{box.left, box.top, box.right, box.bottom};
   params->rgrc[0] = client;
   params->rgrc[1] = client;
@@ -215,11 +188,11 @@ bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS*
 }
 
 bool TWinSkinForm::OnNcHitTest(TMessage& m, POINT screen) {
-  if (!NonClientDrawn()) return false;
+  if (!view_.NonClientDrawn()) return false;
   Default(m);
   // The system places a native bar kept on the window below its own caption, not the skin's.
   if (m.Result != HTNOWHERE && m.Result != HTCAPTION && m.Result != HTMENU) return true;
-  const POINT frame = FramePoint(screen);
+  const POINT frame = view_.FramePoint(screen);
   m.Result =
       CaptionHitTest(static_cast<int>(m.Result), frame.y, metrics_.CaptionHeight, metrics_.MenuBarHeight);
   return true;
@@ -230,8 +203,8 @@ bool TWinSkinForm::OnNcPaint(TMessage& m) {
     m.Result = 0;  // the system frame never shows before the skin's
     return true;
   }
-  if (!NonClientDrawn()) return false;
-  if (activation_.FormKind == fkMDIFrame) NoteMaximizedChild(mdiClient_);
+  if (!view_.NonClientDrawn()) return false;
+  if (activation_.FormKind == fkMDIFrame) NoteMaximizedChild(mdiClient_.Window());
   if (!(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
     const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
     if (style & WS_SYSMENU) SetWindowLongPtrW(window_, GWL_STYLE, style & ~WS_SYSMENU);
@@ -246,7 +219,7 @@ bool TWinSkinForm::OnNcPaint(TMessage& m) {
 }
 
 bool TWinSkinForm::OnRepaintFrame() {
-  if (!NonClientDrawn()) return false;
+  if (!view_.NonClientDrawn()) return false;
   PaintFrame(nullptr);
   return true;
 }

@@ -1,8 +1,8 @@
 // TFrameCaption: the caption of a skinned frame, a part of its frame object. It owns the caption
 // buttons and the one under the pointer, the hover timer and the buttons' hints, the window
 // menu, the window icon bitmap and the title, and composes the caption band off-screen. It
-// reaches its frame object only through TCaptionOwner. Members are defined in caption_*.cpp,
-// system_menu.cpp and frame_title.cpp. UI thread of the skinned window.
+// reads its frame object through its view and reaches it only through TCaptionOwner. Members are defined in
+// caption_*.cpp, system_menu.cpp and frame_title.cpp. UI thread of the skinned window.
 #pragma once
 #include <windows.h>
 
@@ -15,6 +15,7 @@
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
 #include "skin/frame/frame_state.h"
+#include "skin/frame/frame_view.h"
 
 namespace quarnel {
 
@@ -26,15 +27,9 @@ class TWinSysButton;
 // state, which is its frame object's.
 enum class TCaptionCommand { Restore, ToggleMaximize, ToggleMinimize };
 
-// What the caption asks of its frame object.
+// What the caption asks of its frame object (it reads the frame through its view).
 class TCaptionOwner {
  public:
-  virtual HWND CaptionWindow() const = 0;
-  virtual TSkinData* CaptionSkin() const = 0;
-  virtual const TFrameActivation& CaptionFacts() const = 0;
-  virtual const TFrameMetrics& CaptionMetrics() const = 0;
-  virtual HWND CaptionMDIClient() const = 0;
-  virtual POINT CaptionFramePoint(POINT screen) const = 0;
   virtual void CaptionCommand(TCaptionCommand command) = 0;
   // The window menu's items are drawn by the skin like the form's menus.
   virtual void CaptionMenuBuilt(TMenuItem& root) = 0;
@@ -47,7 +42,7 @@ class TCaptionOwner {
 
 class TFrameCaption {
  public:
-  explicit TFrameCaption(TCaptionOwner& owner);
+  TFrameCaption(const TFrameView& view, TCaptionOwner& owner);
   ~TFrameCaption();
   TFrameCaption(const TFrameCaption&) = delete;
   TFrameCaption& operator=(const TFrameCaption&) = delete;
@@ -100,6 +95,7 @@ class TFrameCaption {
   void PaintTitle(const RECT& captionRect);
   bool SystemMenuHasClose() const;
 
+  const TFrameView& view_;
   TCaptionOwner& owner_;
   std::vector<std::unique_ptr<TWinSysButton>> buttons_;
   TNCObject* hot_ = nullptr;

@@ -1,8 +1,9 @@
 // TFrameMenuBand: the menu band of a skinned frame, a part of its frame object. It owns the
 // skinned bar standing in for the native one (or the native bar kept in the band), menu mode on
-// the bar with its drop-down tracking, the menus given the skin's owner-drawn items and the
-// native menus drawn by the skin while shown. It reaches its frame object only through
-// TMenuBandOwner. Members are defined in menu_band_*.cpp. UI thread of the skinned window.
+// the bar with its drop-down tracking, and the native menus drawn by the skin while shown (the
+// menu components' items are its frame's menu hooks'). It reads its frame object through its view and
+// reaches it only through TMenuBandOwner. Members are defined in menu_band_*.cpp. UI thread of
+// the skinned window.
 #pragma once
 #include <windows.h>
 
@@ -12,7 +13,10 @@
 #include <vector>
 
 #include "framework/core/component.h"
+#include "framework/ui/message.h"
+#include "skin/frame/frame_menu_hooks.h"
 #include "skin/frame/frame_state.h"
+#include "skin/frame/frame_view.h"
 #include "skin/frame/menus/menu_bar.h"
 #include "skin/frame/menus/native_menu_items.h"
 
@@ -26,22 +30,14 @@ namespace quarnel {
 
 class TSkinData;
 
-// What the menu band asks of its frame object.
+// What the menu band asks of its frame object (it reads the frame through its view).
 class TMenuBandOwner {
  public:
-  virtual HWND BandWindow() const = 0;
-  virtual const std::string& BandWindowClass() const = 0;  // as the manager bound the window
-  virtual TSkinData* BandSkin() const = 0;
-  virtual TCustomForm* BandForm() const = 0;
-  virtual const TFrameActivation& BandFacts() const = 0;
-  virtual POINT BandFramePoint(POINT screen) const = 0;
   // The band's height in the frame changed (0: no band).
   virtual void BandHeightChanged(int height) = 0;
-  // Menus the band draws are watched for their end by this component.
-  virtual TComponent& BandComponent() = 0;
-  virtual void BandRepaintFrame() = 0;
+  virtual void PaintFrame(HDC dc) = 0;  // null: into the window's DC
   // The band takes its room, or gives it back: the frame is sized again.
-  virtual void BandRefitFrame() = 0;
+  virtual void RefreshFrame() = 0;
 
  protected:
   ~TMenuBandOwner() = default;
@@ -49,7 +45,8 @@ class TMenuBandOwner {
 
 class TFrameMenuBand {
  public:
-  explicit TFrameMenuBand(TMenuBandOwner& owner) : owner_(owner) {}
+  TFrameMenuBand(const TFrameView& view, TFrameMenuHooks& hooks, TMenuBandOwner& owner)
+      : view_(view), hooks_(hooks), owner_(owner) {}
   TFrameMenuBand(const TFrameMenuBand&) = delete;
   TFrameMenuBand& operator=(const TFrameMenuBand&) = delete;
 
@@ -58,7 +55,7 @@ class TFrameMenuBand {
   bool Tracking() const { return tracking_; }
   bool SystemBar() const { return systemBar_; }
   // The native menu taken off the window at activation, and put back on it.
-  void TakeNativeMenu() { nativeMenu_ = GetMenu(owner_.BandWindow()); }
+  void TakeNativeMenu() { nativeMenu_ = GetMenu(view_.Window()); }
   void GiveBackNativeMenu();
   void CreateBar();
   void FreeBar();
@@ -72,7 +69,9 @@ class TFrameMenuBand {
   void AdoptNativeMenu(bool rebuild);
   // The menu update switch of the skin data, kept while MDI children come and go.
   void SaveMenuUpdate(bool on) { savedMenuUpdate_ = on; }
-  bool SavedMenuUpdate() const { return savedMenuUpdate_; }
+  // An MDI frame's last child went: the switch as it was, and the bar shows the frame's own
+  // menu again.
+  void ShowFrameMenuAgain();
 
   // --- pointer and keys -----------------------------------------------------------------------
   bool MouseMove(POINT framePoint);  // true: over a bar item
@@ -89,27 +88,21 @@ class TFrameMenuBand {
   bool ChildKeyMenu(wchar_t key);
   // CM_DIALOGCHAR: true when the band has a bar to answer for, `result` set when it took it.
   bool DialogChar(wchar_t key, LRESULT& result);
-  POINT FramePoint(POINT screen) const { return owner_.BandFramePoint(screen); }
-  bool RightToLeft() const { return owner_.BandFacts().RightToLeft; }
+  POINT FramePoint(POINT screen) const { return view_.FramePoint(screen); }
+  bool RightToLeft() const { return view_.Facts().RightToLeft; }
 
   // --- owner-drawn menus ----------------------------------------------------------------------
-  bool MeasureItem(MEASUREITEMSTRUCT& measure);
-  bool DrawItem(const DRAWITEMSTRUCT& draw);
-  bool MenuChar(HMENU menu, wchar_t key, LRESULT& result);
+  // The window's messages about the menus it shows: true when handled.
+  bool OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure);
+  bool OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw);
+  bool OnMenuChar(TMessage& m, wchar_t key, HMENU menu);
+  bool OnExitMenuLoop(TMessage& m);
+  // The frame is not painted while the menu changes; then the skinned bar takes the new menu.
+  bool OnMenuChanged(TMessage& m);
   // Native menus that no menu component of ours draws (a foreign window's menus, the system's
   // window menu): their items are the skin's while their popup is shown.
   void TakeForeignMenu(HMENU menu, bool windowMenu);
   void RestoreForeignMenus() { foreignItems_.Restore(); }
-  // Switches the popup menu components owned by `root` (and by forms it owns) to skinned
-  // owner-drawn items, or back.
-  void HookPopupMenus(TComponent* root, bool on);
-  void HookMenuItems(TMenuItem& parent, bool on);
-  // With xcMenuItem: the form's main menus owner-drawn below their titles, in the skin's look.
-  void HookMainMenus(bool on);
-  // A menu a control refers to, drawn by the skin until it goes or is unhooked.
-  void HookReferencedMenu(TComponent* component);
-  void UnhookReferencedMenus();
-  void ForgetMenu(TComponent* component);
 
  private:
   void PostPress(const TMenuBtn& button);
@@ -118,22 +111,16 @@ class TFrameMenuBand {
   void ShowOpenItem(int index);
   int BarLoop(int index);
   void EndTracking();
-  void HookMainMenuItems(TMainMenu& menu, TMenuItem& parent);
-  bool IsOwnedMainMenu(TMainMenu* menu) const;
-  void DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state);
-  void MeasurePopupMenuItem(TMenuItem* item, int& width);
 
+  const TFrameView& view_;
+  TFrameMenuHooks& hooks_;
   TMenuBandOwner& owner_;
   std::unique_ptr<TWinSkinMenu> bar_;
   HMENU nativeMenu_ = nullptr;
   bool tracking_ = false;
   bool systemBar_ = false;  // no skinned bar: the window keeps its native one, drawn by the system
   bool savedMenuUpdate_ = true;
-  std::vector<std::pair<TMainMenu*, TMenuItem*>> mainMenuHooks_;  // items given our handlers
-  bool mainMenusOwnerDrawn_ = false;                              // owner-draw was switched on here
-  std::vector<TMenu*> hookedMenus_;  // menus controls refer to, drawn through HookReferencedMenu
-  int hookedDisableTag_ = 0;         // the skin data's DisableTag when the popup menus were hooked
-  TNativeMenuItems foreignItems_;    // items of native menus no menu component draws, while shown
+  TNativeMenuItems foreignItems_;  // items of native menus no menu component draws, while shown
 };
 
 }  // namespace quarnel

@@ -24,8 +24,7 @@ void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
   if (activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) return;
   TFrameOutline::Source source;
   source.skin = skinData_;
-  source.sizes = FrameSizes{metrics_.BorderLeft, metrics_.CaptionHeight, metrics_.BorderRight,
-                            metrics_.BorderBottom, metrics_.MenuBarHeight};
+  source.sizes = view_.Sizes();
   source.borderKind = activation_.BorderKind;
   source.noBorder = activation_.BorderKind == bkNoBorder;
   // While re-skinning, the whole window is painted once at the end.

@@ -33,9 +33,9 @@ std::wstring ReadWindowText(HWND window, bool unicodeWindow) {
 }  // namespace
 
 void TFrameCaption::PaintTitle(const RECT& captionRect) {
-  TSkinData* skin = owner_.CaptionSkin();
-  const TFrameActivation& a = owner_.CaptionFacts();
-  HWND window = owner_.CaptionWindow();
+  TSkinData* skin = view_.Skin();
+  const TFrameActivation& a = view_.Facts();
+  HWND window = view_.Window();
   TDataSkinTitle* title = skin ? skin->Title.get() : nullptr;
   if (!title) return;
   const std::wstring text = kTitlePrefix + ReadWindowText(window, a.UnicodeWindow) + kTitleSuffix;

@@ -27,13 +27,13 @@ bool OnlyAltDown() {
 }  // namespace
 
 void TFrameMenuBand::CreateBar() {
-  const TFrameActivation& a = owner_.BandFacts();
-  TSkinData* skin = owner_.BandSkin();
-  TCustomForm* form = owner_.BandForm();
+  const TFrameActivation& a = view_.Facts();
+  TSkinData* skin = view_.Skin();
+  TCustomForm* form = view_.Form();
   bar_.reset();
   if (!nativeMenu_ || a.FormKind == fkMDIChild || a.BorderKind == bkNoBorder) return;
   if (!(skin->SkinControls() & Bit(xcMainMenu))) return;
-  auto bar = std::make_unique<TWinSkinMenu>(owner_.BandWindow(), skin);
+  auto bar = std::make_unique<TWinSkinMenu>(view_.Window(), skin);
   bar->SetMenuComponent(form ? form->Menu() : nullptr);
   if (!bar->BuildButtons()) return;
   bar_ = std::move(bar);
@@ -42,14 +42,14 @@ void TFrameMenuBand::CreateBar() {
 }
 
 void TFrameMenuBand::SyncSystemBar() {
-  const TFrameActivation& a = owner_.BandFacts();
+  const TFrameActivation& a = view_.Facts();
   if (bar_ || a.FormKind == fkMDIChild || a.BorderKind == bkNoBorder) return;
-  systemBar_ = GetMenu(owner_.BandWindow()) != nullptr && DrawMenuBarTempEntry() != nullptr;
+  systemBar_ = GetMenu(view_.Window()) != nullptr && DrawMenuBarTempEntry() != nullptr;
   owner_.BandHeightChanged(systemBar_ ? GetSystemMetrics(SM_CYMENU) : 0);
 }
 
 void TFrameMenuBand::LayOutSystemBar(HDC dc, RECT band) {
-  HWND window = owner_.BandWindow();
+  HWND window = view_.Window();
   HMENU menu = GetMenu(window);
   const DrawMenuBarTempProc draw = DrawMenuBarTempEntry();
   if (!systemBar_ || !menu || !draw || !dc || band.right <= band.left) return;
@@ -72,7 +72,7 @@ void TFrameMenuBand::FreeBar() {
 }
 
 void TFrameMenuBand::GiveBackNativeMenu() {
-  HWND window = owner_.BandWindow();
+  HWND window = view_.Window();
   if (nativeMenu_ && GetMenu(window) != nativeMenu_) SetMenu(window, nativeMenu_);
 }
 
@@ -110,7 +110,7 @@ bool TFrameMenuBand::KeyMenu(wchar_t key, LRESULT& result) {
 }
 
 void TFrameMenuBand::PostPress(const TMenuBtn& button) {
-  HWND window = owner_.BandWindow();
+  HWND window = view_.Window();
   RECT outer{};
   GetWindowRect(window, &outer);
   const POINT at{outer.left + button.Rect.left + 1, outer.top + button.Rect.top + 1};
@@ -140,37 +140,79 @@ bool TFrameMenuBand::DialogChar(wchar_t key, LRESULT& result) {
 // A menu put back on the window is read into the skinned bar (always when its handle is a new
 // one: the old one is gone with its items) and taken off the window again; a window that had
 // no bar gets one.
+void TFrameMenuBand::ShowFrameMenuAgain() {
+  view_.Skin()->SetMenuUpdate(savedMenuUpdate_);
+  if (!bar_) return;
+  bar_->BuildButtons();
+  owner_.PaintFrame(nullptr);
+}
+
 void TFrameMenuBand::AdoptNativeMenu(bool rebuild) {
-  HWND window = owner_.BandWindow();
+  HWND window = view_.Window();
   HMENU menu = GetMenu(window);
-  if (!menu || owner_.BandFacts().FormKind == fkMDIChild) return;
+  if (!menu || view_.Facts().FormKind == fkMDIChild) return;
   nativeMenu_ = menu;
   if (!bar_) {
     CreateBar();
     SyncSystemBar();
-    owner_.BandRefitFrame();  // the band takes its room from the client area
+    owner_.RefreshFrame();  // the band takes its room from the client area
     return;
   }
   if (rebuild || bar_->NativeMenu() != menu) {
-    TCustomForm* form = owner_.BandForm();
+    TCustomForm* form = view_.Form();
     bar_->SetMenuComponent(form ? form->Menu() : nullptr);
     bar_->BuildButtons();
   }
   if (GetMenu(window)) SetMenu(window, nullptr);
-  owner_.BandRepaintFrame();
+  owner_.PaintFrame(nullptr);
 }
 
-bool TFrameMenuBand::MeasureItem(MEASUREITEMSTRUCT& measure) {
-  return (bar_ && bar_->MeasureNativeItem(measure)) || foreignItems_.Measure(measure);
+// A menu about to be shown for this window that no menu component of ours draws: its items
+// become the skin's until the menu loop ends, when the kind of menu is skinned at all.
+void TFrameMenuBand::TakeForeignMenu(HMENU menu, bool windowMenu) {
+  if (!menu || !view_.Facts().FrameEnabled || !view_.Skin() || view_.Skin()->Empty()) return;
+  if (view_.Form() && !windowMenu) return;  // a form's own menus are drawn through their components
+  const TSkinControlSet kinds = windowMenu ? Bit(xcSystemMenu) : Bit(xcMainMenu) | Bit(xcMenuItem);
+  if (!(view_.Skin()->SkinControls() & kinds)) return;
+  foreignItems_.SkinData = view_.Skin();
+  foreignItems_.OwnerDraw(menu, false);
 }
 
-bool TFrameMenuBand::DrawItem(const DRAWITEMSTRUCT& draw) {
+bool TFrameMenuBand::OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure) {
+  if (control != 0) return false;
+  if (!(bar_ && bar_->MeasureNativeItem(measure)) && !foreignItems_.Measure(measure)) return false;
+  m.Result = TRUE;
+  return true;
+}
+
+bool TFrameMenuBand::OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw) {
+  if (control != 0) return false;
   const bool rightToLeft = RightToLeft();
-  return (bar_ && bar_->DrawNativeItem(draw, rightToLeft)) || foreignItems_.Draw(draw, rightToLeft);
+  if (!(bar_ && bar_->DrawNativeItem(draw, rightToLeft)) && !foreignItems_.Draw(draw, rightToLeft))
+    return false;
+  m.Result = TRUE;
+  return true;
 }
 
-bool TFrameMenuBand::MenuChar(HMENU menu, wchar_t key, LRESULT& result) {
-  return (bar_ && bar_->MenuChar(menu, key, result)) || foreignItems_.MenuChar(menu, key, result);
+bool TFrameMenuBand::OnMenuChar(TMessage& m, wchar_t key, HMENU menu) {
+  return (bar_ && bar_->MenuChar(menu, key, m.Result)) || foreignItems_.MenuChar(menu, key, m.Result);
+}
+
+bool TFrameMenuBand::OnExitMenuLoop(TMessage& m) {
+  view_.Default(m);
+  RestoreForeignMenus();
+  return true;
+}
+
+bool TFrameMenuBand::OnMenuChanged(TMessage& m) {
+  if (!view_.FrameDrawn()) return false;
+  const bool painting = view_.Skin()->FramePainting;
+  view_.Skin()->FramePainting = false;
+  view_.Default(m);
+  view_.Skin()->FramePainting = painting;
+  hooks_.HookMainMenus(true);  // items added since are drawn by the skin too
+  AdoptNativeMenu(view_.Skin()->MenuUpdate());
+  return true;
 }
 
 }  // namespace quarnel

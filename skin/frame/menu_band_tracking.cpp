@@ -158,7 +158,7 @@ void TFrameMenuBand::ShowOpenItem(int index) {
 }
 
 bool TFrameMenuBand::OpenButton(TMenuBtn* button) {
-  HWND hwnd = owner_.BandWindow();
+  HWND hwnd = view_.Window();
   if (!button || !bar_) return false;
   // An item without a drop-down is a command of its own; one with a drop-down carries none.
   if (!button->SubMenu) {
@@ -219,7 +219,7 @@ void TFrameMenuBand::AbandonTracking() {
   track = TrackState{};
   track.Abandoned = true;
   tracking_ = false;
-  if (GetCapture() == owner_.BandWindow()) ReleaseCapture();
+  if (GetCapture() == view_.Window()) ReleaseCapture();
   EndMenu();
 }
 
@@ -228,7 +228,7 @@ void TFrameMenuBand::AbandonTracking() {
 // it, Escape, Alt or a press elsewhere ends the mode. The result is the item whose drop-down
 // opens next, or -1.
 int TFrameMenuBand::BarLoop(int index) {
-  HWND hwnd = owner_.BandWindow();
+  HWND hwnd = view_.Window();
   SetCapture(hwnd);
   int hot = index;
   int next = -1;

@@ -17,7 +17,7 @@ enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGly
 }  // namespace
 
 void TFrameCaption::ReadSystemMenu() {
-  systemMenu_ = GetSystemMenu(owner_.CaptionWindow(), FALSE);
+  systemMenu_ = GetSystemMenu(view_.Window(), FALSE);
 }
 
 void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
@@ -36,7 +36,7 @@ void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
   // A second request within the double-click time: a double click on a caption button closes.
   if (hot_) {
     SetHoverTimer(false);
-    PostMessageW(owner_.CaptionWindow(), WM_CLOSE, 0, 0);
+    PostMessageW(view_.Window(), WM_CLOSE, 0, 0);
   }
 }
 
@@ -45,10 +45,10 @@ void TFrameCaption::BuildSystemMenu() {
   ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
-  if (TSkinData* skin = owner_.CaptionSkin()) popup->SetImages(&skin->MenuGlyphs);
+  if (TSkinData* skin = view_.Skin()) popup->SetImages(&skin->MenuGlyphs);
   TMenuItem* root = popup->Items();
-  HWND window = owner_.CaptionWindow();
-  const TFrameActivation& a = owner_.CaptionFacts();
+  HWND window = view_.Window();
+  const TFrameActivation& a = view_.Facts();
   auto post = [window](WPARAM command) {
     TNotifyEvent event;
     event.code = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };

@@ -1,11 +1,9 @@
 // TWinSkinForm: the frame object of one skinned top-level window. It replaces the window's
-// procedure and routes its messages, imposes the skin's border sizes on the client area, paints
-// the border and hands the caption band to its caption, cuts the window outline through its
-// outline, keeps the skinned menu bar in its menu band, and owns the control skin objects of the
-// window's controls, which reach it through the host interface it implements (the control walk
-// lives with them in skin/controls). Its parts reach it through the small interfaces of their
-// own it implements. Members are defined by concern in form_skin_*.cpp and frame_paint.cpp.
-// UI thread.
+// procedure and routes its messages, imposes the skin's border sizes on the client area and
+// paints the border. Its parts own the rest: the caption, the menu band, the outline, the
+// control skin objects and their host, the form's message hook and an MDI frame's client. They
+// read the frame through its view and reach it through the small interfaces of their own it
+// implements. Members are defined by concern in form_skin_*.cpp and frame_paint.cpp. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -20,13 +18,16 @@
 #include "framework/ui/message.h"
 #include "framework/win/handles.h"
 #include "framework/win/window_thunk.h"
-#include "skin/controls/control_skin_host.h"
-#include "skin/controls/control_skin_list.h"
 #include "skin/data/skin_messages.h"
 #include "skin/frame/frame_caption.h"
+#include "skin/frame/frame_controls.h"
+#include "skin/frame/frame_form_hook.h"
+#include "skin/frame/frame_mdi_client.h"
 #include "skin/frame/frame_menu_band.h"
 #include "skin/frame/frame_outline.h"
+#include "skin/frame/frame_pointer.h"
 #include "skin/frame/frame_state.h"
+#include "skin/frame/frame_view.h"
 #include "skin/frame/menus/menu_bar.h"
 
 class TControl;
@@ -46,9 +47,9 @@ class TWinSkinMenu;
 struct TMenuBtn;
 
 class TWinSkinForm : public TComponent,
-                     public TControlSkinHost,
                      private TCaptionOwner,
-                     private TMenuBandOwner {
+                     private TMenuBandOwner,
+                     private TFormHookOwner {
  public:
   explicit TWinSkinForm(TComponent* owner);
   ~TWinSkinForm() override;
@@ -74,36 +75,20 @@ class TWinSkinForm : public TComponent,
   // item with that accelerator opens. True: taken.
   bool ChildKeyMenu(wchar_t key);
   // The whole frame painted into `dc`, or into the window's DC when null.
-  void PaintFrame(HDC dc);
+  void PaintFrame(HDC dc) override;
   // Cuts the window outline again when the window size changed since the last cut, or always.
   void UpdateWindowRegion(bool evenIfSameSize = false);
 
-  // --- control skin objects, through the control walker -------------------------------------
-  void AttachControlSkins();
-  // Frees every control skin object; unless destroying, each first restores its control.
-  void ReleaseControlSkins(bool destroying);
-  TSkinControl* FindControlSkin(HWND window) const override { return controls_.Find(window); }
-  void DispatchWindow(HWND window);
-
-  // --- the host of the control skins -----------------------------------------------------------
-  TComponent& HostComponent() override { return *this; }
-  HWND HostWindow() const override { return window_; }
-  void HostHookMenu(TComponent* menu) override;
-  TCustomForm* HostForm() const override { return form_; }
-  TSkinData* HostSkinData() const override { return skinData_; }
-  TCanvas& HostCanvas() override { return canvas_; }
-  const std::vector<TSkinControl*>& ControlSkins() const override { return controls_.Items(); }
-  void RegisterControlSkin(TSkinControl& skin) override { controls_.Register(skin); }
-  void UnregisterControlSkin(TSkinControl& skin) override { controls_.Unregister(skin); }
-  bool HostFrameEnabled() const override { return activation_.FrameEnabled; }
+  // The control skin objects of the window's controls, and their host.
+  TFrameControls& Controls() { return controls_; }
 
   // --- state, read-only outside the frame object -----------------------------------------------
   const TFrameActivation& Activation() const { return activation_; }
   const TFrameMetrics& Metrics() const { return metrics_; }
+  const TFrameView& View() const { return view_; }
   const TFrameCaption& Caption() const { return caption_; }
-  TWinSkinMenu* MenuBar() const { return menuBand_.Bar(); }
   const TFrameMenuBand& MenuBand() const { return menuBand_; }
-  POINT FramePoint(POINT screenPoint) const;
+  TWinSkinMenu* MenuBar() const { return menuBand_.Bar(); }
 
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -112,9 +97,7 @@ class TWinSkinForm : public TComponent,
   void ComputeFrameMetrics();
   void CompleteActivation();
   void FitWindowToFrame(bool keepClientSize);
-  void Reskin();
-  void InstallFormHook();
-  void RestoreFormHook();
+  void Reskin() override;
   // Puts back every procedure this object replaced (form hook, window, MDI client).
   void RestoreProcedures();
   void ReadBorderKind(LONG_PTR style, LONG_PTR exStyle);
@@ -122,62 +105,31 @@ class TWinSkinForm : public TComponent,
   void ReadShowState();
   void ResizeToNativeFrame();
   void WidenForDialogTitle(int& width);
-  void RefreshFrame();
-  void ReleaseHotControls(bool onlyOutside);
+  void RefreshFrame() override;
   void Default(TMessage& message) { subclass_.Default(message); }
   bool Subclassed() const { return subclass_.Installed(); }
 
-  // --- the caption's owner ----------------------------------------------------------------------
-  HWND CaptionWindow() const override { return window_; }
-  TSkinData* CaptionSkin() const override { return skinData_; }
-  const TFrameActivation& CaptionFacts() const override { return activation_; }
-  const TFrameMetrics& CaptionMetrics() const override { return metrics_; }
-  HWND CaptionMDIClient() const override { return mdiClient_; }
-  POINT CaptionFramePoint(POINT screen) const override { return FramePoint(screen); }
+  // --- what the parts ask -------------------------------------------------------------------------
   void CaptionCommand(TCaptionCommand command) override;
-  void CaptionMenuBuilt(TMenuItem& root) override { menuBand_.HookMenuItems(root, true); }
+  void CaptionMenuBuilt(TMenuItem& root) override { menuHooks_.HookMenuItems(root, true); }
   void CaptionHoverTick() override;
   void RestoreWindow();
   void ToggleMaximize();
   void ToggleMinimize();
 
-  // --- the menu band's owner ------------------------------------------------------------------
-  HWND BandWindow() const override { return window_; }
-  const std::string& BandWindowClass() const override { return windowClassName_; }
-  TSkinData* BandSkin() const override { return skinData_; }
-  TCustomForm* BandForm() const override { return form_; }
-  const TFrameActivation& BandFacts() const override { return activation_; }
-  POINT BandFramePoint(POINT screen) const override { return FramePoint(screen); }
   void BandHeightChanged(int height) override { metrics_.MenuBarHeight = height; }
-  TComponent& BandComponent() override { return *this; }
-  void BandRepaintFrame() override { PaintFrame(nullptr); }
-  void BandRefitFrame() override { RefreshFrame(); }
 
   // --- messages ---------------------------------------------------------------------------------
   void FrameWindowProc(TMessage& message);
-  void FormMessageHook(TMessage& message);
-  void MDIClientWindowProc(TMessage& message);
-  // The window procedure, the form hook and the MDI client's procedure: one switch each, true
-  // when a handler took the message.
+  // The window procedure: one switch, true when a handler took the message.
   bool OnFrameMessage(TMessage& m);
-  bool OnFormMessage(TMessage& m);
-  bool OnMDIClientMessage(TMessage& m);
-  bool FrameDrawn() const;
-  bool NonClientDrawn() const;
   // Messages every skinned window takes.
   bool OnEraseBackground(TMessage& m, HDC dc);
   bool OnNcDestroy(TMessage& m);
   bool OnNcUahDrawCaption(TMessage& m);
-  bool OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure);
-  bool OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw);
-  bool OnMenuChar(TMessage& m, wchar_t key, HMENU menu);
   bool OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu);
-  bool OnExitMenuLoop(TMessage& m);
   bool OnControlColor(TMessage& m, HDC dc, bool staticText);
   bool OnCompleteActivation(LPARAM tag);
-  bool OnReskinScroll(HWND control);
-  bool OnParentNotify(TMessage& m, UINT event);
-  bool OnWalkChildren(LPARAM tag);
   bool OnQuerySkinned(TMessage& m);
   // Messages of a window whose frame the skin draws.
   bool OnSize(TMessage& m, UINT kind);
@@ -188,53 +140,31 @@ class TWinSkinForm : public TComponent,
   bool OnCommand(UINT id);
   bool OnSysCommand(TMessage& m, UINT command, wchar_t menuKey);
   bool OnKeyMenu(TMessage& m, wchar_t key);
-  bool OnMenuBarClick(POINT screen);
-  bool OnMenuChanged(TMessage& m);
   bool OnNcActivate(TMessage& m, bool active);
   // Non-client messages once the frame is the skin's.
   bool OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS* params);
   bool OnNcHitTest(TMessage& m, POINT screen);
   bool OnNcPaint(TMessage& m);
-  bool OnNcMouseMove(POINT screen);
-  bool OnNcLButtonDown(TMessage& m, UINT hit, POINT screen);
-  bool OnNcLButtonUp(POINT screen);
-  bool OnNcLButtonDblClk(UINT hit, POINT screen);
-  bool OnNcRButtonDown(UINT hit, POINT screen);
   bool OnRepaintFrame();
-  // The form hook's messages.
-  bool OnFormSetText(TMessage& m);
-  bool OnFormReskin();
-  bool OnFormPaintFrame(TMessage& m, HDC dc, LPARAM tag);
-  bool OnFormPing(TMessage& m, LPARAM tag);
-  // Alt+letter typed in one of the form's controls: the bar item with that accelerator opens.
-  bool OnDialogChar(TMessage& m, wchar_t key);
-  // The MDI client's messages.
-  bool OnMDIClientDestroy(TMessage& m);
-  bool OnMDIClientCalcSize();
-  bool OnMDICreate();
-  bool OnMDIDestroy(TMessage& m);
-  bool OnMDISetMenu(TMessage& m, HMENU frameMenu);
-  bool OnMDIArrange();
-  bool OnMDIRedraw();
 
   HWND window_ = nullptr;
   std::string windowClassName_;
   TCustomForm* form_ = nullptr;
   TSkinData* skinData_ = nullptr;
-  TWndMethod savedFormHook_;
-  TColor savedFormColor_ = 0;
-  HWND mdiClient_ = nullptr;
-  TControlSkinList controls_;  // freed by ReleaseControlSkins
-  TCanvas canvas_;                       // shared with the control skin objects while they draw
   TFrameActivation activation_;
   TFrameMetrics metrics_;
+  fw::WindowSubclass subclass_;
+  // The parts read the state above through the view; the MDI client is declared before the view
+  // that reads its window.
+  TFrameMDIClient mdiClient_;
+  TFrameView view_;
   TFrameCaption caption_;
   TFrameOutline outline_;
+  TFrameMenuHooks menuHooks_;
   TFrameMenuBand menuBand_;
-  fw::WindowSubclass subclass_;
-  fw::WindowSubclass mdiClientSubclass_;
-  bool formHooked_ = false;
-  bool childWalkPosted_ = false;
+  TFrameControls controls_;
+  TFrameFormHook formHook_;
+  TFramePointer pointer_;
 };
 
 }  // namespace quarnel

@@ -34,7 +34,7 @@ TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   ASSERT_EQ(data.SkinName, GetParam().name);
   form->Show();
   ASSERT_TRUE(testing_support::wait_until([&] {
-    return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
+    return Skin() && Skin()->Activation().SkinState == fsActive;
   }));
   flush_events(150);
   HWND window = form->Handle();

@@ -150,7 +150,7 @@ int Run(int runs, const std::string& package) {
   SetForegroundWindow(skinned->Handle());
   Pump();
   // Without the manager the walk is run by hand, as the manager runs it after a form shows.
-  frame->AttachControlSkins();
+  frame->Controls().AttachControlSkins();
   Pump();
 
   std::printf("every control kind, full repaint, built-in skin, %d runs (medians)\n", runs);
@@ -168,10 +168,10 @@ int Run(int runs, const std::string& package) {
     const double ratio = skinnedPaint / std::max(system, 0.001);
     if (ratio > 1.5) ++slower;
     std::printf("%-28s %-22s %10.1f %10.1f %7.2fx\n", row.kind,
-                SkinName(frame->FindControlSkin(skinnedWindow)).c_str(), system, skinnedPaint, ratio);
+                SkinName(frame->Controls().FindControlSkin(skinnedWindow)).c_str(), system, skinnedPaint, ratio);
   }
   std::printf("goal: at most 1.5x the system's paint; %d kind(s) above it\n", slower);
-  frame->ReleaseControlSkins(false);
+  frame->Controls().ReleaseControlSkins(false);
   frame.reset();
   Application()->DestroyComponent(skinned);
   Application()->DestroyComponent(plain);

@@ -94,7 +94,7 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
   // Windows skinned with it give up their skin, which they could no longer read.
   if (skinningCount_ == kSkinningCountDestroying) return;
   for (size_t i = formSkins_.size(); i-- > 0;) {
-    if (i >= formSkins_.size() || formSkins_[i]->HostSkinData() != data) continue;
+    if (i >= formSkins_.size() || formSkins_[i]->View().Skin() != data) continue;
     TWinSkinForm* skin = formSkins_[i];
     formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
     UnskinWindow(skin);
@@ -200,7 +200,7 @@ void TSkinManage::SkinAllForms(TSkinData* requester) {
 
 // Gives one window back its own look: procedures, frame and size, then a full repaint.
 void TSkinManage::UnskinWindow(TWinSkinForm* skin) {
-  HWND window = skin->HostWindow();
+  HWND window = skin->View().Window();
   skin->Detach();
   if (IsWindow(window)) {
     InvalidateRect(window, nullptr, TRUE);
@@ -215,7 +215,7 @@ void TSkinManage::UnskinAll(TSkinData* requester) {
   if (requester->SkinFormtype() == sfOnlyThisForm) {
     for (size_t i = formSkins_.size(); i-- > 0;) {
       TWinSkinForm* skin = formSkins_[i];
-      if (skin->HostSkinData() != requester) continue;
+      if (skin->View().Skin() != requester) continue;
       formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
       UnskinWindow(skin);
       FreeFormSkin(skin);
@@ -236,7 +236,7 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   PurgeFormSkins();
   if (requester->SkinFormtype() == sfOnlyThisForm) {
     for (TWinSkinForm* skin : formSkins_)
-      if (skin->HostSkinData() == requester) {
+      if (skin->View().Skin() == requester) {
         skin->ApplySkin();
         break;
       }
@@ -246,13 +246,13 @@ void TSkinManage::RefreshForms(TSkinData* requester) {
   const std::vector<TWinSkinForm*> snapshot = formSkins_;
   for (TWinSkinForm* skin : snapshot)
     if (std::find(formSkins_.begin(), formSkins_.end(), skin) != formSkins_.end() &&
-        skin->HostSkinData() == requester)
+        skin->View().Skin() == requester)
       skin->ApplySkin();  // paints nothing itself: each window is painted once, after the switch
 }
 
 void TSkinManage::ResetCaptionButtons() {
   for (TWinSkinForm* skin : formSkins_)
-    if (skin->HostSkinData() == currentSkinData_) skin->FreeCaptionButtons();
+    if (skin->View().Skin() == currentSkinData_) skin->FreeCaptionButtons();
 }
 
 }  // namespace quarnel

@@ -34,7 +34,7 @@ bool Contains(const std::string& text, const char* part) {
 TWinSkinForm* TSkinManage::FindFormSkin(HWND window) const {
   if (!window) return nullptr;
   for (TWinSkinForm* skin : formSkins_)
-    if (skin->HostWindow() == window) return skin;
+    if (skin->View().Window() == window) return skin;
   return nullptr;
 }
 
@@ -141,7 +141,7 @@ bool TSkinManage::SkinForm(TCustomForm* form) {
 
 void TSkinManage::ForgetWindow(HWND window) {
   if (skinningCount_ == kSkinningCountDestroying) return;
-  std::erase_if(formSkins_, [window](TWinSkinForm* skin) { return skin->HostWindow() == window; });
+  std::erase_if(formSkins_, [window](TWinSkinForm* skin) { return skin->View().Window() == window; });
 }
 
 // Entries always refer to live objects (each removes itself when destroyed); those whose

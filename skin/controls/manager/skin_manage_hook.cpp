@@ -58,7 +58,7 @@ void TSkinManage::OnWindowCreating(HWND window, const CBT_CREATEWNDA& create) {
   const auto style = static_cast<DWORD>(cs->style);
   const std::string className = WindowClassName(window);
   if (className == "ScrollBar" && (style & kSizeGripStyle)) {
-    if (TWinSkinForm* parentSkin = FindFormSkin(cs->hwndParent)) parentSkin->DispatchWindow(window);
+    if (TWinSkinForm* parentSkin = FindFormSkin(cs->hwndParent)) parentSkin->Controls().DispatchWindow(window);
   }
   if (!(style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
   if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);

@@ -96,7 +96,7 @@ class BareListViewTest : public ::testing::Test {
   }
   void TearDown() override {
     testing_support::mouse_left_button(false);
-    if (dialogSkin) dialogSkin->ReleaseControlSkins(false);
+    if (dialogSkin) dialogSkin->Controls().ReleaseControlSkins(false);
     dialogSkin.reset();
     dialog.reset();
     Pump(20);
@@ -104,11 +104,11 @@ class BareListViewTest : public ::testing::Test {
   void Skin() {
     dialogSkin = TComponent::Make<TWinSkinForm>();
     dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);
-    dialogSkin->AttachControlSkins();
+    dialogSkin->Controls().AttachControlSkins();
     Pump(60);
   }
   void SkinOff() {
-    dialogSkin->ReleaseControlSkins(false);
+    dialogSkin->Controls().ReleaseControlSkins(false);
     dialogSkin.reset();
     RedrawWindow(dialog.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     Pump(60);
@@ -133,11 +133,11 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   const Capture ownBar = capture_screen_rect(bar);
 
   Skin();
-  auto* skin = dynamic_cast<TSkinListViewH*>(dialogSkin->FindControlSkin(list));
+  auto* skin = dynamic_cast<TSkinListViewH*>(dialogSkin->Controls().FindControlSkin(list));
   ASSERT_NE(skin, nullptr) << "the walk reaches the list inside the folder view";
-  EXPECT_EQ(dialogSkin->FindControlSkin(GetParent(list)), nullptr) << "the view itself only holds the list";
+  EXPECT_EQ(dialogSkin->Controls().FindControlSkin(GetParent(list)), nullptr) << "the view itself only holds the list";
   EXPECT_EQ(skin->HeaderWindow(), header);
-  auto* headerSkin = dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header));
+  auto* headerSkin = dynamic_cast<TSkinHeader*>(dialogSkin->Controls().FindControlSkin(header));
   ASSERT_NE(headerSkin, nullptr);
 
   // The header's items are the Headerbar's first frame (its bottom edge, below the caption).
@@ -222,13 +222,13 @@ TEST_F(BareListViewTest, AListViewMadeAfterwardsIsSkinnedToo) {
   dialogSkin->Activate(data);
   SendMessageW(dialog.get(), SKM_ACTIVATE, 0, kActivateMessageParam);
   Pump(60);
-  ASSERT_NE(dialogSkin->FindControlSkin(list), nullptr);
+  ASSERT_NE(dialogSkin->Controls().FindControlSkin(list), nullptr);
   // Opening another folder: the shell replaces its view by a new one holding a new list.
   DestroyWindow(GetParent(list));
   list = AddFolderView(dialog.get());
   header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-  ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->FindControlSkin(list)); }));
-  EXPECT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header)), nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->Controls().FindControlSkin(list)); }));
+  EXPECT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->Controls().FindControlSkin(header)), nullptr);
   EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
 }
 
@@ -260,7 +260,7 @@ TEST_F(BareListViewTest, AnOwnerDrawnColumnHeadingIsLeftToItsOwner) {
   format.fmt = HDF_OWNERDRAW;
   SendMessageW(header, HDM_SETITEMW, 1, reinterpret_cast<LPARAM>(&format));
   Skin();
-  ASSERT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->FindControlSkin(header)), nullptr);
+  ASSERT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->Controls().FindControlSkin(header)), nullptr);
   OwnerDrawnHeading::asked.clear();
   RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   Pump(30);

@@ -182,9 +182,9 @@ TEST_F(MainButtonsTest, NoObjectsLeakOverManyRepaintsAndSkinCycles) {
     SendMessageW(b, SKM_ENABLESKIN, 0, 0);
     RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     SendMessageW(b, SKM_ENABLESKIN, 1, 0);
-    formSkin->ReleaseControlSkins(false);
+    formSkin->Controls().ReleaseControlSkins(false);
     EXPECT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 0);
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     ASSERT_EQ(SendMessageW(b, SKM_QUERYSKINNED, 0, 0), 1);
   }
   Settle();

@@ -65,7 +65,7 @@ void MainButtonsTest::SetUp() {
   if (!formSkin || SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) != 1) {
     ownFormSkin = controltest::MakeFormSkin(form, data);
     formSkin = ownFormSkin.get();
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
   }
   move_mouse(POINT{2, 2});
   ASSERT_TRUE(testing_support::wait_until([&] {
@@ -76,7 +76,7 @@ void MainButtonsTest::SetUp() {
 
 void MainButtonsTest::TearDown() {
   mouse_left_button(false);
-  if (ownFormSkin) ownFormSkin->ReleaseControlSkins(false);
+  if (ownFormSkin) ownFormSkin->Controls().ReleaseControlSkins(false);
   ownFormSkin.reset();
   if (form) Application()->DestroyComponent(form);
   Application()->SetMainForm(nullptr);
@@ -84,7 +84,7 @@ void MainButtonsTest::TearDown() {
 }
 
 TSkinButton* MainButtonsTest::SkinOf(TButton* button) {
-  return dynamic_cast<TSkinButton*>(formSkin->FindControlSkin(button->Handle()));
+  return dynamic_cast<TSkinButton*>(formSkin->Controls().FindControlSkin(button->Handle()));
 }
 
 int MainButtonsTest::ShownFrame(TButton* button) {

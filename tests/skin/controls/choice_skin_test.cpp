@@ -254,7 +254,7 @@ TEST_F(ChoiceSkinTest, DialogCheckBoxIsPaintedWholeAndItsGroupBoxOver) {
       CreateWindowExW(0, L"BUTTON", L"Dialog group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 20, 60, 180, 90,
                       form->Handle(), reinterpret_cast<HMENU>(102), GetModuleHandleW(nullptr), nullptr);
   formSkin = controltest::MakeFormSkin(form, data);
-  TControlWalker walker(*formSkin);
+  TControlWalker walker(formSkin->Controls());
   walker.DispatchWindow(check);
   walker.DispatchWindow(group);
   flush_events(60);
@@ -308,7 +308,7 @@ class DialogChoiceTest : public ChoiceFormTest {
   HWND Button(DWORD style, const wchar_t* text, int x, int y, int w, int h) {
     HWND b = CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, form->Handle(),
                              nullptr, GetModuleHandleW(nullptr), nullptr);
-    TControlWalker(*formSkin).DispatchWindow(b);
+    TControlWalker(formSkin->Controls()).DispatchWindow(b);
     flush_events(30);
     return b;
   }
@@ -442,7 +442,7 @@ TEST_F(ChoiceSkinTest, SkinOffGivesTheSystemLookBackAndOnSkinsAgain) {
   flush_events(50);
   const auto plain = capture_window(box->Handle()).pixels;
   formSkin = controltest::MakeFormSkin(form, data);
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   flush_events(50);
   const auto skinned = capture_window(box->Handle()).pixels;
   EXPECT_NE(skinned, plain);
@@ -475,7 +475,7 @@ TEST_F(ChoiceSkinTest, NestedDialogAndItsStaticTextStandOnTheFaceColour) {
   HWND text = CreateWindowExW(0, L"STATIC", L"Static text", WS_CHILD | WS_VISIBLE, 10, 10, 120, 20, nested,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
   formSkin = controltest::MakeFormSkin(form, data);
-  TControlWalker(*formSkin).DispatchWindow(nested);
+  TControlWalker(formSkin->Controls()).DispatchWindow(nested);
   ASSERT_NE(SkinOf<TSkinBoxH>(nested), nullptr);
   RedrawWindow(nested, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   flush_events(30);
@@ -528,7 +528,7 @@ TEST_F(ChoiceSkinTest, RepaintingEachKindAThousandTimesLeaksNothing) {
   group->SetCaption("Group");
   ShowAndSkin();
   for (HWND w : {box->Handle(), radio->Handle(), group->Handle(), panel->Handle()}) {
-    ASSERT_NE(formSkin->FindControlSkin(w), nullptr);
+    ASSERT_NE(formSkin->Controls().FindControlSkin(w), nullptr);
     for (int i = 0; i < 20; ++i)
       RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     const DWORD gdi = gdi_objects(), user = user_objects();

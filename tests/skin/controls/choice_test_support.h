@@ -71,7 +71,7 @@ class ChoiceFormTest : public ::testing::Test {
     form->SetColor(clBtnFace);
   }
   void TearDown() override {
-    if (formSkin) formSkin->ReleaseControlSkins(false);
+    if (formSkin) formSkin->Controls().ReleaseControlSkins(false);
     formSkin.reset();
     Application()->DestroyComponent(form);
     data->Buttons->CheckImage.Assign(savedCheck);
@@ -92,12 +92,12 @@ class ChoiceFormTest : public ::testing::Test {
     form->Show();
     flush_events(50);
     formSkin = controltest::MakeFormSkin(form, data);
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     flush_events(80);
   }
   template <class T>
   T* SkinOf(HWND window) {
-    return dynamic_cast<T*>(formSkin->FindControlSkin(window));
+    return dynamic_cast<T*>(formSkin->Controls().FindControlSkin(window));
   }
   void SaveShot(HWND window, const char* name) {
     testing_support::save_bmp(capture_window(window), std::string(QUARNEL_SHOTS) + "/" + name + ".bmp");

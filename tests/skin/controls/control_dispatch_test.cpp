@@ -163,7 +163,7 @@ class DispatchTest : public ::testing::Test {
     data->SetSkinControls(savedControls);
     data->Skin3rd()->Clear();
     for (const std::string& row : DefaultSkin3rdRows()) data->Skin3rd()->Add(row);
-    formSkin->ReleaseControlSkins(false);
+    formSkin->Controls().ReleaseControlSkins(false);
     formSkin.reset();
     Application()->DestroyComponent(form);
     flush_events();
@@ -178,7 +178,7 @@ class DispatchTest : public ::testing::Test {
   // The skin class the dispatch gives `control` (Count: none).
   SkinClass SkinClassFor(TControl& control) {
     RecordedSkins recorded;
-    TControlWalker(*formSkin).DispatchControl(&control, form);
+    TControlWalker(formSkin->Controls()).DispatchControl(&control, form);
     return RecordedSkins::For(&control);
   }
   bool Skinned(TWinControl* c) { return SendMessageW(c->Handle(), SKM_QUERYSKINNED, 0, 0) == 1; }
@@ -213,7 +213,7 @@ TEST_F(DispatchTest, ForeignFamiliesGetTheirTextSkinsByClassName) {
   dc->SetNumButtons(0);
   {
     RecordedSkins recorded;
-    TControlWalker(*formSkin).DispatchControl(dc, form);
+    TControlWalker(formSkin->Controls()).DispatchControl(dc, form);
     ASSERT_EQ(handed.size(), 1u);
     EXPECT_EQ(handed[0].skinClass, SkinClass::Edit);
     EXPECT_EQ(handed[0].control, nullptr) << "attached to the window by handle";
@@ -236,8 +236,8 @@ TEST_F(DispatchTest, DatePickerInUpDownModeIsAnEdit) {
 TEST_F(DispatchTest, SeparateScrollBarGetsItsOwnSkin) {
   auto* bar = Add<TScrollBar>(10, 140, 150, 17);
   flush_events();
-  formSkin->AttachControlSkins();
-  EXPECT_NE(dynamic_cast<TSkinScControl*>(formSkin->FindControlSkin(bar->Handle())), nullptr);
+  formSkin->Controls().AttachControlSkins();
+  EXPECT_NE(dynamic_cast<TSkinScControl*>(formSkin->Controls().FindControlSkin(bar->Handle())), nullptr);
 }
 
 TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
@@ -256,7 +256,7 @@ TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
   }
   flush_events(30);
   ASSERT_EQ(cool->BandCount(), 2);
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   flush_events(50);
   const testing_support::Capture shot = testing_support::capture_window(cool->Handle());
   testing_support::save_bmp(shot, testing_support::host_path(std::string(QUARNEL_SHOTS) + "/cool_bar.bmp"));
@@ -279,7 +279,7 @@ TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
     EXPECT_GT(faced * 2, own) << "band " << i << ": " << faced << " of " << own;
   }
   // A new skin's face is taken too; at detach the bands follow the bar's colour again.
-  TSkinControl* skin = formSkin->FindControlSkin(cool->Handle());
+  TSkinControl* skin = formSkin->Controls().FindControlSkin(cool->Handle());
   ASSERT_NE(skin, nullptr);
   const TColor saved = data->Colors[scButtonFace];
   data->Colors[scButtonFace] = 0x123456;
@@ -295,8 +295,8 @@ TEST_F(DispatchTest, EveryBandOfACoolBarTakesTheFaceColour) {
 
 TEST_F(DispatchTest, SingleScrollBarKindMakesOneOverlay) {
   data->Skin3rd()->Add("TMemo=singlescrollbar");
-  formSkin->AttachControlSkins();
-  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->FindControlSkin(memo->Handle()));
+  formSkin->Controls().AttachControlSkins();
+  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->Controls().FindControlSkin(memo->Handle()));
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->HorzBar(), nullptr);
   EXPECT_NE(skin->VertBar(), nullptr);
@@ -311,7 +311,7 @@ TEST_F(DispatchTest, RadioGroupKindTellsForeignChildrenByNameInAnyCase) {
   data->Skin3rd()->Add("TTestRadioGroup=radiogroup");
   flush_events();
   RecordedSkins recorded;
-  TControlWalker(*formSkin).DispatchControl(group, form);
+  TControlWalker(formSkin->Controls()).DispatchControl(group, form);
   EXPECT_EQ(RecordedSkins::For(foreign), SkinClass::ObjImage);
   EXPECT_EQ(RecordedSkins::For(plain), SkinClass::RadioButton);
   EXPECT_EQ(RecordedSkins::For(group), SkinClass::GroupBox);
@@ -334,7 +334,7 @@ TEST_F(DispatchTest, ChoiceAndContainerRowsHandOutTheirSkinsToTheControlsAndThei
   inPanel->SetParent(panel);
   flush_events();
   RecordedSkins recorded;
-  TControlWalker walker(*formSkin);
+  TControlWalker walker(formSkin->Controls());
   for (TControl* c : std::initializer_list<TControl*>{radios, navigator, tools, player, group, panel})
     walker.DispatchControl(c, form);
   ASSERT_EQ(radios->ControlCount(), 2);
@@ -356,9 +356,9 @@ TEST_F(DispatchTest, ChoiceAndContainerRowsHandOutTheirSkinsToTheControlsAndThei
 }
 
 TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   TSkinControl* skin = nullptr;
-  for (TSkinControl* s : formSkin->ControlSkins())
+  for (TSkinControl* s : formSkin->Controls().ControlSkins())
     if (s->Control() == memo) {
       EXPECT_EQ(skin, nullptr) << "one object per control";
       skin = s;
@@ -367,19 +367,19 @@ TEST_F(DispatchTest, MemoGetsTheScrollBarSkinAndNotTheEditSkin) {
 }
 
 TEST_F(DispatchTest, AttachControlSkinsGivesThePushButtonItsSkinOnce) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   ASSERT_TRUE(Skinned(button));
-  EXPECT_NE(dynamic_cast<TSkinButton*>(formSkin->FindControlSkin(button->Handle())), nullptr);
-  const size_t count = formSkin->ControlSkins().size();
-  formSkin->AttachControlSkins();  // the tab walk and a second pass add nothing
-  EXPECT_EQ(formSkin->ControlSkins().size(), count);
+  EXPECT_NE(dynamic_cast<TSkinButton*>(formSkin->Controls().FindControlSkin(button->Handle())), nullptr);
+  const size_t count = formSkin->Controls().ControlSkins().size();
+  formSkin->Controls().AttachControlSkins();  // the tab walk and a second pass add nothing
+  EXPECT_EQ(formSkin->Controls().ControlSkins().size(), count);
 }
 
 TEST_F(DispatchTest, Skin3rdNilLeavesAClassUnskinnedWhateverTheRules) {
   data->Skin3rd()->Add("TButton=nil");
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   EXPECT_FALSE(Skinned(button));
-  EXPECT_EQ(formSkin->FindControlSkin(button->Handle()), nullptr);
+  EXPECT_EQ(formSkin->Controls().FindControlSkin(button->Handle()), nullptr);
 }
 
 TEST_F(DispatchTest, Skin3rdLookupIgnoresCaseOnBothSides) {
@@ -389,18 +389,18 @@ TEST_F(DispatchTest, Skin3rdLookupIgnoresCaseOnBothSides) {
   EXPECT_EQ(kind, "combobox");
   EXPECT_FALSE(FindSkin3rdKind(rows, "TCombobox", kind)) << "a prefix of the class is no match";
   data->Skin3rd()->Add("tBUTTON=MenuBtn");
-  formSkin->AttachControlSkins();
-  EXPECT_NE(dynamic_cast<TSkinMenuButton*>(formSkin->FindControlSkin(button->Handle())), nullptr);
+  formSkin->Controls().AttachControlSkins();
+  EXPECT_NE(dynamic_cast<TSkinMenuButton*>(formSkin->Controls().FindControlSkin(button->Handle())), nullptr);
 }
 
 TEST_F(DispatchTest, Skin3rdKindWithItsOptionOffEndsTheDispatch) {
   data->Skin3rd()->Add("TButton=speedbutton");
   data->SetSkinControls(data->SkinControls() & ~Bit(xcSpeedButton));
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   EXPECT_FALSE(Skinned(button)) << "the class rule for push buttons is not tried";
   data->Skin3rd()->Clear();
   data->Skin3rd()->Add("TButton=nosuchkind");
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   EXPECT_FALSE(Skinned(button));
 }
 
@@ -412,7 +412,7 @@ TEST_F(DispatchTest, DisableTagSkipsTheControlAndAGroupHandsItDown) {
   inner->SetBounds(5, 5, 60, 25);
   group->SetTag(data->DisableTag());
   flush_events();
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   EXPECT_FALSE(Skinned(button));
   EXPECT_EQ(inner->Tag(), data->DisableTag());
   EXPECT_FALSE(Skinned(inner));
@@ -425,7 +425,7 @@ TEST_F(DispatchTest, OnSkinControlDecidesAloneWhenAssigned) {
     ++calls;
     if (cls == "TEDIT") made = TComponent::CreateIn<TSkinButton>(control);
   };
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   data->OnSkinControl = nullptr;
   EXPECT_GE(calls, 3);
   EXPECT_TRUE(Skinned(edit)) << "the handler's object is attached";
@@ -498,8 +498,8 @@ TEST_F(DispatchTest, BareDialogButtonPostsItsCommandToTheParent) {
   ASSERT_NE(ok, nullptr);
   auto dialogSkin = TComponent::Make<TWinSkinForm>();
   dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);
-  dialogSkin->AttachControlSkins();  // no form: the child windows are walked
-  TSkinControl* skin = dialogSkin->FindControlSkin(ok);
+  dialogSkin->Controls().AttachControlSkins();  // no form: the child windows are walked
+  TSkinControl* skin = dialogSkin->Controls().FindControlSkin(ok);
   ASSERT_NE(dynamic_cast<TSkinButton*>(skin), nullptr);
   EXPECT_EQ(skin->Owner(), dialogSkin.get());
   EXPECT_EQ(SendMessageW(ok, SKM_QUERYSKINNED, 0, 0), 1);
@@ -511,7 +511,7 @@ TEST_F(DispatchTest, BareDialogButtonPostsItsCommandToTheParent) {
   ASSERT_EQ(DialogRecorder::commands.size(), 1u);
   EXPECT_EQ(DialogRecorder::commands[0].first, 1234u);
   EXPECT_EQ(DialogRecorder::commands[0].second, reinterpret_cast<LPARAM>(ok));
-  dialogSkin->ReleaseControlSkins(false);
+  dialogSkin->Controls().ReleaseControlSkins(false);
   EXPECT_EQ(SendMessageW(ok, SKM_QUERYSKINNED, 0, 0), 0) << "the window procedure is back";
 }
 

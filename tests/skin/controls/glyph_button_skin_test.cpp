@@ -54,7 +54,7 @@ class GlyphButtonTest : public ::testing::Test {
     form->Show();
     SetForegroundWindow(form->Handle());
     formSkin = MakeFormSkin(form, data);
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     move_mouse(POINT{2, 2});
     RedrawWindow(form->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -62,7 +62,7 @@ class GlyphButtonTest : public ::testing::Test {
   }
   void TearDown() override {
     mouse_left_button(false);
-    formSkin->ReleaseControlSkins(false);
+    formSkin->Controls().ReleaseControlSkins(false);
     formSkin.reset();
     Application()->DestroyComponent(form);
     flush_events();
@@ -92,9 +92,9 @@ class GlyphButtonTest : public ::testing::Test {
 };
 
 TEST_F(GlyphButtonTest, DispatchGivesGlyphAndSpeedButtonsTheirSkins) {
-  EXPECT_NE(dynamic_cast<TSkinBitButton*>(formSkin->FindControlSkin(bit->Handle())), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinBitButton*>(formSkin->Controls().FindControlSkin(bit->Handle())), nullptr);
   bool speedSkinned = false;
-  for (TSkinControl* s : formSkin->ControlSkins())
+  for (TSkinControl* s : formSkin->Controls().ControlSkins())
     speedSkinned |= s->GraphicControl() == speed && dynamic_cast<TSkinSpeedButton*>(s);
   EXPECT_TRUE(speedSkinned);
 }
@@ -151,7 +151,7 @@ TEST_F(GlyphButtonTest, MenuButtonDrawsItsArrowAfterTheCaption) {
   drop->SetBounds(10, 60, 100, 30);
   drop->SetCaption("Menu");
   auto* skin = TComponent::CreateIn<TSkinMenuButton>(drop);
-  skin->Attach(formSkin.get(), data, false, &formSkin->HostCanvas());
+  skin->Attach(&formSkin->Controls(), data, false, &formSkin->Controls().HostCanvas());
   RedrawWindow(drop->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   // The arrow is the rightmost run of ink columns: a 7-pixel down-pointing triangle, centred
   // vertically, right of the caption's ink with a gap between them.
@@ -192,7 +192,7 @@ TEST_F(GlyphButtonTest, Tag5555ShowsTheParentUnderTheButtonsTransparentCorners) 
     b->SetParent(form);
     b->SetBounds(x, 100, 75, 25);
     b->SetTag(tag);
-    TComponent::CreateIn<TSkinButton>(b)->Attach(formSkin.get(), data, false, &formSkin->HostCanvas());
+    TComponent::CreateIn<TSkinButton>(b)->Attach(&formSkin->Controls(), data, false, &formSkin->Controls().HostCanvas());
     return b;
   };
   form->SetColor(0x2080C0);

@@ -69,7 +69,7 @@ class HeadersTest : public TabSkinTest {
     header = Find<THeaderControl>("Header");
     list = Find<TListView>("List");
     for (int i = 0; i < 40; ++i) list->Items()->Add()->SetCaption("file " + std::to_string(i));
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     Pump(100);
   }
   RECT Section(int index) { return header->SectionRect(index); }
@@ -88,7 +88,7 @@ class HeadersTest : public TabSkinTest {
     return mismatches;
   }
   TSkinHeader* HeaderSkin() {
-    return dynamic_cast<TSkinHeader*>(formSkin->FindControlSkin(header->Handle()));
+    return dynamic_cast<TSkinHeader*>(formSkin->Controls().FindControlSkin(header->Handle()));
   }
 
   THeaderControl* header = nullptr;
@@ -234,12 +234,12 @@ TEST_F(HeadersTest, OwnerDrawnSectionsAreLeftToTheirOwner) {
 }
 
 TEST_F(HeadersTest, AListViewHasItsHeaderAndBarsSkinnedAndColumnClicksArrive) {
-  auto* skin = dynamic_cast<TSkinListView*>(formSkin->FindControlSkin(list->Handle()));
+  auto* skin = dynamic_cast<TSkinListView*>(formSkin->Controls().FindControlSkin(list->Handle()));
   ASSERT_NE(skin, nullptr);
   HWND headerWindow = list->HeaderHandle();
   ASSERT_NE(headerWindow, nullptr);
   EXPECT_EQ(skin->HeaderWindow(), headerWindow);
-  auto* headerSkin = dynamic_cast<TSkinHeader*>(formSkin->FindControlSkin(headerWindow));
+  auto* headerSkin = dynamic_cast<TSkinHeader*>(formSkin->Controls().FindControlSkin(headerWindow));
   ASSERT_NE(headerSkin, nullptr);
   ASSERT_NE(skin->VertBar(), nullptr);
   EXPECT_TRUE(skin->VertBar()->Shown()) << "forty rows need the skinned bar";
@@ -263,10 +263,10 @@ TEST_F(HeadersTest, AListViewHasItsHeaderAndBarsSkinnedAndColumnClicksArrive) {
 
   // A remade list view gets a list-view skin again, and its new header a header skin.
   list->RecreateWnd();
-  auto* again = dynamic_cast<TSkinListView*>(ReskinScrolledControl(*formSkin, list->Handle()));
+  auto* again = dynamic_cast<TSkinListView*>(ReskinScrolledControl(formSkin->Controls(), list->Handle()));
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(again->HeaderWindow(), list->HeaderHandle());
-  EXPECT_NE(dynamic_cast<TSkinHeader*>(formSkin->FindControlSkin(list->HeaderHandle())), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinHeader*>(formSkin->Controls().FindControlSkin(list->HeaderHandle())), nullptr);
 }
 
 TEST_F(HeadersTest, SkinOffGivesTheSystemHeaderBackAndRepaintsLeakNothing) {

@@ -166,7 +166,7 @@ TEST_F(RangeSkinTest, TrackBarWithoutItsSkinDataDrawsAsTheSystemDoes) {
   own->SetSkinFile(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN));
   ASSERT_FALSE(own->Empty());
   auto* skin = TComponent::CreateIn<TSkinTrackBar>(Find<TTrackBar>("TrackH"));
-  TControlSkinHost& host = *formSkin;
+  TControlSkinHost& host = formSkin->Controls();
   skin->Attach(&host, own.get(), false, &host.HostCanvas());
   EXPECT_GT(Differences(Shot(track), system), 20) << "skinned";
   own.reset();
@@ -316,10 +316,10 @@ TEST_F(RangeSkinTest, BareProgressAndTrackBarOfADialogAreSkinned) {
   Settle();
   const Capture systemProgress = Shot(progress);
   const Capture systemTrack = Shot(track);
-  TControlWalker(*formSkin).WalkChildWindows(host);
+  TControlWalker(formSkin->Controls()).WalkChildWindows(host);
   Settle();
-  EXPECT_NE(dynamic_cast<TSkinProgress*>(formSkin->FindControlSkin(progress)), nullptr);
-  EXPECT_NE(dynamic_cast<TSkinTrackBar*>(formSkin->FindControlSkin(track)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinProgress*>(formSkin->Controls().FindControlSkin(progress)), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinTrackBar*>(formSkin->Controls().FindControlSkin(track)), nullptr);
   EXPECT_GT(Differences(Shot(progress), systemProgress), 100);
   const Capture skinned = Shot(track);
   SaveShot(host, "bare_dialog_ranges.bmp");

@@ -188,7 +188,7 @@ void RangeSkinTest::SetUp() {
 
 void RangeSkinTest::TearDown() {
   testing_support::mouse_left_button(false);
-  if (formSkin) formSkin->ReleaseControlSkins(false);
+  if (formSkin) formSkin->Controls().ReleaseControlSkins(false);
   formSkin.reset();
   if (form) Application()->DestroyComponent(form);
   Settle(20);
@@ -200,7 +200,7 @@ HWND RangeSkinTest::Window(const char* name) {
 }
 
 void RangeSkinTest::SkinControls() {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   Settle();
 }
 

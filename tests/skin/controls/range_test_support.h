@@ -31,7 +31,7 @@ class RangeSkinTest : public ::testing::Test {
   // The skin object the walk gave the control, as the class it should be (null otherwise).
   template <class T>
   T* SkinOf(const char* name) {
-    return dynamic_cast<T*>(formSkin->FindControlSkin(Window(name)));
+    return dynamic_cast<T*>(formSkin->Controls().FindControlSkin(Window(name)));
   }
   // Gives every control of the form its skin, as the frame object does at activation.
   void SkinControls();

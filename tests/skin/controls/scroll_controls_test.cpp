@@ -30,7 +30,7 @@ class ScrollControlsTest : public ScrollSkinTest {
   TSkinScControl* SkinOfBarControl(TScrollBar* control) {
     SkinRequest r;
     r.owner = control;
-    r.host = formSkin.get();
+    r.host = &formSkin->Controls();
     r.skinData = data;
     r.control = control;
     return dynamic_cast<TSkinScControl*>(MakeScControlSkin(r));
@@ -164,8 +164,8 @@ TEST_F(ScrollControlsTest, ScrollBoxShowsItsInsideOnTheFaceAndItsLaterBarsSkinne
   child->SetParent(box);
   Settle();
   ASSERT_FALSE(GetWindowLongW(box->Handle(), GWL_STYLE) & WS_VSCROLL) << "its content fits: no bars yet";
-  TControlWalker(*formSkin).DispatchControl(box, form);
-  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->FindControlSkin(box->Handle()));
+  TControlWalker(formSkin->Controls()).DispatchControl(box, form);
+  auto* skin = dynamic_cast<TSkinScrollbar*>(formSkin->Controls().FindControlSkin(box->Handle()));
   ASSERT_NE(skin, nullptr) << "a scroll box gets its scroll skin whether or not it shows bars";
   Settle();
   EXPECT_EQ(box->Color(), data->FaceColor());
@@ -278,8 +278,8 @@ TEST_F(ScrollControlsTest, BareScrollBarControlIsCoveredByAKindTwoOverlayToo) {
       SetScrollPos(bare, SB_CTL, GetScrollPos(bare, SB_CTL) + 10, TRUE);
     parent.Default(m);
   });
-  TControlWalker(*formSkin).DispatchWindow(bare);
-  auto* skin = dynamic_cast<TSkinScControl*>(formSkin->FindControlSkin(bare));
+  TControlWalker(formSkin->Controls()).DispatchWindow(bare);
+  auto* skin = dynamic_cast<TSkinScControl*>(formSkin->Controls().FindControlSkin(bare));
   ASSERT_NE(skin, nullptr);
   Settle();
   TWScrollbar& bar = *skin->Bar();
@@ -292,7 +292,7 @@ TEST_F(ScrollControlsTest, BareScrollBarControlIsCoveredByAKindTwoOverlayToo) {
   Settle();
   ExpectControlThumbAt(*data, bar, 10);
   parent.Restore();
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   DestroyWindow(bare);
 }
 
@@ -310,13 +310,13 @@ TEST_F(ScrollControlsTest, BareWindowBarsAreCoveredByTheHandleVariant) {
   HWND list = MakeBareList(form->Handle(), 10, 205, 50);
   SkinRequest r;
   r.owner = formSkin.get();
-  r.host = formSkin.get();
+  r.host = &formSkin->Controls();
   r.skinData = data;
   r.window = list;
   auto* skin = dynamic_cast<TSkinScrollbarH*>(MakeScrollbarSkin(r));
   ASSERT_NE(skin, nullptr);
   Settle();
-  EXPECT_EQ(formSkin->FindControlSkin(list), skin);
+  EXPECT_EQ(formSkin->Controls().FindControlSkin(list), skin);
   ASSERT_TRUE(skin->VertBar()->Shown());
   EXPECT_FALSE(skin->HorzBar()->Shown());
   EXPECT_TRUE(SameRect(ScreenRect(skin->VertBar()->Window()), SystemBar(list, true).rcScrollBar));
@@ -324,7 +324,7 @@ TEST_F(ScrollControlsTest, BareWindowBarsAreCoveredByTheHandleVariant) {
   EXPECT_EQ(skin->VertBar()->ActivePart(), spSecondArrow);
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 1);
   EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   DestroyWindow(list);
 }
 
@@ -368,7 +368,7 @@ void CALLBACK DragTimerProc(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsTheList) {
   HWND list = MakeBareList(form->Handle(), 10, 205, 100);
   auto* skin = TComponent::CreateIn<TComboxScrollBar>(formSkin.get());
-  skin->AttachHandle(list, data, formSkin.get(), &formSkin->HostCanvas());
+  skin->AttachHandle(list, data, &formSkin->Controls(), &formSkin->Controls().HostCanvas());
   RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   Settle();
 
@@ -409,7 +409,7 @@ TEST_F(ScrollControlsTest, ListWindowBarIsPaintedIntoItsFrameAndItsThumbDragsThe
   EXPECT_EQ(spy.Count(SB_ENDSCROLL), 1);
   EXPECT_GE(SendMessageW(list, LB_GETTOPINDEX, 0, 0), 10);
   spy.subclass.Restore();
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   DestroyWindow(list);
 }
 
@@ -421,7 +421,7 @@ TEST_F(ScrollControlsTest, SizeGripIsFilledWithTheFaceColour) {
   ASSERT_NE(capture_window(grip).at(9, 9), face);
   SkinRequest r;
   r.owner = formSkin.get();
-  r.host = formSkin.get();
+  r.host = &formSkin->Controls();
   r.skinData = data;
   r.window = grip;
   ASSERT_NE(dynamic_cast<TSkinSizer*>(MakeSizerSkin(r)), nullptr);
@@ -429,7 +429,7 @@ TEST_F(ScrollControlsTest, SizeGripIsFilledWithTheFaceColour) {
   Settle();
   const Capture c = capture_window(grip);
   for (COLORREF p : c.pixels) ASSERT_EQ(p, face);
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   DestroyWindow(grip);
 }
 
@@ -437,16 +437,16 @@ TEST_F(ScrollControlsTest, ReskinningReplacesTheScrollSkinOfAControl) {
   TMemo* memo = Find<TMemo>("Tall");
   TSkinScrollbar* first = SkinScrolled(memo);
   ASSERT_NE(first, nullptr);
-  TSkinControl* second = ReskinScrolledControl(*formSkin, memo->Handle());
+  TSkinControl* second = ReskinScrolledControl(formSkin->Controls(), memo->Handle());
   ASSERT_NE(second, nullptr);
   Settle();
   int skins = 0;
   for (int i = 0; i < memo->ComponentCount(); ++i)
     if (dynamic_cast<TSkinScrollbar*>(memo->Components(i))) ++skins;
   EXPECT_EQ(skins, 1);
-  EXPECT_EQ(formSkin->FindControlSkin(memo->Handle()), second);
+  EXPECT_EQ(formSkin->Controls().FindControlSkin(memo->Handle()), second);
   EXPECT_TRUE(dynamic_cast<TSkinScrollbar*>(second)->VertBar()->Shown());
-  EXPECT_EQ(ReskinScrolledControl(*formSkin, Find<TMemo>("Memo1")->Handle()), nullptr)
+  EXPECT_EQ(ReskinScrolledControl(formSkin->Controls(), Find<TMemo>("Memo1")->Handle()), nullptr)
       << "a control without a scroll skin gets none";
 }
 

@@ -294,7 +294,7 @@ TEST_F(ScrollMemoTest, CornerSquareBetweenBothBarsTakesTheFaceColour) {
   EXPECT_EQ(c.at(vr.right + 1, hr.bottom + 1), face);
 
   // Without the skin the system's own corner shows another colour.
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   Settle();
   EXPECT_NE(capture_window(memo->Handle()).at(x, y), face);
@@ -306,7 +306,7 @@ TEST_F(ScrollMemoTest, NoObjectsLeakOverSkinOffOnCycles) {
     SkinScrolled(memo);
     RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Settle(0);
-    formSkin->ReleaseControlSkins(false);
+    formSkin->Controls().ReleaseControlSkins(false);
   };
   cycle();
   Settle();
@@ -315,7 +315,7 @@ TEST_F(ScrollMemoTest, NoObjectsLeakOverSkinOffOnCycles) {
   Settle();
   EXPECT_LE(testing_support::gdi_objects(), gdi + 3);
   EXPECT_LE(testing_support::user_objects(), user + 3);
-  EXPECT_TRUE(formSkin->ControlSkins().empty());
+  EXPECT_TRUE(formSkin->Controls().ControlSkins().empty());
 
   // Painting switched off and on through the control's message.
   TSkinScrollbar* skin = SkinScrolled(memo);

@@ -96,7 +96,7 @@ void ScrollSkinTest::SetUp() {
 
 void ScrollSkinTest::TearDown() {
   mouse_left_button(false);
-  if (formSkin) formSkin->ReleaseControlSkins(false);
+  if (formSkin) formSkin->Controls().ReleaseControlSkins(false);
   formSkin.reset();
   if (form) Application()->DestroyComponent(form);
   Settle(20);
@@ -105,9 +105,9 @@ void ScrollSkinTest::TearDown() {
 TSkinScrollbar* ScrollSkinTest::SkinScrolled(TControl* control) {
   SkinRequest r;
   r.owner = control;
-  r.host = formSkin.get();
+  r.host = &formSkin->Controls();
   r.skinData = data;
-  r.canvas = &formSkin->HostCanvas();
+  r.canvas = &formSkin->Controls().HostCanvas();
   r.control = control;
   auto* skin = dynamic_cast<TSkinScrollbar*>(MakeScrollbarSkin(r));
   Settle();

@@ -59,14 +59,14 @@ class SkinBaseTest : public ::testing::Test {
     formSkin = MakeFormSkin(form, data);
   }
   void TearDown() override {
-    if (formSkin) formSkin->ReleaseControlSkins(false);
+    if (formSkin) formSkin->Controls().ReleaseControlSkins(false);
     formSkin.reset();
     Application()->DestroyComponent(form);
     flush_events();
   }
   TSkinControl* AttachBase(TWinControl* control, bool useSkinColor) {
     auto* skin = TComponent::CreateIn<TSkinControl>(control);
-    skin->Attach(formSkin.get(), data, useSkinColor, &formSkin->HostCanvas());
+    skin->Attach(&formSkin->Controls(), data, useSkinColor, &formSkin->Controls().HostCanvas());
     return skin;
   }
   TSkinData* data = nullptr;
@@ -114,7 +114,7 @@ TEST_F(SkinBaseTest, QuerySkinnedIsAnsweredAndNotPassedOn) {
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
   EXPECT_EQ(reached, 0);
   EXPECT_EQ(panel->Color(), static_cast<TColor>(0x123456)) << "no colour without the flag";
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
   EXPECT_EQ(reached, 1) << "the saved message method is back";
 }
@@ -126,21 +126,21 @@ TEST_F(SkinBaseTest, AfterTheWindowIsGoneDetachLeavesTheControlAlone) {
   EXPECT_FALSE(skin->Active());
   EXPECT_EQ(panel->Color(), data->FaceColor()) << "not given back once the window got WM_NCDESTROY";
   EXPECT_FALSE(panel->ParentBackground());
-  formSkin->AttachControlSkins();  // frees the objects whose window is gone
-  EXPECT_TRUE(formSkin->ControlSkins().empty());
+  formSkin->Controls().AttachControlSkins();  // frees the objects whose window is gone
+  EXPECT_TRUE(formSkin->Controls().ControlSkins().empty());
 }
 
 TEST_F(SkinBaseTest, FreeingTheControlFirstLeavesNothingDangling) {
   AttachBase(panel, false);
-  ASSERT_EQ(formSkin->ControlSkins().size(), 1u);
+  ASSERT_EQ(formSkin->Controls().ControlSkins().size(), 1u);
   form->DestroyComponent(panel);
   panel = nullptr;
-  EXPECT_TRUE(formSkin->ControlSkins().empty());
+  EXPECT_TRUE(formSkin->Controls().ControlSkins().empty());
 }
 
 TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {
   AttachBase(panel, false);
-  formSkin->ReleaseControlSkins(true);
+  formSkin->Controls().ReleaseControlSkins(true);
   formSkin.reset();
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
 }
@@ -170,7 +170,7 @@ TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
     gotY = y;
   };
   auto* skin = TComponent::CreateIn<TForwardingSkin>(panel);
-  skin->Attach(formSkin.get(), data, false, &formSkin->HostCanvas());
+  skin->Attach(&formSkin->Controls(), data, false, &formSkin->Controls().HostCanvas());
   panel->SetLogicalHeight(40000);
   POINT cursor{60, 70};
   SetCursorPos(cursor.x, cursor.y);

@@ -83,9 +83,9 @@ class TabSetTest : public TabSkinTest {
     tabSet->SetTabIndex(1);
     g_scrollerRequest = SkinRequest{};
     SkinFactory previous = SetSkinFactory(SkinClass::UpDown, &RecordScroller);
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     SetSkinFactory(SkinClass::UpDown, previous);
-    skin = dynamic_cast<TSkinTab31*>(formSkin->FindControlSkin(tabSet->Handle()));
+    skin = dynamic_cast<TSkinTab31*>(formSkin->Controls().FindControlSkin(tabSet->Handle()));
     Pump(60);
   }
   // Mismatches between a drawn tab's outer rows (at the bottom) and frame `frame` of the flipped
@@ -180,9 +180,9 @@ end
   pages->SetParent(form);
   pages->SetBounds(10, 10, 200, 60);
   data->Skin3rd()->Add("TTestAdvPages=AdvPageControl");
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   data->Skin3rd()->Delete(data->Skin3rd()->Count() - 1);
-  auto* skin = dynamic_cast<TSkinAdvPage*>(formSkin->FindControlSkin(pages->Handle()));
+  auto* skin = dynamic_cast<TSkinAdvPage*>(formSkin->Controls().FindControlSkin(pages->Handle()));
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->Mode(), 4);
   TDataSkinBorder& e = *data->Tabs;

@@ -163,7 +163,7 @@ class TabsTest : public TabSkinTest {
  protected:
   void SetUp() override { MakeForm(kForm); }
   TSkinTab* SkinOf(TWinControl* control) {
-    return dynamic_cast<TSkinTab*>(formSkin->FindControlSkin(control->Handle()));
+    return dynamic_cast<TSkinTab*>(formSkin->Controls().FindControlSkin(control->Handle()));
   }
   static RECT ItemRect(HWND tabs, int index) {
     RECT r{};
@@ -214,7 +214,7 @@ class TabsTest : public TabSkinTest {
 };
 
 TEST_F(TabsTest, TabsOnEverySideAreDrawnFromTheTabFrames) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   Pump(100);
   struct Case {
     const char* name;
@@ -233,14 +233,14 @@ TEST_F(TabsTest, TabsOnEverySideAreDrawnFromTheTabFrames) {
     EXPECT_GT(OuterEdgeMismatches(pages->Handle(), 1, k.side, *data->Tabs, 2), 0) << k.name;
     // Its pages are skinned and painted in the skin's face colour.
     TTabSheet* page = pages->ActivePage();
-    ASSERT_NE(dynamic_cast<TSkinTabSheet*>(formSkin->FindControlSkin(page->Handle())), nullptr);
+    ASSERT_NE(dynamic_cast<TSkinTabSheet*>(formSkin->Controls().FindControlSkin(page->Handle())), nullptr);
     EXPECT_EQ(testing_support::window_pixel(page->Handle(), 5, 5), ColorToRGB(data->FaceColor()));
   }
   SaveShot(form->Handle(), "tabs_every_side.bmp");
 }
 
 TEST_F(TabsTest, ButtonTabsOnEverySideAreDrawnFromTheButtonFrames) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   Pump(100);
   struct Case {
     const char* name;
@@ -271,7 +271,7 @@ TEST_F(TabsTest, ButtonTabsOnEverySideAreDrawnFromTheButtonFrames) {
 }
 
 TEST_F(TabsTest, TabsAreSelectedByMouseAndKeyboard) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   auto* pages = Find<TPageControl>("PagesTop");
   Pump(60);
   const RECT second = ItemRect(pages->Handle(), 1);
@@ -313,7 +313,7 @@ TEST_F(TabsTest, TabsThatDoNotFitScrollWithTheSkinnedUpDown) {
   ASSERT_NE(upDown, nullptr) << "six tabs in 150 pixels need the up-down";
   g_upDownAsked = nullptr;
   g_upDownPrevious = SetSkinFactory(SkinClass::UpDown, &RecordUpDown);
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   SetSkinFactory(SkinClass::UpDown, g_upDownPrevious);
   TSkinTab* skin = SkinOf(many);
   ASSERT_NE(skin, nullptr);
@@ -346,7 +346,7 @@ TEST_F(TabsTest, TabsThatDoNotFitScrollWithTheSkinnedUpDown) {
 }
 
 TEST_F(TabsTest, CloseBoxesAskTheFormAndFreeThePage) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   auto* pages = Find<TPageControl>("Closable");
   TSkinTab* skin = SkinOf(pages);
   ASSERT_NE(skin, nullptr);
@@ -426,7 +426,7 @@ TEST_F(TabsTest, APageControlWithCloseButtonsOfItsOwnGetsNoCloseBoxes) {
     if (m.Msg == SKM_CLOSETAB) asked.push_back(m.LParam);
     saved(m);
   };
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   Pump(60);
   TSkinTab* skin = SkinOf(pages);
   ASSERT_NE(skin, nullptr);
@@ -451,7 +451,7 @@ TEST_F(TabsTest, APageControlWithCloseButtonsOfItsOwnGetsNoCloseBoxes) {
 }
 
 TEST_F(TabsTest, TabsMovedToAnotherSideStaySkinnedOnTheRemadeWindow) {
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   auto* pages = Find<TPageControl>("PagesTop");
   TSkinTab* skin = SkinOf(pages);
   ASSERT_NE(skin, nullptr);
@@ -477,9 +477,9 @@ TEST_F(TabsTest, ABareTabWindowIsSkinnedByHandle) {
     SendMessageW(tabs, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
   }
   SendMessageW(tabs, TCM_SETCURSEL, 1, 0);
-  formSkin->DispatchWindow(tabs);
+  formSkin->Controls().DispatchWindow(tabs);
   Pump(60);
-  TSkinTab* skin = dynamic_cast<TSkinTab*>(formSkin->FindControlSkin(tabs));
+  TSkinTab* skin = dynamic_cast<TSkinTab*>(formSkin->Controls().FindControlSkin(tabs));
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->Side(), TabSide::Bottom);
   EXPECT_FALSE(skin->CloseBoxes());
@@ -493,7 +493,7 @@ TEST_F(TabsTest, ABareTabWindowIsSkinnedByHandle) {
 TEST_F(TabsTest, SkinOffGivesTheSystemLookBackAndRepaintsLeakNothing) {
   auto* pages = Find<TPageControl>("PagesBottom");
   const Capture system = capture_window(pages->Handle());
-  formSkin->AttachControlSkins();
+  formSkin->Controls().AttachControlSkins();
   Pump(60);
   const Capture skinned = capture_window(pages->Handle());
   ASSERT_NE(skinned.pixels, system.pixels);

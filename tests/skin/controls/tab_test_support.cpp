@@ -23,7 +23,7 @@ void TabSkinTest::MakeForm(const char* description) {
 
 void TabSkinTest::TearDown() {
   testing_support::mouse_left_button(false);
-  if (formSkin) formSkin->ReleaseControlSkins(false);
+  if (formSkin) formSkin->Controls().ReleaseControlSkins(false);
   formSkin.reset();
   if (form) Application()->DestroyComponent(form);
   Pump(20);

@@ -82,16 +82,16 @@ TEST_F(RangeSkinTest, EditBorderIsShadowThenWhiteAndNoBorderGetsNone) {
                               nullptr, nullptr, nullptr);
   Settle();
   const Capture system = Shot(flat);
-  TControlWalker(*formSkin).DispatchWindow(flat);
-  ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->FindControlSkin(flat)), nullptr);
+  TControlWalker(formSkin->Controls()).DispatchWindow(flat);
+  ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->Controls().FindControlSkin(flat)), nullptr);
   EXPECT_EQ(Differences(Shot(flat), system), 0) << "an edit without a border gets none";
   HWND framed = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"framed", WS_CHILD | WS_VISIBLE, 10, 225, 100, 22,
                                 form->Handle(), nullptr, nullptr, nullptr);
-  TControlWalker(*formSkin).DispatchWindow(framed);
+  TControlWalker(formSkin->Controls()).DispatchWindow(framed);
   const Capture bare = Shot(framed);
   EXPECT_EQ(bare.at(0, 0), Shadow(*data)) << "a bare edit with a border gets the skin's";
   EXPECT_EQ(bare.at(2, 2), 0xFFFFFFu);
-  formSkin->ReleaseControlSkins(false);
+  formSkin->Controls().ReleaseControlSkins(false);
   DestroyWindow(flat);
   DestroyWindow(framed);
 }
@@ -128,11 +128,11 @@ TEST_F(RangeSkinTest, EditKeepsItsInnerWhiteRingWhateverItsColour) {
     HWND readOnly =
         CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"read only", WS_CHILD | WS_VISIBLE | ES_READONLY, 10, 225,
                         100, 22, form->Handle(), nullptr, nullptr, nullptr);
-    TControlWalker(*formSkin).DispatchWindow(readOnly);
-    ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->FindControlSkin(readOnly)), nullptr);
+    TControlWalker(formSkin->Controls()).DispatchWindow(readOnly);
+    ASSERT_NE(dynamic_cast<TSkinEdit*>(formSkin->Controls().FindControlSkin(readOnly)), nullptr);
     expectRing(readOnly, 0);
     SaveShot(readOnly, "edit_read_only.bmp");
-    formSkin->ReleaseControlSkins(false);
+    formSkin->Controls().ReleaseControlSkins(false);
     DestroyWindow(readOnly);
   }
 }
@@ -297,7 +297,7 @@ TEST_F(RangeSkinTest, LeftScrollBarComboDrawsItsButtonAtTheLeft) {
   HWND mirrored = make(140);
   SetWindowLongPtrW(mirrored, GWL_EXSTYLE, GetWindowLongPtrW(mirrored, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
   SkinControls();
-  ASSERT_NE(dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(mirrored)), nullptr);
+  ASSERT_NE(dynamic_cast<TSkinComBox*>(formSkin->Controls().FindControlSkin(mirrored)), nullptr);
   move_mouse(POINT{0, 0});
   Find<TWinControl>("Edit1")->SetFocus();
   Settle();
@@ -325,7 +325,7 @@ TEST_F(RangeSkinTest, ExtendedComboIsSkinnedOnItsInnerComboAndDropsASkinnedList)
   SkinControls();
   // The inner combo box covers the whole window: that is where the skin goes.
   HWND inner = GetWindow(outer, GW_CHILD);
-  auto* skin = dynamic_cast<TSkinComBox*>(formSkin->FindControlSkin(inner));
+  auto* skin = dynamic_cast<TSkinComBox*>(formSkin->Controls().FindControlSkin(inner));
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->Owner(), combo);
   ASSERT_NE(dynamic_cast<TComboxScrollBar*>(skin->ListSkin()), nullptr) << "its list's bar is skinned";
@@ -400,7 +400,7 @@ TEST_F(RangeSkinTest, ComboForgetsItsListSkinOnceTheListWindowIsGone) {
     ASSERT_NE(skin, nullptr);
     ASSERT_NE(skin->ListSkin(), nullptr);
     DestroyWindow(skin->ListSkin()->Window());
-    formSkin->AttachControlSkins();
+    formSkin->Controls().AttachControlSkins();
     EXPECT_EQ(skin->ListSkin(), nullptr);
     skin->Detach();  // lets go of its parts: none is left to free twice
     EXPECT_EQ(skin->ListSkin(), nullptr);

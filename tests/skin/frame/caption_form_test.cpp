@@ -74,7 +74,7 @@ class MenuWatcher {
 TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->HostWindow();
+  HWND window = frame->View().Window();
   for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
     EXPECT_TRUE(Button(*frame, name)->Visible) << name;
   EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible);
@@ -90,7 +90,7 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
 TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->HostWindow();
+  HWND window = frame->View().Window();
   const RECT w = WindowRectOf(window);
   MenuWatcher watcher;
   Click({w.left + (w.right - w.left) / 2, w.top + 15}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -102,7 +102,7 @@ TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {
 TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->HostWindow();
+  HWND window = frame->View().Window();
   const TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
   ASSERT_TRUE(icon && icon->Visible);
   MenuWatcher watcher;
@@ -115,7 +115,7 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
 TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
-  HWND window = frame->HostWindow();
+  HWND window = frame->View().Window();
   const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect);
   SetCursorPos(at.x, at.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));

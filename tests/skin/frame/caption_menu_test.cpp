@@ -197,6 +197,10 @@ TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
   manager.SetPopupKind(pkContextMenu);
   MessageSpy spy(w.hwnd());
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
+  // The pointer rests on the caption between the buttons: another program's test may have left
+  // it over a button, which the hover timer would mark hot.
+  SetCursorPos(static_cast<short>(LOWORD(middle)), static_cast<short>(HIWORD(middle)));
+  testing_support::flush_events(100);
   MenuCloser closer(false);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);

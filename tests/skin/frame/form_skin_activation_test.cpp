@@ -26,9 +26,9 @@ TEST_F(FormSkinActivationTest, SkinnedAtFirstActivationNotBefore) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->HostForm(), form);
+  EXPECT_EQ(skin->View().Form(), form);
   EXPECT_EQ(skin->Owner(), form);  // dies with the form
-  EXPECT_EQ(skin->HostSkinData(), data.get());
+  EXPECT_EQ(skin->View().Skin(), data.get());
   EXPECT_EQ(manager->SkinningCount(), 1);
   EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
@@ -179,7 +179,7 @@ TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {
   EXPECT_EQ(origin.y, SkinTop());
 
   // The frame point of a screen point counts from the window's corner.
-  const POINT frame = skin->FramePoint(POINT{outer.left + 17, outer.top + 9});
+  const POINT frame = skin->View().FramePoint(POINT{outer.left + 17, outer.top + 9});
   EXPECT_EQ(frame.x, 17);
   EXPECT_EQ(frame.y, 9);
 }

@@ -117,12 +117,12 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   const POINT nativeButton = ChildPosition(dialog, button);
   TWinSkinForm* skin = WaitSkinned(dialog);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->HostForm(), nullptr);
+  EXPECT_EQ(skin->View().Form(), nullptr);
   EXPECT_EQ(skin->Owner(), nullptr);  // the manager frees it
   EXPECT_TRUE(skin->Activation().DialogClass);
   EXPECT_EQ(skin->Activation().BorderKind, bkDialog);
   char className[16] = {};
-  GetClassNameA(skin->HostWindow(), className, sizeof className);
+  GetClassNameA(skin->View().Window(), className, sizeof className);
   EXPECT_STREQ(className, "#32770");
   EXPECT_EQ(SendMessageW(dialog, SKM_QUERYSKINNED, 0, 0), 1);
 

@@ -50,8 +50,8 @@ TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned();
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->HostForm(), form);
-  EXPECT_EQ(skin->HostSkinData(), form->SkinData1);
+  EXPECT_EQ(skin->View().Form(), form);
+  EXPECT_EQ(skin->View().Skin(), form->SkinData1);
   EXPECT_EQ(skin->Activation().BorderKind, bkSingle);
   EXPECT_EQ(skin->Metrics().MenuBarHeight, 0);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);

@@ -43,7 +43,7 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   EXPECT_TRUE(GetWindowLongPtrW(childWindow, GWL_EXSTYLE) & WS_EX_MDICHILD);
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
-  EXPECT_EQ(childSkin->HostForm(), child);
+  EXPECT_EQ(childSkin->View().Form(), child);
   EXPECT_EQ(childSkin->Activation().FormKind, fkMDIChild);
   EXPECT_TRUE(IsZoomed(childWindow));
   EXPECT_EQ(childSkin->Activation().WindowShowState, wssMaximized);

@@ -237,7 +237,7 @@ TEST_F(SkinSwitchingTest, AnOnlyThisFormComponentSkinsItsFormAtTheEndOfReading) 
   own->Loaded();
   TWinSkinForm* skin = SkinOf(form->Handle());  // at once, not at the next activation
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->HostSkinData(), own);
+  EXPECT_EQ(skin->View().Skin(), own);
 }
 
 }  // namespace

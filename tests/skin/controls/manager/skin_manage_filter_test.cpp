@@ -59,7 +59,7 @@ TEST_F(SkinManageFilterTest, PreviewClassesNeedThePreviewOption) {
   HWND plain = Show(L"QuarnelPlainWindow", 200, 120);
   TWinSkinForm* plainSkin = WaitSkinned(plain);
   ASSERT_NE(plainSkin, nullptr);  // a window of this module without a form object
-  EXPECT_EQ(plainSkin->HostForm(), nullptr);
+  EXPECT_EQ(plainSkin->View().Form(), nullptr);
   data->SetOptions(data->Options() | Bit(xoPreview));
   EXPECT_TRUE(manager->MaySkinWindow(preview, "QuarnelPrintPREVIEWWindow"));
   EXPECT_TRUE(manager->SkinWindow(preview));

@@ -19,10 +19,10 @@ using testing_support::wait_until;
 // and runs menu mode until it ends.
 void PressItem(TWinSkinForm& skin, size_t index) {
   RECT window{};
-  GetWindowRect(skin.HostWindow(), &window);
+  GetWindowRect(skin.View().Window(), &window);
   const RECT item = skin.MenuBar()->Buttons()[index].Rect;
   const POINT at{window.left + (item.left + item.right) / 2, window.top + (item.top + item.bottom) / 2};
-  SendMessageW(skin.HostWindow(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+  SendMessageW(skin.View().Window(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
 }
 
 TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {

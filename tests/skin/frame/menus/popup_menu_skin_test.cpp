@@ -166,7 +166,7 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   RECT close{};
   int kind = -1;
   const bool ran = MenuDriver::Run(
-      [&] { SendMessageW(skin->HostWindow(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
+      [&] { SendMessageW(skin->View().Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
       [&](HWND window) {
         kind = manager->PopupKind();
         TMenuItem* items = skin->Caption().SystemMenuPopup()->Items();

@@ -1,12 +1,12 @@
-// TFrameMenuBand and menus: the owner-draw handlers it puts on the items of its form's popup menu
-// components, of the drop-downs of its main menus and of the skinned window menu, which draw and
-// measure each item in the skin's look. UI thread of the skinned window.
+// TFrameMenuHooks: the owner-draw handlers put on the items of a skinned form's menu components,
+// which draw and measure each item in the skin's look. UI thread of the skinned window.
+#include "skin/frame/frame_menu_hooks.h"
+
 #include <algorithm>
 
 #include "framework/ui/form.h"
 #include "framework/ui/menu.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/frame_menu_band.h"
 #include "skin/frame/menus/menu_item_paint.h"
 
 namespace quarnel {
@@ -15,13 +15,13 @@ namespace {
 constexpr char kRichEditFormClass[] = "TwwRichEditForm";
 }  // namespace
 
-void TFrameMenuBand::HookPopupMenus(TComponent* root, bool on) {
-  if (!root || owner_.BandWindowClass() == kRichEditFormClass) return;
-  if (owner_.BandForm() && owner_.BandForm()->ClassName() == kRichEditFormClass) return;
+void TFrameMenuHooks::HookPopupMenus(TComponent* root, bool on) {
+  if (!root || view_.WindowClass() == kRichEditFormClass) return;
+  if (view_.Form() && view_.Form()->ClassName() == kRichEditFormClass) return;
   // Turning off must not read the skin data, which may be gone by then.
   if (on) {
-    if (!owner_.BandSkin() || !(owner_.BandSkin()->SkinControls() & Bit(xcPopupMenu))) return;
-    hookedDisableTag_ = owner_.BandSkin()->DisableTag();
+    if (!view_.Skin() || !(view_.Skin()->SkinControls() & Bit(xcPopupMenu))) return;
+    hookedDisableTag_ = view_.Skin()->DisableTag();
   }
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
@@ -37,7 +37,7 @@ void TFrameMenuBand::HookPopupMenus(TComponent* root, bool on) {
 }
 
 // Every item at every depth below `parent`; an item's own measure handler is kept.
-void TFrameMenuBand::HookMenuItems(TMenuItem& parent, bool on) {
+void TFrameMenuHooks::HookMenuItems(TMenuItem& parent, bool on) {
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
     if (on) {
@@ -58,8 +58,8 @@ void TFrameMenuBand::HookMenuItems(TMenuItem& parent, bool on) {
 
 // The drop-downs of the form's main menus (the bar's own titles are the skinned bar's); an item
 // with a draw handler of its own keeps it.
-void TFrameMenuBand::HookMainMenus(bool on) {
-  TCustomForm* form = owner_.BandForm();
+void TFrameMenuHooks::HookMainMenus(bool on) {
+  TCustomForm* form = view_.Form();
   if (!form) return;
   if (!on) {
     for (auto [menu, item] : mainMenuHooks_)
@@ -75,7 +75,7 @@ void TFrameMenuBand::HookMainMenus(bool on) {
     mainMenusOwnerDrawn_ = false;
     return;
   }
-  if (!owner_.BandSkin() || !(owner_.BandSkin()->SkinControls() & Bit(xcMenuItem))) return;
+  if (!view_.Skin() || !(view_.Skin()->SkinControls() & Bit(xcMenuItem))) return;
   for (int i = 0; i < form->ComponentCount(); ++i) {
     auto* menu = ObjectAs<TMainMenu>(form->Components(i));
     if (!menu) continue;
@@ -87,7 +87,7 @@ void TFrameMenuBand::HookMainMenus(bool on) {
   }
 }
 
-void TFrameMenuBand::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
+void TFrameMenuHooks::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
   for (int i = 0; i < parent.Count(); ++i) {
     TMenuItem* item = parent.Items(i);
     if (!item->OnDrawItem) {
@@ -95,7 +95,7 @@ void TFrameMenuBand::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
         DrawSkinMenuItem(sender, canvas, rect, state);
       };
       item->OnMeasureItem = [this](TMenuItem* sender, TCanvas&, int& width, int&) {
-        if (sender) ::quarnel::MeasureMainMenuItem(owner_.BandSkin(), *sender, width);
+        if (sender) ::quarnel::MeasureMainMenuItem(view_.Skin(), *sender, width);
       };
       mainMenuHooks_.emplace_back(&menu, item);
     }
@@ -103,55 +103,44 @@ void TFrameMenuBand::HookMainMenuItems(TMainMenu& menu, TMenuItem& parent) {
   }
 }
 
-bool TFrameMenuBand::IsOwnedMainMenu(TMainMenu* menu) const {
-  for (int i = 0; owner_.BandForm() && i < owner_.BandForm()->ComponentCount(); ++i)
-    if (owner_.BandForm()->Components(i) == menu) return true;
+bool TFrameMenuHooks::IsOwnedMainMenu(TMainMenu* menu) const {
+  for (int i = 0; view_.Form() && i < view_.Form()->ComponentCount(); ++i)
+    if (view_.Form()->Components(i) == menu) return true;
   return false;
 }
 
-void TFrameMenuBand::HookReferencedMenu(TComponent* component) {
+void TFrameMenuHooks::HookReferencedMenu(TComponent* component) {
   auto* menu = ObjectAs<TMenu>(component);
-  if (!menu || !owner_.BandSkin() || (owner_.BandForm() && menu == owner_.BandForm()->Menu()))
+  if (!menu || !view_.Skin() || (view_.Form() && menu == view_.Form()->Menu()))
     return;  // the bar serves the form's own
   if (std::find(hookedMenus_.begin(), hookedMenus_.end(), menu) != hookedMenus_.end()) return;
-  menu->FreeNotification(&owner_.BandComponent());
+  menu->FreeNotification(&frame_);
   hookedMenus_.push_back(menu);
   menu->SetOwnerDraw(true);
   HookMenuItems(*menu->Items(), true);
 }
 
-void TFrameMenuBand::UnhookReferencedMenus() {
+void TFrameMenuHooks::UnhookReferencedMenus() {
   for (TMenu* menu : hookedMenus_) {
     HookMenuItems(*menu->Items(), false);
     menu->SetOwnerDraw(false);
-    menu->RemoveFreeNotification(&owner_.BandComponent());
+    menu->RemoveFreeNotification(&frame_);
   }
   hookedMenus_.clear();
 }
 
-void TFrameMenuBand::ForgetMenu(TComponent* component) {
+void TFrameMenuHooks::ForgetMenu(TComponent* component) {
   hookedMenus_.erase(std::remove(hookedMenus_.begin(), hookedMenus_.end(), component), hookedMenus_.end());
 }
 
-// A menu about to be shown for this window that no menu component of ours draws: its items
-// become the skin's until the menu loop ends, when the kind of menu is skinned at all.
-void TFrameMenuBand::TakeForeignMenu(HMENU menu, bool windowMenu) {
-  if (!menu || !owner_.BandFacts().FrameEnabled || !owner_.BandSkin() || owner_.BandSkin()->Empty()) return;
-  if (owner_.BandForm() && !windowMenu) return;  // a form's own menus are drawn through their components
-  const TSkinControlSet kinds = windowMenu ? Bit(xcSystemMenu) : Bit(xcMainMenu) | Bit(xcMenuItem);
-  if (!(owner_.BandSkin()->SkinControls() & kinds)) return;
-  foreignItems_.SkinData = owner_.BandSkin();
-  foreignItems_.OwnerDraw(menu, false);
-}
-
-void TFrameMenuBand::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
+void TFrameMenuHooks::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
   if (!item) return;
-  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{owner_.BandSkin(), owner_.BandFacts().RightToLeft}, *item,
-                              canvas, (state & ODS_SELECTED) != 0, rect);
+  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{view_.Skin(), view_.Facts().RightToLeft}, *item, canvas,
+                              (state & ODS_SELECTED) != 0, rect);
 }
 
-void TFrameMenuBand::MeasurePopupMenuItem(TMenuItem* item, int& width) {
-  if (item) ::quarnel::MeasurePopupMenuItem(owner_.BandSkin(), *item, width);
+void TFrameMenuHooks::MeasurePopupMenuItem(TMenuItem* item, int& width) {
+  if (item) ::quarnel::MeasurePopupMenuItem(view_.Skin(), *item, width);
 }
 
 }  // namespace quarnel
