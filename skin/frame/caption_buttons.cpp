@@ -53,22 +53,13 @@ void DrawCaptionIcon(HDC target, const RECT& buttonRect, const RECT& titleRect, 
 }
 }  // namespace
 
-namespace {
-fw::UniqueFont MakeCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return fw::UniqueFont();
-  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
-}
-}  // namespace
-
 TFrameCaption::TFrameCaption(const TFrameView& view, TCaptionOwner& owner)
-    : view_(view), owner_(owner), doubleClickTime_(GetDoubleClickTime()), font_(MakeCaptionFont()) {}
+    : view_(view), owner_(owner), title_(view), windowMenu_(view, owner) {}
 
 TFrameCaption::~TFrameCaption() {
   SetHoverTimer(false);
   FreeButtons();
-  systemMenuPopup_.reset();
+  windowMenu_.Drop();
 }
 
 void TFrameCaption::FreeButtons() {
@@ -137,7 +128,8 @@ void TFrameCaption::LayoutButtons() {
   TSkinData* skin = view_.Skin();
   CaptionPlacement where;
   where.windowWidth = m.WindowSize.cx;
-  where.titleBack = {titleBackRect_.left, titleBackRect_.top, titleBackRect_.right, titleBackRect_.bottom};
+  const RECT& titleBack = title_.BackRect();
+  where.titleBack = {titleBack.left, titleBack.top, titleBack.right, titleBack.bottom};
   where.borderRight = m.BorderRight;
   where.menuBarLeft = skin && skin->MenuBar ? skin->MenuBar->LeftWidth : 0;
   where.captionHeight = m.CaptionHeight;
@@ -159,7 +151,7 @@ void TFrameCaption::PaintButtons(HDC target) {
     TDataSkinSysButton& record = *button->Skin;
     if (!button->Visible || record.Image.Empty() || record.Visibility == 100) continue;
     if (button->IsIconButton()) {
-      DrawCaptionIcon(target, button->Rect, titleRect_, iconSize_, iconBitmap_);
+      DrawCaptionIcon(target, button->Rect, title_.Rect(), iconSize_, iconBitmap_);
       continue;
     }
     const int frame = CaptionFrameForCaption(record.FrameCount, active, button->Enabled);
@@ -173,7 +165,7 @@ void TFrameCaption::PaintButton(const TWinSysButton& button) {
   fw::WindowDC dc(view_.Window(), fw::WindowDC::kWindow);
   if (!dc.get()) return;
   if (button.IsIconButton()) {
-    DrawCaptionIcon(dc.get(), button.Rect, titleRect_, iconSize_, iconBitmap_);
+    DrawCaptionIcon(dc.get(), button.Rect, title_.Rect(), iconSize_, iconBitmap_);
     return;
   }
   const int frame =
@@ -203,7 +195,13 @@ void TFrameCaption::Paint(HDC dc) {
   }
   HDC band = bitmap_.DC();
   PaintBorderPiece(skin->FrameTop.get(), true, a.Active, caption, band);
-  PaintTitle(caption);
+  buttonReserve_ = 0;
+  for (auto& button : buttons_) {
+    IsButtonVisible(*button);
+    if (button->Skin->Align == 1 && button->Visible && !button->Skin->Image.Empty())
+      buttonReserve_ = std::max(buttonReserve_, button->Skin->XCoord);
+  }
+  title_.Paint(bitmap_, caption, buttonReserve_);
   LayoutButtons();
   PaintButtons(band);
   BitBlt(dc, 0, 0, bitmap_.Width(), bitmap_.Height(), band, 0, 0, SRCCOPY);

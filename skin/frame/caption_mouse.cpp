@@ -19,13 +19,12 @@ TWinSysButton* TFrameCaption::ButtonAt(POINT framePoint) const {
   return nullptr;
 }
 
-bool TFrameCaption::SystemMenuHasClose() const {
-  if (OlderWindowMenuSystem()) return true;
-  if (!systemMenu_) return false;
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_ID;
-  return GetMenuItemInfoA(systemMenu_, SC_CLOSE, FALSE, &info) != FALSE;
+// A second request within the double-click time is the second click of a double click: on a
+// caption button it closes the window.
+void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
+  if (windowMenu_.Show(screenPoint) || !hot_) return;
+  SetHoverTimer(false);
+  PostMessageW(view_.Window(), WM_CLOSE, 0, 0);
 }
 
 void TFrameCaption::ButtonClick(TWinSysButton& button) {
@@ -39,7 +38,7 @@ void TFrameCaption::ButtonClick(TWinSysButton& button) {
   };
   switch (action) {
     case 0:
-      if (SystemMenuHasClose()) {
+      if (windowMenu_.HasClose()) {
         SetHoverTimer(false);
         PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
       }

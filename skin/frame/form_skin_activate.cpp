@@ -55,7 +55,7 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   HWND owner = GetWindow(window_, GW_OWNER);
 
   activation_.BorderIcons = 0;
-  if ((style & WS_SYSMENU) || caption_.SystemMenu()) activation_.BorderIcons |= kbiSystemMenu;
+  if ((style & WS_SYSMENU) || caption_.WindowMenu().Native()) activation_.BorderIcons |= kbiSystemMenu;
   if (style & WS_MINIMIZEBOX) activation_.BorderIcons |= kbiMinimize;
   if (style & WS_MAXIMIZEBOX) activation_.BorderIcons |= kbiMaximize;
   if (exStyle & WS_EX_CONTEXTHELP) activation_.BorderIcons |= kbiHelp;
@@ -153,7 +153,7 @@ void TWinSkinForm::ComputeFrameMetrics() {
 }
 
 void TWinSkinForm::CompleteActivation() {
-  caption_.ReadSystemMenu();
+  caption_.WindowMenu().Read();
   caption_.BuildIconBitmap();
   RECT window{};
   GetClientRect(window_, &metrics_.ClientSize);
@@ -231,7 +231,7 @@ void TWinSkinForm::WidenForDialogTitle(int& width) {
   SIZE extent{};
   {
     fw::WindowDC screen(nullptr);
-    fw::SelectGuard font(screen.get(), caption_.Font());
+    fw::SelectGuard font(screen.get(), caption_.Title().Font());
     GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
   const int needed = skinData_->Title->TextShift() + extent.cx + skinData_->Title->TextRightClip();

@@ -1,5 +1,5 @@
-// TWinSkinForm's window commands from its caption and window menu: restore, and the maximise
-// and minimise toggles. UI thread.
+// TWinSkinForm's window commands from its caption and window menu: restore, the maximise and
+// minimise toggles, and close. UI thread.
 #include "skin/frame/frame_registry.h"
 #include "skin/frame/menus/menu_bar.h"
 #include "skin/frame/nc_object.h"
@@ -30,7 +30,7 @@ void TWinSkinForm::ToggleMinimize() {
     return;
   }
   activation_.WindowShowState = wssMinimized;
-  if (caption_.SystemMenu() && !(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
+  if (caption_.WindowMenu().Native() && !(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
     const LONG style = GetWindowLongW(window_, GWL_STYLE);
     SetWindowLongW(window_, GWL_STYLE, style | WS_SYSMENU);
   }
@@ -47,6 +47,10 @@ void TWinSkinForm::CaptionCommand(TCaptionCommand command) {
       break;
     case TCaptionCommand::ToggleMinimize:
       ToggleMinimize();
+      break;
+    case TCaptionCommand::Close:
+      caption_.SetHoverTimer(false);
+      PostMessageW(window_, WM_CLOSE, 0, 0);
       break;
   }
 }

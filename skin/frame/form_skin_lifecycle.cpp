@@ -69,7 +69,7 @@ TWinSkinForm::~TWinSkinForm() {
   controls_.ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
                                 activation_.SkinState == fsDestroyed || !IsWindow(window_));
   caption_.FreeButtons();
-  caption_.DropSystemMenuPopup();
+  caption_.WindowMenu().Drop();
   if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(window_);
 }
 
@@ -111,7 +111,7 @@ void TWinSkinForm::Detach() {
         if (auto* control = ObjectAs<TControl>(form_->Components(i))) control->Invalidate();
     return;
   }
-  caption_.DropSystemMenuPopup();
+  caption_.WindowMenu().Drop();
   menuBand_.RestoreForeignMenus();
   caption_.SetHoverTimer(false);
   if (!Subclassed()) return;
@@ -119,7 +119,7 @@ void TWinSkinForm::Detach() {
   subclass_.Restore();
   controls_.ReleaseControlSkins(destroying);
   if (!destroying) formHook_.GiveColorBack();
-  if (caption_.SystemMenu() && (activation_.BorderIcons & kbiSystemMenu) &&
+  if (caption_.WindowMenu().Native() && (activation_.BorderIcons & kbiSystemMenu) &&
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
   // The skinned menu bar gives the native one back.

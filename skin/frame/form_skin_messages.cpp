@@ -99,7 +99,7 @@ bool TWinSkinForm::OnNcUahDrawCaption(TMessage& m) {
 }
 
 bool TWinSkinForm::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu) {
-  const bool windowMenu = systemMenu || menu == caption_.SystemMenu();
+  const bool windowMenu = systemMenu || menu == caption_.WindowMenu().Native();
   if (TFrameRegistry* manager = FrameRegistry())
     manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
   Default(m);
@@ -140,7 +140,7 @@ bool TWinSkinForm::OnNcDestroy(TMessage& m) {
   if (!activation_.FrameEnabled) {
     Detach();
   } else {
-    caption_.DropSystemMenuPopup();
+    caption_.WindowMenu().Drop();
     menuBand_.RestoreForeignMenus();
     // The bar taken off the window is not destroyed with it: it goes here, unless a menu
     // component owns it.

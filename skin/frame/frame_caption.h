@@ -1,8 +1,8 @@
 // TFrameCaption: the caption of a skinned frame, a part of its frame object. It owns the caption
-// buttons and the one under the pointer, the hover timer and the buttons' hints, the window
-// menu, the window icon bitmap and the title, and composes the caption band off-screen. It
-// reads its frame object through its view and reaches it only through TCaptionOwner. Members are defined in
-// caption_*.cpp, system_menu.cpp and frame_title.cpp. UI thread of the skinned window.
+// buttons and the one under the pointer, the hover timer and the buttons' hints, the window icon
+// bitmap, its title and its window menu, and composes the caption band off-screen. It reads its
+// frame object through its view and reaches it only through TCaptionOwner. Members are defined
+// in caption_*.cpp. UI thread of the skinned window.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +15,9 @@
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
 #include "skin/frame/frame_state.h"
+#include "skin/frame/frame_title.h"
 #include "skin/frame/frame_view.h"
+#include "skin/frame/frame_window_menu.h"
 
 namespace quarnel {
 
@@ -25,7 +27,7 @@ class TWinSysButton;
 
 // The window commands of the caption's buttons and window menu: they change the frame's show
 // state, which is its frame object's.
-enum class TCaptionCommand { Restore, ToggleMaximize, ToggleMinimize };
+enum class TCaptionCommand { Restore, ToggleMaximize, ToggleMinimize, Close };
 
 // What the caption asks of its frame object (it reads the frame through its view).
 class TCaptionOwner {
@@ -75,16 +77,12 @@ class TFrameCaption {
   void HideHint();
 
   // --- the window menu and the title ----------------------------------------------------------
-  void ReadSystemMenu();
-  HMENU SystemMenu() const { return systemMenu_; }
+  TFrameWindowMenu& WindowMenu() { return windowMenu_; }
+  const TFrameWindowMenu& WindowMenu() const { return windowMenu_; }
+  // The window menu at a screen point (see TFrameWindowMenu::Show).
   void ShowSystemMenu(POINT screenPoint);
-  void BuildSystemMenu();
-  const TPopupMenu* SystemMenuPopup() const { return systemMenuPopup_.get(); }
-  void DropSystemMenuPopup() { systemMenuPopup_.reset(); }
-  HFONT Font() const { return font_.get(); }
+  const TFrameTitle& Title() const { return title_; }
   int IconSize() const { return iconSize_; }
-  const RECT& TitleRect() const { return titleRect_; }
-  const RECT& TitleBackRect() const { return titleBackRect_; }
   int ButtonReserve() const { return buttonReserve_; }
 
  private:
@@ -92,8 +90,6 @@ class TFrameCaption {
   bool IsButtonVisible(TWinSysButton& button);
   void LayoutButtons();
   void PaintButtons(HDC target);
-  void PaintTitle(const RECT& captionRect);
-  bool SystemMenuHasClose() const;
 
   const TFrameView& view_;
   TCaptionOwner& owner_;
@@ -101,16 +97,11 @@ class TFrameCaption {
   TNCObject* hot_ = nullptr;
   UINT_PTR hoverTimer_ = 0;
   int hintTimeCount_ = 0;  // ms the pointer has rested on the hot caption button
-  HMENU systemMenu_ = nullptr;
-  ComponentPtr<TPopupMenu> systemMenuPopup_;
-  DWORD lastRightClickTick_ = 0;
-  DWORD doubleClickTime_ = 0;
-  TBitmap bitmap_;  // the caption band, composed off-screen
+  TBitmap bitmap_;         // the caption band, composed off-screen
   TBitmap iconBitmap_;
   int iconSize_ = 0;
-  fw::UniqueFont font_;
-  RECT titleRect_{};
-  RECT titleBackRect_{};  // the title rectangle before its text-back margins were taken off
+  TFrameTitle title_;
+  TFrameWindowMenu windowMenu_;
   int buttonReserve_ = 0;
 };
 

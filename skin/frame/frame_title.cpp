@@ -1,12 +1,13 @@
-// TFrameCaption's title: the window text read wide or narrow, placed by the title layout, drawn
-// over its optional backdrop into the caption bitmap. UI thread.
+// TFrameTitle: the window text read wide or narrow, placed by the title layout, drawn over its
+// optional backdrop into the caption band. UI thread.
+#include "skin/frame/frame_title.h"
+
 #include <algorithm>
 #include <vector>
 
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
-#include "skin/frame/frame_caption.h"
-#include "skin/frame/nc_object.h"
+#include "skin/frame/frame_paint.h"
 #include "skin/frame/title_layout.h"
 
 namespace quarnel {
@@ -30,9 +31,17 @@ std::wstring ReadWindowText(HWND window, bool unicodeWindow) {
   const size_t length = std::min<size_t>(static_cast<size_t>(std::max<LRESULT>(got, 0)), buffer.size() - 1);
   return AnsiToWide(std::string_view(buffer.data(), length));
 }
+fw::UniqueFont MakeCaptionFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return fw::UniqueFont();
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
 }  // namespace
 
-void TFrameCaption::PaintTitle(const RECT& captionRect) {
+TFrameTitle::TFrameTitle(const TFrameView& view) : view_(view), font_(MakeCaptionFont()) {}
+
+void TFrameTitle::Paint(TBitmap& band, const RECT& captionRect, int buttonReserve) {
   TSkinData* skin = view_.Skin();
   const TFrameActivation& a = view_.Facts();
   HWND window = view_.Window();
@@ -40,14 +49,7 @@ void TFrameCaption::PaintTitle(const RECT& captionRect) {
   if (!title) return;
   const std::wstring text = kTitlePrefix + ReadWindowText(window, a.UnicodeWindow) + kTitleSuffix;
 
-  buttonReserve_ = 0;
-  for (auto& button : buttons_) {
-    IsButtonVisible(*button);
-    if (button->Skin->Align == 1 && button->Visible && !button->Skin->Image.Empty())
-      buttonReserve_ = std::max(buttonReserve_, button->Skin->XCoord);
-  }
-
-  HDC dc = bitmap_.DC();
+  HDC dc = band.DC();
   fw::SelectGuard font(dc, font_.get());
   const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(skin->Colors[a.Active ? 1 : 2]));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -64,19 +66,19 @@ void TFrameCaption::PaintTitle(const RECT& captionRect) {
   in.textAlignment = title->TextAlignment;
   in.textBackLeft = title->TextBackLeft;
   in.textBackRight = title->TextBackRight;
-  in.buttonReserve = buttonReserve_;
+  in.buttonReserve = buttonReserve;
   in.rightToLeft = a.RightToLeft;
   in.popupWindow = (GetWindowLongW(window, GWL_STYLE) & WS_POPUP) != 0;
   in.dialog = a.BorderKind == bkDialog;
   const TitleLayout layout = LayoutTitle(in);
-  titleBackRect_ = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
+  backRect_ = {layout.back.left, layout.back.top, layout.back.right, layout.back.bottom};
 
   if (!title->Image.Empty()) {
     const RECT back{layout.back.left, captionRect.top, layout.back.right, captionRect.bottom};
     SkinMargins ends;
     ends.LeftWidth = title->TextBackLeft;
     ends.RightWidth = title->TextBackRight;
-    DrawSkinBar(bitmap_.Canvas(), back, title->Image, true, true, 2, a.Active ? 1 : 2, ends);
+    DrawSkinBar(band.Canvas(), back, title->Image, true, true, 2, a.Active ? 1 : 2, ends);
     // The canvas selects its own objects: put the caption's back for the text.
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
@@ -87,7 +89,7 @@ void TFrameCaption::PaintTitle(const RECT& captionRect) {
   UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
   if (a.RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
   if (textRect.right > textRect.left) DrawTextWide(dc, text, textRect, format);
-  titleRect_ = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
+  rect_ = {layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};
 
   SetBkMode(dc, oldMode);
   SetTextColor(dc, oldColour);

@@ -78,7 +78,7 @@ const TPopupMenu& WindowMenu(SkinnedWindow& w) {
     testing_support::flush_events(20);
     EXPECT_EQ(closer.shown.load(), 1);
   }
-  const TPopupMenu* menu = w.frame().Caption().SystemMenuPopup();
+  const TPopupMenu* menu = w.frame().Caption().WindowMenu().Popup();
   EXPECT_NE(menu, nullptr);
   return *menu;
 }

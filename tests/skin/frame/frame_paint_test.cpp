@@ -115,7 +115,7 @@ TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
   ASSERT_LT(ink.left, ink.right) << "no title drawn";
 
   HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, f.Caption().Font());
+  HGDIOBJ old = SelectObject(screen, f.Caption().Title().Font());
   SIZE prefix{};
   GetTextExtentPoint32W(screen, L"  ", 2, &prefix);
   TEXTMETRICW metrics{};
@@ -123,13 +123,13 @@ TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
   SelectObject(screen, old);
   ReleaseDC(nullptr, screen);
 
-  EXPECT_EQ(f.Caption().TitleRect().left, 4 + 20);  // caption left + the skin's text shift
-  EXPECT_EQ(f.Caption().TitleRect().top, (30 - metrics.tmHeight) / 2);
-  EXPECT_GE(ink.left, f.Caption().TitleRect().left + prefix.cx);
-  EXPECT_LE(ink.left, f.Caption().TitleRect().left + prefix.cx + 3);
-  EXPECT_GE(ink.top, f.Caption().TitleRect().top);
-  EXPECT_LE(ink.bottom, f.Caption().TitleRect().bottom);
-  EXPECT_LE(ink.right, f.Caption().TitleRect().right);
+  EXPECT_EQ(f.Caption().Title().Rect().left, 4 + 20);  // caption left + the skin's text shift
+  EXPECT_EQ(f.Caption().Title().Rect().top, (30 - metrics.tmHeight) / 2);
+  EXPECT_GE(ink.left, f.Caption().Title().Rect().left + prefix.cx);
+  EXPECT_LE(ink.left, f.Caption().Title().Rect().left + prefix.cx + 3);
+  EXPECT_GE(ink.top, f.Caption().Title().Rect().top);
+  EXPECT_LE(ink.bottom, f.Caption().Title().Rect().bottom);
+  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
 }
 
 TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
@@ -140,10 +140,10 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   TWinSkinForm& f = w.frame();
   const Capture shot = w.Shot();
   const int W = shot.width;
-  EXPECT_EQ(f.Caption().TitleRect().right, W - 4 - 40);
+  EXPECT_EQ(f.Caption().Title().Rect().right, W - 4 - 40);
   const RECT ink = InkBox(shot, {4, 0, W - 4, 30}, kTopActive);
-  EXPECT_LE(ink.right, f.Caption().TitleRect().right);
-  EXPECT_GT(ink.right, f.Caption().TitleRect().right - 20);  // filled up to the clip, ending in "..."
+  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
+  EXPECT_GT(ink.right, f.Caption().Title().Rect().right - 20);  // filled up to the clip, ending in "..."
 
   // The same text drawn with an end ellipsis into the same rectangle gives the same pixels.
   TBitmap expected(W, 30, pf32bit);
@@ -151,16 +151,16 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   fw::UniqueBrush back(CreateSolidBrush(kTopActive));
   RECT all{0, 0, W, 30};
   FillRect(dc, &all, back.get());
-  HGDIOBJ old = SelectObject(dc, f.Caption().Font());
+  HGDIOBJ old = SelectObject(dc, f.Caption().Title().Font());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kTitleActive);
   const std::wstring text = L"  " + title + L" ";
-  RECT r = f.Caption().TitleRect();
+  RECT r = f.Caption().Title().Rect();
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
             DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, old);
   int mismatches = 0;
-  for (int y = f.Caption().TitleRect().top; y < f.Caption().TitleRect().bottom; ++y)
+  for (int y = f.Caption().Title().Rect().top; y < f.Caption().Title().Rect().bottom; ++y)
     for (int x = 4; x < W - 4; ++x) mismatches += shot.at(x, y) != expected.PixelAt(x, y);
   EXPECT_EQ(mismatches, 0);
 }
@@ -171,7 +171,7 @@ TEST_F(FramePaintTest, PopupWindowTitleStopsFivePixelsBeforeTheButtons) {
   SkinnedWindow w(*skin, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   TWinSkinForm& f = w.frame();
   EXPECT_EQ(f.Caption().ButtonReserve(), 73);  // the minimise button lies furthest from the right edge
-  EXPECT_EQ(f.Caption().TitleRect().right, w.Shot().width - 4 - 73 - 5);
+  EXPECT_EQ(f.Caption().Title().Rect().right, w.Shot().width - 4 - 73 - 5);
 }
 
 TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
@@ -182,7 +182,7 @@ TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
   ASSERT_EQ(dialog.frame().Activation().BorderKind, bkDialog);
   normal.Repaint();
   dialog.Repaint();
-  EXPECT_EQ(normal.frame().Caption().TitleRect().left - dialog.frame().Caption().TitleRect().left, 16);
+  EXPECT_EQ(normal.frame().Caption().Title().Rect().left - dialog.frame().Caption().Title().Rect().left, 16);
   const RECT normalInk = InkBox(normal.Shot(), {4, 0, normal.Shot().width - 4, 30},
                                 normal.frame().Activation().Active ? kTopActive : kTopInactive);
   const RECT dialogInk = InkBox(dialog.Shot(), {4, 0, dialog.Shot().width - 4, 30},
@@ -195,10 +195,10 @@ TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
   SkinnedWindow w(*skin, L"Right to left", WS_OVERLAPPEDWINDOW, WS_EX_LEFTSCROLLBAR);
   TWinSkinForm& f = w.frame();
   ASSERT_TRUE(f.Activation().RightToLeft);
-  EXPECT_EQ(f.Caption().TitleRect().left, 4 + 20 + 10);
+  EXPECT_EQ(f.Caption().Title().Rect().left, 4 + 20 + 10);
   const RECT ink = InkBox(w.Shot(), {4, 0, w.Shot().width - 4, 30}, kTopActive);
-  EXPECT_GE(ink.left, f.Caption().TitleRect().left);
-  EXPECT_LE(ink.right, f.Caption().TitleRect().right);
+  EXPECT_GE(ink.left, f.Caption().Title().Rect().left);
+  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
 }
 
 TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) {
@@ -210,19 +210,19 @@ TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) 
   auto skin = LoadSkin(PackSkin(recipe));
   SkinnedWindow w(*skin, L"Backdrop");
   TWinSkinForm& f = w.frame();
-  EXPECT_EQ(f.Caption().TitleRect().left, f.Caption().TitleBackRect().left + 3);
-  EXPECT_EQ(f.Caption().TitleRect().right, f.Caption().TitleBackRect().right - 5);
+  EXPECT_EQ(f.Caption().Title().Rect().left, f.Caption().Title().BackRect().left + 3);
+  EXPECT_EQ(f.Caption().Title().Rect().right, f.Caption().Title().BackRect().right - 5);
   Capture shot = w.Shot();
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().left + 1, 1), kBackActive);
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().right - 1, 28), kBackActive);
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().left - 1, 1), kTopActive);
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().right + 1, 1), kTopActive);
-  EXPECT_GT(CountColour(shot, f.Caption().TitleRect(), kTitleActive), 10);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left + 1, 1), kBackActive);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right - 1, 28), kBackActive);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left - 1, 1), kTopActive);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right + 1, 1), kTopActive);
+  EXPECT_GT(CountColour(shot, f.Caption().Title().Rect(), kTitleActive), 10);
   w.Deactivate();
   shot = w.Shot();
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().left + 1, 1), kBackInactive);
-  EXPECT_EQ(shot.at(f.Caption().TitleBackRect().right + 1, 1), kTopInactive);
-  EXPECT_GT(CountColour(shot, f.Caption().TitleRect(), kTitleInactive), 10);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left + 1, 1), kBackInactive);
+  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right + 1, 1), kTopInactive);
+  EXPECT_GT(CountColour(shot, f.Caption().Title().Rect(), kTitleInactive), 10);
 }
 
 TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) {
@@ -284,7 +284,7 @@ TEST_F(FramePaintTest, CaptionShowsTheApplicationsIconAsItChanges) {
   ASSERT_NE(app, nullptr);
   const int size = w.frame().Caption().IconSize();
   ASSERT_GT(size, 2);
-  const RECT title = w.frame().Caption().TitleRect();
+  const RECT title = w.frame().Caption().Title().Rect();
   const int x = 8 + size / 2, y = title.top + (title.bottom - title.top) / 2;
   const fw::UniqueIcon red = SolidIcon(RGB(255, 0, 0)), blue = SolidIcon(RGB(0, 0, 255));
   ASSERT_TRUE(red && blue);

@@ -169,7 +169,7 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
       [&] { SendMessageW(skin->View().Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
       [&](HWND window) {
         kind = manager->PopupKind();
-        TMenuItem* items = skin->Caption().SystemMenuPopup()->Items();
+        TMenuItem* items = skin->Caption().WindowMenu().Popup()->Items();
         for (int i = 0; i < items->Count(); ++i)
           if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
         shot = capture_window(window);

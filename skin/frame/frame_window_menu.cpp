@@ -1,6 +1,7 @@
-// TFrameCaption's window menu: an owner-drawn popup copied from the system's window
-// menu (glyphs from the skin data's menu glyphs), shown on the caption's right click and on
-// the icon button. UI thread.
+// TFrameWindowMenu: an owner-drawn popup copied from the system's window menu (glyphs from the
+// skin data's menu glyphs). UI thread.
+#include "skin/frame/frame_window_menu.h"
+
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
 #include "skin/data/draw/platform.h"
@@ -16,32 +17,38 @@ constexpr int kSystemMenuTag = 33333;
 enum MenuGlyph { kGlyphRestore = 0, kGlyphMaximize = 1, kGlyphMinimize = 2, kGlyphClose = 3 };
 }  // namespace
 
-void TFrameCaption::ReadSystemMenu() {
-  systemMenu_ = GetSystemMenu(view_.Window(), FALSE);
+TFrameWindowMenu::TFrameWindowMenu(const TFrameView& view, TCaptionOwner& owner)
+    : view_(view), owner_(owner), doubleClickTime_(GetDoubleClickTime()) {}
+
+void TFrameWindowMenu::Read() {
+  native_ = GetSystemMenu(view_.Window(), FALSE);
 }
 
-void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
+bool TFrameWindowMenu::HasClose() const {
+  if (OlderWindowMenuSystem()) return true;
+  if (!native_) return false;
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_ID;
+  return GetMenuItemInfoA(native_, SC_CLOSE, FALSE, &info) != FALSE;
+}
+
+bool TFrameWindowMenu::Show(POINT screenPoint) {
   const DWORD now = GetTickCount();
-  if (now - lastRightClickTick_ > doubleClickTime_) {
-    TFrameRegistry* manager = FrameRegistry();
-    if (manager) manager->SetPopupKind(pkWindowMenu);
-    lastRightClickTick_ = now;
-    BuildSystemMenu();
-    // Its items are the skin's whatever the options say, so its window is the skin's too.
-    if (manager) manager->SetSkinDrawnPopups(true);
-    if (systemMenuPopup_) systemMenuPopup_->Popup(screenPoint.x, screenPoint.y);
-    if (TFrameRegistry* still = FrameRegistry()) still->SetSkinDrawnPopups(false);
-    return;
-  }
-  // A second request within the double-click time: a double click on a caption button closes.
-  if (hot_) {
-    SetHoverTimer(false);
-    PostMessageW(view_.Window(), WM_CLOSE, 0, 0);
-  }
+  if (now - lastShownTick_ <= doubleClickTime_) return false;
+  TFrameRegistry* manager = FrameRegistry();
+  if (manager) manager->SetPopupKind(pkWindowMenu);
+  lastShownTick_ = now;
+  Build();
+  // Its items are the skin's whatever the options say, so its window is the skin's too.
+  if (manager) manager->SetSkinDrawnPopups(true);
+  if (popup_) popup_->Popup(screenPoint.x, screenPoint.y);
+  if (TFrameRegistry* still = FrameRegistry()) still->SetSkinDrawnPopups(false);
+  return true;
 }
 
-void TFrameCaption::BuildSystemMenu() {
-  systemMenuPopup_.reset();
+void TFrameWindowMenu::Build() {
+  popup_.reset();
   ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
@@ -68,12 +75,9 @@ void TFrameCaption::BuildSystemMenu() {
     if (a.BorderIcons & kbiMinimize)
       add(" Minimize ", 2, [this] { owner_.CaptionCommand(TCaptionCommand::ToggleMinimize); });
     add("-", 100, nullptr)->SetImageIndex(-1);
-    add(" Close ", 3, [this, window] {
-      SetHoverTimer(false);
-      PostMessageW(window, WM_CLOSE, 0, 0);
-    })->SetShortCut("ALT+F4");
-  } else if (systemMenu_) {
-    const int count = GetMenuItemCount(systemMenu_);
+    add(" Close ", 3, [this] { owner_.CaptionCommand(TCaptionCommand::Close); })->SetShortCut("ALT+F4");
+  } else if (native_) {
+    const int count = GetMenuItemCount(native_);
     for (int i = 0; i < count; ++i) {
       wchar_t text[80] = {};
       MENUITEMINFOW info{};
@@ -81,7 +85,7 @@ void TFrameCaption::BuildSystemMenu() {
       info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
       info.dwTypeData = text;
       info.cch = static_cast<UINT>(std::size(text) - 1);
-      if (!GetMenuItemInfoW(systemMenu_, static_cast<UINT>(i), TRUE, &info)) continue;
+      if (!GetMenuItemInfoW(native_, static_cast<UINT>(i), TRUE, &info)) continue;
       std::wstring caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
       std::wstring keys;
       if (const size_t tab = caption.find(L'\t'); tab != std::wstring::npos) {
@@ -123,7 +127,7 @@ void TFrameCaption::BuildSystemMenu() {
     }
   }
   owner_.CaptionMenuBuilt(*root);
-  systemMenuPopup_ = std::move(popup);
+  popup_ = std::move(popup);
 }
 
 }  // namespace quarnel
