@@ -28,7 +28,7 @@ std::string UpperClassName(const TObject& object) {
 
 void TControlWalker::AttachControlSkins() {
   for (TSkinControl* skin : std::vector<TSkinControl*>(host_.ControlSkins()))
-    if (skin->State() == scsWindowGone) {
+    if (skin->Attachment().State() == scsWindowGone) {
       host_.UnregisterControlSkin(*skin);
       if (TComponent* owner = skin->Owner()) owner->DestroyComponent(skin);
     }
@@ -74,7 +74,7 @@ bool TControlWalker::HasControlSkin(TControl* control) const {
   if (control->Perform(SKM_QUERYSKINNED) == 1) return true;
   const std::vector<TSkinControl*>& controls = host_.ControlSkins();
   return std::any_of(controls.begin(), controls.end(), [control](const TSkinControl* skin) {
-    return skin->Control() == control || skin->GraphicControl() == control;
+    return skin->Control() == control || skin->Binding().GraphicControl() == control;
   });
 }
 
@@ -116,7 +116,7 @@ void TControlWalker::ReleaseControlSkins(bool destroying) {
   while (!host_.ControlSkins().empty()) {
     TSkinControl* skin = host_.ControlSkins().front();
     host_.UnregisterControlSkin(*skin);
-    if (!destroying && skin->State() != scsWindowGone) skin->Detach();
+    if (!destroying && skin->Attachment().State() != scsWindowGone) skin->Detach();
     if (TComponent* owner = skin->Owner()) owner->DestroyComponent(skin);
   }
 }

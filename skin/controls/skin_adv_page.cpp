@@ -3,6 +3,7 @@
 // empty at detach), and their up-down is skinned. UI thread.
 #include "framework/graphics/bitmap.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -17,7 +18,7 @@ constexpr int kPictureMode = 4;
 
 void TSkinAdvPage::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                           TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   if (mode_ == kPictureMode) GiveTabPictures(false);
   upDown_ = SkinChildUpDown(*this, upDown_);
@@ -29,7 +30,8 @@ void TSkinAdvPage::UpdateSkin() {
 }
 
 void TSkinAdvPage::Detach() {
-  if (Active() && State() != scsWindowGone && mode_ == kPictureMode) GiveTabPictures(true);
+  if (Attachment().Active() && Attachment().State() != scsWindowGone && mode_ == kPictureMode)
+    GiveTabPictures(true);
   TSkinControl::Detach();
 }
 
@@ -49,7 +51,7 @@ void TSkinAdvPage::GiveTabPictures(bool empty) {
       TDataSkinBorder& tabs = *SkinData()->Tabs;
       picture.SetSize(kPictureWidth, kPictureHeight);
       const RECT all{0, 0, kPictureWidth, kPictureHeight};
-      FillSkinColor(picture.DC(), all);
+      FillSkinColor(*this, picture.DC(), all);
       DrawSkinElement(picture.DC(), all, tabs.Image, false, tabs.Tile != 0, tabs.Trans != 0, tabs.FrameCount,
                       i + 1, SkinMargins{tabs.LeftWidth, tabs.TopHeight, tabs.RightWidth, tabs.BottomHeight});
     }

@@ -6,20 +6,21 @@
 #include <algorithm>
 
 #include "framework/core/collection.h"
+#include "skin/controls/control_fills.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
 
 void TSkinBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
-  if (Attached() || State() != scsCreated) return;
+  if (Attachment().Attached() || Attachment().State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   BindWindowedControl(control, skinData, host, sharedCanvas);
   if (useSkinColor) {
-    TakeParentBackground();
-    TakeSkinColor(control->Color());
-    control->SetColor(SkinFaceColor());
+    ColorLoan().TakeParentBackground(Control(), SkinData());
+    ColorLoan().Take(control->Color());
+    control->SetColor(SkinFaceColor(*this));
     TakeCaptionColor();
   }
   toolBarDraw_.Install(*control);
@@ -28,9 +29,9 @@ void TSkinBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinC
 
 void TSkinBox::Detach() {
   toolBarDraw_.Remove();
-  if (State() == scsAttached && UsesSkinColor() && Control()) {
-    GiveParentBackground();
-    Control()->SetColor(SavedColor());
+  if (Attachment().State() == scsAttached && UsesSkinColor() && Control()) {
+    ColorLoan().GiveParentBackground(Control(), SkinData());
+    Control()->SetColor(ColorLoan().Saved());
     GiveCaptionColor();
   }
   MarkDetached();
@@ -93,7 +94,7 @@ TCollection* BandsOf(TControl* control) {
 }  // namespace
 
 void TSkinCoolBar::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
-  if (Attached() || State() != scsCreated) return;
+  if (Attachment().Attached() || Attachment().State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   BindWindowedControl(control, skinData, host, sharedCanvas);
@@ -108,14 +109,14 @@ void TSkinCoolBar::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCa
 void TSkinCoolBar::ColourBands() {
   TCollection* bands = BandsOf(Control());
   if (!bands) return;
-  const std::string face = std::to_string(SkinFaceColor());
+  const std::string face = std::to_string(SkinFaceColor(*this));
   bands->BeginUpdate();  // the bar is brought up to date once, not per band
   for (int i = 0; i < bands->Count(); ++i) SetPropByName(bands->Item(i), "Color", face);
   bands->EndUpdate();
 }
 
 void TSkinCoolBar::Detach() {
-  TCollection* bands = State() == scsAttached ? BandsOf(Control()) : nullptr;
+  TCollection* bands = Attachment().State() == scsAttached ? BandsOf(Control()) : nullptr;
   if (bands) {
     bands->BeginUpdate();
     // The colour first: setting it ends following the bar, which the saved setting may restore.
@@ -129,7 +130,7 @@ void TSkinCoolBar::Detach() {
 }
 
 void TSkinCoolBar::UpdateSkin() {
-  if (State() == scsAttached) ColourBands();
+  if (Attachment().State() == scsAttached) ColourBands();
 }
 
 // --- bare containers -----------------------------------------------------------------------------
@@ -148,7 +149,7 @@ bool TSkinBoxH::BeforeMessage(TMessage& m) {
 bool TSkinBoxH::OnEraseBackground(TMessage& m) {
   RECT window{};
   GetWindowRect(Window(), &window);
-  FillSkinColor(reinterpret_cast<HDC>(m.WParam),
+  FillSkinColor(*this, reinterpret_cast<HDC>(m.WParam),
                 RECT{0, 0, window.right - window.left, window.bottom - window.top});
   m.Result = 1;  // erased: the paint that follows need not do it again
   return true;

@@ -6,6 +6,9 @@
 #include "framework/core/text.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
@@ -24,14 +27,14 @@ SkinRect FromRect(const RECT& r) {
 TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
 
 void TSkinButton::SetDefaultTransparency() {
-  TControl* control = OwnerControl();
+  TControl* control = Binding().OwnerControl();
   bool tagged = control && control->Tag() == kTransparentButtonTag;
   transparentBackground_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
 }
 
 void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   SetVariant(0);
   if (Control()) {
@@ -46,7 +49,7 @@ void TSkinButton::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
 bool TSkinButton::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return EraseNothing(m);
     case WM_TIMER:
@@ -97,38 +100,38 @@ bool TSkinButton::OnTimer() {
 
 // Pressed at once; the control's own mouse-down follows unless the class clicks by itself.
 bool TSkinButton::OnLButtonDown(WPARAM keys, POINT at) {
-  if (!Focused() && Window()) SetFocus(Window());
-  SetPressed(true);
+  if (!Marks().Focused() && Window()) SetFocus(Window());
+  Marks().SetPressed(true);
   PaintWindow(nullptr);
-  if (Variant() == 0 && Control()) ForwardMouseDown(keys, at);
+  if (Variant() == 0 && Control()) ForwardMouseDown(*this, keys, at);
   return true;
 }
 
 // Space presses the button and lets it go again.
 void TSkinButton::OnKey(UINT key, bool down) {
   if (key != VK_SPACE) return;
-  SetPressed(down);
+  Marks().SetPressed(down);
   Repaint();
 }
 
 void TSkinButton::OnMouseMove() {
-  if (Enabled() && !Hot()) {
-    SetHot(true);
+  if (Marks().Enabled() && !Marks().Hot()) {
+    Marks().SetHot(true);
     Repaint();
   }
   TrackMouseLeave(Window());
 }
 
 void TSkinButton::OnLButtonUp() {
-  if (!Pressed()) return;
-  SetPressed(false);
+  if (!Marks().Pressed()) return;
+  Marks().SetPressed(false);
   Repaint();
   RaiseClick();  // last: the click may free this object
 }
 
 void TSkinButton::OnMouseLeave() {
-  SetHot(false);
-  SetPressed(false);
+  Marks().SetHot(false);
+  Marks().SetPressed(false);
   Repaint();
 }
 
@@ -151,14 +154,15 @@ TDataSkinButton* TSkinButton::ButtonsElement() const {
 }
 
 void TSkinButton::RefreshState() {
-  SetFocused(HasFocus());
-  SetEnabled(Window() && !(WindowLong(GWL_STYLE) & WS_DISABLED));
+  Marks().SetFocused(HasFocus());
+  Marks().SetEnabled(Window() && !(Binding().WindowLong(GWL_STYLE) & WS_DISABLED));
   default_ = fw::AsciiLowerCase(GetEnumPropByName(Control(), "Default")) == "true";
   SetCaption(Control() ? GetTextPropByName(Control(), "Caption") : WindowTextWide(Window()));
 }
 
 int TSkinButton::FrameIndex() const {
-  return ButtonFrameIndex(Enabled(), Pressed(), Hot(), Focused() || default_);
+  const TControlMarks& m = Marks();
+  return ButtonFrameIndex(m.Enabled(), m.Pressed(), m.Hot(), m.Focused() || default_);
 }
 
 HDC TSkinButton::PrepareBitmap(const RECT& rect) {
@@ -167,18 +171,18 @@ HDC TSkinButton::PrepareBitmap(const RECT& rect) {
   buffer_.emplace(w, h);
   HDC dc = buffer_->DC();
   const RECT local{0, 0, w, h};
-  if (transparentBackground_ && OwnerControl())
-    DrawParentBackground(OwnerControl(), dc);
+  if (transparentBackground_ && Binding().OwnerControl())
+    DrawParentBackground(Binding().OwnerControl(), dc);
   else if (transparentBackground_)
-    FillParentColor(dc, local);
+    FillParentColor(*this, dc, local);
   else
-    FillSkinColor(dc, local);
+    FillSkinColor(*this, dc, local);
   return dc;
 }
 
 void TSkinButton::SelectTextFont(HDC dc) {
   HFONT font = nullptr;
-  if (TControl* control = OwnerControl())
+  if (TControl* control = Binding().OwnerControl())
     font = control->Font()->Handle();
   else if (Window())
     font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
@@ -193,7 +197,7 @@ void TSkinButton::SelectTextFont(HDC dc) {
 void TSkinButton::ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInState1) {
   TDataSkinButton* b = SkinData() ? SkinData()->Buttons.get() : nullptr;
   TColor colour = clBtnText;
-  if (TControl* control = OwnerControl())
+  if (TControl* control = Binding().OwnerControl())
     colour = control->Font()->Color();
   else if (SkinData())
     colour = SkinData()->Colors[scButtonText];
@@ -202,21 +206,21 @@ void TSkinButton::ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInStat
     if (frameIndex == 4 && b->HasMouseOverColour2) colour = b->MouseOverColour2;
     if (frameIndex == 2 && b->HasPressedColour2) colour = b->PressedColour2;
   }
-  if (!Enabled()) colour = clBtnShadow;
+  if (!Marks().Enabled()) colour = clBtnShadow;
   SetTextColor(dc, ResolveSkinColor(colour));
   SetBkMode(dc, TRANSPARENT);
 }
 
 void TSkinButton::DrawCaptionCentred(HDC dc, const RECT& rect) {
   const std::wstring text = SplitCaptionLines(Caption());
-  const UINT flags = RightToLeftFlags(DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
+  const UINT flags = RightToLeftFlags(*this, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
   RECT box{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
   RECT measured = box;
   DrawTextWide(dc, text, measured, flags | DT_CALCRECT | DT_NOCLIP);
   const SkinRect m{0, 0, measured.right - measured.left, measured.bottom - measured.top};
   RECT place = ToRect(CentreCaption(m, FromRect(rect)));
   DrawTextWide(dc, text, place, flags);
-  if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+  if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
     RECT focus{place.left - 2, place.top - 2, place.right + 2, place.bottom + 2};
     DrawFocusRect(dc, &focus);
   }

@@ -6,6 +6,8 @@
 #include "framework/core/text.h"
 #include "framework/graphics/image_list.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
 #include "skin/controls/skin_button.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -39,7 +41,7 @@ SIZE MeasureText(HDC dc, const std::wstring& text, const RECT& box) {
 }  // namespace
 
 bool TSkinBitButton::TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int forcedFrame) {
-  TObject* owner = OwnerControl();
+  TObject* owner = Binding().OwnerControl();
   const std::string property = imageProperty_.empty() ? "Glyph" : imageProperty_;
   auto* source = static_cast<TBitmap*>(GetObjectPropByName(owner, property, TBitmap::StaticClass()));
   if (source && !source->Empty()) {
@@ -72,9 +74,9 @@ bool TSkinBitButton::TakeGlyph(TBitmap& glyph, bool pressed, bool enabled, int f
 }
 
 void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameIndex, int glyphFrame) {
-  TObject* owner = OwnerControl();
+  TObject* owner = Binding().OwnerControl();
   TBitmap glyph;
-  const bool hasGlyph = TakeGlyph(glyph, Pressed() || frameIndex == 2, Enabled(), glyphFrame);
+  const bool hasGlyph = TakeGlyph(glyph, Marks().Pressed() || frameIndex == 2, Marks().Enabled(), glyphFrame);
   const Size2 g = hasGlyph ? Size2{glyph.Width(), glyph.Height()} : Size2{};
   const GlyphLayout layout = GlyphLayoutFromName(fw::AsciiLowerCase(GetEnumPropByName(owner, "Layout")));
   const bool horizontal = layout == GlyphLayout::Left || layout == GlyphLayout::Right;
@@ -101,15 +103,16 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameInde
                (p.textRightAligned ? DT_RIGHT
                 : horizontal       ? DT_LEFT
                                    : DT_CENTER);
-  DrawTextWide(dc, Caption(), text, RightToLeftFlags(flags));
-  if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+  DrawTextWide(dc, Caption(), text, RightToLeftFlags(*this, flags));
+  if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
     RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
     DrawFocusRect(dc, &focus);
   }
 }
 
 void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
-  if (GraphicControl() && fw::AsciiLowerCase(GetEnumPropByName(GraphicControl(), "Visible")) == "false")
+  if (Binding().GraphicControl() &&
+      fw::AsciiLowerCase(GetEnumPropByName(Binding().GraphicControl(), "Visible")) == "false")
     return;
   int index = 0;
   HDC bitmapDC = DrawFace(rect, false, index);
@@ -125,7 +128,7 @@ void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
   if (!bitmapDC) return;
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
 
-  TObject* owner = OwnerControl();
+  TObject* owner = Binding().OwnerControl();
   auto* source = static_cast<TBitmap*>(GetObjectPropByName(owner, "Glyph", TBitmap::StaticClass()));
   const bool hasGlyph = source && !source->Empty();
   const Size2 g = hasGlyph ? Size2{source->Width(), source->Height()} : Size2{};
@@ -140,15 +143,15 @@ void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
                     source->TransparentColor());
   if (!Caption().empty()) {
     RECT text{p.textX, p.textY, p.textX + t.cx, p.textY + t.cy};
-    DrawTextWide(bitmapDC, Caption(), text, RightToLeftFlags(DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT));
-    if (Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+    DrawTextWide(bitmapDC, Caption(), text, RightToLeftFlags(*this, DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT));
+    if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
       RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
       DrawFocusRect(bitmapDC, &focus);
     }
   }
   const POINT arrow[3] = {
       {p.arrowX, p.arrowY + 2}, {p.arrowX - 3, p.arrowY - 1}, {p.arrowX + 3, p.arrowY - 1}};
-  const COLORREF arrowColour = GetSysColor(Enabled() ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
+  const COLORREF arrowColour = GetSysColor(Marks().Enabled() ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
   fw::UniqueBrush brush(CreateSolidBrush(arrowColour));
   fw::UniquePen pen(CreatePen(PS_SOLID, 1, arrowColour));
   {

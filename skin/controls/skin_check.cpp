@@ -10,6 +10,9 @@
 #include "framework/win/handles.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
@@ -34,9 +37,9 @@ bool IsTrue(TObject* object, const char* name) {
 
 void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
+  TBitmap* image = ImageFor(static_cast<DWORD>(Binding().WindowLong(GWL_STYLE)));
   SetVariant(Control() && image && !image->Empty() ? 1 : 0);
   const bool tagged = Control() && Control()->Tag() == kTransparentChoiceTag;
   transparent_ = tagged || (SkinData() && HasOption(*SkinData(), xoTransparent));
@@ -44,10 +47,10 @@ void TSkinChoice::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSk
 
 void TSkinChoice::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  TBitmap* image = ImageFor(static_cast<DWORD>(WindowLong(GWL_STYLE)));
-  SetVariant(Attached() && image && !image->Empty() ? 1 : 0);
+  TBitmap* image = ImageFor(static_cast<DWORD>(Binding().WindowLong(GWL_STYLE)));
+  SetVariant(Attachment().Attached() && image && !image->Empty() ? 1 : 0);
   transparent_ = SkinData() && HasOption(*SkinData(), xoTransparent);
 }
 
@@ -73,13 +76,13 @@ bool TSkinChoice::BeforeMessage(TMessage& m) {
 // Painted whole by the skin (variant 1); otherwise the control paints and the glyph goes over.
 bool TSkinChoice::OnPaint(TMessage& m, bool handled) {
   if (Variant() != 1) return handled;
-  HandlePaint(m);
+  HandlePaint(*this, m);
   return true;
 }
 
 bool TSkinChoice::OnEraseBackground(TMessage& m, bool handled) {
   if (transparent_) {
-    HandleEraseBackground(m);
+    HandleEraseBackground(*this, m);
     return true;
   }
   if (Variant() == 1) return EraseNothing(m);  // the paint covers every pixel
@@ -112,28 +115,28 @@ void TSkinChoice::AfterMessage(TMessage& m) {
 
 void TSkinChoice::OnMouseMove() {
   TrackMouseLeave(Window());
-  if (Hot()) return;
-  SetHot(true);
+  if (Marks().Hot()) return;
+  Marks().SetHot(true);
   Repaint();
 }
 
 void TSkinChoice::OnMouseLeave() {
-  if (!Hot()) return;
-  SetHot(false);
+  if (!Marks().Hot()) return;
+  Marks().SetHot(false);
   Repaint();
 }
 
 void TSkinChoice::FillBackground(HDC dc, const RECT& all) const {
   if (!transparent_)
-    FillSkinColor(dc, all);
+    FillSkinColor(*this, dc, all);
   else if (Control())
     DrawParentBackground(Control(), dc);
   else
-    FillParentColor(dc, all);
+    FillParentColor(*this, dc, all);
 }
 
 void TSkinChoice::Draw(HDC dc, const RECT& rect) {
-  const DWORD style = Window() ? static_cast<DWORD>(WindowLong(GWL_STYLE)) : 0;
+  const DWORD style = Window() ? static_cast<DWORD>(Binding().WindowLong(GWL_STYLE)) : 0;
   TBitmap* image = ImageFor(style);
   if (!image || image->Empty() || !Window()) {
     SetVariant(0);
@@ -145,8 +148,8 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
   }
   const int frames = FramesOf(*image, FrameCount());
   const int gw = image->Width() / frames, gh = image->Height();
-  SetEnabled(!(style & WS_DISABLED));
-  SetFocused(HasFocus());
+  Marks().SetEnabled(!(style & WS_DISABLED));
+  Marks().SetFocused(HasFocus());
   const LRESULT buttonState = SendMessageW(Window(), BM_GETSTATE, 0, 0);
   lastFrame_ = FrameIndex(style, buttonState);
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
@@ -168,12 +171,13 @@ void TSkinChoice::Draw(HDC dc, const RECT& rect) {
 
 void TSkinChoice::DrawPushLike(HDC dc, const RECT& rect, DWORD style) {
   TDataSkinButton* buttons = SkinData()->Buttons.get();
-  SetEnabled(!(style & WS_DISABLED));
-  SetFocused(HasFocus());
+  Marks().SetEnabled(!(style & WS_DISABLED));
+  Marks().SetFocused(HasFocus());
   const LRESULT buttonState = SendMessageW(Window(), BM_GETSTATE, 0, 0);
   // A checked push-like button stays pushed in, as the system shows it.
   const bool in = (buttonState & (BST_CHECKED | BST_PUSHED | BST_INDETERMINATE)) != 0;
-  lastFrame_ = ButtonFrameIndex(Enabled(), in, Hot(), Focused());
+  const TControlMarks& m = Marks();
+  lastFrame_ = ButtonFrameIndex(m.Enabled(), in, m.Hot(), m.Focused());
   const SkinRect local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   const fw::ScratchBitmap buffer(local.right, local.bottom);
   HDC canvas = buffer.DC();
@@ -185,13 +189,13 @@ void TSkinChoice::DrawPushLike(HDC dc, const RECT& rect, DWORD style) {
 }
 
 TColor TSkinChoice::CaptionColour() const {
-  if (!Enabled()) return clBtnShadow;
+  if (!Marks().Enabled()) return clBtnShadow;
   return SkinCaptionColor(Control() ? Control()->Font()->Color() : TColor(clBtnText), SkinData());
 }
 
 // The push buttons' caption colours: the skin's, per frame.
 TColor TSkinChoice::PushLikeTextColour(int frameIndex) const {
-  if (!Enabled()) return clBtnShadow;
+  if (!Marks().Enabled()) return clBtnShadow;
   TColor colour = Control() ? Control()->Font()->Color() : SkinData()->Colors[scButtonText];
   const TDataSkinButton* b = SkinData()->Buttons.get();
   if (b->HasNormalColour2) colour = b->NormalColour2;
@@ -213,9 +217,9 @@ void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pus
   fw::SelectGuard keepFont(dc, font);
   fw::SavedDCState keepState(dc);
   SetTextColor(dc, ResolveSkinColor(textColour));
-  SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
+  SetBkColor(dc, ResolveSkinColor(SkinFaceColor(*this)));
   SetBkMode(dc, TRANSPARENT);
-  UINT format = RightToLeftFlags(DT_EXPANDTABS | (alignment.multiline ? DT_WORDBREAK : DT_SINGLELINE));
+  UINT format = RightToLeftFlags(*this, DT_EXPANDTABS | (alignment.multiline ? DT_WORDBREAK : DT_SINGLELINE));
   // Right-to-left reading puts a left-text caption at the right unless the style says otherwise.
   if ((format & kFormatRtlReading) && (style & BS_RIGHTBUTTON) && !(style & BS_CENTER))
     alignment.horizontal = ChoiceHorizontal::Right;
@@ -226,7 +230,7 @@ void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pus
   RECT place = ToRect(AlignInArea(box, box.right - box.left, height, alignment));
   // Systems of version 6 mark the focus themselves elsewhere: no rectangle around the caption.
   const bool versionSix = SystemMajorVersion() == 6;
-  if (Focused() && !Caption().empty() && !versionSix) DrawCaptionFocus(dc, format, place);
+  if (Marks().Focused() && !Caption().empty() && !versionSix) DrawCaptionFocus(*this, dc, format, place);
   DrawTextWide(dc, Caption(), place, format);
 }
 
@@ -250,7 +254,7 @@ void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const Choi
     size = {bm.bmWidth, bm.bmHeight};
   }
   const SkinRect at = AlignInArea(box, size.cx, size.cy, alignment);
-  const UINT flags = (icon ? DST_ICON : DST_BITMAP) | (Enabled() ? DSS_NORMAL : DSS_DISABLED);
+  const UINT flags = (icon ? DST_ICON : DST_BITMAP) | (Marks().Enabled() ? DSS_NORMAL : DSS_DISABLED);
   DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, at.left, at.top, size.cx, size.cy,
              flags);
 }
@@ -259,7 +263,7 @@ void TSkinChoice::DrawImage(HDC dc, const SkinRect& box, DWORD style, const Choi
 
 void TSkinCheckBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   boundState_ = 0;
   TSkinChoice::Attach(host, skinData, useSkinColor, sharedCanvas);
 }
@@ -294,7 +298,7 @@ int TSkinCheckBox::FrameIndex(DWORD style, LRESULT buttonState) {
   }
   s.disabled = (style & WS_DISABLED) != 0;
   s.indeterminate = (buttonState & BST_INDETERMINATE) != 0;
-  s.hot = Hot();
+  s.hot = Marks().Hot();
   s.pressed = (buttonState & BST_PUSHED) != 0;
   return CheckFrameIndex(s, FramesOf(*Image(), FrameCount()));
 }
@@ -317,7 +321,7 @@ int TSkinRadioButton::FrameCount() const {
 int TSkinRadioButton::FrameIndex(DWORD style, LRESULT buttonState) {
   bool checked = (buttonState & BST_CHECKED) != 0;
   if (Control() && Control()->ClassInfo().FindProperty("Checked")) checked = IsTrue(Control(), "Checked");
-  return RadioFrameIndex(checked, (style & WS_DISABLED) != 0, Hot(), (buttonState & BST_PUSHED) != 0,
+  return RadioFrameIndex(checked, (style & WS_DISABLED) != 0, Marks().Hot(), (buttonState & BST_PUSHED) != 0,
                          FramesOf(*Image(), FrameCount()));
 }
 

@@ -44,28 +44,28 @@ void TSkinComBox::Notification(TComponent* component, TOperation operation) {
 
 void TSkinComBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                          TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
-  if (Attached()) AttachParts(true);
+  if (Attachment().Attached()) AttachParts(true);
 }
 
 void TSkinComBox::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  if (Attached()) AttachParts(skinListOfWindow_);
+  if (Attachment().Attached()) AttachParts(skinListOfWindow_);
 }
 
 void TSkinComBox::AttachParts(bool withListSkin) {
-  style_ = static_cast<DWORD>(WindowLong(GWL_STYLE));
-  exStyle_ = static_cast<DWORD>(WindowLong(GWL_EXSTYLE));
+  style_ = static_cast<DWORD>(Binding().WindowLong(GWL_STYLE));
+  exStyle_ = static_cast<DWORD>(Binding().WindowLong(GWL_EXSTYLE));
   if ((style_ & 3) != CBS_SIMPLE || (style_ & CBS_DROPDOWN)) {
     if ((style_ & CBS_DROPDOWN) && QueryInfo() && withListSkin && info_.hwndList) {
       listBar_ = TComponent::CreateIn<TComboxScrollBar>(this);
-      listBar_->AttachHandle(info_.hwndList, SkinData(), Host(), SharedCanvas());
+      listBar_->AttachHandle(info_.hwndList, SkinData(), Binding().Host(), Binding().SharedCanvas());
     }
     HWND edit = GetWindow(Window(), GW_CHILD);
-    if (!UnicodeWindow() && edit &&
+    if (!Binding().UnicodeWindow() && edit &&
         innerSubclass_.Install(edit, [this](TMessage& m) { InnerEditMessage(m); }))
       innerEdit_ = edit;
     return;
@@ -75,20 +75,20 @@ void TSkinComBox::AttachParts(bool withListSkin) {
   if (SendMessageW(list, SKM_QUERYSKINNED, 0, 0) == 1 || !(GetWindowLongPtrW(list, GWL_STYLE) & WS_CHILD))
     return;
   simpleListBar_ = TComponent::CreateIn<TSkinScrollbarH>(this);
-  simpleListBar_->AttachHandle(list, SkinData(), Host(), SharedCanvas());
+  simpleListBar_->AttachHandle(list, SkinData(), Binding().Host(), Binding().SharedCanvas());
 }
 
 // The edit part of the combo: its own procedure first, then the combo's button follows it.
 void TSkinComBox::InnerEditMessage(TMessage& m) {
   innerSubclass_.Default(m);
-  if (!Active()) return;
+  if (!Attachment().Active()) return;
   if (m.Msg == WM_PAINT) {
     PaintWindow(nullptr);
   } else if (IsButtonDown(m.Msg)) {
-    SetPressed(true);
+    Marks().SetPressed(true);
     RefreshButton();
   } else if (m.Msg == WM_LBUTTONUP) {
-    SetPressed(false);
+    Marks().SetPressed(false);
     RefreshButton();
   }
 }
@@ -96,7 +96,7 @@ void TSkinComBox::InnerEditMessage(TMessage& m) {
 // The combo and its edit and list again, children included: a combo box does not clip its
 // children, so erasing it alone would wipe them. A simple combo has no button to refresh.
 void TSkinComBox::RefreshButton() {
-  if (!Window() || !IsWindow(Window()) || (WindowLong(GWL_STYLE) & 3) == CBS_SIMPLE) return;
+  if (!Window() || !IsWindow(Window()) || (Binding().WindowLong(GWL_STYLE) & 3) == CBS_SIMPLE) return;
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
@@ -111,7 +111,7 @@ void TSkinComBox::ReleaseParts() {
   for (TSkinControl* part :
        {static_cast<TSkinControl*>(listBar_), static_cast<TSkinControl*>(simpleListBar_)}) {
     if (!part) continue;
-    if (part->State() != scsWindowGone) part->Detach();
+    if (part->Attachment().State() != scsWindowGone) part->Detach();
     DestroyComponent(part);
   }
   listBar_ = nullptr;
@@ -202,13 +202,13 @@ void TSkinComBox::AfterMessage(TMessage& m) {
 // The button is hot while the pointer is over it and the combo enabled.
 void TSkinComBox::OnMouseMove(POINT at) {
   TrackMouseLeave(Window());
-  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool enabled = !(Binding().WindowLong(GWL_STYLE) & WS_DISABLED);
   const bool over = PtInRect(&buttonRect_, at) != FALSE;
-  if (Hot() && (!over || !enabled)) {
-    SetHot(false);
+  if (Marks().Hot() && (!over || !enabled)) {
+    Marks().SetHot(false);
     RefreshButton();
-  } else if (!Hot() && over && enabled) {
-    SetHot(true);
+  } else if (!Marks().Hot() && over && enabled) {
+    Marks().SetHot(true);
     RefreshButton();
   }
 }
@@ -220,13 +220,13 @@ void TSkinComBox::OnNcPainted() {
 }
 
 void TSkinComBox::OnButtonPressed(bool down) {
-  SetPressed(down);
+  Marks().SetPressed(down);
   RefreshButton();
 }
 
 void TSkinComBox::OnMouseLeave() {
-  if (!Hot()) return;
-  SetHot(false);
+  if (!Marks().Hot()) return;
+  Marks().SetHot(false);
   RefreshButton();
 }
 
@@ -241,7 +241,7 @@ void TSkinComBox::OnCommand(UINT code) {
   if (code == CBN_DROPDOWN) dropped_ = true;
   if (code == CBN_CLOSEUP) {
     dropped_ = false;
-    SetPressed(false);
+    Marks().SetPressed(false);
     RefreshButton();
   }
 }

@@ -2,6 +2,7 @@
 // sunken edge with a separate button image (other styles, mirrored for a left scroll bar) and the
 // extended combo's border and arrow. The combo box has painted its text before. UI thread.
 #include "framework/win/handles.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_range.h"
@@ -29,25 +30,26 @@ int FramesOf(const TDataSkinObject& e, int fallback) {
 
 int TSkinComBox::FrameIndex(bool flat) {
   if (Control() && Control()->RawHandle() == Window() && (style_ & 3) == CBS_DROPDOWNLIST) {
-    SetFocused(HasFocus());  // a framework drop-down list takes the focus itself
+    Marks().SetFocused(HasFocus());  // a framework drop-down list takes the focus itself
   } else {
     // An edit inside takes it (an editable combo box's, or the one a ComboBoxEx lays over its
     // drop-down list): the combo box hears nothing of it.
     const HWND focus = GetFocus();
-    SetFocused(focus && (focus == Window() || IsChild(Window(), focus)));
+    Marks().SetFocused(focus && (focus == Window() || IsChild(Window(), focus)));
   }
   const bool enabled = !(style_ & WS_DISABLED);
   // An open list keeps the button down (a bare combo's drop-down is not reported to it).
-  const bool down = Pressed() || dropped_ || (!Control() && SendMessageW(Window(), CB_GETDROPPEDSTATE, 0, 0));
-  return flat ? FlatComboFrameIndex(down, Focused() || Hot(), enabled)
-              : ComboFrameIndex(down, Focused() || Hot(), enabled);
+  const bool down =
+      Marks().Pressed() || dropped_ || (!Control() && SendMessageW(Window(), CB_GETDROPPEDSTATE, 0, 0));
+  return flat ? FlatComboFrameIndex(down, Marks().Focused() || Marks().Hot(), enabled)
+              : ComboFrameIndex(down, Marks().Focused() || Marks().Hot(), enabled);
 }
 
 void TSkinComBox::Draw(HDC dc, const RECT& rect) {
   TDataSkinBorder* button = SkinData() ? SkinData()->ComboButton.get() : nullptr;
   if (!button || button->Image.Empty() || !Window()) return;
-  style_ = static_cast<DWORD>(WindowLong(GWL_STYLE));
-  exStyle_ = static_cast<DWORD>(WindowLong(GWL_EXSTYLE));
+  style_ = static_cast<DWORD>(Binding().WindowLong(GWL_STYLE));
+  exStyle_ = static_cast<DWORD>(Binding().WindowLong(GWL_EXSTYLE));
   if (QueryInfo()) {
     buttonRect_ = info_.rcButton;
     if (info_.stateButton & STATE_SYSTEM_INVISIBLE) return;
@@ -88,7 +90,7 @@ void TSkinComBox::DrawExtended(HDC dc, const RECT&) {
   lastFrame_ = index;
   DrawEditBorder(dc, Window(), SkinData()->Colors[scButtonShadow], 1);
   if (!haveInfo_) return;
-  FillSkinColor(dc, info_.rcButton);
+  FillSkinColor(*this, dc, info_.rcButton);
   if (TDataSkinObject* arrow = SkinData()->ComboArrow.get(); arrow && !arrow->Image.Empty())
     DrawSkinFrameStretched(dc, info_.rcButton, arrow->Image, true, FramesOf(*arrow, 4), index);
 }

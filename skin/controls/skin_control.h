@@ -1,7 +1,10 @@
 // TSkinControl: the base of every per-control skin object. It takes over one control's message
 // stream (a framework control's WindowProc, or a bare window's procedure through a thunk),
-// paints the control from the skin, and restores what it replaced when it goes. Also the
-// property-by-name, colour, fill and text helpers the control skins share. UI thread.
+// paints the control from the skin, and restores what it replaced when it goes. Its concerns
+// live in small parts: the binding (skin_binding.h), the hook (control_hook.h), the focus
+// (focus_tracker.h), the look's marks (control_marks.h), the colour lent to the skin
+// (skin_color_loan.h) and the attach state (attach_state.h). Also the property-by-name and
+// drawing helpers the control skins share. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -15,7 +18,12 @@
 #include "framework/graphics/color.h"
 #include "framework/ui/control.h"
 #include "framework/ui/message.h"
-#include "framework/win/window_thunk.h"
+#include "skin/controls/attach_state.h"
+#include "skin/controls/control_hook.h"
+#include "skin/controls/control_marks.h"
+#include "skin/controls/focus_tracker.h"
+#include "skin/controls/skin_binding.h"
+#include "skin/controls/skin_color_loan.h"
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_messages.h"
 
@@ -25,31 +33,16 @@ class TSkinData;
 class TControlSkinHost;
 class TDataSkinObject;
 
-// MouseState bits.
-constexpr uint8_t kMouseHot = 1;
-constexpr uint8_t kMousePressed = 2;
-
-// State values.
-enum TSkinControlState : int32_t {
-  scsCreated = 0,
-  scsAttached = 1,
-  scsDetached = 2,
-  scsWindowGone = 6,
-};
-
 // The client point of a mouse message's lParam (signed halves).
 inline POINT MousePoint(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-// Right-to-left reading flag of a text format.
-constexpr UINT kFormatRtlReading = 0x20000;
 // Width or height beyond which a mouse position no longer fits lParam's 16-bit halves.
 constexpr int kLParamCoordinateLimit = 32768;
 
-// The base keeps the object's state (its window and control, the skin data, the mouse and
-// focus marks, the attach state) behind named operations: subclasses read it through the
-// protected accessors, outside code through the few public getters, and the attach state moves
+// The base keeps the object's state in its parts and behind named operations: subclasses read
+// it through the accessors, outside code through the const ones, and the attach state moves
 // (created, attached, detached, window gone) only through the base.
 class TSkinControl : public TComponent {
  public:
@@ -58,7 +51,7 @@ class TSkinControl : public TComponent {
   ~TSkinControl() override;
   void BeforeDestruction() override;
 
-  // --- the nine operations subclasses override ------------------------------------------------
+  // --- the operations subclasses override ---------------------------------------------------
   virtual void Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas);
   virtual void AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas);
   virtual void Detach();
@@ -75,68 +68,45 @@ class TSkinControl : public TComponent {
 
   // --- message flow -------------------------------------------------------------------------
   void SkinWindowProc(TMessage& message);
-  void CallSaved(TMessage& message);
+  void CallSaved(TMessage& message) { hook_.CallSaved(message); }
   void Repaint();
   // After the control's window was made again with its parent's: the object takes the new
   // window and is attached and active again (the caller repaints).
   void TakeRemadeWindow();
 
   // --- what outside code reads --------------------------------------------------------------
-  HWND Window() const { return window_; }
-  TWinControl* Control() const { return control_; }
-  TControl* GraphicControl() const { return graphicControl_; }  // a windowless control's skin
-  int32_t State() const { return state_; }
-  bool Active() const { return active_; }  // painting in the skin's look (SKM_ENABLESKIN)
+  HWND Window() const { return binding_.Window(); }
+  TWinControl* Control() const { return binding_.Control(); }
+  TSkinData* SkinData() const { return binding_.SkinData(); }
+  // The rest of what the object serves: graphic control, host, canvas, the window's kind.
+  const TSkinBinding& Binding() const { return binding_; }
+  const TAttachState& Attachment() const { return attach_; }
   int32_t Variant() const { return variant_; }
-  bool UsesSkinColor() const { return useSkinColor_; }
-  bool Attached() const { return attached_; }
-  TControlSkinHost* Host() const { return host_; }
-  TSkinData* SkinData() const { return skinData_; }
-  TCanvas* SharedCanvas() const { return sharedCanvas_; }
-  LONG_PTR WindowLong(int index) const;  // W or A variant per the window's kind
-  void FillSkinColor(HDC dc, const RECT& rect) const;
-  bool Hot() const { return mouseState_ & kMouseHot; }
-  bool Pressed() const { return mouseState_ & kMousePressed; }
-  // The frame object takes the hot mark from a foreign window's controls the pointer has left.
-  void SetHot(bool on) { mouseState_ = on ? mouseState_ | kMouseHot : mouseState_ & ~kMouseHot; }
-  void SetPressed(bool on) { mouseState_ = on ? mouseState_ | kMousePressed : mouseState_ & ~kMousePressed; }
+  bool UsesSkinColor() const { return colorLoan_.Taken(); }
+  const std::wstring& Caption() const { return caption_; }
+  // The marks the look is chosen by. Outside code changes the mouse marks only: the frame
+  // object takes the hot mark from a foreign window's controls the pointer has left.
+  const TControlMarks& Marks() const { return marks_; }
+  TControlMarks& Marks() { return marks_; }
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
   // --- state, for the subclasses --------------------------------------------------------------
-  bool UnicodeWindow() const { return unicodeWindow_; }
-  bool Enabled() const { return enabled_; }  // as last read from the window or control
-  void SetEnabled(bool on) { enabled_ = on; }
-  bool Focused() const { return focused_; }  // as last read through HasFocus
-  void SetFocused(bool on) { focused_ = on; }
-  const std::wstring& Caption() const { return caption_; }
   void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
   void SetVariant(int32_t variant) { variant_ = variant; }
-  // The colour the control had before the skin gave it one, put back at detach.
-  TColor SavedColor() const { return savedColor_; }
-  // For a subclass that attaches by itself: its control took the skin's colours.
-  void TakeSkinColor(TColor saved) {
-    useSkinColor_ = true;
-    savedColor_ = saved;
-  }
-  void DropSkinColor() { useSkinColor_ = false; }
+  // For a subclass that attaches by itself: its control takes the skin's colours and gives
+  // them back.
+  TSkinColorLoan& ColorLoan() { return colorLoan_; }
   // A subclass that attaches by itself: attached now (the base's Attach does this itself).
-  void MarkAttached() { state_ = scsAttached; }
+  void MarkAttached() { attach_.MarkAttached(); }
   // A subclass that detaches by itself: no longer active, and detached unless never attached.
-  void MarkDetached();
-  // Whether the window has the keyboard focus: asked of the window system once while the skin is
-  // hooked, then followed through the window's own WM_SETFOCUS and WM_KILLFOCUS (under Wine every
-  // GetFocus is a round trip to the window server).
-  bool HasFocus();
-  // The control's own mouse-down handling with the left button, as if the message (its MK_ keys
-  // and client point) had reached it.
-  void ForwardMouseDown(WPARAM keys, POINT at);
+  void MarkDetached() { attach_.MarkDetached(); }
+  // Whether the window has the keyboard focus (followed while the skin is hooked).
+  bool HasFocus() { return focus_.HasFocus(binding_.Window(), hook_.Installed()); }
+  // Hooks or unhooks a control of the subclass's choosing.
+  TControlHook& Hook() { return hook_; }
 
-  // Replaces `control`'s WindowProc by SkinWindowProc (saving the old one).
-  void HookControl(TControl& control);
-  void UnhookControl();
-  void Register(TControlSkinHost* host);  // with the host, once
   // Takes a windowed control as its target (skin, canvas, window) and registers with the host.
   void BindWindowedControl(TWinControl* control, TSkinData* skinData, TControlSkinHost* host,
                            TCanvas* canvas);
@@ -144,72 +114,27 @@ class TSkinControl : public TComponent {
   // attached by handle, the control kept as the target.
   void AttachHandleFor(TWinControl& control, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas);
   // Follows the control to its present window (made again since the attach).
-  void FollowControlWindow();
+  void FollowControlWindow() { binding_.FollowControlWindow(); }
   // Takes a windowless control as its target, hooks it and registers with the host: attached.
   void BindGraphicControl(TControl* control, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas);
-  void TakeParentBackground();
-  void GiveParentBackground();
-  // The control (or graphic control) this object paints for; null for a bare window.
-  TControl* OwnerControl() const { return graphicControl_ ? graphicControl_ : control_; }
-
-  // --- shared handlers for subclasses that paint by themselves ------------------------------
-  void HandlePaint(TMessage& message);            // WM_PAINT: own paint cycle unless wParam is a DC
-  void HandleEraseBackground(TMessage& message);  // WM_ERASEBKGND: what lies under, result 1
-  // Handlers for a skin whose paint covers its whole window: WM_PAINT runs the skin's paint
-  // cycle, WM_ERASEBKGND is answered without erasing (it would only flicker). Both: handled.
-  bool PaintSelf(TMessage& message) {
-    HandlePaint(message);
-    return true;
-  }
-  static bool EraseNothing(TMessage& message) {
-    message.Result = 1;
-    return true;
-  }
-
-  // --- colour, fill and text helpers --------------------------------------------------------
-  TColor SkinFaceColor() const;
-  void FillParentColor(HDC dc, const RECT& rect) const;
-  bool ReadingRightToLeft() const;
-  UINT RightToLeftFlags(UINT format) const {
-    return ReadingRightToLeft() ? format | kFormatRtlReading : format;
-  }
-  void DrawCaptionFocus(HDC dc, UINT format, const RECT& rect) const;
 
  private:
-  void Unregister();
-  bool HookInstalled() const { return savedHook_ != nullptr || subclass_.Installed(); }
   bool OnNcDestroy(TMessage& message);
   void OnRecreateWindow();
-  void DrawWhole(HDC dc);  // Draw over the window's whole rectangle, a failure swallowed
 
-  HWND window_ = nullptr;
-  TWinControl* control_ = nullptr;
-  TControl* graphicControl_ = nullptr;
-  TSkinData* skinData_ = nullptr;
-  TCanvas* sharedCanvas_ = nullptr;
+  TSkinBinding binding_;
+  TControlHook hook_;
+  TFocusTracker focus_;
+  TControlMarks marks_;
+  TSkinColorLoan colorLoan_;
+  TAttachState attach_;
   std::wstring caption_;
-  TColor savedColor_ = 0;
-  int32_t state_ = scsCreated;
   int32_t variant_ = 0;
-  uint8_t mouseState_ = 0;
-  bool enabled_ = false;
-  bool focused_ = false;
-  bool active_ = true;
-  bool useSkinColor_ = false;
-  bool parentBackgroundTaken_ = false;
-  fw::WindowSubclass subclass_;  // bare window only
-  TWndMethod savedHook_;         // framework control only
-  TControl* hookedControl_ = nullptr;
-  bool unicodeWindow_ = false;
-  bool attached_ = false;
-  enum class FocusKnown : uint8_t { Unknown, Focused, NotFocused };
-  FocusKnown focus_ = FocusKnown::Unknown;
-  TControlSkinHost* host_ = nullptr;
-  TComponent* hostComponent_ = nullptr;  // the host as a component, for its free notification
 };
 
-// Fills `rect` with `color` (a system colour resolved).
-void FillColor(HDC dc, const RECT& rect, TColor color);
+// The control's own mouse-down handling with the left button, as if the message (its MK_ keys
+// and client point) had reached it.
+void ForwardMouseDown(const TSkinControl& skin, WPARAM keys, POINT at);
 
 // --- properties by name, for controls whose class is not known here ---------------------------
 // Integer properties only; -1 for a nil object or a missing or non-integer property.

@@ -101,7 +101,7 @@ void TArrowButton::PaintArrow() {
   {
     fw::PaintDC dc(self);
     TSkinData* data = skin_ ? skin_->SkinData() : nullptr;
-    if (!data || !pickerWindow_ || !skin_->Active()) {
+    if (!data || !pickerWindow_ || !skin_->Attachment().Active()) {
       lastFrame_ = 0;
     } else {
       RECT picker{};
@@ -118,12 +118,12 @@ void TArrowButton::PaintArrow() {
     }
   }
   // With the skin off the picker shows its own arrow.
-  if (skin_ && !skin_->Active()) ShowWindow(self, SW_HIDE);
+  if (skin_ && !skin_->Attachment().Active()) ShowWindow(self, SW_HIDE);
 }
 
 void TSkinDateTime::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   if (!Control()) return;
   arrow_ = TComponent::CreateIn<TArrowButton>(this);
@@ -132,7 +132,7 @@ void TSkinDateTime::Attach(TControlSkinHost* host, TSkinData* skinData, bool use
 
 void TSkinDateTime::Detach() {
   TSkinControl::Detach();
-  if (arrow_ && arrow_->HandleAllocated() && State() != scsWindowGone)
+  if (arrow_ && arrow_->HandleAllocated() && Attachment().State() != scsWindowGone)
     ShowWindow(arrow_->RawHandle(), SW_HIDE);
 }
 

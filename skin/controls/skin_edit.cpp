@@ -104,7 +104,7 @@ bool PaintsOwnFrame(TSkinControl& skin, TMessage& m, bool& ownsFrame) {
   RECT w{}, c{};
   if (!GetWindowRect(skin.Window(), &w) || !GetClientRect(skin.Window(), &c)) return false;
   if (!HasClientBorder(w.right - w.left, w.bottom - w.top, c.right, c.bottom)) return false;
-  if (skin.WindowLong(GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return false;
+  if (skin.Binding().WindowLong(GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) return false;
   skin.PaintWindow(nullptr);
   m.Result = 0;
   ownsFrame = true;
@@ -226,11 +226,11 @@ void TSkinEdit::FindUpDown() {
   if (upDown_ || !SkinData() || !Has(*SkinData(), xcSpin)) return;
   for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsSpinClass(child)) continue;
-    TComponent* owner =
-        Control() ? static_cast<TComponent*>(Control()) : (Host() ? &Host()->HostComponent() : nullptr);
+    TComponent* owner = Control() ? static_cast<TComponent*>(Control())
+                                  : (Binding().Host() ? &Binding().Host()->HostComponent() : nullptr);
     if (!owner) return;
     upDown_ = TComponent::CreateIn<TSkinUpDown>(owner, 0, true);
-    upDown_->AttachHandle(child, SkinData(), Host(), SharedCanvas());
+    upDown_->AttachHandle(child, SkinData(), Binding().Host(), Binding().SharedCanvas());
     FreeNotification(upDown_);
     return;
   }

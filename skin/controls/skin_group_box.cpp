@@ -6,6 +6,9 @@
 #include "framework/ui/graphic_control.h"
 #include "framework/win/handles.h"
 #include "skin/controls/choice_layout.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 
@@ -13,7 +16,7 @@ namespace quarnel {
 
 void TSkinGroupBox::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor,
                            TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   SetVariant(Control() ? 1 : 0);
 }
@@ -23,7 +26,7 @@ bool TSkinGroupBox::BeforeMessage(TMessage& m) {
   if (handled || !Control()) return handled;
   switch (m.Msg) {  // a framework group box is painted whole
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return EraseNothing(m);
     default:
@@ -40,7 +43,7 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
   // Relative to the origin already set: a transparent child asks for the part under it through
   // a DC whose origin is shifted by the child's place.
   OffsetViewportOrgEx(dc, rect.left, rect.top, nullptr);
-  if (Control()) FillSkinColor(dc, RECT{0, 0, width, height});
+  if (Control()) FillSkinColor(*this, dc, RECT{0, 0, width, height});
 
   HFONT font = Control() ? Control()->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
@@ -68,13 +71,13 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
 
   SetTextColor(dc, ResolveSkinColor(
                        SkinCaptionColor(Control() ? Control()->Font()->Color() : TColor(clBtnText), data)));
-  SetBkColor(dc, ResolveSkinColor(SkinFaceColor()));
+  SetBkColor(dc, ResolveSkinColor(SkinFaceColor(*this)));
   SetBkMode(dc, OPAQUE);
-  const bool right = (WindowLong(GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
+  const bool right = (Binding().WindowLong(GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
   RECT text =
       right ? RECT{0, 0, width - kGroupCaptionIndent, height} : RECT{kGroupCaptionIndent, 0, width, height};
   if (!Caption().empty())
-    DrawTextWide(dc, Caption(), text, RightToLeftFlags(DT_EXPANDTABS | (right ? DT_RIGHT : 0)));
+    DrawTextWide(dc, Caption(), text, RightToLeftFlags(*this, DT_EXPANDTABS | (right ? DT_RIGHT : 0)));
   SelectObject(dc, GetStockObject(BLACK_PEN));  // the pen is freed before the state comes back
   if (auto* w = ObjectAs<TWinControl>(Control())) PaintGraphicChildren(*w, dc);
 }

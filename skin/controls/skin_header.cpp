@@ -10,6 +10,7 @@
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
@@ -39,7 +40,7 @@ bool TSkinHeader::HasImage() const {
 bool TSkinHeader::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return HasImage() && EraseNothing(m);
     case WM_LBUTTONDOWN:
@@ -170,7 +171,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, int frame) {
                    ILD_TRANSPARENT);
     x += iconW;
   }
-  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool enabled = !(Binding().WindowLong(GWL_STYLE) & WS_DISABLED);
   const COLORREF colour =
       ResolveSkinColor(enabled ? SkinData()->Colors[scWindowText] : SkinData()->Colors[scButtonShadow]);
   SetTextColor(dc, colour);
@@ -256,18 +257,18 @@ void TSkinListView::AttachScrolled(TControl* control, TSkinData* skinData, TCont
 
 void TSkinListViewH::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) {
   TSkinScrollbarH::AttachHandle(window, skinData, host, canvas);
-  if (Attached()) AttachHeader();
+  if (Attachment().Attached()) AttachHeader();
 }
 
 void TSkinListViewH::AttachHeader() {
-  if (!Window() || !Host() || !Active()) return;
+  if (!Window() || !Binding().Host() || !Attachment().Active()) return;
   const auto header = reinterpret_cast<HWND>(SendMessageW(Window(), LVM_GETHEADER, 0, 0));
   if (!header || header == header_) return;
   header_ = header;
   if (SendMessageW(header, SKM_QUERYSKINNED, 0, 0) == 1) return;
   // Owned and released like every other bare window's skin of the host, not through this object.
   auto* skin = TComponent::CreateIn<TSkinHeader>(Owner() ? Owner() : this);
-  skin->AttachHandle(header, SkinData(), Host(), SharedCanvas());
+  skin->AttachHandle(header, SkinData(), Binding().Host(), Binding().SharedCanvas());
 }
 
 void TSkinListViewH::AfterMessage(TMessage& m) {

@@ -8,7 +8,9 @@
 #include "framework/core/properties.h"
 #include "framework/ui/control.h"
 #include "framework/ui/private_messages.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/overlay_window_class.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/optional_user_api.h"
 #include "skin/data/skin_data.h"
@@ -67,7 +69,7 @@ void TWMediaPlayer::Reposition() {
   RECT r;
   GetWindowRect(target, &r);
   MapWindowPoints(nullptr, GetParent(target), reinterpret_cast<POINT*>(&r), 2);
-  const bool show = IsWindowVisible(target) && skin_ && skin_->Active();
+  const bool show = IsWindowVisible(target) && skin_ && skin_->Attachment().Active();
   SetWindowPos(window_, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
                SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   Invalidate();
@@ -104,7 +106,7 @@ void TWMediaPlayer::Paint(HDC dc) {
   }
   composed_ = {};
   HDC canvas = image.DC();
-  skin_->FillSkinColor(canvas, RECT{0, 0, width, height});
+  FillSkinColor(*skin_, canvas, RECT{0, 0, width, height});
   TDataSkinButton* buttons =
       data && data->Buttons && !data->Buttons->Image.Empty() ? data->Buttons.get() : nullptr;
   for (int b = 0, order = 0; b < kMediaButtonCount && count > 0; ++b) {
@@ -222,7 +224,7 @@ TSkinMP::TSkinMP(TComponent* owner) : TSkinControl(owner) {}
 TSkinMP::~TSkinMP() = default;
 
 void TSkinMP::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   if (!Control()) return;
   overlay_ = std::make_unique<TWMediaPlayer>(this);
@@ -231,7 +233,7 @@ void TSkinMP::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinCo
 
 void TSkinMP::Detach() {
   TSkinControl::Detach();
-  if (State() != scsWindowGone) overlay_.reset();
+  if (Attachment().State() != scsWindowGone) overlay_.reset();
 }
 
 void TSkinMP::UpdateSkin() {

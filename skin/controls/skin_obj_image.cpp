@@ -47,7 +47,7 @@ int ObjImageSourceFrame(int kind, int glyph, int frameCount) {
 }
 
 void TSkinObjImage::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
-  if (Attached() || State() != scsCreated) return;
+  if (Attachment().Attached() || Attachment().State() != scsCreated) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   BindWindowedControl(control, skinData, host, sharedCanvas);
@@ -96,7 +96,7 @@ void TSkinObjImage::GiveGlyphs() {
 }
 
 void TSkinObjImage::Detach() {
-  if (State() == scsAttached && Control()) {
+  if (Attachment().State() == scsAttached && Control()) {
     if (kind_ == oikPropertiesBox) {
       if (TBitmap* glyph = PropertiesGlyph()) glyph->SetSize(0, 0);
     } else {
@@ -107,7 +107,7 @@ void TSkinObjImage::Detach() {
 }
 
 void TSkinObjImage::UpdateSkin() {
-  if (State() == scsAttached) GiveGlyphs();
+  if (Attachment().State() == scsAttached) GiveGlyphs();
 }
 
 }  // namespace quarnel

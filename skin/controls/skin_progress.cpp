@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "skin/controls/control_fills.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
@@ -29,7 +31,7 @@ SkinMargins MarginsOf(const TDataSkinObject& e) {
 bool TSkinProgress::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:  // without the skin's progress element the system draws the bar
-      return ProgressElement(SkinData()) && PaintSelf(m);
+      return ProgressElement(SkinData()) && PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return EraseNothing(m);
     default:
@@ -40,7 +42,7 @@ bool TSkinProgress::BeforeMessage(TMessage& m) {
 void TSkinProgress::Draw(HDC dc, const RECT& rect) {
   TDataSkinBorder* p = ProgressElement(SkinData());
   if (!p || !Window()) return;
-  const bool vertical = WindowLong(GWL_STYLE) & PBS_VERTICAL;
+  const bool vertical = Binding().WindowLong(GWL_STYLE) & PBS_VERTICAL;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   const int length = vertical ? h : w, thickness = vertical ? w : h;
   if (length <= 0 || thickness <= 0) return;
@@ -53,7 +55,7 @@ void TSkinProgress::Draw(HDC dc, const RECT& rect) {
   const fw::ScratchBitmap lying(length, thickness);
   HDC b = lying.DC();
   const RECT all{0, 0, length, thickness};
-  FillSkinColor(b, all);
+  FillSkinColor(*this, b, all);
   if (p->Style == 1) {
     DrawTwoElements(b, length, thickness, filled);
   } else {

@@ -4,6 +4,7 @@
 
 #include "framework/core/text.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
 #include "skin/data/skin_data.h"
 
 namespace quarnel {
@@ -23,14 +24,14 @@ void TSkinScControl::AttachControl(TControl* control, TSkinData* skinData, TCont
   if (fw::AsciiLowerCase(GetEnumPropByName(control, "ShowHint")) == "true")
     bar_->SetHint(GetTextPropByName(control, "Hint"));
   if (!control->Visible()) bar_->Hide();
-  HookControl(*control);
+  Hook().HookControl(*control);
   MarkAttached();
 }
 
 void TSkinScControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* canvas) {
-  if (bar_ || Attached() || !IsWindow(window)) return;
+  if (bar_ || Attachment().Attached() || !IsWindow(window)) return;
   TSkinControl::AttachHandle(window, skinData, host, canvas);
-  if (!Attached()) return;
+  if (!Attachment().Attached()) return;
   bar_ = std::make_unique<TWScrollbar>(this);
   bar_->BindWindow(window, skControl);
   if (!IsWindowVisible(window)) bar_->Hide();
@@ -38,7 +39,7 @@ void TSkinScControl::AttachHandle(HWND window, TSkinData* skinData, TControlSkin
 
 void TSkinScControl::Detach() {
   TSkinControl::Detach();
-  if (State() != scsWindowGone) bar_.reset();
+  if (Attachment().State() != scsWindowGone) bar_.reset();
 }
 
 void TSkinScControl::AfterMessage(TMessage& m) {
@@ -84,7 +85,7 @@ void TSkinScControl::Draw(HDC, const RECT&) {
 }
 
 void TSkinSizer::Draw(HDC dc, const RECT& rect) {
-  if (dc) FillSkinColor(dc, rect);
+  if (dc) FillSkinColor(*this, dc, rect);
 }
 
 TSkinControl* MakeScControlSkin(const SkinRequest& r) {

@@ -9,6 +9,7 @@
 #include "framework/graphics/color.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -44,12 +45,12 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
   if (control->ClassName() == "TImageScrollBox" || Variant() == 1) drawBorder_ = false;
 
   if (HasIntegerProperty(control, "FixedColor") && skinData) {
-    TakeSkinColor(static_cast<TColor>(GetOrdPropByName(control, "FixedColor")));
+    ColorLoan().Take(static_cast<TColor>(GetOrdPropByName(control, "FixedColor")));
     SetPropByName(control, "FixedColor", std::to_string(skinData->FaceColor()));
   }
   // A scrolling container shows its inside on the skin's face, like a panel.
   if (control->InheritsFrom("TScrollingWinControl") && skinData) {
-    TakeParentBackground();
+    ColorLoan().TakeParentBackground(Control(), SkinData());
     savedContainerColor_ = control->Color();
     containerColorTaken_ = true;
     control->SetColor(skinData->FaceColor());
@@ -68,22 +69,22 @@ void TSkinScrollbar::AttachScrolled(TControl* control, TSkinData* skinData, TCon
   EnableBars(control->Enabled());
   if (!control->Visible()) HideBars();
 
-  HookControl(*control);
+  Hook().HookControl(*control);
   scrolledAttached_ = true;
   MarkAttached();
 }
 
 void TSkinScrollbar::Detach() {
-  if (UsesSkinColor() && Control() && State() != scsWindowGone)
-    SetPropByName(Control(), "FixedColor", std::to_string(SavedColor()));
-  DropSkinColor();
-  if (containerColorTaken_ && Control() && State() != scsWindowGone) {
-    GiveParentBackground();
+  if (UsesSkinColor() && Control() && Attachment().State() != scsWindowGone)
+    SetPropByName(Control(), "FixedColor", std::to_string(ColorLoan().Saved()));
+  ColorLoan().Drop();
+  if (containerColorTaken_ && Control() && Attachment().State() != scsWindowGone) {
+    ColorLoan().GiveParentBackground(Control(), SkinData());
     Control()->SetColor(savedContainerColor_);
   }
   containerColorTaken_ = false;
   TSkinControl::Detach();
-  if (State() != scsWindowGone) {
+  if (Attachment().State() != scsWindowGone) {
     horz_.reset();
     vert_.reset();
   }
@@ -136,8 +137,8 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
       EnableBars(Control() && Control()->Enabled());
       break;
     case CM_RECREATEWND:
-      if (Control() && Host())
-        PostMessageW(Host()->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Window()), 0);
+      if (Control() && Binding().Host())
+        PostMessageW(Binding().Host()->HostWindow(), SKM_RESKINSCROLL, reinterpret_cast<WPARAM>(Window()), 0);
       break;
     case SKM_PAINTNC:
       PaintNonClient(m);
@@ -149,7 +150,7 @@ void TSkinScrollbar::AfterMessage(TMessage& m) {
 }
 
 void TSkinScrollbar::Draw(HDC dc, const RECT&) {
-  const LONG_PTR style = WindowLong(GWL_STYLE);
+  const LONG_PTR style = Binding().WindowLong(GWL_STYLE);
   if (vert_) {
     if (vert_->Shown())
       vert_->Invalidate();
@@ -214,7 +215,7 @@ void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, c
   const RECT& h = horizontal.BarRect();
   const SkinRect c = ScrollCorner({v.left, v.top, v.right, v.bottom}, {h.left, h.top, h.right, h.bottom},
                                   shiftLeftTop, shiftRightBottom);
-  skin.FillSkinColor(dc, RECT{c.left, c.top, c.right, c.bottom});
+  FillSkinColor(skin, dc, RECT{c.left, c.top, c.right, c.bottom});
 }
 
 }  // namespace quarnel

@@ -18,7 +18,7 @@ TSkinScrollbarH::~TSkinScrollbarH() = default;
 
 void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host,
                                    TCanvas* canvas) {
-  if (Attached() || !IsWindow(window)) return;
+  if (Attachment().Attached() || !IsWindow(window)) return;
   TSkinControl::AttachHandle(window, skinData, host, canvas);
   horz_ = std::make_unique<TWScrollbar>(this);
   horz_->BindWindow(window, skHorizontal);
@@ -28,7 +28,7 @@ void TSkinScrollbarH::AttachHandle(HWND window, TSkinData* skinData, TControlSki
 
 void TSkinScrollbarH::Detach() {
   TSkinControl::Detach();
-  if (State() != scsWindowGone) {
+  if (Attachment().State() != scsWindowGone) {
     horz_.reset();
     vert_.reset();
   }

@@ -19,12 +19,12 @@ bool ReadsFalse(TObject* object, const char* name) {
 }  // namespace
 
 TSkinSpeedButton::~TSkinSpeedButton() {
-  UnhookControl();
+  Hook().UnhookControl();
 }
 
 void TSkinSpeedButton::Init(TControlSkinHost* host, TSkinData* skinData, TCanvas* sharedCanvas) {
   auto* control = ObjectAs<TControl>(Owner());
-  if (!control || GraphicControl()) return;
+  if (!control || Binding().GraphicControl()) return;
   BindGraphicControl(control, skinData, host, sharedCanvas);
   SetDefaultTransparency();
 }
@@ -54,7 +54,7 @@ bool TSkinSpeedButton::OnPaint(TMessage& m) {
 // The control takes the press first, then the skin shows it.
 bool TSkinSpeedButton::OnLButtonDown(TMessage& m) {
   CallSaved(m);
-  SetPressed(true);
+  Marks().SetPressed(true);
   PaintWindow(nullptr);
   return true;
 }
@@ -67,7 +67,7 @@ void TSkinSpeedButton::AfterMessage(TMessage& m) {
       break;
     case WM_NCDESTROY:
     case CM_RELEASE:
-      UnhookControl();
+      Hook().UnhookControl();
       break;
     case WM_KEYDOWN:
       OnSpaceKey(static_cast<UINT>(m.WParam), true);
@@ -93,45 +93,48 @@ void TSkinSpeedButton::AfterMessage(TMessage& m) {
 // Windowless: every change of look is painted at once on the parent's DC.
 void TSkinSpeedButton::OnSpaceKey(UINT key, bool down) {
   if (key != VK_SPACE) return;
-  SetPressed(down);
+  Marks().SetPressed(down);
   PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::OnReleased() {
-  SetPressed(false);
+  Marks().SetPressed(false);
   PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::OnPointerEnter() {
-  SetHot(true);
+  Marks().SetHot(true);
   PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::OnPointerLeave() {
-  SetHot(false);
-  SetPressed(false);
-  if (GraphicControl() && GraphicControl()->Visible()) PaintWindow(nullptr);
+  Marks().SetHot(false);
+  Marks().SetPressed(false);
+  TControl* button = Binding().GraphicControl();
+  if (button && button->Visible()) PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::PaintWindow(HDC dc) {
-  if (!GraphicControl()) return;
+  TControl* button = Binding().GraphicControl();
+  if (!button) return;
   if (dc) {
     DrawOn(dc);
     return;
   }
-  TWinControl* parent = GraphicControl()->Parent();
+  TWinControl* parent = button->Parent();
   if (!parent || !parent->HandleAllocated()) return;
   fw::WindowDC parentDC(parent->RawHandle());
   if (!parentDC.get()) return;
   fw::SavedDCState saved(parentDC.get());
-  SetViewportOrgEx(parentDC.get(), GraphicControl()->Left(), GraphicControl()->Top(), nullptr);
-  IntersectClipRect(parentDC.get(), 0, 0, GraphicControl()->Width(), GraphicControl()->Height());
+  SetViewportOrgEx(parentDC.get(), button->Left(), button->Top(), nullptr);
+  IntersectClipRect(parentDC.get(), 0, 0, button->Width(), button->Height());
   DrawOn(parentDC.get());
 }
 
 void TSkinSpeedButton::DrawOn(HDC dc) {
-  if (!GraphicControl() || painting_ || ReadsFalse(GraphicControl(), "Visible")) return;
-  const RECT rect{0, 0, GraphicControl()->Width(), GraphicControl()->Height()};
+  TControl* button = Binding().GraphicControl();
+  if (!button || painting_ || ReadsFalse(button, "Visible")) return;
+  const RECT rect{0, 0, button->Width(), button->Height()};
   if (rect.right <= 0 || rect.bottom <= 0) return;
   painting_ = true;
   try {
@@ -143,17 +146,19 @@ void TSkinSpeedButton::DrawOn(HDC dc) {
 
 void TSkinSpeedButton::Draw(HDC dc, const RECT& rect) {
   TDataSkinButton* buttons = ButtonsElement();
-  if (!buttons || !GraphicControl()) return;
-  const bool down = ReadsTrue(GraphicControl(), "Down");
-  SetEnabled(ReadsTrue(GraphicControl(), "Enabled"));
-  SetFocused(0);
-  SetCaption(GetTextPropByName(GraphicControl(), "Caption"));
-  const int state = SpeedButtonState(down, Enabled(), Pressed(), Hot());
+  TControl* button = Binding().GraphicControl();
+  if (!buttons || !button) return;
+  const bool down = ReadsTrue(button, "Down");
+  Marks().SetEnabled(ReadsTrue(button, "Enabled"));
+  Marks().SetFocused(0);
+  SetCaption(GetTextPropByName(button, "Caption"));
+  const TControlMarks& m = Marks();
+  const int state = SpeedButtonState(down, m.Enabled(), m.Pressed(), m.Hot());
   lastState_ = state;
   lastFrame_ = state;
   HDC bitmapDC = PrepareBitmap(rect);
   const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  if (SpeedButtonDrawsFrame(state, ReadsTrue(GraphicControl(), "Flat")))
+  if (SpeedButtonDrawsFrame(state, ReadsTrue(button, "Flat")))
     DrawElementFrame(bitmapDC, local, *buttons, buttons->FrameCount, state);
   SelectTextFont(bitmapDC);
   ApplyTextColours(bitmapDC, state, false);

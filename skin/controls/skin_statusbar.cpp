@@ -12,6 +12,9 @@
 
 #include "framework/ui/graphic_control.h"
 #include "framework/win/handles.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
@@ -77,7 +80,7 @@ int FrameOfType(UINT type) {
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return EraseNothing(m);
     default:
@@ -93,7 +96,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
   bitmap.SetSize(w, h);
   HDC b = bitmap.DC();
   const RECT bar{0, 0, w, h};
-  FillSkinColor(b, bar);
+  FillSkinColor(*this, b, bar);
   HFONT font = Control() ? Control()->Font()->Handle()
                          : reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -103,7 +106,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
   SetBkMode(b, TRANSPARENT);
   DrawPanels(b, bar);
 
-  const bool grip = WindowLong(GWL_STYLE) & SBARS_SIZEGRIP;
+  const bool grip = Binding().WindowLong(GWL_STYLE) & SBARS_SIZEGRIP;
   lastGrip_ = false;
   TDataSkinObject* extra = SkinData()->ExtraImages.get();
   if (grip && extra && !extra->Image.Empty()) {
@@ -132,14 +135,14 @@ void TSkinStatusBar::DrawPanels(HDC b, const RECT& bar) {
   TDataSkinObject* edges = SkinData()->StatusBarEdges.get();
   const bool withEdges = edges && !edges->Image.Empty();
   const int edgeFrames = withEdges && edges->FrameCount > 0 ? edges->FrameCount : 3;
-  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool enabled = !(Binding().WindowLong(GWL_STYLE) & WS_DISABLED);
   if (!enabled) SetTextColor(b, ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
-  const bool rtl = ReadingRightToLeft();
+  const bool rtl = ReadingRightToLeft(*this);
   auto text = [&](std::wstring s, RECT r, UINT align) {
     if (s.empty()) s = L" ";
     if (rtl) align = align == DT_LEFT ? DT_RIGHT : align == DT_RIGHT ? DT_LEFT : align;
     DrawTextWide(b, s, r,
-                 RightToLeftFlags(align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS));
+                 RightToLeftFlags(*this, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS));
   };
 
   if (SendMessageW(Window(), SB_ISSIMPLE, 0, 0)) {

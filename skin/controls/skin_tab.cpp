@@ -10,7 +10,9 @@
 #include "framework/core/text.h"
 #include "framework/ui/graphic_control.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -22,7 +24,7 @@ TSkinTab::TSkinTab(TComponent* owner, int32_t variant) : TSkinControl(owner), re
 TSkinTab::~TSkinTab() = default;
 
 void TSkinTab::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinColor, TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::Attach(host, skinData, useSkinColor, sharedCanvas);
   if (requestedVariant_) SetVariant(requestedVariant_);
   if (!Control()) return;
@@ -33,9 +35,9 @@ void TSkinTab::Attach(TControlSkinHost* host, TSkinData* skinData, bool useSkinC
 }
 
 void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TControlSkinHost* host, TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   TSkinControl::AttachHandle(window, skinData, host, sharedCanvas);
-  if (!Attached()) return;
+  if (!Attachment().Attached()) return;
   ReadState();
   PrepareImages();
   FindUpDown();
@@ -49,10 +51,10 @@ bool TSkinTab::WantsCloseBoxes() const {
 }
 
 void TSkinTab::ReadState() {
-  const LONG_PTR style = WindowLong(GWL_STYLE);
+  const LONG_PTR style = Binding().WindowLong(GWL_STYLE);
   side_ = TabSideFromStyle(static_cast<unsigned long>(style));
-  SetEnabled(!(style & WS_DISABLED));
-  SetFocused(HasFocus());
+  Marks().SetEnabled(!(style & WS_DISABLED));
+  Marks().SetFocused(HasFocus());
 }
 
 void TSkinTab::UpdateSkin() {
@@ -110,12 +112,13 @@ HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
   HWND window = skin.Window();
   if (known && IsWindow(known) && GetParent(known) == window) return known;
   HWND upDown = window ? FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
-  if (!upDown || SendMessageW(upDown, SKM_QUERYSKINNED, 0, 0) == 1 || !skin.Host()) return upDown;
+  if (!upDown || SendMessageW(upDown, SKM_QUERYSKINNED, 0, 0) == 1 || !skin.Binding().Host()) return upDown;
   SkinRequest r;
-  r.owner = skin.Control() ? static_cast<TComponent*>(skin.Control()) : &skin.Host()->HostComponent();
-  r.host = skin.Host();
+  r.owner =
+      skin.Control() ? static_cast<TComponent*>(skin.Control()) : &skin.Binding().Host()->HostComponent();
+  r.host = skin.Binding().Host();
   r.skinData = skin.SkinData();
-  r.canvas = skin.SharedCanvas();
+  r.canvas = skin.Binding().SharedCanvas();
   r.window = upDown;
   MakeControlSkin(SkinClass::UpDown, r);
   return upDown;
@@ -124,7 +127,7 @@ HWND SkinChildUpDown(TSkinControl& skin, HWND known) {
 bool TSkinTab::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return EraseNothing(m);
     case WM_LBUTTONDOWN:
@@ -171,7 +174,7 @@ bool TSkinTab::ClickCloseBox(POINT p) {
   for (size_t i = 0; i < closeRects_.size(); ++i) {
     if (!PtInRect(&closeRects_[i], p)) continue;
     const int index = static_cast<int>(i);
-    HWND form = Host() ? Host()->HostWindow() : GetAncestor(Window(), GA_ROOT);
+    HWND form = Binding().Host() ? Binding().Host()->HostWindow() : GetAncestor(Window(), GA_ROOT);
     if (SendMessageW(form, SKM_CLOSETAB, reinterpret_cast<WPARAM>(Window()), index) != 0) return true;
     if (Control()) {
       // The page whose tab it is; pages with hidden tabs have none.
@@ -199,7 +202,7 @@ bool TSkinTabSheet::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
     case WM_PRINT:
-      HandlePaint(m);
+      HandlePaint(*this, m);
       return true;
     case WM_ERASEBKGND:
       return OnEraseBackground(reinterpret_cast<HDC>(m.WParam), m);
@@ -216,7 +219,7 @@ bool TSkinTabSheet::OnEraseBackground(HDC dc, TMessage& m) {
 }
 
 void TSkinTabSheet::Draw(HDC dc, const RECT& rect) {
-  FillSkinColor(dc, rect);
+  FillSkinColor(*this, dc, rect);
   if (Control()) PaintGraphicChildren(*Control(), dc);
 }
 

@@ -6,7 +6,9 @@
 #include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_dispatch.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/control_skin_host.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -21,7 +23,7 @@ constexpr int kScrollerRoom = 21;
 }  // namespace
 
 void TSkinTab31::Attach(TControlSkinHost* host, TSkinData* skinData, bool, TCanvas* sharedCanvas) {
-  if (Attached()) return;
+  if (Attachment().Attached()) return;
   auto* control = ObjectAs<TWinControl>(Owner());
   if (!control) return;
   AttachHandleFor(*control, skinData, host, sharedCanvas);
@@ -68,7 +70,7 @@ bool TSkinTab31::BeforeMessage(TMessage& m) {
 
 // Painted here; the control's own paint that follows finds nothing left to paint.
 bool TSkinTab31::OnPaint(TMessage& m) {
-  HandlePaint(m);
+  HandlePaint(*this, m);
   return false;
 }
 
@@ -83,7 +85,7 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
   if (w <= 0 || h <= 0) return;
   const fw::ScratchBitmap buffer(w, h);
   HDC off = buffer.DC();
-  FillSkinColor(off, RECT{0, 0, w, h});
+  FillSkinColor(*this, off, RECT{0, 0, w, h});
   fw::SelectGuard font(off, Control()->Font()->Handle());
   SetBkMode(off, TRANSPARENT);
 

@@ -9,6 +9,7 @@
 
 #include "framework/ui/graphic_control.h"
 #include "framework/win/handles.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -44,7 +45,7 @@ void DrawCloseBox(HDC dc, const SkinRect& box, COLORREF colour) {
 }  // namespace
 
 std::wstring TSkinTab::TabText(int index) const {
-  if (UnicodeWindow()) {
+  if (Binding().UnicodeWindow()) {
     wchar_t text[81] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -82,7 +83,7 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
     ImageList_Draw(images, item.iImage, dc, x, tab.top + (tab.Height() - iconH) / 2, ILD_TRANSPARENT);
     x += iconW;
   }
-  SetTextColor(dc, Enabled() ? colour : ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
+  SetTextColor(dc, Marks().Enabled() ? colour : ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
   RECT textRect{x, tab.top, tab.right, tab.bottom};
   DrawTextWide(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
@@ -93,7 +94,7 @@ void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject
   const fw::ScratchBitmap strip(size.width, size.height);
   const RECT all{0, 0, size.width, size.height};
   HDC dc = strip.DC();
-  FillParentColor(dc, all);
+  FillParentColor(*this, dc, all);
   fw::SelectGuard font(dc, WindowFont(Window()));
   SetBkMode(dc, TRANSPARENT);
 
@@ -172,7 +173,7 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
       TabPaneRect(SkinRect{display.left, display.top, display.right, display.bottom}, side_);
   const fw::ScratchBitmap background(background_, w, h);
   if (!background.Kept() || !(backgroundPane_ == pane)) {
-    FillParentColor(background.DC(), RECT{0, 0, w, h});
+    FillParentColor(*this, background.DC(), RECT{0, 0, w, h});
     DrawPane(background.DC(), pane);
     backgroundPane_ = pane;
   }

@@ -79,7 +79,7 @@ void TToolBarSkinDraw::DrawBackground(TCanvas& canvas, const RECT& rect) {
 
 bool TToolBarSkinDraw::DrawButton(TControl* button, TCanvas& canvas, unsigned state) {
   TSkinData* data = owner_.SkinData();
-  if (!button || !data || owner_.State() != scsAttached || !owner_.Active() ||
+  if (!button || !data || owner_.Attachment().State() != scsAttached || !owner_.Attachment().Active() ||
       HasOption(*data, xoToolbarButton))
     return false;
   TDataSkinButton* element = data->Buttons.get();

@@ -29,7 +29,7 @@ TDataSkinObject* Usable(const std::unique_ptr<TDataSkinObject>& e) {
 }  // namespace
 
 bool TSkinTrackBar::Vertical() const {
-  return WindowLong(GWL_STYLE) & TBS_VERT;
+  return Binding().WindowLong(GWL_STYLE) & TBS_VERT;
 }
 
 bool TSkinTrackBar::BeforeMessage(TMessage& m) {

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 
 #include "framework/win/handles.h"
+#include "skin/controls/control_fills.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/range_layout.h"
 #include "skin/controls/skin_range.h"
 #include "skin/data/draw/draw_helpers.h"
@@ -50,7 +52,7 @@ void DrawPlainArrow(HDC dc, const RECT& r, int direction, COLORREF colour) {
 bool TSkinUpDown::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      return PaintSelf(m);
+      return PaintSelf(*this, m);
     case WM_ERASEBKGND:
       return OnEraseBackground(reinterpret_cast<HDC>(m.WParam), m);
     case WM_LBUTTONDOWN:
@@ -76,13 +78,13 @@ bool TSkinUpDown::OnEraseBackground(HDC dc, TMessage& m) {
 // The control takes the press (it starts its repeat), then the skin shows the half pressed.
 bool TSkinUpDown::OnLButtonDown(TMessage& m) {
   CallSaved(m);
-  SetPressed(true);
+  Marks().SetPressed(true);
   PaintWindow(nullptr);
   return true;
 }
 
 bool TSkinUpDown::OnLButtonUp(TMessage& m) {
-  SetPressed(false);
+  Marks().SetPressed(false);
   CallSaved(m);
   PaintWindow(nullptr);
   return true;
@@ -106,14 +108,14 @@ void TSkinUpDown::AfterMessage(TMessage& m) {
 void TSkinUpDown::OnMouseMove() {
   TrackMouseLeave(Window());
   const int half = HalfUnderCursor();
-  SetHot(half >= 0);
+  Marks().SetHot(half >= 0);
   if (half == hotHalf_) return;
   hotHalf_ = half;
   PaintWindow(nullptr);
 }
 
 void TSkinUpDown::OnMouseLeave() {
-  SetHot(false);
+  Marks().SetHot(false);
   hotHalf_ = -1;
   PaintWindow(nullptr);
 }
@@ -122,7 +124,7 @@ int TSkinUpDown::HalfUnderCursor() const {
   RECT window{};
   POINT cursor{};
   if (!GetWindowRect(Window(), &window) || !GetCursorPos(&cursor) || !PtInRect(&window, cursor)) return -1;
-  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
+  const bool horizontal = (Binding().WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
   const auto halves =
       UpDownHalves(SkinRect{0, 0, window.right - window.left, window.bottom - window.top}, horizontal);
   const POINT local{cursor.x - window.left, cursor.y - window.top};
@@ -147,13 +149,14 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
   }
   const int w = area.Width(), h = area.Height();
   if (w <= 0 || h <= 0) return;
-  const bool horizontal = (WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
-  const bool enabled = !(WindowLong(GWL_STYLE) & WS_DISABLED);
+  const bool horizontal = (Binding().WindowLong(GWL_STYLE) & UDS_HORZ) || scrollerKind_ == 1;
+  const bool enabled = !(Binding().WindowLong(GWL_STYLE) & WS_DISABLED);
   TDataSkinBorder* e = horizontal ? SkinData()->UpDownHorz.get() : SkinData()->UpDownVert.get();
   if (e && e->Image.Empty()) e = nullptr;
   const int under = HalfUnderCursor();
   for (int i = 0; i < 2; ++i)
-    lastState_[i] = UpDownHalfState(under == i && (Pressed() || Hot()), Pressed(), enabled);
+    lastState_[i] =
+        UpDownHalfState(under == i && (Marks().Pressed() || Marks().Hot()), Marks().Pressed(), enabled);
   // The halves are composed again only when something they show changed.
   const Composed now{w, h, lastState_[0], lastState_[1], horizontal, e ? e->Image.Handle() : nullptr};
   const fw::ScratchBitmap image(image_, w, h);
@@ -163,7 +166,7 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
   }
   composed_ = now;
   HDC b = image.DC();
-  FillSkinColor(b, RECT{0, 0, w, h});
+  FillSkinColor(*this, b, RECT{0, 0, w, h});
   const auto halves = UpDownHalves(SkinRect{0, 0, w, h}, horizontal);
   for (int i = 0; i < 2; ++i) {
     const int state = lastState_[i];

@@ -3,6 +3,7 @@
 // painted into their frame. UI thread.
 #include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/draw/draw_helpers.h"

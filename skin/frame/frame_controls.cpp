@@ -31,10 +31,10 @@ void TFrameControls::ReleaseHotControls(bool onlyOutside) {
   POINT cursor{};
   GetCursorPos(&cursor);
   for (TSkinControl* control : controls_) {
-    if (!control || !control->Hot()) continue;
+    if (!control || !control->Marks().Hot()) continue;
     RECT r{};
     if (onlyOutside && GetWindowRect(control->Window(), &r) && PtInRect(&r, cursor)) continue;
-    control->SetHot(false);
+    control->Marks().SetHot(false);
     if (control->Window()) InvalidateRect(control->Window(), nullptr, FALSE);
   }
 }

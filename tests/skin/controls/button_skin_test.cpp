@@ -79,17 +79,17 @@ TEST_F(MainButtonsTest, PressMoveOffAndReleaseRaisesNoClick) {
   int downs = 0;
   form->Button2->OnMouseDown = [&downs](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
   move_mouse(CentreOf(form->Button2->Handle()));
-  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button2)->Hot(); }));
+  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button2)->Marks().Hot(); }));
   mouse_left_button(true);
-  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button2)->Pressed(); }));
+  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button2)->Marks().Pressed(); }));
   EXPECT_EQ(downs, 1) << "the swallowed button-down still reaches the control's mouse-down event";
   move_mouse(POINT{2, 2});
-  ASSERT_TRUE(testing_support::wait_until([&] { return !SkinOf(form->Button2)->Pressed(); }));
-  EXPECT_FALSE(SkinOf(form->Button2)->Hot());
+  ASSERT_TRUE(testing_support::wait_until([&] { return !SkinOf(form->Button2)->Marks().Pressed(); }));
+  EXPECT_FALSE(SkinOf(form->Button2)->Marks().Hot());
   mouse_left_button(false);
   // Input arrives in order: once Button1 is hot the release has been handled.
   move_mouse(CentreOf(form->Button1->Handle()));
-  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button1)->Hot(); }));
+  ASSERT_TRUE(testing_support::wait_until([&] { return SkinOf(form->Button1)->Marks().Hot(); }));
   EXPECT_EQ(clicks[1], 0);
   EXPECT_TRUE(Shows(form->Button2, 5)) << "back to the focused look, not pressed";
 }
@@ -199,7 +199,7 @@ TEST_F(MainButtonsTest, ScreenshotOfEveryButtonState) {
   form->Button3->SetEnabled(false);
   form->Button1->SetFocus();
   Settle();
-  SkinOf(form->Button2)->SetPressed(true);
+  SkinOf(form->Button2)->Marks().SetPressed(true);
   SkinOf(form->Button2)->Repaint();
   EXPECT_TRUE(Shows(form->Button1, 5));
   EXPECT_TRUE(Shows(form->Button2, 2));

@@ -70,7 +70,7 @@ void MainButtonsTest::SetUp() {
   move_mouse(POINT{2, 2});
   ASSERT_TRUE(testing_support::wait_until([&] {
     TSkinButton* skin = SkinOf(form->Button2);
-    return skin && !skin->Hot();
+    return skin && !skin->Marks().Hot();
   }));
 }
 

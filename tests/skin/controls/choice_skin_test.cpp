@@ -13,6 +13,7 @@
 #include "framework/graphics/scratch_bitmap.h"
 #include "framework/win/handles.h"
 #include "framework/win/object_counts.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_group_box.h"
@@ -76,7 +77,7 @@ TEST_P(CheckFramesTest, EachStateShowsItsFrame) {
   // stage waits for the event to have reached the box before reading the frame: a short strip
   // shows no hot or pressed frame of its own, so the frame alone could not tell.
   testing_support::move_mouse(CentreOf(w, 40));
-  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Hot(); }, 2000));
+  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Marks().Hot(); }, 2000));
   flush_events(30);
   EXPECT_EQ(GlyphFrame(w), k.hot);
   testing_support::mouse_left_button(true);
@@ -116,7 +117,7 @@ TEST_P(RadioFramesTest, ClicksKeepTheGroupExclusiveAndEachStateShowsItsFrame) {
   HWND w = two->Handle();
   auto* skin = SkinOf<TSkinRadioButton>(w);
   testing_support::move_mouse(CentreOf(w, 40));
-  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Hot(); }, 2000));
+  ASSERT_TRUE(testing_support::wait_until([&] { return skin->Marks().Hot(); }, 2000));
   flush_events(30);
   EXPECT_EQ(GlyphFrame(w), k.hot);
   testing_support::mouse_left_button(true);

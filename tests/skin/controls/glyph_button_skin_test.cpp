@@ -8,6 +8,7 @@
 #include "framework/ui/bit_btn.h"
 #include "framework/ui/form.h"
 #include "framework/ui/speed_button.h"
+#include "skin/controls/control_fills.h"
 #include "tests/skin/controls/skin_test_form.h"
 
 namespace quarnel::buttontest {
@@ -95,7 +96,7 @@ TEST_F(GlyphButtonTest, DispatchGivesGlyphAndSpeedButtonsTheirSkins) {
   EXPECT_NE(dynamic_cast<TSkinBitButton*>(formSkin->Controls().FindControlSkin(bit->Handle())), nullptr);
   bool speedSkinned = false;
   for (TSkinControl* s : formSkin->Controls().ControlSkins())
-    speedSkinned |= s->GraphicControl() == speed && dynamic_cast<TSkinSpeedButton*>(s);
+    speedSkinned |= s->Binding().GraphicControl() == speed && dynamic_cast<TSkinSpeedButton*>(s);
   EXPECT_TRUE(speedSkinned);
 }
 

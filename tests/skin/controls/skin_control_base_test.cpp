@@ -7,6 +7,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/button.h"
 #include "framework/ui/form.h"
+#include "skin/controls/control_fills.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -80,7 +81,7 @@ TEST_F(SkinBaseTest, SkinColourAndParentBackgroundAreTakenAndGivenBack) {
   EXPECT_EQ(panel->Color(), data->FaceColor());
   EXPECT_FALSE(panel->ParentBackground());
   EXPECT_EQ(skin->Variant(), 1);
-  EXPECT_EQ(skin->State(), scsAttached);
+  EXPECT_EQ(skin->Attachment().State(), scsAttached);
   skin->Detach();
   EXPECT_EQ(panel->Color(), static_cast<TColor>(0x123456));
   EXPECT_TRUE(panel->ParentBackground());
@@ -122,8 +123,8 @@ TEST_F(SkinBaseTest, QuerySkinnedIsAnsweredAndNotPassedOn) {
 TEST_F(SkinBaseTest, AfterTheWindowIsGoneDetachLeavesTheControlAlone) {
   TSkinControl* skin = AttachBase(panel, true);
   panel->DestroyHandle();
-  EXPECT_EQ(skin->State(), scsWindowGone);
-  EXPECT_FALSE(skin->Active());
+  EXPECT_EQ(skin->Attachment().State(), scsWindowGone);
+  EXPECT_FALSE(skin->Attachment().Active());
   EXPECT_EQ(panel->Color(), data->FaceColor()) << "not given back once the window got WM_NCDESTROY";
   EXPECT_FALSE(panel->ParentBackground());
   formSkin->Controls().AttachControlSkins();  // frees the objects whose window is gone
@@ -138,6 +139,26 @@ TEST_F(SkinBaseTest, FreeingTheControlFirstLeavesNothingDangling) {
   EXPECT_TRUE(formSkin->Controls().ControlSkins().empty());
 }
 
+// A skin that hooks a control it is not owned by (a speed button's skin lives on the host).
+class THookingSkin : public TSkinControl {
+ public:
+  using TSkinControl::Hook;
+  using TSkinControl::TSkinControl;
+};
+
+TEST_F(SkinBaseTest, AHookedControlFreedFirstIsNotTouchedAgain) {
+  auto* skin = TComponent::CreateIn<THookingSkin>(form);
+  skin->Hook().HookControl(*panel);
+  ASSERT_TRUE(skin->Hook().Installed());
+  form->DestroyComponent(panel);
+  panel = nullptr;
+  EXPECT_FALSE(skin->Hook().Installed()) << "nothing is left to put back into a freed control";
+  TMessage message{WM_USER, 0, 0, 7};
+  skin->CallSaved(message);
+  EXPECT_EQ(message.Result, 0) << "messages no longer reach the freed control's method";
+  form->DestroyComponent(skin);
+}
+
 TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {
   AttachBase(panel, false);
   formSkin->Controls().ReleaseControlSkins(true);
@@ -148,20 +169,14 @@ TEST_F(SkinBaseTest, FreeingTheFormSkinFirstRestoresTheMessageMethod) {
 TEST_F(SkinBaseTest, EnableSkinSwitchesTheHooksOffAndOn) {
   TSkinControl* skin = AttachBase(panel, false);
   SendMessageW(panel->Handle(), SKM_ENABLESKIN, 0, 0);
-  EXPECT_FALSE(skin->Active());
+  EXPECT_FALSE(skin->Attachment().Active());
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 0);
   SendMessageW(panel->Handle(), SKM_ENABLESKIN, 2, 0);
-  EXPECT_TRUE(skin->Active());
+  EXPECT_TRUE(skin->Attachment().Active());
   EXPECT_EQ(SendMessageW(panel->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
 
-// The base's forwarding as a skin uses it (a push button hands its press on this way).
-class TForwardingSkin : public TSkinControl {
- public:
-  using TSkinControl::ForwardMouseDown;
-  using TSkinControl::TSkinControl;
-};
-
+// The forwarding as a skin uses it (a push button hands its press on this way).
 TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
   int gotX = -1, gotY = -1;
   panel->OnMouseDown = [&](TObject*, TMouseButton button, TShiftState, int x, int y) {
@@ -169,23 +184,22 @@ TEST_F(SkinBaseTest, MouseDownOnAHugeControlReportsTheCursorPosition) {
     gotX = x;
     gotY = y;
   };
-  auto* skin = TComponent::CreateIn<TForwardingSkin>(panel);
-  skin->Attach(&formSkin->Controls(), data, false, &formSkin->Controls().HostCanvas());
+  const TSkinControl* skin = AttachBase(panel, false);
   panel->SetLogicalHeight(40000);
   POINT cursor{60, 70};
   SetCursorPos(cursor.x, cursor.y);
   POINT expected = cursor;
   ScreenToClient(panel->Handle(), &expected);
   ASSERT_FALSE(expected.x == 3 && expected.y == 4);
-  skin->ForwardMouseDown(MK_LBUTTON, POINT{3, 4});
+  ForwardMouseDown(*skin, MK_LBUTTON, POINT{3, 4});
   EXPECT_EQ(gotX, expected.x);
   EXPECT_EQ(gotY, expected.y);
   panel->SetLogicalHeight(60);
-  skin->ForwardMouseDown(MK_LBUTTON, POINT{3, 4});
+  ForwardMouseDown(*skin, MK_LBUTTON, POINT{3, 4});
   EXPECT_EQ(gotX, 3);
   EXPECT_EQ(gotY, 4);
   // Negative positions (a drag started outside) keep their sign.
-  skin->ForwardMouseDown(MK_LBUTTON, MousePoint(MAKELPARAM(static_cast<WORD>(-5), 4)));
+  ForwardMouseDown(*skin, MK_LBUTTON, MousePoint(MAKELPARAM(static_cast<WORD>(-5), 4)));
   EXPECT_EQ(gotX, -5);
 }
 

@@ -458,7 +458,7 @@ TEST_F(TabsTest, TabsMovedToAnotherSideStaySkinnedOnTheRemadeWindow) {
   pages->SetTabPosition(tpBottom);
   Pump(60);
   EXPECT_EQ(skin->Window(), pages->Handle());
-  EXPECT_TRUE(skin->Active());
+  EXPECT_TRUE(skin->Attachment().Active());
   EXPECT_EQ(skin->Side(), TabSide::Bottom);
   EXPECT_EQ(OuterEdgeMismatches(pages->Handle(), 0, TabSide::Bottom, *data->Tabs, 2), 0);
   EXPECT_EQ(testing_support::window_pixel(pages->ActivePage()->Handle(), 5, 5), ColorToRGB(data->FaceColor()))
@@ -487,7 +487,7 @@ TEST_F(TabsTest, ABareTabWindowIsSkinnedByHandle) {
   EXPECT_EQ(OuterEdgeMismatches(tabs, 0, TabSide::Bottom, *data->Tabs, 1), 0);
   DestroyWindow(tabs);
   Pump(30);
-  EXPECT_EQ(skin->State(), scsWindowGone);
+  EXPECT_EQ(skin->Attachment().State(), scsWindowGone);
 }
 
 TEST_F(TabsTest, SkinOffGivesTheSystemLookBackAndRepaintsLeakNothing) {
