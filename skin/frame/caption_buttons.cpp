@@ -112,14 +112,13 @@ bool TFrameCaption::IsButtonVisible(TWinSysButton& button) {
     if (SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))
       facts.mdiChildControlsShown = maximized != FALSE;
   }
-  const int action = button.Skin->Action;
+  const int action = button.Skin()->Action;
   HWND window = view_.Window();
   const CaptionButtonShown shown = CaptionButtonVisibility(
-      action, button.Skin->Visibility, button.Skin->Visibility1, facts, [window, action](int code) {
+      action, button.Skin()->Visibility, button.Skin()->Visibility1, facts, [window, action](int code) {
         return SendMessageW(window, SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
       });
-  button.Visible = shown.visible;
-  button.Enabled = shown.enabled;
+  button.SetShown(shown.visible, shown.enabled);
   return shown.visible;
 }
 
@@ -135,42 +134,43 @@ void TFrameCaption::LayoutButtons() {
   where.captionHeight = m.CaptionHeight;
   where.menuBarHeight = m.MenuBarHeight;
   for (auto& button : buttons_) {
-    TDataSkinSysButton& record = *button->Skin;
-    if (!button->Visible || record.Image.Empty()) continue;
+    TDataSkinSysButton& record = *button->Skin();
+    if (!button->Visible() || record.Image.Empty()) continue;
     const int frameWidth = record.Image.Width() / std::max(record.FrameCount, 1);
-    const TitleBox previous{button->Rect.left, button->Rect.top, button->Rect.right, button->Rect.bottom};
+    const TitleBox previous{button->Rect().left, button->Rect().top, button->Rect().right,
+                            button->Rect().bottom};
     const TitleBox box = PlaceCaptionButton(record.Align, record.XCoord, record.YCoord, frameWidth,
                                             record.Image.Height(), where, previous);
-    button->Rect = {box.left, box.top, box.right, box.bottom};
+    button->SetRect({box.left, box.top, box.right, box.bottom});
   }
 }
 
 void TFrameCaption::PaintButtons(HDC target) {
   const bool active = view_.Facts().Active;
   for (auto& button : buttons_) {
-    TDataSkinSysButton& record = *button->Skin;
-    if (!button->Visible || record.Image.Empty() || record.Visibility == 100) continue;
+    TDataSkinSysButton& record = *button->Skin();
+    if (!button->Visible() || record.Image.Empty() || record.Visibility == 100) continue;
     if (button->IsIconButton()) {
-      DrawCaptionIcon(target, button->Rect, title_.Rect(), iconSize_, iconBitmap_);
+      DrawCaptionIcon(target, button->Rect(), title_.Rect(), iconSize_, iconBitmap_);
       continue;
     }
-    const int frame = CaptionFrameForCaption(record.FrameCount, active, button->Enabled);
-    DrawSkinFrameStretched(target, button->Rect, record.Image, true, record.FrameCount, frame);
+    const int frame = CaptionFrameForCaption(record.FrameCount, active, button->Enabled());
+    DrawSkinFrameStretched(target, button->Rect(), record.Image, true, record.FrameCount, frame);
   }
 }
 
 void TFrameCaption::PaintButton(const TWinSysButton& button) {
-  TDataSkinSysButton& record = *button.Skin;
-  if (!button.Visible || record.Image.Empty()) return;
+  TDataSkinSysButton& record = *button.Skin();
+  if (!button.Visible() || record.Image.Empty()) return;
   fw::WindowDC dc(view_.Window(), fw::WindowDC::kWindow);
   if (!dc.get()) return;
   if (button.IsIconButton()) {
-    DrawCaptionIcon(dc.get(), button.Rect, title_.Rect(), iconSize_, iconBitmap_);
+    DrawCaptionIcon(dc.get(), button.Rect(), title_.Rect(), iconSize_, iconBitmap_);
     return;
   }
   const int frame =
-      CaptionFrameForState(button.State, record.FrameCount, button.Enabled, record.Visibility == 100);
-  DrawSkinFrameStretched(dc.get(), button.Rect, record.Image, true, record.FrameCount, frame);
+      CaptionFrameForState(button.State(), record.FrameCount, button.Enabled(), record.Visibility == 100);
+  DrawSkinFrameStretched(dc.get(), button.Rect(), record.Image, true, record.FrameCount, frame);
 }
 
 // The caption band: composed in the caption bitmap from the window's present pixels (the
@@ -198,8 +198,8 @@ void TFrameCaption::Paint(HDC dc) {
   buttonReserve_ = 0;
   for (auto& button : buttons_) {
     IsButtonVisible(*button);
-    if (button->Skin->Align == 1 && button->Visible && !button->Skin->Image.Empty())
-      buttonReserve_ = std::max(buttonReserve_, button->Skin->XCoord);
+    if (button->Skin()->Align == 1 && button->Visible() && !button->Skin()->Image.Empty())
+      buttonReserve_ = std::max(buttonReserve_, button->Skin()->XCoord);
   }
   title_.Paint(bitmap_, caption, buttonReserve_);
   LayoutButtons();
@@ -210,22 +210,22 @@ void TFrameCaption::Paint(HDC dc) {
 
 void TFrameCaption::UpdateMDIControls() {
   for (auto& button : buttons_)
-    if (button->Skin->Visibility == 100) IsButtonVisible(*button);
+    if (button->Skin()->Visibility == 100) IsButtonVisible(*button);
 }
 
 int TFrameCaption::MDIControlsLeft() const {
   int left = INT_MAX;
   for (const auto& button : buttons_)
-    if (button->Visible && !button->Skin->Image.Empty() && button->Skin->Visibility == 100)
-      left = std::min<int>(left, button->Rect.left);
+    if (button->Visible() && !button->Skin()->Image.Empty() && button->Skin()->Visibility == 100)
+      left = std::min<int>(left, button->Rect().left);
   return left;
 }
 
 void TFrameCaption::PaintMDIControls(HDC dc) {
   for (auto& button : buttons_) {
-    TDataSkinSysButton& record = *button->Skin;
-    if (!button->Visible || record.Image.Empty() || record.Visibility != 100) continue;
-    DrawSkinFrameStretched(dc, button->Rect, record.Image, true, record.FrameCount, 1);
+    TDataSkinSysButton& record = *button->Skin();
+    if (!button->Visible() || record.Image.Empty() || record.Visibility != 100) continue;
+    DrawSkinFrameStretched(dc, button->Rect(), record.Image, true, record.FrameCount, 1);
   }
 }
 

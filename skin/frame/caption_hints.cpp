@@ -56,7 +56,7 @@ void TFrameCaption::HoverTick() {
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return;
   const POINT point = view_.FramePoint(cursor);
-  if (!PtInRect(&hot_->Rect, point)) {
+  if (!PtInRect(&hot_->Rect(), point)) {
     hot_->MouseLeave();
     hot_ = nullptr;
     HideHint();
@@ -70,10 +70,10 @@ void TFrameCaption::HoverTick() {
   if (hintTimeCount_ >= 2 * pause + hidePause) {
     skin->HideCaptionHint();
   } else if (hintTimeCount_ >= 2 * pause) {
-    const char* text = CaptionHintText(button->Skin->Action);
+    const char* text = CaptionHintText(button->Skin()->Action);
     RECT window{};
     if (!text || !GetWindowRect(view_.Window(), &window)) return;
-    const int x = button->Rect.left + window.left, y = cursor.y + 24;
+    const int x = button->Rect().left + window.left, y = cursor.y + 24;
     skin->ShowCaptionHint({x, y, x, y}, text);
   }
 }

@@ -13,7 +13,7 @@ namespace quarnel {
 
 TWinSysButton* TFrameCaption::ButtonAt(POINT framePoint) const {
   for (const auto& button : buttons_) {
-    if (button->Visible && button->Skin->Action >= 0 && PtInRect(&button->Rect, framePoint))
+    if (button->Visible() && button->Skin()->Action >= 0 && PtInRect(&button->Rect(), framePoint))
       return button.get();
   }
   return nullptr;
@@ -29,7 +29,7 @@ void TFrameCaption::ShowSystemMenu(POINT screenPoint) {
 
 void TFrameCaption::ButtonClick(TWinSysButton& button) {
   HWND window = view_.Window();
-  const int action = button.Skin->Action;
+  const int action = button.Skin()->Action;
   auto sendToActiveChild = [this](WPARAM command) {
     HWND mdiClient = view_.MDIClient();
     if (view_.Facts().FormKind != fkMDIFrame || !mdiClient) return;
@@ -45,11 +45,11 @@ void TFrameCaption::ButtonClick(TWinSysButton& button) {
       break;
     case 1:
     case 22:
-      if (button.Enabled) owner_.CaptionCommand(TCaptionCommand::ToggleMaximize);
+      if (button.Enabled()) owner_.CaptionCommand(TCaptionCommand::ToggleMaximize);
       break;
     case 2:
     case 23:
-      if (button.Enabled) owner_.CaptionCommand(TCaptionCommand::ToggleMinimize);
+      if (button.Enabled()) owner_.CaptionCommand(TCaptionCommand::ToggleMinimize);
       break;
     case 3:
     case 11:

@@ -48,7 +48,7 @@ bool TFramePointer::OnNcLButtonUp(POINT screen) {
   TWinSysButton* button = caption_.ButtonAt(view_.FramePoint(screen));
   if (!button) return false;
   // Only the button that was pressed acts: releasing over another one does nothing.
-  if (caption_.Hot() == button && button->State == 2) {
+  if (caption_.Hot() == button && button->State() == 2) {
     button->MouseUp();
     caption_.ButtonClick(*button);
   }

@@ -14,31 +14,31 @@ TNCObject::~TNCObject() {
 
 void TNCObject::MouseDown() {
   if (caption_->Hot() && caption_->Hot() != this) caption_->Hot()->MouseLeave();
-  if (!Visible) return;
+  if (!visible_) return;
   caption_->SetHot(this);
-  State = ncsPressed;
+  state_ = ncsPressed;
   Paint();
 }
 
 void TNCObject::MouseUp() {
-  if (!Visible) return;
-  State = ncsHot;
+  if (!visible_) return;
+  state_ = ncsHot;
   Paint();
 }
 
 void TNCObject::MouseMove() {
   if (caption_->Hot() == this) return;
   if (caption_->Hot()) caption_->Hot()->MouseLeave();
-  if (!Visible) return;
+  if (!visible_) return;
   caption_->SetHot(this);
-  State = ncsHot;
+  state_ = ncsHot;
   Paint();
 }
 
 void TNCObject::MouseLeave() {
-  if (!Visible) return;
+  if (!visible_) return;
   caption_->SetHot(nullptr);
-  State = ncsNormal;
+  state_ = ncsNormal;
   Paint();
   caption_->HideHint();
 }
@@ -48,7 +48,7 @@ void TWinSysButton::Paint() {
 }
 
 bool TWinSysButton::IsIconButton() const {
-  return Skin && (Skin->Action == 3 || Skin->Action == 11);
+  return skin_ && (skin_->Action == 3 || skin_->Action == 11);
 }
 
 }  // namespace quarnel

@@ -18,10 +18,16 @@ class TNCObject {
   TNCObject(const TNCObject&) = delete;
   TNCObject& operator=(const TNCObject&) = delete;
 
-  RECT Rect{};  // frame coordinates
-  bool Visible = false;
-  int State = ncsNormal;
-  bool Enabled = true;
+  const RECT& Rect() const { return rect_; }  // frame coordinates
+  void SetRect(const RECT& rect) { rect_ = rect; }
+  bool Visible() const { return visible_; }
+  bool Enabled() const { return enabled_; }
+  // Shown or not, and usable or not, as the caption decided from the window's state.
+  void SetShown(bool visible, bool enabled) {
+    visible_ = visible;
+    enabled_ = enabled;
+  }
+  int State() const { return state_; }  // NCState
 
   virtual void MouseDown();
   virtual void MouseUp();
@@ -33,15 +39,24 @@ class TNCObject {
 
  protected:
   TFrameCaption* caption_;
+
+ private:
+  RECT rect_{};
+  bool visible_ = false;
+  int state_ = ncsNormal;
+  bool enabled_ = true;
 };
 
 class TWinSysButton : public TNCObject {
  public:
-  TWinSysButton(TFrameCaption* caption, TDataSkinSysButton* skin) : TNCObject(caption), Skin(skin) {}
-  TDataSkinSysButton* Skin;
+  TWinSysButton(TFrameCaption* caption, TDataSkinSysButton* skin) : TNCObject(caption), skin_(skin) {}
+  TDataSkinSysButton* Skin() const { return skin_; }  // the skin record it is made from
   void Paint() override;
   bool IsCaptionButton() const override { return true; }
   bool IsIconButton() const;
+
+ private:
+  TDataSkinSysButton* skin_;
 };
 
 }  // namespace quarnel

@@ -27,7 +27,7 @@ class CaptionFormTest : public FormSkinTest {
   const TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
     const TFrameCaption& caption = frame.Caption();
     for (size_t i = 0; i < caption.ButtonCount(); ++i)
-      if (caption.Button(i).Skin->Name == name) return &caption.Button(i);
+      if (caption.Button(i).Skin()->Name == name) return &caption.Button(i);
     return nullptr;
   }
   POINT ScreenCentre(HWND window, const RECT& frameRect) {
@@ -76,12 +76,12 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
   for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
-    EXPECT_TRUE(Button(*frame, name)->Visible) << name;
-  EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible);
+    EXPECT_TRUE(Button(*frame, name)->Visible()) << name;
+  EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible());
   const RECT w = WindowRectOf(window);
-  EXPECT_EQ(Button(*frame, "BUTTON.CLOSE")->Rect.left, (w.right - w.left) - 25);
+  EXPECT_EQ(Button(*frame, "BUTTON.CLOSE")->Rect().left, (w.right - w.left) - 25);
 
-  Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect), MOUSEEVENTF_LEFTDOWN,
+  Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect()), MOUSEEVENTF_LEFTDOWN,
         MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(window) != FALSE; }, 2000));
   EXPECT_EQ(frame->Activation().WindowShowState, wssMinimized);
@@ -104,9 +104,9 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
   const TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
-  ASSERT_TRUE(icon && icon->Visible);
+  ASSERT_TRUE(icon && icon->Visible());
   MenuWatcher watcher;
-  Click(ScreenCentre(window, icon->Rect), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  Click(ScreenCentre(window, icon->Rect()), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return watcher.shown.load() > 0; }, 2000));
   EXPECT_EQ(watcher.shown.load(), 1);
   EXPECT_TRUE(IsWindow(window));
@@ -116,7 +116,7 @@ TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
-  const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect);
+  const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect());
   SetCursorPos(at.x, at.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
   // The frame's own 250 ms timer drives it: shown after twice the 500 ms hint pause.

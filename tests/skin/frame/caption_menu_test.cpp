@@ -221,7 +221,7 @@ TEST_F(CaptionMenuTest, SecondRightClickOverAHotButtonClosesTheWindow) {
   MenuCloser closer;
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
-  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect)));
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect())));
   ASSERT_NE(w.frame().Caption().Hot(), nullptr);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));

@@ -252,7 +252,7 @@ TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
   const DWORD before = testing_support::gdi_objects();
   const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   for (int i = 0; i < 50; ++i) {
-    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect)));
+    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect())));
     ASSERT_EQ(w.frame().Caption().Hot(), &close);
     w.frame().PaintFrame(nullptr);
     EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
@@ -312,7 +312,7 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
-  EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect.left, maximised.width - 25);
+  EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect().left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   EXPECT_TRUE(
       testing_support::wait_until([&] { return w.frame().Activation().WindowShowState == wssMinimized; }));

@@ -118,7 +118,7 @@ class SkinnedWindow {
   const TWinSysButton* Button(const std::string& name) {
     const TFrameCaption& caption = frame_->Caption();
     for (size_t i = 0; i < caption.ButtonCount(); ++i)
-      if (caption.Button(i).Skin->Name == name) return &caption.Button(i);
+      if (caption.Button(i).Skin()->Name == name) return &caption.Button(i);
     return nullptr;
   }
   // Screen point of a frame point.

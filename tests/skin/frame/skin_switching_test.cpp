@@ -32,7 +32,7 @@ class SkinSwitchingTest : public FormSkinTest {
         const auto& records = data->SysButtons;
         const TWinSysButton& button = skin->Caption().Button(i);
         if (std::none_of(records.begin(), records.end(),
-                         [&](const auto& r) { return r.get() == button.Skin; }))
+                         [&](const auto& r) { return r.get() == button.Skin(); }))
           return false;
       }
     return true;

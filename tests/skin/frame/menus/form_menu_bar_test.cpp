@@ -218,38 +218,38 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
   std::vector<const TWinSysButton*> controls;
   for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
-    if (const TWinSysButton& b = skin->Caption().Button(i); b.Skin->Visibility == 100 && b.Visible)
+    if (const TWinSysButton& b = skin->Caption().Button(i); b.Skin()->Visibility == 100 && b.Visible())
       controls.push_back(&b);
   ASSERT_EQ(controls.size(), 3u);
   // Pixels of a button's image (its first frame) found at its place in a capture.
   auto drawn = [&](const TWinSysButton& b, const testing_support::Capture& shot) {
-    TBitmap& image = b.Skin->Image;
-    const int frameWidth = image.Width() / std::max(b.Skin->FrameCount, 1);
+    TBitmap& image = b.Skin()->Image;
+    const int frameWidth = image.Width() / std::max(b.Skin()->FrameCount, 1);
     int same = 0;
-    for (int x = 0; x < frameWidth && x < b.Rect.right - b.Rect.left; ++x)
-      for (int y = 0; y < image.Height() && y < b.Rect.bottom - b.Rect.top; ++y)
+    for (int x = 0; x < frameWidth && x < b.Rect().right - b.Rect().left; ++x)
+      for (int y = 0; y < image.Height() && y < b.Rect().bottom - b.Rect().top; ++y)
         same += image.PixelAt(x, y) != kSkinTransparentColor &&
-                shot.at(b.Rect.left + x, b.Rect.top + y) == image.PixelAt(x, y);
+                shot.at(b.Rect().left + x, b.Rect().top + y) == image.PixelAt(x, y);
     return same;
   };
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
   for (const TWinSysButton* b : controls) {
-    EXPECT_GE(b->Rect.top, skin->Metrics().CaptionHeight);
-    EXPECT_LE(b->Rect.bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
-    EXPECT_GT(drawn(*b, shot), 10) << b->Skin->Action;
+    EXPECT_GE(b->Rect().top, skin->Metrics().CaptionHeight);
+    EXPECT_LE(b->Rect().bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
+    EXPECT_GT(drawn(*b, shot), 10) << b->Skin()->Action;
   }
   const auto find = [&](int action) {
     for (const TWinSysButton* b : controls)
-      if (b->Skin->Action == action) return b;
+      if (b->Skin()->Action == action) return b;
     return static_cast<const TWinSysButton*>(nullptr);
   };
   // A real click on minimise minimises the child.
   const TWinSysButton* minimise = find(7);
   ASSERT_NE(minimise, nullptr);
   const RECT w = WindowRectOf(frameWindow);
-  const POINT at{w.left + (minimise->Rect.left + minimise->Rect.right) / 2,
-                 w.top + (minimise->Rect.top + minimise->Rect.bottom) / 2};
+  const POINT at{w.left + (minimise->Rect().left + minimise->Rect().right) / 2,
+                 w.top + (minimise->Rect().top + minimise->Rect().bottom) / 2};
   testing_support::move_mouse(at);
   flush_events(20);
   testing_support::mouse_left_button(true);
@@ -264,7 +264,7 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   ASSERT_TRUE(close->Visible);
   EXPECT_GT(drawn(*close, testing_support::capture_window(frameWindow)), 10);
   SendMessageW(frameWindow, SKM_MENUBARCLICK, 0,
-               MAKELPARAM(w.left + close->Rect.left + 2, w.top + close->Rect.top + 2));
+               MAKELPARAM(w.left + close->Rect().left + 2, w.top + close->Rect().top + 2));
   EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(childWindow); }));
 }
 
@@ -292,15 +292,15 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   const TWinSysButton* leftmost = nullptr;
   for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
     if (const TWinSysButton& b = skin->Caption().Button(i);
-        b.Skin->Visibility == 100 && b.Visible && (!leftmost || b.Rect.left < leftmost->Rect.left))
+        b.Skin()->Visibility == 100 && b.Visible() && (!leftmost || b.Rect().left < leftmost->Rect().left))
       leftmost = &b;
   ASSERT_NE(leftmost, nullptr);
   const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons();
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(items[0].Rect.right, leftmost->Rect.left - 5);
+  EXPECT_EQ(items[0].Rect.right, leftmost->Rect().left - 5);
   EXPECT_EQ(items[1].Rect.right, items[0].Rect.left);
   // A point on the leftmost button is the button's, not a bar item's.
-  const POINT onButton{leftmost->Rect.left + 2, (leftmost->Rect.top + leftmost->Rect.bottom) / 2};
+  const POINT onButton{leftmost->Rect().left + 2, (leftmost->Rect().top + leftmost->Rect().bottom) / 2};
   EXPECT_EQ(skin->MenuBar()->ButtonAt(onButton), nullptr);
   // No caption is written beside or behind the buttons: the band right of the items shows no
   // text ink outside the buttons' images.
@@ -310,7 +310,7 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   auto onAButton = [&](int x, int y) {
     for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
       if (const TWinSysButton& b = skin->Caption().Button(i);
-          b.Skin->Visibility == 100 && b.Visible && PtInRect(&b.Rect, POINT{x, y}))
+          b.Skin()->Visibility == 100 && b.Visible() && PtInRect(&b.Rect(), POINT{x, y}))
         return true;
     return false;
   };
