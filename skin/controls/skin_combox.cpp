@@ -12,12 +12,6 @@
 
 namespace quarnel {
 
-namespace {
-bool IsButtonDown(UINT msg) {
-  return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
-}
-}  // namespace
-
 TSkinComBox::~TSkinComBox() {
   innerSubclass_.Restore();
 }
@@ -82,15 +76,15 @@ void TSkinComBox::AttachParts(bool withListSkin) {
 void TSkinComBox::InnerEditMessage(TMessage& m) {
   innerSubclass_.Default(m);
   if (!Attachment().Active()) return;
-  if (m.Msg == WM_PAINT) {
-    PaintWindow(nullptr);
-  } else if (IsButtonDown(m.Msg)) {
-    Marks().SetPressed(true);
-    RefreshButton();
-  } else if (m.Msg == WM_LBUTTONUP) {
-    Marks().SetPressed(false);
-    RefreshButton();
+  // clang-format off
+  switch (m.Msg) {
+    case WM_PAINT:         PaintWindow(nullptr); break;
+    case WM_LBUTTONDOWN:   OnButtonPressed(true); break;
+    case WM_LBUTTONDBLCLK: OnButtonPressed(true); break;
+    case WM_LBUTTONUP:     OnButtonPressed(false); break;
+    default:               break;
   }
+  // clang-format on
 }
 
 // The combo and its edit and list again, children included: a combo box does not clip its

@@ -59,7 +59,7 @@ void TWMediaPlayer::Bind(TWinControl* control) {
   EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(0, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(target),
                             nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window_) subclass_.Install(window_, [this](TMessage& m) { HandleMessage(m); });
+  if (window_) subclass_.Install(window_, [this](TMessage& m) { WindowProc(m); });
   Reposition();
 }
 
@@ -135,86 +135,96 @@ void TWMediaPlayer::Paint(HDC dc) {
   BitBlt(dc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
 }
 
-void TWMediaPlayer::HandleMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
-      Paint(dc);
-      EndPaint(window_, &ps);
-      return;
-    }
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      OnButtonDown(m);
-      return;
-    case WM_LBUTTONUP:
-      OnButtonUp(m);
-      return;
-    case WM_MOUSEMOVE:
-      OnMouseMove(m);
-      return;
-    case WM_MOUSELEAVE:
-      hotButton_ = -1;
-      Invalidate();
-      return;
-    case WM_CAPTURECHANGED:
-      if (pressed_ && reinterpret_cast<HWND>(m.LParam) != window_) {
-        pressed_ = false;
-        Invalidate();
-      }
-      break;
-    default:
-      break;
+void TWMediaPlayer::WindowProc(TMessage& m) {
+  try {
+    if (!OnMessage(m)) subclass_.Default(m);
+  } catch (...) {
+    // Nothing leaves the window procedure; the overlay keeps its last look.
   }
-  subclass_.Default(m);
 }
 
-void TWMediaPlayer::OnButtonDown(TMessage& m) {
-  if (!control_ || !control_->HandleAllocated()) return;
+bool TWMediaPlayer::OnMessage(TMessage& m) {
+  // clang-format off
+  switch (m.Msg) {
+    case WM_PAINT:          return OnPaint();
+    case WM_ERASEBKGND:     return EraseNothing(m);
+    case WM_LBUTTONDOWN:    return OnButtonDown(m.WParam, MousePoint(m.LParam));
+    case WM_LBUTTONDBLCLK:  return OnButtonDown(m.WParam, MousePoint(m.LParam));
+    case WM_LBUTTONUP:      return OnButtonUp(m.WParam, MousePoint(m.LParam));
+    case WM_MOUSEMOVE:      return OnMouseMove(MousePoint(m.LParam));
+    case WM_MOUSELEAVE:     return OnMouseLeave();
+    case WM_CAPTURECHANGED: return OnCaptureChanged(reinterpret_cast<HWND>(m.LParam));
+    default:                return false;
+  }
+  // clang-format on
+}
+
+bool TWMediaPlayer::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window_, &ps);
+  Paint(dc);
+  EndPaint(window_, &ps);
+  return true;
+}
+
+bool TWMediaPlayer::OnMouseLeave() {
+  hotButton_ = -1;
+  Invalidate();
+  return true;
+}
+
+// The capture gone elsewhere ends the press; the window's own procedure sees it too.
+bool TWMediaPlayer::OnCaptureChanged(HWND capture) {
+  if (pressed_ && capture != window_) {
+    pressed_ = false;
+    Invalidate();
+  }
+  return false;
+}
+
+bool TWMediaPlayer::OnButtonDown(WPARAM keys, POINT at) {
+  if (!control_ || !control_->HandleAllocated()) return true;
   HWND target = control_->RawHandle();
   RECT client;
   GetClientRect(window_, &client);
   pressed_ = true;
   // The control takes the press (its own press state and events), then the overlay keeps the
   // mouse so that it sees the release wherever it happens.
-  SendMessageW(target, WM_LBUTTONDOWN, m.WParam, m.LParam);
+  SendMessageW(target, WM_LBUTTONDOWN, keys, MAKELPARAM(at.x, at.y));
   if (GetCapture() == target) ReleaseCapture();
   SetCapture(window_);
-  pressedButton_ = MediaButtonAt(GET_X_LPARAM(m.LParam), client.right, visible_);
+  pressedButton_ = MediaButtonAt(at.x, client.right, visible_);
   Invalidate();
+  return true;
 }
 
-void TWMediaPlayer::OnButtonUp(TMessage& m) {
-  if (!pressed_) return;
+bool TWMediaPlayer::OnButtonUp(WPARAM keys, POINT p) {
+  if (!pressed_) return true;
   pressed_ = false;
   if (GetCapture() == window_) ReleaseCapture();
   RECT client;
   GetClientRect(window_, &client);
-  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   const bool inside = PtInRect(&client, p) != FALSE;
   const bool same = inside && MediaButtonAt(p.x, client.right, visible_) == pressedButton_;
   pressedButton_ = -1;
   Invalidate();
-  if (!control_ || !control_->HandleAllocated()) return;
+  if (!control_ || !control_->HandleAllocated()) return true;
   // Over another button the control is told that the press ended outside every button, so it
   // performs nothing and forgets its pressed button.
-  SendMessageW(control_->RawHandle(), WM_LBUTTONUP, m.WParam, same ? m.LParam : MAKELPARAM(-1, -1));
+  SendMessageW(control_->RawHandle(), WM_LBUTTONUP, keys, same ? MAKELPARAM(p.x, p.y) : MAKELPARAM(-1, -1));
+  return true;
 }
 
-void TWMediaPlayer::OnMouseMove(TMessage& m) {
+bool TWMediaPlayer::OnMouseMove(POINT p) {
   RECT client;
   GetClientRect(window_, &client);
-  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   const int hot = PtInRect(&client, p) ? MediaButtonAt(p.x, client.right, visible_) : -1;
   TrackMouseLeave(window_);
   if (hot != hotButton_) {
     hotButton_ = hot;
     Invalidate();
   }
+  return true;
 }
 
 // --- the skin object ------------------------------------------------------------------------------

@@ -40,11 +40,16 @@ class TWMediaPlayer {
   void Forget() { composed_ = {}; }
 
  private:
-  void HandleMessage(TMessage& message);
+  // The overlay's procedure: what the switch does not take goes on to the previous one, once.
+  void WindowProc(TMessage& message);
+  bool OnMessage(TMessage& message);
+  bool OnPaint();
+  bool OnButtonDown(WPARAM keys, POINT at);
+  bool OnButtonUp(WPARAM keys, POINT at);
+  bool OnMouseMove(POINT at);
+  bool OnMouseLeave();
+  bool OnCaptureChanged(HWND capture);
   void ReadButtonSets();
-  void OnButtonDown(TMessage& message);
-  void OnButtonUp(TMessage& message);
-  void OnMouseMove(TMessage& message);
 
   TSkinMP* skin_;
   TWinControl* control_ = nullptr;

@@ -11,6 +11,7 @@
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
 #include "skin/controls/overlay_window_class.h"
+#include "skin/controls/paint_handlers.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/draw/optional_user_api.h"
 
@@ -46,7 +47,7 @@ void TWScrollbar::Create(HWND parent) {
   EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (window_) subclass_.Install(window_, [this](TMessage& m) { HandleMessage(m); });
+  if (window_) subclass_.Install(window_, [this](TMessage& m) { WindowProc(m); });
 }
 
 void TWScrollbar::Bind(TWinControl* control, TScrollKind kind) {
@@ -194,71 +195,63 @@ void TWScrollbar::DraggedThumb(int& start, int& end) const {
 
 // --- the overlay's own messages ------------------------------------------------------------------
 
-void TWScrollbar::HandleMessage(TMessage& m) {
+void TWScrollbar::WindowProc(TMessage& m) {
   try {
-    switch (m.Msg) {
-      case WM_PAINT:
-        OnPaint(m);
-        break;
-      case WM_ERASEBKGND:
-        m.Result = 1;
-        break;
-      case WM_MOUSEMOVE:
-        OnMouseMove(m);
-        break;
-      case WM_MOUSELEAVE:
-        OnMouseLeave(m);
-        break;
-      case WM_LBUTTONDOWN:
-        OnButtonDown(m);
-        break;
-      case WM_LBUTTONDBLCLK:
-        OnButtonDown(m);
-        break;
-      case WM_LBUTTONUP:
-        OnButtonUp(m);
-        break;
-      case WM_NCDESTROY:
-        OnDestroyed(m);
-        break;
-      default:
-        subclass_.Default(m);
-        break;
-    }
+    if (!OnMessage(m)) subclass_.Default(m);
   } catch (...) {
     // Nothing leaves the window procedure; the bar keeps its last look.
   }
 }
 
-void TWScrollbar::OnDestroyed(TMessage& m) {
+bool TWScrollbar::OnMessage(TMessage& m) {
+  // clang-format off
+  switch (m.Msg) {
+    case WM_PAINT:         return OnPaint();
+    case WM_ERASEBKGND:    return EraseNothing(m);
+    case WM_MOUSEMOVE:     return OnMouseMove(PointOf(m.LParam));
+    case WM_MOUSELEAVE:    return OnMouseLeave();
+    case WM_LBUTTONDOWN:   return OnButtonDown(m, PointOf(m.LParam));
+    case WM_LBUTTONDBLCLK: return OnButtonDown(m, PointOf(m.LParam));
+    case WM_LBUTTONUP:     return OnButtonUp(PointOf(m.LParam));
+    case WM_NCDESTROY:     return OnDestroyed(m);
+    default:               return false;
+  }
+  // clang-format on
+}
+
+bool TWScrollbar::OnDestroyed(TMessage& m) {
   hint_.reset();
   subclass_.Default(m);
   subclass_.Restore();
   window_ = nullptr;
   shown_ = false;
+  return true;
 }
 
-void TWScrollbar::OnMouseMove(TMessage& m) {
-  const ScrollPart part = HitTest(PointOf(m.LParam));
+bool TWScrollbar::OnMouseMove(POINT at) {
+  const ScrollPart part = HitTest(at);
   if (part != active_) {
     active_ = part;
     Invalidate();
   }
   TrackMouseLeave(window_);
+  return true;
 }
 
-void TWScrollbar::OnMouseLeave(TMessage&) {
-  if (dragging_) return;
+bool TWScrollbar::OnMouseLeave() {
+  if (dragging_) return true;
   active_ = spNone;
   Invalidate();
+  return true;
 }
 
-void TWScrollbar::OnButtonDown(TMessage& m) {
+// The press goes on to the bar's target, whose own scroll-bar handling runs it to its end.
+bool TWScrollbar::OnButtonDown(TMessage& m, POINT at) {
   subclass_.Default(m);
   GetCursorPos(&pressCursor_);
   TScrollBarState bar;
   if (QueryBar(bar)) pressThumbStart_ = bar.thumbTop;
-  POINT p = PointOf(m.LParam);
+  POINT p = at;
   active_ = HitTest(p);
   if (kind_ != skControl) {
     barOrigin_ = {bar.screen.left, bar.screen.top};
@@ -274,14 +267,15 @@ void TWScrollbar::OnButtonDown(TMessage& m) {
     SendMessageW(target_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
   else
     SendMessageW(target_, WM_NCLBUTTONDOWN, HitCode(), MAKELPARAM(p.x, p.y));
-  if (!*alive) return;
+  if (!*alive) return true;
   dragging_ = false;
   ReleaseCapture();
   if (kind_ == skControl) Invalidate();
+  return true;
 }
 
-void TWScrollbar::OnButtonUp(TMessage& m) {
-  POINT p = PointOf(m.LParam);
+bool TWScrollbar::OnButtonUp(POINT at) {
+  POINT p = at;
   if (kind_ != skControl) ClientToScreen(window_, &p);
   dragging_ = false;
   ReleaseCapture();
@@ -289,6 +283,7 @@ void TWScrollbar::OnButtonUp(TMessage& m) {
     PostMessageW(target_, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
   else
     PostMessageW(target_, WM_NCLBUTTONUP, HitCode(), MAKELPARAM(p.x, p.y));
+  return true;
 }
 
 }  // namespace quarnel

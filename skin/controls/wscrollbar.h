@@ -96,13 +96,15 @@ class TWScrollbar {
 
  private:
   void Create(HWND parent);
-  void HandleMessage(TMessage& message);
-  void OnPaint(TMessage& message);
-  void OnMouseMove(TMessage& message);
-  void OnMouseLeave(TMessage& message);
-  void OnButtonDown(TMessage& message);
-  void OnButtonUp(TMessage& message);
-  void OnDestroyed(TMessage& message);
+  // The overlay's procedure: what the switch does not take goes on to the previous one, once.
+  void WindowProc(TMessage& message);
+  bool OnMessage(TMessage& message);
+  bool OnPaint();
+  bool OnMouseMove(POINT at);
+  bool OnMouseLeave();
+  bool OnButtonDown(TMessage& message, POINT at);
+  bool OnButtonUp(POINT at);
+  bool OnDestroyed(TMessage& message);
   UINT HitCode() const { return vertical_ ? HTVSCROLL : HTHSCROLL; }
   bool ComputeControlBar(TScrollBarState& bar) const;
   // Thumb start and end while it is being dragged, from the cursor.

@@ -69,9 +69,10 @@ bool PaintSkinScrollBar(TSkinData& data, const TScrollBarPaint& p, TBitmap& buff
   return true;
 }
 
-void TWScrollbar::OnPaint(TMessage&) {
+bool TWScrollbar::OnPaint() {
   fw::PaintDC paint(window_);
   Paint(paint.get());
+  return true;
 }
 
 void TWScrollbar::Paint(HDC dc) {
