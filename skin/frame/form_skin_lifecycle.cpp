@@ -53,7 +53,8 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       menuBand_(view_, menuHooks_, *this),
       controls_(view_, *this, menuHooks_),
       formHook_(view_, menuBand_, *this),
-      pointer_(view_, caption_, menuBand_, *this) {}
+      pointer_(view_, caption_, menuBand_, *this),
+      nonClient_(view_, menuBand_, *this) {}
 
 TWinSkinForm::~TWinSkinForm() {
   menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack

@@ -46,7 +46,7 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_ERASEBKGND:       return OnEraseBackground(m, reinterpret_cast<HDC>(m.WParam));
     case WM_NCDESTROY:        return OnNcDestroy(m);
-    case WM_NCUAHDRAWCAPTION: return OnNcUahDrawCaption(m);
+    case WM_NCUAHDRAWCAPTION: return nonClient_.OnNcUahDrawCaption(m);
     case WM_MEASUREITEM:      return menuBand_.OnMeasureItem(m, Id(m.WParam), Ref<MEASUREITEMSTRUCT>(m.LParam));
     case WM_DRAWITEM:         return menuBand_.OnDrawItem(m, Id(m.WParam), Ref<const DRAWITEMSTRUCT>(m.LParam));
     case WM_MENUCHAR:         return menuBand_.OnMenuChar(m, Key(m.WParam), reinterpret_cast<HMENU>(m.LParam));
@@ -69,15 +69,15 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case SKM_MENUBARCLICK:    return pointer_.OnMenuBarClick(ScreenPoint(m.LParam));
     case CM_MENUCHANGED:      return menuBand_.OnMenuChanged(m);
     case WM_NCACTIVATE:       return OnNcActivate(m, m.WParam != 0);
-    case WM_NCCALCSIZE:       return OnNcCalcSize(m, m.WParam != 0, Ptr<NCCALCSIZE_PARAMS>(m.LParam));
-    case WM_NCHITTEST:        return OnNcHitTest(m, ScreenPoint(m.LParam));
-    case WM_NCPAINT:          return OnNcPaint(m);
+    case WM_NCCALCSIZE:       return nonClient_.OnNcCalcSize(m, m.WParam != 0, Ptr<NCCALCSIZE_PARAMS>(m.LParam));
+    case WM_NCHITTEST:        return nonClient_.OnNcHitTest(m, ScreenPoint(m.LParam));
+    case WM_NCPAINT:          return nonClient_.OnNcPaint(m);
     case WM_NCMOUSEMOVE:      return pointer_.OnNcMouseMove(ScreenPoint(m.LParam));
     case WM_NCLBUTTONDOWN:    return pointer_.OnNcLButtonDown(m, Id(m.WParam), ScreenPoint(m.LParam));
     case WM_NCLBUTTONUP:      return pointer_.OnNcLButtonUp(ScreenPoint(m.LParam));
     case WM_NCLBUTTONDBLCLK:  return pointer_.OnNcLButtonDblClk(Id(m.WParam), ScreenPoint(m.LParam));
     case WM_NCRBUTTONDOWN:    return pointer_.OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
-    case SKM_REPAINTFRAME:    return OnRepaintFrame();
+    case SKM_REPAINTFRAME:    return nonClient_.OnRepaintFrame();
     default:                  return false;
   }
   // clang-format on
@@ -90,11 +90,6 @@ bool TWinSkinForm::OnEraseBackground(TMessage& m, HDC dc) {
   GetClientRect(window_, &client);
   FillRect(dc, &client, skinData_->FaceBrush.get());
   m.Result = 1;
-  return true;
-}
-
-bool TWinSkinForm::OnNcUahDrawCaption(TMessage& m) {
-  m.Result = 0;
   return true;
 }
 

@@ -1,6 +1,6 @@
-// TWinSkinForm's handlers of the frame's own messages: size and show state, activation, the
-// window's commands, and the non-client area (its size, hit test and paint) once the frame is
-// the skin's. Each returns true when the message is handled. UI thread of the skinned window.
+// TWinSkinForm's handlers of the frame's own messages: size and show state, activation and the
+// window's commands. Each returns true when the message is handled. UI thread of the skinned
+// window.
 #include "framework/ui/form.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
@@ -25,16 +25,6 @@ bool IsWindowMenuCommand(UINT command) {
     default:
       return false;
   }
-}
-
-// An MDI frame painted while its active child is maximised shows that child in the
-// maximised-child presentation.
-void NoteMaximizedChild(HWND mdiClient) {
-  TFrameRegistry* manager = FrameRegistry();
-  if (!manager || !mdiClient || manager->MaximizedChildMode()) return;
-  BOOL maximized = FALSE;
-  SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
-  if (maximized) manager->SetMaximizedChildMode(true);
 }
 
 }  // namespace
@@ -154,73 +144,6 @@ bool TWinSkinForm::OnNcActivate(TMessage& m, bool active) {
   if (!(activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized))
     PaintFrame(nullptr);
   m.Result = 1;
-  return true;
-}
-
-bool TWinSkinForm::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS* params) {
-  if (!view_.NonClientDrawn()) return false;
-  Default(m);
-  if (!validRects) {
-    m.Result = 0;
-    return true;
-  }
-  if ((activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) ||
-      activation_.BorderKind == bkNoBorder || !params->lppos) {
-    params->rgrc[1] = params->rgrc[0];
-    m.Result = WVR_VALIDRECTS;
-    return true;
-  }
-  if (!menuBand_.Bar()) menuBand_.SyncSystemBar();
-  const WINDOWPOS& pos = *params->lppos;
-  const FrameBox box = SkinClientBox(pos.x, pos.y, pos.cx, pos.cy, view_.Sizes());
-  const RECT client{box.left, box.top, box.right, box.bottom};
-  params->rgrc[0] = client;
-  params->rgrc[1] = client;
-  m.Result = WVR_VALIDRECTS;
-  if (menuBand_.SystemBar()) {
-    // The system has just laid its bar out in its own frame's place: it goes into the band.
-    fw::UniqueDC memory = fw::CreateMemoryDC();
-    menuBand_.LayOutSystemBar(memory.get(),
-                              RECT{metrics_.BorderLeft, metrics_.CaptionHeight, pos.cx - metrics_.BorderRight,
-                                   metrics_.CaptionHeight + metrics_.MenuBarHeight});
-  }
-  return true;
-}
-
-bool TWinSkinForm::OnNcHitTest(TMessage& m, POINT screen) {
-  if (!view_.NonClientDrawn()) return false;
-  Default(m);
-  // The system places a native bar kept on the window below its own caption, not the skin's.
-  if (m.Result != HTNOWHERE && m.Result != HTCAPTION && m.Result != HTMENU) return true;
-  const POINT frame = view_.FramePoint(screen);
-  m.Result =
-      CaptionHitTest(static_cast<int>(m.Result), frame.y, metrics_.CaptionHeight, metrics_.MenuBarHeight);
-  return true;
-}
-
-bool TWinSkinForm::OnNcPaint(TMessage& m) {
-  if (activation_.SkinState == fsNotActivated) {
-    m.Result = 0;  // the system frame never shows before the skin's
-    return true;
-  }
-  if (!view_.NonClientDrawn()) return false;
-  if (activation_.FormKind == fkMDIFrame) NoteMaximizedChild(mdiClient_.Window());
-  if (!(activation_.BorderIcons & kbiKeepSystemMenuStyle)) {
-    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    if (style & WS_SYSMENU) SetWindowLongPtrW(window_, GWL_STYLE, style & ~WS_SYSMENU);
-  }
-  m.Result = 0;
-  if (!skinData_->FramePainting) return true;
-  if ((activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized) ||
-      activation_.BorderKind == bkNoBorder)
-    return false;
-  PaintFrame(nullptr);
-  return true;
-}
-
-bool TWinSkinForm::OnRepaintFrame() {
-  if (!view_.NonClientDrawn()) return false;
-  PaintFrame(nullptr);
   return true;
 }
 

@@ -24,6 +24,7 @@
 #include "skin/frame/frame_form_hook.h"
 #include "skin/frame/frame_mdi_client.h"
 #include "skin/frame/frame_menu_band.h"
+#include "skin/frame/frame_non_client.h"
 #include "skin/frame/frame_outline.h"
 #include "skin/frame/frame_pointer.h"
 #include "skin/frame/frame_state.h"
@@ -49,7 +50,8 @@ struct TMenuBtn;
 class TWinSkinForm : public TComponent,
                      private TCaptionOwner,
                      private TMenuBandOwner,
-                     private TFormHookOwner {
+                     private TFormHookOwner,
+                     private TNonClientOwner {
  public:
   explicit TWinSkinForm(TComponent* owner);
   ~TWinSkinForm() override;
@@ -126,7 +128,6 @@ class TWinSkinForm : public TComponent,
   // Messages every skinned window takes.
   bool OnEraseBackground(TMessage& m, HDC dc);
   bool OnNcDestroy(TMessage& m);
-  bool OnNcUahDrawCaption(TMessage& m);
   bool OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu);
   bool OnControlColor(TMessage& m, HDC dc, bool staticText);
   bool OnCompleteActivation(LPARAM tag);
@@ -141,11 +142,6 @@ class TWinSkinForm : public TComponent,
   bool OnSysCommand(TMessage& m, UINT command, wchar_t menuKey);
   bool OnKeyMenu(TMessage& m, wchar_t key);
   bool OnNcActivate(TMessage& m, bool active);
-  // Non-client messages once the frame is the skin's.
-  bool OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS* params);
-  bool OnNcHitTest(TMessage& m, POINT screen);
-  bool OnNcPaint(TMessage& m);
-  bool OnRepaintFrame();
 
   HWND window_ = nullptr;
   std::string windowClassName_;
@@ -165,6 +161,7 @@ class TWinSkinForm : public TComponent,
   TFrameControls controls_;
   TFrameFormHook formHook_;
   TFramePointer pointer_;
+  TFrameNonClient nonClient_;
 };
 
 }  // namespace quarnel

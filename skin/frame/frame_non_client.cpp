@@ -1,0 +1,99 @@
+// TFrameNonClient: the non-client area of a skinned frame once it is the skin's: its size, its
+// hit test and its paint. UI thread of the skinned window.
+#include "skin/frame/frame_non_client.h"
+
+#include "skin/data/skin_data.h"
+#include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_menu_band.h"
+#include "skin/frame/frame_registry.h"
+
+namespace quarnel {
+
+namespace {
+
+// An MDI frame painted while its active child is maximised shows that child in the
+// maximised-child presentation.
+void NoteMaximizedChild(HWND mdiClient) {
+  TFrameRegistry* manager = FrameRegistry();
+  if (!manager || !mdiClient || manager->MaximizedChildMode()) return;
+  BOOL maximized = FALSE;
+  SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  if (maximized) manager->SetMaximizedChildMode(true);
+}
+
+}  // namespace
+
+bool TFrameNonClient::OnNcUahDrawCaption(TMessage& m) {
+  m.Result = 0;
+  return true;
+}
+
+bool TFrameNonClient::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARAMS* params) {
+  if (!view_.NonClientDrawn()) return false;
+  view_.Default(m);
+  if (!validRects) {
+    m.Result = 0;
+    return true;
+  }
+  if ((view_.Facts().FormKind == fkMDIChild && view_.Facts().WindowShowState != wssNormal) ||
+      view_.Facts().BorderKind == bkNoBorder || !params->lppos) {
+    params->rgrc[1] = params->rgrc[0];
+    m.Result = WVR_VALIDRECTS;
+    return true;
+  }
+  if (!menuBand_.Bar()) menuBand_.SyncSystemBar();
+  const WINDOWPOS& pos = *params->lppos;
+  const FrameBox box = SkinClientBox(pos.x, pos.y, pos.cx, pos.cy, view_.Sizes());
+  const RECT client{box.left, box.top, box.right, box.bottom};
+  params->rgrc[0] = client;
+  params->rgrc[1] = client;
+  m.Result = WVR_VALIDRECTS;
+  if (menuBand_.SystemBar()) {
+    // The system has just laid its bar out in its own frame's place: it goes into the band.
+    fw::UniqueDC memory = fw::CreateMemoryDC();
+    menuBand_.LayOutSystemBar(
+        memory.get(),
+        RECT{view_.Metrics().BorderLeft, view_.Metrics().CaptionHeight, pos.cx - view_.Metrics().BorderRight,
+             view_.Metrics().CaptionHeight + view_.Metrics().MenuBarHeight});
+  }
+  return true;
+}
+
+bool TFrameNonClient::OnNcHitTest(TMessage& m, POINT screen) {
+  if (!view_.NonClientDrawn()) return false;
+  view_.Default(m);
+  // The system places a native bar kept on the window below its own caption, not the skin's.
+  if (m.Result != HTNOWHERE && m.Result != HTCAPTION && m.Result != HTMENU) return true;
+  const POINT frame = view_.FramePoint(screen);
+  m.Result = CaptionHitTest(static_cast<int>(m.Result), frame.y, view_.Metrics().CaptionHeight,
+                            view_.Metrics().MenuBarHeight);
+  return true;
+}
+
+bool TFrameNonClient::OnNcPaint(TMessage& m) {
+  if (view_.Facts().SkinState == fsNotActivated) {
+    m.Result = 0;  // the system frame never shows before the skin's
+    return true;
+  }
+  if (!view_.NonClientDrawn()) return false;
+  if (view_.Facts().FormKind == fkMDIFrame) NoteMaximizedChild(view_.MDIClient());
+  if (!(view_.Facts().BorderIcons & kbiKeepSystemMenuStyle)) {
+    const LONG_PTR style = GetWindowLongPtrW(view_.Window(), GWL_STYLE);
+    if (style & WS_SYSMENU) SetWindowLongPtrW(view_.Window(), GWL_STYLE, style & ~WS_SYSMENU);
+  }
+  m.Result = 0;
+  if (!view_.Skin()->FramePainting) return true;
+  if ((view_.Facts().FormKind == fkMDIChild && view_.Facts().WindowShowState == wssMaximized) ||
+      view_.Facts().BorderKind == bkNoBorder)
+    return false;
+  owner_.PaintFrame(nullptr);
+  return true;
+}
+
+bool TFrameNonClient::OnRepaintFrame() {
+  if (!view_.NonClientDrawn()) return false;
+  owner_.PaintFrame(nullptr);
+  return true;
+}
+
+}  // namespace quarnel
