@@ -4,21 +4,13 @@
 
 #include <windows.h>
 
+#include "framework/win/code_module.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_file_option.h"
 
 namespace gallery {
 namespace {
-
-std::vector<uint8_t> ResourceBytes(const wchar_t* name) {
-  HRSRC found = FindResourceW(nullptr, name, reinterpret_cast<LPCWSTR>(RT_RCDATA));
-  if (!found) return {};
-  HGLOBAL loaded = LoadResource(nullptr, found);
-  const auto* bytes = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
-  if (!bytes) return {};
-  return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
-}
 
 BOOL CALLBACK RepaintThreadWindow(HWND window, LPARAM flags) {
   if (IsWindowVisible(window)) RedrawWindow(window, nullptr, nullptr, static_cast<UINT>(flags));
@@ -38,7 +30,7 @@ const std::vector<TBuiltInSkin>& BuiltInSkins() {
       if (!FindResourceW(nullptr, entry.resource, reinterpret_cast<LPCWSTR>(RT_RCDATA))) continue;
       list.emplace_back();
       list.back().Name = entry.name;
-      list.back().Packed = ResourceBytes(entry.resource);
+      list.back().Packed = fw::ResourceBytes(nullptr, entry.resource);
     }
     return list;
   }();

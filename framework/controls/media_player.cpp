@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "framework/core/text.h"
+#include "framework/win/code_module.h"
 
 const TEnumInfo& MPBtnTypeEnum() {
   static const TEnumInfo e{
@@ -94,7 +95,7 @@ void TMediaPlayer::LoadGlyphs() {
     for (int kind = 0; kind < 3; ++kind) {
       std::wstring name = std::wstring(prefixes[kind]) + L"_" + kGlyphNames[button];
       glyphs_[static_cast<size_t>(button * 3 + kind)].reset(static_cast<HBITMAP>(
-          LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+          LoadImageW(fw::CodeModule(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     }
 }
 

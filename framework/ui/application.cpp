@@ -11,6 +11,7 @@
 #include "framework/core/properties.h"
 #include "framework/core/text.h"
 #include "framework/ui/form.h"
+#include "framework/win/code_module.h"
 
 const TClassInfo& TApplication::StaticClass() {
   static const TClassInfo info =
@@ -51,7 +52,7 @@ void TApplication::Initialize() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hInstance = fw::CodeModule();
   wc.lpszClassName = L"TApplication";
   wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
   RegisterClassExW(&wc);

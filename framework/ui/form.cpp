@@ -9,6 +9,7 @@
 #include "framework/description/reader.h"
 #include "framework/ui/application.h"
 #include "framework/ui/menu.h"
+#include "framework/win/code_module.h"
 
 const TEnumInfo& FormBorderStyleEnum() {
   static const TEnumInfo e{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
@@ -88,7 +89,7 @@ void TCustomForm::BeforeDestruction() {
 void TCustomForm::ReadDescriptionResource() {
   std::wstring name = fw::ToWide(fw::AsciiLowerCase(ClassName()));
   for (wchar_t& c : name) c = static_cast<wchar_t>(towupper(c));
-  HMODULE module = GetModuleHandleW(nullptr);
+  HMODULE module = fw::CodeModule();
   HRSRC res = FindResourceW(module, name.c_str(), reinterpret_cast<LPCWSTR>(RT_RCDATA));
   if (!res) throw EReadError("Resource " + fw::FromWide(name) + " not found");
   HGLOBAL data = LoadResource(module, res);

@@ -3,6 +3,7 @@
 // DefMDIChildProc. User-interface thread.
 #include "framework/ui/application.h"
 #include "framework/ui/form.h"
+#include "framework/win/code_module.h"
 
 namespace {
 constexpr UINT kFirstChildMenuId = 0xFF00;
@@ -30,7 +31,7 @@ void TCustomForm::CreateMDIClient() {
   clientHandle_ =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                       WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0, 0, client.right,
-                      client.bottom, handle_, nullptr, GetModuleHandleW(nullptr), &create);
+                      client.bottom, handle_, nullptr, fw::CodeModule(), &create);
 }
 
 void TCustomForm::DefaultHandler(TMessage& m) {

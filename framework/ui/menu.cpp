@@ -7,6 +7,7 @@
 #include "framework/core/text.h"
 #include "framework/graphics/image_list.h"
 #include "framework/ui/form.h"
+#include "framework/win/code_module.h"
 
 namespace {
 // Command identifiers of menu items: unique in the process, kept clear of the system commands.
@@ -346,13 +347,13 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {
   static const bool classRegistered = [] {
     WNDCLASSW cls{};
     cls.lpfnWndProc = &TPopupMenu::WindowProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hInstance = fw::CodeModule();
     cls.lpszClassName = kPopupWindowClass;
     return RegisterClassW(&cls) != 0;
   }();
   (void)classRegistered;
   window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kPopupWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr));
+                                nullptr, fw::CodeModule(), nullptr));
   if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/core/error.h"
+#include "framework/win/code_module.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ void EnsureSyncWindow() {
   static fw::UniqueWindow window;
   WNDCLASSW wc{};
   wc.lpfnWndProc = SyncWindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hInstance = fw::CodeModule();
   wc.lpszClassName = kSyncWindowClass;
   RegisterClassW(&wc);
   window.reset(

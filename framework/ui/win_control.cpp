@@ -11,6 +11,7 @@
 #include "framework/ui/graphic_control.h"
 #include "framework/ui/window_class.h"
 #include "framework/ui/window_controls.h"
+#include "framework/win/code_module.h"
 #include "framework/win/handles.h"
 
 const TClassInfo& TWinControl::StaticClass() {
@@ -77,7 +78,7 @@ void TWinControl::CreateWnd() {
   defWndProc_ = cls.defaultProc;
   CreatingControl() = this;
   HWND wnd = CreateWindowExW(p.exStyle, cls.name.c_str(), p.caption.c_str(), p.style, p.x, p.y, p.width,
-                             p.height, p.wndParent, p.menu, GetModuleHandleW(nullptr), p.param);
+                             p.height, p.wndParent, p.menu, fw::CodeModule(), p.param);
   CreatingControl() = nullptr;
   if (wnd && !handle_) AttachHandle(wnd);
 }
@@ -472,7 +473,7 @@ ATOM TWinControl::ControlAtom() {
   static ATOM atom = []() {
     wchar_t name[64];
     wsprintfW(name, L"ControlOfs%.8X%.8X",
-              static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(GetModuleHandleW(nullptr))),
+              static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(fw::CodeModule())),
               static_cast<unsigned>(GetCurrentThreadId()));
     return GlobalAddAtomW(name);
   }();

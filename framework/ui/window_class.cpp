@@ -7,6 +7,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
+#include "framework/win/code_module.h"
 
 namespace {
 std::map<std::string, WindowClassInfo>& Classes() {
@@ -42,7 +43,7 @@ const WindowClassInfo& RegisterControlClass(const std::string& className, const 
   }
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = ControlWindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hInstance = fw::CodeModule();
   wc.lpszClassName = info.name.c_str();
   wc.style &= ~CS_GLOBALCLASS;
   ATOM atom = RegisterClassExW(&wc);

@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "framework/win/code_module.h"
+
 namespace quarnel {
 
 void EnsureOverlayClass(const wchar_t* className) {
@@ -15,7 +17,7 @@ void EnsureOverlayClass(const wchar_t* className) {
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hInstance = fw::CodeModule();
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = className;
   RegisterClassExW(&wc);

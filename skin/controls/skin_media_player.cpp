@@ -8,6 +8,7 @@
 #include "framework/core/properties.h"
 #include "framework/ui/control.h"
 #include "framework/ui/private_messages.h"
+#include "framework/win/code_module.h"
 #include "skin/controls/control_fills.h"
 #include "skin/controls/overlay_window_class.h"
 #include "skin/controls/paint_handlers.h"
@@ -42,7 +43,7 @@ TWMediaPlayer::TWMediaPlayer(TSkinMP* skin) : skin_(skin) {
     for (int kind = 0; kind < 3; ++kind) {
       const std::wstring name = std::wstring(prefixes[kind]) + L"_" + kGlyphNames[b];
       glyphs_[static_cast<size_t>(b * 3 + kind)].reset(static_cast<HBITMAP>(
-          LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+          LoadImageW(fw::CodeModule(), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     }
 }
 
@@ -58,7 +59,7 @@ void TWMediaPlayer::Bind(TWinControl* control) {
   if (!target || window_) return;
   EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(0, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(target),
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+                            nullptr, fw::CodeModule(), nullptr);
   if (window_) subclass_.Install(window_, [this](TMessage& m) { WindowProc(m); });
   Reposition();
 }

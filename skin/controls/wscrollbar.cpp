@@ -10,6 +10,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/application.h"
 #include "framework/ui/control.h"
+#include "framework/win/code_module.h"
 #include "skin/controls/overlay_window_class.h"
 #include "skin/controls/paint_handlers.h"
 #include "skin/controls/skin_control.h"
@@ -46,7 +47,7 @@ void TWScrollbar::Create(HWND parent) {
   if (window_ || !parent) return;
   EnsureOverlayClass(kOverlayClass);
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                            parent, nullptr, fw::CodeModule(), nullptr);
   if (window_) subclass_.Install(window_, [this](TMessage& m) { WindowProc(m); });
 }
 
@@ -140,7 +141,7 @@ void TWScrollbar::SetHint(const std::wstring& text) {
   if (!window_ || hintText_.empty()) return;
   hint_.reset(CreateWindowExW(
       WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr));
+      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, fw::CodeModule(), nullptr));
   if (!hint_) return;
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;

@@ -2,6 +2,7 @@
 // colours. UI thread.
 #include "skin/data/skin_hint_window.h"
 
+#include "framework/win/code_module.h"
 #include "skin/data/draw/draw_helpers.h"
 
 namespace quarnel {
@@ -18,7 +19,7 @@ void RegisterHintClass() {
     WNDCLASSW wc{};
     wc.style = CS_SAVEBITS;
     wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hInstance = fw::CodeModule();
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
     return RegisterClassW(&wc) != 0;
@@ -61,7 +62,7 @@ void TSkinHintWindow::ActivateHint(const RECT& where, std::string_view text) {
   text_ = AnsiToWide(text);
   if (!window_) {
     window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClassName, L"", WS_POPUP | WS_BORDER, 0,
-                                  0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+                                  0, 0, 0, nullptr, nullptr, fw::CodeModule(), nullptr));
     if (!window_) return;
     SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSkinHintWindow::WindowProc));

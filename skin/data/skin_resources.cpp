@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "framework/win/code_module.h"
 #include "framework/win/handles.h"
+#include "framework/win/shared_caches.h"
 
 namespace quarnel {
 
@@ -17,13 +19,22 @@ struct CachedBitmap {
   bool found = false;
 };
 
-CachedBitmap& Cached(const std::string& name) {
+std::map<std::string, std::unique_ptr<CachedBitmap>>& Cache() {
   static std::map<std::string, std::unique_ptr<CachedBitmap>> cache;
-  std::unique_ptr<CachedBitmap>& slot = cache[name];
+  return cache;
+}
+
+void EmptyCache() {
+  Cache().clear();
+}
+
+CachedBitmap& Cached(const std::string& name) {
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches(EmptyCache), true);
+  std::unique_ptr<CachedBitmap>& slot = Cache()[name];
   if (!slot) {
     slot = std::make_unique<CachedBitmap>();
     fw::UniqueBitmap bitmap(
-        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+        static_cast<HBITMAP>(LoadImageA(fw::CodeModule(), name.c_str(), IMAGE_BITMAP, 0, 0, 0)));
     slot->found = bitmap && slot->image.AssignHandle(bitmap.get(), pf24bit);
   }
   return *slot;

@@ -6,6 +6,7 @@
 
 #include "framework/graphics/bitmap.h"
 #include "framework/ui/control.h"
+#include "framework/win/code_module.h"
 
 namespace quarnel {
 
@@ -20,7 +21,7 @@ void ReadVersion(TSkinModuleState& state) {
 struct ModuleStateHolder {
   TSkinModuleState state;
   ModuleStateHolder() {
-    state.Instance = GetModuleHandleW(nullptr);
+    state.Instance = fw::CodeModule();
     char name[40];
     wsprintfA(name, "ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(state.Instance)),
               static_cast<unsigned>(GetCurrentThreadId()));
