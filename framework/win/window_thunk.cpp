@@ -6,11 +6,32 @@
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace fw {
 namespace {
 
 std::atomic<int> liveThunks{0};
+
+// Subclass procedures running on this thread, and the work waiting for them to return, with
+// the thread it waits on. (Only trivially destructible thread-local data: anything else would
+// keep a DLL of the engine from unloading.)
+thread_local int runningProcedures = 0;
+struct UnwoundWork {
+  DWORD thread = 0;
+  std::vector<std::function<void()>> items;
+};
+UnwoundWork unwoundWork;
+
+void RunWork(std::vector<std::function<void()>>& work) {
+  for (auto& item : work) {
+    try {
+      item();
+    } catch (...) {
+    }
+  }
+}
 
 HANDLE ThunkHeap() {
   static HANDLE heap = HeapCreate(HEAP_CREATE_ENABLE_EXECUTE, 0, 0);
@@ -120,6 +141,7 @@ void WindowSubclass::Default(TMessage& message) const {
 LRESULT CALLBACK WindowSubclass::Entry(HWND self, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* sub = reinterpret_cast<WindowSubclass*>(self);
   TMessage message{msg, wParam, lParam, 0};
+  ++runningProcedures;
   // A handler may restore (and even free) the subclass while it runs; keep what the tail needs.
   if (sub->handler_) {
     Handler handler = sub->handler_;
@@ -129,7 +151,28 @@ LRESULT CALLBACK WindowSubclass::Entry(HWND self, UINT msg, WPARAM wParam, LPARA
     message.Result = sub->unicode_ ? CallWindowProcW(sub->previous_, sub->boundWindow_, msg, wParam, lParam)
                                    : CallWindowProcA(sub->previous_, sub->boundWindow_, msg, wParam, lParam);
   }
+  if (--runningProcedures == 0 && !unwoundWork.items.empty() && unwoundWork.thread == GetCurrentThreadId())
+    RunUnwoundWorkNow();
   return message.Result;
+}
+
+void RunWhenSubclassesUnwound(std::function<void()> work) {
+  if (runningProcedures > 0) {
+    unwoundWork.thread = GetCurrentThreadId();
+    unwoundWork.items.push_back(std::move(work));
+    return;
+  }
+  std::vector<std::function<void()>> now;
+  now.push_back(std::move(work));
+  RunWork(now);
+}
+
+void RunUnwoundWorkNow() {
+  // Work may queue more work (or run procedures that finish with more): take it batch by batch.
+  while (!unwoundWork.items.empty()) {
+    std::vector<std::function<void()>> batch = std::exchange(unwoundWork.items, {});
+    RunWork(batch);
+  }
 }
 
 }  // namespace fw

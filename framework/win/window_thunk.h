@@ -66,4 +66,13 @@ class WindowSubclass {
   Handler handler_;
 };
 
+// Runs `work` once no subclass procedure is running on this thread's stack (the thread of the
+// skinned windows: work waits for one thread at a time): at once when none
+// is, else as soon as the outermost one has returned. Work that frees subclassed objects (a
+// window given its own look back from inside one of its own messages) waits for it this way,
+// so no procedure returns into an object that is gone. An exception `work` throws ends there.
+void RunWhenSubclassesUnwound(std::function<void()> work);
+// Runs now whatever waits for the procedures to return (a module going away cannot wait).
+void RunUnwoundWorkNow();
+
 }  // namespace fw

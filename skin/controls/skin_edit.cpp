@@ -10,6 +10,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/private_messages.h"
 #include "framework/win/handles.h"
+#include "framework/win/shared_caches.h"
 #include "skin/controls/control_dispatch.h"
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/range_layout.h"
@@ -34,6 +35,9 @@ namespace {
 HPEN CachedPen(COLORREF colour) {
   static std::array<std::pair<COLORREF, fw::UniquePen>, 4> pens;
   static size_t next = 0;
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
+    for (auto& slot : pens) slot.second.reset();
+  }), true);
   for (auto& [c, pen] : pens)
     if (pen && c == colour) return pen.get();
   auto& slot = pens[next++ % pens.size()];
@@ -65,6 +69,10 @@ void DrawRing(HDC dc, const RECT& r, int thickness, HBRUSH brush) {
 HBRUSH CachedSolidBrush(COLORREF colour) {
   static fw::UniqueBrush brush;
   static COLORREF made = CLR_INVALID;
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
+    brush.reset();
+    made = CLR_INVALID;
+  }), true);
   if (!brush || made != colour) {
     brush.reset(CreateSolidBrush(colour));
     made = colour;

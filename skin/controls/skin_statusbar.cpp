@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "framework/ui/graphic_control.h"
 #include "framework/win/handles.h"
+#include "framework/win/shared_caches.h"
 #include "skin/controls/control_fills.h"
 #include "skin/controls/control_text.h"
 #include "skin/controls/paint_handlers.h"
@@ -25,8 +27,10 @@ namespace quarnel {
 namespace {
 
 TBitmap& SharedBitmap() {
-  static TBitmap bitmap;
-  return bitmap;
+  static std::unique_ptr<TBitmap> bitmap;
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] { bitmap.reset(); }), true);
+  if (!bitmap) bitmap = std::make_unique<TBitmap>();
+  return *bitmap;
 }
 
 struct PartText {
@@ -58,6 +62,7 @@ UINT TakeAlignment(std::wstring& text) {
 HFONT RegularStyle(HFONT source) {
   static fw::UniqueFont plain;
   static LOGFONTW made{};
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] { plain.reset(); }), true);
   LOGFONTW lf{};
   if (!source || GetObjectW(source, sizeof lf, &lf) != sizeof lf) return source;
   if (lf.lfWeight <= FW_NORMAL && !lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut) return source;

@@ -6,6 +6,7 @@
 
 #include "framework/ui/application.h"
 #include "framework/ui/private_messages.h"
+#include "framework/win/shared_caches.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
@@ -31,6 +32,10 @@ HICON ScaledAppIcon(HICON appIcon, int iconSize) {
   static HICON source = nullptr;
   static int size = 0;
   static fw::UniqueIcon copy;
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
+    copy.reset();
+    source = nullptr;
+  }), true);
   if (appIcon != source || iconSize != size || !copy) {
     copy.reset(static_cast<HICON>(CopyImage(appIcon, IMAGE_ICON, iconSize, iconSize, 0)));
     source = appIcon;

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <optional>
 
+#include "framework/win/shared_caches.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/nc_object.h"
@@ -15,8 +17,10 @@
 namespace quarnel {
 
 TBitmap* FrameScratchBitmap() {
-  static TBitmap scratch(1, 1, pf24bit);
-  return &scratch;
+  static std::unique_ptr<TBitmap> scratch;
+  [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] { scratch.reset(); }), true);
+  if (!scratch) scratch = std::make_unique<TBitmap>(1, 1, pf24bit);
+  return scratch.get();
 }
 
 void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {

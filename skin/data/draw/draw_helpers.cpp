@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/win/shared_caches.h"
 #include "skin/data/draw/draw_memory_copy.h"
 
 namespace quarnel {
@@ -101,9 +102,13 @@ class Offscreen {
   TBitmap& bitmap() const { return *bitmap_; }
 
  private:
+  struct ReusedBitmap {
+    std::unique_ptr<TBitmap> bitmap;
+  };
   static std::unique_ptr<TBitmap>& Reused() {
-    thread_local std::unique_ptr<TBitmap> bitmap;
-    return bitmap;
+    static fw::ThreadScratch<ReusedBitmap> scratch;
+    thread_local fw::ScratchSlot<ReusedBitmap> slot;
+    return scratch.Get(slot).bitmap;
   }
   std::unique_ptr<TBitmap> own_;
   TBitmap* bitmap_ = nullptr;

@@ -1,6 +1,7 @@
 // Block copies and one-way stretches in bitmap memory. A stretch takes the source pixel GDI
 // would take: which source column (or row) lands on each target one is asked of GDI once per
 // pair of sizes, by stretching a line whose pixels hold their own index, and kept. UI thread.
+#include "framework/win/shared_caches.h"
 #include "skin/data/draw/draw_memory_copy.h"
 
 #include <algorithm>
@@ -98,8 +99,9 @@ uint8_t* Fill4(uint8_t* out, const uint8_t* p, int count) {
 }
 
 StretchMaps& ThreadMaps() {
-  thread_local StretchMaps maps;
-  return maps;
+  static fw::ThreadScratch<StretchMaps> maps;
+  thread_local fw::ScratchSlot<StretchMaps> slot;
+  return maps.Get(slot);
 }
 
 }  // namespace

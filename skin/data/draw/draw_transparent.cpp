@@ -4,6 +4,7 @@
 // one-bit mask. Scratch bitmaps are kept per thread and reused. UI thread.
 #include <algorithm>
 
+#include "framework/win/shared_caches.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/draw/draw_pixels.h"
 
@@ -34,9 +35,14 @@ class Scratch {
   TBitmap* get() const { return bitmap_; }
 
  private:
+  struct KeptBitmaps {
+    std::unique_ptr<TBitmap> kept24, kept32;
+  };
   static std::unique_ptr<TBitmap>& Kept(TPixelFormat format) {
-    thread_local std::unique_ptr<TBitmap> kept24, kept32;
-    return format == pf32bit ? kept32 : kept24;
+    static fw::ThreadScratch<KeptBitmaps> scratch;
+    thread_local fw::ScratchSlot<KeptBitmaps> slot;
+    KeptBitmaps& kept = scratch.Get(slot);
+    return format == pf32bit ? kept.kept32 : kept.kept24;
   }
   std::unique_ptr<TBitmap> own_;
   TBitmap* bitmap_ = nullptr;
@@ -101,8 +107,9 @@ class MaskSurface {
 };
 
 MaskSurface& ThreadMask() {
-  thread_local MaskSurface mask;
-  return mask;
+  static fw::ThreadScratch<MaskSurface> masks;
+  thread_local fw::ScratchSlot<MaskSurface> slot;
+  return masks.Get(slot);
 }
 
 // Whether plain copies from and to `dc` at the same logical coordinates read back exactly what
