@@ -12,6 +12,7 @@
 #include "skin/controls/control_skin_host.h"
 #include "skin/controls/control_walker.h"
 #include "skin/controls/skin_control.h"
+#include "skin/data/window_scope.h"
 
 namespace quarnel {
 
@@ -96,7 +97,7 @@ void TControlWalker::WalkChildWindows(HWND window) {
 
 void TControlWalker::DispatchWindow(HWND window) {
   TSkinData* data = host_.HostSkinData();
-  if (!window || !data || FindControlSkin(window)) return;
+  if (!window || !data || FindControlSkin(window) || WindowScope().Excluded(window)) return;
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const WindowDecision decision =
       DecideWindow(fw::AsciiLowerCase(quarnel::WindowClassName(window)), style, *data);

@@ -121,6 +121,16 @@ void TControlWalker::ReleaseControlSkins(bool destroying) {
   }
 }
 
+void TControlWalker::ReleaseControlSkinsWithin(HWND window) {
+  for (TSkinControl* skin : std::vector<TSkinControl*>(host_.ControlSkins())) {
+    HWND served = skin->Window();
+    if (served != window && !IsChild(window, served)) continue;
+    host_.UnregisterControlSkin(*skin);
+    if (skin->Attachment().State() != scsWindowGone) skin->Detach();
+    if (TComponent* owner = skin->Owner()) owner->DestroyComponent(skin);
+  }
+}
+
 TSkinControl* TControlWalker::FindControlSkin(HWND window) const {
   return host_.FindControlSkin(window);
 }

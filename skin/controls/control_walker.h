@@ -26,6 +26,8 @@ class TControlWalker {
   void AttachControlSkins();
   // Frees every control skin object; unless destroying, each first restores its control.
   void ReleaseControlSkins(bool destroying);
+  // Frees, after restoring its control, each object serving `window` or a window inside it.
+  void ReleaseControlSkinsWithin(HWND window);
   TSkinControl* FindControlSkin(HWND window) const;
 
   void WalkComponents(TComponent* component);

@@ -36,7 +36,7 @@ void ShowRefused(const std::wstring& path, const wchar_t* why) {
                       L".\nThe program goes on with its stored skin.");
 }
 
-const wchar_t* WhyRefused(const TSkinReader& reader) {
+const wchar_t* WhyUnread(const TSkinReader& reader) {
   switch (reader.Result()) {
     case TSkinReader::TResult::TooManyEntries:
       return L"it holds more entries than a skin package may";
@@ -49,6 +49,13 @@ const wchar_t* WhyRefused(const TSkinReader& reader) {
 }
 
 }  // namespace
+
+std::wstring SkinPackageRefusal(const std::vector<uint8_t>& packed) {
+  if (packed.empty()) return L"it is empty";
+  TSkinReader check;
+  if (!check.Load(packed)) return WhyUnread(check);
+  return {};
+}
 
 std::wstring SkinFileArgument(const std::wstring& commandLine) {
   int count = 0;
@@ -74,13 +81,8 @@ bool UseSkinFile(TSkinData& data, const std::wstring& path) {
     ShowRefused(path, L"it cannot be read");
     return false;
   }
-  if (packed.empty()) {
-    ShowRefused(path, L"it is empty");
-    return false;
-  }
-  TSkinReader check;
-  if (!check.Load(packed)) {
-    ShowRefused(path, WhyRefused(check));
+  if (const std::wstring why = SkinPackageRefusal(packed); !why.empty()) {
+    ShowRefused(path, why.c_str());
     return false;
   }
   data.SetPackedSkin(std::move(packed));

@@ -1,8 +1,10 @@
 // A program started with a skin file on its command line ("--skin FILE"): the file is read,
 // checked, and put in force in place of the stored skin. User-interface thread.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace quarnel {
 
@@ -10,6 +12,10 @@ class TSkinData;
 
 // The value that follows "--skin" in a command line, or empty.
 std::wstring SkinFileArgument(const std::wstring& commandLine);
+
+// Why `packed` cannot be used as a skin package ("it is empty", "it is not a skin package, or
+// one of a version this program does not know", …), or empty when it reads as one.
+std::wstring SkinPackageRefusal(const std::vector<uint8_t>& packed);
 
 // Puts the skin package in `path` in force for `data`. A file that cannot be read, or that is
 // not a skin package, changes nothing: it is reported in a message box captioned with the

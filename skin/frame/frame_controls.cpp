@@ -17,6 +17,11 @@ void TFrameControls::ReleaseControlSkins(bool destroying) {
   TControlWalker(*this).ReleaseControlSkins(destroying);
 }
 
+void TFrameControls::ReleaseControlSkinsWithin(HWND window) {
+  TControlWalker(*this).ReleaseControlSkinsWithin(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void TFrameControls::DispatchWindow(HWND window) {
   TControlWalker(*this).DispatchWindow(window);
 }

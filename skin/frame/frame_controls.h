@@ -32,6 +32,8 @@ class TFrameControls : public TControlSkinHost {
   void AttachControlSkins();
   // Frees every control skin object; unless destroying, each first restores its control.
   void ReleaseControlSkins(bool destroying);
+  // Gives `window` and the windows inside it their own look back.
+  void ReleaseControlSkinsWithin(HWND window);
   void DispatchWindow(HWND window);
   void UpdateSkins();  // each takes the skin data's present skin
   // Control skins of a foreign window marked as under the pointer are told it left: all of

@@ -96,6 +96,14 @@ class TSkinManage final : public TFrameRegistry {
   void ResetCaptionButtons();
   const std::vector<TWinSkinForm*>& FormSkins() const { return formSkins_; }
 
+  // --- a host program's windows -----------------------------------------------------------------
+  // Every visible top-level window of this thread that passes the filter gets its frame object:
+  // what a host program had on screen before skinning started.
+  void SkinThreadWindows();
+  // Takes the window (with the windows inside it) out of skinning, giving it its own look back
+  // now, or lets it be skinned again.
+  void ExcludeWindow(HWND window, bool exclude);
+
   // --- MDI --------------------------------------------------------------------------------------
   bool MaximizedChildMode() const override { return maximizedChildMode_; }
   void SetMaximizedChildMode(bool on) override;

@@ -11,6 +11,7 @@
 #include "skin/data/draw/platform.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_messages.h"
+#include "skin/data/window_scope.h"
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 
@@ -89,7 +90,8 @@ bool TSkinManage::PassesWindowFilter(HWND window, TWinControl*& formObject, std:
       fw::AsciiLowerCase(WindowClassName(GetParent(window))) != "mdiclient")
     return false;
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-  if (!formObject && instance != SkinModule().Instance && className != "#32770") return false;
+  if (!formObject && !WindowScope().ProgramInstance(instance) && className != "#32770") return false;
+  if (WindowScope().Excluded(window)) return false;
   RECT r{};
   GetWindowRect(window, &r);
   if ((r.right - r.left) * (r.bottom - r.top) == 0 && !mdiChild) return false;
