@@ -224,19 +224,18 @@ TEST_F(ScrollControlsTest, SeparateScrollBarControlIsCoveredByAKindTwoOverlay) {
   ExpectControlThumbAt(*data, bar, 10);
 }
 
+BOOL CALLBACK CollectShownTooltip(HWND w, LPARAM list) {
+  wchar_t name[32] = {};
+  GetClassNameW(w, name, 32);
+  if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(w))
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+  return TRUE;
+}
+
 // The tooltips of this thread that are on screen.
 std::vector<HWND> ShownTooltips() {
   std::vector<HWND> found;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM list) {
-        wchar_t name[32] = {};
-        GetClassNameW(w, name, 32);
-        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(w))
-          reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), CollectShownTooltip, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
