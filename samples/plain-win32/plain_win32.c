@@ -19,6 +19,7 @@
 #endif
 
 #include <windows.h>
+/* The other system headers build on windows.h. */
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -34,17 +35,17 @@
 static struct {
   HINSTANCE instance;
   HWND main, toolbar, status, list, edit;
-  HFONT font;                /* the system's message font, ours to delete */
-  wchar_t skin[MAX_PATH];    /* name of the loaded skin as the status bar shows it */
-  UINT skin_item;            /* its item on the Skin menu, 0 for a file */
-  int running;               /* skinning started */
-  wchar_t error[300];        /* "Error: ..." of the last failed call, empty after a success */
+  HFONT font;             /* the system's message font, ours to delete */
+  wchar_t skin[MAX_PATH]; /* name of the loaded skin as the status bar shows it */
+  UINT skin_item;         /* its item on the Skin menu, 0 for a file */
+  int running;            /* skinning started */
+  wchar_t error[300];     /* "Error: ..." of the last failed call, empty after a success */
 } app;
 
 /* ---- Skin state ------------------------------------------------------------------------ */
 
 static void note_result(int rc) {
-  const wchar_t *text;
+  const wchar_t* text;
   if (rc == QUARNEL_SKIN_OK) {
     app.error[0] = 0;
     return;
@@ -160,8 +161,8 @@ static const wchar_t* const tab_pages[][2] = {
 
 static void init_dialog(HWND dlg) {
   static const wchar_t* const colours[] = {L"Red", L"Green", L"Blue", L"Graphite"};
-  static const wchar_t* const items[] = {L"Alpha", L"Bravo", L"Charlie", L"Delta", L"Echo", L"Foxtrot",
-                                         L"Golf"};
+  static const wchar_t* const items[] = {L"Alpha", L"Bravo",   L"Charlie", L"Delta",
+                                         L"Echo",  L"Foxtrot", L"Golf"};
   SCROLLINFO si;
   TCITEMW tab;
   size_t i;
@@ -230,9 +231,7 @@ static void add_name_to_list(HWND dlg) {
 
 static INT_PTR CALLBACK dialog_proc(HWND dlg, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_INITDIALOG:
-      init_dialog(dlg);
-      return TRUE;
+    case WM_INITDIALOG: init_dialog(dlg); return TRUE;
     case WM_HSCROLL:
       if ((HWND)lparam == GetDlgItem(dlg, IDC_SCROLLBAR)) {
         scroll_bar_moved((HWND)lparam, LOWORD(wparam));
@@ -244,7 +243,8 @@ static INT_PTR CALLBACK dialog_proc(HWND dlg, UINT message, WPARAM wparam, LPARA
     case WM_NOTIFY:
       if (((NMHDR*)lparam)->idFrom == IDC_TAB && ((NMHDR*)lparam)->code == TCN_SELCHANGE) {
         LRESULT page = SendDlgItemMessageW(dlg, IDC_TAB, TCM_GETCURSEL, 0, 0);
-        if (page >= 0 && (size_t)page < COUNT(tab_pages)) SetDlgItemTextW(dlg, IDC_TAB_TEXT, tab_pages[page][1]);
+        if (page >= 0 && (size_t)page < COUNT(tab_pages))
+          SetDlgItemTextW(dlg, IDC_TAB_TEXT, tab_pages[page][1]);
       }
       return FALSE;
     case WM_COMMAND:
@@ -285,7 +285,9 @@ static int ask_for_file(const wchar_t* filter, const wchar_t* title, wchar_t* pa
 static void show_message_box(void) {
   int answer = MessageBoxW(app.main, L"This is a message box of the system, shown by MessageBoxW.",
                            L"" PLAIN_MESSAGE_CAPTION, MB_YESNOCANCEL | MB_ICONINFORMATION);
-  log_line(answer == IDYES ? L"Message box: Yes" : answer == IDNO ? L"Message box: No" : L"Message box: Cancel");
+  log_line(answer == IDYES  ? L"Message box: Yes"
+           : answer == IDNO ? L"Message box: No"
+                            : L"Message box: Cancel");
 }
 
 static void show_open_dialog(void) {
@@ -336,17 +338,22 @@ static const wchar_t* tool_tip(UINT_PTR id) {
 }
 
 static HWND create_toolbar(HWND parent) {
-  static const struct { int image; int command; BYTE style; } items[] = {
-      {STD_FILEOPEN, ID_FILE_OPEN_SKIN, BTNS_BUTTON},   {0, 0, BTNS_SEP},
-      {STD_PROPERTIES, ID_SKIN_TOGGLE, BTNS_CHECK},     {0, 0, BTNS_SEP},
-      {STD_HELP, ID_SHOW_MESSAGE_BOX, BTNS_BUTTON},     {STD_FIND, ID_SHOW_OPEN_DIALOG, BTNS_BUTTON},
+  static const struct {
+    int image;
+    int command;
+    BYTE style;
+  } items[] = {
+      {STD_FILEOPEN, ID_FILE_OPEN_SKIN, BTNS_BUTTON}, {0, 0, BTNS_SEP},
+      {STD_PROPERTIES, ID_SKIN_TOGGLE, BTNS_CHECK},   {0, 0, BTNS_SEP},
+      {STD_HELP, ID_SHOW_MESSAGE_BOX, BTNS_BUTTON},   {STD_FIND, ID_SHOW_OPEN_DIALOG, BTNS_BUTTON},
       {STD_PRINTPRE, ID_SHOW_DIALOG, BTNS_BUTTON},
   };
   TBADDBITMAP bitmap;
   TBBUTTON buttons[COUNT(items)];
   size_t i;
-  HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, NULL, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
-                                 0, 0, 0, 0, parent, (HMENU)(INT_PTR)IDC_MAIN_TOOLBAR, app.instance, NULL);
+  HWND toolbar =
+      CreateWindowExW(0, TOOLBARCLASSNAMEW, NULL, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0,
+                      0, 0, 0, parent, (HMENU)(INT_PTR)IDC_MAIN_TOOLBAR, app.instance, NULL);
   if (!toolbar) return NULL;
   SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   bitmap.hInst = HINST_COMMCTRL; /* the system's bitmap: the tool bar owns the image list it makes */
@@ -368,8 +375,8 @@ static HWND create_list(HWND parent) {
   static const wchar_t* const columns[] = {L"Name", L"Type", L"Size"};
   static const int widths[] = {180, 160, 90};
   static const wchar_t* const rows[][3] = {
-      {L"readme.txt", L"Text document", L"2 KB"},    {L"holiday.bmp", L"Bitmap image", L"768 KB"},
-      {L"setup.exe", L"Application", L"1,204 KB"},   {L"graphite.skn", L"Skin package", L"96 KB"},
+      {L"readme.txt", L"Text document", L"2 KB"},      {L"holiday.bmp", L"Bitmap image", L"768 KB"},
+      {L"setup.exe", L"Application", L"1,204 KB"},     {L"graphite.skn", L"Skin package", L"96 KB"},
       {L"notes.rtf", L"Rich text document", L"14 KB"},
   };
   LVCOLUMNW column;
@@ -414,12 +421,12 @@ static BOOL on_create(HWND hwnd) {
   app.status = CreateWindowExW(0, STATUSCLASSNAMEW, NULL, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                hwnd, (HMENU)(INT_PTR)IDC_MAIN_STATUS, app.instance, NULL);
   app.list = create_list(hwnd);
-  app.edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT",
-                             L"A multi-line edit. The skin draws it, the list above, the tool bar, the status "
-                             L"bar, the menus and every dialog this program opens.\r\n",
-                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                 ES_WANTRETURN,
-                             0, 0, 0, 0, hwnd, (HMENU)(INT_PTR)IDC_MAIN_EDIT, app.instance, NULL);
+  app.edit = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT",
+      L"A multi-line edit. The skin draws it, the list above, the tool bar, the status "
+      L"bar, the menus and every dialog this program opens.\r\n",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
+      0, 0, hwnd, (HMENU)(INT_PTR)IDC_MAIN_EDIT, app.instance, NULL);
   if (!app.toolbar || !app.status || !app.list || !app.edit) return FALSE;
   /* Child windows start with the system font; give them the one dialogs use. */
   metrics.cbSize = sizeof metrics;
@@ -491,7 +498,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   (void)command_line; /* read as UTF-16 from GetCommandLineW */
   app.instance = instance;
   classes.dwSize = sizeof classes;
-  classes.dwICC = ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS;
+  classes.dwICC =
+      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS;
   InitCommonControlsEx(&classes);
 
   /* Skinning starts before the first window, so that every window is skinned from birth. */
@@ -506,16 +514,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
   wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
   wc.lpszMenuName = MAKEINTRESOURCEW(IDR_MAINMENU);
   wc.lpszClassName = L"" PLAIN_SAMPLE_CLASS;
-  if (!RegisterClassExW(&wc)) return 1;
-  if (!CreateWindowExW(0, wc.lpszClassName, L"" PLAIN_SAMPLE_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                       CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, NULL, NULL, instance, NULL))
-    return 1;
-  ShowWindow(app.main, show);
-  UpdateWindow(app.main);
-
-  while (GetMessageW(&msg, NULL, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  msg.wParam = 1;
+  if (RegisterClassExW(&wc) &&
+      CreateWindowExW(0, wc.lpszClassName, L"" PLAIN_SAMPLE_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                      CW_USEDEFAULT, CW_USEDEFAULT, 640, 480, NULL, NULL, instance, NULL)) {
+    ShowWindow(app.main, show);
+    UpdateWindow(app.main);
+    while (GetMessageW(&msg, NULL, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
   }
   /* Give the system back what skinning held before the program ends. */
   if (app.running) QuarnelSkinStop();
