@@ -123,6 +123,9 @@ void TWinSkinForm::Detach() {
   if (caption_.WindowMenu().Native() && (activation_.BorderIcons & kbiSystemMenu) &&
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
+  // A foreign window's skinned band was added outside its client area (a form's took its room
+  // from the client): it comes off with the skin's frame.
+  const int addedBand = !form_ && menuBand_.Bar() ? metrics_.MenuBarHeight : 0;
   // The skinned menu bar gives the native one back.
   menuBand_.FreeBar();
   menuBand_.GiveBackNativeMenu();
@@ -130,19 +133,19 @@ void TWinSkinForm::Detach() {
   // A window whose activation never completed still has the system's frame.
   if (!destroying && activation_.SkinState != fsNotActivated &&
       (!activation_.ChildWindow || activation_.FormKind == fkMDIChild))
-    ResizeToNativeFrame();
+    ResizeToNativeFrame(addedBand);
   RemoveRegion();
 }
 
 // The window keeps its client area and gets the system's frame around it again.
-void TWinSkinForm::ResizeToNativeFrame() {
+void TWinSkinForm::ResizeToNativeFrame(int addedBand) {
   RECT r{};
   GetWindowRect(window_, &r);
   const int width =
       r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
   // A native bar kept on the window counts in the system's frame already.
   const int height = r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight -
-                     metrics_.BorderBottom - (menuBand_.SystemBar() ? metrics_.MenuBarHeight : 0);
+                     metrics_.BorderBottom - (menuBand_.SystemBar() ? metrics_.MenuBarHeight : 0) - addedBand;
   POINT topLeft{r.left, r.top};
   if (HWND parent = GetParent(window_); parent && activation_.FormKind == fkMDIChild)
     ScreenToClient(parent, &topLeft);

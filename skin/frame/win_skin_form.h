@@ -105,7 +105,8 @@ class TWinSkinForm : public TComponent,
   void ReadBorderKind(LONG_PTR style, LONG_PTR exStyle);
   void ReadFormKind(LONG_PTR exStyle);
   void ReadShowState();
-  void ResizeToNativeFrame();
+  // `addedBand`: height of a skinned menu band the frame added outside the client area.
+  void ResizeToNativeFrame(int addedBand);
   void WidenForDialogTitle(int& width);
   void RefreshFrame() override;
   void Default(TMessage& message) { subclass_.Default(message); }

@@ -4,6 +4,8 @@
 // skinning runs.
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <cstring>
 #include <string>
@@ -91,6 +93,9 @@ struct TempFile {
 class SkinDllTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // As every program that shows common controls: the DLL's own use of them is not the program's.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
     ASSERT_TRUE(dll.Open()) << "quarnelskin.dll or one of its functions is missing";
     commandTarget = &dll;
     window = MakeHostWindow(L"Host window", 40);
@@ -98,6 +103,16 @@ class SkinDllTest : public ::testing::Test {
                              window, nullptr, GetModuleHandleW(nullptr), nullptr);
     edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"text", WS_CHILD | WS_VISIBLE, 20, 60, 160, 24, window,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    toolbar =
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_BOTTOM, 0,
+                        0, 0, 0, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, nullptr, WS_CHILD | WS_VISIBLE | LVS_REPORT, 190,
+                           20, 110, 90, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 80;
+    column.pszText = const_cast<wchar_t*>(L"Name");
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     flush_events(100);
   }
   void TearDown() override {
@@ -111,9 +126,15 @@ class SkinDllTest : public ::testing::Test {
     flush_events(50);
   }
 
+  // A plain top-level window with a menu bar of two drop-downs.
   static HWND MakeHostWindow(const wchar_t* title, int at) {
+    HMENU bar = CreateMenu(), file = CreatePopupMenu(), view = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, kStopCommand, L"&Stop skinning");
+    AppendMenuW(view, MF_STRING, 102, L"&Refresh");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
     HWND w = CreateWindowExW(0, test_window_class(L"QuarnelSdkHost", HostProc), title,
-                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, at, at, 320, 220, nullptr, nullptr,
+                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, at, at, 320, 220, nullptr, bar,
                              GetModuleHandleW(nullptr), nullptr);
     SetForegroundWindow(w);
     return w;
@@ -129,7 +150,7 @@ class SkinDllTest : public ::testing::Test {
   COLORREF CaptionPixel() const { return window_pixel(window, 60, 8, true); }
 
   SkinDll dll;
-  HWND window = nullptr, button = nullptr, edit = nullptr;
+  HWND window = nullptr, button = nullptr, edit = nullptr, toolbar = nullptr, list = nullptr;
 };
 
 TEST_F(SkinDllTest, RefusalsCarryTheirCodesAndSayWhatWasWrong) {
@@ -166,7 +187,8 @@ TEST_F(SkinDllTest, StartSkinsTheWindowsThereAndStopGivesBackTheirPixelsAndObjec
   const Capture before = capture_window(window);
   const DWORD gdi = gdi_objects(), user = user_objects();
   ASSERT_EQ(dll.Start(), QUARNEL_SKIN_OK) << dll.LastError();
-  ASSERT_TRUE(wait_until([&] { return Skinned(window) && Skinned(button) && Skinned(edit); }));
+  ASSERT_TRUE(
+      wait_until([&] { return Skinned(window) && Skinned(button) && Skinned(edit) && Skinned(toolbar); }));
   flush_events(200);
   const Capture skinned = capture_window(window);
   EXPECT_NE(skinned.pixels, before.pixels);
@@ -174,8 +196,12 @@ TEST_F(SkinDllTest, StartSkinsTheWindowsThereAndStopGivesBackTheirPixelsAndObjec
 
   dll.Stop();
   flush_events(300);
-  EXPECT_FALSE(Skinned(window));
-  EXPECT_FALSE(Skinned(button));
+  for (HWND w : {window, button, edit, toolbar, list, ListView_GetHeader(list)})
+    EXPECT_FALSE(Skinned(w)) << w;
+  RECT r{};
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.bottom - r.top, 220) << "the window's own size";
+  EXPECT_EQ(r.right - r.left, 320);
   const Capture after = capture_window(window);
   ASSERT_EQ(after.width, before.width);
   ASSERT_EQ(after.height, before.height);
@@ -249,11 +275,13 @@ TEST_F(SkinDllTest, AnExcludedWindowKeepsItsLookWithItsChildren) {
 // A host stops skinning from a menu command of the skinned window itself, and unloads the DLL
 // while skinning runs: neither may crash it, and its windows keep working in their own look.
 TEST_F(SkinDllTest, StopFromTheWindowsOwnCommandAndUnloadingWhileSkinnedLeaveAWorkingWindow) {
+  const Capture before = capture_window(window);
   StartSkinned();
   SendMessageW(window, WM_COMMAND, MAKEWPARAM(kStopCommand, 0), 0);
-  flush_events(100);
-  EXPECT_FALSE(Skinned(window));
-  EXPECT_FALSE(Skinned(button));
+  flush_events(300);
+  EXPECT_TRUE(capture_window(window).pixels == before.pixels) << "its own look once the message is done";
+  for (HWND w : {window, button, edit, toolbar, list, ListView_GetHeader(list)})
+    EXPECT_FALSE(Skinned(w)) << w;
 
   ASSERT_EQ(dll.Start(), QUARNEL_SKIN_OK);
   ASSERT_TRUE(wait_until([&] { return Skinned(window); }));

@@ -198,14 +198,14 @@ void TSkinManage::SkinAllForms(TSkinData* requester) {
   bulkMode_ = false;
 }
 
-// Gives one window back its own look: procedures, frame and size, then a full repaint.
+// Gives one window back its own look: procedures, frame and size, then a full repaint, its
+// children included (a window that clips them would leave them showing the skin).
 void TSkinManage::UnskinWindow(TWinSkinForm* skin) {
   HWND window = skin->View().Window();
   skin->Detach();
-  if (IsWindow(window)) {
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
-  }
+  if (IsWindow(window))
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // Action 2: every window (or the requester's last one) returns to its own look.
