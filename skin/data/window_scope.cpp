@@ -33,7 +33,8 @@ TWindowScope& WindowScope() {
 bool TWindowScope::ProgramInstance(HINSTANCE instance) const {
   if (!instance) return false;
   if (instance == fw::CodeModule()) return true;
-  return hostModules_ && !SystemModule(instance);
+  // The program's exe is its own wherever it lives (the programs that come with the system too).
+  return hostModules_ && (instance == GetModuleHandleW(nullptr) || !SystemModule(instance));
 }
 
 // Everything below the Windows folder belongs to the system: its own folders, the side-by-side

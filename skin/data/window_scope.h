@@ -12,7 +12,8 @@ namespace quarnel {
 
 class TWindowScope {
  public:
-  // True for a window made by the engine's own module or, for a host, by any module of its own.
+  // True for a window made by the engine's own module or, for a host, by its exe or any module of
+  // its own that is not the system's.
   bool ProgramInstance(HINSTANCE instance) const;
   // Windows of every module of the program that is not the system's count as its own.
   void SetHostModules(bool on) { hostModules_ = on; }
