@@ -2,7 +2,6 @@
 // process's one skinning session and turns what comes back into a result code and, on failure,
 // the calling thread's last-error text. No exception leaves them. Also the DLL's entry point,
 // which stops skinning when the DLL is unloaded while it runs. Host threads (see skin_session.h).
-#define QUARNEL_SKIN_BUILDING
 #include "include/quarnelskin.h"
 
 #include <cstdint>
