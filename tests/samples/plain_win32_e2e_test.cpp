@@ -10,35 +10,12 @@
 #include <vector>
 
 #include "samples/plain-win32/resource.h"
-#include "skin/data/skin_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 
 namespace {
 
 using namespace testing_support;
-
-bool Skinned(HWND window) {
-  DWORD_PTR answer = 0;
-  return window && SendMessageTimeoutW(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) &&
-         answer == 1;
-}
-
-template <class Pred>
-bool WaitFor(Pred done, DWORD ms = 8000) {
-  for (DWORD start = GetTickCount(); !done(); Sleep(20))
-    if (GetTickCount() - start > ms) return false;
-  return true;
-}
-
-HWND VisiblePopupMenu(DWORD pid) {
-  for (HWND w = FindWindowW(L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
 
 void PressKey(WORD key, bool alt = false) {
   if (alt) key_event(VK_MENU, true);
@@ -54,7 +31,7 @@ struct Sample {
 
   bool Start(const std::wstring& arguments = L"") {
     if (!program.Start(PLAIN_WIN32_EXE, arguments)) return false;
-    return WaitFor([&] {
+    return wait_for([&] {
       window = FindWindowW(L"" PLAIN_SAMPLE_CLASS, L"" PLAIN_SAMPLE_TITLE);
       status = window ? GetDlgItem(window, IDC_MAIN_STATUS) : nullptr;
       return status && IsWindowVisible(window);
@@ -62,7 +39,7 @@ struct Sample {
   }
   void Command(WORD id) const { PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   bool StatusIs(const std::wstring& text) const {
-    return WaitFor([&] { return window_text(status) == text; });
+    return wait_for([&] { return window_text(status) == text; });
   }
   Capture Picture() const {
     RECT r{};
@@ -72,13 +49,23 @@ struct Sample {
   // A dialog of the sample's, found by its caption once it shows.
   HWND Dialog(const wchar_t* caption) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = find_dialog(program.Id(), caption)) != nullptr; });
+    wait_for([&] { return (found = find_dialog(program.Id(), caption)) != nullptr; });
     return found;
   }
   void Save(const Capture& picture, const char* name) const {
     save_bmp(picture, std::string(QUARNEL_SHOTS) + "/plain-win32-" + name + ".bmp");
   }
 };
+
+// The window the command opens is skinned; cancelled, it goes.
+void ExpectSkinnedAndClose(const Sample& sample, WORD command, const wchar_t* caption) {
+  sample.Command(command);
+  HWND opened = sample.Dialog(caption);
+  ASSERT_TRUE(opened) << "no window \"" << std::string(caption, caption + wcslen(caption)) << "\"";
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(opened); }));
+  PostMessageW(opened, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(wait_for([&] { return !IsWindow(opened); }));
+}
 
 // Pictures compare once the window has been painted and nothing moves.
 Capture Settled(const Sample& sample) {
@@ -90,9 +77,9 @@ TEST(PlainWin32SampleTest, EveryWindowOfTheSampleIsSkinnedAndSwitchesSkin) {
   Sample sample;
   ASSERT_TRUE(sample.Start());
   ASSERT_TRUE(sample.StatusIs(L"Skin: Longhorn Blue"));
-  ASSERT_TRUE(WaitFor([&] { return Skinned(sample.window); }));
+  ASSERT_TRUE(wait_for([&] { return answers_skinned(sample.window); }));
   for (int id : {IDC_MAIN_TOOLBAR, IDC_MAIN_LIST, IDC_MAIN_EDIT})
-    EXPECT_TRUE(WaitFor([&] { return Skinned(GetDlgItem(sample.window, id)); })) << "child " << id;
+    EXPECT_TRUE(wait_for([&] { return answers_skinned(GetDlgItem(sample.window, id)); })) << "child " << id;
   const Capture blue = Settled(sample);
   sample.Save(blue, "longhorn-blue");
 
@@ -100,38 +87,29 @@ TEST(PlainWin32SampleTest, EveryWindowOfTheSampleIsSkinnedAndSwitchesSkin) {
   SetForegroundWindow(sample.window);
   PressKey('S', true);
   HWND dropDown = nullptr;
-  EXPECT_TRUE(WaitFor([&] { return (dropDown = VisiblePopupMenu(sample.program.Id())) != nullptr; }));
-  EXPECT_TRUE(Skinned(dropDown));
+  EXPECT_TRUE(
+      wait_for([&] { return (dropDown = visible_window_of(sample.program.Id(), L"#32768")) != nullptr; }));
+  EXPECT_TRUE(answers_skinned(dropDown));
   PressKey(VK_ESCAPE);
   PressKey(VK_ESCAPE);
 
   sample.Command(ID_SHOW_DIALOG);
   HWND dialog = sample.Dialog(L"" PLAIN_DIALOG_CAPTION);
   ASSERT_TRUE(dialog);
-  EXPECT_TRUE(WaitFor([&] { return Skinned(dialog); }));
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(dialog); }));
   for (int id : {IDOK, IDC_RADIO_SMALL, IDC_CHECK_HINTS, IDC_GROUP_SIZE, IDC_EDIT_NAME, IDC_COMBO_COLOUR,
                  IDC_LIST_ITEMS, IDC_SCROLLBAR, IDC_TRACKBAR, IDC_PROGRESS, IDC_UPDOWN_COUNT, IDC_TAB})
-    EXPECT_TRUE(WaitFor([&] { return Skinned(GetDlgItem(dialog, id)); }, 3000)) << "dialog control " << id;
+    EXPECT_TRUE(wait_for([&] { return answers_skinned(GetDlgItem(dialog, id)); }, 3000))
+        << "dialog control " << id;
   RECT dialogRect{};
   GetWindowRect(dialog, &dialogRect);
   Sleep(300);
   sample.Save(capture_screen_rect(dialogRect), "dialog-longhorn-blue");
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
 
-  sample.Command(ID_SHOW_MESSAGE_BOX);
-  HWND box = sample.Dialog(L"" PLAIN_MESSAGE_CAPTION);
-  ASSERT_TRUE(box);
-  EXPECT_TRUE(WaitFor([&] { return Skinned(box); }));
-  PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-
-  sample.Command(ID_SHOW_OPEN_DIALOG);
-  HWND open = sample.Dialog(L"" PLAIN_OPEN_ANY_TITLE);
-  ASSERT_TRUE(open);
-  EXPECT_TRUE(WaitFor([&] { return Skinned(open); }));
-  PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(open); }));
+  ExpectSkinnedAndClose(sample, ID_SHOW_MESSAGE_BOX, L"" PLAIN_MESSAGE_CAPTION);
+  ExpectSkinnedAndClose(sample, ID_SHOW_OPEN_DIALOG, L"" PLAIN_OPEN_ANY_TITLE);
 
   sample.Command(ID_SKIN_GRAPHITE_DARK);
   ASSERT_TRUE(sample.StatusIs(L"Skin: Graphite Dark"));
@@ -139,7 +117,7 @@ TEST(PlainWin32SampleTest, EveryWindowOfTheSampleIsSkinnedAndSwitchesSkin) {
   sample.Save(dark, "graphite-dark");
   ASSERT_EQ(dark.width, blue.width);
   EXPECT_NE(dark.at(dark.width / 2, 8), blue.at(blue.width / 2, 8)) << "the caption took the new skin";
-  EXPECT_TRUE(Skinned(sample.window));
+  EXPECT_TRUE(answers_skinned(sample.window));
   PostMessageW(sample.window, WM_CLOSE, 0, 0);
   DWORD code = 1;
   EXPECT_TRUE(sample.program.WaitForExit(5000, code));
@@ -150,7 +128,7 @@ TEST(PlainWin32SampleTest, SkinningOffGivesBackTheUnskinnedWindowExactly) {
   Sample sample;
   ASSERT_TRUE(sample.Start(L"--unskinned"));
   ASSERT_TRUE(sample.StatusIs(L"Skin: off"));
-  EXPECT_FALSE(Skinned(sample.window));
+  EXPECT_FALSE(answers_skinned(sample.window));
   // Skinning fits the window to the skin's frame and back: the baseline is the window laid out
   // again after a resize of its own (a multi-line edit shows its scroll bar otherwise then).
   RECT r{};
@@ -163,18 +141,18 @@ TEST(PlainWin32SampleTest, SkinningOffGivesBackTheUnskinnedWindowExactly) {
 
   sample.Command(ID_SKIN_TOGGLE);
   ASSERT_TRUE(sample.StatusIs(L"Skin: Longhorn Blue"));
-  ASSERT_TRUE(WaitFor([&] { return Skinned(sample.window); }));
+  ASSERT_TRUE(wait_for([&] { return answers_skinned(sample.window); }));
   const Capture skinned = Settled(sample);
   EXPECT_NE(skinned.pixels, plain.pixels);
 
   sample.Command(ID_SKIN_TOGGLE);
   ASSERT_TRUE(sample.StatusIs(L"Skin: off"));
-  EXPECT_TRUE(WaitFor([&] { return !Skinned(sample.window); }));
+  EXPECT_TRUE(wait_for([&] { return !answers_skinned(sample.window); }));
   HWND list = GetDlgItem(sample.window, IDC_MAIN_LIST);
   for (HWND child :
        {GetDlgItem(sample.window, IDC_MAIN_TOOLBAR), list, GetDlgItem(sample.window, IDC_MAIN_EDIT),
         FindWindowExW(list, nullptr, L"SysHeader32", nullptr)})
-    EXPECT_FALSE(Skinned(child)) << child;
+    EXPECT_FALSE(answers_skinned(child)) << child;
   const Capture back = Settled(sample);
   ASSERT_EQ(back.width, plain.width);
   ASSERT_EQ(back.height, plain.height);

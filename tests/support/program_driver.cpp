@@ -1,6 +1,7 @@
 // Process and window helpers for end-to-end tests. Test thread.
 #include "tests/support/program_driver.h"
 
+#include "skin/data/skin_messages.h"
 #include "tests/support/wine_paths.h"
 
 namespace testing_support {
@@ -22,6 +23,21 @@ bool ProgramProcess::Start(const std::string& exePath, const std::wstring& argum
   si.cb = sizeof si;
   return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &si, &pi_);
+}
+
+bool answers_skinned(HWND window) {
+  DWORD_PTR answer = 0;
+  return window && SendMessageTimeoutW(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) &&
+         answer == 1;
+}
+
+HWND visible_window_of(DWORD pid, const wchar_t* cls) {
+  for (HWND w = FindWindowW(cls, nullptr); w; w = FindWindowExW(nullptr, w, cls, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
 }
 
 bool ProgramProcess::WaitForExit(DWORD ms, DWORD& exitCode) {

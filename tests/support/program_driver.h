@@ -26,6 +26,19 @@ class ProgramProcess {
   PROCESS_INFORMATION pi_{};
 };
 
+// Waits, without pumping this thread's messages, until `done()` holds or `ms` milliseconds pass;
+// returns whether it held. For windows of another process, which answer on their own.
+template <class Pred>
+bool wait_for(Pred done, DWORD ms = 8000) {
+  for (DWORD start = GetTickCount(); !done(); Sleep(20))
+    if (GetTickCount() - start > ms) return false;
+  return true;
+}
+// The window answers the skin engine's question with "skinned" (asked with a time-out).
+bool answers_skinned(HWND window);
+// The first visible top-level window of class `cls` (a popup menu: "#32768") of process `pid`.
+HWND visible_window_of(DWORD pid, const wchar_t* cls);
+
 // The first child window with this text and/or class (null: any).
 HWND find_child(HWND parent, const wchar_t* text, const wchar_t* cls = nullptr);
 // A window's text, asked with a time-out so that a busy program cannot hang the test.

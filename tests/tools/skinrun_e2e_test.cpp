@@ -6,35 +6,12 @@
 
 #include <string>
 
-#include "skin/data/skin_messages.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 
 namespace {
 
 using namespace testing_support;
-
-bool Skinned(HWND window) {
-  DWORD_PTR answer = 0;
-  return window && SendMessageTimeoutW(window, SKM_QUERYSKINNED, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) &&
-         answer == 1;
-}
-
-template <class Pred>
-bool WaitFor(Pred done, DWORD ms = 10000) {
-  for (DWORD start = GetTickCount(); !done(); Sleep(20))
-    if (GetTickCount() - start > ms) return false;
-  return true;
-}
-
-HWND ProcessWindow(DWORD pid, const wchar_t* cls) {
-  for (HWND w = FindWindowW(cls, nullptr); w; w = FindWindowExW(nullptr, w, cls, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid && IsWindowVisible(w)) return w;
-  }
-  return nullptr;
-}
 
 void Press(WORD key) {
   key_event(key, true);
@@ -45,7 +22,7 @@ void Press(WORD key) {
 // The process skinrun started: the one whose window of class `cls` appears.
 DWORD ProgramOf(const wchar_t* cls, HWND& window) {
   DWORD pid = 0;
-  WaitFor([&] {
+  wait_for([&] {
     window = FindWindowW(cls, nullptr);
     if (window && IsWindowVisible(window)) GetWindowThreadProcessId(window, &pid);
     return pid != 0;
@@ -59,29 +36,29 @@ TEST(SkinrunTest, NotepadStartedThroughSkinrunIsSkinnedAndWorksAsBefore) {
   HWND notepad = nullptr;
   const DWORD pid = ProgramOf(L"Notepad", notepad);
   ASSERT_NE(pid, 0u) << "notepad did not show its window";
-  EXPECT_TRUE(WaitFor([&] { return Skinned(notepad); }));
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(notepad); }));
   HWND edit = FindWindowExW(notepad, nullptr, L"Edit", nullptr);
-  EXPECT_TRUE(WaitFor([&] { return Skinned(edit); }));
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(edit); }));
 
   SetForegroundWindow(notepad);
-  WaitFor([&] { return GetForegroundWindow() == notepad; }, 3000);
+  wait_for([&] { return GetForegroundWindow() == notepad; }, 3000);
   Press('H');
   Press('I');
-  EXPECT_TRUE(WaitFor([&] { return window_text(edit) == L"hi"; })) << window_text(edit);
+  EXPECT_TRUE(wait_for([&] { return window_text(edit) == L"hi"; })) << window_text(edit);
 
   key_event(VK_MENU, true);
   Press('F');
   key_event(VK_MENU, false);
   HWND dropDown = nullptr;
-  EXPECT_TRUE(WaitFor([&] { return (dropDown = ProcessWindow(pid, L"#32768")) != nullptr; }));
-  EXPECT_TRUE(Skinned(dropDown));
+  EXPECT_TRUE(wait_for([&] { return (dropDown = visible_window_of(pid, L"#32768")) != nullptr; }));
+  EXPECT_TRUE(answers_skinned(dropDown));
   Press(VK_ESCAPE);
   Press(VK_ESCAPE);
 
   PostMessageW(notepad, WM_CLOSE, 0, 0);  // the text is not saved: notepad asks
   HWND question = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (question = ProcessWindow(pid, L"#32770")) != nullptr; }));
-  EXPECT_TRUE(WaitFor([&] { return Skinned(question); }));
+  ASSERT_TRUE(wait_for([&] { return (question = visible_window_of(pid, L"#32770")) != nullptr; }));
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(question); }));
   PostMessageW(question, WM_COMMAND, IDNO, 0);
   DWORD code = 1;
   ASSERT_TRUE(run.WaitForExit(10000, code));
