@@ -1,9 +1,12 @@
-// skinrun with a program we did not write: Wine's notepad started through it is skinned, its
-// menu bar opens a skinned drop-down, typed text arrives, its save question is skinned and it ends
-// with its own exit code; a missing program and a bad skin are refused without starting anything.
+// skinrun with programs we did not write, those that come with Wine: each started through it is
+// skinned (frame, a control of its own, a drop-down of its menu bar) and shows the skin's pixels
+// where it showed the system's, text typed into it arrives, a dialog or question it opens is
+// skinned, and it ends with its own exit code. A missing program and a bad skin are refused
+// without starting anything. Pictures of each, unskinned and skinned, go to the build folder.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 
 #include "tests/support/program_driver.h"
@@ -19,51 +22,123 @@ void Press(WORD key) {
   Sleep(80);
 }
 
-// The process skinrun started: the one whose window of class `cls` appears.
-DWORD ProgramOf(const wchar_t* cls, HWND& window) {
-  DWORD pid = 0;
-  wait_for([&] {
-    window = FindWindowW(cls, nullptr);
-    if (window && IsWindowVisible(window)) GetWindowThreadProcessId(window, &pid);
-    return pid != 0;
-  });
-  return pid;
+void PressWith(WORD modifier, WORD key) {
+  key_event(modifier, true);
+  Press(key);
+  key_event(modifier, false);
 }
 
-TEST(SkinrunTest, NotepadStartedThroughSkinrunIsSkinnedAndWorksAsBefore) {
-  ProgramProcess run;
-  ASSERT_TRUE(run.Start(SKINRUN_EXE, L"notepad.exe"));
-  HWND notepad = nullptr;
-  const DWORD pid = ProgramOf(L"Notepad", notepad);
-  ASSERT_NE(pid, 0u) << "notepad did not show its window";
-  EXPECT_TRUE(wait_for([&] { return answers_skinned(notepad); }));
-  HWND edit = FindWindowExW(notepad, nullptr, L"Edit", nullptr);
-  EXPECT_TRUE(wait_for([&] { return answers_skinned(edit); }));
+// Not on the search path under Wine: named by its place.
+constexpr wchar_t kWordpad[] = L"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe";
 
-  SetForegroundWindow(notepad);
-  wait_for([&] { return GetForegroundWindow() == notepad; }, 3000);
-  Press('H');
-  Press('I');
-  EXPECT_TRUE(wait_for([&] { return window_text(edit) == L"hi"; })) << window_text(edit);
+struct ProgramCase {
+  const char* name;        // for the pictures
+  const wchar_t* command;  // as given to skinrun
+  const wchar_t* path;     // where the program is, to start it without skinrun
+  const wchar_t* cls;      // its main window's class
+  const wchar_t* child;    // a control of its own that is skinned too
+  const wchar_t* text;     // the control typed text goes to (closing then asks a question), or null
+  const wchar_t* dialog;   // a dialog Ctrl+F opens, or null
+};
 
-  key_event(VK_MENU, true);
-  Press('F');
-  key_event(VK_MENU, false);
+void PrintTo(const ProgramCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+// One run of the program, plain or through skinrun: its main window, found once it shows.
+struct ProgramRun {
+  ProgramProcess process;
+  DWORD pid = 0;
+  HWND window = nullptr;
+
+  bool Start(const ProgramCase& c, bool skinned) {
+    const bool started =
+        skinned ? process.Start(SKINRUN_EXE, Quote(c.command)) : process.Start(Narrow(c.path), L"", L"");
+    return started && wait_for([&] {
+             window = FindWindowW(c.cls, nullptr);
+             if (window && IsWindowVisible(window)) GetWindowThreadProcessId(window, &pid);
+             return pid != 0;
+           });
+  }
+  Capture Picture(const ProgramCase& c, const char* look) const {
+    Sleep(500);
+    RECT r{};
+    GetWindowRect(window, &r);
+    Capture picture = capture_screen_rect(r);
+    save_bmp(picture, std::string(QUARNEL_SHOTS) + "/skinrun-" + c.name + "-" + look + ".bmp");
+    return picture;
+  }
+  // Closed as a user closes it: a question about unsaved text is answered No.
+  DWORD Close() {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (HWND question = nullptr;
+        wait_for([&] { return (question = visible_window_of(pid, L"#32770")) != nullptr; }, 2000)) {
+      EXPECT_TRUE(wait_for([&] { return answers_skinned(question); })) << "the question is skinned too";
+      PostMessageW(question, WM_COMMAND, IDNO, 0);
+    }
+    DWORD code = 99;
+    EXPECT_TRUE(process.WaitForExit(10000, code));
+    return code;
+  }
+  static std::wstring Quote(const wchar_t* command) { return L"\"" + std::wstring(command) + L"\""; }
+  static std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
+};
+
+class SkinrunProgramTest : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(SkinrunProgramTest, StartedThroughSkinrunItIsSkinnedAndWorksAsBefore) {
+  const ProgramCase& c = GetParam();
+  Capture plain;
+  {
+    ProgramRun unskinned;
+    ASSERT_TRUE(unskinned.Start(c, false)) << "the program does not start on its own";
+    EXPECT_FALSE(answers_skinned(unskinned.window));
+    plain = unskinned.Picture(c, "unskinned");
+    unskinned.Close();
+  }
+
+  ProgramRun run;
+  ASSERT_TRUE(run.Start(c, true)) << "no window of the program through skinrun";
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(run.window); }));
+  HWND child = find_child(run.window, nullptr, c.child);
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(child); })) << "its own control";
+  const Capture skinned = run.Picture(c, "skinned");
+  EXPECT_NE(skinned.at(skinned.width / 2, 6), plain.at(plain.width / 2, 6)) << "the caption is the skin's";
+
+  SetForegroundWindow(run.window);
+  wait_for([&] { return GetForegroundWindow() == run.window; }, 3000);
+  if (c.text) {
+    HWND typed = find_child(run.window, nullptr, c.text);
+    Press('H');
+    Press('I');
+    EXPECT_TRUE(wait_for([&] { return window_text(typed) == L"hi"; })) << window_text(typed);
+  }
+  PressWith(VK_MENU, 'E');
   HWND dropDown = nullptr;
-  EXPECT_TRUE(wait_for([&] { return (dropDown = visible_window_of(pid, L"#32768")) != nullptr; }));
+  EXPECT_TRUE(wait_for([&] { return (dropDown = visible_window_of(run.pid, L"#32768")) != nullptr; }));
   EXPECT_TRUE(answers_skinned(dropDown));
   Press(VK_ESCAPE);
   Press(VK_ESCAPE);
-
-  PostMessageW(notepad, WM_CLOSE, 0, 0);  // the text is not saved: notepad asks
-  HWND question = nullptr;
-  ASSERT_TRUE(wait_for([&] { return (question = visible_window_of(pid, L"#32770")) != nullptr; }));
-  EXPECT_TRUE(wait_for([&] { return answers_skinned(question); }));
-  PostMessageW(question, WM_COMMAND, IDNO, 0);
-  DWORD code = 1;
-  ASSERT_TRUE(run.WaitForExit(10000, code));
-  EXPECT_EQ(code, 0u) << "skinrun ends with the program's exit code";
+  if (c.dialog) {
+    PressWith(VK_CONTROL, 'F');
+    HWND dialog = nullptr;
+    EXPECT_TRUE(wait_for([&] { return (dialog = find_dialog(run.pid, c.dialog)) != nullptr; }));
+    EXPECT_TRUE(wait_for([&] { return answers_skinned(dialog); }));
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
+  }
+  EXPECT_EQ(run.Close(), 0u) << "skinrun ends with the program's exit code";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    WineProgram, SkinrunProgramTest,
+    ::testing::Values(ProgramCase{"notepad", L"notepad.exe", L"C:\\windows\\system32\\notepad.exe",
+                                  L"Notepad", L"Edit", L"Edit", L"Find"},
+                      ProgramCase{"regedit", L"regedit.exe", L"C:\\windows\\regedit.exe", L"RegEdit_RegEdit",
+                                  L"msctls_statusbar32", nullptr, L"Find"},
+                      ProgramCase{"wordpad", kWordpad, kWordpad, L"WORDPADTOP", L"msctls_statusbar32",
+                                  L"RichEdit20W", L"Find"}),
+    [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 TEST(SkinrunTest, AMissingProgramAndABadSkinAreRefusedWithoutStartingAnything) {
   ProgramProcess missing;
