@@ -104,13 +104,11 @@ std::wstring TwinLauncher() {
          (OwnMachine() == IMAGE_FILE_MACHINE_AMD64 ? L"..\\skinrun.exe" : L"x64\\skinrun64.exe");
 }
 
-int RunAndWait(std::wstring command, DWORD flags, PROCESS_INFORMATION& process) {
+bool StartProcess(std::wstring command, DWORD flags, PROCESS_INFORMATION& process) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
-                      &process))
-    return -1;
-  return 0;
+  return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                        &process) != FALSE;
 }
 
 DWORD WaitForExitCode(const PROCESS_INFORMATION& process) {
@@ -211,7 +209,7 @@ int wmain(int argc, wchar_t** argv) {
     // The twin launcher takes the same command line.
     std::wstring command = Quoted(TwinLauncher());
     for (int i = 1; i < argc; ++i) command += L" " + Quoted(argv[i]);
-    if (RunAndWait(command, 0, process) != 0)
+    if (!StartProcess(command, 0, process))
       return Fail(kStartError,
                   L"\"" + program + L"\" needs " + TwinLauncher() + L", which cannot be started");
     return static_cast<int>(WaitForExitCode(process));
@@ -230,7 +228,7 @@ int wmain(int argc, wchar_t** argv) {
   if (!load || !lastError) return Fail(kStartError, dllPath + L" is not the skin engine");
   if (load(request.skin) != QUARNEL_SKIN_OK) return Fail(kSkinError, lastError());
 
-  if (RunAndWait(Quoted(program) + arguments, CREATE_SUSPENDED, process) != 0)
+  if (!StartProcess(Quoted(program) + arguments, CREATE_SUSPENDED, process))
     return Fail(kStartError, L"\"" + program + L"\" cannot be started");
   request.thread = process.dwThreadId;
   const std::wstring failed = Inject(process, dllPath, dll, request);
