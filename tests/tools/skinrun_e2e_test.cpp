@@ -1,8 +1,8 @@
 // skinrun with programs we did not write, those that come with Wine: each started through it is
 // skinned (frame, a control of its own, a drop-down of its menu bar) and shows the skin's pixels
 // where it showed the system's, text typed into it arrives, a dialog or question it opens is
-// skinned, and it ends with its own exit code. A missing program and a bad skin are refused
-// without starting anything. Pictures of each, unskinned and skinned, go to the build folder.
+// skinned, and it ends with its own exit code. A program that ends without a window is told
+// apart from a success; a missing program and a bad skin are refused without starting anything. Pictures of each, unskinned and skinned, go to the build folder.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -140,10 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
                                   L"RichEdit20W", L"Find"}),
     [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
-TEST(SkinrunTest, AMissingProgramAndABadSkinAreRefusedWithoutStartingAnything) {
+TEST(SkinrunTest, WindowlessAndMissingProgramsAndABadSkinAreToldApart) {
+  ProgramProcess windowless;  // a console tool that ends at once
+  ASSERT_TRUE(windowless.Start(SKINRUN_EXE, L"cmd.exe /c exit 0"));
+  DWORD code = 0;
+  ASSERT_TRUE(windowless.WaitForExit(10000, code));
+  EXPECT_EQ(code, 5u) << "a program that showed no window is not a success";
+  ProgramProcess failing;
+  ASSERT_TRUE(failing.Start(SKINRUN_EXE, L"cmd.exe /c exit 7"));
+  ASSERT_TRUE(failing.WaitForExit(10000, code));
+  EXPECT_EQ(code, 7u) << "its own code when it gave one";
+
   ProgramProcess missing;
   ASSERT_TRUE(missing.Start(SKINRUN_EXE, L"no-such-program.exe"));
-  DWORD code = 0;
   ASSERT_TRUE(missing.WaitForExit(10000, code));
   EXPECT_EQ(code, 2u);
 

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "include/quarnelskin.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kSkinError = 3;
 constexpr int kStartError = 4;
+constexpr int kNoWindowError = 5;
 constexpr wchar_t kUsage[] =
     L"usage: skinrun [--skin FILE.skn | --builtin NAME] PROGRAM [ARGUMENTS...]\n"
     L"Starts PROGRAM with every window skinned (Longhorn Blue unless a skin is named) and ends\n"
@@ -118,6 +120,27 @@ DWORD WaitForExitCode(const PROCESS_INFORMATION& process) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return code;
+}
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM found) {
+  auto* wanted = reinterpret_cast<std::pair<DWORD, bool>*>(found);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == wanted->first && IsWindowVisible(window)) wanted->second = true;
+  return !wanted->second;
+}
+
+// Waits for the program's end, watching whether it ever showed a window: a program that ends
+// without one (a console tool, one that failed at its start) is told about, and its end is not
+// reported as a success.
+int WaitForProgram(const PROCESS_INFORMATION& process, const std::wstring& program) {
+  std::pair<DWORD, bool> shown{process.dwProcessId, false};
+  while (!shown.second && WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT)
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&shown));
+  const DWORD code = WaitForExitCode(process);
+  if (shown.second) return static_cast<int>(code);
+  Fail(0, L"\"" + program + L"\" ended (exit code " + std::to_wstring(code) + L") before it showed a window");
+  return code != 0 ? static_cast<int>(code) : kNoWindowError;
 }
 
 // Runs `routine(argument)` on a new thread of the program and waits for its result.
@@ -238,5 +261,5 @@ int wmain(int argc, wchar_t** argv) {
     return Fail(kStartError, failed);
   }
   ResumeThread(process.hThread);
-  return static_cast<int>(WaitForExitCode(process));
+  return WaitForProgram(process, program);
 }
