@@ -2,7 +2,8 @@
 // skinned (frame, a control of its own, a drop-down of its menu bar) and shows the skin's pixels
 // where it showed the system's, text typed into it arrives, a dialog or question it opens is
 // skinned, and it ends with its own exit code. A program that ends without a window is told
-// apart from a success; a missing program and a bad skin are refused without starting anything. Pictures of each, unskinned and skinned, go to the build folder.
+// apart from a success; a missing program and a bad skin are refused without starting anything.
+// Pictures of each, unskinned and skinned, go to the build folder.
 #include <gtest/gtest.h>
 #include <windows.h>
 
