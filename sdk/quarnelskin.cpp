@@ -66,7 +66,8 @@ struct TBuiltInSkin {
 constexpr TBuiltInSkin kBuiltInSkins[] = {{L"Longhorn Blue", L"SKIN_LONGHORN_BLUE"},
                                           {L"Graphite Dark", L"SKIN_GRAPHITE_DARK"}};
 
-// No message box from inside a host program: a notice about a package becomes the call's text.
+// No message box from inside a host program: a package the engine cannot read is refused with
+// its code and text instead.
 const bool quietNotices = (quarnel::TSkinData::SetNotifier(nullptr), true);
 
 }  // namespace

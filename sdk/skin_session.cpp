@@ -38,17 +38,22 @@ TCallResult TSkinSession::RefuseOtherThread() const {
 
 TCallResult TSkinSession::Load(std::vector<uint8_t> packed, const std::wstring& source) {
   if (Started() && GetCurrentThreadId() != thread_) return RefuseOtherThread();
-  if (const std::wstring why = quarnel::SkinPackageRefusal(packed); !why.empty())
-    return {QUARNEL_SKIN_E_FORMAT, source + L" cannot be used: " + why + L"."};
+  auto refused = [&](std::wstring why) {
+    if (why.empty()) why = L"its skin cannot be loaded";
+    return TCallResult{QUARNEL_SKIN_E_FORMAT, source + L" cannot be used: " + why + L"."};
+  };
   if (!Started()) {
-    packed_ = std::move(packed);  // read into a component when skinning starts
+    // Only checked now: it is read into a component when skinning starts.
+    if (std::wstring why = quarnel::SkinPackageRefusal(packed); !why.empty()) return refused(why);
+    packed_ = std::move(packed);
     return Ok();
   }
+  // Read once: the reason is looked for only when the load failed.
   data_->SetPackedSkin(packed);
   if (!data_->LoadSkin()) {
     data_->SetPackedSkin(packed_);  // the records in force were left as they were
     data_->LoadSkin();
-    return {QUARNEL_SKIN_E_FORMAT, source + L" cannot be used: its skin cannot be loaded."};
+    return refused(quarnel::SkinPackageRefusal(packed));
   }
   packed_ = std::move(packed);
   data_->ApplySkin();
@@ -117,11 +122,11 @@ TCallResult TSkinSession::Exclude(HWND window, bool exclude) {
   const DWORD skinningThread = Started() ? thread_ : GetCurrentThreadId();
   if (GetWindowThreadProcessId(window, nullptr) != skinningThread)
     return {QUARNEL_SKIN_E_ARGUMENT, L"The window belongs to another thread than the skinning one."};
-  quarnel::WindowScope().SetExcluded(window, exclude);
+  quarnel::WindowScope().SetExcluded(window, exclude);  // windows made from now on see it at once
   if (Started())
-    fw::RunWhenSubclassesUnwound([window, exclude] {
+    fw::RunWhenSubclassesUnwound([window] {
       if (TSkinManage* manager = TSkinManage::Instance(); manager && IsWindow(window))
-        manager->ExcludeWindow(window, exclude);
+        manager->ApplyExclusion(window);
     });
   return Ok();
 }

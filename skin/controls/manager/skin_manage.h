@@ -100,9 +100,9 @@ class TSkinManage final : public TFrameRegistry {
   // Every visible top-level window of this thread that passes the filter gets its frame object:
   // what a host program had on screen before skinning started.
   void SkinThreadWindows();
-  // Takes the window (with the windows inside it) out of skinning, giving it its own look back
-  // now, or lets it be skinned again.
-  void ExcludeWindow(HWND window, bool exclude);
+  // Brings the window (with the windows inside it) in line with what the window scope says of
+  // it: an excluded one gets its own look back now, one no longer excluded is skinned again.
+  void ApplyExclusion(HWND window);
 
   // --- MDI --------------------------------------------------------------------------------------
   bool MaximizedChildMode() const override { return maximizedChildMode_; }

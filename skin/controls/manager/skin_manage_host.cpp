@@ -29,11 +29,10 @@ void TSkinManage::SkinThreadWindows() {
     if (IsWindowVisible(windows[i])) SkinWindow(windows[i]);
 }
 
-void TSkinManage::ExcludeWindow(HWND window, bool exclude) {
-  WindowScope().SetExcluded(window, exclude);
+void TSkinManage::ApplyExclusion(HWND window) {
   HWND root = GetAncestor(window, GA_ROOT);
   TWinSkinForm* rootSkin = FindFormSkin(root);
-  if (exclude) {
+  if (WindowScope().Excluded(window)) {
     if (root == window && rootSkin) {
       std::erase(formSkins_, rootSkin);
       UnskinWindow(rootSkin);
@@ -43,7 +42,6 @@ void TSkinManage::ExcludeWindow(HWND window, bool exclude) {
     }
     return;
   }
-  if (WindowScope().Excluded(window)) return;  // a window it sits in is still excluded
   if (root == window) {
     if (running_ && IsWindowVisible(window)) SkinWindow(window);
   } else if (rootSkin) {
