@@ -52,6 +52,7 @@ enum class SkinClass {
   Progress,
   DateTime,
   Sizer,
+  ForeignView,  // a host program's scrolled view of a kind the engine has no skin for
   Count
 };
 
@@ -190,6 +191,16 @@ struct WindowDecision {
   WindowAction action = WindowAction::Nothing;
   SkinClass skinClass = SkinClass::Count;
 };
-WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSkinData& data);
+// Whose a bare window is. A program that loaded the engine has its tree views, rich edits and
+// rebars skinned as their nearest kinds, and the windows of its own classes walked for the
+// controls they hold (themselves left as they draw); a program built with the engine keeps those
+// as the system draws them.
+enum class WindowOrigin {
+  OurProgram,        // a program built with the engine
+  HostProgram,       // a program that loaded the engine; a class of the system's
+  HostProgramClass,  // a program that loaded the engine; a class of the program's own
+};
+WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSkinData& data,
+                            WindowOrigin origin = WindowOrigin::OurProgram);
 
 }  // namespace quarnel

@@ -28,10 +28,23 @@ bool IsRadioStyle(DWORD style) {
   return kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
 }
 
+// The scrolled views of other programs the engine has no skin of its own for.
+bool IsForeignView(std::string_view lowerClass) {
+  return lowerClass == "systreeview32" || lowerClass == "richedit" || lowerClass == "richedit20a" ||
+         lowerClass == "richedit20w" || lowerClass == "richedit50w";
+}
+
 }  // namespace
 
-WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSkinData& data) {
+WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSkinData& data,
+                            WindowOrigin origin) {
   auto skin = [](SkinClass cls) { return WindowDecision{WindowAction::Skin, cls}; };
+  if (origin != WindowOrigin::OurProgram) {
+    if (IsForeignView(lowerClass))
+      return Has(data, xcScrollbar) ? skin(SkinClass::ForeignView) : WindowDecision{};
+    // A rebar is a container: its bands' tool bars and boxes are skinned, its back is the face.
+    if (lowerClass == "rebarwindow32") return {WindowAction::WalkThenBoxH, SkinClass::BoxH};
+  }
   if (lowerClass == "button") {
     if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return {};
     if ((style & BS_GROUPBOX) == BS_GROUPBOX)
@@ -86,8 +99,21 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
     return Has(data, xcScrollbar) ? skin(SkinClass::ListView) : WindowDecision{};
   if (lowerClass == "sysheader32") return Has(data, xcPanel) ? skin(SkinClass::Header) : WindowDecision{};
   if (lowerClass == "shelldll_defview") return {WindowAction::WalkOnly, SkinClass::Count};
+  // A container of the host's own (a pane holding its tree and list, say).
+  if (origin == WindowOrigin::HostProgramClass) return {WindowAction::WalkOnly, SkinClass::Count};
   return {};
 }
+
+namespace {
+
+WindowOrigin OriginOf(HWND window) {
+  if (!WindowScope().HostModules()) return WindowOrigin::OurProgram;
+  const auto classModule = reinterpret_cast<HINSTANCE>(GetClassLongPtrW(window, GCLP_HMODULE));
+  return WindowScope().ProgramInstance(classModule) ? WindowOrigin::HostProgramClass
+                                                    : WindowOrigin::HostProgram;
+}
+
+}  // namespace
 
 void TControlWalker::WalkChildWindows(HWND window) {
   if (!window) return;
@@ -100,7 +126,7 @@ void TControlWalker::DispatchWindow(HWND window) {
   if (!window || !data || FindControlSkin(window) || WindowScope().Excluded(window)) return;
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const WindowDecision decision =
-      DecideWindow(fw::AsciiLowerCase(quarnel::WindowClassName(window)), style, *data);
+      DecideWindow(fw::AsciiLowerCase(quarnel::WindowClassName(window)), style, *data, OriginOf(window));
   SkinRequest request;
   request.owner = &host_.HostComponent();
   request.host = &host_;

@@ -9,6 +9,7 @@
 #include "skin/controls/skin_check.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_foreign_view.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_header.h"
 #include "skin/controls/skin_media_player.h"
@@ -117,6 +118,7 @@ std::array<SkinFactory, static_cast<size_t>(SkinClass::Count)> BuildTable() {
   t[static_cast<size_t>(SkinClass::TabSheet)] = &MakePlain<TSkinTabSheet>;
   t[static_cast<size_t>(SkinClass::Header)] = &MakePlain<TSkinHeader>;
   t[static_cast<size_t>(SkinClass::ListView)] = &MakeListViewSkin;
+  t[static_cast<size_t>(SkinClass::ForeignView)] = &MakePlain<TSkinForeignView>;
   return t;
 }
 

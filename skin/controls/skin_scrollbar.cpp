@@ -170,14 +170,17 @@ void TSkinScrollbar::Draw(HDC dc, const RECT&) {
 }
 
 void TSkinScrollbar::DrawBorder(HDC dc) {
-  if (!SkinData() || !Window()) return;
+  if (SkinData()) DrawSkinBorder(dc, Window(), *SkinData());
+}
+
+void DrawSkinBorder(HDC dc, HWND window, const TSkinData& data) {
   RECT r{};
-  if (!GetWindowRect(Window(), &r)) return;
+  if (!window || !GetWindowRect(window, &r)) return;
   try {
     OffsetRect(&r, -r.left, -r.top);
-    FrameWith(dc, r, SkinData()->Colors[scButtonShadow]);
+    FrameWith(dc, r, data.Colors[scButtonShadow]);
     InflateRect(&r, -1, -1);
-    FrameWith(dc, r, SkinData()->FaceColor());
+    FrameWith(dc, r, data.FaceColor());
   } catch (...) {
     // A border that cannot be drawn is left as the control drew it.
   }

@@ -13,6 +13,7 @@
 namespace quarnel {
 
 struct SkinRequest;
+class TSkinData;
 
 class TSkinScrollbar : public TSkinControl {
  public:
@@ -65,10 +66,16 @@ class TSkinScrollbarH : public TSkinControl {
   TWScrollbar* HorzBar() const { return horz_.get(); }
   TWScrollbar* VertBar() const { return vert_.get(); }
 
- private:
+ protected:
   void RepositionAndRepaint();
+
+ private:
   std::unique_ptr<TWScrollbar> horz_, vert_;
 };
+
+// The skin's border round a window with a two-pixel edge, drawn into its window DC: ButtonShadow
+// outside, ButtonFace one pixel inside.
+void DrawSkinBorder(HDC dc, HWND window, const TSkinData& data);
 
 // Fills the square where a vertical and a horizontal bar meet with the skin's face colour.
 void FillScrollCorner(TSkinControl& skin, HDC dc, const TWScrollbar& vertical, const TWScrollbar& horizontal,

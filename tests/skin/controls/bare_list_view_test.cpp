@@ -7,11 +7,11 @@
 // The common controls' declarations need windows.h first.
 #include <commctrl.h>
 
+#include "bare_dialog_support.h"
 #include "skin/controls/skin_header.h"
 #include "skin/controls/wscrollbar.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_messages.h"
-#include "tab_test_support.h"
 
 namespace quarnel::tabtest {
 namespace {
@@ -36,10 +36,6 @@ struct FolderView {
     RegisterClassW(&wc);
   }
 };
-
-INT_PTR CALLBACK DialogProc(HWND, UINT m, WPARAM, LPARAM) {
-  return m == WM_INITDIALOG;
-}
 
 // A folder view with a report-view list of two columns and sixty rows, filling `dialog` but a
 // margin.
@@ -68,62 +64,25 @@ HWND AddFolderView(HWND dialog) {
   return list;
 }
 
-class BareListViewTest : public ::testing::Test {
+class BareListViewTest : public BareDialogTest {
  protected:
   void SetUp() override {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
-    Application()->Initialize();
-    data = &controltest::BuiltInSkin();
+    BareDialogTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(data->Headerbar && !data->Headerbar->Image.Empty());
     FolderView::Register();
     FolderView::columnClicks.clear();
-    // An empty dialog template: the controls are added as the shell adds its view.
-    struct {
-      DLGTEMPLATE head;
-      WORD menu, windowClass, title;
-    } tmpl{};
-    tmpl.head.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
-    tmpl.head.cx = tmpl.head.cy = 100;
-    dialog.reset(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &tmpl.head, nullptr, DialogProc, 0));
-    ASSERT_NE(dialog.get(), nullptr);
-    MoveWindow(dialog.get(), 40, 40, 360, 260, TRUE);
     list = AddFolderView(dialog.get());
     header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     ASSERT_NE(header, nullptr);
     SetForegroundWindow(dialog.get());
     Pump(60);
   }
-  void TearDown() override {
-    testing_support::mouse_left_button(false);
-    if (dialogSkin) dialogSkin->Controls().ReleaseControlSkins(false);
-    dialogSkin.reset();
-    dialog.reset();
-    Pump(20);
-  }
-  void Skin() {
-    dialogSkin = TComponent::Make<TWinSkinForm>();
-    dialogSkin->BindWindow(dialog.get(), "#32770", nullptr, data);
-    dialogSkin->Controls().AttachControlSkins();
-    Pump(60);
-  }
-  void SkinOff() {
-    dialogSkin->Controls().ReleaseControlSkins(false);
-    dialogSkin.reset();
-    RedrawWindow(dialog.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    Pump(60);
-  }
-  SCROLLBARINFO VerticalBar() const {
-    SCROLLBARINFO info{};
-    info.cbSize = sizeof info;
-    GetScrollBarInfo(list, OBJID_VSCROLL, &info);
-    return info;
-  }
+  SCROLLBARINFO VerticalBar() const { return VerticalBarOf(list); }
 
-  TSkinData* data = nullptr;
-  fw::UniqueWindow dialog;
   HWND list = nullptr, header = nullptr;
-  ComponentPtr<TWinSkinForm> dialogSkin;
 };
 
 TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOff) {
@@ -135,7 +94,8 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   Skin();
   auto* skin = dynamic_cast<TSkinListViewH*>(dialogSkin->Controls().FindControlSkin(list));
   ASSERT_NE(skin, nullptr) << "the walk reaches the list inside the folder view";
-  EXPECT_EQ(dialogSkin->Controls().FindControlSkin(GetParent(list)), nullptr) << "the view itself only holds the list";
+  EXPECT_EQ(dialogSkin->Controls().FindControlSkin(GetParent(list)), nullptr)
+      << "the view itself only holds the list";
   EXPECT_EQ(skin->HeaderWindow(), header);
   auto* headerSkin = dynamic_cast<TSkinHeader*>(dialogSkin->Controls().FindControlSkin(header));
   ASSERT_NE(headerSkin, nullptr);
@@ -159,23 +119,7 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   TWScrollbar* vertical = skin->VertBar();
   ASSERT_NE(vertical, nullptr);
   ASSERT_TRUE(vertical->Shown());
-  auto barMismatches = [&] {
-    const SCROLLBARINFO info = VerticalBar();
-    TScrollBarPaint paint;
-    paint.width = bar.right - bar.left;
-    paint.height = bar.bottom - bar.top;
-    paint.vertical = true;
-    paint.arrowSize = vertical->ArrowSize();
-    paint.thumbStart = info.xyThumbTop;
-    paint.thumbEnd = info.xyThumbBottom;
-    TBitmap picture;
-    if (!PaintSkinScrollBar(*data, paint, picture)) return -1;
-    const Capture shown = capture_screen_rect(bar);
-    int mismatches = 0;
-    for (int y = 0; y < paint.height; ++y)
-      for (int x = 0; x < paint.width; ++x) mismatches += shown.at(x, y) != picture.PixelAt(x, y);
-    return mismatches;
-  };
+  auto barMismatches = [&] { return VerticalBarMismatches(*data, list, *vertical); };
   EXPECT_EQ(barMismatches(), 0);
   EXPECT_NE(capture_screen_rect(bar).pixels, ownBar.pixels);
   const LONG thumbAtTop = VerticalBar().xyThumbTop;
@@ -193,10 +137,7 @@ TEST_F(BareListViewTest, HeaderAndBarAreTheSkinsAndColumnClicksArriveUntilSkinOf
   EXPECT_EQ(FolderView::columnClicks[0], 1);
   testing_support::move_mouse(POINT{600, 600});
   Pump(60);
-  const std::string shots = QUARNEL_SHOTS;
-  CreateDirectoryA(testing_support::host_path(shots).c_str(), nullptr);
-  EXPECT_TRUE(testing_support::save_bmp(capture_window(dialog.get()),
-                                        testing_support::host_path(shots + "/bare_list_view.bmp")));
+  SaveShot(dialog.get(), "bare_list_view.bmp");
 
   SkinOff();
   EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 0);
@@ -227,7 +168,8 @@ TEST_F(BareListViewTest, AListViewMadeAfterwardsIsSkinnedToo) {
   DestroyWindow(GetParent(list));
   list = AddFolderView(dialog.get());
   header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-  ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->Controls().FindControlSkin(list)); }));
+  ASSERT_TRUE(
+      PumpUntil([&] { return dynamic_cast<TSkinListViewH*>(dialogSkin->Controls().FindControlSkin(list)); }));
   EXPECT_NE(dynamic_cast<TSkinHeader*>(dialogSkin->Controls().FindControlSkin(header)), nullptr);
   EXPECT_EQ(SendMessageW(list, SKM_QUERYSKINNED, 0, 0), 1);
 }

@@ -478,6 +478,36 @@ TEST(WindowTableTest, CommonControlsOfDialogsFollowTheirOptions) {
   d.SetSkinControls(saved);
 }
 
+TEST(WindowTableTest, AHostProgramsTreeViewsRichEditsAndRebarsTakeTheirNearestSkin) {
+  TSkinData& d = BuiltInSkin();
+  const TSkinControlSet saved = d.SkinControls();
+  for (const char* cls : {"systreeview32", "richedit20w", "richedit20a", "richedit50w", "richedit"}) {
+    EXPECT_EQ(DecideWindow(cls, WS_VSCROLL, d, WindowOrigin::HostProgram).skinClass, SkinClass::ForeignView)
+        << cls;
+    EXPECT_EQ(DecideWindow(cls, WS_VSCROLL, d).action, WindowAction::Nothing)
+        << cls << " in a program of ours";
+  }
+  EXPECT_EQ(DecideWindow("rebarwindow32", 0, d, WindowOrigin::HostProgram).action,
+            WindowAction::WalkThenBoxH);
+  EXPECT_EQ(DecideWindow("rebarwindow32", 0, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("edit", 0, d, WindowOrigin::HostProgram).skinClass, SkinClass::Edit)
+      << "the other kinds as before";
+  // A window of a class of the host's own is walked for the controls it holds; an unknown class
+  // of the system's (an address control holding its own edits, say) is left whole.
+  EXPECT_EQ(DecideWindow("regedit_childwnd", 0, d, WindowOrigin::HostProgramClass).action,
+            WindowAction::WalkOnly);
+  EXPECT_EQ(DecideWindow("sysipaddress32", 0, d, WindowOrigin::HostProgram).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("regedit_childwnd", 0, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("button", BS_OWNERDRAW, d, WindowOrigin::HostProgramClass).action,
+            WindowAction::Nothing)
+      << "a known kind keeps its row";
+  d.SetSkinControls(saved & ~Bit(xcScrollbar));
+  EXPECT_EQ(DecideWindow("systreeview32", WS_VSCROLL, d, WindowOrigin::HostProgram).action,
+            WindowAction::Nothing)
+      << "scrolled views follow the scroll-bar option";
+  d.SetSkinControls(saved);
+}
+
 // A dialog window with one bare push button; records the commands it receives.
 struct DialogRecorder {
   static inline std::vector<std::pair<WPARAM, LPARAM>> commands;

@@ -29,7 +29,7 @@ void TabSkinTest::TearDown() {
   Pump(20);
 }
 
-void TabSkinTest::SaveShot(HWND window, const std::string& name) {
+void SaveShot(HWND window, const std::string& name) {
   const std::string dir = QUARNEL_SHOTS;
   CreateDirectoryA(testing_support::host_path(dir).c_str(), nullptr);
   EXPECT_TRUE(testing_support::save_bmp(testing_support::capture_window(window),

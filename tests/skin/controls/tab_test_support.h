@@ -74,6 +74,9 @@ inline void ClickAt(HWND window, int x, int y) {
   testing_support::mouse_left_button(false);
 }
 
+// A picture of `window` as `name` in the screenshots folder.
+void SaveShot(HWND window, const std::string& name);
+
 class TabSkinTest : public ::testing::Test {
  protected:
   // Reads `description` into a shown form and makes its frame object (not yet walked).
@@ -83,7 +86,6 @@ class TabSkinTest : public ::testing::Test {
   T* Find(const char* name) {
     return ObjectAs<T>(form->FindComponent(name));
   }
-  void SaveShot(HWND window, const std::string& name);
 
   TSkinData* data = nullptr;
   TForm* form = nullptr;
