@@ -1,14 +1,17 @@
 // skinrun with programs we did not write, those that come with Wine: each started through it is
-// skinned (frame, a control of its own, a drop-down of its menu bar) and shows the skin's pixels
-// where it showed the system's, text typed into it arrives, a dialog or question it opens is
-// skinned, and it ends with its own exit code. A program that ends without a window is told
-// apart from a success; a missing program and a bad skin are refused without starting anything.
-// Pictures of each, unskinned and skinned, go to the build folder.
+// skinned (frame, its own controls — tree view, list view, rich edit, rebar and tool bar among
+// them —, a drop-down of its menu bar) and shows the skin's pixels where it showed the system's,
+// text typed into it arrives, the dialogs and questions it opens (find, replace, font, a property
+// sheet) are skinned, a minute of driven use neither crashes nor hangs it, and it ends with its
+// own exit code. A program that ends without a window is told apart from a success; a missing
+// program and a bad skin are refused without starting anything. Pictures of each, unskinned and
+// skinned, go to the build folder.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
@@ -29,17 +32,29 @@ void PressWith(WORD modifier, WORD key) {
   key_event(modifier, false);
 }
 
+std::string Narrow(const wchar_t* text) {
+  return std::string(text, text + wcslen(text));
+}
+
 // Not on the search path under Wine: named by its place.
 constexpr wchar_t kWordpad[] = L"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe";
 
+// A dialog the program opens from the keyboard: a key (with a modifier) and, for a menu, the
+// item's key; its caption and a control on it that is skinned too.
+struct DialogCase {
+  WORD modifier, key, item;
+  const wchar_t* title;
+  const wchar_t* control;
+};
+
 struct ProgramCase {
-  const char* name;        // for the pictures
-  const wchar_t* command;  // as given to skinrun
-  const wchar_t* path;     // where the program is, to start it without skinrun
-  const wchar_t* cls;      // its main window's class
-  const wchar_t* child;    // a control of its own that is skinned too
-  const wchar_t* text;     // the control typed text goes to (closing then asks a question), or null
-  const wchar_t* dialog;   // a dialog Ctrl+F opens, or null
+  const char* name;                 // for the pictures
+  const wchar_t* command;           // as given to skinrun
+  const wchar_t* path;              // where the program is, to start it without skinrun
+  const wchar_t* cls;               // its main window's class
+  std::vector<const wchar_t*> own;  // controls of its own that are skinned too
+  const wchar_t* text;              // the control typed text goes to (closing then asks a question), or null
+  std::vector<DialogCase> dialogs;  // dialogs it opens, each skinned
 };
 
 void PrintTo(const ProgramCase& c, std::ostream* os) {
@@ -82,8 +97,27 @@ struct ProgramRun {
     return code;
   }
   static std::wstring Quote(const wchar_t* command) { return L"\"" + std::wstring(command) + L"\""; }
-  static std::string Narrow(const wchar_t* text) { return std::string(text, text + wcslen(text)); }
 };
+
+// Opens the dialog from the keyboard; it and a control on it answer as skinned; it is cancelled.
+void OpenSkinnedDialog(const ProgramRun& run, const DialogCase& d) {
+  PressWith(d.modifier, d.key);
+  if (d.item) Press(d.item);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(wait_for([&] { return (dialog = find_dialog(run.pid, d.title)) != nullptr; }))
+      << Narrow(d.title);
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(dialog); })) << Narrow(d.title);
+  HWND control = find_child(dialog, nullptr, d.control);
+  EXPECT_TRUE(wait_for([&] { return answers_skinned(control); }))
+      << Narrow(d.title) << ": " << Narrow(d.control);
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); })) << Narrow(d.title);
+}
+
+void Focus(HWND window) {
+  SetForegroundWindow(window);
+  wait_for([&] { return GetForegroundWindow() == window; }, 3000);
+}
 
 class SkinrunProgramTest : public ::testing::TestWithParam<ProgramCase> {};
 
@@ -101,18 +135,19 @@ TEST_P(SkinrunProgramTest, StartedThroughSkinrunItIsSkinnedAndWorksAsBefore) {
   ProgramRun run;
   ASSERT_TRUE(run.Start(c, true)) << "no window of the program through skinrun";
   EXPECT_TRUE(wait_for([&] { return answers_skinned(run.window); }));
-  HWND child = find_child(run.window, nullptr, c.child);
-  EXPECT_TRUE(wait_for([&] { return answers_skinned(child); })) << "its own control";
+  for (const wchar_t* own : c.own) {
+    HWND child = find_child(run.window, nullptr, own);
+    EXPECT_TRUE(wait_for([&] { return answers_skinned(child); })) << "its own control " << Narrow(own);
+  }
   const Capture skinned = run.Picture(c, "skinned");
   EXPECT_NE(skinned.at(skinned.width / 2, 6), plain.at(plain.width / 2, 6)) << "the caption is the skin's";
 
-  SetForegroundWindow(run.window);
-  wait_for([&] { return GetForegroundWindow() == run.window; }, 3000);
+  Focus(run.window);
   if (c.text) {
     HWND typed = find_child(run.window, nullptr, c.text);
     Press('H');
     Press('I');
-    EXPECT_TRUE(wait_for([&] { return window_text(typed) == L"hi"; })) << window_text(typed);
+    EXPECT_TRUE(wait_for([&] { return window_text(typed) == L"hi"; })) << Narrow(window_text(typed).c_str());
   }
   PressWith(VK_MENU, 'E');
   HWND dropDown = nullptr;
@@ -120,26 +155,92 @@ TEST_P(SkinrunProgramTest, StartedThroughSkinrunItIsSkinnedAndWorksAsBefore) {
   EXPECT_TRUE(answers_skinned(dropDown));
   Press(VK_ESCAPE);
   Press(VK_ESCAPE);
-  if (c.dialog) {
-    PressWith(VK_CONTROL, 'F');
-    HWND dialog = nullptr;
-    EXPECT_TRUE(wait_for([&] { return (dialog = find_dialog(run.pid, c.dialog)) != nullptr; }));
-    EXPECT_TRUE(wait_for([&] { return answers_skinned(dialog); }));
-    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
-  }
+  for (const DialogCase& d : c.dialogs) OpenSkinnedDialog(run, d);
   EXPECT_EQ(run.Close(), 0u) << "skinrun ends with the program's exit code";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WineProgram, SkinrunProgramTest,
-    ::testing::Values(ProgramCase{"notepad", L"notepad.exe", L"C:\\windows\\system32\\notepad.exe",
-                                  L"Notepad", L"Edit", L"Edit", L"Find"},
-                      ProgramCase{"regedit", L"regedit.exe", L"C:\\windows\\regedit.exe", L"RegEdit_RegEdit",
-                                  L"msctls_statusbar32", nullptr, L"Find"},
-                      ProgramCase{"wordpad", kWordpad, kWordpad, L"WORDPADTOP", L"msctls_statusbar32",
-                                  L"RichEdit20W", L"Find"}),
-    [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
+// A minute of use, round after round: typing, the menu bar and its items, a dialog, resizing,
+// scrolling. The program keeps answering, stays skinned and ends as it should.
+class SkinrunDrivenUseTest : public ::testing::TestWithParam<ProgramCase> {};
+
+TEST_P(SkinrunDrivenUseTest, AMinuteOfDrivenUseNeitherCrashesNorHangsIt) {
+  const ProgramCase& c = GetParam();
+  ProgramRun run;
+  ASSERT_TRUE(run.Start(c, true)) << "no window of the program through skinrun";
+  ASSERT_TRUE(wait_for([&] { return answers_skinned(run.window); }));
+  int rounds = 0;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < 60000; ++rounds) {
+    Focus(run.window);
+    switch (rounds % 4) {
+      case 0:  // typing, or moving through the program's own list
+        for (WORD key : {WORD('A'), WORD('B'), WORD(VK_RETURN), WORD(VK_DOWN), WORD(VK_RIGHT)}) Press(key);
+        break;
+      case 1:  // through the menu bar's drop-downs and back out
+        PressWith(VK_MENU, 'E');
+        for (WORD key : {WORD(VK_DOWN), WORD(VK_DOWN), WORD(VK_RIGHT), WORD(VK_LEFT)}) Press(key);
+        Press(VK_ESCAPE);
+        Press(VK_ESCAPE);
+        break;
+      case 2:
+        OpenSkinnedDialog(run, c.dialogs[static_cast<size_t>(rounds / 4) % c.dialogs.size()]);
+        break;
+      case 3:  // a new size, then a page down and back up
+        SetWindowPos(run.window, nullptr, 0, 0, rounds % 8 == 3 ? 520 : 700, rounds % 8 == 3 ? 380 : 500,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        Press(VK_NEXT);
+        Press(VK_PRIOR);
+        break;
+    }
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(run.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer))
+        << "no answer in round " << rounds;
+    ASSERT_TRUE(IsWindow(run.window)) << "gone in round " << rounds;
+    if (visible_window_of(run.pid, L"#32768")) Press(VK_ESCAPE);  // a drop-down a lost key left open
+  }
+  EXPECT_GT(rounds, 12);
+  EXPECT_TRUE(answers_skinned(run.window)) << "still skinned";
+  EXPECT_EQ(run.Close(), 0u);
+}
+
+// The three programs: their controls that are skinned, and the dialogs their keys open.
+const std::vector<ProgramCase>& Programs() {
+  static const std::vector<ProgramCase> programs{
+      {"notepad",
+       L"notepad.exe",
+       L"C:\\windows\\system32\\notepad.exe",
+       L"Notepad",
+       {L"Edit"},
+       L"Edit",
+       {{VK_CONTROL, 'F', 0, L"Find", L"Button"},
+        {VK_CONTROL, 'H', 0, L"Replace", L"Edit"},
+        {VK_MENU, 'E', 'F', L"Font", L"Button"}}},
+      {"regedit",
+       L"regedit.exe",
+       L"C:\\windows\\regedit.exe",
+       L"RegEdit_RegEdit",
+       {L"msctls_statusbar32", L"SysTreeView32", L"SysListView32"},
+       nullptr,
+       {{VK_CONTROL, 'F', 0, L"Find", L"Button"}}},
+      {"wordpad",
+       kWordpad,
+       kWordpad,
+       L"WORDPADTOP",
+       {L"msctls_statusbar32", L"RichEdit20W", L"ReBarWindow32", L"ToolbarWindow32"},
+       L"RichEdit20W",
+       {{VK_CONTROL, 'F', 0, L"Find", L"Button"},
+        {VK_CONTROL, 'H', 0, L"Replace", L"Edit"},
+        {VK_MENU, 'O', 'F', L"Font", L"Button"},
+        {VK_MENU, 'V', 'O', L"Options", L"SysTabControl32"}}},
+  };
+  return programs;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<ProgramCase>& info) {
+  return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(WineProgram, SkinrunProgramTest, ::testing::ValuesIn(Programs()), CaseName);
+INSTANTIATE_TEST_SUITE_P(WineProgram, SkinrunDrivenUseTest, ::testing::ValuesIn(Programs()), CaseName);
 
 TEST(SkinrunTest, WindowlessAndMissingProgramsAndABadSkinAreToldApart) {
   ProgramProcess windowless;  // a console tool that ends at once
