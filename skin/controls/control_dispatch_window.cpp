@@ -44,6 +44,8 @@ WindowDecision DecideWindow(std::string_view lowerClass, DWORD style, const TSki
       return Has(data, xcScrollbar) ? skin(SkinClass::ForeignView) : WindowDecision{};
     // A rebar is a container: its bands' tool bars and boxes are skinned, its back is the face.
     if (lowerClass == "rebarwindow32") return {WindowAction::WalkThenBoxH, SkinClass::BoxH};
+    // A nested dialog that takes the focus in turn is a property sheet's page.
+    if (lowerClass == "#32770") return {WindowAction::WalkThenBoxH, SkinClass::BoxH};
   }
   if (lowerClass == "button") {
     if ((style & BS_TYPEMASK) == BS_OWNERDRAW) return {};

@@ -40,11 +40,13 @@ std::string Narrow(const wchar_t* text) {
 constexpr wchar_t kWordpad[] = L"C:\\Program Files\\Windows NT\\Accessories\\wordpad.exe";
 
 // A dialog the program opens from the keyboard: a key (with a modifier) and, for a menu, the
-// item's key; its caption and a control on it that is skinned too.
+// item's key; its caption, and a control on it (its class, and its text when given) that is
+// skinned too.
 struct DialogCase {
   WORD modifier, key, item;
   const wchar_t* title;
   const wchar_t* control;
+  const wchar_t* controlText = nullptr;
 };
 
 struct ProgramCase {
@@ -107,7 +109,7 @@ void OpenSkinnedDialog(const ProgramRun& run, const DialogCase& d) {
   ASSERT_TRUE(wait_for([&] { return (dialog = find_dialog(run.pid, d.title)) != nullptr; }))
       << Narrow(d.title);
   EXPECT_TRUE(wait_for([&] { return answers_skinned(dialog); })) << Narrow(d.title);
-  HWND control = find_child(dialog, nullptr, d.control);
+  HWND control = find_child(dialog, d.controlText, d.control);
   EXPECT_TRUE(wait_for([&] { return answers_skinned(control); }))
       << Narrow(d.title) << ": " << Narrow(d.control);
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -230,7 +232,7 @@ const std::vector<ProgramCase>& Programs() {
        {{VK_CONTROL, 'F', 0, L"Find", L"Button"},
         {VK_CONTROL, 'H', 0, L"Replace", L"Edit"},
         {VK_MENU, 'O', 'F', L"Font", L"Button"},
-        {VK_MENU, 'V', 'O', L"Options", L"SysTabControl32"}}},
+        {VK_MENU, 'V', 'O', L"Options", L"Button", L"&Toolbar"}}},
   };
   return programs;
 }

@@ -490,6 +490,10 @@ TEST(WindowTableTest, AHostProgramsTreeViewsRichEditsAndRebarsTakeTheirNearestSk
   EXPECT_EQ(DecideWindow("rebarwindow32", 0, d, WindowOrigin::HostProgram).action,
             WindowAction::WalkThenBoxH);
   EXPECT_EQ(DecideWindow("rebarwindow32", 0, d).action, WindowAction::Nothing);
+  EXPECT_EQ(DecideWindow("#32770", WS_TABSTOP, d, WindowOrigin::HostProgram).action,
+            WindowAction::WalkThenBoxH)
+      << "a property sheet's page";
+  EXPECT_EQ(DecideWindow("#32770", WS_TABSTOP, d).action, WindowAction::Nothing);
   EXPECT_EQ(DecideWindow("edit", 0, d, WindowOrigin::HostProgram).skinClass, SkinClass::Edit)
       << "the other kinds as before";
   // A window of a class of the host's own is walked for the controls it holds; an unknown class
