@@ -174,7 +174,7 @@ void TFrameMenuBand::TakeForeignMenu(HMENU menu, bool windowMenu) {
   if (view_.Form() && !windowMenu) return;  // a form's own menus are drawn through their components
   const TSkinControlSet kinds = windowMenu ? Bit(xcSystemMenu) : Bit(xcMainMenu) | Bit(xcMenuItem);
   if (!(view_.Skin()->SkinControls() & kinds)) return;
-  foreignItems_.SkinData = view_.Skin();
+  foreignItems_.DrawIn(view_.Skin(), nullptr);
   foreignItems_.OwnerDraw(menu, false);
 }
 

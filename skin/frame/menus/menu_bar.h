@@ -61,18 +61,17 @@ class TWinSkinMenu {
   // The items of a drop-down (at every depth) are drawn by the skin while it is open: they are
   // made owner-drawn, and Restore puts back what they were.
   void OwnerDrawDropDown(HMENU menu) {
-    DropDownItems.SkinData = skinData_;
-    DropDownItems.Menu = menu_;
-    DropDownItems.OwnerDraw(menu, true);
+    dropDownItems_.DrawIn(skinData_, menu_);
+    dropDownItems_.OwnerDraw(menu, true);
   }
-  void RestoreDropDown() { DropDownItems.Restore(); }
+  void RestoreDropDown() { dropDownItems_.Restore(); }
   // Owner-draw records of those items; false for any other item.
-  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure) { return DropDownItems.Measure(measure); }
+  bool MeasureNativeItem(MEASUREITEMSTRUCT& measure) { return dropDownItems_.Measure(measure); }
   bool DrawNativeItem(const DRAWITEMSTRUCT& draw, bool rightToLeft) {
-    return DropDownItems.Draw(draw, rightToLeft);
+    return dropDownItems_.Draw(draw, rightToLeft);
   }
   bool MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
-    return DropDownItems.MenuChar(menu, key, result);
+    return dropDownItems_.MenuChar(menu, key, result);
   }
 
   // The form's menu component, or null (a window without one): its items are the bar's.
@@ -87,7 +86,7 @@ class TWinSkinMenu {
  private:
   void DrawCaption(HDC dc, const TMenuBtn& button);
   TMenuItem* FormItemOf(const MENUITEMINFOW& info, int position, int count, TMenuItem* root) const;
-  TNativeMenuItems DropDownItems;
+  TNativeMenuItems dropDownItems_;
   HWND window_ = nullptr;
   TSkinData* skinData_ = nullptr;
   TMainMenu* menu_ = nullptr;

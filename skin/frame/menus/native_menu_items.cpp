@@ -92,7 +92,7 @@ const TNativeMenuItems::TItem* TNativeMenuItems::Find(ULONG_PTR data, UINT id) c
 }
 
 TMenuItem* TNativeMenuItems::FormItem(const TItem& native) const {
-  return Menu && !native.Branch ? Menu->FindItem(native.Id) : nullptr;
+  return menu_ && !native.Branch ? menu_->FindItem(native.Id) : nullptr;
 }
 
 bool TNativeMenuItems::MenuChar(HMENU menu, wchar_t key, LRESULT& result) const {
@@ -120,7 +120,7 @@ bool TNativeMenuItems::Measure(MEASUREITEMSTRUCT& measure) const {
     TCanvas canvas(dc.get());
     int width = 0, height = 0;
     formItem->DefaultMeasure(canvas, width, height);
-    MeasureMainMenuItem(SkinData, *formItem, width);
+    MeasureMainMenuItem(skinData_, *formItem, width);
     canvas.SetHandle(nullptr);
     measure.itemWidth = static_cast<UINT>(std::max(width, 0));
     measure.itemHeight = static_cast<UINT>(std::max(height, 0));
@@ -138,7 +138,7 @@ bool TNativeMenuItems::Measure(MEASUREITEMSTRUCT& measure) const {
   }
   RECT r{0, 0, 0, 0};
   DrawTextWide(dc.get(), text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
-  TDataSkinObject* element = SkinData && !SkinData->Empty() ? SkinData->MenuItem.get() : nullptr;
+  TDataSkinObject* element = skinData_ && !skinData_->Empty() ? skinData_->MenuItem.get() : nullptr;
   measure.itemWidth = static_cast<UINT>(r.right + 26 + 16 + (element ? element->LeftWidth : 0));
   measure.itemHeight = static_cast<UINT>(std::max<LONG>(r.bottom, 16) + 4);
   return true;
@@ -151,7 +151,7 @@ bool TNativeMenuItems::Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const 
   const int saved = SaveDC(draw.hDC);
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
   if (TMenuItem* formItem = FormItem(*native)) {
-    DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
+    DrawSkinMenuItem(TMenuItemPaint{skinData_, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
     canvas.SetHandle(nullptr);
     RestoreDC(draw.hDC, saved);
     return true;
@@ -172,7 +172,7 @@ bool TNativeMenuItems::Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const 
   item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
   item->SetChecked((state & MFS_CHECKED) != 0);
   item->SetDefault((state & MFS_DEFAULT) != 0);
-  DrawSkinMenuItem(TMenuItemPaint{SkinData, rightToLeft}, *item, canvas, selected, draw.rcItem);
+  DrawSkinMenuItem(TMenuItemPaint{skinData_, rightToLeft}, *item, canvas, selected, draw.rcItem);
   canvas.SetHandle(nullptr);
   RestoreDC(draw.hDC, saved);
   return true;

@@ -17,10 +17,13 @@ class TSkinData;
 
 class TNativeMenuItems {
  public:
-  TSkinData* SkinData = nullptr;
-  // The form's menu component: items of it (found by command) are measured and drawn from the
-  // framework's item; null for the menus of a window without one.
-  TMainMenu* Menu = nullptr;
+  // The look items taken are drawn in: the skin, and the form's menu component, whose items
+  // (found by command) are measured and drawn from the framework's item; null for the menus of
+  // a window without one.
+  void DrawIn(TSkinData* skinData, TMainMenu* menuComponent) {
+    skinData_ = skinData;
+    menu_ = menuComponent;
+  }
 
   // Makes the items of `menu` owner-drawn, and those of its submenus at every depth when
   // `deep`. Items that are owner-drawn already or bitmaps are the program's and stay as they are.
@@ -55,6 +58,8 @@ class TNativeMenuItems {
   // The form's menu item behind a native item (by its command), or null.
   TMenuItem* FormItem(const TItem& native) const;
   std::vector<std::unique_ptr<TItem>> items_;
+  TSkinData* skinData_ = nullptr;
+  TMainMenu* menu_ = nullptr;
 };
 
 }  // namespace quarnel
