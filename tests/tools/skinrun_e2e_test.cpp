@@ -244,7 +244,7 @@ std::string CaseName(const ::testing::TestParamInfo<ProgramCase>& info) {
 INSTANTIATE_TEST_SUITE_P(WineProgram, SkinrunProgramTest, ::testing::ValuesIn(Programs()), CaseName);
 INSTANTIATE_TEST_SUITE_P(WineProgram, SkinrunDrivenUseTest, ::testing::ValuesIn(Programs()), CaseName);
 
-TEST(SkinrunTest, WindowlessAndMissingProgramsAndABadSkinAreToldApart) {
+TEST(SkinrunTest, WindowlessMissingAndNonWindowsProgramsAndABadSkinAreToldApart) {
   ProgramProcess windowless;  // a console tool that ends at once
   ASSERT_TRUE(windowless.Start(SKINRUN_EXE, L"cmd.exe /c exit 0"));
   DWORD code = 0;
@@ -262,11 +262,22 @@ TEST(SkinrunTest, WindowlessAndMissingProgramsAndABadSkinAreToldApart) {
 
   wchar_t folder[MAX_PATH];
   GetTempPathW(MAX_PATH, folder);
-  const std::wstring junk = std::wstring(folder) + L"skinrun-junk.skn";
-  HANDLE file = CreateFileW(junk.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, "junk", 4, &written, nullptr);
-  CloseHandle(file);
+  auto writeJunk = [&](const wchar_t* name) {
+    const std::wstring path = std::wstring(folder) + name;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "junk", 4, &written, nullptr);
+    CloseHandle(file);
+    return path;
+  };
+  const std::wstring notAProgram = writeJunk(L"skinrun-junk.exe");
+  ProgramProcess notWindows;
+  ASSERT_TRUE(notWindows.Start(SKINRUN_EXE, L"\"" + notAProgram + L"\""));
+  ASSERT_TRUE(notWindows.WaitForExit(10000, code));
+  EXPECT_EQ(code, 2u) << "a file that is not a Windows program";
+  DeleteFileW(notAProgram.c_str());
+
+  const std::wstring junk = writeJunk(L"skinrun-junk.skn");
   ProgramProcess bad;
   ASSERT_TRUE(bad.Start(SKINRUN_EXE, L"--skin \"" + junk + L"\" notepad.exe"));
   ASSERT_TRUE(bad.WaitForExit(10000, code));
