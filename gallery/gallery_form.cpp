@@ -38,6 +38,7 @@
 #include "framework/win/object_counts.h"
 #include "gallery/demo_forms.h"
 #include "gallery/screenshots.h"
+#include "skin/data/system_theme.h"
 
 namespace {
 constexpr UINT WM_FIRST_SKINNED = WM_APP + 0x41;
@@ -126,6 +127,9 @@ void TGalleryForm::BuildSkinMenu() {
     item->OnClick.code = [this](TObject* sender) { SkinMenuClick(sender); };
     skinItems_.push_back(item);
   }
+  parent->AddNew(this, "-", 0);
+  followItem_ = parent->AddNew(this, "&Follow system", 0);
+  followItem_->OnClick.code = [this](TObject*) { FollowSystemClick(); };
   MainMenu1->Rebuild();  // the form puts the new handle on its window
   MarkSkinMenu();
 }
@@ -145,6 +149,11 @@ void TGalleryForm::MarkSkinMenu() {
     info.fType |= MFT_RADIOCHECK;
     info.fState = on ? MFS_CHECKED : MFS_UNCHECKED;
     SetMenuItemInfoW(bar, skinItems_[i]->Command(), FALSE, &info);
+  }
+  if (followItem_) {
+    followItem_->SetChecked(switcher_->FollowsSystem());
+    CheckMenuItem(bar, followItem_->Command(),
+                  MF_BYCOMMAND | (followItem_->Checked() ? MF_CHECKED : MF_UNCHECKED));
   }
   auto* off = Required<TMenuItem>(*this, "SkinOffItem");
   off->SetChecked(!switcher_->SkinOn());
@@ -176,6 +185,21 @@ void TGalleryForm::UseBuiltInSkin(size_t index) {
 // the bar once more, in the skin that is on its way out.
 void TGalleryForm::UpdateStatusUnlessPending() {
   if (!switcher_->Pending()) UpdateStatus();
+}
+
+// The light or the dark built-in skin, as the system is set, from now on and at each change.
+void TGalleryForm::FollowSystemClick() {
+  switcher_->FollowSystem();
+  if (!switcher_->SkinOn()) switcher_->SetSkinOn(true);
+  UpdateStatusUnlessPending();
+}
+
+bool TGalleryForm::WmSettingChange(TMessage& m) {
+  if (!quarnel::AnnouncesColorSetChange(m.Msg, m.LParam) || !switcher_->FollowsSystem()) return false;
+  TForm::WndProc(m);
+  switcher_->SystemColorSetChanged();
+  UpdateStatusUnlessPending();
+  return true;
 }
 
 void TGalleryForm::SkinMenuClick(TObject* sender) {
@@ -297,10 +321,20 @@ void TGalleryForm::WndProc(TMessage& m) {
   bool handled = false;
   if (m.Msg == countsMessage) handled = ObjectCounts(m.WParam, m.Result);
   switch (m.Msg) {
-    case WM_FIRST_SKINNED: handled = FirstSkinned(); break;
-    case WM_PAINT: handled = WmPaint(m); break;
-    case WM_CONTEXTMENU: handled = WmContextMenu(m.LParam); break;
-    default: break;
+    case WM_FIRST_SKINNED:
+      handled = FirstSkinned();
+      break;
+    case WM_PAINT:
+      handled = WmPaint(m);
+      break;
+    case WM_CONTEXTMENU:
+      handled = WmContextMenu(m.LParam);
+      break;
+    case WM_SETTINGCHANGE:
+      handled = WmSettingChange(m);
+      break;
+    default:
+      break;
   }
   if (!handled) TForm::WndProc(m);
 }
@@ -314,7 +348,8 @@ bool TGalleryForm::ObjectCounts(WPARAM what, LRESULT& result) {
 }
 
 bool TGalleryForm::FirstSkinned() {
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   if (firstSkinnedMs_ < 0) firstSkinnedMs_ = gallery::TicksToMs(gallery::NowTicks() - startTicks_);
   return true;
 }

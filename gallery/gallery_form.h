@@ -72,10 +72,13 @@ class TGalleryForm : public TForm {
   void MarkSkinMenu();
   void UpdateStatusUnlessPending();
   void SkinMenuClick(TObject* sender);
+  void FollowSystemClick();
+  bool WmSettingChange(TMessage& m);
 
   std::unique_ptr<gallery::TSkinSwitcher> switcher_;
   std::vector<TMenuItem*> skinItems_;
-  std::wstring shotsFolder_;  // the folder screenshots went to last; at first the working folder
+  TMenuItem* followItem_ = nullptr;  // "Follow system"
+  std::wstring shotsFolder_;         // the folder screenshots went to last; at first the working folder
   int64_t startTicks_ = 0;
   double firstSkinnedMs_ = -1;
 };

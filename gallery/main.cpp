@@ -100,8 +100,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     form = app->CreateForm<TGalleryForm>();
     form->SetStartTicks(startTicks);
     if (options.BenchStart == L"off") form->Switcher().SetSkinOn(false);
-    // A bad file is reported and the stored skin stays.
-    if (!options.SkinFile.empty()) form->Switcher().UseFile(options.SkinFile);
+    // "--skin auto": the light or the dark built-in skin as the system is set, and at each
+    // change; a bad file is reported and the stored skin stays.
+    if (options.SkinFile == L"auto")
+      form->Switcher().FollowSystem();
+    else if (!options.SkinFile.empty())
+      form->Switcher().UseFile(options.SkinFile);
     form->UpdateStatus();
   } catch (...) {
     app->HandleException(std::current_exception());

@@ -8,6 +8,7 @@
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_file_option.h"
+#include "skin/data/system_theme.h"
 
 namespace gallery {
 namespace {
@@ -55,11 +56,29 @@ void PaintPendingWindows() {
 }
 
 bool TSkinSwitcher::UseBuiltIn(size_t index) {
+  following_ = false;
   if (index >= BuiltInSkins().size()) return false;
   if (!UsePackage(BuiltInSkins()[index].Packed)) return false;
   builtIn_ = static_cast<int>(index);
   file_.clear();
   return true;
+}
+
+bool TSkinSwitcher::FollowSystem() {
+  const char* wanted = quarnel::SystemUsesLightApps() ? "Longhorn Blue" : "Graphite Dark";
+  const auto& skins = BuiltInSkins();
+  for (size_t i = 0; i < skins.size(); ++i) {
+    if (skins[i].Name != wanted) continue;
+    const bool used = data_.PackedSkin() == skins[i].Packed || UseBuiltIn(i);
+    following_ = true;
+    return used;
+  }
+  following_ = true;
+  return false;
+}
+
+void TSkinSwitcher::SystemColorSetChanged() {
+  if (following_) FollowSystem();
 }
 
 bool TSkinSwitcher::UsePackage(const std::vector<uint8_t>& packed) {
@@ -79,6 +98,7 @@ bool TSkinSwitcher::UsePackage(const std::vector<uint8_t>& packed) {
 bool TSkinSwitcher::UseFile(const std::wstring& path) {
   const int64_t started = NowTicks();
   if (!quarnel::UseSkinFile(data_, path)) return false;
+  following_ = false;
   builtIn_ = -1;
   file_ = path;
   Complete(started);
@@ -99,7 +119,12 @@ bool TSkinSwitcher::SkinOn() const {
 
 bool TSkinSwitcher::Reload() {
   if (!file_.empty()) return UseFile(file_);
-  if (builtIn_ >= 0) return UseBuiltIn(static_cast<size_t>(builtIn_));
+  if (builtIn_ >= 0) {
+    const bool following = following_;
+    const bool used = UseBuiltIn(static_cast<size_t>(builtIn_));
+    following_ = following;
+    return used;
+  }
   return UsePackage(data_.PackedSkin());
 }
 

@@ -28,6 +28,13 @@ class TSkinSwitcher {
   explicit TSkinSwitcher(quarnel::TSkinData& data) : data_(data) {}
 
   bool UseBuiltIn(size_t index);
+  // Follows the system's light or dark setting for programs with the light and the dark built-in
+  // skin (Longhorn Blue, Graphite Dark) until another skin is chosen; true when the matching one
+  // is in force.
+  bool FollowSystem();
+  bool FollowsSystem() const { return following_; }
+  // The system announced a change of its light or dark setting: while following, its skin.
+  void SystemColorSetChanged();
   // A package file; a bad one is reported to the user and changes nothing.
   bool UseFile(const std::wstring& path);
   void SetSkinOn(bool on);
@@ -54,6 +61,7 @@ class TSkinSwitcher {
 
   quarnel::TSkinData& data_;
   int builtIn_ = 0;
+  bool following_ = false;
   std::wstring file_;
   double lastMs_ = 0;
   int64_t started_ = 0;
