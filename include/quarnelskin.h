@@ -32,6 +32,11 @@ QUARNEL_SKIN_API int __stdcall QuarnelSkinLoadFile(const wchar_t *path);
 QUARNEL_SKIN_API int __stdcall QuarnelSkinLoadMemory(const void *data, unsigned long size);
 /* One of the skins inside the DLL: L"Longhorn Blue" or L"Graphite Dark". */
 QUARNEL_SKIN_API int __stdcall QuarnelSkinLoadBuiltIn(const wchar_t *name);
+/* Follows the system's light or dark setting for programs: `light` or `dark` (each a built-in
+ * skin's name or a skin file) is loaded as the system is set, and the other one whenever the
+ * user changes the setting, until another load. Both are checked first: one that cannot be
+ * used returns its code and changes nothing. */
+QUARNEL_SKIN_API int __stdcall QuarnelSkinFollowSystem(const wchar_t *light, const wchar_t *dark);
 
 /* Skins the calling thread's windows, those it has and those it makes from now on. That thread
  * becomes the one every other call must come from, until QuarnelSkinStop. Needs a loaded skin. */

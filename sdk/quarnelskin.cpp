@@ -66,6 +66,32 @@ struct TBuiltInSkin {
 constexpr TBuiltInSkin kBuiltInSkins[] = {{L"Longhorn Blue", L"SKIN_LONGHORN_BLUE"},
                                           {L"Graphite Dark", L"SKIN_GRAPHITE_DARK"}};
 
+// A package read for a call, with the name failure texts give it, or why it could not be had.
+struct TNamedPackage {
+  std::vector<uint8_t> packed;
+  std::wstring source;
+  TCallResult failure;
+};
+
+TNamedPackage BuiltInPackage(const wchar_t* name) {
+  for (const TBuiltInSkin& skin : kBuiltInSkins)
+    if (std::wstring(name) == skin.name)
+      return {fw::ResourceBytes(fw::CodeModule(), skin.resource),
+              L"The built-in skin \"" + std::wstring(name) + L"\"",
+              {}};
+  return {{},
+          {},
+          {QUARNEL_SKIN_E_ARGUMENT, L"There is no built-in skin \"" + std::wstring(name) +
+                                        L"\": there are \"Longhorn Blue\" and \"Graphite Dark\"."}};
+}
+
+TNamedPackage FilePackage(const wchar_t* path) {
+  TNamedPackage file{{}, L"The skin file \"" + std::wstring(path) + L"\"", {}};
+  if (!quarnel::ReadWholeFile(std::wstring(path), file.packed))
+    file.failure = {QUARNEL_SKIN_E_FILE, file.source + L" cannot be read."};
+  return file;
+}
+
 // No message box from inside a host program: a package the engine cannot read is refused with
 // its code and text instead.
 const bool quietNotices = (quarnel::TSkinData::SetNotifier(nullptr), true);
@@ -77,11 +103,9 @@ extern "C" {
 int __stdcall QuarnelSkinLoadFile(const wchar_t* path) {
   return Guarded(L"QuarnelSkinLoadFile", [&](sdk::TSkinSession& session) -> TCallResult {
     if (!path) return NullArgument(L"The path");
-    const std::wstring source = L"The skin file \"" + std::wstring(path) + L"\"";
-    std::vector<uint8_t> packed;
-    if (!quarnel::ReadWholeFile(std::wstring(path), packed))
-      return {QUARNEL_SKIN_E_FILE, source + L" cannot be read."};
-    return session.Load(std::move(packed), source);
+    TNamedPackage file = FilePackage(path);
+    if (file.failure.code != QUARNEL_SKIN_OK) return file.failure;
+    return session.Load(std::move(file.packed), file.source);
   });
 }
 
@@ -97,12 +121,26 @@ int __stdcall QuarnelSkinLoadMemory(const void* data, unsigned long size) {
 int __stdcall QuarnelSkinLoadBuiltIn(const wchar_t* name) {
   return Guarded(L"QuarnelSkinLoadBuiltIn", [&](sdk::TSkinSession& session) -> TCallResult {
     if (!name) return NullArgument(L"The skin's name");
-    for (const TBuiltInSkin& skin : kBuiltInSkins)
-      if (std::wstring(name) == skin.name)
-        return session.Load(fw::ResourceBytes(fw::CodeModule(), skin.resource),
-                            L"The built-in skin \"" + std::wstring(name) + L"\"");
-    return {QUARNEL_SKIN_E_ARGUMENT, L"There is no built-in skin \"" + std::wstring(name) +
-                                         L"\": there are \"Longhorn Blue\" and \"Graphite Dark\"."};
+    TNamedPackage skin = BuiltInPackage(name);
+    if (skin.failure.code != QUARNEL_SKIN_OK) return skin.failure;
+    return session.Load(std::move(skin.packed), skin.source);
+  });
+}
+
+int __stdcall QuarnelSkinFollowSystem(const wchar_t* light, const wchar_t* dark) {
+  return Guarded(L"QuarnelSkinFollowSystem", [&](sdk::TSkinSession& session) -> TCallResult {
+    if (!light) return NullArgument(L"The light skin");
+    if (!dark) return NullArgument(L"The dark skin");
+    // A built-in skin's name, else a file.
+    auto named = [](const wchar_t* what) {
+      TNamedPackage skin = BuiltInPackage(what);
+      return skin.failure.code == QUARNEL_SKIN_OK ? skin : FilePackage(what);
+    };
+    TNamedPackage lightSkin = named(light), darkSkin = named(dark);
+    if (lightSkin.failure.code != QUARNEL_SKIN_OK) return lightSkin.failure;
+    if (darkSkin.failure.code != QUARNEL_SKIN_OK) return darkSkin.failure;
+    return session.FollowSystem(std::move(lightSkin.packed), std::move(darkSkin.packed),
+                                lightSkin.source + L" or " + darkSkin.source);
   });
 }
 

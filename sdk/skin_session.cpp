@@ -10,6 +10,7 @@
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_file_option.h"
+#include "skin/data/system_theme.h"
 #include "skin/data/window_scope.h"
 
 namespace sdk {
@@ -36,8 +37,49 @@ TCallResult TSkinSession::RefuseOtherThread() const {
                                      std::to_wstring(GetCurrentThreadId()) + L"."};
 }
 
+TSkinSession::TSkinSession() = default;
+TSkinSession::~TSkinSession() = default;
+
 TCallResult TSkinSession::Load(std::vector<uint8_t> packed, const std::wstring& source) {
   if (Started() && GetCurrentThreadId() != thread_) return RefuseOtherThread();
+  TCallResult result = LoadPackage(std::move(packed), source);
+  if (result.code == QUARNEL_SKIN_OK) {  // a skin of the program's choice ends the following
+    light_.clear();
+    dark_.clear();
+    systemWatch_.reset();
+  }
+  return result;
+}
+
+TCallResult TSkinSession::FollowSystem(std::vector<uint8_t> light, std::vector<uint8_t> dark,
+                                       const std::wstring& source) {
+  if (Started() && GetCurrentThreadId() != thread_) return RefuseOtherThread();
+  for (const auto* packed : {&light, &dark})
+    if (std::wstring why = quarnel::SkinPackageRefusal(*packed); !why.empty())
+      return {QUARNEL_SKIN_E_FORMAT, source + L" cannot be used: " + why + L"."};
+  TCallResult result = LoadPackage(quarnel::SystemUsesLightApps() ? light : dark, source);
+  if (result.code != QUARNEL_SKIN_OK) return result;
+  light_ = std::move(light);
+  dark_ = std::move(dark);
+  ListenToSystem();
+  return result;
+}
+
+void TSkinSession::ListenToSystem() {
+  if (Started() && !light_.empty() && !systemWatch_)
+    systemWatch_ = std::make_unique<quarnel::TSystemThemeWatch>([this] { SystemChanged(); });
+}
+
+// Called from the watch's own window procedure: the switch runs once that has returned.
+void TSkinSession::SystemChanged() {
+  fw::RunWhenSubclassesUnwound([this] {
+    if (light_.empty() || !Started()) return;
+    const std::vector<uint8_t>& wanted = quarnel::SystemUsesLightApps() ? light_ : dark_;
+    if (wanted != packed_) LoadPackage(wanted, L"The system's skin");
+  });
+}
+
+TCallResult TSkinSession::LoadPackage(std::vector<uint8_t> packed, const std::wstring& source) {
   auto refused = [&](std::wstring why) {
     if (why.empty()) why = L"its skin cannot be loaded";
     return TCallResult{QUARNEL_SKIN_E_FORMAT, source + L" cannot be used: " + why + L"."};
@@ -83,6 +125,7 @@ TCallResult TSkinSession::Start() {
   data_->SetActive(true);
   RunManagerAction();
   if (TSkinManage* manager = TSkinManage::Instance()) manager->SkinThreadWindows();
+  ListenToSystem();
   return Ok();
 }
 
@@ -105,6 +148,7 @@ void TSkinSession::StopNow() {
 
 void TSkinSession::FinishStop() {
   stopping_ = false;
+  systemWatch_.reset();
   if (data_ && TSkinManage::Instance()) {
     data_->SetActive(false);
     RunManagerAction();  // every window gets its own look back

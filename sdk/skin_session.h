@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@
 
 namespace quarnel {
 class TSkinData;
-}
+class TSystemThemeWatch;
+}  // namespace quarnel
 
 namespace sdk {
 
@@ -26,15 +28,19 @@ struct TCallResult {
 
 class TSkinSession {
  public:
-  TSkinSession() = default;
+  TSkinSession();
   // Nothing is stopped here: the DLL's entry point stops before the module's statics go.
-  ~TSkinSession() = default;
+  ~TSkinSession();
   TSkinSession(const TSkinSession&) = delete;
   TSkinSession& operator=(const TSkinSession&) = delete;
 
   // The package in `packed` (named `source` in failure texts) becomes the one in force; while
   // skinning runs, every window takes it.
   TCallResult Load(std::vector<uint8_t> packed, const std::wstring& source);
+  // The light or the dark package, as the system is set for programs, is the one in force, and
+  // the other one when the system announces a change, until another load. Both are checked first:
+  // one that cannot be used changes nothing.
+  TCallResult FollowSystem(std::vector<uint8_t> light, std::vector<uint8_t> dark, const std::wstring& source);
   TCallResult Start();
   TCallResult Stop();
   TCallResult Exclude(HWND window, bool exclude);
@@ -47,6 +53,10 @@ class TSkinSession {
 
  private:
   TCallResult RefuseOtherThread() const;
+  TCallResult LoadPackage(std::vector<uint8_t> packed, const std::wstring& source);
+  // While following the system and skinning: hears its announcements on the skinning thread.
+  void ListenToSystem();
+  void SystemChanged();
   // Makes the component from the package in force; false when the package does not load.
   bool MakeSkinData();
   void FinishStop();
@@ -57,7 +67,9 @@ class TSkinSession {
   std::vector<uint8_t> packed_;  // the package in force; empty before the first load
   ComponentPtr<quarnel::TSkinData> data_;
   DWORD thread_ = 0;
-  bool stopping_ = false;  // a stop waits for the window procedures to return
+  bool stopping_ = false;              // a stop waits for the window procedures to return
+  std::vector<uint8_t> light_, dark_;  // while following the system's light or dark setting
+  std::unique_ptr<quarnel::TSystemThemeWatch> systemWatch_;
 };
 
 }  // namespace sdk

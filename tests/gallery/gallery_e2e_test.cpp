@@ -348,27 +348,9 @@ TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {
   EXPECT_TRUE(program.WaitForExit(10000, code));
 }
 
-// The system's light or dark setting for programs, as the user's registry keeps it (null: no such
-// setting), announced to every window as the system announces it.
-void SetSystemLook(const DWORD* light) {
-  constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  if (light)
-    RegSetValueExW(key, L"AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(light),
-                   sizeof *light);
-  else
-    RegDeleteValueW(key, L"AppsUseLightTheme");
-  RegCloseKey(key);
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
-                      SMTO_ABORTIFHUNG, 5000, &answer);
-}
-
 TEST(GalleryEndToEndTest, SkinAutoFollowsTheSystemsLightOrDarkSettingUntilASkinIsChosen) {
   const DWORD dark = 0, light = 1;
-  SetSystemLook(&dark);
+  testing_support::set_system_look(&dark);
   Gallery g;
   ASSERT_TRUE(g.Start(L"--skin auto"));
   EXPECT_TRUE(g.StatusHas(L"Skin: Graphite Dark")) << g.Status();
@@ -379,21 +361,21 @@ TEST(GalleryEndToEndTest, SkinAutoFollowsTheSystemsLightOrDarkSettingUntilASkinI
   const POINT caption{(frame.left + frame.right) / 2, frame.top + 6};
   const COLORREF darkCaption =
       testing_support::capture_screen_rect(RECT{caption.x, caption.y, caption.x + 1, caption.y + 1}).at(0, 0);
-  SetSystemLook(&light);
+  testing_support::set_system_look(&light);
   EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << "the system turned light: " << g.Status();
   Sleep(300);
   EXPECT_NE(
       testing_support::capture_screen_rect(RECT{caption.x, caption.y, caption.x + 1, caption.y + 1}).at(0, 0),
       darkCaption);
-  SetSystemLook(&dark);
+  testing_support::set_system_look(&dark);
   EXPECT_TRUE(g.StatusHas(L"Skin: Graphite Dark")) << "and dark again: " << g.Status();
 
   g.Tool(kBlue);  // a skin chosen by the user ends the following
   EXPECT_TRUE(g.StatusHas(L"Skin: Longhorn Blue")) << g.Status();
-  SetSystemLook(&dark);
+  testing_support::set_system_look(&dark);
   Sleep(500);
   EXPECT_NE(g.Status().find(L"Skin: Longhorn Blue"), std::wstring::npos) << g.Status();
-  SetSystemLook(nullptr);  // no setting: light
+  testing_support::set_system_look(nullptr);  // no setting: light
   PostMessageW(g.window, WM_CLOSE, 0, 0);
   DWORD code = 1234;
   EXPECT_TRUE(g.program.WaitForExit(10000, code));

@@ -13,6 +13,7 @@
 
 #include "include/quarnelskin.h"
 #include "skin/data/skin_messages.h"
+#include "tests/support/program_driver.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
 
@@ -32,6 +33,7 @@ struct SkinDll {
   int(__stdcall* LoadFile)(const wchar_t*) = nullptr;
   int(__stdcall* LoadMemory)(const void*, unsigned long) = nullptr;
   int(__stdcall* LoadBuiltIn)(const wchar_t*) = nullptr;
+  int(__stdcall* FollowSystem)(const wchar_t*, const wchar_t*) = nullptr;
   int(__stdcall* Start)() = nullptr;
   void(__stdcall* Stop)() = nullptr;
   int(__stdcall* ExcludeWindow)(HWND, int) = nullptr;
@@ -48,12 +50,14 @@ struct SkinDll {
     Find(LoadFile, "QuarnelSkinLoadFile");
     Find(LoadMemory, "QuarnelSkinLoadMemory");
     Find(LoadBuiltIn, "QuarnelSkinLoadBuiltIn");
+    Find(FollowSystem, "QuarnelSkinFollowSystem");
     Find(Start, "QuarnelSkinStart");
     Find(Stop, "QuarnelSkinStop");
     Find(ExcludeWindow, "QuarnelSkinExcludeWindow");
     Find(LastError, "QuarnelSkinLastError");
     Find(Version, "QuarnelSkinVersion");
-    return LoadFile && LoadMemory && LoadBuiltIn && Start && Stop && ExcludeWindow && LastError && Version;
+    return LoadFile && LoadMemory && LoadBuiltIn && FollowSystem && Start && Stop && ExcludeWindow &&
+           LastError && Version;
   }
   void Close() {
     if (module) FreeLibrary(module);
@@ -231,6 +235,37 @@ TEST_F(SkinDllTest, WindowsMadeAfterTheStartAreSkinnedAndALoadSwitchesThemAll) {
   EXPECT_EQ(CaptionPixel(), dark) << "a failed load leaves the skin in force";
   EXPECT_TRUE(Skinned(window));
   DestroyWindow(later);
+}
+
+TEST_F(SkinDllTest, FollowingTheSystemTakesItsLightOrDarkSkinAndSwitchesWithItUntilAnotherLoad) {
+  const DWORD dark = 0, light = 1;
+  const std::wstring darkFile = Wide(host_path(GRAPHITE_DARK_SKN));
+  EXPECT_EQ(dll.FollowSystem(nullptr, darkFile.c_str()), QUARNEL_SKIN_E_ARGUMENT);
+  EXPECT_EQ(dll.FollowSystem(L"Longhorn Blue", L"C:\\no such folder\\dark.skn"), QUARNEL_SKIN_E_FILE);
+  TempFile junk("not a skin package either");
+  EXPECT_EQ(dll.FollowSystem(junk.path.c_str(), L"Graphite Dark"), QUARNEL_SKIN_E_FORMAT);
+  EXPECT_NE(std::wstring(dll.LastError()).find(L"not-a-skin.skn"), std::wstring::npos) << dll.LastError();
+
+  testing_support::set_system_look(&dark);
+  ASSERT_EQ(dll.FollowSystem(L"Longhorn Blue", darkFile.c_str()), QUARNEL_SKIN_OK) << dll.LastError();
+  ASSERT_EQ(dll.Start(), QUARNEL_SKIN_OK) << dll.LastError();
+  ASSERT_TRUE(wait_until([&] { return Skinned(window); }));
+  flush_events(200);
+  const COLORREF darkCaption = CaptionPixel();
+  testing_support::set_system_look(&light);
+  flush_events(300);
+  const COLORREF lightCaption = CaptionPixel();
+  EXPECT_NE(lightCaption, darkCaption) << "the system turned light";
+  testing_support::set_system_look(&dark);
+  flush_events(300);
+  EXPECT_EQ(CaptionPixel(), darkCaption) << "and dark again";
+
+  ASSERT_EQ(dll.LoadBuiltIn(L"Longhorn Blue"), QUARNEL_SKIN_OK);  // the program's own choice
+  flush_events(300);
+  testing_support::set_system_look(&dark);
+  flush_events(300);
+  EXPECT_EQ(CaptionPixel(), lightCaption) << "a load ends the following";
+  testing_support::set_system_look(nullptr);
 }
 
 TEST_F(SkinDllTest, CallsFromAnotherThreadAreRefusedWithTheirOwnText) {

@@ -137,4 +137,21 @@ std::wstring static_text_of(HWND dialog) {
   return text;
 }
 
+void set_system_look(const DWORD* light) {
+  constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  if (light)
+    RegSetValueExW(key, L"AppsUseLightTheme", 0, REG_DWORD, reinterpret_cast<const BYTE*>(light),
+                   sizeof *light);
+  else
+    RegDeleteValueW(key, L"AppsUseLightTheme");
+  RegCloseKey(key);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
+                      SMTO_ABORTIFHUNG, 5000, &answer);
+}
+
 }  // namespace testing_support

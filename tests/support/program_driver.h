@@ -50,4 +50,8 @@ HWND find_dialog(DWORD pid, const wchar_t* title);
 // The joined texts of a dialog's static controls (a message box's message).
 std::wstring static_text_of(HWND dialog);
 
+// The system's light or dark setting for programs, as the user's registry keeps it (null: no
+// such setting), announced to every top-level window as the system announces a change.
+void set_system_look(const DWORD* light);
+
 }  // namespace testing_support
