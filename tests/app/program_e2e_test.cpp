@@ -120,6 +120,27 @@ TEST(ProgramSkinOptionTest, StartsWithTheSkinFileNamedOnTheCommandLine) {
   DeleteFileW(path.c_str());
 }
 
+// "--skin auto": the dark skin while the system is set dark, the light one (the program's own)
+// once it turns light, without a restart.
+TEST(ProgramSkinOptionTest, SkinAutoFollowsTheSystemsLightOrDarkSetting) {
+  const DWORD dark = 0, light = 1;
+  testing_support::set_system_look(&dark);
+  ProgramProcess program;
+  ASSERT_TRUE(program.Start(QUARNEL_EXE, L"--skin auto"));
+  HWND wnd = testing_support::wait_for_main_window(program.Id());
+  ASSERT_NE(wnd, nullptr);
+  const COLORREF lightFace = SkinButtonFace();
+  Sleep(500);
+  EXPECT_NE(FaceOnceItIs(wnd, lightFace), lightFace) << "the dark skin's face";
+  testing_support::set_system_look(&light);
+  EXPECT_EQ(FaceOnceItIs(wnd, lightFace), lightFace) << "the light skin's face once the system is light";
+  testing_support::set_system_look(nullptr);
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(program.WaitForExit(10000, code));
+  EXPECT_EQ(code, 0u);
+}
+
 // A file that cannot be read, an empty one and one that is not a skin package: each is reported
 // in a box of the program's that names the file and why, and the program goes on with its
 // stored skin.
