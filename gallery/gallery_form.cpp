@@ -171,6 +171,8 @@ void TGalleryForm::UpdateStatus() {
     panels->Items(1)->SetText("Page: " + pageName);
     panels->Items(2)->SetText(loadTime);
   }
+  // The menu item's own mark is kept before the window exists too (a start with --skin auto).
+  if (followItem_) followItem_->SetChecked(switcher_->FollowsSystem());
   if (HandleAllocated()) MarkSkinMenu();
 }
 
