@@ -3,8 +3,10 @@
 
 #include "framework/core/text.h"
 #include "skin/controls/button_layout.h"
+#include "skin/controls/control_dispatch.h"
 #include "skin/controls/skin_control.h"
 #include "skin/data/draw/draw_helpers.h"
+#include "skin/data/skin_data.h"
 
 namespace quarnel {
 
@@ -12,6 +14,43 @@ bool ReadingRightToLeft(const TSkinControl& skin) {
   TControl* control = skin.Binding().OwnerControl();
   if (!control) return skin.Window() && (skin.Binding().WindowLong(GWL_EXSTYLE) & WS_EX_RTLREADING);
   return fw::AsciiLowerCase(GetEnumPropByName(control, "BiDiMode")) == "bdrighttoleft";
+}
+
+namespace {
+
+LRESULT UiState(const TSkinControl& skin) {
+  return skin.Window() ? SendMessageW(skin.Window(), WM_QUERYUISTATE, 0, 0) : 0;
+}
+
+}  // namespace
+
+std::wstring CueCaption(const TSkinControl& skin, const std::wstring& caption, UINT& format) {
+  if ((format & DT_NOPREFIX) || caption.find(L'&') == std::wstring::npos || !(UiState(skin) & UISF_HIDEACCEL))
+    return caption;
+  format |= DT_NOPREFIX;
+  return WithoutMnemonics(caption);
+}
+
+std::wstring WithoutMnemonics(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'&') {
+      out += text[i];
+    } else if (i + 1 < text.size()) {
+      out += text[++i];  // "&x" shows x, "&&" one "&"
+    }
+  }
+  return out;
+}
+
+bool FocusCuesHidden(const TSkinControl& skin) {
+  return (UiState(skin) & UISF_HIDEFOCUS) != 0;
+}
+
+bool ShowsFocusMark(const TSkinControl& skin) {
+  return skin.Marks().Focused() && !(skin.SkinData() && HasOption(*skin.SkinData(), xoNoFocusRect)) &&
+         !FocusCuesHidden(skin);
 }
 
 void DrawCaptionFocus(const TSkinControl& skin, HDC dc, UINT format, const RECT& rect) {

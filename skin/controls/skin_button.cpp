@@ -212,15 +212,15 @@ void TSkinButton::ApplyTextColours(HDC dc, int frameIndex, bool normalOnlyInStat
 }
 
 void TSkinButton::DrawCaptionCentred(HDC dc, const RECT& rect) {
-  const std::wstring text = SplitCaptionLines(Caption());
-  const UINT flags = RightToLeftFlags(*this, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
+  UINT flags = RightToLeftFlags(*this, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS);
+  const std::wstring text = CueCaption(*this, SplitCaptionLines(Caption()), flags);
   RECT box{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
   RECT measured = box;
   DrawTextWide(dc, text, measured, flags | DT_CALCRECT | DT_NOCLIP);
   const SkinRect m{0, 0, measured.right - measured.left, measured.bottom - measured.top};
   RECT place = ToRect(CentreCaption(m, FromRect(rect)));
   DrawTextWide(dc, text, place, flags);
-  if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+  if (ShowsFocusMark(*this)) {
     RECT focus{place.left - 2, place.top - 2, place.right + 2, place.bottom + 2};
     DrawFocusRect(dc, &focus);
   }

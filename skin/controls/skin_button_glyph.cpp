@@ -103,8 +103,9 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, const RECT& rect, int frameInde
                (p.textRightAligned ? DT_RIGHT
                 : horizontal       ? DT_LEFT
                                    : DT_CENTER);
-  DrawTextWide(dc, Caption(), text, RightToLeftFlags(*this, flags));
-  if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+  flags = RightToLeftFlags(*this, flags);
+  DrawTextWide(dc, CueCaption(*this, Caption(), flags), text, flags);
+  if (ShowsFocusMark(*this)) {
     RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
     DrawFocusRect(dc, &focus);
   }
@@ -143,8 +144,9 @@ void TSkinMenuButton::Draw(HDC dc, const RECT& rect) {
                     source->TransparentColor());
   if (!Caption().empty()) {
     RECT text{p.textX, p.textY, p.textX + t.cx, p.textY + t.cy};
-    DrawTextWide(bitmapDC, Caption(), text, RightToLeftFlags(*this, DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT));
-    if (Marks().Focused() && !(SkinData() && HasOption(*SkinData(), xoNoFocusRect))) {
+    UINT format = RightToLeftFlags(*this, DT_WORDBREAK | DT_EXPANDTABS | DT_LEFT);
+    DrawTextWide(bitmapDC, CueCaption(*this, Caption(), format), text, format);
+    if (ShowsFocusMark(*this)) {
       RECT focus{text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
       DrawFocusRect(bitmapDC, &focus);
     }

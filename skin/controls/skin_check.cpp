@@ -220,18 +220,20 @@ void TSkinChoice::DrawContent(HDC dc, const SkinRect& box, DWORD style, bool pus
   SetBkColor(dc, ResolveSkinColor(SkinFaceColor(*this)));
   SetBkMode(dc, TRANSPARENT);
   UINT format = RightToLeftFlags(*this, DT_EXPANDTABS | (alignment.multiline ? DT_WORDBREAK : DT_SINGLELINE));
+  const std::wstring caption = CueCaption(*this, Caption(), format);
   // Right-to-left reading puts a left-text caption at the right unless the style says otherwise.
   if ((format & kFormatRtlReading) && (style & BS_RIGHTBUTTON) && !(style & BS_CENTER))
     alignment.horizontal = ChoiceHorizontal::Right;
   if (alignment.horizontal == ChoiceHorizontal::Centre) format |= DT_CENTER;
   if (alignment.horizontal == ChoiceHorizontal::Right) format |= DT_RIGHT;
   RECT measured = ToRect(box);
-  const int height = DrawTextWide(dc, Caption(), measured, format | DT_CALCRECT);
+  const int height = DrawTextWide(dc, caption, measured, format | DT_CALCRECT);
   RECT place = ToRect(AlignInArea(box, box.right - box.left, height, alignment));
   // Systems of version 6 mark the focus themselves elsewhere: no rectangle around the caption.
   const bool versionSix = SystemMajorVersion() == 6;
-  if (Marks().Focused() && !Caption().empty() && !versionSix) DrawCaptionFocus(*this, dc, format, place);
-  DrawTextWide(dc, Caption(), place, format);
+  if (Marks().Focused() && !Caption().empty() && !versionSix && !FocusCuesHidden(*this))
+    DrawCaptionFocus(*this, dc, format, place);
+  DrawTextWide(dc, caption, place, format);
 }
 
 // The image the program gave the button (BM_SETIMAGE), greyed when the button is disabled.

@@ -159,6 +159,7 @@ void TSkinControl::AfterMessage(TMessage& message) {
     case WM_KILLFOCUS:
     case WM_ENABLE:
     case WM_SETTEXT:
+    case WM_UPDATEUISTATE:  // its keyboard cues shown or hidden
     case CM_ENABLEDCHANGED:
       Repaint();
       break;

@@ -36,8 +36,9 @@ HPEN CachedPen(COLORREF colour) {
   static std::array<std::pair<COLORREF, fw::UniquePen>, 4> pens;
   static size_t next = 0;
   [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
-    for (auto& slot : pens) slot.second.reset();
-  }), true);
+                                                    for (auto& slot : pens) slot.second.reset();
+                                                  }),
+                                                  true);
   for (auto& [c, pen] : pens)
     if (pen && c == colour) return pen.get();
   auto& slot = pens[next++ % pens.size()];
@@ -70,9 +71,10 @@ HBRUSH CachedSolidBrush(COLORREF colour) {
   static fw::UniqueBrush brush;
   static COLORREF made = CLR_INVALID;
   [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
-    brush.reset();
-    made = CLR_INVALID;
-  }), true);
+                                                    brush.reset();
+                                                    made = CLR_INVALID;
+                                                  }),
+                                                  true);
   if (!brush || made != colour) {
     brush.reset(CreateSolidBrush(colour));
     made = colour;

@@ -52,6 +52,7 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_MENUCHAR:         return menuBand_.OnMenuChar(m, Key(m.WParam), reinterpret_cast<HMENU>(m.LParam));
     case WM_INITMENUPOPUP:    return OnInitMenuPopup(m, reinterpret_cast<HMENU>(m.WParam), HIWORD(m.LParam));
     case WM_EXITMENULOOP:     return menuBand_.OnExitMenuLoop(m);
+    case WM_UPDATEUISTATE:    return menuBand_.OnUpdateUiState(m);
     case WM_CTLCOLORBTN:      return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), false);
     case WM_CTLCOLORSTATIC:   return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), true);
     case SKM_ACTIVATE:        return OnCompleteActivation(m.LParam);

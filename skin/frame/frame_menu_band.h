@@ -97,6 +97,9 @@ class TFrameMenuBand {
   bool OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw);
   bool OnMenuChar(TMessage& m, wchar_t key, HMENU menu);
   bool OnExitMenuLoop(TMessage& m);
+  // The window's keyboard cues changed: the bar's mnemonic underlines show or hide with them (the
+  // state is followed from these messages, not asked for on each paint).
+  bool OnUpdateUiState(TMessage& m);
   // The frame is not painted while the menu changes; then the skinned bar takes the new menu.
   bool OnMenuChanged(TMessage& m);
   // Native menus that no menu component of ours draws (a foreign window's menus, the system's

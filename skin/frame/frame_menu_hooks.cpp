@@ -135,8 +135,9 @@ void TFrameMenuHooks::ForgetMenu(TComponent* component) {
 
 void TFrameMenuHooks::DrawSkinMenuItem(TMenuItem* item, TCanvas& canvas, const RECT& rect, UINT state) {
   if (!item) return;
-  ::quarnel::DrawSkinMenuItem(TMenuItemPaint{view_.Skin(), view_.Facts().RightToLeft}, *item, canvas,
-                              (state & ODS_SELECTED) != 0, rect);
+  ::quarnel::DrawSkinMenuItem(
+      TMenuItemPaint{view_.Skin(), view_.Facts().RightToLeft, (state & ODS_NOACCEL) != 0}, *item, canvas,
+      (state & ODS_SELECTED) != 0, rect);
 }
 
 void TFrameMenuHooks::MeasurePopupMenuItem(TMenuItem* item, int& width) {

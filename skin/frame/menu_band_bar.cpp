@@ -204,6 +204,15 @@ bool TFrameMenuBand::OnExitMenuLoop(TMessage& m) {
   return true;
 }
 
+bool TFrameMenuBand::OnUpdateUiState(TMessage& m) {
+  view_.Default(m);
+  const WORD action = LOWORD(m.WParam), cues = HIWORD(m.WParam);
+  if (!bar_ || !(cues & UISF_HIDEACCEL) || (action != UIS_SET && action != UIS_CLEAR)) return true;
+  if (bar_->SetAcceleratorsHidden(action == UIS_SET) && view_.FrameDrawn())
+    RedrawWindow(view_.Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  return true;
+}
+
 bool TFrameMenuBand::OnMenuChanged(TMessage& m) {
   if (!view_.FrameDrawn()) return false;
   const bool painting = view_.Skin()->FramePainting;

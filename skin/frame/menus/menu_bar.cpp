@@ -9,6 +9,7 @@
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
+#include "skin/controls/control_text.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/menus/menu_item_paint.h"
@@ -167,7 +168,8 @@ void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& button) {
   SetTextColor(dc, button.ItemEnabled ? ResolveSkinColor(skinData_->Colors[scMenuBarText])
                                       : GetSysColor(COLOR_BTNSHADOW));
   RECT r = button.Rect;
-  DrawTextWide(dc, button.Caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextWide(dc, hideAccelerators_ ? WithoutMnemonics(button.Caption) : button.Caption, r,
+               DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hideAccelerators_ ? DT_NOPREFIX : 0));
 }
 
 void TWinSkinMenu::PaintButton(HDC dc, const TMenuBtn& button) {

@@ -8,6 +8,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
@@ -80,6 +81,9 @@ class TWinSkinMenu {
   HMENU NativeMenu() const { return nativeMenu_; }
   const std::vector<TMenuBtn>& Buttons() const { return buttons_; }
   TMenuBtn* FirstButton() { return buttons_.empty() ? nullptr : &buttons_.front(); }
+  // The window's keyboard cues hide mnemonic underlines (until Alt shows them); true when that
+  // changed.
+  bool SetAcceleratorsHidden(bool hidden) { return std::exchange(hideAccelerators_, hidden) != hidden; }
   // Gives each item the state `stateOf` names for it and redraws those that changed.
   void ShowStates(const std::function<int(const TMenuBtn&)>& stateOf);
 
@@ -94,6 +98,7 @@ class TWinSkinMenu {
   std::vector<TMenuBtn> buttons_;
   RECT barRect_{};
   TBitmap barBitmap_;  // the band's background at the last paint, without items
+  bool hideAccelerators_ = false;
 };
 
 }  // namespace quarnel

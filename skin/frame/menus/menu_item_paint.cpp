@@ -11,6 +11,7 @@
 #include "framework/graphics/image_list.h"
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
+#include "skin/controls/control_text.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/menus/popup_menu_skin.h"
@@ -76,6 +77,10 @@ int ItemText(HDC dc, const std::string& text, RECT& r, UINT format) {
   }
   std::wstring wide = fw::ToWide(text);
   if ((format & DT_CALCRECT) && (wide.empty() || wide == L"&")) wide = L" ";
+  if (format & DT_HIDEPREFIX) {  // not every system's DrawText honours it
+    wide = WithoutMnemonics(wide);
+    format = (format & ~DT_HIDEPREFIX) | DT_NOPREFIX;
+  }
   return DrawTextWide(dc, wide, r, format);
 }
 
@@ -182,7 +187,8 @@ void DrawMenuItemContent(const TMenuItemPaint& look, TMenuItem& item, TCanvas& c
   const int height = measured.bottom - measured.top;
   caption.top = r.top + (r.bottom - r.top - height) / 2;
   caption.bottom = caption.top + height;
-  ItemText(dc, item.Caption(), caption, DT_EXPANDTABS | DT_SINGLELINE | reading);
+  ItemText(dc, item.Caption(), caption,
+           DT_EXPANDTABS | DT_SINGLELINE | reading | (look.HideAccelerators ? DT_HIDEPREFIX : 0));
   if (item.ShortCut().empty()) return;
   RECT keys = look.RightToLeft ? RECT{r.left + 10, caption.top, r.right, caption.bottom}
                                : RECT{caption.left + (measured.right - measured.left), caption.top,

@@ -20,6 +20,7 @@ fw::UniqueFont MenuFont(bool bold = false);
 struct TMenuItemPaint {
   TSkinData* SkinData = nullptr;
   bool RightToLeft = false;
+  bool HideAccelerators = false;  // the menu shows no mnemonic underlines until the keyboard is used
 };
 
 // The item drawn into `rect` of the canvas; the MenuItem element when the skin has one, the

@@ -150,8 +150,9 @@ bool TNativeMenuItems::Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const 
   TCanvas canvas(draw.hDC);
   const int saved = SaveDC(draw.hDC);
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  const TMenuItemPaint look{skinData_, rightToLeft, (draw.itemState & ODS_NOACCEL) != 0};
   if (TMenuItem* formItem = FormItem(*native)) {
-    DrawSkinMenuItem(TMenuItemPaint{skinData_, rightToLeft}, *formItem, canvas, selected, draw.rcItem);
+    DrawSkinMenuItem(look, *formItem, canvas, selected, draw.rcItem);
     canvas.SetHandle(nullptr);
     RestoreDC(draw.hDC, saved);
     return true;
@@ -172,7 +173,7 @@ bool TNativeMenuItems::Draw(const DRAWITEMSTRUCT& draw, bool rightToLeft) const 
   item->SetEnabled(!(state & (MFS_DISABLED | MFS_GRAYED)));
   item->SetChecked((state & MFS_CHECKED) != 0);
   item->SetDefault((state & MFS_DEFAULT) != 0);
-  DrawSkinMenuItem(TMenuItemPaint{skinData_, rightToLeft}, *item, canvas, selected, draw.rcItem);
+  DrawSkinMenuItem(look, *item, canvas, selected, draw.rcItem);
   canvas.SetHandle(nullptr);
   RestoreDC(draw.hDC, saved);
   return true;
