@@ -1,6 +1,7 @@
 // Element records and the slot set of a skin. UI thread.
 #include "skin/data/skin_elements.h"
 
+#include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_element_table.h"
 
 namespace quarnel {
@@ -31,6 +32,10 @@ void TSkinElements::ResetRecords() {
   Title = std::make_unique<TDataSkinTitle>("", text);
   SysButtons.clear();
   for (const TElementRow& row : ElementRows()) row.reset(*this);
+}
+
+void TSkinElements::RenewColourObjects() {
+  if (FaceBrush) FaceBrush.reset(CreateSolidBrush(ResolveSkinColor(FaceColor())));
 }
 
 }  // namespace quarnel

@@ -148,6 +148,8 @@ struct TSkinElements {
   fw::UniqueBrush FaceBrush;  // solid brush of Colors[scButtonFace]
 
   TColor FaceColor() const { return Colors[scButtonFace]; }
+  // The face brush made again: a face the skin leaves to the system follows the system's colour.
+  void RenewColourObjects();
   // Frees every optional record (every row of the element table) and the caption buttons; the
   // always-present ones are renewed.
   void ResetRecords();

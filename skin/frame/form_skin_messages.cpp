@@ -79,6 +79,7 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_NCLBUTTONDBLCLK:  return pointer_.OnNcLButtonDblClk(Id(m.WParam), ScreenPoint(m.LParam));
     case WM_NCRBUTTONDOWN:    return pointer_.OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
     case SKM_REPAINTFRAME:    return nonClient_.OnRepaintFrame();
+    case WM_SYSCOLORCHANGE:   return nonClient_.OnSysColorChange(m);
     default:                  return false;
   }
   // clang-format on

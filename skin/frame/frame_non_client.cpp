@@ -90,6 +90,13 @@ bool TFrameNonClient::OnNcPaint(TMessage& m) {
   return true;
 }
 
+bool TFrameNonClient::OnSysColorChange(TMessage& m) {
+  view_.Default(m);
+  if (TSkinData* skin = view_.Skin()) skin->RenewColourObjects();
+  RedrawWindow(view_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  return true;
+}
+
 bool TFrameNonClient::OnRepaintFrame() {
   if (!view_.NonClientDrawn()) return false;
   owner_.PaintFrame(nullptr);

@@ -34,6 +34,9 @@ class TFrameNonClient {
   bool OnNcPaint(TMessage& m);
   bool OnNcUahDrawCaption(TMessage& m);
   bool OnRepaintFrame();  // SKM_REPAINTFRAME
+  // The system's colours changed: what the skin keeps of its colours that are the system's is
+  // made again, and the window is drawn again, frame and children.
+  bool OnSysColorChange(TMessage& m);
 
  private:
   const TFrameView& view_;
