@@ -224,6 +224,14 @@ void TMenu::Fill(HMENU menu, TMenuItem& parent, bool ownerDraw) {
     if (!item->ShortCut().empty()) text += L"\t" + Wide(item->ShortCut());
     if (ownerDraw) {
       AppendMenuW(menu, flags | MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(item));
+      // The item keeps its text beside the drawing: screen readers and other programs read it.
+      if (!item->IsLine()) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING;
+        info.dwTypeData = text.data();
+        SetMenuItemInfoW(menu, static_cast<UINT>(GetMenuItemCount(menu) - 1), TRUE, &info);
+      }
     } else if (item->IsLine()) {
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {

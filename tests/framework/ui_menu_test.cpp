@@ -72,6 +72,13 @@ TEST(Menu, HandleHoldsTheItemsWithTheirStates) {
   ASSERT_TRUE(GetMenuItemInfoW(handle, 2, TRUE, &info));
   EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
   EXPECT_EQ(reinterpret_cast<TMenuItem*>(info.dwItemData), menu->Items()->Items(2));
+  // Its text stays readable, as screen readers read it.
+  info.fMask = MIIM_STRING | MIIM_FTYPE;
+  info.dwTypeData = text;
+  info.cch = 64;
+  ASSERT_TRUE(GetMenuItemInfoW(handle, 0, TRUE, &info));
+  EXPECT_STREQ(text, L"Open\tCtrl+O");
+  EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << "and it is still drawn by its owner";
 }
 
 TEST(Menu, SubItemsBecomeSubmenus) {
