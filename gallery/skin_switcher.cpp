@@ -83,13 +83,7 @@ void TSkinSwitcher::SystemColorSetChanged() {
 
 bool TSkinSwitcher::UsePackage(const std::vector<uint8_t>& packed) {
   const int64_t started = NowTicks();
-  const std::vector<uint8_t> previous = data_.PackedSkin();
-  data_.SetPackedSkin(packed);
-  if (!data_.LoadSkin()) {
-    data_.SetPackedSkin(previous);  // the records in force were left as they were
-    data_.LoadSkin();
-    return false;
-  }
+  if (!data_.LoadPackage(packed)) return false;
   data_.ApplySkin();
   Complete(started);
   return true;

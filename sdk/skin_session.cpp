@@ -91,12 +91,7 @@ TCallResult TSkinSession::LoadPackage(std::vector<uint8_t> packed, const std::ws
     return Ok();
   }
   // Read once: the reason is looked for only when the load failed.
-  data_->SetPackedSkin(packed);
-  if (!data_->LoadSkin()) {
-    data_->SetPackedSkin(packed_);  // the records in force were left as they were
-    data_->LoadSkin();
-    return refused(quarnel::SkinPackageRefusal(packed));
-  }
+  if (!data_->LoadPackage(packed)) return refused(quarnel::SkinPackageRefusal(packed));
   packed_ = std::move(packed);
   data_->ApplySkin();
   RunScheduledAction();

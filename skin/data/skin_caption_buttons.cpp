@@ -6,8 +6,8 @@
 #include <optional>
 #include <tuple>
 
-#include "skin/data/skin_element_loader.h"
 #include "skin/data/format/skin_values.h"
+#include "skin/data/skin_element_loader.h"
 
 namespace quarnel::detail {
 

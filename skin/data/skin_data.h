@@ -135,6 +135,9 @@ class TSkinData : public TComponent, public TSkinElements {
   static void Notify(const std::string& message);
 
   bool LoadSkin();
+  // `packed` becomes the package in force, its records read; one that does not load changes
+  // nothing (the package and records in force stay). The caller applies it.
+  bool LoadPackage(std::vector<uint8_t> packed);
   void ApplySkin();
   void Loaded() override;
   void FormSkinAllowed(HWND window, const std::string& className, bool& doSkin);

@@ -70,6 +70,14 @@ bool TSkinData::LoadSkin() {
   return true;
 }
 
+bool TSkinData::LoadPackage(std::vector<uint8_t> packed) {
+  std::vector<uint8_t> previous = std::exchange(packed_, std::move(packed));
+  if (LoadSkin()) return true;
+  packed_ = std::move(previous);  // the records in force were left as they were
+  LoadSkin();
+  return false;
+}
+
 void TSkinData::ApplySkin() {
   if (IsDesigning() || IsLoading()) return;
   if (TSkinDataObserver* observer = SkinDataObserver()) observer->SkinApplied(*this);

@@ -85,8 +85,7 @@ bool UseSkinFile(TSkinData& data, const std::wstring& path) {
     ShowRefused(path, why.c_str());
     return false;
   }
-  data.SetPackedSkin(std::move(packed));
-  if (!data.LoadSkin()) {
+  if (!data.LoadPackage(std::move(packed))) {
     ShowRefused(path, L"its skin cannot be loaded");
     return false;
   }

@@ -14,13 +14,7 @@ TSystemSkinFollower::TSystemSkinFollower(TSkinData& data, std::vector<uint8_t> l
 bool TSystemSkinFollower::Apply() {
   const std::vector<uint8_t>& wanted = SystemUsesLightApps() ? light_ : dark_;
   if (data_.PackedSkin() == wanted) return true;
-  const std::vector<uint8_t> previous = data_.PackedSkin();
-  data_.SetPackedSkin(wanted);
-  if (!data_.LoadSkin()) {
-    data_.SetPackedSkin(previous);  // the records in force were left as they were
-    data_.LoadSkin();
-    return false;
-  }
+  if (!data_.LoadPackage(wanted)) return false;
   data_.ApplySkin();
   return true;
 }
