@@ -57,6 +57,10 @@ void PaintPendingWindows() {
 
 bool TSkinSwitcher::UseBuiltIn(size_t index) {
   following_ = false;
+  return PutBuiltIn(index);
+}
+
+bool TSkinSwitcher::PutBuiltIn(size_t index) {
   if (index >= BuiltInSkins().size()) return false;
   if (!UsePackage(BuiltInSkins()[index].Packed)) return false;
   builtIn_ = static_cast<int>(index);
@@ -69,9 +73,8 @@ bool TSkinSwitcher::FollowSystem() {
   const auto& skins = BuiltInSkins();
   for (size_t i = 0; i < skins.size(); ++i) {
     if (skins[i].Name != wanted) continue;
-    const bool used = data_.PackedSkin() == skins[i].Packed || UseBuiltIn(i);
     following_ = true;
-    return used;
+    return data_.PackedSkin() == skins[i].Packed || PutBuiltIn(i);
   }
   following_ = true;
   return false;
@@ -113,12 +116,7 @@ bool TSkinSwitcher::SkinOn() const {
 
 bool TSkinSwitcher::Reload() {
   if (!file_.empty()) return UseFile(file_);
-  if (builtIn_ >= 0) {
-    const bool following = following_;
-    const bool used = UseBuiltIn(static_cast<size_t>(builtIn_));
-    following_ = following;
-    return used;
-  }
+  if (builtIn_ >= 0) return PutBuiltIn(static_cast<size_t>(builtIn_));
   return UsePackage(data_.PackedSkin());
 }
 

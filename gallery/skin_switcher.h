@@ -55,6 +55,8 @@ class TSkinSwitcher {
 
  private:
   bool UsePackage(const std::vector<uint8_t>& packed);
+  // The built-in skin in force, whether or not the system is followed.
+  bool PutBuiltIn(size_t index);
   // Has the action the skin data just scheduled run next, then repaints every window.
   void Complete(int64_t started);
   void Finished(int64_t started);
