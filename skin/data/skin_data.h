@@ -145,6 +145,8 @@ class TSkinData : public TComponent, public TSkinElements {
   void ShowCaptionHint(const RECT& where, const std::string& text);
   void HideCaptionHint();
   bool HintShowing() const { return hintShowing_; }
+  // The system's fonts or metrics changed: what the skin data keeps of them is read again.
+  void RenewSystemMetrics();
   HWND LastFormSkinWindow() const { return lastFormSkinWindow_; }
 
   bool ReadBinaryProperty(std::string_view name, const std::vector<uint8_t>& data) override;

@@ -136,6 +136,13 @@ void TSkinData::SetSkinFile(const std::string& path) {
   ApplySkin();
 }
 
+void TSkinData::RenewSystemMetrics() {
+  BuildCaptionFont();
+  HintWindow.RenewFont();
+  MaximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);
+  MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+}
+
 void TSkinData::BuildCaptionFont() {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof(metrics);

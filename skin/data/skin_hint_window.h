@@ -22,6 +22,8 @@ class TSkinHintWindow {
   // Shows `text` at the screen rectangle `where`, without taking the focus.
   void ActivateHint(const RECT& where, std::string_view text);
   void Hide();
+  // The system's status font changed: the next hint is written in the new one.
+  void RenewFont() { font_.reset(); }
 
   HWND Handle() const { return window_.get(); }
   bool IsVisible() const { return window_ && IsWindowVisible(window_.get()); }

@@ -80,6 +80,8 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_NCRBUTTONDOWN:    return pointer_.OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
     case SKM_REPAINTFRAME:    return nonClient_.OnRepaintFrame();
     case WM_SYSCOLORCHANGE:   return nonClient_.OnSysColorChange(m);
+    case WM_SETTINGCHANGE:    return OnSettingChange(m, Id(m.WParam));
+    case WM_THEMECHANGED:     return OnMetricsChange(m);
     default:                  return false;
   }
   // clang-format on
@@ -119,6 +121,28 @@ bool TWinSkinForm::OnControlColor(TMessage& m, HDC dc, bool staticText) {
 bool TWinSkinForm::OnCompleteActivation(LPARAM tag) {
   if (tag != kActivateMessageParam) return false;
   CompleteActivation();
+  return true;
+}
+
+bool TWinSkinForm::OnSettingChange(TMessage& m, UINT setting) {
+  return setting == SPI_SETNONCLIENTMETRICS && OnMetricsChange(m);
+}
+
+// The caption and menu fonts and the menu height are the system's: after a change the caption
+// is written in the new font and the band takes the new height, the client area giving it room
+// as the system's own frames do.
+bool TWinSkinForm::OnMetricsChange(TMessage& m) {
+  Default(m);
+  if (skinData_) skinData_->RenewSystemMetrics();
+  caption_.RenewTitleFont();
+  // The system tells top-level windows only; an MDI frame's children have captions too.
+  if (activation_.FormKind == fkMDIFrame && mdiClient_.Window())
+    for (HWND child = GetWindow(mdiClient_.Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      SendMessageW(child, m.Msg, m.WParam, m.LParam);
+  if (!activation_.FrameEnabled || activation_.SkinState != fsActive) return true;
+  menuBand_.RenewBandHeight();
+  RefreshFrame();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
   return true;
 }
 

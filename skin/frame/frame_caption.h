@@ -82,6 +82,7 @@ class TFrameCaption {
   // The window menu at a screen point (see TFrameWindowMenu::Show).
   void ShowSystemMenu(POINT screenPoint);
   const TFrameTitle& Title() const { return title_; }
+  void RenewTitleFont() { title_.RenewFont(); }
   int IconSize() const { return iconSize_; }
   int ButtonReserve() const { return buttonReserve_; }
 

@@ -64,6 +64,8 @@ class TFrameMenuBand {
   // A window with a native bar that the skin does not draw keeps it, in the band below the
   // skinned caption: the band is sized for it, and the system lays it out and draws it there.
   void SyncSystemBar();
+  // The system's menu height changed: a band that shows a bar takes the new height.
+  void RenewBandHeight();
   void LayOutSystemBar(HDC dc, RECT band);
   // A menu put back on the window is read into the skinned bar and taken off the window again.
   void AdoptNativeMenu(bool rebuild);

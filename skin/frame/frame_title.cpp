@@ -3,6 +3,7 @@
 #include "skin/frame/frame_title.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "skin/data/draw/draw_helpers.h"
@@ -40,6 +41,10 @@ fw::UniqueFont MakeCaptionFont() {
 }  // namespace
 
 TFrameTitle::TFrameTitle(const TFrameView& view) : view_(view), font_(MakeCaptionFont()) {}
+
+void TFrameTitle::RenewFont() {
+  if (fw::UniqueFont font = MakeCaptionFont()) font_ = std::move(font);
+}
 
 void TFrameTitle::Paint(TBitmap& band, const RECT& captionRect, int buttonReserve) {
   TSkinData* skin = view_.Skin();

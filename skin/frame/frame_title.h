@@ -20,6 +20,8 @@ class TFrameTitle {
   // Draws the title into `band` within `captionRect`, clear of `buttonReserve` pixels of buttons.
   void Paint(TBitmap& band, const RECT& captionRect, int buttonReserve);
   HFONT Font() const { return font_.get(); }
+  // The system's caption font changed: the title takes the new one.
+  void RenewFont();
   // Where the text went at the last paint, and the rectangle before its backdrop's margins were
   // taken off.
   const RECT& Rect() const { return rect_; }

@@ -48,6 +48,10 @@ void TFrameMenuBand::SyncSystemBar() {
   owner_.BandHeightChanged(systemBar_ ? GetSystemMetrics(SM_CYMENU) : 0);
 }
 
+void TFrameMenuBand::RenewBandHeight() {
+  if (bar_ || systemBar_) owner_.BandHeightChanged(GetSystemMetrics(SM_CYMENU));
+}
+
 void TFrameMenuBand::LayOutSystemBar(HDC dc, RECT band) {
   HWND window = view_.Window();
   HMENU menu = GetMenu(window);

@@ -133,6 +133,8 @@ class TWinSkinForm : public TComponent,
   bool OnControlColor(TMessage& m, HDC dc, bool staticText);
   bool OnCompleteActivation(LPARAM tag);
   bool OnQuerySkinned(TMessage& m);
+  bool OnSettingChange(TMessage& m, UINT setting);
+  bool OnMetricsChange(TMessage& m);
   // Messages of a window whose frame the skin draws.
   bool OnSize(TMessage& m, UINT kind);
   bool OnActivate(bool active);
