@@ -10,6 +10,7 @@
 #include "framework/ui/graphic_control.h"
 #include "framework/win/handles.h"
 #include "skin/controls/control_fills.h"
+#include "skin/controls/control_text.h"
 #include "skin/controls/skin_tab.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
@@ -17,6 +18,8 @@
 namespace quarnel {
 
 namespace {
+
+constexpr int kTabFocusInset = 3;
 
 RECT ToRect(const SkinRect& r) {
   return {r.left, r.top, r.right, r.bottom};
@@ -75,8 +78,11 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
     ImageList_GetIconSize(images, &iconW, &iconH);
     if (iconW >= tab.Width()) iconW = iconH = 0;
   }
+  // A mnemonic in the caption is underlined while the window's keyboard cues show them.
+  UINT format = DT_SINGLELINE;
+  const std::wstring shown = CueCaption(*this, text, format);
   RECT measured{0, 0, 0, 0};
-  DrawTextWide(dc, text, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextWide(dc, shown, measured, format | DT_CALCRECT);
   const int textW = measured.right - measured.left;
   int x = tab.left + CaptionStart(tab.Width(), iconW, textW, 1);
   if (iconW > 0) {
@@ -85,7 +91,7 @@ void TSkinTab::DrawTabCaption(HDC dc, int index, const SkinRect& tab, COLORREF c
   }
   SetTextColor(dc, Marks().Enabled() ? colour : ResolveSkinColor(SkinData()->Colors[scButtonShadow]));
   RECT textRect{x, tab.top, tab.right, tab.bottom};
-  DrawTextWide(dc, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawTextWide(dc, shown, textRect, format | DT_VCENTER);
 }
 
 void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject& element, TBitmap& image,
@@ -100,6 +106,8 @@ void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject
 
   const int count = static_cast<int>(SendMessageW(Window(), TCM_GETITEMCOUNT, 0, 0));
   const int selected = static_cast<int>(SendMessageW(Window(), TCM_GETCURSEL, 0, 0));
+  const int focusItem =
+      ShowsFocusMark(*this) ? static_cast<int>(SendMessageW(Window(), TCM_GETCURFOCUS, 0, 0)) : -1;
   closeRects_.assign(static_cast<size_t>(std::max(count, 0)), RECT{});
   auto* button = dynamic_cast<TDataSkinButton*>(&element);
   for (int i = 0; i < count; ++i) {
@@ -127,6 +135,12 @@ void TSkinTab::DrawTabs(HDC composed, const SkinRect& stripRect, TDataSkinObject
     SkinRect captionArea = tab;
     if (closeBoxes_) captionArea.right -= 8;  // the caption keeps clear of the box
     DrawTabCaption(dc, i, captionArea, ResolveSkinColor(colour));
+    if (i == focusItem) {
+      // The focused tab is marked as the system marks it, inside its edge.
+      RECT focus = ToRect(tab);
+      InflateRect(&focus, -kTabFocusInset, -kTabFocusInset);
+      DrawFocusRect(dc, &focus);
+    }
   }
   PresentStrip(composed, stripRect, strip.Bitmap());
 }

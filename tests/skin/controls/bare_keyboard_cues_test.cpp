@@ -1,9 +1,13 @@
 // The keyboard cues of a window (mnemonic underlines, focus marks), which the system hides until
-// the keyboard is used where the user asks for that: a skinned push button and check box draw
-// their mnemonic underline and focus mark as the window answers WM_QUERYUISTATE, and again when
+// the keyboard is used where the user asks for that: a skinned push button, check box and tab
+// control draw their mnemonic underline and focus mark as the window answers WM_QUERYUISTATE, and again when
 // WM_UPDATEUISTATE says the cues changed, as the system's own controls do. Wine keeps no such
 // state itself, so the controls' own procedure answers here as Windows would.
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
+
+#include <map>
 
 #include "bare_dialog_support.h"
 
@@ -12,25 +16,44 @@ namespace {
 
 using testing_support::capture_window;
 
-// The cues the controls report, and their procedure before it answered for them.
+// The cues the controls report, and their procedures before they answered for them.
 struct CueState {
   static inline LRESULT hidden = 0;  // UISF_ flags
-  static inline WNDPROC button = nullptr;
+  static inline std::map<HWND, WNDPROC> previous;
   static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_QUERYUISTATE) return hidden;
-    return CallWindowProcW(button, w, m, wp, lp);
+    return CallWindowProcW(previous[w], w, m, wp, lp);
   }
 };
 
 class BareKeyboardCuesTest : public BareDialogTest {
  protected:
   HWND Add(const wchar_t* text, DWORD kind, int y) {
-    HWND w = CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind, 20, y, 120, 28,
+    return Answering(CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind, 20, y,
+                                     120, 28, dialog.get(), nullptr, GetModuleHandleW(nullptr), nullptr));
+  }
+  // A tab control with one tab captioned `text`.
+  HWND AddTabs(const wchar_t* text, int y) {
+    HWND w = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 160, y, 150, 50,
                              dialog.get(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    CueState::button = reinterpret_cast<WNDPROC>(
+    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(text);
+    SendMessageW(w, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return Answering(w);
+  }
+  // The control's procedure answers WM_QUERYUISTATE from here on.
+  HWND Answering(HWND w) {
+    CueState::previous[w] = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CueState::Proc)));
     controls_.push_back(w);
     return w;
+  }
+  void PutProceduresBack() {
+    for (HWND w : controls_)
+      SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CueState::previous[w]));
+    CueState::previous.clear();
   }
   // The cues hidden or shown, told to every control as the system tells them.
   void Cues(WORD action, WORD which) {
@@ -74,7 +97,32 @@ TEST_F(BareKeyboardCuesTest, MnemonicUnderlinesAndFocusMarksFollowTheWindowsCues
   Cues(UIS_CLEAR, UISF_HIDEFOCUS);
   EXPECT_EQ(capture_window(plainButton).pixels, focused.pixels);
   SkinOff();
-  for (HWND w : controls_) SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CueState::button));
+  PutProceduresBack();
+}
+
+TEST_F(BareKeyboardCuesTest, TabCaptionsAndTheFocusedTabFollowTheWindowsCues) {
+  HWND tabs = AddTabs(L"&Alpha", 20);
+  HWND plain = AddTabs(L"Alpha", 90);
+  Skin();
+  ASSERT_NE(dialogSkin->Controls().FindControlSkin(tabs), nullptr);
+  const Capture underlined = capture_window(tabs);
+  EXPECT_NE(underlined.pixels, capture_window(plain).pixels) << "the underline shows";
+  Cues(UIS_SET, UISF_HIDEACCEL);
+  EXPECT_EQ(capture_window(tabs).pixels, capture_window(plain).pixels) << "no underline";
+  Cues(UIS_CLEAR, UISF_HIDEACCEL);
+  EXPECT_EQ(capture_window(tabs).pixels, underlined.pixels);
+
+  SetForegroundWindow(dialog.get());
+  SetFocus(tabs);
+  Pump(100);
+  const Capture unfocused = capture_window(plain);
+  SetFocus(plain);
+  Pump(100);
+  EXPECT_NE(capture_window(plain).pixels, unfocused.pixels) << "the focused tab is marked";
+  Cues(UIS_SET, UISF_HIDEFOCUS);
+  EXPECT_EQ(capture_window(plain).pixels, unfocused.pixels) << "no mark while the cues hide it";
+  SkinOff();
+  PutProceduresBack();
 }
 
 }  // namespace
