@@ -56,6 +56,7 @@ const TClassInfo& TGalleryForm::StaticClass() {
                                      .Method("OpenSkinClick", &TGalleryForm::OpenSkinClick)
                                      .Method("SkinOffClick", &TGalleryForm::SkinOffClick)
                                      .Method("ReloadClick", &TGalleryForm::ReloadClick)
+                                     .Method("WatchFolderClick", &TGalleryForm::WatchFolderClick)
                                      .Method("SaveShotsClick", &TGalleryForm::SaveShotsClick)
                                      .Method("ExitClick", &TGalleryForm::ExitClick)
                                      .Method("MdiDemoClick", &TGalleryForm::MdiDemoClick)
@@ -169,7 +170,8 @@ void TGalleryForm::UpdateStatus() {
   if (panels->Count() >= 3) {
     panels->Items(0)->SetText("Skin: " + switcher_->Description());
     panels->Items(1)->SetText("Page: " + pageName);
-    panels->Items(2)->SetText(loadTime);
+    const std::string& problem = switcher_->FolderProblem();
+    panels->Items(2)->SetText(problem.empty() ? std::string(loadTime) : "Skin folder: " + problem);
   }
   // The menu item's own mark is kept before the window exists too (a start with --skin auto).
   if (followItem_) followItem_->SetChecked(switcher_->FollowsSystem());
@@ -243,38 +245,63 @@ void TGalleryForm::ReloadClick(TObject*) {
 
 namespace {
 
-// The folder dialog says what it is for and opens on the folder given in `data`, so that OK
-// alone saves where the screenshots went last time.
+struct TFolderQuestion {
+  const wchar_t* title;  // the dialog's caption
+  const wchar_t* start;  // the folder it opens on
+};
+
+// The folder dialog says what it is for and opens on the folder given, so that OK alone takes
+// the one chosen last time.
 int CALLBACK StartInFolder(HWND dialog, UINT msg, LPARAM, LPARAM data) {
   if (msg != BFFM_INITIALIZED) return 0;
-  SetWindowTextW(dialog, L"Save screenshots");
-  SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  const auto& question = *reinterpret_cast<const TFolderQuestion*>(data);
+  SetWindowTextW(dialog, question.title);
+  SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(question.start));
   return 0;
+}
+
+// A folder chosen by the user, starting at `start` (the working folder when empty); empty when
+// the user cancelled.
+std::wstring ChooseFolder(HWND owner, const wchar_t* title, const wchar_t* prompt, std::wstring start) {
+  if (start.empty()) {
+    wchar_t current[MAX_PATH] = L"";
+    if (GetCurrentDirectoryW(MAX_PATH, current)) start = current;
+  }
+  const TFolderQuestion question{title, start.c_str()};
+  BROWSEINFOW browse{};
+  browse.hwndOwner = owner;
+  browse.lpszTitle = prompt;
+  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
+  browse.lpfn = StartInFolder;
+  browse.lParam = reinterpret_cast<LPARAM>(&question);
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  if (!chosen) return {};
+  wchar_t folder[MAX_PATH] = L"";
+  const bool ok = SHGetPathFromIDListW(chosen, folder);
+  CoTaskMemFree(chosen);
+  return ok ? std::wstring(folder) : std::wstring();
 }
 
 }  // namespace
 
+// An unpacked skin folder, in force at once and again whenever its files change.
+void TGalleryForm::WatchFolderClick(TObject*) {
+  const std::wstring folder =
+      ChooseFolder(Handle(), L"Watch folder", L"Unpacked skin folder to watch", switcher_->WatchedFolder());
+  if (folder.empty()) return;
+  switcher_->WatchFolder(folder);
+  if (!switcher_->SkinOn()) switcher_->SetSkinOn(true);
+  UpdateStatusUnlessPending();
+}
+
 void TGalleryForm::SaveShotsClick(TObject*) {
-  if (shotsFolder_.empty()) {
-    wchar_t current[MAX_PATH] = L"";
-    if (GetCurrentDirectoryW(MAX_PATH, current)) shotsFolder_ = current;
-  }
-  BROWSEINFOW browse{};
-  browse.hwndOwner = Handle();
-  browse.lpszTitle = L"Folder for the screenshots";
-  browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX;
-  browse.lpfn = StartInFolder;
-  browse.lParam = reinterpret_cast<LPARAM>(shotsFolder_.c_str());
-  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
-  if (!chosen) return;
-  wchar_t folder[MAX_PATH] = L"";
-  const bool ok = SHGetPathFromIDListW(chosen, folder);
-  CoTaskMemFree(chosen);
-  if (!ok) return;
+  const std::wstring folder =
+      ChooseFolder(Handle(), L"Save screenshots", L"Folder for the screenshots", shotsFolder_);
+  if (folder.empty()) return;
   shotsFolder_ = folder;
   const int saved = gallery::SaveScreenshots(*this, folder);
   wchar_t text[MAX_PATH + 80];
-  swprintf(text, sizeof text / sizeof text[0], L"%d screenshots saved in %ls", saved, folder);
+  swprintf(text, sizeof text / sizeof text[0], L"%d screenshots saved in %ls", saved, folder.c_str());
   Status->Panels()->Items(2)->SetText(fw::FromWide(text));
 }
 

@@ -48,6 +48,7 @@ class TGalleryForm : public TForm {
   void OpenSkinClick(TObject* sender);
   void SkinOffClick(TObject* sender);
   void ReloadClick(TObject* sender);
+  void WatchFolderClick(TObject* sender);
   void SaveShotsClick(TObject* sender);
   void ExitClick(TObject* sender);
   void MdiDemoClick(TObject* sender);

@@ -18,6 +18,8 @@ TGalleryOptions ParseGalleryOptions(const std::vector<std::wstring>& args) {
       value(options.SkinFile);
     } else if (arg == L"--screenshots") {
       value(options.ScreenshotDir);
+    } else if (arg == L"--watch") {
+      value(options.WatchDir);
     } else if (arg == L"--version") {
       options.Version = true;
     } else if (arg == L"--bench") {

@@ -9,6 +9,7 @@ namespace gallery {
 struct TGalleryOptions {
   std::wstring SkinFile;       // --skin FILE
   std::wstring ScreenshotDir;  // --screenshots DIR
+  std::wstring WatchDir;       // --watch DIR: an unpacked skin folder, loaded again after each change
   bool Bench = false;          // --bench
   bool Version = false;        // --version: print the program's version and stop
   std::wstring BenchStart;     // --bench-start on|off: one timed start, reported as exit code

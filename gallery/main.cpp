@@ -90,7 +90,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app->SetTitle(fw::FromWide(kTitle));
   if (!options.Error.empty()) {
     const std::wstring text =
-        options.Error + L"\n\nUsage: gallery.exe [--skin FILE.skn] [--screenshots DIR] [--bench] [--version]";
+        options.Error +
+        L"\n\nUsage: gallery.exe [--skin FILE.skn] [--watch DIR] [--screenshots DIR] [--bench] [--version]";
     MessageBoxW(nullptr, text.c_str(), kTitle, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     app->Shutdown();
     return 2;
@@ -106,6 +107,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       form->Switcher().FollowSystem();
     else if (!options.SkinFile.empty())
       form->Switcher().UseFile(options.SkinFile);
+    if (!options.WatchDir.empty()) form->Switcher().WatchFolder(options.WatchDir);
     form->UpdateStatus();
   } catch (...) {
     app->HandleException(std::current_exception());

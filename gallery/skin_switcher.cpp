@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "framework/win/code_module.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
@@ -55,8 +57,14 @@ void PaintPendingWindows() {
   EnumThreadWindows(GetCurrentThreadId(), RepaintThreadWindow, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+TSkinSwitcher::TSkinSwitcher(quarnel::TSkinData& data)
+    : data_(data),
+      watch_([this](std::vector<uint8_t> packed) { FolderLoaded(std::move(packed)); },
+             [this](const std::string& problem) { FolderRefused(problem); }) {}
+
 bool TSkinSwitcher::UseBuiltIn(size_t index) {
   following_ = false;
+  watch_.Stop();
   return PutBuiltIn(index);
 }
 
@@ -74,6 +82,7 @@ bool TSkinSwitcher::FollowSystem() {
   for (size_t i = 0; i < skins.size(); ++i) {
     if (skins[i].Name != wanted) continue;
     following_ = true;
+    watch_.Stop();
     return data_.PackedSkin() == skins[i].Packed || PutBuiltIn(i);
   }
   following_ = true;
@@ -96,10 +105,33 @@ bool TSkinSwitcher::UseFile(const std::wstring& path) {
   const int64_t started = NowTicks();
   if (!quarnel::UseSkinFile(data_, path)) return false;
   following_ = false;
+  watch_.Stop();
   builtIn_ = -1;
   file_ = path;
   Complete(started);
   return true;
+}
+
+void TSkinSwitcher::WatchFolder(const std::wstring& folder) {
+  following_ = false;
+  folderProblem_.clear();
+  watch_.Start(folder);
+}
+
+// The status is told once the switch is done, as for any other skin: set before it starts.
+void TSkinSwitcher::FolderLoaded(std::vector<uint8_t> packed) {
+  const int builtIn = std::exchange(builtIn_, -1);
+  const std::wstring file = std::exchange(file_, std::wstring());
+  folderProblem_.clear();
+  if (UsePackage(packed)) return;
+  builtIn_ = builtIn;
+  file_ = file;
+  FolderRefused("its skin cannot be read");
+}
+
+void TSkinSwitcher::FolderRefused(const std::string& problem) {
+  folderProblem_ = problem;
+  if (OnSwitched) OnSwitched();
 }
 
 void TSkinSwitcher::SetSkinOn(bool on) {
@@ -115,6 +147,10 @@ bool TSkinSwitcher::SkinOn() const {
 }
 
 bool TSkinSwitcher::Reload() {
+  if (watch_.Watching()) {
+    watch_.TakeAgain();
+    return folderProblem_.empty();
+  }
   if (!file_.empty()) return UseFile(file_);
   if (builtIn_ >= 0) return PutBuiltIn(static_cast<size_t>(builtIn_));
   return UsePackage(data_.PackedSkin());

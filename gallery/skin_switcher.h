@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "gallery/skin_folder_watch.h"
+
 namespace quarnel {
 class TSkinData;
 }
@@ -25,7 +27,7 @@ const std::vector<TBuiltInSkin>& BuiltInSkins();
 
 class TSkinSwitcher {
  public:
-  explicit TSkinSwitcher(quarnel::TSkinData& data) : data_(data) {}
+  explicit TSkinSwitcher(quarnel::TSkinData& data);
 
   bool UseBuiltIn(size_t index);
   // Follows the system's light or dark setting for programs with the light and the dark built-in
@@ -37,6 +39,12 @@ class TSkinSwitcher {
   void SystemColorSetChanged();
   // A package file; a bad one is reported to the user and changes nothing.
   bool UseFile(const std::wstring& path);
+  // An unpacked skin folder, in force now and again after each change of its files, until
+  // another skin is chosen. While its files are not a whole skin the last good one stays and
+  // FolderProblem says why.
+  void WatchFolder(const std::wstring& folder);
+  const std::wstring& WatchedFolder() const { return watch_.Folder(); }
+  const std::string& FolderProblem() const { return folderProblem_; }
   void SetSkinOn(bool on);
   bool SkinOn() const;
   // The package in force, loaded again (a file is read again from disk).
@@ -50,11 +58,14 @@ class TSkinSwitcher {
   double LastSwitchMs() const { return lastMs_; }
   // A switch was asked for and runs once the current message is done.
   bool Pending() const { return pending_; }
-  // Told when a switch has taken effect and every window is repainted.
+  // Told when a switch has taken effect and every window is repainted, and when the watched
+  // folder's files were refused.
   std::function<void()> OnSwitched;
 
  private:
   bool UsePackage(const std::vector<uint8_t>& packed);
+  void FolderLoaded(std::vector<uint8_t> packed);
+  void FolderRefused(const std::string& problem);
   // The built-in skin in force, whether or not the system is followed.
   bool PutBuiltIn(size_t index);
   // Has the action the skin data just scheduled run next, then repaints every window.
@@ -65,6 +76,8 @@ class TSkinSwitcher {
   int builtIn_ = 0;
   bool following_ = false;
   std::wstring file_;
+  TSkinFolderWatch watch_;
+  std::string folderProblem_;
   double lastMs_ = 0;
   int64_t started_ = 0;
   bool pending_ = false;

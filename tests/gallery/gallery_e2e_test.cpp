@@ -8,6 +8,10 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -101,19 +105,35 @@ struct Gallery {
     RECT r = ToolButtonRect(bar, index);
     Click(bar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
-  // The tool bar answers into memory of its own process: the rectangle is read back from there.
-  static RECT ToolButtonRect(HWND bar, int index) {
-    RECT r{};
+  // Controls of another process answer into memory of their own: `message` is sent with a
+  // buffer there, which is read back into `answer`.
+  template <class T>
+  static bool AskInItsProcess(HWND control, UINT message, WPARAM wParam, T& answer) {
     DWORD pid = 0;
-    GetWindowThreadProcessId(bar, &pid);
+    GetWindowThreadProcessId(control, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return r;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
-    if (remote && SendMessageW(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote)))
-      ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof answer, MEM_COMMIT, PAGE_READWRITE);
+    const bool answered = remote &&
+                          SendMessageW(control, message, wParam, reinterpret_cast<LPARAM>(remote)) &&
+                          ReadProcessMemory(process, remote, &answer, sizeof answer, nullptr);
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
+    return answered;
+  }
+  static RECT ToolButtonRect(HWND bar, int index) {
+    RECT r{};
+    AskInItsProcess(bar, TB_GETITEMRECT, index, r);
     return r;
+  }
+  // The text of the status bar's part `index` (the first one is its window text).
+  std::wstring StatusPart(int index) const {
+    struct {
+      wchar_t text[512];
+    } part{};
+    AskInItsProcess(status, SB_GETTEXTW, index, part);
+    part.text[511] = L'\0';
+    return part.text;
   }
 };
 
@@ -330,6 +350,85 @@ TEST(GalleryEndToEndTest, SaveScreenshotsMenuWritesThePicturesToTheChosenFolder)
   ASSERT_TRUE(g.program.WaitForExit(10000, code));
   EXPECT_EQ(code, 0u);
   RemoveDirectoryW(folder.c_str());  // once the gallery no longer works in it
+}
+
+// The screen rectangle of the page shown.
+RECT ShownPage(HWND gallery) {
+  RECT page{};
+  EnumChildWindows(
+      gallery,
+      [](HWND child, LPARAM found) {
+        wchar_t name[32];
+        if (!IsWindowVisible(child) || !GetClassNameW(child, name, 32) || lstrcmpW(name, L"TTabSheet") != 0)
+          return TRUE;
+        GetWindowRect(child, reinterpret_cast<RECT*>(found));
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&page));
+  return page;
+}
+
+int PixelsOf(const RECT& r, COLORREF colour) {
+  const testing_support::Capture shot = testing_support::capture_screen_rect(r);
+  return static_cast<int>(std::count(shot.pixels.begin(), shot.pixels.end(), colour));
+}
+
+// The shipped light skin's folder, copied where the test may edit it; its definition text's
+// lines, and the text written back with one line replaced.
+struct EditableSkin {
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / "quarnel_watched_skin";
+  std::filesystem::path definition;
+  std::string original;
+  EditableSkin() {
+    std::filesystem::remove_all(folder);
+    std::filesystem::copy(testing_support::host_path(LONGHORN_BLUE_DIR), folder);
+    for (const auto& file : std::filesystem::directory_iterator(folder))
+      if (file.path().extension() == ".ini") definition = file.path();
+    std::ifstream in(definition, std::ios::binary);
+    original.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  ~EditableSkin() { std::filesystem::remove_all(folder); }
+  void WriteWith(const std::string& line, const std::string& replacement) const {
+    std::string text = original;
+    text.replace(text.find(line), line.size(), replacement);
+    Write(text);
+  }
+  void Write(const std::string& text) const {
+    std::ofstream(definition, std::ios::binary | std::ios::trunc) << text;
+  }
+};
+
+TEST(GalleryEndToEndTest, AWatchedSkinFolderIsInForceAfterEachSaveAndAFaultyOneKeepsTheLastGood) {
+  EditableSkin skin;
+  ASSERT_NE(skin.original.find("ButtonFace=236 241 247"), std::string::npos);
+  Gallery g;
+  ASSERT_TRUE(g.Start(L"--watch \"" + skin.folder.wstring() + L"\""));
+  ASSERT_TRUE(WaitFor([&] { return Skinned(g.window); }));
+  Sleep(300);
+  const RECT page = ShownPage(g.window);
+  ASSERT_GT(page.right - page.left, 100);
+  const COLORREF face = RGB(236, 241, 247), edited = RGB(200, 40, 40);
+  EXPECT_GT(PixelsOf(page, face), 1000) << "the folder's skin is in force";
+
+  skin.WriteWith("ButtonFace=236 241 247", "ButtonFace=200 40 40");
+  EXPECT_TRUE(WaitFor([&] { return PixelsOf(page, edited) > 1000; }, 3000)) << "the edit is seen";
+  EXPECT_EQ(g.StatusPart(2).find(L"Skin folder"), std::wstring::npos);
+
+  skin.WriteWith("[Personality]", "[Personality");
+  EXPECT_TRUE(WaitFor([&] { return g.StatusPart(2).find(L"line") != std::wstring::npos; }, 3000))
+      << g.StatusPart(2);
+  EXPECT_NE(g.StatusPart(2).find(L"\"[Personality\" is a section header without its \"]\""),
+            std::wstring::npos)
+      << g.StatusPart(2);
+  EXPECT_GT(PixelsOf(page, edited), 1000) << "the last good skin stays";
+
+  skin.Write(skin.original);
+  EXPECT_TRUE(WaitFor([&] { return PixelsOf(page, face) > 1000; }, 3000));
+  EXPECT_TRUE(WaitFor([&] { return g.StatusPart(2).find(L"Skin folder") == std::wstring::npos; }));
+  PostMessageW(g.window, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  EXPECT_TRUE(g.program.WaitForExit(10000, code));
+  EXPECT_EQ(code, 0u);
 }
 
 TEST(GalleryEndToEndTest, ABadSkinFileIsReportedAndTheStoredSkinStays) {

@@ -8,10 +8,12 @@ namespace {
 
 TEST(GalleryOptionsTest, ReadsEveryOption) {
   const TGalleryOptions o =
-      ParseGalleryOptions({L"--skin", L"C:\\skins\\dark one.skn", L"--screenshots", L"shots", L"--bench"});
+      ParseGalleryOptions({L"--skin", L"C:\\skins\\dark one.skn", L"--screenshots", L"shots", L"--bench",
+                           L"--watch", L"my skin"});
   EXPECT_TRUE(o.Error.empty());
   EXPECT_EQ(o.SkinFile, L"C:\\skins\\dark one.skn");
   EXPECT_EQ(o.ScreenshotDir, L"shots");
+  EXPECT_EQ(o.WatchDir, L"my skin");
   EXPECT_TRUE(o.Bench);
   EXPECT_FALSE(o.Version);
   EXPECT_TRUE(ParseGalleryOptions({L"--version"}).Version);
