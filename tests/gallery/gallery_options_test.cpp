@@ -7,9 +7,8 @@ namespace gallery {
 namespace {
 
 TEST(GalleryOptionsTest, ReadsEveryOption) {
-  const TGalleryOptions o =
-      ParseGalleryOptions({L"--skin", L"C:\\skins\\dark one.skn", L"--screenshots", L"shots", L"--bench",
-                           L"--watch", L"my skin"});
+  const TGalleryOptions o = ParseGalleryOptions({L"--skin", L"C:\\skins\\dark one.skn", L"--screenshots",
+                                                 L"shots", L"--bench", L"--watch", L"my skin"});
   EXPECT_TRUE(o.Error.empty());
   EXPECT_EQ(o.SkinFile, L"C:\\skins\\dark one.skn");
   EXPECT_EQ(o.ScreenshotDir, L"shots");

@@ -77,7 +77,8 @@ struct WindowMetricsChange {
   ~WindowMetricsChange() { Set(saved); }
   // Stored and announced to every top-level window, as the system's settings are.
   static void Set(NONCLIENTMETRICSW metrics) {
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
     testing_support::flush_events(150);
   }
 };
