@@ -44,7 +44,7 @@ std::vector<std::string> SectionCandidates(std::string_view header) {
 
 std::vector<std::string> KeyCandidates(const TSkinSection& section) {
   std::vector<std::string> names;
-  for (std::span<const TSkinKey> keys : {section.keys, section.extra})
+  for (std::span<const TSkinKey> keys : {section.shared, section.own})
     for (const TSkinKey& key : keys) names.emplace_back(key.name);
   return names;
 }

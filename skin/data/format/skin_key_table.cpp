@@ -45,7 +45,7 @@ constexpr TSkinImage CountedImage(const char* frameKey, int32_t fallback) {
   return {"Image", F::FromKey, fallback, frameKey, false, "Trans", 0, kElementMargins};
 }
 
-// --- keys shared by sections of a kind --------------------------------------------------------
+// --- keys every element section has --------------------------------------------------------
 constexpr TSkinKey kElementKeys[] = {
     Image("Image"),
     {"Style", K::Integer, 0, 2},
@@ -253,7 +253,7 @@ constexpr TSkinImage kTrackImages[] = {CountedImage("Frame", 1)};
 
 constexpr TSkinSection Own(const char* name, std::span<const TSkinKey> keys,
                            std::span<const TSkinImage> images = {}) {
-  return {name, TSectionMatch::Exact, keys, {}, images};
+  return {name, TSectionMatch::Exact, {}, keys, images};
 }
 constexpr TSkinSection Element(const char* name, std::span<const TSkinImage> images,
                                std::span<const TSkinKey> extra = {}) {
@@ -265,7 +265,7 @@ constexpr TSkinSection kSections[] = {
     Own("Personality", kPersonalityKeys, kPersonalityImages),
     Own("Colours", kColourKeys),
     Own("Fonts", kFontKeys),
-    {"Button", TSectionMatch::Prefix, kCaptionButtonKeys, {}, kCaptionButtonImages},
+    {"Button", TSectionMatch::Prefix, {}, kCaptionButtonKeys, kCaptionButtonImages},
     Own("MDICONTROLS", kMdiKeys, kMdiImages),
     Own("Buttons", kButtonsKeys, kButtonsImages),
     Own("Progress", kProgressKeys, kProgressImages),
@@ -297,7 +297,7 @@ constexpr TSkinSection kSections[] = {
     Element("UpDown.Vert", kUpDownImages, kUpDownKeys),
     Element("Track", kTrackImages, kFrameKey),
     Element("TRACKVERT", kTrackImages, kFrameKey),
-    {"Colour", TSectionMatch::Prefix, kSectionColourKeys, {}, {}},
+    {"Colour", TSectionMatch::Prefix, {}, kSectionColourKeys, {}},
     Own("Customcolors", kCustomColourKeys),
 };
 
@@ -334,7 +334,7 @@ const TSkinSection* FindSkinSection(std::string_view name) {
 }
 
 const TSkinKey* FindSkinKey(const TSkinSection& section, std::string_view name) {
-  for (std::span<const TSkinKey> keys : {section.keys, section.extra})
+  for (std::span<const TSkinKey> keys : {section.shared, section.own})
     for (const TSkinKey& key : keys)
       if (SameSkinName(key.name, name)) return &key;
   return nullptr;

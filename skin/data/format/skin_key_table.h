@@ -55,8 +55,8 @@ enum class TSectionMatch : uint8_t {
 struct TSkinSection {
   const char* name;
   TSectionMatch match;
-  std::span<const TSkinKey> keys;   // shared by sections of one kind
-  std::span<const TSkinKey> extra;  // this section's own keys
+  std::span<const TSkinKey> shared;  // the keys every element section has; empty for others
+  std::span<const TSkinKey> own;     // this section's own keys
   std::span<const TSkinImage> images;
 };
 
