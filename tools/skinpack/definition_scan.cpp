@@ -1,4 +1,5 @@
 // Scanning the definition text line by line. A NUL ends the text, as it ends the engine's.
+// Pure code, any thread.
 #include "tools/skinpack/definition_scan.h"
 
 #include "skin/data/format/quick_ini.h"

@@ -1,4 +1,4 @@
-// Edit distance (optimal string alignment) and the nearest candidate.
+// Edit distance (optimal string alignment) and the nearest candidate. Pure code, any thread.
 #include "tools/skinpack/nearest_name.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The linter's walk over the definition text: the definition entry itself, sections and keys
 // against the table of known ones, each value by its kind, then the images the keys name and
-// the files no key names.
+// the files no key names. Pure code, any thread.
 #include "tools/skinpack/skin_lint.h"
 
 #include <algorithm>
@@ -17,13 +17,6 @@
 
 namespace quarnel::skinpack {
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lowered;
-}
 
 std::string DidYouMean(const std::string& nearest) {
   return nearest.empty() ? "" : " (did you mean \"" + nearest + "\"?)";
@@ -75,13 +68,13 @@ class TLinter {
     CheckBitmapFiles();
     const TSkinFile* text = DefinitionText();
     if (text) {
-      used_.insert(Lower(text->name));
+      used_.insert(LowerSkinName(text->name));
       textName_ = text->name;
       LintText(ScanDefinition(
           std::string_view(reinterpret_cast<const char*>(text->bytes.data()), text->bytes.size())));
     }
     for (const TSkinFile& file : files_)
-      if (!used_.contains(Lower(file.name)))
+      if (!used_.contains(LowerSkinName(file.name)))
         Warn(file.name, {}, {}, 0,
              "no key of the definition text names this file; the skin carries it for nothing");
     return std::move(findings_);
@@ -103,7 +96,7 @@ class TLinter {
 
   void CheckBitmapFiles() {
     for (const TSkinFile& file : files_) {
-      if (!Lower(file.name).ends_with(".bmp")) continue;
+      if (!LowerSkinName(file.name).ends_with(".bmp")) continue;
       const std::string problem = BitmapProblem(file.bytes);
       if (!problem.empty()) Add(TLintSeverity::Error, file.name, {}, {}, 0, problem);
     }
@@ -121,9 +114,9 @@ class TLinter {
   }
 
   const TSkinFile* FindFile(std::string_view name) const {
-    const std::string wanted = Lower(name);
+    const std::string wanted = LowerSkinName(name);
     for (const TSkinFile& file : files_)
-      if (Lower(file.name) == wanted) return &file;
+      if (LowerSkinName(file.name) == wanted) return &file;
     return nullptr;
   }
 
@@ -135,7 +128,7 @@ class TLinter {
       Warn(textName_, {}, {}, line, "this line is neither a [section] header, a key=value nor a ; comment");
     std::map<std::string, int> firstLine;
     for (const TScannedSection& section : text.sections) {
-      const auto [seen, isNew] = firstLine.emplace(Lower(section.name), section.line);
+      const auto [seen, isNew] = firstLine.emplace(LowerSkinName(section.name), section.line);
       if (!isNew) {
         Warn(textName_, section.name, {}, section.line,
              "section [" + section.name + "] is here again (first at line " + std::to_string(seen->second) +
@@ -156,7 +149,7 @@ class TLinter {
   void LintSection(const TSkinSection& known, const TScannedSection& section) {
     std::map<std::string, int> firstLine;
     for (const TScannedKey& key : section.keys) {
-      const auto [seen, isNew] = firstLine.emplace(Lower(key.name), key.line);
+      const auto [seen, isNew] = firstLine.emplace(LowerSkinName(key.name), key.line);
       if (!isNew) {
         Warn(textName_, section.name, key.name, key.line,
              key.name + " is given again (first at line " + std::to_string(seen->second) +
@@ -213,7 +206,7 @@ class TLinter {
       Error(section.name, key.name, key.line, "the bitmap \"" + key.value + "\" is not in the skin");
       return;
     }
-    used_.insert(Lower(file->name));
+    used_.insert(LowerSkinName(file->name));
     if (const TSkinImage* use = FindSkinImage(known, key.name))
       for (TLintFinding& finding : LintImage(*use, section, key, file->bytes)) {
         finding.file = textName_;

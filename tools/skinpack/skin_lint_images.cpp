@@ -1,4 +1,5 @@
-// Image checks of the linter, on the decoded pixels.
+// Image checks of the linter, on the pixels the framework's BMP decoder gives. Pure code, any
+// thread.
 #include "tools/skinpack/skin_lint_images.h"
 
 #include <string>

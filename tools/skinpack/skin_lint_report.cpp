@@ -1,4 +1,5 @@
-// Writing the linter's findings as text lines and as JSON.
+// Writing the linter's findings as text lines and as JSON (escaped by hand: no library).
+// Pure code, any thread.
 #include "tools/skinpack/skin_lint_report.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// Files and packages for the skinpack commands.
+// Files and packages for the skinpack commands, on the command's one thread.
 #include "tools/skinpack/skinpack_files.h"
 
 #include <algorithm>

@@ -318,6 +318,12 @@ bool SameSkinName(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string LowerSkinName(std::string_view name) {
+  std::string lowered(name);
+  for (char& c : lowered) c = Lower(c);
+  return lowered;
+}
+
 std::span<const TSkinSection> SkinSections() {
   return kSections;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quarnel {
@@ -75,5 +76,7 @@ const TSkinImage* FindSkinImage(const TSkinSection& section, std::string_view na
 
 // Letter case ignored, ASCII.
 bool SameSkinName(std::string_view a, std::string_view b);
+// The name in ASCII lower case: the form package entries are looked up in.
+std::string LowerSkinName(std::string_view name);
 
 }  // namespace quarnel
