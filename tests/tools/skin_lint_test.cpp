@@ -230,6 +230,36 @@ TEST_F(SkinLint, UnknownSectionsAndKeysAreWarningsWithTheNearestName) {
   EXPECT_EQ(err_.str().find("error:"), std::string::npos) << err_.str();
 }
 
+TEST_F(SkinLint, WhatTheEngineNeverReadsIsAWarning) {
+  // The first header of a section and the first line of a key win.
+  std::string text = ReadText(Skin() / kText);
+  const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  text += "\r\n[Fonts]\r\nFontHeight=20\r\n[ Buttons ]\r\nTrans=0\r\nstray line\r\n";
+  WriteText(Skin() / kText, text);
+  const int key = Edit("FontHeight=14", "FontHeight=14\r\nfontheight=16") + 1;
+  EXPECT_EQ(Check(), kCheckWarnings);
+  EXPECT_NE(err_.str().find(At(key) + "[Fonts] fontheight: fontheight is given again (first at line " +
+                            std::to_string(key - 1) + "); the engine reads only the first"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_NE(err_.str().find(At(lines + 3) + "[Fonts] section [Fonts] is here again"), std::string::npos)
+      << err_.str();
+  EXPECT_NE(err_.str().find(At(lines + 5) + "[Buttons] blanks inside the brackets: the engine finds no keys"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_NE(err_.str().find(At(lines + 7) + "this line is neither a [section] header"), std::string::npos)
+      << err_.str();
+}
+
+TEST_F(SkinLint, BitmapTheEngineCannotDecodeIsAnError) {
+  WriteText(Skin() / "tab.bmp", SolidBitmap(40000, 1, 24, 0xFF00FF));  // wider than any image it reads
+  EXPECT_EQ(Check(), kCheckErrors);
+  EXPECT_NE(
+      err_.str().find("error: " + (Skin() / "tab.bmp").string() + ": the engine cannot decode this bitmap"),
+      std::string::npos)
+      << err_.str();
+}
+
 TEST_F(SkinLint, ImageThatIsNot24BitIsAWarning) {
   const auto [width, height] = Size("tabsheet.bmp");
   WriteText(Skin() / "tabsheet.bmp", SolidBitmap(width, height, 32, 0x808080));
@@ -284,6 +314,17 @@ TEST_F(SkinLint, JsonCarriesTheSameFindings) {
   EXPECT_EQ(missing["message"].text, "the bitmap \"m4pushbuton.bmp\" is not in the skin");
   EXPECT_EQ(json["findings"].items[1]["file"].text, "m4pushbutton.bmp");
   EXPECT_EQ(json["findings"].items[1]["severity"].text, "warning");
+}
+
+TEST_F(SkinLint, JsonKeepsNamesInOtherCodePagesReadable) {
+  const std::string gbk = "\xC4\xE3\xBA\xC3";  // not UTF-8
+  Edit("[Headerbar]", "[" + gbk + "]");
+  ASSERT_EQ(Run({"check", "--json", Skin().string()}), kCheckWarnings);
+  EXPECT_NE(out_.str().find("\"section\": \"\\u00c4\\u00e3\\u00ba\\u00c3\""), std::string::npos)
+      << out_.str();
+  const test::TJson json = test::ParseJson(out_.str());
+  ASSERT_GE(json["findings"].items.size(), 1u);
+  EXPECT_EQ(json["findings"].items[0]["section"].text, gbk);
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ TScannedText ScanDefinition(std::string_view text) {
     if (i < text.size() && text[i] == '\n') ++i;
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      scanned.sections.push_back({std::string(Trim(line.substr(1, line.size() - 2))), number, {}});
+      const std::string_view inside = line.substr(1, line.size() - 2);
+      const std::string_view name = Trim(inside);
+      scanned.sections.push_back({std::string(name), number, {}, name.size() != inside.size()});
       continue;
     }
     const std::size_t equals = line.find('=');

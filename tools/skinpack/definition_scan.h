@@ -17,9 +17,10 @@ struct TScannedKey {
 };
 
 struct TScannedSection {
-  std::string name;
+  std::string name;  // without the blanks inside the brackets
   int line = 0;
   std::vector<TScannedKey> keys;  // in text order, repeats included
+  bool padded = false;            // blanks inside the brackets: the engine finds no keys under it
 };
 
 struct TScannedText {

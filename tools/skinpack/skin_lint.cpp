@@ -8,6 +8,7 @@
 #include <set>
 #include <string_view>
 
+#include "framework/graphics/bmp_decode.h"
 #include "skin/data/format/skin_key_table.h"
 #include "skin/data/format/skin_values.h"
 #include "tools/skinpack/bitmap_check.h"
@@ -97,16 +98,19 @@ class TLinter {
   void CheckBitmapFiles() {
     for (const TSkinFile& file : files_) {
       if (!LowerSkinName(file.name).ends_with(".bmp")) continue;
-      const std::string problem = BitmapProblem(file.bytes);
+      std::string problem = BitmapProblem(file.bytes);
+      if (problem.empty() && fw::bmp::Decode(file.bytes.data(), file.bytes.size()).empty())
+        problem = "the engine cannot decode this bitmap (too large, or a form it does not read)";
       if (!problem.empty()) Add(TLintSeverity::Error, file.name, {}, {}, 0, problem);
     }
   }
 
-  // The engine takes the first entry whose name holds ".ini"; a second one is never read.
+  // The engine takes the first entry whose name holds ".ini" (in lower case, as a package holds
+  // every name); a second one is never read.
   const TSkinFile* DefinitionText() {
     std::vector<const TSkinFile*> texts;
     for (const TSkinFile& file : files_)
-      if (file.name.find(".ini") != std::string::npos) texts.push_back(&file);
+      if (LowerSkinName(file.name).find(".ini") != std::string::npos) texts.push_back(&file);
     if (texts.size() != 1)
       Add(TLintSeverity::Error, {}, {}, {}, 0,
           "expected exactly one definition text (.ini), found " + std::to_string(texts.size()));
@@ -128,6 +132,12 @@ class TLinter {
       Warn(textName_, {}, {}, line, "this line is neither a [section] header, a key=value nor a ; comment");
     std::map<std::string, int> firstLine;
     for (const TScannedSection& section : text.sections) {
+      if (section.padded) {
+        Warn(textName_, section.name, {}, section.line,
+             "blanks inside the brackets: the engine finds no keys under this header; write [" +
+                 section.name + "]");
+        continue;
+      }
       const auto [seen, isNew] = firstLine.emplace(LowerSkinName(section.name), section.line);
       if (!isNew) {
         Warn(textName_, section.name, {}, section.line,

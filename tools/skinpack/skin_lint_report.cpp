@@ -20,18 +20,37 @@ std::string FilePath(const TLintOrigin& origin, const std::string& file) {
   return origin.path + ":" + file;
 }
 
+// Bytes of the well-formed UTF-8 character at `at`, or 0.
+std::size_t Utf8Length(const std::string& text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = lead >= 0xF0 && lead <= 0xF4  ? 4
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                           : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+// Names in a skin may be in any code page (GBK, say): bytes that are no UTF-8 are written as the
+// characters U+0080-U+00FF, so that the JSON stays readable.
 std::string JsonString(const std::string& text) {
   std::string quoted = "\"";
-  for (char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
     if (c == '"' || c == '\\') {
       quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-      quoted += escape;
+      quoted += text[i];
+    } else if (c >= 0x20 && c < 0x80) {
+      quoted += text[i];
+    } else if (const std::size_t length = c >= 0x80 ? Utf8Length(text, i) : 0; length > 0) {
+      quoted.append(text, i, length);
+      i += length - 1;
     } else {
-      quoted += c;
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+      quoted += escape;
     }
   }
   return quoted + "\"";
