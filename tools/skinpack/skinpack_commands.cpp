@@ -1,5 +1,6 @@
 // skinpack commands. Every failure is reported on the error stream with the file it concerns;
-// the exit code says whether the command line was wrong (2) or the work failed (1).
+// the exit code says whether the command line was wrong (2) or the work failed (1); check's
+// exit code says what it found (check_command.h).
 #include "tools/skinpack/skinpack_commands.h"
 
 #include <algorithm>
