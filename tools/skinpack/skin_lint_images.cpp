@@ -56,7 +56,7 @@ class TImageLint {
     if (image_.source_bits != 24)
       Add(TLintSeverity::Warning, key_,
           Name() + " has " + std::to_string(image_.source_bits) +
-              " bits per pixel; skin images are 24-bit, so that magenta (255 0 255) stays exact");
+              " bits per pixel; skin images are 24-bit, the depth the engine draws elements in");
     const TFrames frames = FrameCount(use_, section_, image_);
     if (frames.count < 1) return std::move(findings_);  // the value check reports the key
     CheckFrames(frames);
