@@ -10,6 +10,7 @@
 #include "skin/data/format/skin_writer.h"
 #include "tools/bench_lzh/sample_skin.h"
 #include "tools/skinpack/bitmap_check.h"
+#include "tools/skinpack/check_command.h"
 #include "tools/skinpack/skinpack_commands.h"
 
 namespace quarnel::skinpack {
@@ -64,8 +65,12 @@ TEST_F(SkinpackTool, PackListCheckUnpackRoundTrip) {
   EXPECT_LT(listing.find("mincaption.bmp"), listing.find("longhorn style-blue.ini"));
   EXPECT_LT(listing.find("longhorn style-blue.ini"), listing.find("m4pushbutton.bmp"));
 
-  EXPECT_EQ(Run({"check", Path("a.skn")}), kExitOk) << err_.str();
-  EXPECT_NE(out_.str().find("OK"), std::string::npos);
+  // The synthetic skin is a well-formed package whose definition text is no real skin's: check
+  // reads it whole and finds only faults of the text, none of the package.
+  EXPECT_EQ(Run({"check", Path("a.skn")}), kCheckErrors);
+  EXPECT_NE(out_.str().find("version 60000, 35 entries"), std::string::npos) << out_.str();
+  EXPECT_NE(err_.str().find("not a whole multiple"), std::string::npos) << err_.str();
+  EXPECT_EQ(err_.str().find("runs past the end"), std::string::npos) << err_.str();
 
   ASSERT_EQ(Run({"unpack", Path("a.skn"), Path("out")}), kExitOk) << err_.str();
   for (const auto& entry : sample::MakeSampleSkin()) {
@@ -110,7 +115,7 @@ TEST_F(SkinpackTool, MissingFilesFailWithTheirName) {
 
 TEST_F(SkinpackTool, UnknownVersionPackageIsReported) {
   WriteBytes(root_ / "old.skn", Bytes{0, 0, 0, 0});
-  EXPECT_EQ(Run({"check", Path("old.skn")}), kExitFailed);
+  EXPECT_EQ(Run({"check", Path("old.skn")}), kCheckErrors);
   EXPECT_NE(err_.str().find("This is Older Skin File Please update to new version !"), std::string::npos)
       << err_.str();
 }
@@ -125,7 +130,7 @@ TEST_F(SkinpackTool, CheckFindsBrokenBitmapsAndDefinitionTextCount) {
   writer.AddEntry("a.ini", {'x'});
   writer.AddEntry("b.ini", {'y'});
   WriteBytes(root_ / "bad.skn", writer.Packed(60000));
-  EXPECT_EQ(Run({"check", Path("bad.skn")}), kExitFailed);
+  EXPECT_EQ(Run({"check", Path("bad.skn")}), kCheckErrors);
   EXPECT_NE(err_.str().find("broken.bmp: pixel rows run past the end"), std::string::npos) << err_.str();
   EXPECT_NE(err_.str().find("exactly one definition text"), std::string::npos);
 }

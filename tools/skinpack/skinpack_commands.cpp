@@ -1,24 +1,22 @@
 // skinpack commands. Every failure is reported on the error stream with the file it concerns;
-// the exit code says whether the command line was wrong (2) or the work failed (1).
+// the exit code says whether the command line was wrong (2) or the work failed (1); check's
+// exit code says what it found (check_command.h).
 #include "tools/skinpack/skinpack_commands.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
-#include <stdexcept>
 
 #include "quarnel_version.h"
-#include "skin/data/format/skin_reader.h"
 #include "skin/data/format/skin_writer.h"
-#include "tools/skinpack/bitmap_check.h"
+#include "tools/skinpack/check_command.h"
+#include "tools/skinpack/new_command.h"
+#include "tools/skinpack/skinpack_files.h"
 
 namespace quarnel::skinpack {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
 constexpr const char* kUsage =
     "usage: skinpack <command> ...\n"
@@ -28,32 +26,15 @@ constexpr const char* kUsage =
     "      folder's files sorted by name.\n"
     "  unpack <in.skn> <folder>   write every entry of a package into <folder>\n"
     "  list <in.skn>              show the version and the entries with their sizes\n"
-    "  check <in.skn>             check version, entries, bitmaps and the definition text\n"
+    "  check <in.skn | folder> [--json]\n"
+    "      check a package or an unpacked skin folder: entries, bitmaps, every section, key\n"
+    "      and value of the definition text and the images it names. Exit code 0: clean,\n"
+    "      1: warnings only, 2: errors. --json prints the findings as JSON on the output.\n"
+    "  new <folder> [--from NAME] write a starter skin folder from a built-in skin (default\n"
+    "      Longhorn Blue; also \"Graphite Dark\"), ready to edit, check and pack\n"
     "  --help                     show this text\n"
     "  --version                  show the program's version\n"
-    "exit codes: 0 success, 1 failure, 2 wrong command line\n";
-
-// Failures that end a command with kExitFailed.
-struct Failure : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-struct UsageError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-Bytes ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Failure("cannot open " + path.string());
-  Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw Failure("cannot read " + path.string());
-  return bytes;
-}
-
-void WriteFile(const fs::path& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw Failure("cannot write " + path.string());
-}
+    "exit codes: 0 success, 1 failure, 2 wrong command line (check: see above)\n";
 
 std::vector<std::string> ReadOrderFile(const fs::path& path) {
   const Bytes bytes = ReadFile(path);
@@ -62,7 +43,8 @@ std::vector<std::string> ReadOrderFile(const fs::path& path) {
   for (std::size_t i = 0; i <= bytes.size(); ++i) {
     if (i == bytes.size() || bytes[i] == '\n') {
       // Trailing blanks and carriage returns (however many an editor left) are not part of a name.
-      while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
+      while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.pop_back();
       if (!line.empty()) names.push_back(line);
       line.clear();
     } else {
@@ -153,32 +135,6 @@ int Pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return kExitOk;
 }
 
-// Loads a package file; the reader's notice about unknown versions goes to `err`.
-TSkinReader LoadPackage(const fs::path& path, std::ostream& err) {
-  const Bytes packed = ReadFile(path);
-  TSkinReader reader;
-  const bool loaded = reader.Load(packed);
-  if (reader.Result() == TSkinReader::TResult::UnknownVersion) {
-    std::string text = TSkinReader::kOlderSkinMessage;
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    err << "skinpack: " << path.string() << ": " << text << "\n";
-  }
-  if (!loaded) {
-    throw Failure(path.string() + ": not a readable skin package (version " +
-                  std::to_string(reader.Header().Version) + ", or more than 1001 entries)");
-  }
-  return reader;
-}
-
-// Bytes of entry `index` that are present in the data part.
-std::uint64_t PresentBytes(const TSkinReader& reader, std::size_t index) {
-  std::uint64_t offset = 0;
-  for (std::size_t i = 0; i < index; ++i) offset += reader.Sizes()[i];
-  const std::uint64_t size = reader.Data().size();
-  if (offset >= size) return 0;
-  return std::min<std::uint64_t>(reader.Sizes()[index], size - offset);
-}
-
 int Unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 2) throw UsageError("unpack needs <in.skn> and <folder>");
   const TSkinReader reader = LoadPackage(args[0], err);
@@ -222,34 +178,6 @@ int List(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return kExitOk;
 }
 
-int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) throw UsageError("check needs <in.skn>");
-  const TSkinReader reader = LoadPackage(args[0], err);
-  int problems = 0;
-  auto report = [&](const std::string& text) {
-    err << "skinpack: " << args[0] << ": " << text << "\n";
-    ++problems;
-  };
-  std::size_t definitionTexts = 0;
-  for (std::size_t i = 0; i < reader.Names().size(); ++i) {
-    const std::string& name = reader.Names()[i];
-    if (PresentBytes(reader, i) != reader.Sizes()[i]) report(name + ": entry runs past the end");
-    if (name.find(".ini") != std::string::npos) ++definitionTexts;
-    if (name.ends_with(".bmp")) {
-      Bytes bytes;
-      reader.ExtractFile(name, bytes);
-      const std::string problem = BitmapProblem(bytes);
-      if (!problem.empty()) report(name + ": " + problem);
-    }
-  }
-  if (definitionTexts != 1) {
-    report("expected exactly one definition text (.ini), found " + std::to_string(definitionTexts));
-  }
-  out << args[0] << ": version " << reader.Header().Version << ", " << reader.Names().size()
-      << " entries: " << (problems == 0 ? "OK" : std::to_string(problems) + " problem(s)") << "\n";
-  return problems == 0 ? kExitOk : kExitFailed;
-}
-
 }  // namespace
 
 int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -271,7 +199,8 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
     if (command == "pack") return Pack(rest, out, err);
     if (command == "unpack") return Unpack(rest, out, err);
     if (command == "list") return List(rest, out, err);
-    if (command == "check") return Check(rest, out, err);
+    if (command == "check") return RunCheck(rest, out, err);
+    if (command == "new") return RunNew(rest, out, err);
     throw UsageError("unknown command \"" + command + "\"");
   } catch (const UsageError& problem) {
     err << "skinpack: " << problem.what() << "\n" << kUsage;

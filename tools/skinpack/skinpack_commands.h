@@ -1,4 +1,5 @@
-// The skinpack command line: pack a folder into a skin package, unpack, list and check one.
+// The skinpack command line: pack a folder into a skin package, unpack, list and check (lint)
+// one, and write a starter skin folder.
 // Kept apart from main() so that tests can run every command in-process.
 #pragma once
 
@@ -9,7 +10,7 @@
 namespace quarnel::skinpack {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;  // bad input, failed check, file error
+inline constexpr int kExitFailed = 1;  // bad input, file error (check has its own codes)
 inline constexpr int kExitUsage = 2;
 
 // `args` excludes the program name. Results go to `out`, messages about failures to `err`.
