@@ -89,8 +89,10 @@ std::string DefinitionProblem(const TFolderFile& definition, const std::vector<T
       return where + ": \"" + std::string(line) + "\" is neither a section header, a key nor a comment";
     const std::string value(Trimmed(line.substr(equals + 1)));
     if (!EndsWithNoCase(value, ".bmp")) continue;
+    // As the loader finds it: by the whole name, or by its file name after a folder in front.
+    const std::string whole = Lower(value), name = whole.substr(whole.find_last_of("/\\") + 1);
     const bool present = std::any_of(files.begin(), files.end(), [&](const TFolderFile& file) {
-      return Lower(file.name) == Lower(value);
+      return Lower(file.name) == whole || Lower(file.name) == name;
     });
     if (!present)
       return where + ": [" + section + "] " + std::string(Trimmed(line.substr(0, equals))) + " names " +

@@ -65,6 +65,9 @@ TEST_F(SkinFolderTest, EachFaultIsNamedWithItsFileAndLine) {
             "skin.ini, line 3: [Personality] Top names FrameTop.BMP, which is not in the folder");
   Write("skin.ini", "[Personality]\nLeft=FRAMELEFT.bmp\n");
   EXPECT_EQ(PackSkinFolder(folder_).Problem, "") << "file names are matched as the system matches them";
+  Write("skin.ini", "[Personality]\nLeft=skin\\frameleft.bmp\n");
+  EXPECT_EQ(PackSkinFolder(folder_).Problem, "")
+      << "a folder in front is passed over, as when the skin is loaded";
   Write("frameleft.bmp", Bitmap(40));
   EXPECT_EQ(PackSkinFolder(folder_).Problem, "frameleft.bmp is not a whole bitmap")
       << "a save still under way";
