@@ -107,6 +107,7 @@ void TSkinControl::Detach() {
 void TSkinControl::TakeRemadeWindow() {
   if (!Control() || !Control()->HandleAllocated()) return;
   binding_.FollowControlWindow();
+  focus_.Forget();  // the old window may have gone with the focus, and no WM_KILLFOCUS said so
   attach_.Resume();
 }
 
