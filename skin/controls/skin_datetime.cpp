@@ -23,7 +23,6 @@ void TArrowButton::Bind(TSkinDateTime* skin, TWinControl* picker) {
   skin_ = skin;
   picker_ = picker;
   pickerWindow_ = picker ? picker->Handle() : nullptr;
-  arrowWidth_ = GetSystemMetrics(SM_CXHSCROLL);
   if (!pickerWindow_) return;
   SetWindowLongPtrW(pickerWindow_, GWL_STYLE, GetWindowLongPtrW(pickerWindow_, GWL_STYLE) | WS_CLIPCHILDREN);
   Place();
@@ -35,9 +34,9 @@ void TArrowButton::Place() {
   if (!pickerWindow_ || !GetWindowRect(pickerWindow_, &r)) return;
   const bool left = GetWindowLongPtrW(pickerWindow_, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR;
   const int height = r.bottom - r.top - 4;
-  const int x = DateArrowLeft(r.right - r.left, arrowWidth_, left);
-  if (Left() != x || Top() != 0 || Width() != arrowWidth_ || Height() != height)
-    SetBounds(x, 0, arrowWidth_, height);
+  const int width = GetSystemMetrics(SM_CXHSCROLL);  // as wide as the system's arrow, which may change
+  const int x = DateArrowLeft(r.right - r.left, width, left);
+  if (Left() != x || Top() != 0 || Width() != width || Height() != height) SetBounds(x, 0, width, height);
   if (HandleAllocated() && !IsWindowVisible(RawHandle())) ShowWindow(RawHandle(), SW_SHOWNA);
 }
 

@@ -141,7 +141,6 @@ class TArrowButton : public TWinControl {
   TSkinDateTime* skin_ = nullptr;
   TWinControl* picker_ = nullptr;
   HWND pickerWindow_ = nullptr;
-  int arrowWidth_ = 0;
   bool hot_ = false;
   int lastFrame_ = 0;
   TStretchedFrame face_;

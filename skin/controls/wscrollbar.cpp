@@ -103,6 +103,7 @@ bool TWScrollbar::ComputeControlBar(TScrollBarState& bar) const {
 }
 
 void TWScrollbar::Reposition() {
+  arrowSize_ = GetSystemMetrics(SM_CXHSCROLL);  // the system's arrows grow and shrink with its metrics
   TScrollBarState bar;
   if (!window_ || !QueryBar(bar)) {
     shown_ = false;

@@ -181,6 +181,7 @@ class TSkinData : public TComponent, public TSkinElements {
   std::vector<uint8_t> packed_;  // the packed package, as stored or read from the skin file
   bool notLoaded_ = true;
   uint64_t loadedKey_ = 0;
+  int loadedScrollArrow_ = 0;  // the scroll-arrow width the combo box face was composed for
   bool hintShowing_ = false;
   HWND lastFormSkinWindow_ = nullptr;
   bool unregistered_ = false;

@@ -64,6 +64,7 @@ bool TSkinData::LoadSkin() {
   // Without a definition entry every element takes its defaults.
   if (reader.ExtractByExtension(".ini", entry, entryName))
     text.LoadFromText(std::string_view(reinterpret_cast<const char*>(entry.data()), entry.size()));
+  loadedScrollArrow_ = GetSystemMetrics(SM_CXHSCROLL);
   LoadSkinElements(*this, reader, text);
   notLoaded_ = false;
   loadedKey_ = PackageKey(packed_);
@@ -141,6 +142,10 @@ void TSkinData::RenewSystemMetrics() {
   HintWindow.RenewFont();
   MaximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);
   MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+  // Parts made at load from the system's sizes are made again: the combo box face is composed
+  // round a button as wide as a scroll arrow, the program's icon drawn at the small-icon size.
+  if (!notLoaded_ && loadedScrollArrow_ != GetSystemMetrics(SM_CXHSCROLL) && LoadSkin()) ApplySkin();
+  if (!AppIcon.Empty() && AppIcon.Width() != GetSystemMetrics(SM_CXSMICON)) BuildAppIcon();
 }
 
 void TSkinData::BuildCaptionFont() {

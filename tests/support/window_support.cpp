@@ -167,4 +167,15 @@ int caption_text_width(const std::wstring& text) {
   return extent.cx;
 }
 
+WindowMetricsChange::WindowMetricsChange() {
+  saved_.cbSize = sizeof saved_;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+}
+
+void WindowMetricsChange::Set(NONCLIENTMETRICSW metrics) {
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics,
+                        SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  flush_events(150);
+}
+
 }  // namespace testing_support

@@ -59,4 +59,20 @@ bool save_bmp(const Capture& c, const std::string& path);
 // Width in pixels of `text` in the system's caption font.
 int caption_text_width(const std::wstring& text);
 
+// The system's window metrics, put back when the test ends however it ends.
+class WindowMetricsChange {
+ public:
+  WindowMetricsChange();
+  ~WindowMetricsChange() { Set(saved_); }
+  WindowMetricsChange(const WindowMetricsChange&) = delete;
+  WindowMetricsChange& operator=(const WindowMetricsChange&) = delete;
+  const NONCLIENTMETRICSW& Saved() const { return saved_; }
+  // Stored and announced to every top-level window, as the system's settings are (Wine
+  // announces a change only when it is also stored).
+  static void Set(NONCLIENTMETRICSW metrics);
+
+ private:
+  NONCLIENTMETRICSW saved_{};
+};
+
 }  // namespace testing_support

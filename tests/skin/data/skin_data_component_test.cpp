@@ -219,6 +219,35 @@ TEST_F(SkinDataTest, ApplySkinRefreshesOnlyWhileRunning) {
   EXPECT_TRUE(manager.ActionTimerEnabled());
 }
 
+// A combo box face is composed at load round a button as wide as the system's scroll arrow:
+// when the system's arrows grow, it is composed again round the wider button.
+TEST_F(SkinDataTest, TheComboFaceIsComposedAgainForWiderScrollArrows) {
+  testing::PackageRecipe recipe = SmallSkin();
+  recipe.text += "[SunkEdge]\nImage=edge.bmp\n[ComboButton]\nImage=button.bmp\n";
+  recipe.images.push_back({"edge.bmp", testing::SolidBmp(40, 10, 0x00FF00)});
+  recipe.images.push_back({"button.bmp", testing::SolidBmp(40, 10, 0x0000FF)});
+  const auto packed = PackSkin(recipe);
+  TSkinData& data = Read(HostDescription("", &packed));
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  ASSERT_EQ(data.ComboButton->RightWidth, arrow + 4);
+  // The button of the first composed cell starts this far from the cell's right end.
+  auto buttonAt = [&](int width) { return data.ComboButton->Image.PixelAt(50 - width, 10); };
+  EXPECT_EQ(buttonAt(arrow + 2), 0x0000FFu);
+  EXPECT_NE(buttonAt(arrow + 8), 0x0000FFu);
+
+  testing_support::WindowMetricsChange change;
+  NONCLIENTMETRICSW wider = change.Saved();
+  wider.iScrollWidth += 6;
+  wider.iScrollHeight += 6;
+  testing_support::WindowMetricsChange::Set(wider);
+  ASSERT_EQ(GetSystemMetrics(SM_CXHSCROLL), arrow + 6) << "the system took the new width";
+  data.RenewSystemMetrics();
+  EXPECT_EQ(data.ComboButton->RightWidth, arrow + 10);
+  EXPECT_EQ(data.SunkEdge->LeftWidth, arrow + 10) << "the mirrored face too";
+  EXPECT_EQ(buttonAt(arrow + 8), 0x0000FFu);
+  EXPECT_EQ(data.SkinName, "Small") << "the same skin";
+}
+
 TEST_F(SkinDataTest, FormFilterRefusesMonthCalendarsUnlessTheEventDecides) {
   auto data = TComponent::Make<TSkinData>();
   bool doSkin = true;

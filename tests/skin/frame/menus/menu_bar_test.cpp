@@ -67,42 +67,26 @@ std::vector<COLORREF> CaptionRows(const testing_support::Capture& shot, int heig
   return {shot.pixels.begin(), shot.pixels.begin() + static_cast<ptrdiff_t>(height) * shot.width};
 }
 
-// The system's window metrics, put back when the test ends however it ends.
-struct WindowMetricsChange {
-  NONCLIENTMETRICSW saved{};
-  WindowMetricsChange() {
-    saved.cbSize = sizeof saved;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
-  }
-  ~WindowMetricsChange() { Set(saved); }
-  // Stored and announced to every top-level window, as the system's settings are.
-  static void Set(NONCLIENTMETRICSW metrics) {
-    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics,
-                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
-    testing_support::flush_events(150);
-  }
-};
-
 TEST_F(MenuBarTest, NewSystemFontsAndMenuHeightReachTheSkinnedFrame) {
   ASSERT_NE(skin, nullptr);
-  WindowMetricsChange change;
+  testing_support::WindowMetricsChange change;
   const int menuHeight = GetSystemMetrics(SM_CYMENU), originY = ClientOrigin(window).y;
   const int captionHeight = skin->Metrics().CaptionHeight;
   flush_events(50);
   const std::vector<COLORREF> caption = CaptionRows(testing_support::capture_window(window), captionHeight);
   const DWORD gdi = testing_support::gdi_objects();
 
-  NONCLIENTMETRICSW larger = change.saved;
+  NONCLIENTMETRICSW larger = change.Saved();
   larger.iMenuHeight += 8;
   larger.lfCaptionFont.lfHeight = larger.lfCaptionFont.lfHeight == -19 ? -23 : -19;
-  WindowMetricsChange::Set(larger);
+  testing_support::WindowMetricsChange::Set(larger);
   const int grown = GetSystemMetrics(SM_CYMENU) - menuHeight;
   ASSERT_GT(grown, 0) << "the system took the new menu height";
   EXPECT_EQ(ClientOrigin(window).y, originY + grown) << "the band grew, the client area gave it room";
   EXPECT_NE(CaptionRows(testing_support::capture_window(window), captionHeight), caption)
       << "the title is written in the new caption font";
 
-  WindowMetricsChange::Set(change.saved);
+  testing_support::WindowMetricsChange::Set(change.Saved());
   EXPECT_EQ(ClientOrigin(window).y, originY);
   EXPECT_EQ(CaptionRows(testing_support::capture_window(window), captionHeight), caption);
   EXPECT_EQ(testing_support::gdi_objects(), gdi) << "the old fonts went";
