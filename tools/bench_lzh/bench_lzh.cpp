@@ -1,6 +1,7 @@
-// bench_lzh: LZHUF decoding speed on a synthetic skin package of about 227 KB unpacked.
-// Prints MB/s and the median time per decode; --once decodes a single time for callgrind
-// (see callgrind.sh, which turns the count into instructions per output byte).
+// bench_lzh: LZHUF decoding speed on a synthetic skin package of about 227 KB unpacked, or on a
+// package file. Prints MB/s and the median time per decode, and the same for a plain decoder of
+// the classic algorithm on the same bytes in the same process; --once decodes a single time for
+// callgrind (see callgrind.sh, which turns the count into instructions per output byte).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "skin/data/format/lzh.h"
 #include "skin/data/format/skin_writer.h"
+#include "tools/bench_lzh/classic_lzhuf.h"
 #include "tools/bench_lzh/sample_skin.h"
 
 namespace quarnel::bench {
@@ -81,19 +83,33 @@ int Run(int argc, char** argv) {
     return 0;
   }
 
-  std::vector<double> seconds;
-  seconds.reserve(static_cast<std::size_t>(iterations));
-  for (int i = 0; i < iterations; ++i) {
+  const Bytes classic = ClassicLzhufDecode(stream.data(), stream.size(), size);
+  if (classic.size() < size || !std::equal(classic.begin(), classic.begin() + size, out.begin())) {
+    std::fprintf(stderr, "the classic decoder's bytes differ from ours\n");
+    return 1;
+  }
+
+  // The two decoders take turns, so that a busy moment of the machine falls on both alike.
+  std::vector<double> seconds, classicSeconds;
+  auto timed = [](auto&& decode) {
     const auto start = std::chrono::steady_clock::now();
-    DecodeOnce(stream, size, out);
-    const auto stop = std::chrono::steady_clock::now();
-    seconds.push_back(std::chrono::duration<double>(stop - start).count());
+    decode();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  for (int i = 0; i < iterations; ++i) {
+    seconds.push_back(timed([&] { DecodeOnce(stream, size, out); }));
+    classicSeconds.push_back(timed([&] { ClassicLzhufDecode(stream.data(), stream.size(), size); }));
   }
   std::sort(seconds.begin(), seconds.end());
-  const double median = seconds[seconds.size() / 2];
+  std::sort(classicSeconds.begin(), classicSeconds.end());
+  const double median = seconds[seconds.size() / 2],
+               classicMedian = classicSeconds[classicSeconds.size() / 2];
   std::printf("decodes: %d, median %.1f us, fastest %.1f us per decode\n", iterations, median * 1e6,
               seconds.front() * 1e6);
   std::printf("throughput: %.1f MB/s (median)\n", size / median / 1e6);
+  std::printf("classic decodes: %d, median %.1f us, fastest %.1f us per decode\n", iterations,
+              classicMedian * 1e6, classicSeconds.front() * 1e6);
+  std::printf("speed-up over the classic decoder: %.2fx (medians)\n", classicMedian / median);
   return 0;
 }
 
