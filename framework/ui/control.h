@@ -231,6 +231,17 @@ class TWinControl : public TControl {
   void AttachHandle(HWND wnd);
   void InsertInTabList(TWinControl* child);
   bool ReflectToChild(TMessage& message);
+  // Handlers of WndProc; true: handled here, the control's own procedure is not called.
+  bool CmRecreateWnd();
+  bool CnControlColor(HDC dc, LRESULT& result);
+  bool WmSetFocus();
+  bool WmWindowPosChanged(TMessage& message);
+  bool WmNcPaint(LRESULT& result);
+  bool WmPaint(TMessage& message);
+  bool WmMouseOverChildren(TMessage& message);
+  bool WmLButtonDown(TMessage& message, bool doubleClick);
+  bool WmSysCommand(TMessage& message);
+  bool WmNcDestroy(TMessage& message);
   // Windowless children: painted after this window, told about the mouse over them.
   bool HasGraphicChildren() const;
   // Borders, caption or scroll bars: the window is larger than its client area.

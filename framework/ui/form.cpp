@@ -12,7 +12,8 @@
 #include "framework/win/code_module.h"
 
 const TEnumInfo& FormBorderStyleEnum() {
-  static const TEnumInfo e{"TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+  static const TEnumInfo e{"TFormBorderStyle",
+                           {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
   return e;
 }
 const TEnumInfo& BorderIconEnum() {
@@ -20,8 +21,9 @@ const TEnumInfo& BorderIconEnum() {
   return e;
 }
 const TEnumInfo& PositionEnum() {
-  static const TEnumInfo e{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                         "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+  static const TEnumInfo e{"TPosition",
+                           {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                            "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
   return e;
 }
 const TEnumInfo& FormStyleEnum() {
@@ -63,7 +65,8 @@ const TClassInfo& TCustomForm::StaticClass() {
 }
 
 const TClassInfo& TForm::StaticClass() {
-  static const TClassInfo info = TClassBuilder<TForm>("TForm", &TCustomForm::StaticClass()).Creatable().Build();
+  static const TClassInfo info =
+      TClassBuilder<TForm>("TForm", &TCustomForm::StaticClass()).Creatable().Build();
   return info;
 }
 
@@ -101,10 +104,20 @@ void TCustomForm::ReadDescriptionResource() {
 DWORD TCustomForm::FrameStyle() const {
   DWORD style = 0;
   switch (borderStyle_) {
-    case bsNone: style = WS_POPUP; break;
-    case bsSingle: case bsToolWindow: style = WS_CAPTION; break;
-    case bsSizeable: case bsSizeToolWin: style = WS_CAPTION | WS_THICKFRAME; break;
-    case bsDialog: style = WS_POPUP | WS_CAPTION; break;
+    case bsNone:
+      style = WS_POPUP;
+      break;
+    case bsSingle:
+    case bsToolWindow:
+      style = WS_CAPTION;
+      break;
+    case bsSizeable:
+    case bsSizeToolWin:
+      style = WS_CAPTION | WS_THICKFRAME;
+      break;
+    case bsDialog:
+      style = WS_POPUP | WS_CAPTION;
+      break;
   }
   if (borderStyle_ != bsNone && (borderIcons_ & (1u << biSystemMenu))) {
     style |= WS_SYSMENU;
@@ -178,7 +191,8 @@ void TCustomForm::HandleCreated() {
 void TCustomForm::SetBorderStyle(int v) {
   borderStyle_ = v;
   if (handle_) {
-    SetWindowLongPtrW(handle_, GWL_STYLE, FrameStyle() | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0));
+    SetWindowLongPtrW(handle_, GWL_STYLE,
+                      FrameStyle() | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0));
     SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   }
 }
@@ -199,7 +213,8 @@ int TCustomForm::WindowState() const {
 
 void TCustomForm::SetWindowState(int v) {
   windowState_ = v;
-  if (handle_ && visible_) ShowWindow(handle_, v == wsMinimized ? SW_MINIMIZE : v == wsMaximized ? SW_MAXIMIZE : SW_RESTORE);
+  if (handle_ && visible_)
+    ShowWindow(handle_, v == wsMinimized ? SW_MINIMIZE : v == wsMaximized ? SW_MAXIMIZE : SW_RESTORE);
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
@@ -254,8 +269,9 @@ void TCustomForm::VisibleChanged() {
   if (visible_) {
     Handle();
     ApplyPosition();
-    ShowWindow(handle_, windowState_ == wsMinimized ? SW_SHOWMINIMIZED
-                        : windowState_ == wsMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    ShowWindow(handle_, windowState_ == wsMinimized   ? SW_SHOWMINIMIZED
+                        : windowState_ == wsMaximized ? SW_SHOWMAXIMIZED
+                                                      : SW_SHOWNORMAL);
     if (mdiChildWindow_)
       SendMessageW(GetParent(handle_), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle_), 0);
     else
@@ -280,8 +296,10 @@ void TCustomForm::Show() {
 
 void TCustomForm::Close() {
   if (OnClose) OnClose(this);
-  if (Application()->MainForm() == this) Application()->Terminate();
-  else Hide();
+  if (Application()->MainForm() == this)
+    Application()->Terminate();
+  else
+    Hide();
 }
 
 void TCustomForm::Release() {
@@ -309,7 +327,8 @@ bool TCustomForm::DialogKey(UINT key, TWinControl* from) {
     case VK_RIGHT:
     case VK_DOWN:
       if (!from->Parent()) return false;
-      if (TWinControl* next = from->Parent()->FindNextControl(from, key == VK_RIGHT || key == VK_DOWN, false)) {
+      if (TWinControl* next =
+              from->Parent()->FindNextControl(from, key == VK_RIGHT || key == VK_DOWN, false)) {
         if (next->Parent() == from->Parent()) next->SetFocus();
       }
       return true;
@@ -342,51 +361,71 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> TCustomForm::BinaryPro
   return props;
 }
 
-void TCustomForm::Loaded() { TWinControl::Loaded(); }
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+}
 
 void TCustomForm::WndProc(TMessage& m) {
   if (menu_ && DispatchMenuMessage(m)) return;
+  bool handled = false;
+  // clang-format off
   switch (m.Msg) {
-    case WM_ACTIVATE:
-      DefaultHandler(m);
-      if (LOWORD(m.WParam) != WA_INACTIVE) {
-        TWinControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_
-                                                                           : FindNextControl(nullptr, true, true);
-        if (target && !HIWORD(m.WParam)) target->SetFocus();
-        if (OnActivate) OnActivate(this);
-      } else if (OnDeactivate) {
-        OnDeactivate(this);
-      }
-      return;
-    case WM_SETFOCUS: {
-      // The form passes the focus on to the control that had it, or the first one.
-      TWinControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_
-                                                                         : FindNextControl(nullptr, true, true);
-      if (target && !IsIconic(handle_)) {
-        target->SetFocus();
-        return;
-      }
-      break;
-    }
-    case WM_SYSCOMMAND:
-      // A window without a maximise button cannot be maximised, whoever asks.
-      if ((m.WParam & 0xFFF0) == SC_MAXIMIZE && !(GetWindowLongPtrW(handle_, GWL_STYLE) & WS_MAXIMIZEBOX)) return;
-      break;
-    case WM_CLOSE:
-      Close();
-      return;
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(handle_, &r);
-      FillRect(reinterpret_cast<HDC>(m.WParam), &r, ColorBrush());
-      m.Result = 1;
-      return;
-    }
-    case CM_RELEASE:
-      Owner()->DestroyComponent(this);
-      return;
-    default:
-      break;
+    case WM_ACTIVATE:   handled = WmActivate(m, LOWORD(m.WParam) != WA_INACTIVE, HIWORD(m.WParam)); break;
+    case WM_SETFOCUS:   handled = WmSetFocus(); break;
+    case WM_SYSCOMMAND: handled = WmSysCommand(static_cast<UINT>(m.WParam & 0xFFF0)); break;
+    case WM_CLOSE:      handled = WmClose(); break;
+    case WM_ERASEBKGND: handled = WmEraseBackground(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case CM_RELEASE:    handled = CmRelease(); break;
+    default:            break;
   }
-  TWinControl::WndProc(m);
+  // clang-format on
+  if (!handled) TWinControl::WndProc(m);
+}
+
+// The control that had the focus, or the first one that can take it.
+TWinControl* TCustomForm::FocusTarget() {
+  return activeControl_ && activeControl_->CanFocus() ? activeControl_ : FindNextControl(nullptr, true, true);
+}
+
+bool TCustomForm::WmActivate(TMessage& m, bool active, bool minimized) {
+  DefaultHandler(m);
+  if (active) {
+    TWinControl* target = FocusTarget();
+    if (target && !minimized) target->SetFocus();
+    if (OnActivate) OnActivate(this);
+  } else if (OnDeactivate) {
+    OnDeactivate(this);
+  }
+  return true;
+}
+
+// The form passes the focus on to the control that had it, or the first one.
+bool TCustomForm::WmSetFocus() {
+  TWinControl* target = FocusTarget();
+  if (!target || IsIconic(handle_)) return false;
+  target->SetFocus();
+  return true;
+}
+
+// A window without a maximise button cannot be maximised, whoever asks.
+bool TCustomForm::WmSysCommand(UINT command) {
+  return command == SC_MAXIMIZE && !(GetWindowLongPtrW(handle_, GWL_STYLE) & WS_MAXIMIZEBOX);
+}
+
+bool TCustomForm::WmClose() {
+  Close();
+  return true;
+}
+
+bool TCustomForm::WmEraseBackground(HDC dc, LRESULT& result) {
+  RECT r;
+  GetClientRect(handle_, &r);
+  FillRect(dc, &r, ColorBrush());
+  result = 1;
+  return true;
+}
+
+bool TCustomForm::CmRelease() {
+  Owner()->DestroyComponent(this);
+  return true;
 }

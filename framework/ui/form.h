@@ -10,8 +10,14 @@ class TMainMenu;
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 enum TPosition {
-  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-  poMainFormCenter, poOwnerFormCenter
+  poDesigned,
+  poDefault,
+  poDefaultPosOnly,
+  poDefaultSizeOnly,
+  poScreenCenter,
+  poDesktopCenter,
+  poMainFormCenter,
+  poOwnerFormCenter
 };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
@@ -99,6 +105,14 @@ class TCustomForm : public TWinControl {
   void CreateMDIClient();
   // Menu commands, owner-drawn menu items: true when the menu bar took the message.
   bool DispatchMenuMessage(TMessage& message);
+  // Handlers of WndProc; true: handled here.
+  TWinControl* FocusTarget();
+  bool WmActivate(TMessage& message, bool active, bool minimized);
+  bool WmSetFocus();
+  bool WmSysCommand(UINT command);
+  bool WmClose();
+  bool WmEraseBackground(HDC dc, LRESULT& result);
+  bool CmRelease();
   // The client window this MDI child goes into: its owner's if that is an MDI frame, else the
   // main form's; null for other forms.
   HWND MDIParentClient() const;

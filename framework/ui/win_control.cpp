@@ -357,97 +357,115 @@ bool TWinControl::ReflectToChild(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
+  bool handled = false;
+  // clang-format off
   switch (m.Msg) {
-    case CM_RECREATEWND:
-      if (handle_) {
-        DestroyHandle();
-        Handle();
-      }
-      return;
+    case CM_RECREATEWND:       handled = CmRecreateWnd(); break;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (ReflectToChild(m)) return;
-      break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-      if (ReflectToChild(m)) return;
-      break;
+    case WM_CTLCOLORSCROLLBAR: handled = ReflectToChild(m); break;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORBTN:
-    case CN_CTLCOLORLISTBOX:
-      m.Result = reinterpret_cast<LRESULT>(ControlColorBrush(reinterpret_cast<HDC>(m.WParam)));
-      return;
-    case WM_SETFOCUS:
-      if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
-      break;
-    case WM_WINDOWPOSCHANGED: {
-      DefaultHandler(m);
-      // Keep the stored bounds in step with moves and sizes made by the system or the user.
-      RECT r;
-      GetWindowRect(handle_, &r);
-      if (HWND parent = GetParent(handle_); parent && (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD))
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-      bool resized = r.right - r.left != width_ || r.bottom - r.top != height_;
-      left_ = r.left;
-      top_ = r.top;
-      width_ = r.right - r.left;
-      height_ = r.bottom - r.top;
-      if (resized) BoundsChanged();
-      return;
-    }
-    case WM_NCPAINT:
-      // Nothing to paint outside a client area that fills the window; the default handling
-      // would still ask the window system for a window DC.
-      if (!HasNonClientArea()) {
-        m.Result = 0;
-        return;
-      }
-      break;
-    case WM_PAINT:
-      if (HasGraphicChildren()) {
-        PaintWithGraphicChildren(m);
-        return;
-      }
-      break;
+    case CN_CTLCOLORLISTBOX:   handled = CnControlColor(reinterpret_cast<HDC>(m.WParam), m.Result); break;
+    case WM_SETFOCUS:          handled = WmSetFocus(); break;
+    case WM_WINDOWPOSCHANGED:  handled = WmWindowPosChanged(m); break;
+    case WM_NCPAINT:           handled = WmNcPaint(m.Result); break;
+    case WM_PAINT:             handled = WmPaint(m); break;
     case WM_MOUSEMOVE:
     case WM_MOUSELEAVE:
-    case WM_LBUTTONUP:
-      if ((graphicHover_ || graphicCapture_ || HasGraphicChildren()) &&
-          RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_))
-        return;
-      break;
+    case WM_LBUTTONUP:         handled = WmMouseOverChildren(m); break;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      if (HasGraphicChildren() && RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_)) return;
-      DefaultHandler(m);
-      MouseDown(mbLeft, KeysToShiftState(m.WParam) | (m.Msg == WM_LBUTTONDBLCLK ? ssDouble : 0),
-                static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
-      return;
-    case WM_SYSCHAR:
-      if (OfferDialogChar(m)) return;
-      break;
-    case WM_SYSCOMMAND:
-      // The keyboard-menu command of a control belongs to the top-level window with the menu bar.
-      if ((m.WParam & 0xFFF0) == SC_KEYMENU && (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD)) {
-        m.Result = SendMessageW(GetAncestor(handle_, GA_ROOT), WM_SYSCOMMAND, m.WParam, m.LParam);
-        return;
-      }
-      break;
-    case WM_NCDESTROY:
-      DefaultHandler(m);
-      DetachHandle();
-      return;
-    default:
-      break;
+    case WM_LBUTTONDBLCLK:     handled = WmLButtonDown(m, m.Msg == WM_LBUTTONDBLCLK); break;
+    case WM_SYSCHAR:           handled = OfferDialogChar(m); break;
+    case WM_SYSCOMMAND:        handled = WmSysCommand(m); break;
+    case WM_NCDESTROY:         handled = WmNcDestroy(m); break;
+    default:                   break;
   }
-  TControl::WndProc(m);
+  // clang-format on
+  if (!handled) TControl::WndProc(m);
+}
+
+bool TWinControl::CmRecreateWnd() {
+  if (handle_) {
+    DestroyHandle();
+    Handle();
+  }
+  return true;
+}
+
+bool TWinControl::CnControlColor(HDC dc, LRESULT& result) {
+  result = reinterpret_cast<LRESULT>(ControlColorBrush(dc));
+  return true;
+}
+
+// The form hears of it and passes it on to the control's own procedure.
+bool TWinControl::WmSetFocus() {
+  if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
+  return false;
+}
+
+// Keeps the stored bounds in step with moves and sizes made by the system or the user.
+bool TWinControl::WmWindowPosChanged(TMessage& m) {
+  DefaultHandler(m);
+  RECT r;
+  GetWindowRect(handle_, &r);
+  if (HWND parent = GetParent(handle_); parent && (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  const bool resized = r.right - r.left != width_ || r.bottom - r.top != height_;
+  left_ = r.left;
+  top_ = r.top;
+  width_ = r.right - r.left;
+  height_ = r.bottom - r.top;
+  if (resized) BoundsChanged();
+  return true;
+}
+
+// Nothing to paint outside a client area that fills the window; the default handling would
+// still ask the window system for a window DC.
+bool TWinControl::WmNcPaint(LRESULT& result) {
+  if (HasNonClientArea()) return false;
+  result = 0;
+  return true;
+}
+
+bool TWinControl::WmPaint(TMessage& m) {
+  if (!HasGraphicChildren()) return false;
+  PaintWithGraphicChildren(m);
+  return true;
+}
+
+bool TWinControl::WmMouseOverChildren(TMessage& m) {
+  return (graphicHover_ || graphicCapture_ || HasGraphicChildren()) &&
+         RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_);
+}
+
+bool TWinControl::WmLButtonDown(TMessage& m, bool doubleClick) {
+  if (HasGraphicChildren() && RouteGraphicMouse(*this, m, graphicHover_, graphicCapture_)) return true;
+  DefaultHandler(m);
+  MouseDown(mbLeft, KeysToShiftState(m.WParam) | (doubleClick ? ssDouble : 0),
+            static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam)));
+  return true;
+}
+
+// The keyboard-menu command of a control belongs to the top-level window with the menu bar.
+bool TWinControl::WmSysCommand(TMessage& m) {
+  if ((m.WParam & 0xFFF0) != SC_KEYMENU || !(GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD)) return false;
+  m.Result = SendMessageW(GetAncestor(handle_, GA_ROOT), WM_SYSCOMMAND, m.WParam, m.LParam);
+  return true;
+}
+
+bool TWinControl::WmNcDestroy(TMessage& m) {
+  DefaultHandler(m);
+  DetachHandle();
+  return true;
 }
 
 // Alt+character: the form hears of it first as a possible accelerator (of its menu bar, say); a
