@@ -13,7 +13,7 @@
 
 #include "skin/data/format/lzh.h"
 #include "skin/data/format/skin_writer.h"
-#include "tools/bench_lzh/classic_lzhuf.h"
+#include "tests/skin/data/format/reference_lzh.h"
 #include "tools/bench_lzh/sample_skin.h"
 
 namespace quarnel::bench {
@@ -83,7 +83,7 @@ int Run(int argc, char** argv) {
     return 0;
   }
 
-  const Bytes classic = ClassicLzhufDecode(stream.data(), stream.size(), size);
+  const Bytes classic = testing::ReferenceDecode(stream, size);
   if (classic.size() < size || !std::equal(classic.begin(), classic.begin() + size, out.begin())) {
     std::fprintf(stderr, "the classic decoder's bytes differ from ours\n");
     return 1;
@@ -98,7 +98,7 @@ int Run(int argc, char** argv) {
   };
   for (int i = 0; i < iterations; ++i) {
     seconds.push_back(timed([&] { DecodeOnce(stream, size, out); }));
-    classicSeconds.push_back(timed([&] { ClassicLzhufDecode(stream.data(), stream.size(), size); }));
+    classicSeconds.push_back(timed([&] { testing::ReferenceDecode(stream, size); }));
   }
   std::sort(seconds.begin(), seconds.end());
   std::sort(classicSeconds.begin(), classicSeconds.end());
