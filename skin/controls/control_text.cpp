@@ -31,19 +31,6 @@ std::wstring CueCaption(const TSkinControl& skin, const std::wstring& caption, U
   return WithoutMnemonics(caption);
 }
 
-std::wstring WithoutMnemonics(std::wstring_view text) {
-  std::wstring out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'&') {
-      out += text[i];
-    } else if (i + 1 < text.size()) {
-      out += text[++i];  // "&x" shows x, "&&" one "&"
-    }
-  }
-  return out;
-}
-
 bool FocusCuesHidden(const TSkinControl& skin) {
   return (UiState(skin) & UISF_HIDEFOCUS) != 0;
 }

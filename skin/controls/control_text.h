@@ -24,8 +24,6 @@ inline UINT RightToLeftFlags(const TSkinControl& skin, UINT format) {
 // "&" marks are taken out ("&&" stays one "&") and `format` gains DT_NOPREFIX: what
 // DT_HIDEPREFIX asks for, which not every system's DrawText honours.
 std::wstring CueCaption(const TSkinControl& skin, const std::wstring& caption, UINT& format);
-// The text without its mnemonic marks.
-std::wstring WithoutMnemonics(std::wstring_view text);
 // The window hides its focus marks for now.
 bool FocusCuesHidden(const TSkinControl& skin);
 // The control has the focus and its mark shows: the skin allows focus rectangles and the

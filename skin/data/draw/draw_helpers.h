@@ -74,6 +74,8 @@ void RotateLeftInto(TBitmap& source, TBitmap& target);
 std::wstring AnsiToWide(std::string_view text);
 // Draws wide text with DrawText's flags; returns its result (the text height).
 int DrawTextWide(HDC dc, std::wstring_view text, RECT& rect, UINT format);
+// The text without its mnemonic marks: "&x" shows x, "&&" one "&".
+std::wstring WithoutMnemonics(std::wstring_view text);
 int DrawTextWideOn(GdiPlatform platform, HDC dc, std::wstring_view text, RECT& rect, UINT format);
 
 namespace detail {

@@ -31,4 +31,17 @@ int DrawTextWide(HDC dc, std::wstring_view text, RECT& rect, UINT format) {
   return DrawTextWideOn(CurrentPlatform(), dc, text, rect, format);
 }
 
+std::wstring WithoutMnemonics(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != L'&') {
+      out += text[i];
+    } else if (i + 1 < text.size()) {
+      out += text[++i];  // "&x" shows x, "&&" one "&"
+    }
+  }
+  return out;
+}
+
 }  // namespace quarnel

@@ -9,7 +9,6 @@
 #include "framework/core/text.h"
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
-#include "skin/controls/control_text.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/menus/menu_item_paint.h"

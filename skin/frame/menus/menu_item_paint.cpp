@@ -11,7 +11,6 @@
 #include "framework/graphics/image_list.h"
 #include "framework/ui/menu.h"
 #include "framework/win/handles.h"
-#include "skin/controls/control_text.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/menus/popup_menu_skin.h"
