@@ -352,19 +352,19 @@ TEST(GalleryEndToEndTest, SaveScreenshotsMenuWritesThePicturesToTheChosenFolder)
   RemoveDirectoryW(folder.c_str());  // once the gallery no longer works in it
 }
 
+// A named callback: a lambda cannot be the stdcall function a 32-bit build needs.
+BOOL CALLBACK FindShownPage(HWND child, LPARAM found) {
+  wchar_t name[32];
+  if (!IsWindowVisible(child) || !GetClassNameW(child, name, 32) || lstrcmpW(name, L"TTabSheet") != 0)
+    return TRUE;
+  GetWindowRect(child, reinterpret_cast<RECT*>(found));
+  return FALSE;
+}
+
 // The screen rectangle of the page shown.
 RECT ShownPage(HWND gallery) {
   RECT page{};
-  EnumChildWindows(
-      gallery,
-      [](HWND child, LPARAM found) {
-        wchar_t name[32];
-        if (!IsWindowVisible(child) || !GetClassNameW(child, name, 32) || lstrcmpW(name, L"TTabSheet") != 0)
-          return TRUE;
-        GetWindowRect(child, reinterpret_cast<RECT*>(found));
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&page));
+  EnumChildWindows(gallery, FindShownPage, reinterpret_cast<LPARAM>(&page));
   return page;
 }
 
