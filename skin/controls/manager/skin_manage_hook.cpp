@@ -35,7 +35,7 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
       manager->OnWindowCreating(window, *reinterpret_cast<CBT_CREATEWNDA*>(lParam));
       break;
     case HCBT_DESTROYWND:
-      manager->ReleasePopupMenu(window);
+      manager->Popups().Release(window);
       break;
     case HCBT_ACTIVATE:
       if (manager->skinningCount_ == 0) manager->skinningCount_ = 1;
@@ -58,9 +58,10 @@ void TSkinManage::OnWindowCreating(HWND window, const CBT_CREATEWNDA& create) {
   const auto style = static_cast<DWORD>(cs->style);
   const std::string className = WindowClassName(window);
   if (className == "ScrollBar" && (style & kSizeGripStyle)) {
-    if (TWinSkinForm* parentSkin = FindFormSkin(cs->hwndParent)) parentSkin->Controls().DispatchWindow(window);
+    if (TWinSkinForm* parentSkin = formSkins_.Find(cs->hwndParent))
+      parentSkin->Controls().DispatchWindow(window);
   }
-  if (!(style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
+  if (!(style & WS_CHILD) && className == "#32768") popups_.Take(window);
   if (cs->dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }
 
@@ -73,7 +74,7 @@ bool TSkinManage::RouteChildKeyMenu(WPARAM command, LPARAM key) const {
   HWND focus = GetFocus();
   HWND root = focus ? GetAncestor(focus, GA_ROOT) : nullptr;
   if (!root || root == focus) return false;
-  TWinSkinForm* skin = FindFormSkin(root);
+  TWinSkinForm* skin = formSkins_.Find(root);
   return skin && skin->ChildKeyMenu(static_cast<wchar_t>(key));
 }
 
