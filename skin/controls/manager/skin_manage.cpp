@@ -63,7 +63,7 @@ TSkinManage::~TSkinManage() {
   formSkins_.FreeAll();
   popups_.Clear();
   skinData_.Clear();
-  hook_.reset();
+  hook_.Remove();
   SetHookDisabled(true);
 }
 

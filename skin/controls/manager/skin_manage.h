@@ -1,7 +1,7 @@
 // TSkinManage: the process's single skin manager. Finds the windows to skin through its thread
 // hook and attaches a frame object to each; its parts keep the skin data components, the frame
-// objects, the popup menus on screen and the scheduled action (skin on, off, refresh), which the
-// manager carries out when it is due. UI thread only.
+// objects, the popup menus on screen, the MDI frame and the scheduled action (skin on, off,
+// refresh), which the manager carries out when it is due. UI thread only.
 #pragma once
 #include <windows.h>
 
@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/handles.h"
 #include "skin/controls/manager/action_schedule.h"
 #include "skin/controls/manager/form_skin_list.h"
+#include "skin/controls/manager/mdi_frame_state.h"
 #include "skin/controls/manager/popup_skin_list.h"
 #include "skin/controls/manager/skin_data_list.h"
+#include "skin/controls/manager/thread_hook.h"
 #include "skin/frame/frame_registry.h"
 
 class TCustomForm;
@@ -38,8 +39,7 @@ class TSkinManage final : public TFrameRegistry {
   // Ends the manager now (normally at module end).
   static void Destroy();
 
-  void InstallHook();
-  bool HookInstalled() const { return static_cast<bool>(hook_); }
+  TThreadHook& Hook() { return hook_; }
 
   TSkinDataList& SkinData() { return skinData_; }
   // Forgets the component everywhere: its pending action goes, windows skinned with it give up
@@ -73,15 +73,13 @@ class TSkinManage final : public TFrameRegistry {
   void ApplyExclusion(HWND window);
 
   // --- MDI --------------------------------------------------------------------------------------
-  bool MaximizedChildMode() const override { return maximizedChildMode_; }
-  void SetMaximizedChildMode(bool on) override;
-  // The MDI frame found at activation, and its client window.
-  HWND MDIClientWindow() const override { return mdiClient_; }
-  TWinControl* MDIForm() const { return mdiForm_; }
-  void SetMDIClient(HWND client, TWinControl* form) override {
-    mdiClient_ = client;
-    mdiForm_ = form;
-  }
+  TMdiFrameState& Mdi() { return mdi_; }
+  // The frame objects ask these (and the popup ones below) through their registry: they cannot
+  // see the manager's parts.
+  bool MaximizedChildMode() const override { return mdi_.MaximizedChildMode(); }
+  void SetMaximizedChildMode(bool on) override { mdi_.SetMaximizedChildMode(on); }
+  HWND MDIClientWindow() const override { return mdi_.Client(); }
+  void SetMDIClient(HWND client, TWinControl* form) override { mdi_.SetClient(client, form); }
 
   // --- popup menus ------------------------------------------------------------------------------
   TPopupSkinList& Popups() { return popups_; }
@@ -89,23 +87,16 @@ class TSkinManage final : public TFrameRegistry {
   void SetSkinDrawnPopups(bool on) override { popups_.SetSkinDrawn(on); }
 
  private:
-  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-  void OnWindowCreating(HWND window, const CBT_CREATEWNDA& create);
-  // A keyboard-menu command the system is about to carry out for a child window; true when
-  // the skinned bar of the child's window took it.
-  bool RouteChildKeyMenu(WPARAM command, LPARAM key) const;
   bool PassesWindowFilter(HWND window, TWinControl*& formObject, std::string& className) const;
   void SkinAllForms(TSkinData* requester);
 
   TSkinDataList skinData_;
   TActionSchedule actions_{*this};
-  fw::UniqueHook hook_;
+  TThreadHook hook_{*this};
   bool running_ = false;
   int32_t skinningCount_ = 0;
   bool bulkMode_ = false;
-  bool maximizedChildMode_ = false;
-  HWND mdiClient_ = nullptr;
-  TWinControl* mdiForm_ = nullptr;
+  TMdiFrameState mdi_{*this};
   TFormSkinList formSkins_{*this};
   TPopupSkinList popups_{*this};
 };

@@ -1,5 +1,5 @@
-// The skin manager's window filter: which windows get a frame object, and the MDI child
-// outlines as a child is maximised or restored. UI thread only.
+// The skin manager's window filter: which windows get a frame object, with which skin data.
+// UI thread only.
 #include <algorithm>
 #include <string>
 
@@ -82,20 +82,6 @@ bool TSkinManage::SkinForm(TCustomForm* form) {
   HWND window = form->Handle();
   if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) return true;
   return SkinWindow(window);
-}
-
-void TSkinManage::SetMaximizedChildMode(bool on) {
-  if (maximizedChildMode_ == on) return;
-  maximizedChildMode_ = on;
-  if (skinData_.Main() && (skinData_.Main()->Options() & Bit(xoMDIChildBorder))) return;
-  for (TWinSkinForm* skin : formSkins_.All()) {
-    if (skin->Activation().FormKind != fkMDIChild) continue;
-    if (on) {
-      skin->RemoveRegion();
-    } else if (skin->Activation().WindowShowState != wssMinimized) {
-      skin->RestoreChildOutline();
-    }
-  }
 }
 
 }  // namespace quarnel

@@ -21,7 +21,7 @@ class TManagerObserver final : public TSkinDataObserver {
     const auto& list = manager.SkinData().All();
     if (std::find(list.begin(), list.end(), &data) == list.end()) manager.SkinData().Register(&data);
     if (data.SkinFormtype() == sfMainform) {
-      manager.InstallHook();
+      manager.Hook().Install();
     } else {
       manager.SetRunning(true);
       manager.SetSkinningCount(manager.SkinningCount() + 1);

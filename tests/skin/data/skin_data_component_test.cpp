@@ -71,7 +71,7 @@ TEST_F(SkinDataTest, StoredPackageLoadsWhileReadingAndSkinningStartsAtLoaded) {
 
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Hook().Installed());
   EXPECT_EQ(manager->SkinData().Main(), &data);
   EXPECT_EQ(manager->SkinData().All(), std::vector<TSkinData*>{&data});
   // No window was activated yet: skin-on takes effect at once, without the timer.
@@ -88,7 +88,7 @@ TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {
   EXPECT_TRUE(data.Empty());
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Hook().Installed());
   EXPECT_FALSE(manager->Running());
   EXPECT_EQ(manager->Actions().Pending(), saNone);
 }
@@ -167,7 +167,7 @@ TEST_F(SkinDataTest, OnlyThisFormCountsAsRunningWithoutAHook) {
   TSkinManage* manager = TSkinManage::Instance();
   EXPECT_TRUE(manager->Running());
   EXPECT_EQ(manager->SkinningCount(), 1);
-  EXPECT_FALSE(manager->HookInstalled());
+  EXPECT_FALSE(manager->Hook().Installed());
   EXPECT_EQ(manager->SkinData().Main(), nullptr);
   EXPECT_EQ(manager->SkinData().All().front(), &data);
 }

@@ -39,7 +39,7 @@ class MainWindowSkinTest : public MainFormFixture<> {
 TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);  // made by SkinData1 while the description was read
-  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Hook().Installed());
   EXPECT_TRUE(manager->Running());
   EXPECT_EQ(manager->SkinningCount(), 0);
   EXPECT_FALSE(manager->Actions().TimerEnabled());

@@ -69,8 +69,8 @@ TEST_F(SkinManageTest, BeforeAnyActivationActionsTakeEffectAtOnce) {
 
 TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
   TSkinManage& m = TSkinManage::Ensure();
-  m.InstallHook();
-  ASSERT_TRUE(m.HookInstalled());
+  m.Hook().Install();
+  ASSERT_TRUE(m.Hook().Installed());
   TSkinData& main = NewData(sfMainform);
   m.SkinData().Register(&main);
   int changed = 0;
@@ -111,7 +111,7 @@ TEST_F(SkinManageTest, DestroyRemovesTheHook) {
     testing_support::flush_events(20);
     DestroyWindow(window);
   };
-  TSkinManage::Ensure().InstallHook();
+  TSkinManage::Ensure().Hook().Install();
   activateNewWindow();
   ASSERT_EQ(TSkinManage::Instance()->SkinningCount(), 1);
   TSkinManage::Destroy();
@@ -119,7 +119,7 @@ TEST_F(SkinManageTest, DestroyRemovesTheHook) {
   // A later manager that installs no hook of its own hears of no activation: a hook of the old
   // one left in place would find the new manager and count it.
   TSkinManage& later = TSkinManage::Ensure();
-  ASSERT_FALSE(later.HookInstalled());
+  ASSERT_FALSE(later.Hook().Installed());
   activateNewWindow();
   EXPECT_EQ(later.SkinningCount(), 0);
 }
