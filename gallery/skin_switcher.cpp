@@ -168,7 +168,7 @@ std::string TSkinSwitcher::Description() const {
 // from a control's own handler, whose skin object the action frees.
 void TSkinSwitcher::Complete(int64_t started) {
   quarnel::TSkinManage* manager = quarnel::TSkinManage::Instance();
-  if (!manager || manager->PendingAction() == quarnel::saNone) {
+  if (!manager || manager->Actions().Pending() == quarnel::saNone) {
     Finished(started);
     return;
   }
@@ -178,7 +178,7 @@ void TSkinSwitcher::Complete(int64_t started) {
     data_.OnSkinChanged.code = nullptr;
     Finished(started_);
   };
-  manager->RunPendingActionSoon();
+  manager->Actions().RunSoon();
 }
 
 void TSkinSwitcher::Finished(int64_t started) {

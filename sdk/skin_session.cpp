@@ -25,7 +25,8 @@ TCallResult Ok() {
 
 // The manager's pending action, run now (nothing of ours is on the stack when this is called).
 void RunManagerAction() {
-  if (TSkinManage* manager = TSkinManage::Instance(); manager && manager->PendingAction() != quarnel::saNone)
+  if (TSkinManage* manager = TSkinManage::Instance();
+      manager && manager->Actions().Pending() != quarnel::saNone)
     manager->RunPendingAction();
 }
 

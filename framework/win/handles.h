@@ -77,6 +77,13 @@ struct WindowTraits {
   static void close(Handle h) noexcept { DestroyWindow(h); }
 };
 
+// A thread timer (SetTimer without a window) is known by its id alone.
+struct ThreadTimerTraits {
+  using Handle = UINT_PTR;
+  static Handle empty() noexcept { return 0; }
+  static void close(Handle h) noexcept { KillTimer(nullptr, h); }
+};
+
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -90,9 +97,12 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueThreadTimer = UniqueHandle<ThreadTimerTraits>;
 
 // A memory DC compatible with `like` (the screen when null), deleted at scope end.
-inline UniqueDC CreateMemoryDC(HDC like = nullptr) { return UniqueDC(CreateCompatibleDC(like)); }
+inline UniqueDC CreateMemoryDC(HDC like = nullptr) {
+  return UniqueDC(CreateCompatibleDC(like));
+}
 
 // BeginPaint/EndPaint for one WM_PAINT.
 class PaintDC {

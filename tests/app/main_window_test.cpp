@@ -49,7 +49,7 @@ class MainWindowTest : public ::testing::Test {
   // The frame object the skin manager gave the window at its first activation.
   quarnel::TWinSkinForm* FormSkin() {
     auto* manager = quarnel::TSkinManage::Instance();
-    return manager ? manager->FindFormSkin(form->Handle()) : nullptr;
+    return manager ? manager->FormSkins().Find(form->Handle()) : nullptr;
   }
   TForm1* form = nullptr;
 };

@@ -38,7 +38,7 @@ std::wstring PathOf(const Damage& d) {
 
 bool Skinned(TForm& form) {
   quarnel::TSkinManage* manager = quarnel::TSkinManage::Instance();
-  return manager && form.HandleAllocated() && manager->FindFormSkin(form.RawHandle());
+  return manager && form.HandleAllocated() && manager->FormSkins().Find(form.RawHandle());
 }
 
 // A refusal is told once, naming the file.

@@ -1,5 +1,5 @@
-// The skin manager's window filter and its frame object list: which windows get a frame object,
-// with which skin data, attaching and freeing them. UI thread only.
+// The skin manager's window filter: which windows get a frame object, with which skin data.
+// UI thread only.
 #include <algorithm>
 #include <string>
 
@@ -20,7 +20,6 @@ namespace quarnel {
 namespace {
 
 constexpr int kNeverSkinTag = 99;
-constexpr LONG_PTR kDialogNoSkinStyle = 0x200;
 
 bool AnswersSkinned(HWND window) {
   return SendMessageA(window, SKM_QUERYSKINNED, 0, 0) == 1;
@@ -30,54 +29,16 @@ bool Contains(const std::string& text, const char* part) {
   return text.find(part) != std::string::npos;
 }
 
-}  // namespace
-
-TWinSkinForm* TSkinManage::FindFormSkin(HWND window) const {
-  if (!window) return nullptr;
-  for (TWinSkinForm* skin : formSkins_)
-    if (skin->View().Window() == window) return skin;
-  return nullptr;
-}
-
-// Forms are matched by the windows they already have: asking a form for its handle would make a
-// window, and for the form whose window is being created right now a second one.
-TWinControl* TSkinManage::FindFormObject(HWND window) const {
+// The form (or other framework control) of a window, or null. Forms are matched by the windows
+// they already have: asking a form for its handle would make a window, and for the form whose
+// window is being created right now a second one.
+TWinControl* FindFormObject(HWND window) {
   for (TCustomForm* form : Screen().forms)
     if (form->HandleAllocated() && form->RawHandle() == window) return form;
   return ControlOfWindow(window);
 }
 
-bool TSkinManage::MaySkinWindow(HWND window, const std::string& className) const {
-  bool doSkin = true;
-  TSkinData* main = mainSkinData_;
-  if (!main) return doSkin;
-  const std::string lower = fw::AsciiLowerCase(className);
-  if (!(main->Options() & Bit(xoPreview)) && Contains(lower, "preview")) doSkin = false;
-  if (className == "#32770" && (GetWindowLongPtrA(window, GWL_STYLE) & kDialogNoSkinStyle)) doSkin = false;
-  if (lower == "tpopupdbtreeview") doSkin = false;
-  main->FormSkinAllowed(window, className, doSkin);
-  return doSkin;
-}
-
-TSkinData* TSkinManage::ChooseSkinData(HWND window) const {
-  TSkinData* found = nullptr;
-  for (TSkinData* data : skinDataList_) {
-    if (data->SkinFormtype() != sfOnlyThisForm) continue;
-    auto* owner = ObjectAs<TWinControl>(data->Owner());
-    if (owner && owner->HandleAllocated() && owner->RawHandle() == window) found = data;
-  }
-  if (found) return found;
-  const std::string lower = fw::AsciiLowerCase(WindowClassName(window));
-  if (lower == "tmessageform" || lower == "#32770") {
-    for (TSkinData* data : skinDataList_)
-      if (data->SkinFormtype() == sfDialog) found = data;
-    if (found) return found;
-  }
-  for (TSkinData* data : skinDataList_)
-    if (data->SkinFormtype() == sfMainform) found = data;
-  if (found) return found;
-  return skinDataList_.empty() ? nullptr : skinDataList_.front();
-}
+}  // namespace
 
 // Steps 4 to 10 of the filter: the window's form object, its kind and its class.
 bool TSkinManage::PassesWindowFilter(HWND window, TWinControl*& formObject, std::string& className) const {
@@ -99,39 +60,21 @@ bool TSkinManage::PassesWindowFilter(HWND window, TWinControl*& formObject, std:
   if (Contains(className, "TcxPopupEditPopupWindow") || Contains(className, "TTERenderWindow") ||
       className == "TApplication")
     return false;
-  return MaySkinWindow(window, className);
+  return skinData_.MainAllows(window, className);
 }
 
 bool TSkinManage::SkinWindow(HWND window) {
   if (!running_ || !IsWindow(window)) return false;
-  PurgeFormSkins();
-  if (AnswersSkinned(window) || FindFormSkin(window)) return false;
+  formSkins_.Purge();
+  if (AnswersSkinned(window) || formSkins_.Find(window)) return false;
   TWinControl* formObject = nullptr;
   std::string className;
   if (!PassesWindowFilter(window, formObject, className)) return false;
-  TSkinData* data = ChooseSkinData(window);
+  TSkinData* data = skinData_.ChooseFor(window);
   if (!data || data->Empty()) return false;
-  AttachFormSkin(window, formObject, className, data);
+  formSkins_.Attach(window, formObject, className, data);
   PostMessageA(window, SKM_ACTIVATE, 0, kActivateMessageParam);
   return true;
-}
-
-TWinSkinForm* TSkinManage::AttachFormSkin(HWND window, TWinControl* formObject, const std::string& className,
-                                          TSkinData* data) {
-  TWinSkinForm* skin = nullptr;
-  if (formObject) {
-    skin = TComponent::CreateIn<TWinSkinForm>(formObject);
-  } else {
-    foreignSkins_.push_back(TComponent::Make<TWinSkinForm>());
-    skin = foreignSkins_.back().get();
-  }
-  skin->BindWindow(window, className);
-  formSkins_.push_back(skin);
-  if (auto* form = ObjectAs<TCustomForm>(formObject))
-    skin->AttachForm(data, form);
-  else
-    skin->Activate(data);
-  return skin;
 }
 
 bool TSkinManage::SkinForm(TCustomForm* form) {
@@ -139,50 +82,6 @@ bool TSkinManage::SkinForm(TCustomForm* form) {
   HWND window = form->Handle();
   if (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) return true;
   return SkinWindow(window);
-}
-
-void TSkinManage::ForgetWindow(HWND window) {
-  if (skinningCount_ == kSkinningCountDestroying) return;
-  std::erase_if(formSkins_, [window](TWinSkinForm* skin) { return skin->View().Window() == window; });
-}
-
-// Entries always refer to live objects (each removes itself when destroyed); those whose
-// windows are gone are freed here.
-void TSkinManage::PurgeFormSkins() {
-  if (skinningCount_ == kSkinningCountDestroying) return;
-  for (size_t i = formSkins_.size(); i-- > 0;) {
-    if (i >= formSkins_.size()) continue;
-    TWinSkinForm* skin = formSkins_[i];
-    if (skin->Activation().SkinState != fsDestroyed) continue;
-    formSkins_.erase(formSkins_.begin() + static_cast<std::ptrdiff_t>(i));
-    FreeFormSkin(skin);
-  }
-}
-
-void TSkinManage::FreeFormSkin(TWinSkinForm* skin) {
-  if (TComponent* owner = skin->Owner()) {
-    owner->DestroyComponent(skin);
-    return;
-  }
-  auto it = std::find_if(foreignSkins_.begin(), foreignSkins_.end(),
-                         [skin](const ComponentPtr<TWinSkinForm>& held) { return held.get() == skin; });
-  if (it == foreignSkins_.end()) return;
-  ComponentPtr<TWinSkinForm> going = std::move(*it);
-  foreignSkins_.erase(it);
-}
-
-void TSkinManage::SetMaximizedChildMode(bool on) {
-  if (maximizedChildMode_ == on) return;
-  maximizedChildMode_ = on;
-  if (mainSkinData_ && (mainSkinData_->Options() & Bit(xoMDIChildBorder))) return;
-  for (TWinSkinForm* skin : formSkins_) {
-    if (skin->Activation().FormKind != fkMDIChild) continue;
-    if (on) {
-      skin->RemoveRegion();
-    } else if (skin->Activation().WindowShowState != wssMinimized) {
-      skin->RestoreChildOutline();
-    }
-  }
 }
 
 }  // namespace quarnel

@@ -31,12 +31,10 @@ void TSkinManage::SkinThreadWindows() {
 
 void TSkinManage::ApplyExclusion(HWND window) {
   HWND root = GetAncestor(window, GA_ROOT);
-  TWinSkinForm* rootSkin = FindFormSkin(root);
+  TWinSkinForm* rootSkin = formSkins_.Find(root);
   if (WindowScope().Excluded(window)) {
     if (root == window && rootSkin) {
-      std::erase(formSkins_, rootSkin);
-      UnskinWindow(rootSkin);
-      FreeFormSkin(rootSkin);
+      formSkins_.Unskin(rootSkin);
     } else if (rootSkin) {
       rootSkin->Controls().ReleaseControlSkinsWithin(window);
     }

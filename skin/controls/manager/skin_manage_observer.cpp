@@ -18,10 +18,10 @@ class TManagerObserver final : public TSkinDataObserver {
  public:
   void SkinDataLoaded(TSkinData& data) override {
     TSkinManage& manager = TSkinManage::Ensure();
-    const auto& list = manager.SkinDataList();
-    if (std::find(list.begin(), list.end(), &data) == list.end()) manager.RegisterSkinData(&data);
+    const auto& list = manager.SkinData().All();
+    if (std::find(list.begin(), list.end(), &data) == list.end()) manager.SkinData().Register(&data);
     if (data.SkinFormtype() == sfMainform) {
-      manager.InstallHook();
+      manager.Hook().Install();
     } else {
       manager.SetRunning(true);
       manager.SetSkinningCount(manager.SkinningCount() + 1);
@@ -33,17 +33,17 @@ class TManagerObserver final : public TSkinDataObserver {
   void SkinApplied(TSkinData& data) override {
     if (!TSkinManage::Instance()) data.Loaded();
     TSkinManage& manager = TSkinManage::Ensure();
-    manager.SetCurrentSkinData(&data);
+    manager.SkinData().SetCurrent(&data);
     // The caption buttons point into the records the load just replaced: they go now, not at
     // the refresh, so that no mouse move or paint before it reads a freed record.
-    manager.ResetCaptionButtons();
-    if (manager.Running()) manager.PostAction(saRefresh, kActionDelayMs);
+    manager.FormSkins().ResetCaptionButtons(&data);
+    if (manager.Running()) manager.Actions().Post(saRefresh, kActionDelayMs);
   }
 
   void SkinActionRequested(TSkinData& data, TSkinAction action) override {
     TSkinManage& manager = TSkinManage::Ensure();
-    manager.SetCurrentSkinData(&data);
-    manager.PostAction(action, kActionDelayMs);
+    manager.SkinData().SetCurrent(&data);
+    manager.Actions().Post(action, kActionDelayMs);
   }
 
   void ActiveChanged(TSkinData& data, bool active) override {
@@ -53,7 +53,7 @@ class TManagerObserver final : public TSkinDataObserver {
       SkinActionRequested(data, action);
       if (active) TSkinManage::Ensure().SetRunning(true);
     } else if (data.SkinFormtype() == sfOnlyThisForm) {
-      TSkinManage::Ensure().SetCurrentSkinData(&data);
+      TSkinManage::Ensure().SkinData().SetCurrent(&data);
       if (active && data.Empty()) return;
       SkinActionRequested(data, action);
     }

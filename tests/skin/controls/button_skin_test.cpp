@@ -22,7 +22,7 @@ TEST_F(MainButtonsTest, TheSkinFramesOfTheStatesAreDistinct) {
 
 TEST_F(MainButtonsTest, TheWindowsActivationSkinsTheButtons) {
   ASSERT_NE(TSkinManage::Instance(), nullptr);
-  EXPECT_EQ(TSkinManage::Instance()->FindFormSkin(form->Handle()), formSkin);
+  EXPECT_EQ(TSkinManage::Instance()->FormSkins().Find(form->Handle()), formSkin);
   EXPECT_EQ(ownFormSkin.get(), nullptr) << "the buttons were skinned by the frame object's activation";
 }
 

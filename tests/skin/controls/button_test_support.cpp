@@ -59,7 +59,7 @@ void MainButtonsTest::SetUp() {
   // The activation skins the window and its buttons; a frame object made by hand otherwise.
   testing_support::wait_until([&] {
     TSkinManage* manager = TSkinManage::Instance();
-    formSkin = manager ? manager->FindFormSkin(form->Handle()) : nullptr;
+    formSkin = manager ? manager->FormSkins().Find(form->Handle()) : nullptr;
     return formSkin && SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) == 1;
   });
   if (!formSkin || SendMessageW(form->Button1->Handle(), SKM_QUERYSKINNED, 0, 0) != 1) {

@@ -71,12 +71,12 @@ TEST_F(SkinDataTest, StoredPackageLoadsWhileReadingAndSkinningStartsAtLoaded) {
 
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(manager->HookInstalled());
-  EXPECT_EQ(manager->MainSkinData(), &data);
-  EXPECT_EQ(manager->SkinDataList(), std::vector<TSkinData*>{&data});
+  EXPECT_TRUE(manager->Hook().Installed());
+  EXPECT_EQ(manager->SkinData().Main(), &data);
+  EXPECT_EQ(manager->SkinData().All(), std::vector<TSkinData*>{&data});
   // No window was activated yet: skin-on takes effect at once, without the timer.
   EXPECT_TRUE(manager->Running());
-  EXPECT_FALSE(manager->ActionTimerEnabled());
+  EXPECT_FALSE(manager->Actions().TimerEnabled());
   EXPECT_EQ(data.CaptionFont.Height() != 0, true);
   EXPECT_EQ(data.AppIcon.Width(), GetSystemMetrics(SM_CXSMICON));
   EXPECT_EQ(data.AppIcon.TransparentColor(), 0xFF00FF);
@@ -88,9 +88,9 @@ TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {
   EXPECT_TRUE(data.Empty());
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);
-  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Hook().Installed());
   EXPECT_FALSE(manager->Running());
-  EXPECT_EQ(manager->PendingAction(), saNone);
+  EXPECT_EQ(manager->Actions().Pending(), saNone);
 }
 
 TEST_F(SkinDataTest, UnknownPackageVersionIsReportedAndActiveTurnsOff) {
@@ -167,9 +167,9 @@ TEST_F(SkinDataTest, OnlyThisFormCountsAsRunningWithoutAHook) {
   TSkinManage* manager = TSkinManage::Instance();
   EXPECT_TRUE(manager->Running());
   EXPECT_EQ(manager->SkinningCount(), 1);
-  EXPECT_FALSE(manager->HookInstalled());
-  EXPECT_EQ(manager->MainSkinData(), nullptr);
-  EXPECT_EQ(manager->SkinDataList().front(), &data);
+  EXPECT_FALSE(manager->Hook().Installed());
+  EXPECT_EQ(manager->SkinData().Main(), nullptr);
+  EXPECT_EQ(manager->SkinData().All().front(), &data);
 }
 
 TEST_F(SkinDataTest, ActiveAssignmentSchedulesThroughTheManager) {
@@ -181,19 +181,19 @@ TEST_F(SkinDataTest, ActiveAssignmentSchedulesThroughTheManager) {
   data.OnSkinChanged.code = [&](TObject* sender) { changed += sender == &data; };
 
   data.SetActive(true);
-  EXPECT_EQ(manager.CurrentSkinData(), &data);
-  EXPECT_EQ(manager.PendingAction(), saSkinOn);
-  EXPECT_TRUE(manager.ActionTimerEnabled());
-  EXPECT_EQ(manager.ActionTimerInterval(), 250);
+  EXPECT_EQ(manager.SkinData().Current(), &data);
+  EXPECT_EQ(manager.Actions().Pending(), saSkinOn);
+  EXPECT_TRUE(manager.Actions().TimerEnabled());
+  EXPECT_EQ(manager.Actions().TimerInterval(), 250);
   EXPECT_TRUE(manager.Running());
 
   data.SetActive(false);  // replaces the pending action
-  EXPECT_EQ(manager.PendingAction(), saSkinOff);
+  EXPECT_EQ(manager.Actions().Pending(), saSkinOff);
   ASSERT_TRUE(testing_support::wait_until([&] { return changed > 0; }));
   EXPECT_EQ(changed, 1);
   EXPECT_FALSE(manager.Running());
-  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
-  EXPECT_FALSE(manager.ActionTimerEnabled());
+  EXPECT_EQ(manager.SkinData().Current(), nullptr);
+  EXPECT_FALSE(manager.Actions().TimerEnabled());
 }
 
 TEST_F(SkinDataTest, SwitchingOnWithoutASkinDoesNothing) {
@@ -201,7 +201,7 @@ TEST_F(SkinDataTest, SwitchingOnWithoutASkinDoesNothing) {
   TSkinManage& manager = *TSkinManage::Instance();
   data.SetActive(true);
   EXPECT_TRUE(data.Active());
-  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
+  EXPECT_EQ(manager.SkinData().Current(), nullptr);
   EXPECT_FALSE(manager.Running());
 }
 
@@ -211,12 +211,12 @@ TEST_F(SkinDataTest, ApplySkinRefreshesOnlyWhileRunning) {
   TSkinManage& manager = *TSkinManage::Instance();
   manager.SetSkinningCount(1);
   data.ApplySkin();
-  EXPECT_EQ(manager.CurrentSkinData(), &data);
-  EXPECT_FALSE(manager.ActionTimerEnabled());
+  EXPECT_EQ(manager.SkinData().Current(), &data);
+  EXPECT_FALSE(manager.Actions().TimerEnabled());
   manager.SetRunning(true);
   data.ApplySkin();
-  EXPECT_EQ(manager.PendingAction(), saRefresh);
-  EXPECT_TRUE(manager.ActionTimerEnabled());
+  EXPECT_EQ(manager.Actions().Pending(), saRefresh);
+  EXPECT_TRUE(manager.Actions().TimerEnabled());
 }
 
 // A combo box face is composed at load round a button as wide as the system's scroll arrow:
@@ -278,11 +278,11 @@ TEST_F(SkinDataTest, FormFilterRefusesMonthCalendarsUnlessTheEventDecides) {
 TEST_F(SkinDataTest, DestructionUnregistersFromTheManager) {
   TSkinData& data = Read(HostDescription("", nullptr));
   TSkinManage& manager = *TSkinManage::Instance();
-  manager.SetCurrentSkinData(&data);
+  manager.SkinData().SetCurrent(&data);
   host.reset();
-  EXPECT_TRUE(manager.SkinDataList().empty());
-  EXPECT_EQ(manager.MainSkinData(), nullptr);
-  EXPECT_EQ(manager.CurrentSkinData(), nullptr);
+  EXPECT_TRUE(manager.SkinData().All().empty());
+  EXPECT_EQ(manager.SkinData().Main(), nullptr);
+  EXPECT_EQ(manager.SkinData().Current(), nullptr);
 }
 
 }  // namespace

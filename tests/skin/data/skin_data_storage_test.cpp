@@ -47,7 +47,7 @@ TEST_F(SkinDataTest, ExistingSkinFileReplacesLoadsAndApplies) {
   EXPECT_EQ(data.SkinName, "Second");
   EXPECT_FALSE(data.Empty());
   EXPECT_EQ(data.PackedSkin(), second);
-  EXPECT_EQ(manager.CurrentSkinData(), &data);
+  EXPECT_EQ(manager.SkinData().Current(), &data);
 }
 
 TEST_F(SkinDataTest, SkinFileWhileReadingLoadsBeforeLoaded) {

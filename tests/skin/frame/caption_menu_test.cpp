@@ -206,7 +206,7 @@ TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   testing_support::flush_events(100);
   EXPECT_EQ(closer.shown.load(), 1);
-  EXPECT_EQ(manager.PopupKind(), pkWindowMenu);
+  EXPECT_EQ(manager.Popups().Kind(), pkWindowMenu);
   EXPECT_EQ(spy.count(WM_CLOSE), 0);  // no caption button was under the pointer
   EXPECT_TRUE(IsWindow(w.hwnd()));
   // After the double-click time the next right click shows it again.

@@ -98,14 +98,14 @@ TEST_F(FormSkinActivationTest, FormCreatedButNeverShownIsNeverSkinned) {
   ASSERT_NE(WaitSkinned(shown->Handle()), nullptr);
   // Skinning every form again passes over the hidden one too: the action is taken off the
   // queue only when it has run.
-  manager->SetCurrentSkinData(data.get());
-  manager->PostAction(saSkinOn, 10);
-  ASSERT_EQ(manager->PendingAction(), saSkinOn);
-  ASSERT_TRUE(testing_support::wait_until([&] { return manager->PendingAction() == saNone; }));
+  manager->SkinData().SetCurrent(data.get());
+  manager->Actions().Post(saSkinOn, 10);
+  ASSERT_EQ(manager->Actions().Pending(), saSkinOn);
+  ASSERT_TRUE(testing_support::wait_until([&] { return manager->Actions().Pending() == saNone; }));
   EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
   EXPECT_TRUE(manager->SkinForm(hidden));  // refused as invisible
   EXPECT_EQ(SkinOf(hiddenWindow), nullptr);
-  EXPECT_EQ(manager->FormSkins().size(), 1u);
+  EXPECT_EQ(manager->FormSkins().All().size(), 1u);
 }
 
 // With the menu-bar skin off the frame is still the skin's, and the form's menu bar stays the

@@ -139,7 +139,7 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   testing_support::save_bmp(testing_support::capture_window(dialog), ShotPath("form_skin_dialog"));
   DestroyWindow(dialog);
   flush_events(20);
-  manager->PurgeFormSkins();
+  manager->FormSkins().Purge();
   EXPECT_EQ(SkinOf(dialog), nullptr);
 }
 
@@ -186,7 +186,7 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   }
   if (!watch->box) watch->box = FindWindowW(L"#32770", watch->title.c_str());
   if (!watch->box) return;
-  TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(watch->box);
+  TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(watch->box);
   if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled()) return;
   if (watch->ticks < 5) return;  // let the frame paint
   watch->skinned = true;

@@ -39,10 +39,10 @@ class MainWindowSkinTest : public MainFormFixture<> {
 TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   TSkinManage* manager = TSkinManage::Instance();
   ASSERT_NE(manager, nullptr);  // made by SkinData1 while the description was read
-  EXPECT_TRUE(manager->HookInstalled());
+  EXPECT_TRUE(manager->Hook().Installed());
   EXPECT_TRUE(manager->Running());
   EXPECT_EQ(manager->SkinningCount(), 0);
-  EXPECT_FALSE(manager->ActionTimerEnabled());
+  EXPECT_FALSE(manager->Actions().TimerEnabled());
   HWND window = form->Handle();
   flush_events(50);
   EXPECT_EQ(Skin(), nullptr);  // made, not yet shown
@@ -135,7 +135,7 @@ TEST_F(MainWindowSkinTest, WindowMenuFromAltSpaceIsASkinnedPopup) {
       [&](HWND popup) {
         if (++ticks < 6) return false;  // until it has painted itself
         answer = SendMessageW(popup, SKM_QUERYSKINNED, 0, 0);
-        listed = TSkinManage::Instance()->IsPopupSkinned(popup);
+        listed = TSkinManage::Instance()->Popups().IsSkinned(popup);
         const testing_support::Capture shot = testing_support::capture_window(popup);
         testing_support::save_bmp(shot, "main_window_window_menu.bmp");
         TBitmap& image = data.MenuBackground->Image;
@@ -163,7 +163,7 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   }
   if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
   if (!errorBox) return;
-  TWinSkinForm* skin = TSkinManage::Instance()->FindFormSkin(errorBox);
+  TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(errorBox);
   if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled() ||
       watchTicks < 6)
     return;

@@ -99,7 +99,7 @@ TEST_F(FormSkinMDITest, NormalChildIsFittedAndDestroyingItLeavesTheFrameSkinned)
   child->DestroyHandle();
   flush_events(50);
   EXPECT_FALSE(IsWindow(childWindow));
-  manager->PurgeFormSkins();
+  manager->FormSkins().Purge();
   EXPECT_EQ(SkinOf(childWindow), nullptr);
   ASSERT_NE(SkinOf(frame->Handle()), nullptr);
   EXPECT_EQ(SendMessageW(frame->Handle(), SKM_PING, 0, SkinMessageTag), SkinMessageTag);

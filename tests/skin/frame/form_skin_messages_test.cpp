@@ -146,9 +146,9 @@ TEST_F(FormSkinMessagesTest, WindowEndFreesTheObjectAndItsProcedure) {
   form->DestroyHandle();
   EXPECT_FALSE(IsWindow(window));
   // Destroyed with its window, freed by the next purge; the form still lives.
-  manager->PurgeFormSkins();
+  manager->FormSkins().Purge();
   EXPECT_EQ(SkinOf(window), nullptr);
-  EXPECT_TRUE(manager->FormSkins().empty());
+  EXPECT_TRUE(manager->FormSkins().All().empty());
   EXPECT_EQ(fw::WindowThunk::LiveCount(), thunksBefore);
 }
 

@@ -57,7 +57,7 @@ class FormSkinTest : public ::testing::Test {
     forms.push_back(form);
     return form;
   }
-  TWinSkinForm* SkinOf(HWND window) const { return manager ? manager->FindFormSkin(window) : nullptr; }
+  TWinSkinForm* SkinOf(HWND window) const { return manager ? manager->FormSkins().Find(window) : nullptr; }
   // Waits until the window's frame object finished its activation.
   TWinSkinForm* WaitSkinned(HWND window) {
     testing_support::wait_until([&] {

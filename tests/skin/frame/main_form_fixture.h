@@ -31,7 +31,7 @@ class MainFormFixture : public Base {
   }
   TWinSkinForm* Skin() const {
     TSkinManage* m = TSkinManage::Instance();
-    return m && form->HandleAllocated() ? m->FindFormSkin(form->RawHandle()) : nullptr;
+    return m && form->HandleAllocated() ? m->FormSkins().Find(form->RawHandle()) : nullptr;
   }
   TForm1* form = nullptr;
 };

@@ -27,7 +27,7 @@ class SkinSwitchingTest : public FormSkinTest {
   }
   // Every caption button of every frame object points into the records now loaded.
   bool CaptionButtonsCurrent() const {
-    for (TWinSkinForm* skin : manager->FormSkins())
+    for (TWinSkinForm* skin : manager->FormSkins().All())
       for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i) {
         const auto& records = data->SysButtons;
         const TWinSysButton& button = skin->Caption().Button(i);
@@ -71,7 +71,7 @@ TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptio
   Switch(dark);
   // Until the refresh runs, no caption button is left pointing at a freed record.
   EXPECT_TRUE(CaptionButtonsCurrent());
-  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  ASSERT_TRUE(wait_until([&] { return manager->Actions().Pending() == saNone; }, 2000));
   flush_events(30);
   const TColor face = data->FaceColor();
   EXPECT_EQ(face, static_cast<TColor>(RGB(48, 48, 56)));
@@ -94,7 +94,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   // One round first, so that caches and pooled sections reach their working size.
   Switch(dark);
   Switch(blue);
-  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  ASSERT_TRUE(wait_until([&] { return manager->Actions().Pending() == saNone; }, 2000));
   flush_events(30);
   const DWORD gdiBefore = testing_support::gdi_objects(), userBefore = testing_support::user_objects();
 
@@ -109,7 +109,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
     flush_events(i % 10 == 9 ? 300 : 5);  // every tenth switch lets the refresh run
     ASSERT_TRUE(CaptionButtonsCurrent()) << "switch " << i;
   }
-  ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+  ASSERT_TRUE(wait_until([&] { return manager->Actions().Pending() == saNone; }, 2000));
   flush_events(50);
   for (HWND w : windows) {
     TWinSkinForm* skin = SkinOf(w);
@@ -126,7 +126,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
 TEST_F(SkinSwitchingTest, EachWindowKeepsItsClientAreaAndTakesTheOutlineOfEachSkin) {
   const HWND window = ShowForms(1)[0];
   const auto settle = [&] {
-    ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+    ASSERT_TRUE(wait_until([&] { return manager->Actions().Pending() == saNone; }, 2000));
     flush_events(30);
   };
   const auto outline = [&] {
@@ -176,13 +176,13 @@ TEST_F(SkinSwitchingTest, ASwitchAskedToRunSoonRunsOnceTheCurrentMessageIsDone) 
   uint32_t pendingThen = 99;
   const auto pendingAfterQueuedCalls = [&] {
     pendingThen = 99;
-    TThread::ForceQueue([&] { pendingThen = manager->PendingAction(); });
+    TThread::ForceQueue([&] { pendingThen = manager->Actions().Pending(); });
     EXPECT_TRUE(wait_until([&] { return pendingThen != 99; }, 2000));
     return pendingThen;
   };
   Switch(dark);
-  manager->RunPendingActionSoon();
-  EXPECT_EQ(manager->PendingAction(), saRefresh);
+  manager->Actions().RunSoon();
+  EXPECT_EQ(manager->Actions().Pending(), saRefresh);
   EXPECT_EQ(pendingAfterQueuedCalls(), saNone);
   flush_events(30);
   EXPECT_EQ(testing_support::window_pixel(forms[0]->Handle(), ClientOrigin(forms[0]->Handle()).x + 5,
@@ -190,10 +190,10 @@ TEST_F(SkinSwitchingTest, ASwitchAskedToRunSoonRunsOnceTheCurrentMessageIsDone) 
             RGB(48, 48, 56));
 
   Switch(blue);
-  manager->RunPendingActionSoon();
+  manager->Actions().RunSoon();
   Switch(dark);
   EXPECT_EQ(pendingAfterQueuedCalls(), saRefresh);
-  EXPECT_TRUE(manager->ActionTimerEnabled());
+  EXPECT_TRUE(manager->Actions().TimerEnabled());
 }
 
 TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {

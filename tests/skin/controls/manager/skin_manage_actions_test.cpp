@@ -15,10 +15,10 @@ class SkinManageActionsTest : public FormSkinTest {
  protected:
   // Runs one action the way the skin data schedules it, through the action timer.
   void RunAction(uint32_t action) {
-    manager->SetCurrentSkinData(data.get());
-    manager->PostAction(action, 1);
-    ASSERT_TRUE(manager->ActionTimerEnabled());
-    ASSERT_TRUE(testing_support::wait_until([&] { return manager->PendingAction() == saNone; }));
+    manager->SkinData().SetCurrent(data.get());
+    manager->Actions().Post(action, 1);
+    ASSERT_TRUE(manager->Actions().TimerEnabled());
+    ASSERT_TRUE(testing_support::wait_until([&] { return manager->Actions().Pending() == saNone; }));
     flush_events(20);
   }
   struct Native {
@@ -57,12 +57,12 @@ TEST_F(SkinManageActionsTest, SkinOffRestoresEveryWindowAndSkinOnSkinsThemAgain)
   TWinSkinForm* firstSkin = WaitSkinned(first->Handle());
   ASSERT_NE(firstSkin, nullptr);
   ASSERT_NE(WaitSkinned(second->Handle()), nullptr);
-  ASSERT_EQ(manager->FormSkins().size(), 2u);
+  ASSERT_EQ(manager->FormSkins().All().size(), 2u);
   ASSERT_NE(GetWindowLongPtrW(first->Handle(), GWLP_WNDPROC), firstNative.proc);
 
   RunAction(saSkinOff);
   EXPECT_FALSE(manager->Running());
-  EXPECT_TRUE(manager->FormSkins().empty());
+  EXPECT_TRUE(manager->FormSkins().All().empty());
   EXPECT_EQ(SkinOf(first->Handle()), nullptr);
   ExpectNative(first->Handle(), firstNative);
   ExpectNative(second->Handle(), secondNative);
@@ -80,7 +80,7 @@ TEST_F(SkinManageActionsTest, SkinOffRestoresEveryWindowAndSkinOnSkinsThemAgain)
   TWinSkinForm* again = WaitSkinned(first->Handle());
   ASSERT_NE(again, nullptr);
   ASSERT_NE(WaitSkinned(second->Handle()), nullptr);
-  EXPECT_EQ(manager->FormSkins().size(), 2u);
+  EXPECT_EQ(manager->FormSkins().All().size(), 2u);
   EXPECT_EQ(ClientRectOf(first->Handle()).right, 300);
   EXPECT_EQ(ClientOrigin(first->Handle()).y, SkinTop());
   EXPECT_EQ(SendMessageW(second->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
@@ -97,8 +97,8 @@ TEST_F(SkinManageActionsTest, SkinOffBeforeActivationCompletedKeepsTheWindowsSiz
   manager->SetRunning(true);
   ASSERT_TRUE(manager->SkinWindow(window));
   ASSERT_EQ(SkinOf(window)->Activation().SkinState, fsNotActivated);
-  manager->SetCurrentSkinData(data.get());
-  manager->PostAction(saSkinOff, 1);
+  manager->SkinData().SetCurrent(data.get());
+  manager->Actions().Post(saSkinOff, 1);
   manager->RunPendingAction();
   flush_events(50);
   ExpectNative(window, native);
@@ -110,7 +110,7 @@ TEST_F(SkinManageActionsTest, SkinDataGoingAwayUnskinsItsWindows) {
   form->Show();
   ASSERT_NE(WaitSkinned(form->Handle()), nullptr);
   data.reset();  // unregisters
-  EXPECT_TRUE(manager->FormSkins().empty());
+  EXPECT_TRUE(manager->FormSkins().All().empty());
   ExpectNative(form->Handle(), native);
   // Painting the frame again reads nothing that is gone.
   SendMessageW(form->Handle(), WM_NCPAINT, 1, 0);
@@ -132,12 +132,12 @@ TEST_F(SkinManageActionsTest, HundredOffOnCyclesLeakNothing) {
   const DWORD userBefore = testing_support::user_objects();
   const int thunksBefore = fw::WindowThunk::LiveCount();
   for (int i = 0; i < 100; ++i) {
-    manager->SetCurrentSkinData(data.get());
-    manager->PostAction(saSkinOff, 1);
+    manager->SkinData().SetCurrent(data.get());
+    manager->Actions().Post(saSkinOff, 1);
     manager->RunPendingAction();
     ASSERT_EQ(SkinOf(window), nullptr) << "cycle " << i;
-    manager->SetCurrentSkinData(data.get());
-    manager->PostAction(saSkinOn, 1);
+    manager->SkinData().SetCurrent(data.get());
+    manager->Actions().Post(saSkinOn, 1);
     manager->RunPendingAction();
     ASSERT_NE(WaitSkinned(window), nullptr) << "cycle " << i;
   }

@@ -55,13 +55,13 @@ TEST_F(SkinManageFilterTest, PreviewClassesNeedThePreviewOption) {
   data->SetOptions(data->Options() & ~Bit(xoPreview));
   HWND preview = Show(L"QuarnelPrintPREVIEWWindow", 200, 120);
   EXPECT_EQ(SkinOf(preview), nullptr);
-  EXPECT_FALSE(manager->MaySkinWindow(preview, "QuarnelPrintPREVIEWWindow"));
+  EXPECT_FALSE(manager->SkinData().MainAllows(preview, "QuarnelPrintPREVIEWWindow"));
   HWND plain = Show(L"QuarnelPlainWindow", 200, 120);
   TWinSkinForm* plainSkin = WaitSkinned(plain);
   ASSERT_NE(plainSkin, nullptr);  // a window of this module without a form object
   EXPECT_EQ(plainSkin->View().Form(), nullptr);
   data->SetOptions(data->Options() | Bit(xoPreview));
-  EXPECT_TRUE(manager->MaySkinWindow(preview, "QuarnelPrintPREVIEWWindow"));
+  EXPECT_TRUE(manager->SkinData().MainAllows(preview, "QuarnelPrintPREVIEWWindow"));
   EXPECT_TRUE(manager->SkinWindow(preview));
   EXPECT_NE(WaitSkinned(preview), nullptr);
 }
@@ -130,40 +130,40 @@ TEST_F(SkinManageFilterTest, PlainChildWindowsPassOnlyInBulkMode) {
 TEST_F(SkinManageFilterTest, SkinDataIsChosenByFormTypeAndOwner) {
   TForm* form = NewForm(bsSingle, 200, 100);
   HWND window = form->Handle();
-  EXPECT_EQ(manager->ChooseSkinData(window), data.get());
+  EXPECT_EQ(manager->SkinData().ChooseFor(window), data.get());
   auto dialogData = TComponent::Make<TSkinData>();
   dialogData->SetSkinFormtype(sfDialog);
-  manager->RegisterSkinData(dialogData.get());
+  manager->SkinData().Register(dialogData.get());
   auto* own = TComponent::CreateIn<TSkinData>(form);
   own->SetSkinFormtype(sfOnlyThisForm);
-  manager->RegisterSkinData(own);
-  EXPECT_EQ(manager->ChooseSkinData(window), own);
+  manager->SkinData().Register(own);
+  EXPECT_EQ(manager->SkinData().ChooseFor(window), own);
   Register(L"QuarnelPlainWindow");
   HWND other = Show(L"QuarnelPlainWindow", 100, 60);
-  EXPECT_EQ(manager->ChooseSkinData(other), data.get());
+  EXPECT_EQ(manager->SkinData().ChooseFor(other), data.get());
   HWND dialog = CreateWindowExW(0, L"#32770", L"d", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   windows.push_back(dialog);
-  EXPECT_EQ(manager->ChooseSkinData(dialog), dialogData.get());
+  EXPECT_EQ(manager->SkinData().ChooseFor(dialog), dialogData.get());
   manager->UnregisterSkinData(own);
   manager->UnregisterSkinData(dialogData.get());
 }
 
 TEST_F(SkinManageFilterTest, PostActionBeforeAnyActivationDoesNotStartTheTimer) {
   ASSERT_EQ(manager->SkinningCount(), 0);  // nothing activated since the manager was made
-  manager->SetCurrentSkinData(data.get());
-  manager->PostAction(saSkinOff, 250);
-  EXPECT_FALSE(manager->ActionTimerEnabled());
+  manager->SkinData().SetCurrent(data.get());
+  manager->Actions().Post(saSkinOff, 250);
+  EXPECT_FALSE(manager->Actions().TimerEnabled());
   EXPECT_FALSE(manager->Running());
-  manager->PostAction(saSkinOn, 250);
-  EXPECT_FALSE(manager->ActionTimerEnabled());
+  manager->Actions().Post(saSkinOn, 250);
+  EXPECT_FALSE(manager->Actions().TimerEnabled());
   EXPECT_TRUE(manager->Running());
   TForm* form = NewForm(bsSingle, 200, 100);
   form->Show();
   ASSERT_NE(WaitSkinned(form->Handle()), nullptr);
   EXPECT_EQ(manager->SkinningCount(), 1);
-  manager->PostAction(saRefresh, 250);
-  EXPECT_TRUE(manager->ActionTimerEnabled());
+  manager->Actions().Post(saRefresh, 250);
+  EXPECT_TRUE(manager->Actions().TimerEnabled());
 }
 
 TEST_F(SkinManageFilterTest, PopupMenusAreTakenByTheKindThatOpensNext) {
@@ -173,25 +173,25 @@ TEST_F(SkinManageFilterTest, PopupMenusAreTakenByTheKindThatOpensNext) {
   windows.push_back(popup);
   data->SetSkinControls(data->SkinControls() & ~Bit(xcSystemMenu));
   manager->SetPopupKind(pkWindowMenu);
-  EXPECT_FALSE(manager->SkinPopupMenu(popup));
+  EXPECT_FALSE(manager->Popups().Take(popup));
   manager->SetPopupKind(pkContextMenu);
-  manager->SetPopupTracking(true);
-  EXPECT_TRUE(manager->SkinPopupMenu(popup));
-  EXPECT_FALSE(manager->SkinPopupMenu(popup));  // once only
-  ASSERT_EQ(manager->PopupSkins().size(), 1u);
-  EXPECT_TRUE(manager->PopupSkins()[0].Tracking);
+  manager->Popups().SetTracking(true);
+  EXPECT_TRUE(manager->Popups().Take(popup));
+  EXPECT_FALSE(manager->Popups().Take(popup));  // once only
+  ASSERT_EQ(manager->Popups().Entries().size(), 1u);
+  EXPECT_TRUE(manager->Popups().Entries()[0].Tracking);
   manager->SetPopupKind(pkMenuBarDropDown);
-  manager->ReleasePopupMenu(popup);
-  EXPECT_TRUE(manager->PopupSkins().empty());
-  EXPECT_EQ(manager->PopupKind(), pkContextMenu);
+  manager->Popups().Release(popup);
+  EXPECT_TRUE(manager->Popups().Entries().empty());
+  EXPECT_EQ(manager->Popups().Kind(), pkContextMenu);
   // A real popup menu window is taken when it is made, and let go when it goes.
   manager->SetPopupKind(pkContextMenu);
   HWND menuWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 0, 0, 50, 50, nullptr,
                                     nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(menuWindow);
-  EXPECT_TRUE(manager->IsPopupSkinned(menuWindow));
+  EXPECT_TRUE(manager->Popups().IsSkinned(menuWindow));
   DestroyWindow(menuWindow);
-  EXPECT_FALSE(manager->IsPopupSkinned(menuWindow));
+  EXPECT_FALSE(manager->Popups().IsSkinned(menuWindow));
 }
 
 }  // namespace

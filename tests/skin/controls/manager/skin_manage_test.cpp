@@ -32,8 +32,8 @@ TEST_F(SkinManageTest, IsMadeOnceOnFirstNeed) {
   EXPECT_EQ(TSkinManage::Instance(), &first);
   EXPECT_FALSE(first.Running());
   EXPECT_EQ(first.SkinningCount(), 0);
-  EXPECT_EQ(first.ActionTimerInterval(), 100);
-  EXPECT_FALSE(first.ActionTimerEnabled());
+  EXPECT_EQ(first.Actions().TimerInterval(), 100);
+  EXPECT_FALSE(first.Actions().TimerEnabled());
 }
 
 TEST_F(SkinManageTest, FirstMainFormComponentBecomesMain) {
@@ -41,38 +41,38 @@ TEST_F(SkinManageTest, FirstMainFormComponentBecomesMain) {
   TSkinData& dialog = NewData(sfDialog);
   TSkinData& main1 = NewData(sfMainform);
   TSkinData& main2 = NewData(sfMainform);
-  m.RegisterSkinData(&dialog);
-  EXPECT_EQ(m.MainSkinData(), nullptr);
-  m.RegisterSkinData(&main1);
-  m.RegisterSkinData(&main2);
-  EXPECT_EQ(m.MainSkinData(), &main1);
-  EXPECT_EQ(m.SkinDataList(), (std::vector<TSkinData*>{&dialog, &main1, &main2}));
+  m.SkinData().Register(&dialog);
+  EXPECT_EQ(m.SkinData().Main(), nullptr);
+  m.SkinData().Register(&main1);
+  m.SkinData().Register(&main2);
+  EXPECT_EQ(m.SkinData().Main(), &main1);
+  EXPECT_EQ(m.SkinData().All(), (std::vector<TSkinData*>{&dialog, &main1, &main2}));
   m.UnregisterSkinData(&dialog);
-  EXPECT_EQ(m.SkinDataList(), (std::vector<TSkinData*>{&main1, &main2}));
+  EXPECT_EQ(m.SkinData().All(), (std::vector<TSkinData*>{&main1, &main2}));
   // A component that leaves is never read again, not even as the main one.
   m.UnregisterSkinData(&main1);
-  EXPECT_EQ(m.MainSkinData(), nullptr);
+  EXPECT_EQ(m.SkinData().Main(), nullptr);
 }
 
 TEST_F(SkinManageTest, BeforeAnyActivationActionsTakeEffectAtOnce) {
   TSkinManage& m = TSkinManage::Ensure();
-  m.PostAction(saSkinOn, 250);
+  m.Actions().Post(saSkinOn, 250);
   EXPECT_TRUE(m.Running());
-  EXPECT_FALSE(m.ActionTimerEnabled());
-  m.PostAction(saRefresh, 250);
+  EXPECT_FALSE(m.Actions().TimerEnabled());
+  m.Actions().Post(saRefresh, 250);
   EXPECT_TRUE(m.Running());
-  EXPECT_FALSE(m.ActionTimerEnabled());
-  m.PostAction(saSkinOff, 250);
+  EXPECT_FALSE(m.Actions().TimerEnabled());
+  m.Actions().Post(saSkinOff, 250);
   EXPECT_FALSE(m.Running());
-  EXPECT_FALSE(m.ActionTimerEnabled());
+  EXPECT_FALSE(m.Actions().TimerEnabled());
 }
 
 TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
   TSkinManage& m = TSkinManage::Ensure();
-  m.InstallHook();
-  ASSERT_TRUE(m.HookInstalled());
+  m.Hook().Install();
+  ASSERT_TRUE(m.Hook().Installed());
   TSkinData& main = NewData(sfMainform);
-  m.RegisterSkinData(&main);
+  m.SkinData().Register(&main);
   int changed = 0;
   main.OnSkinChanged.code = [&](TObject*) { ++changed; };
 
@@ -83,19 +83,19 @@ TEST_F(SkinManageTest, WindowActivationStartsTheTimedActions) {
   testing_support::flush_events(50);
   EXPECT_EQ(m.SkinningCount(), 1);
 
-  m.SetCurrentSkinData(&main);
-  m.PostAction(saSkinOn, 250);
-  EXPECT_TRUE(m.ActionTimerEnabled());
-  EXPECT_EQ(m.ActionTimerInterval(), 250);
+  m.SkinData().SetCurrent(&main);
+  m.Actions().Post(saSkinOn, 250);
+  EXPECT_TRUE(m.Actions().TimerEnabled());
+  EXPECT_EQ(m.Actions().TimerInterval(), 250);
   EXPECT_FALSE(m.Running());  // not before the delay
   EXPECT_TRUE(testing_support::wait_until([&] { return changed == 1; }));
   EXPECT_TRUE(m.Running());
-  EXPECT_EQ(m.CurrentSkinData(), nullptr);
-  EXPECT_FALSE(m.ActionTimerEnabled());
-  EXPECT_EQ(m.PendingAction(), saNone);
+  EXPECT_EQ(m.SkinData().Current(), nullptr);
+  EXPECT_FALSE(m.Actions().TimerEnabled());
+  EXPECT_EQ(m.Actions().Pending(), saNone);
 
   // Without a requesting component a timed action does nothing at all.
-  m.PostAction(saSkinOff, 20);
+  m.Actions().Post(saSkinOff, 20);
   testing_support::flush_events(200);
   EXPECT_TRUE(m.Running());
   EXPECT_EQ(changed, 1);
@@ -111,7 +111,7 @@ TEST_F(SkinManageTest, DestroyRemovesTheHook) {
     testing_support::flush_events(20);
     DestroyWindow(window);
   };
-  TSkinManage::Ensure().InstallHook();
+  TSkinManage::Ensure().Hook().Install();
   activateNewWindow();
   ASSERT_EQ(TSkinManage::Instance()->SkinningCount(), 1);
   TSkinManage::Destroy();
@@ -119,7 +119,7 @@ TEST_F(SkinManageTest, DestroyRemovesTheHook) {
   // A later manager that installs no hook of its own hears of no activation: a hook of the old
   // one left in place would find the new manager and count it.
   TSkinManage& later = TSkinManage::Ensure();
-  ASSERT_FALSE(later.HookInstalled());
+  ASSERT_FALSE(later.Hook().Installed());
   activateNewWindow();
   EXPECT_EQ(later.SkinningCount(), 0);
 }

@@ -82,7 +82,7 @@ class MenuBarTest : public FormSkinTest {
         },
         [&](HWND popup) {
           GetWindowRect(popup, &where);
-          if (kind) *kind = manager->PopupKind();
+          if (kind) *kind = manager->Popups().Kind();
           // A picture waits a few ticks, until the drop-down has painted itself.
           if (shot && ++ticks < 6) return false;
           if (shot) {

@@ -490,7 +490,7 @@ TEST_F(MenuBarTest, DropDownsInAlternatingSkinsLeakNothing) {
     data->SetPackedSkin(package);
     ASSERT_TRUE(data->LoadSkin());
     data->ApplySkin();
-    ASSERT_TRUE(wait_until([&] { return manager->PendingAction() == saNone; }, 2000));
+    ASSERT_TRUE(wait_until([&] { return manager->Actions().Pending() == saNone; }, 2000));
     skin = WaitSkinned(window);
     ASSERT_NE(skin, nullptr);
     ASSERT_NE(skin->MenuBar(), nullptr);

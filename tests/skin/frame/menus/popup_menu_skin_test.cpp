@@ -83,7 +83,7 @@ TEST_F(PopupMenuSkinTest, FormPopupIsPaintedFromTheSkinAndTracksTheHotItem) {
       MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
                       [&](HWND window) {
                         if (cold.pixels.empty()) {
-                          for (const TPopupSkinEntry& e : manager->PopupSkins())
+                          for (const TPopupSkinEntry& e : manager->Popups().Entries())
                             attached |= e.Window == window && e.Skin && e.Skin->Attached();
                           answered = SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1;
                           open = ItemRect(window, kOpen);
@@ -151,7 +151,7 @@ TEST_F(PopupMenuSkinTest, WithPopupSkinningOffTheSystemLookStays) {
   const bool ran = MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
                                    [&](HWND window) {
                                      skinned = SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1 ||
-                                               manager->IsPopupSkinned(window);
+                                               manager->Popups().IsSkinned(window);
                                      return true;
                                    });
   ASSERT_TRUE(ran);
@@ -168,13 +168,13 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   const bool ran = MenuDriver::Run(
       [&] { SendMessageW(skin->View().Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
       [&](HWND window) {
-        kind = manager->PopupKind();
+        kind = manager->Popups().Kind();
         TMenuItem* items = skin->Caption().WindowMenu().Popup()->Items();
         for (int i = 0; i < items->Count(); ++i)
           if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
         shot = capture_window(window);
         testing_support::save_bmp(shot, ShotPath("window_menu_longhorn_blue"));
-        return manager->IsPopupSkinned(window);
+        return manager->Popups().IsSkinned(window);
       });
   ASSERT_TRUE(ran);
   EXPECT_EQ(kind, pkWindowMenu);
@@ -203,10 +203,10 @@ TEST_F(PopupMenuSkinTest, APopupIsFoundByTheItemWhoseChildrenItShows) {
   TBitmap* background = nullptr;
   EXPECT_TRUE(
       MenuDriver::Run([&] { popup->Popup(at.x, at.y); },
-                      [&](HWND) { return (background = manager->PopupBitmapOfItem(popup->Items())); }));
+                      [&](HWND) { return (background = manager->Popups().BitmapOfItem(popup->Items())); }));
   ASSERT_NE(background, nullptr);
   EXPECT_GT(background->Width(), 0);
-  EXPECT_EQ(manager->PopupBitmapOfItem(popup->Items()), nullptr);
+  EXPECT_EQ(manager->Popups().BitmapOfItem(popup->Items()), nullptr);
 }
 
 // With xoMenuBG the skin's menu background shows where no item stands (below the short column
@@ -281,7 +281,7 @@ TEST_F(PopupMenuSkinTest, AltSpaceShowsTheWindowMenuWithoutAMenuBar) {
       },
       [&](HWND window) {
         GetWindowRect(window, &where);
-        kind = manager->PopupKind();
+        kind = manager->Popups().Kind();
         return true;
       });
   ASSERT_TRUE(ran);
@@ -304,7 +304,7 @@ TEST_F(PopupMenuSkinTest, OpeningMenusManyTimesLeaksNothing) {
   for (int i = 0; i < 1000; ++i) ASSERT_TRUE(openOnce()) << i;
   EXPECT_LE(testing_support::gdi_objects(), gdi + 2);
   EXPECT_LE(testing_support::user_objects(), user + 2);
-  EXPECT_TRUE(manager->PopupSkins().empty());
+  EXPECT_TRUE(manager->Popups().Entries().empty());
 }
 
 }  // namespace
