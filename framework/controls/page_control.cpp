@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/controls/parent_background.h"
 #include "framework/controls/tab_controls.h"
 
 const TClassInfo& TTabSheet::StaticClass() {
@@ -114,9 +115,7 @@ void TTabSheet::WndProc(TMessage& m) {
 }
 
 bool TTabSheet::WmEraseBackground(HDC dc, LRESULT& result) {
-  RECT r;
-  GetClientRect(handle_, &r);
-  FillRect(dc, &r, ColorBrush());
+  fw::EraseContainer(*this, dc, ColorBrush(), false);
   result = 1;
   return true;
 }
