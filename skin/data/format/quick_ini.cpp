@@ -2,22 +2,14 @@
 // Section names compare without letter case (the user's locale in the Windows build).
 #include "skin/data/format/quick_ini.h"
 
+#include "skin/data/format/skin_values.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 namespace quarnel {
 namespace {
-
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -91,7 +83,7 @@ void TQuickIni::LoadFromText(std::string_view text) {
   while (i < text.size() && text[i] != '\0') {
     const std::size_t start = i;
     while (i < text.size() && text[i] != '\r' && text[i] != '\n' && text[i] != '\0') ++i;
-    const std::string_view line = Trim(text.substr(start, i - start));
+    const std::string_view line = TrimSkinBlanks(text.substr(start, i - start));
     if (i < text.size() && text[i] == '\r') ++i;
     if (i < text.size() && text[i] == '\n') ++i;
     if (line.empty() || line.front() == ';') continue;
@@ -123,8 +115,8 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
     if (IsSectionHeader(line)) break;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    if (LowerAscii(Trim(line.substr(0, equals))) != wanted) continue;
-    const std::string_view value = Trim(line.substr(equals + 1));
+    if (LowerAscii(TrimSkinBlanks(line.substr(0, equals))) != wanted) continue;
+    const std::string_view value = TrimSkinBlanks(line.substr(equals + 1));
     return std::string(value.empty() ? defaultValue : value);
   }
   return std::string(defaultValue);
@@ -144,9 +136,9 @@ void TQuickIni::ReadSections(std::vector<std::string>* target) const {
   if (target == nullptr) throw EAssertionFailed(kNoStringsMessage);
   target->clear();
   for (const TSectionEntry& entry : sections_) {
-    std::string_view name = Trim(entry.header);
+    std::string_view name = TrimSkinBlanks(entry.header);
     name = name.substr(1, name.size() - 2);
-    target->emplace_back(Trim(name));
+    target->emplace_back(TrimSkinBlanks(name));
   }
 }
 

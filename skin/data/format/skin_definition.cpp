@@ -18,12 +18,6 @@ std::string LowerAscii(std::string_view text) {
   return lowered;
 }
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
-  return text;
-}
-
 bool IsHeader(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
@@ -51,7 +45,8 @@ const TSkinDefinition::KeyIndex* TSkinDefinition::Section(std::string_view secti
     const std::string_view line = lines[i];
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    keys.emplace(LowerAscii(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))));
+    keys.emplace(LowerAscii(TrimSkinBlanks(line.substr(0, equals))),
+                 std::string(TrimSkinBlanks(line.substr(equals + 1))));
   }
   return &keysByHeader_.emplace(header, std::move(keys)).first->second;
 }

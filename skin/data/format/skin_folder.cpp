@@ -3,7 +3,6 @@
 #include "skin/data/format/skin_folder.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -11,7 +10,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "skin/data/format/skin_key_table.h"
 #include "skin/data/format/skin_package.h"
+#include "skin/data/format/skin_values.h"
 #include "skin/data/format/skin_writer.h"
 
 namespace quarnel {
@@ -28,21 +29,7 @@ struct TFolderFile {
 };
 
 bool EndsWithNoCase(std::string_view text, std::string_view tail) {
-  if (text.size() < tail.size()) return false;
-  return std::equal(tail.begin(), tail.end(), text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-                    [](char lower, char c) { return std::tolower(static_cast<unsigned char>(c)) == lower; });
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
+  return text.size() >= tail.size() && SameSkinName(text.substr(text.size() - tail.size()), tail);
 }
 
 bool ReadWhole(const fs::path& path, Bytes& bytes) {
@@ -74,7 +61,7 @@ std::string DefinitionProblem(const TFolderFile& definition, const std::vector<T
   for (std::size_t start = 0; start <= text.size(); ++number) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = Trimmed(text.substr(start, end - start));
+    const std::string_view line = TrimSkinBlanks(text.substr(start, end - start));
     start = end + 1;
     const std::string where = definition.name + ", line " + std::to_string(number + 1);
     if (line.empty() || line[0] == ';') continue;
@@ -87,16 +74,17 @@ std::string DefinitionProblem(const TFolderFile& definition, const std::vector<T
     const auto equals = line.find('=');
     if (equals == std::string_view::npos || equals == 0)
       return where + ": \"" + std::string(line) + "\" is neither a section header, a key nor a comment";
-    const std::string value(Trimmed(line.substr(equals + 1)));
+    const std::string value(TrimSkinBlanks(line.substr(equals + 1)));
     if (!EndsWithNoCase(value, ".bmp")) continue;
     // As the loader finds it: by the whole name, or by its file name after a folder in front.
-    const std::string whole = Lower(value), name = whole.substr(whole.find_last_of("/\\") + 1);
+    const std::string whole = LowerSkinName(value), name(SkinFileNamePart(whole));
     const bool present = std::any_of(files.begin(), files.end(), [&](const TFolderFile& file) {
-      return Lower(file.name) == whole || Lower(file.name) == name;
+      const std::string entry = LowerSkinName(file.name);
+      return entry == whole || entry == name;
     });
     if (!present)
-      return where + ": [" + section + "] " + std::string(Trimmed(line.substr(0, equals))) + " names " +
-             value + ", which is not in the folder";
+      return where + ": [" + section + "] " + std::string(TrimSkinBlanks(line.substr(0, equals))) +
+             " names " + value + ", which is not in the folder";
   }
   return {};
 }

@@ -23,6 +23,13 @@ int32_t ParseRgbTriple(std::string_view text) {
   return channels[0] + channels[1] * 256 + channels[2] * 65536;
 }
 
+std::string_view TrimSkinBlanks(std::string_view text) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 std::string_view SkinFileNamePart(std::string_view value) {
   const size_t cut = value.find_last_of("\\/:");
   return cut == std::string_view::npos ? value : value.substr(cut + 1);

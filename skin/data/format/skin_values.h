@@ -17,6 +17,10 @@ bool IsSkinImageName(std::string_view value);
 // The file-name part of `value`.
 std::string_view SkinFileNamePart(std::string_view value);
 
+// `text` without the blanks the definition reader drops around lines, keys and values: every
+// character up to 32.
+std::string_view TrimSkinBlanks(std::string_view text);
+
 // Frame count of a caption button image that names none: 6, or 3 for an image at most 3.8
 // times as wide as high; always 6 for a negative action.
 int32_t CaptionButtonFrameCount(int32_t width, int32_t height, int32_t action);
