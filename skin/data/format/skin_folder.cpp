@@ -54,15 +54,16 @@ bool WholeBitmap(const Bytes& b) {
 // The first line of the definition text that is neither blank, a comment, a section header nor
 // a key, or a key naming a bitmap the folder does not have.
 std::string DefinitionProblem(const TFolderFile& definition, const std::vector<TFolderFile>& files) {
-  const std::string_view text(reinterpret_cast<const char*>(definition.bytes.data()),
-                              definition.bytes.size());
+  std::string_view text(reinterpret_cast<const char*>(definition.bytes.data()), definition.bytes.size());
   std::string section;
   int number = 0;
+  // Lines as the definition reader splits them: at CR LF, CR or LF, up to a NUL byte.
+  text = text.substr(0, text.find('\0'));
   for (std::size_t start = 0; start <= text.size(); ++number) {
-    std::size_t end = text.find('\n', start);
+    std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     const std::string_view line = TrimSkinBlanks(text.substr(start, end - start));
-    start = end + 1;
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     const std::string where = definition.name + ", line " + std::to_string(number + 1);
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {

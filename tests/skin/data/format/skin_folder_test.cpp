@@ -63,6 +63,12 @@ TEST_F(SkinFolderTest, EachFaultIsNamedWithItsFileAndLine) {
   Write("skin.ini", "[Personality]\r\nLeft=frameleft.bmp\r\nTop=FrameTop.BMP\r\n");
   EXPECT_EQ(PackSkinFolder(folder_).Problem,
             "skin.ini, line 3: [Personality] Top names FrameTop.BMP, which is not in the folder");
+  Write("skin.ini", "[Personality]\rLeft=frameleft.bmp\rTop=frametop.bmp\r");
+  EXPECT_EQ(PackSkinFolder(folder_).Problem,
+            "skin.ini, line 3: [Personality] Top names frametop.bmp, which is not in the folder")
+      << "lines end at a CR alone too";
+  Write("skin.ini", std::string("[Personality]\nLeft=frameleft.bmp\n\0Top=gone.bmp\n", 47));
+  EXPECT_EQ(PackSkinFolder(folder_).Problem, "") << "the text ends at a NUL byte";
   Write("skin.ini", "[Personality]\nLeft=FRAMELEFT.bmp\n");
   EXPECT_EQ(PackSkinFolder(folder_).Problem, "") << "file names are matched as the system matches them";
   Write("skin.ini", "[Personality]\nLeft=skin\\frameleft.bmp\n");
