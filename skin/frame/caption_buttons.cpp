@@ -33,9 +33,10 @@ HICON ScaledAppIcon(HICON appIcon, int iconSize) {
   static int size = 0;
   static fw::UniqueIcon copy;
   [[maybe_unused]] static const bool emptiable = (fw::OnEmptySharedCaches([] {
-    copy.reset();
-    source = nullptr;
-  }), true);
+                                                    copy.reset();
+                                                    source = nullptr;
+                                                  }),
+                                                  true);
   if (appIcon != source || iconSize != size || !copy) {
     copy.reset(static_cast<HICON>(CopyImage(appIcon, IMAGE_ICON, iconSize, iconSize, 0)));
     source = appIcon;
@@ -103,11 +104,18 @@ void TFrameCaption::BuildIconBitmap() {
   }
 }
 
+bool TFrameCaption::OnSetIcon(TMessage& m) {
+  if (!view_.FrameDrawn()) return false;
+  view_.Default(m);
+  BuildIconBitmap();
+  return true;
+}
+
 bool TFrameCaption::IsButtonVisible(TWinSysButton& button) {
   const TFrameActivation& a = view_.Facts();
   CaptionWindowFacts facts;
-  facts.maximized = a.WindowShowState == wssMaximized;
-  facts.active = a.Active;
+  facts.maximized = view_.Show().State == wssMaximized;
+  facts.active = view_.Show().Active;
   facts.borderIcons = a.BorderIcons;
   facts.dialogBorder = a.BorderKind == bkDialog;
   facts.dialogClass = a.DialogClass;
@@ -151,7 +159,7 @@ void TFrameCaption::LayoutButtons() {
 }
 
 void TFrameCaption::PaintButtons(HDC target) {
-  const bool active = view_.Facts().Active;
+  const bool active = view_.Show().Active;
   for (auto& button : buttons_) {
     TDataSkinSysButton& record = *button->Skin();
     if (!button->Visible() || record.Image.Empty() || record.Visibility == 100) continue;
@@ -182,12 +190,12 @@ void TFrameCaption::PaintButton(const TWinSysButton& button) {
 // corners outside the outline stay), then copied once.
 void TFrameCaption::Paint(HDC dc) {
   const TFrameMetrics& m = view_.Metrics();
-  const TFrameActivation& a = view_.Facts();
+  const TFrameShow& show = view_.Show();
   TSkinData* skin = view_.Skin();
   const int w = m.WindowSize.cx, h = m.WindowSize.cy;
   if (w <= 0 || h <= 0) return;
   RECT caption{};
-  if (a.WindowShowState == wssMinimized) {
+  if (show.State == wssMinimized) {
     bitmap_.SetSize(w, h);
     RECT all{0, 0, w, h};
     FillRect(bitmap_.DC(), &all, skin->FaceBrush.get());
@@ -199,7 +207,7 @@ void TFrameCaption::Paint(HDC dc) {
     caption = {m.BorderLeft, 0, w - m.BorderRight, m.CaptionHeight};
   }
   HDC band = bitmap_.DC();
-  PaintBorderPiece(skin->FrameTop.get(), true, a.Active, caption, band);
+  PaintBorderPiece(skin->FrameTop.get(), true, show.Active, caption, band);
   buttonReserve_ = 0;
   for (auto& button : buttons_) {
     IsButtonVisible(*button);

@@ -32,10 +32,6 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove) menuHooks_.ForgetMenu(component);
 }
 
-bool TWinSkinForm::ChildKeyMenu(wchar_t key) {
-  return menuBand_.ChildKeyMenu(key);
-}
-
 void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* form, TSkinData* skinData) {
   window_ = window;
   windowClassName_ = std::move(className);
@@ -46,15 +42,17 @@ void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* f
 TWinSkinForm::TWinSkinForm(TComponent* owner)
     : TComponent(owner),
       mdiClient_(view_, menuBand_),
-      view_(window_, windowClassName_, form_, skinData_, mdiClient_.Window(), activation_, metrics_,
-            subclass_),
+      show_(view_, caption_, *this),
+      fitting_(view_, caption_, menuBand_, *this),
+      view_(window_, windowClassName_, form_, skinData_, mdiClient_.Window(), activation_, show_.Show(),
+            fitting_.Metrics(), subclass_),
       caption_(view_, *this),
       menuHooks_(view_, *this),
       menuBand_(view_, menuHooks_, *this),
       controls_(view_, *this, menuHooks_),
       formHook_(view_, menuBand_, *this),
       pointer_(view_, caption_, menuBand_, *this),
-      nonClient_(view_, menuBand_, *this) {}
+      nonClient_(view_, caption_, menuBand_, *this) {}
 
 TWinSkinForm::~TWinSkinForm() {
   menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack
@@ -115,7 +113,7 @@ void TWinSkinForm::Detach() {
   caption_.WindowMenu().Drop();
   menuBand_.RestoreForeignMenus();
   caption_.SetHoverTimer(false);
-  if (!Subclassed()) return;
+  if (!subclass_.Installed()) return;
   formHook_.Restore();
   subclass_.Restore();
   controls_.ReleaseControlSkins(destroying);
@@ -125,7 +123,7 @@ void TWinSkinForm::Detach() {
     SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
   // A foreign window's skinned band was added outside its client area (a form's took its room
   // from the client): it comes off with the skin's frame.
-  const int addedBand = !form_ && menuBand_.Bar() ? metrics_.MenuBarHeight : 0;
+  const int addedBand = !form_ && menuBand_.Bar() ? view_.Metrics().MenuBarHeight : 0;
   // The skinned menu bar gives the native one back.
   menuBand_.FreeBar();
   menuBand_.GiveBackNativeMenu();
@@ -133,29 +131,13 @@ void TWinSkinForm::Detach() {
   // A window whose activation never completed still has the system's frame.
   if (!destroying && activation_.SkinState != fsNotActivated &&
       (!activation_.ChildWindow || activation_.FormKind == fkMDIChild))
-    ResizeToNativeFrame(addedBand);
+    fitting_.ResizeToNativeFrame(addedBand);
   RemoveRegion();
-}
-
-// The window keeps its client area and gets the system's frame around it again.
-void TWinSkinForm::ResizeToNativeFrame(int addedBand) {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  const int width =
-      r.right - r.left + metrics_.NativeFrameExtra.cx - metrics_.BorderLeft - metrics_.BorderRight;
-  // A native bar kept on the window counts in the system's frame already.
-  const int height = r.bottom - r.top + metrics_.NativeFrameExtra.cy - metrics_.CaptionHeight -
-                     metrics_.BorderBottom - (menuBand_.SystemBar() ? metrics_.MenuBarHeight : 0) - addedBand;
-  POINT topLeft{r.left, r.top};
-  if (HWND parent = GetParent(window_); parent && activation_.FormKind == fkMDIChild)
-    ScreenToClient(parent, &topLeft);
-  SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void TWinSkinForm::ApplySkin() {
   caption_.FreeButtons();
-  ComputeFrameMetrics();
+  if (fitting_.Compute()) caption_.BuildButtons();
   Reskin();
 }
 
@@ -180,7 +162,7 @@ void TWinSkinForm::Reskin() {
       // when the frame has the new skin's sizes already), and the region follows the new skin's
       // pieces for the final size.
       outline_.ForgetSize();
-      FitWindowToFrame(true);
+      fitting_.FitWindow(true);
       if (!outline_.CutSinceForget()) UpdateWindowRegion();
     }
   }

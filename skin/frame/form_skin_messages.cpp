@@ -1,8 +1,9 @@
 // TWinSkinForm's window procedure: one switch that hands each message, cracked, to its named
-// handler, and the handlers of the messages every skinned window takes (painting the face,
-// menus drawn for it, control colours, its new children, its end). A handler's true means
-// handled; what no handler takes goes on to the previous procedure once. The frame's own
-// messages are in form_skin_nonclient.cpp. UI thread of the skinned window.
+// handler (its parts' or its own), and the handlers of the messages every skinned window takes
+// (painting a foreign window's face, its control colours, the question whether it is skinned,
+// its end). A handler's true means handled; what no handler takes goes on to the previous
+// procedure once. The frame's own messages are in form_skin_nonclient.cpp. UI thread of the
+// skinned window.
 #include <windowsx.h>
 
 #include "framework/ui/form.h"
@@ -35,37 +36,69 @@ template <class T>
 T& Ref(LPARAM lParam) {
   return *Ptr<T>(lParam);
 }
+
+// A window without a form stands on the skin's face colour.
+bool OnEraseForeignFace(const TFrameView& view, TMessage& m, HDC dc) {
+  view.Default(m);
+  const TSkinData* skin = view.Skin();
+  if (view.Form() || !skin || !skin->FaceBrush) return true;
+  RECT client{};
+  GetClientRect(view.Window(), &client);
+  FillRect(dc, &client, skin->FaceBrush.get());
+  m.Result = 1;
+  return true;
+}
+
+bool OnForeignControlColor(const TFrameView& view, TMessage& m, HDC dc, bool staticText) {
+  view.Default(m);
+  const TSkinData* skin = view.Skin();
+  if (view.Form()) return true;
+  SetBkMode(dc, TRANSPARENT);
+  if (staticText && skin && skin->FaceBrush) {
+    // Static text stands on the face colour: in the skin's text colour, or a dark skin hides it.
+    SetTextColor(dc, ResolveSkinColor(skin->Colors[scButtonText]));
+    m.Result = reinterpret_cast<LRESULT>(skin->FaceBrush.get());
+  }
+  return true;
+}
+
+bool OnQuerySkinned(const TFrameView& view, TMessage& m) {
+  m.Result = 1;
+  PostMessageW(view.Window(), SKM_SKINNED, 0, SkinMessageTag);
+  return true;
+}
+
 }  // namespace
 
 void TWinSkinForm::FrameWindowProc(TMessage& m) {
-  if (!OnFrameMessage(m)) Default(m);
+  if (!OnFrameMessage(m)) subclass_.Default(m);
 }
 
 bool TWinSkinForm::OnFrameMessage(TMessage& m) {
   // clang-format off
   switch (m.Msg) {
-    case WM_ERASEBKGND:       return OnEraseBackground(m, reinterpret_cast<HDC>(m.WParam));
+    case WM_ERASEBKGND:       return OnEraseForeignFace(view_, m, reinterpret_cast<HDC>(m.WParam));
     case WM_NCDESTROY:        return OnNcDestroy(m);
     case WM_NCUAHDRAWCAPTION: return nonClient_.OnNcUahDrawCaption(m);
     case WM_MEASUREITEM:      return menuBand_.OnMeasureItem(m, Id(m.WParam), Ref<MEASUREITEMSTRUCT>(m.LParam));
     case WM_DRAWITEM:         return menuBand_.OnDrawItem(m, Id(m.WParam), Ref<const DRAWITEMSTRUCT>(m.LParam));
     case WM_MENUCHAR:         return menuBand_.OnMenuChar(m, Key(m.WParam), reinterpret_cast<HMENU>(m.LParam));
-    case WM_INITMENUPOPUP:    return OnInitMenuPopup(m, reinterpret_cast<HMENU>(m.WParam), HIWORD(m.LParam));
+    case WM_INITMENUPOPUP:    return menuBand_.OnInitMenuPopup(m, reinterpret_cast<HMENU>(m.WParam), HIWORD(m.LParam), caption_.WindowMenu().Native());
     case WM_EXITMENULOOP:     return menuBand_.OnExitMenuLoop(m);
     case WM_UPDATEUISTATE:    return menuBand_.OnUpdateUiState(m);
-    case WM_CTLCOLORBTN:      return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), false);
-    case WM_CTLCOLORSTATIC:   return OnControlColor(m, reinterpret_cast<HDC>(m.WParam), true);
+    case WM_CTLCOLORBTN:      return OnForeignControlColor(view_, m, reinterpret_cast<HDC>(m.WParam), false);
+    case WM_CTLCOLORSTATIC:   return OnForeignControlColor(view_, m, reinterpret_cast<HDC>(m.WParam), true);
     case SKM_ACTIVATE:        return OnCompleteActivation(m.LParam);
     case SKM_RESKINSCROLL:    return controls_.OnReskinScroll(reinterpret_cast<HWND>(m.WParam));
     case WM_PARENTNOTIFY:     return controls_.OnParentNotify(m, LOWORD(m.WParam));
     case SKM_WALKCHILDREN:    return controls_.OnWalkChildren(m.LParam);
-    case SKM_QUERYSKINNED:    return OnQuerySkinned(m);
-    case WM_SIZE:             return OnSize(m, Id(m.WParam));
-    case WM_ACTIVATE:         return OnActivate(LOWORD(m.WParam) != WA_INACTIVE);
-    case WM_GETMINMAXINFO:    return OnGetMinMaxInfo(m);
-    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(m);
-    case WM_SETICON:          return OnSetIcon(m);
-    case WM_COMMAND:          return OnCommand(LOWORD(m.WParam));
+    case SKM_QUERYSKINNED:    return OnQuerySkinned(view_, m);
+    case WM_SIZE:             return show_.OnSize(m, Id(m.WParam));
+    case WM_ACTIVATE:         return show_.OnActivate(LOWORD(m.WParam) != WA_INACTIVE);
+    case WM_GETMINMAXINFO:    return show_.OnGetMinMaxInfo(m);
+    case WM_WINDOWPOSCHANGED: return show_.OnWindowPosChanged(m);
+    case WM_SETICON:          return caption_.OnSetIcon(m);
+    case WM_COMMAND:          return show_.OnCommand(LOWORD(m.WParam));
     case WM_SYSCOMMAND:       return OnSysCommand(m, Id(m.WParam & 0xFFF0), Key(m.LParam));
     case SKM_MENUBARCLICK:    return pointer_.OnMenuBarClick(ScreenPoint(m.LParam));
     case CM_MENUCHANGED:      return menuBand_.OnMenuChanged(m);
@@ -80,76 +113,11 @@ bool TWinSkinForm::OnFrameMessage(TMessage& m) {
     case WM_NCRBUTTONDOWN:    return pointer_.OnNcRButtonDown(Id(m.WParam), ScreenPoint(m.LParam));
     case SKM_REPAINTFRAME:    return nonClient_.OnRepaintFrame();
     case WM_SYSCOLORCHANGE:   return nonClient_.OnSysColorChange(m);
-    case WM_SETTINGCHANGE:    return OnSettingChange(m, Id(m.WParam));
-    case WM_THEMECHANGED:     return OnMetricsChange(m);
+    case WM_SETTINGCHANGE:    return nonClient_.OnSettingChange(m, Id(m.WParam));
+    case WM_THEMECHANGED:     return nonClient_.OnMetricsChange(m);
     default:                  return false;
   }
   // clang-format on
-}
-
-bool TWinSkinForm::OnEraseBackground(TMessage& m, HDC dc) {
-  Default(m);
-  if (form_ || !skinData_ || !skinData_->FaceBrush) return true;
-  RECT client{};
-  GetClientRect(window_, &client);
-  FillRect(dc, &client, skinData_->FaceBrush.get());
-  m.Result = 1;
-  return true;
-}
-
-bool TWinSkinForm::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu) {
-  const bool windowMenu = systemMenu || menu == caption_.WindowMenu().Native();
-  if (TFrameRegistry* manager = FrameRegistry())
-    manager->SetPopupKind(windowMenu ? pkWindowMenu : pkMenuBarDropDown);
-  Default(m);
-  menuBand_.TakeForeignMenu(menu, windowMenu);  // as its program has just prepared it
-  return true;
-}
-
-bool TWinSkinForm::OnControlColor(TMessage& m, HDC dc, bool staticText) {
-  Default(m);
-  if (form_) return true;
-  SetBkMode(dc, TRANSPARENT);
-  if (staticText && skinData_ && skinData_->FaceBrush) {
-    // Static text stands on the face colour: in the skin's text colour, or a dark skin hides it.
-    SetTextColor(dc, ResolveSkinColor(skinData_->Colors[scButtonText]));
-    m.Result = reinterpret_cast<LRESULT>(skinData_->FaceBrush.get());
-  }
-  return true;
-}
-
-bool TWinSkinForm::OnCompleteActivation(LPARAM tag) {
-  if (tag != kActivateMessageParam) return false;
-  CompleteActivation();
-  return true;
-}
-
-bool TWinSkinForm::OnSettingChange(TMessage& m, UINT setting) {
-  return setting == SPI_SETNONCLIENTMETRICS && OnMetricsChange(m);
-}
-
-// The caption and menu fonts and the menu height are the system's: after a change the caption
-// is written in the new font and the band takes the new height, the client area giving it room
-// as the system's own frames do.
-bool TWinSkinForm::OnMetricsChange(TMessage& m) {
-  Default(m);
-  if (skinData_) skinData_->RenewSystemMetrics();
-  caption_.RenewTitleFont();
-  // The system tells top-level windows only; an MDI frame's children have captions too.
-  if (activation_.FormKind == fkMDIFrame && mdiClient_.Window())
-    for (HWND child = GetWindow(mdiClient_.Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-      SendMessageW(child, m.Msg, m.WParam, m.LParam);
-  if (!activation_.FrameEnabled || activation_.SkinState != fsActive) return true;
-  menuBand_.RenewBandHeight();
-  RefreshFrame();
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
-  return true;
-}
-
-bool TWinSkinForm::OnQuerySkinned(TMessage& m) {
-  m.Result = 1;
-  PostMessageW(window_, SKM_SKINNED, 0, SkinMessageTag);
-  return true;
 }
 
 // Everything this object put on the window is taken off before the window's own last message.

@@ -13,6 +13,7 @@
 #include "framework/core/component.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/ui/menu.h"
+#include "framework/ui/message.h"
 #include "framework/win/handles.h"
 #include "skin/frame/frame_state.h"
 #include "skin/frame/frame_title.h"
@@ -53,6 +54,8 @@ class TFrameCaption {
   void BuildButtons();
   void FreeButtons();
   void BuildIconBitmap();
+  // WM_SETICON: the icon is drawn again from the window's new one. True when handled.
+  bool OnSetIcon(TMessage& m);
   // The shown button with an action at a frame point, or null.
   TWinSysButton* ButtonAt(POINT framePoint) const;
   size_t ButtonCount() const { return buttons_.size(); }

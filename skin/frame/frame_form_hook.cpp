@@ -57,7 +57,7 @@ bool TFrameFormHook::OnMessage(TMessage& m) {
 bool TFrameFormHook::OnSetText(TMessage& m) {
   if (savedHook_) savedHook_(m);
   if (!IsWindowVisible(view_.Window())) return true;
-  const TWindowShowState show = view_.Facts().WindowShowState;
+  const TWindowShowState show = view_.Show().State;
   if (show == wssMaximized) {
     if (TFrameRegistry* manager = FrameRegistry(); manager && manager->MDIClientWindow())
       PostMessageW(manager->MDIClientWindow(), SKM_MDIREDRAW, 0, 0);

@@ -94,7 +94,9 @@ class TFrameMenuBand {
   bool RightToLeft() const { return view_.Facts().RightToLeft; }
 
   // --- owner-drawn menus ----------------------------------------------------------------------
-  // The window's messages about the menus it shows: true when handled.
+  // The window's messages about the menus it shows: true when handled. A popup about to open is
+  // the window menu when the system says so or when it is the skinned `windowMenu`.
+  bool OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu, HMENU windowMenu);
   bool OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure);
   bool OnDrawItem(TMessage& m, UINT control, const DRAWITEMSTRUCT& draw);
   bool OnMenuChar(TMessage& m, wchar_t key, HMENU menu);

@@ -1,9 +1,11 @@
 // TFrameNonClient: the non-client area of a skinned frame once it is the skin's: its size, its
-// hit test and its paint. UI thread of the skinned window.
+// hit test and its paint, and the system's colours and sizes it follows. UI thread of the
+// skinned window.
 #include "skin/frame/frame_non_client.h"
 
 #include "skin/data/skin_data.h"
 #include "skin/frame/form_skin_geometry.h"
+#include "skin/frame/frame_caption.h"
 #include "skin/frame/frame_menu_band.h"
 #include "skin/frame/frame_registry.h"
 
@@ -35,7 +37,7 @@ bool TFrameNonClient::OnNcCalcSize(TMessage& m, bool validRects, NCCALCSIZE_PARA
     m.Result = 0;
     return true;
   }
-  if ((view_.Facts().FormKind == fkMDIChild && view_.Facts().WindowShowState != wssNormal) ||
+  if ((view_.Facts().FormKind == fkMDIChild && view_.Show().State != wssNormal) ||
       view_.Facts().BorderKind == bkNoBorder || !params->lppos) {
     params->rgrc[1] = params->rgrc[0];
     m.Result = WVR_VALIDRECTS;
@@ -83,7 +85,7 @@ bool TFrameNonClient::OnNcPaint(TMessage& m) {
   }
   m.Result = 0;
   if (!view_.Skin()->FramePainting) return true;
-  if ((view_.Facts().FormKind == fkMDIChild && view_.Facts().WindowShowState == wssMaximized) ||
+  if ((view_.Facts().FormKind == fkMDIChild && view_.Show().State == wssMaximized) ||
       view_.Facts().BorderKind == bkNoBorder)
     return false;
   owner_.PaintFrame(nullptr);
@@ -94,6 +96,27 @@ bool TFrameNonClient::OnSysColorChange(TMessage& m) {
   view_.Default(m);
   if (TSkinData* skin = view_.Skin()) skin->RenewColourObjects();
   RedrawWindow(view_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  return true;
+}
+
+bool TFrameNonClient::OnSettingChange(TMessage& m, UINT setting) {
+  return setting == SPI_SETNONCLIENTMETRICS && OnMetricsChange(m);
+}
+
+// The client area gives the band its new room, as the system's own frames do.
+bool TFrameNonClient::OnMetricsChange(TMessage& m) {
+  view_.Default(m);
+  if (TSkinData* skin = view_.Skin()) skin->RenewSystemMetrics();
+  caption_.RenewTitleFont();
+  const TFrameActivation& facts = view_.Facts();
+  // The system tells top-level windows only; an MDI frame's children have captions too.
+  if (facts.FormKind == fkMDIFrame && view_.MDIClient())
+    for (HWND child = GetWindow(view_.MDIClient(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      SendMessageW(child, m.Msg, m.WParam, m.LParam);
+  if (!facts.FrameEnabled || facts.SkinState != fsActive) return true;
+  menuBand_.RenewBandHeight();
+  owner_.RefreshFrame();
+  RedrawWindow(view_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
   return true;
 }
 

@@ -25,7 +25,7 @@ TBitmap* FrameScratchBitmap() {
 
 void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
   if (!activation_.FrameEnabled || activation_.SkinState == fsDestroyed || !skinData_) return;
-  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState != wssNormal) return;
+  if (activation_.FormKind == fkMDIChild && show_.Show().State != wssNormal) return;
   TFrameOutline::Source source;
   source.skin = skinData_;
   source.sizes = view_.Sizes();
@@ -43,7 +43,7 @@ void TWinSkinForm::RemoveRegion() {
 }
 
 void TWinSkinForm::RestoreChildOutline() {
-  activation_.WindowShowState = wssNormal;
+  show_.SetNormal();
   UpdateWindowRegion();
   if (!outline_.Owned()) RefreshFrame();
 }
@@ -57,7 +57,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   if (!FrameScratchBitmap() || !skinData_) return;
   if (activation_.SkinState != fsActive && activation_.SkinState != fsReskinning) return;
   if (activation_.BorderKind == bkNoBorder) return;
-  if (activation_.FormKind == fkMDIChild && activation_.WindowShowState == wssMaximized) return;
+  const TFrameShow& show = show_.Show();
+  if (activation_.FormKind == fkMDIChild && show.State == wssMaximized) return;
   std::optional<fw::WindowDC> own;
   if (!dc) {
     own.emplace(window_, fw::WindowDC::kWindow);
@@ -67,25 +68,24 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     try {
       RECT rect{};
       if (GetWindowRect(window_, &rect)) {
-        metrics_.WindowRect = rect;
-        metrics_.WindowSize = {rect.right - rect.left, rect.bottom - rect.top};
-        const int w = metrics_.WindowSize.cx, h = metrics_.WindowSize.cy;
-        if (activation_.WindowShowState != wssMinimized) {
-          PaintBorderPiece(skinData_->FrameLeft.get(), false, activation_.Active,
-                           {0, 0, metrics_.BorderLeft, h}, dc);
-          PaintBorderPiece(skinData_->FrameRight.get(), false, activation_.Active,
-                           {w - metrics_.BorderRight, 0, w, h}, dc);
-          PaintBorderPiece(skinData_->FrameBottom.get(), true, activation_.Active,
-                           {metrics_.BorderLeft, h - metrics_.BorderBottom, w - metrics_.BorderRight, h}, dc);
+        const TFrameMetrics& metrics = view_.Metrics();
+        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+        fitting_.NoteWindowSize({w, h});
+        if (show.State != wssMinimized) {
+          PaintBorderPiece(skinData_->FrameLeft.get(), false, show.Active, {0, 0, metrics.BorderLeft, h}, dc);
+          PaintBorderPiece(skinData_->FrameRight.get(), false, show.Active,
+                           {w - metrics.BorderRight, 0, w, h}, dc);
+          PaintBorderPiece(skinData_->FrameBottom.get(), true, show.Active,
+                           {metrics.BorderLeft, h - metrics.BorderBottom, w - metrics.BorderRight, h}, dc);
         }
         // The maximised MDI child's buttons come and go with the child's state.
         caption_.UpdateMDIControls();
         caption_.Paint(dc);
-        if (activation_.WindowShowState != wssMinimized && metrics_.MenuBarHeight > 0) {
-          RECT band{metrics_.BorderLeft, metrics_.CaptionHeight, w - metrics_.BorderRight,
-                    metrics_.CaptionHeight + metrics_.MenuBarHeight};
+        if (show.State != wssMinimized && metrics.MenuBarHeight > 0) {
+          RECT band{metrics.BorderLeft, metrics.CaptionHeight, w - metrics.BorderRight,
+                    metrics.CaptionHeight + metrics.MenuBarHeight};
           if (menuBand_.Bar()) {
-            menuBand_.Bar()->PaintMenuBar(dc, band, activation_.Active, activation_.RightToLeft,
+            menuBand_.Bar()->PaintMenuBar(dc, band, show.Active, activation_.RightToLeft,
                                           caption_.MDIControlsLeft());
             caption_.PaintMDIControls(dc);
           } else if (menuBand_.SystemBar()) {

@@ -11,7 +11,7 @@ namespace quarnel {
 
 bool TFramePointer::OnNcMouseMove(POINT screen) {
   if (!view_.NonClientDrawn()) return false;
-  if (!view_.Facts().Active) return true;
+  if (!view_.Show().Active) return true;
   if (TWinSysButton* button = caption_.ButtonAt(view_.FramePoint(screen))) {
     button->MouseMove();
     return true;
@@ -27,17 +27,17 @@ bool TFramePointer::OnNcLButtonDown(TMessage& m, UINT hit, POINT screen) {
   if (!view_.NonClientDrawn()) return false;
   caption_.HideHint();
   if (TWinSysButton* button = caption_.ButtonAt(view_.FramePoint(screen))) {
-    if (!view_.Facts().Active) SetForegroundWindow(view_.Window());
+    if (!view_.Show().Active) SetForegroundWindow(view_.Window());
     button->MouseDown();
     return true;
   }
   if (menuBand_.Bar() && hit == HTMENU) {
-    if (!view_.Facts().Active) SetForegroundWindow(view_.Window());
+    if (!view_.Show().Active) SetForegroundWindow(view_.Window());
     menuBand_.OpenButton(menuBand_.Bar()->ButtonAt(view_.FramePoint(screen)));
     return true;
   }
   // A maximised window cannot be dragged by its caption: the press goes on as one on the menu.
-  if (view_.Facts().WindowShowState == wssMaximized && view_.Facts().Active && hit == HTCAPTION)
+  if (view_.Show().State == wssMaximized && view_.Show().Active && hit == HTCAPTION)
     m.WParam = HTMENU;
   return false;
 }
@@ -70,7 +70,7 @@ bool TFramePointer::OnNcLButtonDblClk(UINT hit, POINT screen) {
     return true;
   }
   if (hit != HTCAPTION) return false;
-  if (view_.Facts().WindowShowState != wssNormal) {
+  if (view_.Show().State != wssNormal) {
     owner_.CaptionCommand(TCaptionCommand::Restore);
     return true;
   }

@@ -1,7 +1,7 @@
-// The frame object's own state, grouped by concern: what kind of window it frames and where its
-// activation stands, and the sizes it imposes (the caption, the outline and the menu band are
-// parts of their own). Each group is written only by its TWinSkinForm; everyone else reads it
-// through the frame object's accessors. UI thread.
+// The frame object's state, grouped by concern: what kind of window it frames and where its
+// activation stands (the frame object's), how the window is shown (its show-state part's), and
+// the sizes it imposes (its fitting part's). Each group is written only by its owner; everyone
+// else reads it through the frame's view. UI thread.
 #pragma once
 #include <windows.h>
 
@@ -32,23 +32,26 @@ struct TFrameActivation {
   TFormKind FormKind = fkPlainForm;
   TBorderKind BorderKind = bkSingle;
   unsigned BorderIcons = 0;  // TBorderIconBits
-  TWindowShowState WindowShowState = wssNormal;
   bool RightToLeft = false;
   bool ChildWindow = false;
   bool DialogClass = false;
   bool UnicodeWindow = false;
   bool FrameEnabled = false;
-  bool Active = true;  // the window shows the active frame
 };
 
-// The frame's sizes: the borders and caption the skin imposes, the menu band, and the window and
-// client sizes they were computed for.
+// How the window is shown: normal, maximised or minimised, and whether its frame shows active.
+struct TFrameShow {
+  TWindowShowState State = wssNormal;
+  bool Active = true;
+};
+
+// The frame's sizes: the borders and caption the skin imposes, the menu band, the client size
+// they were fitted around, the system's frame they replaced and the window size last painted.
 struct TFrameMetrics {
   int BorderLeft = 0, CaptionHeight = 0, BorderRight = 0, BorderBottom = 0;
   int MenuBarHeight = 0;
   RECT ClientSize{};
   SIZE NativeFrameExtra{};
-  RECT WindowRect{};
   SIZE WindowSize{};
 };
 

@@ -56,7 +56,7 @@ void TFrameTitle::Paint(TBitmap& band, const RECT& captionRect, int buttonReserv
 
   HDC dc = band.DC();
   fw::SelectGuard font(dc, font_.get());
-  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(skin->Colors[a.Active ? 1 : 2]));
+  const COLORREF oldColour = SetTextColor(dc, ResolveSkinColor(skin->Colors[view_.Show().Active ? 1 : 2]));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
   RECT measured = captionRect;
@@ -83,11 +83,11 @@ void TFrameTitle::Paint(TBitmap& band, const RECT& captionRect, int buttonReserv
     SkinMargins ends;
     ends.LeftWidth = title->TextBackLeft;
     ends.RightWidth = title->TextBackRight;
-    DrawSkinBar(band.Canvas(), back, title->Image, true, true, 2, a.Active ? 1 : 2, ends);
+    DrawSkinBar(band.Canvas(), back, title->Image, true, true, 2, view_.Show().Active ? 1 : 2, ends);
     // The canvas selects its own objects: put the caption's back for the text.
     SelectObject(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ResolveSkinColor(skin->Colors[a.Active ? 1 : 2]));
+    SetTextColor(dc, ResolveSkinColor(skin->Colors[view_.Show().Active ? 1 : 2]));
   }
 
   RECT textRect{layout.text.left, layout.text.top, layout.text.right, layout.text.bottom};

@@ -1,7 +1,8 @@
 // TFrameView: what the parts of a frame object read of it: the window as bound, its form and
-// skin data, the MDI client of an MDI frame, the facts read at activation, the sizes the frame
-// imposes and the window's previous procedure, and the rules computed from them. The frame object keeps and
-// writes that state; through the view its parts only read it. UI thread of the skinned window.
+// skin data, the MDI client of an MDI frame, the facts read at activation, how the window is
+// shown, the sizes the frame imposes and the window's previous procedure, and the rules computed
+// from them. The frame object and its parts keep and write that state, each its own; through the
+// view the others only read it. UI thread of the skinned window.
 #pragma once
 #include <windows.h>
 
@@ -22,13 +23,14 @@ class TFrameView {
  public:
   TFrameView(const HWND& window, const std::string& windowClass, TCustomForm* const& form,
              TSkinData* const& skin, const HWND& mdiClient, const TFrameActivation& facts,
-             const TFrameMetrics& metrics, const fw::WindowSubclass& procedure)
+             const TFrameShow& show, const TFrameMetrics& metrics, const fw::WindowSubclass& procedure)
       : window_(window),
         windowClass_(windowClass),
         form_(form),
         skin_(skin),
         mdiClient_(mdiClient),
         facts_(facts),
+        show_(show),
         metrics_(metrics),
         procedure_(procedure) {}
   TFrameView(const TFrameView&) = delete;
@@ -40,6 +42,7 @@ class TFrameView {
   TSkinData* Skin() const { return skin_; }
   HWND MDIClient() const { return mdiClient_; }  // an MDI frame's client window, else null
   const TFrameActivation& Facts() const { return facts_; }
+  const TFrameShow& Show() const { return show_; }
   const TFrameMetrics& Metrics() const { return metrics_; }
   // The window's previous procedure handles the message (its result stored).
   void Default(TMessage& message) const { procedure_.Default(message); }
@@ -56,13 +59,13 @@ class TFrameView {
   // the system draws in its frame's band.
   bool NonClientDrawn() const {
     return FrameDrawn() && facts_.SkinState != fsNotActivated &&
-           !(facts_.FormKind == fkMDIChild && facts_.WindowShowState == wssMaximized);
+           !(facts_.FormKind == fkMDIChild && show_.State == wssMaximized);
   }
   // A screen point in frame coordinates (from the window's top-left corner).
   POINT FramePoint(POINT screen) const {
     POINT point = screen;
     ScreenToClient(window_, &point);
-    if (facts_.FormKind == fkMDIChild && facts_.WindowShowState == wssMinimized) return point;
+    if (facts_.FormKind == fkMDIChild && show_.State == wssMinimized) return point;
     point.x += metrics_.BorderLeft;
     point.y += metrics_.CaptionHeight + metrics_.MenuBarHeight;
     return point;
@@ -75,6 +78,7 @@ class TFrameView {
   TSkinData* const& skin_;
   const HWND& mdiClient_;
   const TFrameActivation& facts_;
+  const TFrameShow& show_;
   const TFrameMetrics& metrics_;
   const fw::WindowSubclass& procedure_;
 };

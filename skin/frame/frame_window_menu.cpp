@@ -100,22 +100,22 @@ void TFrameWindowMenu::Build() {
       switch (command & 0xFFF0) {
         case SC_SIZE:
         case SC_MOVE:
-          item->SetEnabled(a.WindowShowState != wssMaximized);
+          item->SetEnabled(view_.Show().State != wssMaximized);
           break;
         case SC_MINIMIZE:
           item->SetImageIndex(kGlyphMinimize);
-          item->SetEnabled(a.WindowShowState != wssMinimized && (a.BorderIcons & kbiMinimize));
+          item->SetEnabled(view_.Show().State != wssMinimized && (a.BorderIcons & kbiMinimize));
           break;
         case SC_MAXIMIZE:
           item->SetImageIndex(kGlyphMaximize);
-          item->SetEnabled(a.WindowShowState != wssMaximized && (a.BorderIcons & kbiMaximize));
+          item->SetEnabled(view_.Show().State != wssMaximized && (a.BorderIcons & kbiMaximize));
           break;
         case SC_CLOSE:
           item->SetImageIndex(kGlyphClose);
           break;
         case SC_RESTORE:
           item->SetImageIndex(kGlyphRestore);
-          item->SetEnabled(a.WindowShowState != wssNormal);
+          item->SetEnabled(view_.Show().State != wssNormal);
           break;
         default:
           break;

@@ -5,6 +5,7 @@
 #include "framework/ui/form.h"
 #include "skin/data/skin_data.h"
 #include "skin/frame/frame_menu_band.h"
+#include "skin/frame/frame_registry.h"
 
 namespace quarnel {
 
@@ -180,6 +181,15 @@ void TFrameMenuBand::TakeForeignMenu(HMENU menu, bool windowMenu) {
   if (!(view_.Skin()->SkinControls() & kinds)) return;
   foreignItems_.DrawIn(view_.Skin(), nullptr);
   foreignItems_.OwnerDraw(menu, false);
+}
+
+bool TFrameMenuBand::OnInitMenuPopup(TMessage& m, HMENU menu, bool systemMenu, HMENU windowMenu) {
+  const bool isWindowMenu = systemMenu || menu == windowMenu;
+  if (TFrameRegistry* manager = FrameRegistry())
+    manager->SetPopupKind(isWindowMenu ? pkWindowMenu : pkMenuBarDropDown);
+  view_.Default(m);
+  TakeForeignMenu(menu, isWindowMenu);  // as its program has just prepared it
+  return true;
 }
 
 bool TFrameMenuBand::OnMeasureItem(TMessage& m, UINT control, MEASUREITEMSTRUCT& measure) {

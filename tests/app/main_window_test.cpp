@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ClientSizeCaptionAndCentredPosition) {
     GetClientRect(wnd, &client);
     GetWindowRect(wnd, &window);
     return window.right - window.left ==
-           client.right + skin->Metrics().BorderLeft + skin->Metrics().BorderRight;
+           client.right + skin->View().Metrics().BorderLeft + skin->View().Metrics().BorderRight;
   }));
   EXPECT_EQ(client.right, 347);
   EXPECT_EQ(client.bottom, 181);
@@ -73,8 +73,8 @@ TEST_F(MainWindowTest, ClientSizeCaptionAndCentredPosition) {
   EXPECT_STREQ(cls, L"TForm1");
   // The window was centred with the system's frame; the skin's frame then changed its size
   // keeping the top-left corner where centring put it.
-  const int nativeWidth = client.right + skin->Metrics().NativeFrameExtra.cx;
-  const int nativeHeight = client.bottom + skin->Metrics().NativeFrameExtra.cy;
+  const int nativeWidth = client.right + skin->View().Metrics().NativeFrameExtra.cx;
+  const int nativeHeight = client.bottom + skin->View().Metrics().NativeFrameExtra.cy;
   int sw = GetSystemMetrics(SM_CXVIRTUALSCREEN), sh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
   EXPECT_NEAR(window.left + nativeWidth / 2, GetSystemMetrics(SM_XVIRTUALSCREEN) + sw / 2, 1);
   EXPECT_NEAR(window.top + nativeHeight / 2, GetSystemMetrics(SM_YVIRTUALSCREEN) + sh / 2, 1);
@@ -158,8 +158,8 @@ TEST_F(MainWindowTest, BorderDoesNotResizeAndThereIsNoMaximise) {
   EXPECT_NE(GetSystemMenu(wnd, FALSE), nullptr);
   auto* skin = FormSkin();
   ASSERT_NE(skin, nullptr);
-  EXPECT_TRUE(skin->Activation().BorderIcons & quarnel::kbiSystemMenu);
-  EXPECT_FALSE(skin->Activation().BorderIcons & quarnel::kbiMaximize);
+  EXPECT_TRUE(skin->View().Facts().BorderIcons & quarnel::kbiSystemMenu);
+  EXPECT_FALSE(skin->View().Facts().BorderIcons & quarnel::kbiMaximize);
   RECT r;
   GetWindowRect(wnd, &r);
   POINT edges[] = {{r.left, (r.top + r.bottom) / 2},

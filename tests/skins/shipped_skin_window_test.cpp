@@ -34,7 +34,7 @@ TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   ASSERT_EQ(data.SkinName, GetParam().name);
   form->Show();
   ASSERT_TRUE(testing_support::wait_until([&] {
-    return Skin() && Skin()->Activation().SkinState == fsActive;
+    return Skin() && Skin()->View().Facts().SkinState == fsActive;
   }));
   flush_events(150);
   HWND window = form->Handle();
@@ -44,7 +44,7 @@ TEST_P(ShippedSkinWindow, MainWindowIsDrawnFromThePackage) {
   // The caption's gradient runs top to bottom only: the middle of the band, clear of the title
   // and the buttons, repeats the top piece's middle column row for row.
   TBitmap& top = data.FrameTop->Image;
-  const int caption = Skin()->Metrics().CaptionHeight;
+  const int caption = Skin()->View().Metrics().CaptionHeight;
   for (int y = 2; y < caption - 2; y += 4)
     EXPECT_EQ(shot.at(shot.width / 2, y), top.PixelAt(top.Width() / 2, y)) << "caption row " << y;
 

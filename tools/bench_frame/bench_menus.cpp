@@ -67,9 +67,9 @@ int Run(int runs, const std::string& package) {
 
   RECT r{};
   GetWindowRect(skinned, &r);
-  const RECT band{frame->Metrics().BorderLeft, frame->Metrics().CaptionHeight,
-                  r.right - r.left - frame->Metrics().BorderRight,
-                  frame->Metrics().CaptionHeight + frame->Metrics().MenuBarHeight};
+  const RECT band{frame->View().Metrics().BorderLeft, frame->View().Metrics().CaptionHeight,
+                  r.right - r.left - frame->View().Metrics().BorderRight,
+                  frame->View().Metrics().CaptionHeight + frame->View().Metrics().MenuBarHeight};
   fw::WindowDC dc(skinned, fw::WindowDC::kWindow);
   const double skinnedBar =
       Median(runs, [&] { frame->MenuBar()->PaintMenuBar(dc.get(), band, true, false); });

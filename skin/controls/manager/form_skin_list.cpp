@@ -53,7 +53,7 @@ void TFormSkinList::Purge() {
   for (size_t i = skins_.size(); i-- > 0;) {
     if (i >= skins_.size()) continue;
     TWinSkinForm* skin = skins_[i];
-    if (skin->Activation().SkinState != fsDestroyed) continue;
+    if (skin->View().Facts().SkinState != fsDestroyed) continue;
     skins_.erase(skins_.begin() + static_cast<std::ptrdiff_t>(i));
     Free(skin);
   }

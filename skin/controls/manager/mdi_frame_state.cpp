@@ -15,10 +15,10 @@ void TMdiFrameState::SetMaximizedChildMode(bool on) {
   TSkinData* main = manager_.SkinData().Main();
   if (main && (main->Options() & Bit(xoMDIChildBorder))) return;
   for (TWinSkinForm* skin : manager_.FormSkins().All()) {
-    if (skin->Activation().FormKind != fkMDIChild) continue;
+    if (skin->View().Facts().FormKind != fkMDIChild) continue;
     if (on) {
       skin->RemoveRegion();
-    } else if (skin->Activation().WindowShowState != wssMinimized) {
+    } else if (skin->View().Show().State != wssMinimized) {
       skin->RestoreChildOutline();
     }
   }

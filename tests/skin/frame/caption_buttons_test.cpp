@@ -77,7 +77,7 @@ TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   EXPECT_EQ(maximise.State(), 2);
   Release(w, Centre(maximise.Rect()));
   ASSERT_TRUE(testing_support::wait_until([&] { return IsZoomed(w.hwnd()) != FALSE; }, 2000));
-  EXPECT_EQ(w.frame().Activation().WindowShowState, wssMaximized);
+  EXPECT_EQ(w.frame().View().Show().State, wssMaximized);
   w.Repaint();
   const TWinSysButton& restore = *w.Button("BUTTON.RESTORE");
   EXPECT_TRUE(restore.Visible());
@@ -90,12 +90,12 @@ TEST_F(CaptionButtonsTest, MaximisingPutsRestoreWhereMaximiseWas) {
   Press(w, restore);
   Release(w, Centre(restore.Rect()));
   ASSERT_TRUE(testing_support::wait_until([&] { return !IsZoomed(w.hwnd()); }, 2000));
-  EXPECT_EQ(w.frame().Activation().WindowShowState, wssNormal);
+  EXPECT_EQ(w.frame().View().Show().State, wssNormal);
 }
 
 TEST_F(CaptionButtonsTest, DialogHasNoIconButton) {
   SkinnedWindow w(*skin, L"Dialog", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-  ASSERT_EQ(w.frame().Activation().BorderKind, bkDialog);
+  ASSERT_EQ(w.frame().View().Facts().BorderKind, bkDialog);
   EXPECT_FALSE(w.Button("BUTTON.ICON")->Visible());
   EXPECT_TRUE(w.Button("BUTTON.CLOSE")->Visible());
   // No minimise or maximise box: both are hidden.
@@ -105,7 +105,7 @@ TEST_F(CaptionButtonsTest, DialogHasNoIconButton) {
 TEST_F(CaptionButtonsTest, WindowWithoutWindowMenuHasNoCloseButton) {
   SkinnedWindow w(*skin, L"No menu",
                   WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-  EXPECT_FALSE(w.frame().Activation().BorderIcons & kbiSystemMenu);
+  EXPECT_FALSE(w.frame().View().Facts().BorderIcons & kbiSystemMenu);
   EXPECT_FALSE(w.Button("BUTTON.CLOSE")->Visible());
   // Maximise stays in view but cannot be clicked without the window menu.
   EXPECT_TRUE(w.Button("BUTTON.MAXIMIZE")->Visible());
@@ -142,7 +142,7 @@ TEST_F(CaptionButtonsTest, ReleaseOverAnotherButtonDoesNothingReleaseOverItActs)
   Press(w, minimise);
   Release(w, Centre(minimise.Rect()));
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(w.hwnd()) != FALSE; }, 2000));
-  EXPECT_EQ(w.frame().Activation().WindowShowState, wssMinimized);
+  EXPECT_EQ(w.frame().View().Show().State, wssMinimized);
 }
 
 TEST_F(CaptionButtonsTest, CloseButtonClosesTheWindow) {
@@ -157,7 +157,7 @@ TEST_F(CaptionButtonsTest, InactiveWindowDrawsFrameFourAndIgnoresPointerMoves) {
   SkinnedWindow w(*skin, L"Inactive");
   const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
   w.Deactivate();
-  ASSERT_FALSE(w.frame().Activation().Active);
+  ASSERT_FALSE(w.frame().View().Show().Active);
   EXPECT_GT(ButtonPixelsMatch(w.Shot(), close, 4), 50);
   SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect())));
   testing_support::flush_events(20);

@@ -84,7 +84,7 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect()), MOUSEEVENTF_LEFTDOWN,
         MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(window) != FALSE; }, 2000));
-  EXPECT_EQ(frame->Activation().WindowShowState, wssMinimized);
+  EXPECT_EQ(frame->View().Show().State, wssMinimized);
 }
 
 TEST_F(CaptionFormTest, RealRightClickOnTheCaptionOpensTheWindowMenu) {

@@ -117,7 +117,7 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   // Maximised: restore on, maximise, move and size off.
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
   testing_support::flush_events(50);
-  ASSERT_EQ(f.Activation().WindowShowState, wssMaximized);
+  ASSERT_EQ(f.View().Show().State, wssMaximized);
   {
     const TPopupMenu& maximised = WindowMenu(w);
     EXPECT_TRUE(ItemByTag(maximised, SC_RESTORE)->Enabled());

@@ -165,7 +165,7 @@ TEST_F(FormSkinActivationTest, ClientAreaSmallerByExactlyTheSkinFrame) {
   HWND window = form->Handle();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Activation().BorderKind, bkSingle);
+  EXPECT_EQ(skin->View().Facts().BorderKind, bkSingle);
   ASSERT_GT(SkinTop(), 0);
 
   const RECT client = ClientRectOf(window);
@@ -189,10 +189,10 @@ TEST_F(FormSkinActivationTest, SizeableFormKeepsItsClientSizeToo) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(form->Handle());
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Activation().BorderKind, bkSizeable);
-  EXPECT_TRUE(skin->Activation().BorderIcons & kbiMaximize);
-  EXPECT_TRUE(skin->Activation().BorderIcons & kbiMinimize);
-  EXPECT_TRUE(skin->Activation().BorderIcons & kbiSystemMenu);
+  EXPECT_EQ(skin->View().Facts().BorderKind, bkSizeable);
+  EXPECT_TRUE(skin->View().Facts().BorderIcons & kbiMaximize);
+  EXPECT_TRUE(skin->View().Facts().BorderIcons & kbiMinimize);
+  EXPECT_TRUE(skin->View().Facts().BorderIcons & kbiSystemMenu);
   const RECT client = ClientRectOf(form->Handle());
   EXPECT_EQ(client.right, 250);
   EXPECT_EQ(client.bottom, 120);
@@ -236,7 +236,7 @@ TEST_F(FormSkinActivationTest, NoBorderWindowKeepsTheSystemRectangle) {
   form->Show();
   TWinSkinForm* skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
-  EXPECT_EQ(skin->Activation().BorderKind, bkNoBorder);
+  EXPECT_EQ(skin->View().Facts().BorderKind, bkNoBorder);
   const RECT outer = WindowRectOf(window);
   const RECT client = ClientRectOf(window);
   EXPECT_EQ(outer.right - outer.left, nativeOuter.right - nativeOuter.left);

@@ -119,8 +119,8 @@ TEST_F(FormSkinDialogTest, DialogWithLongTitleGrowsAndMovesItsControls) {
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->View().Form(), nullptr);
   EXPECT_EQ(skin->Owner(), nullptr);  // the manager frees it
-  EXPECT_TRUE(skin->Activation().DialogClass);
-  EXPECT_EQ(skin->Activation().BorderKind, bkDialog);
+  EXPECT_TRUE(skin->View().Facts().DialogClass);
+  EXPECT_EQ(skin->View().Facts().BorderKind, bkDialog);
   char className[16] = {};
   GetClassNameA(skin->View().Window(), className, sizeof className);
   EXPECT_STREQ(className, "#32770");
@@ -187,7 +187,7 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!watch->box) watch->box = FindWindowW(L"#32770", watch->title.c_str());
   if (!watch->box) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(watch->box);
-  if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled()) return;
+  if (!skin || skin->View().Facts().SkinState != fsActive || !skin->Caption().HoverTimerEnabled()) return;
   if (watch->ticks < 5) return;  // let the frame paint
   watch->skinned = true;
   RECT r{}, c{};

@@ -25,7 +25,7 @@ class MainWindowSkinTest : public MainFormFixture<> {
  protected:
   TWinSkinForm* WaitSkinned() {
     testing_support::wait_until([&] {
-      return Skin() && Skin()->Activation().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
+      return Skin() && Skin()->View().Facts().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
     });
     flush_events(50);
     return Skin();
@@ -52,8 +52,8 @@ TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   ASSERT_NE(skin, nullptr);
   EXPECT_EQ(skin->View().Form(), form);
   EXPECT_EQ(skin->View().Skin(), form->SkinData1);
-  EXPECT_EQ(skin->Activation().BorderKind, bkSingle);
-  EXPECT_EQ(skin->Metrics().MenuBarHeight, 0);
+  EXPECT_EQ(skin->View().Facts().BorderKind, bkSingle);
+  EXPECT_EQ(skin->View().Metrics().MenuBarHeight, 0);
   EXPECT_EQ(SendMessageW(window, SKM_PING, 0, SkinMessageTag), SkinMessageTag);
   EXPECT_EQ(SendMessageW(window, SKM_QUERYSKINNED, 0, 0), 1);
   RECT client{}, outer{};
@@ -61,12 +61,12 @@ TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
   GetWindowRect(window, &outer);
   EXPECT_EQ(client.right, 347);
   EXPECT_EQ(client.bottom, 181);
-  EXPECT_EQ(outer.bottom - outer.top, 181 + skin->Metrics().CaptionHeight + skin->Metrics().BorderBottom);
-  EXPECT_EQ(skin->Metrics().CaptionHeight, FrameTop());
+  EXPECT_EQ(outer.bottom - outer.top, 181 + skin->View().Metrics().CaptionHeight + skin->View().Metrics().BorderBottom);
+  EXPECT_EQ(skin->View().Metrics().CaptionHeight, FrameTop());
   // The buttons and the memo are still where the description put them, in the client area.
   RECT button{};
   GetWindowRect(form->Button1->Handle(), &button);
-  EXPECT_GE(button.top, outer.top + skin->Metrics().CaptionHeight);
+  EXPECT_GE(button.top, outer.top + skin->View().Metrics().CaptionHeight);
 }
 
 TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
@@ -79,7 +79,7 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
   EXPECT_TRUE(testing_support::save_bmp(active, "main_window_skinned_active.bmp"));
 
   SendMessageW(window, WM_NCACTIVATE, FALSE, 0);  // repaints the frame before it returns
-  EXPECT_FALSE(Skin()->Activation().Active);
+  EXPECT_FALSE(Skin()->View().Show().Active);
   const auto inactive = testing_support::capture_window(window);
   EXPECT_TRUE(testing_support::save_bmp(inactive, "main_window_skinned_inactive.bmp"));
   // The caption is drawn from the other frame of the skin when the window is inactive.
@@ -91,14 +91,14 @@ TEST_F(MainWindowSkinTest, ScreenshotsActiveInactiveMinimised) {
 
   ShowWindow(window, SW_MINIMIZE);
   EXPECT_TRUE(
-      testing_support::wait_until([&] { return Skin()->Activation().WindowShowState == wssMinimized; }));
+      testing_support::wait_until([&] { return Skin()->View().Show().State == wssMinimized; }));
   EXPECT_TRUE(testing_support::save_bmp(testing_support::capture_window(window),
                                         "main_window_skinned_minimised.bmp"));
   ShowWindow(window, SW_RESTORE);
   RECT client{};
   EXPECT_TRUE(testing_support::wait_until([&] {
     GetClientRect(window, &client);
-    return Skin()->Activation().WindowShowState == wssNormal && client.right == 347;
+    return Skin()->View().Show().State == wssNormal && client.right == 347;
   })) << client.right;
 }
 
@@ -164,7 +164,7 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
   if (!errorBox) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(errorBox);
-  if (!skin || skin->Activation().SkinState != fsActive || !skin->Caption().HoverTimerEnabled() ||
+  if (!skin || skin->View().Facts().SkinState != fsActive || !skin->Caption().HoverTimerEnabled() ||
       watchTicks < 6)
     return;
   errorBoxSkinned = true;

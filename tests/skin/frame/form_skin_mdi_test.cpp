@@ -32,7 +32,7 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   ASSERT_TRUE(client);
   TWinSkinForm* frameSkin = WaitSkinned(frameWindow);
   ASSERT_NE(frameSkin, nullptr);
-  EXPECT_EQ(frameSkin->Activation().FormKind, fkMDIFrame);
+  EXPECT_EQ(frameSkin->View().Facts().FormKind, fkMDIFrame);
   EXPECT_EQ(manager->MDIClientWindow(), client);
   const auto clientProc = GetWindowLongPtrW(client, GWLP_WNDPROC);
 
@@ -44,9 +44,9 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
   EXPECT_EQ(childSkin->View().Form(), child);
-  EXPECT_EQ(childSkin->Activation().FormKind, fkMDIChild);
+  EXPECT_EQ(childSkin->View().Facts().FormKind, fkMDIChild);
   EXPECT_TRUE(IsZoomed(childWindow));
-  EXPECT_EQ(childSkin->Activation().WindowShowState, wssMaximized);
+  EXPECT_EQ(childSkin->View().Show().State, wssMaximized);
   EXPECT_TRUE(manager->MaximizedChildMode());
   EXPECT_EQ(SendMessageW(childWindow, SKM_QUERYSKINNED, 0, 0), 1);
   // The maximised child is not cut and keeps the system's rectangle: its client fills the
@@ -69,13 +69,13 @@ TEST_F(FormSkinMDITest, FrameWithMaximisedChild) {
   SendMessageW(childWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
   flush_events(100);
   EXPECT_FALSE(IsZoomed(childWindow));
-  EXPECT_EQ(childSkin->Activation().WindowShowState, wssNormal);
+  EXPECT_EQ(childSkin->View().Show().State, wssNormal);
   EXPECT_FALSE(manager->MaximizedChildMode());
   const RECT restoredCut = WindowRegionBox(childWindow);
   EXPECT_FALSE(IsRectEmpty(&restoredCut));
   EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
   EXPECT_EQ(ClientOrigin(childWindow).y,
-            childSkin->Metrics().CaptionHeight + childSkin->Metrics().MenuBarHeight);
+            childSkin->View().Metrics().CaptionHeight + childSkin->View().Metrics().MenuBarHeight);
   testing_support::save_bmp(testing_support::capture_window(frameWindow), ShotPath("form_skin_mdi_restored"));
 }
 
@@ -91,7 +91,7 @@ TEST_F(FormSkinMDITest, NormalChildIsFittedAndDestroyingItLeavesTheFrameSkinned)
   child->Show();
   TWinSkinForm* childSkin = WaitSkinned(childWindow);
   ASSERT_NE(childSkin, nullptr);
-  EXPECT_EQ(childSkin->Activation().WindowShowState, wssNormal);
+  EXPECT_EQ(childSkin->View().Show().State, wssNormal);
   EXPECT_FALSE(manager->MaximizedChildMode());
   EXPECT_EQ(ClientOrigin(childWindow).x, SkinLeft());
   EXPECT_EQ(ClientRectOf(childWindow).right, 200);

@@ -24,7 +24,7 @@ TEST_F(FormSkinMessagesTest, SizeReachesThePreviousProcedure) {
   spy->clear();
   SendMessageW(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200));
   EXPECT_EQ(spy->count(WM_SIZE), 1);
-  EXPECT_EQ(skin->Activation().WindowShowState, wssNormal);
+  EXPECT_EQ(skin->View().Show().State, wssNormal);
   // A real size change passes WM_SIZE on as well, and the region follows the new size.
   spy->clear();
   const RECT before = WindowRectOf(window);
@@ -39,10 +39,10 @@ TEST_F(FormSkinMessagesTest, NCActivateAnswersOneAndNeverReachesThePlainFormsDef
   ASSERT_NE(skin, nullptr);
   spy->clear();
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 1);
-  EXPECT_FALSE(skin->Activation().Active);
+  EXPECT_FALSE(skin->View().Show().Active);
   EXPECT_FALSE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 1);
-  EXPECT_TRUE(skin->Activation().Active);
+  EXPECT_TRUE(skin->View().Show().Active);
   EXPECT_TRUE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(spy->count(WM_NCACTIVATE), 0);
   // The system's uxtheme caption request is answered without drawing.
@@ -112,11 +112,11 @@ TEST_F(FormSkinMessagesTest, WindowMenuCommandsArePostedAsSystemCommands) {
   flush_events(100);
   EXPECT_EQ(spy->count(WM_SYSCOMMAND), 1);
   EXPECT_TRUE(IsZoomed(window));
-  EXPECT_EQ(skin->Activation().WindowShowState, wssMaximized);
+  EXPECT_EQ(skin->View().Show().State, wssMaximized);
   SendMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
   flush_events(50);
   EXPECT_FALSE(IsZoomed(window));
-  EXPECT_EQ(skin->Activation().WindowShowState, wssNormal);
+  EXPECT_EQ(skin->View().Show().State, wssNormal);
   EXPECT_EQ(ClientRectOf(window).right, 300);
   // Any other command goes to the form as it is.
   spy->clear();

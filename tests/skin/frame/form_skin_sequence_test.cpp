@@ -89,7 +89,7 @@ TEST_F(FormSkinSequenceTest, SizeChangeReachesTheFormOnce) {
     ShowWindow(window, show);
     flush_events(30);
     EXPECT_EQ(spy->count(WM_SIZE), 1) << "show command " << show;
-    EXPECT_EQ(skin->Activation().WindowShowState, state);
+    EXPECT_EQ(skin->View().Show().State, state);
   }
 }
 
@@ -104,13 +104,13 @@ TEST_F(FormSkinSequenceTest, ActivationReachesTheFormOnceAndItsCaptionNever) {
   spy->clear();
   SetForegroundWindow(other->Handle());
   flush_events(30);
-  EXPECT_FALSE(skin->Activation().Active);
+  EXPECT_FALSE(skin->View().Show().Active);
   EXPECT_TRUE(spy->sequence_is({{WM_ACTIVATE, kWParam, WA_INACTIVE}, {WM_KILLFOCUS, kOptional}}));
 
   spy->clear();
   SetForegroundWindow(window);
   flush_events(30);
-  EXPECT_TRUE(skin->Activation().Active);
+  EXPECT_TRUE(skin->View().Show().Active);
   // WM_NCACTIVATE is the frame's alone; the manager's look at the window on its activation
   // is answered with a posted SKM_SKINNED.
   EXPECT_TRUE(spy->sequence_is({{WM_WINDOWPOSCHANGING, kOptional},

@@ -62,7 +62,7 @@ class FormSkinTest : public ::testing::Test {
   TWinSkinForm* WaitSkinned(HWND window) {
     testing_support::wait_until([&] {
       TWinSkinForm* skin = SkinOf(window);
-      return skin && skin->Activation().SkinState == fsActive && skin->Caption().HoverTimerEnabled();
+      return skin && skin->View().Facts().SkinState == fsActive && skin->Caption().HoverTimerEnabled();
     });
     testing_support::flush_events(30);
     return SkinOf(window);

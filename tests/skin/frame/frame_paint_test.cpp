@@ -37,17 +37,17 @@ TEST_F(FramePaintTest, BuiltInBorderAndCaptionPixelsAreTheSkinImagesActiveAndIna
   auto skin = LoadSkin(BuiltInPackage());
   SkinnedWindow w(*skin, L"Pixels");
   TWinSkinForm& f = w.frame();
-  ASSERT_EQ(f.Activation().SkinState, fsActive);
-  ASSERT_EQ(f.Metrics().CaptionHeight, 30);
-  ASSERT_EQ(f.Metrics().BorderLeft, 4);
-  ASSERT_EQ(f.Metrics().BorderRight, 4);
+  ASSERT_EQ(f.View().Facts().SkinState, fsActive);
+  ASSERT_EQ(f.View().Metrics().CaptionHeight, 30);
+  ASSERT_EQ(f.View().Metrics().BorderLeft, 4);
+  ASSERT_EQ(f.View().Metrics().BorderRight, 4);
   TBitmap& left = skin->FrameLeft->Image;
   TBitmap& right = skin->FrameRight->Image;
   TBitmap& top = skin->FrameTop->Image;
 
   for (bool active : {true, false}) {
     if (!active) w.Deactivate();
-    ASSERT_EQ(f.Activation().Active, active);
+    ASSERT_EQ(f.View().Show().Active, active);
     const Capture shot = w.Shot();
     const int W = shot.width, H = shot.height;
     const int side = active ? 0 : 4;   // frames side by side
@@ -96,7 +96,7 @@ TEST_F(FramePaintTest, OneFramePieceLooksTheSameActiveAndInactive) {
   recipe.text.replace(recipe.text.find(twoFrames), twoFrames.size(), "LeftFrame=1");
   auto skin = LoadSkin(PackSkin(recipe));
   SkinnedWindow w(*skin, L"One frame");
-  ASSERT_EQ(w.frame().Metrics().BorderLeft, 8);
+  ASSERT_EQ(w.frame().View().Metrics().BorderLeft, 8);
   const int W = w.Shot().width;
   const COLORREF activeLeft = w.Shot().at(6, 150);
   EXPECT_EQ(activeLeft, kSideInactive);  // the one frame holds both colours side by side
@@ -179,14 +179,14 @@ TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
   SkinnedWindow normal(*skin, L"Same title", WS_OVERLAPPEDWINDOW, 0, 400, 300, 40, 40);
   SkinnedWindow dialog(*skin, L"Same title", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 400, 300,
                        40, 360);
-  ASSERT_EQ(dialog.frame().Activation().BorderKind, bkDialog);
+  ASSERT_EQ(dialog.frame().View().Facts().BorderKind, bkDialog);
   normal.Repaint();
   dialog.Repaint();
   EXPECT_EQ(normal.frame().Caption().Title().Rect().left - dialog.frame().Caption().Title().Rect().left, 16);
   const RECT normalInk = InkBox(normal.Shot(), {4, 0, normal.Shot().width - 4, 30},
-                                normal.frame().Activation().Active ? kTopActive : kTopInactive);
+                                normal.frame().View().Show().Active ? kTopActive : kTopInactive);
   const RECT dialogInk = InkBox(dialog.Shot(), {4, 0, dialog.Shot().width - 4, 30},
-                                dialog.frame().Activation().Active ? kTopActive : kTopInactive);
+                                dialog.frame().View().Show().Active ? kTopActive : kTopInactive);
   EXPECT_EQ(normalInk.left - dialogInk.left, 16);
 }
 
@@ -194,7 +194,7 @@ TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
   auto skin = LoadSkin(PackSkin(PlainSkin("TextAlignment=2")));
   SkinnedWindow w(*skin, L"Right to left", WS_OVERLAPPEDWINDOW, WS_EX_LEFTSCROLLBAR);
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(f.Activation().RightToLeft);
+  ASSERT_TRUE(f.View().Facts().RightToLeft);
   EXPECT_EQ(f.Caption().Title().Rect().left, 4 + 20 + 10);
   const RECT ink = InkBox(w.Shot(), {4, 0, w.Shot().width - 4, 30}, kTopActive);
   EXPECT_GE(ink.left, f.Caption().Title().Rect().left);
@@ -230,11 +230,11 @@ TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) 
   SkinnedWindow w(*skin, L"Small");
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(testing_support::wait_until([&] { return f.Activation().WindowShowState == wssMinimized; }));
+  ASSERT_TRUE(testing_support::wait_until([&] { return f.View().Show().State == wssMinimized; }));
   w.Repaint();
   const Capture shot = w.Shot();
   ASSERT_GT(shot.width, 0);
-  const COLORREF band = f.Activation().Active ? kTopActive : kTopInactive;
+  const COLORREF band = f.View().Show().Active ? kTopActive : kTopInactive;
   // The top piece spans the whole width, with no side pieces at all.
   EXPECT_EQ(shot.at(0, 1), band);
   EXPECT_EQ(shot.at(shot.width - 1, 1), band);
@@ -307,7 +307,7 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   w.Activate();
   ShowWindow(w.hwnd(), SW_MAXIMIZE);
   EXPECT_TRUE(
-      testing_support::wait_until([&] { return w.frame().Activation().WindowShowState == wssMaximized; }));
+      testing_support::wait_until([&] { return w.frame().View().Show().State == wssMaximized; }));
   w.Repaint();
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
@@ -315,7 +315,7 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect().left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   EXPECT_TRUE(
-      testing_support::wait_until([&] { return w.frame().Activation().WindowShowState == wssMinimized; }));
+      testing_support::wait_until([&] { return w.frame().View().Show().State == wssMinimized; }));
   w.Repaint();
   w.Save("frame_builtin_minimised.bmp");
 }

@@ -78,7 +78,7 @@ TEST_F(SkinSwitchingTest, ApplyingANewSkinReskinsEveryWindowAndRebuildsItsCaptio
   for (size_t i = 0; i < windows.size(); ++i) {
     TWinSkinForm* skin = SkinOf(windows[i]);
     ASSERT_NE(skin, nullptr) << i;
-    EXPECT_EQ(skin->Activation().SkinState, fsActive);
+    EXPECT_EQ(skin->View().Facts().SkinState, fsActive);
     EXPECT_FALSE(skin->Caption().ButtonCount() == 0) << i;
     EXPECT_EQ(forms[i]->Color(), face) << i;
     const POINT origin = ClientOrigin(windows[i]);
@@ -114,7 +114,7 @@ TEST_F(SkinSwitchingTest, HundredSwitchesUnderAMovingPointerLeaveNoStalePointerA
   for (HWND w : windows) {
     TWinSkinForm* skin = SkinOf(w);
     ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(skin->Activation().SkinState, fsActive);
+    EXPECT_EQ(skin->View().Facts().SkinState, fsActive);
     EXPECT_FALSE(skin->Caption().ButtonCount() == 0);
   }
   EXPECT_LE(testing_support::gdi_objects(), gdiBefore + 2);
@@ -215,7 +215,7 @@ TEST_F(SkinSwitchingTest, SkinOffAndOnAgainReskinsTheMdiChildrenToo) {
   EXPECT_NE(WaitSkinned(frame->Handle()), nullptr);
   TWinSkinForm* again = WaitSkinned(child->Handle());
   ASSERT_NE(again, nullptr);
-  EXPECT_EQ(again->Activation().FormKind, fkMDIChild);
+  EXPECT_EQ(again->View().Facts().FormKind, fkMDIChild);
   EXPECT_EQ(SendMessageW(child->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
 }
 

@@ -96,7 +96,7 @@ TEST_F(SkinManageActionsTest, SkinOffBeforeActivationCompletedKeepsTheWindowsSiz
   // Attached again, and taken off before its posted activation message has run.
   manager->SetRunning(true);
   ASSERT_TRUE(manager->SkinWindow(window));
-  ASSERT_EQ(SkinOf(window)->Activation().SkinState, fsNotActivated);
+  ASSERT_EQ(SkinOf(window)->View().Facts().SkinState, fsNotActivated);
   manager->SkinData().SetCurrent(data.get());
   manager->Actions().Post(saSkinOff, 1);
   manager->RunPendingAction();
@@ -169,7 +169,7 @@ TEST_F(SkinManageActionsTest, RefreshReskinsKeepingTheClientSize) {
   EXPECT_EQ(afterSkin, 1);
   EXPECT_GE(skinnedMessages, 1);
   EXPECT_EQ(SkinOf(window), skin);  // the same object took the skin again
-  EXPECT_EQ(skin->Activation().SkinState, fsActive);
+  EXPECT_EQ(skin->View().Facts().SkinState, fsActive);
   EXPECT_EQ(ClientRectOf(window).right, 260);
   EXPECT_EQ(ClientRectOf(window).bottom, 150);
   data->OnAfterSkinForm = nullptr;

@@ -108,7 +108,7 @@ TEST_F(SkinManageFilterTest, AnotherModulesWindowIsSkinnedOnlyAsADialog) {
   SetActiveWindow(dialog);
   TWinSkinForm* skin = WaitSkinned(dialog);
   ASSERT_NE(skin, nullptr);
-  EXPECT_TRUE(skin->Activation().DialogClass);
+  EXPECT_TRUE(skin->View().Facts().DialogClass);
   // A dialog with the style bit 0x200 is left alone.
   HWND marked = CreateWindowExW(0, L"#32770", L"marked", WS_POPUP | WS_CAPTION | WS_VISIBLE | 0x200, 170, 170,
                                 200, 100, nullptr, nullptr, other, nullptr);

@@ -147,7 +147,7 @@ TEST_F(FormMenuBarTest, AnMDIMenuOfTheSameCountShowsItsOwnItems) {
   TWinSkinForm* skin = ShowWithSkinnedBar(frame, false);
   ASSERT_NE(skin, nullptr);
   HWND window = frame->Handle();
-  const int top = skin->Metrics().CaptionHeight, bottom = top + skin->Metrics().MenuBarHeight;
+  const int top = skin->View().Metrics().CaptionHeight, bottom = top + skin->View().Metrics().MenuBarHeight;
   auto band = [&] {
     const testing_support::Capture shot = testing_support::capture_window(window);
     std::vector<COLORREF> rows;
@@ -235,8 +235,8 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
   for (const TWinSysButton* b : controls) {
-    EXPECT_GE(b->Rect().top, skin->Metrics().CaptionHeight);
-    EXPECT_LE(b->Rect().bottom, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
+    EXPECT_GE(b->Rect().top, skin->View().Metrics().CaptionHeight);
+    EXPECT_LE(b->Rect().bottom, skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight);
     EXPECT_GT(drawn(*b, shot), 10) << b->Skin()->Action;
   }
   const auto find = [&](int action) {
@@ -281,7 +281,7 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   TWinSkinForm* skin = WaitSkinned(frameWindow);
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  ASSERT_TRUE(skin->Activation().RightToLeft);
+  ASSERT_TRUE(skin->View().Facts().RightToLeft);
   TForm* child = NewForm(bsSizeable, 200, 120, "MDI child");
   child->SetFormStyle(fsMDIChild);
   child->SetWindowState(wsMaximized);
@@ -315,9 +315,9 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
     return false;
   };
   int over = 0, inItems = 0;
-  for (int y = skin->Metrics().CaptionHeight;
-       y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
-    for (int x = items[0].Rect.right; x < shot.width - skin->Metrics().BorderRight; ++x)
+  for (int y = skin->View().Metrics().CaptionHeight;
+       y < skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight; ++y) {
+    for (int x = items[0].Rect.right; x < shot.width - skin->View().Metrics().BorderRight; ++x)
       over += !onAButton(x, y) && shot.at(x, y) == ink;
     for (int x = items[1].Rect.left; x < items[0].Rect.right; ++x) inItems += shot.at(x, y) == ink;
   }

@@ -29,12 +29,12 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
   EXPECT_EQ(GetMenu(window), nullptr);
-  EXPECT_EQ(skin->Metrics().MenuBarHeight, GetSystemMetrics(SM_CYMENU));
-  EXPECT_EQ(ClientOrigin(window).y, skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight);
+  EXPECT_EQ(skin->View().Metrics().MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(ClientOrigin(window).y, skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight);
   ASSERT_EQ(skin->MenuBar()->Buttons().size(), 3u);
   const TMenuBtn& file = skin->MenuBar()->Buttons()[0];
-  EXPECT_EQ(file.Rect.left, skin->Metrics().BorderLeft + data->MenuBar->LeftWidth + 4);
-  EXPECT_EQ(file.Rect.top, skin->Metrics().CaptionHeight);
+  EXPECT_EQ(file.Rect.left, skin->View().Metrics().BorderLeft + data->MenuBar->LeftWidth + 4);
+  EXPECT_EQ(file.Rect.top, skin->View().Metrics().CaptionHeight);
 
   // What the window painted by itself.
   flush_events(50);
@@ -43,11 +43,11 @@ TEST_F(MenuBarTest, BandIsDrawnFromTheSkinAndTheNativeBarIsGone) {
   // Every row of the band's left end comes from the element's first (active) frame, whose rows
   // are stretched to the band; captions are written in the skin's menu-bar text colour.
   TBitmap& image = data->MenuBar->Image;
-  for (int y = skin->Metrics().CaptionHeight;
-       y < skin->Metrics().CaptionHeight + skin->Metrics().MenuBarHeight; ++y) {
+  for (int y = skin->View().Metrics().CaptionHeight;
+       y < skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight; ++y) {
     bool found = false;
     for (int row = 0; row < image.Height() / 2 && !found; ++row)
-      found = shot.at(skin->Metrics().BorderLeft, y) == image.PixelAt(0, row);
+      found = shot.at(skin->View().Metrics().BorderLeft, y) == image.PixelAt(0, row);
     EXPECT_TRUE(found) << y;
   }
   const COLORREF text = ResolveSkinColor(data->Colors[scMenuBarText]);
@@ -71,7 +71,7 @@ TEST_F(MenuBarTest, NewSystemFontsAndMenuHeightReachTheSkinnedFrame) {
   ASSERT_NE(skin, nullptr);
   testing_support::WindowMetricsChange change;
   const int menuHeight = GetSystemMetrics(SM_CYMENU), originY = ClientOrigin(window).y;
-  const int captionHeight = skin->Metrics().CaptionHeight;
+  const int captionHeight = skin->View().Metrics().CaptionHeight;
   flush_events(50);
   const std::vector<COLORREF> caption = CaptionRows(testing_support::capture_window(window), captionHeight);
   const DWORD gdi = testing_support::gdi_objects();
@@ -395,10 +395,10 @@ TEST_F(MenuBarTest, RightToLeftItemsRunFromTheRightEdge) {
   skin = WaitSkinned(window);
   ASSERT_NE(skin, nullptr);
   ASSERT_NE(skin->MenuBar(), nullptr);
-  ASSERT_TRUE(skin->Activation().RightToLeft);
+  ASSERT_TRUE(skin->View().Facts().RightToLeft);
   skin->PaintFrame(nullptr);
   const TMenuBtn first = skin->MenuBar()->Buttons()[0], second = skin->MenuBar()->Buttons()[1];
-  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->Metrics().BorderRight;
+  const int bandRight = WindowRectOf(window).right - WindowRectOf(window).left - skin->View().Metrics().BorderRight;
   EXPECT_EQ(first.Rect.right, bandRight - (data->MenuBar->RightWidth + 8));
   EXPECT_EQ(second.Rect.right, first.Rect.left);
   const RECT w = WindowRectOf(window);
