@@ -43,18 +43,18 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (subclass_.Installed()) return;
   TFrameRegistry* manager = FrameRegistry();
   if (manager) manager->SetSkinningCount(1);
-  skinData_ = skinData;
+  bound_.Skin = skinData;
   caption_.SetHoverTimer(false);
   // The frame is painted whatever the menu options say: xcMainMenu decides only about the menu
   // band, so switching the menu skin off must not leave the whole window unskinned.
   activation_.FrameEnabled = true;
-  const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  const LONG_PTR style = GetWindowLongPtrW(bound_.Window, GWL_STYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(bound_.Window, GWL_EXSTYLE);
   activation_.RightToLeft = exStyle & WS_EX_LEFTSCROLLBAR;
   activation_.ChildWindow = style & WS_CHILD;
-  const std::string className = ::quarnel::WindowClassName(window_);
+  const std::string className = ::quarnel::WindowClassName(bound_.Window);
   activation_.DialogClass = className == "#32770" || className == "TMessageForm";
-  HWND owner = GetWindow(window_, GW_OWNER);
+  HWND owner = GetWindow(bound_.Window, GW_OWNER);
 
   activation_.BorderIcons = 0;
   if ((style & WS_SYSMENU) || caption_.WindowMenu().Native()) activation_.BorderIcons |= kbiSystemMenu;
@@ -63,10 +63,10 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
   if (exStyle & WS_EX_CONTEXTHELP) activation_.BorderIcons |= kbiHelp;
   show_.ReadPlacement();
   activation_.FormKind = fkPlainForm;
-  if (HWND client = FindMDIClient(window_)) {
+  if (HWND client = FindMDIClient(bound_.Window)) {
     activation_.FormKind = fkMDIFrame;
     mdiClient_.SetWindow(client);
-    if (manager) manager->SetMDIClient(client, ControlOfWindow(window_));
+    if (manager) manager->SetMDIClient(client, ControlOfWindow(bound_.Window));
   } else if (exStyle & WS_EX_MDICHILD) {
     activation_.FormKind = fkMDIChild;
     if (skinData->Options() & Bit(xoMDIChildBorder)) activation_.FrameEnabled = false;
@@ -84,7 +84,7 @@ void TWinSkinForm::Activate(TSkinData* skinData) {
     menuBand_.SaveMenuUpdate(skinData->MenuUpdate());
     mdiClient_.Install();
   }
-  subclass_.Install(window_, Guarded(this, &TWinSkinForm::FrameWindowProc));
+  subclass_.Install(bound_.Window, Guarded(this, &TWinSkinForm::FrameWindowProc));
   activation_.UnicodeWindow = subclass_.Unicode();
 
   if (activation_.FrameEnabled) {
@@ -107,11 +107,11 @@ bool TWinSkinForm::OnCompleteActivation(LPARAM tag) {
   caption_.WindowMenu().Read();
   caption_.BuildIconBitmap();
   fitting_.ReadNativeFrame();
-  if (form_) {
+  if (bound_.Form) {
     controls_.AttachControlSkins();
-    menuHooks_.HookPopupMenus(form_, true);
+    menuHooks_.HookPopupMenus(bound_.Form, true);
   } else
-    TControlWalker(controls_).WalkChildWindows(window_);
+    TControlWalker(controls_).WalkChildWindows(bound_.Window);
   if (activation_.SkinState == fsNotActivated) {
     if (activation_.FormKind == fkMDIChild) {
       if (show_.Show().State == wssMaximized) {
@@ -134,8 +134,9 @@ bool TWinSkinForm::OnCompleteActivation(LPARAM tag) {
         RefreshFrame();
     }
   }
-  SendMessageW(window_, SKM_SKINNED, 0, SkinMessageTag);
-  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, windowClassName_);
+  SendMessageW(bound_.Window, SKM_SKINNED, 0, SkinMessageTag);
+  if (bound_.Skin->OnAfterSkinForm)
+    bound_.Skin->OnAfterSkinForm(bound_.Form, bound_.Window, bound_.ClassName);
   activation_.SkinState = fsActive;
   // Trace point "*****Skin Active finish": kept silent.
   caption_.SetHoverTimer(true);

@@ -33,10 +33,10 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TWinSkinForm::BindWindow(HWND window, std::string className, TCustomForm* form, TSkinData* skinData) {
-  window_ = window;
-  windowClassName_ = std::move(className);
-  if (form) form_ = form;
-  if (skinData) skinData_ = skinData;
+  bound_.Window = window;
+  bound_.ClassName = std::move(className);
+  if (form) bound_.Form = form;
+  if (skinData) bound_.Skin = skinData;
 }
 
 TWinSkinForm::TWinSkinForm(TComponent* owner)
@@ -44,8 +44,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
       mdiClient_(view_, menuBand_),
       show_(view_, caption_, *this),
       fitting_(view_, caption_, menuBand_, *this),
-      view_(window_, windowClassName_, form_, skinData_, mdiClient_.Window(), activation_, show_.Show(),
-            fitting_.Metrics(), subclass_),
+      view_(bound_, mdiClient_.Window(), activation_, show_.Show(), fitting_.Metrics(), subclass_),
       caption_(view_, *this),
       menuHooks_(view_, *this),
       menuBand_(view_, menuHooks_, *this),
@@ -58,28 +57,28 @@ TWinSkinForm::~TWinSkinForm() {
   menuBand_.AbandonTracking();  // a menu loop of ours may be running further up the stack
   caption_.SetHoverTimer(false);
   RestoreProcedures();
-  const bool formGoing = form_ && form_->IsDestroying();
+  const bool formGoing = bound_.Form && bound_.Form->IsDestroying();
   // The items' handlers call this object: they go with it.
-  if (form_ && !formGoing) {
-    menuHooks_.HookPopupMenus(form_, false);
+  if (bound_.Form && !formGoing) {
+    menuHooks_.HookPopupMenus(bound_.Form, false);
     menuHooks_.HookMainMenus(false);
     menuHooks_.UnhookReferencedMenus();
   }
   controls_.ReleaseControlSkins(formGoing || activation_.SkinState == fsDestroying ||
-                                activation_.SkinState == fsDestroyed || !IsWindow(window_));
+                                activation_.SkinState == fsDestroyed || !IsWindow(bound_.Window));
   caption_.FreeButtons();
   caption_.WindowMenu().Drop();
-  if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(window_);
+  if (TFrameRegistry* manager = FrameRegistry()) manager->ForgetWindow(bound_.Window);
 }
 
 void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
-  form_ = form;
-  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, window_, windowClassName_);
+  bound_.Form = form;
+  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, bound_.Window, bound_.ClassName);
   // The framework's forms do not scroll; a form with a scroll property would lose it here.
   if (skinData->SkinControls() & Bit(xcMenuItem)) {
     if (const TPropInfo* info = GetPropInfo(*form, "AutoScroll")) SetOrdProp(*form, *info, 0);
   }
-  skinData_ = skinData;
+  bound_.Skin = skinData;
   menuHooks_.HookMainMenus(true);
   Activate(skinData);
   if (activation_.FrameEnabled) formHook_.Install();
@@ -95,8 +94,8 @@ void TWinSkinForm::RestoreProcedures() {
 void TWinSkinForm::Detach() {
   const bool destroying = activation_.SkinState == fsDestroying;
   menuBand_.AbandonTracking();
-  if (form_ && !destroying && !form_->IsDestroying()) {
-    menuHooks_.HookPopupMenus(form_, false);
+  if (bound_.Form && !destroying && !bound_.Form->IsDestroying()) {
+    menuHooks_.HookPopupMenus(bound_.Form, false);
     menuHooks_.HookMainMenus(false);
     menuHooks_.UnhookReferencedMenus();
   }
@@ -105,9 +104,9 @@ void TWinSkinForm::Detach() {
     controls_.ReleaseControlSkins(destroying);
     if (!destroying) formHook_.GiveColorBack();
     RestoreProcedures();
-    if (form_)
-      for (int i = 0; i < form_->ComponentCount(); ++i)
-        if (auto* control = ObjectAs<TControl>(form_->Components(i))) control->Invalidate();
+    if (bound_.Form)
+      for (int i = 0; i < bound_.Form->ComponentCount(); ++i)
+        if (auto* control = ObjectAs<TControl>(bound_.Form->Components(i))) control->Invalidate();
     return;
   }
   caption_.WindowMenu().Drop();
@@ -120,10 +119,10 @@ void TWinSkinForm::Detach() {
   if (!destroying) formHook_.GiveColorBack();
   if (caption_.WindowMenu().Native() && (activation_.BorderIcons & kbiSystemMenu) &&
       !(activation_.BorderIcons & kbiKeepSystemMenuStyle))
-    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_SYSMENU);
+    SetWindowLongPtrW(bound_.Window, GWL_STYLE, GetWindowLongPtrW(bound_.Window, GWL_STYLE) | WS_SYSMENU);
   // A foreign window's skinned band was added outside its client area (a form's took its room
   // from the client): it comes off with the skin's frame.
-  const int addedBand = !form_ && menuBand_.Bar() ? view_.Metrics().MenuBarHeight : 0;
+  const int addedBand = !bound_.Form && menuBand_.Bar() ? view_.Metrics().MenuBarHeight : 0;
   // The skinned menu bar gives the native one back.
   menuBand_.FreeBar();
   menuBand_.GiveBackNativeMenu();
@@ -145,19 +144,20 @@ void TWinSkinForm::Reskin() {
   {
     // Nothing in here paints or invalidates: the whole window is invalidated once, below.
     TInvalidationsSuspended suspended;
-    if (form_) {
-      form_->SetColor(skinData_->FaceColor());
-      for (int i = 0; i < form_->ComponentCount(); ++i)
-        if (auto* embedded = ObjectAs<TCustomForm>(form_->Components(i)))
-          embedded->SetColor(skinData_->FaceColor());
+    if (bound_.Form) {
+      bound_.Form->SetColor(bound_.Skin->FaceColor());
+      for (int i = 0; i < bound_.Form->ComponentCount(); ++i)
+        if (auto* embedded = ObjectAs<TCustomForm>(bound_.Form->Components(i)))
+          embedded->SetColor(bound_.Skin->FaceColor());
     }
     controls_.UpdateSkins();
-    if (form_) menuHooks_.HookPopupMenus(form_, true);
+    if (bound_.Form) menuHooks_.HookPopupMenus(bound_.Form, true);
     activation_.SkinState = fsReskinning;
     // A top-level window without a form (a dialog or message box of the system's) is refitted
     // too: its client area would otherwise keep the old skin's frame sizes under the new frame.
-    const bool foreignTopLevel = !form_ && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
-    if (activation_.FrameEnabled && (form_ || foreignTopLevel)) {
+    const bool foreignTopLevel =
+        !bound_.Form && !activation_.ChildWindow && activation_.BorderKind != bkNoBorder;
+    if (activation_.FrameEnabled && (bound_.Form || foreignTopLevel)) {
       // The client area keeps its size, so the layout stands: at most one frame change (none
       // when the frame has the new skin's sizes already), and the region follows the new skin's
       // pieces for the final size.
@@ -167,10 +167,11 @@ void TWinSkinForm::Reskin() {
     }
   }
   // Nothing above painted: the whole window is painted once, when the switch is done.
-  if (IsWindowVisible(window_))
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  SendMessageW(window_, SKM_SKINNED, 0, SkinMessageTag);
-  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, windowClassName_);
+  if (IsWindowVisible(bound_.Window))
+    RedrawWindow(bound_.Window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  SendMessageW(bound_.Window, SKM_SKINNED, 0, SkinMessageTag);
+  if (bound_.Skin->OnAfterSkinForm)
+    bound_.Skin->OnAfterSkinForm(bound_.Form, bound_.Window, bound_.ClassName);
   activation_.SkinState = fsActive;
 }
 

@@ -139,8 +139,8 @@ bool TWinSkinForm::OnNcDestroy(TMessage& m) {
     controls_.ReleaseControlSkins(true);
   }
   subclass_.Restore();
-  m.Result = unicode ? CallWindowProcW(previous, window_, m.Msg, m.WParam, m.LParam)
-                     : CallWindowProcA(previous, window_, m.Msg, m.WParam, m.LParam);
+  m.Result = unicode ? CallWindowProcW(previous, bound_.Window, m.Msg, m.WParam, m.LParam)
+                     : CallWindowProcA(previous, bound_.Window, m.Msg, m.WParam, m.LParam);
   activation_.SkinState = fsDestroyed;
   return true;
 }

@@ -17,7 +17,7 @@ bool TWinSkinForm::OnSysCommand(TMessage& m, UINT command, wchar_t menuKey) {
   // style, which the frame has taken off.
   if (menuKey == L' ' && (menuBand_.Bar() || (activation_.BorderIcons & kbiSystemMenu))) {
     POINT origin{0, 0};
-    ClientToScreen(window_, &origin);
+    ClientToScreen(bound_.Window, &origin);
     caption_.ShowSystemMenu(origin);
     m.Result = 0;
     return true;

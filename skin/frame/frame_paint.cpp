@@ -24,10 +24,10 @@ TBitmap* FrameScratchBitmap() {
 }
 
 void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
-  if (!activation_.FrameEnabled || activation_.SkinState == fsDestroyed || !skinData_) return;
+  if (!activation_.FrameEnabled || activation_.SkinState == fsDestroyed || !bound_.Skin) return;
   if (activation_.FormKind == fkMDIChild && show_.Show().State != wssNormal) return;
   TFrameOutline::Source source;
-  source.skin = skinData_;
+  source.skin = bound_.Skin;
   source.sizes = view_.Sizes();
   source.borderKind = activation_.BorderKind;
   source.noBorder = activation_.BorderKind == bkNoBorder;
@@ -35,11 +35,11 @@ void TWinSkinForm::UpdateWindowRegion(bool evenIfSameSize) {
   source.redraw = activation_.SkinState != fsReskinning;
   // An MDI child's outline is cut again at every size message: its frame may have shown
   // maximised among its siblings meanwhile.
-  outline_.Update(window_, source, evenIfSameSize || activation_.FormKind == fkMDIChild);
+  outline_.Update(bound_.Window, source, evenIfSameSize || activation_.FormKind == fkMDIChild);
 }
 
 void TWinSkinForm::RemoveRegion() {
-  outline_.Remove(window_);
+  outline_.Remove(bound_.Window);
 }
 
 void TWinSkinForm::RestoreChildOutline() {
@@ -49,33 +49,34 @@ void TWinSkinForm::RestoreChildOutline() {
 }
 
 void TWinSkinForm::RefreshFrame() {
-  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+  SetWindowPos(bound_.Window, nullptr, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-  if (!FrameScratchBitmap() || !skinData_) return;
+  if (!FrameScratchBitmap() || !bound_.Skin) return;
   if (activation_.SkinState != fsActive && activation_.SkinState != fsReskinning) return;
   if (activation_.BorderKind == bkNoBorder) return;
   const TFrameShow& show = show_.Show();
   if (activation_.FormKind == fkMDIChild && show.State == wssMaximized) return;
   std::optional<fw::WindowDC> own;
   if (!dc) {
-    own.emplace(window_, fw::WindowDC::kWindow);
+    own.emplace(bound_.Window, fw::WindowDC::kWindow);
     dc = own->get();
   }
   if (dc) {
     try {
       RECT rect{};
-      if (GetWindowRect(window_, &rect)) {
+      if (GetWindowRect(bound_.Window, &rect)) {
         const TFrameMetrics& metrics = view_.Metrics();
         const int w = rect.right - rect.left, h = rect.bottom - rect.top;
         fitting_.NoteWindowSize({w, h});
         if (show.State != wssMinimized) {
-          PaintBorderPiece(skinData_->FrameLeft.get(), false, show.Active, {0, 0, metrics.BorderLeft, h}, dc);
-          PaintBorderPiece(skinData_->FrameRight.get(), false, show.Active,
+          PaintBorderPiece(bound_.Skin->FrameLeft.get(), false, show.Active, {0, 0, metrics.BorderLeft, h},
+                           dc);
+          PaintBorderPiece(bound_.Skin->FrameRight.get(), false, show.Active,
                            {w - metrics.BorderRight, 0, w, h}, dc);
-          PaintBorderPiece(skinData_->FrameBottom.get(), true, show.Active,
+          PaintBorderPiece(bound_.Skin->FrameBottom.get(), true, show.Active,
                            {metrics.BorderLeft, h - metrics.BorderBottom, w - metrics.BorderRight, h}, dc);
         }
         // The maximised MDI child's buttons come and go with the child's state.
@@ -91,7 +92,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
           } else if (menuBand_.SystemBar()) {
             menuBand_.LayOutSystemBar(dc, band);
           } else if (band.right > band.left)
-            FillRect(dc, &band, skinData_->FaceBrush.get());
+            FillRect(dc, &band, bound_.Skin->FaceBrush.get());
         }
       }
     } catch (...) {

@@ -1,11 +1,17 @@
-// The frame object's state, grouped by concern: what kind of window it frames and where its
+// The frame object's state, grouped by concern: the window it is bound to, what kind it is and where its
 // activation stands (the frame object's), how the window is shown (its show-state part's), and
 // the sizes it imposes (its fitting part's). Each group is written only by its owner; everyone
 // else reads it through the frame's view. UI thread.
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+class TCustomForm;
+
 namespace quarnel {
+
+class TSkinData;
 
 enum TFormSkinState {
   fsNotActivated = 0,
@@ -25,6 +31,15 @@ enum TBorderIconBits : unsigned {
   kbiKeepSystemMenuStyle = 16
 };
 enum TWindowShowState { wssNormal = 0, wssMaximized = 1, wssMinimized = 2 };
+
+// The window a frame object is bound to, its class as the manager found it, its form (null for
+// a window of the system's or of another program) and the skin data it is drawn from.
+struct TFrameBinding {
+  HWND Window = nullptr;
+  std::string ClassName;
+  TCustomForm* Form = nullptr;
+  TSkinData* Skin = nullptr;
+};
 
 // The framed window's kind and styles as read at attach, and the frame's activation state.
 struct TFrameActivation {

@@ -21,13 +21,9 @@ class TSkinData;
 
 class TFrameView {
  public:
-  TFrameView(const HWND& window, const std::string& windowClass, TCustomForm* const& form,
-             TSkinData* const& skin, const HWND& mdiClient, const TFrameActivation& facts,
+  TFrameView(const TFrameBinding& bound, const HWND& mdiClient, const TFrameActivation& facts,
              const TFrameShow& show, const TFrameMetrics& metrics, const fw::WindowSubclass& procedure)
-      : window_(window),
-        windowClass_(windowClass),
-        form_(form),
-        skin_(skin),
+      : bound_(bound),
         mdiClient_(mdiClient),
         facts_(facts),
         show_(show),
@@ -36,10 +32,10 @@ class TFrameView {
   TFrameView(const TFrameView&) = delete;
   TFrameView& operator=(const TFrameView&) = delete;
 
-  HWND Window() const { return window_; }
-  const std::string& WindowClass() const { return windowClass_; }  // as the manager bound it
-  TCustomForm* Form() const { return form_; }
-  TSkinData* Skin() const { return skin_; }
+  HWND Window() const { return bound_.Window; }
+  const std::string& WindowClass() const { return bound_.ClassName; }  // as the manager bound it
+  TCustomForm* Form() const { return bound_.Form; }
+  TSkinData* Skin() const { return bound_.Skin; }
   HWND MDIClient() const { return mdiClient_; }  // an MDI frame's client window, else null
   const TFrameActivation& Facts() const { return facts_; }
   const TFrameShow& Show() const { return show_; }
@@ -64,7 +60,7 @@ class TFrameView {
   // A screen point in frame coordinates (from the window's top-left corner).
   POINT FramePoint(POINT screen) const {
     POINT point = screen;
-    ScreenToClient(window_, &point);
+    ScreenToClient(bound_.Window, &point);
     if (facts_.FormKind == fkMDIChild && show_.State == wssMinimized) return point;
     point.x += metrics_.BorderLeft;
     point.y += metrics_.CaptionHeight + metrics_.MenuBarHeight;
@@ -72,10 +68,7 @@ class TFrameView {
   }
 
  private:
-  const HWND& window_;
-  const std::string& windowClass_;
-  TCustomForm* const& form_;
-  TSkinData* const& skin_;
+  const TFrameBinding& bound_;
   const HWND& mdiClient_;
   const TFrameActivation& facts_;
   const TFrameShow& show_;

@@ -120,10 +120,7 @@ class TWinSkinForm : public TComponent,
   bool OnSysCommand(TMessage& m, UINT command, wchar_t menuKey);
   bool OnNcActivate(TMessage& m, bool active);
 
-  HWND window_ = nullptr;
-  std::string windowClassName_;
-  TCustomForm* form_ = nullptr;
-  TSkinData* skinData_ = nullptr;
+  TFrameBinding bound_;
   TFrameActivation activation_;
   fw::WindowSubclass subclass_;
   // The parts read the state above through the view; those whose state the view shows are

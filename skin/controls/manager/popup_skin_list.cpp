@@ -45,7 +45,7 @@ bool TPopupSkinList::Take(HWND popup) {
     TSkinManage* manager = TSkinManage::Instance();
     return manager && manager->Running();
   });
-  skins_.push_back(TPopupSkinEntry{popup, tracking_, data, std::move(skin)});
+  skins_.push_back(TPopupSkinEntry{popup, data, std::move(skin)});
   return true;
 }
 
@@ -55,14 +55,7 @@ void TPopupSkinList::Release(HWND popup) {
                          [popup](const TPopupSkinEntry& entry) { return entry.Window == popup; });
   if (it == skins_.end()) return;
   skins_.erase(it);
-  if (skins_.empty()) {
-    tracking_ = false;
-    kind_ = pkContextMenu;
-  }
-}
-
-void TPopupSkinList::MarkTracking() {
-  for (TPopupSkinEntry& entry : skins_) entry.Tracking = true;
+  if (skins_.empty()) kind_ = pkContextMenu;
 }
 
 }  // namespace quarnel

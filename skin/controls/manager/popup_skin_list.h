@@ -1,5 +1,5 @@
-// The skin manager's list of popup menu windows on screen: which kind of menu opens next, the
-// tracking mark, and the skin object that paints each taken window. UI thread only.
+// The skin manager's list of popup menu windows on screen: which kind of menu opens next, and
+// the skin object that paints each taken window. UI thread only.
 #pragma once
 #include <windows.h>
 
@@ -20,7 +20,6 @@ class TSkinManage;
 // A popup menu window on screen that the manager has taken into its list.
 struct TPopupSkinEntry {
   HWND Window = nullptr;
-  bool Tracking = false;
   TSkinData* SkinData = nullptr;
   std::unique_ptr<TWinSkinPopMenu> Skin;  // paints the window from the skin
 };
@@ -33,18 +32,15 @@ class TPopupSkinList {
   void SetKind(int32_t kind) { kind_ = kind; }
   // While on, the popups that open are skinned whatever the options say of their kind.
   void SetSkinDrawn(bool on) { skinDrawn_ = on; }
-  bool Tracking() const { return tracking_; }
-  void SetTracking(bool on) { tracking_ = on; }
   // True when the popup window was taken into the list.
   bool Take(HWND popup);
-  // The window is going: its entry goes, and with the last one the kind and tracking mark reset.
+  // The window is going: its entry goes, and with the last one the kind resets.
   void Release(HWND popup);
   // The popup skin that shows a menu item's children: the newest one without an item takes an
   // item it has not seen; and the background picture of the one carrying the item.
   static TWinSkinPopMenu* AssignItem(const TMenuItem* item) { return TWinSkinPopMenu::AssignItem(item); }
   static TBitmap* BitmapOfItem(const TMenuItem* item) { return TWinSkinPopMenu::BitmapOfItem(item); }
   bool IsSkinned(HWND popup) const;
-  void MarkTracking();
   const std::vector<TPopupSkinEntry>& Entries() const { return skins_; }
   // Every entry goes at once (the manager ends).
   void Clear() { skins_.clear(); }
@@ -53,7 +49,6 @@ class TPopupSkinList {
   TSkinManage& manager_;
   int32_t kind_ = pkContextMenu;
   bool skinDrawn_ = false;
-  bool tracking_ = false;
   std::vector<TPopupSkinEntry> skins_;
 };
 

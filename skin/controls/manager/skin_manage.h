@@ -54,7 +54,6 @@ class TSkinManage final : public TFrameRegistry {
   void SetRunning(bool running) { running_ = running; }
   int32_t SkinningCount() const { return skinningCount_; }
   void SetSkinningCount(int32_t count) override { skinningCount_ = count; }
-  bool BulkMode() const { return bulkMode_; }
 
   // --- frame objects ---------------------------------------------------------------------------
   // The window filter; true when a frame object was attached to `window`.

@@ -175,11 +175,10 @@ TEST_F(SkinManageFilterTest, PopupMenusAreTakenByTheKindThatOpensNext) {
   manager->SetPopupKind(pkWindowMenu);
   EXPECT_FALSE(manager->Popups().Take(popup));
   manager->SetPopupKind(pkContextMenu);
-  manager->Popups().SetTracking(true);
   EXPECT_TRUE(manager->Popups().Take(popup));
   EXPECT_FALSE(manager->Popups().Take(popup));  // once only
   ASSERT_EQ(manager->Popups().Entries().size(), 1u);
-  EXPECT_TRUE(manager->Popups().Entries()[0].Tracking);
+  EXPECT_EQ(manager->Popups().Entries()[0].Window, popup);
   manager->SetPopupKind(pkMenuBarDropDown);
   manager->Popups().Release(popup);
   EXPECT_TRUE(manager->Popups().Entries().empty());
