@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "framework/graphics/bmp_decode.h"
@@ -108,12 +109,16 @@ TCanvas& TBitmap::Canvas() {
 }
 
 uint8_t* TBitmap::ScanLine(int y) {
+  return const_cast<uint8_t*>(std::as_const(*this).ScanLine(y));
+}
+
+const uint8_t* TBitmap::ScanLine(int y) const {
   if (!bits_ || y < 0 || y >= height_) return nullptr;
   GdiFlush();  // drawing through the canvas may still be queued
   return bits_ + static_cast<size_t>(y) * Stride();
 }
 
-COLORREF TBitmap::PixelAt(int x, int y) {
+COLORREF TBitmap::PixelAt(int x, int y) const {
   if (x < 0 || x >= width_) return CLR_INVALID;
   const uint8_t* row = ScanLine(y);
   if (!row) return CLR_INVALID;
@@ -189,7 +194,7 @@ std::vector<uint8_t> TBitmap::SaveToMemory() {
   return bytes;
 }
 
-TColor TBitmap::TransparentColor() {
+TColor TBitmap::TransparentColor() const {
   if (transparentMode_ == tmFixed) return transparentColor_;
   if (Empty()) return clDefault;
   return static_cast<TColor>(PixelAt(0, height_ - 1));

@@ -38,7 +38,8 @@ class TBitmap : public TPersistent {
 
   // Row y (0 = top) of the pixels, as B, G, R (and X) bytes. Pending GDI drawing is finished first.
   uint8_t* ScanLine(int y);
-  COLORREF PixelAt(int x, int y);  // 0x00BBGGRR, no bounds check beyond the image
+  const uint8_t* ScanLine(int y) const;
+  COLORREF PixelAt(int x, int y) const;  // 0x00BBGGRR, no bounds check beyond the image
 
   // The section itself. Whoever takes it may select it into a DC of their own, so its release
   // then checks that it is free before the pool keeps it.
@@ -67,7 +68,7 @@ class TBitmap : public TPersistent {
   TTransparentMode TransparentMode() const { return transparentMode_; }
   void SetTransparentMode(TTransparentMode mode) { transparentMode_ = mode; }
   // tmAuto: the bottom-left pixel; tmFixed: the colour set here.
-  TColor TransparentColor();
+  TColor TransparentColor() const;
   void SetTransparentColor(TColor color);
 
  private:

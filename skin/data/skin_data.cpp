@@ -78,8 +78,6 @@ void SetSkinDataObserver(TSkinDataObserver* observer) {
 
 TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSkin3rdRows()) {
   BuildMenuGlyphs();
-  MaximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-  MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
 }
 
 TSkinData::~TSkinData() {
@@ -140,22 +138,26 @@ void TSkinData::SkinChanged() {
 
 void TSkinData::ShowCaptionHint(const RECT& where, const std::string& text) {
   if (!(options_ & Bit(xoCaptionButtonHint)) || hintShowing_) return;
-  RECT rect = HintWindow.CalcHintRect(kCaptionHintMaxWidth, text);
+  RECT rect = hintWindow_.CalcHintRect(kCaptionHintMaxWidth, text);
   OffsetRect(&rect, where.left, where.top);
-  HintWindow.ActivateHint(rect, text);
+  hintWindow_.ActivateHint(rect, text);
   hintShowing_ = true;
 }
 
 void TSkinData::HideCaptionHint() {
   if (!hintShowing_) return;
-  HintWindow.Hide();
+  hintWindow_.Hide();
   hintShowing_ = false;
 }
 
+void TSkinData::SetAppIconWhenEmpty(const TBitmap& icon) {
+  if (appIcon_.Empty()) appIcon_.Assign(icon);
+}
+
 void TSkinData::BuildMenuGlyphs() {
-  MenuGlyphs.SetSize(16, 16);
+  menuGlyphs_.SetSize(16, 16);
   TBitmap strip;
-  if (LoadResourceBitmap("MANTLEOMENU", strip)) MenuGlyphs.AddMasked(strip, clWhite);
+  if (LoadResourceBitmap("MANTLEOMENU", strip)) menuGlyphs_.AddMasked(strip, clWhite);
 }
 
 }  // namespace quarnel

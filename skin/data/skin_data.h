@@ -153,13 +153,20 @@ class TSkinData : public TComponent, public TSkinElements {
   std::vector<std::pair<std::string, std::vector<uint8_t>>> BinaryProperties() const override;
   void BeforeDestruction() override;
 
-  TBitmap AppIcon;
-  TFont CaptionFont;
-  TImageList MenuGlyphs;
-  TSkinHintWindow HintWindow;
-  int MaximizedWidth = 0, MaximizedHeight = 0;
+  // The program's small icon on magenta (its transparent colour), as the skin's icon buttons
+  // draw it; an icon button's picture stands in while the program has none.
+  const TBitmap& AppIcon() const { return appIcon_; }
+  void SetAppIconWhenEmpty(const TBitmap& icon);
+  // The system's caption font, as the skin data last read it.
+  const TFont& CaptionFont() const { return captionFont_; }
+  // The window menu's glyphs (restore, maximise, minimise, close), which the menus it is shown
+  // in draw from.
+  TImageList& MenuGlyphs() { return menuGlyphs_; }
+  // The caption buttons' hint (shown and hidden through ShowCaptionHint and HideCaptionHint).
+  const TSkinHintWindow& HintWindow() const { return hintWindow_; }
   // Frame painting of the skinned windows; switched off for a moment while a menu changes.
-  bool FramePainting = true;
+  bool FramePainting() const { return framePainting_; }
+  void SetFramePainting(bool on) { framePainting_ = on; }
 
  private:
   bool IsDesigning() const { return ComponentState() & csDesigning; }
@@ -169,6 +176,11 @@ class TSkinData : public TComponent, public TSkinElements {
   void Unregister();
 
   bool active_ = false;
+  TBitmap appIcon_;
+  TFont captionFont_;
+  TImageList menuGlyphs_;
+  TSkinHintWindow hintWindow_;
+  bool framePainting_ = true;
   int32_t disableTag_ = 99;
   TSkinControlSet skinControls_ = kDefaultSkinControls;
   TSkinOptionSet options_ = kDefaultSkinOptions;

@@ -139,13 +139,11 @@ void TSkinData::SetSkinFile(const std::string& path) {
 
 void TSkinData::RenewSystemMetrics() {
   BuildCaptionFont();
-  HintWindow.RenewFont();
-  MaximizedWidth = GetSystemMetrics(SM_CXMAXIMIZED);
-  MaximizedHeight = GetSystemMetrics(SM_CYMAXIMIZED);
+  hintWindow_.RenewFont();
   // Parts made at load from the system's sizes are made again: the combo box face is composed
   // round a button as wide as a scroll arrow, the program's icon drawn at the small-icon size.
   if (!notLoaded_ && loadedScrollArrow_ != GetSystemMetrics(SM_CXHSCROLL) && LoadSkin()) ApplySkin();
-  if (!AppIcon.Empty() && AppIcon.Width() != GetSystemMetrics(SM_CXSMICON)) BuildAppIcon();
+  if (!appIcon_.Empty() && appIcon_.Width() != GetSystemMetrics(SM_CXSMICON)) BuildAppIcon();
 }
 
 void TSkinData::BuildCaptionFont() {
@@ -153,34 +151,34 @@ void TSkinData::BuildCaptionFont() {
   metrics.cbSize = sizeof(metrics);
   if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
   const LOGFONTA& lf = metrics.lfCaptionFont;
-  CaptionFont.SetName(lf.lfFaceName);
-  CaptionFont.SetHeight(lf.lfHeight);
-  CaptionFont.SetCharset(lf.lfCharSet);
+  captionFont_.SetName(lf.lfFaceName);
+  captionFont_.SetHeight(lf.lfHeight);
+  captionFont_.SetCharset(lf.lfCharSet);
   TFontStyles style = 0;
   if (lf.lfWeight >= FW_BOLD) style |= 1u << fsBold;
   if (lf.lfItalic) style |= 1u << fsItalic;
   if (lf.lfUnderline) style |= 1u << fsUnderline;
   if (lf.lfStrikeOut) style |= 1u << fsStrikeOut;
-  CaptionFont.SetStyle(style);
+  captionFont_.SetStyle(style);
 }
 
 void TSkinData::BuildAppIcon() {
   const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  AppIcon.SetPixelFormat(pf24bit);
-  AppIcon.SetSize(cx, cy);
+  appIcon_.SetPixelFormat(pf24bit);
+  appIcon_.SetSize(cx, cy);
   fw::UniqueBrush magenta(CreateSolidBrush(0xFF00FF));
   RECT all{0, 0, cx, cy};
-  FillRect(AppIcon.DC(), &all, magenta.get());
+  FillRect(appIcon_.DC(), &all, magenta.get());
   HWND appWindow = Application() ? Application()->Handle() : nullptr;
   HICON icon = nullptr;
   if (appWindow) {
     icon = reinterpret_cast<HICON>(SendMessageA(appWindow, WM_GETICON, ICON_SMALL, 0));
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(appWindow, WM_GETICON, ICON_BIG, 0));
   }
-  if (icon) DrawIconEx(AppIcon.DC(), 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL);
-  AppIcon.SetTransparentColor(0xFF00FF);
-  AppIcon.SetTransparentMode(tmFixed);
-  AppIcon.SetTransparent(true);
+  if (icon) DrawIconEx(appIcon_.DC(), 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL);
+  appIcon_.SetTransparentColor(0xFF00FF);
+  appIcon_.SetTransparentMode(tmFixed);
+  appIcon_.SetTransparent(true);
 }
 
 }  // namespace quarnel

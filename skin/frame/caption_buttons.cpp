@@ -84,7 +84,7 @@ void TFrameCaption::BuildButtons() {
       // Made at activation and again at each WM_SETICON: a new skin does not change it.
       if (iconBitmap_.Empty()) BuildIconBitmap();
       if (record->Image.Empty()) record->Image.Assign(iconBitmap_);
-      if (skin->AppIcon.Empty()) skin->AppIcon.Assign(iconBitmap_);
+      skin->SetAppIconWhenEmpty(iconBitmap_);
       record->FrameCount = 1;
     }
     buttons_.push_back(std::move(button));

@@ -84,7 +84,7 @@ bool TFrameNonClient::OnNcPaint(TMessage& m) {
     if (style & WS_SYSMENU) SetWindowLongPtrW(view_.Window(), GWL_STYLE, style & ~WS_SYSMENU);
   }
   m.Result = 0;
-  if (!view_.Skin()->FramePainting) return true;
+  if (!view_.Skin()->FramePainting()) return true;
   if ((view_.Facts().FormKind == fkMDIChild && view_.Show().State == wssMaximized) ||
       view_.Facts().BorderKind == bkNoBorder)
     return false;

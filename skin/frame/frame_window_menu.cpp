@@ -52,7 +52,7 @@ void TFrameWindowMenu::Build() {
   ComponentPtr<TPopupMenu> popup = TComponent::Make<TPopupMenu>();
   popup->SetTag(kSystemMenuTag);
   popup->SetOwnerDraw(true);
-  if (TSkinData* skin = view_.Skin()) popup->SetImages(&skin->MenuGlyphs);
+  if (TSkinData* skin = view_.Skin()) popup->SetImages(&skin->MenuGlyphs());
   TMenuItem* root = popup->Items();
   HWND window = view_.Window();
   const TFrameActivation& a = view_.Facts();

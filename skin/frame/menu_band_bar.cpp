@@ -229,10 +229,10 @@ bool TFrameMenuBand::OnUpdateUiState(TMessage& m) {
 
 bool TFrameMenuBand::OnMenuChanged(TMessage& m) {
   if (!view_.FrameDrawn()) return false;
-  const bool painting = view_.Skin()->FramePainting;
-  view_.Skin()->FramePainting = false;
+  const bool painting = view_.Skin()->FramePainting();
+  view_.Skin()->SetFramePainting(false);
   view_.Default(m);
-  view_.Skin()->FramePainting = painting;
+  view_.Skin()->SetFramePainting(painting);
   hooks_.HookMainMenus(true);  // items added since are drawn by the skin too
   AdoptNativeMenu(view_.Skin()->MenuUpdate());
   return true;

@@ -77,9 +77,9 @@ TEST_F(SkinDataTest, StoredPackageLoadsWhileReadingAndSkinningStartsAtLoaded) {
   // No window was activated yet: skin-on takes effect at once, without the timer.
   EXPECT_TRUE(manager->Running());
   EXPECT_FALSE(manager->Actions().TimerEnabled());
-  EXPECT_EQ(data.CaptionFont.Height() != 0, true);
-  EXPECT_EQ(data.AppIcon.Width(), GetSystemMetrics(SM_CXSMICON));
-  EXPECT_EQ(data.AppIcon.TransparentColor(), 0xFF00FF);
+  EXPECT_EQ(data.CaptionFont().Height() != 0, true);
+  EXPECT_EQ(data.AppIcon().Width(), GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(data.AppIcon().TransparentColor(), 0xFF00FF);
 }
 
 TEST_F(SkinDataTest, ActiveWithoutAPackageTurnsItselfOff) {

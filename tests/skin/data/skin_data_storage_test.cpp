@@ -127,7 +127,7 @@ TEST_F(SkinDataTest, CaptionHintShowsOnceAtTheGivenCorner) {
   const RECT where{100, 120, 130, 140};
   data->ShowCaptionHint(where, "Close");
   ASSERT_TRUE(data->HintShowing());
-  HWND hint = data->HintWindow.Handle();
+  HWND hint = data->HintWindow().Handle();
   ASSERT_TRUE(hint && IsWindowVisible(hint));
   RECT placed;
   GetWindowRect(hint, &placed);
@@ -158,8 +158,8 @@ TEST_F(SkinDataTest, LongHintsWrapAtFiveHundredPixels) {
 
 TEST_F(SkinDataTest, MenuGlyphsComeFromTheProgramBitmap) {
   auto data = TComponent::Make<TSkinData>();
-  ASSERT_EQ(data->MenuGlyphs.Count(), 4);
-  TBitmap& strip = data->MenuGlyphs.Strip();
+  ASSERT_EQ(data->MenuGlyphs().Count(), 4);
+  TBitmap& strip = data->MenuGlyphs().Strip();
   EXPECT_EQ(strip.PixelAt(0, 0), 0xFFFFFFu);
   EXPECT_EQ(strip.PixelAt(7, 9), 0x000000u);       // check mark
   EXPECT_EQ(strip.PixelAt(16 + 7, 7), 0x000000u);  // radio bullet

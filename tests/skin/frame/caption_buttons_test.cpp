@@ -191,8 +191,8 @@ TEST_F(CaptionButtonsTest, HintShowsAfterTwiceTheHintPauseAndHidesAfterTheHidePa
   ASSERT_TRUE(testing_support::wait_until([&] { return skin->HintShowing(); }, 3000));
   const DWORD shownAfter = GetTickCount() - start;
   EXPECT_GE(shownAfter, 700u);  // four ticks at the earliest, less a tick's slack
-  EXPECT_TRUE(skin->HintWindow.IsVisible());
-  EXPECT_EQ(skin->HintWindow.Text(), L"Close");
+  EXPECT_TRUE(skin->HintWindow().IsVisible());
+  EXPECT_EQ(skin->HintWindow().Text(), L"Close");
   ASSERT_TRUE(testing_support::wait_until([&] { return !skin->HintShowing(); }, 6000));
   EXPECT_GE(GetTickCount() - start, 3200u);  // 3500 ms, less a tick's slack
   EXPECT_EQ(close.State(), ncsHot);          // the pointer still rests on it

@@ -121,7 +121,7 @@ TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
   // The frame's own 250 ms timer drives it: shown after twice the 500 ms hint pause.
   EXPECT_TRUE(testing_support::wait_until([&] { return data->HintShowing(); }, 3000));
-  EXPECT_EQ(data->HintWindow.Text(), L"Maximize");
+  EXPECT_EQ(data->HintWindow().Text(), L"Maximize");
   SetCursorPos(at.x - 250, at.y + 200);
   EXPECT_TRUE(
       testing_support::wait_until([&] { return !data->HintShowing() && !frame->Caption().Hot(); }, 2000));

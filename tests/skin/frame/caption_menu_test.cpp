@@ -90,7 +90,7 @@ TEST_F(CaptionMenuTest, BuiltFromTheSystemMenuWithStatesAndGlyphs) {
   ASSERT_TRUE(systemMenu);
   const TPopupMenu& menu = WindowMenu(w);
   EXPECT_TRUE(menu.OwnerDraw());
-  EXPECT_EQ(menu.Images(), &skin->MenuGlyphs);
+  EXPECT_EQ(menu.Images(), &skin->MenuGlyphs());
   EXPECT_EQ(menu.Items()->Count(), GetMenuItemCount(systemMenu));
 
   TMenuItem* restore = ItemByTag(menu, SC_RESTORE);

@@ -74,10 +74,10 @@ TEST_F(FormSkinMessagesTest, FramePaintingSwitchOffPaintsNothing) {
   };
   paintMagenta();
   ASSERT_EQ(testing_support::window_pixel(window, x / 2, y, true), RGB(255, 0, 255));
-  data->FramePainting = false;
+  data->SetFramePainting(false);
   EXPECT_EQ(SendMessageW(window, WM_NCPAINT, 1, 0), 0);
   EXPECT_EQ(testing_support::window_pixel(window, x / 2, y, true), RGB(255, 0, 255));
-  data->FramePainting = true;
+  data->SetFramePainting(true);
   EXPECT_EQ(SendMessageW(window, WM_NCPAINT, 1, 0), 0);
   EXPECT_NE(testing_support::window_pixel(window, x / 2, y, true), RGB(255, 0, 255));
   EXPECT_EQ(spy->count(WM_NCPAINT), 0);  // never painted by the system

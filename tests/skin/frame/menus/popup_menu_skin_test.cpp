@@ -179,7 +179,7 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   ASSERT_TRUE(ran);
   EXPECT_EQ(kind, pkWindowMenu);
   // The close glyph of the skin's menu glyphs sits in the glyph column of the last item.
-  TImageList& glyphs = data->MenuGlyphs;
+  TImageList& glyphs = data->MenuGlyphs();
   ASSERT_GT(glyphs.Count(), 3);
   const int glyphLeft = close.left + 1 + data->MenuItem->LeftWidth;
   int ink = 0, same = 0;
