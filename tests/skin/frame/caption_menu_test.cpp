@@ -218,11 +218,13 @@ TEST_F(CaptionMenuTest, TwoRightClicksWithinTheDoubleClickTimeShowTheMenuOnce) {
 
 TEST_F(CaptionMenuTest, SecondRightClickOverAHotButtonClosesTheWindow) {
   SkinnedWindow w(*skin, L"Hot close");
+  const ShownButton close = w.Button("BUTTON.CLOSE");
+  ASSERT_TRUE(close.Drawn());
   MenuCloser closer;
   const LPARAM middle = w.ScreenParam({w.Shot().width / 2, 15});
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
-  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(w.Button("BUTTON.CLOSE")->Rect())));
-  ASSERT_NE(w.frame().Caption().Hot(), nullptr);
+  SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.rect)));
+  ASSERT_EQ(w.Frame(close), ncsHot);
   SendMessageW(w.hwnd(), WM_NCRBUTTONDOWN, HTCAPTION, middle);
   EXPECT_TRUE(testing_support::wait_until([&] { return !IsWindow(w.hwnd()); }, 2000));
   EXPECT_EQ(closer.shown.load(), 1);

@@ -250,28 +250,21 @@ TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
   SkinnedWindow w(*skin, L"Leaks");
   w.Repaint();
   const DWORD before = testing_support::gdi_objects();
-  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const ShownButton close = w.Button("BUTTON.CLOSE");
+  ASSERT_TRUE(close.Drawn());
   for (int i = 0; i < 50; ++i) {
-    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect())));
-    ASSERT_EQ(w.frame().Caption().Hot(), &close);
+    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.rect)));
+    ASSERT_EQ(w.Frame(close), ncsHot);
+    // A whole frame paint draws every button afresh and forgets the hot one: the next move over
+    // it makes it hot again.
     w.frame().PaintFrame(nullptr);
-    EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
+    ASSERT_EQ(w.Frame(close), ncsNormal);
+    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.rect)));
+    ASSERT_EQ(w.Frame(close), ncsHot);
     SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
     if (i % 10 == 0) w.Deactivate(), w.Activate();
   }
   EXPECT_LE(testing_support::gdi_objects(), before);
-}
-
-// A small icon of one opaque colour.
-fw::UniqueIcon SolidIcon(COLORREF colour) {
-  constexpr int kSize = 16;
-  const DWORD pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
-  const std::vector<DWORD> pixels(kSize * kSize, pixel);
-  const std::vector<BYTE> mask(kSize * kSize / 8, 0);  // all opaque
-  fw::UniqueBitmap colourBits(CreateBitmap(kSize, kSize, 1, 32, pixels.data()));
-  fw::UniqueBitmap maskBits(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
-  ICONINFO info{TRUE, 0, 0, maskBits.get(), colourBits.get()};
-  return fw::UniqueIcon(CreateIconIndirect(&info));
 }
 
 // The caption keeps a scaled copy of the application's icon between paints: a new icon shows at
@@ -312,7 +305,7 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
-  EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect().left, maximised.width - 25);
+  EXPECT_EQ(w.Button("BUTTON.CLOSE").rect.left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   EXPECT_TRUE(
       testing_support::wait_until([&] { return w.frame().View().Show().State == wssMinimized; }));
