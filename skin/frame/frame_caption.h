@@ -58,8 +58,6 @@ class TFrameCaption {
   bool OnSetIcon(TMessage& m);
   // The shown button with an action at a frame point, or null.
   TWinSysButton* ButtonAt(POINT framePoint) const;
-  size_t ButtonCount() const { return buttons_.size(); }
-  const TWinSysButton& Button(size_t index) const { return *buttons_[index]; }
   void ButtonClick(TWinSysButton& button);
   // Painting: the caption band composed into `dc` (the window DC), one button alone on the
   // window, and the maximised MDI child's buttons in the menu band (shown or not with the
@@ -75,19 +73,15 @@ class TFrameCaption {
   TNCObject* Hot() const { return hot_; }
   void SetHot(TNCObject* object) { hot_ = object; }
   void SetHoverTimer(bool enabled);
-  bool HoverTimerEnabled() const { return hoverTimer_ != 0; }
   void HoverTick();
   void HideHint();
 
   // --- the window menu and the title ----------------------------------------------------------
   TFrameWindowMenu& WindowMenu() { return windowMenu_; }
-  const TFrameWindowMenu& WindowMenu() const { return windowMenu_; }
   // The window menu at a screen point (see TFrameWindowMenu::Show).
   void ShowSystemMenu(POINT screenPoint);
   const TFrameTitle& Title() const { return title_; }
   void RenewTitleFont() { title_.RenewFont(); }
-  int IconSize() const { return iconSize_; }
-  int ButtonReserve() const { return buttonReserve_; }
 
  private:
   static void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR id, DWORD);

@@ -90,8 +90,6 @@ class TWinSkinForm : public TComponent,
   TFrameControls& Controls() { return controls_; }
   // What the frame's parts read of it: the window's kind, show state and sizes, its skin.
   const TFrameView& View() const { return view_; }
-  const TFrameCaption& Caption() const { return caption_; }
-  const TFrameMenuBand& MenuBand() const { return menuBand_; }
   TWinSkinMenu* MenuBar() const { return menuBand_.Bar(); }
 
   void Notification(TComponent* component, TOperation operation) override;

@@ -146,4 +146,35 @@ bool MessageSpy::saw_in_order(const std::vector<UINT>& expected) const {
   return ::testing::AssertionFailure() << text;
 }
 
+namespace {
+std::vector<SentMessageLog*>& SentMessageLogs() {
+  static std::vector<SentMessageLog*> logs;
+  return logs;
+}
+}  // namespace
+
+SentMessageLog::SentMessageLog(UINT message)
+    : message_(message), hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId())) {
+  EXPECT_NE(hook_, nullptr);
+  SentMessageLogs().push_back(this);
+}
+
+SentMessageLog::~SentMessageLog() {
+  auto& logs = SentMessageLogs();
+  logs.erase(std::remove(logs.begin(), logs.end(), this), logs.end());
+  if (hook_) UnhookWindowsHookEx(hook_);
+}
+
+int SentMessageLog::count(HWND window) const {
+  return static_cast<int>(std::count(windows_.begin(), windows_.end(), window));
+}
+
+LRESULT CALLBACK SentMessageLog::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION)
+    if (const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam))
+      for (SentMessageLog* log : SentMessageLogs())
+        if (sent->message == log->message_) log->windows_.push_back(sent->hwnd);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace testing_support

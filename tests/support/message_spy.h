@@ -55,4 +55,24 @@ class MessageSpy {
   std::vector<SpiedMessage> received_;
 };
 
+// The windows of this thread that were sent `message` while the log lived, seen by a
+// call-window-procedure hook before any procedure of theirs runs: it needs no window to exist
+// beforehand and sees windows whose procedure is not ours.
+class SentMessageLog {
+ public:
+  explicit SentMessageLog(UINT message);
+  ~SentMessageLog();
+  SentMessageLog(const SentMessageLog&) = delete;
+  SentMessageLog& operator=(const SentMessageLog&) = delete;
+
+  int count(HWND window) const;
+  void clear() { windows_.clear(); }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  UINT message_;
+  HHOOK hook_;
+  std::vector<HWND> windows_;
+};
+
 }  // namespace testing_support

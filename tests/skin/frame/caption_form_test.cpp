@@ -9,6 +9,7 @@
 #include "form_skin_test_support.h"
 #include "framework/ui/menu.h"
 #include "skin/frame/nc_object.h"
+#include "tests/skin/frame/caption_pixels.h"
 
 namespace quarnel::testing {
 namespace {
@@ -24,12 +25,8 @@ class CaptionFormTest : public FormSkinTest {
     testing_support::flush_events(50);
     return frame;
   }
-  const TWinSysButton* Button(TWinSkinForm& frame, const std::string& name) {
-    const TFrameCaption& caption = frame.Caption();
-    for (size_t i = 0; i < caption.ButtonCount(); ++i)
-      if (caption.Button(i).Skin()->Name == name) return &caption.Button(i);
-    return nullptr;
-  }
+  // The caption button of the skin's record `name` as the window shows it now.
+  ShownButton Button(HWND window, const std::string& name) { return FindShownButton(window, *data, name); }
   POINT ScreenCentre(HWND window, const RECT& frameRect) {
     const RECT w = WindowRectOf(window);
     return {w.left + (frameRect.left + frameRect.right) / 2, w.top + (frameRect.top + frameRect.bottom) / 2};
@@ -75,14 +72,17 @@ TEST_F(CaptionFormTest, SkinnedFormShowsItsButtonsAndARealClickMinimisesIt) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
-  for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE", "BUTTON.ICON"})
-    EXPECT_TRUE(Button(*frame, name)->Visible()) << name;
-  EXPECT_FALSE(Button(*frame, "BUTTON.RESTORE")->Visible());
+  for (const char* name : {"BUTTON.CLOSE", "BUTTON.MAXIMIZE", "BUTTON.MINIMIZE"})
+    EXPECT_TRUE(Button(window, name).Drawn()) << name;
+  EXPECT_FALSE(Button(window, "BUTTON.RESTORE").Drawn());
+  const RECT icon = CaptionIconBox(window, Application()->Handle());
+  EXPECT_FALSE(IsRectEmpty(&icon));
   const RECT w = WindowRectOf(window);
-  EXPECT_EQ(Button(*frame, "BUTTON.CLOSE")->Rect().left, (w.right - w.left) - 25);
+  EXPECT_EQ(Button(window, "BUTTON.CLOSE").rect.left, (w.right - w.left) - 25);
 
-  Click(ScreenCentre(window, Button(*frame, "BUTTON.MINIMIZE")->Rect()), MOUSEEVENTF_LEFTDOWN,
-        MOUSEEVENTF_LEFTUP);
+  const ShownButton minimise = Button(window, "BUTTON.MINIMIZE");
+  ASSERT_TRUE(minimise.Drawn());
+  Click(ScreenCentre(window, minimise.rect), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return IsIconic(window) != FALSE; }, 2000));
   EXPECT_EQ(frame->View().Show().State, wssMinimized);
 }
@@ -103,10 +103,10 @@ TEST_F(CaptionFormTest, LeftClickOnTheIconOpensTheWindowMenu) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
-  const TWinSysButton* icon = Button(*frame, "BUTTON.ICON");
-  ASSERT_TRUE(icon && icon->Visible());
+  const RECT icon = CaptionIconBox(window, Application()->Handle());
+  ASSERT_FALSE(IsRectEmpty(&icon));
   MenuWatcher watcher;
-  Click(ScreenCentre(window, icon->Rect()), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  Click(ScreenCentre(window, icon), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(testing_support::wait_until([&] { return watcher.shown.load() > 0; }, 2000));
   EXPECT_EQ(watcher.shown.load(), 1);
   EXPECT_TRUE(IsWindow(window));
@@ -116,15 +116,22 @@ TEST_F(CaptionFormTest, HoverTimerShowsTheHintOfTheButtonUnderThePointer) {
   TWinSkinForm* frame = ShowInFront(NewForm(bsSizeable, 320, 200));
   ASSERT_NE(frame, nullptr);
   HWND window = frame->View().Window();
-  const POINT at = ScreenCentre(window, Button(*frame, "BUTTON.MAXIMIZE")->Rect());
+  const ShownButton maximise = Button(window, "BUTTON.MAXIMIZE");
+  ASSERT_TRUE(maximise.Drawn());
+  const POINT at = ScreenCentre(window, maximise.rect);
   SetCursorPos(at.x, at.y);
   SendMessageW(window, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(at.x, at.y));
   // The frame's own 250 ms timer drives it: shown after twice the 500 ms hint pause.
   EXPECT_TRUE(testing_support::wait_until([&] { return data->HintShowing(); }, 3000));
   EXPECT_EQ(data->HintWindow().Text(), L"Maximize");
   SetCursorPos(at.x - 250, at.y + 200);
-  EXPECT_TRUE(
-      testing_support::wait_until([&] { return !data->HintShowing() && !frame->Caption().Hot(); }, 2000));
+  // The pointer left: the hint goes and the button is drawn normal again.
+  EXPECT_TRUE(testing_support::wait_until(
+      [&] {
+        return !data->HintShowing() && DrawnFrame(testing_support::capture_window(window), *maximise.record,
+                                                  maximise.rect) == ncsNormal;
+      },
+      2000));
 }
 
 }  // namespace

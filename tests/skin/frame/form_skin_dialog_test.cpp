@@ -175,6 +175,7 @@ struct ErrorBoxWatch {
   int clientWidth = 0;
   testing_support::Capture shot;
   int ticks = 0;
+  const testing_support::SentMessageLog* skinnedWindows = nullptr;  // activation finished
 };
 ErrorBoxWatch* watch = nullptr;
 
@@ -187,7 +188,8 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!watch->box) watch->box = FindWindowW(L"#32770", watch->title.c_str());
   if (!watch->box) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(watch->box);
-  if (!skin || skin->View().Facts().SkinState != fsActive || !skin->Caption().HoverTimerEnabled()) return;
+  if (!skin || skin->View().Facts().SkinState != fsActive || watch->skinnedWindows->count(watch->box) == 0)
+    return;
   if (watch->ticks < 5) return;  // let the frame paint
   watch->skinned = true;
   RECT r{}, c{};
@@ -210,6 +212,7 @@ TEST_F(FormSkinDialogTest, ErrorBoxIsSkinnedWithItsWidenedTitle) {
 
   ErrorBoxWatch state;
   state.title = std::wstring(title.begin(), title.end());
+  state.skinnedWindows = &skinned;
   watch = &state;
   SetTimer(nullptr, 0, 50, &WatchErrorBox);
   Application()->HandleException(std::make_exception_ptr(Exception("Oops")));

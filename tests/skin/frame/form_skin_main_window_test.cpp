@@ -21,11 +21,16 @@ namespace {
 
 using testing_support::flush_events;
 
+// The windows whose frame object finished its activation: SKM_SKINNED is its last step.
+testing_support::SentMessageLog* skinnedWindows = nullptr;
+
 class MainWindowSkinTest : public MainFormFixture<> {
  protected:
+  MainWindowSkinTest() { skinnedWindows = &skinned; }
+  ~MainWindowSkinTest() override { skinnedWindows = nullptr; }
   TWinSkinForm* WaitSkinned() {
     testing_support::wait_until([&] {
-      return Skin() && Skin()->View().Facts().SkinState == fsActive && Skin()->Caption().HoverTimerEnabled();
+      return Skin() && Skin()->View().Facts().SkinState == fsActive && skinned.count(form->RawHandle()) > 0;
     });
     flush_events(50);
     return Skin();
@@ -34,6 +39,7 @@ class MainWindowSkinTest : public MainFormFixture<> {
     const TDataSkinBorder& top = *form->SkinData1->FrameTop;
     return top.Image.Height() / (top.FrameCount > 0 ? top.FrameCount : 1);
   }
+  testing_support::SentMessageLog skinned{SKM_SKINNED};
 };
 
 TEST_F(MainWindowSkinTest, SkinnedAtFirstActivationKeepingItsClientSize) {
@@ -164,8 +170,8 @@ void CALLBACK WatchErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
   if (!errorBox) errorBox = FindWindowW(L"#32770", L"Quarnel Ver:1.0");
   if (!errorBox) return;
   TWinSkinForm* skin = TSkinManage::Instance()->FormSkins().Find(errorBox);
-  if (!skin || skin->View().Facts().SkinState != fsActive || !skin->Caption().HoverTimerEnabled() ||
-      watchTicks < 6)
+  if (!skin || skin->View().Facts().SkinState != fsActive || !skinnedWindows ||
+      skinnedWindows->count(errorBox) == 0 || watchTicks < 6)
     return;
   errorBoxSkinned = true;
   RECT r{};

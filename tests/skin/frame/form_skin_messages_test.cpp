@@ -3,6 +3,7 @@
 // answered 1, the frame-painting switch, WM_NCCALCSIZE with the skin's frame, window-menu
 // commands, and the window's end.
 #include "form_skin_test_support.h"
+#include "framework/ui/menu.h"
 #include "framework/win/window_thunk.h"
 #include "skin/data/skin_messages.h"
 
@@ -40,14 +41,42 @@ TEST_F(FormSkinMessagesTest, NCActivateAnswersOneAndNeverReachesThePlainFormsDef
   spy->clear();
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 1);
   EXPECT_FALSE(skin->View().Show().Active);
-  EXPECT_FALSE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 1);
   EXPECT_TRUE(skin->View().Show().Active);
-  EXPECT_TRUE(skin->Caption().HoverTimerEnabled());
   EXPECT_EQ(spy->count(WM_NCACTIVATE), 0);
   // The system's uxtheme caption request is answered without drawing.
   EXPECT_EQ(SendMessageW(window, WM_NCUAHDRAWCAPTION, 0, 0), 0);
   EXPECT_EQ(spy->count(WM_NCUAHDRAWCAPTION), 0);
+}
+
+// The frame's hover timer looks at what lies under the resting pointer, where no move message
+// comes: it runs while the window is active and stands still while it is not. A bar item under
+// the pointer shows it: made hot by a tick only.
+TEST_F(FormSkinMessagesTest, HoverTimerRunsOnlyWhileTheWindowIsActive) {
+  TForm* made = NewForm(bsSingle, 300, 200);
+  auto* menu = TComponent::CreateIn<TMainMenu>(made);
+  menu->Items()->AddNew(made, "&File")->AddNew(made, "&Open");
+  made->SetMenu(menu);
+  HWND window = SpiedFormTest::SpiedForm(made);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  auto itemState = [&] { return skin->MenuBar()->Buttons()[0].State; };
+  const RECT item = skin->MenuBar()->Buttons()[0].Rect;
+  const RECT w = WindowRectOf(window);
+  SetCursorPos(w.left + 10, w.bottom + 40);  // off the window
+  flush_events(300);
+  ASSERT_EQ(itemState(), 1);
+
+  EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, FALSE, 0), 1);
+  SetCursorPos(w.left + (item.left + item.right) / 2, w.top + (item.top + item.bottom) / 2);
+  flush_events(800);  // three ticks' time
+  EXPECT_EQ(itemState(), 1) << "a tick ran while the window was inactive";
+
+  EXPECT_EQ(SendMessageW(window, WM_NCACTIVATE, TRUE, 0), 1);
+  EXPECT_TRUE(testing_support::wait_until([&] { return itemState() == 3; }, 1500))
+      << "no tick ran once the window was active again";
+  SetCursorPos(w.left + 10, w.bottom + 40);
+  EXPECT_TRUE(testing_support::wait_until([&] { return itemState() == 1; }, 1500));
 }
 
 TEST_F(FormSkinMessagesTest, ActivationSequenceReachesTheFormInOrder) {

@@ -150,7 +150,7 @@ TEST_F(FormSkinSequenceTest, MenuOpenedByKeyReachesTheFormOnceEach) {
   MenuDriver::Run(
       [&] {
         testing_support::alt_letter('F');
-        wait_until([&] { return shown && !skin->MenuBand().Tracking(); });
+        wait_until([&] { return shown && !MenuModeRuns(made->Handle(), skin->MenuBar()); });
       },
       [&](HWND) { return shown = true; });
   EXPECT_TRUE(shown);

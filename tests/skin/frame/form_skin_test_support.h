@@ -12,6 +12,7 @@
 #include "framework/ui/form.h"
 #include "skin/controls/manager/skin_manage.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_messages.h"
 #include "skin/frame/win_skin_form.h"
 #include "skins/skin_files.h"
 #include "tests/support/window_support.h"
@@ -58,11 +59,12 @@ class FormSkinTest : public ::testing::Test {
     return form;
   }
   TWinSkinForm* SkinOf(HWND window) const { return manager ? manager->FormSkins().Find(window) : nullptr; }
-  // Waits until the window's frame object finished its activation.
+  // Waits until the window's frame object finished its activation: the frame announces it to
+  // the window with SKM_SKINNED as its last step.
   TWinSkinForm* WaitSkinned(HWND window) {
     testing_support::wait_until([&] {
       TWinSkinForm* skin = SkinOf(window);
-      return skin && skin->View().Facts().SkinState == fsActive && skin->Caption().HoverTimerEnabled();
+      return skin && skin->View().Facts().SkinState == fsActive && skinned.count(window) > 0;
     });
     testing_support::flush_events(30);
     return SkinOf(window);
@@ -107,6 +109,7 @@ class FormSkinTest : public ::testing::Test {
   ComponentPtr<TSkinData> data;
   TSkinManage* manager = nullptr;
   std::vector<TForm*> forms;
+  testing_support::SentMessageLog skinned{SKM_SKINNED};  // the windows whose activation finished
 };
 
 // A fixture whose form has a message spy below its frame object: put on the window before the

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "frame_test_support.h"
@@ -31,6 +33,60 @@ int CompareWithImage(const Capture& shot, TBitmap& image, int imageX, int imageY
       EXPECT_EQ(shot.at(windowX + x, windowY + y), expected) << what << " at " << x << "," << y;
     }
   return compared;
+}
+
+// The font the caption writes its title in: the system's caption font.
+fw::UniqueFont SystemCaptionFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  EXPECT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  return fw::UniqueFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
+// The title as the caption writes it: two blanks before the window text, one after.
+std::wstring Written(const std::wstring& title) {
+  return L"  " + title + L" ";
+}
+
+// Width and height of `text` in the caption font.
+SIZE TitleExtent(const std::wstring& text) {
+  const fw::UniqueFont font = SystemCaptionFont();
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font.get());
+  RECT r{0, 0, 0, 0};
+  DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// How many pixels of the 30-row caption band between the side borders differ from the band
+// drawn here: `back` with `text` written into `textRect` in `ink`, in the caption font, as the
+// caption writes its title (one line, no prefix, an end ellipsis, and `format`).
+int TitleBandMismatches(const Capture& shot, const std::wstring& text, RECT textRect, COLORREF back,
+                        COLORREF ink, UINT format = 0, const RECT* backdrop = nullptr,
+                        COLORREF backdropColour = 0) {
+  const int W = shot.width;
+  TBitmap expected(W, 30, pf32bit);
+  HDC dc = expected.DC();
+  fw::UniqueBrush brush(CreateSolidBrush(back));
+  RECT all{0, 0, W, 30};
+  FillRect(dc, &all, brush.get());
+  if (backdrop) {
+    fw::UniqueBrush under(CreateSolidBrush(backdropColour));
+    FillRect(dc, backdrop, under.get());
+  }
+  const fw::UniqueFont font = SystemCaptionFont();
+  HGDIOBJ old = SelectObject(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ink);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+            DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | format);
+  SelectObject(dc, old);
+  int mismatches = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 4; x < W - 4; ++x) mismatches += shot.at(x, y) != expected.PixelAt(x, y);
+  return mismatches;
 }
 
 TEST_F(FramePaintTest, BuiltInBorderAndCaptionPixelsAreTheSkinImagesActiveAndInactive) {
@@ -109,27 +165,17 @@ TEST_F(FramePaintTest, OneFramePieceLooksTheSameActiveAndInactive) {
 TEST_F(FramePaintTest, TitleIsDrawnInItsRectangleAfterTheShift) {
   auto skin = LoadSkin(PackSkin(PlainSkin()));
   SkinnedWindow w(*skin, L"Where");
-  TWinSkinForm& f = w.frame();
   const Capture shot = w.Shot();
   const RECT ink = InkBox(shot, {4, 0, shot.width - 4, 30}, kTopActive);
   ASSERT_LT(ink.left, ink.right) << "no title drawn";
-
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, f.Caption().Title().Font());
-  SIZE prefix{};
-  GetTextExtentPoint32W(screen, L"  ", 2, &prefix);
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(screen, &metrics);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-
-  EXPECT_EQ(f.Caption().Title().Rect().left, 4 + 20);  // caption left + the skin's text shift
-  EXPECT_EQ(f.Caption().Title().Rect().top, (30 - metrics.tmHeight) / 2);
-  EXPECT_GE(ink.left, f.Caption().Title().Rect().left + prefix.cx);
-  EXPECT_LE(ink.left, f.Caption().Title().Rect().left + prefix.cx + 3);
-  EXPECT_GE(ink.top, f.Caption().Title().Rect().top);
-  EXPECT_LE(ink.bottom, f.Caption().Title().Rect().bottom);
-  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
+  // Written from the caption's left plus the skin's text shift, centred in the 30 rows, up to
+  // the skin's right clip: the same text written there gives the same pixels.
+  const SIZE extent = TitleExtent(Written(L"Where"));
+  const int top = (30 - extent.cy) / 2;
+  const RECT text{4 + 20, top, shot.width - 4 - 40, top + extent.cy};
+  EXPECT_EQ(TitleBandMismatches(shot, Written(L"Where"), text, kTopActive, kTitleActive), 0);
+  EXPECT_GE(ink.top, text.top);
+  EXPECT_LE(ink.bottom, text.bottom);
 }
 
 TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
@@ -137,41 +183,76 @@ TEST_F(FramePaintTest, LongTitleEndsInAnEllipsisBeforeTheRightClip) {
   std::wstring title;
   for (int i = 0; i < 12; ++i) title += L"A rather long window title ";
   SkinnedWindow w(*skin, title);
-  TWinSkinForm& f = w.frame();
   const Capture shot = w.Shot();
   const int W = shot.width;
-  EXPECT_EQ(f.Caption().Title().Rect().right, W - 4 - 40);
+  const int right = W - 4 - 40;  // the skin's right clip
   const RECT ink = InkBox(shot, {4, 0, W - 4, 30}, kTopActive);
-  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
-  EXPECT_GT(ink.right, f.Caption().Title().Rect().right - 20);  // filled up to the clip, ending in "..."
-
+  EXPECT_LE(ink.right, right);
+  EXPECT_GT(ink.right, right - 20);  // filled up to the clip, ending in "..."
   // The same text drawn with an end ellipsis into the same rectangle gives the same pixels.
-  TBitmap expected(W, 30, pf32bit);
-  HDC dc = expected.DC();
-  fw::UniqueBrush back(CreateSolidBrush(kTopActive));
-  RECT all{0, 0, W, 30};
-  FillRect(dc, &all, back.get());
-  HGDIOBJ old = SelectObject(dc, f.Caption().Title().Font());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kTitleActive);
-  const std::wstring text = L"  " + title + L" ";
-  RECT r = f.Caption().Title().Rect();
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(dc, old);
-  int mismatches = 0;
-  for (int y = f.Caption().Title().Rect().top; y < f.Caption().Title().Rect().bottom; ++y)
-    for (int x = 4; x < W - 4; ++x) mismatches += shot.at(x, y) != expected.PixelAt(x, y);
-  EXPECT_EQ(mismatches, 0);
+  const SIZE extent = TitleExtent(Written(title));
+  const int top = (30 - extent.cy) / 2;
+  EXPECT_EQ(TitleBandMismatches(shot, Written(title), {4 + 20, top, right, top + extent.cy}, kTopActive,
+                                kTitleActive),
+            0);
 }
 
+// Columns [left, right) that `text` inks when written as the caption writes its title into
+// `room` of a band `width` wide.
+std::pair<int, int> WrittenInk(const std::wstring& text, RECT room, int width) {
+  TBitmap band(width, 30, pf32bit);
+  HDC dc = band.DC();
+  RECT all{0, 0, width, 30};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  const fw::UniqueFont font = SystemCaptionFont();
+  HGDIOBJ old = SelectObject(dc, font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &room,
+            DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(dc, old);
+  int left = width, right = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < width; ++x)
+      if (band.PixelAt(x, y) != RGB(255, 255, 255)) {
+        left = std::min(left, x);
+        right = std::max(right, x + 1);
+      }
+  return {left, right};
+}
+
+// The title's room ends five pixels before the caption button furthest from the right edge
+// (the minimise button, 73 pixels from it). A title of narrow letters is cut with an ellipsis
+// where the room ends, a pixel or two more or less cutting it elsewhere.
 TEST_F(FramePaintTest, PopupWindowTitleStopsFivePixelsBeforeTheButtons) {
   auto skin = LoadSkin(BuiltInPackage());
-  std::wstring title(200, L'W');
+  const std::wstring title(300, L'l');
+  SetCursorPos(900, 900);  // no button is hot in either capture
   SkinnedWindow w(*skin, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-  TWinSkinForm& f = w.frame();
-  EXPECT_EQ(f.Caption().ButtonReserve(), 73);  // the minimise button lies furthest from the right edge
-  EXPECT_EQ(f.Caption().Title().Rect().right, w.Shot().width - 4 - 73 - 5);
+  const Capture written = w.Shot();
+  const int W = written.width;
+  const ShownButton minimise = w.Button("BUTTON.MINIMIZE");
+  ASSERT_TRUE(minimise.Drawn());
+  EXPECT_EQ(minimise.rect.left, W - 73);
+  // The title's ink: what differs, left of the buttons, from the same caption without a title.
+  SetWindowTextW(w.hwnd(), L"");
+  w.Repaint();
+  const Capture empty = w.Shot();
+  ASSERT_EQ(empty.width, W);
+  int inkLeft = W, inkRight = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < minimise.rect.left; ++x)
+      if (written.at(x, y) != empty.at(x, y)) {
+        inkLeft = std::min(inkLeft, x);
+        inkRight = std::max(inkRight, x + 1);
+      }
+  ASSERT_LT(inkLeft, inkRight) << "no title drawn";
+  // Where the room starts follows from where the ink starts; written into a room from there to
+  // five pixels before the minimise button, the text ends where the caption's does.
+  const int right = W - 4 - 73 - 5;
+  const int start = inkLeft - WrittenInk(Written(title), {0, 0, W, 30}, W).first;
+  EXPECT_EQ(inkRight, WrittenInk(Written(title), {start, 0, right, 30}, W).second);
+  EXPECT_LE(inkRight, right);
 }
 
 TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
@@ -182,25 +263,42 @@ TEST_F(FramePaintTest, DialogTitleSitsSixteenPixelsFurtherLeft) {
   ASSERT_EQ(dialog.frame().View().Facts().BorderKind, bkDialog);
   normal.Repaint();
   dialog.Repaint();
-  EXPECT_EQ(normal.frame().Caption().Title().Rect().left - dialog.frame().Caption().Title().Rect().left, 16);
   const RECT normalInk = InkBox(normal.Shot(), {4, 0, normal.Shot().width - 4, 30},
                                 normal.frame().View().Show().Active ? kTopActive : kTopInactive);
   const RECT dialogInk = InkBox(dialog.Shot(), {4, 0, dialog.Shot().width - 4, 30},
                                 dialog.frame().View().Show().Active ? kTopActive : kTopInactive);
   EXPECT_EQ(normalInk.left - dialogInk.left, 16);
+  // The dialog's title is written from the caption's left plus the shift, less sixteen.
+  const Capture shot = dialog.Shot();
+  const bool active = dialog.frame().View().Show().Active;
+  const SIZE extent = TitleExtent(Written(L"Same title"));
+  const int top = (30 - extent.cy) / 2;
+  EXPECT_EQ(TitleBandMismatches(shot, Written(L"Same title"),
+                                {4 + 20 - 16, top, shot.width - 4 - 40, top + extent.cy},
+                                active ? kTopActive : kTopInactive, active ? kTitleActive : kTitleInactive),
+            0);
 }
 
 TEST_F(FramePaintTest, RightToLeftTitleIsPlacedFromTheShiftAndRightAligned) {
   auto skin = LoadSkin(PackSkin(PlainSkin("TextAlignment=2")));
   SkinnedWindow w(*skin, L"Right to left", WS_OVERLAPPEDWINDOW, WS_EX_LEFTSCROLLBAR);
-  TWinSkinForm& f = w.frame();
-  ASSERT_TRUE(f.View().Facts().RightToLeft);
-  EXPECT_EQ(f.Caption().Title().Rect().left, 4 + 20 + 10);
-  const RECT ink = InkBox(w.Shot(), {4, 0, w.Shot().width - 4, 30}, kTopActive);
-  EXPECT_GE(ink.left, f.Caption().Title().Rect().left);
-  EXPECT_LE(ink.right, f.Caption().Title().Rect().right);
+  ASSERT_TRUE(w.frame().View().Facts().RightToLeft);
+  // Its room, as wide as the text, starts ten pixels further from the caption's left than the
+  // shift; the text is written right-aligned in it, in right-to-left reading order.
+  const Capture shot = w.Shot();
+  const SIZE extent = TitleExtent(Written(L"Right to left"));
+  const int top = (30 - extent.cy) / 2;
+  const RECT text{4 + 20 + 10, top, 4 + 20 + 10 + extent.cx, top + extent.cy};
+  EXPECT_EQ(TitleBandMismatches(shot, Written(L"Right to left"), text, kTopActive, kTitleActive,
+                                DT_RIGHT | DT_RTLREADING),
+            0);
+  const RECT ink = InkBox(shot, {4, 0, shot.width - 4, 30}, kTopActive);
+  EXPECT_GE(ink.left, text.left);
+  EXPECT_LE(ink.right, text.right);
 }
 
+// The backdrop spans the text with 3 pixels of its own before it and 5 after, and is drawn in
+// the frame of the activation.
 TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) {
   constexpr COLORREF kBackActive = 0x00A000, kBackInactive = 0x0000A0;
   PackageRecipe recipe = PlainSkin("TextBack=back.bmp\nTXTBackleft=3\nTXTBackRight=5");
@@ -209,20 +307,30 @@ TEST_F(FramePaintTest, TextBackdropSitsBehindTheTitleInTheFrameOfTheActivation) 
                              }));
   auto skin = LoadSkin(PackSkin(recipe));
   SkinnedWindow w(*skin, L"Backdrop");
-  TWinSkinForm& f = w.frame();
-  EXPECT_EQ(f.Caption().Title().Rect().left, f.Caption().Title().BackRect().left + 3);
-  EXPECT_EQ(f.Caption().Title().Rect().right, f.Caption().Title().BackRect().right - 5);
   Capture shot = w.Shot();
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left + 1, 1), kBackActive);
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right - 1, 28), kBackActive);
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left - 1, 1), kTopActive);
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right + 1, 1), kTopActive);
-  EXPECT_GT(CountColour(shot, f.Caption().Title().Rect(), kTitleActive), 10);
+  // The backdrop's columns, from the caption's first row.
+  RECT back{shot.width, 0, 0, 30};
+  for (int x = 0; x < shot.width; ++x)
+    if (shot.at(x, 1) == kBackActive) {
+      back.left = std::min<LONG>(back.left, x);
+      back.right = std::max<LONG>(back.right, x + 1);
+    }
+  ASSERT_LT(back.left, back.right) << "no backdrop drawn";
+  EXPECT_EQ(shot.at(back.right - 1, 28), kBackActive);
+  EXPECT_EQ(shot.at(back.left - 1, 1), kTopActive);
+  EXPECT_EQ(shot.at(back.right, 1), kTopActive);
+  const SIZE extent = TitleExtent(Written(L"Backdrop"));
+  EXPECT_EQ(back.right - back.left, 3 + extent.cx + 5);
+  const int top = (30 - extent.cy) / 2;
+  const RECT text{back.left + 3, top, back.right - 5, top + extent.cy};
+  EXPECT_EQ(
+      TitleBandMismatches(shot, Written(L"Backdrop"), text, kTopActive, kTitleActive, 0, &back, kBackActive),
+      0);
   w.Deactivate();
   shot = w.Shot();
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().left + 1, 1), kBackInactive);
-  EXPECT_EQ(shot.at(f.Caption().Title().BackRect().right + 1, 1), kTopInactive);
-  EXPECT_GT(CountColour(shot, f.Caption().Title().Rect(), kTitleInactive), 10);
+  EXPECT_EQ(shot.at(back.left + 1, 1), kBackInactive);
+  EXPECT_EQ(shot.at(back.right, 1), kTopInactive);
+  EXPECT_GT(CountColour(shot, text, kTitleInactive), 10);
 }
 
 TEST_F(FramePaintTest, MinimisedWindowShowsOnlyItsCaptionBandOverTheFaceColour) {
@@ -250,28 +358,21 @@ TEST_F(FramePaintTest, PaintingLeaksNoGdiObjectsAndClearsTheHotObject) {
   SkinnedWindow w(*skin, L"Leaks");
   w.Repaint();
   const DWORD before = testing_support::gdi_objects();
-  const TWinSysButton& close = *w.Button("BUTTON.CLOSE");
+  const ShownButton close = w.Button("BUTTON.CLOSE");
+  ASSERT_TRUE(close.Drawn());
   for (int i = 0; i < 50; ++i) {
-    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.Rect())));
-    ASSERT_EQ(w.frame().Caption().Hot(), &close);
+    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.rect)));
+    ASSERT_EQ(w.Frame(close), ncsHot);
+    // A whole frame paint draws every button afresh and forgets the hot one: the next move over
+    // it makes it hot again.
     w.frame().PaintFrame(nullptr);
-    EXPECT_EQ(w.frame().Caption().Hot(), nullptr);
+    ASSERT_EQ(w.Frame(close), ncsNormal);
+    SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam(Centre(close.rect)));
+    ASSERT_EQ(w.Frame(close), ncsHot);
     SendMessageW(w.hwnd(), WM_NCMOUSEMOVE, HTCAPTION, w.ScreenParam({w.Shot().width / 2, 15}));
     if (i % 10 == 0) w.Deactivate(), w.Activate();
   }
   EXPECT_LE(testing_support::gdi_objects(), before);
-}
-
-// A small icon of one opaque colour.
-fw::UniqueIcon SolidIcon(COLORREF colour) {
-  constexpr int kSize = 16;
-  const DWORD pixel = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
-  const std::vector<DWORD> pixels(kSize * kSize, pixel);
-  const std::vector<BYTE> mask(kSize * kSize / 8, 0);  // all opaque
-  fw::UniqueBitmap colourBits(CreateBitmap(kSize, kSize, 1, 32, pixels.data()));
-  fw::UniqueBitmap maskBits(CreateBitmap(kSize, kSize, 1, 1, mask.data()));
-  ICONINFO info{TRUE, 0, 0, maskBits.get(), colourBits.get()};
-  return fw::UniqueIcon(CreateIconIndirect(&info));
 }
 
 // The caption keeps a scaled copy of the application's icon between paints: a new icon shows at
@@ -282,17 +383,21 @@ TEST_F(FramePaintTest, CaptionShowsTheApplicationsIconAsItChanges) {
   SkinnedWindow w(*skin, L"Icon");
   HWND app = Application()->Handle();
   ASSERT_NE(app, nullptr);
-  const int size = w.frame().Caption().IconSize();
+  // The icon is drawn at the system's small icon size at the caption's left end.
+  const int size = GetSystemMetrics(SM_CXSMICON);
   ASSERT_GT(size, 2);
-  const RECT title = w.frame().Caption().Title().Rect();
-  const int x = 8 + size / 2, y = title.top + (title.bottom - title.top) / 2;
+  const RECT corner{0, 0, 8 + size + 8, 40};
   const fw::UniqueIcon red = SolidIcon(RGB(255, 0, 0)), blue = SolidIcon(RGB(0, 0, 255));
   ASSERT_TRUE(red && blue);
   const LPARAM previous = SendMessageW(app, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(red.get()));
   for (HICON icon : {red.get(), blue.get(), red.get()}) {
     SendMessageW(app, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     w.Repaint();
-    EXPECT_EQ(w.Shot().at(x, y), icon == red.get() ? RGB(255, 0, 0) : RGB(0, 0, 255));
+    const Capture shot = w.Shot();
+    const COLORREF shown = icon == red.get() ? RGB(255, 0, 0) : RGB(0, 0, 255);
+    const COLORREF gone = icon == red.get() ? RGB(0, 0, 255) : RGB(255, 0, 0);
+    EXPECT_EQ(CountColour(shot, corner, shown), size * size);
+    EXPECT_EQ(CountColour(shot, corner, gone), 0);
   }
   SendMessageW(app, WM_SETICON, ICON_SMALL, previous);
   w.Repaint();
@@ -312,7 +417,7 @@ TEST_F(FramePaintTest, ScreenshotsOfTheBuiltInSkin) {
   const Capture maximised = w.Shot();
   testing_support::save_bmp(maximised, "frame_builtin_maximised.bmp");
   // The title and the close button follow the bigger width.
-  EXPECT_EQ(w.Button("BUTTON.CLOSE")->Rect().left, maximised.width - 25);
+  EXPECT_EQ(w.Button("BUTTON.CLOSE").rect.left, maximised.width - 25);
   ShowWindow(w.hwnd(), SW_MINIMIZE);
   EXPECT_TRUE(
       testing_support::wait_until([&] { return w.frame().View().Show().State == wssMinimized; }));

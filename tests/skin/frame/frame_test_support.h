@@ -17,6 +17,7 @@
 #include "skin/frame/nc_object.h"
 #include "skin/frame/win_skin_form.h"
 #include "tests/skin/data/skin_test_package.h"
+#include "tests/skin/frame/caption_pixels.h"
 #include "tests/support/message_spy.h"
 #include "tests/support/window_support.h"
 #include "tests/support/wine_paths.h"
@@ -24,10 +25,15 @@
 namespace quarnel::frametest {
 
 using testing::Bytes;
+using testing::CaptionIconBox;
+using testing::DrawnFrame;
+using testing::FindShownButton;
 using testing::MakeBmp;
 using testing::PackageRecipe;
 using testing::PackSkin;
+using testing::ShownButton;
 using testing::SolidBmp;
+using testing::SolidIcon;
 
 inline Bytes BuiltInPackage() {
   std::ifstream in(testing_support::host_path(QUARNEL_LONGHORN_BLUE_SKN), std::ios::binary);
@@ -114,12 +120,11 @@ class SkinnedWindow {
   }
   testing_support::Capture Shot() { return testing_support::capture_window(window_); }
   void Save(const std::string& name) { testing_support::save_bmp(Shot(), name); }
-  // The caption button made from the skin record named `name` (upper case), or null.
-  const TWinSysButton* Button(const std::string& name) {
-    const TFrameCaption& caption = frame_->Caption();
-    for (size_t i = 0; i < caption.ButtonCount(); ++i)
-      if (caption.Button(i).Skin()->Name == name) return &caption.Button(i);
-    return nullptr;
+  // The caption button of the skin record named `name` (upper case) as the window shows it now.
+  ShownButton Button(const std::string& name);
+  // The frame of `button`'s image drawn at its place now (0: none).
+  int Frame(const ShownButton& button) {
+    return button.record ? DrawnFrame(Shot(), *button.record, button.rect) : 0;
   }
   // Screen point of a frame point.
   POINT Screen(POINT framePoint) const {
@@ -138,6 +143,7 @@ class SkinnedWindow {
     window_ = CreateWindowExW(exStyle, TestWindowClass(), title.c_str(), style, x, y, width, height, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     if (spied) spy_ = std::make_unique<testing_support::MessageSpy>(window_);
+    skin_ = &skin;
     frame_ = TComponent::Make<TWinSkinForm>();
     frame_->BindWindow(window_, "QuarnelFrameTestWindow");
     frame_->Activate(&skin);
@@ -148,12 +154,17 @@ class SkinnedWindow {
   }
 
   HWND window_ = nullptr;
+  TSkinData* skin_ = nullptr;
   std::unique_ptr<testing_support::MessageSpy> spy_;
   ComponentPtr<TWinSkinForm> frame_;
 };
 
 inline POINT Centre(const RECT& r) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+inline ShownButton SkinnedWindow::Button(const std::string& name) {
+  return FindShownButton(window_, *skin_, name);
 }
 
 // Bounding box of the pixels in `area` of a capture that differ from `background`.

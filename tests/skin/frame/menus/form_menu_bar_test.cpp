@@ -11,7 +11,7 @@
 #include "framework/ui/menu.h"
 #include "skin/data/draw/draw_helpers.h"
 #include "skin/data/skin_messages.h"
-#include "skin/frame/nc_object.h"
+#include "tests/skin/frame/caption_pixels.h"
 #include "tests/skin/frame/form_skin_test_support.h"
 #include "tests/skin/frame/menus/menu_driver.h"
 
@@ -31,6 +31,14 @@ class FormMenuBarTest : public FormSkinTest {
     if (inFront) SetForegroundWindow(form->Handle());
     TWinSkinForm* skin = WaitSkinned(form->Handle());
     return skin && skin->MenuBar() ? skin : nullptr;
+  }
+  // The skin's MDI child buttons (visibility code 100) that a capture of the frame shows.
+  std::vector<ShownButton> ShownMDIControls(const testing_support::Capture& shot) const {
+    std::vector<ShownButton> shown;
+    for (const auto& record : data->SysButtons)
+      if (record->Visibility == 100)
+        if (ShownButton b = FindShownButton(shot, *record); b.Drawn()) shown.push_back(b);
+    return shown;
   }
 
   TForm* NewMenuForm(int style = fsNormal) {
@@ -93,7 +101,7 @@ TEST_F(FormMenuBarTest, AltLetterInAControlOpensTheSkinnedBarAndChoosesAnItemByI
   EXPECT_EQ(opened, 1);
   EXPECT_TRUE(ownerDrawn);
   EXPECT_FALSE(GetMenuState(fileMenu, 0, MF_BYPOSITION) & MF_OWNERDRAW);  // given back
-  EXPECT_FALSE(skin->MenuBand().Tracking());
+  EXPECT_FALSE(MenuModeRuns(window, skin->MenuBar()));
 }
 
 // Shift+Alt+letter typed in a control opens nothing; Alt+letter by the same road opens the item.
@@ -117,7 +125,7 @@ TEST_F(FormMenuBarTest, ShiftAltLetterOpensNoBarItem) {
     return opened;
   };
   EXPECT_FALSE(opens(true));
-  EXPECT_FALSE(skin->MenuBand().Tracking());
+  EXPECT_FALSE(MenuModeRuns(form->Handle(), skin->MenuBar()));
   EXPECT_TRUE(opens(false));
 }
 
@@ -216,40 +224,26 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   flush_events(50);  // the band as the frame repaints it by itself once the child is maximised
 
   // Minimise, restore and close stand in the band, drawn from the skin's MDI control image.
-  std::vector<const TWinSysButton*> controls;
-  for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
-    if (const TWinSysButton& b = skin->Caption().Button(i); b.Skin()->Visibility == 100 && b.Visible())
-      controls.push_back(&b);
-  ASSERT_EQ(controls.size(), 3u);
-  // Pixels of a button's image (its first frame) found at its place in a capture.
-  auto drawn = [&](const TWinSysButton& b, const testing_support::Capture& shot) {
-    TBitmap& image = b.Skin()->Image;
-    const int frameWidth = image.Width() / std::max(b.Skin()->FrameCount, 1);
-    int same = 0;
-    for (int x = 0; x < frameWidth && x < b.Rect().right - b.Rect().left; ++x)
-      for (int y = 0; y < image.Height() && y < b.Rect().bottom - b.Rect().top; ++y)
-        same += image.PixelAt(x, y) != kSkinTransparentColor &&
-                shot.at(b.Rect().left + x, b.Rect().top + y) == image.PixelAt(x, y);
-    return same;
-  };
   const testing_support::Capture shot = testing_support::capture_window(frameWindow);
   testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_controls"));
-  for (const TWinSysButton* b : controls) {
-    EXPECT_GE(b->Rect().top, skin->View().Metrics().CaptionHeight);
-    EXPECT_LE(b->Rect().bottom, skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight);
-    EXPECT_GT(drawn(*b, shot), 10) << b->Skin()->Action;
+  const std::vector<ShownButton> controls = ShownMDIControls(shot);
+  ASSERT_EQ(controls.size(), 3u);
+  for (const ShownButton& b : controls) {
+    EXPECT_GE(b.rect.top, skin->View().Metrics().CaptionHeight);
+    EXPECT_LE(b.rect.bottom, skin->View().Metrics().CaptionHeight + skin->View().Metrics().MenuBarHeight);
+    EXPECT_EQ(b.frame, 1) << b.record->Action;
   }
-  const auto find = [&](int action) {
-    for (const TWinSysButton* b : controls)
-      if (b->Skin()->Action == action) return b;
-    return static_cast<const TWinSysButton*>(nullptr);
+  const auto find = [&](const std::vector<ShownButton>& shown, int action) {
+    for (const ShownButton& b : shown)
+      if (b.record->Action == action) return b;
+    return ShownButton{};
   };
   // A real click on minimise minimises the child.
-  const TWinSysButton* minimise = find(7);
-  ASSERT_NE(minimise, nullptr);
+  const ShownButton minimise = find(controls, 7);
+  ASSERT_TRUE(minimise.Drawn());
   const RECT w = WindowRectOf(frameWindow);
-  const POINT at{w.left + (minimise->Rect().left + minimise->Rect().right) / 2,
-                 w.top + (minimise->Rect().top + minimise->Rect().bottom) / 2};
+  const POINT at{w.left + (minimise.rect.left + minimise.rect.right) / 2,
+                 w.top + (minimise.rect.top + minimise.rect.bottom) / 2};
   testing_support::move_mouse(at);
   flush_events(20);
   testing_support::mouse_left_button(true);
@@ -259,12 +253,10 @@ TEST_F(FormMenuBarTest, MaximisedMDIChildButtonsInTheBandMinimiseAndClose) {
   // Maximised again, the close button reached by SKM_MENUBARCLICK closes it (the form hides).
   SendMessageW(frame->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(childWindow), 0);
   flush_events(50);  // the band repainted by itself, its buttons back in place
-  const TWinSysButton* close = find(9);
-  ASSERT_NE(close, nullptr);
-  ASSERT_TRUE(close->Visible);
-  EXPECT_GT(drawn(*close, testing_support::capture_window(frameWindow)), 10);
+  const ShownButton close = find(ShownMDIControls(testing_support::capture_window(frameWindow)), 9);
+  ASSERT_TRUE(close.Drawn());
   SendMessageW(frameWindow, SKM_MENUBARCLICK, 0,
-               MAKELPARAM(w.left + close->Rect().left + 2, w.top + close->Rect().top + 2));
+               MAKELPARAM(w.left + close.rect.left + 2, w.top + close.rect.top + 2));
   EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(childWindow); }));
 }
 
@@ -289,29 +281,26 @@ TEST_F(FormMenuBarTest, RightToLeftItemsEndBeforeTheMaximisedChildsButtons) {
   ASSERT_NE(WaitSkinned(child->Handle()), nullptr);
   flush_events(50);  // what the frame paints by itself once the child is maximised
 
-  const TWinSysButton* leftmost = nullptr;
-  for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
-    if (const TWinSysButton& b = skin->Caption().Button(i);
-        b.Skin()->Visibility == 100 && b.Visible() && (!leftmost || b.Rect().left < leftmost->Rect().left))
-      leftmost = &b;
-  ASSERT_NE(leftmost, nullptr);
+  const testing_support::Capture shot = testing_support::capture_window(frameWindow);
+  testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_right_to_left"));
+  const std::vector<ShownButton> controls = ShownMDIControls(shot);
+  ASSERT_FALSE(controls.empty());
+  RECT leftmost = controls.front().rect;
+  for (const ShownButton& b : controls)
+    if (b.rect.left < leftmost.left) leftmost = b.rect;
   const std::vector<TMenuBtn>& items = skin->MenuBar()->Buttons();
   ASSERT_EQ(items.size(), 2u);
-  EXPECT_EQ(items[0].Rect.right, leftmost->Rect().left - 5);
+  EXPECT_EQ(items[0].Rect.right, leftmost.left - 5);
   EXPECT_EQ(items[1].Rect.right, items[0].Rect.left);
   // A point on the leftmost button is the button's, not a bar item's.
-  const POINT onButton{leftmost->Rect().left + 2, (leftmost->Rect().top + leftmost->Rect().bottom) / 2};
+  const POINT onButton{leftmost.left + 2, (leftmost.top + leftmost.bottom) / 2};
   EXPECT_EQ(skin->MenuBar()->ButtonAt(onButton), nullptr);
   // No caption is written beside or behind the buttons: the band right of the items shows no
   // text ink outside the buttons' images.
-  const testing_support::Capture shot = testing_support::capture_window(frameWindow);
-  testing_support::save_bmp(shot, ShotPath("menu_bar_mdi_right_to_left"));
   const COLORREF ink = ResolveSkinColor(data->Colors[scMenuBarText]);
   auto onAButton = [&](int x, int y) {
-    for (size_t i = 0; i < skin->Caption().ButtonCount(); ++i)
-      if (const TWinSysButton& b = skin->Caption().Button(i);
-          b.Skin()->Visibility == 100 && b.Visible() && PtInRect(&b.Rect(), POINT{x, y}))
-        return true;
+    for (const ShownButton& b : controls)
+      if (PtInRect(&b.rect, POINT{x, y})) return true;
     return false;
   };
   int over = 0, inItems = 0;

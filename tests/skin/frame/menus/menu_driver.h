@@ -1,13 +1,28 @@
 // Drives a system menu loop from inside: a thread timer keeps firing while the menu is open
-// and hands the popup window to a test step. Test code, UI thread.
+// and hands the popup window to a test step; whether menu mode runs, as the screen shows it.
+// Test code, UI thread.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 
+#include "skin/frame/menus/menu_bar.h"
 #include "tests/support/window_support.h"
 
 namespace quarnel::testing {
+
+// Whether menu mode runs on `window`, as Windows and the screen show it: a popup menu window is
+// on screen, the window holds the pointer (the bar's own loop while its hot item has no
+// drop-down to show), or an item of the skinned `bar` is shown open.
+inline bool MenuModeRuns(HWND window, const TWinSkinMenu* bar) {
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  if (popup && IsWindowVisible(popup)) return true;
+  if (window && GetCapture() == window) return true;
+  if (bar)
+    for (const TMenuBtn& button : bar->Buttons())
+      if (button.State == 2) return true;
+  return false;
+}
 
 // Runs `step` on each timer tick of the menu loop while a popup menu window is on screen, until
 // it answers true; then closes the menu. Thread timers keep firing inside the system's loop.

@@ -162,22 +162,29 @@ TEST_F(PopupMenuSkinTest, WindowMenuItemsAreSkinnedWithTheirGlyphs) {
   MakeForm();
   ASSERT_NE(skin, nullptr);
   const POINT at = FormPoint(20, 20);
+  // The skinned window menu lists the system's window menu item for item: the close item is
+  // where the system's menu has it.
+  HMENU systemMenu = GetSystemMenu(skin->View().Window(), FALSE);
+  int closeIndex = -1;
+  for (int i = 0, n = GetMenuItemCount(systemMenu); i < n; ++i)
+    if (GetMenuItemID(systemMenu, i) == SC_CLOSE) closeIndex = i;
+  ASSERT_GE(closeIndex, 0);
   Capture shot;
   RECT close{};
-  int kind = -1;
+  int kind = -1, shownItems = 0;
   const bool ran = MenuDriver::Run(
       [&] { SendMessageW(skin->View().Window(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y)); },
       [&](HWND window) {
         kind = manager->Popups().Kind();
-        TMenuItem* items = skin->Caption().WindowMenu().Popup()->Items();
-        for (int i = 0; i < items->Count(); ++i)
-          if (items->Items(i)->Tag() == SC_CLOSE) close = ItemRect(window, i);
+        shownItems = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)));
+        close = ItemRect(window, closeIndex);
         shot = capture_window(window);
         testing_support::save_bmp(shot, ShotPath("window_menu_longhorn_blue"));
         return manager->Popups().IsSkinned(window);
       });
   ASSERT_TRUE(ran);
   EXPECT_EQ(kind, pkWindowMenu);
+  ASSERT_EQ(shownItems, GetMenuItemCount(systemMenu));
   // The close glyph of the skin's menu glyphs sits in the glyph column of the last item.
   TImageList& glyphs = data->MenuGlyphs();
   ASSERT_GT(glyphs.Count(), 3);
