@@ -111,56 +111,10 @@ bool IsScrollBarControl(const TControl& control);
 // or rich edit.
 bool HasScrollBarsOrScrolledKind(const TControl& control);
 
-// The class rules, named in the table's order (which is the order they are tried in).
-enum class ControlRuleId {
-  TabControl,
-  MenuOwner,
-  CoolBar,
-  TabSet,
-  TabSheet,
-  TabbedNotebook,
-  MvcPanel,
-  FurtherTabControl,
-  HeaderControl,
-  CheckBox,
-  TrackBar,
-  UpDown,
-  MediaPlayer,
-  RadioGroup,
-  DbNavigator,
-  RzCheckBox,
-  RzRadioButton,
-  CxCheckBox,
-  GroupBox,
-  RadioButton,
-  ToolBar,
-  StatusBar,
-  ProgressBar,
-  ScrollBarControl,
-  TntComboBox,
-  ComboBox,
-  DateTimePicker,
-  RichEdit,
-  OtherRichEdit,
-  GlyphButton,
-  SpeedButton,
-  Panel,
-  DxGrid,
-  ListView,
-  Memo,
-  FurtherScrolled,
-  WithScrollBars,
-  PushButton,
-  Edit,
-  Container,
-  DcEdit,
-  Count
-};
-
 // One row of the control rule table: the control test, the options it needs (all of them; a
-// tab element too when `needsTab`), and what it does when it decides.
+// tab element too when `needsTab`), and what it does when it decides. The rows are tried in the
+// table's order.
 struct ControlRule {
-  ControlRuleId id;
   bool (*matches)(const DispatchContext&);
   TSkinControlSet options;
   bool needsTab;

@@ -1,8 +1,6 @@
 // The control rule table, in order: a control test, the skin options it needs and what the row
 // does. Kind rows test framework classes by name (instance of the class or a descendant); rows
 // whose skin class is not built yet reach a null factory and attach nothing. UI thread.
-#include <iterator>
-
 #include "framework/core/properties.h"
 #include "framework/core/text.h"
 #include "framework/ui/control.h"
@@ -318,56 +316,48 @@ constexpr TSkinControlSet B(TSkinControlType t) {
 }
 
 constexpr ControlRule kRules[] = {
-    {ControlRuleId::TabControl, IsTabControl, B(xcTab), true, TabAction},
-    {ControlRuleId::MenuOwner, RefersToMenu, 0, false, MenuItemsOwnerDraw},
-    {ControlRuleId::CoolBar, IsCoolBar, B(xcToolbar), false, CoolBarBands},
-    {ControlRuleId::TabSet, IsTabSet, B(xcTab), true, Tab31},
-    {ControlRuleId::TabSheet, IsTabSheet, B(xcTab), true, TabSheet},
-    {ControlRuleId::TabbedNotebook, IsTabbedNotebook, B(xcTab), true, Tab},
-    {ControlRuleId::MvcPanel, IsMvcPanel, 0, false, WalkChildren},
-    {ControlRuleId::FurtherTabControl, IsFurtherTabControl, B(xcTab), true, FurtherTab},
-    {ControlRuleId::HeaderControl, IsHeader, B(xcPanel), false, Header},
-    {ControlRuleId::CheckBox, IsCheckBox, B(xcCheckBox), false, CheckBox},
-    {ControlRuleId::TrackBar, IsTrackBar, B(xcTrackBar), false, TrackBar},
-    {ControlRuleId::UpDown, IsUpDown, B(xcSpin), false, UpDown},
-    {ControlRuleId::MediaPlayer, IsMediaPlayer, B(xcButton), false, MediaPlayer},
-    {ControlRuleId::RadioGroup, IsRadioGroup, B(xcRadioButton), false, RadioGroup},
-    {ControlRuleId::DbNavigator, IsDbNavigator, B(xcPanel), false, DbNavigator},
-    {ControlRuleId::RzCheckBox, IsRzCheckBox, B(xcCheckBox), false, ObjImage1},
-    {ControlRuleId::RzRadioButton, IsRzRadio, B(xcRadioButton), false, ObjImage2},
-    {ControlRuleId::CxCheckBox, IsCxCheckBox, B(xcCheckBox), false, ObjImage3},
-    {ControlRuleId::GroupBox, IsGroupBox, B(xcPanel), false, GroupBox},
-    {ControlRuleId::RadioButton, IsRadioButton, B(xcRadioButton), false, RadioButton},
-    {ControlRuleId::ToolBar, IsToolBar, B(xcToolbar), false, ToolBar},
-    {ControlRuleId::StatusBar, IsStatusBar, B(xcStatusBar), false, StatusBar},
-    {ControlRuleId::ProgressBar, IsProgress, B(xcProgress), false, Progress},
-    {ControlRuleId::ScrollBarControl, IsScrollBar, B(xcScrollbar), false, ScControl},
-    {ControlRuleId::TntComboBox, IsTntCombo, B(xcCombo), false, ComBox},
-    {ControlRuleId::ComboBox, IsComboBox, B(xcCombo), false, ComBox},
-    {ControlRuleId::DateTimePicker, IsDateTime, B(xcEdit), false, DateTime},
-    {ControlRuleId::RichEdit, IsRichEdit, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::OtherRichEdit, IsOtherRich, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::GlyphButton, IsBitBtn, 0, false, BitBtn},
-    {ControlRuleId::SpeedButton, IsSpeedButton, B(xcSpeedButton), false, SpeedButton},
-    {ControlRuleId::Panel, IsPanel, B(xcPanel), false, Panel},
-    {ControlRuleId::DxGrid, IsDxGrid, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::ListView, IsListView, B(xcScrollbar), false, ListView},
-    {ControlRuleId::Memo, IsMemo, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::FurtherScrolled, IsFurtherScrolled, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::WithScrollBars, IsWithScrollBars, B(xcScrollbar), false, Scrolled},
-    {ControlRuleId::PushButton, IsButton, B(xcButton), false, Button},
-    {ControlRuleId::Edit, IsEdit, B(xcEdit), false, Edit},
-    {ControlRuleId::Container, IsNotDcEdit, 0, false, Container},
-    {ControlRuleId::DcEdit, IsDcEdit, 0, false, DcEdit},
+    {IsTabControl, B(xcTab), true, TabAction},
+    {RefersToMenu, 0, false, MenuItemsOwnerDraw},
+    {IsCoolBar, B(xcToolbar), false, CoolBarBands},
+    {IsTabSet, B(xcTab), true, Tab31},
+    {IsTabSheet, B(xcTab), true, TabSheet},
+    {IsTabbedNotebook, B(xcTab), true, Tab},
+    {IsMvcPanel, 0, false, WalkChildren},
+    {IsFurtherTabControl, B(xcTab), true, FurtherTab},
+    {IsHeader, B(xcPanel), false, Header},
+    {IsCheckBox, B(xcCheckBox), false, CheckBox},
+    {IsTrackBar, B(xcTrackBar), false, TrackBar},
+    {IsUpDown, B(xcSpin), false, UpDown},
+    {IsMediaPlayer, B(xcButton), false, MediaPlayer},
+    {IsRadioGroup, B(xcRadioButton), false, RadioGroup},
+    {IsDbNavigator, B(xcPanel), false, DbNavigator},
+    {IsRzCheckBox, B(xcCheckBox), false, ObjImage1},
+    {IsRzRadio, B(xcRadioButton), false, ObjImage2},
+    {IsCxCheckBox, B(xcCheckBox), false, ObjImage3},
+    {IsGroupBox, B(xcPanel), false, GroupBox},
+    {IsRadioButton, B(xcRadioButton), false, RadioButton},
+    {IsToolBar, B(xcToolbar), false, ToolBar},
+    {IsStatusBar, B(xcStatusBar), false, StatusBar},
+    {IsProgress, B(xcProgress), false, Progress},
+    {IsScrollBar, B(xcScrollbar), false, ScControl},
+    {IsTntCombo, B(xcCombo), false, ComBox},
+    {IsComboBox, B(xcCombo), false, ComBox},
+    {IsDateTime, B(xcEdit), false, DateTime},
+    {IsRichEdit, B(xcScrollbar), false, Scrolled},
+    {IsOtherRich, B(xcScrollbar), false, Scrolled},
+    {IsBitBtn, 0, false, BitBtn},
+    {IsSpeedButton, B(xcSpeedButton), false, SpeedButton},
+    {IsPanel, B(xcPanel), false, Panel},
+    {IsDxGrid, B(xcScrollbar), false, Scrolled},
+    {IsListView, B(xcScrollbar), false, ListView},
+    {IsMemo, B(xcScrollbar), false, Scrolled},
+    {IsFurtherScrolled, B(xcScrollbar), false, Scrolled},
+    {IsWithScrollBars, B(xcScrollbar), false, Scrolled},
+    {IsButton, B(xcButton), false, Button},
+    {IsEdit, B(xcEdit), false, Edit},
+    {IsNotDcEdit, 0, false, Container},
+    {IsDcEdit, 0, false, DcEdit},
 };
-
-// The rows stand in the order their names are declared in.
-constexpr bool RowsInDeclaredOrder() {
-  for (size_t i = 0; i < std::size(kRules); ++i)
-    if (static_cast<size_t>(kRules[i].id) != i) return false;
-  return std::size(kRules) == static_cast<size_t>(ControlRuleId::Count);
-}
-static_assert(RowsInDeclaredOrder(), "control rules out of their declared order");
 
 }  // namespace
 

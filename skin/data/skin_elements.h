@@ -136,14 +136,6 @@ struct TSkinElements {
   std::unique_ptr<TDataSkinTitle> Title;
   // Present after a load.
   std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;  // caption buttons, then 3 MDI
-  std::unique_ptr<TDataSkinObject> Toolbar, ComboArrow;
-  // Present when the skin has them. Each optional slot has its row in skin_element_table.cpp.
-  std::unique_ptr<TDataSkinBorder> Progress, Tabs, ComboButton, UpDownHorz, UpDownVert;
-  std::unique_ptr<TDataSkinBoxLabel> GroupBox;
-  std::unique_ptr<TDataSkinObject> ProgressChunk, MenuBar, GroupBoxEdge, StatusBarEdges, TabPane, ToolBars,
-      SunkEdge, ExtraImages, Headerbar, MenuItem, MenuBackground, Scrollbar, HorzScroll, VertScroll,
-      HorzScrollThumb, VertScrollThumb, TrackThumbHorz, TrackThumbVert, TrackThumbLeft, TrackThumbRight,
-      TrackThumbUp, TrackThumbDown, Track, TrackVert;
 
   fw::UniqueBrush FaceBrush;  // solid brush of Colors[scButtonFace]
 
@@ -153,6 +145,12 @@ struct TSkinElements {
   // Frees every optional record (every row of the element table) and the caption buttons; the
   // always-present ones are renewed.
   void ResetRecords();
+
+  // Present when the skin has them (two derived ones after every load): one slot per line of
+  // skin_element_slots.inc.
+#define QUARNEL_ELEMENT(Record, Slot, ...) std::unique_ptr<Record> Slot;
+#include "skin/data/skin_element_slots.inc"
+#undef QUARNEL_ELEMENT
 };
 
 }  // namespace quarnel

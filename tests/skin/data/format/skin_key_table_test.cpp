@@ -54,7 +54,7 @@ TEST(SkinKeyTable, KeysAreFoundAmongTheSharedAndTheOwnOnes) {
 std::string LoaderSources() {
   std::string all;
   for (const char* file : {"skin_element_loader.cpp", "skin_colour_loader.cpp", "skin_caption_buttons.cpp",
-                           "skin_element_table.cpp", "skin_element_derive.cpp"}) {
+                           "skin_element_table.cpp", "skin_element_slots.inc", "skin_element_derive.cpp"}) {
     std::ifstream in(std::string(QUARNEL_SOURCE_DIR) + "/skin/data/" + file, std::ios::binary);
     EXPECT_TRUE(in) << file;
     all.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -137,7 +137,7 @@ TEST(SkinKeyTable, EveryKeyInTheTableIsReadByTheLoader) {
 
 TEST(SkinKeyTable, ElementSectionsMatchTheLoadersElementTable) {
   const std::string sources = LoaderSources();
-  const std::regex row(R"_(ElementRow<[^>]+>\("([^"]+)", \w+, R::(\w+), (\d+)\))_");
+  const std::regex row(R"_(QUARNEL_ELEMENT\(\w+, \w+, "([^"]+)", \w+, (\w+), (\d+), [^)]+\))_");
   int rows = 0;
   for (const std::smatch& m : Matches(sources, row)) {
     ++rows;
