@@ -87,9 +87,12 @@ TEST_P(ShippedSkinSources, DensityVariantsAreDrawnAtTwiceTheSize) {
     ASSERT_EQ(variant.PixelWidth(), 2 * image.PixelWidth()) << base[i].name;
     ASSERT_EQ(variant.PixelHeight(), 2 * image.PixelHeight()) << base[i].name;
     EXPECT_EQ(doubled[i].frames, base[i].frames) << base[i].name;
-    if (base[i].name == "tabsheet.bmp") EXPECT_TRUE(enlarged(image, variant)) << "rectangles only";
-    if (base[i].name == "closebutton.bmp" || base[i].name == "checkbox_old.bmp")
+    if (base[i].name == "tabsheet.bmp") {
+      EXPECT_TRUE(enlarged(image, variant)) << "rectangles only";
+    }
+    if (base[i].name == "closebutton.bmp" || base[i].name == "checkbox_old.bmp") {
       EXPECT_FALSE(enlarged(image, variant)) << base[i].name << " is only enlarged";
+    }
   }
 }
 

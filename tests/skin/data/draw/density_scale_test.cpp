@@ -61,8 +61,12 @@ TEST(ScaleMargins, StayWithinTheScaledSideAndExactAtWholeFactors) {
           EXPECT_GE(m.RightWidth, 0);
           EXPECT_LE(m.LeftWidth + m.RightWidth, scaled);
           EXPECT_LE(m.TopHeight + m.BottomHeight, scaled);
-          if (a > 0) EXPECT_GT(m.LeftWidth, 0);
-          if (side - a - b > 0) EXPECT_GT(m.RightWidth, 0);
+          if (a > 0) {
+            EXPECT_GT(m.LeftWidth, 0);
+          }
+          if (side - a - b > 0) {
+            EXPECT_GT(m.RightWidth, 0);
+          }
           if (dpi % 96 == 0) {
             const int factor = dpi / 96;
             EXPECT_EQ(m.LeftWidth, a * factor);
