@@ -1,15 +1,19 @@
-// Each shipped skin's committed folder is exactly what the generator draws today, and the
-// packer's order file lists the generator's entries; the raster pieces that the bytes depend on.
+// Each shipped skin's committed folder is exactly what the generator draws today (its @2x
+// variants too, drawn at twice the size), and the packer's order file lists the generator's
+// entries; the raster pieces that the bytes depend on.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 #include "shipped_skins.h"
 #include "tools/skingen/raster.h"
 #include "tools/skingen/skin_generator.h"
+#include "tools/skinpack/check_command.h"
+#include "tools/skinpack/skinpack_commands.h"
 
 namespace quarnel::skintest {
 namespace {
@@ -27,8 +31,11 @@ class ShippedSkinSources : public ::testing::TestWithParam<TShippedSkin> {
 };
 
 TEST_P(ShippedSkinSources, CommittedFilesAreWhatTheGeneratorDraws) {
-  const std::vector<TSkinFile> files = GenerateSkin(Style());
+  std::vector<TSkinFile> files = GenerateSkin(Style());
   ASSERT_EQ(files.size(), 35u);
+  const std::vector<TSkinFile> variants = GenerateDensityVariants(Style());
+  ASSERT_EQ(variants.size(), 34u);
+  files.insert(files.end(), variants.begin(), variants.end());
   std::set<std::string> expected;
   for (const TSkinFile& file : files) {
     expected.insert(file.name);
@@ -58,6 +65,42 @@ TEST_P(ShippedSkinSources, GeneratingTwiceGivesTheSameBytes) {
   ASSERT_EQ(first.size(), second.size());
   for (std::size_t i = 0; i < first.size(); ++i)
     EXPECT_TRUE(first[i].bytes == second[i].bytes) << first[i].name;
+}
+
+// The variants are drawn again at twice the size, not enlarged: straight edges stay as sharp as
+// in the 96-DPI image (each pixel exactly twice as wide and high), curves and slants are drawn
+// with pixels of their own.
+TEST_P(ShippedSkinSources, DensityVariantsAreDrawnAtTwiceTheSize) {
+  const std::vector<TSkinBitmap> base = DrawSkinBitmaps(Style().palette, 1);
+  const std::vector<TSkinBitmap> doubled = DrawSkinBitmaps(Style().palette, 2);
+  ASSERT_EQ(base.size(), doubled.size());
+  auto enlarged = [](const TImage& image, const TImage& variant) {
+    for (int y = 0; y < variant.PixelHeight(); ++y)
+      for (int x = 0; x < variant.PixelWidth(); ++x)
+        if (!(variant.At(x, y) == image.At(x / 2, y / 2))) return false;
+    return true;
+  };
+  for (std::size_t i = 0; i < base.size(); ++i) {
+    const TImage& image = base[i].image;
+    const TImage& variant = doubled[i].image;
+    ASSERT_EQ(doubled[i].name, base[i].name);
+    ASSERT_EQ(variant.PixelWidth(), 2 * image.PixelWidth()) << base[i].name;
+    ASSERT_EQ(variant.PixelHeight(), 2 * image.PixelHeight()) << base[i].name;
+    EXPECT_EQ(doubled[i].frames, base[i].frames) << base[i].name;
+    if (base[i].name == "tabsheet.bmp") {
+      EXPECT_TRUE(enlarged(image, variant)) << "rectangles only";
+    }
+    if (base[i].name == "closebutton.bmp" || base[i].name == "checkbox_old.bmp") {
+      EXPECT_FALSE(enlarged(image, variant)) << base[i].name << " is only enlarged";
+    }
+  }
+}
+
+TEST_P(ShippedSkinSources, CommittedFolderWithItsVariantsChecksClean) {
+  std::ostringstream out, err;
+  EXPECT_EQ(skinpack::RunSkinpack({"check", GetParam().SourceDir()}, out, err), skinpack::kCheckClean)
+      << err.str();
+  EXPECT_NE(out.str().find("69 files: OK"), std::string::npos) << out.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinSources, ::testing::ValuesIn(kShippedSkins),

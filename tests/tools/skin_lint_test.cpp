@@ -296,6 +296,53 @@ TEST_F(SkinLint, FileNoKeyNamesIsAWarning) {
       << err_.str();
 }
 
+// checkbox_old.bmp holds 12 frames of 13 x 13: at 1.5x each frame is 20 x 20 (19.5 rounded), so
+// the strip is 240 wide, not 234 (156 x 1.5).
+TEST_F(SkinLint, DensityVariantsPackListAndCheckClean) {
+  const auto [topWidth, topHeight] = Size("frametop.bmp");
+  ASSERT_EQ(Size("checkbox_old.bmp"), std::make_pair(156, 13));
+  WriteText(Skin() / "FrameTop@2X.bmp", SolidBitmap(2 * topWidth, 2 * topHeight, 24, 0x808080));
+  WriteText(Skin() / "checkbox_old@1.5x.bmp", SolidBitmap(240, 20, 24, 0x808080));
+  EXPECT_EQ(Check(), kCheckClean) << err_.str();
+  EXPECT_NE(out_.str().find("37 files: OK"), std::string::npos) << out_.str();
+
+  ASSERT_EQ(Run({"pack", Skin().string(), (root_ / "mine.skn").string()}), kExitOk) << err_.str();
+  EXPECT_EQ(Run({"check", (root_ / "mine.skn").string()}), kCheckClean) << err_.str();
+  ASSERT_EQ(Run({"list", (root_ / "mine.skn").string()}), kExitOk) << err_.str();
+  const std::string listing = out_.str();
+  EXPECT_NE(listing.find("\tframetop.bmp\t(density variants: @2x)\n"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("\tframetop@2x.bmp\t(density variant of frametop.bmp)\n"), std::string::npos)
+      << listing;
+  EXPECT_NE(listing.find("\tcheckbox_old.bmp\t(density variants: @1.5x)\n"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("\tframebottom.bmp\n"), std::string::npos) << listing;
+}
+
+TEST_F(SkinLint, DensityVariantOfTheWrongSizeOrWithoutItsImageIsAWarning) {
+  const auto [topWidth, topHeight] = Size("frametop.bmp");
+  WriteText(Skin() / "frametop@2x.bmp", SolidBitmap(2 * topWidth + 1, 2 * topHeight, 24, 0x808080));
+  WriteText(Skin() / "checkbox_old@1.5x.bmp", SolidBitmap(234, 20, 24, 0x808080));
+  WriteText(Skin() / "spare@2x.bmp", SolidBitmap(4, 4, 24, 0x808080));
+  EXPECT_EQ(Check(), kCheckWarnings);
+  const std::string size = std::to_string(topWidth) + " x " + std::to_string(topHeight);
+  const std::string twice = std::to_string(2 * topWidth) + " x " + std::to_string(2 * topHeight);
+  EXPECT_NE(err_.str().find("warning: " + (Skin() / "frametop@2x.bmp").string() +
+                            ": the 2x variant of \"frametop.bmp\" (" + size + ") should be " + twice +
+                            " (2 frames of " + std::to_string(2 * topWidth) + " x " +
+                            std::to_string(topHeight) + "), but \"frametop@2x.bmp\" is " +
+                            std::to_string(2 * topWidth + 1) + " x " + std::to_string(2 * topHeight)),
+            std::string::npos)
+      << err_.str();
+  EXPECT_NE(err_.str().find(": the 1.5x variant of \"checkbox_old.bmp\" (156 x 13) should be 240 x 20 (12 "
+                            "frames of 20 x 20), but \"checkbox_old@1.5x.bmp\" is 234 x 20"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_NE(err_.str().find((Skin() / "spare@2x.bmp").string() +
+                            ": a density variant of \"spare.bmp\", which is not in the skin"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_EQ(err_.str().find("no key of the definition text names"), std::string::npos) << err_.str();
+}
+
 TEST_F(SkinLint, JsonCarriesTheSameFindings) {
   const int line = Edit("Bitmap=m4pushbutton.bmp", "Bitmap=m4pushbuton.bmp");
   ASSERT_EQ(Run({"check", Skin().string(), "--json"}), kCheckErrors);

@@ -49,10 +49,10 @@ TColourAt Gloss(const TPalette& p, const TFace& look, int top, int bottom) {
   };
 }
 
-TImage DrawPushButton(const TPalette& p, TState state) {
+TImage DrawPushButton(const TPalette& p, TState state, int scale) {
   const int w = 24, h = 24;
   const TFace& look = LookOf(p, state);
-  TImage button(w, h, p.face);
+  TImage button(w, h, p.face, scale);
   const TInside outer = RoundRect(0, 0, w, h, 3.5);
   button.Paint(outer, Solid(look.border));
   button.Paint(RoundRect(1, 1, w - 1, h - 1, 2.6),
@@ -68,10 +68,11 @@ TImage DrawPushButton(const TPalette& p, TState state) {
   return button;
 }
 
-TImage DrawCheckBox(const TPalette& p, TState state, int mark) {  // mark: 0 none, 1 checked, 2 mixed
+TImage DrawCheckBox(const TPalette& p, TState state, int mark,
+                    int scale) {  // mark: 0 none, 1 checked, 2 mixed
   const int s = 13;
   const TFace& look = state == TState::Normal ? p.box : LookOf(p, state);
-  TImage box(s, s, p.face);
+  TImage box(s, s, p.face, scale);
   const TInside outer = RoundRect(0, 0, s, s, 2.2);
   box.Paint(outer, Solid(look.border));
   box.Paint(RoundRect(1, 1, s - 1, s - 1, 1.4), VerticalRamp(look.top, look.bottom, 1, s - 2));
@@ -85,10 +86,10 @@ TImage DrawCheckBox(const TPalette& p, TState state, int mark) {  // mark: 0 non
   return box;
 }
 
-TImage DrawRadio(const TPalette& p, TState state, bool checked) {
+TImage DrawRadio(const TPalette& p, TState state, bool checked, int scale) {
   const int s = 13;
   const TFace& look = state == TState::Normal ? p.box : LookOf(p, state);
-  TImage radio(s, s, p.face);
+  TImage radio(s, s, p.face, scale);
   const TInside outer = Circle(6.5, 6.5, 6.5);
   radio.Paint(outer, Solid(look.border));
   radio.Paint(Circle(6.5, 6.5, 5.5), VerticalRamp(look.top, look.bottom, 1, s - 2));
@@ -122,8 +123,8 @@ TInside Arrow(TDirection direction, double cx, double cy, double size) {
 
 constexpr int kBar = 17;  // scroll bar thickness
 
-TImage DrawScrollArrow(const TPalette& p, TDirection direction, TState state) {
-  TImage frame(kBar, kBar, p.face);
+TImage DrawScrollArrow(const TPalette& p, TDirection direction, TState state, int scale) {
+  TImage frame(kBar, kBar, p.face, scale);
   const TInside box = RoundRect(1, 1, kBar - 1, kBar - 1, 2.5);
   const bool boxed = state == TState::Hot || state == TState::Pressed;
   if (boxed) {
@@ -140,10 +141,10 @@ TImage DrawScrollArrow(const TPalette& p, TDirection direction, TState state) {
 // Horizontal scroll thumb; the vertical one is its transposition.
 constexpr double kThumbInset = 2;
 
-TImage DrawHorzThumb(const TPalette& p, int look) {  // 0 normal, 1 dragging, 2 hot
+TImage DrawHorzThumb(const TPalette& p, int look, int scale) {  // 0 normal, 1 dragging, 2 hot
   const int w = 24;
   const TFace& colours = p.thumbs[look];
-  TImage thumb(w, kBar, p.face);
+  TImage thumb(w, kBar, p.face, scale);
   const TInside outer = RoundRect(0, kThumbInset, w, kBar - kThumbInset, 3);
   thumb.Paint(outer, Solid(colours.border));
   thumb.Paint(RoundRect(1, kThumbInset + 1, w - 1, kBar - kThumbInset - 1, 2.2),
@@ -154,9 +155,9 @@ TImage DrawHorzThumb(const TPalette& p, int look) {  // 0 normal, 1 dragging, 2 
 }
 
 // Grip lines for the middle of a horizontal thumb, on the thumb's own colours.
-TImage DrawHorzGrip(const TPalette& p, int look) {
+TImage DrawHorzGrip(const TPalette& p, int look, int scale) {
   const TFace& colours = p.thumbs[look];
-  TImage grip(kBar, kBar);
+  TImage grip(kBar, kBar, kMagenta, scale);
   grip.Fill(VerticalRamp(colours.top, colours.bottom, 3, kBar - 4));
   TInside lines = [](double x, double y) {
     return y >= 5.5 && y < 11.5 && (int(x) == 5 || int(x) == 8 || int(x) == 11);
@@ -168,12 +169,12 @@ TImage DrawHorzGrip(const TPalette& p, int look) {
   return grip;
 }
 
-TImage DrawHorzTrack(const TPalette& p, TState state) {
+TImage DrawHorzTrack(const TPalette& p, TState state, int scale) {
   TRgb fill = p.scrollTrack;
   if (state == TState::Pressed) fill = p.trackPressed;
   if (state == TState::Disabled) fill = p.trackDisabled;
   if (state == TState::Hot) fill = p.trackHot;
-  TImage track(16, kBar, fill);
+  TImage track(16, kBar, fill, scale);
   track.FillRect(0, 0, 16, 1, Solid(p.trackEdge));
   track.FillRect(0, kBar - 1, 16, kBar, Solid(p.trackEdge));
   return track;
@@ -185,9 +186,9 @@ std::vector<TImage> Transposed(const std::vector<TImage>& frames) {
   return result;
 }
 
-TImage DrawProgressTrack(const TPalette& p) {
+TImage DrawProgressTrack(const TPalette& p, int scale) {
   const TFace& look = p.progressTrack;
-  TImage track(24, 16, p.face);
+  TImage track(24, 16, p.face, scale);
   const TInside outer = RoundRect(0, 0, 24, 16, 3);
   track.Paint(outer, Solid(look.border));
   track.Paint(RoundRect(1, 1, 23, 15, 2.2), VerticalRamp(look.top, look.bottom, 1, 14));
@@ -195,9 +196,9 @@ TImage DrawProgressTrack(const TPalette& p) {
   return track;
 }
 
-TImage DrawProgressChunk(const TPalette& p) {
+TImage DrawProgressChunk(const TPalette& p, int scale) {
   const TFace& look = p.progressChunk;
-  TImage chunk(24, 16, p.progressBackdrop);
+  TImage chunk(24, 16, p.progressBackdrop, scale);
   const TInside outer = RoundRect(1, 1, 23, 15, 2.2);
   chunk.Paint(outer, Solid(look.border));
   chunk.Paint(RoundRect(2, 2, 22, 14, 1.5), [&](int, int y) {
@@ -207,8 +208,8 @@ TImage DrawProgressChunk(const TPalette& p) {
   return chunk;
 }
 
-TImage DrawTrackChannel(const TPalette& p) {
-  TImage channel(24, 5, p.face);
+TImage DrawTrackChannel(const TPalette& p, int scale) {
+  TImage channel(24, 5, p.face, scale);
   const TInside outer = RoundRect(0, 0, 24, 5, 2);
   channel.Paint(outer, Solid(p.channel.border));
   channel.Paint(RoundRect(1, 1, 23, 4, 1), VerticalRamp(p.channel.top, p.channel.bottom, 1, 3));
@@ -216,10 +217,10 @@ TImage DrawTrackChannel(const TPalette& p) {
   return channel;
 }
 
-TImage DrawTrackThumb(const TPalette& p, TState state) {
+TImage DrawTrackThumb(const TPalette& p, TState state, int scale) {
   const int w = 11, h = 19;
   const TFace& look = state == TState::Normal || state == TState::Focused ? p.trackThumb : LookOf(p, state);
-  TImage thumb(w, h, p.face);
+  TImage thumb(w, h, p.face, scale);
   const TInside outer = RoundRect(0, 0, w, h, 3.5);
   thumb.Paint(outer, Solid(look.border));
   thumb.Paint(RoundRect(1, 1, w - 1, h - 1, 2.6), HorizontalRamp(look.top, look.bottom, 1, w - 2));
@@ -232,10 +233,10 @@ TImage DrawTrackThumb(const TPalette& p, TState state) {
 // state order normal, pressed, disabled, hot.
 constexpr TState kSpinStates[] = {TState::Normal, TState::Pressed, TState::Disabled, TState::Hot};
 
-TImage DrawSpinHalf(const TPalette& p, TState state) {
+TImage DrawSpinHalf(const TPalette& p, TState state, int scale) {
   const int w = 15, h = 10;
   const TFace& look = LookOf(p, state);
-  TImage half(w, h, p.face);
+  TImage half(w, h, p.face, scale);
   const TInside outer = RoundRect(0, 0, w, h, 2.5);
   half.Paint(outer, Solid(state == TState::Normal ? p.spinBorder : look.border));
   half.Paint(RoundRect(1, 1, w - 1, h - 1, 1.8), VerticalRamp(look.top, look.bottom, 1, h - 2));
@@ -243,83 +244,83 @@ TImage DrawSpinHalf(const TPalette& p, TState state) {
   return half;
 }
 
-TImage DrawSpinGlyph(const TPalette& p, TDirection direction, TState state) {
+TImage DrawSpinGlyph(const TPalette& p, TDirection direction, TState state, int scale) {
   const bool vertical = direction == TDirection::Up || direction == TDirection::Down;
   const int w = vertical ? 7 : 4, h = vertical ? 4 : 7;
-  TImage glyph(w, h, Mix(LookOf(p, state).top, LookOf(p, state).bottom, 0.5));
+  TImage glyph(w, h, Mix(LookOf(p, state).top, LookOf(p, state).bottom, 0.5), scale);
   const TInside shape = Arrow(direction, w / 2.0, h / 2.0, 7);
   glyph.Paint(shape, Solid(InkOf(p, state)));
   glyph.CutOutside(shape);
   return glyph;
 }
 
-std::vector<TImage> SpinFrames(const TPalette& p, bool horizontal) {
+std::vector<TImage> SpinFrames(const TPalette& p, bool horizontal, int scale) {
   std::vector<TImage> frames;
   for (int copy = 0; copy < 2; ++copy) {
     for (TState state : kSpinStates) {
-      const TImage half = DrawSpinHalf(p, state);
+      const TImage half = DrawSpinHalf(p, state, scale);
       frames.push_back(horizontal ? half.Transposed() : half);
     }
   }
   return frames;
 }
 
-std::vector<TImage> SpinGlyphs(const TPalette& p, TDirection first, TDirection second) {
+std::vector<TImage> SpinGlyphs(const TPalette& p, TDirection first, TDirection second, int scale) {
   std::vector<TImage> frames;
   for (TDirection direction : {first, second}) {
-    for (TState state : kSpinStates) frames.push_back(DrawSpinGlyph(p, direction, state));
+    for (TState state : kSpinStates) frames.push_back(DrawSpinGlyph(p, direction, state, scale));
   }
   return frames;
 }
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawControlBitmaps(const TPalette& p) {
+std::vector<TSkinBitmap> DrawControlBitmaps(const TPalette& p, int scale) {
   std::vector<TImage> arrows;
   for (TDirection direction : {TDirection::Left, TDirection::Right, TDirection::Up, TDirection::Down}) {
-    for (TState state : kSpinStates) arrows.push_back(DrawScrollArrow(p, direction, state));
+    for (TState state : kSpinStates) arrows.push_back(DrawScrollArrow(p, direction, state, scale));
   }
-  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look));
-  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look).Transposed());
-  arrows.push_back(TImage(kBar, kBar, p.face));
+  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look, scale));
+  for (int look : {0, 1, 2}) arrows.push_back(DrawHorzGrip(p, look, scale).Transposed());
+  arrows.push_back(TImage(kBar, kBar, p.face, scale));
 
   std::vector<TImage> thumbs;
-  for (int look : {0, 1, 2}) thumbs.push_back(DrawHorzThumb(p, look));
+  for (int look : {0, 1, 2}) thumbs.push_back(DrawHorzThumb(p, look, scale));
   std::vector<TImage> tracks;
-  for (TState state : kSpinStates) tracks.push_back(DrawHorzTrack(p, state));
+  for (TState state : kSpinStates) tracks.push_back(DrawHorzTrack(p, state, scale));
 
   std::vector<TImage> buttons, checks, radios, trackThumbs;
   for (TState state : {TState::Normal, TState::Pressed, TState::Disabled, TState::Hot, TState::Focused}) {
-    buttons.push_back(DrawPushButton(p, state));
+    buttons.push_back(DrawPushButton(p, state, scale));
   }
   // Check box frames: unchecked, checked and mixed, each normal, hot, pressed, disabled.
   for (int mark : {0, 1, 2}) {
     for (TState state : {TState::Normal, TState::Hot, TState::Pressed, TState::Disabled}) {
-      checks.push_back(DrawCheckBox(p, state, mark));
+      checks.push_back(DrawCheckBox(p, state, mark, scale));
     }
   }
   for (bool checked : {false, true}) {
     for (TState state : {TState::Normal, TState::Hot, TState::Pressed, TState::Disabled}) {
-      radios.push_back(DrawRadio(p, state, checked));
+      radios.push_back(DrawRadio(p, state, checked, scale));
     }
   }
   for (TState state : {TState::Normal, TState::Focused, TState::Disabled, TState::Hot, TState::Pressed}) {
-    trackThumbs.push_back(DrawTrackThumb(p, state));
+    trackThumbs.push_back(DrawTrackThumb(p, state, scale));
   }
   return {
-      {"progress.bmp", DrawProgressTrack(p), 1, false},
-      {"progresschunk.bmp", DrawProgressChunk(p), 1, false},
+      {"progress.bmp", DrawProgressTrack(p, scale), 1, false},
+      {"progresschunk.bmp", DrawProgressChunk(p, scale), 1, false},
       {"scrollbararrow.bmp", Row(arrows), 23, false},
       {"scrollbarhthumb.bmp", Row(thumbs), 3, false},
       {"scrollbarvthumb.bmp", Row(Transposed(thumbs)), 3, false},
       {"scrollbarhbar.bmp", Row(tracks), 4, false},
       {"scrollbarvbar.bmp", Row(Transposed(tracks)), 4, false},
       {"trackthumbh.bmp", Row(trackThumbs), 5, false},
-      {"trackbot.bmp", DrawTrackChannel(p), 1, false},
-      {"spin.bmp", Row(SpinFrames(p, false)), 8, false},
-      {"spinarrow.bmp", Row(SpinGlyphs(p, TDirection::Up, TDirection::Down)), 8, false},
-      {"spinh.bmp", Row(SpinFrames(p, true)), 8, false},
-      {"spinharrow.bmp", Row(SpinGlyphs(p, TDirection::Left, TDirection::Right)), 8, false},
+      {"trackbot.bmp", DrawTrackChannel(p, scale), 1, false},
+      {"spin.bmp", Row(SpinFrames(p, false, scale)), 8, false},
+      {"spinarrow.bmp", Row(SpinGlyphs(p, TDirection::Up, TDirection::Down, scale)), 8, false},
+      {"spinh.bmp", Row(SpinFrames(p, true, scale)), 8, false},
+      {"spinharrow.bmp", Row(SpinGlyphs(p, TDirection::Left, TDirection::Right, scale)), 8, false},
       {"m4pushbutton.bmp", Row(buttons), 5, false},
       {"checkbox_old.bmp", Row(checks), 12, false},
       {"radiobtn_old.bmp", Row(radios), 8, false},

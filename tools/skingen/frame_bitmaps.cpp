@@ -18,9 +18,9 @@ TRgb CaptionAt(const TFrameColours& c, int y) {
 }
 
 // A small window: rounded top corners, caption band, side and bottom borders, face inside.
-TImage DrawSampleWindow(const TPalette& p, const TFrameColours& c) {
+TImage DrawSampleWindow(const TPalette& p, const TFrameColours& c, int scale) {
   const int w = kSampleWidth, h = kFramePieceHeight, b = kBorderWidth;
-  TImage window(w, h, c.outline);
+  TImage window(w, h, c.outline, scale);
   const TInside inner = RoundRectCorners(1, 1, w - 1, h - 1, kCornerRadius - 1, kCornerRadius - 1, 0, 0);
   window.Paint(inner, [&](int, int y) { return y < kCaptionHeight ? CaptionAt(c, y) : c.border; });
   // The light line follows the rounded corners down to the caption's middle.
@@ -79,10 +79,10 @@ TInside GlyphShape(TGlyph glyph, double s) {
 enum class TLook { Normal, Pressed, Hot, Inactive };
 
 // One caption button frame over the caption gradient at the button's height.
-TImage DrawCaptionButton(const TPalette& p, TGlyph glyph, TLook look) {
+TImage DrawCaptionButton(const TPalette& p, TGlyph glyph, TLook look, int scale) {
   const int size = kCaptionButtonSize;
   const TFrameColours& c = look == TLook::Inactive ? p.inactive : p.active;
-  TImage button(size, size);
+  TImage button(size, size, kMagenta, scale);
   button.Fill([&](int, int y) { return CaptionAt(c, y + kCaptionButtonTop); });
   const TInside outer = RoundRect(0, 0, size, size, 3.5);
   const TInside inner = RoundRect(1, 1, size - 1, size - 1, 2.6);
@@ -118,10 +118,10 @@ TImage DrawCaptionButton(const TPalette& p, TGlyph glyph, TLook look) {
   return button;
 }
 
-TImage CaptionButtonStrip(const TPalette& p, TGlyph glyph) {
+TImage CaptionButtonStrip(const TPalette& p, TGlyph glyph, int scale) {
   std::vector<TImage> frames;
   for (TLook look : {TLook::Normal, TLook::Pressed, TLook::Hot, TLook::Inactive})
-    frames.push_back(DrawCaptionButton(p, glyph, look));
+    frames.push_back(DrawCaptionButton(p, glyph, look, scale));
   return Row(frames);
 }
 
@@ -132,16 +132,16 @@ TRgb MenuBandAt(const TFrameColours& c, int y) {
   return Ramp(c.menuBandTop, c.menuBandBottom, y, 0, kMenuBandHeight - 2);
 }
 
-TImage DrawMenuBand(const TFrameColours& c) {
-  TImage band(20, kMenuBandHeight);
+TImage DrawMenuBand(const TFrameColours& c, int scale) {
+  TImage band(20, kMenuBandHeight, kMagenta, scale);
   band.Fill([&](int, int y) { return MenuBandAt(c, y); });
   return band;
 }
 
 // MDI child buttons sit in the menu band: a bare glyph until hot or pressed.
-TImage DrawMdiButton(const TPalette& p, TGlyph glyph, TLook look) {
+TImage DrawMdiButton(const TPalette& p, TGlyph glyph, TLook look, int scale) {
   const int w = 16, h = 14, top = 3;
-  TImage button(w, h);
+  TImage button(w, h, kMagenta, scale);
   button.Fill(
       [&](int, int y) { return MenuBandAt(look == TLook::Inactive ? p.inactive : p.active, y + top); });
   const TInside outer = RoundRect(0, 0, w, h, 2.5);
@@ -165,26 +165,26 @@ TImage DrawMdiButton(const TPalette& p, TGlyph glyph, TLook look) {
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawFrameBitmaps(const TPalette& p) {
-  const TPieces active = CutPieces(DrawSampleWindow(p, p.active));
-  const TPieces inactive = CutPieces(DrawSampleWindow(p, p.inactive));
+std::vector<TSkinBitmap> DrawFrameBitmaps(const TPalette& p, int scale) {
+  const TPieces active = CutPieces(DrawSampleWindow(p, p.active, scale));
+  const TPieces inactive = CutPieces(DrawSampleWindow(p, p.inactive, scale));
   std::vector<TImage> mdi;
   for (TGlyph glyph : {TGlyph::Minimize, TGlyph::Restore, TGlyph::Close}) {
     for (TLook look : {TLook::Normal, TLook::Pressed, TLook::Hot, TLook::Inactive}) {
-      mdi.push_back(DrawMdiButton(p, glyph, look));
+      mdi.push_back(DrawMdiButton(p, glyph, look, scale));
     }
   }
   return {
       {"mdibutton.bmp", Row(mdi), 12, false},
-      {"closebutton.bmp", CaptionButtonStrip(p, TGlyph::Close), 4, false},
-      {"maxbutton.bmp", CaptionButtonStrip(p, TGlyph::Maximize), 4, false},
-      {"minbutton.bmp", CaptionButtonStrip(p, TGlyph::Minimize), 4, false},
-      {"restrorebutton.bmp", CaptionButtonStrip(p, TGlyph::Restore), 4, false},
+      {"closebutton.bmp", CaptionButtonStrip(p, TGlyph::Close, scale), 4, false},
+      {"maxbutton.bmp", CaptionButtonStrip(p, TGlyph::Maximize, scale), 4, false},
+      {"minbutton.bmp", CaptionButtonStrip(p, TGlyph::Minimize, scale), 4, false},
+      {"restrorebutton.bmp", CaptionButtonStrip(p, TGlyph::Restore, scale), 4, false},
       {"frameleft.bmp", Row({active.left, inactive.left}), 2, false},
       {"frameright.bmp", Row({active.right, inactive.right}), 2, false},
       {"frametop.bmp", Column({active.top, inactive.top}), 2, true},
       {"framebottom.bmp", Column({active.bottom, inactive.bottom}), 2, true},
-      {"mincaption.bmp", Column({DrawMenuBand(p.active), DrawMenuBand(p.inactive)}), 2, true},
+      {"mincaption.bmp", Column({DrawMenuBand(p.active, scale), DrawMenuBand(p.inactive, scale)}), 2, true},
   };
 }
 

@@ -1,5 +1,5 @@
 // skingen: draws a shipped skin and writes its files into a folder, or lists them.
-//   skingen [--skin <id>] write <folder>   the 35 files of the skin
+//   skingen [--skin <id>] write <folder>   the 35 files of the skin and the @2x variants of the bitmaps
 //   skingen [--skin <id>] order            entry names in package order, one a line
 //   skingen [--skin <id>] manifest         name, frame count and layout (h side by side, v stacked)
 //   skingen [--skin <id>] preview <out.bmp> a mock-up of windows and controls; its texts on stdout
@@ -22,7 +22,9 @@ using namespace quarnel::skingen;
 
 int Write(const TSkinStyle& skin, const fs::path& folder) {
   fs::create_directories(folder);
-  for (const auto& file : GenerateSkin(skin)) {
+  std::vector<TSkinFile> files = GenerateSkin(skin);
+  for (TSkinFile& variant : GenerateDensityVariants(skin)) files.push_back(std::move(variant));
+  for (const auto& file : files) {
     std::ofstream out(folder / file.name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.bytes.data()), std::streamsize(file.bytes.size()));
     if (!out) {
@@ -35,7 +37,7 @@ int Write(const TSkinStyle& skin, const fs::path& folder) {
 
 // Texts as "x y width height RRGGBB centred text" lines for the review script to write in.
 int Preview(const TSkinStyle& skin, const fs::path& target) {
-  const auto bytes = EncodeBmp(DrawPreview(skin.palette, DrawSkinBitmaps(skin.palette)));
+  const auto bytes = EncodeBmp(DrawPreview(skin.palette, DrawSkinBitmaps(skin.palette, 1)));
   std::ofstream out(target, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   if (!out) {

@@ -26,12 +26,12 @@ const TFace& ItemFill(const TPalette& p, TItem item) {
   return p.tab;
 }
 
-TImage DrawTab(const TPalette& p, TItem item) {
+TImage DrawTab(const TPalette& p, TItem item, int scale) {
   const int w = 32, h = 22;
   const TFace& fill = ItemFill(p, item);
   const bool selected = item == TItem::Selected;
   const int top = selected ? 0 : 2;  // the selected tab stands taller
-  TImage tab(w, h, p.face);
+  TImage tab(w, h, p.face, scale);
   const TInside outer = RoundRectCorners(0, top, w, h, 3.5, 3.5, 0, 0);
   tab.Paint(outer, Solid(fill.border));
   tab.Paint(RoundRectCorners(1, top + 1, w - 1, h + 1, 2.6, 2.6, 0, 0),
@@ -45,17 +45,17 @@ TImage DrawTab(const TPalette& p, TItem item) {
   return tab;
 }
 
-TImage DrawTabPane(const TPalette& p) {
-  TImage pane(20, 20, p.shadow);
+TImage DrawTabPane(const TPalette& p, int scale) {
+  TImage pane(20, 20, p.shadow, scale);
   pane.FillRect(1, 1, 19, 19, Solid(p.face));
   pane.FillRect(1, 1, 19, 2, Solid(Mix(p.face, p.sheen, 0.6)));
   return pane;
 }
 
-TImage DrawHeaderItem(const TPalette& p, TItem item) {
+TImage DrawHeaderItem(const TPalette& p, TItem item, int scale) {
   const int w = 30, h = 22;
   const TFace& fill = item == TItem::Normal || item == TItem::Selected ? p.header : ItemFill(p, item);
-  TImage header(w, h);
+  TImage header(w, h, kMagenta, scale);
   header.Fill(VerticalRamp(fill.top, fill.bottom, 0, h - 2));
   header.FillRect(0, h - 1, w, h, Solid(fill.border));
   if (item == TItem::Hot || item == TItem::Pressed) {
@@ -70,9 +70,9 @@ TImage DrawHeaderItem(const TPalette& p, TItem item) {
 }
 
 // Status bar frames: lowered panel, raised panel, plain bar.
-TImage DrawStatusPanel(const TPalette& p, int kind) {
+TImage DrawStatusPanel(const TPalette& p, int kind, int scale) {
   const int w = 12, h = 22;
-  TImage panel(w, h);
+  TImage panel(w, h, kMagenta, scale);
   panel.Fill(VerticalRamp(p.status.top, p.status.bottom, 2, h - 1));
   panel.FillRect(0, 0, w, 1, Solid(p.status.border));
   panel.FillRect(0, 1, w, 2, Solid(p.statusLight));
@@ -89,13 +89,13 @@ TInside DownArrow(double cx, double cy, double size) {
 }
 
 // Combo box button frames: normal, pressed, disabled, hot.
-TImage DrawComboButton(const TPalette& p, int look) {
+TImage DrawComboButton(const TPalette& p, int look, int scale) {
   const int s = 17;
   const TFace* looks[] = {&p.combo, &p.pressed, &p.comboDisabled, &p.hot};
   const TRgb inks[] = {p.inks.normal, p.inks.pressed, p.inks.disabled, p.inks.hot};
   const TFace& fill = *looks[look];
   const TRgb ink = inks[look];
-  TImage button(s, s);
+  TImage button(s, s, kMagenta, scale);
   button.Fill(VerticalRamp(fill.top, fill.bottom, 0, s - 1));
   button.FillRect(0, 0, 1, s, Solid(fill.border));
   if (look == 1 || look == 3) {
@@ -107,16 +107,16 @@ TImage DrawComboButton(const TPalette& p, int look) {
   return button;
 }
 
-TImage DrawMenuBackground(const TPalette& p) {
-  TImage menu(32, 32, p.menuBorder);
+TImage DrawMenuBackground(const TPalette& p, int scale) {
+  TImage menu(32, 32, p.menuBorder, scale);
   menu.FillRect(1, 1, 31, 31, Solid(p.menu));
   return menu;
 }
 
 // Menu item frames: normal, separator, disabled, selected, selected and pressed.
-TImage DrawMenuItem(const TPalette& p, int frame) {
+TImage DrawMenuItem(const TPalette& p, int frame, int scale) {
   const int w = 24, h = 20;
-  TImage item(w, h, p.menu);
+  TImage item(w, h, p.menu, scale);
   if (frame == 1) {
     item.FillRect(2, h - 5, w - 2, h - 4, Solid(p.menuLine));
     item.FillRect(2, h - 4, w - 2, h - 3, Solid(p.menuLight));
@@ -134,20 +134,20 @@ TImage DrawMenuItem(const TPalette& p, int frame) {
     item.CutOutside(outer);
     return item;
   }
-  return TImage(w, h);
+  return TImage(w, h, kMagenta, scale);
 }
 
-TImage DrawExtraGlyph(const TPalette& p, int look) {
+TImage DrawExtraGlyph(const TPalette& p, int look, int scale) {
   const TRgb inks[] = {p.inks.normal, p.inks.pressed, p.inks.disabled, p.inks.hot};
-  TImage glyph(12, 12, p.face);
+  TImage glyph(12, 12, p.face, scale);
   const TInside arrow = DownArrow(6, 6, 8);
   glyph.Paint(arrow, Solid(inks[look]));
   glyph.CutOutside(arrow);
   return glyph;
 }
 
-TImage DrawSizeGrip(const TPalette& p) {
-  TImage grip(12, 12, p.face);
+TImage DrawSizeGrip(const TPalette& p, int scale) {
+  TImage grip(12, 12, p.face, scale);
   auto dot = [](double cx, double cy) {
     return [=](double x, double y) { return x >= cx && x < cx + 2 && y >= cy && y < cy + 2; };
   };
@@ -168,25 +168,27 @@ TImage DrawSizeGrip(const TPalette& p) {
 
 }  // namespace
 
-std::vector<TSkinBitmap> DrawPanelBitmaps(const TPalette& p) {
+std::vector<TSkinBitmap> DrawPanelBitmaps(const TPalette& p, int scale) {
   std::vector<TImage> tabs, headers, combo, items, extras;
   for (TItem item : kItems) {
-    tabs.push_back(DrawTab(p, item));
-    headers.push_back(DrawHeaderItem(p, item));
+    tabs.push_back(DrawTab(p, item, scale));
+    headers.push_back(DrawHeaderItem(p, item, scale));
   }
   for (int look = 0; look < 4; ++look) {
-    combo.push_back(DrawComboButton(p, look));
-    extras.push_back(DrawExtraGlyph(p, look));
+    combo.push_back(DrawComboButton(p, look, scale));
+    extras.push_back(DrawExtraGlyph(p, look, scale));
   }
-  extras.push_back(DrawSizeGrip(p));
-  for (int frame = 0; frame < 5; ++frame) items.push_back(DrawMenuItem(p, frame));
+  extras.push_back(DrawSizeGrip(p, scale));
+  for (int frame = 0; frame < 5; ++frame) items.push_back(DrawMenuItem(p, frame, scale));
   return {
       {"tab.bmp", Row(tabs), 5, false},
-      {"tabsheet.bmp", DrawTabPane(p), 1, false},
+      {"tabsheet.bmp", DrawTabPane(p, scale), 1, false},
       {"office2003__comboboxbtn.bmp", Row(combo), 4, false},
-      {"statusbar.bmp", Row({DrawStatusPanel(p, 0), DrawStatusPanel(p, 1), DrawStatusPanel(p, 2)}), 3, false},
+      {"statusbar.bmp",
+       Row({DrawStatusPanel(p, 0, scale), DrawStatusPanel(p, 1, scale), DrawStatusPanel(p, 2, scale)}), 3,
+       false},
       {"header.bmp", Row(headers), 5, false},
-      {"office__pulldwnmenu_thin.bmp", DrawMenuBackground(p), 1, false},
+      {"office__pulldwnmenu_thin.bmp", DrawMenuBackground(p, scale), 1, false},
       {"office__menuitem.bmp", Row(items), 5, false},
       {"extraimages.bmp", Row(extras), 5, false},
   };

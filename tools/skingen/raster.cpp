@@ -61,13 +61,14 @@ TColourAt HorizontalRamp(TRgb left, TRgb right, int x0, int x1) {
   return [=](int x, int) { return Ramp(left, right, x, x0, x1); };
 }
 
-TImage::TImage(int width, int height, TRgb fill)
-    : width_(width), height_(height), pixels_(std::size_t(width) * std::size_t(height), fill) {
+TImage::TImage(int width, int height, TRgb fill, int scale) : width_(width), height_(height), scale_(scale) {
   if (width <= 0 || height <= 0) throw std::invalid_argument("empty image");
+  if (scale <= 0) throw std::invalid_argument("no scale");
+  pixels_.assign(std::size_t(PixelWidth()) * std::size_t(PixelHeight()), fill);
 }
 
 void TImage::Set(int x, int y, TRgb colour) {
-  if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[Index(x, y)] = colour;
+  if (x >= 0 && y >= 0 && x < PixelWidth() && y < PixelHeight()) pixels_[Index(x, y)] = colour;
 }
 
 void TImage::Fill(const TColourAt& colour) {
@@ -75,64 +76,68 @@ void TImage::Fill(const TColourAt& colour) {
 }
 
 void TImage::FillRect(int left, int top, int right, int bottom, const TColourAt& colour) {
-  for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y) {
-    for (int x = std::max(left, 0); x < std::min(right, width_); ++x) pixels_[Index(x, y)] = colour(x, y);
+  const int s = scale_;
+  for (int y = std::max(top, 0) * s; y < std::min(bottom, height_) * s; ++y) {
+    for (int x = std::max(left, 0) * s; x < std::min(right, width_) * s; ++x)
+      pixels_[Index(x, y)] = colour(x / s, y / s);
   }
 }
 
+// Samples are spread over the pixel, in design pixels.
 double TImage::Coverage(const TInside& shape, int x, int y) const {
   int hits = 0;
   for (int sy = 0; sy < kSamples; ++sy) {
     for (int sx = 0; sx < kSamples; ++sx) {
-      if (shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
+      if (shape((x + (sx + 0.5) / kSamples) / scale_, (y + (sy + 0.5) / kSamples) / scale_)) ++hits;
     }
   }
   return double(hits) / (kSamples * kSamples);
 }
 
 void TImage::Paint(const TInside& shape, const TColourAt& colour, double opacity) {
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
+  for (int y = 0; y < PixelHeight(); ++y) {
+    for (int x = 0; x < PixelWidth(); ++x) {
       const double cover = Coverage(shape, x, y) * opacity;
-      if (cover > 0) pixels_[Index(x, y)] = Mix(pixels_[Index(x, y)], colour(x, y), cover);
+      if (cover > 0) pixels_[Index(x, y)] = Mix(pixels_[Index(x, y)], colour(x / scale_, y / scale_), cover);
     }
   }
 }
 
 void TImage::CutOutside(const TInside& shape) {
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
+  for (int y = 0; y < PixelHeight(); ++y) {
+    for (int x = 0; x < PixelWidth(); ++x) {
       if (Coverage(shape, x, y) < 0.25) pixels_[Index(x, y)] = kMagenta;
     }
   }
 }
 
 void TImage::Blit(const TImage& source, int x, int y) {
-  for (int sy = 0; sy < source.height_; ++sy) {
-    for (int sx = 0; sx < source.width_; ++sx) Set(x + sx, y + sy, source.At(sx, sy));
+  if (source.scale_ != scale_) throw std::invalid_argument("images of different scales");
+  for (int sy = 0; sy < source.PixelHeight(); ++sy) {
+    for (int sx = 0; sx < source.PixelWidth(); ++sx) Set(x * scale_ + sx, y * scale_ + sy, source.At(sx, sy));
   }
 }
 
 TImage TImage::Crop(int left, int top, int width, int height) const {
-  TImage result(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) result.Set(x, y, At(left + x, top + y));
+  TImage result(width, height, kMagenta, scale_);
+  for (int y = 0; y < result.PixelHeight(); ++y) {
+    for (int x = 0; x < result.PixelWidth(); ++x) result.Set(x, y, At(left * scale_ + x, top * scale_ + y));
   }
   return result;
 }
 
 TImage TImage::MirroredX() const {
-  TImage result(width_, height_);
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) result.Set(width_ - 1 - x, y, At(x, y));
+  TImage result(width_, height_, kMagenta, scale_);
+  for (int y = 0; y < PixelHeight(); ++y) {
+    for (int x = 0; x < PixelWidth(); ++x) result.Set(PixelWidth() - 1 - x, y, At(x, y));
   }
   return result;
 }
 
 TImage TImage::Transposed() const {
-  TImage result(height_, width_);
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) result.Set(y, x, At(x, y));
+  TImage result(height_, width_, kMagenta, scale_);
+  for (int y = 0; y < PixelHeight(); ++y) {
+    for (int x = 0; x < PixelWidth(); ++x) result.Set(y, x, At(x, y));
   }
   return result;
 }
@@ -192,7 +197,7 @@ TImage Row(const std::vector<TImage>& frames) {
     if (frame.Height() != frames.front().Height()) throw std::invalid_argument("frame heights differ");
     width += frame.Width();
   }
-  TImage strip(width, frames.front().Height());
+  TImage strip(width, frames.front().Height(), kMagenta, frames.front().Scale());
   int x = 0;
   for (const TImage& frame : frames) {
     strip.Blit(frame, x, 0);
@@ -207,7 +212,7 @@ TImage Column(const std::vector<TImage>& frames) {
     if (frame.Width() != frames.front().Width()) throw std::invalid_argument("frame widths differ");
     height += frame.Height();
   }
-  TImage strip(frames.front().Width(), height);
+  TImage strip(frames.front().Width(), height, kMagenta, frames.front().Scale());
   int y = 0;
   for (const TImage& frame : frames) {
     strip.Blit(frame, 0, y);
@@ -217,8 +222,9 @@ TImage Column(const std::vector<TImage>& frames) {
 }
 
 std::vector<std::uint8_t> EncodeBmp(const TImage& image) {
-  const std::uint32_t rowBytes = (std::uint32_t(image.Width()) * 3 + 3) / 4 * 4;
-  const std::uint32_t pixelBytes = rowBytes * std::uint32_t(image.Height());
+  const int width = image.PixelWidth(), height = image.PixelHeight();
+  const std::uint32_t rowBytes = (std::uint32_t(width) * 3 + 3) / 4 * 4;
+  const std::uint32_t pixelBytes = rowBytes * std::uint32_t(height);
   const std::uint32_t headerBytes = 14 + 40;
   std::vector<std::uint8_t> out;
   out.reserve(headerBytes + pixelBytes);
@@ -231,8 +237,8 @@ std::vector<std::uint8_t> EncodeBmp(const TImage& image) {
   put(0, 4);
   put(headerBytes, 4);
   put(40, 4);
-  put(std::uint32_t(image.Width()), 4);
-  put(std::uint32_t(image.Height()), 4);
+  put(std::uint32_t(width), 4);
+  put(std::uint32_t(height), 4);
   put(1, 2);
   put(24, 2);
   put(0, 4);  // uncompressed
@@ -241,14 +247,14 @@ std::vector<std::uint8_t> EncodeBmp(const TImage& image) {
   put(2835, 4);
   put(0, 4);
   put(0, 4);
-  for (int y = image.Height() - 1; y >= 0; --y) {
-    for (int x = 0; x < image.Width(); ++x) {
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
       const TRgb pixel = image.At(x, y);
       out.push_back(pixel.b);
       out.push_back(pixel.g);
       out.push_back(pixel.r);
     }
-    for (std::uint32_t pad = std::uint32_t(image.Width()) * 3; pad < rowBytes; ++pad) out.push_back(0);
+    for (std::uint32_t pad = std::uint32_t(width) * 3; pad < rowBytes; ++pad) out.push_back(0);
   }
   return out;
 }

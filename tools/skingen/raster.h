@@ -1,5 +1,7 @@
 // Small 24-bit raster used to draw the skin bitmaps: RGB pixels, anti-aliased shapes blended
-// over a known backdrop, frame strips, and the BMP file encoding. Pure code, deterministic.
+// over a known backdrop, frame strips, and the BMP file encoding. An image is drawn on a design
+// grid (the 96-DPI pixels) at a whole scale, so that a 2x image is drawn, not enlarged. Pure
+// code, deterministic.
 #pragma once
 
 #include <cstdint>
@@ -31,17 +33,24 @@ TColourAt Solid(TRgb colour);
 TColourAt VerticalRamp(TRgb top, TRgb bottom, int y0, int y1);
 TColourAt HorizontalRamp(TRgb left, TRgb right, int x0, int x1);
 
+// Sizes, rectangles, shapes and the positions colours are asked for are in design pixels; an
+// image of `scale` has `scale` x `scale` pixels for each of them. At and Set address the image's
+// own pixels. Images combined (Blit, Row, Column) must have the same scale.
 class TImage {
  public:
   TImage() = default;
-  TImage(int width, int height, TRgb fill = kMagenta);
+  TImage(int width, int height, TRgb fill = kMagenta, int scale = 1);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
+  int Scale() const { return scale_; }
+  int PixelWidth() const { return width_ * scale_; }
+  int PixelHeight() const { return height_ * scale_; }
   TRgb At(int x, int y) const { return pixels_[Index(x, y)]; }
   void Set(int x, int y, TRgb colour);
 
   void Fill(const TColourAt& colour);
+  // Colours are asked for at the design pixel a pixel lies in.
   void FillRect(int left, int top, int right, int bottom, const TColourAt& colour);
   // Blends `colour` over the pixels in proportion to how much of each the shape covers
   // (4 x 4 samples per pixel); `opacity` scales the whole shape.
@@ -54,11 +63,12 @@ class TImage {
   TImage Transposed() const;
 
  private:
-  int Index(int x, int y) const { return y * width_ + x; }
+  int Index(int x, int y) const { return y * PixelWidth() + x; }
   double Coverage(const TInside& shape, int x, int y) const;
 
   int width_ = 0;
   int height_ = 0;
+  int scale_ = 1;
   std::vector<TRgb> pixels_;
 };
 
@@ -77,7 +87,8 @@ TInside Offset(TInside shape, double dx, double dy);
 TImage Row(const std::vector<TImage>& frames);
 TImage Column(const std::vector<TImage>& frames);
 
-// A Windows bitmap file: 24 bits per pixel, bottom-up rows padded to four bytes.
+// A Windows bitmap file of the image's pixels: 24 bits per pixel, bottom-up rows padded to four
+// bytes.
 std::vector<std::uint8_t> EncodeBmp(const TImage& image);
 
 }  // namespace quarnel::skingen

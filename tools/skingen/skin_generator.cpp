@@ -1,9 +1,11 @@
-// Collects a skin's drawn bitmaps and its definition text and puts them in package order.
+// Collects a skin's drawn bitmaps and its definition text and puts them in package order, and
+// draws the bitmaps again at twice the size for their density variants.
 #include "tools/skingen/skin_generator.h"
 
 #include <algorithm>
 #include <stdexcept>
 
+#include "skin/data/format/density_entries.h"
 #include "tools/skingen/skin_bitmaps.h"
 #include "tools/skingen/skin_definition.h"
 
@@ -47,16 +49,27 @@ std::vector<std::string> SkinOrder(const TSkinStyle& skin) {
           "radiobtn_old.bmp"};
 }
 
-std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette) {
-  std::vector<TSkinBitmap> bitmaps = DrawFrameBitmaps(palette);
+namespace {
+
+const TSkinBitmap& FindBitmap(const std::vector<TSkinBitmap>& bitmaps, const std::string& name) {
+  auto found =
+      std::find_if(bitmaps.begin(), bitmaps.end(), [&](const TSkinBitmap& b) { return b.name == name; });
+  if (found == bitmaps.end()) throw std::logic_error("no bitmap drawn for " + name);
+  return *found;
+}
+
+}  // namespace
+
+std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette, int scale) {
+  std::vector<TSkinBitmap> bitmaps = DrawFrameBitmaps(palette, scale);
   for (auto* draw : {&DrawControlBitmaps, &DrawPanelBitmaps}) {
-    for (TSkinBitmap& bitmap : (*draw)(palette)) bitmaps.push_back(std::move(bitmap));
+    for (TSkinBitmap& bitmap : (*draw)(palette, scale)) bitmaps.push_back(std::move(bitmap));
   }
   return bitmaps;
 }
 
 std::vector<TSkinFile> GenerateSkin(const TSkinStyle& skin) {
-  const std::vector<TSkinBitmap> bitmaps = DrawSkinBitmaps(skin.palette);
+  const std::vector<TSkinBitmap> bitmaps = DrawSkinBitmaps(skin.palette, 1);
   std::vector<TSkinFile> files;
   for (const std::string& name : SkinOrder(skin)) {
     if (name == skin.definitionName) {
@@ -64,12 +77,23 @@ std::vector<TSkinFile> GenerateSkin(const TSkinStyle& skin) {
       files.push_back({name, std::vector<std::uint8_t>(text.begin(), text.end()), 1, false});
       continue;
     }
-    auto found =
-        std::find_if(bitmaps.begin(), bitmaps.end(), [&](const TSkinBitmap& b) { return b.name == name; });
-    if (found == bitmaps.end()) throw std::logic_error("no bitmap drawn for " + name);
-    files.push_back({name, EncodeBmp(found->image), found->frames, found->stacked});
+    const TSkinBitmap& bitmap = FindBitmap(bitmaps, name);
+    files.push_back({name, EncodeBmp(bitmap.image), bitmap.frames, bitmap.stacked});
   }
   if (files.size() != bitmaps.size() + 1) throw std::logic_error("a drawn bitmap is missing from the order");
+  return files;
+}
+
+std::vector<TSkinFile> GenerateDensityVariants(const TSkinStyle& skin) {
+  constexpr int kScale = 2;
+  const std::vector<TSkinBitmap> bitmaps = DrawSkinBitmaps(skin.palette, kScale);
+  std::vector<TSkinFile> files;
+  for (const std::string& name : SkinOrder(skin)) {
+    if (name == skin.definitionName) continue;
+    const TSkinBitmap& bitmap = FindBitmap(bitmaps, name);
+    files.push_back(
+        {DensityEntryName(name, kScale * 96), EncodeBmp(bitmap.image), bitmap.frames, bitmap.stacked});
+  }
   return files;
 }
 

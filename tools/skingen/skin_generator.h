@@ -1,4 +1,5 @@
-// A shipped skin as files: its 34 bitmaps and its definition text, in package order.
+// A shipped skin as files: its 34 bitmaps and its definition text, in package order, and the
+// @2x variants of the bitmaps, drawn at twice the size.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +22,14 @@ struct TSkinFile {
 // definition text.
 std::vector<std::string> SkinOrder(const TSkinStyle& skin);
 
-// The 34 bitmaps as images, in no particular order.
-std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette);
+// The 34 bitmaps as images at `scale` times their design size, in no particular order.
+std::vector<TSkinBitmap> DrawSkinBitmaps(const TPalette& palette, int scale);
 
 // Draws every bitmap and writes the definition text; the same bytes on every run.
 std::vector<TSkinFile> GenerateSkin(const TSkinStyle& skin);
+
+// The @2x variant of every bitmap ("frametop@2x.bmp"), in the order of their 96-DPI images in
+// the package; the same bytes on every run.
+std::vector<TSkinFile> GenerateDensityVariants(const TSkinStyle& skin);
 
 }  // namespace quarnel::skingen

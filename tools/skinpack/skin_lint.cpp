@@ -9,11 +9,13 @@
 #include <string_view>
 
 #include "framework/graphics/bmp_decode.h"
+#include "skin/data/format/density_entries.h"
 #include "skin/data/format/skin_key_table.h"
 #include "skin/data/format/skin_values.h"
 #include "tools/skinpack/bitmap_check.h"
 #include "tools/skinpack/definition_scan.h"
 #include "tools/skinpack/nearest_name.h"
+#include "tools/skinpack/skin_lint_density.h"
 #include "tools/skinpack/skin_lint_images.h"
 
 namespace quarnel::skinpack {
@@ -75,9 +77,7 @@ class TLinter {
           std::string_view(reinterpret_cast<const char*>(text->bytes.data()), text->bytes.size())));
     }
     for (const TSkinFile& file : files_)
-      if (!used_.contains(LowerSkinName(file.name)))
-        Warn(file.name, {}, {}, 0,
-             "no key of the definition text names this file; the skin carries it for nothing");
+      if (!used_.contains(LowerSkinName(file.name))) Warn(file.name, {}, {}, 0, UnusedFileMessage(file));
     return std::move(findings_);
   }
 
@@ -93,6 +93,23 @@ class TLinter {
   }
   void Error(std::string section, std::string key, int line, std::string message) {
     Add(TLintSeverity::Error, textName_, std::move(section), std::move(key), line, std::move(message));
+  }
+
+  // A density variant is drawn in place of its base image: it is used when that is.
+  std::string UnusedFileMessage(const TSkinFile& file) const {
+    if (const auto variant = ParseDensityEntryName(file.name); variant && !FindFile(variant->baseName))
+      return "a density variant of \"" + variant->baseName + "\", which is not in the skin; nothing draws it";
+    return "no key of the definition text names this file; the skin carries it for nothing";
+  }
+
+  // The density variants of `base`, which `drawnAs` draws, are used with it and checked once.
+  void CheckDensityVariants(const TSkinFile& base, TImageUse drawnAs) {
+    for (const TSkinDensity& density : SkinDensities()) {
+      const TSkinFile* variant = FindFile(DensityEntryName(base.name, density.dpi));
+      if (!variant || !used_.insert(LowerSkinName(variant->name)).second) continue;
+      if (auto finding = LintDensityVariant(base, *variant, density.dpi, drawnAs))
+        findings_.push_back(std::move(*finding));
+    }
   }
 
   void CheckBitmapFiles() {
@@ -217,11 +234,13 @@ class TLinter {
       return;
     }
     used_.insert(LowerSkinName(file->name));
-    if (const TSkinImage* use = FindSkinImage(known, key.name))
+    const TSkinImage* use = FindSkinImage(known, key.name);
+    if (use)
       for (TLintFinding& finding : LintImage(*use, section, key, file->bytes)) {
         finding.file = textName_;
         findings_.push_back(std::move(finding));
       }
+    CheckDensityVariants(*file, {use, &section});
   }
 
   const std::vector<TSkinFile>& files_;

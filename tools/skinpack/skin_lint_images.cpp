@@ -139,6 +139,11 @@ class TImageLint {
 
 }  // namespace
 
+std::int32_t ImageFrameCount(const TSkinImage& use, const TScannedSection& section,
+                             const fw::bmp::DecodedImage& image) {
+  return FrameCount(use, section, image).count;
+}
+
 std::vector<TLintFinding> LintImage(const TSkinImage& use, const TScannedSection& section,
                                     const TScannedKey& key, std::span<const std::uint8_t> bytes) {
   const fw::bmp::DecodedImage image = fw::bmp::Decode(bytes.data(), bytes.size());

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "framework/graphics/bmp_decode.h"
 #include "skin/data/format/skin_key_table.h"
 #include "tools/skinpack/definition_scan.h"
 #include "tools/skinpack/skin_lint.h"
@@ -18,5 +19,10 @@ namespace quarnel::skinpack {
 // empty for the caller.
 std::vector<TLintFinding> LintImage(const TSkinImage& use, const TScannedSection& section,
                                     const TScannedKey& key, std::span<const std::uint8_t> bytes);
+
+// The number of frames the engine cuts `image` into when `section` draws it as `use` says; below
+// 1 when a key of the section gives a count the engine cannot use.
+std::int32_t ImageFrameCount(const TSkinImage& use, const TScannedSection& section,
+                             const fw::bmp::DecodedImage& image);
 
 }  // namespace quarnel::skinpack

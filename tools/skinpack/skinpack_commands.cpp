@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "quarnel_version.h"
+#include "skin/data/format/density_entries.h"
 #include "skin/data/format/skin_writer.h"
 #include "tools/skinpack/check_command.h"
 #include "tools/skinpack/new_command.h"
@@ -25,7 +26,8 @@ constexpr const char* kUsage =
     "      Entries follow --order FILE (one name per line), the NAMEs given, or else the\n"
     "      folder's files sorted by name.\n"
     "  unpack <in.skn> <folder>   write every entry of a package into <folder>\n"
-    "  list <in.skn>              show the version and the entries with their sizes\n"
+    "  list <in.skn>              show the version and the entries with their sizes, and\n"
+    "      which images carry density variants (name@2x.bmp, name@1.5x.bmp)\n"
     "  check <in.skn | folder> [--json]\n"
     "      check a package or an unpacked skin folder: entries, bitmaps, every section, key\n"
     "      and value of the definition text and the images it names. Exit code 0: clean,\n"
@@ -164,13 +166,30 @@ int Unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream
   return status;
 }
 
+// What the listing adds about density variants to the line of entry `index`: the variants an
+// image carries, or the image a variant belongs to.
+std::string DensityNote(const TSkinReader& reader, std::size_t index) {
+  const std::vector<std::string>& names = reader.Names();
+  const auto has = [&](const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
+  if (const auto variant = ParseDensityEntryName(names[index]))
+    return "\t(density variant of " + variant->baseName +
+           (has(variant->baseName) ? ")" : ", which is missing)");
+  std::string variants;
+  for (const TSkinDensity& density : SkinDensities())
+    if (has(DensityEntryName(names[index], density.dpi)))
+      variants += (variants.empty() ? "" : " ") + std::string(density.suffix);
+  return variants.empty() ? "" : "\t(density variants: " + variants + ")";
+}
+
 int List(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) throw UsageError("list needs <in.skn>");
   const TSkinReader reader = LoadPackage(args[0], err);
   out << "version " << reader.Header().Version << ", " << reader.Names().size() << " entries, "
       << reader.Data().size() << " bytes of data\n";
   for (std::size_t i = 0; i < reader.Names().size(); ++i) {
-    out << reader.Sizes()[i] << "\t" << reader.Names()[i];
+    out << reader.Sizes()[i] << "\t" << reader.Names()[i] << DensityNote(reader, i);
     const std::uint64_t present = PresentBytes(reader, i);
     if (present != reader.Sizes()[i]) out << "\t(only " << present << " bytes present)";
     out << "\n";
