@@ -4,6 +4,7 @@
 #include "framework/core/named_values.h"
 #include "framework/core/properties.h"
 #include "framework/core/text.h"
+#include "framework/win/dpi.h"
 
 const TEnumInfo& FontStyleEnum() {
   static const TEnumInfo e{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
@@ -25,13 +26,6 @@ const TClassInfo& TFont::StaticClass() {
 
 TFont::TFont() = default;
 
-static int ScreenPixelsPerInch() {
-  HDC dc = GetDC(nullptr);
-  int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return ppi > 0 ? ppi : 96;
-}
-
 void TFont::Changed() {
   if (OnChanging) OnChanging();
   handle_.reset();
@@ -50,9 +44,9 @@ void TFont::SetHeight(int height) {
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
+int TFont::Size() const { return -MulDiv(height_, 72, fw::ScreenDpi()); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, fw::ScreenDpi(), 72)); }
 
 void TFont::SetColor(TColor color) {
   if (color == color_) return;
